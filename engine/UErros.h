@@ -1,0 +1,38 @@
+#pragma once
+// The failures of the engine and the file formats. Each type's what() is the exact text that the
+// user sees, so the window only has to show it; a guarded stretch may still replace it with a
+// fixed message of its own.
+
+#include <stdexcept>
+#include <string>
+
+// A text that the number conversions cannot read.
+class EConversao : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A value beyond the double range stored into a double.
+class EEstouroReal : public std::runtime_error {
+public:
+    EEstouroReal() : std::runtime_error("Floating point overflow") {}
+};
+
+// A file that cannot be opened, read or written.
+class EEntradaSaida : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A line of a file without one of its separators.
+class EFormatoArquivo : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Something that would need more memory than the program allows itself: a map too large for
+// the memory ceiling, a pattern file whose values would not fit.
+class EMemoriaInsuficiente : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};

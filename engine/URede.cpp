@@ -1,0 +1,181 @@
+#include "URede.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "UErros.h"
+#include "ULimites.h"
+
+namespace {
+
+std::string textoGiB(std::uint64_t bytes) {
+    const std::uint64_t decimos = bytes / ((std::uint64_t{1} << 30) / 10);
+    return std::to_string(decimos / 10) + "," + std::to_string(decimos % 10) + " GiB";
+}
+
+}  // namespace
+
+void TRede::inicializaNeuronios(TGeradorAleatorio& gerador, const std::string& tipoVizinhanca) {
+    if (qtdLinhas < 1 || qtdColunas < 1)
+        throw EMemoriaInsuficiente("O mapa precisa de pelo menos uma linha e uma coluna de neurônios.");
+    if (dimensao < 0) throw EMemoriaInsuficiente("A dimensão dos padrões não pode ser negativa.");
+    const std::uint64_t bytes = bytesDoMapa(qtdLinhas, qtdColunas, dimensao);
+    if (bytes > kTetoMapaBytes)
+        throw EMemoriaInsuficiente(
+            "Um mapa de " + std::to_string(qtdLinhas) + " x " + std::to_string(qtdColunas) +
+            " neurônios com " + std::to_string(dimensao) + " pesos cada não cabe na memória (" +
+            "precisaria de mais de " + textoGiB(bytes) + "; o limite é " +
+            textoGiB(kTetoMapaBytes) + ").");
+
+    // The new map is built aside and put in place only when complete, so a failure leaves the
+    // old one untouched.
+    std::vector<std::vector<TNeuronio>> novo(static_cast<std::size_t>(qtdLinhas));
+    for (auto& linha : novo) {
+        linha.resize(static_cast<std::size_t>(qtdColunas));
+        for (TNeuronio& n : linha) {
+            n.criaListaPadroes();
+            n.setQtdPesos(dimensao);
+            n.zeraAglutinados();
+            n.limpaPadroes();
+            for (std::int32_t k = 0; k < dimensao; ++k) {
+                // Multiples of 0.01 from -0.50 to 0.49, the quotient taken in extended precision.
+                const auto r = static_cast<std::int32_t>(gerador.sorteia(100));
+                n.setPeso(k, static_cast<double>(static_cast<long double>(r - 50) / 100.0L));
+            }
+        }
+    }
+    std::vector<std::vector<TNeuronio>> antigo;
+    antigo.swap(neuronios);
+    neuronios.swap(novo);
+    try {
+        montaMatrizDistancias(tipoVizinhanca);
+    } catch (...) {
+        neuronios.swap(antigo);
+        throw;
+    }
+}
+
+void TRede::montaMatrizDistancias(const std::string& tipoVizinhanca) {
+    const bool manhattan = tipoVizinhanca == "MANHATTAN";
+    const std::int32_t linhas = linhasMapa();
+    const std::int32_t colunas = colunasMapa();
+    const auto n = static_cast<std::size_t>(linhas) * static_cast<std::size_t>(colunas);
+    std::vector<std::int32_t> matriz(n * n);
+    std::size_t pos = 0;
+    for (std::int32_t r1 = 0; r1 < linhas; ++r1)
+        for (std::int32_t c1 = 0; c1 < colunas; ++c1)
+            for (std::int32_t r2 = 0; r2 < linhas; ++r2)
+                for (std::int32_t c2 = 0; c2 < colunas; ++c2) {
+                    const std::int32_t dr = std::abs(r2 - r1);
+                    const std::int32_t dc = std::abs(c2 - c1);
+                    matriz[pos++] = manhattan ? dr + dc : std::max(dr, dc);
+                }
+    matrizDistancias.swap(matriz);
+}
+
+void TRede::desativaNeuronios() {
+    std::vector<std::vector<TNeuronio>>().swap(neuronios);
+    std::vector<std::int32_t>().swap(matrizDistancias);
+}
+
+void TRede::desativaEntradas() { std::vector<TPadraoEntrada>().swap(entradas); }
+
+void TRede::zeraAglutinados() {
+    for (auto& linha : neuronios)
+        for (TNeuronio& n : linha) {
+            n.zeraAglutinados();
+            n.limpaPadroes();
+        }
+}
+
+double TRede::distancia_euclidiana(const TPadraoEntrada& p, const TNeuronio& n) {
+    const std::int32_t d = std::min(p.getQtdValores(), n.getQtdPesos());
+    double s = 0.0;
+    for (std::int32_t k = 0; k < d; ++k) {
+        const long double dif = static_cast<long double>(p.getValor(k)) - n.getPeso(k);
+        s = static_cast<double>(s + dif * dif);
+    }
+    return 0.5 * s;
+}
+
+std::int32_t TRede::procuraVencedor(const TPadraoEntrada& p) const {
+    const std::int32_t linhas = linhasMapa();
+    const std::int32_t colunas = colunasMapa();
+    double melhor = getDistancia(p, neuronio(0, 0));
+    std::int32_t vencedor = 0;
+    for (std::int32_t i = 0; i < linhas; ++i)
+        for (std::int32_t j = 0; j < colunas; ++j) {
+            const double d = getDistancia(p, neuronio(i, j));
+            if (d < melhor) {
+                melhor = d;
+                vencedor = i * colunas + j;
+            }
+        }
+    return vencedor;
+}
+
+void TRede::ajustaPesoVencedor(std::int32_t p, std::int32_t i, std::int32_t j) {
+    const TPadraoEntrada& padrao = entradas[static_cast<std::size_t>(p)];
+    TNeuronio& n = neuronio(i, j);
+    const long double taxa = taxaAprendizado;
+    const std::int32_t d = std::min(padrao.getQtdValores(), n.getQtdPesos());
+    for (std::int32_t k = 0; k < d; ++k) {
+        const long double x = padrao.getValor(k);
+        const long double w = n.getPeso(k);
+        n.setPeso(k, static_cast<double>(w + (x - w) * taxa));
+    }
+}
+
+void TRede::ajustaPesos(std::int32_t p, std::int32_t lin, std::int32_t col) {
+    const std::int32_t colunas = colunasMapa();
+    const std::int32_t total = linhasMapa() * colunas;
+    const std::size_t a = static_cast<std::size_t>(lin * colunas + col);
+    const std::int32_t* distancias = matrizDistancias.data() + a * static_cast<std::size_t>(total);
+    for (std::int32_t b = 0; b < total; ++b)
+        if (distancias[b] <= raio) ajustaPesoVencedor(p, b / colunas, b % colunas);
+}
+
+double TRede::decaiTaxa(double taxa, double evolucao) {
+    return static_cast<double>(static_cast<long double>(evolucao) / 100.0L *
+                               static_cast<long double>(taxa));
+}
+
+void TRede::ativaRedeReferencia(bool criterioQtdCiclos, std::int32_t ultimo,
+                                const FuncaoStatus& status) {
+    ultimoCiclo = ultimo;
+    if (!existeMapa()) return;
+    const std::int32_t colunas = colunasMapa();
+    for (std::int64_t t = 0; t <= ultimoCiclo;) {
+        zeraAglutinados();
+        for (std::size_t p = 0; p < entradas.size(); ++p) {
+            const TPadraoEntrada& padrao = entradas[p];
+            const std::int32_t v = procuraVencedor(padrao);
+            TNeuronio& vencedor = neuronio(v / colunas, v % colunas);
+            vencedor.incAglutinados();
+            vencedor.adicionaPadrao(padrao.getRotulo());
+            ajustaPesos(static_cast<std::int32_t>(p), v / colunas, v % colunas);
+        }
+        ++t;
+        if (status) status(taxaAprendizado, static_cast<std::int32_t>(t), raio);
+        if (!criterioQtdCiclos) --raio;
+        taxaAprendizado = decaiTaxa(taxaAprendizado, taxaEvolucao);
+    }
+}
+
+void TRede::classificaEntradasReferencia() {
+    zeraAglutinados();
+    if (!existeMapa()) return;
+    const std::int32_t colunas = colunasMapa();
+    for (const TPadraoEntrada& padrao : entradas) {
+        const std::int32_t v = procuraVencedor(padrao);
+        TNeuronio& vencedor = neuronio(v / colunas, v % colunas);
+        vencedor.incAglutinados();
+        vencedor.adicionaPadrao(padrao.getRotulo());
+    }
+}
+
+void TRede::ativaRede(bool criterioQtdCiclos, std::int32_t ultimo, const FuncaoStatus& status) {
+    ativaRedeReferencia(criterioQtdCiclos, ultimo, status);
+}
+
+void TRede::classificaEntradas() { classificaEntradasReferencia(); }

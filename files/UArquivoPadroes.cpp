@@ -1,0 +1,77 @@
+#include "UArquivoPadroes.h"
+
+#include <cstring>
+
+#include "UErros.h"
+#include "ULeitorLinhas.h"
+#include "ULimites.h"
+#include "UNumeros.h"
+
+namespace {
+
+// Position of `c` in `linha` from `inicio`, or npos; memchr keeps long lines fast.
+std::size_t procura(std::string_view linha, char c, std::size_t inicio) {
+    if (inicio >= linha.size()) return std::string_view::npos;
+    const void* p = std::memchr(linha.data() + inicio, c, linha.size() - inicio);
+    return p == nullptr ? std::string_view::npos
+                        : static_cast<std::size_t>(static_cast<const char*>(p) - linha.data());
+}
+
+}  // namespace
+
+TCabecalhoPadroes separaCabecalhoPadroes(std::string_view linha) {
+    const std::size_t barra = procura(linha, '|', 0);
+    if (barra == std::string_view::npos)
+        throw EFormatoArquivo("Falta o separador \"|\" no cabeçalho do arquivo de padrões.");
+    const std::size_t cerquilha = procura(linha, '#', barra + 1);
+    if (cerquilha == std::string_view::npos)
+        throw EFormatoArquivo("Falta o separador \"#\" no cabeçalho do arquivo de padrões.");
+    return {std::string(linha.substr(0, barra)),
+            std::string(linha.substr(barra + 1, cerquilha - barra - 1))};
+}
+
+TCabecalhoPadroes leCabecalhoPadroes(const std::string& caminho) {
+    TLeitorLinhas leitor(caminho);
+    return separaCabecalhoPadroes(leitor.proximaLinha());
+}
+
+void lePadrao(std::string_view linha, std::int32_t dimensao, std::int64_t numeroLinha,
+              TPadraoEntrada& padrao) {
+    padrao.setQtdValores(0);
+    std::size_t pos = 0;
+    for (std::int32_t k = 0; k < dimensao; ++k) {
+        const std::size_t barra = procura(linha, '|', pos);
+        if (barra == std::string_view::npos)
+            throw EFormatoArquivo("Linha " + std::to_string(numeroLinha) +
+                                  " do arquivo de padrões: falta o separador \"|\" depois do valor " +
+                                  std::to_string(k + 1) + ".");
+        padrao.adicionaValor(textoParaDouble(linha.substr(pos, barra - pos)));
+        pos = barra + 1;
+    }
+    const std::size_t cerquilha = procura(linha, '#', pos);
+    if (cerquilha == std::string_view::npos)
+        throw EFormatoArquivo("Linha " + std::to_string(numeroLinha) +
+                              " do arquivo de padrões: falta o separador \"#\" depois do rótulo.");
+    padrao.setRotulo(std::string(linha.substr(pos, cerquilha - pos)));
+}
+
+void inicializaEntradas(const std::string& caminho, std::int32_t qtdPadroes,
+                        std::int32_t dimensao, std::vector<TPadraoEntrada>& entradas) {
+    entradas.clear();
+    TLeitorLinhas leitor(caminho);
+    leitor.proximaLinha();  // the header
+    const std::uint64_t limite = limiteMemoriaDados();
+    std::uint64_t usados = 0;
+    for (std::int32_t i = 0; i < qtdPadroes; ++i) {
+        const std::string_view linha = leitor.proximaLinha();
+        TPadraoEntrada padrao;
+        lePadrao(linha, dimensao, leitor.numeroLinha(), padrao);
+        usados += sizeof(TPadraoEntrada) + static_cast<std::uint64_t>(dimensao) * sizeof(double) +
+                  padrao.getRotulo().size();
+        if (usados > limite)
+            throw EMemoriaInsuficiente(
+                "O arquivo de padrões não cabe na memória disponível (lidos " +
+                std::to_string(i) + " de " + std::to_string(qtdPadroes) + " padrões).");
+        entradas.push_back(std::move(padrao));
+    }
+}

@@ -1,0 +1,39 @@
+#pragma once
+// The pattern file: a text file that the user writes with any editor.
+//
+//   line 1       N|D#            N patterns of D values each; anything after "#" is ignored
+//   lines 2..N+1 v1|v2|...|vD|label#
+//
+// Values are reals with the decimal comma; the label is everything between the D-th "|" and the
+// next "#", so it may be empty or hold "|" itself. Lines after N + 1 are never read.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "UKohonen.h"
+
+// The two header fields as text; the caller converts them in its own order.
+struct TCabecalhoPadroes {
+    std::string n;
+    std::string d;
+};
+
+// Splits a header line. Throws EFormatoArquivo when "|" or "#" is missing.
+TCabecalhoPadroes separaCabecalhoPadroes(std::string_view linha);
+
+// Opens the file and splits its first line. Throws EEntradaSaida or EFormatoArquivo.
+TCabecalhoPadroes leCabecalhoPadroes(const std::string& caminho);
+
+// Reads one pattern line of `dimensao` values into `padrao` (cleared first). Throws
+// EFormatoArquivo for a missing separator (naming `numeroLinha`), EConversao for a value that is
+// not a real and EEstouroReal for one beyond the double range.
+void lePadrao(std::string_view linha, std::int32_t dimensao, std::int64_t numeroLinha,
+              TPadraoEntrada& padrao);
+
+// Reads the `qtdPadroes` patterns that follow the header into `entradas`, in file order. Patterns
+// read before a failure stay in `entradas`. Memory grows with what the file really holds, never
+// with what its header announces; past limiteMemoriaDados it throws EMemoriaInsuficiente.
+void inicializaEntradas(const std::string& caminho, std::int32_t qtdPadroes,
+                        std::int32_t dimensao, std::vector<TPadraoEntrada>& entradas);

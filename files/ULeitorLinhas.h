@@ -1,0 +1,50 @@
+#pragma once
+// Reads a text file line by line, by the rules that both file formats share:
+// - a line ends at a line feed, or at a carriage return followed by a line feed;
+// - a carriage return not followed by a line feed is dropped and does not end the line;
+// - a Ctrl-Z (code 26) ends the text of its line; the rest, up to the line feed, is skipped;
+// - a line may be as long as the memory allowance (limiteMemoriaDados) lets it be; a last line
+//   without a line end is read normally;
+// - reading past the end of the file gives empty lines.
+//
+// Lines are handed out as views into the reader's buffer, copied only when a carriage return
+// has to be dropped; a view lives until the next call.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class TLeitorLinhas {
+public:
+    // Opens the file for reading. Throws EEntradaSaida with the system's message ("File not
+    // found", "Invalid filename", "File access denied", "Too many open files", "I/O error %d").
+    explicit TLeitorLinhas(const std::string& caminho);
+    ~TLeitorLinhas();
+    TLeitorLinhas(const TLeitorLinhas&) = delete;
+    TLeitorLinhas& operator=(const TLeitorLinhas&) = delete;
+
+    std::string_view proximaLinha();
+
+    // Number of lines handed out so far, the current one included.
+    std::int64_t numeroLinha() const { return linhasLidas_; }
+
+private:
+    bool carregaMais();
+    std::string_view limpa(const char* inicio, const char* fim);
+
+    int fd_ = -1;
+    std::vector<char> buf_;
+    std::size_t ini_ = 0;  // unread bytes are buf_[ini_, fim_)
+    std::size_t fim_ = 0;
+    bool eof_ = false;
+    std::string montada_;
+    std::int64_t linhasLidas_ = 0;
+    std::uint64_t limite_;
+};
+
+// Whether a file (not a folder) exists at the path.
+bool arquivoExiste(const std::string& caminho);
+
+// The message for a failed system call on a file, by errno.
+std::string mensagemErroArquivo(int erro, const std::string& caminho);

@@ -1,0 +1,108 @@
+// The line rules that both file formats share.
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <string>
+#include <vector>
+
+#include "../comum/ArquivoTemporario.h"
+#include "UErros.h"
+#include "ULeitorLinhas.h"
+
+namespace {
+
+std::vector<std::string> leLinhas(const std::string& caminho, std::size_t quantas) {
+    TLeitorLinhas leitor(caminho);
+    std::vector<std::string> linhas;
+    for (std::size_t i = 0; i < quantas; ++i) linhas.emplace_back(leitor.proximaLinha());
+    return linhas;
+}
+
+struct CasoLinhas {
+    const char* nome;
+    std::string bytes;
+    std::vector<std::string> linhas;  // then two empty lines past the end
+};
+
+void PrintTo(const CasoLinhas& c, std::ostream* os) { *os << c.nome; }
+
+class LeitorLinhas : public ::testing::TestWithParam<CasoLinhas> {};
+
+TEST_P(LeitorLinhas, separaAsLinhasPelasRegras) {
+    const CasoLinhas& c = GetParam();
+    PastaTemporaria pasta;
+    const std::string caminho = pasta.escreve("a.txt", c.bytes);
+    std::vector<std::string> esperadas = c.linhas;
+    esperadas.emplace_back();
+    esperadas.emplace_back();
+    EXPECT_EQ(leLinhas(caminho, esperadas.size()), esperadas);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Regras, LeitorLinhas,
+    ::testing::Values(
+        CasoLinhas{"lf", "a\nb\n", {"a", "b"}},
+        CasoLinhas{"crlf", "a\r\nb\r\n", {"a", "b"}},
+        CasoLinhas{"misturado", "a\r\nb\nc", {"a", "b", "c"}},
+        CasoLinhas{"crSoltoSomeENaoTermina", "a\rb\nc\r", {"ab", "c"}},
+        CasoLinhas{"crDuplo", "a\r\r\nb", {"a", "b"}},
+        CasoLinhas{"ctrlZTerminaOTexto", "ab\x1a" "cd\nef\n", {"ab", "ef"}},
+        CasoLinhas{"ctrlZNoInicio", "\x1a\nx", {"", "x"}},
+        CasoLinhas{"linhasVazias", "\n\n", {"", ""}},
+        CasoLinhas{"ultimaSemFim", "12|3#", {"12|3#"}},
+        CasoLinhas{"arquivoVazio", "", {}},
+        CasoLinhas{"bytesAltos", "r\xf3tulo\xff\n", {"r\xf3tulo\xff"}},
+        CasoLinhas{"nulo", std::string("a\0b\n", 4), {std::string("a\0b", 3)}}),
+    [](const ::testing::TestParamInfo<CasoLinhas>& i) { return i.param.nome; });
+
+TEST(LeitorLinhasLongas, linhaMaiorQueOBufferChegaInteira) {
+    PastaTemporaria pasta;
+    std::string longa(5'000'000, 'x');
+    longa[4'999'999] = 'y';
+    const std::string caminho = pasta.escreve("longa.txt", "cab\r\n" + longa + "\r\nfim");
+    const auto linhas = leLinhas(caminho, 4);
+    EXPECT_EQ(linhas[0], "cab");
+    EXPECT_EQ(linhas[1], longa);
+    EXPECT_EQ(linhas[2], "fim");
+    EXPECT_EQ(linhas[3], "");
+}
+
+TEST(LeitorLinhasLongas, muitasLinhasAtravessamOsBlocos) {
+    PastaTemporaria pasta;
+    std::string texto;
+    for (int i = 0; i < 300000; ++i) texto += std::to_string(i) + (i % 3 ? "\n" : "\r\n");
+    const std::string caminho = pasta.escreve("muitas.txt", texto);
+    TLeitorLinhas leitor(caminho);
+    for (int i = 0; i < 300000; ++i) ASSERT_EQ(leitor.proximaLinha(), std::to_string(i));
+    EXPECT_EQ(leitor.proximaLinha(), "");
+}
+
+TEST(LeitorLinhasFalhas, mensagensDoSistema) {
+    PastaTemporaria pasta;
+    auto mensagem = [](const std::string& caminho) {
+        try {
+            TLeitorLinhas leitor(caminho);
+        } catch (const EEntradaSaida& e) {
+            return std::string(e.what());
+        }
+        return std::string("(abriu)");
+    };
+    EXPECT_EQ(mensagem(pasta.arquivo("nao-existe.txt")), "File not found");
+    EXPECT_EQ(mensagem(pasta.arquivo("pasta-que-falta/a.txt")), "Invalid filename");
+    EXPECT_EQ(mensagem(pasta.caminho().string()), "I/O error 21");
+    const std::string fifo = pasta.arquivo("fila");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(mensagem(fifo), "File access denied");  // a pipe would block the window
+}
+
+TEST(ArquivoExiste, soArquivosContam) {
+    PastaTemporaria pasta;
+    EXPECT_TRUE(arquivoExiste(pasta.escreve("a", "x")));
+    EXPECT_FALSE(arquivoExiste(pasta.arquivo("b")));
+    EXPECT_FALSE(arquivoExiste(pasta.caminho().string()));
+    EXPECT_FALSE(arquivoExiste(""));
+}
+
+}  // namespace

@@ -1,0 +1,244 @@
+// The four number conversions, row by row from the tables the program has always followed.
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <random>
+
+#include "UErros.h"
+#include "UNumeros.h"
+
+namespace {
+
+class Separador : public ::testing::Test {
+protected:
+    void SetUp() override { defineSeparadorDecimal(','); }
+    void TearDown() override { defineSeparadorDecimal(','); }
+};
+
+std::uint64_t bits(double v) {
+    std::uint64_t b;
+    std::memcpy(&b, &v, sizeof b);
+    return b;
+}
+
+std::string mensagemDe(auto&& funcao) {
+    try {
+        funcao();
+    } catch (const std::exception& e) {
+        return e.what();
+    }
+    return "(sem falha)";
+}
+
+using RealParaTexto = Separador;
+
+TEST_F(RealParaTexto, tabelaDeValores) {
+    struct Caso {
+        double valor;
+        const char* texto;
+    };
+    const Caso casos[] = {
+        {0.5, "0,5"},
+        {-0.49, "-0,49"},
+        {0.1 * 0.9, "0,09"},
+        {0.1 + 0.2, "0,3"},
+        {1.0 / 3.0, "0,333333333333333"},
+        {2.0 / 3.0, "0,666666666666667"},
+        {0.0001, "0,0001"},
+        {0.00001, "1E-5"},
+        {0.000012345, "1,2345E-5"},
+        {12345.678, "12345,678"},
+        {100.0, "100"},
+        {1e14, "100000000000000"},
+        {999999999999999.0, "999999999999999"},
+        {999999999999999.5, "1E15"},
+        {100000000000000.5, "100000000000001"},
+        {8821897542664.125, "8821897542664,13"},
+        {0.0001481748919453225, "0,000148174891945323"},
+        {1e15, "1E15"},
+        {123456789012345678.0, "1,23456789012346E17"},
+        {1.5e20, "1,5E20"},
+        {-2.5e-10, "-2,5E-10"},
+        {-0.0, "0"},
+        {0.0, "0"},
+        {DBL_MAX, "1,79769313486232E308"},
+        {std::numeric_limits<double>::denorm_min(), "4,94065645841247E-324"},
+        {0.0000999, "9,99E-5"},
+        {0.123456789012345678, "0,123456789012346"},
+        {std::numeric_limits<double>::infinity(), "INF"},
+        {-std::numeric_limits<double>::infinity(), "-INF"},
+        {std::numeric_limits<double>::quiet_NaN(), "NAN"},
+        {1e-3, "0,001"},
+        {123.0, "123"},
+        {-7.0, "-7"},
+    };
+    for (const Caso& c : casos) EXPECT_EQ(realParaTexto(c.valor), c.texto) << c.texto;
+}
+
+TEST_F(RealParaTexto, quinzeDigitosNoValorDoubleMaisProximo) {
+    // The row's value is "the double nearest to 0.0001481748919453225", which lies just below it.
+    const double v = 0.0001481748919453225;
+    EXPECT_LT(static_cast<long double>(v), 0.0001481748919453225L);
+    EXPECT_EQ(realParaTexto(v), "0,000148174891945323");
+}
+
+TEST_F(RealParaTexto, taxaQueDecaiMostraOsDecimaisCurtos) {
+    const char* esperados[] = {"0,1",      "0,09",      "0,081",      "0,0729",
+                               "0,06561",  "0,059049",  "0,0531441",  "0,04782969"};
+    double taxa = 0.1;
+    for (const char* esperado : esperados) {
+        EXPECT_EQ(realParaTexto(taxa), esperado);
+        taxa = static_cast<double>(0.9L * taxa);
+    }
+}
+
+TEST_F(RealParaTexto, usaOSeparadorDoMomento) {
+    defineSeparadorDecimal('.');
+    EXPECT_EQ(realParaTexto(0.5), "0.5");
+    EXPECT_EQ(realParaTexto(1.5e-7), "1.5E-7");
+}
+
+using TextoParaReal = Separador;
+
+TEST_F(TextoParaReal, textosQueConvertem) {
+    struct Caso {
+        const char* texto;
+        long double valor;
+    };
+    const Caso casos[] = {
+        {"0,1", 0.1L},     {" 0,5 ", 0.5L},    {"-,5", -0.5L},      {"5,", 5.0L},
+        {",", 0.0L},       {"00012,50", 12.5L}, {"+2,5e2", 250.0L},  {"1,5E3", 1500.0L},
+        {"1e-3", 0.001L},  {"1E", 1.0L},        {"1E+", 1.0L},       {"90", 90.0L},
+        {"  -3", -3.0L},   {"1,25E-1", 0.125L}, {"1E0499", 1e499L},  {"0,000", 0.0L},
+    };
+    for (const Caso& c : casos) EXPECT_EQ(textoParaReal(c.texto), c.valor) << c.texto;
+    EXPECT_EQ(textoParaDouble("0,1"), 0.1);
+}
+
+TEST_F(TextoParaReal, textosQueFalhamComAMensagemExata) {
+    const char* textos[] = {"0.5", "", " ", "+", "- 5", "1 000", "1,2,3", "1,5 E3",
+                            "e5",  "0x10", "1E5000", "5\t", "1E-5000", "1,5.0", "-"};
+    for (const char* texto : textos) {
+        EXPECT_EQ(mensagemDe([&] { textoParaReal(texto); }),
+                  "'" + std::string(texto) + "' is not a valid floating point value")
+            << texto;
+    }
+}
+
+TEST_F(TextoParaReal, umValorAlemDoDoubleConverteMasEstouraAoSerGuardado) {
+    const long double grande = textoParaReal("1E400");
+    EXPECT_GT(grande, static_cast<long double>(DBL_MAX));
+    EXPECT_EQ(mensagemDe([&] { armazenaReal(grande); }), "Floating point overflow");
+    EXPECT_EQ(mensagemDe([] { textoParaDouble("-1E400"); }), "Floating point overflow");
+    // The largest double's 15-digit text lies more than half an ulp above it: it does not read
+    // back.
+    EXPECT_EQ(mensagemDe([] { textoParaDouble("1,79769313486232E308"); }), "Floating point overflow");
+    EXPECT_EQ(textoParaDouble("1,7976931348623157E308"), DBL_MAX);
+    // Beyond the extended range the conversion itself fails.
+    EXPECT_EQ(mensagemDe([] { textoParaReal("1" + std::string(5000, '0')); }),
+              "'1" + std::string(5000, '0') + "' is not a valid floating point value");
+}
+
+TEST_F(TextoParaReal, valoresPequenosDemaisViramZeroOuSubnormais) {
+    EXPECT_EQ(textoParaDouble("1E-400"), 0.0);
+    EXPECT_EQ(textoParaDouble("4,94065645841247E-324"), std::numeric_limits<double>::denorm_min());
+    EXPECT_EQ(textoParaDouble("2,2250738585072E-308"), 2.2250738585072e-308);
+    EXPECT_EQ(bits(textoParaDouble("-0")), bits(-0.0));
+    EXPECT_EQ(textoParaDouble("-0"), 0.0);
+}
+
+TEST_F(TextoParaReal, arredondaParaEstendidoEDepoisParaDouble) {
+    // 1 + 2^-53 + 2^-66: in extended it rounds to 1 + 2^-53 (the 2^-66 is below half of the
+    // 64-bit grid), which as a double is a tie that goes to the even 1. Rounded once, directly to
+    // double, it would be 1 + 2^-52.
+    const char* texto =
+        "1,000000000000000111035854989671722847788259969092905521392822265625";
+    EXPECT_EQ(textoParaReal(texto), 1.0L + 0x1p-53L);
+    EXPECT_EQ(textoParaDouble(texto), 1.0);
+    EXPECT_EQ(textoParaRealGeral(texto), 1.0L + 0x1p-53L);
+}
+
+TEST_F(TextoParaReal, caminhoCurtoIgualAoGeralEmTextosAleatorios) {
+    std::mt19937_64 g(12345);
+    auto digitos = [&](int n) {
+        std::string s;
+        for (int i = 0; i < n; ++i) s += static_cast<char>('0' + g() % 10);
+        return s;
+    };
+    for (int i = 0; i < 200000; ++i) {
+        std::string t;
+        if (g() % 4 == 0) t += '-';
+        t += digitos(static_cast<int>(g() % 12));
+        if (g() % 2 == 0) t += ',' + digitos(static_cast<int>(g() % 14));
+        if (t.empty() || t == "-") t += '0';
+        if (g() % 3 == 0) t += 'E' + std::to_string(static_cast<int>(g() % 80) - 40);
+        long double geral = 0, rapido = 0;
+        ASSERT_NO_THROW(geral = textoParaRealGeral(t)) << t;
+        ASSERT_NO_THROW(rapido = textoParaReal(t)) << t;
+        ASSERT_EQ(std::memcmp(&geral, &rapido, 10), 0) << t;
+    }
+}
+
+using TextoParaInteiro = Separador;
+
+TEST_F(TextoParaInteiro, textosQueConvertem) {
+    struct Caso {
+        const char* texto;
+        std::int32_t valor;
+    };
+    const Caso casos[] = {
+        {"0", 0},          {"12", 12},        {"  12", 12},       {"+7", 7},
+        {"-7", -7},        {"007", 7},        {"$1F", 31},        {"x1F", 31},
+        {"0x1F", 31},      {"0X1f", 31},      {"-$1", -1},        {"$FFFFFFFF", -1},
+        {"$80000000", INT32_MIN},              {"-0x80000000", INT32_MIN},
+        {"$000000001", 1}, {"2147483647", INT32_MAX},              {"-2147483648", INT32_MIN},
+        {"X7fffffff", INT32_MAX},              {"-0", 0},
+    };
+    for (const Caso& c : casos) EXPECT_EQ(textoParaInteiro(c.texto), c.valor) << c.texto;
+}
+
+TEST_F(TextoParaInteiro, textosQueFalhamComAMensagemExata) {
+    const char* textos[] = {"",   " ",   "12 ", "+",   "-",  "$",          "0x",
+                            "$123456789",        "2147483648", "-2147483649", "1,5",
+                            "+-5", "5 5", "0x1G", "1e3", "99999999999999999999"};
+    for (const char* texto : textos) {
+        EXPECT_EQ(mensagemDe([&] { textoParaInteiro(texto); }),
+                  "'" + std::string(texto) + "' is not a valid integer value")
+            << texto;
+    }
+}
+
+TEST(InteiroParaTexto, semSinalDeMaisNemZerosAEsquerda) {
+    EXPECT_EQ(inteiroParaTexto(std::int32_t{0}), "0");
+    EXPECT_EQ(inteiroParaTexto(std::int32_t{12}), "12");
+    EXPECT_EQ(inteiroParaTexto(std::int32_t{-5}), "-5");
+    EXPECT_EQ(inteiroParaTexto(INT32_MIN), "-2147483648");
+}
+
+TEST_F(Separador, ida15DigitosEVolta) {
+    const double peso = 0.123456789012345678;
+    const std::string texto = realParaTexto(peso);
+    EXPECT_EQ(texto, "0,123456789012346");
+    EXPECT_EQ(textoParaDouble(texto), 0.123456789012346);
+}
+
+TEST_F(Separador, comOSeparadorVirgulaTodoTextoComPontoFalha) {
+    for (const char* t : {"1.5", ".5", "5.", "1.000,5", "."})
+        EXPECT_THROW(textoParaReal(t), EConversao) << t;
+    defineSeparadorDecimal('.');
+    EXPECT_EQ(textoParaReal("1.5"), 1.5L);
+    EXPECT_THROW(textoParaReal("1,5"), EConversao);
+}
+
+TEST_F(Separador, linhaDeStatusDoCiclo) {
+    EXPECT_EQ(textoStatusCiclo(0.081, 3, 0),
+              "Taxa de Aprendizagem = 0,081    Ciclo de término : 3    Raio: 0");
+    EXPECT_EQ(textoStatusCiclo(0.1, 1, -1),
+              "Taxa de Aprendizagem = 0,1    Ciclo de término : 1    Raio: -1");
+}
+
+}  // namespace
