@@ -1,0 +1,150 @@
+// norvika-bench: reads a pattern file, builds a map from a seeded generator, trains it and prints
+// one name=value line per measure, so that engines and machines can be compared.
+//
+//   norvika-bench FILE --linhas L --colunas C --raio R --vizinhanca MANHATTAN|GRID
+//                 (--ciclos N | --decrementar-raio) --taxa 0,1 --evolucao 100 --semente S
+//                 [--referencia] [--threads T]
+
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <string>
+#include <string_view>
+
+#include "UArquivoPadroes.h"
+#include "UNumeros.h"
+#include "URede.h"
+
+namespace {
+
+struct Opcoes {
+    std::string arquivo;
+    std::int32_t linhas = 12, colunas = 14, raio = 3;
+    std::string vizinhanca = "GRID";
+    bool porCiclos = false;
+    std::int32_t ciclos = 1;
+    std::string taxa = "0,1", evolucao = "100";
+    std::uint32_t semente = 1;
+    bool referencia = false;
+    int threads = 0;
+};
+
+[[noreturn]] void uso(const char* motivo) {
+    std::fprintf(stderr,
+                 "norvika-bench: %s\n"
+                 "uso: norvika-bench ARQUIVO --linhas L --colunas C --raio R --vizinhanca "
+                 "MANHATTAN|GRID (--ciclos N | --decrementar-raio) --taxa 0,1 --evolucao 100 "
+                 "--semente S [--referencia] [--threads T]\n",
+                 motivo);
+    std::exit(2);
+}
+
+Opcoes leOpcoes(int argc, char** argv) {
+    Opcoes o;
+    bool criterio = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view a = argv[i];
+        auto valor = [&]() -> std::string {
+            if (i + 1 >= argc) uso(("falta o valor de " + std::string(a)).c_str());
+            return argv[++i];
+        };
+        if (a == "--linhas") o.linhas = textoParaInteiro(valor());
+        else if (a == "--colunas") o.colunas = textoParaInteiro(valor());
+        else if (a == "--raio") o.raio = textoParaInteiro(valor());
+        else if (a == "--vizinhanca") o.vizinhanca = valor();
+        else if (a == "--ciclos") { o.porCiclos = true; o.ciclos = textoParaInteiro(valor()); criterio = true; }
+        else if (a == "--decrementar-raio") { o.porCiclos = false; criterio = true; }
+        else if (a == "--taxa") o.taxa = valor();
+        else if (a == "--evolucao") o.evolucao = valor();
+        else if (a == "--semente") o.semente = static_cast<std::uint32_t>(std::stoul(valor()));
+        else if (a == "--referencia") o.referencia = true;
+        else if (a == "--threads") o.threads = textoParaInteiro(valor());
+        else if (!a.empty() && a[0] != '-' && o.arquivo.empty()) o.arquivo = std::string(a);
+        else uso(("opção desconhecida: " + std::string(a)).c_str());
+    }
+    if (o.arquivo.empty()) uso("falta o arquivo de padrões");
+    if (!criterio) uso("escolha --ciclos N ou --decrementar-raio");
+    return o;
+}
+
+// FNV-1a, 64 bits, over raw bytes.
+struct Fnv {
+    std::uint64_t h = 0xcbf29ce484222325ull;
+    void adiciona(const void* dados, std::size_t n) {
+        const auto* p = static_cast<const unsigned char*>(dados);
+        for (std::size_t i = 0; i < n; ++i) {
+            h ^= p[i];
+            h *= 0x100000001b3ull;
+        }
+    }
+};
+
+double segundos(std::chrono::steady_clock::duration d) {
+    return std::chrono::duration<double>(d).count();
+}
+
+int executa(const Opcoes& o) {
+    defineSeparadorDecimal(',');
+    TRede rede;
+    rede.defineThreads(o.threads);
+    rede.arquivoPadroes = o.arquivo;
+
+    const auto t0 = std::chrono::steady_clock::now();
+    const TCabecalhoPadroes cab = leCabecalhoPadroes(o.arquivo);
+    rede.dimensao = textoParaInteiro(cab.d);
+    rede.qtdPadroes = textoParaInteiro(cab.n);
+    if (rede.dimensao < 0 || rede.qtdPadroes < 0) throw std::runtime_error("cabeçalho negativo");
+    inicializaEntradas(o.arquivo, rede.qtdPadroes, rede.dimensao, rede.entradas);
+    const auto t1 = std::chrono::steady_clock::now();
+
+    rede.taxaAprendizado = textoParaDouble(o.taxa);
+    rede.taxaEvolucao = textoParaDouble(o.evolucao);
+    rede.qtdLinhas = o.linhas;
+    rede.qtdColunas = o.colunas;
+    rede.raio = o.raio;
+    // The radius is clamped to the larger side of the map, as the window does.
+    if (rede.raio > rede.qtdLinhas && rede.raio > rede.qtdColunas)
+        rede.raio = rede.qtdLinhas >= rede.qtdColunas ? rede.qtdLinhas : rede.qtdColunas;
+    TGeradorAleatorio gerador(o.semente);
+    rede.inicializaNeuronios(gerador, o.vizinhanca);
+    const std::int32_t ultimo = o.porCiclos ? o.ciclos - 1 : rede.raio;
+
+    const auto t2 = std::chrono::steady_clock::now();
+    if (o.referencia)
+        rede.ativaRedeReferencia(o.porCiclos, ultimo);
+    else
+        rede.ativaRede(o.porCiclos, ultimo);
+    const auto t3 = std::chrono::steady_clock::now();
+
+    const std::int64_t ciclos = ultimo + 1 > 0 ? ultimo + 1 : 0;
+    const std::int64_t apresentacoes = static_cast<std::int64_t>(rede.entradas.size()) * ciclos;
+    const double termos = static_cast<double>(apresentacoes) * rede.linhasMapa() *
+                          rede.colunasMapa() * rede.dimensao;
+    Fnv pesos, contagens;
+    for (const auto& linha : rede.neuronios)
+        for (const TNeuronio& n : linha) {
+            pesos.adiciona(n.dados(), static_cast<std::size_t>(n.getQtdPesos()) * sizeof(double));
+            const std::int32_t c = n.getAglutinados();
+            contagens.adiciona(&c, sizeof c);
+        }
+    std::printf("apresentacoes=%lld\n", static_cast<long long>(apresentacoes));
+    std::printf("leitura_s=%.4f\n", segundos(t1 - t0));
+    std::printf("treino_s=%.4f\n", segundos(t3 - t2));
+    std::printf("ns_por_termo=%.4f\n", termos > 0 ? segundos(t3 - t2) * 1e9 / termos : 0.0);
+    std::printf("pesos_fnv=%016llx\n", static_cast<unsigned long long>(pesos.h));
+    std::printf("contagens_fnv=%016llx\n", static_cast<unsigned long long>(contagens.h));
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return executa(leOpcoes(argc, argv));
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "norvika-bench: %s\n", e.what());
+        return 1;
+    }
+}

@@ -1,0 +1,38 @@
+#include "UDialogos.h"
+
+#include <QFileDialog>
+#include <chrono>
+
+namespace UDialogos {
+namespace {
+
+Respondedor& respondedorAtual() {
+    static Respondedor r;
+    return r;
+}
+
+std::function<std::uint32_t()>& relogioAtual() {
+    static std::function<std::uint32_t()> r;
+    return r;
+}
+
+}  // namespace
+
+QString escolhe(QFileDialog& dialogo) {
+    if (respondedorAtual()) return respondedorAtual()(dialogo);
+    if (dialogo.exec() != QDialog::Accepted) return {};
+    const QStringList escolhidos = dialogo.selectedFiles();
+    return escolhidos.isEmpty() ? QString() : escolhidos.first();
+}
+
+void defineRespondedor(Respondedor respondedor) { respondedorAtual() = std::move(respondedor); }
+
+std::uint32_t sementeDoRelogio() {
+    if (relogioAtual()) return relogioAtual()();
+    const auto ns = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(ns).count());
+}
+
+void defineRelogio(std::function<std::uint32_t()> relogio) { relogioAtual() = std::move(relogio); }
+
+}  // namespace UDialogos

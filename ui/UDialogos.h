@@ -1,0 +1,24 @@
+#pragma once
+// The file dialogs and the clock that seeds the random generator, behind seams that tests can
+// replace: a test answers a dialog with a path (or an empty text for "cancelled") and fixes the
+// seed so that a training gives known weights.
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+class QFileDialog;
+
+namespace UDialogos {
+
+// Runs the dialog; the chosen file's full path, or an empty text when the user cancels.
+QString escolhe(QFileDialog& dialogo);
+
+using Respondedor = std::function<QString(QFileDialog& dialogo)>;
+void defineRespondedor(Respondedor respondedor);
+
+// The low 32 bits of a monotonic nanosecond clock, unless a test has fixed them.
+std::uint32_t sementeDoRelogio();
+void defineRelogio(std::function<std::uint32_t()> relogio);
+
+}  // namespace UDialogos

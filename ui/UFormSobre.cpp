@@ -1,0 +1,29 @@
+#include "UFormSobre.h"
+
+#include "UImagens.h"
+
+TFormSobre* FormSobre = nullptr;
+
+TFormSobre::TFormSobre(QWidget* pai) : QDialog(pai) {
+    ui.setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(485, 305);
+    move(348, 214);
+    setModal(true);
+    QPalette branco = ui.SobrePainel->palette();
+    branco.setColor(QPalette::Window, Qt::white);
+    ui.SobrePainel->setPalette(branco);
+    ui.Mapa->setPixmap(UImagens::figuraMapa());
+    ui.SegundaFigura->setPixmap(UImagens::figuraNeuronios());
+    for (QLabel* rotulo : {ui.AutorLabel, ui.AutorNomeLabel, ui.OrientadorLabel, ui.OrientadorNomeLabel})
+        rotulo->adjustSize();
+    connect(ui.FecharButton, &QPushButton::clicked, this, &TFormSobre::FecharButtonClick);
+}
+
+void TFormSobre::FecharButtonClick() { close(); }
+
+void TFormSobre::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    ui.FecharButton->setFocus(Qt::OtherFocusReason);
+}

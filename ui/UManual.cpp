@@ -1,0 +1,30 @@
+#include "UManual.h"
+
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "UImagens.h"
+
+TManual::TManual(QWidget* pai) : QWidget(pai, Qt::Window) {
+    setObjectName(QStringLiteral("ManualJanela"));
+    setWindowTitle(QStringLiteral("Manual do Norvika"));
+    setWindowIcon(UImagens::iconeNorvika());
+    setWindowModality(Qt::NonModal);
+    navegador_ = new QTextBrowser(this);
+    navegador_->setObjectName(QStringLiteral("ManualNavegador"));
+    navegador_->setOpenExternalLinks(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(navegador_);
+    resize(780, 640);
+}
+
+void TManual::mostraConteudo() {
+    navegador_->setSource(QUrl(QStringLiteral("qrc:/manual/manual.html")));
+    navegador_->scrollToAnchor(QStringLiteral("conteudo"));
+    navegador_->verticalScrollBar()->setValue(0);
+    show();
+    raise();
+    activateWindow();
+}

@@ -1,0 +1,20 @@
+#pragma once
+// The manual: a Portuguese HTML document shipped inside the program and shown at its contents in a
+// window of its own that does not block the main window.
+
+#include <QWidget>
+
+class QTextBrowser;
+
+class TManual : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TManual(QWidget* pai = nullptr);
+    // Shows the window at the manual's table of contents.
+    void mostraConteudo();
+    QTextBrowser* navegador() const { return navegador_; }
+
+private:
+    QTextBrowser* navegador_;
+};

@@ -1,0 +1,70 @@
+#include "UMensagens.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QShowEvent>
+
+namespace UMensagens {
+namespace {
+
+Interceptador& interceptadorAtual() {
+    static Interceptador i;
+    return i;
+}
+
+// A message box that places itself at the centre of the screen, not of its parent.
+class TCaixa : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* e) override {
+        QMessageBox::showEvent(e);
+        const QScreen* tela = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+        if (tela != nullptr) {
+            const QRect area = tela->availableGeometry();
+            move(area.center() - QPoint(width() / 2, height() / 2));
+        }
+    }
+};
+
+void mostra(QWidget* pai, QMessageBox::Icon icone, const QString& texto) {
+    TCaixa caixa(icone, QStringLiteral("Norvika"), texto, QMessageBox::Ok, pai);
+    caixa.setObjectName(icone == QMessageBox::NoIcon ? QStringLiteral("MensagemNorvika")
+                                                     : QStringLiteral("FalhaNorvika"));
+    caixa.setTextFormat(Qt::PlainText);
+    caixa.setDefaultButton(QMessageBox::Ok);
+    caixa.setEscapeButton(QMessageBox::Ok);
+    caixa.exec();
+}
+
+}  // namespace
+
+void defineInterceptador(Interceptador interceptador) {
+    interceptadorAtual() = std::move(interceptador);
+}
+
+QString textoDaFalha(const QString& mensagem) {
+    if (!mensagem.isEmpty() && mensagem.back().unicode() > u'.') return mensagem + u'.';
+    return mensagem;
+}
+
+void mostraMensagem(QWidget* pai, const QString& texto) {
+    if (interceptadorAtual()) {
+        interceptadorAtual()(Tipo::Mensagem, texto);
+        return;
+    }
+    mostra(pai, QMessageBox::NoIcon, texto);
+}
+
+void mostraFalha(QWidget* pai, const QString& mensagem) {
+    const QString texto = textoDaFalha(mensagem);
+    if (interceptadorAtual()) {
+        interceptadorAtual()(Tipo::Falha, texto);
+        return;
+    }
+    mostra(pai, QMessageBox::Critical, texto);
+}
+
+}  // namespace UMensagens

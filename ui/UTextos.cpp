@@ -1,0 +1,32 @@
+#include "UTextos.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+namespace {
+
+// Windows-1252 at 0x80..0x9F; the rest of the upper half is Latin-1. The five undefined codes
+// show as the replacement character.
+constexpr char16_t kCp1252[32] = {
+    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+
+}  // namespace
+
+QString textoDeBytes(const std::string& bytes) {
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString texto = utf8(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    if (!utf8.hasError()) return texto;
+    texto.clear();
+    texto.reserve(static_cast<qsizetype>(bytes.size()));
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        texto += (b >= 0x80 && b < 0xA0) ? QChar(kCp1252[b - 0x80]) : QChar(b);
+    }
+    return texto;
+}
+
+std::string caminhoEmBytes(const QString& caminho) { return QFile::encodeName(caminho).toStdString(); }
+
+std::string bytesUtf8(const QString& texto) { return texto.toUtf8().toStdString(); }

@@ -1,0 +1,11 @@
+#pragma once
+// Text between the engine's bytes and the window's QStrings. Files hold bytes: a label is shown as
+// UTF-8 when it is valid UTF-8 (what Linux editors write) and as Windows-1252 otherwise (files made
+// on Windows keep working). Paths go through the file system's own encoding.
+
+#include <QString>
+#include <string>
+
+QString textoDeBytes(const std::string& bytes);
+std::string caminhoEmBytes(const QString& caminho);
+std::string bytesUtf8(const QString& texto);

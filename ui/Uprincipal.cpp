@@ -1,0 +1,590 @@
+#include "Uprincipal.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFocusEvent>
+#include <QHeaderView>
+#include <QLayout>
+#include <QLocale>
+#include <QStyle>
+#include <algorithm>
+#include <limits>
+
+#include "UArquivoPadroes.h"
+#include "UArquivoRede.h"
+#include "UDialogos.h"
+#include "UErros.h"
+#include "UFormInformacoes.h"
+#include "UFormSobre.h"
+#include "UImagens.h"
+#include "ULeitorLinhas.h"
+#include "ULimites.h"
+#include "UManual.h"
+#include "UMensagens.h"
+#include "UNumeros.h"
+#include "USpinEdit.h"
+#include "UTextos.h"
+
+TFormMain* FormMain = nullptr;
+
+namespace {
+
+std::int32_t inteiroDe(const QString& texto) { return textoParaInteiro(bytesUtf8(texto)); }
+
+// The decimal symbol of the user's regional settings, "." when it is not a single character.
+char separadorRegional() {
+    const QString ponto = QLocale::system().decimalPoint();
+    return ponto.size() == 1 && ponto.at(0).unicode() < 128 ? static_cast<char>(ponto.at(0).unicode()) : '.';
+}
+
+// Red text on the two command buttons of the training page, grey when disabled.
+void pintaDeVermelho(QWidget& botao) {
+    QPalette p = botao.palette();
+    p.setColor(QPalette::Active, QPalette::ButtonText, Qt::red);
+    p.setColor(QPalette::Inactive, QPalette::ButtonText, Qt::red);
+    botao.setPalette(p);
+}
+
+// Keeps the mouse pointer busy while a long command runs inside one event.
+class CursorOcupado {
+public:
+    CursorOcupado() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~CursorOcupado() { QApplication::restoreOverrideCursor(); }
+    CursorOcupado(const CursorOcupado&) = delete;
+    CursorOcupado& operator=(const CursorOcupado&) = delete;
+};
+
+}  // namespace
+
+TFormMain::TFormMain(QWidget* pai) : QMainWindow(pai) {
+    ui.setupUi(this);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    move(152, 62);
+    setWindowIcon(UImagens::iconeNorvika());
+    const QIcon pasta = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    ui.TreinamentoArqBitBtn->setIcon(pasta);
+    ui.ClassificacaoArqBitBtn->setIcon(pasta);
+    pintaDeVermelho(*ui.TreinarButton);
+    pintaDeVermelho(*ui.LimparButton);
+    QPalette preto = ui.MapaNosGrid->palette();
+    preto.setColor(QPalette::Text, Qt::black);
+    ui.MapaNosGrid->setPalette(preto);
+    ui.MapaNosGrid->defineTamanho(1, 1);
+    ui.CalculoDistanciaGroupBox->raise();
+
+    OpenDialogPadroesTreinamento = criaDialogo("OpenDialogPadroesTreinamento", false);
+    SaveDialog = criaDialogo("SaveDialog", true);
+    OpenDialogTreinamento = criaDialogo("OpenDialogTreinamento", false);
+    OpenDialogPadroesClassificacao = criaDialogo("OpenDialogPadroesClassificacao", false);
+
+    connect(ui.TreinarButton, &QPushButton::clicked, this, &TFormMain::TreinarButtonClick);
+    connect(ui.LimparButton, &QPushButton::clicked, this, &TFormMain::LimparButtonClick);
+    connect(ui.ClassificarButton, &QPushButton::clicked, this, &TFormMain::ClassificarButtonClick);
+    connect(ui.TreinamentoArqBitBtn, &QPushButton::clicked, this,
+            &TFormMain::TreinamentoArqBitBtnClick);
+    connect(ui.ClassificacaoArqBitBtn, &QPushButton::clicked, this,
+            &TFormMain::ClassificacaoArqBitBtnClick);
+    connect(ui.QtdCiclosRadioButton, &QRadioButton::toggled, this, [this](bool marcado) {
+        if (marcado) QtdCiclosRadioButtonClick();
+    });
+    connect(ui.RaioRadioButton, &QRadioButton::toggled, this, [this](bool marcado) {
+        if (marcado) RaioRadioButtonClick();
+    });
+    connect(ui.PageControl, &QTabWidget::currentChanged, this, [this](int pagina) {
+        if (pagina == 0) TreinamentoTabsheetShow();
+        else ClassificacaoTabSheetShow();
+    });
+    connect(ui.LinhaNeuronioSpinEdit, &TSpinEdit::textChanged, this,
+            &TFormMain::LinhaNeuronioSpinEditChange);
+    connect(ui.ColunaNeuronioSpinEdit, &TSpinEdit::textChanged, this,
+            &TFormMain::ColunaNeuronioSpinEditChange);
+    connect(ui.MapaNosGrid, &TGradeMapa::celulaSelecionada, this, &TFormMain::MapaNosGridSelectCell);
+    connect(ui.SalvarTreinamentoItemMenu, &QAction::triggered, this,
+            &TFormMain::SalvarTreinamentoItemMenuClick);
+    connect(ui.CarregarTreinamentoItemMenu, &QAction::triggered, this,
+            &TFormMain::CarregarTreinamentoItemMenuClick);
+    connect(ui.SairItemMenu, &QAction::triggered, this, &TFormMain::SairItemMenuClick);
+    connect(ui.ManualItemMenu, &QAction::triggered, this, &TFormMain::ManualItemMenuClick);
+    connect(ui.Sobre, &QAction::triggered, this, &TFormMain::SobreClick);
+    ui.ValorInicialTextBox->installEventFilter(this);
+}
+
+TFormMain::~TFormMain() {
+    if (FormMain == this) FormMain = nullptr;
+}
+
+TManual* TFormMain::manual() const { return manual_.data(); }
+
+void TFormMain::defineJanelas(TFormInformacoes* informacoes, TFormSobre* sobre) {
+    informacoes_ = informacoes;
+    sobre_ = sobre;
+}
+
+QFileDialog* TFormMain::criaDialogo(const char* nome, bool salvar) {
+    auto* d = new QFileDialog(this);
+    d->setObjectName(QString::fromLatin1(nome));
+    // Qt's own dialog, the same on every desktop, with the program's settings.
+    d->setOption(QFileDialog::DontUseNativeDialog);
+    d->setOption(QFileDialog::ReadOnly, false);
+    d->setFileMode(QFileDialog::AnyFile);
+    d->setAcceptMode(salvar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    d->setOption(QFileDialog::DontConfirmOverwrite, true);  // saving replaces without asking
+    d->setSizeGripEnabled(true);
+    if (salvar) {
+        d->setDefaultSuffix(QStringLiteral("cfg"));
+        d->setNameFilter(QStringLiteral("(*.cfg)"));
+    }
+    return d;
+}
+
+void TFormMain::protege(const std::function<void()>& comando) {
+    try {
+        comando();
+    } catch (const std::bad_alloc&) {
+        UMensagens::mostraFalha(this, QStringLiteral("Memória insuficiente para concluir a operação"));
+    } catch (const std::exception& e) {
+        UMensagens::mostraFalha(this, textoDeBytes(e.what()));
+    } catch (...) {
+        UMensagens::mostraFalha(this, QStringLiteral("Falha inesperada"));
+    }
+}
+
+void TFormMain::mensagem(const QString& texto) { UMensagens::mostraMensagem(this, texto); }
+
+void TFormMain::escreveStatus(const QString& texto) { ui.StatusBar->setText(texto); }
+
+bool TFormMain::event(QEvent* e) {
+    // The status line keeps its text: menu hints do not replace it.
+    if (e->type() == QEvent::StatusTip) return true;
+    if (e->type() == QEvent::LocaleChange) defineSeparadorDecimal(separadorRegional());
+    return QMainWindow::event(e);
+}
+
+void TFormMain::changeEvent(QEvent* e) {
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+}
+
+bool TFormMain::eventFilter(QObject* objeto, QEvent* e) {
+    if (objeto == ui.ValorInicialTextBox && e->type() == QEvent::FocusOut && isVisible() &&
+        focoSaiParaOutroControle(*static_cast<QFocusEvent*>(e))) {
+        ValorInicialTextBoxExit();
+    }
+    return QMainWindow::eventFilter(objeto, e);
+}
+
+void TFormMain::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    // The first showing activates the window; where the platform does not report that (no window
+    // manager, the offscreen platform), the activation steps run here all the same.
+    if (!jaMostrada_) {
+        jaMostrada_ = true;
+        FormActivate();
+    }
+}
+
+void TFormMain::closeEvent(QCloseEvent* e) {
+    if (manual_) manual_->close();
+    QMainWindow::closeEvent(e);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Activation and the map grid
+
+void TFormMain::FormActivate() {
+    protege([&] {
+        ui.MapaNosGrid->horizontalHeader()->setDefaultSectionSize(30);
+        LinhaNeuronioSpinEditChange();
+        gerador_.defineSemente(UDialogos::sementeDoRelogio());
+        defineSeparadorDecimal(',');
+    });
+}
+
+int TFormMain::limiteLinhasGrade() const {
+    return std::max({ui.LinhaNeuronioSpinEdit->maximum(), linhasMapaRecente_, rede_.linhasMapa()});
+}
+
+int TFormMain::limiteColunasGrade() const {
+    return std::max({ui.ColunaNeuronioSpinEdit->maximum(), colunasMapaRecente_, rede_.colunasMapa()});
+}
+
+void TFormMain::LinhaNeuronioSpinEditChange() {
+    protege([&] {
+        const int linhas = std::clamp(ui.LinhaNeuronioSpinEdit->value(), 1, limiteLinhasGrade());
+        ui.MapaNosGrid->defineTamanho(linhas, ui.MapaNosGrid->columnCount());
+        constroiMapa();
+    });
+}
+
+void TFormMain::ColunaNeuronioSpinEditChange() {
+    protege([&] {
+        const int colunas = std::clamp(ui.ColunaNeuronioSpinEdit->value(), 1, limiteColunasGrade());
+        ui.MapaNosGrid->defineTamanho(ui.MapaNosGrid->rowCount(), colunas);
+        constroiMapa();
+    });
+}
+
+void TFormMain::constroiMapa() {
+    TGradeMapa& grade = *ui.MapaNosGrid;
+    grade.horizontalHeader()->setDefaultSectionSize(30);
+    QStringList colunas, linhas;
+    for (int k = 1; k <= grade.columnCount(); ++k) colunas << QString::number(k);
+    for (int r = 1; r <= grade.rowCount(); ++r) linhas << QString::number(r);
+    grade.setHorizontalHeaderLabels(colunas);
+    grade.setVerticalHeaderLabels(linhas);
+}
+
+void TFormMain::preencheMapa() {
+    TGradeMapa& grade = *ui.MapaNosGrid;
+    // Every neuron has its cell, also when the map is larger than the size boxes allow.
+    if (grade.rowCount() < rede_.linhasMapa() || grade.columnCount() < rede_.colunasMapa()) {
+        grade.defineTamanho(std::max(grade.rowCount(), rede_.linhasMapa()),
+                            std::max(grade.columnCount(), rede_.colunasMapa()));
+        constroiMapa();
+    }
+    for (std::int32_t i = 0; i < rede_.linhasMapa(); ++i)
+        for (std::int32_t j = 0; j < rede_.colunasMapa(); ++j) {
+            const std::int32_t n = rede_.neuronio(i, j).getAglutinados();
+            grade.escreveCelula(i, j, n != 0 ? QString::number(n) : QStringLiteral(" "));
+        }
+}
+
+void TFormMain::limpaCelulasDoMapa(const QString& texto) {
+    TGradeMapa& grade = *ui.MapaNosGrid;
+    const int linhas = std::min(rede_.linhasMapa(), grade.rowCount());
+    const int colunas = std::min(rede_.colunasMapa(), grade.columnCount());
+    for (int i = 0; i < linhas; ++i)
+        for (int j = 0; j < colunas; ++j) grade.escreveCelula(i, j, texto);
+}
+
+void TFormMain::limpaPaginas() {
+    limpaCelulasDoMapa(QStringLiteral(" "));
+    rede_.zeraAglutinados();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Settings
+
+bool TFormMain::getConfiguracao() {
+    try {
+        rede_.taxaAprendizado = textoParaDouble(bytesUtf8(ui.ValorInicialTextBox->text()));
+    } catch (const EConversao&) {
+        mensagem(QStringLiteral("A taxa de aprendizagem deve ser especificada em valores reais com virgula. "));
+        ui.ValorInicialTextBox->setText(QStringLiteral("0,1"));
+        return false;
+    } catch (const EEstouroReal&) {
+        mensagem(QStringLiteral("A taxa de aprendizagem deve ser especificada em valores reais com virgula. "));
+        ui.ValorInicialTextBox->setText(QStringLiteral("0,1"));
+        return false;
+    }
+    rede_.taxaEvolucao = textoParaDouble(bytesUtf8(ui.EvolucaoSpinEdit->text()));
+
+    if (!arquivoExiste(rede_.arquivoPadroes)) {
+        mensagem(QStringLiteral("Você deve especificar um arquivo de padrões."));
+        return false;
+    }
+    try {
+        const TCabecalhoPadroes cabecalho = leCabecalhoPadroes(rede_.arquivoPadroes);
+        const std::int32_t d = textoParaInteiro(cabecalho.d);
+        if (d < 0) throw EFormatoArquivo("dimensão negativa");
+        if (d != rede_.dimensao && !ui.TreinarButton->isEnabled()) {
+            mensagem(QStringLiteral("Estes padrões não podem ser classificados com esta rede!"));
+            return false;
+        }
+        const std::int32_t n = textoParaInteiro(cabecalho.n);
+        if (n < 0) throw EFormatoArquivo("quantidade negativa");
+        rede_.qtdPadroes = n;
+        rede_.dimensao = d;
+    } catch (const std::exception&) {
+        mensagem(QStringLiteral("Formato inválido do arquivo de padrões."));
+        return false;
+    }
+
+    rede_.qtdLinhas = inteiroDe(ui.LinhaNeuronioSpinEdit->text());
+    rede_.qtdColunas = inteiroDe(ui.ColunaNeuronioSpinEdit->text());
+    rede_.raio = inteiroDe(ui.RaioSpinEdit->text());
+    // The radius is clamped to the larger side of the map (the rows when both are equal).
+    if (rede_.raio > rede_.qtdLinhas && rede_.raio > rede_.qtdColunas) {
+        rede_.raio = std::max(rede_.qtdLinhas, rede_.qtdColunas);
+        mensagem(QStringLiteral("O Raio foi ajustado para o tamanho máximo permitido pela topologia da rede."));
+        ui.RaioSpinEdit->setText(QString::number(rede_.raio));
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Training and the two states
+
+void TFormMain::TreinarButtonClick() {
+    protege([&] {
+        rede_.arquivoPadroes = caminhoEmBytes(ui.TreinamentoArqTextBox->text());
+        if (!getConfiguracao()) return;
+        CursorOcupado ocupado;
+        rede_.inicializaNeuronios(gerador_, bytesUtf8(ui.TipoVizinhancaComboBox->currentText()));
+        linhasMapaRecente_ = rede_.linhasMapa();
+        colunasMapaRecente_ = rede_.colunasMapa();
+        inicializaEntradas(rede_.arquivoPadroes, rede_.qtdPadroes, rede_.dimensao, rede_.entradas);
+
+        const bool porCiclos = ui.QtdCiclosRadioButton->isChecked();
+        const std::int64_t ultimo = porCiclos
+                                        ? std::int64_t{inteiroDe(ui.QtdCiclosSpinEdit->text())} - 1
+                                        : std::int64_t{inteiroDe(ui.RaioSpinEdit->text())};
+        QString ultimoStatus;
+        bool houveCiclo = false;
+        rede_.ativaRede(porCiclos,
+                        static_cast<std::int32_t>(std::clamp<std::int64_t>(
+                            ultimo, std::numeric_limits<std::int32_t>::min(),
+                            std::numeric_limits<std::int32_t>::max())),
+                        [&](double taxa, std::int32_t ciclo, std::int32_t raio) {
+                            ultimoStatus = QString::fromStdString(textoStatusCiclo(taxa, ciclo, raio));
+                            houveCiclo = true;
+                        });
+        // The window is not repainted during the training, so only the last line is ever seen.
+        if (houveCiclo) escreveStatus(ultimoStatus);
+        preencheMapa();
+
+        ui.TreinarButton->setEnabled(false);
+        ui.LimparButton->setEnabled(true);
+        ui.LinhaNeuronioSpinEdit->setEnabled(false);
+        ui.ColunaNeuronioSpinEdit->setEnabled(false);
+        ui.RaioSpinEdit->setEnabled(false);
+        ui.SalvarTreinamentoItemMenu->setEnabled(true);
+        ui.CarregarTreinamentoItemMenu->setEnabled(false);
+        ui.TreinamentoArqBitBtn->setEnabled(false);
+        ui.TipoVizinhancaComboBox->setEnabled(false);
+        ui.ValorInicialTextBox->setEnabled(false);
+        ui.EvolucaoSpinEdit->setEnabled(false);
+        ui.QtdCiclosRadioButton->setEnabled(false);
+        ui.RaioRadioButton->setEnabled(false);
+        ui.QtdCiclosSpinEdit->setEnabled(false);
+        rede_.desativaEntradas();
+    });
+}
+
+void TFormMain::LimparButtonClick() {
+    protege([&] {
+        rede_.desativaNeuronios();
+        ui.TreinarButton->setEnabled(true);
+        ui.LimparButton->setEnabled(false);
+        escreveStatus(QString());
+        const int linhas = std::min(inteiroDe(ui.LinhaNeuronioSpinEdit->text()), ui.MapaNosGrid->rowCount());
+        const int colunas = std::min(inteiroDe(ui.ColunaNeuronioSpinEdit->text()), ui.MapaNosGrid->columnCount());
+        for (int r = 0; r < linhas; ++r)
+            for (int k = 0; k < colunas; ++k) ui.MapaNosGrid->escreveCelula(r, k, QString());
+        ui.LinhaNeuronioSpinEdit->setEnabled(true);
+        ui.ColunaNeuronioSpinEdit->setEnabled(true);
+        ui.SalvarTreinamentoItemMenu->setEnabled(false);
+        ui.CarregarTreinamentoItemMenu->setEnabled(true);
+        ui.TreinamentoArqBitBtn->setEnabled(true);
+        ui.RaioSpinEdit->setEnabled(true);
+        ui.TipoVizinhancaComboBox->setEnabled(true);
+        ui.ValorInicialTextBox->setEnabled(true);
+        ui.EvolucaoSpinEdit->setEnabled(true);
+        ui.QtdCiclosRadioButton->setEnabled(true);
+        ui.RaioRadioButton->setEnabled(true);
+        ui.QtdCiclosSpinEdit->setEnabled(true);
+    });
+}
+
+void TFormMain::TreinamentoTabsheetShow() {
+    protege([&] {
+        limpaPaginas();
+        if (!ui.LimparButton->isEnabled()) {
+            ui.LinhaNeuronioSpinEdit->setEnabled(true);
+            ui.ColunaNeuronioSpinEdit->setEnabled(true);
+            ui.RaioSpinEdit->setEnabled(true);
+            ui.TipoVizinhancaComboBox->setEnabled(true);
+        }
+        ui.DistanciaEuclidianaRadio->setEnabled(true);
+    });
+}
+
+void TFormMain::ClassificacaoTabSheetShow() {
+    protege([&] {
+        ui.LinhaNeuronioSpinEdit->setEnabled(false);
+        ui.ColunaNeuronioSpinEdit->setEnabled(false);
+        ui.RaioSpinEdit->setEnabled(false);
+        ui.TipoVizinhancaComboBox->setEnabled(false);
+        const bool treinada = !ui.TreinarButton->isEnabled();
+        if (!treinada) mensagem(QStringLiteral("A rede deve estar treinada! "));
+        ui.ClassificacaoArqTextBox->setEnabled(treinada);
+        ui.DistanciaEuclidianaRadio->setEnabled(treinada);
+        ui.ClassificacaoArqBitBtn->setEnabled(treinada);
+        ui.ClassificarButton->setEnabled(treinada);
+        limpaPaginas();
+    });
+}
+
+void TFormMain::QtdCiclosRadioButtonClick() { ui.QtdCiclosSpinEdit->setEnabled(true); }
+
+void TFormMain::RaioRadioButtonClick() { ui.QtdCiclosSpinEdit->setEnabled(false); }
+
+void TFormMain::TreinamentoArqBitBtnClick() {
+    protege([&] { ui.TreinamentoArqTextBox->setText(UDialogos::escolhe(*OpenDialogPadroesTreinamento)); });
+}
+
+void TFormMain::ClassificacaoArqBitBtnClick() {
+    protege([&] {
+        ui.ClassificacaoArqTextBox->setText(UDialogos::escolhe(*OpenDialogPadroesClassificacao));
+    });
+}
+
+void TFormMain::ValorInicialTextBoxExit() {
+    protege([&] {
+        const QString texto = ui.ValorInicialTextBox->text();
+        bool fora = texto.isEmpty();
+        if (!fora) {
+            // Compared as converted, without storing into a double: 1E400 is simply above 1.
+            const long double valor = textoParaReal(bytesUtf8(texto));
+            fora = valor > 1.0L || valor < 0.0L;
+        }
+        if (fora) {
+            mensagem(QStringLiteral("Você deve especificar um valor inicial para taxa de aprendizagem entre 0 e 1."));
+            ui.ValorInicialTextBox->setText(QStringLiteral("0,1"));
+        }
+    });
+}
+
+void TFormMain::SairItemMenuClick() { close(); }
+
+// ---------------------------------------------------------------------------------------------
+// Neuron window and classification
+
+void TFormMain::MapaNosGridSelectCell(int aCol, int aRow) {
+    protege([&] {
+        if (informacoes_ == nullptr) return;
+        informacoes_->limpaValores();
+        if (!ui.LimparButton->isEnabled()) return;
+        const int i = aRow - 1;
+        const int j = aCol - 1;
+        if (i < 0 || j < 0 || i >= rede_.linhasMapa() || j >= rede_.colunasMapa()) return;
+        informacoes_->mostraNeuronio(aRow, aCol, rede_.neuronio(i, j));
+        informacoes_->exec();
+    });
+}
+
+void TFormMain::ClassificarButtonClick() {
+    protege([&] {
+        rede_.arquivoPadroes = caminhoEmBytes(ui.ClassificacaoArqTextBox->text());
+        if (!getConfiguracao()) return;
+        if (!arquivoExiste(rede_.arquivoPadroes)) {
+            mensagem(QStringLiteral("Você deve especificar um arquivo de padrões para teste!"));
+            return;
+        }
+        CursorOcupado ocupado;
+        inicializaEntradas(rede_.arquivoPadroes, rede_.qtdPadroes, rede_.dimensao, rede_.entradas);
+        // The cells go empty while the nearest neurons are searched, then show the new counts.
+        if (!rede_.entradas.empty()) limpaCelulasDoMapa(QString());
+        rede_.classificaEntradas();
+        preencheMapa();
+        rede_.desativaEntradas();
+    });
+}
+
+// ---------------------------------------------------------------------------------------------
+// The trained-network file
+
+void TFormMain::SalvarTreinamentoItemMenuClick() {
+    protege([&] {
+        const QString nome = UDialogos::escolhe(*SaveDialog);
+        if (nome.isEmpty()) return;
+        try {
+            salvaRede(caminhoEmBytes(nome), rede_, bytesUtf8(ui.RaioSpinEdit->text()),
+                      bytesUtf8(ui.TipoVizinhancaComboBox->currentText()));
+        } catch (const std::exception&) {
+            mensagem(QStringLiteral("O Arquivo está em uso."));
+        }
+    });
+}
+
+void TFormMain::CarregarTreinamentoItemMenuClick() {
+    protege([&] {
+        const QString nome = UDialogos::escolhe(*OpenDialogTreinamento);
+        if (nome.isEmpty()) return;
+        const std::string caminho = caminhoEmBytes(nome);
+        if (!arquivoExiste(caminho)) return;
+        try {
+            TLeitorLinhas leitor(caminho);
+            const TCabecalhoRede cabecalho = separaCabecalhoRede(leitor.proximaLinha());
+            // A map that could not fit is refused before anything changes.
+            const std::uint64_t bytes = bytesDoMapa(cabecalho.linhas, cabecalho.colunas, cabecalho.dimensao);
+            if (bytes > kTetoMapaBytes) {
+                mensagem(QStringLiteral("O mapa de %1 x %2 neurônios com %3 pesos cada deste arquivo "
+                                        "não cabe na memória que o programa se permite usar.")
+                             .arg(cabecalho.linhas)
+                             .arg(cabecalho.colunas)
+                             .arg(cabecalho.dimensao));
+                return;
+            }
+            rede_.qtdLinhas = cabecalho.linhas;
+            rede_.qtdColunas = cabecalho.colunas;
+            rede_.raio = cabecalho.raio;
+            rede_.qtdPadroes = cabecalho.qtdPadroes;
+            rede_.dimensao = cabecalho.dimensao;
+
+            if (rede_.qtdLinhas != inteiroDe(ui.LinhaNeuronioSpinEdit->text()) ||
+                rede_.qtdColunas != inteiroDe(ui.ColunaNeuronioSpinEdit->text())) {
+                linhasMapaRecente_ = rede_.qtdLinhas;
+                colunasMapaRecente_ = rede_.qtdColunas;
+                ui.MapaNosGrid->defineTamanho(rede_.qtdLinhas, ui.MapaNosGrid->columnCount());
+                ui.LinhaNeuronioSpinEdit->setText(QString::number(rede_.qtdLinhas));
+                ui.MapaNosGrid->defineTamanho(ui.MapaNosGrid->rowCount(), rede_.qtdColunas);
+                ui.ColunaNeuronioSpinEdit->setText(QString::number(rede_.qtdColunas));
+                constroiMapa();
+            }
+            // The distance matrix follows the neighbourhood chosen before this load.
+            rede_.inicializaNeuronios(gerador_, bytesUtf8(ui.TipoVizinhancaComboBox->currentText()));
+            linhasMapaRecente_ = rede_.linhasMapa();
+            colunasMapaRecente_ = rede_.colunasMapa();
+            for (std::int32_t i = 0; i < rede_.linhasMapa(); ++i)
+                for (std::int32_t j = 0; j < rede_.colunasMapa(); ++j)
+                    lePesosNeuronio(leitor.proximaLinha(), rede_.dimensao, rede_.neuronio(i, j));
+            preencheMapa();
+
+            ui.LimparButton->setEnabled(true);
+            ui.TreinarButton->setEnabled(false);
+            ui.CarregarTreinamentoItemMenu->setEnabled(false);
+            ui.SalvarTreinamentoItemMenu->setEnabled(true);
+            ui.LinhaNeuronioSpinEdit->setEnabled(false);
+            ui.ColunaNeuronioSpinEdit->setEnabled(false);
+            ui.RaioSpinEdit->setText(QString::number(rede_.raio));
+            ui.RaioSpinEdit->setEnabled(false);
+            ui.TreinamentoArqBitBtn->setEnabled(false);
+            ui.TipoVizinhancaComboBox->setCurrentIndex(cabecalho.vizinhanca == "GRID" ? 1 : 0);
+            ui.TipoVizinhancaComboBox->setEnabled(false);
+            ui.ClassificacaoArqTextBox->setEnabled(true);
+            ui.DistanciaEuclidianaRadio->setEnabled(true);
+            ui.ClassificacaoArqBitBtn->setEnabled(true);
+            ui.ClassificarButton->setEnabled(true);
+            ui.ValorInicialTextBox->setEnabled(false);
+            ui.EvolucaoSpinEdit->setEnabled(false);
+            ui.QtdCiclosRadioButton->setEnabled(false);
+            ui.RaioRadioButton->setEnabled(false);
+            ui.QtdCiclosSpinEdit->setEnabled(false);
+        } catch (const std::bad_alloc&) {
+            throw;
+        } catch (const std::exception&) {
+            mensagem(QStringLiteral("Formato inválido do arquivo de treinamento."));
+        }
+    });
+}
+
+// ---------------------------------------------------------------------------------------------
+// Help
+
+void TFormMain::SobreClick() {
+    protege([&] {
+        if (sobre_ != nullptr) sobre_->exec();
+    });
+}
+
+void TFormMain::ManualItemMenuClick() {
+    protege([&] {
+        if (!manual_) manual_ = new TManual(this);
+        manual_->mostraConteudo();
+    });
+}

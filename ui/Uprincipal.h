@@ -1,0 +1,100 @@
+#pragma once
+// The main window: every command of the program is given here. Its controls are the program's only
+// settings store; each command reads what it needs at the moment it runs, calls the engine or the
+// file formats, and writes the results back into the controls.
+//
+// The window is untrained or trained; the state has no variable of its own: "Treinar!" enabled
+// means untrained, "Limpar Treinamento" enabled means trained.
+
+#include <QMainWindow>
+#include <QPointer>
+#include <cstdint>
+#include <functional>
+
+#include "UAleatorio.h"
+#include "URede.h"
+#include "ui_Uprincipal.h"
+
+class QFileDialog;
+class TFormInformacoes;
+class TFormSobre;
+class TManual;
+
+class TFormMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TFormMain(QWidget* pai = nullptr);
+    ~TFormMain() override;
+
+    // The two secondary windows, created once at start-up and shown modally from here.
+    void defineJanelas(TFormInformacoes* informacoes, TFormSobre* sobre);
+
+    TRede& rede() { return rede_; }
+    const TRede& rede() const { return rede_; }
+    TManual* manual() const;
+
+    // Handlers, under the names the program has always used for them.
+    void FormActivate();
+    void TreinarButtonClick();
+    void LimparButtonClick();
+    void TreinamentoTabsheetShow();
+    void ClassificacaoTabSheetShow();
+    void QtdCiclosRadioButtonClick();
+    void RaioRadioButtonClick();
+    void TreinamentoArqBitBtnClick();
+    void ClassificacaoArqBitBtnClick();
+    void ValorInicialTextBoxExit();
+    void SairItemMenuClick();
+    void LinhaNeuronioSpinEditChange();
+    void ColunaNeuronioSpinEditChange();
+    void MapaNosGridSelectCell(int aCol, int aRow);
+    void ClassificarButtonClick();
+    void SalvarTreinamentoItemMenuClick();
+    void CarregarTreinamentoItemMenuClick();
+    void SobreClick();
+    void ManualItemMenuClick();
+
+    bool getConfiguracao();
+    void constroiMapa();
+    void preencheMapa();
+
+protected:
+    void changeEvent(QEvent* e) override;
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* objeto, QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+
+private:
+    // Runs a handler so that no failure escapes into Qt: whatever it throws is shown by the
+    // default failure report and the window stays usable.
+    void protege(const std::function<void()>& comando);
+    void mensagem(const QString& texto);
+    void escreveStatus(const QString& texto);
+    void entraEstadoTreinado();
+    void limpaCelulasDoMapa(const QString& texto);
+    void limpaPaginas();
+    int limiteLinhasGrade() const;
+    int limiteColunasGrade() const;
+    QFileDialog* criaDialogo(const char* nome, bool salvar);
+
+    Ui::TFormMain ui;
+    TRede rede_;
+    TGeradorAleatorio gerador_;
+    TFormInformacoes* informacoes_ = nullptr;
+    TFormSobre* sobre_ = nullptr;
+    QPointer<TManual> manual_;
+    QFileDialog* OpenDialogPadroesTreinamento = nullptr;
+    QFileDialog* SaveDialog = nullptr;
+    QFileDialog* OpenDialogTreinamento = nullptr;
+    QFileDialog* OpenDialogPadroesClassificacao = nullptr;
+    // The size of the last map built or loaded: the grid may follow a size box that far even when
+    // the box's own limit is smaller (a loaded 15-row map), never farther while the user types.
+    bool jaMostrada_ = false;
+    int linhasMapaRecente_ = 0;
+    int colunasMapaRecente_ = 0;
+};
+
+// The main window of the running program.
+extern TFormMain* FormMain;
