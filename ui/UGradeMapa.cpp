@@ -91,6 +91,15 @@ void TGradeMapa::aoMudarCelulaAtual(int linha, int coluna) {
     if (origem_ == Origem::Livre || origem_ == Origem::Clique) anuncia(linha, coluna);
 }
 
+void TGradeMapa::focusInEvent(QFocusEvent* e) {
+    // Taking the focus makes the first cell current when none is; that is no selection by the
+    // user (the focus may arrive because the control that had it was just disabled).
+    const Origem anterior = origem_;
+    origem_ = Origem::Programa;
+    QTableWidget::focusInEvent(e);
+    origem_ = anterior;
+}
+
 void TGradeMapa::mousePressEvent(QMouseEvent* e) {
     const QModelIndex alvo = indexAt(e->position().toPoint());
     const bool estende = (e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) != 0;

@@ -6,7 +6,11 @@
 
 #include "UImagens.h"
 
+// The manual lives in a resource of the ui library, which a static library must register itself.
+static void registraManual() { Q_INIT_RESOURCE(manual); }
+
 TManual::TManual(QWidget* pai) : QWidget(pai, Qt::Window) {
+    registraManual();
     setObjectName(QStringLiteral("ManualJanela"));
     setWindowTitle(QStringLiteral("Manual do Norvika"));
     setWindowIcon(UImagens::iconeNorvika());
