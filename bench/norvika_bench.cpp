@@ -28,6 +28,7 @@ struct Opcoes {
     std::string taxa = "0,1", evolucao = "100";
     std::uint32_t semente = 1;
     bool referencia = false;
+    bool porCiclo = false;
     int threads = 0;
 };
 
@@ -60,6 +61,7 @@ Opcoes leOpcoes(int argc, char** argv) {
         else if (a == "--evolucao") o.evolucao = valor();
         else if (a == "--semente") o.semente = static_cast<std::uint32_t>(std::stoul(valor()));
         else if (a == "--referencia") o.referencia = true;
+        else if (a == "--por-ciclo") o.porCiclo = true;
         else if (a == "--threads") o.threads = textoParaInteiro(valor());
         else if (!a.empty() && a[0] != '-' && o.arquivo.empty()) o.arquivo = std::string(a);
         else uso(("opção desconhecida: " + std::string(a)).c_str());
@@ -112,10 +114,20 @@ int executa(const Opcoes& o) {
     const std::int32_t ultimo = o.porCiclos ? o.ciclos - 1 : rede.raio;
 
     const auto t2 = std::chrono::steady_clock::now();
+    // With --por-ciclo, each cycle's time goes to the error output, for finding where time goes.
+    auto anterior = t2;
+    TRede::FuncaoStatus status;
+    if (o.porCiclo)
+        status = [&](double taxa, std::int32_t ciclo, std::int32_t raio) {
+            const auto agora = std::chrono::steady_clock::now();
+            std::fprintf(stderr, "ciclo=%d raio=%d taxa=%s s=%.4f\n", ciclo, raio,
+                         realParaTexto(taxa).c_str(), segundos(agora - anterior));
+            anterior = agora;
+        };
     if (o.referencia)
-        rede.ativaRedeReferencia(o.porCiclos, ultimo);
+        rede.ativaRedeReferencia(o.porCiclos, ultimo, status);
     else
-        rede.ativaRede(o.porCiclos, ultimo);
+        rede.ativaRede(o.porCiclos, ultimo, status);
     const auto t3 = std::chrono::steady_clock::now();
 
     const std::int64_t ciclos = ultimo + 1 > 0 ? ultimo + 1 : 0;

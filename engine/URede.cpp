@@ -4,7 +4,9 @@
 #include <cstdlib>
 
 #include "UErros.h"
+#include "UExato.h"
 #include "ULimites.h"
+#include "UTreinoRapido.h"
 
 namespace {
 
@@ -89,13 +91,7 @@ void TRede::zeraAglutinados() {
 }
 
 double TRede::distancia_euclidiana(const TPadraoEntrada& p, const TNeuronio& n) {
-    const std::int32_t d = std::min(p.getQtdValores(), n.getQtdPesos());
-    double s = 0.0;
-    for (std::int32_t k = 0; k < d; ++k) {
-        const long double dif = static_cast<long double>(p.getValor(k)) - n.getPeso(k);
-        s = static_cast<double>(s + dif * dif);
-    }
-    return 0.5 * s;
+    return distanciaExata(p.dados(), n.dados(), std::min(p.getQtdValores(), n.getQtdPesos()));
 }
 
 std::int32_t TRede::procuraVencedor(const TPadraoEntrada& p) const {
@@ -117,13 +113,8 @@ std::int32_t TRede::procuraVencedor(const TPadraoEntrada& p) const {
 void TRede::ajustaPesoVencedor(std::int32_t p, std::int32_t i, std::int32_t j) {
     const TPadraoEntrada& padrao = entradas[static_cast<std::size_t>(p)];
     TNeuronio& n = neuronio(i, j);
-    const long double taxa = taxaAprendizado;
-    const std::int32_t d = std::min(padrao.getQtdValores(), n.getQtdPesos());
-    for (std::int32_t k = 0; k < d; ++k) {
-        const long double x = padrao.getValor(k);
-        const long double w = n.getPeso(k);
-        n.setPeso(k, static_cast<double>(w + (x - w) * taxa));
-    }
+    ajustaPesosExato(n.dados(), padrao.dados(), std::min(padrao.getQtdValores(), n.getQtdPesos()),
+                     taxaAprendizado);
 }
 
 void TRede::ajustaPesos(std::int32_t p, std::int32_t lin, std::int32_t col) {
@@ -175,7 +166,7 @@ void TRede::classificaEntradasReferencia() {
 }
 
 void TRede::ativaRede(bool criterioQtdCiclos, std::int32_t ultimo, const FuncaoStatus& status) {
-    ativaRedeReferencia(criterioQtdCiclos, ultimo, status);
+    treinaRapido(*this, criterioQtdCiclos, ultimo, status, threads_);
 }
 
-void TRede::classificaEntradas() { classificaEntradasReferencia(); }
+void TRede::classificaEntradas() { classificaRapido(*this, threads_); }

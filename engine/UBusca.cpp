@@ -1,0 +1,124 @@
+#include "UBusca.h"
+
+namespace {
+
+// Keeps the candidates at or under the final threshold, in their order.
+std::int32_t filtra(std::int32_t n, double limite, std::int32_t* candidatos, double* distancias) {
+    std::int32_t m = 0;
+    for (std::int32_t i = 0; i < n; ++i)
+        if (distancias[i] <= limite) {
+            candidatos[m] = candidatos[i];
+            distancias[m] = distancias[i];
+            ++m;
+        }
+    return m;
+}
+
+}  // namespace
+
+TResultadoBusca buscaEscalar(const double* x, std::int32_t dimensao, const double* base,
+                             const std::int32_t* slots, std::int32_t m, double fator, double folga,
+                             std::int32_t* candidatos, double* distancias) {
+    TResultadoBusca r;
+    double limite = std::numeric_limits<double>::infinity();
+    std::int32_t n = 0;
+    for (std::int32_t q = 0; q < m; ++q) {
+        const double* w = base + static_cast<std::int64_t>(slots[q]) * dimensao;
+        double f = 0.0;
+        bool abandonado = false;
+        for (std::int32_t k = 0; k < dimensao; ++k) {
+            const double d = x[k] - w[k];
+            f += d * d;
+            if ((k & 63) == 63 && !(f <= limite)) {
+                abandonado = true;
+                break;
+            }
+        }
+        if (!(f < kTetoBusca)) r.inseguro = true;
+        if (abandonado) continue;
+        if (f < r.melhor) {
+            r.melhor = f;
+            limite = f * fator + folga;
+        }
+        if (f <= limite) {
+            candidatos[n] = q;
+            distancias[n] = f;
+            ++n;
+        }
+    }
+    r.candidatos = filtra(n, limite, candidatos, distancias);
+    return r;
+}
+
+TResultadoTransposta transpostaEscalar(const double* x, std::int32_t dimensao, const double* t,
+                                       std::int32_t passo, std::int32_t n, double* f) {
+    for (std::int32_t j = 0; j < passo; ++j) f[j] = 0.0;
+    for (std::int32_t k = 0; k < dimensao; ++k) {
+        const double* linha = t + static_cast<std::int64_t>(k) * passo;
+        for (std::int32_t j = 0; j < passo; ++j) {
+            const double d = x[k] - linha[j];
+            f[j] += d * d;
+        }
+    }
+    TResultadoTransposta r;
+    for (std::int32_t j = 0; j < n; ++j) {
+        if (!(f[j] < kTetoBusca)) r.inseguro = true;
+        if (f[j] < r.melhor) r.melhor = f[j];
+    }
+    return r;
+}
+
+std::int32_t selecionaEscalar(const double* f, std::int32_t n, double limite, std::int32_t* candidatos) {
+    std::int32_t m = 0;
+    for (std::int32_t j = 0; j < n; ++j) {
+        candidatos[m] = j;
+        m += f[j] <= limite ? 1 : 0;
+    }
+    return m;
+}
+
+namespace {
+
+enum class Nivel { Escalar, Avx2, Avx512 };
+
+Nivel nivel() {
+    static const Nivel n = [] {
+        __builtin_cpu_init();
+        if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq") &&
+            __builtin_cpu_supports("avx512vl"))
+            return Nivel::Avx512;
+        if (__builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma")) return Nivel::Avx2;
+        return Nivel::Escalar;
+    }();
+    return n;
+}
+
+}  // namespace
+
+TFuncaoBusca funcaoBusca() {
+    switch (nivel()) {
+        case Nivel::Avx512: return &buscaAvx512;
+        case Nivel::Avx2: return &buscaAvx2;
+        default: return &buscaEscalar;
+    }
+}
+
+TFuncaoTransposta funcaoTransposta() {
+    switch (nivel()) {
+        case Nivel::Avx512: return &transpostaAvx512;
+        case Nivel::Avx2: return &transpostaAvx2;
+        default: return &transpostaEscalar;
+    }
+}
+
+TFuncaoSeleciona funcaoSeleciona() {
+    return nivel() == Nivel::Avx512 ? &selecionaAvx512 : &selecionaEscalar;
+}
+
+const char* nomeDaBusca() {
+    switch (nivel()) {
+        case Nivel::Avx512: return "avx512";
+        case Nivel::Avx2: return "avx2";
+        default: return "escalar";
+    }
+}

@@ -1,0 +1,68 @@
+#pragma once
+// The fast half of the winner search: squared distances in double precision with SIMD, which only
+// pick the candidates that the exact arithmetic then decides between.
+//
+// For the listed slots (slot s holds `dimensao` weights at base + s * dimensao) a kernel computes
+// F = sum (x_k - w_k)^2 in any order it likes, and keeps as candidates every slot whose F is at
+// most melhor * fator + folga, melhor being the smallest F found. A slot is abandoned as soon as a
+// partial sum passes the current threshold: partial sums never decrease. The factor and the slack
+// come from a rigorous error bound (TTreinoRapido), so no slot that the exact distances could make
+// the winner is ever left out.
+
+#include <cstdint>
+#include <limits>
+
+struct TResultadoBusca {
+    double melhor = std::numeric_limits<double>::infinity();
+    std::int32_t candidatos = 0;
+    // A distance was not finite or not below 2^1000: the bound no longer holds and the caller must
+    // decide with the exact distances alone.
+    bool inseguro = false;
+};
+
+// `candidatos` receives positions in `slots`, increasing; `distancias` their F.
+using TFuncaoBusca = TResultadoBusca (*)(const double* x, std::int32_t dimensao, const double* base,
+                                        const std::int32_t* slots, std::int32_t m, double fator,
+                                        double folga, std::int32_t* candidatos, double* distancias);
+
+TResultadoBusca buscaEscalar(const double* x, std::int32_t dimensao, const double* base,
+                             const std::int32_t* slots, std::int32_t m, double fator, double folga,
+                             std::int32_t* candidatos, double* distancias);
+TResultadoBusca buscaAvx2(const double* x, std::int32_t dimensao, const double* base,
+                          const std::int32_t* slots, std::int32_t m, double fator, double folga,
+                          std::int32_t* candidatos, double* distancias);
+TResultadoBusca buscaAvx512(const double* x, std::int32_t dimensao, const double* base,
+                            const std::int32_t* slots, std::int32_t m, double fator, double folga,
+                            std::int32_t* candidatos, double* distancias);
+
+// The same distances for a map stored by dimension, t[k * passo + j] being weight k of neuron j,
+// eight neurons at a time: f[j] for j in 0 .. passo - 1 (passo a multiple of 8, at least n). The
+// result is the smallest f over the first n neurons and whether any of those is untrusted.
+struct TResultadoTransposta {
+    double melhor = std::numeric_limits<double>::infinity();
+    bool inseguro = false;
+};
+using TFuncaoTransposta = TResultadoTransposta (*)(const double* x, std::int32_t dimensao,
+                                                   const double* t, std::int32_t passo,
+                                                   std::int32_t n, double* f);
+// The indices j < n with f[j] <= limite, increasing; returns how many.
+using TFuncaoSeleciona = std::int32_t (*)(const double* f, std::int32_t n, double limite,
+                                          std::int32_t* candidatos);
+
+TResultadoTransposta transpostaEscalar(const double* x, std::int32_t dimensao, const double* t,
+                                       std::int32_t passo, std::int32_t n, double* f);
+TResultadoTransposta transpostaAvx2(const double* x, std::int32_t dimensao, const double* t,
+                                    std::int32_t passo, std::int32_t n, double* f);
+TResultadoTransposta transpostaAvx512(const double* x, std::int32_t dimensao, const double* t,
+                                      std::int32_t passo, std::int32_t n, double* f);
+std::int32_t selecionaEscalar(const double* f, std::int32_t n, double limite, std::int32_t* candidatos);
+std::int32_t selecionaAvx512(const double* f, std::int32_t n, double limite, std::int32_t* candidatos);
+
+// The best kernels this processor runs, and their name for the benchmark.
+TFuncaoBusca funcaoBusca();
+TFuncaoTransposta funcaoTransposta();
+TFuncaoSeleciona funcaoSeleciona();
+const char* nomeDaBusca();
+
+// Distances at or above this are not trusted to the bound.
+inline constexpr double kTetoBusca = 0x1p1000;

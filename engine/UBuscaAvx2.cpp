@@ -1,0 +1,106 @@
+// The search kernel with AVX2 and FMA: four squared differences per instruction.
+
+#include <immintrin.h>
+
+#include "UBusca.h"
+
+#define NORVIKA_AVX2 __attribute__((target("avx2,fma")))
+
+namespace {
+
+NORVIKA_AVX2 inline double soma(__m256d a) {
+    const __m128d s = _mm_add_pd(_mm256_castpd256_pd128(a), _mm256_extractf128_pd(a, 1));
+    return _mm_cvtsd_f64(_mm_add_sd(s, _mm_unpackhi_pd(s, s)));
+}
+
+}  // namespace
+
+NORVIKA_AVX2 TResultadoBusca buscaAvx2(const double* x, std::int32_t dimensao, const double* base,
+                                       const std::int32_t* slots, std::int32_t m, double fator,
+                                       double folga, std::int32_t* candidatos, double* distancias) {
+    TResultadoBusca r;
+    double limite = std::numeric_limits<double>::infinity();
+    std::int32_t n = 0;
+    const std::int32_t cauda = dimensao % 4;
+    const __m256i mascaraCauda = _mm256_set_epi64x(cauda > 3 ? -1 : 0, cauda > 2 ? -1 : 0,
+                                                   cauda > 1 ? -1 : 0, cauda > 0 ? -1 : 0);
+    for (std::int32_t q = 0; q < m; ++q) {
+        const double* w = base + static_cast<std::int64_t>(slots[q]) * dimensao;
+        __m256d a0 = _mm256_setzero_pd(), a1 = _mm256_setzero_pd();
+        __m256d a2 = _mm256_setzero_pd(), a3 = _mm256_setzero_pd();
+        std::int32_t k = 0;
+        bool abandonado = false;
+        for (; k + 16 <= dimensao; k += 16) {
+            const __m256d d0 = _mm256_sub_pd(_mm256_loadu_pd(x + k), _mm256_loadu_pd(w + k));
+            const __m256d d1 = _mm256_sub_pd(_mm256_loadu_pd(x + k + 4), _mm256_loadu_pd(w + k + 4));
+            const __m256d d2 = _mm256_sub_pd(_mm256_loadu_pd(x + k + 8), _mm256_loadu_pd(w + k + 8));
+            const __m256d d3 = _mm256_sub_pd(_mm256_loadu_pd(x + k + 12), _mm256_loadu_pd(w + k + 12));
+            a0 = _mm256_fmadd_pd(d0, d0, a0);
+            a1 = _mm256_fmadd_pd(d1, d1, a1);
+            a2 = _mm256_fmadd_pd(d2, d2, a2);
+            a3 = _mm256_fmadd_pd(d3, d3, a3);
+            if (((k + 16) & 127) == 0 && k + 16 < dimensao) {
+                const double parcial = soma(_mm256_add_pd(_mm256_add_pd(a0, a1), _mm256_add_pd(a2, a3)));
+                if (!(parcial <= limite)) {
+                    if (!(parcial < kTetoBusca)) r.inseguro = true;
+                    abandonado = true;
+                    break;
+                }
+            }
+        }
+        if (abandonado) continue;
+        for (; k + 4 <= dimensao; k += 4) {
+            const __m256d d = _mm256_sub_pd(_mm256_loadu_pd(x + k), _mm256_loadu_pd(w + k));
+            a0 = _mm256_fmadd_pd(d, d, a0);
+        }
+        if (cauda != 0) {
+            const __m256d d = _mm256_sub_pd(_mm256_maskload_pd(x + k, mascaraCauda),
+                                            _mm256_maskload_pd(w + k, mascaraCauda));
+            a1 = _mm256_fmadd_pd(d, d, a1);
+        }
+        const double f = soma(_mm256_add_pd(_mm256_add_pd(a0, a1), _mm256_add_pd(a2, a3)));
+        if (!(f < kTetoBusca)) r.inseguro = true;
+        if (f < r.melhor) {
+            r.melhor = f;
+            limite = f * fator + folga;
+        }
+        if (f <= limite) {
+            candidatos[n] = q;
+            distancias[n] = f;
+            ++n;
+        }
+    }
+    std::int32_t mantidos = 0;
+    for (std::int32_t i = 0; i < n; ++i)
+        if (distancias[i] <= limite) {
+            candidatos[mantidos] = candidatos[i];
+            distancias[mantidos] = distancias[i];
+            ++mantidos;
+        }
+    r.candidatos = mantidos;
+    return r;
+}
+
+NORVIKA_AVX2 TResultadoTransposta transpostaAvx2(const double* x, std::int32_t dimensao,
+                                                 const double* t, std::int32_t passo,
+                                                 std::int32_t n, double* f) {
+    for (std::int32_t j = 0; j < passo; j += 8) {
+        __m256d a0 = _mm256_setzero_pd(), a1 = _mm256_setzero_pd();
+        for (std::int32_t k = 0; k < dimensao; ++k) {
+            const double* linha = t + static_cast<std::int64_t>(k) * passo + j;
+            const __m256d xk = _mm256_set1_pd(x[k]);
+            const __m256d d0 = _mm256_sub_pd(xk, _mm256_loadu_pd(linha));
+            const __m256d d1 = _mm256_sub_pd(xk, _mm256_loadu_pd(linha + 4));
+            a0 = _mm256_fmadd_pd(d0, d0, a0);
+            a1 = _mm256_fmadd_pd(d1, d1, a1);
+        }
+        _mm256_storeu_pd(f + j, a0);
+        _mm256_storeu_pd(f + j + 4, a1);
+    }
+    TResultadoTransposta r;
+    for (std::int32_t j = 0; j < n; ++j) {
+        if (!(f[j] < kTetoBusca)) r.inseguro = true;
+        if (f[j] < r.melhor) r.melhor = f[j];
+    }
+    return r;
+}

@@ -1,0 +1,848 @@
+#include "UTreinoRapido.h"
+
+#include <immintrin.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstring>
+#include <exception>
+#include <limits>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include "UBusca.h"
+#include "UExato.h"
+
+namespace {
+
+constexpr double kInfinito = std::numeric_limits<double>::infinity();
+constexpr std::int32_t kNenhum = std::numeric_limits<std::int32_t>::max();
+
+// Work of one pattern (neurons x values) from which a second thread pays for meeting the first.
+constexpr std::int64_t kTrabalhoParaDuasThreads = 8192;
+
+// The candidate threshold. The fast sum F of n = dimensao terms, with its differences, squares
+// and reduction all rounded to double, is within (n + 16) u of the exact sum S (u = 2^-53); the
+// program's own sum s, rounded to double after every term, is within (n + 2) u (1 + 2^-11) of S.
+// The exact winner's F is therefore at most F_min (1 + 2.1 (2n + 18) u); the factor doubles that
+// for the rounding of the threshold itself. Roundings in the subnormal range err absolutely, by
+// half of 2^-1074 each; the slack covers them with room to spare, and keeps slots whose halved
+// sums could round to the same double.
+struct TLimiar {
+    double fator;
+    double folga;
+};
+
+TLimiar limiarDaBusca(std::int32_t dimensao) {
+    const double d = dimensao;
+    return {1.0 + (8.0 * d + 64.0) * 0x1p-53, (16.0 * d + 256.0) * 0x1p-1074};
+}
+
+// A candidate's exact distance and the smallest neuron index that holds it.
+struct TChave {
+    double distancia = kInfinito;
+    std::int32_t neuronio = kNenhum;
+    bool menorQue(const TChave& outra) const {
+        return distancia < outra.distancia ||
+               (distancia == outra.distancia && neuronio < outra.neuronio);
+    }
+};
+
+// Whether the fast layout can hold this network; otherwise the reference loops run.
+bool cabeNoLayoutRapido(const TRede& rede) {
+    if (!rede.existeMapa() || rede.dimensao < 0) return false;
+    const std::int64_t n = static_cast<std::int64_t>(rede.linhasMapa()) * rede.colunasMapa();
+    if (static_cast<std::int64_t>(rede.matrizDistancias.size()) != n * n) return false;
+    for (const auto& linha : rede.neuronios) {
+        if (static_cast<std::int32_t>(linha.size()) != rede.colunasMapa()) return false;
+        for (const TNeuronio& neuronio : linha)
+            if (neuronio.getQtdPesos() != rede.dimensao) return false;
+    }
+    for (const TPadraoEntrada& p : rede.entradas)
+        if (p.getQtdValores() != rede.dimensao) return false;
+    return true;
+}
+
+// A neighbourhood as runs of consecutive linear indices, for the current radius; built once per
+// winner and radius.
+struct TSegmento {
+    std::int32_t inicio;
+    std::int32_t fim;
+};
+
+class TVizinhancas {
+public:
+    TVizinhancas() = default;
+    TVizinhancas(const TRede& rede, std::int32_t n) { inicia(rede, n); }
+    void inicia(const TRede& rede, std::int32_t n) {
+        matriz_ = rede.matrizDistancias.data();
+        n_ = n;
+        cache_.clear();
+    }
+
+    const std::vector<TSegmento>& de(std::int32_t vencedor, std::int32_t raio) {
+        if (raio != raio_ || cache_.empty()) {
+            cache_.assign(static_cast<std::size_t>(n_), {});
+            prontos_.assign(static_cast<std::size_t>(n_), false);
+            raio_ = raio;
+        }
+        auto& segmentos = cache_[static_cast<std::size_t>(vencedor)];
+        if (!prontos_[static_cast<std::size_t>(vencedor)]) {
+            const std::int32_t* linha = matriz_ + static_cast<std::int64_t>(vencedor) * n_;
+            for (std::int32_t b = 0; b < n_;) {
+                if (linha[b] > raio) {
+                    ++b;
+                    continue;
+                }
+                const std::int32_t inicio = b;
+                while (b < n_ && linha[b] <= raio) ++b;
+                segmentos.push_back({inicio, b});
+            }
+            prontos_[static_cast<std::size_t>(vencedor)] = true;
+        }
+        return segmentos;
+    }
+
+private:
+    const std::int32_t* matriz_ = nullptr;
+    std::int32_t n_ = 0;
+    std::int32_t raio_ = 0;
+    std::vector<std::vector<TSegmento>> cache_;
+    std::vector<bool> prontos_;
+};
+
+// The counts and labels of the last cycle's (or the classification's) winners.
+void anotaVencedores(TRede& rede, const std::vector<std::int32_t>& vencedores) {
+    rede.zeraAglutinados();
+    const std::int32_t colunas = rede.colunasMapa();
+    for (std::size_t p = 0; p < vencedores.size(); ++p) {
+        TNeuronio& n = rede.neuronio(vencedores[p] / colunas, vencedores[p] % colunas);
+        n.incAglutinados();
+        n.adicionaPadrao(rede.entradas[p].getRotulo());
+    }
+}
+
+// Runs corpo(0) here and corpo(1) on a second thread when `partes` is 2. The first failure of
+// either is rethrown once both have ended.
+template <class Corpo>
+void emPartes(int partes, Corpo&& corpo) {
+    if (partes < 2) {
+        corpo(0);
+        return;
+    }
+    std::exception_ptr erro1;
+    std::thread ajudante([&] {
+        try {
+            corpo(1);
+        } catch (...) {
+            erro1 = std::current_exception();
+        }
+    });
+    std::exception_ptr erro0;
+    try {
+        corpo(0);
+    } catch (...) {
+        erro0 = std::current_exception();
+    }
+    ajudante.join();
+    if (erro0) std::rethrow_exception(erro0);
+    if (erro1) std::rethrow_exception(erro1);
+}
+
+// Each of the two threads publishes, in a cache line of its own, how far it has come; the other
+// waits for it there, spinning briefly and then yielding. A failure of either thread releases the
+// other.
+struct alignas(64) TCanal {
+    std::atomic<std::int64_t> busca{-1};     // candidates published for this pattern step
+    std::atomic<std::int64_t> exatas{-1};    // exact distances published for this step
+    std::atomic<std::int64_t> especial{-1};  // the exact full search's winner, for this step
+    std::atomic<std::int64_t> ciclo{-1};     // first thread: cycle parameters set; second: cycle done
+};
+
+bool aguarda(const std::atomic<std::int64_t>& contador, std::int64_t valor,
+             const std::atomic<bool>& falhou) {
+    for (unsigned voltas = 0; contador.load(std::memory_order_acquire) < valor; ++voltas) {
+        if (falhou.load(std::memory_order_relaxed)) return false;
+        if (voltas < 20000) {
+            _mm_pause();
+        } else {
+            std::this_thread::yield();
+        }
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Small dimensions: weights stored by dimension, the search runs across neurons.
+
+class TMotorTransposto {
+public:
+    explicit TMotorTransposto(TRede& rede)
+        : rede_(rede),
+          colunas_(rede.colunasMapa()),
+          n_(rede.linhasMapa() * rede.colunasMapa()),
+          d_(rede.dimensao),
+          passo_((n_ + 7) / 8 * 8),
+          t_(static_cast<std::size_t>(d_) * static_cast<std::size_t>(passo_), 0.0),
+          limiar_(limiarDaBusca(d_)),
+          kernel_(funcaoTransposta()),
+          seleciona_(funcaoSeleciona()),
+          vizinhancas_(rede, n_) {
+        for (std::int32_t j = 0; j < n_; ++j) {
+            const TNeuronio& neuronio = rede.neuronio(j / colunas_, j % colunas_);
+            for (std::int32_t k = 0; k < d_; ++k) peso(k, j) = neuronio.getPeso(k);
+        }
+    }
+
+    void devolve() {
+        for (std::int32_t j = 0; j < n_; ++j) {
+            TNeuronio& neuronio = rede_.neuronio(j / colunas_, j % colunas_);
+            for (std::int32_t k = 0; k < d_; ++k) neuronio.setPeso(k, peso(k, j));
+        }
+    }
+
+    // Scratch for one thread's searches.
+    struct TRascunho {
+        std::vector<double> f;
+        std::vector<std::int32_t> candidatos;
+        std::vector<double> pesos;
+    };
+    TRascunho rascunho() const {
+        TRascunho r;
+        r.f.resize(static_cast<std::size_t>(passo_));
+        r.candidatos.resize(static_cast<std::size_t>(n_));
+        r.pesos.resize(static_cast<std::size_t>(d_));
+        return r;
+    }
+
+    std::int32_t vencedor(const double* x, TRascunho& r) const {
+        const TResultadoTransposta rapido = kernel_(x, d_, t_.data(), passo_, n_, r.f.data());
+        if (rapido.inseguro) return vencedorExato(x, r);
+        const double limite = rapido.melhor * limiar_.fator + limiar_.folga;
+        const std::int32_t quantos = seleciona_(r.f.data(), n_, limite, r.candidatos.data());
+        // The bound keeps the winner among the candidates: a lone candidate needs no exact sum.
+        if (quantos == 1) return r.candidatos[0];
+        TChave melhor;
+        for (std::int32_t c = 0; c < quantos; ++c) {
+            const std::int32_t j = r.candidatos[static_cast<std::size_t>(c)];
+            const TChave chave{distanciaExataAte(x, colhePesos(j, r), d_, melhor.distancia), j};
+            if (chave.menorQue(melhor)) melhor = chave;
+        }
+        return melhor.neuronio;
+    }
+
+    void ajusta(std::int32_t vencedor, const double* x, double taxa, std::int32_t raio) {
+        const long double r = taxa;
+        for (const TSegmento& s : vizinhancas_.de(vencedor, raio))
+            for (std::int32_t k = 0; k < d_; ++k) {
+                double* linha = t_.data() + static_cast<std::int64_t>(k) * passo_;
+                for (std::int32_t j = s.inicio; j < s.fim; ++j) linha[j] = ajustaPesoExato(linha[j], x[k], r);
+            }
+    }
+
+private:
+    double& peso(std::int32_t k, std::int32_t j) {
+        return t_[static_cast<std::size_t>(k) * static_cast<std::size_t>(passo_) + static_cast<std::size_t>(j)];
+    }
+
+    const double* colhePesos(std::int32_t j, TRascunho& r) const {
+        for (std::int32_t k = 0; k < d_; ++k)
+            r.pesos[static_cast<std::size_t>(k)] =
+                t_[static_cast<std::size_t>(k) * static_cast<std::size_t>(passo_) + static_cast<std::size_t>(j)];
+        return r.pesos.data();
+    }
+
+    // The program's own search, for distances the bound cannot vouch for (not finite, enormous):
+    // the first neuron in row-major order whose distance is strictly below the best so far.
+    std::int32_t vencedorExato(const double* x, TRascunho& r) const {
+        double melhor = distanciaExata(x, colhePesos(0, r), d_);
+        std::int32_t v = 0;
+        for (std::int32_t j = 0; j < n_; ++j) {
+            const double d = distanciaExata(x, colhePesos(j, r), d_);
+            if (d < melhor) {
+                melhor = d;
+                v = j;
+            }
+        }
+        return v;
+    }
+
+    TRede& rede_;
+    std::int32_t colunas_, n_, d_, passo_;
+    std::vector<double> t_;
+    TLimiar limiar_;
+    TFuncaoTransposta kernel_;
+    TFuncaoSeleciona seleciona_;
+    TVizinhancas vizinhancas_;
+};
+
+// ---------------------------------------------------------------------------------------------
+// Larger dimensions: neurons share copy-on-write weight slots.
+
+class TMotorSlots {
+public:
+    TMotorSlots(TRede& rede, int partes)
+        : rede_(rede),
+          colunas_(rede.colunasMapa()),
+          linhas_(rede.linhasMapa()),
+          n_(rede.linhasMapa() * rede.colunasMapa()),
+          d_(rede.dimensao),
+          partes_(partes),
+          limiar_(limiarDaBusca(d_)),
+          busca_(funcaoBusca()) {
+        const auto capacidade = static_cast<std::size_t>(partes_) * static_cast<std::size_t>(n_);
+        pesos_.resize(capacidade * static_cast<std::size_t>(d_));
+        slotDe_.resize(static_cast<std::size_t>(n_));
+        dono_.resize(static_cast<std::size_t>(n_));
+        proximo_.assign(static_cast<std::size_t>(n_), -1);
+        primeiro_.assign(capacidade, -1);
+        tamanho_.assign(capacidade, 0);
+        menor_.assign(capacidade, kNenhum);
+        posicao_.assign(capacidade, -1);
+        contagem_.assign(capacidade, 0);
+        partes_v_.resize(static_cast<std::size_t>(partes_));
+        for (std::int32_t j = 0; j < n_; ++j) {
+            // Alternate columns (alternate rows on a one-column map) balance every neighbourhood
+            // shape between two threads.
+            dono_[static_cast<std::size_t>(j)] =
+                partes_ < 2 ? 0 : colunas_ > 1 ? (j % colunas_) % 2 : (j / colunas_) % 2;
+        }
+        for (int id = 0; id < partes_; ++id) preparaParte(id);
+        for (std::int32_t j = 0; j < n_; ++j) {
+            // Neuron j starts alone in slot j of its owner's range.
+            const std::int32_t dono = dono_[static_cast<std::size_t>(j)];
+            const std::int32_t s = dono * n_ + j;
+            TParte& parte = partes_v_[static_cast<std::size_t>(dono)];
+            slotDe_[static_cast<std::size_t>(j)] = s;
+            primeiro_[static_cast<std::size_t>(s)] = j;
+            tamanho_[static_cast<std::size_t>(s)] = 1;
+            menor_[static_cast<std::size_t>(s)] = j;
+            const TNeuronio& neuronio = rede.neuronio(j / colunas_, j % colunas_);
+            std::copy(neuronio.dados(), neuronio.dados() + d_, pesosDe(s));
+            ativa(parte, s);
+        }
+        for (TParte& parte : partes_v_) {
+            parte.atualizados.assign(parte.ativos.begin(), parte.ativos.end());
+            fundeIguais(parte);
+        }
+        dicas_.assign(rede.entradas.size(), 0);
+    }
+
+    void devolve() {
+        for (std::int32_t j = 0; j < n_; ++j) {
+            const double* w = pesosDe(slotDe_[static_cast<std::size_t>(j)]);
+            TNeuronio& neuronio = rede_.neuronio(j / colunas_, j % colunas_);
+            std::copy(w, w + d_, neuronio.dados());
+        }
+    }
+
+    // Trains cycles 0 .. ultimo; returns the winners of the last cycle (empty when none ran).
+    std::vector<std::int32_t> treina(bool criterioQtdCiclos, std::int32_t ultimo,
+                                     const TRede::FuncaoStatus& status) {
+        criterioQtdCiclos_ = criterioQtdCiclos;
+        ultimo_ = ultimo;
+        status_ = &status;
+        vencedores_.clear();
+        emPartes(partes_, [this](int id) {
+            try {
+                laco(id);
+            } catch (...) {
+                falhou_.store(true);
+                throw;
+            }
+        });
+        return std::move(vencedores_);
+    }
+
+    // The winner of one pattern against the map as it stands, for classification; `rascunho` is a
+    // part of this thread's own that lists every slot.
+    struct TParte;
+    TParte parteDeLeitura() const {
+        TParte parte;
+        for (const TParte& p : partes_v_) parte.ativos.insert(parte.ativos.end(), p.ativos.begin(), p.ativos.end());
+        const std::size_t n = parte.ativos.size();
+        parte.candidatos.resize(n);
+        parte.distancias.resize(n);
+        for (auto& pub : parte.publicacao) {
+            pub.f.resize(n);
+            pub.exata.resize(n);
+            pub.slot.resize(n);
+            pub.menor.resize(n);
+        }
+        return parte;
+    }
+    std::int32_t vencedorDeLeitura(TParte& parte, const double* x) const {
+        TPublicacao& pub = parte.publicacao[0];
+        publicaCandidatos(parte, x, pub);
+        if (pub.inseguro) return vencedorExato(x);
+        const double limite = pub.melhor * limiar_.fator + limiar_.folga;
+        if (const std::int32_t* unica = candidatoUnico(pub, pub, limite)) return *unica;
+        avaliaExatas(x, pub, limite);
+        return melhorExata(pub, pub, limite);
+    }
+
+    struct alignas(64) TParte {
+        std::int32_t id = 0;
+        std::vector<std::int32_t> ativos;  // slots searched by this part
+        std::vector<std::int32_t> livres;
+        std::vector<std::int32_t> tocados, atualizados;
+        std::vector<std::int32_t> candidatos;
+        std::vector<double> distancias;
+        std::vector<std::int32_t> tabela;  // open addressing for merges
+        std::vector<std::uint64_t> chaves;
+        std::vector<std::int32_t> usadas;
+        bool inseguro = false;
+        TVizinhancas vizinhancas;
+        // What this part tells the other after its search, one set per pattern parity.
+        struct alignas(64) TPublicacao {
+            double melhor = kInfinito;
+            std::int32_t quantos = 0;
+            bool inseguro = false;
+            std::vector<double> f, exata;
+            std::vector<std::int32_t> slot, menor;
+        } publicacao[2];
+    };
+
+private:
+    double* pesosDe(std::int32_t s) { return pesos_.data() + static_cast<std::int64_t>(s) * d_; }
+    const double* pesosDe(std::int32_t s) const {
+        return pesos_.data() + static_cast<std::int64_t>(s) * d_;
+    }
+
+    void preparaParte(int id) {
+        TParte& parte = partes_v_[static_cast<std::size_t>(id)];
+        parte.id = id;
+        parte.vizinhancas.inicia(rede_, n_);
+        const auto n = static_cast<std::size_t>(n_);
+        parte.ativos.reserve(n);
+        parte.livres.reserve(n);
+        for (std::int32_t j = n_ - 1; j >= 0; --j)
+            if (dono_[static_cast<std::size_t>(j)] != id) parte.livres.push_back(id * n_ + j);
+        parte.tocados.reserve(n);
+        parte.atualizados.reserve(n);
+        parte.candidatos.resize(n);
+        parte.distancias.resize(n);
+        std::size_t tamanhoTabela = 16;
+        while (tamanhoTabela < 2 * n) tamanhoTabela *= 2;
+        parte.tabela.assign(tamanhoTabela, -1);
+        parte.chaves.assign(tamanhoTabela, 0);
+        parte.usadas.reserve(n);
+        for (auto& pub : parte.publicacao) {
+            pub.f.resize(n);
+            pub.exata.resize(n);
+            pub.slot.resize(n);
+            pub.menor.resize(n);
+        }
+    }
+
+    void ativa(TParte& parte, std::int32_t s) {
+        posicao_[static_cast<std::size_t>(s)] = static_cast<std::int32_t>(parte.ativos.size());
+        parte.ativos.push_back(s);
+    }
+
+    void desativa(TParte& parte, std::int32_t s) {
+        const std::int32_t pos = posicao_[static_cast<std::size_t>(s)];
+        const std::int32_t ultimo = parte.ativos.back();
+        parte.ativos[static_cast<std::size_t>(pos)] = ultimo;
+        posicao_[static_cast<std::size_t>(ultimo)] = pos;
+        parte.ativos.pop_back();
+        posicao_[static_cast<std::size_t>(s)] = -1;
+        parte.livres.push_back(s);
+    }
+
+    using TPublicacao = TParte::TPublicacao;
+
+    // The part's candidates by the fast distances of its own slots.
+    void publicaCandidatos(TParte& parte, const double* x, TPublicacao& pub) const {
+        pub.quantos = 0;
+        pub.melhor = kInfinito;
+        pub.inseguro = false;
+        const auto m = static_cast<std::int32_t>(parte.ativos.size());
+        if (m == 0) return;
+        const TResultadoBusca r = busca_(x, d_, pesos_.data(), parte.ativos.data(), m, limiar_.fator,
+                                         limiar_.folga, parte.candidatos.data(), parte.distancias.data());
+        pub.inseguro = r.inseguro;
+        pub.melhor = r.melhor;
+        pub.quantos = r.candidatos;
+        for (std::int32_t c = 0; c < r.candidatos; ++c) {
+            const auto ic = static_cast<std::size_t>(c);
+            const std::int32_t s = parte.ativos[static_cast<std::size_t>(parte.candidatos[ic])];
+            pub.f[ic] = parte.distancias[ic];
+            pub.slot[ic] = s;
+            pub.menor[ic] = menor_[static_cast<std::size_t>(s)];
+        }
+    }
+
+    // The winning neuron when exactly one candidate of either part is under the threshold.
+    static const std::int32_t* candidatoUnico(const TPublicacao& a, const TPublicacao& b, double limite) {
+        const std::int32_t* unico = nullptr;
+        for (const TPublicacao* pub : {&a, &b}) {
+            for (std::int32_t c = 0; c < pub->quantos; ++c)
+                if (pub->f[static_cast<std::size_t>(c)] <= limite) {
+                    if (unico != nullptr) return nullptr;
+                    unico = &pub->menor[static_cast<std::size_t>(c)];
+                }
+            if (&a == &b) break;
+        }
+        return unico;
+    }
+
+    // Exact distances of the part's candidates under the threshold, nearest first so that the
+    // later sums can stop as soon as they pass the best.
+    void avaliaExatas(const double* x, TPublicacao& pub, double limite) const {
+        double melhor = kInfinito;
+        for (std::int32_t c = 0; c < pub.quantos; ++c) {
+            const auto ic = static_cast<std::size_t>(c);
+            pub.exata[ic] = kInfinito;
+            if (pub.f[ic] <= limite) {
+                pub.exata[ic] = distanciaExataAte(x, pesosDe(pub.slot[ic]), d_, melhor);
+                melhor = std::min(melhor, pub.exata[ic]);
+            }
+        }
+    }
+
+    static std::int32_t melhorExata(const TPublicacao& a, const TPublicacao& b, double limite) {
+        TChave melhor;
+        for (const TPublicacao* pub : {&a, &b})
+            for (std::int32_t c = 0; c < pub->quantos; ++c) {
+                const auto ic = static_cast<std::size_t>(c);
+                const TChave chave{pub->exata[ic], pub->menor[ic]};
+                if (pub->f[ic] <= limite && chave.menorQue(melhor)) melhor = chave;
+            }
+        return melhor.neuronio;
+    }
+
+    // The program's own search over every neuron, for distances the bound cannot vouch for.
+    std::int32_t vencedorExato(const double* x) const {
+        double melhor = distanciaExata(x, pesosDe(slotDe_[0]), d_);
+        std::int32_t v = 0;
+        for (std::int32_t j = 0; j < n_; ++j) {
+            const double d = distanciaExata(x, pesosDe(slotDe_[static_cast<std::size_t>(j)]), d_);
+            if (d < melhor) {
+                melhor = d;
+                v = j;
+            }
+        }
+        return v;
+    }
+
+    // Moves this part's neighbours of `vencedor` towards x: a slot whose neurons are all
+    // neighbours is updated in place; one with only some of them gives those a copy of its own.
+    void ajusta(TParte& parte, std::int32_t vencedor, const double* x, double taxa, std::int32_t raio) {
+        const std::int32_t* linha = rede_.matrizDistancias.data() + static_cast<std::int64_t>(vencedor) * n_;
+        parte.tocados.clear();
+        for (const TSegmento& seg : parte.vizinhancas.de(vencedor, raio))
+            for (std::int32_t b = seg.inicio; b < seg.fim; ++b)
+                if (dono_[static_cast<std::size_t>(b)] == parte.id) {
+                    const std::int32_t s = slotDe_[static_cast<std::size_t>(b)];
+                    if (contagem_[static_cast<std::size_t>(s)]++ == 0) parte.tocados.push_back(s);
+                }
+        parte.atualizados.clear();
+        for (const std::int32_t s : parte.tocados) {
+            const auto is = static_cast<std::size_t>(s);
+            if (contagem_[is] == tamanho_[is]) {
+                ajustaPesosExato(pesosDe(s), x, d_, taxa);
+                parte.atualizados.push_back(s);
+            } else {
+                const std::int32_t novo = parte.livres.back();
+                parte.livres.pop_back();
+                std::copy(pesosDe(s), pesosDe(s) + d_, pesosDe(novo));
+                separa(s, novo, linha, raio);
+                ativa(parte, novo);
+                ajustaPesosExato(pesosDe(novo), x, d_, taxa);
+                parte.atualizados.push_back(novo);
+            }
+            contagem_[is] = 0;
+        }
+        fundeIguais(parte);
+    }
+
+    // Moves the neurons of slot s within `raio` of the winner into the empty slot `novo`.
+    void separa(std::int32_t s, std::int32_t novo, const std::int32_t* linha, std::int32_t raio) {
+        const auto is = static_cast<std::size_t>(s), in = static_cast<std::size_t>(novo);
+        std::int32_t ficam = -1, vao = -1, menorFica = kNenhum, menorVai = kNenhum;
+        std::int32_t qtdVao = 0;
+        for (std::int32_t b = primeiro_[is]; b != -1;) {
+            const std::int32_t seguinte = proximo_[static_cast<std::size_t>(b)];
+            if (linha[b] <= raio) {
+                proximo_[static_cast<std::size_t>(b)] = vao;
+                vao = b;
+                slotDe_[static_cast<std::size_t>(b)] = novo;
+                menorVai = std::min(menorVai, b);
+                ++qtdVao;
+            } else {
+                proximo_[static_cast<std::size_t>(b)] = ficam;
+                ficam = b;
+                menorFica = std::min(menorFica, b);
+            }
+            b = seguinte;
+        }
+        primeiro_[is] = ficam;
+        menor_[is] = menorFica;
+        tamanho_[is] -= qtdVao;
+        primeiro_[in] = vao;
+        menor_[in] = menorVai;
+        tamanho_[in] = qtdVao;
+    }
+
+    // Merges the slots just updated whose weights have become bit-identical.
+    void fundeIguais(TParte& parte) {
+        if (parte.atualizados.size() < 2) return;
+        const std::size_t mascara = parte.tabela.size() - 1;
+        const std::size_t bytes = static_cast<std::size_t>(d_) * sizeof(double);
+        for (const std::int32_t s : parte.atualizados) {
+            const std::uint64_t chave = chaveDe(pesosDe(s));
+            std::size_t h = static_cast<std::size_t>(chave * 0x9e3779b97f4a7c15ull >> 20) & mascara;
+            bool fundiu = false;
+            while (parte.tabela[h] != -1) {
+                const std::int32_t t = parte.tabela[h];
+                if (parte.chaves[h] == chave && std::memcmp(pesosDe(t), pesosDe(s), bytes) == 0) {
+                    funde(parte, t, s);
+                    fundiu = true;
+                    break;
+                }
+                h = (h + 1) & mascara;
+            }
+            if (!fundiu) {
+                parte.tabela[h] = s;
+                parte.chaves[h] = chave;
+                parte.usadas.push_back(static_cast<std::int32_t>(h));
+            }
+        }
+        for (const std::int32_t h : parte.usadas) parte.tabela[static_cast<std::size_t>(h)] = -1;
+        parte.usadas.clear();
+    }
+
+    std::uint64_t chaveDe(const double* w) const {
+        if (d_ == 0) return 0;
+        std::uint64_t a, b, c;
+        std::memcpy(&a, w, sizeof a);
+        std::memcpy(&b, w + d_ / 2, sizeof b);
+        std::memcpy(&c, w + d_ - 1, sizeof c);
+        return a ^ (b * 0xff51afd7ed558ccdull) ^ (c * 0xc4ceb9fe1a85ec53ull);
+    }
+
+    // Slot s joins slot t, whose weights are identical.
+    void funde(TParte& parte, std::int32_t t, std::int32_t s) {
+        const auto it = static_cast<std::size_t>(t), is = static_cast<std::size_t>(s);
+        std::int32_t b = primeiro_[is];
+        while (b != -1) {
+            const std::int32_t seguinte = proximo_[static_cast<std::size_t>(b)];
+            slotDe_[static_cast<std::size_t>(b)] = t;
+            proximo_[static_cast<std::size_t>(b)] = primeiro_[it];
+            primeiro_[it] = b;
+            b = seguinte;
+        }
+        tamanho_[it] += tamanho_[is];
+        menor_[it] = std::min(menor_[it], menor_[is]);
+        primeiro_[is] = -1;
+        tamanho_[is] = 0;
+        menor_[is] = kNenhum;
+        desativa(parte, s);
+    }
+
+    // Publishes this thread's step on `meu` and waits for the other thread's on `outro`.
+    bool troca(std::atomic<std::int64_t>& meu, const std::atomic<std::int64_t>& outro,
+               std::int64_t passo) {
+        if (partes_ < 2) return true;
+        meu.store(passo, std::memory_order_release);
+        return aguarda(outro, passo, falhou_);
+    }
+
+    // One thread's training. The first thread also keeps the cycle's bookkeeping: it sets each
+    // cycle's rate and radius before the second thread starts the cycle, and reports the cycle
+    // only after the second thread has finished it. Within a cycle the two meet once per pattern
+    // (twice when the bound leaves more than one candidate).
+    void laco(int id) {
+        TParte& parte = partes_v_[static_cast<std::size_t>(id)];
+        TParte& outraParte = partes_v_[static_cast<std::size_t>(partes_ - 1 - id)];
+        TCanal& meuCanal = canais_[id];
+        const TCanal& outroCanal = canais_[partes_ - 1 - id];
+        const auto padroes = static_cast<std::int64_t>(rede_.entradas.size());
+        std::int64_t passo = 0;
+        for (std::int64_t t = 0;; ++t) {
+            if (id == 0) {
+                continua_ = t <= ultimo_;
+                taxaCiclo_ = rede_.taxaAprendizado;
+                raioCiclo_ = rede_.raio;
+                ultimoCiclo_ = t == ultimo_;
+                if (ultimoCiclo_) vencedores_.assign(static_cast<std::size_t>(padroes), 0);
+                if (partes_ > 1) canais_[0].ciclo.store(t, std::memory_order_release);
+            } else if (!aguarda(canais_[0].ciclo, t, falhou_)) {
+                return;
+            }
+            if (!continua_) return;
+            for (std::int64_t p = 0; p < padroes; ++p, ++passo) {
+                const double* x = rede_.entradas[static_cast<std::size_t>(p)].dados();
+                const std::int32_t dica = dicas_[static_cast<std::size_t>(p)];
+                if (dono_[static_cast<std::size_t>(dica)] == id) poeNaFrente(parte, dica);
+                auto& meu = parte.publicacao[p & 1];
+                publicaCandidatos(parte, x, meu);
+                if (!troca(meuCanal.busca, outroCanal.busca, passo)) return;
+                const auto& outro = outraParte.publicacao[p & 1];
+                std::int32_t v;
+                if (meu.inseguro || outro.inseguro) {
+                    if (id == 0) {
+                        especial_ = vencedorExato(x);
+                        canais_[0].especial.store(passo, std::memory_order_release);
+                    } else if (!aguarda(canais_[0].especial, passo, falhou_)) {
+                        return;
+                    }
+                    v = especial_;
+                } else {
+                    // The candidates of both parts under the common threshold. When the bound
+                    // leaves only one, it is the winner and no exact sum is needed.
+                    const double limite =
+                        std::min(meu.melhor, outro.melhor) * limiar_.fator + limiar_.folga;
+                    if (const std::int32_t* unica = candidatoUnico(meu, outro, limite)) {
+                        v = *unica;
+                    } else {
+                        avaliaExatas(x, meu, limite);
+                        if (!troca(meuCanal.exatas, outroCanal.exatas, passo)) return;
+                        v = melhorExata(meu, outro, limite);
+                    }
+                }
+                if (id == 0) {
+                    dicas_[static_cast<std::size_t>(p)] = v;
+                    if (ultimoCiclo_) vencedores_[static_cast<std::size_t>(p)] = v;
+                }
+                ajusta(parte, v, x, taxaCiclo_, raioCiclo_);
+            }
+            if (partes_ > 1) {
+                if (id == 1) {
+                    canais_[1].ciclo.store(t, std::memory_order_release);
+                } else if (!aguarda(canais_[1].ciclo, t, falhou_)) {
+                    return;
+                }
+            }
+            if (id == 0) terminaCiclo(t + 1);
+        }
+    }
+
+    // The pattern's last winner's slot goes first: a small threshold from the start lets the
+    // other slots stop early.
+    void poeNaFrente(TParte& parte, std::int32_t neuronio) {
+        const std::int32_t s = slotDe_[static_cast<std::size_t>(neuronio)];
+        const std::int32_t pos = posicao_[static_cast<std::size_t>(s)];
+        std::swap(parte.ativos[0], parte.ativos[static_cast<std::size_t>(pos)]);
+        posicao_[static_cast<std::size_t>(parte.ativos[0])] = 0;
+        posicao_[static_cast<std::size_t>(parte.ativos[static_cast<std::size_t>(pos)])] = pos;
+    }
+
+    void terminaCiclo(std::int64_t ciclos) {
+        if (*status_) (*status_)(rede_.taxaAprendizado, static_cast<std::int32_t>(ciclos), rede_.raio);
+        if (!criterioQtdCiclos_) --rede_.raio;
+        rede_.taxaAprendizado = TRede::decaiTaxa(rede_.taxaAprendizado, rede_.taxaEvolucao);
+    }
+
+    TRede& rede_;
+    std::int32_t colunas_, linhas_, n_, d_;
+    int partes_;
+    TLimiar limiar_;
+    TFuncaoBusca busca_;
+    std::atomic<bool> falhou_{false};
+    TCanal canais_[2];
+
+    std::vector<double> pesos_;
+    std::vector<std::int32_t> slotDe_, dono_, proximo_;
+    std::vector<std::int32_t> primeiro_, tamanho_, menor_, posicao_, contagem_;
+    std::vector<TParte> partes_v_;
+    std::vector<std::int32_t> dicas_;
+
+    bool criterioQtdCiclos_ = false;
+    std::int64_t ultimo_ = -1;
+    const TRede::FuncaoStatus* status_ = nullptr;
+    bool continua_ = false;
+    bool ultimoCiclo_ = false;
+    double taxaCiclo_ = 0.0;
+    std::int32_t raioCiclo_ = 0;
+    std::int32_t especial_ = 0;
+    std::vector<std::int32_t> vencedores_;
+};
+
+void treinaTransposto(TRede& rede, bool criterioQtdCiclos, std::int32_t ultimo,
+                      const TRede::FuncaoStatus& status) {
+    TMotorTransposto motor(rede);
+    auto rascunho = motor.rascunho();
+    std::vector<std::int32_t> vencedores;
+    const auto padroes = rede.entradas.size();
+    for (std::int64_t t = 0; t <= ultimo; ++t) {
+        const bool ultimoCiclo = t == ultimo;
+        if (ultimoCiclo) vencedores.assign(padroes, 0);
+        const double taxa = rede.taxaAprendizado;
+        const std::int32_t raio = rede.raio;
+        for (std::size_t p = 0; p < padroes; ++p) {
+            const double* x = rede.entradas[p].dados();
+            const std::int32_t v = motor.vencedor(x, rascunho);
+            if (ultimoCiclo) vencedores[p] = v;
+            motor.ajusta(v, x, taxa, raio);
+        }
+        if (status) status(rede.taxaAprendizado, static_cast<std::int32_t>(t + 1), rede.raio);
+        if (!criterioQtdCiclos) --rede.raio;
+        rede.taxaAprendizado = TRede::decaiTaxa(rede.taxaAprendizado, rede.taxaEvolucao);
+    }
+    motor.devolve();
+    if (ultimo >= 0) anotaVencedores(rede, vencedores);
+}
+
+}  // namespace
+
+int threadsDoTreino(const TRede& rede, int threads) {
+    if (threads == 1 || rede.dimensao <= kDimensaoTransposta) return 1;
+    if (rede.linhasMapa() * rede.colunasMapa() < 2) return 1;
+    if (threads >= 2) return 2;
+    const std::int64_t trabalho =
+        static_cast<std::int64_t>(rede.linhasMapa()) * rede.colunasMapa() * rede.dimensao;
+    return std::thread::hardware_concurrency() >= 2 && trabalho >= kTrabalhoParaDuasThreads ? 2 : 1;
+}
+
+void treinaRapido(TRede& rede, bool criterioQtdCiclos, std::int32_t ultimo,
+                  const TRede::FuncaoStatus& status, int threads) {
+    if (!cabeNoLayoutRapido(rede)) {
+        rede.ativaRedeReferencia(criterioQtdCiclos, ultimo, status);
+        return;
+    }
+    rede.ultimoCiclo = ultimo;
+    if (rede.dimensao <= kDimensaoTransposta) {
+        treinaTransposto(rede, criterioQtdCiclos, ultimo, status);
+        return;
+    }
+    TMotorSlots motor(rede, threadsDoTreino(rede, threads));
+    const std::vector<std::int32_t> vencedores = motor.treina(criterioQtdCiclos, ultimo, status);
+    motor.devolve();
+    if (ultimo >= 0) anotaVencedores(rede, vencedores);
+}
+
+void classificaRapido(TRede& rede, int threads) {
+    if (!cabeNoLayoutRapido(rede)) {
+        rede.classificaEntradasReferencia();
+        return;
+    }
+    const auto padroes = static_cast<std::int64_t>(rede.entradas.size());
+    std::vector<std::int32_t> vencedores(static_cast<std::size_t>(padroes));
+    // Patterns are independent here: each thread takes a contiguous half.
+    const std::int64_t trabalho = padroes * rede.linhasMapa() * rede.colunasMapa() * rede.dimensao;
+    const bool duas = threads >= 2 || (threads == 0 && std::thread::hardware_concurrency() >= 2 &&
+                                       trabalho >= 64 * kTrabalhoParaDuasThreads);
+    const int partes = duas && padroes >= 64 ? 2 : 1;
+    auto faixa = [&](int id, auto&& vencedorDe) {
+        const std::int64_t inicio = padroes * id / partes, fim = padroes * (id + 1) / partes;
+        for (std::int64_t p = inicio; p < fim; ++p)
+            vencedores[static_cast<std::size_t>(p)] = vencedorDe(rede.entradas[static_cast<std::size_t>(p)].dados());
+    };
+    if (rede.dimensao <= kDimensaoTransposta) {
+        const TMotorTransposto motor(rede);
+        emPartes(partes, [&](int id) {
+            auto rascunho = motor.rascunho();
+            faixa(id, [&](const double* x) { return motor.vencedor(x, rascunho); });
+        });
+    } else {
+        const TMotorSlots motor(rede, 1);
+        emPartes(partes, [&](int id) {
+            auto parte = motor.parteDeLeitura();
+            faixa(id, [&](const double* x) { return motor.vencedorDeLeitura(parte, x); });
+        });
+    }
+    anotaVencedores(rede, vencedores);
+}
