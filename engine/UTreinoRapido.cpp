@@ -153,21 +153,40 @@ void emPartes(int partes, Corpo&& corpo) {
 // Each of the two threads publishes, in a cache line of its own, how far it has come; the other
 // waits for it there, spinning briefly and then yielding. A failure of either thread releases the
 // other.
-struct alignas(64) TCanal {
-    std::atomic<std::int64_t> busca{-1};     // candidates published for this pattern step
-    std::atomic<std::int64_t> exatas{-1};    // exact distances published for this step
-    std::atomic<std::int64_t> especial{-1};  // the exact full search's winner, for this step
-    std::atomic<std::int64_t> ciclo{-1};     // first thread: cycle parameters set; second: cycle done
+// What a thread's search found, as the other thread needs it to decide the winner in the common
+// case: its smallest fast distance, how many candidates it kept, the smallest neuron of its nearest
+// slot, and whether its distances are trusted.
+struct TResumo {
+    double melhor;
+    std::int32_t quantos;
+    std::int32_t menor;
+    bool inseguro;
 };
 
+struct alignas(64) TCanal {
+    std::atomic<std::int64_t> busca{-1};  // the summary of this pattern step is published
+    TResumo resumo[2];                    // by pattern parity, in the same cache line
+};
+
+// The rarer meetings, in a line of their own.
+struct alignas(64) TCanalRaro {
+    std::atomic<std::int64_t> exatas{-1};    // this thread's best exact key for the step is published
+    std::atomic<std::int64_t> especial{-1};  // the exact full search's winner, for the step
+    std::atomic<std::int64_t> ciclo{-1};     // first thread: cycle parameters set; second: cycle done
+    double exata[2];
+    std::int32_t menorExata[2];
+};
+
+// Plain spinning answers fastest (a pause instruction costs hundreds of cycles on some
+// processors and hypervisors); after a while the wait pauses, and later yields the processor.
 bool aguarda(const std::atomic<std::int64_t>& contador, std::int64_t valor,
              const std::atomic<bool>& falhou) {
     for (unsigned voltas = 0; contador.load(std::memory_order_acquire) < valor; ++voltas) {
         if (falhou.load(std::memory_order_relaxed)) return false;
-        if (voltas < 20000) {
-            _mm_pause();
-        } else {
+        if (voltas >= 1u << 20) {
             std::this_thread::yield();
+        } else if (voltas >= 1u << 16) {
+            _mm_pause();
         }
     }
     return true;
@@ -302,12 +321,7 @@ public:
         posicao_.assign(capacidade, -1);
         contagem_.assign(capacidade, 0);
         partes_v_.resize(static_cast<std::size_t>(partes_));
-        for (std::int32_t j = 0; j < n_; ++j) {
-            // Alternate columns (alternate rows on a one-column map) balance every neighbourhood
-            // shape between two threads.
-            dono_[static_cast<std::size_t>(j)] =
-                partes_ < 2 ? 0 : colunas_ > 1 ? (j % colunas_) % 2 : (j / colunas_) % 2;
-        }
+        for (std::int32_t j = 0; j < n_; ++j) dono_[static_cast<std::size_t>(j)] = donoDe(j);
         for (int id = 0; id < partes_; ++id) preparaParte(id);
         for (std::int32_t j = 0; j < n_; ++j) {
             // Neuron j starts alone in slot j of its owner's range.
@@ -327,6 +341,21 @@ public:
             fundeIguais(parte);
         }
         dicas_.assign(rede.entradas.size(), 0);
+        dicasNovas_ = dicas_;
+    }
+
+    // Which thread owns neuron j. A GRID neighbourhood is a square, split evenly by a
+    // checkerboard; a MANHATTAN one is a diamond, split evenly by alternate columns (a checkerboard
+    // would give one thread every even distance). A one-row or one-column map alternates along
+    // its length.
+    std::int32_t donoDe(std::int32_t j) const {
+        if (partes_ < 2) return 0;
+        const std::int32_t linha = j / colunas_, coluna = j % colunas_;
+        if (colunas_ == 1) return linha % 2;
+        if (linhas_ == 1) return coluna % 2;
+        // Neighbours (0,0) and (1,1) lie one GRID step apart, two MANHATTAN steps.
+        const bool grid = rede_.matrizDistancias[static_cast<std::size_t>(colunas_ + 1)] == 1;
+        return grid ? (linha + coluna) % 2 : coluna % 2;
     }
 
     void devolve() {
@@ -364,22 +393,18 @@ public:
         const std::size_t n = parte.ativos.size();
         parte.candidatos.resize(n);
         parte.distancias.resize(n);
-        for (auto& pub : parte.publicacao) {
-            pub.f.resize(n);
-            pub.exata.resize(n);
-            pub.slot.resize(n);
-            pub.menor.resize(n);
-        }
+        parte.publicacao.f.resize(n);
+        parte.publicacao.slot.resize(n);
+        parte.publicacao.menor.resize(n);
         return parte;
     }
     std::int32_t vencedorDeLeitura(TParte& parte, const double* x) const {
-        TPublicacao& pub = parte.publicacao[0];
+        TPublicacao& pub = parte.publicacao;
         publicaCandidatos(parte, x, pub);
         if (pub.inseguro) return vencedorExato(x);
         const double limite = pub.melhor * limiar_.fator + limiar_.folga;
-        if (const std::int32_t* unica = candidatoUnico(pub, pub, limite)) return *unica;
-        avaliaExatas(x, pub, limite);
-        return melhorExata(pub, pub, limite);
+        if (contaAte(pub, limite) == 1) return menorAte(pub, limite);
+        return melhorExataAte(x, pub, limite).neuronio;
     }
 
     struct alignas(64) TParte {
@@ -395,13 +420,13 @@ public:
         bool inseguro = false;
         TVizinhancas vizinhancas;
         // What this part tells the other after its search, one set per pattern parity.
-        struct alignas(64) TPublicacao {
+        struct TPublicacao {
             double melhor = kInfinito;
             std::int32_t quantos = 0;
             bool inseguro = false;
-            std::vector<double> f, exata;
+            std::vector<double> f;
             std::vector<std::int32_t> slot, menor;
-        } publicacao[2];
+        } publicacao;
     };
 
 private:
@@ -428,12 +453,9 @@ private:
         parte.tabela.assign(tamanhoTabela, -1);
         parte.chaves.assign(tamanhoTabela, 0);
         parte.usadas.reserve(n);
-        for (auto& pub : parte.publicacao) {
-            pub.f.resize(n);
-            pub.exata.resize(n);
-            pub.slot.resize(n);
-            pub.menor.resize(n);
-        }
+        parte.publicacao.f.resize(n);
+        parte.publicacao.slot.resize(n);
+        parte.publicacao.menor.resize(n);
     }
 
     void ativa(TParte& parte, std::int32_t s) {
@@ -474,43 +496,30 @@ private:
         }
     }
 
-    // The winning neuron when exactly one candidate of either part is under the threshold.
-    static const std::int32_t* candidatoUnico(const TPublicacao& a, const TPublicacao& b, double limite) {
-        const std::int32_t* unico = nullptr;
-        for (const TPublicacao* pub : {&a, &b}) {
-            for (std::int32_t c = 0; c < pub->quantos; ++c)
-                if (pub->f[static_cast<std::size_t>(c)] <= limite) {
-                    if (unico != nullptr) return nullptr;
-                    unico = &pub->menor[static_cast<std::size_t>(c)];
-                }
-            if (&a == &b) break;
-        }
-        return unico;
+    // How many of the part's candidates are under the threshold, and the smallest neuron of the
+    // first of them.
+    static std::int32_t contaAte(const TPublicacao& pub, double limite) {
+        std::int32_t n = 0;
+        for (std::int32_t c = 0; c < pub.quantos; ++c) n += pub.f[static_cast<std::size_t>(c)] <= limite ? 1 : 0;
+        return n;
+    }
+    static std::int32_t menorAte(const TPublicacao& pub, double limite) {
+        for (std::int32_t c = 0; c < pub.quantos; ++c)
+            if (pub.f[static_cast<std::size_t>(c)] <= limite) return pub.menor[static_cast<std::size_t>(c)];
+        return kNenhum;
     }
 
-    // Exact distances of the part's candidates under the threshold, nearest first so that the
-    // later sums can stop as soon as they pass the best.
-    void avaliaExatas(const double* x, TPublicacao& pub, double limite) const {
-        double melhor = kInfinito;
+    // The best exact key among the part's candidates under the threshold; the later exact sums
+    // stop as soon as they pass the best so far.
+    TChave melhorExataAte(const double* x, const TPublicacao& pub, double limite) const {
+        TChave melhor;
         for (std::int32_t c = 0; c < pub.quantos; ++c) {
             const auto ic = static_cast<std::size_t>(c);
-            pub.exata[ic] = kInfinito;
-            if (pub.f[ic] <= limite) {
-                pub.exata[ic] = distanciaExataAte(x, pesosDe(pub.slot[ic]), d_, melhor);
-                melhor = std::min(melhor, pub.exata[ic]);
-            }
+            if (!(pub.f[ic] <= limite)) continue;
+            const TChave chave{distanciaExataAte(x, pesosDe(pub.slot[ic]), d_, melhor.distancia), pub.menor[ic]};
+            if (chave.menorQue(melhor)) melhor = chave;
         }
-    }
-
-    static std::int32_t melhorExata(const TPublicacao& a, const TPublicacao& b, double limite) {
-        TChave melhor;
-        for (const TPublicacao* pub : {&a, &b})
-            for (std::int32_t c = 0; c < pub->quantos; ++c) {
-                const auto ic = static_cast<std::size_t>(c);
-                const TChave chave{pub->exata[ic], pub->menor[ic]};
-                if (pub->f[ic] <= limite && chave.menorQue(melhor)) melhor = chave;
-            }
-        return melhor.neuronio;
+        return melhor;
     }
 
     // The program's own search over every neuron, for distances the bound cannot vouch for.
@@ -652,13 +661,17 @@ private:
 
     // One thread's training. The first thread also keeps the cycle's bookkeeping: it sets each
     // cycle's rate and radius before the second thread starts the cycle, and reports the cycle
-    // only after the second thread has finished it. Within a cycle the two meet once per pattern
-    // (twice when the bound leaves more than one candidate).
+    // only after the second thread has finished it. Within a cycle the two meet once per pattern:
+    // each publishes a summary of its search in its own cache line, and when both nearest slots
+    // cannot both be candidates the winner follows from the two summaries alone. Otherwise they
+    // meet again with their best exact distances.
     void laco(int id) {
         TParte& parte = partes_v_[static_cast<std::size_t>(id)];
-        TParte& outraParte = partes_v_[static_cast<std::size_t>(partes_ - 1 - id)];
+        const int outroId = partes_ - 1 - id;
         TCanal& meuCanal = canais_[id];
-        const TCanal& outroCanal = canais_[partes_ - 1 - id];
+        const TCanal& outroCanal = canais_[outroId];
+        TCanalRaro& meuRaro = raros_[id];
+        const TCanalRaro& outroRaro = raros_[outroId];
         const auto padroes = static_cast<std::int64_t>(rede_.entradas.size());
         std::int64_t passo = 0;
         for (std::int64_t t = 0;; ++t) {
@@ -668,8 +681,9 @@ private:
                 raioCiclo_ = rede_.raio;
                 ultimoCiclo_ = t == ultimo_;
                 if (ultimoCiclo_) vencedores_.assign(static_cast<std::size_t>(padroes), 0);
-                if (partes_ > 1) canais_[0].ciclo.store(t, std::memory_order_release);
-            } else if (!aguarda(canais_[0].ciclo, t, falhou_)) {
+                dicas_.swap(dicasNovas_);
+                if (partes_ > 1) raros_[0].ciclo.store(t, std::memory_order_release);
+            } else if (!aguarda(raros_[0].ciclo, t, falhou_)) {
                 return;
             }
             if (!continua_) return;
@@ -677,42 +691,48 @@ private:
                 const double* x = rede_.entradas[static_cast<std::size_t>(p)].dados();
                 const std::int32_t dica = dicas_[static_cast<std::size_t>(p)];
                 if (dono_[static_cast<std::size_t>(dica)] == id) poeNaFrente(parte, dica);
-                auto& meu = parte.publicacao[p & 1];
+                auto& meu = parte.publicacao;
                 publicaCandidatos(parte, x, meu);
+                TResumo& resumo = meuCanal.resumo[p & 1];
+                resumo = {meu.melhor, meu.quantos, meu.quantos > 0 ? meu.menor[0] : kNenhum, meu.inseguro};
                 if (!troca(meuCanal.busca, outroCanal.busca, passo)) return;
-                const auto& outro = outraParte.publicacao[p & 1];
+                const TResumo outro = outroCanal.resumo[p & 1];
                 std::int32_t v;
-                if (meu.inseguro || outro.inseguro) {
+                if (resumo.inseguro || outro.inseguro) {
                     if (id == 0) {
                         especial_ = vencedorExato(x);
-                        canais_[0].especial.store(passo, std::memory_order_release);
-                    } else if (!aguarda(canais_[0].especial, passo, falhou_)) {
+                        raros_[0].especial.store(passo, std::memory_order_release);
+                    } else if (!aguarda(raros_[0].especial, passo, falhou_)) {
                         return;
                     }
                     v = especial_;
                 } else {
-                    // The candidates of both parts under the common threshold. When the bound
-                    // leaves only one, it is the winner and no exact sum is needed.
                     const double limite =
-                        std::min(meu.melhor, outro.melhor) * limiar_.fator + limiar_.folga;
-                    if (const std::int32_t* unica = candidatoUnico(meu, outro, limite)) {
-                        v = *unica;
+                        std::min(resumo.melhor, outro.melhor) * limiar_.fator + limiar_.folga;
+                    const std::int32_t meus = contaAte(meu, limite);
+                    const std::int32_t deles = partes_ > 1 ? (outro.melhor <= limite ? outro.quantos : 0) : 0;
+                    if (meus + deles == 1 && (deles == 0 || outro.quantos == 1)) {
+                        // The bound leaves one candidate: it is the winner, no exact sum needed.
+                        v = meus == 1 ? menorAte(meu, limite) : outro.menor;
                     } else {
-                        avaliaExatas(x, meu, limite);
-                        if (!troca(meuCanal.exatas, outroCanal.exatas, passo)) return;
-                        v = melhorExata(meu, outro, limite);
+                        const TChave minha = melhorExataAte(x, meu, limite);
+                        meuRaro.exata[p & 1] = minha.distancia;
+                        meuRaro.menorExata[p & 1] = minha.neuronio;
+                        if (!troca(meuRaro.exatas, outroRaro.exatas, passo)) return;
+                        const TChave dela{outroRaro.exata[p & 1], outroRaro.menorExata[p & 1]};
+                        v = dela.menorQue(minha) ? dela.neuronio : minha.neuronio;
                     }
                 }
                 if (id == 0) {
-                    dicas_[static_cast<std::size_t>(p)] = v;
+                    dicasNovas_[static_cast<std::size_t>(p)] = v;
                     if (ultimoCiclo_) vencedores_[static_cast<std::size_t>(p)] = v;
                 }
                 ajusta(parte, v, x, taxaCiclo_, raioCiclo_);
             }
             if (partes_ > 1) {
                 if (id == 1) {
-                    canais_[1].ciclo.store(t, std::memory_order_release);
-                } else if (!aguarda(canais_[1].ciclo, t, falhou_)) {
+                    raros_[1].ciclo.store(t, std::memory_order_release);
+                } else if (!aguarda(raros_[1].ciclo, t, falhou_)) {
                     return;
                 }
             }
@@ -743,12 +763,15 @@ private:
     TFuncaoBusca busca_;
     std::atomic<bool> falhou_{false};
     TCanal canais_[2];
+    TCanalRaro raros_[2];
 
     std::vector<double> pesos_;
     std::vector<std::int32_t> slotDe_, dono_, proximo_;
     std::vector<std::int32_t> primeiro_, tamanho_, menor_, posicao_, contagem_;
     std::vector<TParte> partes_v_;
-    std::vector<std::int32_t> dicas_;
+    // Each pattern's winner in the previous cycle, and the ones of this cycle, apart so that the
+    // second thread never reads a line the first is writing.
+    std::vector<std::int32_t> dicas_, dicasNovas_;
 
     bool criterioQtdCiclos_ = false;
     std::int64_t ultimo_ = -1;
