@@ -3,7 +3,10 @@
 //
 //   norvika-bench FILE --linhas L --colunas C --raio R --vizinhanca MANHATTAN|GRID
 //                 (--ciclos N | --decrementar-raio) --taxa 0,1 --evolucao 100 --semente S
-//                 [--referencia] [--threads T]
+//                 [--referencia] [--threads T] [--por-ciclo]
+//
+// --referencia trains with the plain reference loops; --threads 1 or 2 fixes the fast engine's
+// threads (by default it chooses); --por-ciclo prints each cycle's time on the error output.
 
 #include <chrono>
 #include <cstdint>
@@ -15,7 +18,9 @@
 
 #include "UArquivoPadroes.h"
 #include "UNumeros.h"
+#include "UBusca.h"
 #include "URede.h"
+#include "UTreinoRapido.h"
 
 namespace {
 
@@ -147,6 +152,8 @@ int executa(const Opcoes& o) {
     std::printf("ns_por_termo=%.4f\n", termos > 0 ? segundos(t3 - t2) * 1e9 / termos : 0.0);
     std::printf("pesos_fnv=%016llx\n", static_cast<unsigned long long>(pesos.h));
     std::printf("contagens_fnv=%016llx\n", static_cast<unsigned long long>(contagens.h));
+    std::printf("motor=%s\n", o.referencia ? "referencia" : nomeDaBusca());
+    std::printf("threads=%d\n", o.referencia ? 1 : threadsDoTreino(rede, o.threads));
     return 0;
 }
 

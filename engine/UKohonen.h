@@ -23,6 +23,7 @@ public:
     // The reader appends values one by one, so that a file announcing millions of values per
     // pattern reserves memory only for the values it really holds.
     void adicionaValor(double v) { valores_.push_back(v); }
+    void reservaValores(std::size_t n) { valores_.reserve(n); }
     const double* dados() const { return valores_.data(); }
 
 private:

@@ -1,5 +1,6 @@
 #include "UArquivoPadroes.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "UErros.h"
@@ -38,6 +39,10 @@ TCabecalhoPadroes leCabecalhoPadroes(const std::string& caminho) {
 void lePadrao(std::string_view linha, std::int32_t dimensao, std::int64_t numeroLinha,
               TPadraoEntrada& padrao) {
     padrao.setQtdValores(0);
+    // Each value takes at least two characters of the line, so the line bounds what to reserve,
+    // whatever the header announced.
+    padrao.reservaValores(std::min<std::size_t>(static_cast<std::size_t>(std::max(dimensao, 0)),
+                                                linha.size() / 2 + 1));
     std::size_t pos = 0;
     for (std::int32_t k = 0; k < dimensao; ++k) {
         const std::size_t barra = procura(linha, '|', pos);
