@@ -108,7 +108,7 @@ NORVIKA_AVX512 TResultadoTransposta transpostaAvx512(const double* x, std::int32
         }
         _mm512_storeu_pd(f + j, a);
         const std::int32_t resto = n - j;
-        const __mmask8 validos = resto >= 8 ? 0xFF : static_cast<__mmask8>((1u << (resto > 0 ? resto : 0)) - 1u);
+        const __mmask8 validos = static_cast<__mmask8>(resto >= 8 ? 0xFFu : (1u << (resto > 0 ? resto : 0)) - 1u);
         menor = _mm512_mask_min_pd(menor, validos, menor, a);
         // Not below the ceiling, NaN included.
         inseguro |= _mm512_mask_cmp_pd_mask(validos, a, teto, _CMP_NLT_UQ);
@@ -128,7 +128,7 @@ NORVIKA_AVX512 std::int32_t selecionaAvx512(const double* f, std::int32_t n, dou
     std::int32_t m = 0;
     for (std::int32_t j = 0; j < n; j += 8) {
         const std::int32_t resto = n - j;
-        const __mmask8 validos = resto >= 8 ? 0xFF : static_cast<__mmask8>((1u << resto) - 1u);
+        const __mmask8 validos = static_cast<__mmask8>(resto >= 8 ? 0xFFu : (1u << resto) - 1u);
         unsigned dentro = _mm512_mask_cmp_pd_mask(validos, _mm512_loadu_pd(f + j), l, _CMP_LE_OQ);
         while (dentro != 0) {
             candidatos[m++] = j + __builtin_ctz(dentro);

@@ -606,7 +606,8 @@ private:
             bool fundiu = false;
             while (parte.tabela[h] != -1) {
                 const std::int32_t t = parte.tabela[h];
-                if (parte.chaves[h] == chave && std::memcmp(pesosDe(t), pesosDe(s), bytes) == 0) {
+                if (parte.chaves[h] == chave &&
+                    (bytes == 0 || std::memcmp(pesosDe(t), pesosDe(s), bytes) == 0)) {
                     funde(parte, t, s);
                     fundiu = true;
                     break;
