@@ -1,27 +1,9 @@
 #include "UBusca.h"
 
-namespace {
-
-// Keeps the candidates at or under the final threshold, in their order.
-std::int32_t filtra(std::int32_t n, double limite, std::int32_t* candidatos, double* distancias) {
-    std::int32_t m = 0;
-    for (std::int32_t i = 0; i < n; ++i)
-        if (distancias[i] <= limite) {
-            candidatos[m] = candidatos[i];
-            distancias[m] = distancias[i];
-            ++m;
-        }
-    return m;
-}
-
-}  // namespace
-
 TResultadoBusca buscaEscalar(const double* x, std::int32_t dimensao, const double* base,
                              const std::int32_t* slots, std::int32_t m, double fator, double folga,
                              std::int32_t* candidatos, double* distancias) {
-    TResultadoBusca r;
-    double limite = std::numeric_limits<double>::infinity();
-    std::int32_t n = 0;
+    TColetor coletor(fator, folga, candidatos, distancias);
     for (std::int32_t q = 0; q < m; ++q) {
         const double* w = base + static_cast<std::int64_t>(slots[q]) * dimensao;
         double f = 0.0;
@@ -29,25 +11,18 @@ TResultadoBusca buscaEscalar(const double* x, std::int32_t dimensao, const doubl
         for (std::int32_t k = 0; k < dimensao; ++k) {
             const double d = x[k] - w[k];
             f += d * d;
-            if ((k & 63) == 63 && !(f <= limite)) {
+            if ((k & 63) == 63 && !(f <= coletor.limite())) {
                 abandonado = true;
                 break;
             }
         }
-        if (!(f < kTetoBusca)) r.inseguro = true;
-        if (abandonado) continue;
-        if (f < r.melhor) {
-            r.melhor = f;
-            limite = f * fator + folga;
-        }
-        if (f <= limite) {
-            candidatos[n] = q;
-            distancias[n] = f;
-            ++n;
+        if (abandonado) {
+            coletor.abandona(f);
+        } else {
+            coletor.registra(q, f);
         }
     }
-    r.candidatos = filtra(n, limite, candidatos, distancias);
-    return r;
+    return coletor.fecha();
 }
 
 TResultadoTransposta transpostaEscalar(const double* x, std::int32_t dimensao, const double* t,

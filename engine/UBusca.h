@@ -66,3 +66,52 @@ const char* nomeDaBusca();
 
 // Distances at or above this are not trusted to the bound.
 inline constexpr double kTetoBusca = 0x1p1000;
+
+// The running best, threshold and candidate list, kept the same way by every kernel.
+class TColetor {
+public:
+    TColetor(double fator, double folga, std::int32_t* candidatos, double* distancias)
+        : fator_(fator), folga_(folga), candidatos_(candidatos), distancias_(distancias) {}
+
+    double limite() const { return limite_; }
+
+    // Slot q's complete distance f.
+    void registra(std::int32_t q, double f) {
+        if (!(f < kTetoBusca)) r_.inseguro = true;
+        if (f < r_.melhor) {
+            r_.melhor = f;
+            limite_ = f * fator_ + folga_;
+        }
+        if (f <= limite_) {
+            candidatos_[n_] = q;
+            distancias_[n_] = f;
+            ++n_;
+        }
+    }
+
+    // A slot given up with this partial sum, already above the threshold.
+    void abandona(double parcial) {
+        if (!(parcial < kTetoBusca)) r_.inseguro = true;
+    }
+
+    // Keeps the candidates at or under the final threshold, in their order.
+    TResultadoBusca fecha() {
+        std::int32_t mantidos = 0;
+        for (std::int32_t i = 0; i < n_; ++i)
+            if (distancias_[i] <= limite_) {
+                candidatos_[mantidos] = candidatos_[i];
+                distancias_[mantidos] = distancias_[i];
+                ++mantidos;
+            }
+        r_.candidatos = mantidos;
+        return r_;
+    }
+
+private:
+    double fator_, folga_;
+    std::int32_t* candidatos_;
+    double* distancias_;
+    double limite_ = std::numeric_limits<double>::infinity();
+    std::int32_t n_ = 0;
+    TResultadoBusca r_;
+};

@@ -18,9 +18,7 @@ NORVIKA_AVX2 inline double soma(__m256d a) {
 NORVIKA_AVX2 TResultadoBusca buscaAvx2(const double* x, std::int32_t dimensao, const double* base,
                                        const std::int32_t* slots, std::int32_t m, double fator,
                                        double folga, std::int32_t* candidatos, double* distancias) {
-    TResultadoBusca r;
-    double limite = std::numeric_limits<double>::infinity();
-    std::int32_t n = 0;
+    TColetor coletor(fator, folga, candidatos, distancias);
     const std::int32_t cauda = dimensao % 4;
     const __m256i mascaraCauda = _mm256_set_epi64x(cauda > 3 ? -1 : 0, cauda > 2 ? -1 : 0,
                                                    cauda > 1 ? -1 : 0, cauda > 0 ? -1 : 0);
@@ -41,8 +39,8 @@ NORVIKA_AVX2 TResultadoBusca buscaAvx2(const double* x, std::int32_t dimensao, c
             a3 = _mm256_fmadd_pd(d3, d3, a3);
             if (((k + 16) & 127) == 0 && k + 16 < dimensao) {
                 const double parcial = soma(_mm256_add_pd(_mm256_add_pd(a0, a1), _mm256_add_pd(a2, a3)));
-                if (!(parcial <= limite)) {
-                    if (!(parcial < kTetoBusca)) r.inseguro = true;
+                if (!(parcial <= coletor.limite())) {
+                    coletor.abandona(parcial);
                     abandonado = true;
                     break;
                 }
@@ -59,26 +57,9 @@ NORVIKA_AVX2 TResultadoBusca buscaAvx2(const double* x, std::int32_t dimensao, c
             a1 = _mm256_fmadd_pd(d, d, a1);
         }
         const double f = soma(_mm256_add_pd(_mm256_add_pd(a0, a1), _mm256_add_pd(a2, a3)));
-        if (!(f < kTetoBusca)) r.inseguro = true;
-        if (f < r.melhor) {
-            r.melhor = f;
-            limite = f * fator + folga;
-        }
-        if (f <= limite) {
-            candidatos[n] = q;
-            distancias[n] = f;
-            ++n;
-        }
+        coletor.registra(q, f);
     }
-    std::int32_t mantidos = 0;
-    for (std::int32_t i = 0; i < n; ++i)
-        if (distancias[i] <= limite) {
-            candidatos[mantidos] = candidatos[i];
-            distancias[mantidos] = distancias[i];
-            ++mantidos;
-        }
-    r.candidatos = mantidos;
-    return r;
+    return coletor.fecha();
 }
 
 NORVIKA_AVX2 TResultadoTransposta transpostaAvx2(const double* x, std::int32_t dimensao,

@@ -28,9 +28,7 @@ NORVIKA_AVX512 TResultadoBusca buscaAvx512(const double* x, std::int32_t dimensa
                                            const double* base, const std::int32_t* slots,
                                            std::int32_t m, double fator, double folga,
                                            std::int32_t* candidatos, double* distancias) {
-    TResultadoBusca r;
-    double limite = std::numeric_limits<double>::infinity();
-    std::int32_t n = 0;
+    TColetor coletor(fator, folga, candidatos, distancias);
     const std::int32_t cauda = dimensao % 8;
     const __mmask8 mascaraCauda = static_cast<__mmask8>((1u << cauda) - 1u);
     for (std::int32_t q = 0; q < m; ++q) {
@@ -52,8 +50,8 @@ NORVIKA_AVX512 TResultadoBusca buscaAvx512(const double* x, std::int32_t dimensa
                 // The same reduction as the final one: the partial sum is a lower bound of it.
                 const double parcial =
                     soma(_mm512_add_pd(_mm512_add_pd(a0, a1), _mm512_add_pd(a2, a3)));
-                if (!(parcial <= limite)) {
-                    if (!(parcial < kTetoBusca)) r.inseguro = true;
+                if (!(parcial <= coletor.limite())) {
+                    coletor.abandona(parcial);
                     abandonado = true;
                     break;
                 }
@@ -71,26 +69,9 @@ NORVIKA_AVX512 TResultadoBusca buscaAvx512(const double* x, std::int32_t dimensa
         }
         const double f =
             soma(_mm512_add_pd(_mm512_add_pd(a0, a1), _mm512_add_pd(a2, a3)));
-        if (!(f < kTetoBusca)) r.inseguro = true;
-        if (f < r.melhor) {
-            r.melhor = f;
-            limite = f * fator + folga;
-        }
-        if (f <= limite) {
-            candidatos[n] = q;
-            distancias[n] = f;
-            ++n;
-        }
+        coletor.registra(q, f);
     }
-    std::int32_t mantidos = 0;
-    for (std::int32_t i = 0; i < n; ++i)
-        if (distancias[i] <= limite) {
-            candidatos[mantidos] = candidatos[i];
-            distancias[mantidos] = distancias[i];
-            ++mantidos;
-        }
-    r.candidatos = mantidos;
-    return r;
+    return coletor.fecha();
 }
 
 NORVIKA_AVX512 TResultadoTransposta transpostaAvx512(const double* x, std::int32_t dimensao,

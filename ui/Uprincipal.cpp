@@ -270,13 +270,16 @@ void TFormMain::limpaPaginas() {
 // Settings
 
 bool TFormMain::getConfiguracao() {
+    // A rate that does not convert, or does not fit a double, is refused and reset.
+    bool taxaValida = true;
     try {
         rede_.taxaAprendizado = textoParaDouble(bytesUtf8(ui.ValorInicialTextBox->text()));
     } catch (const EConversao&) {
-        mensagem(QStringLiteral("A taxa de aprendizagem deve ser especificada em valores reais com virgula. "));
-        ui.ValorInicialTextBox->setText(QStringLiteral("0,1"));
-        return false;
+        taxaValida = false;
     } catch (const EEstouroReal&) {
+        taxaValida = false;
+    }
+    if (!taxaValida) {
         mensagem(QStringLiteral("A taxa de aprendizagem deve ser especificada em valores reais com virgula. "));
         ui.ValorInicialTextBox->setText(QStringLiteral("0,1"));
         return false;

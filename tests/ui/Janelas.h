@@ -29,6 +29,15 @@
 
 inline constexpr std::uint32_t kSementeTeste = 12345;
 
+// Twelve 2-dimensional patterns in five groups, one with an empty label.
+inline constexpr const char* kDoze =
+    "12|2#\n"
+    "0|0|a#\n0,1|0,2|a#\n0,2|0|a#\n"
+    "5|5|b#\n5,1|4,9|b#\n4,8|5,2|b#\n"
+    "0|5|c#\n0,2|5,1|c#\n"
+    "5|0|d#\n4,9|0,1|d#\n"
+    "2,5|2,5|e#\n2,4|2,6|#\n";
+
 struct Mensagem {
     UMensagens::Tipo tipo;
     QString texto;

@@ -79,14 +79,6 @@ TRede treinoEsperado(const std::string& arquivo, const Janelas::Treino& t) {
     return r;
 }
 
-const char* const kDoze =
-    "12|2#\n"
-    "0|0|a#\n0,1|0,2|a#\n0,2|0|a#\n"
-    "5|5|b#\n5,1|4,9|b#\n4,8|5,2|b#\n"
-    "0|5|c#\n0,2|5,1|c#\n"
-    "5|0|d#\n4,9|0,1|d#\n"
-    "2,5|2,5|e#\n2,4|2,6|#\n";
-
 }  // namespace
 
 class TesteJanelaPrincipal : public QObject {
@@ -236,6 +228,8 @@ private Q_SLOTS:
              "A taxa de aprendizagem deve ser especificada em valores reais com virgula. ", "0,1"},
             {"taxa vazia", bom, "", "A taxa de aprendizagem deve ser especificada em valores reais com virgula. ",
              "0,1"},
+            {"taxa alem do double", bom, "1E400",
+             "A taxa de aprendizagem deve ser especificada em valores reais com virgula. ", "0,1"},
             {"cabecalho sem cerquilha", pasta.escreve("a.txt", "12|2\n0|0|a#\n").c_str(), "0,1",
              "Formato inválido do arquivo de padrões.", "0,1"},
             {"cabecalho com letra", pasta.escreve("b.txt", "doze|2#\n").c_str(), "0,1",

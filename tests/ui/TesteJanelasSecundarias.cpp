@@ -15,14 +15,6 @@
 
 namespace {
 
-const char* const kDoze =
-    "12|2#\n"
-    "0|0|a#\n0,1|0,2|a#\n0,2|0|a#\n"
-    "5|5|b#\n5,1|4,9|b#\n4,8|5,2|b#\n"
-    "0|5|c#\n0,2|5,1|c#\n"
-    "5|0|d#\n4,9|0,1|d#\n"
-    "2,5|2,5|e#\n2,4|2,6|#\n";
-
 QString pesosComoTexto(const TNeuronio& n) {
     QString s;
     for (int k = 0; k < n.getQtdPesos(); ++k)
