@@ -16,7 +16,4 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* e) override;
-
-private:
-    QString textoExibido() const;
 };

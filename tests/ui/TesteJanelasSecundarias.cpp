@@ -1,6 +1,7 @@
 // The neuron window, classification, saving and loading a network, the About window and the
 // manual, driven through the main window as the user drives them.
 
+#include <QElapsedTimer>
 #include <QTextBrowser>
 #include <QtTest>
 #include <csignal>
@@ -88,6 +89,24 @@ private Q_SLOTS:
         const Janelas::Vista vazia = j->clicaNeuronio(0, 0);
         QVERIFY(vazia.abriu);
         QCOMPARE(vazia.padroes, QString());
+    }
+
+    void neuronioEnormeAbreSemTravar() {
+        // A loaded neuron of 200,000 weights: the window opens, its text holds every line, and it
+        // measures and paints only what can be seen.
+        std::string texto = "1|1|200000|0|GRID|0|200000#\r\n";
+        for (int k = 0; k < 200000; ++k) texto += "0,5|";
+        texto.back() = '#';
+        j->respostas << QString::fromStdString(pasta.escreve("enorme.cfg", texto));
+        j->acao("CarregarTreinamentoItemMenu")->trigger();
+        QCOMPARE(j->tomaTextos(), QStringList());
+        QElapsedTimer relogio;
+        relogio.start();
+        const Janelas::Vista v = j->clicaNeuronio(0, 0);
+        QVERIFY(v.abriu);
+        QVERIFY(v.pesos.endsWith(QStringLiteral("\r200000) 0,5")));
+        QCOMPARE(v.pesos.count(u'\r'), 200000);
+        QVERIFY2(relogio.elapsed() < 20000, qPrintable(QString::number(relogio.elapsed())));
     }
 
     void nadaAbreSemRedeTreinada() {
