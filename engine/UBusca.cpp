@@ -35,12 +35,7 @@ TResultadoTransposta transpostaEscalar(const double* x, std::int32_t dimensao, c
             f[j] += d * d;
         }
     }
-    TResultadoTransposta r;
-    for (std::int32_t j = 0; j < n; ++j) {
-        if (!(f[j] < kTetoBusca)) r.inseguro = true;
-        if (f[j] < r.melhor) r.melhor = f[j];
-    }
-    return r;
+    return resumeTransposta(f, n);
 }
 
 std::int32_t selecionaEscalar(const double* f, std::int32_t n, double limite, std::int32_t* candidatos) {

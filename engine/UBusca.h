@@ -12,6 +12,9 @@
 #include <cstdint>
 #include <limits>
 
+// Distances at or above this are not trusted to the bound.
+inline constexpr double kTetoBusca = 0x1p1000;
+
 struct TResultadoBusca {
     double melhor = std::numeric_limits<double>::infinity();
     std::int32_t candidatos = 0;
@@ -45,6 +48,17 @@ struct TResultadoTransposta {
 using TFuncaoTransposta = TResultadoTransposta (*)(const double* x, std::int32_t dimensao,
                                                    const double* t, std::int32_t passo,
                                                    std::int32_t n, double* f);
+// The smallest of f[0 .. n-1] and whether any of them is untrusted, for the kernels that do not
+// keep them as they go.
+inline TResultadoTransposta resumeTransposta(const double* f, std::int32_t n) {
+    TResultadoTransposta r;
+    for (std::int32_t j = 0; j < n; ++j) {
+        if (!(f[j] < kTetoBusca)) r.inseguro = true;
+        if (f[j] < r.melhor) r.melhor = f[j];
+    }
+    return r;
+}
+
 // The indices j < n with f[j] <= limite, increasing; returns how many.
 using TFuncaoSeleciona = std::int32_t (*)(const double* f, std::int32_t n, double limite,
                                           std::int32_t* candidatos);
@@ -64,8 +78,6 @@ TFuncaoTransposta funcaoTransposta();
 TFuncaoSeleciona funcaoSeleciona();
 const char* nomeDaBusca();
 
-// Distances at or above this are not trusted to the bound.
-inline constexpr double kTetoBusca = 0x1p1000;
 
 // The running best, threshold and candidate list, kept the same way by every kernel.
 class TColetor {

@@ -78,10 +78,5 @@ NORVIKA_AVX2 TResultadoTransposta transpostaAvx2(const double* x, std::int32_t d
         _mm256_storeu_pd(f + j, a0);
         _mm256_storeu_pd(f + j + 4, a1);
     }
-    TResultadoTransposta r;
-    for (std::int32_t j = 0; j < n; ++j) {
-        if (!(f[j] < kTetoBusca)) r.inseguro = true;
-        if (f[j] < r.melhor) r.melhor = f[j];
-    }
-    return r;
+    return resumeTransposta(f, n);
 }

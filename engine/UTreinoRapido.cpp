@@ -417,9 +417,8 @@ public:
         std::vector<std::int32_t> tabela;  // open addressing for merges
         std::vector<std::uint64_t> chaves;
         std::vector<std::int32_t> usadas;
-        bool inseguro = false;
         TVizinhancas vizinhancas;
-        // What this part tells the other after its search, one set per pattern parity.
+        // What this part's search found, which the summary in its channel condenses.
         struct TPublicacao {
             double melhor = kInfinito;
             std::int32_t quantos = 0;
