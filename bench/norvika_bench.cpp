@@ -3,11 +3,14 @@
 //
 //   norvika-bench FILE --linhas L --colunas C --raio R --vizinhanca MANHATTAN|GRID
 //                 (--ciclos N | --decrementar-raio) --taxa 0,1 --evolucao 100 --semente S
-//                 [--referencia] [--threads T] [--por-ciclo]
+//                 [--referencia] [--threads T] [--por-ciclo] [--controle]
 //
 // --referencia trains with the plain reference loops; --threads 1 or 2 fixes the fast engine's
-// threads (by default it chooses); --por-ciclo prints each cycle's time on the error output.
+// threads (by default it chooses); --por-ciclo prints each cycle's time on the error output;
+// --controle trains as the window does: on a worker thread, with a stop control that never fires,
+// watched 20 times a second from the main thread.
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -15,6 +18,7 @@
 #include <exception>
 #include <string>
 #include <string_view>
+#include <thread>
 
 #include "UArquivoPadroes.h"
 #include "UNumeros.h"
@@ -34,6 +38,7 @@ struct Opcoes {
     std::uint32_t semente = 1;
     bool referencia = false;
     bool porCiclo = false;
+    bool controle = false;
     int threads = 0;
 };
 
@@ -42,7 +47,7 @@ struct Opcoes {
                  "norvika-bench: %s\n"
                  "uso: norvika-bench ARQUIVO --linhas L --colunas C --raio R --vizinhanca "
                  "MANHATTAN|GRID (--ciclos N | --decrementar-raio) --taxa 0,1 --evolucao 100 "
-                 "--semente S [--referencia] [--threads T]\n",
+                 "--semente S [--referencia] [--threads T] [--por-ciclo] [--controle]\n",
                  motivo);
     std::exit(2);
 }
@@ -67,6 +72,7 @@ Opcoes leOpcoes(int argc, char** argv) {
         else if (a == "--semente") o.semente = static_cast<std::uint32_t>(std::stoul(valor()));
         else if (a == "--referencia") o.referencia = true;
         else if (a == "--por-ciclo") o.porCiclo = true;
+        else if (a == "--controle") o.controle = true;
         else if (a == "--threads") o.threads = textoParaInteiro(valor());
         else if (!a.empty() && a[0] != '-' && o.arquivo.empty()) o.arquivo = std::string(a);
         else uso(("opção desconhecida: " + std::string(a)).c_str());
@@ -129,10 +135,26 @@ int executa(const Opcoes& o) {
                          realParaTexto(taxa).c_str(), segundos(agora - anterior));
             anterior = agora;
         };
-    if (o.referencia)
+    if (o.controle) {
+        TControle controle;
+        std::atomic<bool> terminou{false};
+        std::thread trabalho([&] {
+            if (o.referencia) rede.ativaRedeReferencia(o.porCiclos, ultimo, status, &controle);
+            else rede.ativaRede(o.porCiclos, ultimo, status, &controle);
+            terminou = true;
+        });
+        std::int64_t ciclosVistos = 0;
+        while (!terminou) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            ciclosVistos = controle.ciclos.load(std::memory_order_relaxed);
+        }
+        trabalho.join();
+        std::fprintf(stderr, "controle: %lld ciclos vistos antes do fim\n", static_cast<long long>(ciclosVistos));
+    } else if (o.referencia) {
         rede.ativaRedeReferencia(o.porCiclos, ultimo, status);
-    else
+    } else {
         rede.ativaRede(o.porCiclos, ultimo, status);
+    }
     const auto t3 = std::chrono::steady_clock::now();
 
     const std::int64_t ciclos = ultimo + 1 > 0 ? ultimo + 1 : 0;

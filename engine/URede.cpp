@@ -75,6 +75,21 @@ void TRede::montaMatrizDistancias(const std::string& tipoVizinhanca) {
     matrizDistancias.swap(matriz);
 }
 
+TRede TRede::semMapa() const {
+    TRede r;
+    r.qtdLinhas = qtdLinhas;
+    r.qtdColunas = qtdColunas;
+    r.dimensao = dimensao;
+    r.qtdPadroes = qtdPadroes;
+    r.taxaAprendizado = taxaAprendizado;
+    r.taxaEvolucao = taxaEvolucao;
+    r.raio = raio;
+    r.ultimoCiclo = ultimoCiclo;
+    r.arquivoPadroes = arquivoPadroes;
+    r.threads_ = threads_;
+    return r;
+}
+
 void TRede::desativaNeuronios() {
     std::vector<std::vector<TNeuronio>>().swap(neuronios);
     std::vector<std::int32_t>().swap(matrizDistancias);
@@ -131,14 +146,20 @@ double TRede::decaiTaxa(double taxa, double evolucao) {
                                static_cast<long double>(taxa));
 }
 
-void TRede::ativaRedeReferencia(bool criterioQtdCiclos, std::int32_t ultimo,
-                                const FuncaoStatus& status) {
+bool TRede::ativaRedeReferencia(bool criterioQtdCiclos, std::int32_t ultimo,
+                                const FuncaoStatus& status, TControle* controle) {
     ultimoCiclo = ultimo;
-    if (!existeMapa()) return;
+    if (!existeMapa()) return true;
     const std::int32_t colunas = colunasMapa();
+    const auto padroes = static_cast<std::int64_t>(entradas.size());
     for (std::int64_t t = 0; t <= ultimoCiclo;) {
+        if (controle != nullptr && controle->deveParar(t * padroes)) return false;
         zeraAglutinados();
         for (std::size_t p = 0; p < entradas.size(); ++p) {
+            if (controle != nullptr && p > 0) {
+                if (controle->deveParar(t * padroes + static_cast<std::int64_t>(p))) return false;
+                controle->anotaPadroes(static_cast<std::int64_t>(p));
+            }
             const TPadraoEntrada& padrao = entradas[p];
             const std::int32_t v = procuraVencedor(padrao);
             TNeuronio& vencedor = neuronio(v / colunas, v % colunas);
@@ -148,25 +169,38 @@ void TRede::ativaRedeReferencia(bool criterioQtdCiclos, std::int32_t ultimo,
         }
         ++t;
         if (status) status(taxaAprendizado, static_cast<std::int32_t>(t), raio);
+        if (controle != nullptr) controle->anotaCiclo(t);
         if (!criterioQtdCiclos) --raio;
         taxaAprendizado = decaiTaxa(taxaAprendizado, taxaEvolucao);
     }
+    return true;
 }
 
-void TRede::classificaEntradasReferencia() {
-    zeraAglutinados();
-    if (!existeMapa()) return;
-    const std::int32_t colunas = colunasMapa();
-    for (const TPadraoEntrada& padrao : entradas) {
-        const std::int32_t v = procuraVencedor(padrao);
-        TNeuronio& vencedor = neuronio(v / colunas, v % colunas);
-        vencedor.incAglutinados();
-        vencedor.adicionaPadrao(padrao.getRotulo());
+bool TRede::classificaEntradasReferencia(TControle* controle) {
+    if (!existeMapa()) {
+        zeraAglutinados();
+        return true;
     }
+    std::vector<std::int32_t> vencedores;
+    vencedores.reserve(entradas.size());
+    for (const TPadraoEntrada& padrao : entradas) {
+        if (controle != nullptr && controle->parar.load(std::memory_order_relaxed)) return false;
+        vencedores.push_back(procuraVencedor(padrao));
+        if (controle != nullptr) controle->anotaPadroes(static_cast<std::int64_t>(vencedores.size()));
+    }
+    zeraAglutinados();
+    const std::int32_t colunas = colunasMapa();
+    for (std::size_t p = 0; p < entradas.size(); ++p) {
+        TNeuronio& vencedor = neuronio(vencedores[p] / colunas, vencedores[p] % colunas);
+        vencedor.incAglutinados();
+        vencedor.adicionaPadrao(entradas[p].getRotulo());
+    }
+    return true;
 }
 
-void TRede::ativaRede(bool criterioQtdCiclos, std::int32_t ultimo, const FuncaoStatus& status) {
-    treinaRapido(*this, criterioQtdCiclos, ultimo, status, threads_);
+bool TRede::ativaRede(bool criterioQtdCiclos, std::int32_t ultimo, const FuncaoStatus& status,
+                      TControle* controle) {
+    return treinaRapido(*this, criterioQtdCiclos, ultimo, status, threads_, controle);
 }
 
-void TRede::classificaEntradas() { classificaRapido(*this, threads_); }
+bool TRede::classificaEntradas(TControle* controle) { return classificaRapido(*this, threads_, controle); }

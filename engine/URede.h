@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "UAleatorio.h"
+#include "UControle.h"
 #include "UKohonen.h"
 
 class TRede {
@@ -49,6 +50,10 @@ public:
     void desativaNeuronios();
     void desativaEntradas();
 
+    // The settings and counters alone, without the map, its distances and the patterns: a
+    // network that a command builds aside, to put in place of this one only when it is ready.
+    TRede semMapa() const;
+
     bool existeMapa() const { return !neuronios.empty(); }
     std::int32_t linhasMapa() const { return static_cast<std::int32_t>(neuronios.size()); }
     std::int32_t colunasMapa() const {
@@ -65,14 +70,21 @@ public:
 
     // Trains the map on `entradas`. With the cycle criterion the radius stays; otherwise it drops
     // by one after every cycle. Cycles 0 .. ultimo run.
-    void ativaRede(bool criterioQtdCiclos, std::int32_t ultimo, const FuncaoStatus& status = {});
-    void ativaRedeReferencia(bool criterioQtdCiclos, std::int32_t ultimo,
-                             const FuncaoStatus& status = {});
+    //
+    // A control may stop the training before a pattern (TControle); it returns false then. The
+    // map keeps its weights as they stand, the counts and labels describe the patterns presented
+    // in the last cycle that presented any (none when the very first was stopped), and the rate
+    // and radius are those of the stopped cycle, or those after the last completed one when the
+    // stop came between cycles. The status is reported for completed cycles only.
+    bool ativaRede(bool criterioQtdCiclos, std::int32_t ultimo, const FuncaoStatus& status = {},
+                   TControle* controle = nullptr);
+    bool ativaRedeReferencia(bool criterioQtdCiclos, std::int32_t ultimo,
+                             const FuncaoStatus& status = {}, TControle* controle = nullptr);
 
     // Gives every pattern of `entradas` to its nearest neuron: counts and labels, no weight
-    // touched.
-    void classificaEntradas();
-    void classificaEntradasReferencia();
+    // touched. Stopped by the control, it returns false and leaves the counts as they were.
+    bool classificaEntradas(TControle* controle = nullptr);
+    bool classificaEntradasReferencia(TControle* controle = nullptr);
 
     // Half the squared Euclidean distance; each term in extended precision, the running sum
     // rounded to double after each addition.

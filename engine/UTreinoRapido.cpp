@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cfenv>
 #include <cstring>
 #include <exception>
 #include <limits>
@@ -124,15 +125,19 @@ void anotaVencedores(TRede& rede, const std::vector<std::int32_t>& vencedores) {
 }
 
 // Runs corpo(0) here and corpo(1) on a second thread when `partes` is 2. The first failure of
-// either is rethrown once both have ended.
+// either is rethrown once both have ended. The second thread computes in this thread's
+// floating-point environment (the x87 precision, the SSE modes), not in a new thread's default.
 template <class Corpo>
 void emPartes(int partes, Corpo&& corpo) {
     if (partes < 2) {
         corpo(0);
         return;
     }
+    std::fenv_t ambiente;
+    std::fegetenv(&ambiente);
     std::exception_ptr erro1;
     std::thread ajudante([&] {
+        std::fesetenv(&ambiente);
         try {
             corpo(1);
         } catch (...) {
@@ -161,6 +166,7 @@ struct TResumo {
     std::int32_t quantos;
     std::int32_t menor;
     bool inseguro;
+    bool parar;  // the first thread's: both stop before this pattern
 };
 
 struct alignas(64) TCanal {
@@ -366,13 +372,19 @@ public:
         }
     }
 
-    // Trains cycles 0 .. ultimo; returns the winners of the last cycle (empty when none ran).
-    std::vector<std::int32_t> treina(bool criterioQtdCiclos, std::int32_t ultimo,
-                                     const TRede::FuncaoStatus& status) {
+    struct TFim {
+        bool comecou = false;  // some cycle started: the counts describe its winners
+        bool completo = true;
+        std::vector<std::int32_t> vencedores;  // of the patterns presented in the last cycle
+    };
+
+    // Trains cycles 0 .. ultimo, or until the control asks to stop.
+    TFim treina(bool criterioQtdCiclos, std::int32_t ultimo, const TRede::FuncaoStatus& status,
+                TControle* controle) {
         criterioQtdCiclos_ = criterioQtdCiclos;
         ultimo_ = ultimo;
         status_ = &status;
-        vencedores_.clear();
+        controle_ = controle;
         emPartes(partes_, [this](int id) {
             try {
                 laco(id);
@@ -381,7 +393,9 @@ public:
                 throw;
             }
         });
-        return std::move(vencedores_);
+        TFim fim{comecou_, !interrompido_, std::move(dicasNovas_)};
+        fim.vencedores.resize(static_cast<std::size_t>(presentes_));
+        return fim;
     }
 
     // The winner of one pattern against the map as it stands, for classification; `rascunho` is a
@@ -677,11 +691,16 @@ private:
         for (std::int64_t t = 0;; ++t) {
             if (id == 0) {
                 continua_ = t <= ultimo_;
+                if (continua_ && controle_ != nullptr && controle_->deveParar(t * padroes)) {
+                    continua_ = false;
+                    interrompido_ = true;
+                }
                 taxaCiclo_ = rede_.taxaAprendizado;
                 raioCiclo_ = rede_.raio;
-                ultimoCiclo_ = t == ultimo_;
-                if (ultimoCiclo_) vencedores_.assign(static_cast<std::size_t>(padroes), 0);
-                dicas_.swap(dicasNovas_);
+                if (continua_) {
+                    comecou_ = true;
+                    dicas_.swap(dicasNovas_);
+                }
                 if (partes_ > 1) raros_[0].ciclo.store(t, std::memory_order_release);
             } else if (!aguarda(raros_[0].ciclo, t, falhou_)) {
                 return;
@@ -694,9 +713,20 @@ private:
                 auto& meu = parte.publicacao;
                 publicaCandidatos(parte, x, meu);
                 TResumo& resumo = meuCanal.resumo[p & 1];
-                resumo = {meu.melhor, meu.quantos, meu.quantos > 0 ? meu.menor[0] : kNenhum, meu.inseguro};
+                const bool parar = id == 0 && p > 0 && controle_ != nullptr &&
+                                   controle_->deveParar(t * padroes + p);
+                resumo = {meu.melhor, meu.quantos, meu.quantos > 0 ? meu.menor[0] : kNenhum,
+                          meu.inseguro, parar};
                 if (!troca(meuCanal.busca, outroCanal.busca, passo)) return;
                 const TResumo outro = outroCanal.resumo[p & 1];
+                if ((id == 0 ? resumo : outro).parar) {
+                    if (id == 0) {
+                        interrompido_ = true;
+                        presentes_ = p;
+                    }
+                    return;
+                }
+                if (id == 0 && controle_ != nullptr && p > 0) controle_->anotaPadroes(p);
                 std::int32_t v;
                 if (resumo.inseguro || outro.inseguro) {
                     if (id == 0) {
@@ -723,10 +753,7 @@ private:
                         v = dela.menorQue(minha) ? dela.neuronio : minha.neuronio;
                     }
                 }
-                if (id == 0) {
-                    dicasNovas_[static_cast<std::size_t>(p)] = v;
-                    if (ultimoCiclo_) vencedores_[static_cast<std::size_t>(p)] = v;
-                }
+                if (id == 0) dicasNovas_[static_cast<std::size_t>(p)] = v;
                 ajusta(parte, v, x, taxaCiclo_, raioCiclo_);
             }
             if (partes_ > 1) {
@@ -736,7 +763,10 @@ private:
                     return;
                 }
             }
-            if (id == 0) terminaCiclo(t + 1);
+            if (id == 0) {
+                presentes_ = padroes;
+                terminaCiclo(t + 1);
+            }
         }
     }
 
@@ -752,6 +782,7 @@ private:
 
     void terminaCiclo(std::int64_t ciclos) {
         if (*status_) (*status_)(rede_.taxaAprendizado, static_cast<std::int32_t>(ciclos), rede_.raio);
+        if (controle_ != nullptr) controle_->anotaCiclo(ciclos);
         if (!criterioQtdCiclos_) --rede_.raio;
         rede_.taxaAprendizado = TRede::decaiTaxa(rede_.taxaAprendizado, rede_.taxaEvolucao);
     }
@@ -770,43 +801,69 @@ private:
     std::vector<std::int32_t> primeiro_, tamanho_, menor_, posicao_, contagem_;
     std::vector<TParte> partes_v_;
     // Each pattern's winner in the previous cycle, and the ones of this cycle, apart so that the
-    // second thread never reads a line the first is writing.
+    // second thread never reads a line the first is writing. After training the second holds the
+    // winners of the last cycle.
     std::vector<std::int32_t> dicas_, dicasNovas_;
 
     bool criterioQtdCiclos_ = false;
     std::int64_t ultimo_ = -1;
     const TRede::FuncaoStatus* status_ = nullptr;
+    TControle* controle_ = nullptr;
     bool continua_ = false;
-    bool ultimoCiclo_ = false;
+    bool comecou_ = false, interrompido_ = false;
+    std::int64_t presentes_ = 0;  // patterns presented in the last cycle that presented any
     double taxaCiclo_ = 0.0;
     std::int32_t raioCiclo_ = 0;
     std::int32_t especial_ = 0;
-    std::vector<std::int32_t> vencedores_;
 };
 
-void treinaTransposto(TRede& rede, bool criterioQtdCiclos, std::int32_t ultimo,
-                      const TRede::FuncaoStatus& status) {
+// Counts and labels after a training: the winners of the patterns presented in the last cycle
+// that presented any (all of them after a full training).
+void anotaApresentados(TRede& rede, std::vector<std::int32_t>& vencedores, std::int64_t presentes) {
+    vencedores.resize(static_cast<std::size_t>(presentes));
+    anotaVencedores(rede, vencedores);
+}
+
+bool treinaTransposto(TRede& rede, bool criterioQtdCiclos, std::int32_t ultimo,
+                      const TRede::FuncaoStatus& status, TControle* controle) {
     TMotorTransposto motor(rede);
     auto rascunho = motor.rascunho();
-    std::vector<std::int32_t> vencedores;
-    const auto padroes = rede.entradas.size();
+    const auto padroes = static_cast<std::int64_t>(rede.entradas.size());
+    std::vector<std::int32_t> vencedores(static_cast<std::size_t>(padroes), 0);
+    std::int64_t presentes = 0;
+    bool completo = true, comecou = false;
     for (std::int64_t t = 0; t <= ultimo; ++t) {
-        const bool ultimoCiclo = t == ultimo;
-        if (ultimoCiclo) vencedores.assign(padroes, 0);
+        if (controle != nullptr && controle->deveParar(t * padroes)) {
+            completo = false;
+            break;
+        }
+        comecou = true;
         const double taxa = rede.taxaAprendizado;
         const std::int32_t raio = rede.raio;
-        for (std::size_t p = 0; p < padroes; ++p) {
-            const double* x = rede.entradas[p].dados();
+        for (std::int64_t p = 0; p < padroes; ++p) {
+            if (controle != nullptr && p > 0) {
+                if (controle->deveParar(t * padroes + p)) {
+                    completo = false;
+                    presentes = p;
+                    break;
+                }
+                controle->anotaPadroes(p);
+            }
+            const double* x = rede.entradas[static_cast<std::size_t>(p)].dados();
             const std::int32_t v = motor.vencedor(x, rascunho);
-            if (ultimoCiclo) vencedores[p] = v;
+            vencedores[static_cast<std::size_t>(p)] = v;
             motor.ajusta(v, x, taxa, raio);
         }
+        if (!completo) break;
+        presentes = padroes;
         if (status) status(rede.taxaAprendizado, static_cast<std::int32_t>(t + 1), rede.raio);
+        if (controle != nullptr) controle->anotaCiclo(t + 1);
         if (!criterioQtdCiclos) --rede.raio;
         rede.taxaAprendizado = TRede::decaiTaxa(rede.taxaAprendizado, rede.taxaEvolucao);
     }
     motor.devolve();
-    if (ultimo >= 0) anotaVencedores(rede, vencedores);
+    if (comecou) anotaApresentados(rede, vencedores, presentes);
+    return completo;
 }
 
 }  // namespace
@@ -820,28 +877,21 @@ int threadsDoTreino(const TRede& rede, int threads) {
     return std::thread::hardware_concurrency() >= 2 && trabalho >= kTrabalhoParaDuasThreads ? 2 : 1;
 }
 
-void treinaRapido(TRede& rede, bool criterioQtdCiclos, std::int32_t ultimo,
-                  const TRede::FuncaoStatus& status, int threads) {
-    if (!cabeNoLayoutRapido(rede)) {
-        rede.ativaRedeReferencia(criterioQtdCiclos, ultimo, status);
-        return;
-    }
+bool treinaRapido(TRede& rede, bool criterioQtdCiclos, std::int32_t ultimo,
+                  const TRede::FuncaoStatus& status, int threads, TControle* controle) {
+    if (!cabeNoLayoutRapido(rede)) return rede.ativaRedeReferencia(criterioQtdCiclos, ultimo, status, controle);
     rede.ultimoCiclo = ultimo;
-    if (rede.dimensao <= kDimensaoTransposta) {
-        treinaTransposto(rede, criterioQtdCiclos, ultimo, status);
-        return;
-    }
+    if (rede.dimensao <= kDimensaoTransposta)
+        return treinaTransposto(rede, criterioQtdCiclos, ultimo, status, controle);
     TMotorSlots motor(rede, threadsDoTreino(rede, threads));
-    const std::vector<std::int32_t> vencedores = motor.treina(criterioQtdCiclos, ultimo, status);
+    const TMotorSlots::TFim fim = motor.treina(criterioQtdCiclos, ultimo, status, controle);
     motor.devolve();
-    if (ultimo >= 0) anotaVencedores(rede, vencedores);
+    if (fim.comecou) anotaVencedores(rede, fim.vencedores);
+    return fim.completo;
 }
 
-void classificaRapido(TRede& rede, int threads) {
-    if (!cabeNoLayoutRapido(rede)) {
-        rede.classificaEntradasReferencia();
-        return;
-    }
+bool classificaRapido(TRede& rede, int threads, TControle* controle) {
+    if (!cabeNoLayoutRapido(rede)) return rede.classificaEntradasReferencia(controle);
     const auto padroes = static_cast<std::int64_t>(rede.entradas.size());
     std::vector<std::int32_t> vencedores(static_cast<std::size_t>(padroes));
     // Patterns are independent here: each thread takes a contiguous half.
@@ -849,10 +899,21 @@ void classificaRapido(TRede& rede, int threads) {
     const bool duas = threads >= 2 || (threads == 0 && std::thread::hardware_concurrency() >= 2 &&
                                        trabalho >= 64 * kTrabalhoParaDuasThreads);
     const int partes = duas && padroes >= 64 ? 2 : 1;
+    // A stop request leaves the counts as they were; the first thread reports the progress of
+    // both, as its own times the number of threads.
+    std::atomic<bool> interrompido{false};
     auto faixa = [&](int id, auto&& vencedorDe) {
         const std::int64_t inicio = padroes * id / partes, fim = padroes * (id + 1) / partes;
-        for (std::int64_t p = inicio; p < fim; ++p)
+        for (std::int64_t p = inicio; p < fim; ++p) {
+            if (controle != nullptr) {
+                if (controle->parar.load(std::memory_order_relaxed)) {
+                    interrompido.store(true);
+                    return;
+                }
+                if (id == 0) controle->anotaPadroes((p + 1) * partes);
+            }
             vencedores[static_cast<std::size_t>(p)] = vencedorDe(rede.entradas[static_cast<std::size_t>(p)].dados());
+        }
     };
     if (rede.dimensao <= kDimensaoTransposta) {
         const TMotorTransposto motor(rede);
@@ -867,5 +928,7 @@ void classificaRapido(TRede& rede, int threads) {
             faixa(id, [&](const double* x) { return motor.vencedorDeLeitura(parte, x); });
         });
     }
+    if (interrompido.load()) return false;
     anotaVencedores(rede, vencedores);
+    return true;
 }

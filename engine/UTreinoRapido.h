@@ -24,6 +24,7 @@
 
 #include <cstdint>
 
+#include "UControle.h"
 #include "URede.h"
 
 inline constexpr std::int32_t kDimensaoTransposta = 16;
@@ -32,6 +33,7 @@ inline constexpr std::int32_t kDimensaoTransposta = 16;
 // and a pattern's work is large enough to pay for the meeting).
 int threadsDoTreino(const TRede& rede, int threads);
 
-void treinaRapido(TRede& rede, bool criterioQtdCiclos, std::int32_t ultimo,
-                  const TRede::FuncaoStatus& status, int threads);
-void classificaRapido(TRede& rede, int threads);
+// Both return false when the control stopped them (see TRede::ativaRede).
+bool treinaRapido(TRede& rede, bool criterioQtdCiclos, std::int32_t ultimo,
+                  const TRede::FuncaoStatus& status, int threads, TControle* controle = nullptr);
+bool classificaRapido(TRede& rede, int threads, TControle* controle = nullptr);

@@ -60,14 +60,19 @@ void lePadrao(std::string_view linha, std::int32_t dimensao, std::int64_t numero
     padrao.setRotulo(std::string(linha.substr(pos, cerquilha - pos)));
 }
 
-void inicializaEntradas(const std::string& caminho, std::int32_t qtdPadroes,
-                        std::int32_t dimensao, std::vector<TPadraoEntrada>& entradas) {
+bool inicializaEntradas(const std::string& caminho, std::int32_t qtdPadroes,
+                        std::int32_t dimensao, std::vector<TPadraoEntrada>& entradas,
+                        TControle* controle) {
     entradas.clear();
     TLeitorLinhas leitor(caminho);
     leitor.proximaLinha();  // the header
     const std::uint64_t limite = limiteMemoriaDados();
     std::uint64_t usados = 0;
     for (std::int32_t i = 0; i < qtdPadroes; ++i) {
+        if (controle != nullptr) {
+            if (controle->parar.load(std::memory_order_relaxed)) return false;
+            controle->anotaPadroes(i);
+        }
         const std::string_view linha = leitor.proximaLinha();
         TPadraoEntrada padrao;
         lePadrao(linha, dimensao, leitor.numeroLinha(), padrao);
@@ -79,4 +84,5 @@ void inicializaEntradas(const std::string& caminho, std::int32_t qtdPadroes,
                 std::to_string(i) + " de " + std::to_string(qtdPadroes) + " padrões).");
         entradas.push_back(std::move(padrao));
     }
+    return true;
 }

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "UControle.h"
 #include "UKohonen.h"
 
 // The two header fields as text; the caller converts them in its own order.
@@ -35,5 +36,7 @@ void lePadrao(std::string_view linha, std::int32_t dimensao, std::int64_t numero
 // Reads the `qtdPadroes` patterns that follow the header into `entradas`, in file order. Patterns
 // read before a failure stay in `entradas`. Memory grows with what the file really holds, never
 // with what its header announces; past limiteMemoriaDados it throws EMemoriaInsuficiente.
-void inicializaEntradas(const std::string& caminho, std::int32_t qtdPadroes,
-                        std::int32_t dimensao, std::vector<TPadraoEntrada>& entradas);
+// A control's stop request ends the reading early: it returns false, with the patterns read so far.
+bool inicializaEntradas(const std::string& caminho, std::int32_t qtdPadroes,
+                        std::int32_t dimensao, std::vector<TPadraoEntrada>& entradas,
+                        TControle* controle = nullptr);

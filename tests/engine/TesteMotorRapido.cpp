@@ -147,14 +147,25 @@ TEST_P(MotorRapido, treinoIgualAoDeReferenciaBitABit) {
     for (int n = 0; n < 400; ++n) {
         Par par = monta(g);
         const std::string onde = "caso " + std::to_string(n) + ": " + descreve(par.caso);
+        // A third of the cases stop at a random presentation, as a stop request would.
+        TControle controleRef, controleRap;
+        if (n % 3 == 0) {
+            const std::int64_t total = std::int64_t{par.caso.padroes} * (std::max(par.caso.ultimo, -1) + 1);
+            controleRef.limiteApresentacoes = static_cast<std::int64_t>(g() % static_cast<std::uint64_t>(total + 2));
+            controleRap.limiteApresentacoes = controleRef.limiteApresentacoes;
+        }
         std::vector<Chamada> chamadasRef, chamadasRap;
-        par.referencia.ativaRedeReferencia(par.caso.porCiclos, par.caso.ultimo,
-                                           [&](double t, std::int32_t c, std::int32_t r) { chamadasRef.push_back({t, c, r}); });
+        const bool completoRef = par.referencia.ativaRedeReferencia(
+            par.caso.porCiclos, par.caso.ultimo,
+            [&](double t, std::int32_t c, std::int32_t r) { chamadasRef.push_back({t, c, r}); }, &controleRef);
         par.rapida.defineThreads(threads);
-        par.rapida.ativaRede(par.caso.porCiclos, par.caso.ultimo,
-                             [&](double t, std::int32_t c, std::int32_t r) { chamadasRap.push_back({t, c, r}); });
-        comparaRedes(par.referencia, par.rapida, onde);
-        ASSERT_TRUE(chamadasRef == chamadasRap) << onde;
+        const bool completoRap = par.rapida.ativaRede(
+            par.caso.porCiclos, par.caso.ultimo,
+            [&](double t, std::int32_t c, std::int32_t r) { chamadasRap.push_back({t, c, r}); }, &controleRap);
+        const std::string ondeParada = onde + " parada em " + std::to_string(controleRef.limiteApresentacoes);
+        comparaRedes(par.referencia, par.rapida, ondeParada);
+        ASSERT_TRUE(chamadasRef == chamadasRap) << ondeParada;
+        ASSERT_EQ(completoRef, completoRap) << ondeParada;
         if (HasFatalFailure()) return;
     }
 }
@@ -171,6 +182,16 @@ TEST_P(MotorRapido, classificacaoIgualADeReferencia) {
         par.rapida.entradas = par.referencia.entradas;
         par.referencia.classificaEntradasReferencia();
         par.rapida.defineThreads(threads);
+        // A stopped classification leaves the counts of the pass before it.
+        TControle parado;
+        parado.parar = true;
+        if (!par.referencia.entradas.empty()) {
+            const TRede antesRef = par.referencia, antesRap = par.rapida;
+            ASSERT_FALSE(par.referencia.classificaEntradasReferencia(&parado));
+            ASSERT_FALSE(par.rapida.classificaEntradas(&parado));
+            comparaRedes(antesRef, par.referencia, "parada, referência");
+            comparaRedes(antesRap, par.rapida, "parada, rápida");
+        }
         par.rapida.classificaEntradas();
         comparaRedes(par.referencia, par.rapida, "caso " + std::to_string(n) + ": " + descreve(par.caso));
         if (HasFatalFailure()) return;

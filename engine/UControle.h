@@ -1,0 +1,31 @@
+#pragma once
+// What a long piece of work (a training, a classification, the reading of a file) shares with the
+// thread that watches it: a request to stop, and how far the work has come. The work only loads
+// and stores these with relaxed order, once per pattern, so being watched costs it nothing that
+// can be measured, and no field ever changes a bit of what it computes.
+
+#include <atomic>
+#include <cstdint>
+#include <limits>
+
+struct TControle {
+    // Set by the watcher; the work stops at the next pattern.
+    std::atomic<bool> parar{false};
+    // The work also stops by itself once this many patterns have been presented in all (cycles
+    // times patterns plus the patterns of the running cycle). Stopping at a given point gives the
+    // same state whatever engine or thread count runs the work.
+    std::int64_t limiteApresentacoes = std::numeric_limits<std::int64_t>::max();
+
+    // Written by the work.
+    std::atomic<std::int64_t> ciclos{0};   // training cycles completed
+    std::atomic<std::int64_t> padroes{0};  // patterns done in the running cycle, or read, or classified
+
+    bool deveParar(std::int64_t apresentacoes) const {
+        return apresentacoes >= limiteApresentacoes || parar.load(std::memory_order_relaxed);
+    }
+    void anotaPadroes(std::int64_t n) { padroes.store(n, std::memory_order_relaxed); }
+    void anotaCiclo(std::int64_t t) {
+        ciclos.store(t, std::memory_order_relaxed);
+        padroes.store(0, std::memory_order_relaxed);
+    }
+};
