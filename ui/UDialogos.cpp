@@ -1,5 +1,7 @@
 #include "UDialogos.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QFileDialog>
 #include <chrono>
 
@@ -20,7 +22,12 @@ std::function<std::uint32_t()>& relogioAtual() {
 
 QString escolhe(QFileDialog& dialogo) {
     if (respondedorAtual()) return respondedorAtual()(dialogo);
-    if (dialogo.exec() != QDialog::Accepted) return {};
+    const int resposta = dialogo.exec();
+    // Enter can close the dialog while its file-name completer shows; the completer's popup would
+    // then stay open, invisible, and swallow the next click on the main window.
+    for (QCompleter* completador : dialogo.findChildren<QCompleter*>())
+        if (completador->popup() != nullptr) completador->popup()->hide();
+    if (resposta != QDialog::Accepted) return {};
     const QStringList escolhidos = dialogo.selectedFiles();
     return escolhidos.isEmpty() ? QString() : escolhidos.first();
 }

@@ -77,12 +77,14 @@ void TSpinEdit::keyPressEvent(QKeyEvent* e) {
     QAbstractSpinBox::keyPressEvent(e);
 }
 
-void TSpinEdit::focusOutEvent(QFocusEvent* e) {
-    if (focoSaiParaOutroControle(*e)) {
-        if (const auto n = numeroInteiro(text())) {
-            if (*n < minimo_) setValue(minimo_);
-            else if (*n > maximo_) setValue(maximo_);
-        }
+void TSpinEdit::concluiEdicao() {
+    if (const auto n = numeroInteiro(text())) {
+        if (*n < minimo_) setValue(minimo_);
+        else if (*n > maximo_) setValue(maximo_);
     }
+}
+
+void TSpinEdit::focusOutEvent(QFocusEvent* e) {
+    if (focoSaiParaOutroControle(*e)) concluiEdicao();
     QAbstractSpinBox::focusOutEvent(e);
 }

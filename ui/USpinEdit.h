@@ -34,6 +34,8 @@ public:
 
     void stepBy(int passos) override;
     QValidator::State validate(QString& texto, int& pos) const override;
+    // What leaving the box does: a whole number outside the limits becomes the nearest limit.
+    void concluiEdicao();
     void fixup(QString& texto) const override;
 
 Q_SIGNALS:

@@ -9,7 +9,12 @@
 #include <QLocale>
 #include <QStyle>
 #include <algorithm>
+#include <array>
+#include <atomic>
+#include <exception>
 #include <limits>
+#include <mutex>
+#include <optional>
 
 #include "UArquivoPadroes.h"
 #include "UArquivoRede.h"
@@ -25,6 +30,7 @@
 #include "UNumeros.h"
 #include "USpinEdit.h"
 #include "UTextos.h"
+#include "UTrabalho.h"
 
 TFormMain* FormMain = nullptr;
 
@@ -46,14 +52,63 @@ void pintaDeVermelho(QWidget& botao) {
     botao.setPalette(p);
 }
 
-// Keeps the mouse pointer busy while a long command runs inside one event.
-class CursorOcupado {
+// The status line of a training running on a worker thread: the worker hands over each cycle's
+// values, the window shows the line of the latest one when it next looks.
+class TStatusTreino {
 public:
-    CursorOcupado() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CursorOcupado() { QApplication::restoreOverrideCursor(); }
-    CursorOcupado(const CursorOcupado&) = delete;
-    CursorOcupado& operator=(const CursorOcupado&) = delete;
+    TRede::FuncaoStatus funcao() {
+        return [this](double taxa, std::int32_t ciclo, std::int32_t raio) {
+            const std::lock_guard<std::mutex> trava(mutex_);
+            ultimo_ = {taxa, ciclo, raio};
+            ++versao_;
+        };
+    }
+    // The line of the last completed cycle, when it is not the one last asked for.
+    std::optional<QString> novaLinha() {
+        const std::lock_guard<std::mutex> trava(mutex_);
+        if (versao_ == vista_) return std::nullopt;
+        vista_ = versao_;
+        return linha(ultimo_);
+    }
+    std::optional<QString> ultimaLinha() {
+        const std::lock_guard<std::mutex> trava(mutex_);
+        if (versao_ == 0) return std::nullopt;
+        return linha(ultimo_);
+    }
+
+private:
+    struct TValores {
+        double taxa;
+        std::int32_t ciclo, raio;
+    };
+    static QString linha(const TValores& v) {
+        return QString::fromStdString(textoStatusCiclo(v.taxa, v.ciclo, v.raio));
+    }
+    std::mutex mutex_;
+    TValores ultimo_{};
+    std::uint64_t versao_ = 0, vista_ = 0;
 };
+
+// Progress over the cycles and, within the running one, over its patterns.
+TAndamento andamentoDoTreino(const TControle& controle, std::int32_t padroes, std::int32_t ultimo) {
+    TAndamento a;
+    a.fase = QStringLiteral("Treinando o mapa");
+    const std::int64_t total = std::int64_t{ultimo} + 1;
+    if (total <= 0) return a;
+    const std::int64_t feitos = std::min(controle.ciclos.load(), total);
+    const double dentro = padroes > 0 ? static_cast<double>(controle.padroes.load()) / padroes : 0.0;
+    a.fracao = (static_cast<double>(feitos) + dentro) / static_cast<double>(total);
+    a.ciclo = QStringLiteral("Ciclo %1 de %2").arg(std::min(feitos + 1, total)).arg(total);
+    return a;
+}
+
+// Progress of a pattern-file read over the patterns its header announces (unknown when negative).
+TAndamento andamentoDaLeitura(const TControle& controle, std::int64_t padroes) {
+    TAndamento a;
+    a.fase = QStringLiteral("Lendo o arquivo de padrões");
+    if (padroes > 0) a.fracao = static_cast<double>(controle.padroes.load()) / static_cast<double>(padroes);
+    return a;
+}
 
 }  // namespace
 
@@ -110,7 +165,25 @@ TFormMain::TFormMain(QWidget* pai) : QMainWindow(pai) {
     connect(ui.SairItemMenu, &QAction::triggered, this, &TFormMain::SairItemMenuClick);
     connect(ui.ManualItemMenu, &QAction::triggered, this, &TFormMain::ManualItemMenuClick);
     connect(ui.Sobre, &QAction::triggered, this, &TFormMain::SobreClick);
-    ui.ValorInicialTextBox->installEventFilter(this);
+    for (QWidget* controle : controlesVerificados()) controle->installEventFilter(this);
+}
+
+std::array<QWidget*, 6> TFormMain::controlesVerificados() const {
+    return {ui.ValorInicialTextBox,   ui.LinhaNeuronioSpinEdit, ui.ColunaNeuronioSpinEdit,
+            ui.RaioSpinEdit,          ui.EvolucaoSpinEdit,      ui.QtdCiclosSpinEdit};
+}
+
+void TFormMain::concluiEdicaoPendente() {
+    QWidget* pendente = std::exchange(edicaoPendente_, nullptr);
+    if (pendente == nullptr) return;
+    // A command given while the focus is still in the control (from a menu or a shortcut) does not
+    // leave it: nothing to check yet.
+    if (isActiveWindow() && focusWidget() == pendente) {
+        edicaoPendente_ = pendente;
+        return;
+    }
+    if (pendente == ui.ValorInicialTextBox) ValorInicialTextBoxExit();
+    else if (auto* spin = qobject_cast<TSpinEdit*>(pendente)) spin->concluiEdicao();
 }
 
 TFormMain::~TFormMain() {
@@ -170,9 +243,17 @@ void TFormMain::changeEvent(QEvent* e) {
 }
 
 bool TFormMain::eventFilter(QObject* objeto, QEvent* e) {
-    if (objeto == ui.ValorInicialTextBox && e->type() == QEvent::FocusOut && isVisible() &&
-        focoSaiParaOutroControle(*static_cast<QFocusEvent*>(e))) {
-        ValorInicialTextBoxExit();
+    // A control with a check on leaving it has that check pending from the moment it takes the
+    // focus until the focus moves to another control; a command runs a pending check first, for
+    // the focus can move without telling (a file dialog that closed while its completer showed
+    // leaves no active window, and then Qt sends no focus events at all).
+    if (e->type() == QEvent::FocusIn) {
+        for (QWidget* controle : controlesVerificados())
+            if (objeto == controle) edicaoPendente_ = controle;
+    }
+    if (e->type() == QEvent::FocusOut && focoSaiParaOutroControle(*static_cast<QFocusEvent*>(e))) {
+        if (objeto == edicaoPendente_) edicaoPendente_ = nullptr;
+        if (objeto == ui.ValorInicialTextBox && isVisible()) ValorInicialTextBoxExit();
     }
     return QMainWindow::eventFilter(objeto, e);
 }
@@ -324,30 +405,70 @@ bool TFormMain::getConfiguracao() {
 
 void TFormMain::TreinarButtonClick() {
     protege([&] {
+        concluiEdicaoPendente();
         rede_.arquivoPadroes = caminhoEmBytes(ui.TreinamentoArqTextBox->text());
         if (!getConfiguracao()) return;
-        CursorOcupado ocupado;
-        rede_.inicializaNeuronios(gerador_, bytesUtf8(ui.TipoVizinhancaComboBox->currentText()));
-        linhasMapaRecente_ = rede_.linhasMapa();
-        colunasMapaRecente_ = rede_.colunasMapa();
-        inicializaEntradas(rede_.arquivoPadroes, rede_.qtdPadroes, rede_.dimensao, rede_.entradas);
 
+        // What the work needs from the controls is read here; the cycle count is converted now,
+        // but a failure of it is reported where the training would have begun.
+        const std::string vizinhanca = bytesUtf8(ui.TipoVizinhancaComboBox->currentText());
         const bool porCiclos = ui.QtdCiclosRadioButton->isChecked();
-        const std::int64_t ultimo = porCiclos
-                                        ? std::int64_t{inteiroDe(ui.QtdCiclosSpinEdit->text())} - 1
-                                        : std::int64_t{inteiroDe(ui.RaioSpinEdit->text())};
-        QString ultimoStatus;
-        bool houveCiclo = false;
-        rede_.ativaRede(porCiclos,
-                        static_cast<std::int32_t>(std::clamp<std::int64_t>(
-                            ultimo, std::numeric_limits<std::int32_t>::min(),
-                            std::numeric_limits<std::int32_t>::max())),
-                        [&](double taxa, std::int32_t ciclo, std::int32_t raio) {
-                            ultimoStatus = QString::fromStdString(textoStatusCiclo(taxa, ciclo, raio));
-                            houveCiclo = true;
-                        });
-        // The window is not repainted during the training, so only the last line is ever seen.
-        if (houveCiclo) escreveStatus(ultimoStatus);
+        std::int32_t ultimo = 0;
+        std::exception_ptr falhaCiclos;
+        try {
+            const std::int64_t u = porCiclos ? std::int64_t{inteiroDe(ui.QtdCiclosSpinEdit->text())} - 1
+                                             : std::int64_t{inteiroDe(ui.RaioSpinEdit->text())};
+            ultimo = static_cast<std::int32_t>(std::clamp<std::int64_t>(
+                u, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+        } catch (const std::exception&) {
+            falhaCiclos = std::current_exception();
+        }
+
+        // The new network is built aside, so that the window never reads one that a worker is
+        // changing, and a read the user stops leaves everything as it was.
+        TRede nova = rede_.semMapa();
+        const std::int32_t padroes = nova.qtdPadroes;
+        TGeradorAleatorio gerador = gerador_;
+        enum class Fase { mapa, leitura, treino };
+        std::atomic<Fase> fase{Fase::mapa};
+        bool mapaPronto = false, leituraParada = false, treinou = false, completo = false;
+        TStatusTreino status;
+        std::exception_ptr falha;
+        try {
+            UTrabalho::executa(*this, QStringLiteral("Treinando"), [&](TControle& controle) {
+                nova.inicializaNeuronios(gerador, vizinhanca);
+                mapaPronto = true;
+                fase = Fase::leitura;
+                leituraParada = !inicializaEntradas(nova.arquivoPadroes, nova.qtdPadroes,
+                                                    nova.dimensao, nova.entradas, &controle);
+                if (leituraParada || falhaCiclos) return;
+                controle.anotaCiclo(0);
+                fase = Fase::treino;
+                completo = nova.ativaRede(porCiclos, ultimo, status.funcao(), &controle);
+                treinou = true;
+            },
+            [&](const TControle& controle) {
+                if (const auto linha = status.novaLinha()) escreveStatus(*linha);
+                if (fase == Fase::treino) return andamentoDoTreino(controle, padroes, ultimo);
+                return andamentoDaLeitura(controle, fase == Fase::leitura ? padroes : -1);
+            });
+        } catch (...) {
+            falha = std::current_exception();
+        }
+        // A read that was stopped keeps nothing. A failed read keeps its map and the patterns
+        // read before the failure, and so does a cycle count that does not convert.
+        if (mapaPronto && !leituraParada) {
+            gerador_ = gerador;
+            rede_ = std::move(nova);
+            linhasMapaRecente_ = rede_.linhasMapa();
+            colunasMapaRecente_ = rede_.colunasMapa();
+        }
+        if (falha) std::rethrow_exception(falha);
+        if (falhaCiclos && !leituraParada) std::rethrow_exception(falhaCiclos);
+        if (!treinou) return;
+
+        if (const auto linha = status.ultimaLinha()) escreveStatus(*linha);
+        if (!completo) escreveStatus(status.ultimaLinha().value_or(QString()) + QStringLiteral("    (interrompido)"));
         preencheMapa();
 
         ui.TreinarButton->setEnabled(false);
@@ -472,17 +593,53 @@ void TFormMain::MapaNosGridSelectCell(int aCol, int aRow) {
 
 void TFormMain::ClassificarButtonClick() {
     protege([&] {
+        concluiEdicaoPendente();
         rede_.arquivoPadroes = caminhoEmBytes(ui.ClassificacaoArqTextBox->text());
         if (!getConfiguracao()) return;
         if (!arquivoExiste(rede_.arquivoPadroes)) {
             mensagem(QStringLiteral("Você deve especificar um arquivo de padrões para teste!"));
             return;
         }
-        CursorOcupado ocupado;
-        inicializaEntradas(rede_.arquivoPadroes, rede_.qtdPadroes, rede_.dimensao, rede_.entradas);
+        // The patterns are read aside; the map's counts change only when every pattern has found
+        // its neuron, so that a stopped read or search leaves the map as it was.
+        const std::int32_t padroes = rede_.qtdPadroes;
+        std::vector<TPadraoEntrada> lidas;
+        std::atomic<bool> lendo{true};
+        bool leituraParada = false, completo = false;
+        std::exception_ptr falha;
+        try {
+            UTrabalho::executa(
+                *this, QStringLiteral("Classificando"),
+                [&](TControle& controle) {
+                    leituraParada = !inicializaEntradas(rede_.arquivoPadroes, padroes, rede_.dimensao,
+                                                        lidas, &controle);
+                    if (leituraParada) return;
+                    controle.anotaPadroes(0);
+                    lendo = false;
+                    rede_.entradas.swap(lidas);
+                    completo = rede_.classificaEntradas(&controle);
+                },
+                [&](const TControle& controle) {
+                    if (lendo) return andamentoDaLeitura(controle, padroes);
+                    TAndamento a;
+                    a.fase = QStringLiteral("Classificando os padrões");
+                    if (padroes > 0) a.fracao = static_cast<double>(controle.padroes.load()) / padroes;
+                    return a;
+                });
+        } catch (...) {
+            falha = std::current_exception();
+        }
+        if (falha) {
+            // The patterns read before the failure stay until the next read.
+            if (lendo) rede_.entradas.swap(lidas);
+            std::rethrow_exception(falha);
+        }
+        if (!completo) {
+            rede_.desativaEntradas();
+            return;
+        }
         // The cells go empty while the nearest neurons are searched, then show the new counts.
         if (!rede_.entradas.empty()) limpaCelulasDoMapa(QString());
-        rede_.classificaEntradas();
         preencheMapa();
         rede_.desativaEntradas();
     });
@@ -506,46 +663,97 @@ void TFormMain::SalvarTreinamentoItemMenuClick() {
 
 void TFormMain::CarregarTreinamentoItemMenuClick() {
     protege([&] {
+        concluiEdicaoPendente();
         const QString nome = UDialogos::escolhe(*OpenDialogTreinamento);
         if (nome.isEmpty()) return;
         const std::string caminho = caminhoEmBytes(nome);
         if (!arquivoExiste(caminho)) return;
-        try {
-            TLeitorLinhas leitor(caminho);
-            const TCabecalhoRede cabecalho = separaCabecalhoRede(leitor.proximaLinha());
-            // A map that could not fit is refused before anything changes.
-            const std::uint64_t bytes = bytesDoMapa(cabecalho.linhas, cabecalho.colunas, cabecalho.dimensao);
-            if (bytes > kTetoMapaBytes) {
-                mensagem(QStringLiteral("O mapa de %1 x %2 neurônios com %3 pesos cada deste arquivo "
-                                        "não cabe na memória que o programa se permite usar.")
-                             .arg(cabecalho.linhas)
-                             .arg(cabecalho.colunas)
-                             .arg(cabecalho.dimensao));
-                return;
-            }
-            rede_.qtdLinhas = cabecalho.linhas;
-            rede_.qtdColunas = cabecalho.colunas;
-            rede_.raio = cabecalho.raio;
-            rede_.qtdPadroes = cabecalho.qtdPadroes;
-            rede_.dimensao = cabecalho.dimensao;
 
-            if (rede_.qtdLinhas != inteiroDe(ui.LinhaNeuronioSpinEdit->text()) ||
-                rede_.qtdColunas != inteiroDe(ui.ColunaNeuronioSpinEdit->text())) {
-                linhasMapaRecente_ = rede_.qtdLinhas;
-                colunasMapaRecente_ = rede_.qtdColunas;
-                ui.MapaNosGrid->defineTamanho(rede_.qtdLinhas, ui.MapaNosGrid->columnCount());
-                ui.LinhaNeuronioSpinEdit->setText(QString::number(rede_.qtdLinhas));
-                ui.MapaNosGrid->defineTamanho(ui.MapaNosGrid->rowCount(), rede_.qtdColunas);
-                ui.ColunaNeuronioSpinEdit->setText(QString::number(rede_.qtdColunas));
-                constroiMapa();
+        // The file is read into a network built aside; the window takes what was read in the
+        // order the load has always changed it, so that a failure part-way leaves the same state,
+        // and a stopped load leaves nothing changed.
+        const std::string vizinhancaAtual = bytesUtf8(ui.TipoVizinhancaComboBox->currentText());
+        TRede nova = rede_.semMapa();
+        TGeradorAleatorio gerador = gerador_;
+        TCabecalhoRede cabecalho;
+        bool cabecalhoLido = false, grandeDemais = false, mapaPronto = false, completo = false;
+        std::exception_ptr falha;
+        try {
+            UTrabalho::executa(
+                *this, QStringLiteral("Carregando"),
+                [&](TControle& controle) {
+                    TLeitorLinhas leitor(caminho);
+                    cabecalho = separaCabecalhoRede(leitor.proximaLinha());
+                    // A map that could not fit is refused before anything changes.
+                    if (bytesDoMapa(cabecalho.linhas, cabecalho.colunas, cabecalho.dimensao) > kTetoMapaBytes) {
+                        grandeDemais = true;
+                        return;
+                    }
+                    cabecalhoLido = true;
+                    nova.qtdLinhas = cabecalho.linhas;
+                    nova.qtdColunas = cabecalho.colunas;
+                    nova.raio = cabecalho.raio;
+                    nova.qtdPadroes = cabecalho.qtdPadroes;
+                    nova.dimensao = cabecalho.dimensao;
+                    // The distance matrix follows the neighbourhood chosen before this load.
+                    nova.inicializaNeuronios(gerador, vizinhancaAtual);
+                    mapaPronto = true;
+                    std::int64_t lidos = 0;
+                    for (std::int32_t i = 0; i < nova.linhasMapa(); ++i)
+                        for (std::int32_t j = 0; j < nova.colunasMapa(); ++j) {
+                            if (controle.parar.load(std::memory_order_relaxed)) return;
+                            lePesosNeuronio(leitor.proximaLinha(), nova.dimensao, nova.neuronio(i, j));
+                            controle.anotaPadroes(++lidos);
+                        }
+                    completo = true;
+                },
+                [&](const TControle& controle) {
+                    TAndamento a;
+                    a.fase = QStringLiteral("Lendo o arquivo de treinamento");
+                    const std::int64_t neuronios = std::int64_t{nova.qtdLinhas} * nova.qtdColunas;
+                    if (mapaPronto && neuronios > 0)
+                        a.fracao = static_cast<double>(controle.padroes.load()) / static_cast<double>(neuronios);
+                    return a;
+                });
+        } catch (...) {
+            falha = std::current_exception();
+        }
+        if (grandeDemais) {
+            mensagem(QStringLiteral("O mapa de %1 x %2 neurônios com %3 pesos cada deste arquivo "
+                                    "não cabe na memória que o programa se permite usar.")
+                         .arg(cabecalho.linhas)
+                         .arg(cabecalho.colunas)
+                         .arg(cabecalho.dimensao));
+            return;
+        }
+        const bool parada = cabecalhoLido && !completo && !falha;
+        if (parada) return;
+        try {
+            if (cabecalhoLido) {
+                rede_.qtdLinhas = cabecalho.linhas;
+                rede_.qtdColunas = cabecalho.colunas;
+                rede_.raio = cabecalho.raio;
+                rede_.qtdPadroes = cabecalho.qtdPadroes;
+                rede_.dimensao = cabecalho.dimensao;
+                if (rede_.qtdLinhas != inteiroDe(ui.LinhaNeuronioSpinEdit->text()) ||
+                    rede_.qtdColunas != inteiroDe(ui.ColunaNeuronioSpinEdit->text())) {
+                    linhasMapaRecente_ = rede_.qtdLinhas;
+                    colunasMapaRecente_ = rede_.qtdColunas;
+                    ui.MapaNosGrid->defineTamanho(rede_.qtdLinhas, ui.MapaNosGrid->columnCount());
+                    ui.LinhaNeuronioSpinEdit->setText(QString::number(rede_.qtdLinhas));
+                    ui.MapaNosGrid->defineTamanho(ui.MapaNosGrid->rowCount(), rede_.qtdColunas);
+                    ui.ColunaNeuronioSpinEdit->setText(QString::number(rede_.qtdColunas));
+                    constroiMapa();
+                }
             }
-            // The distance matrix follows the neighbourhood chosen before this load.
-            rede_.inicializaNeuronios(gerador_, bytesUtf8(ui.TipoVizinhancaComboBox->currentText()));
-            linhasMapaRecente_ = rede_.linhasMapa();
-            colunasMapaRecente_ = rede_.colunasMapa();
-            for (std::int32_t i = 0; i < rede_.linhasMapa(); ++i)
-                for (std::int32_t j = 0; j < rede_.colunasMapa(); ++j)
-                    lePesosNeuronio(leitor.proximaLinha(), rede_.dimensao, rede_.neuronio(i, j));
+            if (mapaPronto) {
+                gerador_ = gerador;
+                rede_.neuronios.swap(nova.neuronios);
+                rede_.matrizDistancias.swap(nova.matrizDistancias);
+                linhasMapaRecente_ = rede_.linhasMapa();
+                colunasMapaRecente_ = rede_.colunasMapa();
+            }
+            if (falha) std::rethrow_exception(falha);
             preencheMapa();
 
             ui.LimparButton->setEnabled(true);

@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <array>
 #include <cstdint>
 #include <functional>
 
@@ -78,6 +79,10 @@ private:
     int limiteLinhasGrade() const;
     int limiteColunasGrade() const;
     QFileDialog* criaDialogo(const char* nome, bool salvar);
+    std::array<QWidget*, 6> controlesVerificados() const;
+    // Runs the leave-check of the control that the focus left without a focus event, as the
+    // click that gave a command would have.
+    void concluiEdicaoPendente();
 
     Ui::TFormMain ui;
     TRede rede_;
@@ -94,6 +99,7 @@ private:
     bool jaMostrada_ = false;
     int linhasMapaRecente_ = 0;
     int colunasMapaRecente_ = 0;
+    QWidget* edicaoPendente_ = nullptr;
 };
 
 // The main window of the running program.

@@ -2,14 +2,20 @@
 // boxes, a training with a fixed seed, every refusal of the settings check, the enabled flags of
 // both states, the learning-rate check and the spin boxes.
 
+#include <QElapsedTimer>
 #include <QHeaderView>
+#include <QTabBar>
 #include <QtTest>
+#include <cstring>
 #include <map>
 
 #include "../comum/ArquivoTemporario.h"
 #include "Janelas.h"
 #include "UArquivoPadroes.h"
+#include "UFormTreinando.h"
 #include "UNumeros.h"
+#include "UTextos.h"
+#include "UTrabalho.h"
 
 namespace {
 
@@ -77,6 +83,18 @@ TRede treinoEsperado(const std::string& arquivo, const Janelas::Treino& t) {
     r.taxaEvolucao = textoParaDouble(t.evolucao.toStdString());
     r.ativaRedeReferencia(t.porCiclos, t.porCiclos ? t.ciclos - 1 : raioInicial);
     return r;
+}
+
+// A 12 x 14 map, radius 3, GRID, trained for a number of cycles on one of the examples.
+Janelas::Treino treinoDeExemplo(const char* exemplo, int ciclos) {
+    Janelas::Treino t;
+    t.arquivo = QStringLiteral(NORVIKA_EXEMPLOS "/") + QString::fromLatin1(exemplo);
+    t.linhas = 12;
+    t.colunas = 14;
+    t.raio = 3;
+    t.porCiclos = true;
+    t.ciclos = ciclos;
+    return t;
 }
 
 }  // namespace
@@ -492,6 +510,129 @@ private Q_SLOTS:
             QVERIFY(!j->acao(nome)->text().contains(u'&'));
             QVERIFY(j->acao(nome)->shortcut().isEmpty());
         }
+    }
+
+    // A long training runs on a worker: the window keeps its event loop, shows each cycle's line,
+    // opens the "Treinando" dialog, and "Parar" leaves a trained map that describes the patterns
+    // presented so far.
+    void treinoLongoMostraProgressoEParaNoPedido() {
+        const Janelas::Treino t = treinoDeExemplo("cores-aleatorias.txt", 10000);
+        QStringList linhas;
+        QString titulo;
+        QElapsedTimer desdeParar;
+        QTimer observador;
+        QObject::connect(&observador, &QTimer::timeout, [&] {
+            if (linhas.isEmpty() || linhas.last() != j->status()) linhas << j->status();
+            auto* dialogo = j->principal->findChild<TFormTreinando*>(QStringLiteral("FormTreinando"));
+            if (dialogo == nullptr || !dialogo->isVisible() || desdeParar.isValid()) return;
+            titulo = dialogo->windowTitle();
+            if (linhas.size() >= 3 && dialogo->ui.ProgressoBar->value() > 0) {
+                desdeParar.start();
+                QTest::mouseClick(dialogo->ui.PararButton, Qt::LeftButton);
+            }
+        });
+        observador.start(20);
+        j->treina(t);  // returns once the training has ended
+        const qint64 ateOFim = desdeParar.elapsed();
+        observador.stop();
+
+        QCOMPARE(titulo, QStringLiteral("Treinando"));
+        QVERIFY2(desdeParar.isValid(), "o diálogo não abriu");
+        QVERIFY2(ateOFim < 500, qPrintable(QStringLiteral("Parar levou %1 ms").arg(ateOFim)));
+        QVERIFY(linhas.size() >= 3);  // the empty line and at least two cycles' lines
+        const QString status = j->status();
+        QVERIFY2(status.startsWith(QStringLiteral("Taxa de Aprendizagem = 0,1    Ciclo de término : ")) &&
+                     status.endsWith(QStringLiteral("    Raio: 3    (interrompido)")),
+                 qPrintable(status));
+        QCOMPARE(j->tomaTextos(), QStringList());
+        QCOMPARE(flagsDe(*j), flagsTreinado());
+        QVERIFY(j->principal->findChild<TFormTreinando*>() == nullptr);
+        int total = 0;
+        for (int i = 0; i < 12; ++i)
+            for (int c = 0; c < 14; ++c) {
+                const int n = j->principal->rede().neuronio(i, c).getAglutinados();
+                total += n;
+                QCOMPARE(j->grade()->textoCelula(i, c), n ? QString::number(n) : QStringLiteral(" "));
+            }
+        QVERIFY(total > 0 && total <= 3000);
+    }
+
+    void treinoComODialogoDaOsMesmosBits() {
+        UTrabalho::defineEsperaDoDialogo(0);
+        const Janelas::Treino t = treinoDeExemplo("iris.txt", 200);
+        j->treina(t);
+        UTrabalho::defineEsperaDoDialogo(400);
+        QCOMPARE(j->tomaTextos(), QStringList());
+        const TRede esperado = treinoEsperado(t.arquivo.toStdString(), t);
+        const TRede& obtido = j->principal->rede();
+        for (int i = 0; i < 12; ++i)
+            for (int c = 0; c < 14; ++c) {
+                QVERIFY(std::memcmp(obtido.neuronio(i, c).dados(), esperado.neuronio(i, c).dados(),
+                                    4 * sizeof(double)) == 0);
+                QCOMPARE(obtido.neuronio(i, c).getAglutinados(), esperado.neuronio(i, c).getAglutinados());
+            }
+    }
+
+    // Input given while the training runs is dropped, never replayed when it ends.
+    void entradaDuranteOTreinoNaoTemEfeito() {
+        const Janelas::Treino t = treinoDeExemplo("cores-aleatorias.txt", 300);
+        bool enviado = false;
+        QTimer::singleShot(10, [&] {
+            QTabBar* abas = j->paginas()->tabBar();
+            QTest::mouseClick(abas, Qt::LeftButton, {}, abas->tabRect(1).center());
+            QCoreApplication::postEvent(abas, new QMouseEvent(QEvent::MouseButtonPress, abas->tabRect(1).center(),
+                                                              abas->mapToGlobal(abas->tabRect(1).center()),
+                                                              Qt::LeftButton, Qt::LeftButton, {}));
+            j->principal->close();
+            enviado = true;
+        });
+        j->treina(t);
+        QCoreApplication::processEvents();
+        QVERIFY(enviado);
+        QVERIFY(j->principal->isVisible());
+        QCOMPARE(j->paginas()->currentIndex(), 0);
+        QCOMPARE(j->tomaTextos(), QStringList());
+        QVERIFY(j->habilitado("LimparButton"));
+    }
+
+    // The focus can leave a control without a focus event (no active window after a file dialog);
+    // the command still runs the control's check first.
+    void comandoFazAVerificacaoPendenteDoControle_data() {
+        QTest::addColumn<QString>("controle");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QStringList>("mensagens");
+        QTest::addColumn<int>("linhas");
+        QTest::addColumn<double>("taxa");
+        QTest::newRow("taxa") << "ValorInicialTextBox" << "1,5"
+                              << QStringList{"Você deve especificar um valor inicial para taxa de aprendizagem entre 0 e 1."}
+                              << 3 << 0.1;
+        QTest::newRow("linhas") << "LinhaNeuronioSpinEdit" << "25" << QStringList() << 12 << 0.1;
+    }
+    void comandoFazAVerificacaoPendenteDoControle() {
+        QFETCH(QString, controle);
+        QFETCH(QString, texto);
+        QFETCH(QStringList, mensagens);
+        QFETCH(int, linhas);
+        QFETCH(double, taxa);
+        PastaTemporaria pasta;
+        j->escolheArquivoTreino(QString::fromStdString(pasta.escreve("doze.txt", kDoze)));
+        j->spin("LinhaNeuronioSpinEdit")->setText("3");
+        j->spin("ColunaNeuronioSpinEdit")->setText("4");
+        auto* alvo = j->w<QWidget>(controle.toLatin1().constData());
+        alvo->setFocus();
+        QTRY_VERIFY(alvo->hasFocus());
+        QTest::keyClick(alvo, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(alvo, texto);
+        // Another window takes the activation: the main window gets no focus event any more.
+        QWidget outra;
+        outra.show();
+        outra.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&outra));
+        j->clica("TreinarButton");
+        QCOMPARE(j->tomaTextos(), mensagens);
+        QVERIFY(j->habilitado("LimparButton"));
+        QCOMPARE(j->principal->rede().linhasMapa(), linhas);
+        QCOMPARE(textoParaDouble(bytesUtf8(j->edit("ValorInicialTextBox")->text())), taxa);
     }
 
 private:
