@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -52,6 +53,20 @@ struct Opcoes {
     std::exit(2);
 }
 
+// A whole number written with decimal digits only (a "-" first where `minimo` is negative), within
+// [minimo, maximo]; anything else ends the program with a message naming the option.
+std::int64_t inteiroDaOpcao(std::string_view opcao, const std::string& texto, std::int64_t minimo,
+                            std::int64_t maximo) {
+    const std::string_view digitos = !texto.empty() && texto[0] == '-' ? std::string_view(texto).substr(1) : texto;
+    bool valido = !digitos.empty() && digitos.size() <= 18 && (texto[0] != '-' || minimo < 0);
+    for (const char c : digitos) valido = valido && c >= '0' && c <= '9';
+    const std::int64_t valor = valido ? std::stoll(texto) : 0;
+    if (!valido || valor < minimo || valor > maximo)
+        uso((std::string(opcao) + " espera um número inteiro de " + std::to_string(minimo) + " a " +
+             std::to_string(maximo) + ", não \"" + texto + "\"").c_str());
+    return valor;
+}
+
 Opcoes leOpcoes(int argc, char** argv) {
     Opcoes o;
     bool criterio = false;
@@ -61,19 +76,23 @@ Opcoes leOpcoes(int argc, char** argv) {
             if (i + 1 >= argc) uso(("falta o valor de " + std::string(a)).c_str());
             return argv[++i];
         };
-        if (a == "--linhas") o.linhas = textoParaInteiro(valor());
-        else if (a == "--colunas") o.colunas = textoParaInteiro(valor());
-        else if (a == "--raio") o.raio = textoParaInteiro(valor());
+        constexpr std::int64_t kMaior = std::numeric_limits<std::int32_t>::max();
+        auto inteiro = [&](std::int64_t minimo, std::int64_t maximo) {
+            return static_cast<std::int32_t>(inteiroDaOpcao(a, valor(), minimo, maximo));
+        };
+        if (a == "--linhas") o.linhas = inteiro(1, kMaior);
+        else if (a == "--colunas") o.colunas = inteiro(1, kMaior);
+        else if (a == "--raio") o.raio = inteiro(0, kMaior);
         else if (a == "--vizinhanca") o.vizinhanca = valor();
-        else if (a == "--ciclos") { o.porCiclos = true; o.ciclos = textoParaInteiro(valor()); criterio = true; }
+        else if (a == "--ciclos") { o.porCiclos = true; o.ciclos = inteiro(1, kMaior); criterio = true; }
         else if (a == "--decrementar-raio") { o.porCiclos = false; criterio = true; }
         else if (a == "--taxa") o.taxa = valor();
         else if (a == "--evolucao") o.evolucao = valor();
-        else if (a == "--semente") o.semente = static_cast<std::uint32_t>(std::stoul(valor()));
+        else if (a == "--semente") o.semente = static_cast<std::uint32_t>(inteiroDaOpcao(a, valor(), 0, 0xFFFFFFFF));
         else if (a == "--referencia") o.referencia = true;
         else if (a == "--por-ciclo") o.porCiclo = true;
         else if (a == "--controle") o.controle = true;
-        else if (a == "--threads") o.threads = textoParaInteiro(valor());
+        else if (a == "--threads") o.threads = inteiro(0, 2);
         else if (!a.empty() && a[0] != '-' && o.arquivo.empty()) o.arquivo = std::string(a);
         else uso(("opção desconhecida: " + std::string(a)).c_str());
     }

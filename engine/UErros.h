@@ -24,6 +24,13 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A path that names something other than a plain file (a named pipe, a socket, a device), which
+// the program refuses to write into.
+class EArquivoEspecial : public EEntradaSaida {
+public:
+    using EEntradaSaida::EEntradaSaida;
+};
+
 // A line of a file without one of its separators.
 class EFormatoArquivo : public std::runtime_error {
 public:

@@ -24,6 +24,7 @@ public:
     // pattern reserves memory only for the values it really holds.
     void adicionaValor(double v) { valores_.push_back(v); }
     void reservaValores(std::size_t n) { valores_.reserve(n); }
+    std::size_t capacidadeValores() const { return valores_.capacity(); }
     const double* dados() const { return valores_.data(); }
 
 private:

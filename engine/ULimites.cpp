@@ -3,8 +3,16 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+
+namespace {
+std::atomic<std::uint64_t> limiteFixado{0};
+}
+
+void defineLimiteMemoriaDados(std::uint64_t bytes) { limiteFixado.store(bytes); }
 
 std::uint64_t limiteMemoriaDados() {
+    if (const std::uint64_t fixado = limiteFixado.load(); fixado != 0) return fixado;
     constexpr std::uint64_t kMinimo = std::uint64_t{256} << 20;
     constexpr std::uint64_t kMaximo = std::uint64_t{8} << 30;
     const long paginas = sysconf(_SC_PHYS_PAGES);

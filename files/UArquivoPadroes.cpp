@@ -18,6 +18,19 @@ std::size_t procura(std::string_view linha, char c, std::size_t inicio) {
                         : static_cast<std::size_t>(static_cast<const char*>(p) - linha.data());
 }
 
+// What a block of `bytes` takes from the allocator: glibc adds an 8-byte header, rounds up to 16
+// and never hands out less than 32.
+std::uint64_t custoBloco(std::uint64_t bytes) {
+    return bytes == 0 ? 0 : std::max<std::uint64_t>(32, (bytes + 8 + 15) / 16 * 16);
+}
+
+// The memory a stored pattern holds outside its record: its values and, past the 15 bytes a
+// string keeps inside itself, its label.
+std::uint64_t custoPadrao(const TPadraoEntrada& p) {
+    const std::size_t rotulo = p.getRotulo().capacity();
+    return custoBloco(p.capacidadeValores() * sizeof(double)) + (rotulo > 15 ? custoBloco(rotulo + 1) : 0);
+}
+
 }  // namespace
 
 TCabecalhoPadroes separaCabecalhoPadroes(std::string_view linha) {
@@ -76,9 +89,14 @@ bool inicializaEntradas(const std::string& caminho, std::int32_t qtdPadroes,
         const std::string_view linha = leitor.proximaLinha();
         TPadraoEntrada padrao;
         lePadrao(linha, dimensao, leitor.numeroLinha(), padrao);
-        usados += sizeof(TPadraoEntrada) + static_cast<std::uint64_t>(dimensao) * sizeof(double) +
-                  padrao.getRotulo().size();
-        if (usados > limite)
+        // The array of records grows by doubling, and while it grows it holds the old and the
+        // new block at once.
+        const std::uint64_t capacidade = entradas.capacity();
+        std::uint64_t arranjo = custoBloco(capacidade * sizeof(TPadraoEntrada));
+        if (entradas.size() == capacidade)
+            arranjo += custoBloco(std::max<std::uint64_t>(1, 2 * capacidade) * sizeof(TPadraoEntrada));
+        usados += custoPadrao(padrao);
+        if (usados + arranjo > limite)
             throw EMemoriaInsuficiente(
                 "O arquivo de padrões não cabe na memória disponível (lidos " +
                 std::to_string(i) + " de " + std::to_string(qtdPadroes) + " padrões).");

@@ -29,6 +29,10 @@ struct TCabecalhoRede {
 // a size or dimension that is zero or negative.
 TCabecalhoRede separaCabecalhoRede(std::string_view linha);
 
+// One weight as text: textoParaDouble, except that the 15-digit text of the largest double
+// (1,79769313486232E308, either sign) reads as the largest double instead of overflowing.
+double lePeso(std::string_view campo);
+
 // Reads `dimensao` weights of one neuron line into `neuronio`; "|" or "#" ends each weight and
 // whatever follows the last one is ignored. Throws EFormatoArquivo, EConversao or EEstouroReal.
 void lePesosNeuronio(std::string_view linha, std::int32_t dimensao, TNeuronio& neuronio);

@@ -23,12 +23,55 @@ int valorHexadecimal(char c) {
     return -1;
 }
 
+// Whether the bytes are well-formed UTF-8 (no overlong forms, no surrogates).
+bool utf8Valido(std::string_view s) {
+    for (std::size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        std::size_t n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+        if (n == 0 || i + n > s.size() || (n == 2 && c < 0xC2) || (n == 4 && c > 0xF4)) return false;
+        for (std::size_t k = 1; k < n; ++k)
+            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+        if (n == 3) {
+            const auto d = static_cast<unsigned char>(s[i + 1]);
+            if ((c == 0xE0 && d < 0xA0) || (c == 0xED && d >= 0xA0)) return false;
+        }
+        if (n == 4) {
+            const auto d = static_cast<unsigned char>(s[i + 1]);
+            if ((c == 0xF0 && d < 0x90) || (c == 0xF4 && d >= 0x90)) return false;
+        }
+        i += n;
+    }
+    return true;
+}
+
+// The field as a failure message quotes it: at most 200 characters, then an ellipsis (a
+// message of megabytes would take the window minutes to lay out), and a NUL shown as "\0" so
+// that it does not end the text. Characters are UTF-8 ones when the field is UTF-8, bytes
+// (Windows-1252) otherwise, and the ellipsis is written in the same encoding.
+std::string citaCampo(std::string_view campo) {
+    constexpr std::size_t kMaximo = 200;
+    const bool utf8 = utf8Valido(campo);
+    std::string citado;
+    std::size_t caracteres = 0;
+    for (std::size_t i = 0; i < campo.size(); ++i) {
+        const auto c = static_cast<unsigned char>(campo[i]);
+        const bool inicio = !utf8 || (c & 0xC0) != 0x80;
+        if (inicio && caracteres++ == kMaximo) {
+            citado += utf8 ? "\xE2\x80\xA6" : "\x85";
+            break;
+        }
+        if (c == 0) citado += "\\0";
+        else citado += static_cast<char>(c);
+    }
+    return citado;
+}
+
 [[noreturn]] void falhaInteiro(std::string_view texto) {
-    throw EConversao("'" + std::string(texto) + "' is not a valid integer value");
+    throw EConversao("'" + citaCampo(texto) + "' is not a valid integer value");
 }
 
 [[noreturn]] void falhaReal(std::string_view texto) {
-    throw EConversao("'" + std::string(texto) + "' is not a valid floating point value");
+    throw EConversao("'" + citaCampo(texto) + "' is not a valid floating point value");
 }
 
 // A real text taken apart: the digits of the mantissa without leading or trailing zeros, and

@@ -1,5 +1,7 @@
 #include "UFormInformacoes.h"
 
+#include <QKeyEvent>
+
 #include "UImagens.h"
 #include "UKohonen.h"
 #include "UNumeros.h"
@@ -19,6 +21,14 @@ TFormInformacoes::TFormInformacoes(QWidget* pai) : QDialog(pai) {
     ui.Panel->setPalette(janela);
     ui.Neuronio->setPixmap(UImagens::figuraNeuronio());
     for (QLabel* rotulo : {ui.IdNeuronioLabel, ui.PesosLabel, ui.PadroesLabel}) rotulo->adjustSize();
+}
+
+void TFormInformacoes::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape) {
+        e->accept();
+        return;
+    }
+    QDialog::keyPressEvent(e);
 }
 
 void TFormInformacoes::limpaValores() {

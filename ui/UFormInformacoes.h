@@ -23,6 +23,10 @@ public:
     void mostraNeuronio(int aRow, int aCol, const TNeuronio& neuronio);
 
     Ui::TFormInformacoes ui;
+
+protected:
+    // Esc does not close it: only the close box or the system menu do.
+    void keyPressEvent(QKeyEvent* e) override;
 };
 
 extern TFormInformacoes* FormInformacoes;

@@ -1,5 +1,7 @@
 #include "UFormSobre.h"
 
+#include <QKeyEvent>
+
 #include "UImagens.h"
 
 TFormSobre* FormSobre = nullptr;
@@ -22,6 +24,14 @@ TFormSobre::TFormSobre(QWidget* pai) : QDialog(pai) {
 }
 
 void TFormSobre::FecharButtonClick() { close(); }
+
+void TFormSobre::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape) {
+        e->accept();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
 
 void TFormSobre::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);

@@ -17,6 +17,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    // Esc does not close it: only "Fechar", the close box or the system menu do.
+    void keyPressEvent(QKeyEvent* e) override;
 };
 
 extern TFormSobre* FormSobre;

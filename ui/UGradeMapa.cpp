@@ -8,7 +8,47 @@
 #include <QStyleOptionHeader>
 #include <QStylePainter>
 
+namespace {
+
+// A header that paints its background only behind its sections: past the last row or column the
+// grid shows its own window colour, as the cells' area does.
+class TCabecalho : public QHeaderView {
+public:
+    using QHeaderView::QHeaderView;
+
+protected:
+    void paintEvent(QPaintEvent* e) override {
+        QHeaderView::paintEvent(e);
+        const int fim = length() - offset();
+        QRect resto = viewport()->rect();
+        if (orientation() == Qt::Horizontal) resto.setLeft(fim);
+        else resto.setTop(fim);
+        if (resto.isEmpty()) return;
+        QPainter pintor(viewport());
+        pintor.fillRect(resto, palette().brush(QPalette::Base));
+    }
+};
+
+// The cell's font, made smaller until the text fits the cell's width.
+QFont fonteQueCabe(const QFont& fonte, const QString& texto, int largura) {
+    QFont f = fonte;
+    const bool pixels = f.pixelSize() > 0;
+    int tamanho = pixels ? f.pixelSize() : f.pointSize();
+    while (tamanho > 5 && QFontMetrics(f).horizontalAdvance(texto) > largura) {
+        --tamanho;
+        if (pixels) f.setPixelSize(tamanho);
+        else f.setPointSize(tamanho);
+    }
+    return f;
+}
+
+}  // namespace
+
 TGradeMapa::TGradeMapa(QWidget* pai) : QTableWidget(pai) {
+    setHorizontalHeader(new TCabecalho(Qt::Horizontal, this));
+    setVerticalHeader(new TCabecalho(Qt::Vertical, this));
+    verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    setTextElideMode(Qt::ElideNone);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -32,8 +72,14 @@ TGradeMapa::TGradeMapa(QWidget* pai) : QTableWidget(pai) {
         canto->installEventFilter(this);
     }
     connect(this, &QTableWidget::currentCellChanged, this,
-            [this](int linha, int coluna, int, int) { aoMudarCelulaAtual(linha, coluna); });
+            [this](int linha, int coluna, int linhaAnterior, int colunaAnterior) {
+                aoMudarCelulaAtual(linha, coluna, linhaAnterior, colunaAnterior);
+            });
 }
+
+// Typed letters and digits would jump to a cell whose text starts with them: only the navigation
+// keys move the current cell.
+void TGradeMapa::keyboardSearch(const QString&) {}
 
 bool TGradeMapa::eventFilter(QObject* objeto, QEvent* e) {
     auto* canto = qobject_cast<QAbstractButton*>(objeto);
@@ -73,6 +119,9 @@ void TGradeMapa::escreveCelula(int linha, int coluna, const QString& texto) {
         setItem(linha, coluna, celula);
     }
     celula->setText(texto);
+    // The 30-pixel cell less a pixel of margin on each side.
+    const QFont fonte = fonteQueCabe(font(), texto, horizontalHeader()->defaultSectionSize() - 2);
+    if (fonte != celula->font()) celula->setFont(fonte);
 }
 
 QString TGradeMapa::textoCelula(int linha, int coluna) const {
@@ -80,15 +129,36 @@ QString TGradeMapa::textoCelula(int linha, int coluna) const {
     return celula == nullptr ? QString() : celula->text();
 }
 
-void TGradeMapa::anuncia(int linha, int coluna) {
+void TGradeMapa::tornaAtual(int linha, int coluna) {
+    const Origem anterior = origem_;
+    origem_ = Origem::Programa;
+    if (linha < 0 || coluna < 0) {
+        setCurrentIndex(QModelIndex());
+        clearSelection();
+    } else {
+        setCurrentCell(linha, coluna);
+    }
+    origem_ = anterior;
+}
+
+void TGradeMapa::anuncia(int linha, int coluna, int linhaAnterior, int colunaAnterior) {
     QMetaObject::invokeMethod(
-        this, [this, linha, coluna] { Q_EMIT celulaSelecionada(coluna + 1, linha + 1); },
+        this,
+        [this, linha, coluna, linhaAnterior, colunaAnterior] {
+            // The handler runs before the selection moves: the previous cell stays marked until
+            // it returns (a window it opens is modal).
+            const bool move = linha != linhaAnterior || coluna != colunaAnterior;
+            if (move) tornaAtual(linhaAnterior, colunaAnterior);
+            Q_EMIT celulaSelecionada(coluna + 1, linha + 1);
+            if (move && linha < rowCount() && coluna < columnCount()) tornaAtual(linha, coluna);
+        },
         Qt::QueuedConnection);
 }
 
-void TGradeMapa::aoMudarCelulaAtual(int linha, int coluna) {
+void TGradeMapa::aoMudarCelulaAtual(int linha, int coluna, int linhaAnterior, int colunaAnterior) {
     if (linha < 0 || coluna < 0) return;
-    if (origem_ == Origem::Livre || origem_ == Origem::Clique) anuncia(linha, coluna);
+    if (origem_ == Origem::Livre || origem_ == Origem::Clique)
+        anuncia(linha, coluna, linhaAnterior, colunaAnterior);
 }
 
 void TGradeMapa::focusInEvent(QFocusEvent* e) {
@@ -102,11 +172,14 @@ void TGradeMapa::focusInEvent(QFocusEvent* e) {
 
 void TGradeMapa::mousePressEvent(QMouseEvent* e) {
     const QModelIndex alvo = indexAt(e->position().toPoint());
-    const bool estende = (e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) != 0;
+    const bool estende = (e->modifiers() & Qt::ShiftModifier) != 0;
     const bool jaEraAtual = alvo.isValid() && alvo == currentIndex();
     origem_ = (estende || e->button() != Qt::LeftButton) ? Origem::Extensao : Origem::Clique;
-    QTableWidget::mousePressEvent(e);
-    if (origem_ == Origem::Clique && jaEraAtual) anuncia(alvo.row(), alvo.column());
+    // Ctrl adds nothing to a click: the grid selects one cell, or a range with Shift.
+    QMouseEvent semCtrl(e->type(), e->position(), e->scenePosition(), e->globalPosition(), e->button(),
+                        e->buttons(), e->modifiers() & ~Qt::ControlModifier, e->pointingDevice());
+    QTableWidget::mousePressEvent(&semCtrl);
+    if (origem_ == Origem::Clique && jaEraAtual) anuncia(alvo.row(), alvo.column(), alvo.row(), alvo.column());
     origem_ = Origem::Arraste;
 }
 

@@ -3,11 +3,16 @@
 // 1 and the corner showing "0". Map row i, column j is the table's row i, column j, which the
 // program's texts call cell (j + 1, i + 1).
 //
-// celulaSelecionada(aCol, aRow) is raised, with those 1-based numbers, whenever a map cell is made
-// the current one: a click (also on the cell that is already current), a move with the keyboard,
-// or setCurrentCell. A click with Shift or Ctrl, or a drag, extends a range selection instead and
-// raises nothing; so do the program's own resizes. The signal is queued, so a window that it opens
-// does not interrupt the mouse handling that caused it.
+// celulaSelecionada(aCol, aRow) is raised, with those 1-based numbers, whenever a map cell is about
+// to become the current one: a click (also on the cell that is already current; Ctrl changes
+// nothing), a move with the navigation keys, or setCurrentCell. A click with Shift, or a drag,
+// extends a range selection instead and raises nothing; so do the program's own resizes, and typed
+// letters or digits select nothing. The signal is queued, so a window that it opens does not
+// interrupt the mouse handling that caused it; while its handler runs the grid still marks the
+// previous cell, and the new one becomes current when the handler returns.
+//
+// Header cells are on the button colour, and only as far as the map reaches; a count too wide
+// for its cell is drawn in a smaller font rather than cut short.
 
 #include <QTableWidget>
 
@@ -23,6 +28,8 @@ public:
     void escreveCelula(int linha, int coluna, const QString& texto);
     QString textoCelula(int linha, int coluna) const;
 
+    void keyboardSearch(const QString& busca) override;
+
 Q_SIGNALS:
     void celulaSelecionada(int aCol, int aRow);
 
@@ -35,8 +42,9 @@ protected:
 
 private:
     enum class Origem { Livre, Clique, Extensao, Arraste, Programa };
-    void aoMudarCelulaAtual(int linha, int coluna);
-    void anuncia(int linha, int coluna);
+    void aoMudarCelulaAtual(int linha, int coluna, int linhaAnterior, int colunaAnterior);
+    void anuncia(int linha, int coluna, int linhaAnterior, int colunaAnterior);
+    void tornaAtual(int linha, int coluna);
 
     Origem origem_ = Origem::Livre;
 };

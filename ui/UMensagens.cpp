@@ -1,9 +1,11 @@
 #include "UMensagens.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
 #include <QShowEvent>
+#include <algorithm>
 
 namespace UMensagens {
 namespace {
@@ -29,11 +31,23 @@ protected:
     }
 };
 
+// The text wraps at half the screen's width: Qt's own box would wrap it at 500 pixels at most.
+void defineLarguraDoTexto(QMessageBox& caixa, const QString& texto) {
+    auto* rotulo = caixa.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    const QScreen* tela = caixa.screen() != nullptr ? caixa.screen() : QGuiApplication::primaryScreen();
+    if (rotulo == nullptr || tela == nullptr) return;
+    const int metade = tela->geometry().width() / 2;
+    const QRect ocupado = rotulo->fontMetrics().boundingRect(QRect(0, 0, metade, 1 << 20),
+                                                             Qt::TextWordWrap, texto);
+    rotulo->setMinimumWidth(std::min(ocupado.width() + 1, metade));
+}
+
 void mostra(QWidget* pai, QMessageBox::Icon icone, const QString& texto) {
     TCaixa caixa(icone, QStringLiteral("Norvika"), texto, QMessageBox::Ok, pai);
     caixa.setObjectName(icone == QMessageBox::NoIcon ? QStringLiteral("MensagemNorvika")
                                                      : QStringLiteral("FalhaNorvika"));
     caixa.setTextFormat(Qt::PlainText);
+    defineLarguraDoTexto(caixa, texto);
     caixa.setDefaultButton(QMessageBox::Ok);
     caixa.setEscapeButton(QMessageBox::Ok);
     caixa.exec();

@@ -4,6 +4,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QWheelEvent>
 #include <algorithm>
 #include <optional>
 
@@ -31,6 +32,7 @@ bool focoSaiParaOutroControle(const QFocusEvent& e) {
 }
 
 TSpinEdit::TSpinEdit(QWidget* pai) : QAbstractSpinBox(pai) {
+    setFocusPolicy(Qt::StrongFocus);
     connect(lineEdit(), &QLineEdit::textChanged, this, [this](const QString& t) {
         Q_EMIT textChanged(t);
         Q_EMIT valueChanged(value());
@@ -75,6 +77,14 @@ void TSpinEdit::keyPressEvent(QKeyEvent* e) {
         return;
     }
     QAbstractSpinBox::keyPressEvent(e);
+}
+
+void TSpinEdit::wheelEvent(QWheelEvent* e) {
+    if (!hasFocus()) {
+        e->ignore();
+        return;
+    }
+    QAbstractSpinBox::wheelEvent(e);
 }
 
 void TSpinEdit::concluiEdicao() {

@@ -46,6 +46,8 @@ Q_SIGNALS:
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
+    // The wheel changes the value only while the box has the focus.
+    void wheelEvent(QWheelEvent* e) override;
     StepEnabled stepEnabled() const override;
 
 private:

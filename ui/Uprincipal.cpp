@@ -118,6 +118,9 @@ TFormMain::TFormMain(QWidget* pai) : QMainWindow(pai) {
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // The size is fixed before the window is placed: a resize after move() would make Qt place
+    // the client area, not the frame, at the given point.
+    layout()->activate();
     move(152, 62);
     setWindowIcon(UImagens::iconeNorvika());
     const QIcon pasta = style()->standardIcon(QStyle::SP_DirOpenIcon);
@@ -166,6 +169,9 @@ TFormMain::TFormMain(QWidget* pai) : QMainWindow(pai) {
     connect(ui.ManualItemMenu, &QAction::triggered, this, &TFormMain::ManualItemMenuClick);
     connect(ui.Sobre, &QAction::triggered, this, &TFormMain::SobreClick);
     for (QWidget* controle : controlesVerificados()) controle->installEventFilter(this);
+    // The wheel changes the neighbourhood only while the list has the focus.
+    ui.TipoVizinhancaComboBox->setFocusPolicy(Qt::StrongFocus);
+    ui.TipoVizinhancaComboBox->installEventFilter(this);
 }
 
 std::array<QWidget*, 6> TFormMain::controlesVerificados() const {
@@ -243,6 +249,11 @@ void TFormMain::changeEvent(QEvent* e) {
 }
 
 bool TFormMain::eventFilter(QObject* objeto, QEvent* e) {
+    if (objeto == ui.TipoVizinhancaComboBox && e->type() == QEvent::Wheel &&
+        !ui.TipoVizinhancaComboBox->hasFocus()) {
+        e->ignore();
+        return true;
+    }
     // A control with a check on leaving it has that check pending from the moment it takes the
     // focus until the focus moves to another control; a command runs a pending check first, for
     // the focus can move without telling (a file dialog that closed while its completer showed
@@ -374,11 +385,11 @@ bool TFormMain::getConfiguracao() {
     try {
         const TCabecalhoPadroes cabecalho = leCabecalhoPadroes(rede_.arquivoPadroes);
         const std::int32_t d = textoParaInteiro(cabecalho.d);
-        if (d < 0) throw EFormatoArquivo("dimensão negativa");
         if (d != rede_.dimensao && !ui.TreinarButton->isEnabled()) {
             mensagem(QStringLiteral("Estes padrões não podem ser classificados com esta rede!"));
             return false;
         }
+        if (d < 0) throw EFormatoArquivo("dimensão negativa");
         const std::int32_t n = textoParaInteiro(cabecalho.n);
         if (n < 0) throw EFormatoArquivo("quantidade negativa");
         rede_.qtdPadroes = n;
@@ -655,6 +666,8 @@ void TFormMain::SalvarTreinamentoItemMenuClick() {
         try {
             salvaRede(caminhoEmBytes(nome), rede_, bytesUtf8(ui.RaioSpinEdit->text()),
                       bytesUtf8(ui.TipoVizinhancaComboBox->currentText()));
+        } catch (const EArquivoEspecial& e) {
+            mensagem(textoDeBytes(e.what()));
         } catch (const std::exception&) {
             mensagem(QStringLiteral("O Arquivo está em uso."));
         }
@@ -728,6 +741,17 @@ void TFormMain::CarregarTreinamentoItemMenuClick() {
         }
         const bool parada = cabecalhoLido && !completo && !falha;
         if (parada) return;
+        // A load that could not allocate what it read fails as a malformed file does, and keeps
+        // nothing of it.
+        if (falha) {
+            try {
+                std::rethrow_exception(falha);
+            } catch (const std::bad_alloc&) {
+                mensagem(QStringLiteral("Formato inválido do arquivo de treinamento."));
+                return;
+            } catch (...) {
+            }
+        }
         try {
             if (cabecalhoLido) {
                 rede_.qtdLinhas = cabecalho.linhas;

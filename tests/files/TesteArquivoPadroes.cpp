@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <malloc.h>
+
 #include <string>
 #include <vector>
 
 #include "../comum/ArquivoTemporario.h"
 #include "UArquivoPadroes.h"
 #include "UErros.h"
+#include "ULimites.h"
 #include "UNumeros.h"
 
 namespace {
@@ -132,5 +135,31 @@ TEST_F(ArquivoPadroes, cabecalhoQueAnunciaBilhoesNaoReservaMemoria) {
     const std::string largo = pasta.escreve("h.txt", "1|1000000000#\n1|2|3#\n");
     EXPECT_THROW(inicializaEntradas(largo, 1, 1000000000, entradas), EFormatoArquivo);
 }
+
+#ifndef __SANITIZE_ADDRESS__  // the sanitizer's allocator is not the one being measured
+TEST_F(ArquivoPadroes, padroesNaoPassamDoTetoDeMemoria) {
+    // Short patterns cost more than their values: the record, the allocator's minimum block and
+    // the doubling array. The memory really held when the ceiling stops the read stays within it
+    // (the array's growth, which briefly holds two arrays, is kept within it too, so the read
+    // may stop well before it).
+    constexpr std::uint64_t kTeto = 8 << 20;
+    std::string texto = "2000000000|1#\n";
+    for (int i = 0; i < 400000; ++i) texto += "1|#\n";
+    const std::string caminho = pasta.escreve("curtos.txt", texto);
+    defineLimiteMemoriaDados(kTeto);
+    // Small blocks come from the heap, large ones (the array) are mapped apart.
+    const auto emUso = [] {
+        const struct mallinfo2 m = mallinfo2();
+        return m.uordblks + m.hblkhd;
+    };
+    const std::size_t antes = emUso();
+    std::vector<TPadraoEntrada> entradas;
+    EXPECT_THROW(inicializaEntradas(caminho, 2000000000, 1, entradas), EMemoriaInsuficiente);
+    const std::size_t usados = emUso() - antes;
+    defineLimiteMemoriaDados(0);
+    EXPECT_LE(usados, kTeto * 11 / 10);
+    EXPECT_GE(usados, kTeto / 3) << "o teto parou a leitura cedo demais";
+}
+#endif
 
 }  // namespace

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <cfloat>
 #include <csignal>
 #include <filesystem>
 #include <string>
@@ -171,6 +174,77 @@ TEST_F(ArquivoRede, salvarAtravesDeUmLinkEscreveNoAlvo) {
     salvaRede(link, rede, "1", "GRID");
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_EQ(PastaTemporaria::le(alvo), textoRede(rede, "1", "GRID"));
+}
+
+TEST_F(ArquivoRede, oMaiorDoubleSalvoELidoDeVolta) {
+    // Its 15-digit text lies above the double range; any larger magnitude still overflows.
+    TRede rede = redePequena();
+    rede.neuronio(0, 0).setPeso(0, DBL_MAX);
+    rede.neuronio(0, 0).setPeso(1, -DBL_MAX);
+    const std::string caminho = pasta.arquivo("maior.cfg");
+    salvaRede(caminho, rede, "1", "GRID");
+    TLeitorLinhas leitor(caminho);
+    leitor.proximaLinha();
+    TNeuronio lido;
+    lido.setQtdPesos(2);
+    lePesosNeuronio(leitor.proximaLinha(), 2, lido);
+    EXPECT_EQ(lido.getPeso(0), DBL_MAX);
+    EXPECT_EQ(lido.getPeso(1), -DBL_MAX);
+    EXPECT_THROW(lePeso("1,79769313486233E308"), EEstouroReal);
+    EXPECT_THROW(lePeso("-1,7976931348624E308"), EEstouroReal);
+    EXPECT_EQ(lePeso("1,79769313486231E308"), 1.79769313486231E308);
+}
+
+// A save replaces an ordinary file through a temporary one, but writes in place what a rename
+// would break, and refuses what is not a file.
+TEST_F(ArquivoRede, salvarPreservaLinksEAlvosERecusaDispositivos) {
+    const TRede rede = redePequena();
+    const std::string esperado = textoRede(rede, "1", "GRID");
+
+    // A second name of the file sees the new contents.
+    const std::string original = pasta.escreve("original.cfg", "antigo");
+    const std::string outroNome = pasta.arquivo("outro-nome.cfg");
+    std::filesystem::create_hard_link(original, outroNome);
+    salvaRede(original, rede, "1", "GRID");
+    EXPECT_EQ(PastaTemporaria::le(outroNome), esperado);
+    EXPECT_EQ(std::filesystem::hard_link_count(original), 2u);
+
+    // A link to a file that does not exist yet: the file is made, the link stays a link.
+    const std::string link = pasta.arquivo("pendente.cfg");
+    std::filesystem::create_symlink(pasta.arquivo("criado.cfg"), link);
+    salvaRede(link, rede, "1", "GRID");
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(PastaTemporaria::le(pasta.arquivo("criado.cfg")), esperado);
+
+    // A device or a named pipe is refused, and nothing is written (nor does the save block).
+    EXPECT_THROW(salvaRede("/dev/null", rede, "1", "GRID"), EArquivoEspecial);
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+    const std::string pipe = pasta.arquivo("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_THROW(salvaRede(pipe, rede, "1", "GRID"), EArquivoEspecial);
+    EXPECT_TRUE(std::filesystem::is_fifo(pipe));
+
+    // A folder where no file may be made: the writable file in it is written in place (root may
+    // make files anywhere, and then the ordinary way is taken).
+    const std::filesystem::path fechada = pasta.caminho() / "fechada";
+    std::filesystem::create_directory(fechada);
+    const std::string nela = pasta.escreve("fechada/rede.cfg", "antigo");
+    std::filesystem::permissions(fechada, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    EXPECT_NO_THROW(salvaRede(nela, rede, "1", "GRID"));
+    std::filesystem::permissions(fechada, std::filesystem::perms::owner_all);
+    EXPECT_EQ(PastaTemporaria::le(nela), esperado);
+
+    // Another user's file keeps its owner (only root can make one to try).
+    if (::geteuid() == 0) {
+        const std::string alheio = pasta.escreve("alheio.cfg", "antigo");
+        ASSERT_EQ(::chown(alheio.c_str(), 4321, 4321), 0);
+        salvaRede(alheio, rede, "1", "GRID");
+        struct stat st {};
+        ASSERT_EQ(::stat(alheio.c_str(), &st), 0);
+        EXPECT_EQ(st.st_uid, 4321u);
+        EXPECT_EQ(st.st_gid, 4321u);
+        EXPECT_EQ(PastaTemporaria::le(alheio), esperado);
+    }
 }
 
 TEST_F(ArquivoRede, dimensaoZeroDaLinhasVazias) {

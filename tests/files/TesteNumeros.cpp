@@ -129,6 +129,26 @@ TEST_F(TextoParaReal, textosQueFalhamComAMensagemExata) {
     }
 }
 
+TEST_F(TextoParaReal, mensagemCitaNoMaximo200CaracteresEMostraONulo) {
+    // A field of a megabyte would take the window minutes to lay out.
+    const std::string longo(1 << 20, 'x');
+    EXPECT_EQ(mensagemDe([&] { textoParaReal(longo); }),
+              "'" + std::string(200, 'x') + "\xE2\x80\xA6' is not a valid floating point value");
+    // UTF-8 is cut between characters, other bytes (Windows-1252) get that code page's ellipsis.
+    std::string acentos;
+    for (int i = 0; i < 201; ++i) acentos += "\xC3\xA9";
+    EXPECT_EQ(mensagemDe([&] { textoParaInteiro(acentos); }),
+              "'" + acentos.substr(0, 400) + "\xE2\x80\xA6' is not a valid integer value");
+    const std::string latin(300, '\xE9');
+    EXPECT_EQ(mensagemDe([&] { textoParaReal(latin); }),
+              "'" + std::string(200, '\xE9') + "\x85' is not a valid floating point value");
+    // Exactly 200 characters stay whole; a NUL shows instead of ending the text.
+    EXPECT_EQ(mensagemDe([&] { textoParaReal(std::string(200, 'y')); }),
+              "'" + std::string(200, 'y') + "' is not a valid floating point value");
+    EXPECT_EQ(mensagemDe([&] { textoParaReal(std::string("1\0" "2", 3)); }),
+              "'1\\02' is not a valid floating point value");
+}
+
 TEST_F(TextoParaReal, umValorAlemDoDoubleConverteMasEstouraAoSerGuardado) {
     const long double grande = textoParaReal("1E400");
     EXPECT_GT(grande, static_cast<long double>(DBL_MAX));
@@ -140,7 +160,7 @@ TEST_F(TextoParaReal, umValorAlemDoDoubleConverteMasEstouraAoSerGuardado) {
     EXPECT_EQ(textoParaDouble("1,7976931348623157E308"), DBL_MAX);
     // Beyond the extended range the conversion itself fails.
     EXPECT_EQ(mensagemDe([] { textoParaReal("1" + std::string(5000, '0')); }),
-              "'1" + std::string(5000, '0') + "' is not a valid floating point value");
+              "'1" + std::string(199, '0') + "\xE2\x80\xA6' is not a valid floating point value");
 }
 
 TEST_F(TextoParaReal, valoresPequenosDemaisViramZeroOuSubnormais) {

@@ -142,12 +142,13 @@ public:
     struct Vista {
         bool abriu = false;
         QString titulo, posicao, pesos, padroes;
+        QPoint marcada;  // the grid's current cell (column, row) while the window was open
     };
-    Vista clicaNeuronio(int linha, int coluna) {
+    Vista clicaNeuronio(int linha, int coluna, Qt::KeyboardModifiers teclas = {}) {
         return observaJanelaModal([&] {
             TGradeMapa* g = grade();
             const QRect r = g->visualRect(g->model()->index(linha, coluna));
-            QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, r.center());
+            QTest::mouseClick(g->viewport(), Qt::LeftButton, teclas, r.center());
         });
     }
     // Runs `acao` and reads the neuron window if it opens modally meanwhile.
@@ -162,6 +163,7 @@ public:
                 v.posicao = modal->ui.NeuronioLabel->text();
                 v.pesos = modal->ui.VetorPesosLabel->text();
                 v.padroes = modal->ui.VetorPadroesLabel->text();
+                v.marcada = QPoint(grade()->currentColumn(), grade()->currentRow());
                 modal->close();
                 terminado = true;
             } else if (++tentativas > 40) {

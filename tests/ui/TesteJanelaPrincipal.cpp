@@ -512,6 +512,26 @@ private Q_SLOTS:
         }
     }
 
+    // The wheel over a size box or the neighbourhood list changes nothing unless it has the focus.
+    void rodaDoMouseSoNoControleComFoco() {
+        auto roda = [](QWidget* w) {
+            const QPointF centro = QRectF(w->rect()).center();
+            QWheelEvent e(centro, w->mapToGlobal(centro), QPoint(), QPoint(0, 120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(w, &e);
+        };
+        TSpinEdit* raio = j->spin("RaioSpinEdit");
+        j->botao("TreinarButton")->setFocus();
+        roda(raio);
+        roda(j->vizinhanca());
+        QCOMPARE(raio->text(), QStringLiteral("0"));
+        QCOMPARE(j->vizinhanca()->currentIndex(), 0);
+        raio->setFocus();
+        QTRY_VERIFY(raio->hasFocus());
+        roda(raio);
+        QCOMPARE(raio->text(), QStringLiteral("1"));
+    }
+
     // A long training runs on a worker: the window keeps its event loop, shows each cycle's line,
     // opens the "Treinando" dialog, and "Parar" leaves a trained map that describes the patterns
     // presented so far.

@@ -91,6 +91,68 @@ private Q_SLOTS:
         QCOMPARE(vazia.padroes, QString());
     }
 
+    // Only clicks (Ctrl changes nothing) and the navigation keys select a cell; while the neuron
+    // window is open the grid still marks the cell selected before.
+    void gradeSelecionaPorCliqueESetas() {
+        Janelas::Treino t;
+        t.arquivo = QString::fromStdString(pasta.escreve("doze.txt", kDoze));
+        t.linhas = 2;
+        t.colunas = 3;
+        j->treina(t);
+        QVERIFY(j->clicaNeuronio(0, 0).abriu);
+        // A cell below that Qt's keyboard search would jump to for a typed "1".
+        j->grade()->escreveCelula(0, 0, QStringLiteral("7"));
+        j->grade()->escreveCelula(1, 0, QStringLiteral("1"));
+        for (const Qt::Key tecla : {Qt::Key_1, Qt::Key_7})
+            QVERIFY(!j->observaJanelaModal([&] { QTest::keyClick(j->grade(), tecla); }).abriu);
+        QCOMPARE(QPoint(j->grade()->currentColumn(), j->grade()->currentRow()), QPoint(0, 0));
+        const Janelas::Vista ctrl = j->clicaNeuronio(1, 2, Qt::ControlModifier);
+        QVERIFY(ctrl.abriu);
+        QCOMPARE(ctrl.posicao, QStringLiteral("[2,3]"));
+        QCOMPARE(ctrl.marcada, QPoint(0, 0));
+        QCOMPARE(QPoint(j->grade()->currentColumn(), j->grade()->currentRow()), QPoint(2, 1));
+        QCOMPARE(j->grade()->selectedItems().size(), 1);
+        const Janelas::Vista seta = j->observaJanelaModal([&] { QTest::keyClick(j->grade(), Qt::Key_Left); });
+        QCOMPARE(seta.posicao, QStringLiteral("[2,2]"));
+        QCOMPARE(seta.marcada, QPoint(2, 1));
+        QVERIFY(!j->clicaNeuronio(0, 0, Qt::ShiftModifier).abriu);
+        // A count too wide for its cell is drawn whole, in a smaller font.
+        j->grade()->escreveCelula(0, 0, QStringLiteral("12345"));
+        const QTableWidgetItem* celula = j->grade()->item(0, 0);
+        QCOMPARE(celula->text(), QStringLiteral("12345"));
+        QVERIFY(QFontMetrics(celula->font()).horizontalAdvance(celula->text()) <= 28);
+    }
+
+    // Esc leaves the neuron window and the About window open.
+    void escNaoFechaAsJanelas_data() {
+        QTest::addColumn<QString>("janela");
+        QTest::newRow("neurônio") << "neuronio";
+        QTest::newRow("sobre") << "sobre";
+    }
+    void escNaoFechaAsJanelas() {
+        QFETCH(QString, janela);
+        Janelas::Treino t;
+        t.arquivo = QString::fromStdString(pasta.escreve("doze.txt", kDoze));
+        j->treina(t);
+        bool abertaDepoisDoEsc = false;
+        QTimer::singleShot(20, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal == nullptr) return;
+            QTest::keyClick(modal, Qt::Key_Escape);
+            abertaDepoisDoEsc = modal->isVisible();
+            modal->close();
+        });
+        if (janela == QStringLiteral("sobre")) {
+            j->acao("Sobre")->trigger();
+        } else {
+            TGradeMapa* g = j->grade();
+            QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(g->model()->index(0, 0)).center());
+            QTest::qWait(100);
+        }
+        QVERIFY(abertaDepoisDoEsc);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+
     void neuronioEnormeAbreSemTravar() {
         // A loaded neuron of 200,000 weights: the window opens, its text holds every line, and it
         // measures and paints only what can be seen.
@@ -197,9 +259,12 @@ private Q_SLOTS:
         for (int i = 0; i < 3; ++i)
             for (int c = 0; c < 4; ++c) contagens << j->grade()->textoCelula(i, c);
 
-        j->escolheArquivoClassificacao(QString::fromStdString(pasta.escreve("tres.txt", "1|3#\n1|2|3|x#\n")));
-        j->clica("ClassificarButton");
-        QCOMPARE(j->tomaTextos(), QStringList{"Estes padrões não podem ser classificados com esta rede!"});
+        // Another dimension, a negative one included, is refused as such.
+        for (const char* cabecalho : {"1|3#\n1|2|3|x#\n", "1|-2#\n"}) {
+            j->escolheArquivoClassificacao(QString::fromStdString(pasta.escreve("outra.txt", cabecalho)));
+            j->clica("ClassificarButton");
+            QCOMPARE(j->tomaTextos(), QStringList{"Estes padrões não podem ser classificados com esta rede!"});
+        }
 
         j->escolheArquivoClassificacao(QString::fromStdString(pasta.escreve("ruim.txt", "2|2#\n1|1|a#\n1|1b#\n")));
         j->clica("ClassificarButton");
