@@ -8,7 +8,8 @@
 // --referencia trains with the plain reference loops; --threads 1 or 2 fixes the fast engine's
 // threads (by default it chooses); --por-ciclo prints each cycle's time on the error output;
 // --controle trains as the window does: on a worker thread, with a stop control that never fires,
-// watched 20 times a second from the main thread.
+// watched 20 times a second from the main thread; --erros records the error curve as the map
+// explorer does, and prints the time its measures took and the last point.
 
 #include <atomic>
 #include <chrono>
@@ -21,6 +22,7 @@
 #include <string_view>
 #include <thread>
 
+#include "UAnalise.h"
 #include "UArquivoPadroes.h"
 #include "UNumeros.h"
 #include "UBusca.h"
@@ -40,6 +42,7 @@ struct Opcoes {
     bool referencia = false;
     bool porCiclo = false;
     bool controle = false;
+    bool erros = false;
     int threads = 0;
 };
 
@@ -48,7 +51,7 @@ struct Opcoes {
                  "norvika-bench: %s\n"
                  "uso: norvika-bench ARQUIVO --linhas L --colunas C --raio R --vizinhanca "
                  "MANHATTAN|GRID (--ciclos N | --decrementar-raio) --taxa 0,1 --evolucao 100 "
-                 "--semente S [--referencia] [--threads T] [--por-ciclo] [--controle]\n",
+                 "--semente S [--referencia] [--threads T] [--por-ciclo] [--controle] [--erros]\n",
                  motivo);
     std::exit(2);
 }
@@ -92,6 +95,7 @@ Opcoes leOpcoes(int argc, char** argv) {
         else if (a == "--referencia") o.referencia = true;
         else if (a == "--por-ciclo") o.porCiclo = true;
         else if (a == "--controle") o.controle = true;
+        else if (a == "--erros") o.erros = true;
         else if (a == "--threads") o.threads = inteiro(0, 2);
         else if (!a.empty() && a[0] != '-' && o.arquivo.empty()) o.arquivo = std::string(a);
         else uso(("opção desconhecida: " + std::string(a)).c_str());
@@ -154,8 +158,24 @@ int executa(const Opcoes& o) {
                          realParaTexto(taxa).c_str(), segundos(agora - anterior));
             anterior = agora;
         };
+    // The error curve, measured on the training thread at the cycles the explorer would record.
+    TControle controle;
+    double segundosErros = 0.0;
+    std::int32_t pontos = 0;
+    TErros ultimos;
+    if (o.erros) {
+        const std::int64_t ciclos = std::int64_t{ultimo} + 1;
+        const std::int32_t n = rede.linhasMapa() * rede.colunasMapa();
+        const std::int32_t k = pontosDaCurva(ciclos, static_cast<std::int64_t>(rede.entradas.size()), n, rede.dimensao);
+        controle.querInstantaneo = [=](std::int64_t c) { return cicloDaCurva(c, ciclos, k); };
+        controle.aoInstantaneo = [&](const TInstantaneo& i) {
+            const auto inicio = std::chrono::steady_clock::now();
+            ultimos = medeErros(i.pesos, n, rede.dimensao, rede.entradas, rede.matrizDistancias, &i.vencedores);
+            segundosErros += segundos(std::chrono::steady_clock::now() - inicio);
+            ++pontos;
+        };
+    }
     if (o.controle) {
-        TControle controle;
         std::atomic<bool> terminou{false};
         std::thread trabalho([&] {
             if (o.referencia) rede.ativaRedeReferencia(o.porCiclos, ultimo, status, &controle);
@@ -170,9 +190,9 @@ int executa(const Opcoes& o) {
         trabalho.join();
         std::fprintf(stderr, "controle: %lld ciclos vistos antes do fim\n", static_cast<long long>(ciclosVistos));
     } else if (o.referencia) {
-        rede.ativaRedeReferencia(o.porCiclos, ultimo, status);
+        rede.ativaRedeReferencia(o.porCiclos, ultimo, status, &controle);
     } else {
-        rede.ativaRede(o.porCiclos, ultimo, status);
+        rede.ativaRede(o.porCiclos, ultimo, status, &controle);
     }
     const auto t3 = std::chrono::steady_clock::now();
 
@@ -193,6 +213,12 @@ int executa(const Opcoes& o) {
     std::printf("ns_por_termo=%.4f\n", termos > 0 ? segundos(t3 - t2) * 1e9 / termos : 0.0);
     std::printf("pesos_fnv=%016llx\n", static_cast<unsigned long long>(pesos.h));
     std::printf("contagens_fnv=%016llx\n", static_cast<unsigned long long>(contagens.h));
+    if (o.erros) {
+        std::printf("erros_pontos=%d\n", pontos);
+        std::printf("erros_s=%.4f\n", segundosErros);
+        std::printf("erro_quantizacao=%s\n", realParaTexto(ultimos.quantizacao).c_str());
+        std::printf("erro_topografico=%s\n", realParaTexto(ultimos.topografico).c_str());
+    }
     std::printf("motor=%s\n", o.referencia ? "referencia" : nomeDaBusca());
     std::printf("threads=%d\n", o.referencia ? 1 : threadsDoTreino(rede, o.threads));
     return 0;

@@ -6,7 +6,18 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <limits>
+#include <vector>
+
+// The map at the end of a training cycle, for whoever watches the training: the weights as they
+// stand (neuron after neuron in row-major order, `dimensao` each) and the winners of the cycle's
+// patterns. Valid only during the call that hands it over.
+struct TInstantaneo {
+    std::int64_t ciclos;  // cycles completed
+    const std::vector<double>& pesos;
+    const std::vector<std::int32_t>& vencedores;
+};
 
 struct TControle {
     // Set by the watcher; the work stops at the next pattern.
@@ -19,6 +30,16 @@ struct TControle {
     // Written by the work.
     std::atomic<std::int64_t> ciclos{0};   // training cycles completed
     std::atomic<std::int64_t> padroes{0};  // patterns done in the running cycle, or read, or classified
+
+    // Optional, set before the work starts: after each cycle for which querInstantaneo(cycles
+    // completed) is true, the training hands the map to aoInstantaneo, on its own thread. Reading
+    // the map never changes a bit of the training.
+    std::function<bool(std::int64_t feitos)> querInstantaneo;
+    std::function<void(const TInstantaneo&)> aoInstantaneo;
+
+    bool querMapa(std::int64_t feitos) const {
+        return aoInstantaneo && querInstantaneo && querInstantaneo(feitos);
+    }
 
     bool deveParar(std::int64_t apresentacoes) const {
         return apresentacoes >= limiteApresentacoes || parar.load(std::memory_order_relaxed);

@@ -75,6 +75,15 @@ void TRede::montaMatrizDistancias(const std::string& tipoVizinhanca) {
     matrizDistancias.swap(matriz);
 }
 
+std::vector<double> TRede::pesosDoMapa() const {
+    std::vector<double> pesos;
+    pesos.reserve(static_cast<std::size_t>(linhasMapa()) * static_cast<std::size_t>(colunasMapa()) *
+                  static_cast<std::size_t>(std::max(dimensao, 0)));
+    for (const auto& linha : neuronios)
+        for (const TNeuronio& n : linha) pesos.insert(pesos.end(), n.dados(), n.dados() + n.getQtdPesos());
+    return pesos;
+}
+
 TRede TRede::semMapa() const {
     TRede r;
     r.qtdLinhas = qtdLinhas;
@@ -152,6 +161,7 @@ bool TRede::ativaRedeReferencia(bool criterioQtdCiclos, std::int32_t ultimo,
     if (!existeMapa()) return true;
     const std::int32_t colunas = colunasMapa();
     const auto padroes = static_cast<std::int64_t>(entradas.size());
+    std::vector<std::int32_t> vencedores(entradas.size());
     for (std::int64_t t = 0; t <= ultimoCiclo;) {
         if (controle != nullptr && controle->deveParar(t * padroes)) return false;
         zeraAglutinados();
@@ -162,6 +172,7 @@ bool TRede::ativaRedeReferencia(bool criterioQtdCiclos, std::int32_t ultimo,
             }
             const TPadraoEntrada& padrao = entradas[p];
             const std::int32_t v = procuraVencedor(padrao);
+            vencedores[p] = v;
             TNeuronio& vencedor = neuronio(v / colunas, v % colunas);
             vencedor.incAglutinados();
             vencedor.adicionaPadrao(padrao.getRotulo());
@@ -169,7 +180,10 @@ bool TRede::ativaRedeReferencia(bool criterioQtdCiclos, std::int32_t ultimo,
         }
         ++t;
         if (status) status(taxaAprendizado, static_cast<std::int32_t>(t), raio);
-        if (controle != nullptr) controle->anotaCiclo(t);
+        if (controle != nullptr) {
+            controle->anotaCiclo(t);
+            if (controle->querMapa(t)) controle->aoInstantaneo({t, pesosDoMapa(), vencedores});
+        }
         if (!criterioQtdCiclos) --raio;
         taxaAprendizado = decaiTaxa(taxaAprendizado, taxaEvolucao);
     }

@@ -54,6 +54,9 @@ public:
     // network that a command builds aside, to put in place of this one only when it is ready.
     TRede semMapa() const;
 
+    // Every neuron's weights, neuron after neuron in row-major order.
+    std::vector<double> pesosDoMapa() const;
+
     bool existeMapa() const { return !neuronios.empty(); }
     std::int32_t linhasMapa() const { return static_cast<std::int32_t>(neuronios.size()); }
     std::int32_t colunasMapa() const {

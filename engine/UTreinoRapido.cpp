@@ -227,6 +227,14 @@ public:
         }
     }
 
+    // The weights neuron after neuron, as an instant of the training shows them.
+    void copiaPesos(std::vector<double>& pesos) {
+        pesos.resize(static_cast<std::size_t>(n_) * static_cast<std::size_t>(d_));
+        for (std::int32_t j = 0; j < n_; ++j)
+            for (std::int32_t k = 0; k < d_; ++k)
+                pesos[static_cast<std::size_t>(j) * static_cast<std::size_t>(d_) + static_cast<std::size_t>(k)] = peso(k, j);
+    }
+
     // Scratch for one thread's searches.
     struct TRascunho {
         std::vector<double> f;
@@ -782,7 +790,19 @@ private:
 
     void terminaCiclo(std::int64_t ciclos) {
         if (*status_) (*status_)(rede_.taxaAprendizado, static_cast<std::int32_t>(ciclos), rede_.raio);
-        if (controle_ != nullptr) controle_->anotaCiclo(ciclos);
+        if (controle_ != nullptr) {
+            controle_->anotaCiclo(ciclos);
+            // Both threads have ended the cycle and the second waits for the next one: the slots
+            // hold still while they are copied.
+            if (controle_->querMapa(ciclos)) {
+                instantaneo_.resize(static_cast<std::size_t>(n_) * static_cast<std::size_t>(d_));
+                for (std::int32_t j = 0; j < n_; ++j) {
+                    const double* w = pesosDe(slotDe_[static_cast<std::size_t>(j)]);
+                    std::copy(w, w + d_, instantaneo_.data() + static_cast<std::int64_t>(j) * d_);
+                }
+                controle_->aoInstantaneo({ciclos, instantaneo_, dicasNovas_});
+            }
+        }
         if (!criterioQtdCiclos_) --rede_.raio;
         rede_.taxaAprendizado = TRede::decaiTaxa(rede_.taxaAprendizado, rede_.taxaEvolucao);
     }
@@ -812,6 +832,7 @@ private:
     bool continua_ = false;
     bool comecou_ = false, interrompido_ = false;
     std::int64_t presentes_ = 0;  // patterns presented in the last cycle that presented any
+    std::vector<double> instantaneo_;
     double taxaCiclo_ = 0.0;
     std::int32_t raioCiclo_ = 0;
     std::int32_t especial_ = 0;
@@ -832,6 +853,7 @@ bool treinaTransposto(TRede& rede, bool criterioQtdCiclos, std::int32_t ultimo,
     std::vector<std::int32_t> vencedores(static_cast<std::size_t>(padroes), 0);
     std::int64_t presentes = 0;
     bool completo = true, comecou = false;
+    std::vector<double> instantaneo;
     for (std::int64_t t = 0; t <= ultimo; ++t) {
         if (controle != nullptr && controle->deveParar(t * padroes)) {
             completo = false;
@@ -857,7 +879,13 @@ bool treinaTransposto(TRede& rede, bool criterioQtdCiclos, std::int32_t ultimo,
         if (!completo) break;
         presentes = padroes;
         if (status) status(rede.taxaAprendizado, static_cast<std::int32_t>(t + 1), rede.raio);
-        if (controle != nullptr) controle->anotaCiclo(t + 1);
+        if (controle != nullptr) {
+            controle->anotaCiclo(t + 1);
+            if (controle->querMapa(t + 1)) {
+                motor.copiaPesos(instantaneo);
+                controle->aoInstantaneo({t + 1, instantaneo, vencedores});
+            }
+        }
         if (!criterioQtdCiclos) --rede.raio;
         rede.taxaAprendizado = TRede::decaiTaxa(rede.taxaAprendizado, rede.taxaEvolucao);
     }

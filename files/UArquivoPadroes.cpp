@@ -44,6 +44,28 @@ TCabecalhoPadroes separaCabecalhoPadroes(std::string_view linha) {
             std::string(linha.substr(barra + 1, cerquilha - barra - 1))};
 }
 
+std::vector<std::string> nomesDosAtributos(std::string_view cabecalho, std::int32_t dimensao) {
+    const std::size_t cerquilha = cabecalho.find('#');
+    if (cerquilha == std::string_view::npos || dimensao <= 0) return {};
+    std::string_view resto = cabecalho.substr(cerquilha + 1);
+    std::vector<std::string> nomes;
+    auto apara = [](std::string_view s) {
+        while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+        while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+        return std::string(s);
+    };
+    while (static_cast<std::int32_t>(nomes.size()) <= dimensao) {
+        const std::size_t barra = resto.find('|');
+        nomes.push_back(apara(resto.substr(0, barra)));
+        if (barra == std::string_view::npos) break;
+        resto.remove_prefix(barra + 1);
+    }
+    if (static_cast<std::int32_t>(nomes.size()) != dimensao) return {};
+    for (const std::string& n : nomes)
+        if (n.empty()) return {};
+    return nomes;
+}
+
 TCabecalhoPadroes leCabecalhoPadroes(const std::string& caminho) {
     TLeitorLinhas leitor(caminho);
     return separaCabecalhoPadroes(leitor.proximaLinha());

@@ -24,6 +24,10 @@ struct TCabecalhoPadroes {
 // Splits a header line. Throws EFormatoArquivo when "|" or "#" is missing.
 TCabecalhoPadroes separaCabecalhoPadroes(std::string_view linha);
 
+// The names of the D attributes when the header carries them after its "#", separated by "|"
+// ("16|13#  pequeno|médio|..."), blanks around each trimmed; empty when there are not exactly D.
+std::vector<std::string> nomesDosAtributos(std::string_view cabecalho, std::int32_t dimensao);
+
 // Opens the file and splits its first line. Throws EEntradaSaida or EFormatoArquivo.
 TCabecalhoPadroes leCabecalhoPadroes(const std::string& caminho);
 

@@ -6,7 +6,7 @@ set -euo pipefail
 pacotes=(
   build-essential cmake ninja-build
   libgtest-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n qt6-svg-dev
   fonts-liberation2 fontconfig
 )
 

@@ -5,8 +5,11 @@
 #include <QFileDialog>
 #include <QFocusEvent>
 #include <QHeaderView>
+#include <QElapsedTimer>
 #include <QLayout>
 #include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
 #include <QStyle>
 #include <algorithm>
 #include <array>
@@ -16,10 +19,13 @@
 #include <mutex>
 #include <optional>
 
+#include "UAcompanhamento.h"
+#include "UAnalise.h"
 #include "UArquivoPadroes.h"
 #include "UArquivoRede.h"
 #include "UDialogos.h"
 #include "UErros.h"
+#include "UFormExplorador.h"
 #include "UFormInformacoes.h"
 #include "UFormSobre.h"
 #include "UImagens.h"
@@ -169,6 +175,16 @@ TFormMain::TFormMain(QWidget* pai) : QMainWindow(pai) {
     connect(ui.ManualItemMenu, &QAction::triggered, this, &TFormMain::ManualItemMenuClick);
     connect(ui.Sobre, &QAction::triggered, this, &TFormMain::SobreClick);
     for (QWidget* controle : controlesVerificados()) controle->installEventFilter(this);
+    // "Exibir", between "Arquivo" and "Ajuda": the windows that show what the map learned.
+    ExibirMenu = new QMenu(QStringLiteral("Exibir"), ui.MainMenu);
+    ExibirMenu->setObjectName(QStringLiteral("ExibirMenu"));
+    ExploradorItemMenu = new QAction(QStringLiteral("Explorador do mapa"), this);
+    ExploradorItemMenu->setObjectName(QStringLiteral("ExploradorItemMenu"));
+    ExploradorItemMenu->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    ExibirMenu->addAction(ExploradorItemMenu);
+    ui.MainMenu->insertMenu(ui.AjudaItemMenu->menuAction(), ExibirMenu);
+    connect(ExploradorItemMenu, &QAction::triggered, this, &TFormMain::ExploradorItemMenuClick);
+
     // The wheel changes the neighbourhood only while the list has the focus.
     ui.TipoVizinhancaComboBox->setFocusPolicy(Qt::StrongFocus);
     ui.TipoVizinhancaComboBox->installEventFilter(this);
@@ -194,6 +210,103 @@ void TFormMain::concluiEdicaoPendente() {
 
 TFormMain::~TFormMain() {
     if (FormMain == this) FormMain = nullptr;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The map explorer
+
+void TFormMain::ExploradorItemMenuClick() {
+    protege([&] {
+        // A window of its own, without a parent, so that the "Treinando" dialog (modal to this
+        // window) leaves it usable while a training runs.
+        if (!explorador_) {
+            explorador_ = std::make_unique<TFormExplorador>();
+            explorador_->setWindowIcon(windowIcon());
+        }
+        atualizaExplorador();
+        explorador_->show();
+        explorador_->raise();
+        explorador_->activateWindow();
+    });
+}
+
+TFormMain::TExtras TFormMain::extrasDosPadroes(const std::vector<TPadraoEntrada>& padroes, std::int32_t dimensao) {
+    TExtras x;
+    for (const TPadraoEntrada& p : padroes) {
+        const QString r = textoDeBytes(p.getRotulo());
+        if (!x.legenda.contains(r)) x.legenda << r;
+    }
+    std::vector<const double*> pontos;
+    for (const TPadraoEntrada& p : padroes)
+        if (p.getQtdValores() == dimensao) pontos.push_back(p.dados());
+    x.projecao = projecaoPrincipal(pontos, dimensao);
+    // Up to 5000 points are drawn, evenly spread over the file.
+    const std::size_t passo = std::max<std::size_t>(1, (padroes.size() + 4999) / 5000);
+    for (std::size_t i = 0; i < padroes.size(); i += passo) {
+        if (padroes[i].getQtdValores() != dimensao) continue;
+        double a = 0, b = 0;
+        x.projecao.projeta(padroes[i].dados(), a, b);
+        x.pontos.emplace_back(a, b);
+        x.rotuloDoPonto.push_back(static_cast<int>(x.legenda.indexOf(textoDeBytes(padroes[i].getRotulo()))));
+    }
+    return x;
+}
+
+std::shared_ptr<TDadosMapa> TFormMain::dadosDoMapa(const TRede& rede, const TExtras& extras,
+                                                   const std::vector<double>* pesos,
+                                                   const std::vector<std::int32_t>* vencedores) const {
+    auto d = std::make_shared<TDadosMapa>();
+    d->linhas = rede.linhasMapa();
+    d->colunas = rede.colunasMapa();
+    d->dimensao = rede.dimensao;
+    const std::int32_t n = d->neuronios();
+    d->pesos = pesos != nullptr ? *pesos : rede.pesosDoMapa();
+    if (static_cast<std::int64_t>(d->pesos.size()) != std::int64_t{n} * std::max(d->dimensao, 0)) return std::make_shared<TDadosMapa>();
+    if (vencedores != nullptr) {
+        // An instant of a training: the counts and labels of that cycle's winners.
+        std::vector<TNeuronio> rotulos(static_cast<std::size_t>(n));
+        d->contagens.assign(static_cast<std::size_t>(n), 0);
+        for (std::size_t p = 0; p < vencedores->size() && p < rede.entradas.size(); ++p) {
+            const auto v = static_cast<std::size_t>((*vencedores)[p]);
+            if (v >= rotulos.size()) continue;
+            ++d->contagens[v];
+            rotulos[v].adicionaPadrao(rede.entradas[p].getRotulo());
+        }
+        for (const TNeuronio& r : rotulos) d->rotulos.push_back(contaRotulos(r));
+    } else {
+        for (std::int32_t a = 0; a < n; ++a) {
+            const TNeuronio& neuronio = rede.neuronio(a / d->colunas, a % d->colunas);
+            d->contagens.push_back(neuronio.getAglutinados());
+            d->rotulos.push_back(contaRotulos(neuronio));
+        }
+    }
+    d->matriz = rede.matrizDistancias;
+    d->u = matrizU(d->pesos, n, d->dimensao, d->matriz);
+    d->nomes = extras.nomes;
+    d->legenda = extras.legenda;
+    d->projecao = extras.projecao;
+    d->pontos = extras.pontos;
+    d->rotuloDoPonto = extras.rotuloDoPonto;
+    d->curva = extras.curva;
+    d->temErros = extras.temErros;
+    d->erros = extras.erros;
+    // A map without patterns (a load) is drawn on the principal axes of its own weights.
+    if (d->projecao.media.size() != static_cast<std::size_t>(std::max(d->dimensao, 0))) {
+        std::vector<const double*> ws;
+        for (std::int32_t a = 0; a < n; ++a) ws.push_back(d->pesos.data() + static_cast<std::size_t>(a) * static_cast<std::size_t>(d->dimensao));
+        d->projecao = projecaoPrincipal(ws, d->dimensao);
+    }
+    return d;
+}
+
+void TFormMain::atualizaExplorador() {
+    if (!explorador_) return;
+    // Only a trained (or loaded) map is shown; the untrained window shows the hint.
+    if (!ui.LimparButton->isEnabled() || !rede_.existeMapa()) {
+        explorador_->mostra(std::make_shared<TDadosMapa>());
+        return;
+    }
+    explorador_->mostra(dadosDoMapa(rede_, extras_));
 }
 
 TManual* TFormMain::manual() const { return manual_.data(); }
@@ -444,6 +557,11 @@ void TFormMain::TreinarButtonClick() {
         std::atomic<Fase> fase{Fase::mapa};
         bool mapaPronto = false, leituraParada = false, treinou = false, completo = false;
         TStatusTreino status;
+        // The explorer's record of this training: the error curve, and live pictures of the map.
+        TAcompanhamento acompanhamento(nova, std::int64_t{ultimo} + 1);
+        TExtras extras;
+        QElapsedTimer desdeAoVivo;
+        desdeAoVivo.start();
         std::exception_ptr falha;
         try {
             UTrabalho::executa(*this, QStringLiteral("Treinando"), [&](TControle& controle) {
@@ -453,6 +571,9 @@ void TFormMain::TreinarButtonClick() {
                 leituraParada = !inicializaEntradas(nova.arquivoPadroes, nova.qtdPadroes,
                                                     nova.dimensao, nova.entradas, &controle);
                 if (leituraParada || falhaCiclos) return;
+                extras = extrasDosPadroes(nova.entradas, nova.dimensao);
+                extras.nomes = nomesDosAtributos(TLeitorLinhas(nova.arquivoPadroes).proximaLinha(), nova.dimensao);
+                acompanhamento.liga(controle);
                 controle.anotaCiclo(0);
                 fase = Fase::treino;
                 completo = nova.ativaRede(porCiclos, ultimo, status.funcao(), &controle);
@@ -460,8 +581,21 @@ void TFormMain::TreinarButtonClick() {
             },
             [&](const TControle& controle) {
                 if (const auto linha = status.novaLinha()) escreveStatus(*linha);
-                if (fase == Fase::treino) return andamentoDoTreino(controle, padroes, ultimo);
-                return andamentoDaLeitura(controle, fase == Fase::leitura ? padroes : -1);
+                if (fase != Fase::treino) return andamentoDaLeitura(controle, fase == Fase::leitura ? padroes : -1);
+                // The explorer follows the training at most ten times a second.
+                if (explorador_ && explorador_->isVisible()) {
+                    TAcompanhamento::TMapaAoVivo mapa;
+                    if (acompanhamento.tomaInstantaneo(mapa)) {
+                        TExtras aoVivo = extras;
+                        aoVivo.curva = acompanhamento.curva();
+                        explorador_->mostra(dadosDoMapa(nova, aoVivo, &mapa.pesos, &mapa.vencedores));
+                    }
+                    if (desdeAoVivo.elapsed() >= 100) {
+                        acompanhamento.pedeInstantaneo();
+                        desdeAoVivo.restart();
+                    }
+                }
+                return andamentoDoTreino(controle, padroes, ultimo);
             });
         } catch (...) {
             falha = std::current_exception();
@@ -481,6 +615,16 @@ void TFormMain::TreinarButtonClick() {
         if (const auto linha = status.ultimaLinha()) escreveStatus(*linha);
         if (!completo) escreveStatus(status.ultimaLinha().value_or(QString()) + QStringLiteral("    (interrompido)"));
         preencheMapa();
+        // The errors of the map as it ends, on the training's patterns: the curve's last point
+        // when the training ran to its end.
+        extras.curva = acompanhamento.curva();
+        extras.temErros = true;
+        if (completo && !extras.curva.empty() && extras.curva.back().ciclo == std::int64_t{ultimo} + 1)
+            extras.erros = extras.curva.back().erros;
+        else
+            extras.erros = medeErros(rede_.pesosDoMapa(), rede_.linhasMapa() * rede_.colunasMapa(), rede_.dimensao,
+                                     rede_.entradas, rede_.matrizDistancias);
+        extras_ = std::move(extras);
 
         ui.TreinarButton->setEnabled(false);
         ui.LimparButton->setEnabled(true);
@@ -497,6 +641,7 @@ void TFormMain::TreinarButtonClick() {
         ui.RaioRadioButton->setEnabled(false);
         ui.QtdCiclosSpinEdit->setEnabled(false);
         rede_.desativaEntradas();
+        atualizaExplorador();
     });
 }
 
@@ -522,6 +667,8 @@ void TFormMain::LimparButtonClick() {
         ui.QtdCiclosRadioButton->setEnabled(true);
         ui.RaioRadioButton->setEnabled(true);
         ui.QtdCiclosSpinEdit->setEnabled(true);
+        extras_ = TExtras();
+        atualizaExplorador();
     });
 }
 
@@ -535,6 +682,7 @@ void TFormMain::TreinamentoTabsheetShow() {
             ui.TipoVizinhancaComboBox->setEnabled(true);
         }
         ui.DistanciaEuclidianaRadio->setEnabled(true);
+        atualizaExplorador();
     });
 }
 
@@ -551,6 +699,7 @@ void TFormMain::ClassificacaoTabSheetShow() {
         ui.ClassificacaoArqBitBtn->setEnabled(treinada);
         ui.ClassificarButton->setEnabled(treinada);
         limpaPaginas();
+        atualizaExplorador();
     });
 }
 
@@ -617,6 +766,7 @@ void TFormMain::ClassificarButtonClick() {
         std::vector<TPadraoEntrada> lidas;
         std::atomic<bool> lendo{true};
         bool leituraParada = false, completo = false;
+        TExtras extras;
         std::exception_ptr falha;
         try {
             UTrabalho::executa(
@@ -629,6 +779,14 @@ void TFormMain::ClassificarButtonClick() {
                     lendo = false;
                     rede_.entradas.swap(lidas);
                     completo = rede_.classificaEntradas(&controle);
+                    if (!completo) return;
+                    // What the explorer shows of the classified file: its labels, its points and
+                    // the map's errors on it.
+                    extras = extrasDosPadroes(rede_.entradas, rede_.dimensao);
+                    extras.nomes = nomesDosAtributos(TLeitorLinhas(rede_.arquivoPadroes).proximaLinha(), rede_.dimensao);
+                    extras.temErros = true;
+                    extras.erros = medeErros(rede_.pesosDoMapa(), rede_.linhasMapa() * rede_.colunasMapa(),
+                                             rede_.dimensao, rede_.entradas, rede_.matrizDistancias);
                 },
                 [&](const TControle& controle) {
                     if (lendo) return andamentoDaLeitura(controle, padroes);
@@ -653,6 +811,10 @@ void TFormMain::ClassificarButtonClick() {
         if (!rede_.entradas.empty()) limpaCelulasDoMapa(QString());
         preencheMapa();
         rede_.desativaEntradas();
+        extras.curva = std::move(extras_.curva);
+        if (extras.nomes.empty()) extras.nomes = std::move(extras_.nomes);
+        extras_ = std::move(extras);
+        atualizaExplorador();
     });
 }
 
@@ -779,6 +941,7 @@ void TFormMain::CarregarTreinamentoItemMenuClick() {
             }
             if (falha) std::rethrow_exception(falha);
             preencheMapa();
+            extras_ = TExtras();
 
             ui.LimparButton->setEnabled(true);
             ui.TreinarButton->setEnabled(false);
@@ -800,6 +963,7 @@ void TFormMain::CarregarTreinamentoItemMenuClick() {
             ui.QtdCiclosRadioButton->setEnabled(false);
             ui.RaioRadioButton->setEnabled(false);
             ui.QtdCiclosSpinEdit->setEnabled(false);
+            atualizaExplorador();
         } catch (const std::bad_alloc&) {
             throw;
         } catch (const std::exception&) {

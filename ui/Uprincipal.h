@@ -11,12 +11,16 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 #include "UAleatorio.h"
 #include "URede.h"
+#include "UVistaMapa.h"
 #include "ui_Uprincipal.h"
 
 class QFileDialog;
+class QMenu;
+class TFormExplorador;
 class TFormInformacoes;
 class TFormSobre;
 class TManual;
@@ -55,6 +59,10 @@ public:
     void CarregarTreinamentoItemMenuClick();
     void SobreClick();
     void ManualItemMenuClick();
+    void ExploradorItemMenuClick();
+
+    // The map explorer, once opened.
+    TFormExplorador* explorador() const { return explorador_.get(); }
 
     bool getConfiguracao();
     void constroiMapa();
@@ -100,6 +108,32 @@ private:
     int linhasMapaRecente_ = 0;
     int colunasMapaRecente_ = 0;
     QWidget* edicaoPendente_ = nullptr;
+
+    // What the explorer shows beside the network itself: from the patterns last read, their labels
+    // in the order met, their points on the input space's principal axes and the attribute names;
+    // the error curve of the last training and the errors of the current map on its patterns.
+    struct TExtras {
+        std::vector<std::string> nomes;
+        QStringList legenda;
+        TProjecao projecao;
+        std::vector<QPointF> pontos;
+        std::vector<int> rotuloDoPonto;
+        std::vector<TDadosMapa::TPonto> curva;
+        bool temErros = false;
+        TErros erros;
+    };
+    static TExtras extrasDosPadroes(const std::vector<TPadraoEntrada>& padroes, std::int32_t dimensao);
+    // The explorer's data: the network's map with its counts and labels, or, while a training runs,
+    // the weights and winners of an instant of it.
+    std::shared_ptr<TDadosMapa> dadosDoMapa(const TRede& rede, const TExtras& extras,
+                                            const std::vector<double>* pesos = nullptr,
+                                            const std::vector<std::int32_t>* vencedores = nullptr) const;
+    void atualizaExplorador();
+
+    QMenu* ExibirMenu = nullptr;
+    QAction* ExploradorItemMenu = nullptr;
+    std::unique_ptr<TFormExplorador> explorador_;
+    TExtras extras_;
 };
 
 // The main window of the running program.

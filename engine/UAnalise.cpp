@@ -1,0 +1,237 @@
+#include "UAnalise.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <thread>
+
+namespace {
+
+// The squared Euclidean distance, given up (returning something above `limite`) once the running
+// sum passes the limit. Eight independent partial sums let the compiler use vector instructions
+// without reordering any one sum; it is compiled for each vector width and chosen at run time.
+__attribute__((target_clones("avx512f", "avx2", "default")))
+double distanciaAte(const double* x, const double* w, std::int32_t d, double limite) {
+    double parcial[8] = {};
+    std::int32_t k = 0;
+    double soma = 0.0;
+    while (k + 8 <= d) {
+        const std::int32_t fim = std::min(d - (d - k) % 8, k + 64);
+        for (; k < fim; k += 8)
+            for (int l = 0; l < 8; ++l) {
+                const double t = x[k + l] - w[k + l];
+                parcial[l] += t * t;
+            }
+        soma = ((parcial[0] + parcial[1]) + (parcial[2] + parcial[3])) +
+               ((parcial[4] + parcial[5]) + (parcial[6] + parcial[7]));
+        if (soma > limite) return soma;
+    }
+    for (; k < d; ++k) {
+        const double t = x[k] - w[k];
+        soma += t * t;
+    }
+    return soma;
+}
+
+}  // namespace
+
+std::vector<double> matrizU(const std::vector<double>& pesos, std::int32_t n, std::int32_t d,
+                            const std::vector<std::int32_t>& matriz) {
+    std::vector<double> u(static_cast<std::size_t>(n), 0.0);
+    const auto dd = static_cast<std::size_t>(d);
+    for (std::int32_t a = 0; a < n; ++a) {
+        double soma = 0.0;
+        int vizinhos = 0;
+        for (std::int32_t b = 0; b < n; ++b) {
+            if (matriz[static_cast<std::size_t>(a) * static_cast<std::size_t>(n) + static_cast<std::size_t>(b)] != 1)
+                continue;
+            const double* wa = pesos.data() + static_cast<std::size_t>(a) * dd;
+            const double* wb = pesos.data() + static_cast<std::size_t>(b) * dd;
+            double s = 0.0;
+            for (std::size_t k = 0; k < dd; ++k) s += (wa[k] - wb[k]) * (wa[k] - wb[k]);
+            soma += std::sqrt(s);
+            ++vizinhos;
+        }
+        u[static_cast<std::size_t>(a)] = vizinhos > 0 ? soma / vizinhos : 0.0;
+    }
+    return u;
+}
+
+std::vector<TContagemRotulo> contaRotulos(const TNeuronio& neuronio) {
+    std::vector<TContagemRotulo> contagens;
+    for (std::int32_t j = 0; j < neuronio.contaPadroes(); ++j) {
+        const std::string& r = neuronio.getPadrao(j);
+        auto it = std::find_if(contagens.begin(), contagens.end(),
+                               [&](const TContagemRotulo& c) { return c.rotulo == r; });
+        if (it == contagens.end()) contagens.push_back({r, 1});
+        else ++it->vezes;
+    }
+    // Stable: equally frequent labels keep the order in which they were first gathered.
+    std::stable_sort(contagens.begin(), contagens.end(),
+                     [](const TContagemRotulo& a, const TContagemRotulo& b) { return a.vezes > b.vezes; });
+    return contagens;
+}
+
+namespace {
+
+struct TSomaErros {
+    double quantizacao = 0.0;
+    std::int64_t topologicos = 0;
+};
+
+TSomaErros somaErros(const std::vector<double>& pesos, std::int32_t n, std::int32_t d,
+                     const std::vector<TPadraoEntrada>& padroes, const std::vector<std::int32_t>& matriz,
+                     const std::vector<std::int32_t>* dicas, std::size_t inicio, std::size_t fim) {
+    constexpr double kInfinito = std::numeric_limits<double>::infinity();
+    const auto dd = static_cast<std::size_t>(d);
+    double somaQuantizacao = 0.0;
+    std::int64_t topologicos = 0;
+    for (std::size_t p = inicio; p < fim; ++p) {
+        const double* x = padroes[p].dados();
+        if (padroes[p].getQtdValores() < d) continue;
+        // Best and second best, each as (distance, index) ordered by distance then index.
+        double d1 = kInfinito, d2 = kInfinito;
+        std::int32_t v1 = -1, v2 = -1;
+        auto considera = [&](std::int32_t j) {
+            const double dist = distanciaAte(x, pesos.data() + static_cast<std::size_t>(j) * dd, d, d2);
+            if (dist < d1 || (dist == d1 && j < v1)) {
+                d2 = d1;
+                v2 = v1;
+                d1 = dist;
+                v1 = j;
+            } else if (dist < d2 || (dist == d2 && j < v2)) {
+                d2 = dist;
+                v2 = j;
+            }
+        };
+        const std::int32_t dica =
+            dicas != nullptr && p < dicas->size() ? (*dicas)[p] : 0;
+        if (dica >= 0 && dica < n) considera(dica);
+        for (std::int32_t j = 0; j < n; ++j)
+            if (j != dica) considera(j);
+        somaQuantizacao += std::sqrt(d1);
+        if (v2 >= 0 &&
+            matriz[static_cast<std::size_t>(v1) * static_cast<std::size_t>(n) + static_cast<std::size_t>(v2)] != 1)
+            ++topologicos;
+    }
+    return {somaQuantizacao, topologicos};
+}
+
+}  // namespace
+
+TErros medeErros(const std::vector<double>& pesos, std::int32_t n, std::int32_t d,
+                 const std::vector<TPadraoEntrada>& padroes, const std::vector<std::int32_t>& matriz,
+                 const std::vector<std::int32_t>* dicas) {
+    TErros e;
+    if (padroes.empty() || n <= 0) return e;
+    // A large measure is split in two halves of the patterns, the second on a thread of its own;
+    // the split depends only on the size, so the sums are the same on every machine.
+    const double trabalho = static_cast<double>(padroes.size()) * n * std::max(d, 1);
+    const std::size_t meio = trabalho >= 2e7 ? padroes.size() / 2 : padroes.size();
+    TSomaErros segunda;
+    std::thread ajudante;
+    if (meio < padroes.size())
+        ajudante = std::thread([&] { segunda = somaErros(pesos, n, d, padroes, matriz, dicas, meio, padroes.size()); });
+    const TSomaErros primeira = somaErros(pesos, n, d, padroes, matriz, dicas, 0, meio);
+    if (ajudante.joinable()) ajudante.join();
+    const auto total = static_cast<double>(padroes.size());
+    e.quantizacao = (primeira.quantizacao + segunda.quantizacao) / total;
+    e.topografico = static_cast<double>(primeira.topologicos + segunda.topologicos) / total;
+    return e;
+}
+
+std::int32_t pontosDaCurva(std::int64_t ciclos, std::int64_t padroes, std::int64_t neuronios,
+                           std::int64_t dimensao) {
+    if (ciclos <= 0) return 0;
+    // One measure costs about one pass of the winner search; the training does one per cycle.
+    constexpr double kFolga = 5e7;  // distance terms that cost a few hundredths of a second at most
+    const double porMedida = std::max(1.0, static_cast<double>(padroes) * static_cast<double>(neuronios) *
+                                               static_cast<double>(std::max<std::int64_t>(dimensao, 1)));
+    const double permitidas = std::max(0.1 * static_cast<double>(ciclos), kFolga / porMedida);
+    const double pontos = std::min({200.0, static_cast<double>(ciclos), std::floor(permitidas)});
+    return static_cast<std::int32_t>(std::max(1.0, pontos));
+}
+
+bool cicloDaCurva(std::int64_t ciclo, std::int64_t ciclos, std::int32_t pontos) {
+    if (ciclo == ciclos) return true;
+    if (pontos <= 1 || ciclo < 1 || ciclo > ciclos) return false;
+    // Cycle c is a point when it is the first to reach the next k-th of the training.
+    return (ciclo * pontos) / ciclos != ((ciclo - 1) * pontos) / ciclos;
+}
+
+void TProjecao::projeta(const double* x, double& a, double& b) const {
+    a = b = 0.0;
+    for (std::size_t k = 0; k < media.size(); ++k) {
+        const double c = x[k] - media[k];
+        a += c * eixo1[k];
+        b += c * eixo2[k];
+    }
+}
+
+namespace {
+
+// One direction of largest variance orthogonal to `fora` (when given), by power iteration on the
+// covariance without forming it: v <- sum over points of ((x - m) . v) (x - m).
+std::vector<double> eixoPrincipal(const std::vector<const double*>& pontos, const std::vector<double>& media,
+                                  const std::vector<double>* fora) {
+    const std::size_t d = media.size();
+    std::vector<double> v(d), novo(d);
+    for (std::size_t k = 0; k < d; ++k) v[k] = 1.0 / std::sqrt(static_cast<double>(d)) * (1.0 + 0.01 * static_cast<double>(k % 7));
+    auto ortogonaliza = [&](std::vector<double>& u) {
+        if (fora == nullptr) return;
+        double pe = 0.0;
+        for (std::size_t k = 0; k < d; ++k) pe += u[k] * (*fora)[k];
+        for (std::size_t k = 0; k < d; ++k) u[k] -= pe * (*fora)[k];
+    };
+    auto normaliza = [&](std::vector<double>& u) {
+        double s = 0.0;
+        for (double c : u) s += c * c;
+        const double norma = std::sqrt(s);
+        if (norma > 0.0)
+            for (double& c : u) c /= norma;
+        return norma;
+    };
+    ortogonaliza(v);
+    normaliza(v);
+    for (int iteracao = 0; iteracao < 60; ++iteracao) {
+        std::fill(novo.begin(), novo.end(), 0.0);
+        for (const double* x : pontos) {
+            double pe = 0.0;
+            for (std::size_t k = 0; k < d; ++k) pe += (x[k] - media[k]) * v[k];
+            for (std::size_t k = 0; k < d; ++k) novo[k] += pe * (x[k] - media[k]);
+        }
+        ortogonaliza(novo);
+        if (normaliza(novo) == 0.0) return std::vector<double>(d, 0.0);
+        double mudanca = 0.0;
+        for (std::size_t k = 0; k < d; ++k) mudanca += std::fabs(novo[k] - v[k]);
+        v.swap(novo);
+        if (mudanca < 1e-10) break;
+    }
+    return v;
+}
+
+}  // namespace
+
+TProjecao projecaoPrincipal(const std::vector<const double*>& todos, std::int32_t d, std::size_t amostra) {
+    TProjecao p;
+    const auto dd = static_cast<std::size_t>(std::max(d, 0));
+    p.media.assign(dd, 0.0);
+    p.eixo1.assign(dd, 0.0);
+    p.eixo2.assign(dd, 0.0);
+    if (todos.empty() || dd == 0) return p;
+    std::vector<const double*> pontos;
+    const std::size_t passo = std::max<std::size_t>(1, (todos.size() + amostra - 1) / std::max<std::size_t>(amostra, 1));
+    for (std::size_t i = 0; i < todos.size(); i += passo) pontos.push_back(todos[i]);
+    // One or two dimensions are drawn as they are.
+    if (dd <= 2) {
+        p.eixo1[0] = 1.0;
+        if (dd == 2) p.eixo2[1] = 1.0;
+        return p;
+    }
+    for (const double* x : pontos)
+        for (std::size_t k = 0; k < dd; ++k) p.media[k] += x[k];
+    for (double& m : p.media) m /= static_cast<double>(pontos.size());
+    p.eixo1 = eixoPrincipal(pontos, p.media, nullptr);
+    p.eixo2 = eixoPrincipal(pontos, p.media, &p.eixo1);
+    return p;
+}

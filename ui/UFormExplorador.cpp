@@ -1,0 +1,178 @@
+#include "UFormExplorador.h"
+
+#include <QFileDialog>
+#include <QImage>
+#include <QPainter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include "UDialogos.h"
+#include "UExportacao.h"
+#include "UMensagens.h"
+#include "UNumeros.h"
+#include "UTextos.h"
+
+namespace {
+
+struct TOpcaoVista {
+    const char* nome;
+    TVistaMapa::Tipo tipo;
+};
+constexpr TOpcaoVista kVistas[] = {
+    {"Rótulos", TVistaMapa::Tipo::Rotulos},
+    {"Acertos", TVistaMapa::Tipo::Acertos},
+    {"Matriz-U", TVistaMapa::Tipo::MatrizU},
+    {"Planos de componentes", TVistaMapa::Tipo::Planos},
+    {"Cores", TVistaMapa::Tipo::Cores},
+    {"Rede no espaço", TVistaMapa::Tipo::Espaco},
+    {"Curva de erro", TVistaMapa::Tipo::Curva},
+};
+
+QFileDialog* dialogoDeExportacao(QWidget* pai, const char* nome, const QString& filtro, const QString& sufixo) {
+    auto* d = new QFileDialog(pai);
+    d->setObjectName(QString::fromLatin1(nome));
+    d->setOption(QFileDialog::DontUseNativeDialog);
+    d->setAcceptMode(QFileDialog::AcceptSave);
+    d->setFileMode(QFileDialog::AnyFile);
+    d->setNameFilter(filtro);
+    d->setDefaultSuffix(sufixo);
+    return d;
+}
+
+}  // namespace
+
+TFormExplorador::TFormExplorador(QWidget* pai) : QWidget(pai) {
+    ui.setupUi(this);
+    setWindowFlags(Qt::Window);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    dialogoImagem_ = dialogoDeExportacao(this, "ExportarImagemDialog",
+                                         QStringLiteral("Imagens (*.png *.svg)"), QStringLiteral("png"));
+    dialogoDados_ = dialogoDeExportacao(this, "ExportarDadosDialog", QStringLiteral("Tabelas (*.csv)"),
+                                        QStringLiteral("csv"));
+    preencheSeletor();
+    connect(ui.VistaSeletor, &QComboBox::currentIndexChanged, this, &TFormExplorador::VistaSeletorChange);
+    connect(ui.EscalaComumCheckBox, &QCheckBox::toggled, ui.VistaMapa, &TVistaMapa::defineEscalaComum);
+    connect(ui.VistaMapa, &TVistaMapa::neuronioEscolhido, this, &TFormExplorador::escolheNeuronio);
+    connect(ui.ExportarButton, &QPushButton::clicked, this, &TFormExplorador::ExportarButtonClick);
+    connect(ui.ExportarDadosButton, &QPushButton::clicked, this, &TFormExplorador::ExportarDadosButtonClick);
+    mostra(std::make_shared<TDadosMapa>());
+}
+
+void TFormExplorador::preencheSeletor() {
+    // "Cores" only when the weights can be read as a colour.
+    const bool cores = dados_ && dados_->dimensao == 3;
+    const QString atual = ui.VistaSeletor->currentText();
+    ui.VistaSeletor->blockSignals(true);
+    ui.VistaSeletor->clear();
+    for (const TOpcaoVista& v : kVistas)
+        if (v.tipo != TVistaMapa::Tipo::Cores || cores)
+            ui.VistaSeletor->addItem(QString::fromUtf8(v.nome), static_cast<int>(v.tipo));
+    const int indice = ui.VistaSeletor->findText(atual);
+    ui.VistaSeletor->setCurrentIndex(indice >= 0 ? indice : 0);
+    ui.VistaSeletor->blockSignals(false);
+    VistaSeletorChange();
+}
+
+void TFormExplorador::VistaSeletorChange() {
+    const auto tipo = static_cast<TVistaMapa::Tipo>(ui.VistaSeletor->currentData().toInt());
+    ui.VistaMapa->defineTipo(tipo);
+    ui.EscalaComumCheckBox->setVisible(tipo == TVistaMapa::Tipo::Planos);
+}
+
+void TFormExplorador::mostra(std::shared_ptr<const TDadosMapa> dados) {
+    const bool mudouDimensao = !dados_ || dados_->dimensao != dados->dimensao;
+    dados_ = std::move(dados);
+    ui.VistaMapa->defineDados(dados_);
+    if (mudouDimensao) preencheSeletor();
+    const bool temMapa = !dados_->vazio();
+    ui.ExportarButton->setEnabled(temMapa);
+    ui.ExportarDadosButton->setEnabled(temMapa);
+    if (dados_->temErros) {
+        ui.ErroQuantizacaoLabel->setText(
+            QStringLiteral("Quantização: %1").arg(QString::fromStdString(realParaTexto(dados_->erros.quantizacao))));
+        ui.ErroTopograficoLabel->setText(
+            QStringLiteral("Topográfico: %1").arg(QString::fromStdString(realParaTexto(dados_->erros.topografico))));
+    } else {
+        ui.ErroQuantizacaoLabel->setText(QStringLiteral("Quantização: –"));
+        ui.ErroTopograficoLabel->setText(QStringLiteral("Topográfico: –"));
+    }
+    preenchePainel();
+}
+
+void TFormExplorador::escolheNeuronio(std::int32_t neuronio) {
+    ui.VistaMapa->defineSelecionado(neuronio);
+    preenchePainel();
+}
+
+void TFormExplorador::preenchePainel() {
+    const std::int32_t a = ui.VistaMapa->selecionado();
+    if (!dados_ || a < 0 || a >= dados_->neuronios()) {
+        ui.PainelNeuronio->setPlainText(dados_ && !dados_->vazio()
+                                            ? QStringLiteral("Clique num neurônio do mapa para ver seus pesos e rótulos.")
+                                            : QString());
+        return;
+    }
+    const TDadosMapa& d = *dados_;
+    QString texto = QStringLiteral("Neurônio [%1,%2]\n\nPesos:\n").arg(a / d.colunas + 1).arg(a % d.colunas + 1);
+    for (std::int32_t k = 0; k < d.dimensao; ++k)
+        texto += QStringLiteral("%1: %2\n")
+                     .arg(d.nomeDoAtributo(k),
+                          QString::fromStdString(realParaTexto(d.pesos[static_cast<std::size_t>(a * d.dimensao + k)])));
+    texto += QStringLiteral("\nPadrões ganhos: %1\n").arg(d.contagens[static_cast<std::size_t>(a)]);
+    for (const TContagemRotulo& r : d.rotulos[static_cast<std::size_t>(a)])
+        texto += QStringLiteral("%1 × %2\n")
+                     .arg(r.rotulo.empty() ? QStringLiteral("(sem rótulo)") : textoDeBytes(r.rotulo))
+                     .arg(r.vezes);
+    ui.PainelNeuronio->setPlainText(texto);
+}
+
+bool TFormExplorador::exportaImagem(const QString& caminho) {
+    const QRect area(QPoint(0, 0), ui.VistaMapa->size());
+    if (caminho.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+        QSvgGenerator svg;
+        svg.setFileName(caminho);
+        svg.setSize(area.size());
+        svg.setViewBox(area);
+        svg.setTitle(ui.VistaSeletor->currentText());
+        svg.setDescription(QStringLiteral("Norvika: explorador do mapa"));
+        QPainter p;
+        if (!p.begin(&svg)) return false;
+        ui.VistaMapa->desenha(p, area);
+        return p.end();
+    }
+    // Twice the size on screen, for print.
+    QImage imagem(area.size() * 2, QImage::Format_RGB32);
+    imagem.fill(Qt::white);
+    {
+        QPainter p(&imagem);
+        p.scale(2.0, 2.0);
+        ui.VistaMapa->desenha(p, area);
+    }
+    return imagem.save(caminho, "PNG");
+}
+
+bool TFormExplorador::exportaDados(const QString& caminho) {
+    if (!dados_ || dados_->vazio()) return false;
+    const TDadosMapa& d = *dados_;
+    std::vector<std::string> rotulos;
+    for (const auto& r : d.rotulos) rotulos.push_back(r.empty() ? std::string() : r.front().rotulo);
+    const std::string texto = textoCsvMapa(d.linhas, d.colunas, d.dimensao, d.pesos, d.contagens, rotulos, d.nomes);
+    QSaveFile arquivo(caminho);
+    if (!arquivo.open(QIODevice::WriteOnly)) return false;
+    arquivo.write(texto.data(), static_cast<qint64>(texto.size()));
+    return arquivo.commit();
+}
+
+void TFormExplorador::ExportarButtonClick() {
+    const QString nome = UDialogos::escolhe(*dialogoImagem_);
+    if (nome.isEmpty()) return;
+    if (!exportaImagem(nome))
+        UMensagens::mostraMensagem(this, QStringLiteral("Não foi possível gravar a imagem em \"%1\".").arg(nome));
+}
+
+void TFormExplorador::ExportarDadosButtonClick() {
+    const QString nome = UDialogos::escolhe(*dialogoDados_);
+    if (nome.isEmpty()) return;
+    if (!exportaDados(nome))
+        UMensagens::mostraMensagem(this, QStringLiteral("Não foi possível gravar os dados em \"%1\".").arg(nome));
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The map explorer: a window beside the classic one that shows the current map in every view the
+// teaching of self-organising maps uses (labels, hits, U-matrix, component planes, colours, the
+// net in the input space, the error curve), one at a time, with the selected neuron's weights and
+// labels and the map's errors beside it. It is not modal and stays usable while a training runs;
+// the main window hands it each new state of the map.
+
+#include <QWidget>
+#include <memory>
+
+#include "UVistaMapa.h"
+#include "ui_UFormExplorador.h"
+
+class QFileDialog;
+
+class TFormExplorador : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TFormExplorador(QWidget* pai = nullptr);
+
+    void mostra(std::shared_ptr<const TDadosMapa> dados);
+    const TDadosMapa* dados() const { return dados_.get(); }
+
+    // The two exports, to the given file (the format of an image follows its suffix).
+    bool exportaImagem(const QString& caminho);
+    bool exportaDados(const QString& caminho);
+
+    void VistaSeletorChange();
+    void ExportarButtonClick();
+    void ExportarDadosButtonClick();
+
+    Ui::TFormExplorador ui;
+
+private:
+    void escolheNeuronio(std::int32_t neuronio);
+    void preenchePainel();
+    void preencheSeletor();
+
+    std::shared_ptr<const TDadosMapa> dados_;
+    QFileDialog* dialogoImagem_ = nullptr;
+    QFileDialog* dialogoDados_ = nullptr;
+};
