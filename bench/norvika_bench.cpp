@@ -170,7 +170,7 @@ int executa(const Opcoes& o) {
         controle.querInstantaneo = [=](std::int64_t c) { return cicloDaCurva(c, ciclos, k); };
         controle.aoInstantaneo = [&](const TInstantaneo& i) {
             const auto inicio = std::chrono::steady_clock::now();
-            ultimos = medeErros(i.pesos, n, rede.dimensao, rede.entradas, rede.matrizDistancias, &i.vencedores);
+            ultimos = medeErros(i.pesos, n, rede.dimensao, rede.entradas, rede.matrizDistancias);
             segundosErros += segundos(std::chrono::steady_clock::now() - inicio);
             ++pontos;
         };

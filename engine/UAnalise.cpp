@@ -2,35 +2,48 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <thread>
 
 namespace {
 
-// The squared Euclidean distance, given up (returning something above `limite`) once the running
-// sum passes the limit. Eight independent partial sums let the compiler use vector instructions
-// without reordering any one sum; it is compiled for each vector width and chosen at run time.
+using TOito = double __attribute__((vector_size(64)));
+
+// The squared Euclidean distances from four patterns to one neuron. The four share every load of
+// the weights, and each keeps eight partial sums in one vector, so that no sum needs reordering;
+// it is compiled for each vector width and chosen at run time.
+
 __attribute__((target_clones("avx512f", "avx2", "default")))
-double distanciaAte(const double* x, const double* w, std::int32_t d, double limite) {
-    double parcial[8] = {};
+void distanciasQuatro(const double* const x[4], const double* w, std::int32_t d, double saida[4]) {
+    TOito a0 = {}, a1 = {}, a2 = {}, a3 = {};
     std::int32_t k = 0;
-    double soma = 0.0;
-    while (k + 8 <= d) {
-        const std::int32_t fim = std::min(d - (d - k) % 8, k + 64);
-        for (; k < fim; k += 8)
-            for (int l = 0; l < 8; ++l) {
-                const double t = x[k + l] - w[k + l];
-                parcial[l] += t * t;
-            }
-        soma = ((parcial[0] + parcial[1]) + (parcial[2] + parcial[3])) +
-               ((parcial[4] + parcial[5]) + (parcial[6] + parcial[7]));
-        if (soma > limite) return soma;
+    for (; k + 8 <= d; k += 8) {
+        TOito wv, t0, t1, t2, t3;
+        std::memcpy(&wv, w + k, sizeof wv);
+        std::memcpy(&t0, x[0] + k, sizeof t0);
+        std::memcpy(&t1, x[1] + k, sizeof t1);
+        std::memcpy(&t2, x[2] + k, sizeof t2);
+        std::memcpy(&t3, x[3] + k, sizeof t3);
+        t0 -= wv;
+        t1 -= wv;
+        t2 -= wv;
+        t3 -= wv;
+        a0 += t0 * t0;
+        a1 += t1 * t1;
+        a2 += t2 * t2;
+        a3 += t3 * t3;
     }
-    for (; k < d; ++k) {
-        const double t = x[k] - w[k];
-        soma += t * t;
+    const TOito somas[4] = {a0, a1, a2, a3};
+    for (int q = 0; q < 4; ++q) {
+        const TOito& a = somas[q];
+        double soma = ((a[0] + a[1]) + (a[2] + a[3])) + ((a[4] + a[5]) + (a[6] + a[7]));
+        for (std::int32_t r = k; r < d; ++r) {
+            const double t = x[q][r] - w[r];
+            soma += t * t;
+        }
+        saida[q] = soma;
     }
-    return soma;
 }
 
 }  // namespace
@@ -81,38 +94,42 @@ struct TSomaErros {
 
 TSomaErros somaErros(const std::vector<double>& pesos, std::int32_t n, std::int32_t d,
                      const std::vector<TPadraoEntrada>& padroes, const std::vector<std::int32_t>& matriz,
-                     const std::vector<std::int32_t>* dicas, std::size_t inicio, std::size_t fim) {
-    constexpr double kInfinito = std::numeric_limits<double>::infinity();
+                     std::size_t inicio, std::size_t fim) {
     const auto dd = static_cast<std::size_t>(d);
+    const auto nn = static_cast<std::size_t>(n);
     double somaQuantizacao = 0.0;
     std::int64_t topologicos = 0;
-    for (std::size_t p = inicio; p < fim; ++p) {
-        const double* x = padroes[p].dados();
-        if (padroes[p].getQtdValores() < d) continue;
-        // Best and second best, each as (distance, index) ordered by distance then index.
-        double d1 = kInfinito, d2 = kInfinito;
-        std::int32_t v1 = -1, v2 = -1;
-        auto considera = [&](std::int32_t j) {
-            const double dist = distanciaAte(x, pesos.data() + static_cast<std::size_t>(j) * dd, d, d2);
-            if (dist < d1 || (dist == d1 && j < v1)) {
-                d2 = d1;
-                v2 = v1;
-                d1 = dist;
-                v1 = j;
-            } else if (dist < d2 || (dist == d2 && j < v2)) {
-                d2 = dist;
-                v2 = j;
+    // Blocks of patterns small enough to stay in the cache while every neuron passes by them, in
+    // groups of four; past the end a block is filled with a dummy pattern.
+    constexpr std::size_t kBloco = 32;
+    std::vector<double> distancias(kBloco * nn);
+    const std::vector<double> vazio(dd, 0.0);
+    for (std::size_t p = inicio; p < fim; p += kBloco) {
+        const double* x[kBloco];
+        for (std::size_t q = 0; q < kBloco; ++q)
+            x[q] = p + q < fim && padroes[p + q].getQtdValores() >= d ? padroes[p + q].dados() : vazio.data();
+        for (std::size_t j = 0; j < nn; ++j)
+            for (std::size_t q = 0; q < kBloco && p + q < fim; q += 4) {
+                double quatro[4];
+                distanciasQuatro(x + q, pesos.data() + j * dd, d, quatro);
+                for (std::size_t r = 0; r < 4; ++r) distancias[(q + r) * nn + j] = quatro[r];
             }
-        };
-        const std::int32_t dica =
-            dicas != nullptr && p < dicas->size() ? (*dicas)[p] : 0;
-        if (dica >= 0 && dica < n) considera(dica);
-        for (std::int32_t j = 0; j < n; ++j)
-            if (j != dica) considera(j);
-        somaQuantizacao += std::sqrt(d1);
-        if (v2 >= 0 &&
-            matriz[static_cast<std::size_t>(v1) * static_cast<std::size_t>(n) + static_cast<std::size_t>(v2)] != 1)
-            ++topologicos;
+        for (std::size_t q = 0; q < kBloco && p + q < fim; ++q) {
+            if (padroes[p + q].getQtdValores() < d) continue;
+            // Best and second best, each by distance, then by the lower index.
+            const double* linha = distancias.data() + q * nn;
+            std::size_t v1 = 0, v2 = nn;
+            for (std::size_t j = 1; j < nn; ++j) {
+                if (linha[j] < linha[v1]) {
+                    v2 = v1;
+                    v1 = j;
+                } else if (v2 == nn || linha[j] < linha[v2]) {
+                    v2 = j;
+                }
+            }
+            somaQuantizacao += std::sqrt(linha[v1]);
+            if (v2 < nn && matriz[v1 * nn + v2] != 1) ++topologicos;
+        }
     }
     return {somaQuantizacao, topologicos};
 }
@@ -120,8 +137,7 @@ TSomaErros somaErros(const std::vector<double>& pesos, std::int32_t n, std::int3
 }  // namespace
 
 TErros medeErros(const std::vector<double>& pesos, std::int32_t n, std::int32_t d,
-                 const std::vector<TPadraoEntrada>& padroes, const std::vector<std::int32_t>& matriz,
-                 const std::vector<std::int32_t>* dicas) {
+                 const std::vector<TPadraoEntrada>& padroes, const std::vector<std::int32_t>& matriz) {
     TErros e;
     if (padroes.empty() || n <= 0) return e;
     // A large measure is split in two halves of the patterns, the second on a thread of its own;
@@ -131,8 +147,8 @@ TErros medeErros(const std::vector<double>& pesos, std::int32_t n, std::int32_t 
     TSomaErros segunda;
     std::thread ajudante;
     if (meio < padroes.size())
-        ajudante = std::thread([&] { segunda = somaErros(pesos, n, d, padroes, matriz, dicas, meio, padroes.size()); });
-    const TSomaErros primeira = somaErros(pesos, n, d, padroes, matriz, dicas, 0, meio);
+        ajudante = std::thread([&] { segunda = somaErros(pesos, n, d, padroes, matriz, meio, padroes.size()); });
+    const TSomaErros primeira = somaErros(pesos, n, d, padroes, matriz, 0, meio);
     if (ajudante.joinable()) ajudante.join();
     const auto total = static_cast<double>(padroes.size());
     e.quantizacao = (primeira.quantizacao + segunda.quantizacao) / total;

@@ -83,11 +83,7 @@ TEST(Analise, errosDeQuantizacaoETopografico) {
     const TErros e = medeErros(r.pesosDoMapa(), 3, 1, ps, r.matrizDistancias);
     EXPECT_DOUBLE_EQ(e.quantizacao, (0.4 + 1 + 0 + 0.5) / 4);
     EXPECT_DOUBLE_EQ(e.topografico, 0.5);
-    // A wrong hint changes nothing; no pattern, no error; one neuron, no topographic error.
-    const std::vector<std::int32_t> dicas = {1, 2, 0, 1};
-    const TErros comDicas = medeErros(r.pesosDoMapa(), 3, 1, ps, r.matrizDistancias, &dicas);
-    EXPECT_EQ(comDicas.quantizacao, e.quantizacao);
-    EXPECT_EQ(comDicas.topografico, e.topografico);
+    // No pattern, no error; one neuron, no topographic error.
     EXPECT_EQ(medeErros(r.pesosDoMapa(), 3, 1, {}, r.matrizDistancias).quantizacao, 0.0);
     const TRede um = mapa(1, 1, "GRID", {{0}});
     EXPECT_EQ(medeErros(um.pesosDoMapa(), 1, 1, ps, um.matrizDistancias).topografico, 0.0);
