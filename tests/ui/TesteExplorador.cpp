@@ -1,0 +1,164 @@
+// The map explorer: it follows the map through training, clearing, loading and classification;
+// each view paints what it shows where it should; the exports read back.
+
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QtTest>
+
+#include "../comum/ArquivoTemporario.h"
+#include "Janelas.h"
+#include "UFormExplorador.h"
+#include "UNumeros.h"
+#include "UVistaMapa.h"
+
+namespace {
+
+// A 2 x 2 map of three weights whose every value is known.
+std::shared_ptr<TDadosMapa> mapaConhecido() {
+    auto d = std::make_shared<TDadosMapa>();
+    d->linhas = d->colunas = 2;
+    d->dimensao = 3;
+    d->pesos = {1, 0, 0, 0, 1, 0, 0, 0, 1, 1, 1, 1};
+    d->contagens = {4, 0, 1, 2};
+    d->rotulos = {{{"b", 3}, {"a", 1}}, {}, {{"a", 1}}, {{"b", 2}}};
+    d->legenda = {"a", "b"};
+    d->matriz = {0, 1, 1, 1, 1, 0, 1, 1, 1, 1, 0, 1, 1, 1, 1, 0};
+    d->u = {0.0, 1.0, 0.5, 0.25};
+    return d;
+}
+
+QImage pinta(TVistaMapa& vista, TVistaMapa::Tipo tipo) {
+    vista.defineTipo(tipo);
+    QImage imagem(600, 400, QImage::Format_RGB32);
+    QPainter p(&imagem);
+    vista.desenha(p, imagem.rect());
+    return imagem;
+}
+
+}  // namespace
+
+class TesteExplorador : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() {
+        defineSeparadorDecimal(',');
+        j = std::make_unique<Janelas>();
+    }
+    void cleanup() { j.reset(); }
+
+    void acompanhaTreinoLimpezaCargaEClassificacao() {
+        j->acao("ExploradorItemMenu")->trigger();
+        TFormExplorador* e = j->principal->explorador();
+        QVERIFY(e != nullptr && e->isVisible());
+        QCOMPARE(e->objectName(), QStringLiteral("FormExplorador"));
+        QVERIFY(e->dados()->vazio());
+
+        Janelas::Treino t;
+        t.arquivo = QString::fromStdString(pasta.escreve("doze.txt", kDoze));
+        t.porCiclos = true;
+        t.ciclos = 5;
+        j->treina(t);
+        const TDadosMapa* d = e->dados();
+        QCOMPARE(d->neuronios(), 12);
+        const TRede& rede = j->principal->rede();
+        for (int a = 0; a < 12; ++a)
+            QCOMPARE(d->contagens[static_cast<std::size_t>(a)], rede.neuronio(a / 4, a % 4).getAglutinados());
+        QCOMPARE(d->legenda, (QStringList{"a", "b", "c", "d", "e", ""}));
+        QCOMPARE(d->curva.size(), std::size_t{5});
+        QCOMPARE(d->curva.back().ciclo, std::int64_t{5});
+        QVERIFY(d->temErros);
+        QCOMPARE(e->ui.ErroQuantizacaoLabel->text(),
+                 QStringLiteral("Quantização: ") + QString::fromStdString(realParaTexto(d->erros.quantizacao)));
+
+        const std::string cfg = pasta.arquivo("rede.cfg");
+        j->respostas << QString::fromStdString(cfg);
+        j->acao("SalvarTreinamentoItemMenu")->trigger();
+        j->clica("LimparButton");
+        QVERIFY(e->dados()->vazio());
+
+        j->respostas << QString::fromStdString(cfg);
+        j->acao("CarregarTreinamentoItemMenu")->trigger();
+        QCOMPARE(e->dados()->neuronios(), 12);
+        QVERIFY(e->dados()->curva.empty());
+        QVERIFY(!e->dados()->temErros);
+
+        j->paginas()->setCurrentIndex(1);
+        j->escolheArquivoClassificacao(t.arquivo);
+        j->clica("ClassificarButton");
+        QCOMPARE(j->tomaTextos(), QStringList());
+        d = e->dados();
+        QVERIFY(d->temErros);
+        int total = 0;
+        for (std::int32_t c : d->contagens) total += c;
+        QCOMPARE(total, 12);
+        QCOMPARE(d->pontos.size(), std::size_t{12});
+    }
+
+    // Each view paints a known cell in the colour it stands for.
+    void vistasPintamAsCelulasConhecidas() {
+        TVistaMapa vista;
+        vista.defineDados(mapaConhecido());
+        // With the legend at the right, cells are 181 pixels from (30, 30); (50, 50) lies inside the
+        // first one, away from its number, and (50 + 181, 50) inside the second.
+        const QPoint primeira(50, 50), segunda(231, 50), quarta(231, 231);
+        QImage rotulos = pinta(vista, TVistaMapa::Tipo::Rotulos);
+        QCOMPARE(rotulos.pixel(primeira), TVistaMapa::corDoRotulo(1).rgb());  // "b"
+        QCOMPARE(rotulos.pixel(segunda), QColor(Qt::white).rgb());            // empty neuron
+        QImage acertos = pinta(vista, TVistaMapa::Tipo::Acertos);
+        QCOMPARE(acertos.pixel(primeira), TVistaMapa::corDaEscala(1.0).rgb());
+        QCOMPARE(acertos.pixel(quarta), TVistaMapa::corDaEscala(0.5).rgb());
+        QImage u = pinta(vista, TVistaMapa::Tipo::MatrizU);
+        QCOMPARE(u.pixel(primeira), TVistaMapa::corDaEscala(0.0).rgb());
+        QCOMPARE(u.pixel(segunda), TVistaMapa::corDaEscala(1.0).rgb());
+        // Colours: no legend, so the cells are larger: 181 is still inside the first cell.
+        QImage cores = pinta(vista, TVistaMapa::Tipo::Cores);
+        QCOMPARE(cores.pixel(primeira), QColor(255, 0, 0).rgb());
+        QCOMPARE(cores.pixel(QPoint(50, 231 + 20)), QColor(0, 0, 255).rgb());
+        // The selected neuron is outlined in black.
+        vista.defineSelecionado(0);
+        QImage marcado = pinta(vista, TVistaMapa::Tipo::Acertos);
+        QCOMPARE(marcado.pixel(QPoint(32, 100)), QColor(Qt::black).rgb());
+    }
+
+    void exportacoesLeemDeVolta() {
+        Janelas::Treino t;
+        t.arquivo = QString::fromStdString(pasta.escreve("doze.txt", kDoze));
+        j->treina(t);
+        j->acao("ExploradorItemMenu")->trigger();
+        TFormExplorador* e = j->principal->explorador();
+        const QString csv = QString::fromStdString(pasta.arquivo("mapa.csv"));
+        QVERIFY(e->exportaDados(csv));
+        const QStringList linhas = QString::fromStdString(PastaTemporaria::le(csv.toStdString())).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QCOMPARE(linhas.size(), 13);
+        QCOMPARE(linhas[0], QStringLiteral("linha;coluna;atributo_1;atributo_2;acertos;rotulo"));
+        const TRede& rede = j->principal->rede();
+        for (int a = 0; a < 12; ++a) {
+            const QStringList campos = linhas[a + 1].split(u';');
+            QCOMPARE(campos.size(), 6);
+            for (int k = 0; k < 2; ++k) {
+                const double lido = textoParaDouble(campos[2 + k].toStdString());
+                QCOMPARE(realParaTexto(lido), realParaTexto(rede.neuronio(a / 4, a % 4).getPeso(k)));
+            }
+            QCOMPARE(campos[4].toInt(), rede.neuronio(a / 4, a % 4).getAglutinados());
+        }
+        for (const auto& [tipo, nome] : {std::pair{TVistaMapa::Tipo::Rotulos, "rotulos.svg"}, {TVistaMapa::Tipo::Curva, "curva.svg"}}) {
+            e->ui.VistaMapa->defineTipo(tipo);
+            const QString svg = QString::fromStdString(pasta.arquivo(nome));
+            QVERIFY(e->exportaImagem(svg));
+            QSvgRenderer leitor(svg);
+            QVERIFY2(leitor.isValid(), nome);
+        }
+        const QString png = QString::fromStdString(pasta.arquivo("mapa.png"));
+        QVERIFY(e->exportaImagem(png));
+        QVERIFY(!QImage(png).isNull());
+    }
+
+private:
+    std::unique_ptr<Janelas> j;
+    PastaTemporaria pasta;
+};
+
+QTEST_MAIN(TesteExplorador)
+#include "TesteExplorador.moc"
