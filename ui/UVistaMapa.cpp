@@ -155,8 +155,6 @@ void TVistaMapa::desenhaCelulas(QPainter& p, const QRectF& area, const std::vect
             p.drawText(QRectF(area.left(), g.mapa.top() + i * g.lado, kMargemNumeros, g.lado), Qt::AlignCenter,
                        QString::number(i + 1));
     }
-    fonte.setPixelSize(std::clamp(static_cast<int>(g.lado * 0.3), 6, 16));
-    p.setFont(fonte);
     for (std::int32_t a = 0; a < d.neuronios(); ++a) {
         const QRectF celula(g.mapa.left() + (a % d.colunas) * g.lado, g.mapa.top() + (a / d.colunas) * g.lado,
                             g.lado, g.lado);
@@ -164,10 +162,19 @@ void TVistaMapa::desenhaCelulas(QPainter& p, const QRectF& area, const std::vect
         p.fillRect(celula, cor);
         p.setPen(QPen(QColor(0xBB, 0xBB, 0xBB), 1));
         p.drawRect(celula);
-        const QString& texto = textos[static_cast<std::size_t>(a)];
-        if (!texto.isEmpty() && g.lado >= 14) {
+        // One or two lines (a label over its count), each cut to the cell's width.
+        const QStringList linhas = textos[static_cast<std::size_t>(a)].split(u'\n', Qt::SkipEmptyParts);
+        if (!linhas.isEmpty() && g.lado >= 14) {
+            fonte.setPixelSize(std::clamp(static_cast<int>(g.lado * (linhas.size() > 1 ? 0.2 : 0.3)), 6, 16));
+            p.setFont(fonte);
             p.setPen(textoSobre(cor));
-            p.drawText(celula.adjusted(1, 1, -1, -1), Qt::AlignCenter | Qt::TextWordWrap, texto);
+            const double altura = p.fontMetrics().height();
+            double y = celula.center().y() - altura * static_cast<double>(linhas.size()) / 2;
+            for (const QString& linha : linhas) {
+                const QString cabe = p.fontMetrics().elidedText(linha, Qt::ElideRight, static_cast<int>(celula.width() - 4));
+                p.drawText(QRectF(celula.left() + 2, y, celula.width() - 4, altura), Qt::AlignCenter, cabe);
+                y += altura;
+            }
         }
     }
     if (selecionado_ >= 0 && selecionado_ < d.neuronios()) {
@@ -209,7 +216,10 @@ void TVistaMapa::desenhaRotulos(QPainter& p, const QRectF& area) const {
         const int r = d.rotuloMajoritario(a);
         cores.push_back(corDoRotulo(r));
         const std::int32_t n = d.contagens[static_cast<std::size_t>(a)];
-        textos.push_back(n > 0 ? QString::number(n) : QString());
+        // The majority label over the count, when the neuron has a named label.
+        const auto& lista = d.rotulos[static_cast<std::size_t>(a)];
+        const QString nome = lista.empty() ? QString() : textoDeBytes(lista.front().rotulo);
+        textos.push_back(n <= 0 ? QString() : nome.isEmpty() ? QString::number(n) : nome + u'\n' + QString::number(n));
     }
     const QRectF mapa = area.adjusted(0, 0, -kLarguraLegenda, 0);
     desenhaCelulas(p, mapa, cores, textos, true);
