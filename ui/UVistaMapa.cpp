@@ -101,7 +101,14 @@ void TVistaMapa::defineSelecionado(std::int32_t neuronio) {
 
 void TVistaMapa::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    alvos_.clear();
+    registrando_ = true;
     desenha(p, rect());
+    registrando_ = false;
+}
+
+void TVistaMapa::marcaAlvo(const QRectF& area, std::int32_t neuronio) const {
+    if (registrando_) alvos_.emplace_back(area, neuronio);
 }
 
 TVistaMapa::TGrade TVistaMapa::gradeEm(const QRectF& area, std::int32_t linhas, std::int32_t colunas) const {
@@ -160,6 +167,7 @@ void TVistaMapa::desenhaCelulas(QPainter& p, const QRectF& area, const std::vect
                             g.lado, g.lado);
         const QColor cor = cores[static_cast<std::size_t>(a)];
         p.fillRect(celula, cor);
+        marcaAlvo(celula, a);
         p.setPen(QPen(QColor(0xBB, 0xBB, 0xBB), 1));
         p.drawRect(celula);
         // One or two lines (a label over its count), each cut to the cell's width.
@@ -320,6 +328,7 @@ void TVistaMapa::desenhaPlanos(QPainter& p, const QRectF& area) const {
             const double v = d.pesos[static_cast<std::size_t>(a * d.dimensao + k)];
             const QRectF c(celula.left() + (a % d.colunas) * lado, celula.top() + 16 + (a / d.colunas) * lado, lado, lado);
             p.fillRect(c, corDaEscala(maximo > minimo ? (v - minimo) / (maximo - minimo) : 0.0));
+            marcaAlvo(c, a);
         }
         if (selecionado_ >= 0 && selecionado_ < d.neuronios()) {
             p.setPen(QPen(Qt::white, 1.5));
@@ -395,7 +404,11 @@ void TVistaMapa::desenhaEspaco(QPainter& p, const QRectF& area) const {
     }
     p.setBrush(Qt::black);
     p.setPen(Qt::NoPen);
-    for (const QPointF& q : neuronios) p.drawEllipse(tela(q), 2.5, 2.5);
+    for (std::size_t a = 0; a < neuronios.size(); ++a) {
+        const QPointF centroNeuronio = tela(neuronios[a]);
+        p.drawEllipse(centroNeuronio, 2.5, 2.5);
+        marcaAlvo(QRectF(centroNeuronio - QPointF(5, 5), QSizeF(10, 10)), static_cast<std::int32_t>(a));
+    }
     if (selecionado_ >= 0 && selecionado_ < d.neuronios()) {
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(Qt::red, 2));
@@ -468,27 +481,10 @@ void TVistaMapa::desenhaCurva(QPainter& p, const QRectF& area) const {
 
 std::int32_t TVistaMapa::neuronioEm(const QPoint& ponto) const {
     if (!dados_ || dados_->vazio()) return -1;
-    const TDadosMapa& d = *dados_;
-    const QRectF area = QRectF(rect()).adjusted(8, 8, -8, -8);
-    switch (tipo_) {
-        case Tipo::Rotulos:
-        case Tipo::Acertos:
-        case Tipo::MatrizU: {
-            const TGrade g = gradeEm(area.adjusted(0, 0, -kLarguraLegenda, 0), d.linhas, d.colunas);
-            if (!g.mapa.contains(ponto)) return -1;
-            const auto j = static_cast<std::int32_t>((ponto.x() - g.mapa.left()) / g.lado);
-            const auto i = static_cast<std::int32_t>((ponto.y() - g.mapa.top()) / g.lado);
-            return i >= 0 && i < d.linhas && j >= 0 && j < d.colunas ? i * d.colunas + j : -1;
-        }
-        case Tipo::Cores: {
-            const TGrade g = gradeEm(area, d.linhas, d.colunas);
-            if (!g.mapa.contains(ponto)) return -1;
-            const auto j = static_cast<std::int32_t>((ponto.x() - g.mapa.left()) / g.lado);
-            const auto i = static_cast<std::int32_t>((ponto.y() - g.mapa.top()) / g.lado);
-            return i >= 0 && i < d.linhas && j >= 0 && j < d.colunas ? i * d.colunas + j : -1;
-        }
-        default: return -1;
-    }
+    // The last painted on top wins, as the eye sees it.
+    for (auto it = alvos_.rbegin(); it != alvos_.rend(); ++it)
+        if (it->first.contains(ponto)) return it->second;
+    return -1;
 }
 
 void TVistaMapa::mousePressEvent(QMouseEvent* e) {

@@ -98,9 +98,13 @@ private:
     void desenhaEspaco(QPainter& p, const QRectF& area) const;
     void desenhaCurva(QPainter& p, const QRectF& area) const;
     QString dicaDoNeuronio(std::int32_t a) const;
+    // Where each neuron was last painted on the widget, for clicks and tooltips.
+    void marcaAlvo(const QRectF& area, std::int32_t neuronio) const;
 
     std::shared_ptr<const TDadosMapa> dados_;
     Tipo tipo_ = Tipo::Rotulos;
     bool escalaComum_ = true;
     std::int32_t selecionado_ = -1;
+    mutable bool registrando_ = false;
+    mutable std::vector<std::pair<QRectF, std::int32_t>> alvos_;
 };

@@ -116,6 +116,17 @@ private Q_SLOTS:
         QImage cores = pinta(vista, TVistaMapa::Tipo::Cores);
         QCOMPARE(cores.pixel(primeira), QColor(255, 0, 0).rgb());
         QCOMPARE(cores.pixel(QPoint(50, 231 + 20)), QColor(0, 0, 255).rgb());
+        // A click on the screen selects the neuron under it, in the planes as in the cells.
+        vista.resize(600, 400);
+        vista.defineTipo(TVistaMapa::Tipo::Rotulos);
+        vista.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&vista));
+        vista.repaint();
+        QTest::mouseClick(&vista, Qt::LeftButton, {}, segunda);
+        QCOMPARE(vista.selecionado(), 1);
+        vista.defineTipo(TVistaMapa::Tipo::Planos);
+        vista.repaint();
+        QVERIFY(vista.neuronioEm(QPoint(15, 30)) >= 0);
         // The selected neuron is outlined in black.
         vista.defineSelecionado(0);
         QImage marcado = pinta(vista, TVistaMapa::Tipo::Acertos);
