@@ -13,6 +13,11 @@ Respondedor& respondedorAtual() {
     return r;
 }
 
+Executor& executorAtual() {
+    static Executor e;
+    return e;
+}
+
 std::function<std::uint32_t()>& relogioAtual() {
     static std::function<std::uint32_t()> r;
     return r;
@@ -33,6 +38,13 @@ QString escolhe(QFileDialog& dialogo) {
 }
 
 void defineRespondedor(Respondedor respondedor) { respondedorAtual() = std::move(respondedor); }
+
+int executa(QDialog& dialogo) {
+    if (executorAtual()) return executorAtual()(dialogo);
+    return dialogo.exec();
+}
+
+void defineExecutor(Executor executor) { executorAtual() = std::move(executor); }
 
 std::uint32_t sementeDoRelogio() {
     if (relogioAtual()) return relogioAtual()();

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 
+class QDialog;
 class QFileDialog;
 
 namespace UDialogos {
@@ -16,6 +17,12 @@ QString escolhe(QFileDialog& dialogo);
 
 using Respondedor = std::function<QString(QFileDialog& dialogo)>;
 void defineRespondedor(Respondedor respondedor);
+
+// Runs any other modal dialog of the program; a test may answer it instead (filling its fields
+// and returning the result the dialog would have).
+int executa(QDialog& dialogo);
+using Executor = std::function<int(QDialog& dialogo)>;
+void defineExecutor(Executor executor);
 
 // The low 32 bits of a monotonic nanosecond clock, unless a test has fixed them.
 std::uint32_t sementeDoRelogio();

@@ -105,6 +105,34 @@ void TFormExplorador::escolheNeuronio(std::int32_t neuronio) {
 }
 
 void TFormExplorador::preenchePainel() {
+    ui.SementeLabel->setText(dados_ && dados_->semente ? QStringLiteral("Semente dos pesos iniciais: %1").arg(*dados_->semente)
+                                                       : QString());
+    if (dados_ && dados_->passo) {
+        // Stepping: the pattern just presented and what it did to its winner.
+        const TDadosMapa& d = *dados_;
+        const TDadosMapa::TPassoAtual& s = *d.passo;
+        QString texto;
+        if (s.vencedor < 0) {
+            texto = QStringLiteral("Nenhum padrão apresentado ainda.");
+        } else {
+            texto = QStringLiteral("Ciclo %1 de %2, padrão %3 de %4 (%5)\n\nValores do padrão:\n")
+                        .arg(s.ciclo + 1).arg(s.ciclos).arg(s.padrao + 1).arg(s.padroes)
+                        .arg(s.rotulo.empty() ? QStringLiteral("sem rótulo") : textoDeBytes(s.rotulo));
+            for (std::size_t k = 0; k < s.valores.size(); ++k)
+                texto += QStringLiteral("%1: %2\n").arg(d.nomeDoAtributo(static_cast<std::int32_t>(k)),
+                                                          QString::fromStdString(realParaTexto(s.valores[k])));
+            texto += QStringLiteral("\nVencedor [%1,%2], puxado com taxa %3 e raio %4\nPesos antes → depois:\n")
+                         .arg(s.vencedor / d.colunas + 1).arg(s.vencedor % d.colunas + 1)
+                         .arg(QString::fromStdString(realParaTexto(s.taxa))).arg(s.raio);
+            for (std::size_t k = 0; k < s.antes.size() && k < s.depois.size(); ++k)
+                texto += QStringLiteral("%1: %2 → %3\n")
+                             .arg(d.nomeDoAtributo(static_cast<std::int32_t>(k)),
+                                  QString::fromStdString(realParaTexto(s.antes[k])),
+                                  QString::fromStdString(realParaTexto(s.depois[k])));
+        }
+        ui.PainelNeuronio->setPlainText(texto);
+        return;
+    }
     const std::int32_t a = ui.VistaMapa->selecionado();
     if (!dados_ || a < 0 || a >= dados_->neuronios()) {
         ui.PainelNeuronio->setPlainText(dados_ && !dados_->vazio()

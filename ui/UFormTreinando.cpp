@@ -47,6 +47,28 @@ void TFormTreinando::mostra(const TAndamento& a) {
     ui.TempoLabel->setText(tempo);
 }
 
+void TFormTreinando::modoPassoAPasso() {
+    ui.PassoPainel->setVisible(true);
+    auto mostraVelocidade = [this] {
+        const double ritmo = padroesPorSegundo();
+        ui.VelocidadeValorLabel->setText(ritmo <= 0.0 ? QStringLiteral("máxima")
+                                                      : QStringLiteral("%1 padrões/s").arg(ritmo, 0, 'g', 3));
+    };
+    connect(ui.VelocidadeSlider, &QSlider::valueChanged, this, mostraVelocidade);
+    mostraVelocidade();
+    // Room for the step line on two lines at most.
+    setMinimumWidth(560);
+    ui.PassoLabel->setMinimumHeight(2 * ui.PassoLabel->fontMetrics().lineSpacing() + 4);
+    adjustSize();
+}
+
+double TFormTreinando::padroesPorSegundo() const {
+    // From one pattern a second, ten times faster every 2.5 steps of the slider, to full speed.
+    const int v = ui.VelocidadeSlider->value();
+    if (v >= ui.VelocidadeSlider->maximum()) return 0.0;
+    return std::pow(10.0, v * 0.4);
+}
+
 void TFormTreinando::pedeParada() {
     if (pediuParada_) return;
     pediuParada_ = true;

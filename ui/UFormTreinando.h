@@ -25,6 +25,11 @@ public:
     void mostra(const TAndamento& andamento);
     bool pediuParada() const { return pediuParada_; }
 
+    // Step mode: the buttons that present one pattern or one cycle, "Continuar"/"Pausar" and the
+    // pace of the animation. The pace is in patterns per second; 0 is as fast as the machine goes.
+    void modoPassoAPasso();
+    double padroesPorSegundo() const;
+
     Ui::TFormTreinando ui;
 
 Q_SIGNALS:

@@ -185,6 +185,20 @@ void TVistaMapa::desenhaCelulas(QPainter& p, const QRectF& area, const std::vect
             }
         }
     }
+    if (d.passo && d.passo->vencedor >= 0 && d.passo->vencedor < d.neuronios()) {
+        // The winner of the pattern just presented, and the neighbourhood it pulled with it.
+        const auto v = static_cast<std::size_t>(d.passo->vencedor);
+        for (std::int32_t a = 0; a < d.neuronios(); ++a) {
+            if (d.matriz[v * static_cast<std::size_t>(d.neuronios()) + static_cast<std::size_t>(a)] > d.passo->raio) continue;
+            const QRectF celula(g.mapa.left() + (a % d.colunas) * g.lado, g.mapa.top() + (a / d.colunas) * g.lado, g.lado, g.lado);
+            p.fillRect(celula, QBrush(QColor(0, 0, 0, 110), Qt::BDiagPattern));
+        }
+        const QRectF celula(g.mapa.left() + (d.passo->vencedor % d.colunas) * g.lado,
+                            g.mapa.top() + (d.passo->vencedor / d.colunas) * g.lado, g.lado, g.lado);
+        p.setPen(QPen(QColor(0xD5, 0x5E, 0x00), 4));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(celula.adjusted(2, 2, -2, -2));
+    }
     if (selecionado_ >= 0 && selecionado_ < d.neuronios()) {
         const QRectF celula(g.mapa.left() + (selecionado_ % d.colunas) * g.lado,
                             g.mapa.top() + (selecionado_ / d.colunas) * g.lado, g.lado, g.lado);
@@ -413,6 +427,19 @@ void TVistaMapa::desenhaEspaco(QPainter& p, const QRectF& area) const {
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(Qt::red, 2));
         p.drawEllipse(tela(neuronios[static_cast<std::size_t>(selecionado_)]), 6, 6);
+    }
+    if (d.passo && static_cast<std::int32_t>(d.passo->valores.size()) == d.dimensao && d.dimensao > 0) {
+        // The pattern just presented, and the line to its winner.
+        double x = 0, y = 0;
+        d.projecao.projeta(d.passo->valores.data(), x, y);
+        const QPointF alvo = tela(QPointF(x, y));
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(0xD5, 0x5E, 0x00), 3));
+        p.drawEllipse(alvo, 8, 8);
+        if (d.passo->vencedor >= 0 && d.passo->vencedor < d.neuronios()) {
+            p.setPen(QPen(QColor(0xD5, 0x5E, 0x00), 1.5, Qt::DashLine));
+            p.drawLine(alvo, tela(neuronios[static_cast<std::size_t>(d.passo->vencedor)]));
+        }
     }
     QFont fonte = p.font();
     fonte.setPixelSize(11);

@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,18 @@ struct TDadosMapa {
     std::vector<TPonto> curva;
     bool temErros = false;
     TErros erros;
+    // The seed the map's initial weights were drawn from, when known.
+    std::optional<std::uint32_t> semente;
+    // In a training stepped pattern by pattern: the pattern just presented, its winner, the radius
+    // around it and the winner's weights before and after.
+    struct TPassoAtual {
+        std::int64_t ciclo = 0, ciclos = 0, padrao = 0, padroes = 0;
+        std::int32_t vencedor = -1, raio = 0;
+        double taxa = 0.0;
+        std::vector<double> valores, antes, depois;
+        std::string rotulo;
+    };
+    std::optional<TPassoAtual> passo;
 
     std::int32_t neuronios() const { return linhas * colunas; }
     bool vazio() const { return neuronios() == 0; }

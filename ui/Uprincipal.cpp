@@ -5,7 +5,12 @@
 #include <QFileDialog>
 #include <QFocusEvent>
 #include <QHeaderView>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QRegularExpressionValidator>
+#include <QTimer>
+#include <QVBoxLayout>
 #include <QLayout>
 #include <QLocale>
 #include <QMenu>
@@ -27,6 +32,8 @@
 #include "UErros.h"
 #include "UFormExplorador.h"
 #include "UFormInformacoes.h"
+#include "UFormTreinando.h"
+#include "UPasso.h"
 #include "UFormSobre.h"
 #include "UImagens.h"
 #include "ULeitorLinhas.h"
@@ -94,6 +101,14 @@ private:
     TValores ultimo_{};
     std::uint64_t versao_ = 0, vista_ = 0;
 };
+
+// A seed as the user writes it: a whole number from 0 to 4294967295, blanks around allowed.
+std::optional<std::uint32_t> sementeDoTexto(const QString& texto) {
+    bool ok = false;
+    const qulonglong valor = texto.trimmed().toULongLong(&ok, 10);
+    if (!ok || valor > 0xFFFFFFFFull || texto.trimmed().startsWith(u'+')) return std::nullopt;
+    return static_cast<std::uint32_t>(valor);
+}
 
 // Progress over the cycles and, within the running one, over its patterns.
 TAndamento andamentoDoTreino(const TControle& controle, std::int32_t padroes, std::int32_t ultimo) {
@@ -182,6 +197,12 @@ TFormMain::TFormMain(QWidget* pai) : QMainWindow(pai) {
     ExploradorItemMenu->setObjectName(QStringLiteral("ExploradorItemMenu"));
     ExploradorItemMenu->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     ExibirMenu->addAction(ExploradorItemMenu);
+    SementeItemMenu = new QAction(QStringLiteral("Semente aleatória…"), this);
+    SementeItemMenu->setObjectName(QStringLiteral("SementeItemMenu"));
+    ExibirMenu->addAction(SementeItemMenu);
+    connect(SementeItemMenu, &QAction::triggered, this, &TFormMain::SementeItemMenuClick);
+    // A seed fixed from the start, for a whole class: NORVIKA_SEMENTE=12345.
+    sementeFixa_ = sementeDoTexto(qEnvironmentVariable("NORVIKA_SEMENTE"));
     ui.MainMenu->insertMenu(ui.AjudaItemMenu->menuAction(), ExibirMenu);
     connect(ExploradorItemMenu, &QAction::triggered, this, &TFormMain::ExploradorItemMenuClick);
 
@@ -290,6 +311,7 @@ std::shared_ptr<TDadosMapa> TFormMain::dadosDoMapa(const TRede& rede, const TExt
     d->curva = extras.curva;
     d->temErros = extras.temErros;
     d->erros = extras.erros;
+    d->semente = extras.semente;
     // A map without patterns (a load) is drawn on the principal axes of its own weights.
     if (d->projecao.media.size() != static_cast<std::size_t>(std::max(d->dimensao, 0))) {
         std::vector<const double*> ws;
@@ -297,6 +319,182 @@ std::shared_ptr<TDadosMapa> TFormMain::dadosDoMapa(const TRede& rede, const TExt
         d->projecao = projecaoPrincipal(ws, d->dimensao);
     }
     return d;
+}
+
+void TFormMain::SementeItemMenuClick() {
+    protege([&] {
+        QDialog dialogo(this);
+        dialogo.setObjectName(QStringLiteral("FormSemente"));
+        dialogo.setWindowTitle(QStringLiteral("Semente aleatória"));
+        auto* relogio = new QRadioButton(QStringLiteral("Do relógio: pesos iniciais diferentes a cada treinamento"), &dialogo);
+        relogio->setObjectName(QStringLiteral("SementeRelogioRadio"));
+        auto* fixa = new QRadioButton(QStringLiteral("Fixa (0 a 4294967295):"), &dialogo);
+        fixa->setObjectName(QStringLiteral("SementeFixaRadio"));
+        auto* numero = new QLineEdit(&dialogo);
+        numero->setObjectName(QStringLiteral("SementeEdit"));
+        numero->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,10}")), numero));
+        auto* explica = new QLabel(QStringLiteral("Com a semente fixa, dois treinamentos com as mesmas configurações e o mesmo "
+                                                  "arquivo dão o mesmo mapa: a turma toda pode obter o mesmo resultado."),
+                                   &dialogo);
+        explica->setWordWrap(true);
+        auto* botoes = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialogo);
+        auto* layout = new QVBoxLayout(&dialogo);
+        auto* linhaFixa = new QHBoxLayout;
+        linhaFixa->addWidget(fixa);
+        linhaFixa->addWidget(numero);
+        layout->addWidget(relogio);
+        layout->addLayout(linhaFixa);
+        layout->addWidget(explica);
+        layout->addWidget(botoes);
+        (sementeFixa_ ? fixa : relogio)->setChecked(true);
+        if (sementeFixa_) numero->setText(QString::number(*sementeFixa_));
+        numero->setEnabled(fixa->isChecked());
+        connect(fixa, &QRadioButton::toggled, numero, &QLineEdit::setEnabled);
+        connect(botoes, &QDialogButtonBox::rejected, &dialogo, &QDialog::reject);
+        connect(botoes, &QDialogButtonBox::accepted, &dialogo, [&] {
+            if (fixa->isChecked() && !sementeDoTexto(numero->text())) {
+                mensagem(QStringLiteral("A semente deve ser um número inteiro de 0 a 4294967295."));
+                return;
+            }
+            dialogo.accept();
+        });
+        if (UDialogos::executa(dialogo) != QDialog::Accepted) return;
+        sementeFixa_ = fixa->isChecked() ? sementeDoTexto(numero->text()) : std::nullopt;
+    });
+}
+
+bool TFormMain::treinaPassoAPasso(bool porCiclos, std::int32_t ultimo, const TRede::FuncaoStatus& status,
+                                  const std::function<void()>& aposPasso, TExtras& extras) {
+    TTreinoPasso passo(rede_, porCiclos, ultimo, status);
+    const std::int32_t n = rede_.linhasMapa() * rede_.colunasMapa();
+    const std::int64_t padroes = static_cast<std::int64_t>(rede_.entradas.size());
+    const std::int32_t pontos = pontosDaCurva(passo.ciclos(), padroes, n, rede_.dimensao);
+    extras.curva.clear();
+    std::optional<TDadosMapa::TPassoAtual> atual;
+    QElapsedTimer desdeTela;
+    desdeTela.start();
+
+    TFormTreinando dialogo(this, QStringLiteral("Treinando"));
+    dialogo.modoPassoAPasso();
+    QEventLoop laco;
+    QTimer animacao;
+    bool parar = false;
+
+    auto umPadrao = [&] {
+        const std::int64_t ciclo = passo.ciclo();
+        const TTreinoPasso::TPasso feito = passo.proximoPadrao();
+        if (feito.vencedor >= 0) {
+            TDadosMapa::TPassoAtual s;
+            s.ciclo = feito.ciclo;
+            s.ciclos = passo.ciclos();
+            s.padrao = feito.padrao;
+            s.padroes = padroes;
+            s.vencedor = feito.vencedor;
+            s.raio = feito.raio;
+            s.taxa = feito.taxa;
+            const TPadraoEntrada& p = rede_.entradas[static_cast<std::size_t>(feito.padrao)];
+            s.valores.assign(p.dados(), p.dados() + p.getQtdValores());
+            s.rotulo = p.getRotulo();
+            s.antes = feito.antes;
+            s.depois = feito.depois;
+            atual = std::move(s);
+        }
+        // The error curve at the end of the cycles it records, on the map as it stands.
+        if (passo.ciclo() != ciclo && cicloDaCurva(ciclo + 1, passo.ciclos(), pontos))
+            extras.curva.push_back({ciclo + 1, medeErros(rede_.pesosDoMapa(), n, rede_.dimensao, rede_.entradas,
+                                                          rede_.matrizDistancias)});
+        aposPasso();
+    };
+    auto mostra = [&](bool sempre) {
+        QString linha;
+        if (atual) {
+            linha = QStringLiteral("Ciclo %1 de %2, padrão %3 de %4 (%5)")
+                        .arg(atual->ciclo + 1).arg(atual->ciclos).arg(atual->padrao + 1).arg(padroes)
+                        .arg(atual->rotulo.empty() ? QStringLiteral("sem rótulo") : textoDeBytes(atual->rotulo));
+        } else {
+            linha = QStringLiteral("Ciclo 1 de %1, nenhum padrão apresentado ainda").arg(passo.ciclos());
+        }
+        linha += QStringLiteral("; taxa de aprendizagem %1, raio %2")
+                     .arg(QString::fromStdString(realParaTexto(atual ? atual->taxa : rede_.taxaAprendizado)))
+                     .arg(atual ? atual->raio : rede_.raio);
+        dialogo.ui.PassoLabel->setText(linha);
+        TAndamento a;
+        a.fase = QStringLiteral("Treinando o mapa passo a passo");
+        a.fracao = passo.ciclos() > 0 ? (static_cast<double>(passo.ciclo()) +
+                                         (padroes > 0 ? static_cast<double>(passo.padrao()) / static_cast<double>(padroes) : 0.0)) /
+                                            static_cast<double>(passo.ciclos())
+                                      : 1.0;
+        a.ciclo = QStringLiteral("Ciclo %1 de %2").arg(std::min(passo.ciclo() + 1, passo.ciclos())).arg(passo.ciclos());
+        dialogo.mostra(a);
+        // The explorer follows every step, and at most ten times a second when animated fast.
+        if (explorador_ && explorador_->isVisible() && (sempre || desdeTela.elapsed() >= 100)) {
+            auto dados = dadosDoMapa(rede_, extras);
+            dados->passo = atual;
+            if (!dados->passo) dados->passo = TDadosMapa::TPassoAtual{0, passo.ciclos(), 0, padroes, -1, rede_.raio, rede_.taxaAprendizado, {}, {}, {}, {}};
+            explorador_->mostra(dados);
+            desdeTela.restart();
+        }
+    };
+    auto verificaFim = [&] {
+        if (passo.terminado() || parar) laco.quit();
+    };
+    auto alternaAnimacao = [&](bool anima) {
+        dialogo.ui.ContinuarButton->setText(anima ? QStringLiteral("Pausar") : QStringLiteral("Continuar"));
+        dialogo.ui.ProximoPadraoButton->setEnabled(!anima);
+        dialogo.ui.ProximoCicloButton->setEnabled(!anima);
+        if (anima) animacao.start(0);
+        else animacao.stop();
+    };
+    QElapsedTimer relogioAnimacao;
+    double devidos = 0.0;
+    connect(&animacao, &QTimer::timeout, &dialogo, [&] {
+        const double ritmo = dialogo.padroesPorSegundo();
+        QElapsedTimer fatia;
+        fatia.start();
+        if (ritmo <= 0.0) {
+            // As fast as the machine goes, in slices short enough to keep the windows alive.
+            while (!passo.terminado() && fatia.elapsed() < 30) umPadrao();
+        } else {
+            // The patterns owed at this pace since the last one.
+            if (!relogioAnimacao.isValid()) relogioAnimacao.start();
+            devidos += ritmo * static_cast<double>(relogioAnimacao.restart()) / 1000.0;
+            while (devidos >= 1.0 && !passo.terminado() && fatia.elapsed() < 30) {
+                umPadrao();
+                devidos -= 1.0;
+            }
+            devidos = std::min(devidos, 1.0);
+            animacao.setInterval(static_cast<int>(std::clamp(1000.0 / ritmo, 1.0, 50.0)));
+        }
+        mostra(ritmo > 0.0 && ritmo <= 20.0);
+        verificaFim();
+    });
+    connect(dialogo.ui.ProximoPadraoButton, &QPushButton::clicked, &dialogo, [&] {
+        umPadrao();
+        mostra(true);
+        verificaFim();
+    });
+    connect(dialogo.ui.ProximoCicloButton, &QPushButton::clicked, &dialogo, [&] {
+        const std::int64_t ciclo = passo.ciclo();
+        while (!passo.terminado() && passo.ciclo() == ciclo) umPadrao();
+        mostra(true);
+        verificaFim();
+    });
+    connect(dialogo.ui.ContinuarButton, &QPushButton::clicked, &dialogo, [&] {
+        relogioAnimacao.invalidate();
+        devidos = 1.0;
+        alternaAnimacao(!animacao.isActive());
+    });
+    connect(&dialogo, &TFormTreinando::paradaPedida, &dialogo, [&] {
+        parar = true;
+        animacao.stop();
+        laco.quit();
+    });
+    dialogo.show();
+    mostra(true);
+    if (!passo.terminado()) laco.exec();
+    animacao.stop();
+    dialogo.hide();
+    return passo.terminado();
 }
 
 void TFormMain::atualizaExplorador() {
@@ -552,10 +750,13 @@ void TFormMain::TreinarButtonClick() {
         // changing, and a read the user stops leaves everything as it was.
         TRede nova = rede_.semMapa();
         const std::int32_t padroes = nova.qtdPadroes;
-        TGeradorAleatorio gerador = gerador_;
+        // A fixed seed starts every training's draws afresh; otherwise they go on from the clock's.
+        TGeradorAleatorio gerador = sementeFixa_ ? TGeradorAleatorio(*sementeFixa_) : gerador_;
+        const std::uint32_t semente = gerador.semente();
+        const bool passoAPasso = explorador_ && explorador_->ui.PassoAPassoCheckBox->isChecked();
         enum class Fase { mapa, leitura, treino };
         std::atomic<Fase> fase{Fase::mapa};
-        bool mapaPronto = false, leituraParada = false, treinou = false, completo = false;
+        bool mapaPronto = false, leituraParada = false, lido = false, treinou = false, completo = false;
         TStatusTreino status;
         // The explorer's record of this training: the error curve, and live pictures of the map.
         TAcompanhamento acompanhamento(nova, std::int64_t{ultimo} + 1);
@@ -573,6 +774,10 @@ void TFormMain::TreinarButtonClick() {
                 if (leituraParada || falhaCiclos) return;
                 extras = extrasDosPadroes(nova.entradas, nova.dimensao);
                 extras.nomes = nomesDosAtributos(TLeitorLinhas(nova.arquivoPadroes).proximaLinha(), nova.dimensao);
+                extras.semente = semente;
+                lido = true;
+                // Step by step, the training runs from the dialog, here on this thread.
+                if (passoAPasso) return;
                 acompanhamento.liga(controle);
                 controle.anotaCiclo(0);
                 fase = Fase::treino;
@@ -610,6 +815,12 @@ void TFormMain::TreinarButtonClick() {
         }
         if (falha) std::rethrow_exception(falha);
         if (falhaCiclos && !leituraParada) std::rethrow_exception(falhaCiclos);
+        if (passoAPasso && lido) {
+            completo = treinaPassoAPasso(porCiclos, ultimo, status.funcao(), [&] {
+                if (const auto linha = status.novaLinha()) escreveStatus(*linha);
+            }, extras);
+            treinou = true;
+        }
         if (!treinou) return;
 
         if (const auto linha = status.ultimaLinha()) escreveStatus(*linha);
@@ -617,7 +828,7 @@ void TFormMain::TreinarButtonClick() {
         preencheMapa();
         // The errors of the map as it ends, on the training's patterns: the curve's last point
         // when the training ran to its end.
-        extras.curva = acompanhamento.curva();
+        if (!passoAPasso) extras.curva = acompanhamento.curva();
         extras.temErros = true;
         if (completo && !extras.curva.empty() && extras.curva.back().ciclo == std::int64_t{ultimo} + 1)
             extras.erros = extras.curva.back().erros;

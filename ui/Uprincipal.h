@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "UAleatorio.h"
 #include "URede.h"
@@ -60,6 +61,12 @@ public:
     void SobreClick();
     void ManualItemMenuClick();
     void ExploradorItemMenuClick();
+    void SementeItemMenuClick();
+
+    // The seed of the initial weights when the user fixed it (the menu or NORVIKA_SEMENTE); none
+    // when the clock gives it.
+    std::optional<std::uint32_t> sementeFixa() const { return sementeFixa_; }
+    void defineSementeFixa(std::optional<std::uint32_t> semente) { sementeFixa_ = semente; }
 
     // The map explorer, once opened.
     TFormExplorador* explorador() const { return explorador_.get(); }
@@ -121,6 +128,7 @@ private:
         std::vector<TDadosMapa::TPonto> curva;
         bool temErros = false;
         TErros erros;
+        std::optional<std::uint32_t> semente;
     };
     static TExtras extrasDosPadroes(const std::vector<TPadraoEntrada>& padroes, std::int32_t dimensao);
     // The explorer's data: the network's map with its counts and labels, or, while a training runs,
@@ -129,9 +137,16 @@ private:
                                             const std::vector<double>* pesos = nullptr,
                                             const std::vector<std::int32_t>* vencedores = nullptr) const;
     void atualizaExplorador();
+    // A training presented pattern by pattern from the "Treinando" dialog, on the map and
+    // patterns of rede_; `aposPasso` runs after every presentation. Returns whether it ran to its
+    // end.
+    bool treinaPassoAPasso(bool porCiclos, std::int32_t ultimo, const TRede::FuncaoStatus& status,
+                           const std::function<void()>& aposPasso, TExtras& extras);
 
     QMenu* ExibirMenu = nullptr;
     QAction* ExploradorItemMenu = nullptr;
+    QAction* SementeItemMenu = nullptr;
+    std::optional<std::uint32_t> sementeFixa_;
     std::unique_ptr<TFormExplorador> explorador_;
     TExtras extras_;
 };

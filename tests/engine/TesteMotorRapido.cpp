@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "UBusca.h"
+#include "UPasso.h"
 #include "UTreinoRapido.h"
 #include "URede.h"
 
@@ -202,6 +203,28 @@ INSTANTIATE_TEST_SUITE_P(Threads, MotorRapido, ::testing::Values(1, 2),
                          [](const ::testing::TestParamInfo<int>& i) {
                              return i.param == 1 ? std::string("umaThread") : std::string("duasThreads");
                          });
+
+TEST(TreinoPasso, passoAPassoIgualAoTreinoInteiro) {
+    // Patterns one at a time and whole cycles, in random runs, end with the same bits and the same
+    // status calls as the uninterrupted training.
+    std::mt19937_64 g(11);
+    for (int n = 0; n < 60; ++n) {
+        Par par = monta(g);
+        const std::string onde = "caso " + std::to_string(n) + ": " + descreve(par.caso);
+        std::vector<Chamada> chamadasRef, chamadasPasso;
+        par.referencia.ativaRedeReferencia(par.caso.porCiclos, par.caso.ultimo,
+                                           [&](double t, std::int32_t c, std::int32_t r) { chamadasRef.push_back({t, c, r}); });
+        TTreinoPasso passo(par.rapida, par.caso.porCiclos, par.caso.ultimo,
+                           [&](double t, std::int32_t c, std::int32_t r) { chamadasPasso.push_back({t, c, r}); });
+        while (!passo.terminado()) {
+            if (g() % 3 == 0) passo.terminaCiclo();
+            else passo.proximoPadrao();
+        }
+        comparaRedes(par.referencia, par.rapida, onde);
+        ASSERT_TRUE(chamadasRef == chamadasPasso) << onde;
+        if (HasFatalFailure()) return;
+    }
+}
 
 TEST(MotorRapido, neuroniosIdenticosEmpatamNoDeMenorIndice) {
     // Every neuron equal: every pattern goes to neuron (0,0), whichever thread owns what.
