@@ -4,11 +4,15 @@
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QDialogButtonBox>
 #include <QtTest>
+#include <cstring>
 
 #include "../comum/ArquivoTemporario.h"
 #include "Janelas.h"
+#include "UDialogos.h"
 #include "UFormExplorador.h"
+#include "UFormTreinando.h"
 #include "UNumeros.h"
 #include "UVistaMapa.h"
 
@@ -164,6 +168,111 @@ private Q_SLOTS:
         const QString png = QString::fromStdString(pasta.arquivo("mapa.png"));
         QVERIFY(e->exportaImagem(png));
         QVERIFY(!QImage(png).isNull());
+    }
+
+    // Stepped, paused and animated trainings end with the bits of an uninterrupted one.
+    void treinoPassoAPassoIgualAoInteiro_data() {
+        QTest::addColumn<QStringList>("acoes");
+        QTest::newRow("passos, ciclo, continuar") << QStringList{"padrão", "padrão", "padrão", "ciclo", "continuar"};
+        QTest::newRow("animado") << QStringList{"velocidade 9", "continuar"};
+    }
+    void treinoPassoAPassoIgualAoInteiro() {
+        QFETCH(QStringList, acoes);
+        Janelas::Treino t;
+        t.arquivo = QString::fromStdString(pasta.escreve("doze.txt", kDoze));
+        t.porCiclos = true;
+        t.ciclos = 4;
+        t.evolucao = QStringLiteral("90");
+        // The uninterrupted training first, then the stepped one from the same seed.
+        j->principal->defineSementeFixa(kSementeTeste);
+        j->treina(t);
+        const TRede inteira = j->principal->rede();
+        j->clica("LimparButton");
+        j->acao("ExploradorItemMenu")->trigger();
+        j->principal->explorador()->ui.PassoAPassoCheckBox->setChecked(true);
+        QStringList vistos;
+        std::function<void()> age = [&] {
+            auto* d = j->principal->findChild<TFormTreinando*>(QStringLiteral("FormTreinando"));
+            if (d == nullptr || !d->isVisible()) {
+                QTimer::singleShot(10, age);
+                return;
+            }
+            vistos << d->ui.PassoLabel->text();
+            if (acoes.isEmpty()) return;
+            const QString acao = acoes.takeFirst();
+            if (acao == QStringLiteral("padrão")) d->ui.ProximoPadraoButton->click();
+            else if (acao == QStringLiteral("ciclo")) d->ui.ProximoCicloButton->click();
+            else if (acao == QStringLiteral("continuar")) d->ui.ContinuarButton->click();
+            else d->ui.VelocidadeSlider->setValue(acao.section(u' ', 1).toInt());
+            QTimer::singleShot(10, age);
+        };
+        QTimer::singleShot(10, age);
+        j->treina(t);
+        QCOMPARE(j->tomaTextos(), QStringList());
+        QVERIFY(j->habilitado("LimparButton"));
+        // Paused before the first pattern, then where each step left it.
+        QVERIFY(vistos.size() >= 2);
+        QVERIFY2(vistos[0].startsWith(QStringLiteral("Ciclo 1 de 4, nenhum padrão apresentado ainda")), qPrintable(vistos[0]));
+        if (QTest::currentDataTag() == QStringLiteral("passos, ciclo, continuar"))
+            QVERIFY2(vistos[1].startsWith(QStringLiteral("Ciclo 1 de 4, padrão 1 de 12 (a); taxa de aprendizagem 0,1, raio 1")),
+                     qPrintable(vistos[1]));
+        const TRede& passo = j->principal->rede();
+        for (int a = 0; a < 12; ++a) {
+            const TNeuronio& x = inteira.neuronio(a / 4, a % 4);
+            const TNeuronio& y = passo.neuronio(a / 4, a % 4);
+            QVERIFY(std::memcmp(x.dados(), y.dados(), 2 * sizeof(double)) == 0);
+            QCOMPARE(y.getAglutinados(), x.getAglutinados());
+        }
+        QCOMPARE(std::memcmp(&inteira.taxaAprendizado, &passo.taxaAprendizado, sizeof(double)), 0);
+        QCOMPARE(j->status(), QStringLiteral("Taxa de Aprendizagem = 0,0729    Ciclo de término : 4    Raio: 1"));
+    }
+
+    // A fixed seed draws the documented first weights: (r - 50) / 100 for the generator's draws r.
+    void sementeFixaDaOsPrimeirosPesos_data() {
+        QTest::addColumn<bool>("pelaVariavel");
+        QTest::newRow("NORVIKA_SEMENTE") << true;
+        QTest::newRow("diálogo") << false;
+    }
+    void sementeFixaDaOsPrimeirosPesos() {
+        QFETCH(bool, pelaVariavel);
+        constexpr std::uint32_t kSemente = 4000000000u;
+        if (pelaVariavel) {
+            j.reset();
+            qputenv("NORVIKA_SEMENTE", "4000000000");
+            j = std::make_unique<Janelas>();
+            qunsetenv("NORVIKA_SEMENTE");
+        } else {
+            UDialogos::defineExecutor([&](QDialog& d) {
+                d.findChild<QRadioButton*>(QStringLiteral("SementeFixaRadio"))->setChecked(true);
+                d.findChild<QLineEdit*>(QStringLiteral("SementeEdit"))->setText(QStringLiteral("4000000000"));
+                d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+                return d.result();
+            });
+            j->acao("SementeItemMenu")->trigger();
+            UDialogos::defineExecutor({});
+        }
+        QCOMPARE(j->principal->sementeFixa(), std::optional<std::uint32_t>(kSemente));
+        Janelas::Treino t;
+        t.arquivo = QString::fromStdString(pasta.escreve("doze.txt", kDoze));
+        t.linhas = t.colunas = 1;
+        t.raio = 0;
+        t.taxa = QStringLiteral("0");  // nothing learned: the weights stay the drawn ones
+        for (int vez = 0; vez < 2; ++vez) {
+            j->treina(t);
+            TGeradorAleatorio g(kSemente);
+            for (int k = 0; k < 2; ++k) {
+                const double esperado = static_cast<double>(static_cast<long double>(static_cast<int>(g.sorteia(100)) - 50) / 100.0L);
+                QCOMPARE(j->principal->rede().neuronio(0, 0).getPeso(k), esperado);
+            }
+            j->clica("LimparButton");
+        }
+        // Back to the clock: the window's next activation seeds from it again.
+        j->principal->defineSementeFixa(std::nullopt);
+        j->principal->FormActivate();
+        j->treina(t);
+        TGeradorAleatorio relogio(kSementeTeste);
+        QCOMPARE(j->principal->rede().neuronio(0, 0).getPeso(0),
+                 static_cast<double>(static_cast<long double>(static_cast<int>(relogio.sorteia(100)) - 50) / 100.0L));
     }
 
 private:
