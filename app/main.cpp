@@ -6,6 +6,9 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <cstdio>
+
+#include "UBusca.h"
 #include "UFormInformacoes.h"
 #include "UFormSobre.h"
 #include "UNumeros.h"
@@ -27,6 +30,11 @@ int main(int argc, char** argv) {
     defineSeparadorDecimal(ponto.size() == 1 && ponto.at(0).unicode() < 128
                                ? static_cast<char>(ponto.at(0).unicode())
                                : '.');
+
+    // NORVIKA_BUSCA chooses the search kernel, for measuring; a kernel this processor lacks is
+    // refused and the best one is used.
+    const std::string recusa = defineBuscaDoAmbiente();
+    if (!recusa.empty()) std::fprintf(stderr, "norvika: NORVIKA_BUSCA: %s\n", recusa.c_str());
 
     TFormMain principal;
     FormMain = &principal;

@@ -9,7 +9,8 @@
 // threads (by default it chooses); --por-ciclo prints each cycle's time on the error output;
 // --controle trains as the window does: on a worker thread, with a stop control that never fires,
 // watched 20 times a second from the main thread; --erros records the error curve as the map
-// explorer does, and prints the time its measures took and the last point.
+// explorer does, and prints the time its measures took and the last point; --busca (or the
+// environment variable NORVIKA_BUSCA) chooses the search kernel instead of the processor's best.
 
 #include <atomic>
 #include <chrono>
@@ -43,6 +44,7 @@ struct Opcoes {
     bool porCiclo = false;
     bool controle = false;
     bool erros = false;
+    std::string busca;
     int threads = 0;
 };
 
@@ -51,7 +53,7 @@ struct Opcoes {
                  "norvika-bench: %s\n"
                  "uso: norvika-bench ARQUIVO --linhas L --colunas C --raio R --vizinhanca "
                  "MANHATTAN|GRID (--ciclos N | --decrementar-raio) --taxa 0,1 --evolucao 100 "
-                 "--semente S [--referencia] [--threads T] [--por-ciclo] [--controle] [--erros]\n",
+                 "--semente S [--referencia] [--threads T] [--por-ciclo] [--controle] [--erros] [--busca escalar|avx2|avx512]\n",
                  motivo);
     std::exit(2);
 }
@@ -96,6 +98,7 @@ Opcoes leOpcoes(int argc, char** argv) {
         else if (a == "--por-ciclo") o.porCiclo = true;
         else if (a == "--controle") o.controle = true;
         else if (a == "--erros") o.erros = true;
+        else if (a == "--busca") o.busca = valor();
         else if (a == "--threads") o.threads = inteiro(0, 2);
         else if (!a.empty() && a[0] != '-' && o.arquivo.empty()) o.arquivo = std::string(a);
         else uso(("opção desconhecida: " + std::string(a)).c_str());
@@ -123,6 +126,9 @@ double segundos(std::chrono::steady_clock::duration d) {
 
 int executa(const Opcoes& o) {
     defineSeparadorDecimal(',');
+    // The search kernel: --busca, else NORVIKA_BUSCA, else the processor's best.
+    const std::string recusa = o.busca.empty() ? defineBuscaDoAmbiente() : defineBusca(o.busca);
+    if (!recusa.empty()) uso(recusa.c_str());
     TRede rede;
     rede.defineThreads(o.threads);
     rede.arquivoPadroes = o.arquivo;

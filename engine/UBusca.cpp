@@ -1,5 +1,9 @@
 #include "UBusca.h"
 
+#include <atomic>
+#include <cstdlib>
+#include <optional>
+
 TResultadoBusca buscaEscalar(const double* x, std::int32_t dimensao, const double* base,
                              const std::int32_t* slots, std::int32_t m, double fator, double folga,
                              std::int32_t* candidatos, double* distancias) {
@@ -51,7 +55,7 @@ namespace {
 
 enum class Nivel { Escalar, Avx2, Avx512 };
 
-Nivel nivel() {
+Nivel nivelDoProcessador() {
     static const Nivel n = [] {
         __builtin_cpu_init();
         if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq") &&
@@ -63,7 +67,46 @@ Nivel nivel() {
     return n;
 }
 
+// -1 while the processor's best is used.
+std::atomic<int> escolhido{-1};
+
+Nivel nivel() {
+    const int e = escolhido.load(std::memory_order_relaxed);
+    return e < 0 ? nivelDoProcessador() : static_cast<Nivel>(e);
+}
+
+std::optional<Nivel> nivelDoNome(std::string_view nome) {
+    if (nome == "escalar") return Nivel::Escalar;
+    if (nome == "avx2") return Nivel::Avx2;
+    if (nome == "avx512") return Nivel::Avx512;
+    return std::nullopt;
+}
+
 }  // namespace
+
+bool buscaDisponivel(std::string_view nome) {
+    const auto n = nivelDoNome(nome);
+    return n && *n <= nivelDoProcessador();
+}
+
+std::string defineBusca(std::string_view nome) {
+    if (nome.empty()) {
+        escolhido.store(-1);
+        return {};
+    }
+    const auto n = nivelDoNome(nome);
+    if (!n) return "busca desconhecida: \"" + std::string(nome) + "\" (use escalar, avx2 ou avx512)";
+    if (*n > nivelDoProcessador())
+        return "este processador não executa a busca " + std::string(nome) + " (a melhor aqui é " +
+               (nivelDoProcessador() == Nivel::Avx2 ? "avx2" : "escalar") + ")";
+    escolhido.store(static_cast<int>(*n));
+    return {};
+}
+
+std::string defineBuscaDoAmbiente() {
+    const char* nome = std::getenv("NORVIKA_BUSCA");
+    return nome == nullptr ? std::string() : defineBusca(nome);
+}
 
 TFuncaoBusca funcaoBusca() {
     switch (nivel()) {

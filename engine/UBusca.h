@@ -10,6 +10,8 @@
 // the winner is ever left out.
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 #include <limits>
 
 // Distances at or above this are not trusted to the bound.
@@ -72,11 +74,22 @@ TResultadoTransposta transpostaAvx512(const double* x, std::int32_t dimensao, co
 std::int32_t selecionaEscalar(const double* f, std::int32_t n, double limite, std::int32_t* candidatos);
 std::int32_t selecionaAvx512(const double* f, std::int32_t n, double limite, std::int32_t* candidatos);
 
-// The best kernels this processor runs, and their name for the benchmark.
+// The kernels in use, and their name for the benchmark: the best this processor runs, unless
+// defineBusca chose others.
 TFuncaoBusca funcaoBusca();
 TFuncaoTransposta funcaoTransposta();
 TFuncaoSeleciona funcaoSeleciona();
 const char* nomeDaBusca();
+
+// Chooses the kernels by name ("escalar", "avx2", "avx512"), or the best again with an empty
+// name. Returns an empty text, or why the choice is refused (an unknown name, or a kernel this
+// processor lacks), in which case nothing changes. Every kernel gives the same results; the
+// choice is for measuring and testing each of them.
+std::string defineBusca(std::string_view nome);
+// The choice of the environment variable NORVIKA_BUSCA, when set: defineBusca's answer.
+std::string defineBuscaDoAmbiente();
+// Whether this processor runs the named kernel.
+bool buscaDisponivel(std::string_view nome);
 
 
 // The running best, threshold and candidate list, kept the same way by every kernel.

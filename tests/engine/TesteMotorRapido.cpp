@@ -9,6 +9,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "UBusca.h"
@@ -140,12 +141,22 @@ struct Chamada {
     }
 };
 
-class MotorRapido : public ::testing::TestWithParam<int> {};
+// Every search kernel this processor runs, with one thread and with two.
+class MotorRapido : public ::testing::TestWithParam<std::tuple<int, const char*>> {
+protected:
+    void SetUp() override {
+        const char* busca = std::get<1>(GetParam());
+        if (!buscaDisponivel(busca)) GTEST_SKIP() << "este processador não executa a busca " << busca;
+        ASSERT_EQ(defineBusca(busca), "");
+        threads = std::get<0>(GetParam());
+    }
+    void TearDown() override { defineBusca(""); }
+    int threads = 1;
+};
 
 TEST_P(MotorRapido, treinoIgualAoDeReferenciaBitABit) {
-    const int threads = GetParam();
     std::mt19937_64 g(20261207 + static_cast<std::uint64_t>(threads));
-    for (int n = 0; n < 400; ++n) {
+    for (int n = 0; n < 250; ++n) {
         Par par = monta(g);
         const std::string onde = "caso " + std::to_string(n) + ": " + descreve(par.caso);
         // A third of the cases stop at a random presentation, as a stop request would.
@@ -172,9 +183,8 @@ TEST_P(MotorRapido, treinoIgualAoDeReferenciaBitABit) {
 }
 
 TEST_P(MotorRapido, classificacaoIgualADeReferencia) {
-    const int threads = GetParam();
     std::mt19937_64 g(777 + static_cast<std::uint64_t>(threads));
-    for (int n = 0; n < 150; ++n) {
+    for (int n = 0; n < 100; ++n) {
         Par par = monta(g);
         // More patterns than training would use, so that two threads split them.
         const std::size_t originais = par.referencia.entradas.size();
@@ -199,9 +209,11 @@ TEST_P(MotorRapido, classificacaoIgualADeReferencia) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Threads, MotorRapido, ::testing::Values(1, 2),
-                         [](const ::testing::TestParamInfo<int>& i) {
-                             return i.param == 1 ? std::string("umaThread") : std::string("duasThreads");
+INSTANTIATE_TEST_SUITE_P(ThreadsEBuscas, MotorRapido,
+                         ::testing::Combine(::testing::Values(1, 2), ::testing::Values("escalar", "avx2", "avx512")),
+                         [](const ::testing::TestParamInfo<std::tuple<int, const char*>>& i) {
+                             return std::string(std::get<0>(i.param) == 1 ? "umaThread_" : "duasThreads_") +
+                                    std::get<1>(i.param);
                          });
 
 TEST(TreinoPasso, passoAPassoIgualAoTreinoInteiro) {
