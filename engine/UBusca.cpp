@@ -125,7 +125,11 @@ TFuncaoTransposta funcaoTransposta() {
 }
 
 TFuncaoSeleciona funcaoSeleciona() {
-    return nivel() == Nivel::Avx512 ? &selecionaAvx512 : &selecionaEscalar;
+    switch (nivel()) {
+        case Nivel::Avx512: return &selecionaAvx512;
+        case Nivel::Avx2: return &selecionaAvx2;
+        default: return &selecionaEscalar;
+    }
 }
 
 const char* nomeDaBusca() {

@@ -61,7 +61,8 @@ inline TResultadoTransposta resumeTransposta(const double* f, std::int32_t n) {
     return r;
 }
 
-// The indices j < n with f[j] <= limite, increasing; returns how many.
+// The indices j < n with f[j] <= limite, increasing; returns how many. The vector kernels write
+// four at a time, never past index n - 1.
 using TFuncaoSeleciona = std::int32_t (*)(const double* f, std::int32_t n, double limite,
                                           std::int32_t* candidatos);
 
@@ -72,6 +73,7 @@ TResultadoTransposta transpostaAvx2(const double* x, std::int32_t dimensao, cons
 TResultadoTransposta transpostaAvx512(const double* x, std::int32_t dimensao, const double* t,
                                       std::int32_t passo, std::int32_t n, double* f);
 std::int32_t selecionaEscalar(const double* f, std::int32_t n, double limite, std::int32_t* candidatos);
+std::int32_t selecionaAvx2(const double* f, std::int32_t n, double limite, std::int32_t* candidatos);
 std::int32_t selecionaAvx512(const double* f, std::int32_t n, double limite, std::int32_t* candidatos);
 
 // The kernels in use, and their name for the benchmark: the best this processor runs, unless

@@ -80,3 +80,41 @@ NORVIKA_AVX2 TResultadoTransposta transpostaAvx2(const double* x, std::int32_t d
     }
     return resumeTransposta(f, n);
 }
+
+namespace {
+
+// For each mask of four lanes, the lanes that are set, packed to the front.
+struct TTabelaCompacta {
+    alignas(16) std::int32_t indices[16][4];
+    constexpr TTabelaCompacta() : indices{} {
+        for (int mascara = 0; mascara < 16; ++mascara) {
+            int k = 0;
+            for (int lane = 0; lane < 4; ++lane)
+                if ((mascara >> lane) & 1) indices[mascara][k++] = lane;
+        }
+    }
+};
+constexpr TTabelaCompacta kCompacta;
+
+}  // namespace
+
+// Four distances compared at once; the indices under the threshold are written without a branch,
+// by the table of packed lanes (a store of four, of which the first popcount(mask) count).
+NORVIKA_AVX2 std::int32_t selecionaAvx2(const double* f, std::int32_t n, double limite,
+                                        std::int32_t* candidatos) {
+    const __m256d l = _mm256_set1_pd(limite);
+    std::int32_t m = 0;
+    std::int32_t j = 0;
+    for (; j + 4 <= n; j += 4) {
+        const auto dentro = static_cast<unsigned>(_mm256_movemask_pd(_mm256_cmp_pd(_mm256_loadu_pd(f + j), l, _CMP_LE_OQ)));
+        const __m128i indices = _mm_add_epi32(_mm_load_si128(reinterpret_cast<const __m128i*>(kCompacta.indices[dentro])),
+                                              _mm_set1_epi32(j));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(candidatos + m), indices);
+        m += __builtin_popcount(dentro);
+    }
+    for (; j < n; ++j) {
+        candidatos[m] = j;
+        m += f[j] <= limite ? 1 : 0;
+    }
+    return m;
+}
