@@ -6,7 +6,6 @@
 #include "UErros.h"
 #include "UExato.h"
 #include "ULimites.h"
-#include "UTreinoRapido.h"
 
 namespace {
 
@@ -212,9 +211,5 @@ bool TRede::classificaEntradasReferencia(TControle* controle) {
     return true;
 }
 
-bool TRede::ativaRede(bool criterioQtdCiclos, std::int32_t ultimo, const FuncaoStatus& status,
-                      TControle* controle) {
-    return treinaRapido(*this, criterioQtdCiclos, ultimo, status, threads_, controle);
-}
-
-bool TRede::classificaEntradas(TControle* controle) { return classificaRapido(*this, threads_, controle); }
+// ativaRede and classificaEntradas, which choose between the fast engines and these loops, live
+// with the fast engines (UTreinoRapido).

@@ -1,0 +1,590 @@
+#pragma once
+// The fast engine for larger dimensions: neurons share copy-on-write weight slots, and with two
+// threads each owns the neurons of alternate columns (or a checkerboard) and their slots, the two
+// meeting once per pattern. Internal to the engine; the façade in UTreinoRapido chooses it.
+
+#include <immintrin.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdint>
+#include <cstring>
+#include <utility>
+#include <vector>
+
+#include "UBusca.h"
+#include "UControle.h"
+#include "UExato.h"
+#include "UMotorComum.h"
+
+namespace motor {
+
+// Each of the two threads publishes, in a cache line of its own, how far it has come; the other
+// waits for it there, spinning briefly and then yielding. A failure of either thread releases the
+// other.
+// What a thread's search found, as the other thread needs it to decide the winner in the common
+// case: its smallest fast distance, how many candidates it kept, the smallest neuron of its nearest
+// slot, and whether its distances are trusted.
+struct TResumo {
+    double melhor;
+    std::int32_t quantos;
+    std::int32_t menor;
+    bool inseguro;
+    bool parar;  // the first thread's: both stop before this pattern
+};
+
+struct alignas(64) TCanal {
+    std::atomic<std::int64_t> busca{-1};  // the summary of this pattern step is published
+    TResumo resumo[2];                    // by pattern parity, in the same cache line
+};
+
+// The rarer meetings, in a line of their own.
+struct alignas(64) TCanalRaro {
+    std::atomic<std::int64_t> exatas{-1};    // this thread's best exact key for the step is published
+    std::atomic<std::int64_t> especial{-1};  // the exact full search's winner, for the step
+    std::atomic<std::int64_t> ciclo{-1};     // first thread: cycle parameters set; second: cycle done
+    double exata[2];
+    std::int32_t menorExata[2];
+};
+
+// Plain spinning answers fastest (a pause instruction costs hundreds of cycles on some
+// processors and hypervisors); after a while the wait pauses, and later yields the processor.
+inline bool aguarda(const std::atomic<std::int64_t>& contador, std::int64_t valor,
+             const std::atomic<bool>& falhou) {
+    for (unsigned voltas = 0; contador.load(std::memory_order_acquire) < valor; ++voltas) {
+        if (falhou.load(std::memory_order_relaxed)) return false;
+        if (voltas >= 1u << 20) {
+            std::this_thread::yield();
+        } else if (voltas >= 1u << 16) {
+            _mm_pause();
+        }
+    }
+    return true;
+}
+
+class TMotorSlots {
+public:
+    TMotorSlots(TRede& rede, int partes)
+        : rede_(rede),
+          colunas_(rede.colunasMapa()),
+          linhas_(rede.linhasMapa()),
+          n_(rede.linhasMapa() * rede.colunasMapa()),
+          d_(rede.dimensao),
+          partes_(partes),
+          limiar_(limiarDaBusca(d_)),
+          busca_(funcaoBusca()) {
+        const auto capacidade = static_cast<std::size_t>(partes_) * static_cast<std::size_t>(n_);
+        pesos_.resize(capacidade * static_cast<std::size_t>(d_));
+        slotDe_.resize(static_cast<std::size_t>(n_));
+        dono_.resize(static_cast<std::size_t>(n_));
+        proximo_.assign(static_cast<std::size_t>(n_), -1);
+        primeiro_.assign(capacidade, -1);
+        tamanho_.assign(capacidade, 0);
+        menor_.assign(capacidade, kNenhum);
+        posicao_.assign(capacidade, -1);
+        contagem_.assign(capacidade, 0);
+        partes_v_.resize(static_cast<std::size_t>(partes_));
+        for (std::int32_t j = 0; j < n_; ++j) dono_[static_cast<std::size_t>(j)] = donoDe(j);
+        for (int id = 0; id < partes_; ++id) preparaParte(id);
+        for (std::int32_t j = 0; j < n_; ++j) {
+            // Neuron j starts alone in slot j of its owner's range.
+            const std::int32_t dono = dono_[static_cast<std::size_t>(j)];
+            const std::int32_t s = dono * n_ + j;
+            TParte& parte = partes_v_[static_cast<std::size_t>(dono)];
+            slotDe_[static_cast<std::size_t>(j)] = s;
+            primeiro_[static_cast<std::size_t>(s)] = j;
+            tamanho_[static_cast<std::size_t>(s)] = 1;
+            menor_[static_cast<std::size_t>(s)] = j;
+            const TNeuronio& neuronio = rede.neuronio(j / colunas_, j % colunas_);
+            std::copy(neuronio.dados(), neuronio.dados() + d_, pesosDe(s));
+            ativa(parte, s);
+        }
+        for (TParte& parte : partes_v_) {
+            parte.atualizados.assign(parte.ativos.begin(), parte.ativos.end());
+            fundeIguais(parte);
+        }
+        dicas_.assign(rede.entradas.size(), 0);
+        dicasNovas_ = dicas_;
+    }
+
+    // Which thread owns neuron j. A GRID neighbourhood is a square, split evenly by a
+    // checkerboard; a MANHATTAN one is a diamond, split evenly by alternate columns (a checkerboard
+    // would give one thread every even distance). A one-row or one-column map alternates along
+    // its length.
+    std::int32_t donoDe(std::int32_t j) const {
+        if (partes_ < 2) return 0;
+        const std::int32_t linha = j / colunas_, coluna = j % colunas_;
+        if (colunas_ == 1) return linha % 2;
+        if (linhas_ == 1) return coluna % 2;
+        // Neighbours (0,0) and (1,1) lie one GRID step apart, two MANHATTAN steps.
+        const bool grid = rede_.matrizDistancias[static_cast<std::size_t>(colunas_ + 1)] == 1;
+        return grid ? (linha + coluna) % 2 : coluna % 2;
+    }
+
+    void devolve() {
+        for (std::int32_t j = 0; j < n_; ++j) {
+            const double* w = pesosDe(slotDe_[static_cast<std::size_t>(j)]);
+            TNeuronio& neuronio = rede_.neuronio(j / colunas_, j % colunas_);
+            std::copy(w, w + d_, neuronio.dados());
+        }
+    }
+
+    struct TFim {
+        bool comecou = false;  // some cycle started: the counts describe its winners
+        bool completo = true;
+        std::vector<std::int32_t> vencedores;  // of the patterns presented in the last cycle
+    };
+
+    // Trains cycles 0 .. ultimo, or until the control asks to stop.
+    TFim treina(bool criterioQtdCiclos, std::int32_t ultimo, const TRede::FuncaoStatus& status,
+                TControle* controle) {
+        criterioQtdCiclos_ = criterioQtdCiclos;
+        ultimo_ = ultimo;
+        status_ = &status;
+        controle_ = controle;
+        emPartes(partes_, [this](int id) {
+            try {
+                laco(id);
+            } catch (...) {
+                falhou_.store(true);
+                throw;
+            }
+        });
+        TFim fim{comecou_, !interrompido_, std::move(dicasNovas_)};
+        fim.vencedores.resize(static_cast<std::size_t>(presentes_));
+        return fim;
+    }
+
+    // The winner of one pattern against the map as it stands, for classification; `rascunho` is a
+    // part of this thread's own that lists every slot.
+    struct TParte;
+    TParte parteDeLeitura() const {
+        TParte parte;
+        for (const TParte& p : partes_v_) parte.ativos.insert(parte.ativos.end(), p.ativos.begin(), p.ativos.end());
+        const std::size_t n = parte.ativos.size();
+        parte.candidatos.resize(n);
+        parte.distancias.resize(n);
+        parte.publicacao.f.resize(n);
+        parte.publicacao.slot.resize(n);
+        parte.publicacao.menor.resize(n);
+        return parte;
+    }
+    std::int32_t vencedorDeLeitura(TParte& parte, const double* x) const {
+        TPublicacao& pub = parte.publicacao;
+        publicaCandidatos(parte, x, pub);
+        if (pub.inseguro) return vencedorExato(x);
+        const double limite = pub.melhor * limiar_.fator + limiar_.folga;
+        if (contaAte(pub, limite) == 1) return menorAte(pub, limite);
+        return melhorExataAte(x, pub, limite).neuronio;
+    }
+
+    struct alignas(64) TParte {
+        std::int32_t id = 0;
+        std::vector<std::int32_t> ativos;  // slots searched by this part
+        std::vector<std::int32_t> livres;
+        std::vector<std::int32_t> tocados, atualizados;
+        std::vector<std::int32_t> candidatos;
+        std::vector<double> distancias;
+        std::vector<std::int32_t> tabela;  // open addressing for merges
+        std::vector<std::uint64_t> chaves;
+        std::vector<std::int32_t> usadas;
+        TVizinhancas vizinhancas;
+        // What this part's search found, which the summary in its channel condenses.
+        struct TPublicacao {
+            double melhor = kInfinito;
+            std::int32_t quantos = 0;
+            bool inseguro = false;
+            std::vector<double> f;
+            std::vector<std::int32_t> slot, menor;
+        } publicacao;
+    };
+
+private:
+    double* pesosDe(std::int32_t s) { return pesos_.data() + static_cast<std::int64_t>(s) * d_; }
+    const double* pesosDe(std::int32_t s) const {
+        return pesos_.data() + static_cast<std::int64_t>(s) * d_;
+    }
+
+    void preparaParte(int id) {
+        TParte& parte = partes_v_[static_cast<std::size_t>(id)];
+        parte.id = id;
+        parte.vizinhancas.inicia(rede_, n_);
+        const auto n = static_cast<std::size_t>(n_);
+        parte.ativos.reserve(n);
+        parte.livres.reserve(n);
+        for (std::int32_t j = n_ - 1; j >= 0; --j)
+            if (dono_[static_cast<std::size_t>(j)] != id) parte.livres.push_back(id * n_ + j);
+        parte.tocados.reserve(n);
+        parte.atualizados.reserve(n);
+        parte.candidatos.resize(n);
+        parte.distancias.resize(n);
+        std::size_t tamanhoTabela = 16;
+        while (tamanhoTabela < 2 * n) tamanhoTabela *= 2;
+        parte.tabela.assign(tamanhoTabela, -1);
+        parte.chaves.assign(tamanhoTabela, 0);
+        parte.usadas.reserve(n);
+        parte.publicacao.f.resize(n);
+        parte.publicacao.slot.resize(n);
+        parte.publicacao.menor.resize(n);
+    }
+
+    void ativa(TParte& parte, std::int32_t s) {
+        posicao_[static_cast<std::size_t>(s)] = static_cast<std::int32_t>(parte.ativos.size());
+        parte.ativos.push_back(s);
+    }
+
+    void desativa(TParte& parte, std::int32_t s) {
+        const std::int32_t pos = posicao_[static_cast<std::size_t>(s)];
+        const std::int32_t ultimo = parte.ativos.back();
+        parte.ativos[static_cast<std::size_t>(pos)] = ultimo;
+        posicao_[static_cast<std::size_t>(ultimo)] = pos;
+        parte.ativos.pop_back();
+        posicao_[static_cast<std::size_t>(s)] = -1;
+        parte.livres.push_back(s);
+    }
+
+    using TPublicacao = TParte::TPublicacao;
+
+    // The part's candidates by the fast distances of its own slots.
+    void publicaCandidatos(TParte& parte, const double* x, TPublicacao& pub) const {
+        pub.quantos = 0;
+        pub.melhor = kInfinito;
+        pub.inseguro = false;
+        const auto m = static_cast<std::int32_t>(parte.ativos.size());
+        if (m == 0) return;
+        const TResultadoBusca r = busca_(x, d_, pesos_.data(), parte.ativos.data(), m, limiar_.fator,
+                                         limiar_.folga, parte.candidatos.data(), parte.distancias.data());
+        pub.inseguro = r.inseguro;
+        pub.melhor = r.melhor;
+        pub.quantos = r.candidatos;
+        for (std::int32_t c = 0; c < r.candidatos; ++c) {
+            const auto ic = static_cast<std::size_t>(c);
+            const std::int32_t s = parte.ativos[static_cast<std::size_t>(parte.candidatos[ic])];
+            pub.f[ic] = parte.distancias[ic];
+            pub.slot[ic] = s;
+            pub.menor[ic] = menor_[static_cast<std::size_t>(s)];
+        }
+    }
+
+    // How many of the part's candidates are under the threshold, and the smallest neuron of the
+    // first of them.
+    static std::int32_t contaAte(const TPublicacao& pub, double limite) {
+        std::int32_t n = 0;
+        for (std::int32_t c = 0; c < pub.quantos; ++c) n += pub.f[static_cast<std::size_t>(c)] <= limite ? 1 : 0;
+        return n;
+    }
+    static std::int32_t menorAte(const TPublicacao& pub, double limite) {
+        for (std::int32_t c = 0; c < pub.quantos; ++c)
+            if (pub.f[static_cast<std::size_t>(c)] <= limite) return pub.menor[static_cast<std::size_t>(c)];
+        return kNenhum;
+    }
+
+    // The best exact key among the part's candidates under the threshold; the later exact sums
+    // stop as soon as they pass the best so far.
+    TChave melhorExataAte(const double* x, const TPublicacao& pub, double limite) const {
+        TChave melhor;
+        for (std::int32_t c = 0; c < pub.quantos; ++c) {
+            const auto ic = static_cast<std::size_t>(c);
+            if (!(pub.f[ic] <= limite)) continue;
+            const TChave chave{distanciaExataAte(x, pesosDe(pub.slot[ic]), d_, melhor.distancia), pub.menor[ic]};
+            if (chave.menorQue(melhor)) melhor = chave;
+        }
+        return melhor;
+    }
+
+    // The program's own search over every neuron, for distances the bound cannot vouch for.
+    std::int32_t vencedorExato(const double* x) const {
+        double melhor = distanciaExata(x, pesosDe(slotDe_[0]), d_);
+        std::int32_t v = 0;
+        for (std::int32_t j = 0; j < n_; ++j) {
+            const double d = distanciaExata(x, pesosDe(slotDe_[static_cast<std::size_t>(j)]), d_);
+            if (d < melhor) {
+                melhor = d;
+                v = j;
+            }
+        }
+        return v;
+    }
+
+    // Moves this part's neighbours of `vencedor` towards x: a slot whose neurons are all
+    // neighbours is updated in place; one with only some of them gives those a copy of its own.
+    void ajusta(TParte& parte, std::int32_t vencedor, const double* x, double taxa, std::int32_t raio) {
+        const std::int32_t* linha = rede_.matrizDistancias.data() + static_cast<std::int64_t>(vencedor) * n_;
+        parte.tocados.clear();
+        for (const TSegmento& seg : parte.vizinhancas.de(vencedor, raio))
+            for (std::int32_t b = seg.inicio; b < seg.fim; ++b)
+                if (dono_[static_cast<std::size_t>(b)] == parte.id) {
+                    const std::int32_t s = slotDe_[static_cast<std::size_t>(b)];
+                    if (contagem_[static_cast<std::size_t>(s)]++ == 0) parte.tocados.push_back(s);
+                }
+        parte.atualizados.clear();
+        for (const std::int32_t s : parte.tocados) {
+            const auto is = static_cast<std::size_t>(s);
+            if (contagem_[is] == tamanho_[is]) {
+                ajustaPesosExato(pesosDe(s), x, d_, taxa);
+                parte.atualizados.push_back(s);
+            } else {
+                const std::int32_t novo = parte.livres.back();
+                parte.livres.pop_back();
+                std::copy(pesosDe(s), pesosDe(s) + d_, pesosDe(novo));
+                separa(s, novo, linha, raio);
+                ativa(parte, novo);
+                ajustaPesosExato(pesosDe(novo), x, d_, taxa);
+                parte.atualizados.push_back(novo);
+            }
+            contagem_[is] = 0;
+        }
+        fundeIguais(parte);
+    }
+
+    // Moves the neurons of slot s within `raio` of the winner into the empty slot `novo`.
+    void separa(std::int32_t s, std::int32_t novo, const std::int32_t* linha, std::int32_t raio) {
+        const auto is = static_cast<std::size_t>(s), in = static_cast<std::size_t>(novo);
+        std::int32_t ficam = -1, vao = -1, menorFica = kNenhum, menorVai = kNenhum;
+        std::int32_t qtdVao = 0;
+        for (std::int32_t b = primeiro_[is]; b != -1;) {
+            const std::int32_t seguinte = proximo_[static_cast<std::size_t>(b)];
+            if (linha[b] <= raio) {
+                proximo_[static_cast<std::size_t>(b)] = vao;
+                vao = b;
+                slotDe_[static_cast<std::size_t>(b)] = novo;
+                menorVai = std::min(menorVai, b);
+                ++qtdVao;
+            } else {
+                proximo_[static_cast<std::size_t>(b)] = ficam;
+                ficam = b;
+                menorFica = std::min(menorFica, b);
+            }
+            b = seguinte;
+        }
+        primeiro_[is] = ficam;
+        menor_[is] = menorFica;
+        tamanho_[is] -= qtdVao;
+        primeiro_[in] = vao;
+        menor_[in] = menorVai;
+        tamanho_[in] = qtdVao;
+    }
+
+    // Merges the slots just updated whose weights have become bit-identical.
+    void fundeIguais(TParte& parte) {
+        if (parte.atualizados.size() < 2) return;
+        const std::size_t mascara = parte.tabela.size() - 1;
+        const std::size_t bytes = static_cast<std::size_t>(d_) * sizeof(double);
+        for (const std::int32_t s : parte.atualizados) {
+            const std::uint64_t chave = chaveDe(pesosDe(s));
+            std::size_t h = static_cast<std::size_t>(chave * 0x9e3779b97f4a7c15ull >> 20) & mascara;
+            bool fundiu = false;
+            while (parte.tabela[h] != -1) {
+                const std::int32_t t = parte.tabela[h];
+                if (parte.chaves[h] == chave &&
+                    (bytes == 0 || std::memcmp(pesosDe(t), pesosDe(s), bytes) == 0)) {
+                    funde(parte, t, s);
+                    fundiu = true;
+                    break;
+                }
+                h = (h + 1) & mascara;
+            }
+            if (!fundiu) {
+                parte.tabela[h] = s;
+                parte.chaves[h] = chave;
+                parte.usadas.push_back(static_cast<std::int32_t>(h));
+            }
+        }
+        for (const std::int32_t h : parte.usadas) parte.tabela[static_cast<std::size_t>(h)] = -1;
+        parte.usadas.clear();
+    }
+
+    std::uint64_t chaveDe(const double* w) const {
+        if (d_ == 0) return 0;
+        std::uint64_t a, b, c;
+        std::memcpy(&a, w, sizeof a);
+        std::memcpy(&b, w + d_ / 2, sizeof b);
+        std::memcpy(&c, w + d_ - 1, sizeof c);
+        return a ^ (b * 0xff51afd7ed558ccdull) ^ (c * 0xc4ceb9fe1a85ec53ull);
+    }
+
+    // Slot s joins slot t, whose weights are identical.
+    void funde(TParte& parte, std::int32_t t, std::int32_t s) {
+        const auto it = static_cast<std::size_t>(t), is = static_cast<std::size_t>(s);
+        std::int32_t b = primeiro_[is];
+        while (b != -1) {
+            const std::int32_t seguinte = proximo_[static_cast<std::size_t>(b)];
+            slotDe_[static_cast<std::size_t>(b)] = t;
+            proximo_[static_cast<std::size_t>(b)] = primeiro_[it];
+            primeiro_[it] = b;
+            b = seguinte;
+        }
+        tamanho_[it] += tamanho_[is];
+        menor_[it] = std::min(menor_[it], menor_[is]);
+        primeiro_[is] = -1;
+        tamanho_[is] = 0;
+        menor_[is] = kNenhum;
+        desativa(parte, s);
+    }
+
+    // Publishes this thread's step on `meu` and waits for the other thread's on `outro`.
+    bool troca(std::atomic<std::int64_t>& meu, const std::atomic<std::int64_t>& outro,
+               std::int64_t passo) {
+        if (partes_ < 2) return true;
+        meu.store(passo, std::memory_order_release);
+        return aguarda(outro, passo, falhou_);
+    }
+
+    // One thread's training. The first thread also keeps the cycle's bookkeeping: it sets each
+    // cycle's rate and radius before the second thread starts the cycle, and reports the cycle
+    // only after the second thread has finished it. Within a cycle the two meet once per pattern:
+    // each publishes a summary of its search in its own cache line, and when both nearest slots
+    // cannot both be candidates the winner follows from the two summaries alone. Otherwise they
+    // meet again with their best exact distances.
+    void laco(int id) {
+        TParte& parte = partes_v_[static_cast<std::size_t>(id)];
+        const int outroId = partes_ - 1 - id;
+        TCanal& meuCanal = canais_[id];
+        const TCanal& outroCanal = canais_[outroId];
+        TCanalRaro& meuRaro = raros_[id];
+        const TCanalRaro& outroRaro = raros_[outroId];
+        const auto padroes = static_cast<std::int64_t>(rede_.entradas.size());
+        std::int64_t passo = 0;
+        for (std::int64_t t = 0;; ++t) {
+            if (id == 0) {
+                continua_ = t <= ultimo_;
+                if (continua_ && controle_ != nullptr && controle_->deveParar(t * padroes)) {
+                    continua_ = false;
+                    interrompido_ = true;
+                }
+                taxaCiclo_ = rede_.taxaAprendizado;
+                raioCiclo_ = rede_.raio;
+                if (continua_) {
+                    comecou_ = true;
+                    dicas_.swap(dicasNovas_);
+                }
+                if (partes_ > 1) raros_[0].ciclo.store(t, std::memory_order_release);
+            } else if (!aguarda(raros_[0].ciclo, t, falhou_)) {
+                return;
+            }
+            if (!continua_) return;
+            for (std::int64_t p = 0; p < padroes; ++p, ++passo) {
+                const double* x = rede_.entradas[static_cast<std::size_t>(p)].dados();
+                const std::int32_t dica = dicas_[static_cast<std::size_t>(p)];
+                if (dono_[static_cast<std::size_t>(dica)] == id) poeNaFrente(parte, dica);
+                auto& meu = parte.publicacao;
+                publicaCandidatos(parte, x, meu);
+                TResumo& resumo = meuCanal.resumo[p & 1];
+                const bool parar = id == 0 && p > 0 && controle_ != nullptr &&
+                                   controle_->deveParar(t * padroes + p);
+                resumo = {meu.melhor, meu.quantos, meu.quantos > 0 ? meu.menor[0] : kNenhum,
+                          meu.inseguro, parar};
+                if (!troca(meuCanal.busca, outroCanal.busca, passo)) return;
+                const TResumo outro = outroCanal.resumo[p & 1];
+                if ((id == 0 ? resumo : outro).parar) {
+                    if (id == 0) {
+                        interrompido_ = true;
+                        presentes_ = p;
+                    }
+                    return;
+                }
+                if (id == 0 && controle_ != nullptr && p > 0) controle_->anotaPadroes(p);
+                std::int32_t v;
+                if (resumo.inseguro || outro.inseguro) {
+                    if (id == 0) {
+                        especial_ = vencedorExato(x);
+                        raros_[0].especial.store(passo, std::memory_order_release);
+                    } else if (!aguarda(raros_[0].especial, passo, falhou_)) {
+                        return;
+                    }
+                    v = especial_;
+                } else {
+                    const double limite =
+                        std::min(resumo.melhor, outro.melhor) * limiar_.fator + limiar_.folga;
+                    const std::int32_t meus = contaAte(meu, limite);
+                    const std::int32_t deles = partes_ > 1 ? (outro.melhor <= limite ? outro.quantos : 0) : 0;
+                    if (meus + deles == 1 && (deles == 0 || outro.quantos == 1)) {
+                        // The bound leaves one candidate: it is the winner, no exact sum needed.
+                        v = meus == 1 ? menorAte(meu, limite) : outro.menor;
+                    } else {
+                        const TChave minha = melhorExataAte(x, meu, limite);
+                        meuRaro.exata[p & 1] = minha.distancia;
+                        meuRaro.menorExata[p & 1] = minha.neuronio;
+                        if (!troca(meuRaro.exatas, outroRaro.exatas, passo)) return;
+                        const TChave dela{outroRaro.exata[p & 1], outroRaro.menorExata[p & 1]};
+                        v = dela.menorQue(minha) ? dela.neuronio : minha.neuronio;
+                    }
+                }
+                if (id == 0) dicasNovas_[static_cast<std::size_t>(p)] = v;
+                ajusta(parte, v, x, taxaCiclo_, raioCiclo_);
+            }
+            if (partes_ > 1) {
+                if (id == 1) {
+                    raros_[1].ciclo.store(t, std::memory_order_release);
+                } else if (!aguarda(raros_[1].ciclo, t, falhou_)) {
+                    return;
+                }
+            }
+            if (id == 0) {
+                presentes_ = padroes;
+                terminaCiclo(t + 1);
+            }
+        }
+    }
+
+    // The pattern's last winner's slot goes first: a small threshold from the start lets the
+    // other slots stop early.
+    void poeNaFrente(TParte& parte, std::int32_t neuronio) {
+        const std::int32_t s = slotDe_[static_cast<std::size_t>(neuronio)];
+        const std::int32_t pos = posicao_[static_cast<std::size_t>(s)];
+        std::swap(parte.ativos[0], parte.ativos[static_cast<std::size_t>(pos)]);
+        posicao_[static_cast<std::size_t>(parte.ativos[0])] = 0;
+        posicao_[static_cast<std::size_t>(parte.ativos[static_cast<std::size_t>(pos)])] = pos;
+    }
+
+    void terminaCiclo(std::int64_t ciclos) {
+        if (*status_) (*status_)(rede_.taxaAprendizado, static_cast<std::int32_t>(ciclos), rede_.raio);
+        if (controle_ != nullptr) {
+            controle_->anotaCiclo(ciclos);
+            // Both threads have ended the cycle and the second waits for the next one: the slots
+            // hold still while they are copied.
+            if (controle_->querMapa(ciclos)) {
+                instantaneo_.resize(static_cast<std::size_t>(n_) * static_cast<std::size_t>(d_));
+                for (std::int32_t j = 0; j < n_; ++j) {
+                    const double* w = pesosDe(slotDe_[static_cast<std::size_t>(j)]);
+                    std::copy(w, w + d_, instantaneo_.data() + static_cast<std::int64_t>(j) * d_);
+                }
+                controle_->aoInstantaneo({ciclos, instantaneo_, dicasNovas_});
+            }
+        }
+        if (!criterioQtdCiclos_) --rede_.raio;
+        rede_.taxaAprendizado = TRede::decaiTaxa(rede_.taxaAprendizado, rede_.taxaEvolucao);
+    }
+
+    TRede& rede_;
+    std::int32_t colunas_, linhas_, n_, d_;
+    int partes_;
+    TLimiar limiar_;
+    TFuncaoBusca busca_;
+    std::atomic<bool> falhou_{false};
+    TCanal canais_[2];
+    TCanalRaro raros_[2];
+
+    std::vector<double> pesos_;
+    std::vector<std::int32_t> slotDe_, dono_, proximo_;
+    std::vector<std::int32_t> primeiro_, tamanho_, menor_, posicao_, contagem_;
+    std::vector<TParte> partes_v_;
+    // Each pattern's winner in the previous cycle, and the ones of this cycle, apart so that the
+    // second thread never reads a line the first is writing. After training the second holds the
+    // winners of the last cycle.
+    std::vector<std::int32_t> dicas_, dicasNovas_;
+
+    bool criterioQtdCiclos_ = false;
+    std::int64_t ultimo_ = -1;
+    const TRede::FuncaoStatus* status_ = nullptr;
+    TControle* controle_ = nullptr;
+    bool continua_ = false;
+    bool comecou_ = false, interrompido_ = false;
+    std::int64_t presentes_ = 0;  // patterns presented in the last cycle that presented any
+    std::vector<double> instantaneo_;
+    double taxaCiclo_ = 0.0;
+    std::int32_t raioCiclo_ = 0;
+    std::int32_t especial_ = 0;
+};
+
+}  // namespace motor

@@ -1,0 +1,54 @@
+#include "UMotorTransposto.h"
+
+namespace motor {
+
+bool treinaTransposto(TRede& rede, bool criterioQtdCiclos, std::int32_t ultimo,
+                      const TRede::FuncaoStatus& status, TControle* controle) {
+    TMotorTransposto motor(rede);
+    auto rascunho = motor.rascunho();
+    const auto padroes = static_cast<std::int64_t>(rede.entradas.size());
+    std::vector<std::int32_t> vencedores(static_cast<std::size_t>(padroes), 0);
+    std::int64_t presentes = 0;
+    bool completo = true, comecou = false;
+    std::vector<double> instantaneo;
+    for (std::int64_t t = 0; t <= ultimo; ++t) {
+        if (controle != nullptr && controle->deveParar(t * padroes)) {
+            completo = false;
+            break;
+        }
+        comecou = true;
+        const double taxa = rede.taxaAprendizado;
+        const std::int32_t raio = rede.raio;
+        for (std::int64_t p = 0; p < padroes; ++p) {
+            if (controle != nullptr && p > 0) {
+                if (controle->deveParar(t * padroes + p)) {
+                    completo = false;
+                    presentes = p;
+                    break;
+                }
+                controle->anotaPadroes(p);
+            }
+            const double* x = rede.entradas[static_cast<std::size_t>(p)].dados();
+            const std::int32_t v = motor.vencedor(x, rascunho);
+            vencedores[static_cast<std::size_t>(p)] = v;
+            motor.ajusta(v, x, taxa, raio);
+        }
+        if (!completo) break;
+        presentes = padroes;
+        if (status) status(rede.taxaAprendizado, static_cast<std::int32_t>(t + 1), rede.raio);
+        if (controle != nullptr) {
+            controle->anotaCiclo(t + 1);
+            if (controle->querMapa(t + 1)) {
+                motor.copiaPesos(instantaneo);
+                controle->aoInstantaneo({t + 1, instantaneo, vencedores});
+            }
+        }
+        if (!criterioQtdCiclos) --rede.raio;
+        rede.taxaAprendizado = TRede::decaiTaxa(rede.taxaAprendizado, rede.taxaEvolucao);
+    }
+    motor.devolve();
+    if (comecou) anotaApresentados(rede, vencedores, presentes);
+    return completo;
+}
+
+}  // namespace motor
