@@ -14,8 +14,8 @@ using TOito = double __attribute__((vector_size(64)));
 // the weights, and each keeps eight partial sums in one vector, so that no sum needs reordering;
 // it is compiled for each vector width and chosen at run time.
 
-__attribute__((target_clones("avx512f", "avx2", "default")))
-void distanciasQuatro(const double* const x[4], const double* w, std::int32_t d, double saida[4]) {
+__attribute__((target_clones("avx512f", "avx2", "default"))) void distanciasQuatro(
+    const double* const x[4], const double* w, std::int32_t d, double saida[4]) {
     TOito a0 = {}, a1 = {}, a2 = {}, a3 = {};
     std::int32_t k = 0;
     for (; k + 8 <= d; k += 8) {
@@ -56,7 +56,8 @@ std::vector<double> matrizU(const std::vector<double>& pesos, std::int32_t n, st
         double soma = 0.0;
         int vizinhos = 0;
         for (std::int32_t b = 0; b < n; ++b) {
-            if (matriz[static_cast<std::size_t>(a) * static_cast<std::size_t>(n) + static_cast<std::size_t>(b)] != 1)
+            if (matriz[static_cast<std::size_t>(a) * static_cast<std::size_t>(n) +
+                       static_cast<std::size_t>(b)] != 1)
                 continue;
             const double* wa = pesos.data() + static_cast<std::size_t>(a) * dd;
             const double* wb = pesos.data() + static_cast<std::size_t>(b) * dd;
@@ -76,12 +77,15 @@ std::vector<TContagemRotulo> contaRotulos(const TNeuronio& neuronio) {
         const std::string& r = neuronio.getPadrao(j);
         auto it = std::find_if(contagens.begin(), contagens.end(),
                                [&](const TContagemRotulo& c) { return c.rotulo == r; });
-        if (it == contagens.end()) contagens.push_back({r, 1});
-        else ++it->vezes;
+        if (it == contagens.end())
+            contagens.push_back({r, 1});
+        else
+            ++it->vezes;
     }
     // Stable: equally frequent labels keep the order in which they were first gathered.
-    std::stable_sort(contagens.begin(), contagens.end(),
-                     [](const TContagemRotulo& a, const TContagemRotulo& b) { return a.vezes > b.vezes; });
+    std::stable_sort(
+        contagens.begin(), contagens.end(),
+        [](const TContagemRotulo& a, const TContagemRotulo& b) { return a.vezes > b.vezes; });
     return contagens;
 }
 
@@ -93,8 +97,8 @@ struct TSomaErros {
 };
 
 TSomaErros somaErros(const std::vector<double>& pesos, std::int32_t n, std::int32_t d,
-                     const std::vector<TPadraoEntrada>& padroes, const std::vector<std::int32_t>& matriz,
-                     std::size_t inicio, std::size_t fim) {
+                     const std::vector<TPadraoEntrada>& padroes,
+                     const std::vector<std::int32_t>& matriz, std::size_t inicio, std::size_t fim) {
     const auto dd = static_cast<std::size_t>(d);
     const auto nn = static_cast<std::size_t>(n);
     double somaQuantizacao = 0.0;
@@ -107,7 +111,8 @@ TSomaErros somaErros(const std::vector<double>& pesos, std::int32_t n, std::int3
     for (std::size_t p = inicio; p < fim; p += kBloco) {
         const double* x[kBloco];
         for (std::size_t q = 0; q < kBloco; ++q)
-            x[q] = p + q < fim && padroes[p + q].getQtdValores() >= d ? padroes[p + q].dados() : vazio.data();
+            x[q] = p + q < fim && padroes[p + q].getQtdValores() >= d ? padroes[p + q].dados()
+                                                                      : vazio.data();
         for (std::size_t j = 0; j < nn; ++j)
             for (std::size_t q = 0; q < kBloco && p + q < fim; q += 4) {
                 double quatro[4];
@@ -137,7 +142,8 @@ TSomaErros somaErros(const std::vector<double>& pesos, std::int32_t n, std::int3
 }  // namespace
 
 TErros medeErros(const std::vector<double>& pesos, std::int32_t n, std::int32_t d,
-                 const std::vector<TPadraoEntrada>& padroes, const std::vector<std::int32_t>& matriz) {
+                 const std::vector<TPadraoEntrada>& padroes,
+                 const std::vector<std::int32_t>& matriz) {
     TErros e;
     if (padroes.empty() || n <= 0) return e;
     // A large measure is split in two halves of the patterns, the second on a thread of its own;
@@ -147,7 +153,8 @@ TErros medeErros(const std::vector<double>& pesos, std::int32_t n, std::int32_t 
     TSomaErros segunda;
     std::thread ajudante;
     if (meio < padroes.size())
-        ajudante = std::thread([&] { segunda = somaErros(pesos, n, d, padroes, matriz, meio, padroes.size()); });
+        ajudante = std::thread(
+            [&] { segunda = somaErros(pesos, n, d, padroes, matriz, meio, padroes.size()); });
     const TSomaErros primeira = somaErros(pesos, n, d, padroes, matriz, 0, meio);
     if (ajudante.joinable()) ajudante.join();
     const auto total = static_cast<double>(padroes.size());
@@ -161,8 +168,9 @@ std::int32_t pontosDaCurva(std::int64_t ciclos, std::int64_t padroes, std::int64
     if (ciclos <= 0) return 0;
     // One measure costs about one pass of the winner search; the training does one per cycle.
     constexpr double kFolga = 5e7;  // distance terms that cost a few hundredths of a second at most
-    const double porMedida = std::max(1.0, static_cast<double>(padroes) * static_cast<double>(neuronios) *
-                                               static_cast<double>(std::max<std::int64_t>(dimensao, 1)));
+    const double porMedida =
+        std::max(1.0, static_cast<double>(padroes) * static_cast<double>(neuronios) *
+                          static_cast<double>(std::max<std::int64_t>(dimensao, 1)));
     const double permitidas = std::max(0.1 * static_cast<double>(ciclos), kFolga / porMedida);
     const double pontos = std::min({200.0, static_cast<double>(ciclos), std::floor(permitidas)});
     return static_cast<std::int32_t>(std::max(1.0, pontos));
@@ -188,11 +196,13 @@ namespace {
 
 // One direction of largest variance orthogonal to `fora` (when given), by power iteration on the
 // covariance without forming it: v <- sum over points of ((x - m) . v) (x - m).
-std::vector<double> eixoPrincipal(const std::vector<const double*>& pontos, const std::vector<double>& media,
+std::vector<double> eixoPrincipal(const std::vector<const double*>& pontos,
+                                  const std::vector<double>& media,
                                   const std::vector<double>* fora) {
     const std::size_t d = media.size();
     std::vector<double> v(d), novo(d);
-    for (std::size_t k = 0; k < d; ++k) v[k] = 1.0 / std::sqrt(static_cast<double>(d)) * (1.0 + 0.01 * static_cast<double>(k % 7));
+    for (std::size_t k = 0; k < d; ++k)
+        v[k] = 1.0 / std::sqrt(static_cast<double>(d)) * (1.0 + 0.01 * static_cast<double>(k % 7));
     auto ortogonaliza = [&](std::vector<double>& u) {
         if (fora == nullptr) return;
         double pe = 0.0;
@@ -228,7 +238,8 @@ std::vector<double> eixoPrincipal(const std::vector<const double*>& pontos, cons
 
 }  // namespace
 
-TProjecao projecaoPrincipal(const std::vector<const double*>& todos, std::int32_t d, std::size_t amostra) {
+TProjecao projecaoPrincipal(const std::vector<const double*>& todos, std::int32_t d,
+                            std::size_t amostra) {
     TProjecao p;
     const auto dd = static_cast<std::size_t>(std::max(d, 0));
     p.media.assign(dd, 0.0);
@@ -236,7 +247,8 @@ TProjecao projecaoPrincipal(const std::vector<const double*>& todos, std::int32_
     p.eixo2.assign(dd, 0.0);
     if (todos.empty() || dd == 0) return p;
     std::vector<const double*> pontos;
-    const std::size_t passo = std::max<std::size_t>(1, (todos.size() + amostra - 1) / std::max<std::size_t>(amostra, 1));
+    const std::size_t passo =
+        std::max<std::size_t>(1, (todos.size() + amostra - 1) / std::max<std::size_t>(amostra, 1));
     for (std::size_t i = 0; i < todos.size(); i += passo) pontos.push_back(todos[i]);
     // One or two dimensions are drawn as they are.
     if (dd <= 2) {

@@ -38,7 +38,8 @@ struct TErros {
 // second-best the nearest other one, ties going to the lower index in both. With no pattern both
 // are 0; with one neuron the topographic error is 0.
 TErros medeErros(const std::vector<double>& pesos, std::int32_t n, std::int32_t d,
-                 const std::vector<TPadraoEntrada>& padroes, const std::vector<std::int32_t>& matriz);
+                 const std::vector<TPadraoEntrada>& padroes,
+                 const std::vector<std::int32_t>& matriz);
 
 // How many points of the error curve a training of `ciclos` cycles records: up to 200 (never more
 // than the cycles), fewer when measuring would cost more than a tenth of the training's own work

@@ -28,8 +28,9 @@ struct TControle {
     std::int64_t limiteApresentacoes = std::numeric_limits<std::int64_t>::max();
 
     // Written by the work.
-    std::atomic<std::int64_t> ciclos{0};   // training cycles completed
-    std::atomic<std::int64_t> padroes{0};  // patterns done in the running cycle, or read, or classified
+    std::atomic<std::int64_t> ciclos{0};  // training cycles completed
+    std::atomic<std::int64_t> padroes{
+        0};  // patterns done in the running cycle, or read, or classified
 
     // Optional, set before the work starts: after each cycle for which querInstantaneo(cycles
     // completed) is true, the training hands the map to aoInstantaneo, on its own thread. Reading

@@ -1,7 +1,11 @@
 #include "UPasso.h"
 
-TTreinoPasso::TTreinoPasso(TRede& rede, bool criterioQtdCiclos, std::int32_t ultimo, TRede::FuncaoStatus status)
-    : rede_(rede), criterioQtdCiclos_(criterioQtdCiclos), ultimo_(ultimo), status_(std::move(status)) {
+TTreinoPasso::TTreinoPasso(TRede& rede, bool criterioQtdCiclos, std::int32_t ultimo,
+                           TRede::FuncaoStatus status)
+    : rede_(rede),
+      criterioQtdCiclos_(criterioQtdCiclos),
+      ultimo_(ultimo),
+      status_(std::move(status)) {
     rede_.ultimoCiclo = ultimo;
     if (!rede_.existeMapa()) ultimo_ = -1;
 }

@@ -10,9 +10,10 @@
 #include "URede.h"
 
 class TTreinoPasso {
-public:
+  public:
     // Prepares cycles 0 .. ultimo on the network's map and patterns; nothing is presented yet.
-    TTreinoPasso(TRede& rede, bool criterioQtdCiclos, std::int32_t ultimo, TRede::FuncaoStatus status = {});
+    TTreinoPasso(TRede& rede, bool criterioQtdCiclos, std::int32_t ultimo,
+                 TRede::FuncaoStatus status = {});
 
     // What one presentation did: the pattern, its winner, the radius and rate it was pulled with,
     // and the winner's weights before and after.
@@ -36,7 +37,7 @@ public:
     // Presents patterns until the running cycle has ended.
     void terminaCiclo();
 
-private:
+  private:
     void fechaCiclo();
 
     TRede& rede_;

@@ -17,5 +17,7 @@
 // `pesos` holds the neurons one after the other in row-major order; `rotulos` each neuron's
 // majority label (empty for none).
 std::string textoCsvMapa(std::int32_t linhas, std::int32_t colunas, std::int32_t dimensao,
-                         const std::vector<double>& pesos, const std::vector<std::int32_t>& contagens,
-                         const std::vector<std::string>& rotulos, const std::vector<std::string>& nomes);
+                         const std::vector<double>& pesos,
+                         const std::vector<std::int32_t>& contagens,
+                         const std::vector<std::string>& rotulos,
+                         const std::vector<std::string>& nomes);

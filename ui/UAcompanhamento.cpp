@@ -14,7 +14,8 @@ void TAcompanhamento::liga(TControle& controle) {
     controle.aoInstantaneo = [this](const TInstantaneo& i) {
         const std::int32_t n = rede_.linhasMapa() * rede_.colunasMapa();
         if (cicloDaCurva(i.ciclos, ciclos_, pontos_)) {
-            const TErros erros = medeErros(i.pesos, n, rede_.dimensao, rede_.entradas, rede_.matrizDistancias);
+            const TErros erros =
+                medeErros(i.pesos, n, rede_.dimensao, rede_.entradas, rede_.matrizDistancias);
             const std::lock_guard<std::mutex> trava(mutex_);
             curva_.push_back({i.ciclos, erros});
         }

@@ -13,7 +13,7 @@
 #include "UVistaMapa.h"
 
 class TAcompanhamento {
-public:
+  public:
     // `rede` is the network that trains for `ciclos` cycles; its patterns and distances stay as
     // they are while it trains, and it must outlive the training.
     TAcompanhamento(const TRede& rede, std::int64_t ciclos);
@@ -33,7 +33,7 @@ public:
 
     std::vector<TDadosMapa::TPonto> curva() const;
 
-private:
+  private:
     const TRede& rede_;
     std::int64_t ciclos_;
     std::int32_t pontos_;

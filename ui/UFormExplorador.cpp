@@ -19,16 +19,14 @@ struct TOpcaoVista {
     TVistaMapa::Tipo tipo;
 };
 constexpr TOpcaoVista kVistas[] = {
-    {"Rótulos", TVistaMapa::Tipo::Rotulos},
-    {"Acertos", TVistaMapa::Tipo::Acertos},
-    {"Matriz-U", TVistaMapa::Tipo::MatrizU},
-    {"Planos de componentes", TVistaMapa::Tipo::Planos},
-    {"Cores", TVistaMapa::Tipo::Cores},
-    {"Rede no espaço", TVistaMapa::Tipo::Espaco},
+    {"Rótulos", TVistaMapa::Tipo::Rotulos},     {"Acertos", TVistaMapa::Tipo::Acertos},
+    {"Matriz-U", TVistaMapa::Tipo::MatrizU},    {"Planos de componentes", TVistaMapa::Tipo::Planos},
+    {"Cores", TVistaMapa::Tipo::Cores},         {"Rede no espaço", TVistaMapa::Tipo::Espaco},
     {"Curva de erro", TVistaMapa::Tipo::Curva},
 };
 
-QFileDialog* dialogoDeExportacao(QWidget* pai, const char* nome, const QString& filtro, const QString& sufixo) {
+QFileDialog* dialogoDeExportacao(QWidget* pai, const char* nome, const QString& filtro,
+                                 const QString& sufixo) {
     auto* d = new QFileDialog(pai);
     d->setObjectName(QString::fromLatin1(nome));
     d->setOption(QFileDialog::DontUseNativeDialog);
@@ -45,16 +43,20 @@ TFormExplorador::TFormExplorador(QWidget* pai) : QWidget(pai) {
     ui.setupUi(this);
     setWindowFlags(Qt::Window);
     setAttribute(Qt::WA_QuitOnClose, false);
-    dialogoImagem_ = dialogoDeExportacao(this, "ExportarImagemDialog",
-                                         QStringLiteral("Imagens (*.png *.svg)"), QStringLiteral("png"));
-    dialogoDados_ = dialogoDeExportacao(this, "ExportarDadosDialog", QStringLiteral("Tabelas (*.csv)"),
-                                        QStringLiteral("csv"));
+    dialogoImagem_ =
+        dialogoDeExportacao(this, "ExportarImagemDialog", QStringLiteral("Imagens (*.png *.svg)"),
+                            QStringLiteral("png"));
+    dialogoDados_ = dialogoDeExportacao(this, "ExportarDadosDialog",
+                                        QStringLiteral("Tabelas (*.csv)"), QStringLiteral("csv"));
     preencheSeletor();
-    connect(ui.VistaSeletor, &QComboBox::currentIndexChanged, this, &TFormExplorador::VistaSeletorChange);
-    connect(ui.EscalaComumCheckBox, &QCheckBox::toggled, ui.VistaMapa, &TVistaMapa::defineEscalaComum);
+    connect(ui.VistaSeletor, &QComboBox::currentIndexChanged, this,
+            &TFormExplorador::VistaSeletorChange);
+    connect(ui.EscalaComumCheckBox, &QCheckBox::toggled, ui.VistaMapa,
+            &TVistaMapa::defineEscalaComum);
     connect(ui.VistaMapa, &TVistaMapa::neuronioEscolhido, this, &TFormExplorador::escolheNeuronio);
     connect(ui.ExportarButton, &QPushButton::clicked, this, &TFormExplorador::ExportarButtonClick);
-    connect(ui.ExportarDadosButton, &QPushButton::clicked, this, &TFormExplorador::ExportarDadosButtonClick);
+    connect(ui.ExportarDadosButton, &QPushButton::clicked, this,
+            &TFormExplorador::ExportarDadosButtonClick);
     mostra(std::make_shared<TDadosMapa>());
 }
 
@@ -89,9 +91,11 @@ void TFormExplorador::mostra(std::shared_ptr<const TDadosMapa> dados) {
     ui.ExportarDadosButton->setEnabled(temMapa);
     if (dados_->temErros) {
         ui.ErroQuantizacaoLabel->setText(
-            QStringLiteral("Quantização: %1").arg(QString::fromStdString(realParaTexto(dados_->erros.quantizacao))));
+            QStringLiteral("Quantização: %1")
+                .arg(QString::fromStdString(realParaTexto(dados_->erros.quantizacao))));
         ui.ErroTopograficoLabel->setText(
-            QStringLiteral("Topográfico: %1").arg(QString::fromStdString(realParaTexto(dados_->erros.topografico))));
+            QStringLiteral("Topográfico: %1")
+                .arg(QString::fromStdString(realParaTexto(dados_->erros.topografico))));
     } else {
         ui.ErroQuantizacaoLabel->setText(QStringLiteral("Quantização: –"));
         ui.ErroTopograficoLabel->setText(QStringLiteral("Topográfico: –"));
@@ -105,8 +109,10 @@ void TFormExplorador::escolheNeuronio(std::int32_t neuronio) {
 }
 
 void TFormExplorador::preenchePainel() {
-    ui.SementeLabel->setText(dados_ && dados_->semente ? QStringLiteral("Semente dos pesos iniciais: %1").arg(*dados_->semente)
-                                                       : QString());
+    ui.SementeLabel->setText(
+        dados_ && dados_->semente
+            ? QStringLiteral("Semente dos pesos iniciais: %1").arg(*dados_->semente)
+            : QString());
     if (dados_ && dados_->passo) {
         // Stepping: the pattern just presented and what it did to its winner.
         const TDadosMapa& d = *dados_;
@@ -115,15 +121,24 @@ void TFormExplorador::preenchePainel() {
         if (s.vencedor < 0) {
             texto = QStringLiteral("Nenhum padrão apresentado ainda.");
         } else {
-            texto = QStringLiteral("Ciclo %1 de %2, padrão %3 de %4 (%5)\n\nValores do padrão:\n")
-                        .arg(s.ciclo + 1).arg(s.ciclos).arg(s.padrao + 1).arg(s.padroes)
-                        .arg(s.rotulo.empty() ? QStringLiteral("sem rótulo") : textoDeBytes(s.rotulo));
+            texto =
+                QStringLiteral("Ciclo %1 de %2, padrão %3 de %4 (%5)\n\nValores do padrão:\n")
+                    .arg(s.ciclo + 1)
+                    .arg(s.ciclos)
+                    .arg(s.padrao + 1)
+                    .arg(s.padroes)
+                    .arg(s.rotulo.empty() ? QStringLiteral("sem rótulo") : textoDeBytes(s.rotulo));
             for (std::size_t k = 0; k < s.valores.size(); ++k)
-                texto += QStringLiteral("%1: %2\n").arg(d.nomeDoAtributo(static_cast<std::int32_t>(k)),
-                                                          QString::fromStdString(realParaTexto(s.valores[k])));
-            texto += QStringLiteral("\nVencedor [%1,%2], puxado com taxa %3 e raio %4\nPesos antes → depois:\n")
-                         .arg(s.vencedor / d.colunas + 1).arg(s.vencedor % d.colunas + 1)
-                         .arg(QString::fromStdString(realParaTexto(s.taxa))).arg(s.raio);
+                texto += QStringLiteral("%1: %2\n")
+                             .arg(d.nomeDoAtributo(static_cast<std::int32_t>(k)),
+                                  QString::fromStdString(realParaTexto(s.valores[k])));
+            texto +=
+                QStringLiteral(
+                    "\nVencedor [%1,%2], puxado com taxa %3 e raio %4\nPesos antes → depois:\n")
+                    .arg(s.vencedor / d.colunas + 1)
+                    .arg(s.vencedor % d.colunas + 1)
+                    .arg(QString::fromStdString(realParaTexto(s.taxa)))
+                    .arg(s.raio);
             for (std::size_t k = 0; k < s.antes.size() && k < s.depois.size(); ++k)
                 texto += QStringLiteral("%1: %2 → %3\n")
                              .arg(d.nomeDoAtributo(static_cast<std::int32_t>(k)),
@@ -135,22 +150,27 @@ void TFormExplorador::preenchePainel() {
     }
     const std::int32_t a = ui.VistaMapa->selecionado();
     if (!dados_ || a < 0 || a >= dados_->neuronios()) {
-        ui.PainelNeuronio->setPlainText(dados_ && !dados_->vazio()
-                                            ? QStringLiteral("Clique num neurônio do mapa para ver seus pesos e rótulos.")
-                                            : QString());
+        ui.PainelNeuronio->setPlainText(
+            dados_ && !dados_->vazio()
+                ? QStringLiteral("Clique num neurônio do mapa para ver seus pesos e rótulos.")
+                : QString());
         return;
     }
     const TDadosMapa& d = *dados_;
-    QString texto = QStringLiteral("Neurônio [%1,%2]\n\nPesos:\n").arg(a / d.colunas + 1).arg(a % d.colunas + 1);
+    QString texto = QStringLiteral("Neurônio [%1,%2]\n\nPesos:\n")
+                        .arg(a / d.colunas + 1)
+                        .arg(a % d.colunas + 1);
     for (std::int32_t k = 0; k < d.dimensao; ++k)
         texto += QStringLiteral("%1: %2\n")
                      .arg(d.nomeDoAtributo(k),
-                          QString::fromStdString(realParaTexto(d.pesos[static_cast<std::size_t>(a * d.dimensao + k)])));
+                          QString::fromStdString(realParaTexto(
+                              d.pesos[static_cast<std::size_t>(a * d.dimensao + k)])));
     texto += QStringLiteral("\nPadrões ganhos: %1\n").arg(d.contagens[static_cast<std::size_t>(a)]);
     for (const TContagemRotulo& r : d.rotulos[static_cast<std::size_t>(a)])
-        texto += QStringLiteral("%1 × %2\n")
-                     .arg(r.rotulo.empty() ? QStringLiteral("(sem rótulo)") : textoDeBytes(r.rotulo))
-                     .arg(r.vezes);
+        texto +=
+            QStringLiteral("%1 × %2\n")
+                .arg(r.rotulo.empty() ? QStringLiteral("(sem rótulo)") : textoDeBytes(r.rotulo))
+                .arg(r.vezes);
     ui.PainelNeuronio->setPlainText(texto);
 }
 
@@ -184,7 +204,8 @@ bool TFormExplorador::exportaDados(const QString& caminho) {
     const TDadosMapa& d = *dados_;
     std::vector<std::string> rotulos;
     for (const auto& r : d.rotulos) rotulos.push_back(r.empty() ? std::string() : r.front().rotulo);
-    const std::string texto = textoCsvMapa(d.linhas, d.colunas, d.dimensao, d.pesos, d.contagens, rotulos, d.nomes);
+    const std::string texto =
+        textoCsvMapa(d.linhas, d.colunas, d.dimensao, d.pesos, d.contagens, rotulos, d.nomes);
     QSaveFile arquivo(caminho);
     if (!arquivo.open(QIODevice::WriteOnly)) return false;
     arquivo.write(texto.data(), static_cast<qint64>(texto.size()));
@@ -195,12 +216,14 @@ void TFormExplorador::ExportarButtonClick() {
     const QString nome = UDialogos::escolhe(*dialogoImagem_);
     if (nome.isEmpty()) return;
     if (!exportaImagem(nome))
-        UMensagens::mostraMensagem(this, QStringLiteral("Não foi possível gravar a imagem em \"%1\".").arg(nome));
+        UMensagens::mostraMensagem(
+            this, QStringLiteral("Não foi possível gravar a imagem em \"%1\".").arg(nome));
 }
 
 void TFormExplorador::ExportarDadosButtonClick() {
     const QString nome = UDialogos::escolhe(*dialogoDados_);
     if (nome.isEmpty()) return;
     if (!exportaDados(nome))
-        UMensagens::mostraMensagem(this, QStringLiteral("Não foi possível gravar os dados em \"%1\".").arg(nome));
+        UMensagens::mostraMensagem(
+            this, QStringLiteral("Não foi possível gravar os dados em \"%1\".").arg(nome));
 }

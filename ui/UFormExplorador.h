@@ -16,7 +16,7 @@ class QFileDialog;
 class TFormExplorador : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit TFormExplorador(QWidget* pai = nullptr);
 
     void mostra(std::shared_ptr<const TDadosMapa> dados);
@@ -32,7 +32,7 @@ public:
 
     Ui::TFormExplorador ui;
 
-private:
+  private:
     void escolheNeuronio(std::int32_t neuronio);
     void preenchePainel();
     void preencheSeletor();

@@ -9,7 +9,10 @@ namespace {
 QString textoDuracao(double segundos) {
     const auto s = static_cast<long long>(std::llround(std::max(segundos, 0.0)));
     if (s >= 3600)
-        return QStringLiteral("%1:%2:%3").arg(s / 3600).arg(s / 60 % 60, 2, 10, QLatin1Char('0')).arg(s % 60, 2, 10, QLatin1Char('0'));
+        return QStringLiteral("%1:%2:%3")
+            .arg(s / 3600)
+            .arg(s / 60 % 60, 2, 10, QLatin1Char('0'))
+            .arg(s % 60, 2, 10, QLatin1Char('0'));
     return QStringLiteral("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'));
 }
 
@@ -19,7 +22,8 @@ TFormTreinando::TFormTreinando(QWidget* pai, const QString& titulo) : QDialog(pa
     ui.setupUi(this);
     setWindowTitle(titulo);
     setWindowModality(Qt::WindowModal);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     connect(ui.PararButton, &QPushButton::clicked, this, &TFormTreinando::pedeParada);
     relogio_.start();
     relogioFase_.start();
@@ -39,11 +43,13 @@ void TFormTreinando::mostra(const TAndamento& a) {
         ui.ProgressoBar->setRange(0, 1000);
         ui.ProgressoBar->setValue(static_cast<int>(std::lround(std::min(a.fracao, 1.0) * 1000.0)));
     }
-    QString tempo = QStringLiteral("Tempo decorrido: %1").arg(textoDuracao(static_cast<double>(relogio_.elapsed()) / 1000.0));
+    QString tempo = QStringLiteral("Tempo decorrido: %1")
+                        .arg(textoDuracao(static_cast<double>(relogio_.elapsed()) / 1000.0));
     // The estimate follows the pace of the phase so far, once it has a little history.
     const double fase = static_cast<double>(relogioFase_.elapsed()) / 1000.0;
     if (a.fracao >= 0.01 && a.fracao < 1.0 && fase >= 0.5)
-        tempo += QStringLiteral("    Restante: cerca de %1").arg(textoDuracao(fase * (1.0 - a.fracao) / a.fracao));
+        tempo += QStringLiteral("    Restante: cerca de %1")
+                     .arg(textoDuracao(fase * (1.0 - a.fracao) / a.fracao));
     ui.TempoLabel->setText(tempo);
 }
 
@@ -51,8 +57,9 @@ void TFormTreinando::modoPassoAPasso() {
     ui.PassoPainel->setVisible(true);
     auto mostraVelocidade = [this] {
         const double ritmo = padroesPorSegundo();
-        ui.VelocidadeValorLabel->setText(ritmo <= 0.0 ? QStringLiteral("máxima")
-                                                      : QStringLiteral("%1 padrões/s").arg(ritmo, 0, 'g', 3));
+        ui.VelocidadeValorLabel->setText(
+            ritmo <= 0.0 ? QStringLiteral("máxima")
+                         : QStringLiteral("%1 padrões/s").arg(ritmo, 0, 'g', 3));
     };
     connect(ui.VelocidadeSlider, &QSlider::valueChanged, this, mostraVelocidade);
     mostraVelocidade();
@@ -77,7 +84,9 @@ void TFormTreinando::pedeParada() {
     Q_EMIT paradaPedida();
 }
 
-void TFormTreinando::reject() { pedeParada(); }
+void TFormTreinando::reject() {
+    pedeParada();
+}
 
 void TFormTreinando::closeEvent(QCloseEvent* e) {
     e->ignore();

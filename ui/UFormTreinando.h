@@ -11,15 +11,15 @@
 
 // How far a long piece of work has come, as the dialog shows it.
 struct TAndamento {
-    QString fase;           // what is being done: "Lendo o arquivo de padrões", "Treinando o mapa"
-    double fracao = -1.0;   // of this phase, 0 to 1; negative when unknown
-    QString ciclo;          // "Ciclo t de N", empty when the work has no cycles
+    QString fase;          // what is being done: "Lendo o arquivo de padrões", "Treinando o mapa"
+    double fracao = -1.0;  // of this phase, 0 to 1; negative when unknown
+    QString ciclo;         // "Ciclo t de N", empty when the work has no cycles
 };
 
 class TFormTreinando : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit TFormTreinando(QWidget* pai, const QString& titulo);
 
     void mostra(const TAndamento& andamento);
@@ -32,16 +32,16 @@ public:
 
     Ui::TFormTreinando ui;
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void paradaPedida();
 
-public:
+  public:
     void reject() override;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* e) override;
 
-private:
+  private:
     void pedeParada();
 
     bool pediuParada_ = false;

@@ -52,13 +52,13 @@ bool eventoDeEntrada(QEvent::Type tipo) {
 // Drops the input meant for one window (its platform window, its widgets, its actions) and
 // refuses its closing, for as long as it lives.
 class TBloqueio : public QObject {
-public:
+  public:
     explicit TBloqueio(QWidget& janela) : janela_(janela) { qApp->installEventFilter(this); }
     ~TBloqueio() override { qApp->removeEventFilter(this); }
     TBloqueio(const TBloqueio&) = delete;
     TBloqueio& operator=(const TBloqueio&) = delete;
 
-protected:
+  protected:
     bool eventFilter(QObject* alvo, QEvent* e) override {
         const QEvent::Type tipo = e->type();
         if (tipo == QEvent::Close && (alvo == &janela_ || alvo == janela_.windowHandle())) {
@@ -68,7 +68,7 @@ protected:
         return eventoDeEntrada(tipo) && pertence(alvo);
     }
 
-private:
+  private:
     bool pertence(QObject* alvo) const {
         if (alvo == janela_.windowHandle()) return true;
         for (QObject* o = alvo; o != nullptr; o = o->parent())
@@ -81,9 +81,12 @@ private:
 
 }  // namespace
 
-void defineEsperaDoDialogo(int milissegundos) { esperaDoDialogo() = milissegundos; }
+void defineEsperaDoDialogo(int milissegundos) {
+    esperaDoDialogo() = milissegundos;
+}
 
-bool executa(QWidget& bloqueada, const QString& titulo, const Corpo& corpo, const Observador& observa) {
+bool executa(QWidget& bloqueada, const QString& titulo, const Corpo& corpo,
+             const Observador& observa) {
     TControle controle;
     std::exception_ptr falha;
     QEventLoop laco;
@@ -102,7 +105,8 @@ bool executa(QWidget& bloqueada, const QString& titulo, const Corpo& corpo, cons
             falha = std::current_exception();
         }
         terminou.store(true);
-        QMetaObject::invokeMethod(&laco, [&laco] { laco.quit(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &laco, [&laco] { laco.quit(); }, Qt::QueuedConnection);
     });
 
     QElapsedTimer relogio;
@@ -112,9 +116,8 @@ bool executa(QWidget& bloqueada, const QString& titulo, const Corpo& corpo, cons
         const TAndamento andamento = observa(controle);
         if (!dialogo && relogio.elapsed() >= esperaDoDialogo()) {
             dialogo = std::make_unique<TFormTreinando>(&bloqueada, titulo);
-            QObject::connect(dialogo.get(), &TFormTreinando::paradaPedida, [&controle] {
-                controle.parar.store(true);
-            });
+            QObject::connect(dialogo.get(), &TFormTreinando::paradaPedida,
+                             [&controle] { controle.parar.store(true); });
             dialogo->mostra(andamento);
             QApplication::restoreOverrideCursor();
             cursorOcupado = false;

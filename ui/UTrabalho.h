@@ -26,7 +26,8 @@ using Observador = std::function<TAndamento(const TControle& controle)>;
 
 // Runs `corpo` on a worker thread and returns when it has ended, rethrowing here whatever it threw.
 // Returns whether the user asked it to stop.
-bool executa(QWidget& bloqueada, const QString& titulo, const Corpo& corpo, const Observador& observa);
+bool executa(QWidget& bloqueada, const QString& titulo, const Corpo& corpo,
+             const Observador& observa);
 
 // While a test sets it, the dialog opens at once instead of after 0.4 s.
 void defineEsperaDoDialogo(int milissegundos);

@@ -31,7 +31,9 @@ QColor textoSobre(const QColor& fundo) {
     return luz > 0.55 ? Qt::black : Qt::white;
 }
 
-QString numero(double v) { return QString::fromStdString(realParaTexto(v)); }
+QString numero(double v) {
+    return QString::fromStdString(realParaTexto(v));
+}
 
 // A short number for scales and axes: 4 significant digits, decimal comma.
 QString numeroCurto(double v) {
@@ -49,7 +51,8 @@ int TDadosMapa::rotuloMajoritario(std::int32_t a) const {
 }
 
 QString TDadosMapa::nomeDoAtributo(std::int32_t k) const {
-    if (static_cast<std::size_t>(k) < nomes.size()) return textoDeBytes(nomes[static_cast<std::size_t>(k)]);
+    if (static_cast<std::size_t>(k) < nomes.size())
+        return textoDeBytes(nomes[static_cast<std::size_t>(k)]);
     return QStringLiteral("Atributo %1").arg(k + 1);
 }
 
@@ -70,7 +73,8 @@ QColor TVistaMapa::corDoRotulo(int indice) {
 QColor TVistaMapa::corDaEscala(double t) {
     if (!std::isfinite(t)) t = 0.0;
     t = std::clamp(t, 0.0, 1.0) * (std::size(kViridis) - 1);
-    const auto i = static_cast<std::size_t>(std::min<double>(std::floor(t), std::size(kViridis) - 2));
+    const auto i =
+        static_cast<std::size_t>(std::min<double>(std::floor(t), std::size(kViridis) - 2));
     const double f = t - static_cast<double>(i);
     const QColor a(kViridis[i]), b(kViridis[i + 1]);
     return QColor::fromRgbF(static_cast<float>(a.redF() + (b.redF() - a.redF()) * f),
@@ -111,10 +115,14 @@ void TVistaMapa::marcaAlvo(const QRectF& area, std::int32_t neuronio) const {
     if (registrando_) alvos_.emplace_back(area, neuronio);
 }
 
-TVistaMapa::TGrade TVistaMapa::gradeEm(const QRectF& area, std::int32_t linhas, std::int32_t colunas) const {
-    const double lado = std::max(1.0, std::min((area.width() - kMargemNumeros) / std::max(colunas, 1),
-                                               (area.height() - kMargemNumeros) / std::max(linhas, 1)));
-    return {QRectF(area.left() + kMargemNumeros, area.top() + kMargemNumeros, lado * colunas, lado * linhas), lado};
+TVistaMapa::TGrade TVistaMapa::gradeEm(const QRectF& area, std::int32_t linhas,
+                                       std::int32_t colunas) const {
+    const double lado =
+        std::max(1.0, std::min((area.width() - kMargemNumeros) / std::max(colunas, 1),
+                               (area.height() - kMargemNumeros) / std::max(linhas, 1)));
+    return {QRectF(area.left() + kMargemNumeros, area.top() + kMargemNumeros, lado * colunas,
+                   lado * linhas),
+            lado};
 }
 
 void TVistaMapa::desenha(QPainter& p, const QRect& area) const {
@@ -123,25 +131,38 @@ void TVistaMapa::desenha(QPainter& p, const QRect& area) const {
     p.fillRect(area, Qt::white);
     if (!dados_ || dados_->vazio()) {
         p.setPen(Qt::darkGray);
-        p.drawText(area, Qt::AlignCenter | Qt::TextWordWrap,
-                   QStringLiteral("Nenhum mapa ainda.\nTreine, carregue ou classifique um mapa na janela "
-                                  "principal para vê-lo aqui."));
+        p.drawText(
+            area, Qt::AlignCenter | Qt::TextWordWrap,
+            QStringLiteral("Nenhum mapa ainda.\nTreine, carregue ou classifique um mapa na janela "
+                           "principal para vê-lo aqui."));
         p.restore();
         return;
     }
     const QRectF a = QRectF(area).adjusted(8, 8, -8, -8);
     switch (tipo_) {
-        case Tipo::Rotulos: desenhaRotulos(p, a); break;
+        case Tipo::Rotulos:
+            desenhaRotulos(p, a);
+            break;
         case Tipo::Acertos: {
             std::vector<double> v(dados_->contagens.begin(), dados_->contagens.end());
             desenhaValores(p, a, v, QStringLiteral("Padrões ganhos"), true);
             break;
         }
-        case Tipo::MatrizU: desenhaValores(p, a, dados_->u, QStringLiteral("Distância média aos vizinhos"), false); break;
-        case Tipo::Planos: desenhaPlanos(p, a); break;
-        case Tipo::Cores: desenhaCores(p, a); break;
-        case Tipo::Espaco: desenhaEspaco(p, a); break;
-        case Tipo::Curva: desenhaCurva(p, a); break;
+        case Tipo::MatrizU:
+            desenhaValores(p, a, dados_->u, QStringLiteral("Distância média aos vizinhos"), false);
+            break;
+        case Tipo::Planos:
+            desenhaPlanos(p, a);
+            break;
+        case Tipo::Cores:
+            desenhaCores(p, a);
+            break;
+        case Tipo::Espaco:
+            desenhaEspaco(p, a);
+            break;
+        case Tipo::Curva:
+            desenhaCurva(p, a);
+            break;
     }
     p.restore();
 }
@@ -156,31 +177,35 @@ void TVistaMapa::desenhaCelulas(QPainter& p, const QRectF& area, const std::vect
         p.setFont(fonte);
         p.setPen(Qt::black);
         for (std::int32_t j = 0; j < d.colunas; ++j)
-            p.drawText(QRectF(g.mapa.left() + j * g.lado, area.top(), g.lado, kMargemNumeros), Qt::AlignCenter,
-                       QString::number(j + 1));
+            p.drawText(QRectF(g.mapa.left() + j * g.lado, area.top(), g.lado, kMargemNumeros),
+                       Qt::AlignCenter, QString::number(j + 1));
         for (std::int32_t i = 0; i < d.linhas; ++i)
-            p.drawText(QRectF(area.left(), g.mapa.top() + i * g.lado, kMargemNumeros, g.lado), Qt::AlignCenter,
-                       QString::number(i + 1));
+            p.drawText(QRectF(area.left(), g.mapa.top() + i * g.lado, kMargemNumeros, g.lado),
+                       Qt::AlignCenter, QString::number(i + 1));
     }
     for (std::int32_t a = 0; a < d.neuronios(); ++a) {
-        const QRectF celula(g.mapa.left() + (a % d.colunas) * g.lado, g.mapa.top() + (a / d.colunas) * g.lado,
-                            g.lado, g.lado);
+        const QRectF celula(g.mapa.left() + (a % d.colunas) * g.lado,
+                            g.mapa.top() + (a / d.colunas) * g.lado, g.lado, g.lado);
         const QColor cor = cores[static_cast<std::size_t>(a)];
         p.fillRect(celula, cor);
         marcaAlvo(celula, a);
         p.setPen(QPen(QColor(0xBB, 0xBB, 0xBB), 1));
         p.drawRect(celula);
         // One or two lines (a label over its count), each cut to the cell's width.
-        const QStringList linhas = textos[static_cast<std::size_t>(a)].split(u'\n', Qt::SkipEmptyParts);
+        const QStringList linhas =
+            textos[static_cast<std::size_t>(a)].split(u'\n', Qt::SkipEmptyParts);
         if (!linhas.isEmpty() && g.lado >= 14) {
-            fonte.setPixelSize(std::clamp(static_cast<int>(g.lado * (linhas.size() > 1 ? 0.2 : 0.3)), 6, 16));
+            fonte.setPixelSize(
+                std::clamp(static_cast<int>(g.lado * (linhas.size() > 1 ? 0.2 : 0.3)), 6, 16));
             p.setFont(fonte);
             p.setPen(textoSobre(cor));
             const double altura = p.fontMetrics().height();
             double y = celula.center().y() - altura * static_cast<double>(linhas.size()) / 2;
             for (const QString& linha : linhas) {
-                const QString cabe = p.fontMetrics().elidedText(linha, Qt::ElideRight, static_cast<int>(celula.width() - 4));
-                p.drawText(QRectF(celula.left() + 2, y, celula.width() - 4, altura), Qt::AlignCenter, cabe);
+                const QString cabe = p.fontMetrics().elidedText(
+                    linha, Qt::ElideRight, static_cast<int>(celula.width() - 4));
+                p.drawText(QRectF(celula.left() + 2, y, celula.width() - 4, altura),
+                           Qt::AlignCenter, cabe);
                 y += altura;
             }
         }
@@ -189,12 +214,16 @@ void TVistaMapa::desenhaCelulas(QPainter& p, const QRectF& area, const std::vect
         // The winner of the pattern just presented, and the neighbourhood it pulled with it.
         const auto v = static_cast<std::size_t>(d.passo->vencedor);
         for (std::int32_t a = 0; a < d.neuronios(); ++a) {
-            if (d.matriz[v * static_cast<std::size_t>(d.neuronios()) + static_cast<std::size_t>(a)] > d.passo->raio) continue;
-            const QRectF celula(g.mapa.left() + (a % d.colunas) * g.lado, g.mapa.top() + (a / d.colunas) * g.lado, g.lado, g.lado);
+            if (d.matriz[v * static_cast<std::size_t>(d.neuronios()) +
+                         static_cast<std::size_t>(a)] > d.passo->raio)
+                continue;
+            const QRectF celula(g.mapa.left() + (a % d.colunas) * g.lado,
+                                g.mapa.top() + (a / d.colunas) * g.lado, g.lado, g.lado);
             p.fillRect(celula, QBrush(QColor(0, 0, 0, 110), Qt::BDiagPattern));
         }
         const QRectF celula(g.mapa.left() + (d.passo->vencedor % d.colunas) * g.lado,
-                            g.mapa.top() + (d.passo->vencedor / d.colunas) * g.lado, g.lado, g.lado);
+                            g.mapa.top() + (d.passo->vencedor / d.colunas) * g.lado, g.lado,
+                            g.lado);
         p.setPen(QPen(QColor(0xD5, 0x5E, 0x00), 4));
         p.setBrush(Qt::NoBrush);
         p.drawRect(celula.adjusted(2, 2, -2, -2));
@@ -217,7 +246,8 @@ void TVistaMapa::desenhaLegenda(QPainter& p, const QRectF& area) const {
     p.setFont(fonte);
     double y = area.top();
     p.setPen(Qt::black);
-    p.drawText(QRectF(area.left(), y, area.width(), 18), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Rótulos"));
+    p.drawText(QRectF(area.left(), y, area.width(), 18), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Rótulos"));
     y += 22;
     for (int i = 0; i < d.legenda.size() && y + 16 <= area.bottom(); ++i, y += 18) {
         p.fillRect(QRectF(area.left(), y + 2, 14, 14), corDoRotulo(i));
@@ -225,8 +255,9 @@ void TVistaMapa::desenhaLegenda(QPainter& p, const QRectF& area) const {
         p.drawRect(QRectF(area.left(), y + 2, 14, 14));
         p.setPen(Qt::black);
         const QString nome = d.legenda[i].isEmpty() ? QStringLiteral("(sem rótulo)") : d.legenda[i];
-        p.drawText(QRectF(area.left() + 20, y, area.width() - 20, 18), Qt::AlignLeft | Qt::AlignVCenter,
-                   p.fontMetrics().elidedText(nome, Qt::ElideRight, static_cast<int>(area.width() - 20)));
+        p.drawText(
+            QRectF(area.left() + 20, y, area.width() - 20, 18), Qt::AlignLeft | Qt::AlignVCenter,
+            p.fontMetrics().elidedText(nome, Qt::ElideRight, static_cast<int>(area.width() - 20)));
     }
 }
 
@@ -241,11 +272,14 @@ void TVistaMapa::desenhaRotulos(QPainter& p, const QRectF& area) const {
         // The majority label over the count, when the neuron has a named label.
         const auto& lista = d.rotulos[static_cast<std::size_t>(a)];
         const QString nome = lista.empty() ? QString() : textoDeBytes(lista.front().rotulo);
-        textos.push_back(n <= 0 ? QString() : nome.isEmpty() ? QString::number(n) : nome + u'\n' + QString::number(n));
+        textos.push_back(n <= 0           ? QString()
+                         : nome.isEmpty() ? QString::number(n)
+                                          : nome + u'\n' + QString::number(n));
     }
     const QRectF mapa = area.adjusted(0, 0, -kLarguraLegenda, 0);
     desenhaCelulas(p, mapa, cores, textos, true);
-    desenhaLegenda(p, QRectF(area.right() - kLarguraLegenda + 12, area.top(), kLarguraLegenda - 12, area.height()));
+    desenhaLegenda(p, QRectF(area.right() - kLarguraLegenda + 12, area.top(), kLarguraLegenda - 12,
+                             area.height()));
 }
 
 void TVistaMapa::desenhaEscala(QPainter& p, const QRectF& area, double minimo, double maximo,
@@ -254,7 +288,8 @@ void TVistaMapa::desenhaEscala(QPainter& p, const QRectF& area, double minimo, d
     fonte.setPixelSize(12);
     p.setFont(fonte);
     p.setPen(Qt::black);
-    p.drawText(QRectF(area.left(), area.top(), area.width(), 34), Qt::AlignLeft | Qt::TextWordWrap, titulo);
+    p.drawText(QRectF(area.left(), area.top(), area.width(), 34), Qt::AlignLeft | Qt::TextWordWrap,
+               titulo);
     const QRectF barra(area.left(), area.top() + 40, 18, std::min(220.0, area.height() - 50));
     for (int y = 0; y < static_cast<int>(barra.height()); ++y)
         p.fillRect(QRectF(barra.left(), barra.bottom() - y - 1, barra.width(), 1.5),
@@ -263,10 +298,10 @@ void TVistaMapa::desenhaEscala(QPainter& p, const QRectF& area, double minimo, d
     p.setBrush(Qt::NoBrush);
     p.drawRect(barra);
     p.setPen(Qt::black);
-    p.drawText(QRectF(barra.right() + 6, barra.top() - 8, area.width() - 24, 16), Qt::AlignLeft | Qt::AlignVCenter,
-               numeroCurto(maximo));
-    p.drawText(QRectF(barra.right() + 6, barra.bottom() - 8, area.width() - 24, 16), Qt::AlignLeft | Qt::AlignVCenter,
-               numeroCurto(minimo));
+    p.drawText(QRectF(barra.right() + 6, barra.top() - 8, area.width() - 24, 16),
+               Qt::AlignLeft | Qt::AlignVCenter, numeroCurto(maximo));
+    p.drawText(QRectF(barra.right() + 6, barra.bottom() - 8, area.width() - 24, 16),
+               Qt::AlignLeft | Qt::AlignVCenter, numeroCurto(minimo));
 }
 
 void TVistaMapa::desenhaValores(QPainter& p, const QRectF& area, const std::vector<double>& valores,
@@ -283,11 +318,16 @@ void TVistaMapa::desenhaValores(QPainter& p, const QRectF& area, const std::vect
     for (std::int32_t a = 0; a < d.neuronios(); ++a) {
         const double v = valores[static_cast<std::size_t>(a)];
         const bool vazio = numeros && v == 0.0;
-        cores.push_back(vazio ? QColor(Qt::white) : corDaEscala(maximo > minimo ? (v - minimo) / (maximo - minimo) : 0.0));
-        textos.push_back(numeros ? (vazio ? QString() : QString::number(static_cast<long long>(v))) : QString());
+        cores.push_back(
+            vazio ? QColor(Qt::white)
+                  : corDaEscala(maximo > minimo ? (v - minimo) / (maximo - minimo) : 0.0));
+        textos.push_back(numeros ? (vazio ? QString() : QString::number(static_cast<long long>(v)))
+                                 : QString());
     }
     desenhaCelulas(p, area.adjusted(0, 0, -kLarguraLegenda, 0), cores, textos, true);
-    desenhaEscala(p, QRectF(area.right() - kLarguraLegenda + 12, area.top(), kLarguraLegenda - 12, area.height()),
+    desenhaEscala(p,
+                  QRectF(area.right() - kLarguraLegenda + 12, area.top(), kLarguraLegenda - 12,
+                         area.height()),
                   minimo, maximo, titulo);
 }
 
@@ -319,7 +359,8 @@ void TVistaMapa::desenhaPlanos(QPainter& p, const QRectF& area) const {
     }
     QFont fonte = p.font();
     for (std::int32_t k = 0; k < planos; ++k) {
-        const QRectF celula(util.left() + (k % colunas) * w, util.top() + (k / colunas) * h, w - 10, h - 6);
+        const QRectF celula(util.left() + (k % colunas) * w, util.top() + (k / colunas) * h, w - 10,
+                            h - 6);
         double minimo = minimoComum, maximo = maximoComum;
         if (!escalaComum_) {
             minimo = std::numeric_limits<double>::infinity();
@@ -334,13 +375,18 @@ void TVistaMapa::desenhaPlanos(QPainter& p, const QRectF& area) const {
         p.setFont(fonte);
         p.setPen(Qt::black);
         QString titulo = d.nomeDoAtributo(k);
-        if (!escalaComum_) titulo += QStringLiteral(" (%1 a %2)").arg(numeroCurto(minimo), numeroCurto(maximo));
-        p.drawText(QRectF(celula.left(), celula.top(), celula.width(), 14), Qt::AlignLeft | Qt::AlignVCenter,
-                   p.fontMetrics().elidedText(titulo, Qt::ElideRight, static_cast<int>(celula.width())));
-        const double lado = std::max(1.0, std::min(celula.width() / d.colunas, (celula.height() - 16) / d.linhas));
+        if (!escalaComum_)
+            titulo += QStringLiteral(" (%1 a %2)").arg(numeroCurto(minimo), numeroCurto(maximo));
+        p.drawText(
+            QRectF(celula.left(), celula.top(), celula.width(), 14),
+            Qt::AlignLeft | Qt::AlignVCenter,
+            p.fontMetrics().elidedText(titulo, Qt::ElideRight, static_cast<int>(celula.width())));
+        const double lado =
+            std::max(1.0, std::min(celula.width() / d.colunas, (celula.height() - 16) / d.linhas));
         for (std::int32_t a = 0; a < d.neuronios(); ++a) {
             const double v = d.pesos[static_cast<std::size_t>(a * d.dimensao + k)];
-            const QRectF c(celula.left() + (a % d.colunas) * lado, celula.top() + 16 + (a / d.colunas) * lado, lado, lado);
+            const QRectF c(celula.left() + (a % d.colunas) * lado,
+                           celula.top() + 16 + (a / d.colunas) * lado, lado, lado);
             p.fillRect(c, corDaEscala(maximo > minimo ? (v - minimo) / (maximo - minimo) : 0.0));
             marcaAlvo(c, a);
         }
@@ -352,7 +398,9 @@ void TVistaMapa::desenhaPlanos(QPainter& p, const QRectF& area) const {
         }
     }
     if (escalaComum_)
-        desenhaEscala(p, QRectF(area.right() - kLarguraLegenda + 12, area.top(), kLarguraLegenda - 12, area.height()),
+        desenhaEscala(p,
+                      QRectF(area.right() - kLarguraLegenda + 12, area.top(), kLarguraLegenda - 12,
+                             area.height()),
                       minimoComum, maximoComum, QStringLiteral("Peso (mesma escala em todos)"));
 }
 
@@ -367,7 +415,8 @@ void TVistaMapa::desenhaCores(QPainter& p, const QRectF& area) const {
     std::vector<QString> textos;
     for (std::int32_t a = 0; a < d.neuronios(); ++a) {
         auto canal = [&](int k) {
-            return static_cast<float>(std::clamp(d.pesos[static_cast<std::size_t>(a * 3 + k)] / escala, 0.0, 1.0));
+            return static_cast<float>(
+                std::clamp(d.pesos[static_cast<std::size_t>(a * 3 + k)] / escala, 0.0, 1.0));
         };
         cores.push_back(QColor::fromRgbF(canal(0), canal(1), canal(2)));
         const auto& r = d.rotulos[static_cast<std::size_t>(a)];
@@ -382,7 +431,10 @@ void TVistaMapa::desenhaEspaco(QPainter& p, const QRectF& area) const {
     std::vector<QPointF> neuronios;
     for (std::int32_t a = 0; a < d.neuronios(); ++a) {
         double x = 0, y = 0;
-        if (d.dimensao > 0) d.projecao.projeta(d.pesos.data() + static_cast<std::size_t>(a) * static_cast<std::size_t>(d.dimensao), x, y);
+        if (d.dimensao > 0)
+            d.projecao.projeta(
+                d.pesos.data() + static_cast<std::size_t>(a) * static_cast<std::size_t>(d.dimensao),
+                x, y);
         neuronios.emplace_back(x, y);
     }
     double x0 = std::numeric_limits<double>::infinity(), x1 = -x0, y0 = x0, y1 = -x0;
@@ -400,7 +452,8 @@ void TVistaMapa::desenhaEspaco(QPainter& p, const QRectF& area) const {
     const double escala = std::min(mapa.width() / (x1 - x0), mapa.height() / (y1 - y0)) * 0.95;
     const QPointF centro = mapa.center();
     auto tela = [&](const QPointF& q) {
-        return QPointF(centro.x() + (q.x() - (x0 + x1) / 2) * escala, centro.y() - (q.y() - (y0 + y1) / 2) * escala);
+        return QPointF(centro.x() + (q.x() - (x0 + x1) / 2) * escala,
+                       centro.y() - (q.y() - (y0 + y1) / 2) * escala);
     };
     p.setPen(Qt::NoPen);
     for (std::size_t i = 0; i < d.pontos.size(); ++i) {
@@ -412,23 +465,28 @@ void TVistaMapa::desenhaEspaco(QPainter& p, const QRectF& area) const {
     // The net: each neuron joined to the next one in its row and in its column.
     p.setPen(QPen(QColor(0x33, 0x33, 0x33), 1.2));
     for (std::int32_t a = 0; a < d.neuronios(); ++a) {
-        if (a % d.colunas + 1 < d.colunas) p.drawLine(tela(neuronios[static_cast<std::size_t>(a)]), tela(neuronios[static_cast<std::size_t>(a + 1)]));
+        if (a % d.colunas + 1 < d.colunas)
+            p.drawLine(tela(neuronios[static_cast<std::size_t>(a)]),
+                       tela(neuronios[static_cast<std::size_t>(a + 1)]));
         if (a + d.colunas < d.neuronios())
-            p.drawLine(tela(neuronios[static_cast<std::size_t>(a)]), tela(neuronios[static_cast<std::size_t>(a + d.colunas)]));
+            p.drawLine(tela(neuronios[static_cast<std::size_t>(a)]),
+                       tela(neuronios[static_cast<std::size_t>(a + d.colunas)]));
     }
     p.setBrush(Qt::black);
     p.setPen(Qt::NoPen);
     for (std::size_t a = 0; a < neuronios.size(); ++a) {
         const QPointF centroNeuronio = tela(neuronios[a]);
         p.drawEllipse(centroNeuronio, 2.5, 2.5);
-        marcaAlvo(QRectF(centroNeuronio - QPointF(5, 5), QSizeF(10, 10)), static_cast<std::int32_t>(a));
+        marcaAlvo(QRectF(centroNeuronio - QPointF(5, 5), QSizeF(10, 10)),
+                  static_cast<std::int32_t>(a));
     }
     if (selecionado_ >= 0 && selecionado_ < d.neuronios()) {
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(Qt::red, 2));
         p.drawEllipse(tela(neuronios[static_cast<std::size_t>(selecionado_)]), 6, 6);
     }
-    if (d.passo && static_cast<std::int32_t>(d.passo->valores.size()) == d.dimensao && d.dimensao > 0) {
+    if (d.passo && static_cast<std::int32_t>(d.passo->valores.size()) == d.dimensao &&
+        d.dimensao > 0) {
         // The pattern just presented, and the line to its winner.
         double x = 0, y = 0;
         d.projecao.projeta(d.passo->valores.data(), x, y);
@@ -445,10 +503,13 @@ void TVistaMapa::desenhaEspaco(QPainter& p, const QRectF& area) const {
     fonte.setPixelSize(11);
     p.setFont(fonte);
     p.setPen(Qt::darkGray);
-    const QString eixos = d.dimensao <= 2 ? QStringLiteral("Os padrões e a rede nos valores dos atributos")
-                                          : QStringLiteral("Os padrões e a rede nos dois componentes principais");
-    p.drawText(QRectF(area.left(), area.bottom() - 16, area.width(), 16), Qt::AlignLeft | Qt::AlignVCenter, eixos);
-    desenhaLegenda(p, QRectF(area.right() - kLarguraLegenda + 12, area.top(), kLarguraLegenda - 12, area.height()));
+    const QString eixos =
+        d.dimensao <= 2 ? QStringLiteral("Os padrões e a rede nos valores dos atributos")
+                        : QStringLiteral("Os padrões e a rede nos dois componentes principais");
+    p.drawText(QRectF(area.left(), area.bottom() - 16, area.width(), 16),
+               Qt::AlignLeft | Qt::AlignVCenter, eixos);
+    desenhaLegenda(p, QRectF(area.right() - kLarguraLegenda + 12, area.top(), kLarguraLegenda - 12,
+                             area.height()));
 }
 
 void TVistaMapa::desenhaCurva(QPainter& p, const QRectF& area) const {
@@ -463,28 +524,37 @@ void TVistaMapa::desenhaCurva(QPainter& p, const QRectF& area) const {
         return;
     }
     const std::int64_t ultimo = d.curva.back().ciclo;
-    auto grafico = [&](const QRectF& caixa, const QString& titulo, auto valorDe, const QColor& cor) {
+    auto grafico = [&](const QRectF& caixa, const QString& titulo, auto valorDe,
+                       const QColor& cor) {
         double maximo = 0.0;
         for (const auto& ponto : d.curva) maximo = std::max(maximo, valorDe(ponto.erros));
         if (maximo <= 0.0) maximo = 1.0;
         const QRectF plano = caixa.adjusted(58, 20, -10, -24);
         p.setPen(Qt::black);
-        p.drawText(QRectF(caixa.left(), caixa.top(), caixa.width(), 16), Qt::AlignLeft | Qt::AlignVCenter, titulo);
+        p.drawText(QRectF(caixa.left(), caixa.top(), caixa.width(), 16),
+                   Qt::AlignLeft | Qt::AlignVCenter, titulo);
         p.setPen(QPen(Qt::gray, 1));
         p.drawLine(plano.bottomLeft(), plano.bottomRight());
         p.drawLine(plano.bottomLeft(), plano.topLeft());
         p.setPen(Qt::black);
-        p.drawText(QRectF(caixa.left(), plano.top() - 8, 54, 16), Qt::AlignRight | Qt::AlignVCenter, numeroCurto(maximo));
-        p.drawText(QRectF(caixa.left(), plano.bottom() - 8, 54, 16), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("0"));
-        p.drawText(QRectF(plano.left() - 20, plano.bottom() + 4, 40, 16), Qt::AlignCenter, QStringLiteral("0"));
-        p.drawText(QRectF(plano.right() - 60, plano.bottom() + 4, 70, 16), Qt::AlignRight | Qt::AlignVCenter,
-                   QStringLiteral("ciclo %1").arg(ultimo));
+        p.drawText(QRectF(caixa.left(), plano.top() - 8, 54, 16), Qt::AlignRight | Qt::AlignVCenter,
+                   numeroCurto(maximo));
+        p.drawText(QRectF(caixa.left(), plano.bottom() - 8, 54, 16),
+                   Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("0"));
+        p.drawText(QRectF(plano.left() - 20, plano.bottom() + 4, 40, 16), Qt::AlignCenter,
+                   QStringLiteral("0"));
+        p.drawText(QRectF(plano.right() - 60, plano.bottom() + 4, 70, 16),
+                   Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("ciclo %1").arg(ultimo));
         QPainterPath linha;
         for (std::size_t i = 0; i < d.curva.size(); ++i) {
-            const double x = plano.left() + plano.width() * static_cast<double>(d.curva[i].ciclo) / static_cast<double>(std::max<std::int64_t>(ultimo, 1));
+            const double x =
+                plano.left() + plano.width() * static_cast<double>(d.curva[i].ciclo) /
+                                   static_cast<double>(std::max<std::int64_t>(ultimo, 1));
             const double y = plano.bottom() - plano.height() * valorDe(d.curva[i].erros) / maximo;
-            if (i == 0) linha.moveTo(x, y);
-            else linha.lineTo(x, y);
+            if (i == 0)
+                linha.moveTo(x, y);
+            else
+                linha.lineTo(x, y);
         }
         p.setPen(QPen(cor, 2));
         p.setBrush(Qt::NoBrush);
@@ -493,17 +563,23 @@ void TVistaMapa::desenhaCurva(QPainter& p, const QRectF& area) const {
         p.setPen(Qt::NoPen);
         if (d.curva.size() <= 60)
             for (const auto& ponto : d.curva)
-                p.drawEllipse(QPointF(plano.left() + plano.width() * static_cast<double>(ponto.ciclo) / static_cast<double>(std::max<std::int64_t>(ultimo, 1)),
-                                      plano.bottom() - plano.height() * valorDe(ponto.erros) / maximo),
-                              2.5, 2.5);
+                p.drawEllipse(
+                    QPointF(
+                        plano.left() + plano.width() * static_cast<double>(ponto.ciclo) /
+                                           static_cast<double>(std::max<std::int64_t>(ultimo, 1)),
+                        plano.bottom() - plano.height() * valorDe(ponto.erros) / maximo),
+                    2.5, 2.5);
     };
     const double metade = area.height() / 2;
-    grafico(QRectF(area.left(), area.top(), area.width(), metade - 6),
-            QStringLiteral("Erro de quantização (distância média de cada padrão ao seu vencedor)"),
-            [](const TErros& e) { return e.quantizacao; }, QColor(kQualitativa[4]));
-    grafico(QRectF(area.left(), area.top() + metade + 6, area.width(), metade - 6),
-            QStringLiteral("Erro topográfico (fração dos padrões cujos dois neurônios mais próximos não são vizinhos)"),
-            [](const TErros& e) { return e.topografico; }, QColor(kQualitativa[5]));
+    grafico(
+        QRectF(area.left(), area.top(), area.width(), metade - 6),
+        QStringLiteral("Erro de quantização (distância média de cada padrão ao seu vencedor)"),
+        [](const TErros& e) { return e.quantizacao; }, QColor(kQualitativa[4]));
+    grafico(
+        QRectF(area.left(), area.top() + metade + 6, area.width(), metade - 6),
+        QStringLiteral("Erro topográfico (fração dos padrões cujos dois neurônios mais próximos "
+                       "não são vizinhos)"),
+        [](const TErros& e) { return e.topografico; }, QColor(kQualitativa[5]));
 }
 
 std::int32_t TVistaMapa::neuronioEm(const QPoint& ponto) const {
@@ -528,9 +604,12 @@ QString TVistaMapa::dicaDoNeuronio(std::int32_t a) const {
     const TDadosMapa& d = *dados_;
     QString dica = QStringLiteral("[%1,%2]").arg(a / d.colunas + 1).arg(a % d.colunas + 1);
     for (const TContagemRotulo& r : d.rotulos[static_cast<std::size_t>(a)])
-        dica += QStringLiteral("\n%1 × %2").arg(r.rotulo.empty() ? QStringLiteral("(sem rótulo)") : textoDeBytes(r.rotulo))
+        dica += QStringLiteral("\n%1 × %2")
+                    .arg(r.rotulo.empty() ? QStringLiteral("(sem rótulo)") : textoDeBytes(r.rotulo))
                     .arg(r.vezes);
-    if (tipo_ == Tipo::MatrizU) dica += QStringLiteral("\ndistância média aos vizinhos: %1").arg(numero(d.u[static_cast<std::size_t>(a)]));
+    if (tipo_ == Tipo::MatrizU)
+        dica += QStringLiteral("\ndistância média aos vizinhos: %1")
+                    .arg(numero(d.u[static_cast<std::size_t>(a)]));
     return dica;
 }
 
@@ -538,8 +617,10 @@ bool TVistaMapa::event(QEvent* e) {
     if (e->type() == QEvent::ToolTip) {
         auto* ajuda = static_cast<QHelpEvent*>(e);
         const std::int32_t a = neuronioEm(ajuda->pos());
-        if (a >= 0) QToolTip::showText(ajuda->globalPos(), dicaDoNeuronio(a), this);
-        else QToolTip::hideText();
+        if (a >= 0)
+            QToolTip::showText(ajuda->globalPos(), dicaDoNeuronio(a), this);
+        else
+            QToolTip::hideText();
         return true;
     }
     return QWidget::event(e);

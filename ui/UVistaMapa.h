@@ -20,13 +20,13 @@
 // while training runs, from an instant of it); the views only read it.
 struct TDadosMapa {
     std::int32_t linhas = 0, colunas = 0, dimensao = 0;
-    std::vector<double> pesos;                             // neuron after neuron, row-major
-    std::vector<std::int32_t> contagens;                   // patterns won in the last pass
-    std::vector<std::vector<TContagemRotulo>> rotulos;    // per neuron, the most frequent first
-    std::vector<std::int32_t> matriz;                      // map distances, n x n
-    std::vector<double> u;                                 // the U-matrix
-    std::vector<std::string> nomes;                        // attribute names as the file has them, or none
-    QStringList legenda;                                   // every label, in the order met
+    std::vector<double> pesos;                          // neuron after neuron, row-major
+    std::vector<std::int32_t> contagens;                // patterns won in the last pass
+    std::vector<std::vector<TContagemRotulo>> rotulos;  // per neuron, the most frequent first
+    std::vector<std::int32_t> matriz;                   // map distances, n x n
+    std::vector<double> u;                              // the U-matrix
+    std::vector<std::string> nomes;  // attribute names as the file has them, or none
+    QStringList legenda;             // every label, in the order met
     // The input space: the patterns' points on the two principal axes and their labels (an index
     // into the legenda, -1 without one); the projection places the neurons.
     TProjecao projecao;
@@ -63,7 +63,7 @@ struct TDadosMapa {
 class TVistaMapa : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     enum class Tipo { Rotulos, Acertos, MatrizU, Planos, Cores, Espaco, Curva };
 
     explicit TVistaMapa(QWidget* pai = nullptr);
@@ -85,23 +85,24 @@ public:
     static QColor corDoRotulo(int indice);
     static QColor corDaEscala(double t);
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void neuronioEscolhido(std::int32_t neuronio);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     bool event(QEvent* e) override;
 
-private:
+  private:
     struct TGrade {
-        QRectF mapa;   // the cells' area
-        double lado;   // a cell's side
+        QRectF mapa;  // the cells' area
+        double lado;  // a cell's side
     };
     TGrade gradeEm(const QRectF& area, std::int32_t linhas, std::int32_t colunas) const;
     void desenhaCelulas(QPainter& p, const QRectF& area, const std::vector<QColor>& cores,
                         const std::vector<QString>& textos, bool numeros) const;
-    void desenhaEscala(QPainter& p, const QRectF& area, double minimo, double maximo, const QString& titulo) const;
+    void desenhaEscala(QPainter& p, const QRectF& area, double minimo, double maximo,
+                       const QString& titulo) const;
     void desenhaLegenda(QPainter& p, const QRectF& area) const;
     void desenhaRotulos(QPainter& p, const QRectF& area) const;
     void desenhaValores(QPainter& p, const QRectF& area, const std::vector<double>& valores,

@@ -10,7 +10,8 @@
 namespace {
 
 // A map of the given size and neighbourhood whose neurons have the given weights.
-TRede mapa(std::int32_t linhas, std::int32_t colunas, const char* vizinhanca, const std::vector<std::vector<double>>& pesos) {
+TRede mapa(std::int32_t linhas, std::int32_t colunas, const char* vizinhanca,
+           const std::vector<std::vector<double>>& pesos) {
     TRede r;
     r.qtdLinhas = linhas;
     r.qtdColunas = colunas;
@@ -19,7 +20,8 @@ TRede mapa(std::int32_t linhas, std::int32_t colunas, const char* vizinhanca, co
     r.inicializaNeuronios(g, vizinhanca);
     for (std::int32_t a = 0; a < linhas * colunas; ++a)
         for (std::int32_t k = 0; k < r.dimensao; ++k)
-            r.neuronio(a / colunas, a % colunas).setPeso(k, pesos[static_cast<std::size_t>(a)][static_cast<std::size_t>(k)]);
+            r.neuronio(a / colunas, a % colunas)
+                .setPeso(k, pesos[static_cast<std::size_t>(a)][static_cast<std::size_t>(k)]);
     return r;
 }
 
@@ -42,15 +44,19 @@ TEST(Analise, matrizUSegueAVizinhancaDoMapa) {
     };
     const Caso casos[] = {
         // GRID: every neighbour of the square around, diagonals included.
-        {"GRID", {(1 + 4 + 6) / 3.0, (1 + 2 + 3 + 5 + 9) / 5.0, (2 + 3 + 7) / 3.0, (4 + 3 + 2) / 3.0,
-                  (6 + 5 + 3 + 2 + 4) / 5.0, (7 + 9 + 4) / 3.0}},
+        {"GRID",
+         {(1 + 4 + 6) / 3.0, (1 + 2 + 3 + 5 + 9) / 5.0, (2 + 3 + 7) / 3.0, (4 + 3 + 2) / 3.0,
+          (6 + 5 + 3 + 2 + 4) / 5.0, (7 + 9 + 4) / 3.0}},
         // MANHATTAN: only the neighbours along a row or a column.
-        {"MANHATTAN", {(1 + 4) / 2.0, (1 + 2 + 5) / 3.0, (2 + 7) / 2.0, (4 + 2) / 2.0, (5 + 2 + 4) / 3.0, (7 + 4) / 2.0}},
+        {"MANHATTAN",
+         {(1 + 4) / 2.0, (1 + 2 + 5) / 3.0, (2 + 7) / 2.0, (4 + 2) / 2.0, (5 + 2 + 4) / 3.0,
+          (7 + 4) / 2.0}},
     };
     for (const Caso& c : casos) {
         const TRede r = mapa(2, 3, c.vizinhanca, w);
         const std::vector<double> u = matrizU(r.pesosDoMapa(), 6, 1, r.matrizDistancias);
-        for (std::size_t a = 0; a < 6; ++a) EXPECT_DOUBLE_EQ(u[a], c.esperado[a]) << c.vizinhanca << " neurônio " << a;
+        for (std::size_t a = 0; a < 6; ++a)
+            EXPECT_DOUBLE_EQ(u[a], c.esperado[a]) << c.vizinhanca << " neurônio " << a;
     }
     // Euclidean in more dimensions; a lone neuron has no neighbour.
     const TRede dois = mapa(1, 2, "GRID", {{0, 0}, {3, 4}});

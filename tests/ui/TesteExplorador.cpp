@@ -1,10 +1,10 @@
 // The map explorer: it follows the map through training, clearing, loading and classification;
 // each view paints what it shows where it should; the exports read back.
 
+#include <QDialogButtonBox>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
-#include <QDialogButtonBox>
 #include <QtTest>
 #include <cstring>
 
@@ -45,7 +45,7 @@ QImage pinta(TVistaMapa& vista, TVistaMapa::Tipo tipo) {
 class TesteExplorador : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void init() {
         defineSeparadorDecimal(',');
         j = std::make_unique<Janelas>();
@@ -68,13 +68,15 @@ private Q_SLOTS:
         QCOMPARE(d->neuronios(), 12);
         const TRede& rede = j->principal->rede();
         for (int a = 0; a < 12; ++a)
-            QCOMPARE(d->contagens[static_cast<std::size_t>(a)], rede.neuronio(a / 4, a % 4).getAglutinados());
+            QCOMPARE(d->contagens[static_cast<std::size_t>(a)],
+                     rede.neuronio(a / 4, a % 4).getAglutinados());
         QCOMPARE(d->legenda, (QStringList{"a", "b", "c", "d", "e", ""}));
         QCOMPARE(d->curva.size(), std::size_t{5});
         QCOMPARE(d->curva.back().ciclo, std::int64_t{5});
         QVERIFY(d->temErros);
         QCOMPARE(e->ui.ErroQuantizacaoLabel->text(),
-                 QStringLiteral("Quantização: ") + QString::fromStdString(realParaTexto(d->erros.quantizacao)));
+                 QStringLiteral("Quantização: ") +
+                     QString::fromStdString(realParaTexto(d->erros.quantizacao)));
 
         const std::string cfg = pasta.arquivo("rede.cfg");
         j->respostas << QString::fromStdString(cfg);
@@ -104,8 +106,8 @@ private Q_SLOTS:
     void vistasPintamAsCelulasConhecidas() {
         TVistaMapa vista;
         vista.defineDados(mapaConhecido());
-        // With the legend at the right, cells are 181 pixels from (30, 30); (50, 50) lies inside the
-        // first one, away from its number, and (50 + 181, 50) inside the second.
+        // With the legend at the right, cells are 181 pixels from (30, 30); (50, 50) lies inside
+        // the first one, away from its number, and (50 + 181, 50) inside the second.
         const QPoint primeira(50, 50), segunda(231, 50), quarta(231, 231);
         QImage rotulos = pinta(vista, TVistaMapa::Tipo::Rotulos);
         QCOMPARE(rotulos.pixel(primeira), TVistaMapa::corDoRotulo(1).rgb());  // "b"
@@ -145,7 +147,8 @@ private Q_SLOTS:
         TFormExplorador* e = j->principal->explorador();
         const QString csv = QString::fromStdString(pasta.arquivo("mapa.csv"));
         QVERIFY(e->exportaDados(csv));
-        const QStringList linhas = QString::fromStdString(PastaTemporaria::le(csv.toStdString())).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        const QStringList linhas = QString::fromStdString(PastaTemporaria::le(csv.toStdString()))
+                                       .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
         QCOMPARE(linhas.size(), 13);
         QCOMPARE(linhas[0], QStringLiteral("linha;coluna;atributo_1;atributo_2;acertos;rotulo"));
         const TRede& rede = j->principal->rede();
@@ -154,11 +157,13 @@ private Q_SLOTS:
             QCOMPARE(campos.size(), 6);
             for (int k = 0; k < 2; ++k) {
                 const double lido = textoParaDouble(campos[2 + k].toStdString());
-                QCOMPARE(realParaTexto(lido), realParaTexto(rede.neuronio(a / 4, a % 4).getPeso(k)));
+                QCOMPARE(realParaTexto(lido),
+                         realParaTexto(rede.neuronio(a / 4, a % 4).getPeso(k)));
             }
             QCOMPARE(campos[4].toInt(), rede.neuronio(a / 4, a % 4).getAglutinados());
         }
-        for (const auto& [tipo, nome] : {std::pair{TVistaMapa::Tipo::Rotulos, "rotulos.svg"}, {TVistaMapa::Tipo::Curva, "curva.svg"}}) {
+        for (const auto& [tipo, nome] : {std::pair{TVistaMapa::Tipo::Rotulos, "rotulos.svg"},
+                                         {TVistaMapa::Tipo::Curva, "curva.svg"}}) {
             e->ui.VistaMapa->defineTipo(tipo);
             const QString svg = QString::fromStdString(pasta.arquivo(nome));
             QVERIFY(e->exportaImagem(svg));
@@ -173,7 +178,8 @@ private Q_SLOTS:
     // Stepped, paused and animated trainings end with the bits of an uninterrupted one.
     void treinoPassoAPassoIgualAoInteiro_data() {
         QTest::addColumn<QStringList>("acoes");
-        QTest::newRow("passos, ciclo, continuar") << QStringList{"padrão", "padrão", "padrão", "ciclo", "continuar"};
+        QTest::newRow("passos, ciclo, continuar")
+            << QStringList{"padrão", "padrão", "padrão", "ciclo", "continuar"};
         QTest::newRow("animado") << QStringList{"velocidade 9", "continuar"};
     }
     void treinoPassoAPassoIgualAoInteiro() {
@@ -200,10 +206,14 @@ private Q_SLOTS:
             vistos << d->ui.PassoLabel->text();
             if (acoes.isEmpty()) return;
             const QString acao = acoes.takeFirst();
-            if (acao == QStringLiteral("padrão")) d->ui.ProximoPadraoButton->click();
-            else if (acao == QStringLiteral("ciclo")) d->ui.ProximoCicloButton->click();
-            else if (acao == QStringLiteral("continuar")) d->ui.ContinuarButton->click();
-            else d->ui.VelocidadeSlider->setValue(acao.section(u' ', 1).toInt());
+            if (acao == QStringLiteral("padrão"))
+                d->ui.ProximoPadraoButton->click();
+            else if (acao == QStringLiteral("ciclo"))
+                d->ui.ProximoCicloButton->click();
+            else if (acao == QStringLiteral("continuar"))
+                d->ui.ContinuarButton->click();
+            else
+                d->ui.VelocidadeSlider->setValue(acao.section(u' ', 1).toInt());
             QTimer::singleShot(10, age);
         };
         QTimer::singleShot(10, age);
@@ -212,9 +222,12 @@ private Q_SLOTS:
         QVERIFY(j->habilitado("LimparButton"));
         // Paused before the first pattern, then where each step left it.
         QVERIFY(vistos.size() >= 2);
-        QVERIFY2(vistos[0].startsWith(QStringLiteral("Ciclo 1 de 4, nenhum padrão apresentado ainda")), qPrintable(vistos[0]));
+        QVERIFY2(
+            vistos[0].startsWith(QStringLiteral("Ciclo 1 de 4, nenhum padrão apresentado ainda")),
+            qPrintable(vistos[0]));
         if (QTest::currentDataTag() == QStringLiteral("passos, ciclo, continuar"))
-            QVERIFY2(vistos[1].startsWith(QStringLiteral("Ciclo 1 de 4, padrão 1 de 12 (a); taxa de aprendizagem 0,1, raio 1")),
+            QVERIFY2(vistos[1].startsWith(QStringLiteral(
+                         "Ciclo 1 de 4, padrão 1 de 12 (a); taxa de aprendizagem 0,1, raio 1")),
                      qPrintable(vistos[1]));
         const TRede& passo = j->principal->rede();
         for (int a = 0; a < 12; ++a) {
@@ -224,7 +237,9 @@ private Q_SLOTS:
             QCOMPARE(y.getAglutinados(), x.getAglutinados());
         }
         QCOMPARE(std::memcmp(&inteira.taxaAprendizado, &passo.taxaAprendizado, sizeof(double)), 0);
-        QCOMPARE(j->status(), QStringLiteral("Taxa de Aprendizagem = 0,0729    Ciclo de término : 4    Raio: 1"));
+        QCOMPARE(
+            j->status(),
+            QStringLiteral("Taxa de Aprendizagem = 0,0729    Ciclo de término : 4    Raio: 1"));
     }
 
     // A fixed seed draws the documented first weights: (r - 50) / 100 for the generator's draws r.
@@ -244,7 +259,8 @@ private Q_SLOTS:
         } else {
             UDialogos::defineExecutor([&](QDialog& d) {
                 d.findChild<QRadioButton*>(QStringLiteral("SementeFixaRadio"))->setChecked(true);
-                d.findChild<QLineEdit*>(QStringLiteral("SementeEdit"))->setText(QStringLiteral("4000000000"));
+                d.findChild<QLineEdit*>(QStringLiteral("SementeEdit"))
+                    ->setText(QStringLiteral("4000000000"));
                 d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
                 return d.result();
             });
@@ -261,7 +277,8 @@ private Q_SLOTS:
             j->treina(t);
             TGeradorAleatorio g(kSemente);
             for (int k = 0; k < 2; ++k) {
-                const double esperado = static_cast<double>(static_cast<long double>(static_cast<int>(g.sorteia(100)) - 50) / 100.0L);
+                const double esperado = static_cast<double>(
+                    static_cast<long double>(static_cast<int>(g.sorteia(100)) - 50) / 100.0L);
                 QCOMPARE(j->principal->rede().neuronio(0, 0).getPeso(k), esperado);
             }
             j->clica("LimparButton");
@@ -271,11 +288,13 @@ private Q_SLOTS:
         j->principal->FormActivate();
         j->treina(t);
         TGeradorAleatorio relogio(kSementeTeste);
-        QCOMPARE(j->principal->rede().neuronio(0, 0).getPeso(0),
-                 static_cast<double>(static_cast<long double>(static_cast<int>(relogio.sorteia(100)) - 50) / 100.0L));
+        QCOMPARE(
+            j->principal->rede().neuronio(0, 0).getPeso(0),
+            static_cast<double>(
+                static_cast<long double>(static_cast<int>(relogio.sorteia(100)) - 50) / 100.0L));
     }
 
-private:
+  private:
     std::unique_ptr<Janelas> j;
     PastaTemporaria pasta;
 };
