@@ -4,6 +4,7 @@
 #include "Comum.h"
 #include "UArquivoPadroes.h"
 #include "UErros.h"
+#include "ULeitorLinhas.h"
 #include "ULimites.h"
 #include "UNumeros.h"
 
@@ -15,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
         const TCabecalhoPadroes cabecalho = leCabecalhoPadroes(arquivo.caminho());
         const std::int32_t d = textoParaInteiro(cabecalho.d);
         const std::int32_t n = textoParaInteiro(cabecalho.n);
-        (void)nomesDosAtributos(cabecalho.n + "|" + cabecalho.d + "#", d);
+        const std::vector<std::string> nomes = nomesDosAtributos(TLeitorLinhas(arquivo.caminho()).proximaLinha(), d);
+        if (!nomes.empty() && static_cast<std::int32_t>(nomes.size()) != d) falhou("nomes de menos ou de mais");
         std::vector<TPadraoEntrada> entradas;
         if (n >= 0 && d >= 0 && inicializaEntradas(arquivo.caminho(), n, d, entradas)) {
             if (static_cast<std::int32_t>(entradas.size()) != n) falhou("padrões a mais ou a menos");
