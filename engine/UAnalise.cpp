@@ -103,9 +103,10 @@ TSomaErros somaErros(const std::vector<double>& pesos, std::int32_t n, std::int3
     const auto nn = static_cast<std::size_t>(n);
     double somaQuantizacao = 0.0;
     std::int64_t topologicos = 0;
-    // Blocks of patterns small enough to stay in the cache while every neuron passes by them, in
-    // groups of four; past the end a block is filled with a dummy pattern.
-    constexpr std::size_t kBloco = 32;
+    // Four patterns at a time, which stay in the first-level cache while every neuron passes by
+    // them (the map is read once per four patterns); past the end a block is filled with a dummy
+    // pattern.
+    constexpr std::size_t kBloco = 4;
     std::vector<double> distancias(kBloco * nn);
     const std::vector<double> vazio(dd, 0.0);
     for (std::size_t p = inicio; p < fim; p += kBloco) {
