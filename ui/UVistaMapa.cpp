@@ -184,8 +184,7 @@ void TVistaMapa::desenhaCelulas(QPainter& p, const QRectF& area, const std::vect
                        Qt::AlignCenter, QString::number(i + 1));
     }
     for (std::int32_t a = 0; a < d.neuronios(); ++a) {
-        const QRectF celula(g.mapa.left() + (a % d.colunas) * g.lado,
-                            g.mapa.top() + (a / d.colunas) * g.lado, g.lado, g.lado);
+        const QRectF celula = g.celula(a, d.colunas);
         const QColor cor = cores[static_cast<std::size_t>(a)];
         p.fillRect(celula, cor);
         marcaAlvo(celula, a);
@@ -217,20 +216,16 @@ void TVistaMapa::desenhaCelulas(QPainter& p, const QRectF& area, const std::vect
             if (d.matriz[v * static_cast<std::size_t>(d.neuronios()) +
                          static_cast<std::size_t>(a)] > d.passo->raio)
                 continue;
-            const QRectF celula(g.mapa.left() + (a % d.colunas) * g.lado,
-                                g.mapa.top() + (a / d.colunas) * g.lado, g.lado, g.lado);
+            const QRectF celula = g.celula(a, d.colunas);
             p.fillRect(celula, QBrush(QColor(0, 0, 0, 110), Qt::BDiagPattern));
         }
-        const QRectF celula(g.mapa.left() + (d.passo->vencedor % d.colunas) * g.lado,
-                            g.mapa.top() + (d.passo->vencedor / d.colunas) * g.lado, g.lado,
-                            g.lado);
+        const QRectF celula = g.celula(d.passo->vencedor, d.colunas);
         p.setPen(QPen(QColor(0xD5, 0x5E, 0x00), 4));
         p.setBrush(Qt::NoBrush);
         p.drawRect(celula.adjusted(2, 2, -2, -2));
     }
     if (selecionado_ >= 0 && selecionado_ < d.neuronios()) {
-        const QRectF celula(g.mapa.left() + (selecionado_ % d.colunas) * g.lado,
-                            g.mapa.top() + (selecionado_ / d.colunas) * g.lado, g.lado, g.lado);
+        const QRectF celula = g.celula(selecionado_, d.colunas);
         p.setPen(QPen(Qt::black, 3));
         p.setBrush(Qt::NoBrush);
         p.drawRect(celula.adjusted(1.5, 1.5, -1.5, -1.5));

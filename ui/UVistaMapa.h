@@ -97,6 +97,10 @@ class TVistaMapa : public QWidget {
     struct TGrade {
         QRectF mapa;  // the cells' area
         double lado;  // a cell's side
+        // The cell of neuron a on a map of `colunas` columns.
+        QRectF celula(std::int32_t a, std::int32_t colunas) const {
+            return {mapa.left() + (a % colunas) * lado, mapa.top() + (a / colunas) * lado, lado, lado};
+        }
     };
     TGrade gradeEm(const QRectF& area, std::int32_t linhas, std::int32_t colunas) const;
     void desenhaCelulas(QPainter& p, const QRectF& area, const std::vector<QColor>& cores,

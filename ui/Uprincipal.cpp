@@ -110,24 +110,24 @@ std::optional<std::uint32_t> sementeDoTexto(const QString& texto) {
     return static_cast<std::uint32_t>(valor);
 }
 
-// Progress over the cycles and, within the running one, over its patterns.
-TAndamento andamentoDoTreino(const TControle& controle, std::int32_t padroes, std::int32_t ultimo) {
+// Progress over `total` items of which `feitos` are done (unknown when there is no total).
+TAndamento andamento(const QString& fase, std::int64_t feitos, std::int64_t total) {
     TAndamento a;
-    a.fase = QStringLiteral("Treinando o mapa");
-    const std::int64_t total = std::int64_t{ultimo} + 1;
-    if (total <= 0) return a;
-    const std::int64_t feitos = std::min(controle.ciclos.load(), total);
-    const double dentro = padroes > 0 ? static_cast<double>(controle.padroes.load()) / padroes : 0.0;
-    a.fracao = (static_cast<double>(feitos) + dentro) / static_cast<double>(total);
-    a.ciclo = QStringLiteral("Ciclo %1 de %2").arg(std::min(feitos + 1, total)).arg(total);
+    a.fase = fase;
+    if (total > 0) a.fracao = static_cast<double>(feitos) / static_cast<double>(total);
     return a;
 }
 
-// Progress of a pattern-file read over the patterns its header announces (unknown when negative).
-TAndamento andamentoDaLeitura(const TControle& controle, std::int64_t padroes) {
+// Progress over the cycles and, within the running one, over its patterns.
+TAndamento andamentoDosCiclos(const QString& fase, std::int64_t ciclosFeitos, std::int64_t padroesFeitos,
+                              std::int64_t padroes, std::int64_t ciclos) {
     TAndamento a;
-    a.fase = QStringLiteral("Lendo o arquivo de padrões");
-    if (padroes > 0) a.fracao = static_cast<double>(controle.padroes.load()) / static_cast<double>(padroes);
+    a.fase = fase;
+    if (ciclos <= 0) return a;
+    const std::int64_t feitos = std::min(ciclosFeitos, ciclos);
+    const double dentro = padroes > 0 ? static_cast<double>(padroesFeitos) / static_cast<double>(padroes) : 0.0;
+    a.fracao = (static_cast<double>(feitos) + dentro) / static_cast<double>(ciclos);
+    a.ciclo = QStringLiteral("Ciclo %1 de %2").arg(std::min(feitos + 1, ciclos)).arg(ciclos);
     return a;
 }
 
@@ -418,14 +418,8 @@ bool TFormMain::treinaPassoAPasso(bool porCiclos, std::int32_t ultimo, const TRe
                      .arg(QString::fromStdString(realParaTexto(atual ? atual->taxa : rede_.taxaAprendizado)))
                      .arg(atual ? atual->raio : rede_.raio);
         dialogo.ui.PassoLabel->setText(linha);
-        TAndamento a;
-        a.fase = QStringLiteral("Treinando o mapa passo a passo");
-        a.fracao = passo.ciclos() > 0 ? (static_cast<double>(passo.ciclo()) +
-                                         (padroes > 0 ? static_cast<double>(passo.padrao()) / static_cast<double>(padroes) : 0.0)) /
-                                            static_cast<double>(passo.ciclos())
-                                      : 1.0;
-        a.ciclo = QStringLiteral("Ciclo %1 de %2").arg(std::min(passo.ciclo() + 1, passo.ciclos())).arg(passo.ciclos());
-        dialogo.mostra(a);
+        dialogo.mostra(andamentoDosCiclos(QStringLiteral("Treinando o mapa passo a passo"), passo.ciclo(),
+                                          passo.padrao(), padroes, passo.ciclos()));
         // The explorer follows every step, and at most ten times a second when animated fast.
         if (explorador_ && explorador_->isVisible() && (sempre || desdeTela.elapsed() >= 100)) {
             auto dados = dadosDoMapa(rede_, extras);
@@ -786,7 +780,9 @@ void TFormMain::TreinarButtonClick() {
             },
             [&](const TControle& controle) {
                 if (const auto linha = status.novaLinha()) escreveStatus(*linha);
-                if (fase != Fase::treino) return andamentoDaLeitura(controle, fase == Fase::leitura ? padroes : -1);
+                if (fase != Fase::treino)
+                    return andamento(QStringLiteral("Lendo o arquivo de padrões"), controle.padroes.load(),
+                                     fase == Fase::leitura ? padroes : -1);
                 // The explorer follows the training at most ten times a second.
                 if (explorador_ && explorador_->isVisible()) {
                     TAcompanhamento::TMapaAoVivo mapa;
@@ -800,7 +796,8 @@ void TFormMain::TreinarButtonClick() {
                         desdeAoVivo.restart();
                     }
                 }
-                return andamentoDoTreino(controle, padroes, ultimo);
+                return andamentoDosCiclos(QStringLiteral("Treinando o mapa"), controle.ciclos.load(),
+                                          controle.padroes.load(), padroes, std::int64_t{ultimo} + 1);
             });
         } catch (...) {
             falha = std::current_exception();
@@ -1000,11 +997,9 @@ void TFormMain::ClassificarButtonClick() {
                                              rede_.dimensao, rede_.entradas, rede_.matrizDistancias);
                 },
                 [&](const TControle& controle) {
-                    if (lendo) return andamentoDaLeitura(controle, padroes);
-                    TAndamento a;
-                    a.fase = QStringLiteral("Classificando os padrões");
-                    if (padroes > 0) a.fracao = static_cast<double>(controle.padroes.load()) / padroes;
-                    return a;
+                    return andamento(lendo ? QStringLiteral("Lendo o arquivo de padrões")
+                                           : QStringLiteral("Classificando os padrões"),
+                                     controle.padroes.load(), padroes);
                 });
         } catch (...) {
             falha = std::current_exception();
@@ -1063,6 +1058,7 @@ void TFormMain::CarregarTreinamentoItemMenuClick() {
         TGeradorAleatorio gerador = gerador_;
         TCabecalhoRede cabecalho;
         bool cabecalhoLido = false, grandeDemais = false, mapaPronto = false, completo = false;
+        std::atomic<std::int64_t> neuroniosALer{0};  // for the progress, once the map is built
         std::exception_ptr falha;
         try {
             UTrabalho::executa(
@@ -1084,6 +1080,7 @@ void TFormMain::CarregarTreinamentoItemMenuClick() {
                     // The distance matrix follows the neighbourhood chosen before this load.
                     nova.inicializaNeuronios(gerador, vizinhancaAtual);
                     mapaPronto = true;
+                    neuroniosALer = std::int64_t{nova.linhasMapa()} * nova.colunasMapa();
                     std::int64_t lidos = 0;
                     for (std::int32_t i = 0; i < nova.linhasMapa(); ++i)
                         for (std::int32_t j = 0; j < nova.colunasMapa(); ++j) {
@@ -1094,12 +1091,8 @@ void TFormMain::CarregarTreinamentoItemMenuClick() {
                     completo = true;
                 },
                 [&](const TControle& controle) {
-                    TAndamento a;
-                    a.fase = QStringLiteral("Lendo o arquivo de treinamento");
-                    const std::int64_t neuronios = std::int64_t{nova.qtdLinhas} * nova.qtdColunas;
-                    if (mapaPronto && neuronios > 0)
-                        a.fracao = static_cast<double>(controle.padroes.load()) / static_cast<double>(neuronios);
-                    return a;
+                    return andamento(QStringLiteral("Lendo o arquivo de treinamento"), controle.padroes.load(),
+                                     neuroniosALer.load());
                 });
         } catch (...) {
             falha = std::current_exception();
