@@ -14,25 +14,25 @@
 
 #include "UBusca.h"
 #include "UControle.h"
+#include "UEncontro.h"
 #include "UExato.h"
 #include "UMotorComum.h"
 
 namespace motor {
 
-// Each of the two threads publishes, in a cache line of its own, how far it has come; the other
-// waits for it there, spinning briefly and then yielding. A failure of either thread releases the
-// other.
 // What a thread's search found, as the other thread needs it to decide the winner in the common
 // case: its smallest fast distance, how many candidates it kept, the smallest neuron of its nearest
-// slot, and whether its distances are trusted.
+// slot, and whether its distances are trusted. The first thread's also carries its decisions.
 struct TResumo {
     double melhor;
     std::int32_t quantos;
     std::int32_t menor;
     bool inseguro;
-    bool parar;  // the first thread's: both stop before this pattern
+    bool parar;      // both stop before this pattern
+    bool descansar;  // the second thread sleeps after this pattern; the first goes on alone
 };
 
+// Each thread publishes, in a cache line of its own, how far it has come.
 struct alignas(64) TCanal {
     std::atomic<std::int64_t> busca{-1};  // the summary of this pattern step is published
     TResumo resumo[2];                    // by pattern parity, in the same cache line
@@ -43,28 +43,23 @@ struct alignas(64) TCanalRaro {
     std::atomic<std::int64_t> exatas{-1};    // this thread's best exact key for the step is published
     std::atomic<std::int64_t> especial{-1};  // the exact full search's winner, for the step
     std::atomic<std::int64_t> ciclo{-1};     // first thread: cycle parameters set; second: cycle done
+    std::atomic<std::int64_t> parado{-1};    // second thread: asleep after this step
     double exata[2];
     std::int32_t menorExata[2];
 };
 
-// Plain spinning answers fastest (a pause instruction costs hundreds of cycles on some
-// processors and hypervisors); after a while the wait pauses, and later yields the processor.
-inline bool aguarda(const std::atomic<std::int64_t>& contador, std::int64_t valor,
-             const std::atomic<bool>& falhou) {
-    for (unsigned voltas = 0; contador.load(std::memory_order_acquire) < valor; ++voltas) {
-        if (falhou.load(std::memory_order_relaxed)) return false;
-        if (voltas >= 1u << 20) {
-            std::this_thread::yield();
-        } else if (voltas >= 1u << 16) {
-            _mm_pause();
-        }
-    }
-    return true;
-}
+// Where the first thread wakes the second: from which pattern step it works again, or that the
+// training has ended.
+struct alignas(64) TOrdem {
+    std::atomic<std::int64_t> vez{0};
+    std::int64_t ciclo = 0, padrao = 0, passo = 0;
+    bool sair = false;
+};
 
 class TMotorSlots {
 public:
-    TMotorSlots(TRede& rede, int partes)
+    // `alternancia` > 0 makes two threads hand over every that many patterns (see TRevezamento).
+    TMotorSlots(TRede& rede, int partes, std::int64_t alternancia = 0)
         : rede_(rede),
           colunas_(rede.colunasMapa()),
           linhas_(rede.linhasMapa()),
@@ -72,37 +67,29 @@ public:
           d_(rede.dimensao),
           partes_(partes),
           limiar_(limiarDaBusca(d_)),
-          busca_(funcaoBusca()) {
+          busca_(funcaoBusca()),
+          alternancia_(alternancia) {
         const auto capacidade = static_cast<std::size_t>(partes_) * static_cast<std::size_t>(n_);
         pesos_.resize(capacidade * static_cast<std::size_t>(d_));
         slotDe_.resize(static_cast<std::size_t>(n_));
         dono_.resize(static_cast<std::size_t>(n_));
-        proximo_.assign(static_cast<std::size_t>(n_), -1);
-        primeiro_.assign(capacidade, -1);
-        tamanho_.assign(capacidade, 0);
-        menor_.assign(capacidade, kNenhum);
-        posicao_.assign(capacidade, -1);
+        proximo_.resize(static_cast<std::size_t>(n_));
+        primeiro_.resize(capacidade);
+        tamanho_.resize(capacidade);
+        menor_.resize(capacidade);
+        posicao_.resize(capacidade);
         contagem_.assign(capacidade, 0);
         partes_v_.resize(static_cast<std::size_t>(partes_));
-        for (std::int32_t j = 0; j < n_; ++j) dono_[static_cast<std::size_t>(j)] = donoDe(j);
-        for (int id = 0; id < partes_; ++id) preparaParte(id);
+        for (int id = 0; id < partes_; ++id) {
+            partes_v_[static_cast<std::size_t>(id)].id = id;
+            partes_v_[static_cast<std::size_t>(id)].vizinhancas.inicia(rede_, n_);
+        }
+        std::vector<double> pesos(static_cast<std::size_t>(n_) * static_cast<std::size_t>(d_));
         for (std::int32_t j = 0; j < n_; ++j) {
-            // Neuron j starts alone in slot j of its owner's range.
-            const std::int32_t dono = dono_[static_cast<std::size_t>(j)];
-            const std::int32_t s = dono * n_ + j;
-            TParte& parte = partes_v_[static_cast<std::size_t>(dono)];
-            slotDe_[static_cast<std::size_t>(j)] = s;
-            primeiro_[static_cast<std::size_t>(s)] = j;
-            tamanho_[static_cast<std::size_t>(s)] = 1;
-            menor_[static_cast<std::size_t>(s)] = j;
             const TNeuronio& neuronio = rede.neuronio(j / colunas_, j % colunas_);
-            std::copy(neuronio.dados(), neuronio.dados() + d_, pesosDe(s));
-            ativa(parte, s);
+            std::copy(neuronio.dados(), neuronio.dados() + d_, pesos.data() + static_cast<std::int64_t>(j) * d_);
         }
-        for (TParte& parte : partes_v_) {
-            parte.atualizados.assign(parte.ativos.begin(), parte.ativos.end());
-            fundeIguais(parte);
-        }
+        distribui(partes_, pesos);
         dicas_.assign(rede.entradas.size(), 0);
         dicasNovas_ = dicas_;
     }
@@ -112,13 +99,54 @@ public:
     // would give one thread every even distance). A one-row or one-column map alternates along
     // its length.
     std::int32_t donoDe(std::int32_t j) const {
-        if (partes_ < 2) return 0;
+        if (partesAtivas_ < 2) return 0;
         const std::int32_t linha = j / colunas_, coluna = j % colunas_;
         if (colunas_ == 1) return linha % 2;
         if (linhas_ == 1) return coluna % 2;
         // Neighbours (0,0) and (1,1) lie one GRID step apart, two MANHATTAN steps.
         const bool grid = rede_.matrizDistancias[static_cast<std::size_t>(colunas_ + 1)] == 1;
         return grid ? (linha + coluna) % 2 : coluna % 2;
+    }
+
+    // Deals the neurons, with these weights (neuron after neuron), to `partes` owners: each
+    // neuron alone in a slot of its owner's range, then the identical ones merged.
+    void distribui(int partes, const std::vector<double>& pesos) {
+        partesAtivas_ = partes;
+        std::fill(proximo_.begin(), proximo_.end(), -1);
+        std::fill(primeiro_.begin(), primeiro_.end(), -1);
+        std::fill(tamanho_.begin(), tamanho_.end(), 0);
+        std::fill(menor_.begin(), menor_.end(), kNenhum);
+        std::fill(posicao_.begin(), posicao_.end(), -1);
+        for (std::int32_t j = 0; j < n_; ++j) dono_[static_cast<std::size_t>(j)] = donoDe(j);
+        for (int id = 0; id < partes; ++id) preparaParte(id);
+        for (std::int32_t j = 0; j < n_; ++j) {
+            const std::int32_t dono = dono_[static_cast<std::size_t>(j)];
+            const std::int32_t s = dono * n_ + j;
+            TParte& parte = partes_v_[static_cast<std::size_t>(dono)];
+            slotDe_[static_cast<std::size_t>(j)] = s;
+            primeiro_[static_cast<std::size_t>(s)] = j;
+            tamanho_[static_cast<std::size_t>(s)] = 1;
+            menor_[static_cast<std::size_t>(s)] = j;
+            const double* w = pesos.data() + static_cast<std::int64_t>(j) * d_;
+            std::copy(w, w + d_, pesosDe(s));
+            ativa(parte, s);
+        }
+        for (int id = 0; id < partes; ++id) {
+            TParte& parte = partes_v_[static_cast<std::size_t>(id)];
+            parte.atualizados.assign(parte.ativos.begin(), parte.ativos.end());
+            fundeIguais(parte);
+        }
+    }
+
+    // Deals the neurons again, to one owner or two, while only the first thread runs.
+    void reparte(int partes) {
+        std::vector<double>& pesos = repartidos_;
+        pesos.resize(static_cast<std::size_t>(n_) * static_cast<std::size_t>(d_));
+        for (std::int32_t j = 0; j < n_; ++j) {
+            const double* w = pesosDe(slotDe_[static_cast<std::size_t>(j)]);
+            std::copy(w, w + d_, pesos.data() + static_cast<std::int64_t>(j) * d_);
+        }
+        distribui(partes, pesos);
     }
 
     void devolve() {
@@ -144,9 +172,10 @@ public:
         controle_ = controle;
         emPartes(partes_, [this](int id) {
             try {
-                laco(id);
+                if (id == 0) lacoPrincipal();
+                else lacoSegunda();
             } catch (...) {
-                falhou_.store(true);
+                encontro_.falha();
                 throw;
             }
         });
@@ -160,7 +189,10 @@ public:
     struct TParte;
     TParte parteDeLeitura() const {
         TParte parte;
-        for (const TParte& p : partes_v_) parte.ativos.insert(parte.ativos.end(), p.ativos.begin(), p.ativos.end());
+        for (int id = 0; id < partesAtivas_; ++id) {
+            const TParte& p = partes_v_[static_cast<std::size_t>(id)];
+            parte.ativos.insert(parte.ativos.end(), p.ativos.begin(), p.ativos.end());
+        }
         const std::size_t n = parte.ativos.size();
         parte.candidatos.resize(n);
         parte.distancias.resize(n);
@@ -207,9 +239,9 @@ private:
 
     void preparaParte(int id) {
         TParte& parte = partes_v_[static_cast<std::size_t>(id)];
-        parte.id = id;
-        parte.vizinhancas.inicia(rede_, n_);
         const auto n = static_cast<std::size_t>(n_);
+        parte.ativos.clear();
+        parte.livres.clear();
         parte.ativos.reserve(n);
         parte.livres.reserve(n);
         for (std::int32_t j = n_ - 1; j >= 0; --j)
@@ -222,6 +254,7 @@ private:
         while (tamanhoTabela < 2 * n) tamanhoTabela *= 2;
         parte.tabela.assign(tamanhoTabela, -1);
         parte.chaves.assign(tamanhoTabela, 0);
+        parte.usadas.clear();
         parte.usadas.reserve(n);
         parte.publicacao.f.resize(n);
         parte.publicacao.slot.resize(n);
@@ -423,108 +456,213 @@ private:
     }
 
     // Publishes this thread's step on `meu` and waits for the other thread's on `outro`.
-    bool troca(std::atomic<std::int64_t>& meu, const std::atomic<std::int64_t>& outro,
+    bool troca(int id, std::atomic<std::int64_t>& meu, const std::atomic<std::int64_t>& outro,
                std::int64_t passo) {
-        if (partes_ < 2) return true;
-        meu.store(passo, std::memory_order_release);
-        return aguarda(outro, passo, falhou_);
+        encontro_.publica(meu, passo, 1 - id);
+        return encontro_.aguarda(outro, passo, id);
     }
 
-    // One thread's training. The first thread also keeps the cycle's bookkeeping: it sets each
-    // cycle's rate and radius before the second thread starts the cycle, and reports the cycle
-    // only after the second thread has finished it. Within a cycle the two meet once per pattern:
-    // each publishes a summary of its search in its own cache line, and when both nearest slots
-    // cannot both be candidates the winner follows from the two summaries alone. Otherwise they
-    // meet again with their best exact distances.
-    void laco(int id) {
+    enum class TFimDoPasso { segue, descansa, para };
+
+    // The first thread's bookkeeping at the start of cycle t: the cycle's rate and radius, and
+    // whether it runs at all.
+    bool comecaCiclo(std::int64_t t, std::int64_t padroes) {
+        continua_ = t <= ultimo_;
+        if (continua_ && controle_ != nullptr && controle_->deveParar(t * padroes)) {
+            continua_ = false;
+            interrompido_ = true;
+        }
+        taxaCiclo_ = rede_.taxaAprendizado;
+        raioCiclo_ = rede_.raio;
+        if (continua_) {
+            comecou_ = true;
+            dicas_.swap(dicasNovas_);
+        }
+        return continua_;
+    }
+
+    // Whether the first thread stops before pattern p of cycle t (the start of a cycle is checked
+    // by comecaCiclo).
+    bool paraAntes(std::int64_t t, std::int64_t p, std::int64_t padroes) const {
+        return p > 0 && controle_ != nullptr && controle_->deveParar(t * padroes + p);
+    }
+
+    // The first thread's training: every cycle, each pattern with the second thread or alone, as
+    // the hand-over chooses.
+    void lacoPrincipal() {
+        const auto padroes = static_cast<std::int64_t>(rede_.entradas.size());
+        TRevezamento revezamento(partes_ > 1, alternancia_);
+        bool duas = false;  // the second thread is working, not asleep
+        std::int64_t passo = 0;
+        auto acordaSegunda = [&](std::int64_t t, std::int64_t p, bool sair) {
+            ordem_.ciclo = t;
+            ordem_.padrao = p;
+            ordem_.passo = passo;
+            ordem_.sair = sair;
+            encontro_.publica(ordem_.vez, ordem_.vez.load(std::memory_order_relaxed) + 1, 1);
+        };
+        for (std::int64_t t = 0;; ++t) {
+            const bool continua = comecaCiclo(t, padroes);
+            if (duas) encontro_.publica(raros_[0].ciclo, t, 1);
+            if (!continua) break;
+            for (std::int64_t p = 0; p < padroes; ++p, ++passo) {
+                const bool querDuas = revezamento.duas(passo);
+                if (querDuas && !duas) {
+                    reparte(2);
+                    acordaSegunda(t, p, false);
+                    duas = true;
+                }
+                if (duas) {
+                    const TFimDoPasso fim = passoDuplo(0, t, p, passo, !querDuas);
+                    if (fim == TFimDoPasso::para) return;
+                    if (fim == TFimDoPasso::descansa) {
+                        // The second thread's slots are this thread's once it has finished the step.
+                        if (!encontro_.aguarda(raros_[1].parado, passo, 0)) return;
+                        reparte(1);
+                        duas = false;
+                    }
+                } else if (!passoSozinho(t, p)) {
+                    break;
+                }
+            }
+            if (interrompido_) break;
+            if (duas && !encontro_.aguarda(raros_[1].ciclo, t, 0)) return;
+            presentes_ = padroes;
+            terminaCiclo(t + 1);
+        }
+        if (!duas && partes_ > 1) acordaSegunda(0, 0, true);
+    }
+
+    // The second thread: asleep until the first gives it a pattern step to start from, then in
+    // step with the first until told to rest again, or the training ends.
+    void lacoSegunda() {
+        const auto padroes = static_cast<std::int64_t>(rede_.entradas.size());
+        for (std::int64_t vez = 1;; ++vez) {
+            if (!encontro_.aguarda(ordem_.vez, vez, 1) || ordem_.sair) return;
+            std::int64_t t = ordem_.ciclo, p = ordem_.padrao, passo = ordem_.passo;
+            for (;; ++p, ++passo) {
+                if (p == padroes) {
+                    encontro_.publica(raros_[1].ciclo, t, 0);
+                    ++t;
+                    p = 0;
+                    if (!encontro_.aguarda(raros_[0].ciclo, t, 1) || !continua_) return;
+                }
+                const TFimDoPasso fim = passoDuplo(1, t, p, passo, false);
+                if (fim == TFimDoPasso::para) return;
+                if (fim == TFimDoPasso::descansa) {
+                    encontro_.publica(raros_[1].parado, passo, 0);
+                    break;
+                }
+            }
+        }
+    }
+
+    // One pattern with two threads, as thread `id`. Each publishes a summary of its search in its
+    // own cache line; when both nearest slots cannot both be candidates the winner follows from
+    // the two summaries alone, otherwise they meet again with their best exact distances.
+    TFimDoPasso passoDuplo(int id, std::int64_t t, std::int64_t p, std::int64_t passo, bool descansar) {
         TParte& parte = partes_v_[static_cast<std::size_t>(id)];
-        const int outroId = partes_ - 1 - id;
+        const int outroId = 1 - id;
         TCanal& meuCanal = canais_[id];
         const TCanal& outroCanal = canais_[outroId];
         TCanalRaro& meuRaro = raros_[id];
         const TCanalRaro& outroRaro = raros_[outroId];
-        const auto padroes = static_cast<std::int64_t>(rede_.entradas.size());
-        std::int64_t passo = 0;
-        for (std::int64_t t = 0;; ++t) {
+        const double* x = rede_.entradas[static_cast<std::size_t>(p)].dados();
+        const std::int32_t dica = dicas_[static_cast<std::size_t>(p)];
+        if (dono_[static_cast<std::size_t>(dica)] == id) poeNaFrente(parte, dica);
+        auto& meu = parte.publicacao;
+        publicaCandidatos(parte, x, meu);
+        TResumo& resumo = meuCanal.resumo[p & 1];
+        const bool parar = id == 0 && paraAntes(t, p, static_cast<std::int64_t>(rede_.entradas.size()));
+        resumo = {meu.melhor, meu.quantos, meu.quantos > 0 ? meu.menor[0] : kNenhum,
+                  meu.inseguro, parar, descansar};
+        if (!troca(id, meuCanal.busca, outroCanal.busca, passo)) return TFimDoPasso::para;
+        const TResumo outro = outroCanal.resumo[p & 1];
+        const TResumo& primeira = id == 0 ? resumo : outro;
+        if (primeira.parar) {
             if (id == 0) {
-                continua_ = t <= ultimo_;
-                if (continua_ && controle_ != nullptr && controle_->deveParar(t * padroes)) {
-                    continua_ = false;
-                    interrompido_ = true;
-                }
-                taxaCiclo_ = rede_.taxaAprendizado;
-                raioCiclo_ = rede_.raio;
-                if (continua_) {
-                    comecou_ = true;
-                    dicas_.swap(dicasNovas_);
-                }
-                if (partes_ > 1) raros_[0].ciclo.store(t, std::memory_order_release);
-            } else if (!aguarda(raros_[0].ciclo, t, falhou_)) {
-                return;
+                interrompido_ = true;
+                presentes_ = p;
             }
-            if (!continua_) return;
-            for (std::int64_t p = 0; p < padroes; ++p, ++passo) {
-                const double* x = rede_.entradas[static_cast<std::size_t>(p)].dados();
-                const std::int32_t dica = dicas_[static_cast<std::size_t>(p)];
-                if (dono_[static_cast<std::size_t>(dica)] == id) poeNaFrente(parte, dica);
-                auto& meu = parte.publicacao;
-                publicaCandidatos(parte, x, meu);
-                TResumo& resumo = meuCanal.resumo[p & 1];
-                const bool parar = id == 0 && p > 0 && controle_ != nullptr &&
-                                   controle_->deveParar(t * padroes + p);
-                resumo = {meu.melhor, meu.quantos, meu.quantos > 0 ? meu.menor[0] : kNenhum,
-                          meu.inseguro, parar};
-                if (!troca(meuCanal.busca, outroCanal.busca, passo)) return;
-                const TResumo outro = outroCanal.resumo[p & 1];
-                if ((id == 0 ? resumo : outro).parar) {
-                    if (id == 0) {
-                        interrompido_ = true;
-                        presentes_ = p;
-                    }
-                    return;
-                }
-                if (id == 0 && controle_ != nullptr && p > 0) controle_->anotaPadroes(p);
-                std::int32_t v;
-                if (resumo.inseguro || outro.inseguro) {
-                    if (id == 0) {
-                        especial_ = vencedorExato(x);
-                        raros_[0].especial.store(passo, std::memory_order_release);
-                    } else if (!aguarda(raros_[0].especial, passo, falhou_)) {
-                        return;
-                    }
-                    v = especial_;
-                } else {
-                    const double limite =
-                        std::min(resumo.melhor, outro.melhor) * limiar_.fator + limiar_.folga;
-                    const std::int32_t meus = contaAte(meu, limite);
-                    const std::int32_t deles = partes_ > 1 ? (outro.melhor <= limite ? outro.quantos : 0) : 0;
-                    if (meus + deles == 1 && (deles == 0 || outro.quantos == 1)) {
-                        // The bound leaves one candidate: it is the winner, no exact sum needed.
-                        v = meus == 1 ? menorAte(meu, limite) : outro.menor;
-                    } else {
-                        const TChave minha = melhorExataAte(x, meu, limite);
-                        meuRaro.exata[p & 1] = minha.distancia;
-                        meuRaro.menorExata[p & 1] = minha.neuronio;
-                        if (!troca(meuRaro.exatas, outroRaro.exatas, passo)) return;
-                        const TChave dela{outroRaro.exata[p & 1], outroRaro.menorExata[p & 1]};
-                        v = dela.menorQue(minha) ? dela.neuronio : minha.neuronio;
-                    }
-                }
-                if (id == 0) dicasNovas_[static_cast<std::size_t>(p)] = v;
-                ajusta(parte, v, x, taxaCiclo_, raioCiclo_);
-            }
-            if (partes_ > 1) {
-                if (id == 1) {
-                    raros_[1].ciclo.store(t, std::memory_order_release);
-                } else if (!aguarda(raros_[1].ciclo, t, falhou_)) {
-                    return;
-                }
-            }
+            return TFimDoPasso::para;
+        }
+        if (id == 0 && controle_ != nullptr && p > 0) controle_->anotaPadroes(p);
+        std::int32_t v;
+        if (resumo.inseguro || outro.inseguro) {
             if (id == 0) {
-                presentes_ = padroes;
-                terminaCiclo(t + 1);
+                especial_ = vencedorExato(x);
+                encontro_.publica(raros_[0].especial, passo, 1);
+            } else if (!encontro_.aguarda(raros_[0].especial, passo, 1)) {
+                return TFimDoPasso::para;
+            }
+            v = especial_;
+        } else {
+            const double limite = std::min(resumo.melhor, outro.melhor) * limiar_.fator + limiar_.folga;
+            const std::int32_t meus = contaAte(meu, limite);
+            const std::int32_t deles = outro.melhor <= limite ? outro.quantos : 0;
+            if (meus + deles == 1 && (deles == 0 || outro.quantos == 1)) {
+                // The bound leaves one candidate: it is the winner, no exact sum needed.
+                v = meus == 1 ? menorAte(meu, limite) : outro.menor;
+            } else {
+                const TChave minha = melhorExataAte(x, meu, limite);
+                meuRaro.exata[p & 1] = minha.distancia;
+                meuRaro.menorExata[p & 1] = minha.neuronio;
+                if (!troca(id, meuRaro.exatas, outroRaro.exatas, passo)) return TFimDoPasso::para;
+                const TChave dela{outroRaro.exata[p & 1], outroRaro.menorExata[p & 1]};
+                v = dela.menorQue(minha) ? dela.neuronio : minha.neuronio;
             }
         }
+        if (id == 0) dicasNovas_[static_cast<std::size_t>(p)] = v;
+        ajusta(parte, v, x, taxaCiclo_, raioCiclo_);
+        return primeira.descansar ? TFimDoPasso::descansa : TFimDoPasso::segue;
+    }
+
+    // One pattern in this thread alone, over every part; false if the control stopped it first.
+    bool passoSozinho(std::int64_t t, std::int64_t p) {
+        const double* x = rede_.entradas[static_cast<std::size_t>(p)].dados();
+        const std::int32_t dica = dicas_[static_cast<std::size_t>(p)];
+        poeNaFrente(partes_v_[static_cast<std::size_t>(dono_[static_cast<std::size_t>(dica)])], dica);
+        bool inseguro = false;
+        double melhor = kInfinito;
+        const auto ativas = partes_v_.begin() + partesAtivas_;
+        for (auto parte = partes_v_.begin(); parte != ativas; ++parte) {
+            publicaCandidatos(*parte, x, parte->publicacao);
+            inseguro = inseguro || parte->publicacao.inseguro;
+            melhor = std::min(melhor, parte->publicacao.melhor);
+        }
+        if (paraAntes(t, p, static_cast<std::int64_t>(rede_.entradas.size()))) {
+            interrompido_ = true;
+            presentes_ = p;
+            return false;
+        }
+        if (controle_ != nullptr && p > 0) controle_->anotaPadroes(p);
+        std::int32_t v;
+        if (inseguro) {
+            v = vencedorExato(x);
+        } else {
+            const double limite = melhor * limiar_.fator + limiar_.folga;
+            std::int32_t quantos = 0;
+            const TPublicacao* unica = nullptr;
+            for (auto parte = partes_v_.begin(); parte != ativas; ++parte) {
+                const std::int32_t n = contaAte(parte->publicacao, limite);
+                quantos += n;
+                if (n > 0) unica = &parte->publicacao;
+            }
+            if (quantos == 1) {
+                // The bound leaves one candidate: it is the winner, no exact sum needed.
+                v = menorAte(*unica, limite);
+            } else {
+                TChave chave;
+                for (auto parte = partes_v_.begin(); parte != ativas; ++parte) {
+                    const TChave desta = melhorExataAte(x, parte->publicacao, limite);
+                    if (desta.menorQue(chave)) chave = desta;
+                }
+                v = chave.neuronio;
+            }
+        }
+        dicasNovas_[static_cast<std::size_t>(p)] = v;
+        for (auto parte = partes_v_.begin(); parte != ativas; ++parte) ajusta(*parte, v, x, taxaCiclo_, raioCiclo_);
+        return true;
     }
 
     // The pattern's last winner's slot goes first: a small threshold from the start lets the
@@ -559,11 +697,14 @@ private:
     TRede& rede_;
     std::int32_t colunas_, linhas_, n_, d_;
     int partes_;
+    int partesAtivas_ = 0;  // owners the neurons are dealt to now: one while the second thread rests
     TLimiar limiar_;
     TFuncaoBusca busca_;
-    std::atomic<bool> falhou_{false};
+    std::int64_t alternancia_;
+    TEncontro encontro_;
     TCanal canais_[2];
     TCanalRaro raros_[2];
+    TOrdem ordem_;
 
     std::vector<double> pesos_;
     std::vector<std::int32_t> slotDe_, dono_, proximo_;
@@ -581,7 +722,7 @@ private:
     bool continua_ = false;
     bool comecou_ = false, interrompido_ = false;
     std::int64_t presentes_ = 0;  // patterns presented in the last cycle that presented any
-    std::vector<double> instantaneo_;
+    std::vector<double> instantaneo_, repartidos_;
     double taxaCiclo_ = 0.0;
     std::int32_t raioCiclo_ = 0;
     std::int32_t especial_ = 0;

@@ -10,6 +10,8 @@ using namespace motor;
 
 namespace {
 
+std::atomic<std::int64_t> revezamentoParaTestes{0};
+
 // Work of one pattern (neurons x values) from which a second thread pays for meeting the first.
 constexpr std::int64_t kTrabalhoParaDuasThreads = 8192;
 
@@ -30,6 +32,8 @@ bool cabeNoLayoutRapido(const TRede& rede) {
 
 }  // namespace
 
+void defineRevezamentoParaTestes(std::int64_t padroes) { revezamentoParaTestes.store(padroes); }
+
 int threadsDoTreino(const TRede& rede, int threads) {
     if (threads == 1 || rede.dimensao <= kDimensaoTransposta) return 1;
     if (rede.linhasMapa() * rede.colunasMapa() < 2) return 1;
@@ -45,7 +49,7 @@ bool treinaRapido(TRede& rede, bool criterioQtdCiclos, std::int32_t ultimo,
     rede.ultimoCiclo = ultimo;
     if (rede.dimensao <= kDimensaoTransposta)
         return treinaTransposto(rede, criterioQtdCiclos, ultimo, status, controle);
-    TMotorSlots motor(rede, threadsDoTreino(rede, threads));
+    TMotorSlots motor(rede, threadsDoTreino(rede, threads), revezamentoParaTestes.load());
     const TMotorSlots::TFim fim = motor.treina(criterioQtdCiclos, ultimo, status, controle);
     motor.devolve();
     if (fim.comecou) anotaVencedores(rede, fim.vencedores);

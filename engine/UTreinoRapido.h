@@ -16,7 +16,8 @@
 //   identical.
 // - With two threads each thread owns the neurons of alternate map columns (of alternate rows on a
 //   one-column map) and their slots: it searches and updates only those, and the two meet once per
-//   pattern to agree on the winner.
+//   pattern to agree on the winner. When another program keeps one of them waiting, the first goes
+//   on alone over both threads' slots until two are faster again (UEncontro).
 //
 // Any input the bound cannot vouch for (a distance that is not finite or not below 2^1000) is
 // decided by the exact distances alone, and inputs the fast layout cannot hold fall back to the
@@ -32,6 +33,10 @@ inline constexpr std::int32_t kDimensaoTransposta = 16;
 // The number of threads `threads` asks for on this map: 0 chooses (two when the machine has them
 // and a pattern's work is large enough to pay for the meeting).
 int threadsDoTreino(const TRede& rede, int threads);
+
+// For tests: two training threads hand over to one and back every `padroes` patterns instead of
+// when the clock says one runs faster (0, the default).
+void defineRevezamentoParaTestes(std::int64_t padroes);
 
 // Both return false when the control stopped them (see TRede::ativaRede).
 bool treinaRapido(TRede& rede, bool criterioQtdCiclos, std::int32_t ultimo,

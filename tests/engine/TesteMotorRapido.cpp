@@ -141,7 +141,8 @@ struct Chamada {
     }
 };
 
-// Every search kernel this processor runs, with one thread and with two.
+// Every search kernel this processor runs, with one thread, with two, and with two that hand over
+// to one and back every few patterns (3).
 class MotorRapido : public ::testing::TestWithParam<std::tuple<int, const char*>> {
 protected:
     void SetUp() override {
@@ -149,8 +150,15 @@ protected:
         if (!buscaDisponivel(busca)) GTEST_SKIP() << "este processador não executa a busca " << busca;
         ASSERT_EQ(defineBusca(busca), "");
         threads = std::get<0>(GetParam());
+        if (threads == 3) {
+            defineRevezamentoParaTestes(3);
+            threads = 2;
+        }
     }
-    void TearDown() override { defineBusca(""); }
+    void TearDown() override {
+        defineBusca("");
+        defineRevezamentoParaTestes(0);
+    }
     int threads = 1;
 };
 
@@ -183,6 +191,7 @@ TEST_P(MotorRapido, treinoIgualAoDeReferenciaBitABit) {
 }
 
 TEST_P(MotorRapido, classificacaoIgualADeReferencia) {
+    if (std::get<0>(GetParam()) == 3) GTEST_SKIP() << "a classificação não reveza threads";
     std::mt19937_64 g(777 + static_cast<std::uint64_t>(threads));
     for (int n = 0; n < 100; ++n) {
         Par par = monta(g);
@@ -210,9 +219,10 @@ TEST_P(MotorRapido, classificacaoIgualADeReferencia) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ThreadsEBuscas, MotorRapido,
-                         ::testing::Combine(::testing::Values(1, 2), ::testing::Values("escalar", "avx2", "avx512")),
+                         ::testing::Combine(::testing::Values(1, 2, 3), ::testing::Values("escalar", "avx2", "avx512")),
                          [](const ::testing::TestParamInfo<std::tuple<int, const char*>>& i) {
-                             return std::string(std::get<0>(i.param) == 1 ? "umaThread_" : "duasThreads_") +
+                             const int n = std::get<0>(i.param);
+                             return std::string(n == 1 ? "umaThread_" : n == 2 ? "duasThreads_" : "revezando_") +
                                     std::get<1>(i.param);
                          });
 
