@@ -79,7 +79,17 @@ void lePadrao(std::string_view linha, std::int32_t dimensao, std::int64_t numero
     padrao.reservaValores(std::min<std::size_t>(static_cast<std::size_t>(std::max(dimensao, 0)),
                                                 linha.size() / 2 + 1));
     std::size_t pos = 0;
+    const char sep = separadorDecimal();
+    const char* const fimLinha = linha.data() + linha.size();
     for (std::int32_t k = 0; k < dimensao; ++k) {
+        // A short number that ends right at its "|" is the whole field.
+        double valor;
+        const char* fimNumero = sep != '|' ? doubleCurto(linha.data() + pos, fimLinha, sep, valor) : nullptr;
+        if (fimNumero != nullptr && fimNumero != fimLinha && *fimNumero == '|') {
+            padrao.adicionaValor(valor);
+            pos = static_cast<std::size_t>(fimNumero - linha.data()) + 1;
+            continue;
+        }
         const std::size_t barra = procura(linha, '|', pos);
         if (barra == std::string_view::npos)
             throw EFormatoArquivo("Linha " + std::to_string(numeroLinha) +

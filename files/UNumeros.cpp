@@ -347,7 +347,93 @@ double armazenaReal(long double valor) {
     return static_cast<double>(valor);
 }
 
-double textoParaDouble(std::string_view texto) { return armazenaReal(textoParaReal(texto)); }
+namespace {
+
+// How many of the eight bytes in `bytes` (the first in the lowest byte) are decimal digits before
+// the first that is not, each byte's digit value in `valores`.
+int digitosEmOito(std::uint64_t bytes, std::uint64_t& valores) {
+    constexpr std::uint64_t kZeros = 0x3030303030303030, kSete = 0x7F7F7F7F7F7F7F7F;
+    constexpr std::uint64_t kDez = 0x7676767676767676, kAltos = 0x8080808080808080;
+    valores = bytes ^ kZeros;  // a digit's byte becomes 0..9; any other byte something else
+    // The high bit of each byte that is 10 or more, without carries between bytes.
+    const std::uint64_t outros = (((valores & kSete) + kDez) | valores) & kAltos;
+    return outros == 0 ? 8 : __builtin_ctzll(outros) / 8;
+}
+
+// The value of n <= 8 digit values in the low bytes of `valores`, the first the most significant.
+std::uint64_t valorDeOito(std::uint64_t valores, int n) {
+    if (n == 0) return 0;
+    valores <<= 8 * (8 - n);  // the missing digits become leading zeros
+    valores = valores * 10 + (valores >> 8);
+    return (((valores & 0x000000FF000000FF) * (100 + (1000000ULL << 32))) +
+            (((valores >> 16) & 0x000000FF000000FF) * (1 + (10000ULL << 32)))) >>
+           32;
+}
+
+}  // namespace
+
+// The double of a short decimal without rounding twice: "-6,6076", "0,5", "1500". The general
+// path rounds the decimal value q to the 64-bit significand and then to double; when that first
+// rounding cannot land on a midpoint between two doubles, the two steps give the double nearest
+// to q, which one double division computes. For q = m / 10^k with m < 2^53 and k <= 4 it cannot:
+// a midpoint M = a 2^f (a odd, below 2^54) is either an integer multiple of 1/10^k away from q,
+// or |q - M| >= 1 / (2^g 10^k) with g = -(f + k) > 0, which is at least q / (2^54 5^k) > 2^-64 q
+// since 5^4 < 2^10; the first rounding moves q by at most 2^-64 q. Integers below 2^53 are
+// exact in both.
+const char* doubleCurto(const char* p, const char* fim, char sep, double& valor) {
+    bool negativo = false;
+    if (p != fim && (*p == '-' || *p == '+')) negativo = *p++ == '-';
+    std::uint64_t m = 0;
+    int digitos = 0;  // digits in m from its first significant one
+    bool algum = false;
+    for (; p != fim && ehDigito(*p); ++p) {
+        algum = true;
+        if (m == 0 && *p == '0') continue;
+        if (++digitos > 15) return nullptr;
+        m = m * 10 + static_cast<std::uint64_t>(*p - '0');
+    }
+    int fracao = 0;  // digits after the separator
+    if (p != fim && *p == sep) {
+        ++p;
+        if (fim - p >= 8) {
+            // Up to seven fraction digits at once.
+            std::uint64_t bytes, valores;
+            std::memcpy(&bytes, p, sizeof bytes);
+            fracao = digitosEmOito(bytes, valores);
+            if (fracao == 8) return nullptr;
+            static constexpr std::uint64_t kEscala[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000};
+            if (digitos + fracao > 19) return nullptr;
+            m = m * kEscala[fracao] + valorDeOito(valores, fracao);
+            p += fracao;
+        } else {
+            for (; p != fim && ehDigito(*p); ++p) {
+                if (++fracao + digitos > 19) return nullptr;
+                m = m * 10 + static_cast<std::uint64_t>(*p - '0');
+            }
+        }
+        algum = algum || fracao > 0;
+        // A separator without digits on either side is left to the general path.
+        if (!algum) return nullptr;
+    }
+    if (!algum) return nullptr;
+    if (m == 0) {
+        valor = negativo ? -0.0 : 0.0;
+        return p;
+    }
+    for (; fracao > 0 && m % 10 == 0; --fracao) m /= 10;
+    if (fracao > 4 || m >= (std::uint64_t{1} << 53)) return nullptr;
+    static constexpr double kPotencias[] = {1.0, 10.0, 100.0, 1000.0, 10000.0};
+    const double v = static_cast<double>(m) / kPotencias[fracao];
+    valor = negativo ? -v : v;
+    return p;
+}
+
+double textoParaDouble(std::string_view texto) {
+    double valor;
+    const char* fim = texto.data() + texto.size();
+    if (doubleCurto(texto.data(), fim, separador.load(std::memory_order_relaxed), valor) == fim) return valor;
+    return armazenaReal(textoParaReal(texto));
+}
 
 std::string textoStatusCiclo(double taxaAprendizado, std::int32_t ciclo, std::int32_t raio) {
     return "Taxa de Aprendizagem = " + realParaTexto(taxaAprendizado) +

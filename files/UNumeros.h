@@ -40,5 +40,13 @@ double armazenaReal(long double valor);
 // textoParaReal followed by armazenaReal.
 double textoParaDouble(std::string_view texto);
 
+// The shortcut textoParaDouble takes for the commonest texts: an optional sign, digits, the
+// separator `sep` and a few digits, without blanks or exponent, whose value is m / 10^k
+// with m below 2^53 and k at most 4 once trailing zeros are dropped. Reads from p, never past
+// fim (nor eight bytes past p when fim allows); returns where the number ends and its double in
+// `valor`, the same bits textoParaDouble gives for the text up to there, or nullptr when the
+// text up to there is not such a number.
+const char* doubleCurto(const char* p, const char* fim, char sep, double& valor);
+
 // The status line after training cycle `ciclo` (counted from 1).
 std::string textoStatusCiclo(double taxaAprendizado, std::int32_t ciclo, std::int32_t raio);

@@ -222,6 +222,37 @@ TEST_F(TextoParaReal, caminhoCurtoIgualAoGeralEmTextosAleatorios) {
     }
 }
 
+TEST_F(TextoParaReal, atalhoDoDoubleIgualAoCaminhoGeral) {
+    // Short decimals become doubles in one division instead of two roundings; the bits must be
+    // the general path's, in a field that ends at "|" as well. Mantissas of every size up to and
+    // past 2^53, with up to seven decimals (the shortcut takes four) and trailing zeros.
+    std::mt19937_64 g(2026);
+    int atalhos = 0;
+    for (int i = 0; i < 2000000; ++i) {
+        const int bits = 1 + static_cast<int>(g() % 55);
+        const std::uint64_t m = g() >> (64 - bits);
+        std::string digitos = std::to_string(m);
+        const int decimais = static_cast<int>(g() % 8);
+        if (g() % 4 == 0) digitos.append(g() % 3, '0');
+        while (static_cast<int>(digitos.size()) <= decimais) digitos.insert(0, "0");
+        std::string t = g() % 3 == 0 ? "-" : "";
+        t += digitos.substr(0, digitos.size() - static_cast<std::size_t>(decimais));
+        if (decimais > 0 || g() % 8 == 0) t += "," + digitos.substr(digitos.size() - static_cast<std::size_t>(decimais));
+        const double geral = armazenaReal(textoParaRealGeral(t));
+        const double rapido = textoParaDouble(t);
+        ASSERT_EQ(std::memcmp(&geral, &rapido, sizeof geral), 0) << t;
+        const std::string campo = t + "|resto";
+        double noCampo = 0;
+        const char* fim = doubleCurto(campo.data(), campo.data() + campo.size(), ',', noCampo);
+        if (fim != nullptr) {
+            ++atalhos;
+            ASSERT_EQ(fim, campo.data() + t.size()) << t;
+            ASSERT_EQ(std::memcmp(&geral, &noCampo, sizeof geral), 0) << t;
+        }
+    }
+    EXPECT_GT(atalhos, 500000);
+}
+
 using TextoParaInteiro = Separador;
 
 TEST_F(TextoParaInteiro, textosQueConvertem) {
