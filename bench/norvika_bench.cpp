@@ -11,6 +11,7 @@
 // watched 20 times a second from the main thread; --erros records the error curve as the map
 // explorer does, and prints the time its measures took and the last point; --busca (or the
 // environment variable NORVIKA_BUSCA) chooses the search kernel instead of the processor's best.
+// memoria_leitura_mb is the process's peak resident memory once the file is read.
 
 #include <atomic>
 #include <chrono>
@@ -22,6 +23,8 @@
 #include <string>
 #include <string_view>
 #include <thread>
+
+#include <sys/resource.h>
 
 #include "UAnalise.h"
 #include "UArquivoPadroes.h"
@@ -140,6 +143,10 @@ int executa(const Opcoes& o) {
     if (rede.dimensao < 0 || rede.qtdPadroes < 0) throw std::runtime_error("cabeçalho negativo");
     inicializaEntradas(o.arquivo, rede.qtdPadroes, rede.dimensao, rede.entradas);
     const auto t1 = std::chrono::steady_clock::now();
+    // The reading's peak, before the map and the training add theirs.
+    rusage uso{};
+    getrusage(RUSAGE_SELF, &uso);
+    const long picoLeituraKb = uso.ru_maxrss;
 
     rede.taxaAprendizado = textoParaDouble(o.taxa);
     rede.taxaEvolucao = textoParaDouble(o.evolucao);
@@ -227,6 +234,7 @@ int executa(const Opcoes& o) {
     }
     std::printf("motor=%s\n", o.referencia ? "referencia" : nomeDaBusca());
     std::printf("threads=%d\n", o.referencia ? 1 : threadsDoTreino(rede, o.threads));
+    std::printf("memoria_leitura_mb=%.1f\n", static_cast<double>(picoLeituraKb) / 1024.0);
     return 0;
 }
 

@@ -96,7 +96,7 @@ struct TSomaErros {
 };
 
 TSomaErros somaErros(const std::vector<double>& pesos, std::int32_t n, std::int32_t d,
-                     const std::vector<TPadraoEntrada>& padroes,
+                     const TPadroes& padroes,
                      const std::vector<std::int32_t>& matriz, std::size_t inicio, std::size_t fim) {
     const auto dd = static_cast<std::size_t>(d);
     const auto nn = static_cast<std::size_t>(n);
@@ -142,7 +142,7 @@ TSomaErros somaErros(const std::vector<double>& pesos, std::int32_t n, std::int3
 }  // namespace
 
 TErros medeErros(const std::vector<double>& pesos, std::int32_t n, std::int32_t d,
-                 const std::vector<TPadraoEntrada>& padroes,
+                 const TPadroes& padroes,
                  const std::vector<std::int32_t>& matriz) {
     TErros e;
     if (padroes.empty() || n <= 0) return e;

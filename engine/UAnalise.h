@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "UKohonen.h"
+#include "UPadroes.h"
 
 // For each neuron, the mean Euclidean distance between its weights and those of its adjacent
 // neurons; 0 for a neuron without any (a 1 x 1 map).
@@ -38,7 +39,7 @@ struct TErros {
 // second-best the nearest other one, ties going to the lower index in both. With no pattern both
 // are 0; with one neuron the topographic error is 0.
 TErros medeErros(const std::vector<double>& pesos, std::int32_t n, std::int32_t d,
-                 const std::vector<TPadraoEntrada>& padroes,
+                 const TPadroes& padroes,
                  const std::vector<std::int32_t>& matriz);
 
 // How many points of the error curve a training of `ciclos` cycles records: up to 200 (never more

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -44,7 +45,7 @@ public:
     void incAglutinados() { ++qtdAglutinados_; }
     std::int32_t getAglutinados() const { return qtdAglutinados_; }
 
-    void adicionaPadrao(const std::string& s) { padroesAglutinados_.push_back(s); }
+    void adicionaPadrao(std::string_view s) { padroesAglutinados_.emplace_back(s); }
     void limpaPadroes() { padroesAglutinados_.clear(); }
     std::int32_t contaPadroes() const { return static_cast<std::int32_t>(padroesAglutinados_.size()); }
     const std::string& getPadrao(std::int32_t j) const {

@@ -33,7 +33,7 @@ TTreinoPasso::TPasso TTreinoPasso::proximoPadrao() {
         return passo;
     }
     const std::int32_t colunas = rede_.colunasMapa();
-    const TPadraoEntrada& padrao = rede_.entradas[static_cast<std::size_t>(padrao_)];
+    const TVistaPadrao padrao = rede_.entradas[static_cast<std::size_t>(padrao_)];
     const std::int32_t v = rede_.procuraVencedor(padrao);
     TNeuronio& vencedor = rede_.neuronio(v / colunas, v % colunas);
     passo.vencedor = v;

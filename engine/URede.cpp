@@ -103,7 +103,7 @@ void TRede::desativaNeuronios() {
     std::vector<std::int32_t>().swap(matrizDistancias);
 }
 
-void TRede::desativaEntradas() { std::vector<TPadraoEntrada>().swap(entradas); }
+void TRede::desativaEntradas() { TPadroes().swap(entradas); }
 
 void TRede::zeraAglutinados() {
     for (auto& linha : neuronios)
@@ -113,11 +113,11 @@ void TRede::zeraAglutinados() {
         }
 }
 
-double TRede::distancia_euclidiana(const TPadraoEntrada& p, const TNeuronio& n) {
+double TRede::distancia_euclidiana(const TVistaPadrao& p, const TNeuronio& n) {
     return distanciaExata(p.dados(), n.dados(), std::min(p.getQtdValores(), n.getQtdPesos()));
 }
 
-std::int32_t TRede::procuraVencedor(const TPadraoEntrada& p) const {
+std::int32_t TRede::procuraVencedor(const TVistaPadrao& p) const {
     const std::int32_t linhas = linhasMapa();
     const std::int32_t colunas = colunasMapa();
     double melhor = getDistancia(p, neuronio(0, 0));
@@ -134,7 +134,7 @@ std::int32_t TRede::procuraVencedor(const TPadraoEntrada& p) const {
 }
 
 void TRede::ajustaPesoVencedor(std::int32_t p, std::int32_t i, std::int32_t j) {
-    const TPadraoEntrada& padrao = entradas[static_cast<std::size_t>(p)];
+    const TVistaPadrao padrao = entradas[static_cast<std::size_t>(p)];
     TNeuronio& n = neuronio(i, j);
     ajustaPesosExato(n.dados(), padrao.dados(), std::min(padrao.getQtdValores(), n.getQtdPesos()),
                      taxaAprendizado);
@@ -169,7 +169,7 @@ bool TRede::ativaRedeReferencia(bool criterioQtdCiclos, std::int32_t ultimo,
                 if (controle->deveParar(t * padroes + static_cast<std::int64_t>(p))) return false;
                 controle->anotaPadroes(static_cast<std::int64_t>(p));
             }
-            const TPadraoEntrada& padrao = entradas[p];
+            const TVistaPadrao padrao = entradas[p];
             const std::int32_t v = procuraVencedor(padrao);
             vencedores[p] = v;
             TNeuronio& vencedor = neuronio(v / colunas, v % colunas);
@@ -196,7 +196,7 @@ bool TRede::classificaEntradasReferencia(TControle* controle) {
     }
     std::vector<std::int32_t> vencedores;
     vencedores.reserve(entradas.size());
-    for (const TPadraoEntrada& padrao : entradas) {
+    for (const TVistaPadrao padrao : entradas) {
         if (controle != nullptr && controle->parar.load(std::memory_order_relaxed)) return false;
         vencedores.push_back(procuraVencedor(padrao));
         if (controle != nullptr) controle->anotaPadroes(static_cast<std::int64_t>(vencedores.size()));

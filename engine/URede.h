@@ -17,6 +17,7 @@
 #include "UAleatorio.h"
 #include "UControle.h"
 #include "UKohonen.h"
+#include "UPadroes.h"
 
 class TRede {
 public:
@@ -26,7 +27,7 @@ public:
 
     // The map, [row][column], and the patterns of the command that is running, in file order.
     std::vector<std::vector<TNeuronio>> neuronios;
-    std::vector<TPadraoEntrada> entradas;
+    TPadroes entradas;
 
     std::int32_t qtdLinhas = 0;
     std::int32_t qtdColunas = 0;
@@ -91,8 +92,8 @@ public:
 
     // Half the squared Euclidean distance; each term in extended precision, the running sum
     // rounded to double after each addition.
-    static double distancia_euclidiana(const TPadraoEntrada& p, const TNeuronio& n);
-    double getDistancia(const TPadraoEntrada& p, const TNeuronio& n) const {
+    static double distancia_euclidiana(const TVistaPadrao& p, const TNeuronio& n);
+    double getDistancia(const TVistaPadrao& p, const TNeuronio& n) const {
         return distancia_euclidiana(p, n);
     }
     // Pulls every neuron within `raio` of the winner (lin, col) towards pattern p.
@@ -101,7 +102,7 @@ public:
 
     // Linear index of the nearest neuron; on equal distances the one met first in row-major
     // order.
-    std::int32_t procuraVencedor(const TPadraoEntrada& p) const;
+    std::int32_t procuraVencedor(const TVistaPadrao& p) const;
 
     // How many threads training may use; 0 lets the engine choose.
     void defineThreads(int threads) { threads_ = threads; }

@@ -25,8 +25,7 @@ bool cabeNoLayoutRapido(const TRede& rede) {
         for (const TNeuronio& neuronio : linha)
             if (neuronio.getQtdPesos() != rede.dimensao) return false;
     }
-    for (const TPadraoEntrada& p : rede.entradas)
-        if (p.getQtdValores() != rede.dimensao) return false;
+    if (!rede.entradas.empty() && rede.entradas.largura() != rede.dimensao) return false;
     return true;
 }
 

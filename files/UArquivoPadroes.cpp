@@ -18,19 +18,6 @@ std::size_t procura(std::string_view linha, char c, std::size_t inicio) {
                         : static_cast<std::size_t>(static_cast<const char*>(p) - linha.data());
 }
 
-// What a block of `bytes` takes from the allocator: glibc adds an 8-byte header, rounds up to 16
-// and never hands out less than 32.
-std::uint64_t custoBloco(std::uint64_t bytes) {
-    return bytes == 0 ? 0 : std::max<std::uint64_t>(32, (bytes + 8 + 15) / 16 * 16);
-}
-
-// The memory a stored pattern holds outside its record: its values and, past the 15 bytes a
-// string keeps inside itself, its label.
-std::uint64_t custoPadrao(const TPadraoEntrada& p) {
-    const std::size_t rotulo = p.getRotulo().capacity();
-    return custoBloco(p.capacidadeValores() * sizeof(double)) + (rotulo > 15 ? custoBloco(rotulo + 1) : 0);
-}
-
 }  // namespace
 
 TCabecalhoPadroes separaCabecalhoPadroes(std::string_view linha) {
@@ -106,33 +93,31 @@ void lePadrao(std::string_view linha, std::int32_t dimensao, std::int64_t numero
 }
 
 bool inicializaEntradas(const std::string& caminho, std::int32_t qtdPadroes,
-                        std::int32_t dimensao, std::vector<TPadraoEntrada>& entradas,
-                        TControle* controle) {
+                        std::int32_t dimensao, TPadroes& entradas, TControle* controle) {
     entradas.clear();
     TLeitorLinhas leitor(caminho);
     leitor.proximaLinha();  // the header
     const std::uint64_t limite = limiteMemoriaDados();
-    std::uint64_t usados = 0;
+    // A pattern line takes at least two bytes a value ("0|") plus "#" and the line end, so the
+    // file's size bounds how many patterns it can hold, whatever the header says. When the values
+    // of that many fit the allowance they get their block at once, which then never moves.
+    const auto largura = static_cast<std::uint64_t>(std::max(dimensao, 0));
+    const std::uint64_t cabem = leitor.tamanhoArquivo() / (2 * largura + 2);
+    const std::uint64_t previstos = std::min<std::uint64_t>(static_cast<std::uint64_t>(std::max(qtdPadroes, 0)), cabem);
+    if (previstos * largura * sizeof(double) <= limite) entradas.reservaValores(previstos, dimensao);
+    TPadraoEntrada padrao;
     for (std::int32_t i = 0; i < qtdPadroes; ++i) {
         if (controle != nullptr) {
             if (controle->parar.load(std::memory_order_relaxed)) return false;
             controle->anotaPadroes(i);
         }
         const std::string_view linha = leitor.proximaLinha();
-        TPadraoEntrada padrao;
         lePadrao(linha, dimensao, leitor.numeroLinha(), padrao);
-        // The array of records grows by doubling, and while it grows it holds the old and the
-        // new block at once.
-        const std::uint64_t capacidade = entradas.capacity();
-        std::uint64_t arranjo = custoBloco(capacidade * sizeof(TPadraoEntrada));
-        if (entradas.size() == capacidade)
-            arranjo += custoBloco(std::max<std::uint64_t>(1, 2 * capacidade) * sizeof(TPadraoEntrada));
-        usados += custoPadrao(padrao);
-        if (usados + arranjo > limite)
+        if (entradas.bytesAoAdicionar(padrao.getQtdValores(), padrao.getRotulo().size()) > limite)
             throw EMemoriaInsuficiente(
                 "O arquivo de padrões não cabe na memória disponível (lidos " +
                 std::to_string(i) + " de " + std::to_string(qtdPadroes) + " padrões).");
-        entradas.push_back(std::move(padrao));
+        entradas.push_back(padrao);
     }
     return true;
 }

@@ -14,6 +14,7 @@
 
 #include "UControle.h"
 #include "UKohonen.h"
+#include "UPadroes.h"
 
 // The two header fields as text; the caller converts them in its own order.
 struct TCabecalhoPadroes {
@@ -39,8 +40,9 @@ void lePadrao(std::string_view linha, std::int32_t dimensao, std::int64_t numero
 
 // Reads the `qtdPadroes` patterns that follow the header into `entradas`, in file order. Patterns
 // read before a failure stay in `entradas`. Memory grows with what the file really holds, never
-// with what its header announces; past limiteMemoriaDados it throws EMemoriaInsuficiente.
+// with what its header announces (at most the patterns the file's size can hold are reserved);
+// past limiteMemoriaDados it throws EMemoriaInsuficiente.
 // A control's stop request ends the reading early: it returns false, with the patterns read so far.
 bool inicializaEntradas(const std::string& caminho, std::int32_t qtdPadroes,
-                        std::int32_t dimensao, std::vector<TPadraoEntrada>& entradas,
+                        std::int32_t dimensao, TPadroes& entradas,
                         TControle* controle = nullptr);

@@ -62,6 +62,7 @@ TLeitorLinhas::TLeitorLinhas(const std::string& caminho) : limite_(limiteMemoria
         fd_ = -1;
         throw EEntradaSaida(mensagemErroArquivo(erro, caminho));
     }
+    tamanho_ = static_cast<std::uint64_t>(st.st_size);
     buf_.resize(kBlocoLeitura);
 }
 

@@ -26,6 +26,9 @@ public:
 
     std::string_view proximaLinha();
 
+    // The file's size when it was opened.
+    std::uint64_t tamanhoArquivo() const { return tamanho_; }
+
     // Number of lines handed out so far, the current one included.
     std::int64_t numeroLinha() const { return linhasLidas_; }
 
@@ -41,6 +44,7 @@ private:
     std::string montada_;
     std::int64_t linhasLidas_ = 0;
     std::uint64_t limite_;
+    std::uint64_t tamanho_ = 0;
 };
 
 // Whether a file (not a folder) exists at the path.

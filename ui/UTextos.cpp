@@ -14,7 +14,7 @@ constexpr char16_t kCp1252[32] = {
 
 }  // namespace
 
-QString textoDeBytes(const std::string& bytes) {
+QString textoDeBytes(std::string_view bytes) {
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString texto = utf8(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
     if (!utf8.hasError()) return texto;

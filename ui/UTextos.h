@@ -5,7 +5,8 @@
 
 #include <QString>
 #include <string>
+#include <string_view>
 
-QString textoDeBytes(const std::string& bytes);
+QString textoDeBytes(std::string_view bytes);
 std::string caminhoEmBytes(const QString& caminho);
 std::string bytesUtf8(const QString& texto);

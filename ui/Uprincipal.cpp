@@ -251,14 +251,14 @@ void TFormMain::ExploradorItemMenuClick() {
     });
 }
 
-TFormMain::TExtras TFormMain::extrasDosPadroes(const std::vector<TPadraoEntrada>& padroes, std::int32_t dimensao) {
+TFormMain::TExtras TFormMain::extrasDosPadroes(const TPadroes& padroes, std::int32_t dimensao) {
     TExtras x;
-    for (const TPadraoEntrada& p : padroes) {
+    for (const TVistaPadrao p : padroes) {
         const QString r = textoDeBytes(p.getRotulo());
         if (!x.legenda.contains(r)) x.legenda << r;
     }
     std::vector<const double*> pontos;
-    for (const TPadraoEntrada& p : padroes)
+    for (const TVistaPadrao p : padroes)
         if (p.getQtdValores() == dimensao) pontos.push_back(p.dados());
     x.projecao = projecaoPrincipal(pontos, dimensao);
     // Up to 5000 points are drawn, evenly spread over the file.
@@ -392,7 +392,7 @@ bool TFormMain::treinaPassoAPasso(bool porCiclos, std::int32_t ultimo, const TRe
             s.vencedor = feito.vencedor;
             s.raio = feito.raio;
             s.taxa = feito.taxa;
-            const TPadraoEntrada& p = rede_.entradas[static_cast<std::size_t>(feito.padrao)];
+            const TVistaPadrao p = rede_.entradas[static_cast<std::size_t>(feito.padrao)];
             s.valores.assign(p.dados(), p.dados() + p.getQtdValores());
             s.rotulo = p.getRotulo();
             s.antes = feito.antes;
@@ -971,7 +971,7 @@ void TFormMain::ClassificarButtonClick() {
         // The patterns are read aside; the map's counts change only when every pattern has found
         // its neuron, so that a stopped read or search leaves the map as it was.
         const std::int32_t padroes = rede_.qtdPadroes;
-        std::vector<TPadraoEntrada> lidas;
+        TPadroes lidas;
         std::atomic<bool> lendo{true};
         bool leituraParada = false, completo = false;
         TExtras extras;

@@ -130,7 +130,7 @@ private:
         TErros erros;
         std::optional<std::uint32_t> semente;
     };
-    static TExtras extrasDosPadroes(const std::vector<TPadraoEntrada>& padroes, std::int32_t dimensao);
+    static TExtras extrasDosPadroes(const TPadroes& padroes, std::int32_t dimensao);
     // The explorer's data: the network's map with its counts and labels, or, while a training runs,
     // the weights and winners of an instant of it.
     std::shared_ptr<TDadosMapa> dadosDoMapa(const TRede& rede, const TExtras& extras,

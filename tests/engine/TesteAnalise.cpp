@@ -25,8 +25,8 @@ TRede mapa(std::int32_t linhas, std::int32_t colunas, const char* vizinhanca,
     return r;
 }
 
-std::vector<TPadraoEntrada> padroes(const std::vector<std::vector<double>>& valores) {
-    std::vector<TPadraoEntrada> ps;
+TPadroes padroes(const std::vector<std::vector<double>>& valores) {
+    TPadroes ps;
     for (const auto& v : valores) {
         TPadraoEntrada p;
         for (double x : v) p.adicionaValor(x);
@@ -85,7 +85,7 @@ TEST(Analise, errosDeQuantizacaoETopografico) {
     // 0,4: best 0 (0,4), second 2 (0,6): not adjacent. 4: best 5 (1), second 1 (3): adjacent.
     // 5: best 5 (0), second 1 (4): adjacent. 0,5: tie between 0 and 2, the lower index wins;
     // second 2, not adjacent.
-    const std::vector<TPadraoEntrada> ps = padroes({{0.4}, {4}, {5}, {0.5}});
+    const TPadroes ps = padroes({{0.4}, {4}, {5}, {0.5}});
     const TErros e = medeErros(r.pesosDoMapa(), 3, 1, ps, r.matrizDistancias);
     EXPECT_DOUBLE_EQ(e.quantizacao, (0.4 + 1 + 0 + 0.5) / 4);
     EXPECT_DOUBLE_EQ(e.topografico, 0.5);

@@ -97,7 +97,8 @@ Par monta(std::mt19937_64& g) {
     for (std::int32_t p = 0; p < c.padroes; ++p) {
         TPadraoEntrada padrao;
         if (p > 0 && g() % 4 == 0) {
-            padrao = r.entradas[static_cast<std::size_t>(g() % static_cast<std::uint64_t>(p))];
+            const TVistaPadrao repetido = r.entradas[static_cast<std::size_t>(g() % static_cast<std::uint64_t>(p))];
+            for (std::int32_t k = 0; k < c.dimensao; ++k) padrao.adicionaValor(repetido.getValor(k));
         } else {
             for (std::int32_t k = 0; k < c.dimensao; ++k) padrao.adicionaValor(sorteiaValor(g, tipo));
         }

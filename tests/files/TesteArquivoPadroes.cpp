@@ -19,8 +19,8 @@ class ArquivoPadroes : public ::testing::Test {
 protected:
     void SetUp() override { defineSeparadorDecimal(','); }
 
-    std::vector<TPadraoEntrada> le(std::string_view bytes, std::int32_t n, std::int32_t d) {
-        std::vector<TPadraoEntrada> entradas;
+    TPadroes le(std::string_view bytes, std::int32_t n, std::int32_t d) {
+        TPadroes entradas;
         inicializaEntradas(pasta.escreve("p.txt", bytes), n, d, entradas);
         return entradas;
     }
@@ -118,7 +118,7 @@ TEST_F(ArquivoPadroes, falhasDaLeituraCompleta) {
 }
 
 TEST_F(ArquivoPadroes, padroesLidosAntesDaFalhaFicam) {
-    std::vector<TPadraoEntrada> entradas;
+    TPadroes entradas;
     const std::string caminho = pasta.escreve("f.txt", "3|1#\n1|a#\n2|b#\nx|c#\n");
     EXPECT_THROW(inicializaEntradas(caminho, 3, 1, entradas), EConversao);
     ASSERT_EQ(entradas.size(), 2u);
@@ -128,7 +128,7 @@ TEST_F(ArquivoPadroes, padroesLidosAntesDaFalhaFicam) {
 TEST_F(ArquivoPadroes, cabecalhoQueAnunciaBilhoesNaoReservaMemoria) {
     // Two billion patterns of a million values announced, three lines present: the read fails at
     // the first missing line, having held only what the file really has.
-    std::vector<TPadraoEntrada> entradas;
+    TPadroes entradas;
     const std::string caminho = pasta.escreve("g.txt", "2000000000|1#\n1|a#\n2|b#\n");
     EXPECT_THROW(inicializaEntradas(caminho, 2000000000, 1, entradas), EFormatoArquivo);
     EXPECT_EQ(entradas.size(), 2u);
@@ -137,28 +137,41 @@ TEST_F(ArquivoPadroes, cabecalhoQueAnunciaBilhoesNaoReservaMemoria) {
 }
 
 #ifndef __SANITIZE_ADDRESS__  // the sanitizer's allocator is not the one being measured
+// Small blocks come from the heap, large ones (the values) are mapped apart.
+std::size_t memoriaEmUso() {
+    const struct mallinfo2 m = mallinfo2();
+    return m.uordblks + m.hblkhd;
+}
+
 TEST_F(ArquivoPadroes, padroesNaoPassamDoTetoDeMemoria) {
-    // Short patterns cost more than their values: the record, the allocator's minimum block and
-    // the doubling array. The memory really held when the ceiling stops the read stays within it
-    // (the array's growth, which briefly holds two arrays, is kept within it too, so the read
-    // may stop well before it).
+    // The memory really held when the ceiling stops the read stays within it (the growth of the
+    // values' block, which briefly holds two blocks, is kept within it too, so the read may stop
+    // well before it).
     constexpr std::uint64_t kTeto = 8 << 20;
     std::string texto = "2000000000|1#\n";
-    for (int i = 0; i < 400000; ++i) texto += "1|#\n";
+    for (int i = 0; i < 1200000; ++i) texto += "1|#\n";
     const std::string caminho = pasta.escreve("curtos.txt", texto);
     defineLimiteMemoriaDados(kTeto);
-    // Small blocks come from the heap, large ones (the array) are mapped apart.
-    const auto emUso = [] {
-        const struct mallinfo2 m = mallinfo2();
-        return m.uordblks + m.hblkhd;
-    };
-    const std::size_t antes = emUso();
-    std::vector<TPadraoEntrada> entradas;
+    const std::size_t antes = memoriaEmUso();
+    TPadroes entradas;
     EXPECT_THROW(inicializaEntradas(caminho, 2000000000, 1, entradas), EMemoriaInsuficiente);
-    const std::size_t usados = emUso() - antes;
+    const std::size_t usados = memoriaEmUso() - antes;
     defineLimiteMemoriaDados(0);
     EXPECT_LE(usados, kTeto * 11 / 10);
     EXPECT_GE(usados, kTeto / 3) << "o teto parou a leitura cedo demais";
+}
+
+TEST_F(ArquivoPadroes, padroesOcupamPoucoMaisQueSeusBytes) {
+    // 200,000 patterns of two values and a two-character label: 3.6 MB of values and labels,
+    // which used to take eight times that as one record each.
+    std::string texto = "200000|2#\n";
+    for (int i = 0; i < 200000; ++i) texto += std::to_string(i % 97) + "|0,5|g" + std::to_string(i % 10) + "#\n";
+    const std::string caminho = pasta.escreve("pequenos.txt", texto);
+    const std::size_t antes = memoriaEmUso();
+    TPadroes entradas;
+    ASSERT_TRUE(inicializaEntradas(caminho, 200000, 2, entradas));
+    const std::size_t usados = memoriaEmUso() - antes;
+    EXPECT_LE(usados, 200000 * (2 * 8 + 2) * 115 / 100 + (256 << 10));
 }
 #endif
 
