@@ -2,6 +2,8 @@
 
 #include <immintrin.h>
 
+#include <limits>
+
 #include "UBusca.h"
 
 #define NORVIKA_AVX2 __attribute__((target("avx2,fma")))
@@ -65,6 +67,12 @@ NORVIKA_AVX2 TResultadoBusca buscaAvx2(const double* x, std::int32_t dimensao, c
 NORVIKA_AVX2 TResultadoTransposta transpostaAvx2(const double* x, std::int32_t dimensao,
                                                  const double* t, std::int32_t passo,
                                                  std::int32_t n, double* f) {
+    // The smallest distance and the untrusted ones are kept as they go, in vectors; the lanes of
+    // the padding past neuron n - 1 count as infinite for the one and as trusted for the other.
+    const __m256d infinito = _mm256_set1_pd(std::numeric_limits<double>::infinity());
+    const __m256d teto = _mm256_set1_pd(kTetoBusca);
+    const __m256i lanes0 = _mm256_setr_epi64x(0, 1, 2, 3), lanes1 = _mm256_setr_epi64x(4, 5, 6, 7);
+    __m256d menor0 = infinito, menor1 = infinito, inseguro = _mm256_setzero_pd();
     for (std::int32_t j = 0; j < passo; j += 8) {
         __m256d a0 = _mm256_setzero_pd(), a1 = _mm256_setzero_pd();
         for (std::int32_t k = 0; k < dimensao; ++k) {
@@ -77,8 +85,28 @@ NORVIKA_AVX2 TResultadoTransposta transpostaAvx2(const double* x, std::int32_t d
         }
         _mm256_storeu_pd(f + j, a0);
         _mm256_storeu_pd(f + j + 4, a1);
+        if (j + 8 > n) {
+            const __m256i resto = _mm256_set1_epi64x(n - j);
+            const __m256d validos0 = _mm256_castsi256_pd(_mm256_cmpgt_epi64(resto, lanes0));
+            const __m256d validos1 = _mm256_castsi256_pd(_mm256_cmpgt_epi64(resto, lanes1));
+            a0 = _mm256_and_pd(a0, validos0);
+            a1 = _mm256_and_pd(a1, validos1);
+            menor0 = _mm256_min_pd(menor0, _mm256_blendv_pd(infinito, a0, validos0));
+            menor1 = _mm256_min_pd(menor1, _mm256_blendv_pd(infinito, a1, validos1));
+        } else {
+            menor0 = _mm256_min_pd(menor0, a0);
+            menor1 = _mm256_min_pd(menor1, a1);
+        }
+        // Not below the ceiling, NaN included.
+        inseguro = _mm256_or_pd(inseguro, _mm256_or_pd(_mm256_cmp_pd(a0, teto, _CMP_NLT_UQ),
+                                                         _mm256_cmp_pd(a1, teto, _CMP_NLT_UQ)));
     }
-    return resumeTransposta(f, n);
+    const __m256d menor = _mm256_min_pd(menor0, menor1);
+    const __m128d s = _mm_min_pd(_mm256_castpd256_pd128(menor), _mm256_extractf128_pd(menor, 1));
+    TResultadoTransposta r;
+    r.melhor = _mm_cvtsd_f64(_mm_min_sd(s, _mm_unpackhi_pd(s, s)));
+    r.inseguro = _mm256_movemask_pd(inseguro) != 0;
+    return r;
 }
 
 namespace {

@@ -19,21 +19,26 @@
 
 #include "UKohonen.h"
 
+class TPadroes;
+
 class TVistaPadrao {
 public:
-    TVistaPadrao(const double* valores, std::int32_t qtd, std::string_view rotulo)
-        : valores_(valores), qtd_(qtd), rotulo_(rotulo) {}
+    TVistaPadrao(const double* valores, std::int32_t qtd, const TPadroes* dono, std::size_t indice)
+        : valores_(valores), qtd_(qtd), dono_(dono), indice_(indice) {}
     // A record seen the same way, valid while the record lives and does not change.
     TVistaPadrao(const TPadraoEntrada& p)  // NOLINT(google-explicit-constructor)
         : valores_(p.dados()), qtd_(p.getQtdValores()), rotulo_(p.getRotulo()) {}
     std::int32_t getQtdValores() const { return qtd_; }
     double getValor(std::int32_t k) const { return valores_[k]; }
     const double* dados() const { return valores_; }
-    std::string_view getRotulo() const { return rotulo_; }
+    // Looked up only when asked: the search reads values, not labels.
+    std::string_view getRotulo() const;
 
 private:
     const double* valores_;
     std::int32_t qtd_;
+    const TPadroes* dono_ = nullptr;
+    std::size_t indice_ = 0;
     std::string_view rotulo_;
 };
 
@@ -52,8 +57,9 @@ public:
     std::int32_t largura() const { return largura_; }
 
     TVistaPadrao operator[](std::size_t i) const {
-        return {valores_.data() + i * static_cast<std::size_t>(largura_), largura_, rotulo(i)};
+        return {valores_.data() + i * static_cast<std::size_t>(largura_), largura_, this, i};
     }
+    std::string_view rotulo(std::size_t i) const;
 
     // Appends a pattern. Every pattern must have the number of values of the first; another
     // number throws std::invalid_argument. The pattern may be one of this container's own.
@@ -98,7 +104,6 @@ private:
     static constexpr std::size_t kBloco = 64 * 1024;  // bytes of a label block
     static constexpr std::size_t kPasso = 16;         // labels per index entry
 
-    std::string_view rotulo(std::size_t i) const;
     void adicionaRotulo(std::string_view rotulo);
 
     std::size_t quantos_ = 0;
@@ -112,3 +117,7 @@ private:
     // Where labels 0, 16, 32, ... start: block in the high 32 bits, offset in the low ones.
     std::vector<std::uint64_t> indice_;
 };
+
+inline std::string_view TVistaPadrao::getRotulo() const {
+    return dono_ != nullptr ? dono_->rotulo(indice_) : rotulo_;
+}
