@@ -22,17 +22,5 @@ double distanciaExataAte(const double* x, const double* w, std::int32_t dimensao
 
 void ajustaPesosExato(double* w, const double* x, std::int32_t dimensao, double taxa) {
     const long double r = taxa;
-    std::int32_t k = 0;
-    // Four independent updates at a time keep the x87 pipeline full.
-    for (; k + 4 <= dimensao; k += 4) {
-        const double w0 = ajustaPesoExato(w[k], x[k], r);
-        const double w1 = ajustaPesoExato(w[k + 1], x[k + 1], r);
-        const double w2 = ajustaPesoExato(w[k + 2], x[k + 2], r);
-        const double w3 = ajustaPesoExato(w[k + 3], x[k + 3], r);
-        w[k] = w0;
-        w[k + 1] = w1;
-        w[k + 2] = w2;
-        w[k + 3] = w3;
-    }
-    for (; k < dimensao; ++k) w[k] = ajustaPesoExato(w[k], x[k], r);
+    for (std::int32_t k = 0; k < dimensao; ++k) ajustaPesoNoLugar(w + k, x + k, r);
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "UBusca.h"
+#include "UExato.h"
 #include "UPasso.h"
 #include "UTreinoRapido.h"
 #include "URede.h"
@@ -226,6 +227,24 @@ INSTANTIATE_TEST_SUITE_P(ThreadsEBuscas, MotorRapido,
                              return std::string(n == 1 ? "umaThread_" : n == 2 ? "duasThreads_" : "revezando_") +
                                     std::get<1>(i.param);
                          });
+
+TEST(AjusteExato, instrucoesPropriasIgualAExpressao) {
+    // The hand-written x87 update against the plain expression, both in the program's precision,
+    // over every kind of value the training meets and the special ones.
+    std::mt19937_64 g(8);
+    const double especiais[] = {0.0, -0.0, std::numeric_limits<double>::infinity(),
+                                -std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN(),
+                                std::numeric_limits<double>::denorm_min(), std::numeric_limits<double>::max()};
+    auto sorteia = [&] { return g() % 50 == 0 ? especiais[g() % 7] : sorteiaValor(g, static_cast<int>(g() % 8)); };
+    for (int i = 0; i < 4000000; ++i) {
+        const double w = sorteia(), x = sorteia();
+        const long double r = g() % 2 ? std::ldexp(static_cast<double>(g() % 1000000), -static_cast<int>(g() % 40)) : sorteia();
+        double noLugar = w;
+        ajustaPesoNoLugar(&noLugar, &x, r);
+        const double esperado = ajustaPesoExato(w, x, r);
+        ASSERT_EQ(std::memcmp(&noLugar, &esperado, sizeof esperado), 0) << w << " " << x << " " << static_cast<double>(r);
+    }
+}
 
 TEST(TreinoPasso, passoAPassoIgualAoTreinoInteiro) {
     // Patterns one at a time and whole cycles, in random runs, end with the same bits and the same
