@@ -8,11 +8,12 @@ set(CPACK_PACKAGE_VENDOR "Equipe Norvika")
 set(CPACK_PACKAGE_CONTACT "Equipe Norvika <equipe@norvika.org.br>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "ensino e experimentação com mapas auto-organizáveis de Kohonen")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [=[
-Escolha um arquivo de padrões rotulados, defina o mapa, a vizinhança e as regras de
-aprendizado, treine e explore o mapa: vitórias por neurônio, pesos e rótulos reunidos,
-classificação, matriz U, planos de componentes e curvas de erro. Textos em português do
-Brasil; números com vírgula decimal. Traz arquivos de exemplo e as ferramentas de medição
-norvika-bench e norvika-gera-dados.]=])
+Escolha um arquivo de padrões rotulados, defina o mapa, a vizinhança e as
+regras de aprendizado, treine e explore o mapa: vitórias por neurônio, pesos
+e rótulos reunidos, classificação, matriz U, planos de componentes e curvas
+de erro. Textos em português do Brasil; números com vírgula decimal. Traz
+arquivos de exemplo e as ferramentas de medição norvika-bench e
+norvika-gera-dados.]=])
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -3,7 +3,6 @@
 //
 //   renderiza-icone ICONE.svg TAMANHO SAIDA.png
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -14,9 +13,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "uso: renderiza-icone ICONE.svg TAMANHO SAIDA.png\n");
         return 2;
     }
-    // No window is shown; the offscreen platform spares the build a display.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication aplicacao(argc, argv);
+    // Painting paths into an image needs no application object, and so no display.
     const int tamanho = QString::fromLocal8Bit(argv[2]).toInt();
     QSvgRenderer svg(QString::fromLocal8Bit(argv[1]));
     if (!svg.isValid() || tamanho <= 0) {
