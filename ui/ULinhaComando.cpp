@@ -17,7 +17,8 @@ const QCommandLineOption kVersao({QStringLiteral("v"), QStringLiteral("version")
 
 TLinhaComando leLinhaComando(const QStringList& argumentos) {
     QCommandLineParser leitor;
-    // "-style" is Qt's option, not -s -t -y -l -e; an unknown one-dash word is refused whole.
+    // Until Qt has taken its options out, "-stylesheet" must not read as -s -t -y -l -e -s -h ...:
+    // a one-dash word is one option.
     leitor.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     leitor.addOption(kAjuda);
     leitor.addOption(kVersao);
@@ -29,12 +30,14 @@ TLinhaComando leLinhaComando(const QStringList& argumentos) {
     if (!arquivos.isEmpty()) linha.arquivo = arquivos.first();
     if (!aceita) {
         const QStringList desconhecidas = leitor.unknownOptionNames();
-        linha.erro = desconhecidas.isEmpty()
-                         ? leitor.errorText()
-                         : QStringLiteral("opção desconhecida: %1%2")
-                               .arg(desconhecidas.first().size() == 1 ? QStringLiteral("-")
-                                                                      : QStringLiteral("--"),
-                                    desconhecidas.first());
+        if (desconhecidas.isEmpty()) {
+            linha.erro = leitor.errorText();
+        } else {
+            const QString nome = desconhecidas.first();
+            const bool umTraco = argumentos.contains(QStringLiteral("-") + nome);
+            linha.erro = QStringLiteral("opção desconhecida: %1%2")
+                             .arg(umTraco ? QStringLiteral("-") : QStringLiteral("--"), nome);
+        }
     } else if (arquivos.size() > 1) {
         linha.erro = QStringLiteral("só um arquivo pode ser aberto de cada vez");
     }
