@@ -1,9 +1,12 @@
 // Norvika: a desktop program for teaching and experimenting with Kohonen self-organising maps.
 // Start-up creates the three windows once, then runs the event loop until the main window closes.
+// `norvika --help` and `norvika --version` answer before any window system is needed;
+// `norvika ARQUIVO` opens the file once the window is shown (ULinhaComando.h).
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTimer>
 #include <QTranslator>
 
 #include <cstdio>
@@ -11,12 +14,41 @@
 #include "UBusca.h"
 #include "UFormInformacoes.h"
 #include "UFormSobre.h"
+#include "UImagens.h"
+#include "ULinhaComando.h"
 #include "UNumeros.h"
 #include "Uprincipal.h"
 
+namespace {
+
+void escreve(std::FILE* saida, const QString& texto) {
+    std::fputs(texto.toLocal8Bit().constData(), saida);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    // Qt's own options (-platform, -style, ...) are still in the line here: only --help and
+    // --version are looked for; the line is checked whole once Qt has taken its options out.
+    QStringList argumentos;
+    for (int i = 0; i < argc; ++i) argumentos << QString::fromLocal8Bit(argv[i]);
+    const TLinhaComando pedido = leLinhaComando(argumentos);
+    if (pedido.ajuda || pedido.versao) {
+        escreve(stdout, pedido.ajuda ? textoAjuda() : textoVersao());
+        return 0;
+    }
+
     QApplication aplicacao(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Norvika"));
+    // On Wayland the window finds its menu entry and icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("br.org.norvika.Norvika"));
+    QApplication::setWindowIcon(UImagens::iconeNorvika());
+    const TLinhaComando linha = leLinhaComando(QApplication::arguments());
+    if (!linha.erro.isEmpty()) {
+        escreve(stderr, QStringLiteral("norvika: %1\nUse \"norvika --help\" para ver as opções.\n")
+                            .arg(linha.erro));
+        return 2;
+    }
     // Qt's own dialogs and menus (file dialogs, the edit boxes' context menu) speak Portuguese too.
     QTranslator traducaoQt;
     if (traducaoQt.load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"),
@@ -45,5 +77,9 @@ int main(int argc, char** argv) {
     principal.defineJanelas(&informacoes, &sobre);
 
     principal.show();
+    if (!linha.arquivo.isEmpty())
+        QTimer::singleShot(0, &principal, [&principal, arquivo = linha.arquivo] {
+            principal.abreArquivo(arquivo);
+        });
     return QApplication::exec();
 }

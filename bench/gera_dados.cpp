@@ -74,6 +74,31 @@ struct Opcoes {
     std::exit(2);
 }
 
+void ajuda() {
+    std::fputs(
+        "Uso: norvika-gera-dados TIPO ARQUIVO [--padroes N] [--dimensao D] [--grupos G]\n"
+        "                        [--semente S]\n"
+        "Grava em ARQUIVO um arquivo de padrões do Norvika. O conteúdo depende só dos\n"
+        "argumentos: os mesmos bytes em qualquer máquina.\n"
+        "\n"
+        "Tipos:\n"
+        "  gaussianas   G grupos gaussianos em D dimensões, rótulos g0, g1, ...\n"
+        "               (padrão: 20000 padrões, dimensão 64, 10 grupos)\n"
+        "  pixels       imagens de D pixels de 0 a 255 em dez classes de traços, rótulos d0 a d9\n"
+        "               (padrão: 5000 padrões, dimensão 784)\n"
+        "  cores        cores RGB de 0 a 1 rotuladas com o nome da cor mais próxima\n"
+        "               (padrão: 3000 padrões; a dimensão é sempre 3)\n"
+        "\n"
+        "Opções:\n"
+        "  --padroes N    quantidade de padrões\n"
+        "  --dimensao D   valores por padrão (gaussianas e pixels)\n"
+        "  --grupos G     quantidade de grupos (gaussianas; padrão 10)\n"
+        "  --semente S    semente do gerador (padrão 1)\n"
+        "  -h, --help     mostra esta ajuda e sai\n",
+        stdout);
+    std::exit(0);
+}
+
 void gaussianas(const Opcoes& o, std::ofstream& f) {
     SplitMix g{o.semente};
     const long d = o.dimensao < 0 ? 64 : o.dimensao, n = o.padroes < 0 ? 20000 : o.padroes;
@@ -166,6 +191,8 @@ void cores(const Opcoes& o, std::ofstream& f) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc >= 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h"))
+        ajuda();
     if (argc < 3) uso();
     Opcoes o;
     o.tipo = argv[1];

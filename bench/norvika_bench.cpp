@@ -61,6 +61,43 @@ struct Opcoes {
     std::exit(2);
 }
 
+void ajuda() {
+    std::fputs(
+        "Uso: norvika-bench ARQUIVO --linhas L --colunas C --raio R --vizinhanca MANHATTAN|GRID\n"
+        "                   (--ciclos N | --decrementar-raio) --taxa 0,1 --evolucao 100 --semente S\n"
+        "                   [--referencia] [--threads T] [--por-ciclo] [--controle] [--erros]\n"
+        "                   [--busca escalar|avx2|avx512]\n"
+        "Treina um mapa de Kohonen num arquivo de padrões, como o Norvika, e imprime uma linha\n"
+        "nome=valor por medida: apresentacoes, leitura_s, treino_s, ns_por_termo (tempo por\n"
+        "apresentação × neurônio × valor), pesos_fnv e contagens_fnv (hashes FNV-1a dos pesos\n"
+        "finais e das contagens de vitórias), motor e threads.\n"
+        "\n"
+        "Opções:\n"
+        "  --linhas L           linhas do mapa (padrão 12)\n"
+        "  --colunas C          colunas do mapa (padrão 14)\n"
+        "  --raio R             raio inicial da vizinhança (padrão 3)\n"
+        "  --vizinhanca V       MANHATTAN ou GRID (padrão GRID)\n"
+        "  --ciclos N           treina N ciclos\n"
+        "  --decrementar-raio   treina até o raio chegar a zero; --ciclos ou esta é obrigatória\n"
+        "  --taxa T             taxa de aprendizado inicial, com vírgula decimal (padrão 0,1)\n"
+        "  --evolucao E         taxa de evolução em %, de 1 a 100 (padrão 100)\n"
+        "  --semente S          semente dos pesos iniciais, de 0 a 4294967295 (padrão 1)\n"
+        "  --referencia         usa os laços de referência em vez do motor rápido\n"
+        "  --threads T          fixa as threads do motor rápido: 1 ou 2 (0, o padrão, escolhe)\n"
+        "  --por-ciclo          imprime o tempo de cada ciclo na saída de erros\n"
+        "  --controle           treina como a janela: numa thread de trabalho, com um controle\n"
+        "                       de parada que nunca dispara, observado 20 vezes por segundo\n"
+        "  --erros              grava a curva de erros como o explorador do mapa e imprime\n"
+        "                       erros_pontos, erros_s, erro_quantizacao e erro_topografico\n"
+        "  --busca K            núcleo de busca: escalar, avx2 ou avx512 (padrão: a variável\n"
+        "                       NORVIKA_BUSCA, ou o melhor que o processador tem)\n"
+        "  -h, --help           mostra esta ajuda e sai\n"
+        "\n"
+        "Os hashes são os mesmos com qualquer opção de motor, threads ou núcleo.\n",
+        stdout);
+    std::exit(0);
+}
+
 // A whole number written with decimal digits only (a "-" first where `minimo` is negative), within
 // [minimo, maximo]; anything else ends the program with a message naming the option.
 std::int64_t inteiroDaOpcao(std::string_view opcao, const std::string& texto, std::int64_t minimo,
@@ -88,7 +125,8 @@ Opcoes leOpcoes(int argc, char** argv) {
         auto inteiro = [&](std::int64_t minimo, std::int64_t maximo) {
             return static_cast<std::int32_t>(inteiroDaOpcao(a, valor(), minimo, maximo));
         };
-        if (a == "--linhas") o.linhas = inteiro(1, kMaior);
+        if (a == "--help" || a == "-h") ajuda();
+        else if (a == "--linhas") o.linhas = inteiro(1, kMaior);
         else if (a == "--colunas") o.colunas = inteiro(1, kMaior);
         else if (a == "--raio") o.raio = inteiro(0, kMaior);
         else if (a == "--vizinhanca") o.vizinhanca = valor();

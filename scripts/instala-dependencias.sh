@@ -8,6 +8,7 @@ pacotes=(
   libgtest-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n qt6-svg-dev
   fonts-liberation2 fontconfig
+  desktop-file-utils appstream dpkg-dev file
 )
 
 faltam=()

@@ -2,7 +2,11 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QSvgRenderer>
 #include <cmath>
+
+// The icon lives in a resource of the ui library, which a static library must register itself.
+static void registraImagens() { Q_INIT_RESOURCE(imagens); }
 
 namespace UImagens {
 namespace {
@@ -44,15 +48,21 @@ void desenhaNeuronio(QPainter& p, QPointF centro, double raio) {
 }  // namespace
 
 QIcon iconeNorvika() {
-    QPixmap pm(48, 48);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(QColor(250, 250, 245));
-    p.setPen(QPen(QColor(60, 60, 60), 1.5));
-    p.drawRoundedRect(QRectF(1.5, 1.5, 45, 45), 7, 7);
-    desenhaMapa(p, QRectF(5, 5, 38, 38), 4, 4, 4.2);
-    return QIcon(pm);
+    // The desktop's icon (desktop/), drawn here at the sizes window managers ask for; drawing it
+    // ourselves needs no image-format plugin at run time.
+    registraImagens();
+    QSvgRenderer svg(QStringLiteral(":/imagens/norvika.svg"));
+    QIcon icone;
+    for (const int lado : {16, 24, 32, 48, 64, 128, 256}) {
+        QPixmap pm(lado, lado);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        svg.render(&p, QRectF(0, 0, lado, lado));
+        p.end();
+        icone.addPixmap(pm);
+    }
+    return icone;
 }
 
 QPixmap figuraNeuronio() {

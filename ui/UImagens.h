@@ -1,6 +1,6 @@
 #pragma once
-// The program's pictures, drawn by the program itself: the window icon and the decorative
-// pictures of the neuron window and the About window.
+// The program's pictures, drawn by the program itself: the window icon (the desktop's SVG) and
+// the decorative pictures of the neuron window and the About window.
 
 #include <QIcon>
 #include <QPixmap>

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QFocusEvent>
 #include <QHeaderView>
@@ -1046,134 +1048,147 @@ void TFormMain::CarregarTreinamentoItemMenuClick() {
     protege([&] {
         concluiEdicaoPendente();
         const QString nome = UDialogos::escolhe(*OpenDialogTreinamento);
-        if (nome.isEmpty()) return;
-        const std::string caminho = caminhoEmBytes(nome);
-        if (!arquivoExiste(caminho)) return;
-
-        // The file is read into a network built aside; the window takes what was read in the
-        // order the load has always changed it, so that a failure part-way leaves the same state,
-        // and a stopped load leaves nothing changed.
-        const std::string vizinhancaAtual = bytesUtf8(ui.TipoVizinhancaComboBox->currentText());
-        TRede nova = rede_.semMapa();
-        TGeradorAleatorio gerador = gerador_;
-        TCabecalhoRede cabecalho;
-        bool cabecalhoLido = false, grandeDemais = false, mapaPronto = false, completo = false;
-        std::atomic<std::int64_t> neuroniosALer{0};  // for the progress, once the map is built
-        std::exception_ptr falha;
-        try {
-            UTrabalho::executa(
-                *this, QStringLiteral("Carregando"),
-                [&](TControle& controle) {
-                    TLeitorLinhas leitor(caminho);
-                    cabecalho = separaCabecalhoRede(leitor.proximaLinha());
-                    // A map that could not fit is refused before anything changes.
-                    if (bytesDoMapa(cabecalho.linhas, cabecalho.colunas, cabecalho.dimensao) > kTetoMapaBytes) {
-                        grandeDemais = true;
-                        return;
-                    }
-                    cabecalhoLido = true;
-                    nova.qtdLinhas = cabecalho.linhas;
-                    nova.qtdColunas = cabecalho.colunas;
-                    nova.raio = cabecalho.raio;
-                    nova.qtdPadroes = cabecalho.qtdPadroes;
-                    nova.dimensao = cabecalho.dimensao;
-                    // The distance matrix follows the neighbourhood chosen before this load.
-                    nova.inicializaNeuronios(gerador, vizinhancaAtual);
-                    mapaPronto = true;
-                    neuroniosALer = std::int64_t{nova.linhasMapa()} * nova.colunasMapa();
-                    std::int64_t lidos = 0;
-                    for (std::int32_t i = 0; i < nova.linhasMapa(); ++i)
-                        for (std::int32_t j = 0; j < nova.colunasMapa(); ++j) {
-                            if (controle.parar.load(std::memory_order_relaxed)) return;
-                            lePesosNeuronio(leitor.proximaLinha(), nova.dimensao, nova.neuronio(i, j));
-                            controle.anotaPadroes(++lidos);
-                        }
-                    completo = true;
-                },
-                [&](const TControle& controle) {
-                    return andamento(QStringLiteral("Lendo o arquivo de treinamento"), controle.padroes.load(),
-                                     neuroniosALer.load());
-                });
-        } catch (...) {
-            falha = std::current_exception();
-        }
-        if (grandeDemais) {
-            mensagem(QStringLiteral("O mapa de %1 x %2 neurônios com %3 pesos cada deste arquivo "
-                                    "não cabe na memória que o programa se permite usar.")
-                         .arg(cabecalho.linhas)
-                         .arg(cabecalho.colunas)
-                         .arg(cabecalho.dimensao));
-            return;
-        }
-        const bool parada = cabecalhoLido && !completo && !falha;
-        if (parada) return;
-        // A load that could not allocate what it read fails as a malformed file does, and keeps
-        // nothing of it.
-        if (falha) {
-            try {
-                std::rethrow_exception(falha);
-            } catch (const std::bad_alloc&) {
-                mensagem(QStringLiteral("Formato inválido do arquivo de treinamento."));
-                return;
-            } catch (...) {
-            }
-        }
-        try {
-            if (cabecalhoLido) {
-                rede_.qtdLinhas = cabecalho.linhas;
-                rede_.qtdColunas = cabecalho.colunas;
-                rede_.raio = cabecalho.raio;
-                rede_.qtdPadroes = cabecalho.qtdPadroes;
-                rede_.dimensao = cabecalho.dimensao;
-                if (rede_.qtdLinhas != inteiroDe(ui.LinhaNeuronioSpinEdit->text()) ||
-                    rede_.qtdColunas != inteiroDe(ui.ColunaNeuronioSpinEdit->text())) {
-                    linhasMapaRecente_ = rede_.qtdLinhas;
-                    colunasMapaRecente_ = rede_.qtdColunas;
-                    ui.MapaNosGrid->defineTamanho(rede_.qtdLinhas, ui.MapaNosGrid->columnCount());
-                    ui.LinhaNeuronioSpinEdit->setText(QString::number(rede_.qtdLinhas));
-                    ui.MapaNosGrid->defineTamanho(ui.MapaNosGrid->rowCount(), rede_.qtdColunas);
-                    ui.ColunaNeuronioSpinEdit->setText(QString::number(rede_.qtdColunas));
-                    constroiMapa();
-                }
-            }
-            if (mapaPronto) {
-                gerador_ = gerador;
-                rede_.neuronios.swap(nova.neuronios);
-                rede_.matrizDistancias.swap(nova.matrizDistancias);
-                linhasMapaRecente_ = rede_.linhasMapa();
-                colunasMapaRecente_ = rede_.colunasMapa();
-            }
-            if (falha) std::rethrow_exception(falha);
-            preencheMapa();
-            extras_ = TExtras();
-
-            ui.LimparButton->setEnabled(true);
-            ui.TreinarButton->setEnabled(false);
-            ui.CarregarTreinamentoItemMenu->setEnabled(false);
-            ui.SalvarTreinamentoItemMenu->setEnabled(true);
-            ui.LinhaNeuronioSpinEdit->setEnabled(false);
-            ui.ColunaNeuronioSpinEdit->setEnabled(false);
-            ui.RaioSpinEdit->setText(QString::number(rede_.raio));
-            ui.RaioSpinEdit->setEnabled(false);
-            ui.TreinamentoArqBitBtn->setEnabled(false);
-            ui.TipoVizinhancaComboBox->setCurrentIndex(cabecalho.vizinhanca == "GRID" ? 1 : 0);
-            ui.TipoVizinhancaComboBox->setEnabled(false);
-            ui.ClassificacaoArqTextBox->setEnabled(true);
-            ui.DistanciaEuclidianaRadio->setEnabled(true);
-            ui.ClassificacaoArqBitBtn->setEnabled(true);
-            ui.ClassificarButton->setEnabled(true);
-            ui.ValorInicialTextBox->setEnabled(false);
-            ui.EvolucaoSpinEdit->setEnabled(false);
-            ui.QtdCiclosRadioButton->setEnabled(false);
-            ui.RaioRadioButton->setEnabled(false);
-            ui.QtdCiclosSpinEdit->setEnabled(false);
-            atualizaExplorador();
-        } catch (const std::bad_alloc&) {
-            throw;
-        } catch (const std::exception&) {
-            mensagem(QStringLiteral("Formato inválido do arquivo de treinamento."));
-        }
+        if (!nome.isEmpty()) carregaTreinamento(nome);
     });
+}
+
+void TFormMain::abreArquivo(const QString& caminho) {
+    protege([&] {
+        const QFileInfo arquivo(QDir::cleanPath(QFileInfo(caminho).absoluteFilePath()));
+        if (arquivo.suffix().compare(QLatin1String("cfg"), Qt::CaseInsensitive) == 0)
+            carregaTreinamento(arquivo.filePath());
+        else
+            ui.TreinamentoArqTextBox->setText(arquivo.filePath());
+    });
+}
+
+void TFormMain::carregaTreinamento(const QString& nome) {
+    const std::string caminho = caminhoEmBytes(nome);
+    if (!arquivoExiste(caminho)) return;
+
+    // The file is read into a network built aside; the window takes what was read in the
+    // order the load has always changed it, so that a failure part-way leaves the same state,
+    // and a stopped load leaves nothing changed.
+    const std::string vizinhancaAtual = bytesUtf8(ui.TipoVizinhancaComboBox->currentText());
+    TRede nova = rede_.semMapa();
+    TGeradorAleatorio gerador = gerador_;
+    TCabecalhoRede cabecalho;
+    bool cabecalhoLido = false, grandeDemais = false, mapaPronto = false, completo = false;
+    std::atomic<std::int64_t> neuroniosALer{0};  // for the progress, once the map is built
+    std::exception_ptr falha;
+    try {
+        UTrabalho::executa(
+            *this, QStringLiteral("Carregando"),
+            [&](TControle& controle) {
+                TLeitorLinhas leitor(caminho);
+                cabecalho = separaCabecalhoRede(leitor.proximaLinha());
+                // A map that could not fit is refused before anything changes.
+                if (bytesDoMapa(cabecalho.linhas, cabecalho.colunas, cabecalho.dimensao) > kTetoMapaBytes) {
+                    grandeDemais = true;
+                    return;
+                }
+                cabecalhoLido = true;
+                nova.qtdLinhas = cabecalho.linhas;
+                nova.qtdColunas = cabecalho.colunas;
+                nova.raio = cabecalho.raio;
+                nova.qtdPadroes = cabecalho.qtdPadroes;
+                nova.dimensao = cabecalho.dimensao;
+                // The distance matrix follows the neighbourhood chosen before this load.
+                nova.inicializaNeuronios(gerador, vizinhancaAtual);
+                mapaPronto = true;
+                neuroniosALer = std::int64_t{nova.linhasMapa()} * nova.colunasMapa();
+                std::int64_t lidos = 0;
+                for (std::int32_t i = 0; i < nova.linhasMapa(); ++i)
+                    for (std::int32_t j = 0; j < nova.colunasMapa(); ++j) {
+                        if (controle.parar.load(std::memory_order_relaxed)) return;
+                        lePesosNeuronio(leitor.proximaLinha(), nova.dimensao, nova.neuronio(i, j));
+                        controle.anotaPadroes(++lidos);
+                    }
+                completo = true;
+            },
+            [&](const TControle& controle) {
+                return andamento(QStringLiteral("Lendo o arquivo de treinamento"), controle.padroes.load(),
+                                 neuroniosALer.load());
+            });
+    } catch (...) {
+        falha = std::current_exception();
+    }
+    if (grandeDemais) {
+        mensagem(QStringLiteral("O mapa de %1 x %2 neurônios com %3 pesos cada deste arquivo "
+                                "não cabe na memória que o programa se permite usar.")
+                     .arg(cabecalho.linhas)
+                     .arg(cabecalho.colunas)
+                     .arg(cabecalho.dimensao));
+        return;
+    }
+    const bool parada = cabecalhoLido && !completo && !falha;
+    if (parada) return;
+    // A load that could not allocate what it read fails as a malformed file does, and keeps
+    // nothing of it.
+    if (falha) {
+        try {
+            std::rethrow_exception(falha);
+        } catch (const std::bad_alloc&) {
+            mensagem(QStringLiteral("Formato inválido do arquivo de treinamento."));
+            return;
+        } catch (...) {
+        }
+    }
+    try {
+        if (cabecalhoLido) {
+            rede_.qtdLinhas = cabecalho.linhas;
+            rede_.qtdColunas = cabecalho.colunas;
+            rede_.raio = cabecalho.raio;
+            rede_.qtdPadroes = cabecalho.qtdPadroes;
+            rede_.dimensao = cabecalho.dimensao;
+            if (rede_.qtdLinhas != inteiroDe(ui.LinhaNeuronioSpinEdit->text()) ||
+                rede_.qtdColunas != inteiroDe(ui.ColunaNeuronioSpinEdit->text())) {
+                linhasMapaRecente_ = rede_.qtdLinhas;
+                colunasMapaRecente_ = rede_.qtdColunas;
+                ui.MapaNosGrid->defineTamanho(rede_.qtdLinhas, ui.MapaNosGrid->columnCount());
+                ui.LinhaNeuronioSpinEdit->setText(QString::number(rede_.qtdLinhas));
+                ui.MapaNosGrid->defineTamanho(ui.MapaNosGrid->rowCount(), rede_.qtdColunas);
+                ui.ColunaNeuronioSpinEdit->setText(QString::number(rede_.qtdColunas));
+                constroiMapa();
+            }
+        }
+        if (mapaPronto) {
+            gerador_ = gerador;
+            rede_.neuronios.swap(nova.neuronios);
+            rede_.matrizDistancias.swap(nova.matrizDistancias);
+            linhasMapaRecente_ = rede_.linhasMapa();
+            colunasMapaRecente_ = rede_.colunasMapa();
+        }
+        if (falha) std::rethrow_exception(falha);
+        preencheMapa();
+        extras_ = TExtras();
+
+        ui.LimparButton->setEnabled(true);
+        ui.TreinarButton->setEnabled(false);
+        ui.CarregarTreinamentoItemMenu->setEnabled(false);
+        ui.SalvarTreinamentoItemMenu->setEnabled(true);
+        ui.LinhaNeuronioSpinEdit->setEnabled(false);
+        ui.ColunaNeuronioSpinEdit->setEnabled(false);
+        ui.RaioSpinEdit->setText(QString::number(rede_.raio));
+        ui.RaioSpinEdit->setEnabled(false);
+        ui.TreinamentoArqBitBtn->setEnabled(false);
+        ui.TipoVizinhancaComboBox->setCurrentIndex(cabecalho.vizinhanca == "GRID" ? 1 : 0);
+        ui.TipoVizinhancaComboBox->setEnabled(false);
+        ui.ClassificacaoArqTextBox->setEnabled(true);
+        ui.DistanciaEuclidianaRadio->setEnabled(true);
+        ui.ClassificacaoArqBitBtn->setEnabled(true);
+        ui.ClassificarButton->setEnabled(true);
+        ui.ValorInicialTextBox->setEnabled(false);
+        ui.EvolucaoSpinEdit->setEnabled(false);
+        ui.QtdCiclosRadioButton->setEnabled(false);
+        ui.RaioRadioButton->setEnabled(false);
+        ui.QtdCiclosSpinEdit->setEnabled(false);
+        atualizaExplorador();
+    } catch (const std::bad_alloc&) {
+        throw;
+    } catch (const std::exception&) {
+        mensagem(QStringLiteral("Formato inválido do arquivo de treinamento."));
+    }
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -63,6 +63,11 @@ public:
     void ExploradorItemMenuClick();
     void SementeItemMenuClick();
 
+    // A file named on the command line, opened as the user would open it: a trained network
+    // (".cfg") is loaded as by "Carregar Treinamento" once its dialog has given the file; any
+    // other file is a pattern file and its full path goes into the training page's path box.
+    void abreArquivo(const QString& caminho);
+
     // The seed of the initial weights when the user fixed it (the menu or NORVIKA_SEMENTE); none
     // when the clock gives it.
     std::optional<std::uint32_t> sementeFixa() const { return sementeFixa_; }
@@ -98,6 +103,8 @@ private:
     // Runs the leave-check of the control that the focus left without a focus event, as the
     // click that gave a command would have.
     void concluiEdicaoPendente();
+    // The load of a trained-network file, after its dialog.
+    void carregaTreinamento(const QString& nome);
 
     Ui::TFormMain ui;
     TRede rede_;

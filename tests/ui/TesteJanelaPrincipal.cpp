@@ -1,7 +1,8 @@
 // The main window driven as the user drives it: its start state, the grid following the size
 // boxes, a training with a fixed seed, every refusal of the settings check, the enabled flags of
-// both states, the learning-rate check and the spin boxes.
+// both states, the learning-rate check, the spin boxes and a file named on the command line.
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QTabBar>
@@ -13,6 +14,7 @@
 #include "Janelas.h"
 #include "UArquivoPadroes.h"
 #include "UFormTreinando.h"
+#include "ULinhaComando.h"
 #include "UNumeros.h"
 #include "UTextos.h"
 #include "UTrabalho.h"
@@ -496,6 +498,60 @@ private Q_SLOTS:
         j->escolheArquivoClassificacao("/tmp/outro.txt");
         QCOMPARE(j->edit("ClassificacaoArqTextBox")->text(), QStringLiteral("/tmp/outro.txt"));
         QCOMPARE(j->dialogosAbertos.last(), QStringLiteral("OpenDialogPadroesClassificacao"));
+    }
+
+    // `norvika ARQUIVO`: the file lands where the user would have put it, without a dialog. A
+    // relative name is taken from the folder the program started in.
+    void arquivoDaLinhaDeComando_data() {
+        QTest::addColumn<QByteArray>("nome");
+        QTest::addColumn<QByteArray>("conteudo");
+        QTest::addColumn<bool>("naCaixa");
+        QTest::addColumn<bool>("rede");
+        QTest::addColumn<QStringList>("mensagens");
+        QTest::newRow("padrões: o caminho na caixa")
+            << QByteArray("doze.txt") << QByteArray(kDoze) << true << false << QStringList();
+        QTest::newRow(".cfg: carregada")
+            << QByteArray("rede.CFG")
+            << QByteArray("2|3|2|1|GRID|12|2#\r\n0|0#\r\n0|1#\r\n0|2#\r\n1|0#\r\n1|1#\r\n1|0,75#\r\n")
+            << false << true << QStringList();
+        QTest::newRow(".cfg malformada: a mensagem da carga")
+            << QByteArray("ruim.cfg") << QByteArray("2|3|x#\r\n") << false << false
+            << QStringList{"Formato inválido do arquivo de treinamento."};
+    }
+    void arquivoDaLinhaDeComando() {
+        QFETCH(QByteArray, nome);
+        QFETCH(QByteArray, conteudo);
+        QFETCH(bool, naCaixa);
+        QFETCH(bool, rede);
+        QFETCH(QStringList, mensagens);
+        PastaTemporaria pasta;
+        pasta.escreve(nome.toStdString(), conteudo.toStdString());
+        const QString inicio = QDir::currentPath();
+        QDir::setCurrent(QString::fromStdString(pasta.caminho().string()));
+        const TLinhaComando linha = leLinhaComando({"norvika", QString::fromLatin1(nome)});
+        j->principal->abreArquivo(linha.arquivo);
+        QDir::setCurrent(inicio);
+
+        QCOMPARE(linha.erro, QString());
+        QCOMPARE(j->dialogosAbertos, QStringList());
+        QCOMPARE(j->tomaTextos(), mensagens);
+        QCOMPARE(j->edit("TreinamentoArqTextBox")->text(),
+                 naCaixa ? QString::fromStdString(pasta.arquivo(nome.toStdString())) : QString());
+        const Flags obtido = flagsDe(*j);
+        QVERIFY2(obtido == (rede ? flagsTreinado() : flagsIniciais()),
+                 qPrintable(diferencas(obtido, rede ? flagsTreinado() : flagsIniciais())));
+        if (rede) {
+            QCOMPARE(j->spin("LinhaNeuronioSpinEdit")->text(), QStringLiteral("2"));
+            QCOMPARE(j->spin("ColunaNeuronioSpinEdit")->text(), QStringLiteral("3"));
+            QCOMPARE(j->spin("RaioSpinEdit")->text(), QStringLiteral("1"));
+            QCOMPARE(j->vizinhanca()->currentText(), QStringLiteral("GRID"));
+            QCOMPARE(j->principal->rede().neuronio(1, 2).getPeso(1), 0.75);
+        }
+        if (naCaixa) {
+            j->clica("TreinarButton");  // the training reads the file from the box
+            QCOMPARE(j->tomaTextos(), QStringList());
+            QVERIFY(j->habilitado("LimparButton"));
+        }
     }
 
     void sairFechaAJanela() {

@@ -1,0 +1,21 @@
+#pragma once
+// The program's command line: norvika [-h|--help] [-v|--version] [ARQUIVO]. Without arguments the
+// program starts as it always has; a file given here is opened as if the user had picked it
+// (TFormMain::abreArquivo).
+
+#include <QString>
+#include <QStringList>
+
+struct TLinhaComando {
+    bool ajuda = false;
+    bool versao = false;
+    QString arquivo;  // as given, empty when none
+    QString erro;  // why the line was refused (an unknown option, two files); empty when accepted
+};
+
+// `argumentos` starts with the program's name, as QCoreApplication::arguments() has it. Works
+// before any application object exists, so that --help and --version answer without a display.
+TLinhaComando leLinhaComando(const QStringList& argumentos);
+
+QString textoAjuda();   // what --help prints
+QString textoVersao();  // what --version prints: "Norvika 1.0.0"
