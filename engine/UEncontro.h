@@ -8,9 +8,9 @@
 //
 // Meeting once per pattern only pays while both threads run at the same time. On a busy machine
 // one of them is often descheduled for a whole time slice, and two threads in lockstep then run
-// many times slower than one. So the first thread times the work in windows, in the mode it has
-// chosen and now and then in the other one, and goes on alone (the second thread asleep) whenever
-// that is faster.
+// many times slower than one. So the first thread times the work in windows of 20 ms, in the mode
+// it has chosen and now and then in the other one, and goes on alone (the second thread asleep)
+// whenever that is faster.
 
 #include <atomic>
 #include <chrono>
@@ -108,66 +108,87 @@ private:
     TLeito leitos_[2];
 };
 
-// The first thread's choice, before each pattern, between two threads and one.
+// The first thread's choice, before each pattern, between two threads and one. The work of a
+// pattern changes along a training (the slots split and merge, the radius shrinks), so a mode is
+// judged against the windows on both sides of it in the other mode: chosen, tried, chosen again,
+// a steady trend cancels out. A collapse (two threads at half the speed of one, when another
+// program takes a core) switches at once.
 class TRevezamento {
 public:
     using TRelogio = std::chrono::steady_clock;
 
     // `alternancia` > 0 flips the mode every that many patterns without looking at the clock, so
     // that tests can cross every hand-over.
+    // The first window runs alone: trying two threads first would cost a whole window on a busy
+    // machine, trying one costs a third of one on a quiet machine.
     TRevezamento(bool duas, std::int64_t alternancia)
-        : possivel_(duas), duas_(duas), alternancia_(alternancia), inicio_(TRelogio::now()),
-          proximaSonda_(inicio_) {}
+        : possivel_(duas), alternancia_(alternancia), inicio_(TRelogio::now()), proximaSonda_(inicio_) {}
 
     bool duas(std::int64_t passo) {
         if (!possivel_) return false;
         if (alternancia_ > 0) return (passo / alternancia_) % 2 == 0;
-        if ((passo & 15) != 0) return duas_;
+        const bool agoraDuas = fase_ == TFase::sondando ? !escolha_ : escolha_;
+        if ((passo & 3) != 0) return agoraDuas;
         const TRelogio::time_point agora = TRelogio::now();
         const double passou = std::chrono::duration<double>(agora - inicio_).count();
-        if (passou < kJanela) return duas_;
         const double taxa = static_cast<double>(passo - passoInicial_) / passou;
-        taxa_[duas_ ? 1 : 0] = taxa;
-        if (sondando_) {
-            // The window just timed tried the other mode: keep whichever ran faster, and look
-            // again later, the later the more often the choice held.
-            const bool antes = !duas_;
-            duas_ = taxa_[1] > taxa_[0] * kVantagem;
-            intervalo_ = duas_ == antes ? std::min(intervalo_ * 2, kIntervaloMaximo) : kIntervaloMinimo;
-            sondando_ = false;
-            proximaSonda_ = agora + segundos(intervalo_);
-        } else if (duas_ && taxa_[0] > 0 && taxa < taxa_[0]) {
-            // Another program has taken a core: on alone at once.
-            duas_ = false;
-            intervalo_ = kIntervaloMinimo;
-            proximaSonda_ = agora + segundos(intervalo_);
-        } else if (agora >= proximaSonda_) {
-            duas_ = !duas_;
-            sondando_ = true;
-        }
+        // Two threads that have collapsed end their window early: it is all lost time.
+        const bool colapso = agoraDuas && passou >= kJanelaMinima && taxa < taxaSozinha_ * kColapso;
+        if (passou < kJanela && !colapso) return agoraDuas;
+        if (!agoraDuas) taxaSozinha_ = taxa;
         inicio_ = agora;
         passoInicial_ = passo;
-        return duas_;
+        switch (fase_) {
+            case TFase::escolhido:
+                if (escolha_ && taxaSozinha_ > 0 && taxa < taxaSozinha_ * kColapso) {
+                    escolha_ = false;
+                    agenda(agora, kIntervaloMinimo);
+                } else if (agora >= proximaSonda_) {
+                    taxaAntes_ = taxa;
+                    fase_ = TFase::sondando;
+                }
+                break;
+            case TFase::sondando:
+                taxaSonda_ = taxa;
+                fase_ = TFase::conferindo;
+                break;
+            case TFase::conferindo: {
+                const double referencia = (taxaAntes_ + taxa) / 2;
+                // Two threads must beat one by kVantagem: the second core is otherwise better
+                // left to the user's other programs.
+                const bool duasMelhor = escolha_ ? referencia > taxaSonda_ * kVantagem
+                                                 : taxaSonda_ > referencia * kVantagem;
+                const bool antes = escolha_;
+                escolha_ = duasMelhor;
+                agenda(agora, escolha_ == antes ? std::min(intervalo_ * 2, kIntervaloMaximo) : kIntervaloMinimo);
+                fase_ = TFase::escolhido;
+                break;
+            }
+        }
+        return fase_ == TFase::sondando ? !escolha_ : escolha_;
     }
 
 private:
-    static constexpr double kJanela = 0.02;  // seconds timed per window
-    static constexpr double kIntervaloMinimo = 0.25, kIntervaloMaximo = 4.0;
-    // Two threads must beat one by this much: the second thread's core is otherwise better left
-    // to the user's other programs.
+    enum class TFase { escolhido, sondando, conferindo };
+    static constexpr double kJanela = 0.02;         // seconds timed per window
+    static constexpr double kJanelaMinima = 0.005;  // before a collapse can end one
+    static constexpr double kIntervaloMinimo = 0.1, kIntervaloMaximo = 2.0;
     static constexpr double kVantagem = 1.05;
+    static constexpr double kColapso = 0.5;
 
-    static TRelogio::duration segundos(double s) {
-        return std::chrono::duration_cast<TRelogio::duration>(std::chrono::duration<double>(s));
+    void agenda(TRelogio::time_point agora, double intervalo) {
+        intervalo_ = intervalo;
+        proximaSonda_ = agora + std::chrono::duration_cast<TRelogio::duration>(std::chrono::duration<double>(intervalo));
     }
 
-    bool possivel_, duas_;
+    bool possivel_;
+    bool escolha_ = false;  // two threads are the mode chosen
     std::int64_t alternancia_;
     TRelogio::time_point inicio_, proximaSonda_;
     std::int64_t passoInicial_ = 0;
-    double taxa_[2] = {0.0, 0.0};  // patterns per second, alone and with two threads
+    TFase fase_ = TFase::escolhido;
+    double taxaAntes_ = 0, taxaSonda_ = 0, taxaSozinha_ = 0;  // patterns per second
     double intervalo_ = kIntervaloMinimo;
-    bool sondando_ = false;
 };
 
 }  // namespace motor

@@ -89,7 +89,8 @@ public:
             const TNeuronio& neuronio = rede.neuronio(j / colunas_, j % colunas_);
             std::copy(neuronio.dados(), neuronio.dados() + d_, pesos.data() + static_cast<std::int64_t>(j) * d_);
         }
-        distribui(partes_, pesos);
+        // The first thread starts alone (TRevezamento), over every neuron.
+        distribui(1, pesos);
         dicas_.assign(rede.entradas.size(), 0);
         dicasNovas_ = dicas_;
     }
