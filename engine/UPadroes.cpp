@@ -29,6 +29,7 @@ TPadroes::TPadroes(const TPadroes& outro)
         TBloco copia{std::make_unique<char[]>(b.usados), b.usados, b.usados};
         std::memcpy(copia.bytes.get(), b.bytes.get(), b.usados);
         blocos_.push_back(std::move(copia));
+        bytesBlocos_ += b.usados;
     }
 }
 
@@ -64,6 +65,7 @@ void TPadroes::adicionaRotulo(std::string_view rotulo) {
     if (blocos_.empty() || blocos_.back().capacidade - blocos_.back().usados < entrada) {
         const std::size_t capacidade = std::max(kBloco, entrada);
         blocos_.push_back({std::make_unique<char[]>(capacidade), capacidade, 0});
+        bytesBlocos_ += capacidade;
     }
     TBloco& bloco = blocos_.back();
     if (quantos_ % kPasso == 0)
@@ -108,10 +110,8 @@ void TPadroes::reservaValores(std::size_t padroes, std::int32_t largura) {
 }
 
 std::uint64_t TPadroes::bytes() const {
-    std::uint64_t total = valores_.capacity() * sizeof(double) + indice_.capacity() * sizeof(std::uint64_t) +
-                          blocos_.capacity() * sizeof(TBloco);
-    for (const TBloco& b : blocos_) total += b.capacidade;
-    return total;
+    return valores_.capacity() * sizeof(double) + indice_.capacity() * sizeof(std::uint64_t) +
+           blocos_.capacity() * sizeof(TBloco) + bytesBlocos_;
 }
 
 std::uint64_t TPadroes::bytesAoAdicionar(std::int32_t qtd, std::size_t bytesRotulo) const {
@@ -134,6 +134,7 @@ void TPadroes::clear() {
     largura_ = 0;
     valores_.clear();
     blocos_.clear();
+    bytesBlocos_ = 0;
     indice_.clear();
 }
 
@@ -142,5 +143,6 @@ void TPadroes::swap(TPadroes& outro) noexcept {
     std::swap(largura_, outro.largura_);
     valores_.swap(outro.valores_);
     blocos_.swap(outro.blocos_);
+    std::swap(bytesBlocos_, outro.bytesBlocos_);
     indice_.swap(outro.indice_);
 }

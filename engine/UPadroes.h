@@ -48,8 +48,13 @@ public:
     TPadroes(std::initializer_list<TPadraoEntrada> padroes);
     TPadroes(const TPadroes& outro);
     TPadroes& operator=(const TPadroes& outro);
-    TPadroes(TPadroes&&) noexcept = default;
-    TPadroes& operator=(TPadroes&&) noexcept = default;
+    // A moved-from store is empty.
+    TPadroes(TPadroes&& outro) noexcept { swap(outro); }
+    TPadroes& operator=(TPadroes&& outro) noexcept {
+        TPadroes tomado(std::move(outro));
+        swap(tomado);
+        return *this;
+    }
 
     std::size_t size() const { return quantos_; }
     bool empty() const { return quantos_ == 0; }
@@ -114,6 +119,7 @@ private:
         std::size_t capacidade = 0, usados = 0;
     };
     std::vector<TBloco> blocos_;
+    std::uint64_t bytesBlocos_ = 0;  // the blocks' capacities, summed
     // Where labels 0, 16, 32, ... start: block in the high 32 bits, offset in the low ones.
     std::vector<std::uint64_t> indice_;
 };
