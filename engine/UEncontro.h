@@ -140,7 +140,7 @@ public:
         passoInicial_ = passo;
         switch (fase_) {
             case TFase::escolhido:
-                if (escolha_ && taxaSozinha_ > 0 && taxa < taxaSozinha_ * kColapso) {
+                if (colapso) {
                     escolha_ = false;
                     agenda(agora, kIntervaloMinimo);
                 } else if (agora >= proximaSonda_) {

@@ -185,8 +185,9 @@ public:
         return fim;
     }
 
-    // The winner of one pattern against the map as it stands, for classification; `rascunho` is a
-    // part of this thread's own that lists every slot.
+    // The winner of one pattern against the map as it stands, searching the slots of `parte`: for
+    // classification a part of the thread's own that lists every slot (parteDeLeitura), in
+    // training the first thread's part while it works alone over every neuron.
     struct TParte;
     TParte parteDeLeitura() const {
         TParte parte;
@@ -618,51 +619,21 @@ private:
         return primeira.descansar ? TFimDoPasso::descansa : TFimDoPasso::segue;
     }
 
-    // One pattern in this thread alone, over every part; false if the control stopped it first.
+    // One pattern in this thread alone; the neurons are then dealt to it alone (reparte(1)), so
+    // this is the one-thread engine. False if the control stopped it first.
     bool passoSozinho(std::int64_t t, std::int64_t p) {
-        const double* x = rede_.entradas[static_cast<std::size_t>(p)].dados();
-        const std::int32_t dica = dicas_[static_cast<std::size_t>(p)];
-        poeNaFrente(partes_v_[static_cast<std::size_t>(dono_[static_cast<std::size_t>(dica)])], dica);
-        bool inseguro = false;
-        double melhor = kInfinito;
-        const auto ativas = partes_v_.begin() + partesAtivas_;
-        for (auto parte = partes_v_.begin(); parte != ativas; ++parte) {
-            publicaCandidatos(*parte, x, parte->publicacao);
-            inseguro = inseguro || parte->publicacao.inseguro;
-            melhor = std::min(melhor, parte->publicacao.melhor);
-        }
         if (paraAntes(t, p, static_cast<std::int64_t>(rede_.entradas.size()))) {
             interrompido_ = true;
             presentes_ = p;
             return false;
         }
         if (controle_ != nullptr && p > 0) controle_->anotaPadroes(p);
-        std::int32_t v;
-        if (inseguro) {
-            v = vencedorExato(x);
-        } else {
-            const double limite = melhor * limiar_.fator + limiar_.folga;
-            std::int32_t quantos = 0;
-            const TPublicacao* unica = nullptr;
-            for (auto parte = partes_v_.begin(); parte != ativas; ++parte) {
-                const std::int32_t n = contaAte(parte->publicacao, limite);
-                quantos += n;
-                if (n > 0) unica = &parte->publicacao;
-            }
-            if (quantos == 1) {
-                // The bound leaves one candidate: it is the winner, no exact sum needed.
-                v = menorAte(*unica, limite);
-            } else {
-                TChave chave;
-                for (auto parte = partes_v_.begin(); parte != ativas; ++parte) {
-                    const TChave desta = melhorExataAte(x, parte->publicacao, limite);
-                    if (desta.menorQue(chave)) chave = desta;
-                }
-                v = chave.neuronio;
-            }
-        }
+        TParte& parte = partes_v_[0];
+        const double* x = rede_.entradas[static_cast<std::size_t>(p)].dados();
+        poeNaFrente(parte, dicas_[static_cast<std::size_t>(p)]);
+        const std::int32_t v = vencedorDeLeitura(parte, x);
         dicasNovas_[static_cast<std::size_t>(p)] = v;
-        for (auto parte = partes_v_.begin(); parte != ativas; ++parte) ajusta(*parte, v, x, taxaCiclo_, raioCiclo_);
+        ajusta(parte, v, x, taxaCiclo_, raioCiclo_);
         return true;
     }
 

@@ -69,7 +69,6 @@ public:
     // Appends a pattern. Every pattern must have the number of values of the first; another
     // number throws std::invalid_argument. The pattern may be one of this container's own.
     void adiciona(const double* valores, std::int32_t qtd, std::string_view rotulo);
-    void push_back(const TPadraoEntrada& p) { adiciona(p.dados(), p.getQtdValores(), p.getRotulo()); }
     void push_back(const TVistaPadrao& p) { adiciona(p.dados(), p.getQtdValores(), p.getRotulo()); }
 
     // Room for `padroes` patterns of `largura` values without moving the values.
