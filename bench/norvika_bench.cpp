@@ -26,7 +26,7 @@
 
 #include <sys/resource.h>
 
-#include "UAnalise.h"
+#include "UCurvaErros.h"
 #include "UArquivoPadroes.h"
 #include "UNumeros.h"
 #include "UBusca.h"
@@ -211,19 +211,15 @@ int executa(const Opcoes& o) {
         };
     // The error curve, measured on the training thread at the cycles the explorer would record.
     TControle controle;
+    TCurvaErros curva;
     double segundosErros = 0.0;
-    std::int32_t pontos = 0;
-    TErros ultimos;
     if (o.erros) {
-        const std::int64_t ciclos = std::int64_t{ultimo} + 1;
-        const std::int32_t n = rede.linhasMapa() * rede.colunasMapa();
-        const std::int32_t k = pontosDaCurva(ciclos, static_cast<std::int64_t>(rede.entradas.size()), n, rede.dimensao);
-        controle.querInstantaneo = [=](std::int64_t c) { return cicloDaCurva(c, ciclos, k); };
+        curva.programa(rede, std::int64_t{ultimo} + 1);
+        curva.liga(controle);
         controle.aoInstantaneo = [&](const TInstantaneo& i) {
             const auto inicio = std::chrono::steady_clock::now();
-            ultimos = medeErros(i.pesos, n, rede.dimensao, rede.entradas, rede.matrizDistancias);
+            curva.mede(i, &controle);
             segundosErros += segundos(std::chrono::steady_clock::now() - inicio);
-            ++pontos;
         };
     }
     if (o.controle) {
@@ -265,7 +261,9 @@ int executa(const Opcoes& o) {
     std::printf("pesos_fnv=%016llx\n", static_cast<unsigned long long>(pesos.h));
     std::printf("contagens_fnv=%016llx\n", static_cast<unsigned long long>(contagens.h));
     if (o.erros) {
-        std::printf("erros_pontos=%d\n", pontos);
+        const std::vector<TPontoCurva> pontos = curva.pontos();
+        const TErros ultimos = pontos.empty() ? TErros{} : pontos.back().erros;
+        std::printf("erros_pontos=%zu\n", pontos.size());
         std::printf("erros_s=%.4f\n", segundosErros);
         std::printf("erro_quantizacao=%s\n", realParaTexto(ultimos.quantizacao).c_str());
         std::printf("erro_topografico=%s\n", realParaTexto(ultimos.topografico).c_str());

@@ -1,9 +1,12 @@
 #include "UAnalise.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <cstring>
+#include <string_view>
 #include <thread>
+#include <unordered_map>
 
 namespace {
 
@@ -13,7 +16,20 @@ using TOito = double __attribute__((vector_size(64)));
 // the weights, and each keeps eight partial sums in one vector, so that no sum needs reordering;
 // it is compiled for each vector width and chosen at run time.
 
-__attribute__((target_clones("avx512f", "avx2", "default"))) void distanciasQuatro(
+// ThreadSanitizer cannot start a program whose functions are chosen by the loader (an ifunc
+// resolver runs before its runtime is ready), so its build keeps the default version alone.
+#if defined(__SANITIZE_THREAD__)
+#define NORVIKA_CLONES
+#elif defined(__has_feature)
+#if __has_feature(thread_sanitizer)
+#define NORVIKA_CLONES
+#endif
+#endif
+#ifndef NORVIKA_CLONES
+#define NORVIKA_CLONES __attribute__((target_clones("avx512f", "avx2", "default")))
+#endif
+
+NORVIKA_CLONES void distanciasQuatro(
     const double* const x[4], const double* w, std::int32_t d, double saida[4]) {
     TOito a0 = {}, a1 = {}, a2 = {}, a3 = {};
     std::int32_t k = 0;
@@ -45,6 +61,21 @@ __attribute__((target_clones("avx512f", "avx2", "default"))) void distanciasQuat
     }
 }
 
+// The Euclidean distance between two weight vectors; in extended precision when the squares
+// overflow a double, so that any two finite vectors are a finite distance apart (clamped to the
+// largest double beyond it).
+double distanciaEntre(const double* a, const double* b, std::size_t d) {
+    double s = 0.0;
+    for (std::size_t k = 0; k < d; ++k) s += (a[k] - b[k]) * (a[k] - b[k]);
+    if (s <= DBL_MAX) return std::sqrt(s);
+    long double l = 0.0L;
+    for (std::size_t k = 0; k < d; ++k) {
+        const long double t = static_cast<long double>(a[k]) - static_cast<long double>(b[k]);
+        l += t * t;
+    }
+    return static_cast<double>(std::min(std::sqrt(l), static_cast<long double>(DBL_MAX)));
+}
+
 }  // namespace
 
 std::vector<double> matrizU(const std::vector<double>& pesos, std::int32_t n, std::int32_t d,
@@ -52,34 +83,31 @@ std::vector<double> matrizU(const std::vector<double>& pesos, std::int32_t n, st
     std::vector<double> u(static_cast<std::size_t>(n), 0.0);
     const auto dd = static_cast<std::size_t>(d);
     for (std::int32_t a = 0; a < n; ++a) {
-        double soma = 0.0;
+        long double soma = 0.0L;
         int vizinhos = 0;
         for (std::int32_t b = 0; b < n; ++b) {
             if (matriz[static_cast<std::size_t>(a) * static_cast<std::size_t>(n) +
                        static_cast<std::size_t>(b)] != 1)
                 continue;
-            const double* wa = pesos.data() + static_cast<std::size_t>(a) * dd;
-            const double* wb = pesos.data() + static_cast<std::size_t>(b) * dd;
-            double s = 0.0;
-            for (std::size_t k = 0; k < dd; ++k) s += (wa[k] - wb[k]) * (wa[k] - wb[k]);
-            soma += std::sqrt(s);
+            soma += distanciaEntre(pesos.data() + static_cast<std::size_t>(a) * dd,
+                                   pesos.data() + static_cast<std::size_t>(b) * dd, dd);
             ++vizinhos;
         }
-        u[static_cast<std::size_t>(a)] = vizinhos > 0 ? soma / vizinhos : 0.0;
+        u[static_cast<std::size_t>(a)] = vizinhos > 0 ? static_cast<double>(soma / vizinhos) : 0.0;
     }
     return u;
 }
 
 std::vector<TContagemRotulo> contaRotulos(const TNeuronio& neuronio) {
     std::vector<TContagemRotulo> contagens;
+    std::unordered_map<std::string_view, std::size_t> posicao;
     for (std::int32_t j = 0; j < neuronio.contaPadroes(); ++j) {
         const std::string& r = neuronio.getPadrao(j);
-        auto it = std::find_if(contagens.begin(), contagens.end(),
-                               [&](const TContagemRotulo& c) { return c.rotulo == r; });
-        if (it == contagens.end())
+        const auto [it, novo] = posicao.try_emplace(r, contagens.size());
+        if (novo)
             contagens.push_back({r, 1});
         else
-            ++it->vezes;
+            ++contagens[it->second].vezes;
     }
     // Stable: equally frequent labels keep the order in which they were first gathered.
     std::stable_sort(
@@ -88,27 +116,66 @@ std::vector<TContagemRotulo> contaRotulos(const TNeuronio& neuronio) {
     return contagens;
 }
 
+std::optional<TRotulosDosPadroes> rotulosDosPadroes(const TPadroes& padroes, TControle* controle) {
+    TRotulosDosPadroes r;
+    r.indice.reserve(padroes.size());
+    // The labels' bytes stay where the store keeps them, so the table holds views of them.
+    std::unordered_map<std::string_view, std::int32_t> posicao;
+    for (std::size_t i = 0; i < padroes.size(); ++i) {
+        if (controle != nullptr && controle->passo()) return std::nullopt;
+        const std::string_view rotulo = padroes.rotulo(i);
+        const auto [it, novo] =
+            posicao.try_emplace(rotulo, static_cast<std::int32_t>(r.legenda.size()));
+        if (novo) r.legenda.emplace_back(rotulo);
+        r.indice.push_back(it->second);
+    }
+    return r;
+}
+
 namespace {
 
 struct TSomaErros {
-    double quantizacao = 0.0;
+    long double quantizacao = 0.0L;
     std::int64_t topologicos = 0;
+    bool parada = false;
 };
 
+// Best and second best of one pattern's distances to the n neurons, each by distance, then by the
+// lower index; a distance that is not a number counts as the largest.
+template <class Real>
+void doisMelhores(const Real* linha, std::size_t nn, std::size_t& v1, std::size_t& v2) {
+    auto menor = [](Real a, Real b) { return a < b || (std::isnan(b) && !std::isnan(a)); };
+    v1 = 0;
+    v2 = nn;
+    for (std::size_t j = 1; j < nn; ++j) {
+        if (menor(linha[j], linha[v1])) {
+            v2 = v1;
+            v1 = j;
+        } else if (v2 == nn || menor(linha[j], linha[v2])) {
+            v2 = j;
+        }
+    }
+}
+
 TSomaErros somaErros(const std::vector<double>& pesos, std::int32_t n, std::int32_t d,
-                     const TPadroes& padroes,
-                     const std::vector<std::int32_t>& matriz, std::size_t inicio, std::size_t fim) {
+                     const TPadroes& padroes, const std::vector<std::int32_t>& matriz,
+                     std::size_t inicio, std::size_t fim, TControle* controle) {
     const auto dd = static_cast<std::size_t>(d);
     const auto nn = static_cast<std::size_t>(n);
-    double somaQuantizacao = 0.0;
-    std::int64_t topologicos = 0;
+    TSomaErros soma;
     // Four patterns at a time, which stay in the first-level cache while every neuron passes by
     // them (the map is read once per four patterns); past the end a block is filled with a dummy
     // pattern.
     constexpr std::size_t kBloco = 4;
+    constexpr std::size_t kPadroesPorPasso = 64;
     std::vector<double> distancias(kBloco * nn);
+    std::vector<long double> estendidas;
     const std::vector<double> vazio(dd, 0.0);
     for (std::size_t p = inicio; p < fim; p += kBloco) {
+        if (controle != nullptr && (p - inicio) % kPadroesPorPasso == 0 && controle->passo()) {
+            soma.parada = true;
+            return soma;
+        }
         const double* x[kBloco];
         for (std::size_t q = 0; q < kBloco; ++q)
             x[q] = p + q < fim && padroes[p + q].getQtdValores() >= d ? padroes[p + q].dados()
@@ -121,29 +188,37 @@ TSomaErros somaErros(const std::vector<double>& pesos, std::int32_t n, std::int3
             }
         for (std::size_t q = 0; q < kBloco && p + q < fim; ++q) {
             if (padroes[p + q].getQtdValores() < d) continue;
-            // Best and second best, each by distance, then by the lower index.
             const double* linha = distancias.data() + q * nn;
-            std::size_t v1 = 0, v2 = nn;
-            for (std::size_t j = 1; j < nn; ++j) {
-                if (linha[j] < linha[v1]) {
-                    v2 = v1;
-                    v1 = j;
-                } else if (v2 == nn || linha[j] < linha[v2]) {
-                    v2 = j;
-                }
+            bool finitas = true;
+            for (std::size_t j = 0; j < nn; ++j) finitas = finitas && linha[j] <= DBL_MAX;
+            std::size_t v1, v2;
+            if (finitas) {
+                doisMelhores(linha, nn, v1, v2);
+                soma.quantizacao += std::sqrt(linha[v1]);
+            } else {
+                // Squares beyond the double range: this pattern again in extended precision,
+                // where the square of any difference of doubles fits.
+                estendidas.assign(nn, 0.0L);
+                for (std::size_t j = 0; j < nn; ++j)
+                    for (std::size_t k = 0; k < dd; ++k) {
+                        const long double t = static_cast<long double>(x[q][k]) -
+                                              static_cast<long double>(pesos[j * dd + k]);
+                        estendidas[j] += t * t;
+                    }
+                doisMelhores(estendidas.data(), nn, v1, v2);
+                soma.quantizacao += std::sqrt(estendidas[v1]);
             }
-            somaQuantizacao += std::sqrt(linha[v1]);
-            if (v2 < nn && matriz[v1 * nn + v2] != 1) ++topologicos;
+            if (v2 < nn && matriz[v1 * nn + v2] != 1) ++soma.topologicos;
         }
     }
-    return {somaQuantizacao, topologicos};
+    return soma;
 }
 
 }  // namespace
 
-TErros medeErros(const std::vector<double>& pesos, std::int32_t n, std::int32_t d,
-                 const TPadroes& padroes,
-                 const std::vector<std::int32_t>& matriz) {
+std::optional<TErros> medeErros(const std::vector<double>& pesos, std::int32_t n, std::int32_t d,
+                                const TPadroes& padroes, const std::vector<std::int32_t>& matriz,
+                                TControle* controle) {
     TErros e;
     if (padroes.empty() || n <= 0) return e;
     // A large measure is split in two halves of the patterns, the second on a thread of its own;
@@ -153,14 +228,23 @@ TErros medeErros(const std::vector<double>& pesos, std::int32_t n, std::int32_t 
     TSomaErros segunda;
     std::thread ajudante;
     if (meio < padroes.size())
-        ajudante = std::thread(
-            [&] { segunda = somaErros(pesos, n, d, padroes, matriz, meio, padroes.size()); });
-    const TSomaErros primeira = somaErros(pesos, n, d, padroes, matriz, 0, meio);
+        ajudante = std::thread([&] {
+            segunda = somaErros(pesos, n, d, padroes, matriz, meio, padroes.size(), controle);
+        });
+    const TSomaErros primeira = somaErros(pesos, n, d, padroes, matriz, 0, meio, controle);
     if (ajudante.joinable()) ajudante.join();
-    const auto total = static_cast<double>(padroes.size());
-    e.quantizacao = (primeira.quantizacao + segunda.quantizacao) / total;
-    e.topografico = static_cast<double>(primeira.topologicos + segunda.topologicos) / total;
+    if (primeira.parada || segunda.parada) return std::nullopt;
+    const auto total = static_cast<long double>(padroes.size());
+    e.quantizacao = static_cast<double>(
+        std::min((primeira.quantizacao + segunda.quantizacao) / total, static_cast<long double>(DBL_MAX)));
+    e.topografico =
+        static_cast<double>(primeira.topologicos + segunda.topologicos) / static_cast<double>(total);
     return e;
+}
+
+TErros medeErros(const std::vector<double>& pesos, std::int32_t n, std::int32_t d,
+                 const TPadroes& padroes, const std::vector<std::int32_t>& matriz) {
+    return *medeErros(pesos, n, d, padroes, matriz, nullptr);
 }
 
 std::int32_t pontosDaCurva(std::int64_t ciclos, std::int64_t padroes, std::int64_t neuronios,
@@ -184,22 +268,24 @@ bool cicloDaCurva(std::int64_t ciclo, std::int64_t ciclos, std::int32_t pontos) 
 }
 
 void TProjecao::projeta(const double* x, double& a, double& b) const {
-    a = b = 0.0;
+    long double la = 0.0L, lb = 0.0L;
     for (std::size_t k = 0; k < media.size(); ++k) {
-        const double c = x[k] - media[k];
-        a += c * eixo1[k];
-        b += c * eixo2[k];
+        const long double c = static_cast<long double>(x[k]) - static_cast<long double>(media[k]);
+        la += c * eixo1[k];
+        lb += c * eixo2[k];
     }
+    constexpr long double kMaior = DBL_MAX;
+    a = static_cast<double>(std::clamp(la, -kMaior, kMaior));
+    b = static_cast<double>(std::clamp(lb, -kMaior, kMaior));
 }
 
 namespace {
 
 // One direction of largest variance orthogonal to `fora` (when given), by power iteration on the
-// covariance without forming it: v <- sum over points of ((x - m) . v) (x - m).
-std::vector<double> eixoPrincipal(const std::vector<const double*>& pontos,
-                                  const std::vector<double>& media,
+// covariance without forming it: v <- sum over points of (x . v) x, the points already centred.
+std::vector<double> eixoPrincipal(const std::vector<double>& pontos, std::size_t d,
                                   const std::vector<double>* fora) {
-    const std::size_t d = media.size();
+    const std::size_t quantos = d == 0 ? 0 : pontos.size() / d;
     std::vector<double> v(d), novo(d);
     for (std::size_t k = 0; k < d; ++k)
         v[k] = 1.0 / std::sqrt(static_cast<double>(d)) * (1.0 + 0.01 * static_cast<double>(k % 7));
@@ -221,13 +307,14 @@ std::vector<double> eixoPrincipal(const std::vector<const double*>& pontos,
     normaliza(v);
     for (int iteracao = 0; iteracao < 60; ++iteracao) {
         std::fill(novo.begin(), novo.end(), 0.0);
-        for (const double* x : pontos) {
+        for (std::size_t i = 0; i < quantos; ++i) {
+            const double* x = pontos.data() + i * d;
             double pe = 0.0;
-            for (std::size_t k = 0; k < d; ++k) pe += (x[k] - media[k]) * v[k];
-            for (std::size_t k = 0; k < d; ++k) novo[k] += pe * (x[k] - media[k]);
+            for (std::size_t k = 0; k < d; ++k) pe += x[k] * v[k];
+            for (std::size_t k = 0; k < d; ++k) novo[k] += pe * x[k];
         }
         ortogonaliza(novo);
-        if (normaliza(novo) == 0.0) return std::vector<double>(d, 0.0);
+        if (!(normaliza(novo) > 0.0)) return std::vector<double>(d, 0.0);
         double mudanca = 0.0;
         for (std::size_t k = 0; k < d; ++k) mudanca += std::fabs(novo[k] - v[k]);
         v.swap(novo);
@@ -246,20 +333,34 @@ TProjecao projecaoPrincipal(const std::vector<const double*>& todos, std::int32_
     p.eixo1.assign(dd, 0.0);
     p.eixo2.assign(dd, 0.0);
     if (todos.empty() || dd == 0) return p;
-    std::vector<const double*> pontos;
+    std::vector<const double*> amostrados;
     const std::size_t passo =
         std::max<std::size_t>(1, (todos.size() + amostra - 1) / std::max<std::size_t>(amostra, 1));
-    for (std::size_t i = 0; i < todos.size(); i += passo) pontos.push_back(todos[i]);
+    for (std::size_t i = 0; i < todos.size(); i += passo) amostrados.push_back(todos[i]);
     // One or two dimensions are drawn as they are.
     if (dd <= 2) {
         p.eixo1[0] = 1.0;
         if (dd == 2) p.eixo2[1] = 1.0;
         return p;
     }
-    for (const double* x : pontos)
-        for (std::size_t k = 0; k < dd; ++k) p.media[k] += x[k];
-    for (double& m : p.media) m /= static_cast<double>(pontos.size());
-    p.eixo1 = eixoPrincipal(pontos, p.media, nullptr);
-    p.eixo2 = eixoPrincipal(pontos, p.media, &p.eixo1);
+    // The mean in extended precision, then the points centred and divided by their largest
+    // deviation: the axes do not change, and values near the double's limit cannot overflow.
+    for (std::size_t k = 0; k < dd; ++k) {
+        long double soma = 0.0L;
+        for (const double* x : amostrados) soma += x[k];
+        p.media[k] = static_cast<double>(soma / static_cast<long double>(amostrados.size()));
+    }
+    long double maior = 0.0L;
+    for (const double* x : amostrados)
+        for (std::size_t k = 0; k < dd; ++k)
+            maior = std::max(maior, std::fabs(static_cast<long double>(x[k]) - p.media[k]));
+    if (!(maior > 0.0L)) return p;
+    std::vector<double> centrados(amostrados.size() * dd);
+    for (std::size_t i = 0; i < amostrados.size(); ++i)
+        for (std::size_t k = 0; k < dd; ++k)
+            centrados[i * dd + k] = static_cast<double>(
+                (static_cast<long double>(amostrados[i][k]) - p.media[k]) / maior);
+    p.eixo1 = eixoPrincipal(centrados, dd, nullptr);
+    p.eixo2 = eixoPrincipal(centrados, dd, &p.eixo1);
     return p;
 }

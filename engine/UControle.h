@@ -45,9 +45,25 @@ struct TControle {
     bool deveParar(std::int64_t apresentacoes) const {
         return apresentacoes >= limiteApresentacoes || parar.load(std::memory_order_relaxed);
     }
+
+    // Every stoppable loop other than training's (reading a file, gathering the labels, measuring
+    // the errors, loading a map) calls this once per unit of its work (a line, a megabyte of a
+    // long line, a pattern, a block of patterns) and stops when it returns true.
+    bool passo() {
+        const std::int64_t n = passos_.fetch_add(1, std::memory_order_relaxed) + 1;
+        if (n >= pedeParadaNoPasso) parar.store(true, std::memory_order_relaxed);
+        return parar.load(std::memory_order_relaxed);
+    }
+    std::int64_t passos() const { return passos_.load(std::memory_order_relaxed); }
+    // Tests stop a loop at an exact point: the request arrives once this many steps have been
+    // taken, as a click on "Parar" would at that moment.
+    std::int64_t pedeParadaNoPasso = std::numeric_limits<std::int64_t>::max();
     void anotaPadroes(std::int64_t n) { padroes.store(n, std::memory_order_relaxed); }
     void anotaCiclo(std::int64_t t) {
         ciclos.store(t, std::memory_order_relaxed);
         padroes.store(0, std::memory_order_relaxed);
     }
+
+  private:
+    std::atomic<std::int64_t> passos_{0};
 };

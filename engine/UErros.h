@@ -43,3 +43,10 @@ class EMemoriaInsuficiente : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// A long piece of work (reading a file, loading a map) that ended early because the user asked it
+// to stop; the command that started it leaves everything as it was.
+class EInterrompido : public std::runtime_error {
+public:
+    EInterrompido() : std::runtime_error("Interrompido a pedido.") {}
+};

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 
 #include "UAnalise.h"
@@ -76,6 +77,45 @@ TEST(Analise, rotuloMajoritarioEmpateFicaComOPrimeiroAglutinado) {
     EXPECT_EQ(c[2].rotulo, "c");
     EXPECT_EQ(c[3].rotulo, "");
     EXPECT_TRUE(contaRotulos(TNeuronio()).empty());
+}
+
+TEST(Analise, legendaNaOrdemEmQueOsRotulosAparecem) {
+    TPadroes ps;
+    for (const char* r : {"b", "a", "b", "", "a"}) {
+        TPadraoEntrada p;
+        p.setRotulo(r);
+        ps.push_back(p);
+    }
+    const std::optional<TRotulosDosPadroes> r = rotulosDosPadroes(ps);
+    ASSERT_TRUE(r.has_value());
+    EXPECT_EQ(r->legenda, (std::vector<std::string>{"b", "a", ""}));
+    EXPECT_EQ(r->indice, (std::vector<std::int32_t>{0, 1, 0, 2, 1}));
+}
+
+// Weights and patterns near the double's limit, where a squared distance overflows a double:
+// every measure stays finite (and exact where it fits).
+TEST(Analise, valoresNoLimiteDoDoubleDaoMedidasFinitas) {
+    const TRede r = mapa(1, 2, "GRID", {{1e300, -1e300, 0}, {-DBL_MAX, DBL_MAX, 1}});
+    const TPadroes ps = padroes({{DBL_MAX, -DBL_MAX, 0}, {1e300, -1e300, 0}});
+    const TErros e = medeErros(r.pesosDoMapa(), 2, 3, ps, r.matrizDistancias);
+    // The first pattern is nearer the first neuron, at sqrt(2) (DBL_MAX - 1e300); the second is it.
+    const long double perto = std::sqrt(2.0L) * (static_cast<long double>(DBL_MAX) - 1e300L);
+    EXPECT_DOUBLE_EQ(e.quantizacao, static_cast<double>(perto / 2));
+    EXPECT_EQ(e.topografico, 0.0);
+    // The two neurons lie farther apart than the largest double: the distance is held at it.
+    EXPECT_EQ(matrizU(r.pesosDoMapa(), 2, 3, r.matrizDistancias)[0], DBL_MAX);
+    std::vector<const double*> pontos{ps[0].dados(), ps[1].dados()};
+    const std::vector<double> w = r.pesosDoMapa();
+    pontos.push_back(w.data() + 3);
+    const TProjecao proj = projecaoPrincipal(pontos, 3);
+    double norma = 0;
+    for (double c : proj.eixo1) norma += c * c;
+    EXPECT_NEAR(norma, 1.0, 1e-9);  // a real axis, not one lost to an overflow
+    for (const double* x : pontos) {
+        double a = 0, b = 0;
+        proj.projeta(x, a, b);
+        EXPECT_TRUE(std::isfinite(a) && std::isfinite(b));
+    }
 }
 
 TEST(Analise, errosDeQuantizacaoETopografico) {
