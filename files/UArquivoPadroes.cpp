@@ -28,7 +28,7 @@ TCabecalhoPadroes separaCabecalhoPadroes(std::string_view linha) {
     if (cerquilha == std::string_view::npos)
         throw EFormatoArquivo("Falta o separador \"#\" no cabeçalho do arquivo de padrões.");
     return {std::string(linha.substr(0, barra)),
-            std::string(linha.substr(barra + 1, cerquilha - barra - 1))};
+            std::string(linha.substr(barra + 1, cerquilha - barra - 1)), {}};
 }
 
 std::vector<std::string> nomesDosAtributos(std::string_view cabecalho, std::int32_t dimensao) {
@@ -53,9 +53,12 @@ std::vector<std::string> nomesDosAtributos(std::string_view cabecalho, std::int3
     return nomes;
 }
 
-TCabecalhoPadroes leCabecalhoPadroes(const std::string& caminho) {
-    TLeitorLinhas leitor(caminho);
-    return separaCabecalhoPadroes(leitor.proximaLinha());
+TCabecalhoPadroes leCabecalhoPadroes(const std::string& caminho, TControle* controle) {
+    TLeitorLinhas leitor(caminho, controle);
+    std::string linha = leitor.proximoCabecalho(1, kBytesNomes);
+    TCabecalhoPadroes cabecalho = separaCabecalhoPadroes(linha);
+    cabecalho.linha = std::move(linha);
+    return cabecalho;
 }
 
 void lePadrao(std::string_view linha, std::int32_t dimensao, std::int64_t numeroLinha,
@@ -95,29 +98,36 @@ void lePadrao(std::string_view linha, std::int32_t dimensao, std::int64_t numero
 bool inicializaEntradas(const std::string& caminho, std::int32_t qtdPadroes,
                         std::int32_t dimensao, TPadroes& entradas, TControle* controle) {
     entradas.clear();
-    TLeitorLinhas leitor(caminho);
-    leitor.proximaLinha();  // the header
-    const std::uint64_t limite = limiteMemoriaDados();
-    // A pattern line takes at least two bytes a value ("0|") plus "#" and the line end, so the
-    // file's size bounds how many patterns it can hold, whatever the header says. When the values
-    // of that many fit the allowance they get their block at once, which then never moves.
-    const auto largura = static_cast<std::uint64_t>(std::max(dimensao, 0));
-    const std::uint64_t cabem = leitor.tamanhoArquivo() / (2 * largura + 2);
-    const std::uint64_t previstos = std::min<std::uint64_t>(static_cast<std::uint64_t>(std::max(qtdPadroes, 0)), cabem);
-    if (previstos * largura * sizeof(double) <= limite) entradas.reservaValores(previstos, dimensao);
-    TPadraoEntrada padrao;
-    for (std::int32_t i = 0; i < qtdPadroes; ++i) {
-        if (controle != nullptr) {
-            if (controle->parar.load(std::memory_order_relaxed)) return false;
-            controle->anotaPadroes(i);
+    TLeitorLinhas leitor(caminho, controle);
+    try {
+        leitor.proximoCabecalho(0, 0);  // the header, passed over
+        const std::uint64_t limite = limiteMemoriaDados();
+        // A pattern line takes at least two bytes a value ("0|") plus "#" and the line end, so
+        // the file's size bounds how many patterns it can hold, whatever the header says. When
+        // the values of that many fit the allowance they get their block at once, which then
+        // never moves.
+        const auto largura = static_cast<std::uint64_t>(std::max(dimensao, 0));
+        const std::uint64_t cabem = leitor.tamanhoArquivo() / (2 * largura + 2);
+        const std::uint64_t previstos =
+            std::min<std::uint64_t>(static_cast<std::uint64_t>(std::max(qtdPadroes, 0)), cabem);
+        if (previstos * largura * sizeof(double) <= limite)
+            entradas.reservaValores(previstos, dimensao);
+        TPadraoEntrada padrao;
+        for (std::int32_t i = 0; i < qtdPadroes; ++i) {
+            if (controle != nullptr) {
+                if (controle->passo()) return false;
+                controle->anotaPadroes(i);
+            }
+            const std::string_view linha = leitor.proximaLinha();
+            lePadrao(linha, dimensao, leitor.numeroLinha(), padrao);
+            if (entradas.bytesAoAdicionar(padrao.getQtdValores(), padrao.getRotulo().size()) > limite)
+                throw EMemoriaInsuficiente(
+                    "O arquivo de padrões não cabe na memória disponível (lidos " +
+                    std::to_string(i) + " de " + std::to_string(qtdPadroes) + " padrões).");
+            entradas.push_back(padrao);
         }
-        const std::string_view linha = leitor.proximaLinha();
-        lePadrao(linha, dimensao, leitor.numeroLinha(), padrao);
-        if (entradas.bytesAoAdicionar(padrao.getQtdValores(), padrao.getRotulo().size()) > limite)
-            throw EMemoriaInsuficiente(
-                "O arquivo de padrões não cabe na memória disponível (lidos " +
-                std::to_string(i) + " de " + std::to_string(qtdPadroes) + " padrões).");
-        entradas.push_back(padrao);
+    } catch (const EInterrompido&) {
+        return false;
     }
     return true;
 }

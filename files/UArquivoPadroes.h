@@ -20,7 +20,11 @@
 struct TCabecalhoPadroes {
     std::string n;
     std::string d;
+    // The header line as far as it was read: the fields, then at most kBytesNomes characters of
+    // what follows them (the attribute names, when the file has them).
+    std::string linha;
 };
+inline constexpr std::size_t kBytesNomes = 1 << 20;
 
 // Splits a header line. Throws EFormatoArquivo when "|" or "#" is missing.
 TCabecalhoPadroes separaCabecalhoPadroes(std::string_view linha);
@@ -29,8 +33,9 @@ TCabecalhoPadroes separaCabecalhoPadroes(std::string_view linha);
 // ("16|13#  pequeno|médio|..."), blanks around each trimmed; empty when there are not exactly D.
 std::vector<std::string> nomesDosAtributos(std::string_view cabecalho, std::int32_t dimensao);
 
-// Opens the file and splits its first line. Throws EEntradaSaida or EFormatoArquivo.
-TCabecalhoPadroes leCabecalhoPadroes(const std::string& caminho);
+// Opens the file and splits its first line, reading no more of it than the fields and the names
+// need. Throws EEntradaSaida or EFormatoArquivo; with a control, EInterrompido at a stop request.
+TCabecalhoPadroes leCabecalhoPadroes(const std::string& caminho, TControle* controle = nullptr);
 
 // Reads one pattern line of `dimensao` values into `padrao` (cleared first). Throws
 // EFormatoArquivo for a missing separator (naming `numeroLinha`), EConversao for a value that is
@@ -42,7 +47,8 @@ void lePadrao(std::string_view linha, std::int32_t dimensao, std::int64_t numero
 // read before a failure stay in `entradas`. Memory grows with what the file really holds, never
 // with what its header announces (at most the patterns the file's size can hold are reserved);
 // past limiteMemoriaDados it throws EMemoriaInsuficiente.
-// A control's stop request ends the reading early: it returns false, with the patterns read so far.
+// A control's stop request ends the reading early (one step per line, and per megabyte of a long
+// line): it returns false, with the patterns read so far.
 bool inicializaEntradas(const std::string& caminho, std::int32_t qtdPadroes,
                         std::int32_t dimensao, TPadroes& entradas,
                         TControle* controle = nullptr);

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -50,7 +51,8 @@ bool arquivoExiste(const std::string& caminho) {
     return ::stat(caminho.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
-TLeitorLinhas::TLeitorLinhas(const std::string& caminho) : limite_(limiteMemoriaDados()) {
+TLeitorLinhas::TLeitorLinhas(const std::string& caminho, TControle* controle)
+    : controle_(controle), limite_(limiteMemoriaDados()) {
     // O_NONBLOCK keeps a named pipe without a writer from blocking the window at open; only
     // regular files are read.
     fd_ = ::open(caminho.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
@@ -82,8 +84,11 @@ bool TLeitorLinhas::carregaMais() {
             throw EMemoriaInsuficiente("Uma linha do arquivo é longa demais para a memória disponível.");
         buf_.resize(std::min<std::uint64_t>(buf_.size() * 2, limite_));
     }
+    if (controle_ != nullptr && controle_->passo()) throw EInterrompido();
     for (;;) {
-        const ssize_t n = ::read(fd_, buf_.data() + fim_, buf_.size() - fim_);
+        // A megabyte at a time, so that a stop request is seen between reads into a long line.
+        const std::size_t cabe = std::min(buf_.size() - fim_, kBlocoLeitura);
+        const ssize_t n = ::read(fd_, buf_.data() + fim_, cabe);
         if (n > 0) {
             fim_ += static_cast<std::size_t>(n);
             return true;
@@ -130,4 +135,69 @@ std::string_view TLeitorLinhas::limpa(const char* inicio, const char* fim) {
     for (const char* p = inicio; p != fim; ++p)
         if (*p != '\r') montada_ += *p;
     return montada_;
+}
+
+std::string TLeitorLinhas::proximoCabecalho(int barras, std::size_t depois) {
+    std::string texto;
+    int vistas = 0;              // "|" that ended a field
+    bool completo = false;       // the "#" after the last field was met
+    bool pulando = false;        // the rest of the line is passed over
+    std::size_t inicioCampo = 0;  // where the current field's text starts in `texto`
+    bool campoLongo = false;      // the current field went past kCampoMaximo and is kept as "?"
+    for (;;) {
+        if (ini_ == fim_) {
+            ini_ = fim_ = 0;
+            if (!carregaMais()) break;
+        }
+        const char* p = buf_.data() + ini_;
+        const char* const fimBuf = buf_.data() + fim_;
+        if (pulando) {
+            const auto* lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(fimBuf - p)));
+            if (lf == nullptr) {
+                ini_ = fim_;
+                continue;
+            }
+            ini_ = static_cast<std::size_t>(lf - buf_.data()) + 1;
+            ++linhasLidas_;
+            return texto;
+        }
+        for (; p != fimBuf; ++p) {
+            const char c = *p;
+            if (c == '\n') {
+                ini_ = static_cast<std::size_t>(p - buf_.data()) + 1;
+                ++linhasLidas_;
+                return texto;
+            }
+            if (c == kCtrlZ || (completo && depois == 0)) {
+                pulando = true;
+                break;
+            }
+            if (c == '\r') continue;
+            if (completo) {
+                texto += c;
+                --depois;
+                continue;
+            }
+            const bool fimDeCampo = (c == '|' && vistas < barras) || (c == '#' && vistas == barras);
+            if (!fimDeCampo) {
+                // An overlong field is kept as "?" and its other characters dropped.
+                if (campoLongo) continue;
+                if (texto.size() - inicioCampo < kCampoMaximo) {
+                    texto += c;
+                } else {
+                    texto.replace(inicioCampo, std::string::npos, "?");
+                    campoLongo = true;
+                }
+                continue;
+            }
+            texto += c;
+            inicioCampo = texto.size();
+            campoLongo = false;
+            if (c == '|') ++vistas;
+            else completo = true;
+        }
+        ini_ = static_cast<std::size_t>(p - buf_.data());
+    }
+    ++linhasLidas_;
+    return texto;
 }

@@ -15,16 +15,28 @@
 #include <string_view>
 #include <vector>
 
+#include "UControle.h"
+
 class TLeitorLinhas {
 public:
     // Opens the file for reading. Throws EEntradaSaida with the system's message ("File not
     // found", "Invalid filename", "File access denied", "Too many open files", "I/O error %d").
-    explicit TLeitorLinhas(const std::string& caminho);
+    // With a control, every megabyte read is one of its steps, and a stop request throws
+    // EInterrompido from the read that sees it.
+    explicit TLeitorLinhas(const std::string& caminho, TControle* controle = nullptr);
     ~TLeitorLinhas();
     TLeitorLinhas(const TLeitorLinhas&) = delete;
     TLeitorLinhas& operator=(const TLeitorLinhas&) = delete;
 
     std::string_view proximaLinha();
+
+    // The next line as far as a header needs it: its text up to the first "#" that follows its
+    // `barras`-th "|" (the line's fields), then at most `depois` more characters; the rest of the
+    // line is passed over without being kept, so that a header line of gigabytes costs no memory.
+    // A field longer than kCampoMaximo characters is kept as "?", which no integer conversion
+    // accepts and no keyword matches. When the line ends before that "#" it is returned whole.
+    std::string proximoCabecalho(int barras, std::size_t depois);
+    static constexpr std::size_t kCampoMaximo = 64 * 1024;
 
     // The file's size when it was opened.
     std::uint64_t tamanhoArquivo() const { return tamanho_; }
@@ -36,6 +48,7 @@ private:
     bool carregaMais();
     std::string_view limpa(const char* inicio, const char* fim);
 
+    TControle* controle_;
     int fd_ = -1;
     std::vector<char> buf_;
     std::size_t ini_ = 0;  // unread bytes are buf_[ini_, fim_)
