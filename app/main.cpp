@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include <csignal>
 #include <cstdio>
 
 #include "UBusca.h"
@@ -67,6 +68,16 @@ int main(int argc, char** argv) {
     // refused and the best one is used.
     const std::string recusa = defineBuscaDoAmbiente();
     if (!recusa.empty()) std::fprintf(stderr, "norvika: NORVIKA_BUSCA: %s\n", recusa.c_str());
+    // NORVIKA_SEMENTE fixes the seed of the initial weights; one that is not a seed is reported
+    // the same way, and the clock gives the seeds.
+    const QString semente = qEnvironmentVariable("NORVIKA_SEMENTE");
+    if (!semente.isEmpty() && !sementeDoTexto(semente))
+        escreve(stderr, QStringLiteral("norvika: NORVIKA_SEMENTE: semente inválida: \"%1\" (use um número "
+                                       "inteiro de 0 a 4294967295); os pesos iniciais vêm do relógio\n")
+                            .arg(semente));
+    // A file that would grow past the size the system allows fails with an error the program
+    // reports, instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
 
     TFormMain principal;
     FormMain = &principal;

@@ -7,19 +7,16 @@
 #include <mutex>
 #include <vector>
 
-#include "UAnalise.h"
 #include "UControle.h"
+#include "UCurvaErros.h"
 #include "URede.h"
-#include "UVistaMapa.h"
 
 class TAcompanhamento {
   public:
-    // `rede` is the network that trains for `ciclos` cycles; its patterns and distances stay as
-    // they are while it trains, and it must outlive the training.
-    TAcompanhamento(const TRede& rede, std::int64_t ciclos);
-
-    // Hooks the recording into the training's control.
-    void liga(TControle& controle);
+    // Hooks the recording into the training's control, on the training's thread once `rede` has
+    // its map and its patterns and is about to train for `ciclos` cycles: the curve's cycles
+    // follow from their real sizes. `rede` must outlive the training.
+    void liga(TControle& controle, const TRede& rede, std::int64_t ciclos);
 
     // Asks for the map at the end of the next cycle (interface thread).
     void pedeInstantaneo() { querAoVivo_.store(true, std::memory_order_relaxed); }
@@ -31,16 +28,13 @@ class TAcompanhamento {
     // The latest map handed over since the last call, if any.
     bool tomaInstantaneo(TMapaAoVivo& mapa);
 
-    std::vector<TDadosMapa::TPonto> curva() const;
+    std::vector<TPontoCurva> curva() const { return curva_.pontos(); }
 
   private:
-    const TRede& rede_;
-    std::int64_t ciclos_;
-    std::int32_t pontos_;
+    TCurvaErros curva_;
     std::atomic<bool> querAoVivo_{false};
     bool aoVivoPedido_ = false;  // training thread only
     mutable std::mutex mutex_;
-    std::vector<TDadosMapa::TPonto> curva_;
     TMapaAoVivo aoVivo_;
     bool novo_ = false;
 };

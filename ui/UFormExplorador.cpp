@@ -1,13 +1,14 @@
 #include "UFormExplorador.h"
 
+#include <QBuffer>
 #include <QFileDialog>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include "UDialogos.h"
 #include "UExportacao.h"
+#include "UGravacao.h"
 #include "UMensagens.h"
 #include "UNumeros.h"
 #include "UTextos.h"
@@ -174,56 +175,78 @@ void TFormExplorador::preenchePainel() {
     ui.PainelNeuronio->setPlainText(texto);
 }
 
-bool TFormExplorador::exportaImagem(const QString& caminho) {
+namespace {
+
+// The file written whole by the safe save, or why it could not be.
+QString grava(const QString& caminho, const QByteArray& bytes) {
+    try {
+        gravaArquivo(caminhoEmBytes(caminho),
+                     std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        return {};
+    } catch (const std::exception& e) {
+        QString motivo = textoDeBytes(e.what());
+        if (motivo.endsWith(u'.')) motivo.chop(1);
+        return motivo;
+    }
+}
+
+}  // namespace
+
+QString TFormExplorador::exportaImagem(const QString& caminho) {
+    // Drawn into memory first: the file is written only once the picture is whole.
     const QRect area(QPoint(0, 0), ui.VistaMapa->size());
+    QByteArray bytes;
+    QBuffer memoria(&bytes);
+    memoria.open(QIODevice::WriteOnly);
     if (caminho.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
         QSvgGenerator svg;
-        svg.setFileName(caminho);
+        svg.setOutputDevice(&memoria);
         svg.setSize(area.size());
         svg.setViewBox(area);
         svg.setTitle(ui.VistaSeletor->currentText());
         svg.setDescription(QStringLiteral("Norvika: explorador do mapa"));
         QPainter p;
-        if (!p.begin(&svg)) return false;
+        if (!p.begin(&svg)) return QStringLiteral("a imagem não pôde ser desenhada");
         ui.VistaMapa->desenha(p, area);
-        return p.end();
+        if (!p.end()) return QStringLiteral("a imagem não pôde ser desenhada");
+    } else {
+        // Twice the size on screen, for print.
+        QImage imagem(area.size() * 2, QImage::Format_RGB32);
+        imagem.fill(Qt::white);
+        {
+            QPainter p(&imagem);
+            p.scale(2.0, 2.0);
+            ui.VistaMapa->desenha(p, area);
+        }
+        if (!imagem.save(&memoria, "PNG")) return QStringLiteral("a imagem não pôde ser desenhada");
     }
-    // Twice the size on screen, for print.
-    QImage imagem(area.size() * 2, QImage::Format_RGB32);
-    imagem.fill(Qt::white);
-    {
-        QPainter p(&imagem);
-        p.scale(2.0, 2.0);
-        ui.VistaMapa->desenha(p, area);
-    }
-    return imagem.save(caminho, "PNG");
+    return grava(caminho, bytes);
 }
 
-bool TFormExplorador::exportaDados(const QString& caminho) {
-    if (!dados_ || dados_->vazio()) return false;
+QString TFormExplorador::exportaDados(const QString& caminho) {
+    if (!dados_ || dados_->vazio()) return QStringLiteral("não há mapa");
     const TDadosMapa& d = *dados_;
     std::vector<std::string> rotulos;
     for (const auto& r : d.rotulos) rotulos.push_back(r.empty() ? std::string() : r.front().rotulo);
     const std::string texto =
         textoCsvMapa(d.linhas, d.colunas, d.dimensao, d.pesos, d.contagens, rotulos, d.nomes);
-    QSaveFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::WriteOnly)) return false;
-    arquivo.write(texto.data(), static_cast<qint64>(texto.size()));
-    return arquivo.commit();
+    return grava(caminho, QByteArray::fromRawData(texto.data(), static_cast<qsizetype>(texto.size())));
 }
 
 void TFormExplorador::ExportarButtonClick() {
     const QString nome = UDialogos::escolhe(*dialogoImagem_);
     if (nome.isEmpty()) return;
-    if (!exportaImagem(nome))
+    const QString motivo = exportaImagem(nome);
+    if (!motivo.isEmpty())
         UMensagens::mostraMensagem(
-            this, QStringLiteral("Não foi possível gravar a imagem em \"%1\".").arg(nome));
+            this, QStringLiteral("Não foi possível gravar a imagem em \"%1\": %2.").arg(nome, motivo));
 }
 
 void TFormExplorador::ExportarDadosButtonClick() {
     const QString nome = UDialogos::escolhe(*dialogoDados_);
     if (nome.isEmpty()) return;
-    if (!exportaDados(nome))
+    const QString motivo = exportaDados(nome);
+    if (!motivo.isEmpty())
         UMensagens::mostraMensagem(
-            this, QStringLiteral("Não foi possível gravar os dados em \"%1\".").arg(nome));
+            this, QStringLiteral("Não foi possível gravar os dados em \"%1\": %2.").arg(nome, motivo));
 }

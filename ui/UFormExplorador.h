@@ -22,9 +22,11 @@ class TFormExplorador : public QWidget {
     void mostra(std::shared_ptr<const TDadosMapa> dados);
     const TDadosMapa* dados() const { return dados_.get(); }
 
-    // The two exports, to the given file (the format of an image follows its suffix).
-    bool exportaImagem(const QString& caminho);
-    bool exportaDados(const QString& caminho);
+    // The two exports, to the given file (the format of an image follows its suffix), written by
+    // the program's safe save (gravaArquivo). Each returns why it failed, empty when the file was
+    // written.
+    QString exportaImagem(const QString& caminho);
+    QString exportaDados(const QString& caminho);
 
     void VistaSeletorChange();
     void ExportarButtonClick();

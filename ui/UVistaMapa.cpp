@@ -35,6 +35,35 @@ QString numero(double v) {
     return QString::fromStdString(realParaTexto(v));
 }
 
+// Where v lies between minimo and maximo, 0 to 1, taken in extended precision so that a range
+// wider than the largest double still divides; 0 for a value that is not finite.
+double fracao(double v, double minimo, double maximo) {
+    if (!std::isfinite(v) || !(maximo > minimo)) return 0.0;
+    const long double t = (static_cast<long double>(v) - minimo) /
+                          (static_cast<long double>(maximo) - minimo);
+    return static_cast<double>(std::clamp(t, 0.0L, 1.0L));
+}
+
+// The smallest and largest finite values (0 and 0 when there is none).
+std::pair<double, double> faixaFinita(const std::vector<double>& valores, std::size_t inicio = 0,
+                                      std::size_t passo = 1) {
+    double minimo = std::numeric_limits<double>::infinity(), maximo = -minimo;
+    for (std::size_t i = inicio; i < valores.size(); i += passo)
+        if (std::isfinite(valores[i])) {
+            minimo = std::min(minimo, valores[i]);
+            maximo = std::max(maximo, valores[i]);
+        }
+    if (minimo > maximo) return {0.0, 0.0};
+    return {minimo, maximo};
+}
+
+// At most as many characters as a width in pixels can show: eliding a label of kilobytes measures
+// only its visible start.
+QString inicioVisivel(const QString& texto, double largura) {
+    const auto cabe = static_cast<qsizetype>(std::max(largura, 1.0)) + 1;
+    return texto.size() > cabe ? texto.left(cabe) : texto;
+}
+
 // A short number for scales and axes: 4 significant digits, decimal comma.
 QString numeroCurto(double v) {
     QString s = QString::number(v, 'g', 4);
@@ -45,9 +74,11 @@ QString numeroCurto(double v) {
 }  // namespace
 
 int TDadosMapa::rotuloMajoritario(std::int32_t a) const {
-    const auto& r = rotulos[static_cast<std::size_t>(a)];
-    if (r.empty()) return -1;
-    return static_cast<int>(legenda.indexOf(textoDeBytes(r.front().rotulo)));
+    const auto i = static_cast<std::size_t>(a);
+    if (i < majoritario.size()) return majoritario[i];
+    // Data built without the index (by hand, in a test) looks the label up.
+    const auto& r = rotulos[i];
+    return r.empty() ? -1 : static_cast<int>(legenda.indexOf(textoDeBytes(r.front().rotulo)));
 }
 
 QString TDadosMapa::nomeDoAtributo(std::int32_t k) const {
@@ -84,6 +115,7 @@ QColor TVistaMapa::corDaEscala(double t) {
 
 void TVistaMapa::defineDados(std::shared_ptr<const TDadosMapa> dados) {
     dados_ = std::move(dados);
+    textos_.chave = {};
     if (!dados_ || selecionado_ >= dados_->neuronios()) selecionado_ = -1;
     update();
 }
@@ -168,20 +200,39 @@ void TVistaMapa::desenha(QPainter& p, const QRect& area) const {
 }
 
 void TVistaMapa::desenhaCelulas(QPainter& p, const QRectF& area, const std::vector<QColor>& cores,
-                                const std::vector<QString>& textos, bool numeros) const {
+                                const std::function<QString(std::int32_t)>& textoDe) const {
     const TDadosMapa& d = *dados_;
     const TGrade g = gradeEm(area, d.linhas, d.colunas);
     QFont fonte = p.font();
-    if (numeros) {
-        fonte.setPixelSize(std::clamp(static_cast<int>(kMargemNumeros * 0.55), 8, 12));
-        p.setFont(fonte);
-        p.setPen(Qt::black);
-        for (std::int32_t j = 0; j < d.colunas; ++j)
-            p.drawText(QRectF(g.mapa.left() + j * g.lado, area.top(), g.lado, kMargemNumeros),
-                       Qt::AlignCenter, QString::number(j + 1));
-        for (std::int32_t i = 0; i < d.linhas; ++i)
-            p.drawText(QRectF(area.left(), g.mapa.top() + i * g.lado, kMargemNumeros, g.lado),
-                       Qt::AlignCenter, QString::number(i + 1));
+    fonte.setPixelSize(std::clamp(static_cast<int>(kMargemNumeros * 0.55), 8, 12));
+    p.setFont(fonte);
+    p.setPen(Qt::black);
+    for (std::int32_t j = 0; j < d.colunas; ++j)
+        p.drawText(QRectF(g.mapa.left() + j * g.lado, area.top(), g.lado, kMargemNumeros),
+                   Qt::AlignCenter, QString::number(j + 1));
+    for (std::int32_t i = 0; i < d.linhas; ++i)
+        p.drawText(QRectF(area.left(), g.mapa.top() + i * g.lado, kMargemNumeros, g.lado),
+                   Qt::AlignCenter, QString::number(i + 1));
+    // The texts are laid out (split, sized and cut to the cell) once for each map, view, cell size
+    // and device; a repaint only draws them.
+    const std::tuple<const TDadosMapa*, int, int, int> chave{
+        &d, static_cast<int>(tipo_), static_cast<int>(g.lado), p.device()->logicalDpiY()};
+    if (textos_.chave != chave) {
+        textos_.chave = chave;
+        textos_.celulas.assign(static_cast<std::size_t>(d.neuronios()), {});
+        if (g.lado >= 14) {
+            for (std::int32_t a = 0; a < d.neuronios(); ++a) {
+                TTextoCelula& t = textos_.celulas[static_cast<std::size_t>(a)];
+                const QStringList linhas = inicioVisivel(textoDe(a), 2 * g.lado).split(u'\n', Qt::SkipEmptyParts);
+                if (linhas.isEmpty()) continue;
+                t.pixels = std::clamp(static_cast<int>(g.lado * (linhas.size() > 1 ? 0.2 : 0.3)), 6, 16);
+                fonte.setPixelSize(t.pixels);
+                const QFontMetrics medidas(fonte, p.device());
+                for (const QString& linha : linhas)
+                    t.linhas << medidas.elidedText(inicioVisivel(linha, g.lado), Qt::ElideRight,
+                                                   static_cast<int>(g.lado - 4));
+            }
+        }
     }
     for (std::int32_t a = 0; a < d.neuronios(); ++a) {
         const QRectF celula = g.celula(a, d.colunas);
@@ -191,22 +242,16 @@ void TVistaMapa::desenhaCelulas(QPainter& p, const QRectF& area, const std::vect
         p.setPen(QPen(QColor(0xBB, 0xBB, 0xBB), 1));
         p.drawRect(celula);
         // One or two lines (a label over its count), each cut to the cell's width.
-        const QStringList linhas =
-            textos[static_cast<std::size_t>(a)].split(u'\n', Qt::SkipEmptyParts);
-        if (!linhas.isEmpty() && g.lado >= 14) {
-            fonte.setPixelSize(
-                std::clamp(static_cast<int>(g.lado * (linhas.size() > 1 ? 0.2 : 0.3)), 6, 16));
-            p.setFont(fonte);
-            p.setPen(textoSobre(cor));
-            const double altura = p.fontMetrics().height();
-            double y = celula.center().y() - altura * static_cast<double>(linhas.size()) / 2;
-            for (const QString& linha : linhas) {
-                const QString cabe = p.fontMetrics().elidedText(
-                    linha, Qt::ElideRight, static_cast<int>(celula.width() - 4));
-                p.drawText(QRectF(celula.left() + 2, y, celula.width() - 4, altura),
-                           Qt::AlignCenter, cabe);
-                y += altura;
-            }
+        const TTextoCelula& t = textos_.celulas[static_cast<std::size_t>(a)];
+        if (t.linhas.isEmpty()) continue;
+        fonte.setPixelSize(t.pixels);
+        p.setFont(fonte);
+        p.setPen(textoSobre(cor));
+        const double altura = p.fontMetrics().height();
+        double y = celula.center().y() - altura * static_cast<double>(t.linhas.size()) / 2;
+        for (const QString& linha : t.linhas) {
+            p.drawText(QRectF(celula.left() + 2, y, celula.width() - 4, altura), Qt::AlignCenter, linha);
+            y += altura;
         }
     }
     if (d.passo && d.passo->vencedor >= 0 && d.passo->vencedor < d.neuronios()) {
@@ -250,29 +295,25 @@ void TVistaMapa::desenhaLegenda(QPainter& p, const QRectF& area) const {
         p.drawRect(QRectF(area.left(), y + 2, 14, 14));
         p.setPen(Qt::black);
         const QString nome = d.legenda[i].isEmpty() ? QStringLiteral("(sem rótulo)") : d.legenda[i];
-        p.drawText(
-            QRectF(area.left() + 20, y, area.width() - 20, 18), Qt::AlignLeft | Qt::AlignVCenter,
-            p.fontMetrics().elidedText(nome, Qt::ElideRight, static_cast<int>(area.width() - 20)));
+        p.drawText(QRectF(area.left() + 20, y, area.width() - 20, 18), Qt::AlignLeft | Qt::AlignVCenter,
+                   p.fontMetrics().elidedText(inicioVisivel(nome, area.width()), Qt::ElideRight,
+                                              static_cast<int>(area.width() - 20)));
     }
 }
 
 void TVistaMapa::desenhaRotulos(QPainter& p, const QRectF& area) const {
     const TDadosMapa& d = *dados_;
     std::vector<QColor> cores;
-    std::vector<QString> textos;
-    for (std::int32_t a = 0; a < d.neuronios(); ++a) {
-        const int r = d.rotuloMajoritario(a);
-        cores.push_back(corDoRotulo(r));
+    for (std::int32_t a = 0; a < d.neuronios(); ++a) cores.push_back(corDoRotulo(d.rotuloMajoritario(a)));
+    // The majority label over the count, when the neuron has a named label.
+    auto texto = [&d](std::int32_t a) {
         const std::int32_t n = d.contagens[static_cast<std::size_t>(a)];
-        // The majority label over the count, when the neuron has a named label.
         const auto& lista = d.rotulos[static_cast<std::size_t>(a)];
         const QString nome = lista.empty() ? QString() : textoDeBytes(lista.front().rotulo);
-        textos.push_back(n <= 0           ? QString()
-                         : nome.isEmpty() ? QString::number(n)
-                                          : nome + u'\n' + QString::number(n));
-    }
+        return n <= 0 ? QString() : nome.isEmpty() ? QString::number(n) : nome + u'\n' + QString::number(n);
+    };
     const QRectF mapa = area.adjusted(0, 0, -kLarguraLegenda, 0);
-    desenhaCelulas(p, mapa, cores, textos, true);
+    desenhaCelulas(p, mapa, cores, texto);
     desenhaLegenda(p, QRectF(area.right() - kLarguraLegenda + 12, area.top(), kLarguraLegenda - 12,
                              area.height()));
 }
@@ -302,24 +343,21 @@ void TVistaMapa::desenhaEscala(QPainter& p, const QRectF& area, double minimo, d
 void TVistaMapa::desenhaValores(QPainter& p, const QRectF& area, const std::vector<double>& valores,
                                 const QString& titulo, bool numeros) const {
     const TDadosMapa& d = *dados_;
-    double minimo = 0.0, maximo = 0.0;
-    if (!valores.empty()) {
-        const auto [mn, mx] = std::minmax_element(valores.begin(), valores.end());
-        minimo = numeros ? 0.0 : *mn;
-        maximo = *mx;
-    }
+    auto [minimo, maximo] = faixaFinita(valores);
+    if (numeros) minimo = 0.0;
     std::vector<QColor> cores;
-    std::vector<QString> textos;
     for (std::int32_t a = 0; a < d.neuronios(); ++a) {
         const double v = valores[static_cast<std::size_t>(a)];
         const bool vazio = numeros && v == 0.0;
-        cores.push_back(
-            vazio ? QColor(Qt::white)
-                  : corDaEscala(maximo > minimo ? (v - minimo) / (maximo - minimo) : 0.0));
-        textos.push_back(numeros ? (vazio ? QString() : QString::number(static_cast<long long>(v)))
-                                 : QString());
+        cores.push_back(vazio ? QColor(Qt::white)
+                              : std::isfinite(v) ? corDaEscala(fracao(v, minimo, maximo))
+                                                 : QColor(Qt::lightGray));
     }
-    desenhaCelulas(p, area.adjusted(0, 0, -kLarguraLegenda, 0), cores, textos, true);
+    auto texto = [&valores, numeros](std::int32_t a) {
+        const double v = valores[static_cast<std::size_t>(a)];
+        return numeros && v != 0.0 ? QString::number(static_cast<long long>(v)) : QString();
+    };
+    desenhaCelulas(p, area.adjusted(0, 0, -kLarguraLegenda, 0), cores, texto);
     desenhaEscala(p,
                   QRectF(area.right() - kLarguraLegenda + 12, area.top(), kLarguraLegenda - 12,
                          area.height()),
@@ -347,25 +385,14 @@ void TVistaMapa::desenhaPlanos(QPainter& p, const QRectF& area) const {
     const int colunas = melhorColunas;
     const int linhas = (planos + colunas - 1) / colunas;
     const double w = util.width() / colunas, h = util.height() / linhas;
-    double minimoComum = std::numeric_limits<double>::infinity(), maximoComum = -minimoComum;
-    for (double v : d.pesos) {
-        minimoComum = std::min(minimoComum, v);
-        maximoComum = std::max(maximoComum, v);
-    }
+    const auto [minimoComum, maximoComum] = faixaFinita(d.pesos);
     QFont fonte = p.font();
     for (std::int32_t k = 0; k < planos; ++k) {
         const QRectF celula(util.left() + (k % colunas) * w, util.top() + (k / colunas) * h, w - 10,
                             h - 6);
-        double minimo = minimoComum, maximo = maximoComum;
-        if (!escalaComum_) {
-            minimo = std::numeric_limits<double>::infinity();
-            maximo = -minimo;
-            for (std::int32_t a = 0; a < d.neuronios(); ++a) {
-                const double v = d.pesos[static_cast<std::size_t>(a * d.dimensao + k)];
-                minimo = std::min(minimo, v);
-                maximo = std::max(maximo, v);
-            }
-        }
+        const auto [minimo, maximo] =
+            escalaComum_ ? std::pair(minimoComum, maximoComum)
+                         : faixaFinita(d.pesos, static_cast<std::size_t>(k), static_cast<std::size_t>(d.dimensao));
         fonte.setPixelSize(11);
         p.setFont(fonte);
         p.setPen(Qt::black);
@@ -382,7 +409,7 @@ void TVistaMapa::desenhaPlanos(QPainter& p, const QRectF& area) const {
             const double v = d.pesos[static_cast<std::size_t>(a * d.dimensao + k)];
             const QRectF c(celula.left() + (a % d.colunas) * lado,
                            celula.top() + 16 + (a / d.colunas) * lado, lado, lado);
-            p.fillRect(c, corDaEscala(maximo > minimo ? (v - minimo) / (maximo - minimo) : 0.0));
+            p.fillRect(c, std::isfinite(v) ? corDaEscala(fracao(v, minimo, maximo)) : QColor(Qt::lightGray));
             marcaAlvo(c, a);
         }
         if (selecionado_ >= 0 && selecionado_ < d.neuronios()) {
@@ -403,21 +430,21 @@ void TVistaMapa::desenhaCores(QPainter& p, const QRectF& area) const {
     const TDadosMapa& d = *dados_;
     if (d.dimensao != 3) return;
     // Weights up to 1 are read as fractions, larger ones as 0 to 255.
-    double maior = 0.0;
-    for (double v : d.pesos) maior = std::max(maior, v);
+    const double maior = faixaFinita(d.pesos).second;
     const double escala = maior > 1.0 ? 255.0 : 1.0;
     std::vector<QColor> cores;
-    std::vector<QString> textos;
     for (std::int32_t a = 0; a < d.neuronios(); ++a) {
         auto canal = [&](int k) {
-            return static_cast<float>(
-                std::clamp(d.pesos[static_cast<std::size_t>(a * 3 + k)] / escala, 0.0, 1.0));
+            const double v = d.pesos[static_cast<std::size_t>(a * 3 + k)] / escala;
+            return static_cast<float>(std::isnan(v) ? 0.0 : std::clamp(v, 0.0, 1.0));
         };
         cores.push_back(QColor::fromRgbF(canal(0), canal(1), canal(2)));
-        const auto& r = d.rotulos[static_cast<std::size_t>(a)];
-        textos.push_back(r.empty() ? QString() : textoDeBytes(r.front().rotulo));
     }
-    desenhaCelulas(p, area, cores, textos, true);
+    auto texto = [&d](std::int32_t a) {
+        const auto& r = d.rotulos[static_cast<std::size_t>(a)];
+        return r.empty() ? QString() : textoDeBytes(r.front().rotulo);
+    };
+    desenhaCelulas(p, area, cores, texto);
 }
 
 void TVistaMapa::desenhaEspaco(QPainter& p, const QRectF& area) const {
@@ -432,8 +459,14 @@ void TVistaMapa::desenhaEspaco(QPainter& p, const QRectF& area) const {
                 x, y);
         neuronios.emplace_back(x, y);
     }
+    // Only finite points are placed (the projection keeps any finite pattern finite; a map whose
+    // weights ran away to infinity has none), on one scale for both axes so that distances look
+    // as they are; the scale is taken in extended precision, so ranges as wide as the doubles go
+    // still divide.
+    auto finito = [](const QPointF& q) { return std::isfinite(q.x()) && std::isfinite(q.y()); };
     double x0 = std::numeric_limits<double>::infinity(), x1 = -x0, y0 = x0, y1 = -x0;
     auto inclui = [&](const QPointF& q) {
+        if (!finito(q)) return;
         x0 = std::min(x0, q.x());
         x1 = std::max(x1, q.x());
         y0 = std::min(y0, q.y());
@@ -441,17 +474,21 @@ void TVistaMapa::desenhaEspaco(QPainter& p, const QRectF& area) const {
     };
     for (const QPointF& q : d.pontos) inclui(q);
     for (const QPointF& q : neuronios) inclui(q);
-    if (!(x1 > x0)) x1 = x0 + 1;
-    if (!(y1 > y0)) y1 = y0 + 1;
-    // One scale for both axes, so that distances look as they are.
-    const double escala = std::min(mapa.width() / (x1 - x0), mapa.height() / (y1 - y0)) * 0.95;
+    if (!(x0 <= x1)) x0 = x1 = y0 = y1 = 0.0;
+    const long double largura = static_cast<long double>(x1) - x0;
+    const long double altura = static_cast<long double>(y1) - y0;
+    const long double escala =
+        std::min(largura > 0 ? mapa.width() / largura : 1.0L, altura > 0 ? mapa.height() / altura : 1.0L) * 0.95L;
+    const long double meioX = (static_cast<long double>(x0) + x1) / 2;
+    const long double meioY = (static_cast<long double>(y0) + y1) / 2;
     const QPointF centro = mapa.center();
     auto tela = [&](const QPointF& q) {
-        return QPointF(centro.x() + (q.x() - (x0 + x1) / 2) * escala,
-                       centro.y() - (q.y() - (y0 + y1) / 2) * escala);
+        return QPointF(static_cast<double>(centro.x() + (q.x() - meioX) * escala),
+                       static_cast<double>(centro.y() - (q.y() - meioY) * escala));
     };
     p.setPen(Qt::NoPen);
     for (std::size_t i = 0; i < d.pontos.size(); ++i) {
+        if (!finito(d.pontos[i])) continue;
         QColor cor = d.rotuloDoPonto[i] >= 0 ? corDoRotulo(d.rotuloDoPonto[i]) : QColor(Qt::gray);
         cor.setAlphaF(0.7f);
         p.setBrush(cor);
@@ -459,23 +496,26 @@ void TVistaMapa::desenhaEspaco(QPainter& p, const QRectF& area) const {
     }
     // The net: each neuron joined to the next one in its row and in its column.
     p.setPen(QPen(QColor(0x33, 0x33, 0x33), 1.2));
+    auto liga = [&](std::int32_t a, std::int32_t b) {
+        const QPointF& pa = neuronios[static_cast<std::size_t>(a)];
+        const QPointF& pb = neuronios[static_cast<std::size_t>(b)];
+        if (finito(pa) && finito(pb)) p.drawLine(tela(pa), tela(pb));
+    };
     for (std::int32_t a = 0; a < d.neuronios(); ++a) {
-        if (a % d.colunas + 1 < d.colunas)
-            p.drawLine(tela(neuronios[static_cast<std::size_t>(a)]),
-                       tela(neuronios[static_cast<std::size_t>(a + 1)]));
-        if (a + d.colunas < d.neuronios())
-            p.drawLine(tela(neuronios[static_cast<std::size_t>(a)]),
-                       tela(neuronios[static_cast<std::size_t>(a + d.colunas)]));
+        if (a % d.colunas + 1 < d.colunas) liga(a, a + 1);
+        if (a + d.colunas < d.neuronios()) liga(a, a + d.colunas);
     }
     p.setBrush(Qt::black);
     p.setPen(Qt::NoPen);
     for (std::size_t a = 0; a < neuronios.size(); ++a) {
+        if (!finito(neuronios[a])) continue;
         const QPointF centroNeuronio = tela(neuronios[a]);
         p.drawEllipse(centroNeuronio, 2.5, 2.5);
         marcaAlvo(QRectF(centroNeuronio - QPointF(5, 5), QSizeF(10, 10)),
                   static_cast<std::int32_t>(a));
     }
-    if (selecionado_ >= 0 && selecionado_ < d.neuronios()) {
+    if (selecionado_ >= 0 && selecionado_ < d.neuronios() &&
+        finito(neuronios[static_cast<std::size_t>(selecionado_)])) {
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(Qt::red, 2));
         p.drawEllipse(tela(neuronios[static_cast<std::size_t>(selecionado_)]), 6, 6);
@@ -486,10 +526,11 @@ void TVistaMapa::desenhaEspaco(QPainter& p, const QRectF& area) const {
         double x = 0, y = 0;
         d.projecao.projeta(d.passo->valores.data(), x, y);
         const QPointF alvo = tela(QPointF(x, y));
+        const std::size_t v = static_cast<std::size_t>(std::max(d.passo->vencedor, 0));
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(QColor(0xD5, 0x5E, 0x00), 3));
         p.drawEllipse(alvo, 8, 8);
-        if (d.passo->vencedor >= 0 && d.passo->vencedor < d.neuronios()) {
+        if (d.passo->vencedor >= 0 && d.passo->vencedor < d.neuronios() && finito(neuronios[v])) {
             p.setPen(QPen(QColor(0xD5, 0x5E, 0x00), 1.5, Qt::DashLine));
             p.drawLine(alvo, tela(neuronios[static_cast<std::size_t>(d.passo->vencedor)]));
         }
@@ -522,7 +563,8 @@ void TVistaMapa::desenhaCurva(QPainter& p, const QRectF& area) const {
     auto grafico = [&](const QRectF& caixa, const QString& titulo, auto valorDe,
                        const QColor& cor) {
         double maximo = 0.0;
-        for (const auto& ponto : d.curva) maximo = std::max(maximo, valorDe(ponto.erros));
+        for (const auto& ponto : d.curva)
+            if (std::isfinite(valorDe(ponto.erros))) maximo = std::max(maximo, valorDe(ponto.erros));
         if (maximo <= 0.0) maximo = 1.0;
         const QRectF plano = caixa.adjusted(58, 20, -10, -24);
         p.setPen(Qt::black);
@@ -542,11 +584,12 @@ void TVistaMapa::desenhaCurva(QPainter& p, const QRectF& area) const {
                    Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("ciclo %1").arg(ultimo));
         QPainterPath linha;
         for (std::size_t i = 0; i < d.curva.size(); ++i) {
+            if (!std::isfinite(valorDe(d.curva[i].erros))) continue;
             const double x =
                 plano.left() + plano.width() * static_cast<double>(d.curva[i].ciclo) /
                                    static_cast<double>(std::max<std::int64_t>(ultimo, 1));
             const double y = plano.bottom() - plano.height() * valorDe(d.curva[i].erros) / maximo;
-            if (i == 0)
+            if (linha.elementCount() == 0)
                 linha.moveTo(x, y);
             else
                 linha.lineTo(x, y);
@@ -558,6 +601,7 @@ void TVistaMapa::desenhaCurva(QPainter& p, const QRectF& area) const {
         p.setPen(Qt::NoPen);
         if (d.curva.size() <= 60)
             for (const auto& ponto : d.curva)
+                if (std::isfinite(valorDe(ponto.erros)))
                 p.drawEllipse(
                     QPointF(
                         plano.left() + plano.width() * static_cast<double>(ponto.ciclo) /
@@ -598,10 +642,16 @@ void TVistaMapa::mousePressEvent(QMouseEvent* e) {
 QString TVistaMapa::dicaDoNeuronio(std::int32_t a) const {
     const TDadosMapa& d = *dados_;
     QString dica = QStringLiteral("[%1,%2]").arg(a / d.colunas + 1).arg(a % d.colunas + 1);
-    for (const TContagemRotulo& r : d.rotulos[static_cast<std::size_t>(a)])
+    // The twenty most frequent labels, each cut to a line; a count of the others.
+    constexpr std::size_t kRotulosNaDica = 20;
+    const auto& rotulos = d.rotulos[static_cast<std::size_t>(a)];
+    for (std::size_t i = 0; i < rotulos.size() && i < kRotulosNaDica; ++i)
         dica += QStringLiteral("\n%1 × %2")
-                    .arg(r.rotulo.empty() ? QStringLiteral("(sem rótulo)") : textoDeBytes(r.rotulo))
-                    .arg(r.vezes);
+                    .arg(rotulos[i].rotulo.empty() ? QStringLiteral("(sem rótulo)")
+                                                   : inicioVisivel(textoDeBytes(rotulos[i].rotulo), 80))
+                    .arg(rotulos[i].vezes);
+    if (rotulos.size() > kRotulosNaDica)
+        dica += QStringLiteral("\n… e mais %1 rótulos").arg(rotulos.size() - kRotulosNaDica);
     if (tipo_ == Tipo::MatrizU)
         dica += QStringLiteral("\ndistância média aos vizinhos: %1")
                     .arg(numero(d.u[static_cast<std::size_t>(a)]));

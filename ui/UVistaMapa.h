@@ -9,12 +9,15 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <tuple>
 #include <string>
 #include <vector>
 
 #include "UAnalise.h"
+#include "UCurvaErros.h"
 
 // What the explorer knows of the current map. Built by the main window from the network (and,
 // while training runs, from an instant of it); the views only read it.
@@ -27,16 +30,15 @@ struct TDadosMapa {
     std::vector<double> u;                              // the U-matrix
     std::vector<std::string> nomes;  // attribute names as the file has them, or none
     QStringList legenda;             // every label, in the order met
+    std::vector<int> majoritario;    // per neuron, the legend index of its majority label or -1
+                                     // (when empty, looked up in the legend)
     // The input space: the patterns' points on the two principal axes and their labels (an index
     // into the legenda, -1 without one); the projection places the neurons.
     TProjecao projecao;
     std::vector<QPointF> pontos;
     std::vector<int> rotuloDoPonto;
     // The error curve (cycle, quantization, topographic) and the errors of the current map.
-    struct TPonto {
-        std::int64_t ciclo;
-        TErros erros;
-    };
+    using TPonto = TPontoCurva;
     std::vector<TPonto> curva;
     bool temErros = false;
     TErros erros;
@@ -103,8 +105,10 @@ class TVistaMapa : public QWidget {
         }
     };
     TGrade gradeEm(const QRectF& area, std::int32_t linhas, std::int32_t colunas) const;
+    // The cells in their colours, with the map's row and column numbers, and each neuron's text
+    // (textoDe(a); lines split at "\n"), laid out once per map, view and size.
     void desenhaCelulas(QPainter& p, const QRectF& area, const std::vector<QColor>& cores,
-                        const std::vector<QString>& textos, bool numeros) const;
+                        const std::function<QString(std::int32_t)>& textoDe) const;
     void desenhaEscala(QPainter& p, const QRectF& area, double minimo, double maximo,
                        const QString& titulo) const;
     void desenhaLegenda(QPainter& p, const QRectF& area) const;
@@ -125,4 +129,13 @@ class TVistaMapa : public QWidget {
     std::int32_t selecionado_ = -1;
     mutable bool registrando_ = false;
     mutable std::vector<std::pair<QRectF, std::int32_t>> alvos_;
+    // The cells' texts as last laid out, and for what (map, view, cell side, device resolution).
+    struct TTextoCelula {
+        int pixels = 0;
+        QStringList linhas;
+    };
+    mutable struct {
+        std::tuple<const TDadosMapa*, int, int, int> chave{nullptr, -1, 0, 0};
+        std::vector<TTextoCelula> celulas;
+    } textos_;
 };

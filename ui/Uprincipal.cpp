@@ -49,6 +49,13 @@
 
 TFormMain* FormMain = nullptr;
 
+std::optional<std::uint32_t> sementeDoTexto(const QString& texto) {
+    bool ok = false;
+    const qulonglong valor = texto.trimmed().toULongLong(&ok, 10);
+    if (!ok || valor > 0xFFFFFFFFull || texto.trimmed().startsWith(u'+')) return std::nullopt;
+    return static_cast<std::uint32_t>(valor);
+}
+
 namespace {
 
 std::int32_t inteiroDe(const QString& texto) { return textoParaInteiro(bytesUtf8(texto)); }
@@ -104,14 +111,6 @@ private:
     std::uint64_t versao_ = 0, vista_ = 0;
 };
 
-// A seed as the user writes it: a whole number from 0 to 4294967295, blanks around allowed.
-std::optional<std::uint32_t> sementeDoTexto(const QString& texto) {
-    bool ok = false;
-    const qulonglong valor = texto.trimmed().toULongLong(&ok, 10);
-    if (!ok || valor > 0xFFFFFFFFull || texto.trimmed().startsWith(u'+')) return std::nullopt;
-    return static_cast<std::uint32_t>(valor);
-}
-
 // Progress over `total` items of which `feitos` are done (unknown when there is no total).
 TAndamento andamento(const QString& fase, std::int64_t feitos, std::int64_t total) {
     TAndamento a;
@@ -131,6 +130,14 @@ TAndamento andamentoDosCiclos(const QString& fase, std::int64_t ciclosFeitos, st
     a.fracao = (static_cast<double>(feitos) + dentro) / static_cast<double>(ciclos);
     a.ciclo = QStringLiteral("Ciclo %1 de %2").arg(std::min(feitos + 1, ciclos)).arg(ciclos);
     return a;
+}
+
+// Whether measuring the errors of n neurons on these patterns costs only a moment (about a
+// tenth of a second at most): after a stop the window measures only then, so that "Parar" is not
+// followed by a wait.
+bool medidaRapida(std::size_t padroes, std::int32_t neuronios, std::int32_t dimensao) {
+    constexpr double kTermos = 5e7;
+    return static_cast<double>(padroes) * neuronios * std::max(dimensao, 1) <= kTermos;
 }
 
 }  // namespace
@@ -253,11 +260,18 @@ void TFormMain::ExploradorItemMenuClick() {
     });
 }
 
-TFormMain::TExtras TFormMain::extrasDosPadroes(const TPadroes& padroes, std::int32_t dimensao) {
+std::optional<TFormMain::TExtras> TFormMain::extrasDosPadroes(const TPadroes& padroes,
+                                                               std::int32_t dimensao,
+                                                               TControle* controle) {
+    std::optional<TRotulosDosPadroes> rotulos = rotulosDosPadroes(padroes, controle);
+    if (!rotulos) return std::nullopt;
     TExtras x;
-    for (const TVistaPadrao p : padroes) {
-        const QString r = textoDeBytes(p.getRotulo());
-        if (!x.legenda.contains(r)) x.legenda << r;
+    x.rotulos = std::move(rotulos->legenda);
+    x.rotuloDoPadrao = std::move(rotulos->indice);
+    x.legenda.reserve(static_cast<qsizetype>(x.rotulos.size()));
+    for (std::size_t i = 0; i < x.rotulos.size(); ++i) {
+        x.legenda << textoDeBytes(x.rotulos[i]);
+        x.indiceDoRotulo.emplace(x.rotulos[i], static_cast<int>(i));
     }
     std::vector<const double*> pontos;
     for (const TVistaPadrao p : padroes)
@@ -270,7 +284,7 @@ TFormMain::TExtras TFormMain::extrasDosPadroes(const TPadroes& padroes, std::int
         double a = 0, b = 0;
         x.projecao.projeta(padroes[i].dados(), a, b);
         x.pontos.emplace_back(a, b);
-        x.rotuloDoPonto.push_back(static_cast<int>(x.legenda.indexOf(textoDeBytes(padroes[i].getRotulo()))));
+        x.rotuloDoPonto.push_back(x.rotuloDoPadrao[i]);
     }
     return x;
 }
@@ -285,23 +299,37 @@ std::shared_ptr<TDadosMapa> TFormMain::dadosDoMapa(const TRede& rede, const TExt
     const std::int32_t n = d->neuronios();
     d->pesos = pesos != nullptr ? *pesos : rede.pesosDoMapa();
     if (static_cast<std::int64_t>(d->pesos.size()) != std::int64_t{n} * std::max(d->dimensao, 0)) return std::make_shared<TDadosMapa>();
-    if (vencedores != nullptr) {
-        // An instant of a training: the counts and labels of that cycle's winners.
-        std::vector<TNeuronio> rotulos(static_cast<std::size_t>(n));
+    if (vencedores != nullptr && extras.rotuloDoPadrao.size() == rede.entradas.size()) {
+        // An instant of a training: the counts and labels of that cycle's winners, counted by
+        // each pattern's place in the legend.
         d->contagens.assign(static_cast<std::size_t>(n), 0);
+        std::vector<std::vector<std::pair<std::int32_t, std::int32_t>>> vistos(static_cast<std::size_t>(n));
+        std::vector<std::unordered_map<std::int32_t, std::size_t>> onde(static_cast<std::size_t>(n));
         for (std::size_t p = 0; p < vencedores->size() && p < rede.entradas.size(); ++p) {
             const auto v = static_cast<std::size_t>((*vencedores)[p]);
-            if (v >= rotulos.size()) continue;
+            if (v >= vistos.size()) continue;
             ++d->contagens[v];
-            rotulos[v].adicionaPadrao(rede.entradas[p].getRotulo());
+            const std::int32_t r = extras.rotuloDoPadrao[p];
+            const auto [it, novo] = onde[v].try_emplace(r, vistos[v].size());
+            if (novo) vistos[v].emplace_back(r, 1);
+            else ++vistos[v][it->second].second;
         }
-        for (const TNeuronio& r : rotulos) d->rotulos.push_back(contaRotulos(r));
+        for (auto& lista : vistos) {
+            std::vector<TContagemRotulo> c;
+            for (const auto& [r, vezes] : lista) c.push_back({extras.rotulos[static_cast<std::size_t>(r)], vezes});
+            std::stable_sort(c.begin(), c.end(), [](const TContagemRotulo& a, const TContagemRotulo& b) { return a.vezes > b.vezes; });
+            d->rotulos.push_back(std::move(c));
+        }
     } else {
         for (std::int32_t a = 0; a < n; ++a) {
             const TNeuronio& neuronio = rede.neuronio(a / d->colunas, a % d->colunas);
             d->contagens.push_back(neuronio.getAglutinados());
             d->rotulos.push_back(contaRotulos(neuronio));
         }
+    }
+    for (const auto& r : d->rotulos) {
+        const auto it = r.empty() ? extras.indiceDoRotulo.end() : extras.indiceDoRotulo.find(r.front().rotulo);
+        d->majoritario.push_back(it == extras.indiceDoRotulo.end() ? -1 : it->second);
     }
     d->matriz = rede.matrizDistancias;
     d->u = matrizU(d->pesos, n, d->dimensao, d->matriz);
@@ -321,6 +349,20 @@ std::shared_ptr<TDadosMapa> TFormMain::dadosDoMapa(const TRede& rede, const TExt
         d->projecao = projecaoPrincipal(ws, d->dimensao);
     }
     return d;
+}
+
+std::optional<TCabecalhoPadroes> TFormMain::leCabecalhoNoTrabalhador(const std::string& caminho) {
+    std::optional<TCabecalhoPadroes> cabecalho;
+    UTrabalho::executa(
+        *this, QStringLiteral("Lendo"),
+        [&](TControle& controle) {
+            try {
+                cabecalho = leCabecalhoPadroes(caminho, &controle);
+            } catch (const EInterrompido&) {
+            }
+        },
+        [](const TControle&) { return andamento(QStringLiteral("Lendo o cabeçalho do arquivo de padrões"), 0, -1); });
+    return cabecalho;
 }
 
 void TFormMain::SementeItemMenuClick() {
@@ -690,7 +732,11 @@ bool TFormMain::getConfiguracao() {
         return false;
     }
     try {
-        const TCabecalhoPadroes cabecalho = leCabecalhoPadroes(rede_.arquivoPadroes);
+        // Read on a worker: a header line of gigabytes keeps the window alive and can be stopped.
+        const std::optional<TCabecalhoPadroes> lido = leCabecalhoNoTrabalhador(rede_.arquivoPadroes);
+        if (!lido) return false;
+        const TCabecalhoPadroes& cabecalho = *lido;
+        linhaCabecalho_ = cabecalho.linha;
         const std::int32_t d = textoParaInteiro(cabecalho.d);
         if (d != rede_.dimensao && !ui.TreinarButton->isEnabled()) {
             mensagem(QStringLiteral("Estes padrões não podem ser classificados com esta rede!"));
@@ -741,6 +787,7 @@ void TFormMain::TreinarButtonClick() {
         } catch (const std::exception&) {
             falhaCiclos = std::current_exception();
         }
+        const std::int64_t ciclos = std::max<std::int64_t>(std::int64_t{ultimo} + 1, 0);
 
         // The new network is built aside, so that the window never reads one that a worker is
         // changing, and a read the user stops leaves everything as it was.
@@ -750,12 +797,12 @@ void TFormMain::TreinarButtonClick() {
         TGeradorAleatorio gerador = sementeFixa_ ? TGeradorAleatorio(*sementeFixa_) : gerador_;
         const std::uint32_t semente = gerador.semente();
         const bool passoAPasso = explorador_ && explorador_->ui.PassoAPassoCheckBox->isChecked();
-        enum class Fase { mapa, leitura, treino };
+        enum class Fase { mapa, leitura, treino, medida };
         std::atomic<Fase> fase{Fase::mapa};
         bool mapaPronto = false, leituraParada = false, lido = false, treinou = false, completo = false;
         TStatusTreino status;
         // The explorer's record of this training: the error curve, and live pictures of the map.
-        TAcompanhamento acompanhamento(nova, std::int64_t{ultimo} + 1);
+        TAcompanhamento acompanhamento;
         TExtras extras;
         QElapsedTimer desdeAoVivo;
         desdeAoVivo.start();
@@ -768,20 +815,43 @@ void TFormMain::TreinarButtonClick() {
                 leituraParada = !inicializaEntradas(nova.arquivoPadroes, nova.qtdPadroes,
                                                     nova.dimensao, nova.entradas, &controle);
                 if (leituraParada || falhaCiclos) return;
-                extras = extrasDosPadroes(nova.entradas, nova.dimensao);
-                extras.nomes = nomesDosAtributos(TLeitorLinhas(nova.arquivoPadroes).proximaLinha(), nova.dimensao);
+                // A stop while the labels are gathered is a stop of the reading.
+                std::optional<TExtras> dosPadroes = extrasDosPadroes(nova.entradas, nova.dimensao, &controle);
+                if (!dosPadroes) {
+                    leituraParada = true;
+                    return;
+                }
+                extras = std::move(*dosPadroes);
+                extras.nomes = nomesDosAtributos(linhaCabecalho_, nova.dimensao);
                 extras.semente = semente;
                 lido = true;
                 // Step by step, the training runs from the dialog, here on this thread.
                 if (passoAPasso) return;
-                acompanhamento.liga(controle);
+                acompanhamento.liga(controle, nova, ciclos);
                 controle.anotaCiclo(0);
                 fase = Fase::treino;
                 completo = nova.ativaRede(porCiclos, ultimo, status.funcao(), &controle);
                 treinou = true;
+                // The errors of the map as it ends: the curve's last point when the training ran
+                // to its end; otherwise measured here, and after a stop only when that is quick.
+                extras.curva = acompanhamento.curva();
+                if (completo && !extras.curva.empty() && extras.curva.back().ciclo == ciclos) {
+                    extras.temErros = true;
+                    extras.erros = extras.curva.back().erros;
+                    return;
+                }
+                const std::int32_t n = nova.linhasMapa() * nova.colunasMapa();
+                const bool parado = controle.parar.load();
+                if (parado && !medidaRapida(nova.entradas.size(), n, nova.dimensao)) return;
+                fase = Fase::medida;
+                const std::optional<TErros> erros = medeErros(nova.pesosDoMapa(), n, nova.dimensao, nova.entradas,
+                                                              nova.matrizDistancias, parado ? nullptr : &controle);
+                extras.temErros = erros.has_value();
+                if (erros) extras.erros = *erros;
             },
             [&](const TControle& controle) {
                 if (const auto linha = status.novaLinha()) escreveStatus(*linha);
+                if (fase == Fase::medida) return andamento(QStringLiteral("Medindo os erros do mapa"), 0, -1);
                 if (fase != Fase::treino)
                     return andamento(QStringLiteral("Lendo o arquivo de padrões"), controle.padroes.load(),
                                      fase == Fase::leitura ? padroes : -1);
@@ -799,7 +869,7 @@ void TFormMain::TreinarButtonClick() {
                     }
                 }
                 return andamentoDosCiclos(QStringLiteral("Treinando o mapa"), controle.ciclos.load(),
-                                          controle.padroes.load(), padroes, std::int64_t{ultimo} + 1);
+                                          controle.padroes.load(), padroes, ciclos);
             });
         } catch (...) {
             falha = std::current_exception();
@@ -819,21 +889,24 @@ void TFormMain::TreinarButtonClick() {
                 if (const auto linha = status.novaLinha()) escreveStatus(*linha);
             }, extras);
             treinou = true;
+            // Stepping measures the map on this thread, as it trains it here.
+            extras.temErros = true;
+            if (completo && !extras.curva.empty() && extras.curva.back().ciclo == ciclos)
+                extras.erros = extras.curva.back().erros;
+            else
+                extras.erros = medeErros(rede_.pesosDoMapa(), rede_.linhasMapa() * rede_.colunasMapa(),
+                                         rede_.dimensao, rede_.entradas, rede_.matrizDistancias);
         }
         if (!treinou) return;
 
-        if (const auto linha = status.ultimaLinha()) escreveStatus(*linha);
-        if (!completo) escreveStatus(status.ultimaLinha().value_or(QString()) + QStringLiteral("    (interrompido)"));
+        const std::optional<QString> linha = status.ultimaLinha();
+        if (completo) {
+            if (linha) escreveStatus(*linha);
+        } else {
+            // Stopped: the line of the last cycle completed, marked; alone before the first.
+            escreveStatus(linha ? *linha + QStringLiteral("    (interrompido)") : QStringLiteral("(interrompido)"));
+        }
         preencheMapa();
-        // The errors of the map as it ends, on the training's patterns: the curve's last point
-        // when the training ran to its end.
-        if (!passoAPasso) extras.curva = acompanhamento.curva();
-        extras.temErros = true;
-        if (completo && !extras.curva.empty() && extras.curva.back().ciclo == std::int64_t{ultimo} + 1)
-            extras.erros = extras.curva.back().erros;
-        else
-            extras.erros = medeErros(rede_.pesosDoMapa(), rede_.linhasMapa() * rede_.colunasMapa(), rede_.dimensao,
-                                     rede_.entradas, rede_.matrizDistancias);
         extras_ = std::move(extras);
 
         ui.TreinarButton->setEnabled(false);
@@ -971,41 +1044,53 @@ void TFormMain::ClassificarButtonClick() {
             return;
         }
         // The patterns are read aside; the map's counts change only when every pattern has found
-        // its neuron, so that a stopped read or search leaves the map as it was.
+        // its neuron, so that a stopped read, measure or search leaves the map as it was.
         const std::int32_t padroes = rede_.qtdPadroes;
         TPadroes lidas;
-        std::atomic<bool> lendo{true};
-        bool leituraParada = false, completo = false;
+        enum class Fase { leitura, medida, busca };
+        std::atomic<Fase> fase{Fase::leitura};
+        bool completo = false;
         TExtras extras;
         std::exception_ptr falha;
         try {
             UTrabalho::executa(
                 *this, QStringLiteral("Classificando"),
                 [&](TControle& controle) {
-                    leituraParada = !inicializaEntradas(rede_.arquivoPadroes, padroes, rede_.dimensao,
-                                                        lidas, &controle);
-                    if (leituraParada) return;
-                    controle.anotaPadroes(0);
-                    lendo = false;
-                    rede_.entradas.swap(lidas);
-                    completo = rede_.classificaEntradas(&controle);
-                    if (!completo) return;
+                    if (!inicializaEntradas(rede_.arquivoPadroes, padroes, rede_.dimensao, lidas, &controle))
+                        return;
+                    fase = Fase::medida;
                     // What the explorer shows of the classified file: its labels, its points and
                     // the map's errors on it.
-                    extras = extrasDosPadroes(rede_.entradas, rede_.dimensao);
-                    extras.nomes = nomesDosAtributos(TLeitorLinhas(rede_.arquivoPadroes).proximaLinha(), rede_.dimensao);
+                    std::optional<TExtras> dosPadroes = extrasDosPadroes(lidas, rede_.dimensao, &controle);
+                    if (!dosPadroes) return;
+                    extras = std::move(*dosPadroes);
+                    extras.nomes = nomesDosAtributos(linhaCabecalho_, rede_.dimensao);
+                    const std::optional<TErros> erros =
+                        medeErros(rede_.pesosDoMapa(), rede_.linhasMapa() * rede_.colunasMapa(), rede_.dimensao,
+                                  lidas, rede_.matrizDistancias, &controle);
+                    if (!erros) return;
                     extras.temErros = true;
-                    extras.erros = medeErros(rede_.pesosDoMapa(), rede_.linhasMapa() * rede_.colunasMapa(),
-                                             rede_.dimensao, rede_.entradas, rede_.matrizDistancias);
+                    extras.erros = *erros;
+                    controle.anotaPadroes(0);
+                    fase = Fase::busca;
+                    rede_.entradas.swap(lidas);
+                    completo = rede_.classificaEntradas(&controle);
                 },
                 [&](const TControle& controle) {
-                    return andamento(lendo ? QStringLiteral("Lendo o arquivo de padrões")
-                                           : QStringLiteral("Classificando os padrões"),
-                                     controle.padroes.load(), padroes);
+                    switch (fase.load()) {
+                        case Fase::leitura:
+                            return andamento(QStringLiteral("Lendo o arquivo de padrões"), controle.padroes.load(), padroes);
+                        case Fase::medida:
+                            return andamento(QStringLiteral("Medindo os erros do mapa"), 0, -1);
+                        case Fase::busca:
+                            break;
+                    }
+                    return andamento(QStringLiteral("Classificando os padrões"), controle.padroes.load(), padroes);
                 });
         } catch (...) {
             falha = std::current_exception();
         }
+        const bool lendo = fase.load() == Fase::leitura;
         if (falha) {
             // The patterns read before the failure stay until the next read.
             if (lendo) rede_.entradas.swap(lidas);
@@ -1080,8 +1165,12 @@ void TFormMain::carregaTreinamento(const QString& nome) {
         UTrabalho::executa(
             *this, QStringLiteral("Carregando"),
             [&](TControle& controle) {
-                TLeitorLinhas leitor(caminho);
-                cabecalho = separaCabecalhoRede(leitor.proximaLinha());
+                TLeitorLinhas leitor(caminho, &controle);
+                try {
+                    cabecalho = separaCabecalhoRede(leitor.proximoCabecalho(6, 0));
+                } catch (const EInterrompido&) {
+                    return;
+                }
                 // A map that could not fit is refused before anything changes.
                 if (bytesDoMapa(cabecalho.linhas, cabecalho.colunas, cabecalho.dimensao) > kTetoMapaBytes) {
                     grandeDemais = true;
@@ -1098,12 +1187,16 @@ void TFormMain::carregaTreinamento(const QString& nome) {
                 mapaPronto = true;
                 neuroniosALer = std::int64_t{nova.linhasMapa()} * nova.colunasMapa();
                 std::int64_t lidos = 0;
-                for (std::int32_t i = 0; i < nova.linhasMapa(); ++i)
-                    for (std::int32_t j = 0; j < nova.colunasMapa(); ++j) {
-                        if (controle.parar.load(std::memory_order_relaxed)) return;
-                        lePesosNeuronio(leitor.proximaLinha(), nova.dimensao, nova.neuronio(i, j));
-                        controle.anotaPadroes(++lidos);
-                    }
+                try {
+                    for (std::int32_t i = 0; i < nova.linhasMapa(); ++i)
+                        for (std::int32_t j = 0; j < nova.colunasMapa(); ++j) {
+                            if (controle.passo()) return;
+                            lePesosNeuronio(leitor.proximaLinha(), nova.dimensao, nova.neuronio(i, j));
+                            controle.anotaPadroes(++lidos);
+                        }
+                } catch (const EInterrompido&) {
+                    return;
+                }
                 completo = true;
             },
             [&](const TControle& controle) {
@@ -1121,7 +1214,8 @@ void TFormMain::carregaTreinamento(const QString& nome) {
                      .arg(cabecalho.dimensao));
         return;
     }
-    const bool parada = cabecalhoLido && !completo && !falha;
+    // The work ends complete, failed, refused, or stopped (in its header or its weights).
+    const bool parada = !completo && !falha;
     if (parada) return;
     // A load that could not allocate what it read fails as a malformed file does, and keeps
     // nothing of it.

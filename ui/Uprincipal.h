@@ -13,8 +13,13 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "UAleatorio.h"
+#include "UArquivoPadroes.h"
+#include "UCurvaErros.h"
 #include "URede.h"
 #include "UVistaMapa.h"
 #include "ui_Uprincipal.h"
@@ -124,25 +129,34 @@ private:
     QWidget* edicaoPendente_ = nullptr;
 
     // What the explorer shows beside the network itself: from the patterns last read, their labels
-    // in the order met, their points on the input space's principal axes and the attribute names;
-    // the error curve of the last training and the errors of the current map on its patterns.
+    // in the order met (as bytes and for display) with each pattern's place among them, their
+    // points on the input space's principal axes and the attribute names; the error curve of the
+    // last training and the errors of the current map on its patterns.
     struct TExtras {
         std::vector<std::string> nomes;
+        std::vector<std::string> rotulos;
         QStringList legenda;
+        std::unordered_map<std::string, int> indiceDoRotulo;
+        std::vector<std::int32_t> rotuloDoPadrao;
         TProjecao projecao;
         std::vector<QPointF> pontos;
         std::vector<int> rotuloDoPonto;
-        std::vector<TDadosMapa::TPonto> curva;
+        std::vector<TPontoCurva> curva;
         bool temErros = false;
         TErros erros;
         std::optional<std::uint32_t> semente;
     };
-    static TExtras extrasDosPadroes(const TPadroes& padroes, std::int32_t dimensao);
+    // Computed on the worker that read the patterns; nothing when the user stopped it.
+    static std::optional<TExtras> extrasDosPadroes(const TPadroes& padroes, std::int32_t dimensao,
+                                                   TControle* controle);
     // The explorer's data: the network's map with its counts and labels, or, while a training runs,
     // the weights and winners of an instant of it.
     std::shared_ptr<TDadosMapa> dadosDoMapa(const TRede& rede, const TExtras& extras,
                                             const std::vector<double>* pesos = nullptr,
                                             const std::vector<std::int32_t>* vencedores = nullptr) const;
+    // The header of the pattern file about to be read, read on a worker behind the "Treinando"
+    // dialog; nothing when the user stopped it. Throws what the reading throws.
+    std::optional<TCabecalhoPadroes> leCabecalhoNoTrabalhador(const std::string& caminho);
     void atualizaExplorador();
     // A training presented pattern by pattern from the "Treinando" dialog, on the map and
     // patterns of rede_; `aposPasso` runs after every presentation. Returns whether it ran to its
@@ -156,7 +170,12 @@ private:
     std::optional<std::uint32_t> sementeFixa_;
     std::unique_ptr<TFormExplorador> explorador_;
     TExtras extras_;
+    // The header line of the pattern file last checked, for the attribute names.
+    std::string linhaCabecalho_;
 };
 
 // The main window of the running program.
 extern TFormMain* FormMain;
+
+// A seed as the user writes it: a whole number from 0 to 4294967295, blanks around allowed.
+std::optional<std::uint32_t> sementeDoTexto(const QString& texto);

@@ -6,6 +6,11 @@
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QtTest>
+
+#include <sys/stat.h>
+
+#include <cfloat>
+#include <filesystem>
 #include <cstring>
 
 #include "../comum/ArquivoTemporario.h"
@@ -146,7 +151,7 @@ class TesteExplorador : public QObject {
         j->acao("ExploradorItemMenu")->trigger();
         TFormExplorador* e = j->principal->explorador();
         const QString csv = QString::fromStdString(pasta.arquivo("mapa.csv"));
-        QVERIFY(e->exportaDados(csv));
+        QCOMPARE(e->exportaDados(csv), QString());
         const QStringList linhas = QString::fromStdString(PastaTemporaria::le(csv.toStdString()))
                                        .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
         QCOMPARE(linhas.size(), 13);
@@ -166,13 +171,76 @@ class TesteExplorador : public QObject {
                                          {TVistaMapa::Tipo::Curva, "curva.svg"}}) {
             e->ui.VistaMapa->defineTipo(tipo);
             const QString svg = QString::fromStdString(pasta.arquivo(nome));
-            QVERIFY(e->exportaImagem(svg));
+            QCOMPARE(e->exportaImagem(svg), QString());
             QSvgRenderer leitor(svg);
             QVERIFY2(leitor.isValid(), nome);
         }
         const QString png = QString::fromStdString(pasta.arquivo("mapa.png"));
-        QVERIFY(e->exportaImagem(png));
+        QCOMPARE(e->exportaImagem(png), QString());
         QVERIFY(!QImage(png).isNull());
+        // A named pipe is refused at once (no reader would ever come) and stays a pipe.
+        const std::string pipe = pasta.arquivo("pipe.png");
+        QCOMPARE(::mkfifo(pipe.c_str(), 0600), 0);
+        QVERIFY(!e->exportaImagem(QString::fromStdString(pipe)).isEmpty());
+        QVERIFY(!e->exportaDados(QString::fromStdString(pipe)).isEmpty());
+        QVERIFY(std::filesystem::is_fifo(pipe));
+    }
+
+    // The curve's cycles follow the file's real size, as norvika-bench's do: 1000 patterns of 32
+    // values on 12 x 14 neurons leave room for 9 measures in 20 cycles, not 20.
+    void curvaDoTreinoSegueOTamanhoReal() {
+        std::string texto = "1000|32#\n";
+        for (int i = 0; i < 1000; ++i) {
+            for (int k = 0; k < 32; ++k) texto += std::to_string((i * 31 + k * 17) % 97) + "|";
+            texto += "g" + std::to_string(i % 5) + "#\n";
+        }
+        Janelas::Treino t;
+        t.arquivo = QString::fromStdString(pasta.escreve("mil.txt", texto));
+        t.linhas = 12;
+        t.colunas = 14;
+        t.porCiclos = true;
+        t.ciclos = 20;
+        j->treina(t);
+        j->acao("ExploradorItemMenu")->trigger();
+        const TDadosMapa* d = j->principal->explorador()->dados();
+        const std::int32_t esperados = pontosDaCurva(20, 1000, 168, 32);
+        QCOMPARE(esperados, 9);
+        QCOMPARE(d->curva.size(), static_cast<std::size_t>(esperados));
+        QCOMPARE(d->curva.back().ciclo, std::int64_t{20});
+    }
+
+    // Weights near the double's limit paint in every view without a single warning from Qt (a
+    // NaN point or colour would give one).
+    void valoresNoLimiteDoDoublePintamSemAvisos() {
+        auto d = mapaConhecido();
+        d->pesos = {DBL_MAX, -DBL_MAX, 1e300, -DBL_MAX, DBL_MAX, 0, 1e308, 1e308, -1e308, 0, 0, 0};
+        d->u = {DBL_MAX, 1e308, 0, 1};
+        // The patterns are the weights themselves, placed on their principal axes.
+        std::vector<const double*> pesos;
+        for (std::size_t a = 0; a < 4; ++a) pesos.push_back(d->pesos.data() + 3 * a);
+        d->projecao = projecaoPrincipal(pesos, 3);
+        for (const double* w : pesos) {
+            double x = 0, y = 0;
+            d->projecao.projeta(w, x, y);
+            d->pontos.emplace_back(x, y);
+            d->rotuloDoPonto.push_back(0);
+        }
+        d->curva = {{1, {DBL_MAX, 0.5}}, {2, {1e300, 0.25}}};
+        static int avisos = 0;
+        avisos = 0;
+        const QtMessageHandler anterior = qInstallMessageHandler(
+            [](QtMsgType tipo, const QMessageLogContext&, const QString&) {
+                if (tipo != QtDebugMsg) ++avisos;
+            });
+        TVistaMapa vista;
+        vista.defineDados(d);
+        for (const TVistaMapa::Tipo tipo :
+             {TVistaMapa::Tipo::Rotulos, TVistaMapa::Tipo::Acertos, TVistaMapa::Tipo::MatrizU,
+              TVistaMapa::Tipo::Planos, TVistaMapa::Tipo::Cores, TVistaMapa::Tipo::Espaco,
+              TVistaMapa::Tipo::Curva})
+            pinta(vista, tipo);
+        qInstallMessageHandler(anterior);
+        QCOMPARE(avisos, 0);
     }
 
     // Stepped, paused and animated trainings end with the bits of an uninterrupted one.
