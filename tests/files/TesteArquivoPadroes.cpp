@@ -136,7 +136,7 @@ TEST_F(ArquivoPadroes, cabecalhoQueAnunciaBilhoesNaoReservaMemoria) {
     EXPECT_THROW(inicializaEntradas(largo, 1, 1000000000, entradas), EFormatoArquivo);
 }
 
-#ifndef __SANITIZE_ADDRESS__  // the sanitizer's allocator is not the one being measured
+#ifndef NORVIKA_ALOCADOR_INSTRUMENTADO  // a sanitizer's allocator is not the one being measured
 // Small blocks come from the heap, large ones (the values) are mapped apart.
 std::size_t memoriaEmUso() {
     const struct mallinfo2 m = mallinfo2();
