@@ -162,6 +162,17 @@ std::string TLeitorLinhas::proximoCabecalho(int barras, std::size_t depois) {
             return texto;
         }
         for (; p != fimBuf; ++p) {
+            if (campoLongo) {
+                // The rest of an overlong field is dropped: jump to what could end it (or the
+                // line), a whole buffer at a time when there is none.
+                const char* proximo = fimBuf;
+                const auto tamanho = static_cast<std::size_t>(fimBuf - p);
+                for (const char alvo : {'\n', kCtrlZ, vistas < barras ? '|' : '#'})
+                    if (const auto* q = static_cast<const char*>(std::memchr(p, alvo, tamanho)))
+                        proximo = std::min(proximo, q);
+                p = proximo;
+                if (p == fimBuf) break;
+            }
             const char c = *p;
             if (c == '\n') {
                 ini_ = static_cast<std::size_t>(p - buf_.data()) + 1;

@@ -7,7 +7,11 @@ void TAcompanhamento::liga(TControle& controle, const TRede& rede, std::int64_t 
         return aoVivoPedido_ || curva_.registra(feitos);
     };
     controle.aoInstantaneo = [this, &controle](const TInstantaneo& i) {
-        if (curva_.registra(i.ciclos)) curva_.mede(i, &controle);
+        if (curva_.registra(i.ciclos)) {
+            medindo_.store(true, std::memory_order_relaxed);
+            curva_.mede(i, &controle);
+            medindo_.store(false, std::memory_order_relaxed);
+        }
         if (aoVivoPedido_) {
             const std::lock_guard<std::mutex> trava(mutex_);
             aoVivo_.ciclos = i.ciclos;

@@ -29,10 +29,13 @@ class TAcompanhamento {
     bool tomaInstantaneo(TMapaAoVivo& mapa);
 
     std::vector<TPontoCurva> curva() const { return curva_.pontos(); }
+    // Whether a point of the curve is being measured now (the dialog says so).
+    bool medindo() const { return medindo_.load(std::memory_order_relaxed); }
 
   private:
     TCurvaErros curva_;
     std::atomic<bool> querAoVivo_{false};
+    std::atomic<bool> medindo_{false};
     bool aoVivoPedido_ = false;  // training thread only
     mutable std::mutex mutex_;
     TMapaAoVivo aoVivo_;

@@ -797,7 +797,7 @@ void TFormMain::TreinarButtonClick() {
         TGeradorAleatorio gerador = sementeFixa_ ? TGeradorAleatorio(*sementeFixa_) : gerador_;
         const std::uint32_t semente = gerador.semente();
         const bool passoAPasso = explorador_ && explorador_->ui.PassoAPassoCheckBox->isChecked();
-        enum class Fase { mapa, leitura, treino, medida };
+        enum class Fase { mapa, leitura, rotulos, treino, medida };
         std::atomic<Fase> fase{Fase::mapa};
         bool mapaPronto = false, leituraParada = false, lido = false, treinou = false, completo = false;
         TStatusTreino status;
@@ -815,6 +815,7 @@ void TFormMain::TreinarButtonClick() {
                 leituraParada = !inicializaEntradas(nova.arquivoPadroes, nova.qtdPadroes,
                                                     nova.dimensao, nova.entradas, &controle);
                 if (leituraParada || falhaCiclos) return;
+                fase = Fase::rotulos;
                 // A stop while the labels are gathered is a stop of the reading.
                 std::optional<TExtras> dosPadroes = extrasDosPadroes(nova.entradas, nova.dimensao, &controle);
                 if (!dosPadroes) {
@@ -851,7 +852,10 @@ void TFormMain::TreinarButtonClick() {
             },
             [&](const TControle& controle) {
                 if (const auto linha = status.novaLinha()) escreveStatus(*linha);
-                if (fase == Fase::medida) return andamento(QStringLiteral("Medindo os erros do mapa"), 0, -1);
+                if (fase == Fase::medida || (fase == Fase::treino && acompanhamento.medindo()))
+                    return andamento(QStringLiteral("Medindo os erros do mapa"), 0, -1);
+                if (fase == Fase::rotulos)
+                    return andamento(QStringLiteral("Reunindo os rótulos dos padrões"), 0, -1);
                 if (fase != Fase::treino)
                     return andamento(QStringLiteral("Lendo o arquivo de padrões"), controle.padroes.load(),
                                      fase == Fase::leitura ? padroes : -1);

@@ -106,3 +106,36 @@ TEST(ArquivoExiste, soArquivosContam) {
 }
 
 }  // namespace
+
+namespace {
+
+// A header is read as far as its fields (and a few characters more) need, by the same line rules,
+// and the reading goes on at line 2.
+TEST(LeitorLinhas, cabecalhoLidoSoAteOndePrecisa) {
+    struct Caso {
+        const char* nome;
+        std::string bytes;
+        int barras;
+        std::size_t depois;
+        std::string esperado;
+    };
+    const std::string longo(TLeitorLinhas::kCampoMaximo + 5, '0');
+    const Caso casos[] = {
+        {"campos e nomes", "150|4#  a|b|c|d e mais\r\nlinha 2", 1, 9, "150|4#  a|b|c|d"},
+        {"o # antes do | faz parte do campo", "1#|2#x\nlinha 2", 1, 0, "1#|2#"},
+        {"seis | e o # da rede", "3|4|2|1|G#RID|150|2#resto\nlinha 2", 6, 0, "3|4|2|1|G#RID|150|2#"},
+        {"CR descartado, Ctrl-Z encerra", "1\r2|3\x1a#\nlinha 2", 1, 0, "12|3"},
+        {"linha sem #", "12|3\nlinha 2", 1, 5, "12|3"},
+        {"campo longo vira ?", longo + "|7#\nlinha 2", 1, 0, "?|7#"},
+    };
+    PastaTemporaria pasta;
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        TLeitorLinhas leitor(pasta.escreve("c.txt", c.bytes));
+        EXPECT_EQ(leitor.proximoCabecalho(c.barras, c.depois), c.esperado);
+        EXPECT_EQ(leitor.proximaLinha(), "linha 2");
+        EXPECT_EQ(leitor.numeroLinha(), 2);
+    }
+}
+
+}  // namespace
