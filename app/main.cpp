@@ -17,6 +17,7 @@
 #include "UFormSobre.h"
 #include "UImagens.h"
 #include "ULinhaComando.h"
+#include "UTextos.h"
 #include "UNumeros.h"
 #include "Uprincipal.h"
 
@@ -82,9 +83,7 @@ int main(int argc, char** argv) {
     TFormMain principal;
     FormMain = &principal;
     TFormInformacoes informacoes(&principal);
-    FormInformacoes = &informacoes;
     TFormSobre sobre(&principal);
-    FormSobre = &sobre;
     principal.defineJanelas(&informacoes, &sobre);
 
     principal.show();

@@ -4,6 +4,8 @@
 
 #include "UErros.h"
 #include "UGravacao.h"
+#include "ULeitorLinhas.h"
+#include "ULimites.h"
 #include "UNumeros.h"
 
 namespace {
@@ -56,6 +58,43 @@ void lePesosNeuronio(std::string_view linha, std::int32_t dimensao, TNeuronio& n
         neuronio.setPeso(k, lePeso(linha.substr(pos, fim - pos)));
         pos = fim + 1;
     }
+}
+
+TCargaRede carregaRede(const std::string& caminho, const std::string& vizinhanca,
+                       TGeradorAleatorio& gerador, TRede& nova, TControle* controle) {
+    TCargaRede carga;
+    try {
+        TLeitorLinhas leitor(caminho, controle);
+        const TCabecalhoRede cabecalho = separaCabecalhoRede(leitor.proximoCabecalho(6, 0));
+        // A map that could not fit is refused before anything changes.
+        if (bytesDoMapa(cabecalho.linhas, cabecalho.colunas, cabecalho.dimensao) > kTetoMapaBytes) {
+            carga.grandeDemais = true;
+            carga.cabecalho = cabecalho;
+            return carga;
+        }
+        carga.cabecalho = cabecalho;
+        nova.qtdLinhas = cabecalho.linhas;
+        nova.qtdColunas = cabecalho.colunas;
+        nova.raio = cabecalho.raio;
+        nova.qtdPadroes = cabecalho.qtdPadroes;
+        nova.dimensao = cabecalho.dimensao;
+        nova.inicializaNeuronios(gerador, vizinhanca);
+        carga.mapaPronto = true;
+        std::int64_t lidos = 0;
+        for (std::int32_t i = 0; i < nova.linhasMapa(); ++i)
+            for (std::int32_t j = 0; j < nova.colunasMapa(); ++j) {
+                if (controle != nullptr) {
+                    if (controle->passo()) return carga;
+                    controle->anotaPadroes(lidos++);
+                }
+                lePesosNeuronio(leitor.proximaLinha(), nova.dimensao, nova.neuronio(i, j));
+            }
+        carga.completa = true;
+    } catch (const EInterrompido&) {
+    } catch (...) {
+        carga.falha = std::current_exception();
+    }
+    return carga;
 }
 
 std::string textoRede(const TRede& rede, std::string_view textoRaio,

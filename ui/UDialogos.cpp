@@ -25,6 +25,22 @@ std::function<std::uint32_t()>& relogioAtual() {
 
 }  // namespace
 
+QFileDialog* criaDialogoArquivo(QWidget* pai, const char* nome, bool salvar) {
+    auto* d = new QFileDialog(pai);
+    d->setObjectName(QString::fromLatin1(nome));
+    d->setOption(QFileDialog::DontUseNativeDialog);
+    d->setOption(QFileDialog::ReadOnly, false);
+    d->setFileMode(QFileDialog::AnyFile);
+    d->setAcceptMode(salvar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    d->setOption(QFileDialog::DontConfirmOverwrite, true);  // saving replaces without asking
+    d->setSizeGripEnabled(true);
+    if (salvar) {
+        d->setDefaultSuffix(QStringLiteral("cfg"));
+        d->setNameFilter(QStringLiteral("(*.cfg)"));
+    }
+    return d;
+}
+
 QString escolhe(QFileDialog& dialogo) {
     if (respondedorAtual()) return respondedorAtual()(dialogo);
     const int resposta = dialogo.exec();

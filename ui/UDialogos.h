@@ -9,8 +9,13 @@
 
 class QDialog;
 class QFileDialog;
+class QWidget;
 
 namespace UDialogos {
+
+// A file dialog kept by `pai` for the whole run: Qt's own (the same on every desktop), for opening
+// or saving; a save dialog replaces without asking, adds ".cfg" and filters on it.
+QFileDialog* criaDialogoArquivo(QWidget* pai, const char* nome, bool salvar);
 
 // Runs the dialog; the chosen file's full path, or an empty text when the user cancels.
 QString escolhe(QFileDialog& dialogo);

@@ -76,6 +76,8 @@ void TFormExplorador::preencheSeletor() {
     VistaSeletorChange();
 }
 
+bool TFormExplorador::passoAPasso() const { return ui.PassoAPassoCheckBox->isChecked(); }
+
 void TFormExplorador::VistaSeletorChange() {
     const auto tipo = static_cast<TVistaMapa::Tipo>(ui.VistaSeletor->currentData().toInt());
     ui.VistaMapa->defineTipo(tipo);
@@ -90,18 +92,31 @@ void TFormExplorador::mostra(std::shared_ptr<const TDadosMapa> dados) {
     const bool temMapa = !dados_->vazio();
     ui.ExportarButton->setEnabled(temMapa);
     ui.ExportarDadosButton->setEnabled(temMapa);
-    if (dados_->temErros) {
+    if (dados_->erros) {
         ui.ErroQuantizacaoLabel->setText(
             QStringLiteral("Quantização: %1")
-                .arg(QString::fromStdString(realParaTexto(dados_->erros.quantizacao))));
+                .arg(QString::fromStdString(realParaTexto(dados_->erros->quantizacao))));
         ui.ErroTopograficoLabel->setText(
             QStringLiteral("Topográfico: %1")
-                .arg(QString::fromStdString(realParaTexto(dados_->erros.topografico))));
+                .arg(QString::fromStdString(realParaTexto(dados_->erros->topografico))));
     } else {
         ui.ErroQuantizacaoLabel->setText(QStringLiteral("Quantização: –"));
         ui.ErroTopograficoLabel->setText(QStringLiteral("Topográfico: –"));
     }
     preenchePainel();
+}
+
+void TFormExplorador::acompanhaTreino(TTreino& treino) {
+    TAcompanhamento::TMapaAoVivo mapa;
+    if (treino.acompanhamento().tomaInstantaneo(mapa)) {
+        auto dados = dadosDoMapa(treino.rede(), treino.extras(), &mapa.pesos, &mapa.vencedores);
+        dados->curva = treino.acompanhamento().curva();
+        mostra(dados);
+    }
+    if (!desdeAoVivo_.isValid() || desdeAoVivo_.elapsed() >= 100) {
+        treino.acompanhamento().pedeInstantaneo();
+        desdeAoVivo_.start();
+    }
 }
 
 void TFormExplorador::escolheNeuronio(std::int32_t neuronio) {
@@ -131,7 +146,7 @@ void TFormExplorador::preenchePainel() {
                     .arg(s.rotulo.empty() ? QStringLiteral("sem rótulo") : textoDeBytes(s.rotulo));
             for (std::size_t k = 0; k < s.valores.size(); ++k)
                 texto += QStringLiteral("%1: %2\n")
-                             .arg(d.nomeDoAtributo(static_cast<std::int32_t>(k)),
+                             .arg(nomeDoAtributo(d, static_cast<std::int32_t>(k)),
                                   QString::fromStdString(realParaTexto(s.valores[k])));
             texto +=
                 QStringLiteral(
@@ -142,7 +157,7 @@ void TFormExplorador::preenchePainel() {
                     .arg(s.raio);
             for (std::size_t k = 0; k < s.antes.size() && k < s.depois.size(); ++k)
                 texto += QStringLiteral("%1: %2 → %3\n")
-                             .arg(d.nomeDoAtributo(static_cast<std::int32_t>(k)),
+                             .arg(nomeDoAtributo(d, static_cast<std::int32_t>(k)),
                                   QString::fromStdString(realParaTexto(s.antes[k])),
                                   QString::fromStdString(realParaTexto(s.depois[k])));
         }
@@ -163,7 +178,7 @@ void TFormExplorador::preenchePainel() {
                         .arg(a % d.colunas + 1);
     for (std::int32_t k = 0; k < d.dimensao; ++k)
         texto += QStringLiteral("%1: %2\n")
-                     .arg(d.nomeDoAtributo(k),
+                     .arg(nomeDoAtributo(d, k),
                           QString::fromStdString(realParaTexto(
                               d.pesos[static_cast<std::size_t>(a * d.dimensao + k)])));
     texto += QStringLiteral("\nPadrões ganhos: %1\n").arg(d.contagens[static_cast<std::size_t>(a)]);
@@ -229,7 +244,7 @@ QString TFormExplorador::exportaDados(const QString& caminho) {
     std::vector<std::string> rotulos;
     for (const auto& r : d.rotulos) rotulos.push_back(r.empty() ? std::string() : r.front().rotulo);
     const std::string texto =
-        textoCsvMapa(d.linhas, d.colunas, d.dimensao, d.pesos, d.contagens, rotulos, d.nomes);
+        textoCsvMapa(d.linhas, d.colunas, d.dimensao, d.pesos, d.contagens, rotulos, d.nomes());
     return grava(caminho, QByteArray::fromRawData(texto.data(), static_cast<qsizetype>(texto.size())));
 }
 

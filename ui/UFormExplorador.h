@@ -5,9 +5,11 @@
 // labels and the map's errors beside it. It is not modal and stays usable while a training runs;
 // the main window hands it each new state of the map.
 
+#include <QElapsedTimer>
 #include <QWidget>
 #include <memory>
 
+#include "USessao.h"
 #include "UVistaMapa.h"
 #include "ui_UFormExplorador.h"
 
@@ -20,6 +22,9 @@ class TFormExplorador : public QWidget {
     explicit TFormExplorador(QWidget* pai = nullptr);
 
     void mostra(std::shared_ptr<const TDadosMapa> dados);
+    // While a training runs: shows the latest live picture of its map, and asks it for the next
+    // one at most ten times a second.
+    void acompanhaTreino(TTreino& treino);
     const TDadosMapa* dados() const { return dados_.get(); }
 
     // The two exports, to the given file (the format of an image follows its suffix), written by
@@ -28,18 +33,21 @@ class TFormExplorador : public QWidget {
     QString exportaImagem(const QString& caminho);
     QString exportaDados(const QString& caminho);
 
+    // Whether the next training is to be stepped ("Treinar passo a passo").
+    bool passoAPasso() const;
+
     void VistaSeletorChange();
     void ExportarButtonClick();
     void ExportarDadosButtonClick();
 
-    Ui::TFormExplorador ui;
-
   private:
+    Ui::TFormExplorador ui;
     void escolheNeuronio(std::int32_t neuronio);
     void preenchePainel();
     void preencheSeletor();
 
     std::shared_ptr<const TDadosMapa> dados_;
+    QElapsedTimer desdeAoVivo_;
     QFileDialog* dialogoImagem_ = nullptr;
     QFileDialog* dialogoDados_ = nullptr;
 };

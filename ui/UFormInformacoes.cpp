@@ -7,7 +7,6 @@
 #include "UNumeros.h"
 #include "UTextos.h"
 
-TFormInformacoes* FormInformacoes = nullptr;
 
 TFormInformacoes::TFormInformacoes(QWidget* pai) : QDialog(pai) {
     ui.setupUi(this);

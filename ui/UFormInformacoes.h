@@ -29,4 +29,3 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 };
 
-extern TFormInformacoes* FormInformacoes;

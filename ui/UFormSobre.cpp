@@ -4,7 +4,6 @@
 
 #include "UImagens.h"
 
-TFormSobre* FormSobre = nullptr;
 
 TFormSobre::TFormSobre(QWidget* pai) : QDialog(pai) {
     ui.setupUi(this);

@@ -21,4 +21,3 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 };
 
-extern TFormSobre* FormSobre;

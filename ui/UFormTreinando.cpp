@@ -1,6 +1,7 @@
 #include "UFormTreinando.h"
 
 #include <QCloseEvent>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -18,6 +19,27 @@ QString textoDuracao(double segundos) {
 
 }  // namespace
 
+TAndamento andamento(const QString& fase, std::int64_t feitos, std::int64_t total) {
+    TAndamento a;
+    a.fase = fase;
+    if (total > 0) a.fracao = static_cast<double>(feitos) / static_cast<double>(total);
+    return a;
+}
+
+TAndamento andamentoDosCiclos(const QString& fase, std::int64_t ciclosFeitos,
+                              std::int64_t padroesFeitos, std::int64_t padroes,
+                              std::int64_t ciclos) {
+    TAndamento a;
+    a.fase = fase;
+    if (ciclos <= 0) return a;
+    const std::int64_t feitos = std::min(ciclosFeitos, ciclos);
+    const double dentro =
+        padroes > 0 ? static_cast<double>(padroesFeitos) / static_cast<double>(padroes) : 0.0;
+    a.fracao = (static_cast<double>(feitos) + dentro) / static_cast<double>(ciclos);
+    a.ciclo = QStringLiteral("Ciclo %1 de %2").arg(std::min(feitos + 1, ciclos)).arg(ciclos);
+    return a;
+}
+
 TFormTreinando::TFormTreinando(QWidget* pai, const QString& titulo) : QDialog(pai) {
     ui.setupUi(this);
     setWindowTitle(titulo);
@@ -25,6 +47,9 @@ TFormTreinando::TFormTreinando(QWidget* pai, const QString& titulo) : QDialog(pa
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     connect(ui.PararButton, &QPushButton::clicked, this, &TFormTreinando::pedeParada);
+    connect(ui.ProximoPadraoButton, &QPushButton::clicked, this, &TFormTreinando::proximoPadraoPedido);
+    connect(ui.ProximoCicloButton, &QPushButton::clicked, this, &TFormTreinando::proximoCicloPedido);
+    connect(ui.ContinuarButton, &QPushButton::clicked, this, &TFormTreinando::continuarPedido);
     relogio_.start();
     relogioFase_.start();
 }
@@ -67,6 +92,14 @@ void TFormTreinando::modoPassoAPasso() {
     setMinimumWidth(560);
     ui.PassoLabel->setMinimumHeight(2 * ui.PassoLabel->fontMetrics().lineSpacing() + 4);
     adjustSize();
+}
+
+void TFormTreinando::mostraPasso(const QString& linha) { ui.PassoLabel->setText(linha); }
+
+void TFormTreinando::defineAnimando(bool animando) {
+    ui.ContinuarButton->setText(animando ? QStringLiteral("Pausar") : QStringLiteral("Continuar"));
+    ui.ProximoPadraoButton->setEnabled(!animando);
+    ui.ProximoCicloButton->setEnabled(!animando);
 }
 
 double TFormTreinando::padroesPorSegundo() const {

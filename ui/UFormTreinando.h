@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <QElapsedTimer>
+#include <cstdint>
 
 #include "ui_UFormTreinando.h"
 
@@ -15,6 +16,13 @@ struct TAndamento {
     double fracao = -1.0;  // of this phase, 0 to 1; negative when unknown
     QString ciclo;         // "Ciclo t de N", empty when the work has no cycles
 };
+
+// Progress over `total` items of which `feitos` are done (unknown when there is no total).
+TAndamento andamento(const QString& fase, std::int64_t feitos, std::int64_t total);
+// Progress over the cycles and, within the running one, over its patterns.
+TAndamento andamentoDosCiclos(const QString& fase, std::int64_t ciclosFeitos,
+                              std::int64_t padroesFeitos, std::int64_t padroes,
+                              std::int64_t ciclos);
 
 class TFormTreinando : public QDialog {
     Q_OBJECT
@@ -29,11 +37,16 @@ class TFormTreinando : public QDialog {
     // pace of the animation. The pace is in patterns per second; 0 is as fast as the machine goes.
     void modoPassoAPasso();
     double padroesPorSegundo() const;
-
-    Ui::TFormTreinando ui;
+    // The line that tells what the last step did.
+    void mostraPasso(const QString& linha);
+    // While animated, "Continuar" reads "Pausar" and the two step buttons wait.
+    void defineAnimando(bool animando);
 
   Q_SIGNALS:
     void paradaPedida();
+    void proximoPadraoPedido();
+    void proximoCicloPedido();
+    void continuarPedido();  // "Continuar" or "Pausar"
 
   public:
     void reject() override;
@@ -44,6 +57,7 @@ class TFormTreinando : public QDialog {
   private:
     void pedeParada();
 
+    Ui::TFormTreinando ui;
     bool pediuParada_ = false;
     QElapsedTimer relogio_;      // since the dialog opened
     QElapsedTimer relogioFase_;  // since the phase shown began

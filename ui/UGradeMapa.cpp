@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QStyleOptionHeader>
 #include <QStylePainter>
+#include <algorithm>
 
 namespace {
 
@@ -192,4 +193,18 @@ void TGradeMapa::keyPressEvent(QKeyEvent* e) {
     origem_ = (e->modifiers() & Qt::ShiftModifier) != 0 ? Origem::Extensao : Origem::Livre;
     QTableWidget::keyPressEvent(e);
     origem_ = Origem::Livre;
+}
+
+void TGradeMapa::escreveCabecalhos() {
+    horizontalHeader()->setDefaultSectionSize(30);
+    QStringList colunas, linhas;
+    for (int k = 1; k <= columnCount(); ++k) colunas << QString::number(k);
+    for (int r = 1; r <= rowCount(); ++r) linhas << QString::number(r);
+    setHorizontalHeaderLabels(colunas);
+    setVerticalHeaderLabels(linhas);
+}
+
+void TGradeMapa::escreveEmTodas(int linhas, int colunas, const QString& texto) {
+    for (int i = 0; i < std::min(linhas, rowCount()); ++i)
+        for (int j = 0; j < std::min(colunas, columnCount()); ++j) escreveCelula(i, j, texto);
 }

@@ -27,6 +27,10 @@ public:
     // The text of a map cell, created when missing.
     void escreveCelula(int linha, int coluna, const QString& texto);
     QString textoCelula(int linha, int coluna) const;
+    // The header texts: the columns and rows numbered from 1, 30 pixels a column.
+    void escreveCabecalhos();
+    // The same text in the first `linhas` x `colunas` map cells (as far as the grid reaches).
+    void escreveEmTodas(int linhas, int colunas, const QString& texto);
 
     void keyboardSearch(const QString& busca) override;
 

@@ -30,3 +30,10 @@ QString textoDeBytes(std::string_view bytes) {
 std::string caminhoEmBytes(const QString& caminho) { return QFile::encodeName(caminho).toStdString(); }
 
 std::string bytesUtf8(const QString& texto) { return texto.toUtf8().toStdString(); }
+
+std::optional<std::uint32_t> sementeDoTexto(const QString& texto) {
+    bool ok = false;
+    const qulonglong valor = texto.trimmed().toULongLong(&ok, 10);
+    if (!ok || valor > 0xFFFFFFFFull || texto.trimmed().startsWith(u'+')) return std::nullopt;
+    return static_cast<std::uint32_t>(valor);
+}

@@ -4,9 +4,14 @@
 // on Windows keep working). Paths go through the file system's own encoding.
 
 #include <QString>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 QString textoDeBytes(std::string_view bytes);
 std::string caminhoEmBytes(const QString& caminho);
 std::string bytesUtf8(const QString& texto);
+
+// A seed as the user writes it: a whole number from 0 to 4294967295, blanks around allowed.
+std::optional<std::uint32_t> sementeDoTexto(const QString& texto);

@@ -73,17 +73,9 @@ QString numeroCurto(double v) {
 
 }  // namespace
 
-int TDadosMapa::rotuloMajoritario(std::int32_t a) const {
-    const auto i = static_cast<std::size_t>(a);
-    if (i < majoritario.size()) return majoritario[i];
-    // Data built without the index (by hand, in a test) looks the label up.
-    const auto& r = rotulos[i];
-    return r.empty() ? -1 : static_cast<int>(legenda.indexOf(textoDeBytes(r.front().rotulo)));
-}
-
-QString TDadosMapa::nomeDoAtributo(std::int32_t k) const {
-    if (static_cast<std::size_t>(k) < nomes.size())
-        return textoDeBytes(nomes[static_cast<std::size_t>(k)]);
+QString nomeDoAtributo(const TDadosMapa& dados, std::int32_t k) {
+    const auto& nomes = dados.nomes();
+    if (static_cast<std::size_t>(k) < nomes.size()) return textoDeBytes(nomes[static_cast<std::size_t>(k)]);
     return QStringLiteral("Atributo %1").arg(k + 1);
 }
 
@@ -289,12 +281,13 @@ void TVistaMapa::desenhaLegenda(QPainter& p, const QRectF& area) const {
     p.drawText(QRectF(area.left(), y, area.width(), 18), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Rótulos"));
     y += 22;
-    for (int i = 0; i < d.legenda.size() && y + 16 <= area.bottom(); ++i, y += 18) {
-        p.fillRect(QRectF(area.left(), y + 2, 14, 14), corDoRotulo(i));
+    const auto& legenda = d.legenda();
+    for (std::size_t i = 0; i < legenda.size() && y + 16 <= area.bottom(); ++i, y += 18) {
+        p.fillRect(QRectF(area.left(), y + 2, 14, 14), corDoRotulo(static_cast<int>(i)));
         p.setPen(Qt::gray);
         p.drawRect(QRectF(area.left(), y + 2, 14, 14));
         p.setPen(Qt::black);
-        const QString nome = d.legenda[i].isEmpty() ? QStringLiteral("(sem rótulo)") : d.legenda[i];
+        const QString nome = legenda[i].empty() ? QStringLiteral("(sem rótulo)") : textoDeBytes(legenda[i]);
         p.drawText(QRectF(area.left() + 20, y, area.width() - 20, 18), Qt::AlignLeft | Qt::AlignVCenter,
                    p.fontMetrics().elidedText(inicioVisivel(nome, area.width()), Qt::ElideRight,
                                               static_cast<int>(area.width() - 20)));
@@ -396,7 +389,7 @@ void TVistaMapa::desenhaPlanos(QPainter& p, const QRectF& area) const {
         fonte.setPixelSize(11);
         p.setFont(fonte);
         p.setPen(Qt::black);
-        QString titulo = d.nomeDoAtributo(k);
+        QString titulo = nomeDoAtributo(d, k);
         if (!escalaComum_)
             titulo += QStringLiteral(" (%1 a %2)").arg(numeroCurto(minimo), numeroCurto(maximo));
         p.drawText(
@@ -454,7 +447,7 @@ void TVistaMapa::desenhaEspaco(QPainter& p, const QRectF& area) const {
     for (std::int32_t a = 0; a < d.neuronios(); ++a) {
         double x = 0, y = 0;
         if (d.dimensao > 0)
-            d.projecao.projeta(
+            d.padroes->projecao.projeta(
                 d.pesos.data() + static_cast<std::size_t>(a) * static_cast<std::size_t>(d.dimensao),
                 x, y);
         neuronios.emplace_back(x, y);
@@ -472,7 +465,8 @@ void TVistaMapa::desenhaEspaco(QPainter& p, const QRectF& area) const {
         y0 = std::min(y0, q.y());
         y1 = std::max(y1, q.y());
     };
-    for (const QPointF& q : d.pontos) inclui(q);
+    const auto& pontos = d.padroes->pontos;
+    for (const TPontoPlano& q : pontos) inclui(QPointF(q.x, q.y));
     for (const QPointF& q : neuronios) inclui(q);
     if (!(x0 <= x1)) x0 = x1 = y0 = y1 = 0.0;
     const long double largura = static_cast<long double>(x1) - x0;
@@ -487,12 +481,15 @@ void TVistaMapa::desenhaEspaco(QPainter& p, const QRectF& area) const {
                        static_cast<double>(centro.y() - (q.y() - meioY) * escala));
     };
     p.setPen(Qt::NoPen);
-    for (std::size_t i = 0; i < d.pontos.size(); ++i) {
-        if (!finito(d.pontos[i])) continue;
-        QColor cor = d.rotuloDoPonto[i] >= 0 ? corDoRotulo(d.rotuloDoPonto[i]) : QColor(Qt::gray);
+    const auto& rotuloDoPonto = d.padroes->rotuloDoPonto;
+    for (std::size_t i = 0; i < pontos.size(); ++i) {
+        const QPointF q(pontos[i].x, pontos[i].y);
+        if (!finito(q)) continue;
+        const int r = i < rotuloDoPonto.size() ? rotuloDoPonto[i] : -1;
+        QColor cor = r >= 0 ? corDoRotulo(r) : QColor(Qt::gray);
         cor.setAlphaF(0.7f);
         p.setBrush(cor);
-        p.drawEllipse(tela(d.pontos[i]), 3, 3);
+        p.drawEllipse(tela(q), 3, 3);
     }
     // The net: each neuron joined to the next one in its row and in its column.
     p.setPen(QPen(QColor(0x33, 0x33, 0x33), 1.2));
@@ -524,7 +521,7 @@ void TVistaMapa::desenhaEspaco(QPainter& p, const QRectF& area) const {
         d.dimensao > 0) {
         // The pattern just presented, and the line to its winner.
         double x = 0, y = 0;
-        d.projecao.projeta(d.passo->valores.data(), x, y);
+        d.padroes->projecao.projeta(d.passo->valores.data(), x, y);
         const QPointF alvo = tela(QPointF(x, y));
         const std::size_t v = static_cast<std::size_t>(std::max(d.passo->vencedor, 0));
         p.setBrush(Qt::NoBrush);

@@ -16,51 +16,10 @@
 #include <string>
 #include <vector>
 
-#include "UAnalise.h"
-#include "UCurvaErros.h"
+#include "UDadosMapa.h"
 
-// What the explorer knows of the current map. Built by the main window from the network (and,
-// while training runs, from an instant of it); the views only read it.
-struct TDadosMapa {
-    std::int32_t linhas = 0, colunas = 0, dimensao = 0;
-    std::vector<double> pesos;                          // neuron after neuron, row-major
-    std::vector<std::int32_t> contagens;                // patterns won in the last pass
-    std::vector<std::vector<TContagemRotulo>> rotulos;  // per neuron, the most frequent first
-    std::vector<std::int32_t> matriz;                   // map distances, n x n
-    std::vector<double> u;                              // the U-matrix
-    std::vector<std::string> nomes;  // attribute names as the file has them, or none
-    QStringList legenda;             // every label, in the order met
-    std::vector<int> majoritario;    // per neuron, the legend index of its majority label or -1
-                                     // (when empty, looked up in the legend)
-    // The input space: the patterns' points on the two principal axes and their labels (an index
-    // into the legenda, -1 without one); the projection places the neurons.
-    TProjecao projecao;
-    std::vector<QPointF> pontos;
-    std::vector<int> rotuloDoPonto;
-    // The error curve (cycle, quantization, topographic) and the errors of the current map.
-    using TPonto = TPontoCurva;
-    std::vector<TPonto> curva;
-    bool temErros = false;
-    TErros erros;
-    // The seed the map's initial weights were drawn from, when known.
-    std::optional<std::uint32_t> semente;
-    // In a training stepped pattern by pattern: the pattern just presented, its winner, the radius
-    // around it and the winner's weights before and after.
-    struct TPassoAtual {
-        std::int64_t ciclo = 0, ciclos = 0, padrao = 0, padroes = 0;
-        std::int32_t vencedor = -1, raio = 0;
-        double taxa = 0.0;
-        std::vector<double> valores, antes, depois;
-        std::string rotulo;
-    };
-    std::optional<TPassoAtual> passo;
-
-    std::int32_t neuronios() const { return linhas * colunas; }
-    bool vazio() const { return neuronios() == 0; }
-    // The legend index of a neuron's majority label, -1 for an empty neuron.
-    int rotuloMajoritario(std::int32_t a) const;
-    QString nomeDoAtributo(std::int32_t k) const;
-};
+// The name of attribute k as the file has it, or "Atributo k+1".
+QString nomeDoAtributo(const TDadosMapa& dados, std::int32_t k);
 
 class TVistaMapa : public QWidget {
     Q_OBJECT

@@ -1,10 +1,12 @@
 #pragma once
-// The main window: every command of the program is given here. Its controls are the program's only
-// settings store; each command reads what it needs at the moment it runs, calls the engine or the
-// file formats, and writes the results back into the controls.
+// The main window: every command of the program is given here. Its controls hold the settings a
+// command reads at the moment it runs; the handlers (under the names the program has always given
+// them) read them, hand the session document (TSessao) a plain request, run its work on a worker
+// behind the "Treinando" dialog, and write the results back into the controls.
 //
 // The window is untrained or trained; the state has no variable of its own: "Treinar!" enabled
-// means untrained, "Limpar Treinamento" enabled means trained.
+// means untrained, "Limpar Treinamento" enabled means trained. The three switches between them
+// (after a training, a clearing, a load) are written in one place, entraEstado.
 
 #include <QMainWindow>
 #include <QPointer>
@@ -13,23 +15,20 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <string>
-#include <unordered_map>
-#include <vector>
 
-#include "UAleatorio.h"
 #include "UArquivoPadroes.h"
-#include "UCurvaErros.h"
-#include "URede.h"
-#include "UVistaMapa.h"
+#include "USessao.h"
 #include "ui_Uprincipal.h"
 
+class QAction;
 class QFileDialog;
 class QMenu;
+class TEdicaoPendente;
 class TFormExplorador;
 class TFormInformacoes;
 class TFormSobre;
 class TManual;
+struct TAndamento;
 
 class TFormMain : public QMainWindow {
     Q_OBJECT
@@ -41,8 +40,8 @@ public:
     // The two secondary windows, created once at start-up and shown modally from here.
     void defineJanelas(TFormInformacoes* informacoes, TFormSobre* sobre);
 
-    TRede& rede() { return rede_; }
-    const TRede& rede() const { return rede_; }
+    TRede& rede() { return sessao_.rede(); }
+    const TRede& rede() const { return sessao_.rede(); }
     TManual* manual() const;
 
     // Handlers, under the names the program has always used for them.
@@ -75,8 +74,8 @@ public:
 
     // The seed of the initial weights when the user fixed it (the menu or NORVIKA_SEMENTE); none
     // when the clock gives it.
-    std::optional<std::uint32_t> sementeFixa() const { return sementeFixa_; }
-    void defineSementeFixa(std::optional<std::uint32_t> semente) { sementeFixa_ = semente; }
+    std::optional<std::uint32_t> sementeFixa() const { return sessao_.sementeFixa; }
+    void defineSementeFixa(std::optional<std::uint32_t> semente) { sessao_.sementeFixa = semente; }
 
     // The map explorer, once opened.
     TFormExplorador* explorador() const { return explorador_.get(); }
@@ -98,22 +97,28 @@ private:
     void protege(const std::function<void()>& comando);
     void mensagem(const QString& texto);
     void escreveStatus(const QString& texto);
-    void entraEstadoTreinado();
+
+    // The window's controls after a training, a clearing and a load, each switched in the order
+    // the command has always switched them (disabling a box that has the focus runs its check).
+    enum class TEstado { treinado, limpo, carregado };
+    void entraEstado(TEstado estado, const TCabecalhoRede* carregado = nullptr);
+
     void limpaCelulasDoMapa(const QString& texto);
     void limpaPaginas();
     int limiteLinhasGrade() const;
     int limiteColunasGrade() const;
-    QFileDialog* criaDialogo(const char* nome, bool salvar);
-    std::array<QWidget*, 6> controlesVerificados() const;
-    // Runs the leave-check of the control that the focus left without a focus event, as the
-    // click that gave a command would have.
-    void concluiEdicaoPendente();
     // The load of a trained-network file, after its dialog.
     void carregaTreinamento(const QString& nome);
+    // The header of the pattern file about to be read, read on a worker behind the "Treinando"
+    // dialog; nothing when the user stopped it. Throws what the reading throws.
+    std::optional<TCabecalhoPadroes> leCabecalhoNoTrabalhador(const std::string& caminho);
+    // The progress of a training for the dialog; the status line and the live explorer follow it.
+    TAndamento acompanhaTreino(TTreino& treino, const TControle& controle);
+    // Shows the session's map in the explorer, or the hint when the window is untrained.
+    void atualizaExplorador();
 
     Ui::TFormMain ui;
-    TRede rede_;
-    TGeradorAleatorio gerador_;
+    TSessao sessao_;
     TFormInformacoes* informacoes_ = nullptr;
     TFormSobre* sobre_ = nullptr;
     QPointer<TManual> manual_;
@@ -121,61 +126,17 @@ private:
     QFileDialog* SaveDialog = nullptr;
     QFileDialog* OpenDialogTreinamento = nullptr;
     QFileDialog* OpenDialogPadroesClassificacao = nullptr;
+    // Whether the window was shown once: its first showing runs the activation steps.
+    bool jaMostrada_ = false;
     // The size of the last map built or loaded: the grid may follow a size box that far even when
     // the box's own limit is smaller (a loaded 15-row map), never farther while the user types.
-    bool jaMostrada_ = false;
     int linhasMapaRecente_ = 0;
     int colunasMapaRecente_ = 0;
-    QWidget* edicaoPendente_ = nullptr;
+    // The leave-checks of the boxes; a command runs the pending one first.
+    TEdicaoPendente* edicaoPendente_ = nullptr;
 
-    // What the explorer shows beside the network itself: from the patterns last read, their labels
-    // in the order met (as bytes and for display) with each pattern's place among them, their
-    // points on the input space's principal axes and the attribute names; the error curve of the
-    // last training and the errors of the current map on its patterns.
-    struct TExtras {
-        std::vector<std::string> nomes;
-        std::vector<std::string> rotulos;
-        QStringList legenda;
-        std::unordered_map<std::string, int> indiceDoRotulo;
-        std::vector<std::int32_t> rotuloDoPadrao;
-        TProjecao projecao;
-        std::vector<QPointF> pontos;
-        std::vector<int> rotuloDoPonto;
-        std::vector<TPontoCurva> curva;
-        bool temErros = false;
-        TErros erros;
-        std::optional<std::uint32_t> semente;
-    };
-    // Computed on the worker that read the patterns; nothing when the user stopped it.
-    static std::optional<TExtras> extrasDosPadroes(const TPadroes& padroes, std::int32_t dimensao,
-                                                   TControle* controle);
-    // The explorer's data: the network's map with its counts and labels, or, while a training runs,
-    // the weights and winners of an instant of it.
-    std::shared_ptr<TDadosMapa> dadosDoMapa(const TRede& rede, const TExtras& extras,
-                                            const std::vector<double>* pesos = nullptr,
-                                            const std::vector<std::int32_t>* vencedores = nullptr) const;
-    // The header of the pattern file about to be read, read on a worker behind the "Treinando"
-    // dialog; nothing when the user stopped it. Throws what the reading throws.
-    std::optional<TCabecalhoPadroes> leCabecalhoNoTrabalhador(const std::string& caminho);
-    void atualizaExplorador();
-    // A training presented pattern by pattern from the "Treinando" dialog, on the map and
-    // patterns of rede_; `aposPasso` runs after every presentation. Returns whether it ran to its
-    // end.
-    bool treinaPassoAPasso(bool porCiclos, std::int32_t ultimo, const TRede::FuncaoStatus& status,
-                           const std::function<void()>& aposPasso, TExtras& extras);
-
-    QMenu* ExibirMenu = nullptr;
-    QAction* ExploradorItemMenu = nullptr;
-    QAction* SementeItemMenu = nullptr;
-    std::optional<std::uint32_t> sementeFixa_;
     std::unique_ptr<TFormExplorador> explorador_;
-    TExtras extras_;
-    // The header line of the pattern file last checked, for the attribute names.
-    std::string linhaCabecalho_;
 };
 
 // The main window of the running program.
 extern TFormMain* FormMain;
-
-// A seed as the user writes it: a whole number from 0 to 4294967295, blanks around allowed.
-std::optional<std::uint32_t> sementeDoTexto(const QString& texto);

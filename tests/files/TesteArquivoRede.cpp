@@ -112,8 +112,11 @@ TEST_F(ArquivoRede, idaEVoltaA15Digitos) {
     const std::string caminho = pasta.arquivo("rede.cfg");
     salvaRede(caminho, rede, "3", "MANHATTAN");
 
-    TLeitorLinhas leitor(caminho);
-    const TCabecalhoRede c = separaCabecalhoRede(leitor.proximaLinha());
+    TRede lida;
+    TGeradorAleatorio outro(5);
+    const TCargaRede carga = carregaRede(caminho, "GRID", outro, lida);
+    ASSERT_TRUE(carga.completa);
+    const TCabecalhoRede& c = *carga.cabecalho;
     EXPECT_EQ(c.linhas, 3);
     EXPECT_EQ(c.colunas, 4);
     EXPECT_EQ(c.dimensao, 5);
@@ -121,9 +124,7 @@ TEST_F(ArquivoRede, idaEVoltaA15Digitos) {
     EXPECT_EQ(c.vizinhanca, "MANHATTAN");
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 4; ++j) {
-            TNeuronio lido;
-            lido.setQtdPesos(5);
-            lePesosNeuronio(leitor.proximaLinha(), 5, lido);
+            const TNeuronio& lido = lida.neuronio(i, j);
             for (int k = 0; k < 5; ++k) {
                 const double original = rede.neuronio(i, j).getPeso(k);
                 EXPECT_EQ(realParaTexto(lido.getPeso(k)), realParaTexto(original));

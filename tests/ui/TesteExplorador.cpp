@@ -1,7 +1,11 @@
 // The map explorer: it follows the map through training, clearing, loading and classification;
 // each view paints what it shows where it should; the exports read back.
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -31,10 +35,20 @@ std::shared_ptr<TDadosMapa> mapaConhecido() {
     d->pesos = {1, 0, 0, 0, 1, 0, 0, 0, 1, 1, 1, 1};
     d->contagens = {4, 0, 1, 2};
     d->rotulos = {{{"b", 3}, {"a", 1}}, {}, {{"a", 1}}, {{"b", 2}}};
-    d->legenda = {"a", "b"};
+    auto padroes = std::make_shared<TExtrasMapa>();
+    padroes->legenda = {"a", "b"};
+    d->padroes = padroes;
     d->matriz = {0, 1, 1, 1, 1, 0, 1, 1, 1, 1, 0, 1, 1, 1, 1, 0};
     d->u = {0.0, 1.0, 0.5, 0.25};
     return d;
+}
+
+// A widget of a window by its object name, as the acceptance tests reach them.
+template <class T>
+T* filho(const QObject* janela, const char* nome) {
+    T* w = janela->findChild<T*>(QString::fromLatin1(nome));
+    if (w == nullptr) qFatal("componente %s não encontrado", nome);
+    return w;
 }
 
 QImage pinta(TVistaMapa& vista, TVistaMapa::Tipo tipo) {
@@ -75,13 +89,13 @@ class TesteExplorador : public QObject {
         for (int a = 0; a < 12; ++a)
             QCOMPARE(d->contagens[static_cast<std::size_t>(a)],
                      rede.neuronio(a / 4, a % 4).getAglutinados());
-        QCOMPARE(d->legenda, (QStringList{"a", "b", "c", "d", "e", ""}));
+        QCOMPARE(d->legenda(), (std::vector<std::string>{"a", "b", "c", "d", "e", ""}));
         QCOMPARE(d->curva.size(), std::size_t{5});
         QCOMPARE(d->curva.back().ciclo, std::int64_t{5});
-        QVERIFY(d->temErros);
-        QCOMPARE(e->ui.ErroQuantizacaoLabel->text(),
+        QVERIFY(d->erros.has_value());
+        QCOMPARE(filho<QLabel>(e, "ErroQuantizacaoLabel")->text(),
                  QStringLiteral("Quantização: ") +
-                     QString::fromStdString(realParaTexto(d->erros.quantizacao)));
+                     QString::fromStdString(realParaTexto(d->erros->quantizacao)));
 
         const std::string cfg = pasta.arquivo("rede.cfg");
         j->respostas << QString::fromStdString(cfg);
@@ -93,18 +107,18 @@ class TesteExplorador : public QObject {
         j->acao("CarregarTreinamentoItemMenu")->trigger();
         QCOMPARE(e->dados()->neuronios(), 12);
         QVERIFY(e->dados()->curva.empty());
-        QVERIFY(!e->dados()->temErros);
+        QVERIFY(!e->dados()->erros.has_value());
 
         j->paginas()->setCurrentIndex(1);
         j->escolheArquivoClassificacao(t.arquivo);
         j->clica("ClassificarButton");
         QCOMPARE(j->tomaTextos(), QStringList());
         d = e->dados();
-        QVERIFY(d->temErros);
+        QVERIFY(d->erros.has_value());
         int total = 0;
         for (std::int32_t c : d->contagens) total += c;
         QCOMPARE(total, 12);
-        QCOMPARE(d->pontos.size(), std::size_t{12});
+        QCOMPARE(d->padroes->pontos.size(), std::size_t{12});
     }
 
     // Each view paints a known cell in the colour it stands for.
@@ -169,7 +183,7 @@ class TesteExplorador : public QObject {
         }
         for (const auto& [tipo, nome] : {std::pair{TVistaMapa::Tipo::Rotulos, "rotulos.svg"},
                                          {TVistaMapa::Tipo::Curva, "curva.svg"}}) {
-            e->ui.VistaMapa->defineTipo(tipo);
+            filho<TVistaMapa>(e, "VistaMapa")->defineTipo(tipo);
             const QString svg = QString::fromStdString(pasta.arquivo(nome));
             QCOMPARE(e->exportaImagem(svg), QString());
             QSvgRenderer leitor(svg);
@@ -216,15 +230,17 @@ class TesteExplorador : public QObject {
         d->pesos = {DBL_MAX, -DBL_MAX, 1e300, -DBL_MAX, DBL_MAX, 0, 1e308, 1e308, -1e308, 0, 0, 0};
         d->u = {DBL_MAX, 1e308, 0, 1};
         // The patterns are the weights themselves, placed on their principal axes.
+        auto padroes = std::make_shared<TExtrasMapa>(*d->padroes);
         std::vector<const double*> pesos;
         for (std::size_t a = 0; a < 4; ++a) pesos.push_back(d->pesos.data() + 3 * a);
-        d->projecao = projecaoPrincipal(pesos, 3);
+        padroes->projecao = projecaoPrincipal(pesos, 3);
         for (const double* w : pesos) {
-            double x = 0, y = 0;
-            d->projecao.projeta(w, x, y);
-            d->pontos.emplace_back(x, y);
-            d->rotuloDoPonto.push_back(0);
+            TPontoPlano ponto;
+            padroes->projecao.projeta(w, ponto.x, ponto.y);
+            padroes->pontos.push_back(ponto);
+            padroes->rotuloDoPonto.push_back(0);
         }
+        d->padroes = padroes;
         d->curva = {{1, {DBL_MAX, 0.5}}, {2, {1e300, 0.25}}};
         static int avisos = 0;
         avisos = 0;
@@ -263,7 +279,7 @@ class TesteExplorador : public QObject {
         const TRede inteira = j->principal->rede();
         j->clica("LimparButton");
         j->acao("ExploradorItemMenu")->trigger();
-        j->principal->explorador()->ui.PassoAPassoCheckBox->setChecked(true);
+        filho<QCheckBox>(j->principal->explorador(), "PassoAPassoCheckBox")->setChecked(true);
         QStringList vistos;
         std::function<void()> age = [&] {
             auto* d = j->principal->findChild<TFormTreinando*>(QStringLiteral("FormTreinando"));
@@ -271,17 +287,17 @@ class TesteExplorador : public QObject {
                 QTimer::singleShot(10, age);
                 return;
             }
-            vistos << d->ui.PassoLabel->text();
+            vistos << filho<QLabel>(d, "PassoLabel")->text();
             if (acoes.isEmpty()) return;
             const QString acao = acoes.takeFirst();
             if (acao == QStringLiteral("padrão"))
-                d->ui.ProximoPadraoButton->click();
+                filho<QPushButton>(d, "ProximoPadraoButton")->click();
             else if (acao == QStringLiteral("ciclo"))
-                d->ui.ProximoCicloButton->click();
+                filho<QPushButton>(d, "ProximoCicloButton")->click();
             else if (acao == QStringLiteral("continuar"))
-                d->ui.ContinuarButton->click();
+                filho<QPushButton>(d, "ContinuarButton")->click();
             else
-                d->ui.VelocidadeSlider->setValue(acao.section(u' ', 1).toInt());
+                filho<QSlider>(d, "VelocidadeSlider")->setValue(acao.section(u' ', 1).toInt());
             QTimer::singleShot(10, age);
         };
         QTimer::singleShot(10, age);

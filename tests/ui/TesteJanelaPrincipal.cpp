@@ -6,6 +6,8 @@
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QTabBar>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QtTest>
 #include <cstring>
 #include <map>
@@ -602,9 +604,9 @@ private Q_SLOTS:
             auto* dialogo = j->principal->findChild<TFormTreinando*>(QStringLiteral("FormTreinando"));
             if (dialogo == nullptr || !dialogo->isVisible() || desdeParar.isValid()) return;
             titulo = dialogo->windowTitle();
-            if (linhas.size() >= 3 && dialogo->ui.ProgressoBar->value() > 0) {
+            if (linhas.size() >= 3 && dialogo->findChild<QProgressBar*>(QStringLiteral("ProgressoBar"))->value() > 0) {
                 desdeParar.start();
-                QTest::mouseClick(dialogo->ui.PararButton, Qt::LeftButton);
+                QTest::mouseClick(dialogo->findChild<QPushButton*>(QStringLiteral("PararButton")), Qt::LeftButton);
             }
         });
         observador.start(20);

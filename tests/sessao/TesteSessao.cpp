@@ -1,0 +1,208 @@
+// What survives a command that ran to its end, failed part-way or was stopped, decided by the
+// session document, driven without any window.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "../comum/ArquivoTemporario.h"
+#include "UErros.h"
+#include "UNumeros.h"
+#include "USessao.h"
+
+namespace {
+
+// Twelve patterns of two values; `quebrada` makes the ninth line's first value unreadable.
+std::string doze(bool quebrada = false) {
+    std::string s = "12|2#\n";
+    for (int i = 0; i < 12; ++i)
+        s += (quebrada && i == 8 ? std::string("x") : std::to_string(i % 5)) + "|" +
+             std::to_string(i % 3) + "|g" + std::to_string(i % 4) + "#\n";
+    return s;
+}
+
+// A session whose settings are those getConfiguracao leaves for a 3 x 4 map of that file.
+void configura(TSessao& s, const std::string& arquivo) {
+    TRede& r = s.rede();
+    r.arquivoPadroes = arquivo;
+    r.qtdPadroes = 12;
+    r.dimensao = 2;
+    r.qtdLinhas = 3;
+    r.qtdColunas = 4;
+    r.raio = 1;
+    r.taxaAprendizado = 0.1;
+    r.taxaEvolucao = 100;
+    s.sementeFixa = 7;
+}
+
+struct Caso {
+    const char* nome;
+    bool quebrada;            // the file fails at its ninth pattern
+    bool falhaCiclos;         // the cycle count did not convert
+    std::int64_t pararNoPasso;  // a stop request at this step of the reading and gathering
+    // Expected: the map in place, how many patterns it keeps, a failure, a training that ran.
+    bool mapa;
+    std::size_t padroes;
+    bool falha;
+    bool treinou;
+};
+
+TEST(Sessao, oQueFicaDeUmTreino) {
+    defineSeparadorDecimal(',');
+    PastaTemporaria pasta;
+    const std::string bom = pasta.escreve("bom.txt", doze());
+    const std::string quebrado = pasta.escreve("quebrado.txt", doze(true));
+    const Caso casos[] = {
+        {"completo", false, false, -1, true, 0, false, true},
+        {"parado na leitura: nada fica", false, false, 5, false, 0, false, false},
+        {"parado nos rótulos: nada fica", false, false, 16, false, 0, false, false},
+        {"leitura que falha: o mapa e os padrões lidos ficam", true, false, -1, true, 8, true, false},
+        {"ciclos que não convertem: o mapa e os padrões ficam", false, true, -1, true, 12, true, false},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        TSessao sessao;
+        configura(sessao, c.quebrada ? quebrado : bom);
+        TTreino::TPedido pedido;
+        pedido.vizinhanca = "GRID";
+        pedido.porCiclos = true;
+        pedido.ultimo = 4;
+        if (c.falhaCiclos) pedido.falhaCiclos = std::make_exception_ptr(EConversao("'x' is not a valid integer value"));
+        TTreino treino(sessao, pedido);
+        TControle controle;
+        if (c.pararNoPasso > 0) controle.pedeParadaNoPasso = c.pararNoPasso;
+        std::exception_ptr falha;
+        try {
+            treino.trabalha(controle);
+        } catch (...) {
+            falha = std::current_exception();
+        }
+        TSessao::TResultadoTreino r;
+        bool lancou = false;
+        try {
+            r = sessao.concluiTreino(treino, falha);
+        } catch (const std::exception&) {
+            lancou = true;
+        }
+        EXPECT_EQ(lancou, c.falha);
+        EXPECT_EQ(sessao.rede().existeMapa(), c.mapa);
+        EXPECT_EQ(r.treinou, c.treinou);
+        if (r.treinou) {
+            EXPECT_TRUE(r.completo);
+            sessao.fechaTreino(treino, r.completo);
+            const auto dados = sessao.dados();
+            ASSERT_TRUE(dados->erros.has_value());
+            EXPECT_EQ(dados->curva.back().ciclo, 5);
+            EXPECT_EQ(dados->legenda().size(), 4u);
+            EXPECT_EQ(dados->semente, std::optional<std::uint32_t>(7));
+        }
+        EXPECT_EQ(sessao.rede().entradas.size(), c.padroes);
+    }
+}
+
+// A classification stopped in any phase leaves the counts of the last pass; one that fails while
+// reading keeps the patterns read before the failure.
+TEST(Sessao, oQueFicaDeUmaClassificacao) {
+    defineSeparadorDecimal(',');
+    PastaTemporaria pasta;
+    const std::string bom = pasta.escreve("bom.txt", doze());
+    const std::string quebrado = pasta.escreve("quebrado.txt", doze(true));
+    TSessao sessao;
+    configura(sessao, bom);
+    TTreino::TPedido pedido;
+    pedido.vizinhanca = "GRID";
+    TTreino treino(sessao, pedido);
+    TControle c0;
+    treino.trabalha(c0);
+    sessao.fechaTreino(treino, sessao.concluiTreino(treino, nullptr).completo);
+    std::vector<std::int32_t> antes;
+    for (const auto& linha : sessao.rede().neuronios)
+        for (const TNeuronio& n : linha) antes.push_back(n.getAglutinados());
+
+    struct CasoC {
+        const char* nome;
+        const std::string* arquivo;
+        std::int64_t pararNoPasso;
+        bool completa, falha;
+        std::size_t padroes;
+    };
+    const CasoC casos[] = {
+        {"parada na leitura", &bom, 4, false, false, 0},
+        {"parada na medida", &bom, 26, false, false, 0},
+        {"falha na leitura", &quebrado, -1, false, true, 8},
+        {"completa", &bom, -1, true, false, 0},
+    };
+    for (const CasoC& c : casos) {
+        SCOPED_TRACE(c.nome);
+        sessao.rede().arquivoPadroes = *c.arquivo;
+        TClassificacao classificacao(sessao);
+        TControle controle;
+        if (c.pararNoPasso > 0) controle.pedeParadaNoPasso = c.pararNoPasso;
+        std::exception_ptr falha;
+        try {
+            classificacao.trabalha(controle);
+        } catch (...) {
+            falha = std::current_exception();
+        }
+        TSessao::TResultadoClassificacao r;
+        bool lancou = false;
+        try {
+            r = sessao.concluiClassificacao(classificacao, falha);
+        } catch (const std::exception&) {
+            lancou = true;
+        }
+        EXPECT_EQ(lancou, c.falha);
+        EXPECT_EQ(r.completa, c.completa);
+        EXPECT_EQ(sessao.rede().entradas.size(), c.padroes);
+        std::vector<std::int32_t> depois;
+        for (const auto& linha : sessao.rede().neuronios)
+            for (const TNeuronio& n : linha) depois.push_back(n.getAglutinados());
+        if (!c.completa) {
+            EXPECT_EQ(depois, antes);
+        }
+        sessao.rede().desativaEntradas();
+    }
+}
+
+// A load that fails part-way keeps the header's values and the map with the weights read so far;
+// a stopped one keeps nothing.
+TEST(Sessao, oQueFicaDeUmaCarga) {
+    defineSeparadorDecimal(',');
+    PastaTemporaria pasta;
+    const std::string falha = pasta.escreve("falha.cfg", "2|2|1|1|GRID|5|1#\n0,5#\n0,25#\nx#\n1#\n");
+    const std::string boa = pasta.escreve("boa.cfg", "2|2|1|1|GRID|5|1#\n0,5#\n0,25#\n0,75#\n1#\n");
+    struct CasoL {
+        const char* nome;
+        const std::string* arquivo;
+        std::int64_t pararNoPasso;
+        bool mapa;
+        std::int32_t linhas;
+    };
+    const CasoL casos[] = {
+        {"falha no terceiro peso", &falha, -1, true, 2},
+        {"parada", &boa, 3, false, 0},
+        {"completa", &boa, -1, true, 2},
+    };
+    for (const CasoL& c : casos) {
+        SCOPED_TRACE(c.nome);
+        TSessao sessao;
+        TCarga carga(sessao, *c.arquivo, "MANHATTAN");
+        TControle controle;
+        if (c.pararNoPasso > 0) controle.pedeParadaNoPasso = c.pararNoPasso;
+        carga.trabalha(controle);
+        if (carga.resultado().parada()) {
+            EXPECT_FALSE(c.mapa);
+            continue;
+        }
+        sessao.aplicaCabecalho(carga);
+        sessao.colocaMapa(carga);
+        EXPECT_EQ(sessao.rede().existeMapa(), c.mapa);
+        EXPECT_EQ(sessao.rede().qtdLinhas, c.linhas);
+        EXPECT_EQ(sessao.rede().neuronio(0, 1).getPeso(0), 0.25);
+        EXPECT_EQ(sessao.rede().matrizDistancias[3], 2);  // MANHATTAN, chosen before the load
+        EXPECT_EQ(carga.resultado().falha != nullptr, c.arquivo == &falha);
+    }
+}
+
+}  // namespace

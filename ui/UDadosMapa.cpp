@@ -1,0 +1,114 @@
+#include "UDadosMapa.h"
+
+#include <algorithm>
+
+std::optional<TExtrasMapa> extrasDosPadroes(const TPadroes& padroes, std::int32_t dimensao,
+                                            TControle* controle) {
+    std::optional<TRotulosDosPadroes> rotulos = rotulosDosPadroes(padroes, controle);
+    if (!rotulos) return std::nullopt;
+    TExtrasMapa x;
+    x.legenda = std::move(rotulos->legenda);
+    x.rotuloDoPadrao = std::move(rotulos->indice);
+    for (std::size_t i = 0; i < x.legenda.size(); ++i)
+        x.indiceDoRotulo.emplace(x.legenda[i], static_cast<int>(i));
+    std::vector<const double*> pontos;
+    for (const TVistaPadrao p : padroes)
+        if (p.getQtdValores() == dimensao) pontos.push_back(p.dados());
+    x.projecao = projecaoPrincipal(pontos, dimensao);
+    // Up to 5000 points are drawn, evenly spread over the file.
+    const std::size_t passo = std::max<std::size_t>(1, (padroes.size() + 4999) / 5000);
+    for (std::size_t i = 0; i < padroes.size(); i += passo) {
+        if (padroes[i].getQtdValores() != dimensao) continue;
+        TPontoPlano ponto;
+        x.projecao.projeta(padroes[i].dados(), ponto.x, ponto.y);
+        x.pontos.push_back(ponto);
+        x.rotuloDoPonto.push_back(x.rotuloDoPadrao[i]);
+    }
+    return x;
+}
+
+int TDadosMapa::rotuloMajoritario(std::int32_t a) const {
+    const auto i = static_cast<std::size_t>(a);
+    if (i < majoritario.size()) return majoritario[i];
+    // Data put together without the index (by hand, in a test) looks the label up.
+    if (i >= rotulos.size() || rotulos[i].empty()) return -1;
+    const auto& l = legenda();
+    const auto it = std::find(l.begin(), l.end(), rotulos[i].front().rotulo);
+    return it == l.end() ? -1 : static_cast<int>(it - l.begin());
+}
+
+namespace {
+
+// The counts and labels of the winners of an instant of a training, counted by each pattern's
+// place in the legend; equally frequent labels keep the order in which they were first won.
+void contaVencedores(const TRede& rede, const TExtrasMapa& extras,
+                     const std::vector<std::int32_t>& vencedores, TDadosMapa& d) {
+    const auto n = static_cast<std::size_t>(d.neuronios());
+    d.contagens.assign(n, 0);
+    std::vector<std::vector<std::pair<std::int32_t, std::int32_t>>> vistos(n);
+    std::vector<std::unordered_map<std::int32_t, std::size_t>> onde(n);
+    for (std::size_t p = 0; p < vencedores.size() && p < rede.entradas.size(); ++p) {
+        const auto v = static_cast<std::size_t>(vencedores[p]);
+        if (v >= n) continue;
+        ++d.contagens[v];
+        const std::int32_t r = extras.rotuloDoPadrao[p];
+        const auto [it, novo] = onde[v].try_emplace(r, vistos[v].size());
+        if (novo)
+            vistos[v].emplace_back(r, 1);
+        else
+            ++vistos[v][it->second].second;
+    }
+    for (const auto& lista : vistos) {
+        std::vector<TContagemRotulo> c;
+        for (const auto& [r, vezes] : lista)
+            c.push_back({extras.legenda[static_cast<std::size_t>(r)], vezes});
+        std::stable_sort(c.begin(), c.end(), [](const TContagemRotulo& a, const TContagemRotulo& b) {
+            return a.vezes > b.vezes;
+        });
+        d.rotulos.push_back(std::move(c));
+    }
+}
+
+}  // namespace
+
+std::shared_ptr<TDadosMapa> dadosDoMapa(const TRede& rede,
+                                        const std::shared_ptr<const TExtrasMapa>& extras,
+                                        const std::vector<double>* pesos,
+                                        const std::vector<std::int32_t>* vencedores) {
+    auto d = std::make_shared<TDadosMapa>();
+    if (extras) d->padroes = extras;
+    d->linhas = rede.linhasMapa();
+    d->colunas = rede.colunasMapa();
+    d->dimensao = rede.dimensao;
+    const std::int32_t n = d->neuronios();
+    d->pesos = pesos != nullptr ? *pesos : rede.pesosDoMapa();
+    if (static_cast<std::int64_t>(d->pesos.size()) != std::int64_t{n} * std::max(d->dimensao, 0))
+        return std::make_shared<TDadosMapa>();
+    const TExtrasMapa& x = *d->padroes;
+    if (vencedores != nullptr && x.rotuloDoPadrao.size() == rede.entradas.size()) {
+        contaVencedores(rede, x, *vencedores, *d);
+    } else {
+        for (std::int32_t a = 0; a < n; ++a) {
+            const TNeuronio& neuronio = rede.neuronio(a / d->colunas, a % d->colunas);
+            d->contagens.push_back(neuronio.getAglutinados());
+            d->rotulos.push_back(contaRotulos(neuronio));
+        }
+    }
+    for (const auto& r : d->rotulos) {
+        const auto it = r.empty() ? x.indiceDoRotulo.end() : x.indiceDoRotulo.find(r.front().rotulo);
+        d->majoritario.push_back(it == x.indiceDoRotulo.end() ? -1 : it->second);
+    }
+    d->matriz = rede.matrizDistancias;
+    d->u = matrizU(d->pesos, n, d->dimensao, d->matriz);
+    // A map without patterns (a load) is drawn on the principal axes of its own weights.
+    if (x.projecao.media.size() != static_cast<std::size_t>(std::max(d->dimensao, 0))) {
+        auto propria = std::make_shared<TExtrasMapa>(x);
+        std::vector<const double*> ws;
+        for (std::int32_t a = 0; a < n; ++a)
+            ws.push_back(d->pesos.data() +
+                         static_cast<std::size_t>(a) * static_cast<std::size_t>(d->dimensao));
+        propria->projecao = projecaoPrincipal(ws, d->dimensao);
+        d->padroes = std::move(propria);
+    }
+    return d;
+}

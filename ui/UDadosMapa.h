@@ -1,0 +1,83 @@
+#pragma once
+// What the map explorer shows, as plain data: the map (weights, counts, labels, U-matrix) and,
+// beside it, what the patterns last read add (their labels, their points on the input space's
+// principal axes, the attribute names) and the training's error curve. Built by the session
+// document from the network; the views only read it. No Qt here, so the session and its tests do
+// not need it.
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "UAnalise.h"
+#include "UControle.h"
+#include "UCurvaErros.h"
+#include "UPadroes.h"
+#include "URede.h"
+
+struct TPontoPlano {
+    double x = 0.0, y = 0.0;
+};
+
+// What a file's patterns add to the map's pictures; computed once per reading, on the worker.
+struct TExtrasMapa {
+    std::vector<std::string> nomes;    // attribute names as the file has them, or none
+    std::vector<std::string> legenda;  // every label (bytes), in the order met
+    std::unordered_map<std::string, int> indiceDoRotulo;  // label -> place in the legend
+    std::vector<std::int32_t> rotuloDoPadrao;             // per pattern, its label's place
+    // The input space: at most 5000 patterns, evenly spread over the file, on the two principal
+    // axes, with their labels' places (-1 without one); the projection places the neurons.
+    TProjecao projecao;
+    std::vector<TPontoPlano> pontos;
+    std::vector<int> rotuloDoPonto;
+};
+
+// The labels, points and projection of `padroes` (of `dimensao` values); nothing when a stop
+// request came while the labels were gathered (one step per pattern).
+std::optional<TExtrasMapa> extrasDosPadroes(const TPadroes& padroes, std::int32_t dimensao,
+                                            TControle* controle);
+
+struct TDadosMapa {
+    std::int32_t linhas = 0, colunas = 0, dimensao = 0;
+    std::vector<double> pesos;                          // neuron after neuron, row-major
+    std::vector<std::int32_t> contagens;                // patterns won in the last pass
+    std::vector<std::vector<TContagemRotulo>> rotulos;  // per neuron, the most frequent first
+    std::vector<int> majoritario;  // per neuron, its majority label's place in the legend, or -1
+    std::vector<std::int32_t> matriz;  // map distances, n x n
+    std::vector<double> u;             // the U-matrix
+    // What the patterns add; never null (empty for a loaded map).
+    std::shared_ptr<const TExtrasMapa> padroes = std::make_shared<TExtrasMapa>();
+    // The error curve (cycle, quantization, topographic) and the errors of the current map.
+    std::vector<TPontoCurva> curva;
+    std::optional<TErros> erros;
+    // The seed the map's initial weights were drawn from, when known.
+    std::optional<std::uint32_t> semente;
+    // In a training stepped pattern by pattern: the pattern just presented, its winner, the radius
+    // around it and the winner's weights before and after.
+    struct TPassoAtual {
+        std::int64_t ciclo = 0, ciclos = 0, padrao = 0, padroes = 0;
+        std::int32_t vencedor = -1, raio = 0;
+        double taxa = 0.0;
+        std::vector<double> valores, antes, depois;
+        std::string rotulo;
+    };
+    std::optional<TPassoAtual> passo;
+
+    std::int32_t neuronios() const { return linhas * colunas; }
+    bool vazio() const { return neuronios() == 0; }
+    // The legend place of a neuron's majority label, -1 for an empty neuron.
+    int rotuloMajoritario(std::int32_t a) const;
+    const std::vector<std::string>& legenda() const { return padroes->legenda; }
+    const std::vector<std::string>& nomes() const { return padroes->nomes; }
+};
+
+// The explorer's data for a network and what its patterns added: the network's map with its
+// counts and labels, or, while a training runs, the weights and winners of an instant of it (the
+// winners of the patterns of rede.entradas).
+std::shared_ptr<TDadosMapa> dadosDoMapa(const TRede& rede,
+                                        const std::shared_ptr<const TExtrasMapa>& extras,
+                                        const std::vector<double>* pesos = nullptr,
+                                        const std::vector<std::int32_t>* vencedores = nullptr);
