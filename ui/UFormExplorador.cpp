@@ -15,15 +15,20 @@
 
 namespace {
 
+// The choices of the view selector: a view of the map, or (kCurva) the error curve.
+constexpr int kCurva = -1;
 struct TOpcaoVista {
     const char* nome;
-    TVistaMapa::Tipo tipo;
+    int vista;
 };
 constexpr TOpcaoVista kVistas[] = {
-    {"Rótulos", TVistaMapa::Tipo::Rotulos},     {"Acertos", TVistaMapa::Tipo::Acertos},
-    {"Matriz-U", TVistaMapa::Tipo::MatrizU},    {"Planos de componentes", TVistaMapa::Tipo::Planos},
-    {"Cores", TVistaMapa::Tipo::Cores},         {"Rede no espaço", TVistaMapa::Tipo::Espaco},
-    {"Curva de erro", TVistaMapa::Tipo::Curva},
+    {"Rótulos", static_cast<int>(TTipoVista::Rotulos)},
+    {"Acertos", static_cast<int>(TTipoVista::Acertos)},
+    {"Matriz-U", static_cast<int>(TTipoVista::MatrizU)},
+    {"Planos de componentes", static_cast<int>(TTipoVista::Planos)},
+    {"Cores", static_cast<int>(TTipoVista::Cores)},
+    {"Rede no espaço", static_cast<int>(TTipoVista::Espaco)},
+    {"Curva de erro", kCurva},
 };
 
 QFileDialog* dialogoDeExportacao(QWidget* pai, const char* nome, const QString& filtro,
@@ -68,8 +73,8 @@ void TFormExplorador::preencheSeletor() {
     ui.VistaSeletor->blockSignals(true);
     ui.VistaSeletor->clear();
     for (const TOpcaoVista& v : kVistas)
-        if (v.tipo != TVistaMapa::Tipo::Cores || cores)
-            ui.VistaSeletor->addItem(QString::fromUtf8(v.nome), static_cast<int>(v.tipo));
+        if (v.vista != static_cast<int>(TTipoVista::Cores) || cores)
+            ui.VistaSeletor->addItem(QString::fromUtf8(v.nome), v.vista);
     const int indice = ui.VistaSeletor->findText(atual);
     ui.VistaSeletor->setCurrentIndex(indice >= 0 ? indice : 0);
     ui.VistaSeletor->blockSignals(false);
@@ -79,15 +84,19 @@ void TFormExplorador::preencheSeletor() {
 bool TFormExplorador::passoAPasso() const { return ui.PassoAPassoCheckBox->isChecked(); }
 
 void TFormExplorador::VistaSeletorChange() {
-    const auto tipo = static_cast<TVistaMapa::Tipo>(ui.VistaSeletor->currentData().toInt());
-    ui.VistaMapa->defineTipo(tipo);
-    ui.EscalaComumCheckBox->setVisible(tipo == TVistaMapa::Tipo::Planos);
+    const int vista = ui.VistaSeletor->currentData().toInt();
+    const bool curva = vista == kCurva;
+    if (!curva) ui.VistaMapa->defineTipo(static_cast<TTipoVista>(vista));
+    ui.VistaMapa->setVisible(!curva);
+    ui.VistaCurva->setVisible(curva);
+    ui.EscalaComumCheckBox->setVisible(vista == static_cast<int>(TTipoVista::Planos));
 }
 
 void TFormExplorador::mostra(std::shared_ptr<const TDadosMapa> dados) {
     const bool mudouDimensao = !dados_ || dados_->dimensao != dados->dimensao;
     dados_ = std::move(dados);
     ui.VistaMapa->defineDados(dados_);
+    ui.VistaCurva->defineCurva(dados_->curva);
     if (mudouDimensao) preencheSeletor();
     const bool temMapa = !dados_->vazio();
     ui.ExportarButton->setEnabled(temMapa);
@@ -209,7 +218,15 @@ QString grava(const QString& caminho, const QByteArray& bytes) {
 
 QString TFormExplorador::exportaImagem(const QString& caminho) {
     // Drawn into memory first: the file is written only once the picture is whole.
-    const QRect area(QPoint(0, 0), ui.VistaMapa->size());
+    // The view on screen, the map's or the curve's.
+    const bool curva = ui.VistaCurva->isVisibleTo(this);
+    const QRect area(QPoint(0, 0), curva ? ui.VistaCurva->size() : ui.VistaMapa->size());
+    auto desenha = [&](QPainter& p) {
+        if (curva)
+            ui.VistaCurva->desenha(p, area);
+        else
+            ui.VistaMapa->desenha(p, area);
+    };
     QByteArray bytes;
     QBuffer memoria(&bytes);
     memoria.open(QIODevice::WriteOnly);
@@ -222,7 +239,7 @@ QString TFormExplorador::exportaImagem(const QString& caminho) {
         svg.setDescription(QStringLiteral("Norvika: explorador do mapa"));
         QPainter p;
         if (!p.begin(&svg)) return QStringLiteral("a imagem não pôde ser desenhada");
-        ui.VistaMapa->desenha(p, area);
+        desenha(p);
         if (!p.end()) return QStringLiteral("a imagem não pôde ser desenhada");
     } else {
         // Twice the size on screen, for print.
@@ -231,7 +248,7 @@ QString TFormExplorador::exportaImagem(const QString& caminho) {
         {
             QPainter p(&imagem);
             p.scale(2.0, 2.0);
-            ui.VistaMapa->desenha(p, area);
+            desenha(p);
         }
         if (!imagem.save(&memoria, "PNG")) return QStringLiteral("a imagem não pôde ser desenhada");
     }

@@ -2,6 +2,7 @@
 // each view paints what it shows where it should; the exports read back.
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
@@ -23,6 +24,7 @@
 #include "UFormExplorador.h"
 #include "UFormTreinando.h"
 #include "UNumeros.h"
+#include "UVistaCurva.h"
 #include "UVistaMapa.h"
 
 namespace {
@@ -146,11 +148,9 @@ class TesteExplorador : public QObject {
         vista.defineTipo(TVistaMapa::Tipo::Rotulos);
         vista.show();
         QVERIFY(QTest::qWaitForWindowExposed(&vista));
-        vista.repaint();
         QTest::mouseClick(&vista, Qt::LeftButton, {}, segunda);
         QCOMPARE(vista.selecionado(), 1);
         vista.defineTipo(TVistaMapa::Tipo::Planos);
-        vista.repaint();
         QVERIFY(vista.neuronioEm(QPoint(15, 30)) >= 0);
         // The selected neuron is outlined in black.
         vista.defineSelecionado(0);
@@ -181,9 +181,8 @@ class TesteExplorador : public QObject {
             }
             QCOMPARE(campos[4].toInt(), rede.neuronio(a / 4, a % 4).getAglutinados());
         }
-        for (const auto& [tipo, nome] : {std::pair{TVistaMapa::Tipo::Rotulos, "rotulos.svg"},
-                                         {TVistaMapa::Tipo::Curva, "curva.svg"}}) {
-            filho<TVistaMapa>(e, "VistaMapa")->defineTipo(tipo);
+        for (const auto& [vista, nome] : {std::pair{"Rótulos", "rotulos.svg"}, {"Curva de erro", "curva.svg"}}) {
+            filho<QComboBox>(e, "VistaSeletor")->setCurrentText(QString::fromUtf8(vista));
             const QString svg = QString::fromStdString(pasta.arquivo(nome));
             QCOMPARE(e->exportaImagem(svg), QString());
             QSvgRenderer leitor(svg);
@@ -252,9 +251,13 @@ class TesteExplorador : public QObject {
         vista.defineDados(d);
         for (const TVistaMapa::Tipo tipo :
              {TVistaMapa::Tipo::Rotulos, TVistaMapa::Tipo::Acertos, TVistaMapa::Tipo::MatrizU,
-              TVistaMapa::Tipo::Planos, TVistaMapa::Tipo::Cores, TVistaMapa::Tipo::Espaco,
-              TVistaMapa::Tipo::Curva})
+              TVistaMapa::Tipo::Planos, TVistaMapa::Tipo::Cores, TVistaMapa::Tipo::Espaco})
             pinta(vista, tipo);
+        TVistaCurva curva;
+        curva.defineCurva(d->curva);
+        QImage imagem(600, 400, QImage::Format_RGB32);
+        QPainter p(&imagem);
+        curva.desenha(p, imagem.rect());
         qInstallMessageHandler(anterior);
         QCOMPARE(avisos, 0);
     }

@@ -1,0 +1,65 @@
+#pragma once
+// Where each neuron is drawn in a view of the map, computed from the map and the area alone: no
+// widget, no painter. The painters draw from it, and the view widget hit-tests clicks and
+// tooltips with the same one, so a click works before anything was painted. A cell is a polygon
+// (a square on the classic map), so a view of a hexagonal map can give hexagons instead.
+
+#include <QPointF>
+#include <QPolygonF>
+#include <QRectF>
+#include <cstdint>
+#include <vector>
+
+#include "UDadosMapa.h"
+
+// The views of a map (the error curve has a widget of its own).
+enum class TTipoVista { Rotulos, Acertos, MatrizU, Planos, Cores, Espaco };
+
+inline constexpr double kMargemVista = 8.0;      // around the picture
+inline constexpr double kMargemNumeros = 22.0;   // room for the row and column numbers
+inline constexpr double kLarguraLegenda = 170.0;  // the legend or the colour scale, at the right
+
+// A map's cells in a rectangle: square cells, as large as fit, row by row.
+struct TGradeCelulas {
+    QRectF mapa;  // the cells' area
+    double lado = 0.0;
+    std::int32_t linhas = 0, colunas = 0;
+
+    // The cells in `area` after `margem` for the numbers at its top and left.
+    static TGradeCelulas em(const QRectF& area, std::int32_t linhas, std::int32_t colunas,
+                            double margem);
+    QRectF caixa(std::int32_t a) const {
+        return {mapa.left() + (a % colunas) * lado, mapa.top() + (a / colunas) * lado, lado, lado};
+    }
+    QPolygonF celula(std::int32_t a) const { return QPolygonF(caixa(a)); }
+};
+
+struct TLayoutVista {
+    TTipoVista tipo = TTipoVista::Rotulos;
+    QRectF area;     // the picture, inside its margin
+    QRectF legenda;  // the legend's or the scale's box; empty when the view has none
+    // The cell views (labels, hits, U-matrix, colours): one grid, numbered at its top and left.
+    TGradeCelulas grade;
+    // The component planes: each attribute's box (its title above its cells) and grid.
+    struct TPlano {
+        QRectF caixa;
+        TGradeCelulas grade;
+    };
+    std::vector<TPlano> planos;
+    // The input space: where the points go, the map from the principal axes to the screen (one
+    // scale for both axes, taken in extended precision so that ranges as wide as the doubles go
+    // still divide), and each neuron's place (its weights projected).
+    QRectF regiao;
+    long double escala = 1.0L, meioX = 0.0L, meioY = 0.0L;
+    std::vector<QPointF> neuronios;  // not finite for a neuron whose weights are not
+    QPointF tela(double x, double y) const;
+
+    // The neuron under a point, or -1; where shapes overlap, the last drawn (the highest).
+    std::int32_t neuronioEm(const QPointF& ponto) const;
+};
+
+// The layout of a view of `dados` in `area` (the whole picture, its margin included).
+TLayoutVista layoutDaVista(TTipoVista tipo, const TDadosMapa& dados, const QRectF& area,
+                           bool escalaComum);
+
+bool finito(const QPointF& p);

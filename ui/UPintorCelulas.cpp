@@ -1,0 +1,156 @@
+#include "UPintorCelulas.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+#include "UTextos.h"
+
+namespace {
+
+// Lays the cells' texts out (split into lines, sized and cut to the cell) unless they already are
+// for this map, view, cell and device.
+void disponTextos(QPainter& p, const TLayoutVista& l, const TDadosMapa& d,
+                  const std::function<QString(std::int32_t)>& textoDe, TTextosCelulas& textos) {
+    const TGradeCelulas& g = l.grade;
+    const std::tuple<const TDadosMapa*, int, int, int> chave{
+        &d, static_cast<int>(l.tipo), static_cast<int>(g.lado), p.device()->logicalDpiY()};
+    if (textos.chave == chave) return;
+    textos.chave = chave;
+    textos.celulas.assign(static_cast<std::size_t>(d.neuronios()), {});
+    if (g.lado < 14) return;
+    QFont fonte = p.font();
+    for (std::int32_t a = 0; a < d.neuronios(); ++a) {
+        TTextosCelulas::TCelula& t = textos.celulas[static_cast<std::size_t>(a)];
+        const QStringList linhas = inicioVisivel(textoDe(a), 2 * g.lado).split(u'\n', Qt::SkipEmptyParts);
+        if (linhas.isEmpty()) continue;
+        t.pixels = std::clamp(static_cast<int>(g.lado * (linhas.size() > 1 ? 0.2 : 0.3)), 6, 16);
+        fonte.setPixelSize(t.pixels);
+        const QFontMetrics medidas(fonte, p.device());
+        for (const QString& linha : linhas)
+            t.linhas << medidas.elidedText(inicioVisivel(linha, g.lado), Qt::ElideRight,
+                                           static_cast<int>(g.lado - 4));
+    }
+}
+
+// The cells in their colours with their texts, the numbers around, the step's marks and the
+// selection.
+void pintaGrade(QPainter& p, const TLayoutVista& l, const TDadosMapa& d, const TOpcoesVista& opcoes,
+                const std::vector<QColor>& cores, const TTextosCelulas& textos) {
+    const TGradeCelulas& g = l.grade;
+    QFont fonte = p.font();
+    fonte.setPixelSize(std::clamp(static_cast<int>(kMargemNumeros * 0.55), 8, 12));
+    p.setFont(fonte);
+    p.setPen(Qt::black);
+    const double topo = g.mapa.top() - kMargemNumeros, esquerda = g.mapa.left() - kMargemNumeros;
+    for (std::int32_t j = 0; j < d.colunas; ++j)
+        p.drawText(QRectF(g.mapa.left() + j * g.lado, topo, g.lado, kMargemNumeros), Qt::AlignCenter,
+                   QString::number(j + 1));
+    for (std::int32_t i = 0; i < d.linhas; ++i)
+        p.drawText(QRectF(esquerda, g.mapa.top() + i * g.lado, kMargemNumeros, g.lado), Qt::AlignCenter,
+                   QString::number(i + 1));
+    for (std::int32_t a = 0; a < d.neuronios(); ++a) {
+        const QRectF celula = g.caixa(a);
+        const QColor cor = cores[static_cast<std::size_t>(a)];
+        p.fillRect(celula, cor);
+        p.setPen(QPen(QColor(0xBB, 0xBB, 0xBB), 1));
+        p.drawRect(celula);
+        // One or two lines (a label over its count), each cut to the cell's width.
+        const TTextosCelulas::TCelula& t = textos.celulas[static_cast<std::size_t>(a)];
+        if (t.linhas.isEmpty()) continue;
+        fonte.setPixelSize(t.pixels);
+        p.setFont(fonte);
+        p.setPen(textoSobre(cor));
+        const double altura = p.fontMetrics().height();
+        double y = celula.center().y() - altura * static_cast<double>(t.linhas.size()) / 2;
+        for (const QString& linha : t.linhas) {
+            p.drawText(QRectF(celula.left() + 2, y, celula.width() - 4, altura), Qt::AlignCenter, linha);
+            y += altura;
+        }
+    }
+    if (d.passo && d.passo->vencedor >= 0 && d.passo->vencedor < d.neuronios()) {
+        // The winner of the pattern just presented, and the neighbourhood it pulled with it.
+        const auto v = static_cast<std::size_t>(d.passo->vencedor);
+        for (std::int32_t a = 0; a < d.neuronios(); ++a) {
+            if (d.matriz[v * static_cast<std::size_t>(d.neuronios()) + static_cast<std::size_t>(a)] >
+                d.passo->raio)
+                continue;
+            p.fillRect(g.caixa(a), QBrush(QColor(0, 0, 0, 110), Qt::BDiagPattern));
+        }
+        p.setPen(QPen(QColor(0xD5, 0x5E, 0x00), 4));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(g.caixa(d.passo->vencedor).adjusted(2, 2, -2, -2));
+    }
+    if (opcoes.selecionado >= 0 && opcoes.selecionado < d.neuronios()) {
+        const QRectF celula = g.caixa(opcoes.selecionado);
+        p.setPen(QPen(Qt::black, 3));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(celula.adjusted(1.5, 1.5, -1.5, -1.5));
+        p.setPen(QPen(Qt::white, 1));
+        p.drawRect(celula.adjusted(3.5, 3.5, -3.5, -3.5));
+    }
+}
+
+}  // namespace
+
+void pintaCelulas(QPainter& p, const TLayoutVista& l, const TDadosMapa& d, const TOpcoesVista& opcoes,
+                  TTextosCelulas& textos) {
+    if (l.tipo == TTipoVista::Cores && d.dimensao != 3) return;
+    std::vector<QColor> cores;
+    std::function<QString(std::int32_t)> textoDe;
+    double minimo = 0.0, maximo = 0.0;
+    QString titulo;
+    const std::vector<double> acertos(d.contagens.begin(), d.contagens.end());
+    switch (l.tipo) {
+        case TTipoVista::Rotulos:
+            for (std::int32_t a = 0; a < d.neuronios(); ++a) cores.push_back(corDoRotulo(d.rotuloMajoritario(a)));
+            // The majority label over the count, when the neuron has a named label.
+            textoDe = [&d](std::int32_t a) {
+                const std::int32_t n = d.contagens[static_cast<std::size_t>(a)];
+                const auto& lista = d.rotulos[static_cast<std::size_t>(a)];
+                const QString nome = lista.empty() ? QString() : textoDeBytes(lista.front().rotulo);
+                return n <= 0 ? QString() : nome.isEmpty() ? QString::number(n) : nome + u'\n' + QString::number(n);
+            };
+            break;
+        case TTipoVista::Cores: {
+            // Weights up to 1 are read as fractions, larger ones as 0 to 255.
+            const double escala = faixaFinita(d.pesos).second > 1.0 ? 255.0 : 1.0;
+            for (std::int32_t a = 0; a < d.neuronios(); ++a) {
+                auto canal = [&](int k) {
+                    const double v = d.pesos[static_cast<std::size_t>(a * 3 + k)] / escala;
+                    return static_cast<float>(std::isnan(v) ? 0.0 : std::clamp(v, 0.0, 1.0));
+                };
+                cores.push_back(QColor::fromRgbF(canal(0), canal(1), canal(2)));
+            }
+            textoDe = [&d](std::int32_t a) {
+                const auto& r = d.rotulos[static_cast<std::size_t>(a)];
+                return r.empty() ? QString() : textoDeBytes(r.front().rotulo);
+            };
+            break;
+        }
+        default: {
+            // Hits from 0 (an empty neuron is left white, with no number) or the U-matrix.
+            const bool numeros = l.tipo == TTipoVista::Acertos;
+            const std::vector<double>& valores = numeros ? acertos : d.u;
+            std::tie(minimo, maximo) = faixaFinita(valores);
+            if (numeros) minimo = 0.0;
+            titulo = numeros ? QStringLiteral("Padrões ganhos") : QStringLiteral("Distância média aos vizinhos");
+            for (std::int32_t a = 0; a < d.neuronios(); ++a) {
+                const double v = valores[static_cast<std::size_t>(a)];
+                cores.push_back(numeros && v == 0.0   ? QColor(Qt::white)
+                                : std::isfinite(v)    ? corDaEscala(fracao(v, minimo, maximo))
+                                                      : QColor(Qt::lightGray));
+            }
+            textoDe = [&valores, numeros](std::int32_t a) {
+                const double v = valores[static_cast<std::size_t>(a)];
+                return numeros && v != 0.0 ? QString::number(static_cast<long long>(v)) : QString();
+            };
+            break;
+        }
+    }
+    disponTextos(p, l, d, textoDe, textos);
+    pintaGrade(p, l, d, opcoes, cores, textos);
+    if (l.tipo == TTipoVista::Rotulos) pintaLegenda(p, l.legenda, d);
+    else if (l.tipo != TTipoVista::Cores) pintaEscala(p, l.legenda, minimo, maximo, titulo);
+}

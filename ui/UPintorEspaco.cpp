@@ -1,0 +1,64 @@
+#include "UPintorEspaco.h"
+
+#include <QPainter>
+#include <algorithm>
+
+void pintaEspaco(QPainter& p, const TLayoutVista& l, const TDadosMapa& d, const TOpcoesVista& opcoes) {
+    const auto& pontos = d.padroes->pontos;
+    const auto& rotuloDoPonto = d.padroes->rotuloDoPonto;
+    const auto& neuronios = l.neuronios;
+    p.setPen(Qt::NoPen);
+    for (std::size_t i = 0; i < pontos.size(); ++i) {
+        const QPointF q(pontos[i].x, pontos[i].y);
+        if (!finito(q)) continue;
+        const int r = i < rotuloDoPonto.size() ? rotuloDoPonto[i] : -1;
+        QColor cor = r >= 0 ? corDoRotulo(r) : QColor(Qt::gray);
+        cor.setAlphaF(0.7f);
+        p.setBrush(cor);
+        p.drawEllipse(l.tela(q.x(), q.y()), 3, 3);
+    }
+    // The net: each neuron joined to the next one in its row and in its column.
+    p.setPen(QPen(QColor(0x33, 0x33, 0x33), 1.2));
+    auto liga = [&](std::int32_t a, std::int32_t b) {
+        const QPointF& pa = neuronios[static_cast<std::size_t>(a)];
+        const QPointF& pb = neuronios[static_cast<std::size_t>(b)];
+        if (finito(pa) && finito(pb)) p.drawLine(pa, pb);
+    };
+    for (std::int32_t a = 0; a < d.neuronios(); ++a) {
+        if (a % d.colunas + 1 < d.colunas) liga(a, a + 1);
+        if (a + d.colunas < d.neuronios()) liga(a, a + d.colunas);
+    }
+    p.setBrush(Qt::black);
+    p.setPen(Qt::NoPen);
+    for (const QPointF& neuronio : neuronios)
+        if (finito(neuronio)) p.drawEllipse(neuronio, 2.5, 2.5);
+    if (opcoes.selecionado >= 0 && opcoes.selecionado < d.neuronios() &&
+        finito(neuronios[static_cast<std::size_t>(opcoes.selecionado)])) {
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(Qt::red, 2));
+        p.drawEllipse(neuronios[static_cast<std::size_t>(opcoes.selecionado)], 6, 6);
+    }
+    if (d.passo && static_cast<std::int32_t>(d.passo->valores.size()) == d.dimensao && d.dimensao > 0) {
+        // The pattern just presented, and the line to its winner.
+        double x = 0, y = 0;
+        d.padroes->projecao.projeta(d.passo->valores.data(), x, y);
+        const QPointF alvo = l.tela(x, y);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(0xD5, 0x5E, 0x00), 3));
+        p.drawEllipse(alvo, 8, 8);
+        const std::int32_t v = d.passo->vencedor;
+        if (v >= 0 && v < d.neuronios() && finito(neuronios[static_cast<std::size_t>(v)])) {
+            p.setPen(QPen(QColor(0xD5, 0x5E, 0x00), 1.5, Qt::DashLine));
+            p.drawLine(alvo, neuronios[static_cast<std::size_t>(v)]);
+        }
+    }
+    QFont fonte = p.font();
+    fonte.setPixelSize(11);
+    p.setFont(fonte);
+    p.setPen(Qt::darkGray);
+    const QString eixos = d.dimensao <= 2 ? QStringLiteral("Os padrões e a rede nos valores dos atributos")
+                                          : QStringLiteral("Os padrões e a rede nos dois componentes principais");
+    p.drawText(QRectF(l.area.left(), l.area.bottom() - 16, l.area.width(), 16), Qt::AlignLeft | Qt::AlignVCenter,
+               eixos);
+    pintaLegenda(p, l.legenda, d);
+}

@@ -1,0 +1,160 @@
+#include "UPintura.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "UNumeros.h"
+#include "UPintorCelulas.h"
+#include "UPintorEspaco.h"
+#include "UPintorPlanos.h"
+#include "UTextos.h"
+
+namespace {
+
+// Okabe and Ito's eight colours (black as grey), then Tol's muted scheme: seventeen labels that
+// readers with any common colour-vision deficiency can tell apart.
+constexpr QRgb kQualitativa[] = {0xE69F00, 0x56B4E9, 0x009E73, 0xF0E442, 0x0072B2, 0xD55E00,
+                                 0xCC79A7, 0x999999, 0x332288, 0x88CCEE, 0x44AA99, 0x117733,
+                                 0x999933, 0xDDCC77, 0xCC6677, 0x882255, 0xAA4499};
+// Viridis at ten even steps: perceptually even, readable in grey and by colour-blind readers.
+constexpr QRgb kViridis[] = {0x440154, 0x482878, 0x3E4A89, 0x31688E, 0x26828E,
+                             0x1F9E89, 0x35B779, 0x6DCD59, 0xB4DE2C, 0xFDE725};
+
+}  // namespace
+
+void pintaVista(QPainter& p, const QRectF& area, const TDadosMapa& d, TTipoVista tipo,
+                const TOpcoesVista& opcoes, TTextosCelulas* textos) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.fillRect(area, Qt::white);
+    if (d.vazio()) {
+        p.setPen(Qt::darkGray);
+        p.drawText(area, Qt::AlignCenter | Qt::TextWordWrap,
+                   QStringLiteral("Nenhum mapa ainda.\nTreine, carregue ou classifique um mapa na "
+                                  "janela principal para vê-lo aqui."));
+        p.restore();
+        return;
+    }
+    TTextosCelulas proprios;
+    const TLayoutVista l = layoutDaVista(tipo, d, area, opcoes.escalaComum);
+    switch (tipo) {
+        case TTipoVista::Planos:
+            pintaPlanos(p, l, d, opcoes);
+            break;
+        case TTipoVista::Espaco:
+            pintaEspaco(p, l, d, opcoes);
+            break;
+        default:
+            pintaCelulas(p, l, d, opcoes, textos != nullptr ? *textos : proprios);
+            break;
+    }
+    p.restore();
+}
+
+QColor corDoRotulo(int indice) {
+    if (indice < 0) return Qt::white;
+    return QColor(kQualitativa[static_cast<std::size_t>(indice) % std::size(kQualitativa)]);
+}
+
+QColor corDaEscala(double t) {
+    if (!std::isfinite(t)) t = 0.0;
+    t = std::clamp(t, 0.0, 1.0) * (std::size(kViridis) - 1);
+    const auto i =
+        static_cast<std::size_t>(std::min<double>(std::floor(t), std::size(kViridis) - 2));
+    const double f = t - static_cast<double>(i);
+    const QColor a(kViridis[i]), b(kViridis[i + 1]);
+    return QColor::fromRgbF(static_cast<float>(a.redF() + (b.redF() - a.redF()) * f),
+                            static_cast<float>(a.greenF() + (b.greenF() - a.greenF()) * f),
+                            static_cast<float>(a.blueF() + (b.blueF() - a.blueF()) * f));
+}
+
+QColor textoSobre(const QColor& fundo) {
+    const double luz = 0.299 * fundo.redF() + 0.587 * fundo.greenF() + 0.114 * fundo.blueF();
+    return luz > 0.55 ? Qt::black : Qt::white;
+}
+
+QString numeroCompleto(double v) { return QString::fromStdString(realParaTexto(v)); }
+
+QString numeroCurto(double v) {
+    QString s = QString::number(v, 'g', 4);
+    s.replace(u'.', QChar::fromLatin1(separadorDecimal()));
+    return s;
+}
+
+double fracao(double v, double minimo, double maximo) {
+    if (!std::isfinite(v) || !(maximo > minimo)) return 0.0;
+    const long double t =
+        (static_cast<long double>(v) - minimo) / (static_cast<long double>(maximo) - minimo);
+    return static_cast<double>(std::clamp(t, 0.0L, 1.0L));
+}
+
+std::pair<double, double> faixaFinita(const std::vector<double>& valores, std::size_t inicio,
+                                      std::size_t passo) {
+    double minimo = std::numeric_limits<double>::infinity(), maximo = -minimo;
+    for (std::size_t i = inicio; i < valores.size(); i += passo)
+        if (std::isfinite(valores[i])) {
+            minimo = std::min(minimo, valores[i]);
+            maximo = std::max(maximo, valores[i]);
+        }
+    if (minimo > maximo) return {0.0, 0.0};
+    return {minimo, maximo};
+}
+
+QString inicioVisivel(const QString& texto, double largura) {
+    const auto cabe = static_cast<qsizetype>(std::max(largura, 1.0)) + 1;
+    return texto.size() > cabe ? texto.left(cabe) : texto;
+}
+
+QString nomeDoAtributo(const TDadosMapa& dados, std::int32_t k) {
+    const auto& nomes = dados.nomes();
+    if (static_cast<std::size_t>(k) < nomes.size())
+        return textoDeBytes(nomes[static_cast<std::size_t>(k)]);
+    return QStringLiteral("Atributo %1").arg(k + 1);
+}
+
+void pintaLegenda(QPainter& p, const QRectF& caixa, const TDadosMapa& d) {
+    QFont fonte = p.font();
+    fonte.setPixelSize(12);
+    p.setFont(fonte);
+    double y = caixa.top();
+    p.setPen(Qt::black);
+    p.drawText(QRectF(caixa.left(), y, caixa.width(), 18), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Rótulos"));
+    y += 22;
+    const auto& legenda = d.legenda();
+    for (std::size_t i = 0; i < legenda.size() && y + 16 <= caixa.bottom(); ++i, y += 18) {
+        p.fillRect(QRectF(caixa.left(), y + 2, 14, 14), corDoRotulo(static_cast<int>(i)));
+        p.setPen(Qt::gray);
+        p.drawRect(QRectF(caixa.left(), y + 2, 14, 14));
+        p.setPen(Qt::black);
+        const QString nome =
+            legenda[i].empty() ? QStringLiteral("(sem rótulo)") : textoDeBytes(legenda[i]);
+        p.drawText(QRectF(caixa.left() + 20, y, caixa.width() - 20, 18), Qt::AlignLeft | Qt::AlignVCenter,
+                   p.fontMetrics().elidedText(inicioVisivel(nome, caixa.width()), Qt::ElideRight,
+                                              static_cast<int>(caixa.width() - 20)));
+    }
+}
+
+void pintaEscala(QPainter& p, const QRectF& caixa, double minimo, double maximo,
+                 const QString& titulo) {
+    QFont fonte = p.font();
+    fonte.setPixelSize(12);
+    p.setFont(fonte);
+    p.setPen(Qt::black);
+    p.drawText(QRectF(caixa.left(), caixa.top(), caixa.width(), 34), Qt::AlignLeft | Qt::TextWordWrap,
+               titulo);
+    const QRectF barra(caixa.left(), caixa.top() + 40, 18, std::min(220.0, caixa.height() - 50));
+    for (int y = 0; y < static_cast<int>(barra.height()); ++y)
+        p.fillRect(QRectF(barra.left(), barra.bottom() - y - 1, barra.width(), 1.5),
+                   corDaEscala(y / std::max(1.0, barra.height() - 1)));
+    p.setPen(Qt::gray);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(barra);
+    p.setPen(Qt::black);
+    p.drawText(QRectF(barra.right() + 6, barra.top() - 8, caixa.width() - 24, 16),
+               Qt::AlignLeft | Qt::AlignVCenter, numeroCurto(maximo));
+    p.drawText(QRectF(barra.right() + 6, barra.bottom() - 8, caixa.width() - 24, 16),
+               Qt::AlignLeft | Qt::AlignVCenter, numeroCurto(minimo));
+}

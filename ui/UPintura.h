@@ -1,0 +1,73 @@
+#pragma once
+// Painting the views of a map: one entry (pintaVista) that draws any view of the explorer with
+// QPainter on any device (the screen, a PNG, an SVG), from the data and the view's layout alone,
+// and what the painters of each family share (colours, number texts, the legend, the colour
+// scale). The families: cell views (UPintorCelulas), component planes (UPintorPlanos), the input
+// space (UPintorEspaco); the error curve has its own widget (UVistaCurva).
+
+#include <QColor>
+#include <QRectF>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "UDadosMapa.h"
+#include "ULayoutMapa.h"
+
+class QPainter;
+
+// What the person chose in the view beside the data: the selected neuron, one colour scale for
+// every plane.
+struct TOpcoesVista {
+    std::int32_t selecionado = -1;
+    bool escalaComum = true;
+};
+
+// The cells' texts as last laid out (split into lines, sized and cut to the cell), and for what:
+// the map, the view, the cell's side and the device's resolution. A view keeps one so that a
+// repaint only draws them; laying out a label of kilobytes measures only its visible start.
+struct TTextosCelulas {
+    std::tuple<const TDadosMapa*, int, int, int> chave{nullptr, -1, 0, 0};
+    struct TCelula {
+        int pixels = 0;
+        QStringList linhas;
+    };
+    std::vector<TCelula> celulas;
+};
+
+// Draws the view into `area` of any device: its white background, the hint when there is no map.
+// `textos` may be null (the texts are then laid out for this drawing alone).
+void pintaVista(QPainter& p, const QRectF& area, const TDadosMapa& dados, TTipoVista tipo,
+                const TOpcoesVista& opcoes, TTextosCelulas* textos);
+
+// The colours of the legend's labels (colour-blind safe, then repeating; white for none) and of
+// the sequential scale (viridis) at t in [0, 1].
+QColor corDoRotulo(int indice);
+QColor corDaEscala(double t);
+// Black or white, whichever reads on the colour.
+QColor textoSobre(const QColor& fundo);
+
+// A number as the program writes it (15 significant digits), and a short one for scales and
+// axes (4 significant digits); both with the decimal comma.
+QString numeroCompleto(double v);
+QString numeroCurto(double v);
+// Where v lies between minimo and maximo, 0 to 1, in extended precision so that a range wider
+// than the largest double still divides; 0 for a value that is not finite.
+double fracao(double v, double minimo, double maximo);
+// The smallest and largest finite values of every `passo`-th value from `inicio` (0 and 0 when
+// there is none).
+std::pair<double, double> faixaFinita(const std::vector<double>& valores, std::size_t inicio = 0,
+                                      std::size_t passo = 1);
+// At most as many characters as a width in pixels can show.
+QString inicioVisivel(const QString& texto, double largura);
+// The name of attribute k as the file has it, or "Atributo k+1".
+QString nomeDoAtributo(const TDadosMapa& dados, std::int32_t k);
+
+// The legend of the labels, each beside its colour, as many as the box holds.
+void pintaLegenda(QPainter& p, const QRectF& caixa, const TDadosMapa& dados);
+// A vertical colour scale from minimo (bottom) to maximo (top), under its title.
+void pintaEscala(QPainter& p, const QRectF& caixa, double minimo, double maximo,
+                 const QString& titulo);
