@@ -84,6 +84,10 @@ void TFormExplorador::preencheSeletor() {
 bool TFormExplorador::passoAPasso() const { return ui.PassoAPassoCheckBox->isChecked(); }
 
 void TFormExplorador::VistaSeletorChange() {
+    UMensagens::protege(this, [&] { mostraVistaEscolhida(); });
+}
+
+void TFormExplorador::mostraVistaEscolhida() {
     const int vista = ui.VistaSeletor->currentData().toInt();
     const bool curva = vista == kCurva;
     if (!curva) ui.VistaMapa->defineTipo(static_cast<TTipoVista>(vista));
@@ -129,8 +133,10 @@ void TFormExplorador::acompanhaTreino(TTreino& treino) {
 }
 
 void TFormExplorador::escolheNeuronio(std::int32_t neuronio) {
-    ui.VistaMapa->defineSelecionado(neuronio);
-    preenchePainel();
+    UMensagens::protege(this, [&] {
+        ui.VistaMapa->defineSelecionado(neuronio);
+        preenchePainel();
+    });
 }
 
 void TFormExplorador::preenchePainel() {
@@ -266,19 +272,23 @@ QString TFormExplorador::exportaDados(const QString& caminho) {
 }
 
 void TFormExplorador::ExportarButtonClick() {
-    const QString nome = UDialogos::escolhe(*dialogoImagem_);
-    if (nome.isEmpty()) return;
-    const QString motivo = exportaImagem(nome);
-    if (!motivo.isEmpty())
-        UMensagens::mostraMensagem(
-            this, QStringLiteral("Não foi possível gravar a imagem em \"%1\": %2.").arg(nome, motivo));
+    UMensagens::protege(this, [&] {
+        const QString nome = UDialogos::escolhe(*dialogoImagem_);
+        if (nome.isEmpty()) return;
+        const QString motivo = exportaImagem(nome);
+        if (!motivo.isEmpty())
+            UMensagens::mostraMensagem(
+                this, QStringLiteral("Não foi possível gravar a imagem em \"%1\": %2.").arg(nome, motivo));
+    });
 }
 
 void TFormExplorador::ExportarDadosButtonClick() {
-    const QString nome = UDialogos::escolhe(*dialogoDados_);
-    if (nome.isEmpty()) return;
-    const QString motivo = exportaDados(nome);
-    if (!motivo.isEmpty())
-        UMensagens::mostraMensagem(
-            this, QStringLiteral("Não foi possível gravar os dados em \"%1\": %2.").arg(nome, motivo));
+    UMensagens::protege(this, [&] {
+        const QString nome = UDialogos::escolhe(*dialogoDados_);
+        if (nome.isEmpty()) return;
+        const QString motivo = exportaDados(nome);
+        if (!motivo.isEmpty())
+            UMensagens::mostraMensagem(
+                this, QStringLiteral("Não foi possível gravar os dados em \"%1\": %2.").arg(nome, motivo));
+    });
 }

@@ -43,6 +43,7 @@ class TFormExplorador : public QWidget {
   private:
     Ui::TFormExplorador ui;
     void escolheNeuronio(std::int32_t neuronio);
+    void mostraVistaEscolhida();
     void preenchePainel();
     void preencheSeletor();
 

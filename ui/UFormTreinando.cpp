@@ -40,6 +40,39 @@ TAndamento andamentoDosCiclos(const QString& fase, std::int64_t ciclosFeitos,
     return a;
 }
 
+TAndamento andamentoDoTreino(const TTreino& treino, const TControle& controle) {
+    switch (treino.fase()) {
+        case TTreino::Fase::mapa:
+            return andamento(QStringLiteral("Lendo o arquivo de padrões"), 0, -1);
+        case TTreino::Fase::leitura:
+            return andamento(QStringLiteral("Lendo o arquivo de padrões"), controle.padroes.load(),
+                             treino.padroesAnunciados());
+        case TTreino::Fase::rotulos:
+            return andamento(QStringLiteral("Reunindo os rótulos dos padrões"), 0, -1);
+        case TTreino::Fase::medida:
+            return andamento(QStringLiteral("Medindo os erros do mapa"), 0, -1);
+        case TTreino::Fase::treino:
+            break;
+    }
+    if (treino.medindo()) return andamento(QStringLiteral("Medindo os erros do mapa"), 0, -1);
+    return andamentoDosCiclos(QStringLiteral("Treinando o mapa"), controle.ciclos.load(),
+                              controle.padroes.load(), treino.padroesAnunciados(), treino.ciclos());
+}
+
+TAndamento andamentoDaClassificacao(const TClassificacao& classificacao, const TControle& controle) {
+    switch (classificacao.fase()) {
+        case TClassificacao::Fase::leitura:
+            return andamento(QStringLiteral("Lendo o arquivo de padrões"), controle.padroes.load(),
+                             classificacao.padroesAnunciados());
+        case TClassificacao::Fase::medida:
+            return andamento(QStringLiteral("Medindo os erros do mapa"), 0, -1);
+        case TClassificacao::Fase::busca:
+            break;
+    }
+    return andamento(QStringLiteral("Classificando os padrões"), controle.padroes.load(),
+                     classificacao.padroesAnunciados());
+}
+
 TFormTreinando::TFormTreinando(QWidget* pai, const QString& titulo) : QDialog(pai) {
     ui.setupUi(this);
     setWindowTitle(titulo);

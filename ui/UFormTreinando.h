@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <cstdint>
 
+#include "USessao.h"
 #include "ui_UFormTreinando.h"
 
 // How far a long piece of work has come, as the dialog shows it.
@@ -23,6 +24,10 @@ TAndamento andamento(const QString& fase, std::int64_t feitos, std::int64_t tota
 TAndamento andamentoDosCiclos(const QString& fase, std::int64_t ciclosFeitos,
                               std::int64_t padroesFeitos, std::int64_t padroes,
                               std::int64_t ciclos);
+
+// What the dialog says of a training and of a classification: the phase, and how far it came.
+TAndamento andamentoDoTreino(const TTreino& treino, const TControle& controle);
+TAndamento andamentoDaClassificacao(const TClassificacao& classificacao, const TControle& controle);
 
 class TFormTreinando : public QDialog {
     Q_OBJECT

@@ -1,5 +1,10 @@
 #include "UMensagens.h"
 
+#include <exception>
+#include <new>
+
+#include "UTextos.h"
+
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -79,6 +84,18 @@ void mostraFalha(QWidget* pai, const QString& mensagem) {
         return;
     }
     mostra(pai, QMessageBox::Critical, texto);
+}
+
+void protege(QWidget* pai, const std::function<void()>& comando) {
+    try {
+        comando();
+    } catch (const std::bad_alloc&) {
+        mostraFalha(pai, QStringLiteral("Memória insuficiente para concluir a operação"));
+    } catch (const std::exception& e) {
+        mostraFalha(pai, textoDeBytes(e.what()));
+    } catch (...) {
+        mostraFalha(pai, QStringLiteral("Falha inesperada"));
+    }
 }
 
 }  // namespace UMensagens

@@ -21,6 +21,10 @@ void defineInterceptador(Interceptador interceptador);
 void mostraMensagem(QWidget* pai, const QString& texto);
 void mostraFalha(QWidget* pai, const QString& mensagem);
 
+// Runs a handler so that no failure escapes into Qt: whatever it throws (std::bad_alloc
+// included) is shown by the default failure report over `pai`, and the window stays usable.
+void protege(QWidget* pai, const std::function<void()>& comando);
+
 // The failure's message as the report shows it.
 QString textoDaFalha(const QString& mensagem);
 

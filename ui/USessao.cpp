@@ -184,6 +184,24 @@ void TCarga::trabalha(TControle& controle) {
     if (carga_.mapaPronto) neuronios_ = std::int64_t{nova_.linhasMapa()} * nova_.colunasMapa();
 }
 
+std::optional<std::string> TCarga::recusa() const {
+    if (carga_.grandeDemais) {
+        const TCabecalhoRede& c = *carga_.cabecalho;
+        return "O mapa de " + std::to_string(c.linhas) + " x " + std::to_string(c.colunas) +
+               " neurônios com " + std::to_string(c.dimensao) +
+               " pesos cada deste arquivo não cabe na memória que o programa se permite usar.";
+    }
+    if (carga_.falha) {
+        try {
+            std::rethrow_exception(carga_.falha);
+        } catch (const std::bad_alloc&) {
+            return std::string("Formato inválido do arquivo de treinamento.");
+        } catch (...) {
+        }
+    }
+    return std::nullopt;
+}
+
 void TSessao::aplicaCabecalho(const TCarga& carga) {
     if (!carga.carga_.cabecalho || carga.carga_.grandeDemais) return;
     const TCabecalhoRede& c = *carga.carga_.cabecalho;

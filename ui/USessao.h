@@ -142,6 +142,9 @@ class TCarga {
     void trabalha(TControle& controle);
 
     const TCargaRede& resultado() const { return carga_; }
+    // Why the load is refused before it changes anything: the file's map cannot fit the memory
+    // the program allows itself, or what was read could not be allocated.
+    std::optional<std::string> recusa() const;
     // Neurons to read, once the map is built (for the progress).
     std::int64_t neuroniosALer() const { return neuronios_.load(); }
 

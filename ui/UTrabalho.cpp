@@ -146,4 +146,14 @@ bool executa(QWidget& bloqueada, const QString& titulo, const Corpo& corpo,
     return parada;
 }
 
+std::exception_ptr executaRetendo(QWidget& bloqueada, const QString& titulo, const Corpo& corpo,
+                                  const Observador& observa) {
+    try {
+        executa(bloqueada, titulo, corpo, observa);
+    } catch (...) {
+        return std::current_exception();
+    }
+    return nullptr;
+}
+
 }  // namespace UTrabalho

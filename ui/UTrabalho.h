@@ -11,6 +11,7 @@
 // not touch a widget.
 
 #include <QString>
+#include <exception>
 #include <functional>
 
 #include "UControle.h"
@@ -28,6 +29,11 @@ using Observador = std::function<TAndamento(const TControle& controle)>;
 // Returns whether the user asked it to stop.
 bool executa(QWidget& bloqueada, const QString& titulo, const Corpo& corpo,
              const Observador& observa);
+
+// The same, handing back what the work threw instead of rethrowing it (for a command that must put
+// what survives in place before it reports the failure).
+std::exception_ptr executaRetendo(QWidget& bloqueada, const QString& titulo, const Corpo& corpo,
+                                  const Observador& observa);
 
 // While a test sets it, the dialog opens at once instead of after 0.4 s.
 void defineEsperaDoDialogo(int milissegundos);

@@ -168,17 +168,7 @@ void TFormMain::defineJanelas(TFormInformacoes* informacoes, TFormSobre* sobre) 
     sobre_ = sobre;
 }
 
-void TFormMain::protege(const std::function<void()>& comando) {
-    try {
-        comando();
-    } catch (const std::bad_alloc&) {
-        UMensagens::mostraFalha(this, QStringLiteral("Memória insuficiente para concluir a operação"));
-    } catch (const std::exception& e) {
-        UMensagens::mostraFalha(this, textoDeBytes(e.what()));
-    } catch (...) {
-        UMensagens::mostraFalha(this, QStringLiteral("Falha inesperada"));
-    }
-}
+void TFormMain::protege(const std::function<void()>& comando) { UMensagens::protege(this, comando); }
 
 void TFormMain::mensagem(const QString& texto) { UMensagens::mostraMensagem(this, texto); }
 
@@ -404,14 +394,9 @@ void TFormMain::TreinarButtonClick() {
         pedido.passoAPasso = explorador_ && explorador_->passoAPasso();
 
         TTreino treino(sessao_, std::move(pedido));
-        std::exception_ptr falha;
-        try {
-            UTrabalho::executa(
-                *this, QStringLiteral("Treinando"), [&](TControle& controle) { treino.trabalha(controle); },
-                [&](const TControle& controle) { return acompanhaTreino(treino, controle); });
-        } catch (...) {
-            falha = std::current_exception();
-        }
+        const std::exception_ptr falha = UTrabalho::executaRetendo(
+            *this, QStringLiteral("Treinando"), [&](TControle& controle) { treino.trabalha(controle); },
+            [&](const TControle& controle) { return acompanhaTreino(treino, controle); });
         const TSessao::TResultadoTreino feito = sessao_.concluiTreino(treino, falha);
         if (!feito.treinou) return;
         bool completo = feito.completo;
@@ -445,23 +430,9 @@ void TFormMain::TreinarButtonClick() {
 
 TAndamento TFormMain::acompanhaTreino(TTreino& treino, const TControle& controle) {
     if (const auto linha = treino.status().novaLinha()) escreveStatus(QString::fromStdString(*linha));
-    switch (treino.fase()) {
-        case TTreino::Fase::mapa:
-            return andamento(QStringLiteral("Lendo o arquivo de padrões"), 0, -1);
-        case TTreino::Fase::leitura:
-            return andamento(QStringLiteral("Lendo o arquivo de padrões"), controle.padroes.load(),
-                             treino.padroesAnunciados());
-        case TTreino::Fase::rotulos:
-            return andamento(QStringLiteral("Reunindo os rótulos dos padrões"), 0, -1);
-        case TTreino::Fase::medida:
-            return andamento(QStringLiteral("Medindo os erros do mapa"), 0, -1);
-        case TTreino::Fase::treino:
-            break;
-    }
-    if (treino.medindo()) return andamento(QStringLiteral("Medindo os erros do mapa"), 0, -1);
-    if (explorador_ && explorador_->isVisible()) explorador_->acompanhaTreino(treino);
-    return andamentoDosCiclos(QStringLiteral("Treinando o mapa"), controle.ciclos.load(), controle.padroes.load(), treino.padroesAnunciados(),
-                              treino.ciclos());
+    if (treino.fase() == TTreino::Fase::treino && !treino.medindo() && explorador_ && explorador_->isVisible())
+        explorador_->acompanhaTreino(treino);
+    return andamentoDoTreino(treino, controle);
 }
 
 void TFormMain::LimparButtonClick() {
@@ -561,27 +532,9 @@ void TFormMain::ClassificarButtonClick() {
             return;
         }
         TClassificacao classificacao(sessao_);
-        std::exception_ptr falha;
-        try {
-            UTrabalho::executa(
-                *this, QStringLiteral("Classificando"),
-                [&](TControle& controle) { classificacao.trabalha(controle); },
-                [&](const TControle& controle) {
-                    switch (classificacao.fase()) {
-                        case TClassificacao::Fase::leitura:
-                            return andamento(QStringLiteral("Lendo o arquivo de padrões"), controle.padroes.load(),
-                                             classificacao.padroesAnunciados());
-                        case TClassificacao::Fase::medida:
-                            return andamento(QStringLiteral("Medindo os erros do mapa"), 0, -1);
-                        case TClassificacao::Fase::busca:
-                            break;
-                    }
-                    return andamento(QStringLiteral("Classificando os padrões"), controle.padroes.load(),
-                                     classificacao.padroesAnunciados());
-                });
-        } catch (...) {
-            falha = std::current_exception();
-        }
+        const std::exception_ptr falha = UTrabalho::executaRetendo(
+            *this, QStringLiteral("Classificando"), [&](TControle& controle) { classificacao.trabalha(controle); },
+            [&](const TControle& controle) { return andamentoDaClassificacao(classificacao, controle); });
         const TSessao::TResultadoClassificacao feita = sessao_.concluiClassificacao(classificacao, falha);
         if (!feita.completa) return;
         // The cells go empty while the nearest neurons are searched, then show the new counts.
@@ -635,38 +588,19 @@ void TFormMain::carregaTreinamento(const QString& nome) {
     // in the order the load has always changed them, so that a failure part-way leaves the same
     // state, and a stopped load leaves nothing changed.
     TCarga carga(sessao_, caminho, bytesUtf8(ui.TipoVizinhancaComboBox->currentText()));
-    std::exception_ptr falha;
-    try {
-        UTrabalho::executa(
-            *this, QStringLiteral("Carregando"), [&](TControle& controle) { carga.trabalha(controle); },
-            [&](const TControle& controle) {
-                return andamento(QStringLiteral("Lendo o arquivo de treinamento"), controle.padroes.load(),
-                                 carga.neuroniosALer());
-            });
-    } catch (...) {
-        falha = std::current_exception();
-    }
-    if (falha) std::rethrow_exception(falha);
+    UTrabalho::executa(
+        *this, QStringLiteral("Carregando"), [&](TControle& controle) { carga.trabalha(controle); },
+        [&](const TControle& controle) {
+            return andamento(QStringLiteral("Lendo o arquivo de treinamento"), controle.padroes.load(),
+                             carga.neuroniosALer());
+        });
     const TCargaRede& lida = carga.resultado();
-    if (lida.grandeDemais) {
-        mensagem(QStringLiteral("O mapa de %1 x %2 neurônios com %3 pesos cada deste arquivo "
-                                "não cabe na memória que o programa se permite usar.")
-                     .arg(lida.cabecalho->linhas)
-                     .arg(lida.cabecalho->colunas)
-                     .arg(lida.cabecalho->dimensao));
-        return;
-    }
     if (lida.parada()) return;
-    // A load that could not allocate what it read fails as a malformed file does, and keeps
-    // nothing of it.
-    if (lida.falha) {
-        try {
-            std::rethrow_exception(lida.falha);
-        } catch (const std::bad_alloc&) {
-            mensagem(QStringLiteral("Formato inválido do arquivo de treinamento."));
-            return;
-        } catch (...) {
-        }
+    // A map too large for memory, or a load that could not allocate what it read, is refused
+    // before anything changes.
+    if (const std::optional<std::string> recusa = carga.recusa()) {
+        mensagem(QString::fromStdString(*recusa));
+        return;
     }
     try {
         sessao_.aplicaCabecalho(carga);

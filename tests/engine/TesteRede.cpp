@@ -410,8 +410,12 @@ TEST(DesativaNeuronios, mapaVazioDepois) {
     rede.desativaNeuronios();
     EXPECT_FALSE(rede.existeMapa());
     EXPECT_TRUE(rede.matrizDistancias.empty());
-    rede.zeraAglutinados();  // walks nothing
-    rede.classificaEntradas();
+    // Walking the map finds nothing to walk: a classification gives no pattern a neuron, and
+    // neither fails nor is reported as stopped.
+    rede.zeraAglutinados();
+    rede.entradas = {padrao({1, 2}, "a")};
+    EXPECT_TRUE(rede.classificaEntradas());
+    EXPECT_FALSE(rede.existeMapa());
 }
 
 }  // namespace

@@ -616,7 +616,11 @@ private Q_SLOTS:
 
         QCOMPARE(titulo, QStringLiteral("Treinando"));
         QVERIFY2(desdeParar.isValid(), "o diálogo não abriu");
-        QVERIFY2(ateOFim < 500, qPrintable(QStringLiteral("Parar levou %1 ms").arg(ateOFim)));
+        // How soon each loop stops is checked exactly, without a clock, in the engine's tests
+        // (Parada); here only that the click reaches the training, with a bound no loaded
+        // machine comes near.
+        qInfo("Parar levou %lld ms", static_cast<long long>(ateOFim));
+        QVERIFY2(ateOFim < 10000, qPrintable(QStringLiteral("Parar levou %1 ms").arg(ateOFim)));
         QVERIFY(linhas.size() >= 3);  // the empty line and at least two cycles' lines
         const QString status = j->status();
         QVERIFY2(status.startsWith(QStringLiteral("Taxa de Aprendizagem = 0,1    Ciclo de término : ")) &&
