@@ -2,9 +2,9 @@
 // output depends only on the arguments: the generator is splitmix64 and the arithmetic uses no
 // library function whose last bit could differ between machines.
 //
-//   norvika-gera-dados gaussianas ARQUIVO [--padroes 20000] [--dimensao 64] [--grupos 10] [--semente 1]
-//   norvika-gera-dados pixels     ARQUIVO [--padroes 5000]  [--dimensao 784] [--semente 1]
-//   norvika-gera-dados cores      ARQUIVO [--padroes 3000]  [--semente 1]
+//   norvika-gera-dados gaussianas ARQUIVO [--padroes 20000] [--dimensao 64] [--grupos 10]
+//   [--semente 1] norvika-gera-dados pixels     ARQUIVO [--padroes 5000]  [--dimensao 784]
+//   [--semente 1] norvika-gera-dados cores      ARQUIVO [--padroes 3000]  [--semente 1]
 
 #include <algorithm>
 #include <cstdint>
@@ -120,11 +120,14 @@ void pixels(const Opcoes& o, std::ofstream& f) {
     long lado = 1;
     while (lado * lado < d) ++lado;
     // Ten classes, each a picture of three thick strokes, like handwritten digits.
-    std::vector<std::vector<char>> prototipos(10, std::vector<char>(static_cast<std::size_t>(lado * lado), 0));
+    std::vector<std::vector<char>> prototipos(
+        10, std::vector<char>(static_cast<std::size_t>(lado * lado), 0));
     for (auto& p : prototipos)
         for (int traco = 0; traco < 3; ++traco) {
-            long x0 = g.ate(static_cast<std::uint32_t>(lado)), y0 = g.ate(static_cast<std::uint32_t>(lado));
-            const long x1 = g.ate(static_cast<std::uint32_t>(lado)), y1 = g.ate(static_cast<std::uint32_t>(lado));
+            long x0 = g.ate(static_cast<std::uint32_t>(lado)),
+                 y0 = g.ate(static_cast<std::uint32_t>(lado));
+            const long x1 = g.ate(static_cast<std::uint32_t>(lado)),
+                       y1 = g.ate(static_cast<std::uint32_t>(lado));
             const long passos = std::max(std::labs(x1 - x0), std::labs(y1 - y0)) + 1;
             for (long s = 0; s <= passos; ++s) {
                 const long x = x0 + (x1 - x0) * s / passos, y = y0 + (y1 - y0) * s / passos;
@@ -137,14 +140,17 @@ void pixels(const Opcoes& o, std::ofstream& f) {
     f << n << '|' << d << "#\n";
     for (long i = 0; i < n; ++i) {
         const std::uint32_t classe = g.ate(10);
-        const long desvioX = static_cast<long>(g.ate(3)) - 1, desvioY = static_cast<long>(g.ate(3)) - 1;
+        const long desvioX = static_cast<long>(g.ate(3)) - 1,
+                   desvioY = static_cast<long>(g.ate(3)) - 1;
         for (long k = 0; k < d; ++k) {
             const long x = k % lado - desvioX, y = k / lado - desvioY;
             const bool traco = x >= 0 && y >= 0 && x < lado && y < lado &&
                                prototipos[classe][static_cast<std::size_t>(y * lado + x)];
             long v = 0;
-            if (traco) v = 128 + g.ate(128);
-            else if (g.ate(100) < 2) v = g.ate(256);
+            if (traco)
+                v = 128 + g.ate(128);
+            else if (g.ate(100) < 2)
+                v = g.ate(256);
             f << v << '|';
         }
         f << 'd' << classe << "#\n";
@@ -156,14 +162,18 @@ struct Cor {
     double r, g, b;
 };
 const Cor kCores[] = {
-    {"vermelho", 1, 0, 0},          {"verde", 0, 0.5, 0},           {"azul", 0, 0, 1},
-    {"amarelo", 1, 1, 0},           {"ciano", 0, 1, 1},             {"magenta", 1, 0, 1},
-    {"branco", 1, 1, 1},            {"preto", 0, 0, 0},             {"cinza", 0.5, 0.5, 0.5},
-    {"laranja", 1, 0.65, 0},        {"rosa", 1, 0.75, 0.8},         {"roxo", 0.5, 0, 0.5},
-    {"marrom", 0.6, 0.3, 0.1},      {"verde-limão", 0.2, 0.8, 0.2}, {"azul-marinho", 0, 0, 0.5},
-    {"vinho", 0.5, 0, 0.13},        {"bege", 0.96, 0.96, 0.86},     {"turquesa", 0.25, 0.88, 0.82},
-    {"dourado", 1, 0.84, 0},        {"prata", 0.75, 0.75, 0.75},    {"lilás", 0.78, 0.64, 0.78},
-    {"verde-oliva", 0.5, 0.5, 0},   {"salmão", 0.98, 0.5, 0.45},    {"azul-celeste", 0.53, 0.81, 0.92},
+    {"vermelho", 1, 0, 0},       {"verde", 0, 0.5, 0},
+    {"azul", 0, 0, 1},           {"amarelo", 1, 1, 0},
+    {"ciano", 0, 1, 1},          {"magenta", 1, 0, 1},
+    {"branco", 1, 1, 1},         {"preto", 0, 0, 0},
+    {"cinza", 0.5, 0.5, 0.5},    {"laranja", 1, 0.65, 0},
+    {"rosa", 1, 0.75, 0.8},      {"roxo", 0.5, 0, 0.5},
+    {"marrom", 0.6, 0.3, 0.1},   {"verde-limão", 0.2, 0.8, 0.2},
+    {"azul-marinho", 0, 0, 0.5}, {"vinho", 0.5, 0, 0.13},
+    {"bege", 0.96, 0.96, 0.86},  {"turquesa", 0.25, 0.88, 0.82},
+    {"dourado", 1, 0.84, 0},     {"prata", 0.75, 0.75, 0.75},
+    {"lilás", 0.78, 0.64, 0.78}, {"verde-oliva", 0.5, 0.5, 0},
+    {"salmão", 0.98, 0.5, 0.45}, {"azul-celeste", 0.53, 0.81, 0.92},
 };
 
 void cores(const Opcoes& o, std::ofstream& f) {
@@ -171,7 +181,8 @@ void cores(const Opcoes& o, std::ofstream& f) {
     const long n = o.padroes < 0 ? 3000 : o.padroes;
     f << n << "|3#\n";
     for (long i = 0; i < n; ++i) {
-        const double rgb[3] = {static_cast<double>(g.ate(101)) / 100, static_cast<double>(g.ate(101)) / 100,
+        const double rgb[3] = {static_cast<double>(g.ate(101)) / 100,
+                               static_cast<double>(g.ate(101)) / 100,
                                static_cast<double>(g.ate(101)) / 100};
         const Cor* melhor = &kCores[0];
         double menor = 1e9;
@@ -200,11 +211,16 @@ int main(int argc, char** argv) {
     for (int i = 3; i + 1 < argc; i += 2) {
         const std::string_view a = argv[i];
         const long v = std::atol(argv[i + 1]);
-        if (a == "--padroes") o.padroes = v;
-        else if (a == "--dimensao") o.dimensao = v;
-        else if (a == "--grupos") o.grupos = std::max(1L, v);
-        else if (a == "--semente") o.semente = static_cast<std::uint64_t>(v);
-        else uso();
+        if (a == "--padroes")
+            o.padroes = v;
+        else if (a == "--dimensao")
+            o.dimensao = v;
+        else if (a == "--grupos")
+            o.grupos = std::max(1L, v);
+        else if (a == "--semente")
+            o.semente = static_cast<std::uint64_t>(v);
+        else
+            uso();
     }
     if ((argc - 3) % 2 != 0) uso();
     std::ofstream f(o.arquivo, std::ios::binary);
@@ -212,9 +228,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "norvika-gera-dados: não foi possível criar %s\n", o.arquivo.c_str());
         return 1;
     }
-    if (o.tipo == "gaussianas") gaussianas(o, f);
-    else if (o.tipo == "pixels") pixels(o, f);
-    else if (o.tipo == "cores") cores(o, f);
-    else uso();
+    if (o.tipo == "gaussianas")
+        gaussianas(o, f);
+    else if (o.tipo == "pixels")
+        pixels(o, f);
+    else if (o.tipo == "cores")
+        cores(o, f);
+    else
+        uso();
     return f.good() ? 0 : 1;
 }

@@ -5,13 +5,13 @@
 // norvika-bench and for measuring how fast "Parar" answers; not installed.
 
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QComboBox>
 #include <QTimer>
 
 #include <cstdio>
@@ -20,19 +20,20 @@
 
 #include "UFormTreinando.h"
 #include "UMensagens.h"
-#include "UTrabalho.h"
 #include "USpinEdit.h"
+#include "UTrabalho.h"
 #include "Uprincipal.h"
 
 namespace {
 
 [[noreturn]] void uso(const char* erro) {
-    std::fprintf(stderr,
-                 "norvika-bench-janela: %s\n"
-                 "Uso: norvika-bench-janela ARQUIVO --linhas L --colunas C --raio R --vizinhanca V\n"
-                 "       (--ciclos N | --decrementar-raio) --taxa T --evolucao E --semente S\n"
-                 "       [--parar cabecalho|leitura|rotulos|treino|medida [--apos-ms M]]\n",
-                 erro);
+    std::fprintf(
+        stderr,
+        "norvika-bench-janela: %s\n"
+        "Uso: norvika-bench-janela ARQUIVO --linhas L --colunas C --raio R --vizinhanca V\n"
+        "       (--ciclos N | --decrementar-raio) --taxa T --evolucao E --semente S\n"
+        "       [--parar cabecalho|leitura|rotulos|treino|medida [--apos-ms M]]\n",
+        erro);
     std::exit(2);
 }
 
@@ -51,7 +52,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication aplicacao(argc, argv);
     std::string arquivo, linhas = "12", colunas = "14", raio = "0", vizinhanca = "GRID", ciclos,
-                taxa = "0,1", evolucao = "100", parar;
+                         taxa = "0,1", evolucao = "100", parar;
     std::uint32_t semente = 1;
     long aposMs = 0;
     bool porCiclos = false;
@@ -61,19 +62,33 @@ int main(int argc, char** argv) {
             if (i + 1 >= argc) uso(("falta o valor de " + a).c_str());
             return std::string(argv[++i]);
         };
-        if (a == "--linhas") linhas = valor();
-        else if (a == "--colunas") colunas = valor();
-        else if (a == "--raio") raio = valor();
-        else if (a == "--vizinhanca") vizinhanca = valor();
-        else if (a == "--ciclos") { ciclos = valor(); porCiclos = true; }
-        else if (a == "--decrementar-raio") porCiclos = false;
-        else if (a == "--taxa") taxa = valor();
-        else if (a == "--evolucao") evolucao = valor();
-        else if (a == "--semente") semente = static_cast<std::uint32_t>(std::stoul(valor()));
-        else if (a == "--parar") parar = valor();
-        else if (a == "--apos-ms") aposMs = std::stol(valor());
-        else if (a[0] != '-' && arquivo.empty()) arquivo = a;
-        else uso(("opção desconhecida: " + a).c_str());
+        if (a == "--linhas")
+            linhas = valor();
+        else if (a == "--colunas")
+            colunas = valor();
+        else if (a == "--raio")
+            raio = valor();
+        else if (a == "--vizinhanca")
+            vizinhanca = valor();
+        else if (a == "--ciclos") {
+            ciclos = valor();
+            porCiclos = true;
+        } else if (a == "--decrementar-raio")
+            porCiclos = false;
+        else if (a == "--taxa")
+            taxa = valor();
+        else if (a == "--evolucao")
+            evolucao = valor();
+        else if (a == "--semente")
+            semente = static_cast<std::uint32_t>(std::stoul(valor()));
+        else if (a == "--parar")
+            parar = valor();
+        else if (a == "--apos-ms")
+            aposMs = std::stol(valor());
+        else if (a[0] != '-' && arquivo.empty())
+            arquivo = a;
+        else
+            uso(("opção desconhecida: " + a).c_str());
     }
     if (arquivo.empty()) uso("falta o arquivo de padrões");
     const char* fase = parar.empty() ? nullptr : faseDoNome(parar);
@@ -88,8 +103,10 @@ int main(int argc, char** argv) {
     UTrabalho::defineEsperaDoDialogo(0);
     auto texto = [&](const char* nome, const std::string& t) {
         const QString valor = QString::fromStdString(t);
-        if (auto* spin = janela.findChild<TSpinEdit*>(QString::fromLatin1(nome))) spin->setText(valor);
-        else janela.findChild<QLineEdit*>(QString::fromLatin1(nome))->setText(valor);
+        if (auto* spin = janela.findChild<TSpinEdit*>(QString::fromLatin1(nome)))
+            spin->setText(valor);
+        else
+            janela.findChild<QLineEdit*>(QString::fromLatin1(nome))->setText(valor);
     };
     janela.findChild<QLineEdit*>(QStringLiteral("TreinamentoArqTextBox"))
         ->setText(QString::fromLocal8Bit(arquivo.c_str()));
@@ -143,11 +160,15 @@ int main(int argc, char** argv) {
     for (const auto& linha : janela.rede().neuronios)
         for (const TNeuronio& n : linha) {
             const auto* p = reinterpret_cast<const unsigned char*>(n.dados());
-            for (std::size_t i = 0; i < static_cast<std::size_t>(n.getQtdPesos()) * sizeof(double); ++i)
+            for (std::size_t i = 0; i < static_cast<std::size_t>(n.getQtdPesos()) * sizeof(double);
+                 ++i)
                 h = (h ^ p[i]) * 0x100000001b3ull;
         }
     std::printf("pesos_fnv=%016llx\n", static_cast<unsigned long long>(h));
     std::printf("status=%s\n", janela.findChild<QWidget*>(QStringLiteral("StatusBar"))
-                                   ->property("text").toString().toUtf8().constData());
+                                   ->property("text")
+                                   .toString()
+                                   .toUtf8()
+                                   .constData());
     return 0;
 }

@@ -26,10 +26,10 @@
 
 #include <sys/resource.h>
 
-#include "UCurvaErros.h"
 #include "UArquivoPadroes.h"
-#include "UNumeros.h"
 #include "UBusca.h"
+#include "UCurvaErros.h"
+#include "UNumeros.h"
 #include "URede.h"
 #include "UTreinoRapido.h"
 
@@ -56,7 +56,8 @@ struct Opcoes {
                  "norvika-bench: %s\n"
                  "uso: norvika-bench ARQUIVO --linhas L --colunas C --raio R --vizinhanca "
                  "MANHATTAN|GRID (--ciclos N | --decrementar-raio) --taxa 0,1 --evolucao 100 "
-                 "--semente S [--referencia] [--threads T] [--por-ciclo] [--controle] [--erros] [--busca escalar|avx2|avx512]\n",
+                 "--semente S [--referencia] [--threads T] [--por-ciclo] [--controle] [--erros] "
+                 "[--busca escalar|avx2|avx512]\n",
                  motivo);
     std::exit(2);
 }
@@ -64,7 +65,8 @@ struct Opcoes {
 void ajuda() {
     std::fputs(
         "Uso: norvika-bench ARQUIVO --linhas L --colunas C --raio R --vizinhanca MANHATTAN|GRID\n"
-        "                   (--ciclos N | --decrementar-raio) --taxa 0,1 --evolucao 100 --semente S\n"
+        "                   (--ciclos N | --decrementar-raio) --taxa 0,1 --evolucao 100 --semente "
+        "S\n"
         "                   [--referencia] [--threads T] [--por-ciclo] [--controle] [--erros]\n"
         "                   [--busca escalar|avx2|avx512]\n"
         "Treina um mapa de Kohonen num arquivo de padrões, como o Norvika, e imprime uma linha\n"
@@ -102,13 +104,15 @@ void ajuda() {
 // [minimo, maximo]; anything else ends the program with a message naming the option.
 std::int64_t inteiroDaOpcao(std::string_view opcao, const std::string& texto, std::int64_t minimo,
                             std::int64_t maximo) {
-    const std::string_view digitos = !texto.empty() && texto[0] == '-' ? std::string_view(texto).substr(1) : texto;
+    const std::string_view digitos =
+        !texto.empty() && texto[0] == '-' ? std::string_view(texto).substr(1) : texto;
     bool valido = !digitos.empty() && digitos.size() <= 18 && (texto[0] != '-' || minimo < 0);
     for (const char c : digitos) valido = valido && c >= '0' && c <= '9';
     const std::int64_t valor = valido ? std::stoll(texto) : 0;
     if (!valido || valor < minimo || valor > maximo)
         uso((std::string(opcao) + " espera um número inteiro de " + std::to_string(minimo) + " a " +
-             std::to_string(maximo) + ", não \"" + texto + "\"").c_str());
+             std::to_string(maximo) + ", não \"" + texto + "\"")
+                .c_str());
     return valor;
 }
 
@@ -125,24 +129,45 @@ Opcoes leOpcoes(int argc, char** argv) {
         auto inteiro = [&](std::int64_t minimo, std::int64_t maximo) {
             return static_cast<std::int32_t>(inteiroDaOpcao(a, valor(), minimo, maximo));
         };
-        if (a == "--help" || a == "-h") ajuda();
-        else if (a == "--linhas") o.linhas = inteiro(1, kMaior);
-        else if (a == "--colunas") o.colunas = inteiro(1, kMaior);
-        else if (a == "--raio") o.raio = inteiro(0, kMaior);
-        else if (a == "--vizinhanca") o.vizinhanca = valor();
-        else if (a == "--ciclos") { o.porCiclos = true; o.ciclos = inteiro(1, kMaior); criterio = true; }
-        else if (a == "--decrementar-raio") { o.porCiclos = false; criterio = true; }
-        else if (a == "--taxa") o.taxa = valor();
-        else if (a == "--evolucao") o.evolucao = valor();
-        else if (a == "--semente") o.semente = static_cast<std::uint32_t>(inteiroDaOpcao(a, valor(), 0, 0xFFFFFFFF));
-        else if (a == "--referencia") o.referencia = true;
-        else if (a == "--por-ciclo") o.porCiclo = true;
-        else if (a == "--controle") o.controle = true;
-        else if (a == "--erros") o.erros = true;
-        else if (a == "--busca") o.busca = valor();
-        else if (a == "--threads") o.threads = inteiro(0, 2);
-        else if (!a.empty() && a[0] != '-' && o.arquivo.empty()) o.arquivo = std::string(a);
-        else uso(("opção desconhecida: " + std::string(a)).c_str());
+        if (a == "--help" || a == "-h")
+            ajuda();
+        else if (a == "--linhas")
+            o.linhas = inteiro(1, kMaior);
+        else if (a == "--colunas")
+            o.colunas = inteiro(1, kMaior);
+        else if (a == "--raio")
+            o.raio = inteiro(0, kMaior);
+        else if (a == "--vizinhanca")
+            o.vizinhanca = valor();
+        else if (a == "--ciclos") {
+            o.porCiclos = true;
+            o.ciclos = inteiro(1, kMaior);
+            criterio = true;
+        } else if (a == "--decrementar-raio") {
+            o.porCiclos = false;
+            criterio = true;
+        } else if (a == "--taxa")
+            o.taxa = valor();
+        else if (a == "--evolucao")
+            o.evolucao = valor();
+        else if (a == "--semente")
+            o.semente = static_cast<std::uint32_t>(inteiroDaOpcao(a, valor(), 0, 0xFFFFFFFF));
+        else if (a == "--referencia")
+            o.referencia = true;
+        else if (a == "--por-ciclo")
+            o.porCiclo = true;
+        else if (a == "--controle")
+            o.controle = true;
+        else if (a == "--erros")
+            o.erros = true;
+        else if (a == "--busca")
+            o.busca = valor();
+        else if (a == "--threads")
+            o.threads = inteiro(0, 2);
+        else if (!a.empty() && a[0] != '-' && o.arquivo.empty())
+            o.arquivo = std::string(a);
+        else
+            uso(("opção desconhecida: " + std::string(a)).c_str());
     }
     if (o.arquivo.empty()) uso("falta o arquivo de padrões");
     if (!criterio) uso("escolha --ciclos N ou --decrementar-raio");
@@ -225,8 +250,10 @@ int executa(const Opcoes& o) {
     if (o.controle) {
         std::atomic<bool> terminou{false};
         std::thread trabalho([&] {
-            if (o.referencia) rede.ativaRedeReferencia(o.porCiclos, ultimo, status, &controle);
-            else rede.ativaRede(o.porCiclos, ultimo, status, &controle);
+            if (o.referencia)
+                rede.ativaRedeReferencia(o.porCiclos, ultimo, status, &controle);
+            else
+                rede.ativaRede(o.porCiclos, ultimo, status, &controle);
             terminou = true;
         });
         std::int64_t ciclosVistos = 0;
@@ -235,7 +262,8 @@ int executa(const Opcoes& o) {
             ciclosVistos = controle.ciclos.load(std::memory_order_relaxed);
         }
         trabalho.join();
-        std::fprintf(stderr, "controle: %lld ciclos vistos antes do fim\n", static_cast<long long>(ciclosVistos));
+        std::fprintf(stderr, "controle: %lld ciclos vistos antes do fim\n",
+                     static_cast<long long>(ciclosVistos));
     } else if (o.referencia) {
         rede.ativaRedeReferencia(o.porCiclos, ultimo, status, &controle);
     } else {
@@ -245,8 +273,8 @@ int executa(const Opcoes& o) {
 
     const std::int64_t ciclos = ultimo + 1 > 0 ? ultimo + 1 : 0;
     const std::int64_t apresentacoes = static_cast<std::int64_t>(rede.entradas.size()) * ciclos;
-    const double termos = static_cast<double>(apresentacoes) * rede.linhasMapa() *
-                          rede.colunasMapa() * rede.dimensao;
+    const double termos =
+        static_cast<double>(apresentacoes) * rede.linhasMapa() * rede.colunasMapa() * rede.dimensao;
     Fnv pesos, contagens;
     for (const auto& linha : rede.neuronios)
         for (const TNeuronio& n : linha) {

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 class TGeradorAleatorio {
-public:
+  public:
     explicit TGeradorAleatorio(std::uint32_t semente = 0) : semente_(semente) {}
 
     void defineSemente(std::uint32_t semente) { semente_ = semente; }
@@ -18,6 +18,6 @@ public:
         return static_cast<std::uint32_t>((static_cast<std::uint64_t>(semente_) * n) >> 32);
     }
 
-private:
+  private:
     std::uint32_t semente_;
 };

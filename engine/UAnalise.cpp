@@ -29,8 +29,8 @@ using TOito = double __attribute__((vector_size(64)));
 #define NORVIKA_CLONES __attribute__((target_clones("avx512f", "avx2", "default")))
 #endif
 
-NORVIKA_CLONES void distanciasQuatro(
-    const double* const x[4], const double* w, std::int32_t d, double saida[4]) {
+NORVIKA_CLONES void distanciasQuatro(const double* const x[4], const double* w, std::int32_t d,
+                                     double saida[4]) {
     TOito a0 = {}, a1 = {}, a2 = {}, a3 = {};
     std::int32_t k = 0;
     for (; k + 8 <= d; k += 8) {
@@ -235,10 +235,10 @@ std::optional<TErros> medeErros(const std::vector<double>& pesos, std::int32_t n
     if (ajudante.joinable()) ajudante.join();
     if (primeira.parada || segunda.parada) return std::nullopt;
     const auto total = static_cast<long double>(padroes.size());
-    e.quantizacao = static_cast<double>(
-        std::min((primeira.quantizacao + segunda.quantizacao) / total, static_cast<long double>(DBL_MAX)));
-    e.topografico =
-        static_cast<double>(primeira.topologicos + segunda.topologicos) / static_cast<double>(total);
+    e.quantizacao = static_cast<double>(std::min(
+        (primeira.quantizacao + segunda.quantizacao) / total, static_cast<long double>(DBL_MAX)));
+    e.topografico = static_cast<double>(primeira.topologicos + segunda.topologicos) /
+                    static_cast<double>(total);
     return e;
 }
 

@@ -42,7 +42,8 @@ TResultadoTransposta transpostaEscalar(const double* x, std::int32_t dimensao, c
     return resumeTransposta(f, n);
 }
 
-std::int32_t selecionaEscalar(const double* f, std::int32_t n, double limite, std::int32_t* candidatos) {
+std::int32_t selecionaEscalar(const double* f, std::int32_t n, double limite,
+                              std::int32_t* candidatos) {
     std::int32_t m = 0;
     for (std::int32_t j = 0; j < n; ++j) {
         candidatos[m] = j;
@@ -95,7 +96,8 @@ std::string defineBusca(std::string_view nome) {
         return {};
     }
     const auto n = nivelDoNome(nome);
-    if (!n) return "busca desconhecida: \"" + std::string(nome) + "\" (use escalar, avx2 ou avx512)";
+    if (!n)
+        return "busca desconhecida: \"" + std::string(nome) + "\" (use escalar, avx2 ou avx512)";
     if (*n > nivelDoProcessador())
         return "este processador não executa a busca " + std::string(nome) + " (a melhor aqui é " +
                (nivelDoProcessador() == Nivel::Avx2 ? "avx2" : "escalar") + ")";
@@ -110,32 +112,44 @@ std::string defineBuscaDoAmbiente() {
 
 TFuncaoBusca funcaoBusca() {
     switch (nivel()) {
-        case Nivel::Avx512: return &buscaAvx512;
-        case Nivel::Avx2: return &buscaAvx2;
-        default: return &buscaEscalar;
+        case Nivel::Avx512:
+            return &buscaAvx512;
+        case Nivel::Avx2:
+            return &buscaAvx2;
+        default:
+            return &buscaEscalar;
     }
 }
 
 TFuncaoTransposta funcaoTransposta() {
     switch (nivel()) {
-        case Nivel::Avx512: return &transpostaAvx512;
-        case Nivel::Avx2: return &transpostaAvx2;
-        default: return &transpostaEscalar;
+        case Nivel::Avx512:
+            return &transpostaAvx512;
+        case Nivel::Avx2:
+            return &transpostaAvx2;
+        default:
+            return &transpostaEscalar;
     }
 }
 
 TFuncaoSeleciona funcaoSeleciona() {
     switch (nivel()) {
-        case Nivel::Avx512: return &selecionaAvx512;
-        case Nivel::Avx2: return &selecionaAvx2;
-        default: return &selecionaEscalar;
+        case Nivel::Avx512:
+            return &selecionaAvx512;
+        case Nivel::Avx2:
+            return &selecionaAvx2;
+        default:
+            return &selecionaEscalar;
     }
 }
 
 const char* nomeDaBusca() {
     switch (nivel()) {
-        case Nivel::Avx512: return "avx512";
-        case Nivel::Avx2: return "avx2";
-        default: return "escalar";
+        case Nivel::Avx512:
+            return "avx512";
+        case Nivel::Avx2:
+            return "avx2";
+        default:
+            return "escalar";
     }
 }

@@ -10,9 +10,9 @@
 // the winner is ever left out.
 
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
-#include <limits>
 
 // Distances at or above this are not trusted to the bound.
 inline constexpr double kTetoBusca = 0x1p1000;
@@ -27,8 +27,9 @@ struct TResultadoBusca {
 
 // `candidatos` receives positions in `slots`, increasing; `distancias` their F.
 using TFuncaoBusca = TResultadoBusca (*)(const double* x, std::int32_t dimensao, const double* base,
-                                        const std::int32_t* slots, std::int32_t m, double fator,
-                                        double folga, std::int32_t* candidatos, double* distancias);
+                                         const std::int32_t* slots, std::int32_t m, double fator,
+                                         double folga, std::int32_t* candidatos,
+                                         double* distancias);
 
 TResultadoBusca buscaEscalar(const double* x, std::int32_t dimensao, const double* base,
                              const std::int32_t* slots, std::int32_t m, double fator, double folga,
@@ -72,9 +73,12 @@ TResultadoTransposta transpostaAvx2(const double* x, std::int32_t dimensao, cons
                                     std::int32_t passo, std::int32_t n, double* f);
 TResultadoTransposta transpostaAvx512(const double* x, std::int32_t dimensao, const double* t,
                                       std::int32_t passo, std::int32_t n, double* f);
-std::int32_t selecionaEscalar(const double* f, std::int32_t n, double limite, std::int32_t* candidatos);
-std::int32_t selecionaAvx2(const double* f, std::int32_t n, double limite, std::int32_t* candidatos);
-std::int32_t selecionaAvx512(const double* f, std::int32_t n, double limite, std::int32_t* candidatos);
+std::int32_t selecionaEscalar(const double* f, std::int32_t n, double limite,
+                              std::int32_t* candidatos);
+std::int32_t selecionaAvx2(const double* f, std::int32_t n, double limite,
+                           std::int32_t* candidatos);
+std::int32_t selecionaAvx512(const double* f, std::int32_t n, double limite,
+                             std::int32_t* candidatos);
 
 // The kernels in use, and their name for the benchmark: the best this processor runs, unless
 // defineBusca chose others.
@@ -93,10 +97,9 @@ std::string defineBuscaDoAmbiente();
 // Whether this processor runs the named kernel.
 bool buscaDisponivel(std::string_view nome);
 
-
 // The running best, threshold and candidate list, kept the same way by every kernel.
 class TColetor {
-public:
+  public:
     TColetor(double fator, double folga, std::int32_t* candidatos, double* distancias)
         : fator_(fator), folga_(folga), candidatos_(candidatos), distancias_(distancias) {}
 
@@ -134,7 +137,7 @@ public:
         return r_;
     }
 
-private:
+  private:
     double fator_, folga_;
     std::int32_t* candidatos_;
     double* distancias_;

@@ -32,15 +32,19 @@ NORVIKA_AVX2 TResultadoBusca buscaAvx2(const double* x, std::int32_t dimensao, c
         bool abandonado = false;
         for (; k + 16 <= dimensao; k += 16) {
             const __m256d d0 = _mm256_sub_pd(_mm256_loadu_pd(x + k), _mm256_loadu_pd(w + k));
-            const __m256d d1 = _mm256_sub_pd(_mm256_loadu_pd(x + k + 4), _mm256_loadu_pd(w + k + 4));
-            const __m256d d2 = _mm256_sub_pd(_mm256_loadu_pd(x + k + 8), _mm256_loadu_pd(w + k + 8));
-            const __m256d d3 = _mm256_sub_pd(_mm256_loadu_pd(x + k + 12), _mm256_loadu_pd(w + k + 12));
+            const __m256d d1 =
+                _mm256_sub_pd(_mm256_loadu_pd(x + k + 4), _mm256_loadu_pd(w + k + 4));
+            const __m256d d2 =
+                _mm256_sub_pd(_mm256_loadu_pd(x + k + 8), _mm256_loadu_pd(w + k + 8));
+            const __m256d d3 =
+                _mm256_sub_pd(_mm256_loadu_pd(x + k + 12), _mm256_loadu_pd(w + k + 12));
             a0 = _mm256_fmadd_pd(d0, d0, a0);
             a1 = _mm256_fmadd_pd(d1, d1, a1);
             a2 = _mm256_fmadd_pd(d2, d2, a2);
             a3 = _mm256_fmadd_pd(d3, d3, a3);
             if (((k + 16) & 127) == 0 && k + 16 < dimensao) {
-                const double parcial = soma(_mm256_add_pd(_mm256_add_pd(a0, a1), _mm256_add_pd(a2, a3)));
+                const double parcial =
+                    soma(_mm256_add_pd(_mm256_add_pd(a0, a1), _mm256_add_pd(a2, a3)));
                 if (!(parcial <= coletor.limite())) {
                     coletor.abandona(parcial);
                     abandonado = true;
@@ -99,7 +103,7 @@ NORVIKA_AVX2 TResultadoTransposta transpostaAvx2(const double* x, std::int32_t d
         }
         // Not below the ceiling, NaN included.
         inseguro = _mm256_or_pd(inseguro, _mm256_or_pd(_mm256_cmp_pd(a0, teto, _CMP_NLT_UQ),
-                                                         _mm256_cmp_pd(a1, teto, _CMP_NLT_UQ)));
+                                                       _mm256_cmp_pd(a1, teto, _CMP_NLT_UQ)));
     }
     const __m256d menor = _mm256_min_pd(menor0, menor1);
     const __m128d s = _mm_min_pd(_mm256_castpd256_pd128(menor), _mm256_extractf128_pd(menor, 1));
@@ -134,9 +138,11 @@ NORVIKA_AVX2 std::int32_t selecionaAvx2(const double* f, std::int32_t n, double 
     std::int32_t m = 0;
     std::int32_t j = 0;
     for (; j + 4 <= n; j += 4) {
-        const auto dentro = static_cast<unsigned>(_mm256_movemask_pd(_mm256_cmp_pd(_mm256_loadu_pd(f + j), l, _CMP_LE_OQ)));
-        const __m128i indices = _mm_add_epi32(_mm_load_si128(reinterpret_cast<const __m128i*>(kCompacta.indices[dentro])),
-                                              _mm_set1_epi32(j));
+        const auto dentro = static_cast<unsigned>(
+            _mm256_movemask_pd(_mm256_cmp_pd(_mm256_loadu_pd(f + j), l, _CMP_LE_OQ)));
+        const __m128i indices = _mm_add_epi32(
+            _mm_load_si128(reinterpret_cast<const __m128i*>(kCompacta.indices[dentro])),
+            _mm_set1_epi32(j));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(candidatos + m), indices);
         m += __builtin_popcount(dentro);
     }

@@ -39,9 +39,12 @@ NORVIKA_AVX512 TResultadoBusca buscaAvx512(const double* x, std::int32_t dimensa
         bool abandonado = false;
         for (; k + 32 <= dimensao; k += 32) {
             const __m512d d0 = _mm512_sub_pd(_mm512_loadu_pd(x + k), _mm512_loadu_pd(w + k));
-            const __m512d d1 = _mm512_sub_pd(_mm512_loadu_pd(x + k + 8), _mm512_loadu_pd(w + k + 8));
-            const __m512d d2 = _mm512_sub_pd(_mm512_loadu_pd(x + k + 16), _mm512_loadu_pd(w + k + 16));
-            const __m512d d3 = _mm512_sub_pd(_mm512_loadu_pd(x + k + 24), _mm512_loadu_pd(w + k + 24));
+            const __m512d d1 =
+                _mm512_sub_pd(_mm512_loadu_pd(x + k + 8), _mm512_loadu_pd(w + k + 8));
+            const __m512d d2 =
+                _mm512_sub_pd(_mm512_loadu_pd(x + k + 16), _mm512_loadu_pd(w + k + 16));
+            const __m512d d3 =
+                _mm512_sub_pd(_mm512_loadu_pd(x + k + 24), _mm512_loadu_pd(w + k + 24));
             a0 = _mm512_fmadd_pd(d0, d0, a0);
             a1 = _mm512_fmadd_pd(d1, d1, a1);
             a2 = _mm512_fmadd_pd(d2, d2, a2);
@@ -67,8 +70,7 @@ NORVIKA_AVX512 TResultadoBusca buscaAvx512(const double* x, std::int32_t dimensa
                                             _mm512_maskz_loadu_pd(mascaraCauda, w + k));
             a1 = _mm512_fmadd_pd(d, d, a1);
         }
-        const double f =
-            soma(_mm512_add_pd(_mm512_add_pd(a0, a1), _mm512_add_pd(a2, a3)));
+        const double f = soma(_mm512_add_pd(_mm512_add_pd(a0, a1), _mm512_add_pd(a2, a3)));
         coletor.registra(q, f);
     }
     return coletor.fecha();
@@ -83,13 +85,15 @@ NORVIKA_AVX512 TResultadoTransposta transpostaAvx512(const double* x, std::int32
     for (std::int32_t j = 0; j < passo; j += 8) {
         __m512d a = _mm512_setzero_pd();
         for (std::int32_t k = 0; k < dimensao; ++k) {
-            const __m512d d = _mm512_sub_pd(_mm512_set1_pd(x[k]),
-                                            _mm512_loadu_pd(t + static_cast<std::int64_t>(k) * passo + j));
+            const __m512d d =
+                _mm512_sub_pd(_mm512_set1_pd(x[k]),
+                              _mm512_loadu_pd(t + static_cast<std::int64_t>(k) * passo + j));
             a = _mm512_fmadd_pd(d, d, a);
         }
         _mm512_storeu_pd(f + j, a);
         const std::int32_t resto = n - j;
-        const __mmask8 validos = static_cast<__mmask8>(resto >= 8 ? 0xFFu : (1u << (resto > 0 ? resto : 0)) - 1u);
+        const __mmask8 validos =
+            static_cast<__mmask8>(resto >= 8 ? 0xFFu : (1u << (resto > 0 ? resto : 0)) - 1u);
         menor = _mm512_mask_min_pd(menor, validos, menor, a);
         // Not below the ceiling, NaN included.
         inseguro |= _mm512_mask_cmp_pd_mask(validos, a, teto, _CMP_NLT_UQ);
@@ -104,7 +108,7 @@ NORVIKA_AVX512 TResultadoTransposta transpostaAvx512(const double* x, std::int32
 }
 
 NORVIKA_AVX512 std::int32_t selecionaAvx512(const double* f, std::int32_t n, double limite,
-                                           std::int32_t* candidatos) {
+                                            std::int32_t* candidatos) {
     const __m512d l = _mm512_set1_pd(limite);
     std::int32_t m = 0;
     for (std::int32_t j = 0; j < n; j += 8) {

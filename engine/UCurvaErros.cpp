@@ -11,8 +11,8 @@ void TCurvaErros::programa(const TRede& rede, std::int64_t ciclos) {
 
 void TCurvaErros::mede(const TInstantaneo& i, TControle* controle) {
     const std::int32_t n = rede_->linhasMapa() * rede_->colunasMapa();
-    const std::optional<TErros> erros = medeErros(i.pesos, n, rede_->dimensao, rede_->entradas,
-                                                  rede_->matrizDistancias, controle);
+    const std::optional<TErros> erros =
+        medeErros(i.pesos, n, rede_->dimensao, rede_->entradas, rede_->matrizDistancias, controle);
     if (!erros) return;
     const std::lock_guard<std::mutex> trava(mutex_);
     curva_.push_back({i.ciclos, *erros});

@@ -31,8 +31,8 @@ namespace motor {
 inline void dormeEm(std::atomic<std::uint32_t>& palavra, std::uint32_t esperado) {
 #if defined(__linux__)
     const timespec limite{0, 5'000'000};
-    syscall(SYS_futex, reinterpret_cast<std::uint32_t*>(&palavra), FUTEX_WAIT_PRIVATE, esperado, &limite,
-            nullptr, 0);
+    syscall(SYS_futex, reinterpret_cast<std::uint32_t*>(&palavra), FUTEX_WAIT_PRIVATE, esperado,
+            &limite, nullptr, 0);
 #else
     (void)palavra;
     (void)esperado;
@@ -42,7 +42,8 @@ inline void dormeEm(std::atomic<std::uint32_t>& palavra, std::uint32_t esperado)
 
 inline void acordaEm(std::atomic<std::uint32_t>& palavra) {
 #if defined(__linux__)
-    syscall(SYS_futex, reinterpret_cast<std::uint32_t*>(&palavra), FUTEX_WAKE_PRIVATE, 1, nullptr, nullptr, 0);
+    syscall(SYS_futex, reinterpret_cast<std::uint32_t*>(&palavra), FUTEX_WAKE_PRIVATE, 1, nullptr,
+            nullptr, 0);
 #else
     (void)palavra;
 #endif
@@ -52,7 +53,7 @@ inline void acordaEm(std::atomic<std::uint32_t>& palavra) {
 // if it sleeps; the other marks itself asleep before it looks at the counter for the last time,
 // so that between the two sequentially consistent pairs no wake-up is lost.
 class TEncontro {
-public:
+  public:
     void publica(std::atomic<std::int64_t>& contador, std::int64_t valor, int outro) {
         contador.store(valor, std::memory_order_seq_cst);
         acorda(outro);
@@ -96,7 +97,7 @@ public:
 
     std::atomic<bool> falhou{false};
 
-private:
+  private:
     // About ten to thirty microseconds of spinning: far longer than the two threads' usual
     // difference on a pattern, far shorter than a scheduler's time slice.
     static constexpr unsigned kVoltasDeEspera = 1u << 14;
@@ -114,7 +115,7 @@ private:
 // a steady trend cancels out. A collapse (two threads at half the speed of one, when another
 // program takes a core) switches at once.
 class TRevezamento {
-public:
+  public:
     using TRelogio = std::chrono::steady_clock;
 
     // `alternancia` > 0 flips the mode every that many patterns without looking at the clock, so
@@ -122,7 +123,10 @@ public:
     // The first window runs alone: trying two threads first would cost a whole window on a busy
     // machine, trying one costs a third of one on a quiet machine.
     TRevezamento(bool duas, std::int64_t alternancia)
-        : possivel_(duas), alternancia_(alternancia), inicio_(TRelogio::now()), proximaSonda_(inicio_) {}
+        : possivel_(duas),
+          alternancia_(alternancia),
+          inicio_(TRelogio::now()),
+          proximaSonda_(inicio_) {}
 
     bool duas(std::int64_t passo) {
         if (!possivel_) return false;
@@ -160,7 +164,8 @@ public:
                                                  : taxaSonda_ > referencia * kVantagem;
                 const bool antes = escolha_;
                 escolha_ = duasMelhor;
-                agenda(agora, escolha_ == antes ? std::min(intervalo_ * 2, kIntervaloMaximo) : kIntervaloMinimo);
+                agenda(agora, escolha_ == antes ? std::min(intervalo_ * 2, kIntervaloMaximo)
+                                                : kIntervaloMinimo);
                 fase_ = TFase::escolhido;
                 break;
             }
@@ -168,7 +173,7 @@ public:
         return fase_ == TFase::sondando ? !escolha_ : escolha_;
     }
 
-private:
+  private:
     enum class TFase { escolhido, sondando, conferindo };
     static constexpr double kJanela = 0.02;         // seconds timed per window
     static constexpr double kJanelaMinima = 0.005;  // before a collapse can end one
@@ -178,7 +183,8 @@ private:
 
     void agenda(TRelogio::time_point agora, double intervalo) {
         intervalo_ = intervalo;
-        proximaSonda_ = agora + std::chrono::duration_cast<TRelogio::duration>(std::chrono::duration<double>(intervalo));
+        proximaSonda_ = agora + std::chrono::duration_cast<TRelogio::duration>(
+                                    std::chrono::duration<double>(intervalo));
     }
 
     bool possivel_;

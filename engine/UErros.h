@@ -8,45 +8,45 @@
 
 // A text that the number conversions cannot read.
 class EConversao : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // A value beyond the double range stored into a double.
 class EEstouroReal : public std::runtime_error {
-public:
+  public:
     EEstouroReal() : std::runtime_error("Floating point overflow") {}
 };
 
 // A file that cannot be opened, read or written.
 class EEntradaSaida : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // A path that names something other than a plain file (a named pipe, a socket, a device), which
 // the program refuses to write into.
 class EArquivoEspecial : public EEntradaSaida {
-public:
+  public:
     using EEntradaSaida::EEntradaSaida;
 };
 
 // A line of a file without one of its separators.
 class EFormatoArquivo : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // Something that would need more memory than the program allows itself: a map too large for
 // the memory ceiling, a pattern file whose values would not fit.
 class EMemoriaInsuficiente : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // A long piece of work (reading a file, loading a map) that ended early because the user asked it
 // to stop; the command that started it leaves everything as it was.
 class EInterrompido : public std::runtime_error {
-public:
+  public:
     EInterrompido() : std::runtime_error("Interrompido a pedido.") {}
 };

@@ -31,13 +31,14 @@ inline double ajustaPesoExato(double w, double x, long double r) {
 // short runs of the small-dimension engine the compiler's code is as fast, and stays.
 inline void ajustaPesoNoLugar(double* w, const double* x, long double r) {
 #if defined(__x86_64__) && defined(__GNUC__)
-    __asm__("fldl %0\n\t"
-            "fsubrl %1\n\t"
-            "fmul %%st(1), %%st\n\t"
-            "faddl %0\n\t"
-            "fstpl %0"
-            : "+m"(*w)
-            : "m"(*x), "t"(r));
+    __asm__(
+        "fldl %0\n\t"
+        "fsubrl %1\n\t"
+        "fmul %%st(1), %%st\n\t"
+        "faddl %0\n\t"
+        "fstpl %0"
+        : "+m"(*w)
+        : "m"(*x), "t"(r));
 #else
     *w = ajustaPesoExato(*w, *x, r);
 #endif

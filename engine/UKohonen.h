@@ -13,7 +13,7 @@
 #include <vector>
 
 class TPadraoEntrada {
-public:
+  public:
     void setQtdValores(std::int32_t n) { valores_.assign(static_cast<std::size_t>(n), 0.0); }
     std::int32_t getQtdValores() const { return static_cast<std::int32_t>(valores_.size()); }
     void setValor(std::int32_t k, double v) { valores_[static_cast<std::size_t>(k)] = v; }
@@ -28,13 +28,13 @@ public:
     std::size_t capacidadeValores() const { return valores_.capacity(); }
     const double* dados() const { return valores_.data(); }
 
-private:
+  private:
     std::string rotulo_;
     std::vector<double> valores_;
 };
 
 class TNeuronio {
-public:
+  public:
     void criaListaPadroes() { padroesAglutinados_.clear(); }
     void setQtdPesos(std::int32_t n) { pesos_.assign(static_cast<std::size_t>(n), 0.0); }
     std::int32_t getQtdPesos() const { return static_cast<std::int32_t>(pesos_.size()); }
@@ -47,7 +47,9 @@ public:
 
     void adicionaPadrao(std::string_view s) { padroesAglutinados_.emplace_back(s); }
     void limpaPadroes() { padroesAglutinados_.clear(); }
-    std::int32_t contaPadroes() const { return static_cast<std::int32_t>(padroesAglutinados_.size()); }
+    std::int32_t contaPadroes() const {
+        return static_cast<std::int32_t>(padroesAglutinados_.size());
+    }
     const std::string& getPadrao(std::int32_t j) const {
         return padroesAglutinados_[static_cast<std::size_t>(j)];
     }
@@ -55,7 +57,7 @@ public:
     double* dados() { return pesos_.data(); }
     const double* dados() const { return pesos_.data(); }
 
-private:
+  private:
     std::vector<double> pesos_;
     std::int32_t qtdAglutinados_ = 0;
     std::vector<std::string> padroesAglutinados_;

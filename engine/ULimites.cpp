@@ -9,7 +9,9 @@ namespace {
 std::atomic<std::uint64_t> limiteFixado{0};
 }
 
-void defineLimiteMemoriaDados(std::uint64_t bytes) { limiteFixado.store(bytes); }
+void defineLimiteMemoriaDados(std::uint64_t bytes) {
+    limiteFixado.store(bytes);
+}
 
 std::uint64_t limiteMemoriaDados() {
     if (const std::uint64_t fixado = limiteFixado.load(); fixado != 0) return fixado;
@@ -18,7 +20,8 @@ std::uint64_t limiteMemoriaDados() {
     const long paginas = sysconf(_SC_PHYS_PAGES);
     const long tamanho = sysconf(_SC_PAGE_SIZE);
     if (paginas <= 0 || tamanho <= 0) return kMinimo;
-    const std::uint64_t fisica = static_cast<std::uint64_t>(paginas) * static_cast<std::uint64_t>(tamanho);
+    const std::uint64_t fisica =
+        static_cast<std::uint64_t>(paginas) * static_cast<std::uint64_t>(tamanho);
     return std::clamp(fisica / 4, kMinimo, kMaximo);
 }
 

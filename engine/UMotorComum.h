@@ -14,7 +14,6 @@
 
 namespace motor {
 
-
 constexpr double kInfinito = std::numeric_limits<double>::infinity();
 constexpr std::int32_t kNenhum = std::numeric_limits<std::int32_t>::max();
 
@@ -53,7 +52,7 @@ struct TSegmento {
 };
 
 class TVizinhancas {
-public:
+  public:
     TVizinhancas() = default;
     TVizinhancas(const TRede& rede, std::int32_t n) { inicia(rede, n); }
     void inicia(const TRede& rede, std::int32_t n) {
@@ -85,7 +84,7 @@ public:
         return segmentos;
     }
 
-private:
+  private:
     const std::int32_t* matriz_ = nullptr;
     std::int32_t n_ = 0;
     std::int32_t raio_ = 0;
@@ -106,11 +105,11 @@ inline void anotaVencedores(TRede& rede, const std::vector<std::int32_t>& venced
 
 // Counts and labels after a training: the winners of the patterns presented in the last cycle
 // that presented any (all of them after a full training).
-inline void anotaApresentados(TRede& rede, std::vector<std::int32_t>& vencedores, std::int64_t presentes) {
+inline void anotaApresentados(TRede& rede, std::vector<std::int32_t>& vencedores,
+                              std::int64_t presentes) {
     vencedores.resize(static_cast<std::size_t>(presentes));
     anotaVencedores(rede, vencedores);
 }
-
 
 // Runs corpo(0) here and corpo(1) on a second thread when `partes` is 2. The first failure of
 // either is rethrown once both have ended. The second thread computes in this thread's

@@ -40,10 +40,10 @@ struct alignas(64) TCanal {
 
 // The rarer meetings, in a line of their own.
 struct alignas(64) TCanalRaro {
-    std::atomic<std::int64_t> exatas{-1};    // this thread's best exact key for the step is published
+    std::atomic<std::int64_t> exatas{-1};  // this thread's best exact key for the step is published
     std::atomic<std::int64_t> especial{-1};  // the exact full search's winner, for the step
-    std::atomic<std::int64_t> ciclo{-1};     // first thread: cycle parameters set; second: cycle done
-    std::atomic<std::int64_t> parado{-1};    // second thread: asleep after this step
+    std::atomic<std::int64_t> ciclo{-1};   // first thread: cycle parameters set; second: cycle done
+    std::atomic<std::int64_t> parado{-1};  // second thread: asleep after this step
     double exata[2];
     std::int32_t menorExata[2];
 };
@@ -57,7 +57,7 @@ struct alignas(64) TOrdem {
 };
 
 class TMotorSlots {
-public:
+  public:
     // `alternancia` > 0 makes two threads hand over every that many patterns (see TRevezamento).
     TMotorSlots(TRede& rede, int partes, std::int64_t alternancia = 0)
         : rede_(rede),
@@ -87,7 +87,8 @@ public:
         std::vector<double> pesos(static_cast<std::size_t>(n_) * static_cast<std::size_t>(d_));
         for (std::int32_t j = 0; j < n_; ++j) {
             const TNeuronio& neuronio = rede.neuronio(j / colunas_, j % colunas_);
-            std::copy(neuronio.dados(), neuronio.dados() + d_, pesos.data() + static_cast<std::int64_t>(j) * d_);
+            std::copy(neuronio.dados(), neuronio.dados() + d_,
+                      pesos.data() + static_cast<std::int64_t>(j) * d_);
         }
         // The first thread starts alone (TRevezamento), over every neuron.
         distribui(1, pesos);
@@ -173,8 +174,10 @@ public:
         controle_ = controle;
         emPartes(partes_, [this](int id) {
             try {
-                if (id == 0) lacoPrincipal();
-                else lacoSegunda();
+                if (id == 0)
+                    lacoPrincipal();
+                else
+                    lacoSegunda();
             } catch (...) {
                 encontro_.falha();
                 throw;
@@ -233,7 +236,7 @@ public:
         } publicacao;
     };
 
-private:
+  private:
     double* pesosDe(std::int32_t s) { return pesos_.data() + static_cast<std::int64_t>(s) * d_; }
     const double* pesosDe(std::int32_t s) const {
         return pesos_.data() + static_cast<std::int64_t>(s) * d_;
@@ -287,8 +290,9 @@ private:
         pub.inseguro = false;
         const auto m = static_cast<std::int32_t>(parte.ativos.size());
         if (m == 0) return;
-        const TResultadoBusca r = busca_(x, d_, pesos_.data(), parte.ativos.data(), m, limiar_.fator,
-                                         limiar_.folga, parte.candidatos.data(), parte.distancias.data());
+        const TResultadoBusca r =
+            busca_(x, d_, pesos_.data(), parte.ativos.data(), m, limiar_.fator, limiar_.folga,
+                   parte.candidatos.data(), parte.distancias.data());
         pub.inseguro = r.inseguro;
         pub.melhor = r.melhor;
         pub.quantos = r.candidatos;
@@ -305,12 +309,14 @@ private:
     // first of them.
     static std::int32_t contaAte(const TPublicacao& pub, double limite) {
         std::int32_t n = 0;
-        for (std::int32_t c = 0; c < pub.quantos; ++c) n += pub.f[static_cast<std::size_t>(c)] <= limite ? 1 : 0;
+        for (std::int32_t c = 0; c < pub.quantos; ++c)
+            n += pub.f[static_cast<std::size_t>(c)] <= limite ? 1 : 0;
         return n;
     }
     static std::int32_t menorAte(const TPublicacao& pub, double limite) {
         for (std::int32_t c = 0; c < pub.quantos; ++c)
-            if (pub.f[static_cast<std::size_t>(c)] <= limite) return pub.menor[static_cast<std::size_t>(c)];
+            if (pub.f[static_cast<std::size_t>(c)] <= limite)
+                return pub.menor[static_cast<std::size_t>(c)];
         return kNenhum;
     }
 
@@ -321,7 +327,8 @@ private:
         for (std::int32_t c = 0; c < pub.quantos; ++c) {
             const auto ic = static_cast<std::size_t>(c);
             if (!(pub.f[ic] <= limite)) continue;
-            const TChave chave{distanciaExataAte(x, pesosDe(pub.slot[ic]), d_, melhor.distancia), pub.menor[ic]};
+            const TChave chave{distanciaExataAte(x, pesosDe(pub.slot[ic]), d_, melhor.distancia),
+                               pub.menor[ic]};
             if (chave.menorQue(melhor)) melhor = chave;
         }
         return melhor;
@@ -343,8 +350,10 @@ private:
 
     // Moves this part's neighbours of `vencedor` towards x: a slot whose neurons are all
     // neighbours is updated in place; one with only some of them gives those a copy of its own.
-    void ajusta(TParte& parte, std::int32_t vencedor, const double* x, double taxa, std::int32_t raio) {
-        const std::int32_t* linha = rede_.matrizDistancias.data() + static_cast<std::int64_t>(vencedor) * n_;
+    void ajusta(TParte& parte, std::int32_t vencedor, const double* x, double taxa,
+                std::int32_t raio) {
+        const std::int32_t* linha =
+            rede_.matrizDistancias.data() + static_cast<std::int64_t>(vencedor) * n_;
         parte.tocados.clear();
         for (const TSegmento& seg : parte.vizinhancas.de(vencedor, raio))
             for (std::int32_t b = seg.inicio; b < seg.fim; ++b)
@@ -518,7 +527,8 @@ private:
                     const TFimDoPasso fim = passoDuplo(0, t, p, passo, !querDuas);
                     if (fim == TFimDoPasso::para) return;
                     if (fim == TFimDoPasso::descansa) {
-                        // The second thread's slots are this thread's once it has finished the step.
+                        // The second thread's slots are this thread's once it has finished the
+                        // step.
                         if (!encontro_.aguarda(raros_[1].parado, passo, 0)) return;
                         reparte(1);
                         duas = false;
@@ -562,7 +572,8 @@ private:
     // One pattern with two threads, as thread `id`. Each publishes a summary of its search in its
     // own cache line; when both nearest slots cannot both be candidates the winner follows from
     // the two summaries alone, otherwise they meet again with their best exact distances.
-    TFimDoPasso passoDuplo(int id, std::int64_t t, std::int64_t p, std::int64_t passo, bool descansar) {
+    TFimDoPasso passoDuplo(int id, std::int64_t t, std::int64_t p, std::int64_t passo,
+                           bool descansar) {
         TParte& parte = partes_v_[static_cast<std::size_t>(id)];
         const int outroId = 1 - id;
         TCanal& meuCanal = canais_[id];
@@ -575,9 +586,10 @@ private:
         auto& meu = parte.publicacao;
         publicaCandidatos(parte, x, meu);
         TResumo& resumo = meuCanal.resumo[p & 1];
-        const bool parar = id == 0 && paraAntes(t, p, static_cast<std::int64_t>(rede_.entradas.size()));
-        resumo = {meu.melhor, meu.quantos, meu.quantos > 0 ? meu.menor[0] : kNenhum,
-                  meu.inseguro, parar, descansar};
+        const bool parar =
+            id == 0 && paraAntes(t, p, static_cast<std::int64_t>(rede_.entradas.size()));
+        resumo = {meu.melhor,   meu.quantos, meu.quantos > 0 ? meu.menor[0] : kNenhum,
+                  meu.inseguro, parar,       descansar};
         if (!troca(id, meuCanal.busca, outroCanal.busca, passo)) return TFimDoPasso::para;
         const TResumo outro = outroCanal.resumo[p & 1];
         const TResumo& primeira = id == 0 ? resumo : outro;
@@ -599,7 +611,8 @@ private:
             }
             v = especial_;
         } else {
-            const double limite = std::min(resumo.melhor, outro.melhor) * limiar_.fator + limiar_.folga;
+            const double limite =
+                std::min(resumo.melhor, outro.melhor) * limiar_.fator + limiar_.folga;
             const std::int32_t meus = contaAte(meu, limite);
             const std::int32_t deles = outro.melhor <= limite ? outro.quantos : 0;
             if (meus + deles == 1 && (deles == 0 || outro.quantos == 1)) {
@@ -648,7 +661,8 @@ private:
     }
 
     void terminaCiclo(std::int64_t ciclos) {
-        if (*status_) (*status_)(rede_.taxaAprendizado, static_cast<std::int32_t>(ciclos), rede_.raio);
+        if (*status_)
+            (*status_)(rede_.taxaAprendizado, static_cast<std::int32_t>(ciclos), rede_.raio);
         if (controle_ != nullptr) {
             controle_->anotaCiclo(ciclos);
             // Both threads have ended the cycle and the second waits for the next one: the slots
@@ -669,7 +683,8 @@ private:
     TRede& rede_;
     std::int32_t colunas_, linhas_, n_, d_;
     int partes_;
-    int partesAtivas_ = 0;  // owners the neurons are dealt to now: one while the second thread rests
+    int partesAtivas_ =
+        0;  // owners the neurons are dealt to now: one while the second thread rests
     TLimiar limiar_;
     TFuncaoBusca busca_;
     std::int64_t alternancia_;

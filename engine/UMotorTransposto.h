@@ -14,7 +14,7 @@
 namespace motor {
 
 class TMotorTransposto {
-public:
+  public:
     explicit TMotorTransposto(TRede& rede)
         : rede_(rede),
           colunas_(rede.colunasMapa()),
@@ -44,7 +44,8 @@ public:
         pesos.resize(static_cast<std::size_t>(n_) * static_cast<std::size_t>(d_));
         for (std::int32_t j = 0; j < n_; ++j)
             for (std::int32_t k = 0; k < d_; ++k)
-                pesos[static_cast<std::size_t>(j) * static_cast<std::size_t>(d_) + static_cast<std::size_t>(k)] = peso(k, j);
+                pesos[static_cast<std::size_t>(j) * static_cast<std::size_t>(d_) +
+                      static_cast<std::size_t>(k)] = peso(k, j);
     }
 
     // Scratch for one thread's searches.
@@ -82,19 +83,22 @@ public:
         for (const TSegmento& s : vizinhancas_.de(vencedor, raio))
             for (std::int32_t k = 0; k < d_; ++k) {
                 double* linha = t_.data() + static_cast<std::int64_t>(k) * passo_;
-                for (std::int32_t j = s.inicio; j < s.fim; ++j) linha[j] = ajustaPesoExato(linha[j], x[k], r);
+                for (std::int32_t j = s.inicio; j < s.fim; ++j)
+                    linha[j] = ajustaPesoExato(linha[j], x[k], r);
             }
     }
 
-private:
+  private:
     double& peso(std::int32_t k, std::int32_t j) {
-        return t_[static_cast<std::size_t>(k) * static_cast<std::size_t>(passo_) + static_cast<std::size_t>(j)];
+        return t_[static_cast<std::size_t>(k) * static_cast<std::size_t>(passo_) +
+                  static_cast<std::size_t>(j)];
     }
 
     const double* colhePesos(std::int32_t j, TRascunho& r) const {
         for (std::int32_t k = 0; k < d_; ++k)
             r.pesos[static_cast<std::size_t>(k)] =
-                t_[static_cast<std::size_t>(k) * static_cast<std::size_t>(passo_) + static_cast<std::size_t>(j)];
+                t_[static_cast<std::size_t>(k) * static_cast<std::size_t>(passo_) +
+                   static_cast<std::size_t>(j)];
         return r.pesos.data();
     }
 

@@ -14,7 +14,9 @@ std::size_t bytesDoComprimento(std::size_t n) {
 }
 
 // The capacity a vector of `tamanho` elements grows to when `mais` are appended past its capacity.
-std::size_t crescimento(std::size_t tamanho, std::size_t mais) { return tamanho + std::max(tamanho, mais); }
+std::size_t crescimento(std::size_t tamanho, std::size_t mais) {
+    return tamanho + std::max(tamanho, mais);
+}
 
 }  // namespace
 
@@ -23,7 +25,10 @@ TPadroes::TPadroes(std::initializer_list<TPadraoEntrada> padroes) {
 }
 
 TPadroes::TPadroes(const TPadroes& outro)
-    : quantos_(outro.quantos_), largura_(outro.largura_), valores_(outro.valores_), indice_(outro.indice_) {
+    : quantos_(outro.quantos_),
+      largura_(outro.largura_),
+      valores_(outro.valores_),
+      indice_(outro.indice_) {
     blocos_.reserve(outro.blocos_.size());
     for (const TBloco& b : outro.blocos_) {
         TBloco copia{std::make_unique<char[]>(b.usados), b.usados, b.usados};
@@ -45,7 +50,8 @@ void TPadroes::adiciona(const double* valores, std::int32_t qtd, std::string_vie
     if (quantos_ > 0 && qtd != largura_)
         throw std::invalid_argument("todos os padrões têm o mesmo número de valores");
     // A pattern of this container's own would move with the block it is copied into.
-    const bool proprio = !valores_.empty() && valores >= valores_.data() && valores < valores_.data() + valores_.size();
+    const bool proprio = !valores_.empty() && valores >= valores_.data() &&
+                         valores < valores_.data() + valores_.size();
     if (proprio) {
         const std::vector<double> copia(valores, valores + qtd);
         const std::string rotuloCopia(rotulo);
@@ -122,7 +128,8 @@ std::uint64_t TPadroes::bytesAoAdicionar(std::int32_t qtd, std::size_t bytesRotu
     const std::size_t entrada = bytesDoComprimento(bytesRotulo) + bytesRotulo;
     if (blocos_.empty() || blocos_.back().capacidade - blocos_.back().usados < entrada) {
         total += std::max(kBloco, entrada);
-        if (blocos_.size() == blocos_.capacity()) total += crescimento(blocos_.size(), 1) * sizeof(TBloco);
+        if (blocos_.size() == blocos_.capacity())
+            total += crescimento(blocos_.size(), 1) * sizeof(TBloco);
     }
     if (quantos_ % kPasso == 0 && indice_.size() == indice_.capacity())
         total += crescimento(indice_.size(), 1) * sizeof(std::uint64_t);

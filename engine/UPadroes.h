@@ -22,7 +22,7 @@
 class TPadroes;
 
 class TVistaPadrao {
-public:
+  public:
     TVistaPadrao(const double* valores, std::int32_t qtd, const TPadroes* dono, std::size_t indice)
         : valores_(valores), qtd_(qtd), dono_(dono), indice_(indice) {}
     // A record seen the same way, valid while the record lives and does not change.
@@ -34,7 +34,7 @@ public:
     // Looked up only when asked: the search reads values, not labels.
     std::string_view getRotulo() const;
 
-private:
+  private:
     const double* valores_;
     std::int32_t qtd_;
     const TPadroes* dono_ = nullptr;
@@ -43,7 +43,7 @@ private:
 };
 
 class TPadroes {
-public:
+  public:
     TPadroes() = default;
     TPadroes(std::initializer_list<TPadraoEntrada> padroes);
     TPadroes(const TPadroes& outro);
@@ -82,7 +82,7 @@ public:
     void swap(TPadroes& outro) noexcept;
 
     class const_iterator {
-    public:
+      public:
         using iterator_category = std::input_iterator_tag;
         using value_type = TVistaPadrao;
         using difference_type = std::ptrdiff_t;
@@ -97,14 +97,14 @@ public:
         bool operator==(const const_iterator& o) const { return i_ == o.i_; }
         bool operator!=(const const_iterator& o) const { return i_ != o.i_; }
 
-    private:
+      private:
         const TPadroes* padroes_;
         std::size_t i_;
     };
     const_iterator begin() const { return {this, 0}; }
     const_iterator end() const { return {this, quantos_}; }
 
-private:
+  private:
     static constexpr std::size_t kBloco = 64 * 1024;  // bytes of a label block
     static constexpr std::size_t kPasso = 16;         // labels per index entry
 

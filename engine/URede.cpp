@@ -18,15 +18,16 @@ std::string textoGiB(std::uint64_t bytes) {
 
 void TRede::inicializaNeuronios(TGeradorAleatorio& gerador, const std::string& tipoVizinhanca) {
     if (qtdLinhas < 1 || qtdColunas < 1)
-        throw EMemoriaInsuficiente("O mapa precisa de pelo menos uma linha e uma coluna de neurônios.");
+        throw EMemoriaInsuficiente(
+            "O mapa precisa de pelo menos uma linha e uma coluna de neurônios.");
     if (dimensao < 0) throw EMemoriaInsuficiente("A dimensão dos padrões não pode ser negativa.");
     const std::uint64_t bytes = bytesDoMapa(qtdLinhas, qtdColunas, dimensao);
     if (bytes > kTetoMapaBytes)
-        throw EMemoriaInsuficiente(
-            "Um mapa de " + std::to_string(qtdLinhas) + " x " + std::to_string(qtdColunas) +
-            " neurônios com " + std::to_string(dimensao) + " pesos cada não cabe na memória (" +
-            "precisaria de mais de " + textoGiB(bytes) + "; o limite é " +
-            textoGiB(kTetoMapaBytes) + ").");
+        throw EMemoriaInsuficiente("Um mapa de " + std::to_string(qtdLinhas) + " x " +
+                                   std::to_string(qtdColunas) + " neurônios com " +
+                                   std::to_string(dimensao) + " pesos cada não cabe na memória (" +
+                                   "precisaria de mais de " + textoGiB(bytes) + "; o limite é " +
+                                   textoGiB(kTetoMapaBytes) + ").");
 
     // The new map is built aside and put in place only when complete, so a failure leaves the
     // old one untouched.
@@ -79,7 +80,8 @@ std::vector<double> TRede::pesosDoMapa() const {
     pesos.reserve(static_cast<std::size_t>(linhasMapa()) * static_cast<std::size_t>(colunasMapa()) *
                   static_cast<std::size_t>(std::max(dimensao, 0)));
     for (const auto& linha : neuronios)
-        for (const TNeuronio& n : linha) pesos.insert(pesos.end(), n.dados(), n.dados() + n.getQtdPesos());
+        for (const TNeuronio& n : linha)
+            pesos.insert(pesos.end(), n.dados(), n.dados() + n.getQtdPesos());
     return pesos;
 }
 
@@ -103,7 +105,9 @@ void TRede::desativaNeuronios() {
     std::vector<std::int32_t>().swap(matrizDistancias);
 }
 
-void TRede::desativaEntradas() { TPadroes().swap(entradas); }
+void TRede::desativaEntradas() {
+    TPadroes().swap(entradas);
+}
 
 void TRede::zeraAglutinados() {
     for (auto& linha : neuronios)
@@ -199,7 +203,8 @@ bool TRede::classificaEntradasReferencia(TControle* controle) {
     for (const TVistaPadrao padrao : entradas) {
         if (controle != nullptr && controle->parar.load(std::memory_order_relaxed)) return false;
         vencedores.push_back(procuraVencedor(padrao));
-        if (controle != nullptr) controle->anotaPadroes(static_cast<std::int64_t>(vencedores.size()));
+        if (controle != nullptr)
+            controle->anotaPadroes(static_cast<std::int64_t>(vencedores.size()));
     }
     zeraAglutinados();
     const std::int32_t colunas = colunasMapa();

@@ -20,7 +20,7 @@
 #include "UPadroes.h"
 
 class TRede {
-public:
+  public:
     // Called after every training cycle with the learning rate of that cycle, the number of
     // cycles done and the radius of that cycle.
     using FuncaoStatus = std::function<void(double taxa, std::int32_t ciclo, std::int32_t raio)>;
@@ -112,6 +112,6 @@ public:
     // product in extended precision, rounded to double once.
     static double decaiTaxa(double taxa, double evolucao);
 
-private:
+  private:
     int threads_ = 0;
 };

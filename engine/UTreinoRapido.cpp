@@ -31,7 +31,9 @@ bool cabeNoLayoutRapido(const TRede& rede) {
 
 }  // namespace
 
-void defineRevezamentoParaTestes(std::int64_t padroes) { revezamentoParaTestes.store(padroes); }
+void defineRevezamentoParaTestes(std::int64_t padroes) {
+    revezamentoParaTestes.store(padroes);
+}
 
 int threadsDoTreino(const TRede& rede, int threads) {
     if (threads == 1 || rede.dimensao <= kDimensaoTransposta) return 1;
@@ -44,7 +46,8 @@ int threadsDoTreino(const TRede& rede, int threads) {
 
 bool treinaRapido(TRede& rede, bool criterioQtdCiclos, std::int32_t ultimo,
                   const TRede::FuncaoStatus& status, int threads, TControle* controle) {
-    if (!cabeNoLayoutRapido(rede)) return rede.ativaRedeReferencia(criterioQtdCiclos, ultimo, status, controle);
+    if (!cabeNoLayoutRapido(rede))
+        return rede.ativaRedeReferencia(criterioQtdCiclos, ultimo, status, controle);
     rede.ultimoCiclo = ultimo;
     if (rede.dimensao <= kDimensaoTransposta)
         return treinaTransposto(rede, criterioQtdCiclos, ultimo, status, controle);
@@ -77,7 +80,8 @@ bool classificaRapido(TRede& rede, int threads, TControle* controle) {
                 }
                 if (id == 0) controle->anotaPadroes((p + 1) * partes);
             }
-            vencedores[static_cast<std::size_t>(p)] = vencedorDe(rede.entradas[static_cast<std::size_t>(p)].dados());
+            vencedores[static_cast<std::size_t>(p)] =
+                vencedorDe(rede.entradas[static_cast<std::size_t>(p)].dados());
         }
     };
     if (rede.dimensao <= kDimensaoTransposta) {
@@ -103,4 +107,6 @@ bool TRede::ativaRede(bool criterioQtdCiclos, std::int32_t ultimo, const FuncaoS
     return treinaRapido(*this, criterioQtdCiclos, ultimo, status, threads_, controle);
 }
 
-bool TRede::classificaEntradas(TControle* controle) { return classificaRapido(*this, threads_, controle); }
+bool TRede::classificaEntradas(TControle* controle) {
+    return classificaRapido(*this, threads_, controle);
+}

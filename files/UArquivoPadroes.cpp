@@ -28,7 +28,8 @@ TCabecalhoPadroes separaCabecalhoPadroes(std::string_view linha) {
     if (cerquilha == std::string_view::npos)
         throw EFormatoArquivo("Falta o separador \"#\" no cabeçalho do arquivo de padrões.");
     return {std::string(linha.substr(0, barra)),
-            std::string(linha.substr(barra + 1, cerquilha - barra - 1)), {}};
+            std::string(linha.substr(barra + 1, cerquilha - barra - 1)),
+            {}};
 }
 
 std::vector<std::string> nomesDosAtributos(std::string_view cabecalho, std::int32_t dimensao) {
@@ -74,7 +75,8 @@ void lePadrao(std::string_view linha, std::int32_t dimensao, std::int64_t numero
     for (std::int32_t k = 0; k < dimensao; ++k) {
         // A short number that ends right at its "|" is the whole field.
         double valor;
-        const char* fimNumero = sep != '|' ? doubleCurto(linha.data() + pos, fimLinha, sep, valor) : nullptr;
+        const char* fimNumero =
+            sep != '|' ? doubleCurto(linha.data() + pos, fimLinha, sep, valor) : nullptr;
         if (fimNumero != nullptr && fimNumero != fimLinha && *fimNumero == '|') {
             padrao.adicionaValor(valor);
             pos = static_cast<std::size_t>(fimNumero - linha.data()) + 1;
@@ -82,9 +84,10 @@ void lePadrao(std::string_view linha, std::int32_t dimensao, std::int64_t numero
         }
         const std::size_t barra = procura(linha, '|', pos);
         if (barra == std::string_view::npos)
-            throw EFormatoArquivo("Linha " + std::to_string(numeroLinha) +
-                                  " do arquivo de padrões: falta o separador \"|\" depois do valor " +
-                                  std::to_string(k + 1) + ".");
+            throw EFormatoArquivo(
+                "Linha " + std::to_string(numeroLinha) +
+                " do arquivo de padrões: falta o separador \"|\" depois do valor " +
+                std::to_string(k + 1) + ".");
         padrao.adicionaValor(textoParaDouble(linha.substr(pos, barra - pos)));
         pos = barra + 1;
     }
@@ -95,8 +98,8 @@ void lePadrao(std::string_view linha, std::int32_t dimensao, std::int64_t numero
     padrao.setRotulo(std::string(linha.substr(pos, cerquilha - pos)));
 }
 
-bool inicializaEntradas(const std::string& caminho, std::int32_t qtdPadroes,
-                        std::int32_t dimensao, TPadroes& entradas, TControle* controle) {
+bool inicializaEntradas(const std::string& caminho, std::int32_t qtdPadroes, std::int32_t dimensao,
+                        TPadroes& entradas, TControle* controle) {
     entradas.clear();
     TLeitorLinhas leitor(caminho, controle);
     try {
@@ -120,7 +123,8 @@ bool inicializaEntradas(const std::string& caminho, std::int32_t qtdPadroes,
             }
             const std::string_view linha = leitor.proximaLinha();
             lePadrao(linha, dimensao, leitor.numeroLinha(), padrao);
-            if (entradas.bytesAoAdicionar(padrao.getQtdValores(), padrao.getRotulo().size()) > limite)
+            if (entradas.bytesAoAdicionar(padrao.getQtdValores(), padrao.getRotulo().size()) >
+                limite)
                 throw EMemoriaInsuficiente(
                     "O arquivo de padrões não cabe na memória disponível (lidos " +
                     std::to_string(i) + " de " + std::to_string(qtdPadroes) + " padrões).");

@@ -49,6 +49,5 @@ void lePadrao(std::string_view linha, std::int32_t dimensao, std::int64_t numero
 // past limiteMemoriaDados it throws EMemoriaInsuficiente.
 // A control's stop request ends the reading early (one step per line, and per megabyte of a long
 // line): it returns false, with the patterns read so far.
-bool inicializaEntradas(const std::string& caminho, std::int32_t qtdPadroes,
-                        std::int32_t dimensao, TPadroes& entradas,
-                        TControle* controle = nullptr);
+bool inicializaEntradas(const std::string& caminho, std::int32_t qtdPadroes, std::int32_t dimensao,
+                        TPadroes& entradas, TControle* controle = nullptr);

@@ -101,13 +101,11 @@ std::string textoRede(const TRede& rede, std::string_view textoRaio,
                       std::string_view textoVizinhanca) {
     std::string s;
     // The size comes from the map itself, so the header always matches the neuron lines below.
-    const std::string campos[] = {inteiroParaTexto(rede.linhasMapa()),
-                                  inteiroParaTexto(rede.colunasMapa()),
-                                  inteiroParaTexto(rede.dimensao),
-                                  std::string(textoRaio),
-                                  std::string(textoVizinhanca),
-                                  inteiroParaTexto(rede.qtdPadroes),
-                                  inteiroParaTexto(rede.dimensao)};
+    const std::string campos[] = {
+        inteiroParaTexto(rede.linhasMapa()), inteiroParaTexto(rede.colunasMapa()),
+        inteiroParaTexto(rede.dimensao),     std::string(textoRaio),
+        std::string(textoVizinhanca),        inteiroParaTexto(rede.qtdPadroes),
+        inteiroParaTexto(rede.dimensao)};
     for (const std::string& campo : campos) {
         s += campo;
         s += '|';

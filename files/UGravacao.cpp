@@ -38,7 +38,9 @@ std::string motivo(int erro) {
     }
 }
 
-[[noreturn]] void falha(int erro) { throw EEntradaSaida(motivo(erro)); }
+[[noreturn]] void falha(int erro) {
+    throw EEntradaSaida(motivo(erro));
+}
 
 [[noreturn]] void recusaEspecial(const std::string& caminho) {
     throw EArquivoEspecial("\"" + caminho +

@@ -81,7 +81,8 @@ bool TLeitorLinhas::carregaMais() {
     }
     if (fim_ == buf_.size()) {
         if (buf_.size() >= limite_)
-            throw EMemoriaInsuficiente("Uma linha do arquivo é longa demais para a memória disponível.");
+            throw EMemoriaInsuficiente(
+                "Uma linha do arquivo é longa demais para a memória disponível.");
         buf_.resize(std::min<std::uint64_t>(buf_.size() * 2, limite_));
     }
     if (controle_ != nullptr && controle_->passo()) throw EInterrompido();
@@ -105,8 +106,8 @@ std::string_view TLeitorLinhas::proximaLinha() {
     std::size_t varrido = 0;  // bytes after ini_ already known to hold no line feed
     for (;;) {
         const char* inicio = buf_.data() + ini_;
-        const auto* lf = static_cast<const char*>(
-            std::memchr(inicio + varrido, '\n', fim_ - ini_ - varrido));
+        const auto* lf =
+            static_cast<const char*>(std::memchr(inicio + varrido, '\n', fim_ - ini_ - varrido));
         if (lf != nullptr) {
             ini_ = static_cast<std::size_t>(lf - buf_.data()) + 1;
             ++linhasLidas_;
@@ -139,9 +140,9 @@ std::string_view TLeitorLinhas::limpa(const char* inicio, const char* fim) {
 
 std::string TLeitorLinhas::proximoCabecalho(int barras, std::size_t depois) {
     std::string texto;
-    int vistas = 0;              // "|" that ended a field
-    bool completo = false;       // the "#" after the last field was met
-    bool pulando = false;        // the rest of the line is passed over
+    int vistas = 0;               // "|" that ended a field
+    bool completo = false;        // the "#" after the last field was met
+    bool pulando = false;         // the rest of the line is passed over
     std::size_t inicioCampo = 0;  // where the current field's text starts in `texto`
     bool campoLongo = false;      // the current field went past kCampoMaximo and is kept as "?"
     for (;;) {
@@ -152,7 +153,8 @@ std::string TLeitorLinhas::proximoCabecalho(int barras, std::size_t depois) {
         const char* p = buf_.data() + ini_;
         const char* const fimBuf = buf_.data() + fim_;
         if (pulando) {
-            const auto* lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(fimBuf - p)));
+            const auto* lf = static_cast<const char*>(
+                std::memchr(p, '\n', static_cast<std::size_t>(fimBuf - p)));
             if (lf == nullptr) {
                 ini_ = fim_;
                 continue;
@@ -204,8 +206,10 @@ std::string TLeitorLinhas::proximoCabecalho(int barras, std::size_t depois) {
             texto += c;
             inicioCampo = texto.size();
             campoLongo = false;
-            if (c == '|') ++vistas;
-            else completo = true;
+            if (c == '|')
+                ++vistas;
+            else
+                completo = true;
         }
         ini_ = static_cast<std::size_t>(p - buf_.data());
     }

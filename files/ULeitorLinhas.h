@@ -18,7 +18,7 @@
 #include "UControle.h"
 
 class TLeitorLinhas {
-public:
+  public:
     // Opens the file for reading. Throws EEntradaSaida with the system's message ("File not
     // found", "Invalid filename", "File access denied", "Too many open files", "I/O error %d").
     // With a control, every megabyte read is one of its steps, and a stop request throws
@@ -44,7 +44,7 @@ public:
     // Number of lines handed out so far, the current one included.
     std::int64_t numeroLinha() const { return linhasLidas_; }
 
-private:
+  private:
     bool carregaMais();
     std::string_view limpa(const char* inicio, const char* fim);
 

@@ -14,7 +14,9 @@ namespace {
 
 std::atomic<char> separador{','};
 
-bool ehDigito(char c) { return c >= '0' && c <= '9'; }
+bool ehDigito(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int valorHexadecimal(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -27,8 +29,13 @@ int valorHexadecimal(char c) {
 bool utf8Valido(std::string_view s) {
     for (std::size_t i = 0; i < s.size();) {
         const auto c = static_cast<unsigned char>(s[i]);
-        std::size_t n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
-        if (n == 0 || i + n > s.size() || (n == 2 && c < 0xC2) || (n == 4 && c > 0xF4)) return false;
+        std::size_t n = c < 0x80           ? 1
+                        : (c >> 5) == 0x6  ? 2
+                        : (c >> 4) == 0xE  ? 3
+                        : (c >> 3) == 0x1E ? 4
+                                           : 0;
+        if (n == 0 || i + n > s.size() || (n == 2 && c < 0xC2) || (n == 4 && c > 0xF4))
+            return false;
         for (std::size_t k = 1; k < n; ++k)
             if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
         if (n == 3) {
@@ -60,8 +67,10 @@ std::string citaCampo(std::string_view campo) {
             citado += utf8 ? "\xE2\x80\xA6" : "\x85";
             break;
         }
-        if (c == 0) citado += "\\0";
-        else citado += static_cast<char>(c);
+        if (c == 0)
+            citado += "\\0";
+        else
+            citado += static_cast<char>(c);
     }
     return citado;
 }
@@ -178,17 +187,27 @@ long double valorGeral(const Mantissa& m, std::string_view texto) {
     return v;
 }
 
-long double aplicaSinal(bool negativo, long double v) { return negativo ? -v : v; }
+long double aplicaSinal(bool negativo, long double v) {
+    return negativo ? -v : v;
+}
 
 }  // namespace
 
-char separadorDecimal() { return separador.load(std::memory_order_relaxed); }
+char separadorDecimal() {
+    return separador.load(std::memory_order_relaxed);
+}
 
-void defineSeparadorDecimal(char novo) { separador.store(novo, std::memory_order_relaxed); }
+void defineSeparadorDecimal(char novo) {
+    separador.store(novo, std::memory_order_relaxed);
+}
 
-std::string inteiroParaTexto(std::int32_t valor) { return std::to_string(valor); }
+std::string inteiroParaTexto(std::int32_t valor) {
+    return std::to_string(valor);
+}
 
-std::string inteiroParaTexto(std::int64_t valor) { return std::to_string(valor); }
+std::string inteiroParaTexto(std::int64_t valor) {
+    return std::to_string(valor);
+}
 
 std::int32_t textoParaInteiro(std::string_view texto) {
     const std::size_t n = texto.size();
@@ -350,7 +369,8 @@ double armazenaReal(long double valor) {
 double textoParaDouble(std::string_view texto) {
     double valor = 0.0;
     const char* fim = texto.data() + texto.size();
-    if (doubleCurto(texto.data(), fim, separador.load(std::memory_order_relaxed), valor) == fim) return valor;
+    if (doubleCurto(texto.data(), fim, separador.load(std::memory_order_relaxed), valor) == fim)
+        return valor;
     return armazenaReal(textoParaReal(texto));
 }
 

@@ -74,11 +74,13 @@ inline const char* doubleCurto(const char* p, const char* fim, char sep, double&
             std::uint64_t bytes;
             std::memcpy(&bytes, p, sizeof bytes);
             std::uint64_t v = bytes ^ 0x3030303030303030;
-            const std::uint64_t outros = (((v & 0x7F7F7F7F7F7F7F7F) + 0x7676767676767676) | v) & 0x8080808080808080;
+            const std::uint64_t outros =
+                (((v & 0x7F7F7F7F7F7F7F7F) + 0x7676767676767676) | v) & 0x8080808080808080;
             fracao = outros == 0 ? 8 : __builtin_ctzll(outros) / 8;
             if (fracao == 8 || digitos + fracao > 19) return nullptr;
             if (fracao > 0) {
-                static constexpr std::uint64_t kEscala[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000};
+                static constexpr std::uint64_t kEscala[] = {1,     10,     100,     1000,
+                                                            10000, 100000, 1000000, 10000000};
                 v <<= 8 * (8 - fracao);  // the missing digits become leading zeros
                 v = v * 10 + (v >> 8);
                 v = (((v & 0x000000FF000000FF) * (100 + (1000000ULL << 32))) +

@@ -8,7 +8,7 @@ class TBarraStatus : public QStatusBar {
     Q_OBJECT
     Q_PROPERTY(QString text READ text WRITE setText)
 
-public:
+  public:
     using QStatusBar::QStatusBar;
     QString text() const { return currentMessage(); }
     void setText(const QString& texto) { showMessage(texto); }

@@ -62,9 +62,9 @@ void contaVencedores(const TRede& rede, const TExtrasMapa& extras,
         std::vector<TContagemRotulo> c;
         for (const auto& [r, vezes] : lista)
             c.push_back({extras.legenda[static_cast<std::size_t>(r)], vezes});
-        std::stable_sort(c.begin(), c.end(), [](const TContagemRotulo& a, const TContagemRotulo& b) {
-            return a.vezes > b.vezes;
-        });
+        std::stable_sort(
+            c.begin(), c.end(),
+            [](const TContagemRotulo& a, const TContagemRotulo& b) { return a.vezes > b.vezes; });
         d.rotulos.push_back(std::move(c));
     }
 }
@@ -95,7 +95,8 @@ std::shared_ptr<TDadosMapa> dadosDoMapa(const TRede& rede,
         }
     }
     for (const auto& r : d->rotulos) {
-        const auto it = r.empty() ? x.indiceDoRotulo.end() : x.indiceDoRotulo.find(r.front().rotulo);
+        const auto it =
+            r.empty() ? x.indiceDoRotulo.end() : x.indiceDoRotulo.find(r.front().rotulo);
         d->majoritario.push_back(it == x.indiceDoRotulo.end() ? -1 : it->second);
     }
     d->matriz = rede.matrizDistancias;

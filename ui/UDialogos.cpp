@@ -53,21 +53,28 @@ QString escolhe(QFileDialog& dialogo) {
     return escolhidos.isEmpty() ? QString() : escolhidos.first();
 }
 
-void defineRespondedor(Respondedor respondedor) { respondedorAtual() = std::move(respondedor); }
+void defineRespondedor(Respondedor respondedor) {
+    respondedorAtual() = std::move(respondedor);
+}
 
 int executa(QDialog& dialogo) {
     if (executorAtual()) return executorAtual()(dialogo);
     return dialogo.exec();
 }
 
-void defineExecutor(Executor executor) { executorAtual() = std::move(executor); }
+void defineExecutor(Executor executor) {
+    executorAtual() = std::move(executor);
+}
 
 std::uint32_t sementeDoRelogio() {
     if (relogioAtual()) return relogioAtual()();
     const auto ns = std::chrono::steady_clock::now().time_since_epoch();
-    return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(ns).count());
+    return static_cast<std::uint32_t>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(ns).count());
 }
 
-void defineRelogio(std::function<std::uint32_t()> relogio) { relogioAtual() = std::move(relogio); }
+void defineRelogio(std::function<std::uint32_t()> relogio) {
+    relogioAtual() = std::move(relogio);
+}
 
 }  // namespace UDialogos

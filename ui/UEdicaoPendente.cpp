@@ -9,7 +9,10 @@
 
 TEdicaoPendente::TEdicaoPendente(QWidget& janela, std::vector<QWidget*> controles,
                                  std::function<void(QWidget*)> verifica)
-    : QObject(&janela), janela_(janela), controles_(std::move(controles)), verifica_(std::move(verifica)) {
+    : QObject(&janela),
+      janela_(janela),
+      controles_(std::move(controles)),
+      verifica_(std::move(verifica)) {
     for (QWidget* controle : controles_) controle->installEventFilter(this);
 }
 
@@ -33,7 +36,8 @@ bool TEdicaoPendente::eventFilter(QObject* objeto, QEvent* e) {
         pendente_ = controle;
     if (e->type() == QEvent::FocusOut && focoSaiParaOutroControle(*static_cast<QFocusEvent*>(e))) {
         if (controle == pendente_) pendente_ = nullptr;
-        if (qobject_cast<TSpinEdit*>(controle) == nullptr && janela_.isVisible()) verifica_(controle);
+        if (qobject_cast<TSpinEdit*>(controle) == nullptr && janela_.isVisible())
+            verifica_(controle);
     }
     return false;
 }

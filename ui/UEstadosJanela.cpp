@@ -58,16 +58,11 @@ constexpr THabilita kCarregadoRaio[] = {
     {"TreinamentoArqBitBtn", false},
 };
 constexpr THabilita kCarregadoFim[] = {
-    {"TipoVizinhancaComboBox", false},
-    {"ClassificacaoArqTextBox", true},
-    {"DistanciaEuclidianaRadio", true},
-    {"ClassificacaoArqBitBtn", true},
-    {"ClassificarButton", true},
-    {"ValorInicialTextBox", false},
-    {"EvolucaoSpinEdit", false},
-    {"QtdCiclosRadioButton", false},
-    {"RaioRadioButton", false},
-    {"QtdCiclosSpinEdit", false},
+    {"TipoVizinhancaComboBox", false},  {"ClassificacaoArqTextBox", true},
+    {"DistanciaEuclidianaRadio", true}, {"ClassificacaoArqBitBtn", true},
+    {"ClassificarButton", true},        {"ValorInicialTextBox", false},
+    {"EvolucaoSpinEdit", false},        {"QtdCiclosRadioButton", false},
+    {"RaioRadioButton", false},         {"QtdCiclosSpinEdit", false},
 };
 
 }  // namespace

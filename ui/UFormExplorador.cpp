@@ -81,7 +81,9 @@ void TFormExplorador::preencheSeletor() {
     VistaSeletorChange();
 }
 
-bool TFormExplorador::passoAPasso() const { return ui.PassoAPassoCheckBox->isChecked(); }
+bool TFormExplorador::passoAPasso() const {
+    return ui.PassoAPassoCheckBox->isChecked();
+}
 
 void TFormExplorador::VistaSeletorChange() {
     UMensagens::protege(this, [&] { mostraVistaEscolhida(); });
@@ -268,7 +270,8 @@ QString TFormExplorador::exportaDados(const QString& caminho) {
     for (const auto& r : d.rotulos) rotulos.push_back(r.empty() ? std::string() : r.front().rotulo);
     const std::string texto =
         textoCsvMapa(d.linhas, d.colunas, d.dimensao, d.pesos, d.contagens, rotulos, d.nomes());
-    return grava(caminho, QByteArray::fromRawData(texto.data(), static_cast<qsizetype>(texto.size())));
+    return grava(caminho,
+                 QByteArray::fromRawData(texto.data(), static_cast<qsizetype>(texto.size())));
 }
 
 void TFormExplorador::ExportarButtonClick() {
@@ -278,7 +281,8 @@ void TFormExplorador::ExportarButtonClick() {
         const QString motivo = exportaImagem(nome);
         if (!motivo.isEmpty())
             UMensagens::mostraMensagem(
-                this, QStringLiteral("Não foi possível gravar a imagem em \"%1\": %2.").arg(nome, motivo));
+                this, QStringLiteral("Não foi possível gravar a imagem em \"%1\": %2.")
+                          .arg(nome, motivo));
     });
 }
 
@@ -289,6 +293,7 @@ void TFormExplorador::ExportarDadosButtonClick() {
         const QString motivo = exportaDados(nome);
         if (!motivo.isEmpty())
             UMensagens::mostraMensagem(
-                this, QStringLiteral("Não foi possível gravar os dados em \"%1\": %2.").arg(nome, motivo));
+                this, QStringLiteral("Não foi possível gravar os dados em \"%1\": %2.")
+                          .arg(nome, motivo));
     });
 }

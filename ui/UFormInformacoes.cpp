@@ -7,7 +7,6 @@
 #include "UNumeros.h"
 #include "UTextos.h"
 
-
 TFormInformacoes::TFormInformacoes(QWidget* pai) : QDialog(pai) {
     ui.setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -19,7 +18,8 @@ TFormInformacoes::TFormInformacoes(QWidget* pai) : QDialog(pai) {
     janela.setColor(QPalette::Window, janela.color(QPalette::Base));
     ui.Panel->setPalette(janela);
     ui.Neuronio->setPixmap(UImagens::figuraNeuronio());
-    for (QLabel* rotulo : {ui.IdNeuronioLabel, ui.PesosLabel, ui.PadroesLabel}) rotulo->adjustSize();
+    for (QLabel* rotulo : {ui.IdNeuronioLabel, ui.PesosLabel, ui.PadroesLabel})
+        rotulo->adjustSize();
 }
 
 void TFormInformacoes::keyPressEvent(QKeyEvent* e) {

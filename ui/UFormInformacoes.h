@@ -12,7 +12,7 @@ class TNeuronio;
 class TFormInformacoes : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit TFormInformacoes(QWidget* pai = nullptr);
 
     // Empties the weights and the labels.
@@ -24,8 +24,7 @@ public:
 
     Ui::TFormInformacoes ui;
 
-protected:
+  protected:
     // Esc does not close it: only the close box or the system menu do.
     void keyPressEvent(QKeyEvent* e) override;
 };
-

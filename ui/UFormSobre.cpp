@@ -4,7 +4,6 @@
 
 #include "UImagens.h"
 
-
 TFormSobre::TFormSobre(QWidget* pai) : QDialog(pai) {
     ui.setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -17,12 +16,15 @@ TFormSobre::TFormSobre(QWidget* pai) : QDialog(pai) {
     ui.SobrePainel->setPalette(branco);
     ui.Mapa->setPixmap(UImagens::figuraMapa());
     ui.SegundaFigura->setPixmap(UImagens::figuraNeuronios());
-    for (QLabel* rotulo : {ui.AutorLabel, ui.AutorNomeLabel, ui.OrientadorLabel, ui.OrientadorNomeLabel})
+    for (QLabel* rotulo :
+         {ui.AutorLabel, ui.AutorNomeLabel, ui.OrientadorLabel, ui.OrientadorNomeLabel})
         rotulo->adjustSize();
     connect(ui.FecharButton, &QPushButton::clicked, this, &TFormSobre::FecharButtonClick);
 }
 
-void TFormSobre::FecharButtonClick() { close(); }
+void TFormSobre::FecharButtonClick() {
+    close();
+}
 
 void TFormSobre::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_Escape) {

@@ -9,15 +9,14 @@
 class TFormSobre : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit TFormSobre(QWidget* pai = nullptr);
     void FecharButtonClick();
 
     Ui::TFormSobre ui;
 
-protected:
+  protected:
     void showEvent(QShowEvent* e) override;
     // Esc does not close it: only "Fechar", the close box or the system menu do.
     void keyPressEvent(QKeyEvent* e) override;
 };
-

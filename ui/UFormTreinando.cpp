@@ -59,7 +59,8 @@ TAndamento andamentoDoTreino(const TTreino& treino, const TControle& controle) {
                               controle.padroes.load(), treino.padroesAnunciados(), treino.ciclos());
 }
 
-TAndamento andamentoDaClassificacao(const TClassificacao& classificacao, const TControle& controle) {
+TAndamento andamentoDaClassificacao(const TClassificacao& classificacao,
+                                    const TControle& controle) {
     switch (classificacao.fase()) {
         case TClassificacao::Fase::leitura:
             return andamento(QStringLiteral("Lendo o arquivo de padrões"), controle.padroes.load(),
@@ -80,8 +81,10 @@ TFormTreinando::TFormTreinando(QWidget* pai, const QString& titulo) : QDialog(pa
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     connect(ui.PararButton, &QPushButton::clicked, this, &TFormTreinando::pedeParada);
-    connect(ui.ProximoPadraoButton, &QPushButton::clicked, this, &TFormTreinando::proximoPadraoPedido);
-    connect(ui.ProximoCicloButton, &QPushButton::clicked, this, &TFormTreinando::proximoCicloPedido);
+    connect(ui.ProximoPadraoButton, &QPushButton::clicked, this,
+            &TFormTreinando::proximoPadraoPedido);
+    connect(ui.ProximoCicloButton, &QPushButton::clicked, this,
+            &TFormTreinando::proximoCicloPedido);
     connect(ui.ContinuarButton, &QPushButton::clicked, this, &TFormTreinando::continuarPedido);
     relogio_.start();
     relogioFase_.start();
@@ -127,7 +130,9 @@ void TFormTreinando::modoPassoAPasso() {
     adjustSize();
 }
 
-void TFormTreinando::mostraPasso(const QString& linha) { ui.PassoLabel->setText(linha); }
+void TFormTreinando::mostraPasso(const QString& linha) {
+    ui.PassoLabel->setText(linha);
+}
 
 void TFormTreinando::defineAnimando(bool animando) {
     ui.ContinuarButton->setText(animando ? QStringLiteral("Pausar") : QStringLiteral("Continuar"));

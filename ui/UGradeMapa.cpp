@@ -14,16 +14,18 @@ namespace {
 // A header that paints its background only behind its sections: past the last row or column the
 // grid shows its own window colour, as the cells' area does.
 class TCabecalho : public QHeaderView {
-public:
+  public:
     using QHeaderView::QHeaderView;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* e) override {
         QHeaderView::paintEvent(e);
         const int fim = length() - offset();
         QRect resto = viewport()->rect();
-        if (orientation() == Qt::Horizontal) resto.setLeft(fim);
-        else resto.setTop(fim);
+        if (orientation() == Qt::Horizontal)
+            resto.setLeft(fim);
+        else
+            resto.setTop(fim);
         if (resto.isEmpty()) return;
         QPainter pintor(viewport());
         pintor.fillRect(resto, palette().brush(QPalette::Base));
@@ -37,8 +39,10 @@ QFont fonteQueCabe(const QFont& fonte, const QString& texto, int largura) {
     int tamanho = pixels ? f.pixelSize() : f.pointSize();
     while (tamanho > 5 && QFontMetrics(f).horizontalAdvance(texto) > largura) {
         --tamanho;
-        if (pixels) f.setPixelSize(tamanho);
-        else f.setPointSize(tamanho);
+        if (pixels)
+            f.setPixelSize(tamanho);
+        else
+            f.setPointSize(tamanho);
     }
     return f;
 }
@@ -177,10 +181,12 @@ void TGradeMapa::mousePressEvent(QMouseEvent* e) {
     const bool jaEraAtual = alvo.isValid() && alvo == currentIndex();
     origem_ = (estende || e->button() != Qt::LeftButton) ? Origem::Extensao : Origem::Clique;
     // Ctrl adds nothing to a click: the grid selects one cell, or a range with Shift.
-    QMouseEvent semCtrl(e->type(), e->position(), e->scenePosition(), e->globalPosition(), e->button(),
-                        e->buttons(), e->modifiers() & ~Qt::ControlModifier, e->pointingDevice());
+    QMouseEvent semCtrl(e->type(), e->position(), e->scenePosition(), e->globalPosition(),
+                        e->button(), e->buttons(), e->modifiers() & ~Qt::ControlModifier,
+                        e->pointingDevice());
     QTableWidget::mousePressEvent(&semCtrl);
-    if (origem_ == Origem::Clique && jaEraAtual) anuncia(alvo.row(), alvo.column(), alvo.row(), alvo.column());
+    if (origem_ == Origem::Clique && jaEraAtual)
+        anuncia(alvo.row(), alvo.column(), alvo.row(), alvo.column());
     origem_ = Origem::Arraste;
 }
 

@@ -19,7 +19,7 @@
 class TGradeMapa : public QTableWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit TGradeMapa(QWidget* pai = nullptr);
 
     // Resizes the map part without raising celulaSelecionada; the texts of surviving cells stay.
@@ -34,17 +34,17 @@ public:
 
     void keyboardSearch(const QString& busca) override;
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void celulaSelecionada(int aCol, int aRow);
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     bool eventFilter(QObject* objeto, QEvent* e) override;
 
-private:
+  private:
     enum class Origem { Livre, Clique, Extensao, Arraste, Programa };
     void aoMudarCelulaAtual(int linha, int coluna, int linhaAnterior, int colunaAnterior);
     void anuncia(int linha, int coluna, int linhaAnterior, int colunaAnterior);

@@ -6,7 +6,9 @@
 #include <cmath>
 
 // The icon lives in a resource of the ui library, which a static library must register itself.
-static void registraImagens() { Q_INIT_RESOURCE(imagens); }
+static void registraImagens() {
+    Q_INIT_RESOURCE(imagens);
+}
 
 namespace UImagens {
 namespace {

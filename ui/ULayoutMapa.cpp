@@ -4,7 +4,9 @@
 #include <cmath>
 #include <limits>
 
-bool finito(const QPointF& p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
+bool finito(const QPointF& p) {
+    return std::isfinite(p.x()) && std::isfinite(p.y());
+}
 
 TGradeCelulas TGradeCelulas::em(const QRectF& area, std::int32_t linhas, std::int32_t colunas,
                                 double margem) {
@@ -28,8 +30,10 @@ std::int32_t TLayoutVista::neuronioEm(const QPointF& ponto) const {
         case TTipoVista::Planos:
             for (const TPlano& plano : planos) {
                 if (!plano.grade.mapa.contains(ponto)) continue;
-                const auto coluna = static_cast<std::int32_t>((ponto.x() - plano.grade.mapa.left()) / plano.grade.lado);
-                const auto linha = static_cast<std::int32_t>((ponto.y() - plano.grade.mapa.top()) / plano.grade.lado);
+                const auto coluna = static_cast<std::int32_t>(
+                    (ponto.x() - plano.grade.mapa.left()) / plano.grade.lado);
+                const auto linha = static_cast<std::int32_t>((ponto.y() - plano.grade.mapa.top()) /
+                                                             plano.grade.lado);
                 if (coluna < plano.grade.colunas && linha < plano.grade.linhas)
                     return linha * plano.grade.colunas + coluna;
             }
@@ -70,13 +74,14 @@ void dispoePlanos(const TDadosMapa& d, const QRectF& util, TLayoutVista& l) {
     const double w = util.width() / colunas, h = util.height() / linhas;
     for (std::int32_t k = 0; k < planos; ++k) {
         TLayoutVista::TPlano plano;
-        plano.caixa = QRectF(util.left() + (k % colunas) * w, util.top() + (k / colunas) * h, w - 10, h - 6);
+        plano.caixa =
+            QRectF(util.left() + (k % colunas) * w, util.top() + (k / colunas) * h, w - 10, h - 6);
         plano.grade.linhas = d.linhas;
         plano.grade.colunas = d.colunas;
-        plano.grade.lado = std::max(1.0, std::min(plano.caixa.width() / d.colunas,
-                                                  (plano.caixa.height() - 16) / d.linhas));
-        plano.grade.mapa = QRectF(plano.caixa.left(), plano.caixa.top() + 16, plano.grade.lado * d.colunas,
-                                  plano.grade.lado * d.linhas);
+        plano.grade.lado = std::max(
+            1.0, std::min(plano.caixa.width() / d.colunas, (plano.caixa.height() - 16) / d.linhas));
+        plano.grade.mapa = QRectF(plano.caixa.left(), plano.caixa.top() + 16,
+                                  plano.grade.lado * d.colunas, plano.grade.lado * d.linhas);
         l.planos.push_back(plano);
     }
 }
@@ -89,7 +94,8 @@ void dispoeEspaco(const TDadosMapa& d, const QRectF& regiao, TLayoutVista& l) {
         double x = 0, y = 0;
         if (d.dimensao > 0)
             d.padroes->projecao.projeta(
-                d.pesos.data() + static_cast<std::size_t>(a) * static_cast<std::size_t>(d.dimensao), x, y);
+                d.pesos.data() + static_cast<std::size_t>(a) * static_cast<std::size_t>(d.dimensao),
+                x, y);
         neuronios.emplace_back(x, y);
     }
     double x0 = std::numeric_limits<double>::infinity(), x1 = -x0, y0 = x0, y1 = -x0;
@@ -117,7 +123,8 @@ void dispoeEspaco(const TDadosMapa& d, const QRectF& regiao, TLayoutVista& l) {
 
 }  // namespace
 
-TLayoutVista layoutDaVista(TTipoVista tipo, const TDadosMapa& d, const QRectF& area, bool escalaComum) {
+TLayoutVista layoutDaVista(TTipoVista tipo, const TDadosMapa& d, const QRectF& area,
+                           bool escalaComum) {
     TLayoutVista l;
     l.tipo = tipo;
     l.area = area.adjusted(kMargemVista, kMargemVista, -kMargemVista, -kMargemVista);
@@ -137,8 +144,8 @@ TLayoutVista layoutDaVista(TTipoVista tipo, const TDadosMapa& d, const QRectF& a
             break;
         default:
             l.legenda = direita;
-            l.grade = TGradeCelulas::em(l.area.adjusted(0, 0, -kLarguraLegenda, 0), d.linhas, d.colunas,
-                                        kMargemNumeros);
+            l.grade = TGradeCelulas::em(l.area.adjusted(0, 0, -kLarguraLegenda, 0), d.linhas,
+                                        d.colunas, kMargemNumeros);
             break;
     }
     return l;

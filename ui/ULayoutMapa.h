@@ -15,8 +15,8 @@
 // The views of a map (the error curve has a widget of its own).
 enum class TTipoVista { Rotulos, Acertos, MatrizU, Planos, Cores, Espaco };
 
-inline constexpr double kMargemVista = 8.0;      // around the picture
-inline constexpr double kMargemNumeros = 22.0;   // room for the row and column numbers
+inline constexpr double kMargemVista = 8.0;       // around the picture
+inline constexpr double kMargemNumeros = 22.0;    // room for the row and column numbers
 inline constexpr double kLarguraLegenda = 170.0;  // the legend or the colour scale, at the right
 
 // A map's cells in a rectangle: square cells, as large as fit, row by row.

@@ -7,7 +7,9 @@
 #include "UImagens.h"
 
 // The manual lives in a resource of the ui library, which a static library must register itself.
-static void registraManual() { Q_INIT_RESOURCE(manual); }
+static void registraManual() {
+    Q_INIT_RESOURCE(manual);
+}
 
 TManual::TManual(QWidget* pai) : QWidget(pai, Qt::Window) {
     registraManual();

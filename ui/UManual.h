@@ -9,12 +9,12 @@ class QTextBrowser;
 class TManual : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit TManual(QWidget* pai = nullptr);
     // Shows the window at the manual's table of contents.
     void mostraConteudo();
     QTextBrowser* navegador() const { return navegador_; }
 
-private:
+  private:
     QTextBrowser* navegador_;
 };

@@ -22,10 +22,10 @@ Interceptador& interceptadorAtual() {
 
 // A message box that places itself at the centre of the screen, not of its parent.
 class TCaixa : public QMessageBox {
-public:
+  public:
     using QMessageBox::QMessageBox;
 
-protected:
+  protected:
     void showEvent(QShowEvent* e) override {
         QMessageBox::showEvent(e);
         const QScreen* tela = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
@@ -39,11 +39,12 @@ protected:
 // The text wraps at half the screen's width: Qt's own box would wrap it at 500 pixels at most.
 void defineLarguraDoTexto(QMessageBox& caixa, const QString& texto) {
     auto* rotulo = caixa.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-    const QScreen* tela = caixa.screen() != nullptr ? caixa.screen() : QGuiApplication::primaryScreen();
+    const QScreen* tela =
+        caixa.screen() != nullptr ? caixa.screen() : QGuiApplication::primaryScreen();
     if (rotulo == nullptr || tela == nullptr) return;
     const int metade = tela->geometry().width() / 2;
-    const QRect ocupado = rotulo->fontMetrics().boundingRect(QRect(0, 0, metade, 1 << 20),
-                                                             Qt::TextWordWrap, texto);
+    const QRect ocupado =
+        rotulo->fontMetrics().boundingRect(QRect(0, 0, metade, 1 << 20), Qt::TextWordWrap, texto);
     rotulo->setMinimumWidth(std::min(ocupado.width() + 1, metade));
 }
 

@@ -47,8 +47,9 @@ void TTreinoPassoAPasso::umPadrao() {
     }
     // The error curve at the end of the cycles it records, on the map as it stands.
     if (passo_.ciclo() != ciclo && cicloDaCurva(ciclo + 1, passo_.ciclos(), pontos_))
-        curva_.push_back({ciclo + 1, medeErros(rede_.pesosDoMapa(), rede_.linhasMapa() * rede_.colunasMapa(),
-                                               rede_.dimensao, rede_.entradas, rede_.matrizDistancias)});
+        curva_.push_back(
+            {ciclo + 1, medeErros(rede_.pesosDoMapa(), rede_.linhasMapa() * rede_.colunasMapa(),
+                                  rede_.dimensao, rede_.entradas, rede_.matrizDistancias)});
     aposPasso_();
 }
 
@@ -73,13 +74,17 @@ bool TTreinoPassoAPasso::executa() {
                         .arg(atual_->rotulo.empty() ? QStringLiteral("sem rótulo")
                                                     : textoDeBytes(atual_->rotulo));
         } else {
-            linha = QStringLiteral("Ciclo 1 de %1, nenhum padrão apresentado ainda").arg(passo_.ciclos());
+            linha = QStringLiteral("Ciclo 1 de %1, nenhum padrão apresentado ainda")
+                        .arg(passo_.ciclos());
         }
         linha += QStringLiteral("; taxa de aprendizagem %1, raio %2")
-                     .arg(QString::fromStdString(realParaTexto(atual_ ? atual_->taxa : rede_.taxaAprendizado)))
+                     .arg(QString::fromStdString(
+                         realParaTexto(atual_ ? atual_->taxa : rede_.taxaAprendizado)))
                      .arg(atual_ ? atual_->raio : rede_.raio);
         dialogo.mostraPasso(linha);
-        dialogo.mostra(andamentoDosCiclos(QStringLiteral("Treinando o mapa passo a passo"), passo_.ciclo(), passo_.padrao(), padroes, passo_.ciclos()));
+        dialogo.mostra(andamentoDosCiclos(QStringLiteral("Treinando o mapa passo a passo"),
+                                          passo_.ciclo(), passo_.padrao(), padroes,
+                                          passo_.ciclos()));
         // The explorer follows every step, and at most ten times a second when animated fast.
         if (explorador_ && explorador_->isVisible() && (sempre || desdeTela.elapsed() >= 100)) {
             auto dados = dadosDoMapa(rede_, extras_);

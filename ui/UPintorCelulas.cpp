@@ -23,7 +23,8 @@ void disponTextos(QPainter& p, const TLayoutVista& l, const TDadosMapa& d,
     QFont fonte = p.font();
     for (std::int32_t a = 0; a < d.neuronios(); ++a) {
         TTextosCelulas::TCelula& t = textos.celulas[static_cast<std::size_t>(a)];
-        const QStringList linhas = inicioVisivel(textoDe(a), 2 * g.lado).split(u'\n', Qt::SkipEmptyParts);
+        const QStringList linhas =
+            inicioVisivel(textoDe(a), 2 * g.lado).split(u'\n', Qt::SkipEmptyParts);
         if (linhas.isEmpty()) continue;
         t.pixels = std::clamp(static_cast<int>(g.lado * (linhas.size() > 1 ? 0.2 : 0.3)), 6, 16);
         fonte.setPixelSize(t.pixels);
@@ -45,11 +46,11 @@ void pintaGrade(QPainter& p, const TLayoutVista& l, const TDadosMapa& d, const T
     p.setPen(Qt::black);
     const double topo = g.mapa.top() - kMargemNumeros, esquerda = g.mapa.left() - kMargemNumeros;
     for (std::int32_t j = 0; j < d.colunas; ++j)
-        p.drawText(QRectF(g.mapa.left() + j * g.lado, topo, g.lado, kMargemNumeros), Qt::AlignCenter,
-                   QString::number(j + 1));
+        p.drawText(QRectF(g.mapa.left() + j * g.lado, topo, g.lado, kMargemNumeros),
+                   Qt::AlignCenter, QString::number(j + 1));
     for (std::int32_t i = 0; i < d.linhas; ++i)
-        p.drawText(QRectF(esquerda, g.mapa.top() + i * g.lado, kMargemNumeros, g.lado), Qt::AlignCenter,
-                   QString::number(i + 1));
+        p.drawText(QRectF(esquerda, g.mapa.top() + i * g.lado, kMargemNumeros, g.lado),
+                   Qt::AlignCenter, QString::number(i + 1));
     for (std::int32_t a = 0; a < d.neuronios(); ++a) {
         const QRectF celula = g.caixa(a);
         const QColor cor = cores[static_cast<std::size_t>(a)];
@@ -65,7 +66,8 @@ void pintaGrade(QPainter& p, const TLayoutVista& l, const TDadosMapa& d, const T
         const double altura = p.fontMetrics().height();
         double y = celula.center().y() - altura * static_cast<double>(t.linhas.size()) / 2;
         for (const QString& linha : t.linhas) {
-            p.drawText(QRectF(celula.left() + 2, y, celula.width() - 4, altura), Qt::AlignCenter, linha);
+            p.drawText(QRectF(celula.left() + 2, y, celula.width() - 4, altura), Qt::AlignCenter,
+                       linha);
             y += altura;
         }
     }
@@ -73,8 +75,8 @@ void pintaGrade(QPainter& p, const TLayoutVista& l, const TDadosMapa& d, const T
         // The winner of the pattern just presented, and the neighbourhood it pulled with it.
         const auto v = static_cast<std::size_t>(d.passo->vencedor);
         for (std::int32_t a = 0; a < d.neuronios(); ++a) {
-            if (d.matriz[v * static_cast<std::size_t>(d.neuronios()) + static_cast<std::size_t>(a)] >
-                d.passo->raio)
+            if (d.matriz[v * static_cast<std::size_t>(d.neuronios()) +
+                         static_cast<std::size_t>(a)] > d.passo->raio)
                 continue;
             p.fillRect(g.caixa(a), QBrush(QColor(0, 0, 0, 110), Qt::BDiagPattern));
         }
@@ -94,8 +96,8 @@ void pintaGrade(QPainter& p, const TLayoutVista& l, const TDadosMapa& d, const T
 
 }  // namespace
 
-void pintaCelulas(QPainter& p, const TLayoutVista& l, const TDadosMapa& d, const TOpcoesVista& opcoes,
-                  TTextosCelulas& textos) {
+void pintaCelulas(QPainter& p, const TLayoutVista& l, const TDadosMapa& d,
+                  const TOpcoesVista& opcoes, TTextosCelulas& textos) {
     if (l.tipo == TTipoVista::Cores && d.dimensao != 3) return;
     std::vector<QColor> cores;
     std::function<QString(std::int32_t)> textoDe;
@@ -104,13 +106,16 @@ void pintaCelulas(QPainter& p, const TLayoutVista& l, const TDadosMapa& d, const
     const std::vector<double> acertos(d.contagens.begin(), d.contagens.end());
     switch (l.tipo) {
         case TTipoVista::Rotulos:
-            for (std::int32_t a = 0; a < d.neuronios(); ++a) cores.push_back(corDoRotulo(d.rotuloMajoritario(a)));
+            for (std::int32_t a = 0; a < d.neuronios(); ++a)
+                cores.push_back(corDoRotulo(d.rotuloMajoritario(a)));
             // The majority label over the count, when the neuron has a named label.
             textoDe = [&d](std::int32_t a) {
                 const std::int32_t n = d.contagens[static_cast<std::size_t>(a)];
                 const auto& lista = d.rotulos[static_cast<std::size_t>(a)];
                 const QString nome = lista.empty() ? QString() : textoDeBytes(lista.front().rotulo);
-                return n <= 0 ? QString() : nome.isEmpty() ? QString::number(n) : nome + u'\n' + QString::number(n);
+                return n <= 0           ? QString()
+                       : nome.isEmpty() ? QString::number(n)
+                                        : nome + u'\n' + QString::number(n);
             };
             break;
         case TTipoVista::Cores: {
@@ -135,12 +140,13 @@ void pintaCelulas(QPainter& p, const TLayoutVista& l, const TDadosMapa& d, const
             const std::vector<double>& valores = numeros ? acertos : d.u;
             std::tie(minimo, maximo) = faixaFinita(valores);
             if (numeros) minimo = 0.0;
-            titulo = numeros ? QStringLiteral("Padrões ganhos") : QStringLiteral("Distância média aos vizinhos");
+            titulo = numeros ? QStringLiteral("Padrões ganhos")
+                             : QStringLiteral("Distância média aos vizinhos");
             for (std::int32_t a = 0; a < d.neuronios(); ++a) {
                 const double v = valores[static_cast<std::size_t>(a)];
-                cores.push_back(numeros && v == 0.0   ? QColor(Qt::white)
-                                : std::isfinite(v)    ? corDaEscala(fracao(v, minimo, maximo))
-                                                      : QColor(Qt::lightGray));
+                cores.push_back(numeros && v == 0.0 ? QColor(Qt::white)
+                                : std::isfinite(v)  ? corDaEscala(fracao(v, minimo, maximo))
+                                                    : QColor(Qt::lightGray));
             }
             textoDe = [&valores, numeros](std::int32_t a) {
                 const double v = valores[static_cast<std::size_t>(a)];
@@ -151,6 +157,8 @@ void pintaCelulas(QPainter& p, const TLayoutVista& l, const TDadosMapa& d, const
     }
     disponTextos(p, l, d, textoDe, textos);
     pintaGrade(p, l, d, opcoes, cores, textos);
-    if (l.tipo == TTipoVista::Rotulos) pintaLegenda(p, l.legenda, d);
-    else if (l.tipo != TTipoVista::Cores) pintaEscala(p, l.legenda, minimo, maximo, titulo);
+    if (l.tipo == TTipoVista::Rotulos)
+        pintaLegenda(p, l.legenda, d);
+    else if (l.tipo != TTipoVista::Cores)
+        pintaEscala(p, l.legenda, minimo, maximo, titulo);
 }

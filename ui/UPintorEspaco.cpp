@@ -3,7 +3,8 @@
 #include <QPainter>
 #include <algorithm>
 
-void pintaEspaco(QPainter& p, const TLayoutVista& l, const TDadosMapa& d, const TOpcoesVista& opcoes) {
+void pintaEspaco(QPainter& p, const TLayoutVista& l, const TDadosMapa& d,
+                 const TOpcoesVista& opcoes) {
     const auto& pontos = d.padroes->pontos;
     const auto& rotuloDoPonto = d.padroes->rotuloDoPonto;
     const auto& neuronios = l.neuronios;
@@ -38,7 +39,8 @@ void pintaEspaco(QPainter& p, const TLayoutVista& l, const TDadosMapa& d, const 
         p.setPen(QPen(Qt::red, 2));
         p.drawEllipse(neuronios[static_cast<std::size_t>(opcoes.selecionado)], 6, 6);
     }
-    if (d.passo && static_cast<std::int32_t>(d.passo->valores.size()) == d.dimensao && d.dimensao > 0) {
+    if (d.passo && static_cast<std::int32_t>(d.passo->valores.size()) == d.dimensao &&
+        d.dimensao > 0) {
         // The pattern just presented, and the line to its winner.
         double x = 0, y = 0;
         d.padroes->projecao.projeta(d.passo->valores.data(), x, y);
@@ -56,9 +58,10 @@ void pintaEspaco(QPainter& p, const TLayoutVista& l, const TDadosMapa& d, const 
     fonte.setPixelSize(11);
     p.setFont(fonte);
     p.setPen(Qt::darkGray);
-    const QString eixos = d.dimensao <= 2 ? QStringLiteral("Os padrões e a rede nos valores dos atributos")
-                                          : QStringLiteral("Os padrões e a rede nos dois componentes principais");
-    p.drawText(QRectF(l.area.left(), l.area.bottom() - 16, l.area.width(), 16), Qt::AlignLeft | Qt::AlignVCenter,
-               eixos);
+    const QString eixos =
+        d.dimensao <= 2 ? QStringLiteral("Os padrões e a rede nos valores dos atributos")
+                        : QStringLiteral("Os padrões e a rede nos dois componentes principais");
+    p.drawText(QRectF(l.area.left(), l.area.bottom() - 16, l.area.width(), 16),
+               Qt::AlignLeft | Qt::AlignVCenter, eixos);
     pintaLegenda(p, l.legenda, d);
 }

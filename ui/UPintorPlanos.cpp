@@ -3,14 +3,16 @@
 #include <QPainter>
 #include <cmath>
 
-void pintaPlanos(QPainter& p, const TLayoutVista& l, const TDadosMapa& d, const TOpcoesVista& opcoes) {
+void pintaPlanos(QPainter& p, const TLayoutVista& l, const TDadosMapa& d,
+                 const TOpcoesVista& opcoes) {
     const auto [minimoComum, maximoComum] = faixaFinita(d.pesos);
     QFont fonte = p.font();
     for (std::int32_t k = 0; k < static_cast<std::int32_t>(l.planos.size()); ++k) {
         const TLayoutVista::TPlano& plano = l.planos[static_cast<std::size_t>(k)];
-        const auto [minimo, maximo] =
-            opcoes.escalaComum ? std::pair(minimoComum, maximoComum)
-                               : faixaFinita(d.pesos, static_cast<std::size_t>(k), static_cast<std::size_t>(d.dimensao));
+        const auto [minimo, maximo] = opcoes.escalaComum
+                                          ? std::pair(minimoComum, maximoComum)
+                                          : faixaFinita(d.pesos, static_cast<std::size_t>(k),
+                                                        static_cast<std::size_t>(d.dimensao));
         fonte.setPixelSize(11);
         p.setFont(fonte);
         p.setPen(Qt::black);
@@ -19,11 +21,13 @@ void pintaPlanos(QPainter& p, const TLayoutVista& l, const TDadosMapa& d, const 
             titulo += QStringLiteral(" (%1 a %2)").arg(numeroCurto(minimo), numeroCurto(maximo));
         p.drawText(QRectF(plano.caixa.left(), plano.caixa.top(), plano.caixa.width(), 14),
                    Qt::AlignLeft | Qt::AlignVCenter,
-                   p.fontMetrics().elidedText(titulo, Qt::ElideRight, static_cast<int>(plano.caixa.width())));
+                   p.fontMetrics().elidedText(titulo, Qt::ElideRight,
+                                              static_cast<int>(plano.caixa.width())));
         for (std::int32_t a = 0; a < d.neuronios(); ++a) {
             const double v = d.pesos[static_cast<std::size_t>(a * d.dimensao + k)];
-            p.fillRect(plano.grade.caixa(a),
-                       std::isfinite(v) ? corDaEscala(fracao(v, minimo, maximo)) : QColor(Qt::lightGray));
+            p.fillRect(plano.grade.caixa(a), std::isfinite(v)
+                                                 ? corDaEscala(fracao(v, minimo, maximo))
+                                                 : QColor(Qt::lightGray));
         }
         if (opcoes.selecionado >= 0 && opcoes.selecionado < d.neuronios()) {
             p.setPen(QPen(Qt::white, 1.5));
@@ -32,5 +36,6 @@ void pintaPlanos(QPainter& p, const TLayoutVista& l, const TDadosMapa& d, const 
         }
     }
     if (opcoes.escalaComum)
-        pintaEscala(p, l.legenda, minimoComum, maximoComum, QStringLiteral("Peso (mesma escala em todos)"));
+        pintaEscala(p, l.legenda, minimoComum, maximoComum,
+                    QStringLiteral("Peso (mesma escala em todos)"));
 }

@@ -75,7 +75,9 @@ QColor textoSobre(const QColor& fundo) {
     return luz > 0.55 ? Qt::black : Qt::white;
 }
 
-QString numeroCompleto(double v) { return QString::fromStdString(realParaTexto(v)); }
+QString numeroCompleto(double v) {
+    return QString::fromStdString(realParaTexto(v));
+}
 
 QString numeroCurto(double v) {
     QString s = QString::number(v, 'g', 4);
@@ -131,7 +133,8 @@ void pintaLegenda(QPainter& p, const QRectF& caixa, const TDadosMapa& d) {
         p.setPen(Qt::black);
         const QString nome =
             legenda[i].empty() ? QStringLiteral("(sem rótulo)") : textoDeBytes(legenda[i]);
-        p.drawText(QRectF(caixa.left() + 20, y, caixa.width() - 20, 18), Qt::AlignLeft | Qt::AlignVCenter,
+        p.drawText(QRectF(caixa.left() + 20, y, caixa.width() - 20, 18),
+                   Qt::AlignLeft | Qt::AlignVCenter,
                    p.fontMetrics().elidedText(inicioVisivel(nome, caixa.width()), Qt::ElideRight,
                                               static_cast<int>(caixa.width() - 20)));
     }
@@ -143,8 +146,8 @@ void pintaEscala(QPainter& p, const QRectF& caixa, double minimo, double maximo,
     fonte.setPixelSize(12);
     p.setFont(fonte);
     p.setPen(Qt::black);
-    p.drawText(QRectF(caixa.left(), caixa.top(), caixa.width(), 34), Qt::AlignLeft | Qt::TextWordWrap,
-               titulo);
+    p.drawText(QRectF(caixa.left(), caixa.top(), caixa.width(), 34),
+               Qt::AlignLeft | Qt::TextWordWrap, titulo);
     const QRectF barra(caixa.left(), caixa.top() + 40, 18, std::min(220.0, caixa.height() - 50));
     for (int y = 0; y < static_cast<int>(barra.height()); ++y)
         p.fillRect(QRectF(barra.left(), barra.bottom() - y - 1, barra.width(), 1.5),

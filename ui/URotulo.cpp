@@ -27,7 +27,8 @@ QSize TRotulo::sizeHint() const {
     while (true) {
         const qsizetype fim = t.indexOf(u'\r', inicio);
         if (linhas < kLinhasMedidas) {
-            const QStringView linha = QStringView(t).mid(inicio, (fim < 0 ? t.size() : fim) - inicio);
+            const QStringView linha =
+                QStringView(t).mid(inicio, (fim < 0 ? t.size() : fim) - inicio);
             largura = std::max(largura, medidas.horizontalAdvance(linha.toString()));
         }
         ++linhas;
@@ -38,7 +39,9 @@ QSize TRotulo::sizeHint() const {
     return {largura + 1, static_cast<int>(std::min<qint64>(altura, QWIDGETSIZE_MAX))};
 }
 
-QSize TRotulo::minimumSizeHint() const { return sizeHint(); }
+QSize TRotulo::minimumSizeHint() const {
+    return sizeHint();
+}
 
 void TRotulo::paintEvent(QPaintEvent* e) {
     // Line by line, and only the lines that the exposed area shows.
@@ -53,7 +56,8 @@ void TRotulo::paintEvent(QPaintEvent* e) {
     while (topo < e->rect().bottom() + espaco) {
         const qsizetype fim = t.indexOf(u'\r', inicio);
         if (topo + espaco >= e->rect().top())
-            p.drawText(0, topo + medidas.ascent(), t.mid(inicio, (fim < 0 ? t.size() : fim) - inicio));
+            p.drawText(0, topo + medidas.ascent(),
+                       t.mid(inicio, (fim < 0 ? t.size() : fim) - inicio));
         if (fim < 0) break;
         inicio = fim + 1;
         topo += espaco;

@@ -7,13 +7,13 @@
 class TRotulo : public QLabel {
     Q_OBJECT
 
-public:
+  public:
     using QLabel::QLabel;
 
     void defineTexto(const QString& texto);
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* e) override;
 };

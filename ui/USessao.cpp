@@ -89,8 +89,8 @@ void TTreino::trabalha(TControle& controle) {
         return;
     }
     const bool parado = controle.parar.load();
-    if (parado &&
-        !medidaRapida(nova_.entradas.size(), nova_.linhasMapa() * nova_.colunasMapa(), nova_.dimensao))
+    if (parado && !medidaRapida(nova_.entradas.size(), nova_.linhasMapa() * nova_.colunasMapa(),
+                                nova_.dimensao))
         return;
     fase_ = Fase::medida;
     erros_ = errosDoMapa(nova_, parado ? nullptr : &controle);
@@ -110,7 +110,8 @@ TSessao::TResultadoTreino TSessao::concluiTreino(TTreino& t, std::exception_ptr 
     return r;
 }
 
-void TSessao::fechaTreino(TTreino& t, bool completo, const std::vector<TPontoCurva>* curvaDosPassos) {
+void TSessao::fechaTreino(TTreino& t, bool completo,
+                          const std::vector<TPontoCurva>* curvaDosPassos) {
     if (curvaDosPassos != nullptr) {
         // Stepping measures the map on this thread, as it trains it here.
         t.curva_ = *curvaDosPassos;
@@ -129,11 +130,13 @@ void TSessao::fechaTreino(TTreino& t, bool completo, const std::vector<TPontoCur
 // ---------------------------------------------------------------------------------------------
 // Classification
 
-TClassificacao::TClassificacao(TSessao& sessao) : sessao_(sessao), padroes_(sessao.rede_.qtdPadroes) {}
+TClassificacao::TClassificacao(TSessao& sessao)
+    : sessao_(sessao), padroes_(sessao.rede_.qtdPadroes) {}
 
 void TClassificacao::trabalha(TControle& controle) {
     TRede& rede = sessao_.rede_;
-    if (!inicializaEntradas(rede.arquivoPadroes, padroes_, rede.dimensao, lidas_, &controle)) return;
+    if (!inicializaEntradas(rede.arquivoPadroes, padroes_, rede.dimensao, lidas_, &controle))
+        return;
     fase_ = Fase::medida;
     std::optional<TExtrasMapa> extras = extrasDosPadroes(lidas_, rede.dimensao, &controle);
     if (!extras) return;
@@ -149,7 +152,7 @@ void TClassificacao::trabalha(TControle& controle) {
 }
 
 TSessao::TResultadoClassificacao TSessao::concluiClassificacao(TClassificacao& c,
-                                                              std::exception_ptr falha) {
+                                                               std::exception_ptr falha) {
     if (falha) {
         // The patterns read before the failure stay until the next read.
         if (c.fase() == TClassificacao::Fase::leitura) rede_.entradas.swap(c.lidas_);

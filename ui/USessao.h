@@ -52,8 +52,8 @@ class TSessao;
 class TTreino {
   public:
     struct TPedido {
-        std::string vizinhanca;  // the neighbourhood list's text
-        bool porCiclos = false;  // the cycle criterion, else the radius criterion
+        std::string vizinhanca;   // the neighbourhood list's text
+        bool porCiclos = false;   // the cycle criterion, else the radius criterion
         std::int32_t ultimo = 0;  // the last cycle (cycles 0 .. ultimo run)
         // The cycle count did not convert: reported where the training would have begun.
         std::exception_ptr falhaCiclos;
@@ -173,8 +173,8 @@ class TSessao {
     // failed reading keeps its map and the patterns read before the failure, and so does a cycle
     // count that does not convert); then the failure, if any, is rethrown.
     struct TResultadoTreino {
-        bool treinou = false;    // a training ran (or is to be stepped)
-        bool completo = false;   // it ran to its end
+        bool treinou = false;      // a training ran (or is to be stepped)
+        bool completo = false;     // it ran to its end
         bool passoAPasso = false;  // the patterns are read and the window steps the training now
     };
     TResultadoTreino concluiTreino(TTreino& treino, std::exception_ptr falha);

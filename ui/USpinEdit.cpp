@@ -39,13 +39,21 @@ TSpinEdit::TSpinEdit(QWidget* pai) : QAbstractSpinBox(pai) {
     });
 }
 
-int TSpinEdit::value() const { return numeroInteiro(text()).value_or(minimo_); }
+int TSpinEdit::value() const {
+    return numeroInteiro(text()).value_or(minimo_);
+}
 
-void TSpinEdit::setValue(int valor) { setText(QString::number(valor)); }
+void TSpinEdit::setValue(int valor) {
+    setText(QString::number(valor));
+}
 
-QString TSpinEdit::text() const { return lineEdit()->text(); }
+QString TSpinEdit::text() const {
+    return lineEdit()->text();
+}
 
-void TSpinEdit::setText(const QString& texto) { lineEdit()->setText(texto); }
+void TSpinEdit::setText(const QString& texto) {
+    lineEdit()->setText(texto);
+}
 
 void TSpinEdit::stepBy(int passos) {
     const auto atual = numeroInteiro(text());
@@ -53,7 +61,9 @@ void TSpinEdit::stepBy(int passos) {
     setValue(static_cast<int>(std::clamp<long long>(novo, minimo_, maximo_)));
 }
 
-QValidator::State TSpinEdit::validate(QString&, int&) const { return QValidator::Acceptable; }
+QValidator::State TSpinEdit::validate(QString&, int&) const {
+    return QValidator::Acceptable;
+}
 
 void TSpinEdit::fixup(QString&) const {}
 
@@ -69,7 +79,8 @@ void TSpinEdit::keyPressEvent(QKeyEvent* e) {
     }
     const QString t = e->text();
     const bool imprimivel = !t.isEmpty() && t.at(0).isPrint();
-    const bool atalho = (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+    const bool atalho =
+        (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
     if (imprimivel && !atalho && !std::all_of(t.begin(), t.end(), teclaAceita)) {
         QApplication::beep();
         Q_EMIT teclaRecusada();
@@ -89,8 +100,10 @@ void TSpinEdit::wheelEvent(QWheelEvent* e) {
 
 void TSpinEdit::concluiEdicao() {
     if (const auto n = numeroInteiro(text())) {
-        if (*n < minimo_) setValue(minimo_);
-        else if (*n > maximo_) setValue(maximo_);
+        if (*n < minimo_)
+            setValue(minimo_);
+        else if (*n > maximo_)
+            setValue(maximo_);
     }
 }
 

@@ -18,7 +18,7 @@ class TSpinEdit : public QAbstractSpinBox {
     Q_PROPERTY(int value READ value WRITE setValue NOTIFY valueChanged)
     Q_PROPERTY(QString text READ text WRITE setText NOTIFY textChanged USER true)
 
-public:
+  public:
     explicit TSpinEdit(QWidget* pai = nullptr);
 
     int minimum() const { return minimo_; }
@@ -38,19 +38,19 @@ public:
     void concluiEdicao();
     void fixup(QString& texto) const override;
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void textChanged(const QString& texto);
     void valueChanged(int valor);
     void teclaRecusada();
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
     // The wheel changes the value only while the box has the focus.
     void wheelEvent(QWheelEvent* e) override;
     StepEnabled stepEnabled() const override;
 
-private:
+  private:
     int minimo_ = 0;
     int maximo_ = 99;
 };

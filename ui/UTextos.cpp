@@ -7,10 +7,10 @@ namespace {
 
 // Windows-1252 at 0x80..0x9F; the rest of the upper half is Latin-1. The five undefined codes
 // show as the replacement character.
-constexpr char16_t kCp1252[32] = {
-    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+constexpr char16_t kCp1252[32] = {0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
+                                  0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
 
 }  // namespace
 
@@ -27,9 +27,13 @@ QString textoDeBytes(std::string_view bytes) {
     return texto;
 }
 
-std::string caminhoEmBytes(const QString& caminho) { return QFile::encodeName(caminho).toStdString(); }
+std::string caminhoEmBytes(const QString& caminho) {
+    return QFile::encodeName(caminho).toStdString();
+}
 
-std::string bytesUtf8(const QString& texto) { return texto.toUtf8().toStdString(); }
+std::string bytesUtf8(const QString& texto) {
+    return texto.toUtf8().toStdString();
+}
 
 std::optional<std::uint32_t> sementeDoTexto(const QString& texto) {
     bool ok = false;

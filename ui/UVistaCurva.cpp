@@ -22,7 +22,8 @@ void pintaCurva(QPainter& p, const QRectF& area, const std::vector<TPontoCurva>&
                        const QColor& cor) {
         double maximo = 0.0;
         for (const auto& ponto : curva)
-            if (std::isfinite(valorDe(ponto.erros))) maximo = std::max(maximo, valorDe(ponto.erros));
+            if (std::isfinite(valorDe(ponto.erros)))
+                maximo = std::max(maximo, valorDe(ponto.erros));
         if (maximo <= 0.0) maximo = 1.0;
         const QRectF plano = caixa.adjusted(58, 20, -10, -24);
         p.setPen(Qt::black);
@@ -60,12 +61,12 @@ void pintaCurva(QPainter& p, const QRectF& area, const std::vector<TPontoCurva>&
         if (curva.size() <= 60)
             for (const auto& ponto : curva)
                 if (std::isfinite(valorDe(ponto.erros)))
-                p.drawEllipse(
-                    QPointF(
-                        plano.left() + plano.width() * static_cast<double>(ponto.ciclo) /
-                                           static_cast<double>(std::max<std::int64_t>(ultimo, 1)),
-                        plano.bottom() - plano.height() * valorDe(ponto.erros) / maximo),
-                    2.5, 2.5);
+                    p.drawEllipse(
+                        QPointF(plano.left() +
+                                    plano.width() * static_cast<double>(ponto.ciclo) /
+                                        static_cast<double>(std::max<std::int64_t>(ultimo, 1)),
+                                plano.bottom() - plano.height() * valorDe(ponto.erros) / maximo),
+                        2.5, 2.5);
     };
     const double metade = area.height() / 2;
     grafico(
@@ -96,7 +97,8 @@ void TVistaCurva::desenha(QPainter& p, const QRect& area) const {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
     p.fillRect(area, Qt::white);
-    pintaCurva(p, QRectF(area).adjusted(kMargemVista, kMargemVista, -kMargemVista, -kMargemVista), curva_);
+    pintaCurva(p, QRectF(area).adjusted(kMargemVista, kMargemVista, -kMargemVista, -kMargemVista),
+               curva_);
     p.restore();
 }
 

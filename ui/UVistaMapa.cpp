@@ -49,7 +49,8 @@ void TVistaMapa::paintEvent(QPaintEvent*) {
 
 std::int32_t TVistaMapa::neuronioEm(const QPoint& ponto) const {
     if (dados_->vazio()) return -1;
-    return layoutDaVista(tipo_, *dados_, QRectF(rect()), opcoes_.escalaComum).neuronioEm(QPointF(ponto));
+    return layoutDaVista(tipo_, *dados_, QRectF(rect()), opcoes_.escalaComum)
+        .neuronioEm(QPointF(ponto));
 }
 
 void TVistaMapa::mousePressEvent(QMouseEvent* e) {
@@ -68,10 +69,11 @@ QString TVistaMapa::dicaDoNeuronio(std::int32_t a) const {
     constexpr std::size_t kRotulosNaDica = 20;
     const auto& rotulos = d.rotulos[static_cast<std::size_t>(a)];
     for (std::size_t i = 0; i < rotulos.size() && i < kRotulosNaDica; ++i)
-        dica += QStringLiteral("\n%1 × %2")
-                    .arg(rotulos[i].rotulo.empty() ? QStringLiteral("(sem rótulo)")
-                                                   : inicioVisivel(textoDeBytes(rotulos[i].rotulo), 80))
-                    .arg(rotulos[i].vezes);
+        dica +=
+            QStringLiteral("\n%1 × %2")
+                .arg(rotulos[i].rotulo.empty() ? QStringLiteral("(sem rótulo)")
+                                               : inicioVisivel(textoDeBytes(rotulos[i].rotulo), 80))
+                .arg(rotulos[i].vezes);
     if (rotulos.size() > kRotulosNaDica)
         dica += QStringLiteral("\n… e mais %1 rótulos").arg(rotulos.size() - kRotulosNaDica);
     if (tipo_ == Tipo::MatrizU)

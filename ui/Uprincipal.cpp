@@ -12,8 +12,8 @@
 
 #include "UArquivoRede.h"
 #include "UDialogos.h"
-#include "UErros.h"
 #include "UEdicaoPendente.h"
+#include "UErros.h"
 #include "UEstadosJanela.h"
 #include "UFormExplorador.h"
 #include "UFormInformacoes.h"
@@ -34,12 +34,16 @@ TFormMain* FormMain = nullptr;
 
 namespace {
 
-std::int32_t inteiroDe(const QString& texto) { return textoParaInteiro(bytesUtf8(texto)); }
+std::int32_t inteiroDe(const QString& texto) {
+    return textoParaInteiro(bytesUtf8(texto));
+}
 
 // The decimal symbol of the user's regional settings, "." when it is not a single character.
 char separadorRegional() {
     const QString ponto = QLocale::system().decimalPoint();
-    return ponto.size() == 1 && ponto.at(0).unicode() < 128 ? static_cast<char>(ponto.at(0).unicode()) : '.';
+    return ponto.size() == 1 && ponto.at(0).unicode() < 128
+               ? static_cast<char>(ponto.at(0).unicode())
+               : '.';
 }
 
 // Red text on the two command buttons of the training page, grey when disabled.
@@ -74,10 +78,12 @@ TFormMain::TFormMain(QWidget* pai) : QMainWindow(pai) {
     ui.MapaNosGrid->defineTamanho(1, 1);
     ui.CalculoDistanciaGroupBox->raise();
 
-    OpenDialogPadroesTreinamento = UDialogos::criaDialogoArquivo(this, "OpenDialogPadroesTreinamento", false);
+    OpenDialogPadroesTreinamento =
+        UDialogos::criaDialogoArquivo(this, "OpenDialogPadroesTreinamento", false);
     SaveDialog = UDialogos::criaDialogoArquivo(this, "SaveDialog", true);
     OpenDialogTreinamento = UDialogos::criaDialogoArquivo(this, "OpenDialogTreinamento", false);
-    OpenDialogPadroesClassificacao = UDialogos::criaDialogoArquivo(this, "OpenDialogPadroesClassificacao", false);
+    OpenDialogPadroesClassificacao =
+        UDialogos::criaDialogoArquivo(this, "OpenDialogPadroesClassificacao", false);
 
     connect(ui.TreinarButton, &QPushButton::clicked, this, &TFormMain::TreinarButtonClick);
     connect(ui.LimparButton, &QPushButton::clicked, this, &TFormMain::LimparButtonClick);
@@ -93,14 +99,17 @@ TFormMain::TFormMain(QWidget* pai) : QMainWindow(pai) {
         if (marcado) RaioRadioButtonClick();
     });
     connect(ui.PageControl, &QTabWidget::currentChanged, this, [this](int pagina) {
-        if (pagina == 0) TreinamentoTabsheetShow();
-        else ClassificacaoTabSheetShow();
+        if (pagina == 0)
+            TreinamentoTabsheetShow();
+        else
+            ClassificacaoTabSheetShow();
     });
     connect(ui.LinhaNeuronioSpinEdit, &TSpinEdit::textChanged, this,
             &TFormMain::LinhaNeuronioSpinEditChange);
     connect(ui.ColunaNeuronioSpinEdit, &TSpinEdit::textChanged, this,
             &TFormMain::ColunaNeuronioSpinEditChange);
-    connect(ui.MapaNosGrid, &TGradeMapa::celulaSelecionada, this, &TFormMain::MapaNosGridSelectCell);
+    connect(ui.MapaNosGrid, &TGradeMapa::celulaSelecionada, this,
+            &TFormMain::MapaNosGridSelectCell);
     connect(ui.SalvarTreinamentoItemMenu, &QAction::triggered, this,
             &TFormMain::SalvarTreinamentoItemMenuClick);
     connect(ui.CarregarTreinamentoItemMenu, &QAction::triggered, this,
@@ -110,8 +119,8 @@ TFormMain::TFormMain(QWidget* pai) : QMainWindow(pai) {
     connect(ui.Sobre, &QAction::triggered, this, &TFormMain::SobreClick);
     edicaoPendente_ = new TEdicaoPendente(
         *this,
-        {ui.ValorInicialTextBox, ui.LinhaNeuronioSpinEdit, ui.ColunaNeuronioSpinEdit, ui.RaioSpinEdit,
-         ui.EvolucaoSpinEdit, ui.QtdCiclosSpinEdit},
+        {ui.ValorInicialTextBox, ui.LinhaNeuronioSpinEdit, ui.ColunaNeuronioSpinEdit,
+         ui.RaioSpinEdit, ui.EvolucaoSpinEdit, ui.QtdCiclosSpinEdit},
         [this](QWidget*) { ValorInicialTextBoxExit(); });
     // "Exibir", between "Arquivo" and "Ajuda": the windows that show what the map learned.
     connect(ui.ExploradorItemMenu, &QAction::triggered, this, &TFormMain::ExploradorItemMenuClick);
@@ -161,18 +170,26 @@ void TFormMain::SementeItemMenuClick() {
     });
 }
 
-TManual* TFormMain::manual() const { return manual_.data(); }
+TManual* TFormMain::manual() const {
+    return manual_.data();
+}
 
 void TFormMain::defineJanelas(TFormInformacoes* informacoes, TFormSobre* sobre) {
     informacoes_ = informacoes;
     sobre_ = sobre;
 }
 
-void TFormMain::protege(const std::function<void()>& comando) { UMensagens::protege(this, comando); }
+void TFormMain::protege(const std::function<void()>& comando) {
+    UMensagens::protege(this, comando);
+}
 
-void TFormMain::mensagem(const QString& texto) { UMensagens::mostraMensagem(this, texto); }
+void TFormMain::mensagem(const QString& texto) {
+    UMensagens::mostraMensagem(this, texto);
+}
 
-void TFormMain::escreveStatus(const QString& texto) { ui.StatusBar->setText(texto); }
+void TFormMain::escreveStatus(const QString& texto) {
+    ui.StatusBar->setText(texto);
+}
 
 bool TFormMain::event(QEvent* e) {
     // The status line keeps its text: menu hints do not replace it.
@@ -227,7 +244,8 @@ int TFormMain::limiteLinhasGrade() const {
 }
 
 int TFormMain::limiteColunasGrade() const {
-    return std::max({ui.ColunaNeuronioSpinEdit->maximum(), colunasMapaRecente_, rede().colunasMapa()});
+    return std::max(
+        {ui.ColunaNeuronioSpinEdit->maximum(), colunasMapaRecente_, rede().colunasMapa()});
 }
 
 void TFormMain::LinhaNeuronioSpinEditChange() {
@@ -246,7 +264,9 @@ void TFormMain::ColunaNeuronioSpinEditChange() {
     });
 }
 
-void TFormMain::constroiMapa() { ui.MapaNosGrid->escreveCabecalhos(); }
+void TFormMain::constroiMapa() {
+    ui.MapaNosGrid->escreveCabecalhos();
+}
 
 void TFormMain::preencheMapa() {
     TGradeMapa& grade = *ui.MapaNosGrid;
@@ -286,7 +306,8 @@ bool TFormMain::getConfiguracao() {
         taxaValida = false;
     }
     if (!taxaValida) {
-        mensagem(QStringLiteral("A taxa de aprendizagem deve ser especificada em valores reais com virgula. "));
+        mensagem(QStringLiteral(
+            "A taxa de aprendizagem deve ser especificada em valores reais com virgula. "));
         ui.ValorInicialTextBox->setText(QStringLiteral("0,1"));
         return false;
     }
@@ -298,7 +319,8 @@ bool TFormMain::getConfiguracao() {
     }
     try {
         // Read on a worker: a header line of gigabytes keeps the window alive and can be stopped.
-        const std::optional<TCabecalhoPadroes> lido = leCabecalhoNoTrabalhador(rede().arquivoPadroes);
+        const std::optional<TCabecalhoPadroes> lido =
+            leCabecalhoNoTrabalhador(rede().arquivoPadroes);
         if (!lido) return false;
         const TCabecalhoPadroes& cabecalho = *lido;
         sessao_.linhaCabecalho = cabecalho.linha;
@@ -323,7 +345,8 @@ bool TFormMain::getConfiguracao() {
     // The radius is clamped to the larger side of the map (the rows when both are equal).
     if (rede().raio > rede().qtdLinhas && rede().raio > rede().qtdColunas) {
         rede().raio = std::max(rede().qtdLinhas, rede().qtdColunas);
-        mensagem(QStringLiteral("O Raio foi ajustado para o tamanho máximo permitido pela topologia da rede."));
+        mensagem(QStringLiteral(
+            "O Raio foi ajustado para o tamanho máximo permitido pela topologia da rede."));
         ui.RaioSpinEdit->setText(QString::number(rede().raio));
     }
     return true;
@@ -339,7 +362,9 @@ std::optional<TCabecalhoPadroes> TFormMain::leCabecalhoNoTrabalhador(const std::
             } catch (const EInterrompido&) {
             }
         },
-        [](const TControle&) { return andamento(QStringLiteral("Lendo o cabeçalho do arquivo de padrões"), 0, -1); });
+        [](const TControle&) {
+            return andamento(QStringLiteral("Lendo o cabeçalho do arquivo de padrões"), 0, -1);
+        });
     return cabecalho;
 }
 
@@ -363,7 +388,8 @@ void TFormMain::entraEstado(TEstado estado, const TCabecalhoRede* carregado) {
             UEstadosJanela::habilita(*this, UEstadosJanela::carregadoInicio);
             ui.RaioSpinEdit->setText(QString::number(rede().raio));
             UEstadosJanela::habilita(*this, UEstadosJanela::carregadoRaio);
-            ui.TipoVizinhancaComboBox->setCurrentIndex(carregado != nullptr && carregado->vizinhanca == "GRID" ? 1 : 0);
+            ui.TipoVizinhancaComboBox->setCurrentIndex(
+                carregado != nullptr && carregado->vizinhanca == "GRID" ? 1 : 0);
             UEstadosJanela::habilita(*this, UEstadosJanela::carregadoFim);
             break;
     }
@@ -384,10 +410,12 @@ void TFormMain::TreinarButtonClick() {
         pedido.vizinhanca = bytesUtf8(ui.TipoVizinhancaComboBox->currentText());
         pedido.porCiclos = ui.QtdCiclosRadioButton->isChecked();
         try {
-            const std::int64_t u = pedido.porCiclos ? std::int64_t{inteiroDe(ui.QtdCiclosSpinEdit->text())} - 1
-                                                    : std::int64_t{inteiroDe(ui.RaioSpinEdit->text())};
-            pedido.ultimo = static_cast<std::int32_t>(std::clamp<std::int64_t>(
-                u, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+            const std::int64_t u = pedido.porCiclos
+                                       ? std::int64_t{inteiroDe(ui.QtdCiclosSpinEdit->text())} - 1
+                                       : std::int64_t{inteiroDe(ui.RaioSpinEdit->text())};
+            pedido.ultimo = static_cast<std::int32_t>(
+                std::clamp<std::int64_t>(u, std::numeric_limits<std::int32_t>::min(),
+                                         std::numeric_limits<std::int32_t>::max()));
         } catch (const std::exception&) {
             pedido.falhaCiclos = std::current_exception();
         }
@@ -395,19 +423,21 @@ void TFormMain::TreinarButtonClick() {
 
         TTreino treino(sessao_, std::move(pedido));
         const std::exception_ptr falha = UTrabalho::executaRetendo(
-            *this, QStringLiteral("Treinando"), [&](TControle& controle) { treino.trabalha(controle); },
+            *this, QStringLiteral("Treinando"),
+            [&](TControle& controle) { treino.trabalha(controle); },
             [&](const TControle& controle) { return acompanhaTreino(treino, controle); });
         const TSessao::TResultadoTreino feito = sessao_.concluiTreino(treino, falha);
         if (!feito.treinou) return;
         bool completo = feito.completo;
         if (feito.passoAPasso) {
             // Step by step, the training runs from the dialog, here on the interface thread.
-            TTreinoPassoAPasso passos(*this, rede(), treino.porCiclos(), treino.ultimo(), treino.status().funcao(),
-                                      [&] {
-                                          if (const auto linha = treino.status().novaLinha())
-                                              escreveStatus(QString::fromStdString(*linha));
-                                      },
-                                      treino.extras(), explorador_.get());
+            TTreinoPassoAPasso passos(
+                *this, rede(), treino.porCiclos(), treino.ultimo(), treino.status().funcao(),
+                [&] {
+                    if (const auto linha = treino.status().novaLinha())
+                        escreveStatus(QString::fromStdString(*linha));
+                },
+                treino.extras(), explorador_.get());
             completo = passos.executa();
             sessao_.fechaTreino(treino, completo, &passos.curva());
         } else {
@@ -416,7 +446,8 @@ void TFormMain::TreinarButtonClick() {
         // Stopped: the line of the last cycle completed, marked; alone before the first.
         const std::optional<std::string> linha = treino.status().ultimaLinha();
         if (!completo)
-            escreveStatus(linha ? QString::fromStdString(*linha) + QStringLiteral("    (interrompido)")
+            escreveStatus(linha ? QString::fromStdString(*linha) +
+                                      QStringLiteral("    (interrompido)")
                                 : QStringLiteral("(interrompido)"));
         else if (linha)
             escreveStatus(QString::fromStdString(*linha));
@@ -429,8 +460,10 @@ void TFormMain::TreinarButtonClick() {
 }
 
 TAndamento TFormMain::acompanhaTreino(TTreino& treino, const TControle& controle) {
-    if (const auto linha = treino.status().novaLinha()) escreveStatus(QString::fromStdString(*linha));
-    if (treino.fase() == TTreino::Fase::treino && !treino.medindo() && explorador_ && explorador_->isVisible())
+    if (const auto linha = treino.status().novaLinha())
+        escreveStatus(QString::fromStdString(*linha));
+    if (treino.fase() == TTreino::Fase::treino && !treino.medindo() && explorador_ &&
+        explorador_->isVisible())
         explorador_->acompanhaTreino(treino);
     return andamentoDoTreino(treino, controle);
 }
@@ -474,12 +507,18 @@ void TFormMain::ClassificacaoTabSheetShow() {
     });
 }
 
-void TFormMain::QtdCiclosRadioButtonClick() { ui.QtdCiclosSpinEdit->setEnabled(true); }
+void TFormMain::QtdCiclosRadioButtonClick() {
+    ui.QtdCiclosSpinEdit->setEnabled(true);
+}
 
-void TFormMain::RaioRadioButtonClick() { ui.QtdCiclosSpinEdit->setEnabled(false); }
+void TFormMain::RaioRadioButtonClick() {
+    ui.QtdCiclosSpinEdit->setEnabled(false);
+}
 
 void TFormMain::TreinamentoArqBitBtnClick() {
-    protege([&] { ui.TreinamentoArqTextBox->setText(UDialogos::escolhe(*OpenDialogPadroesTreinamento)); });
+    protege([&] {
+        ui.TreinamentoArqTextBox->setText(UDialogos::escolhe(*OpenDialogPadroesTreinamento));
+    });
 }
 
 void TFormMain::ClassificacaoArqBitBtnClick() {
@@ -498,13 +537,16 @@ void TFormMain::ValorInicialTextBoxExit() {
             fora = valor > 1.0L || valor < 0.0L;
         }
         if (fora) {
-            mensagem(QStringLiteral("Você deve especificar um valor inicial para taxa de aprendizagem entre 0 e 1."));
+            mensagem(QStringLiteral(
+                "Você deve especificar um valor inicial para taxa de aprendizagem entre 0 e 1."));
             ui.ValorInicialTextBox->setText(QStringLiteral("0,1"));
         }
     });
 }
 
-void TFormMain::SairItemMenuClick() { close(); }
+void TFormMain::SairItemMenuClick() {
+    close();
+}
 
 // ---------------------------------------------------------------------------------------------
 // Neuron window and classification
@@ -533,9 +575,13 @@ void TFormMain::ClassificarButtonClick() {
         }
         TClassificacao classificacao(sessao_);
         const std::exception_ptr falha = UTrabalho::executaRetendo(
-            *this, QStringLiteral("Classificando"), [&](TControle& controle) { classificacao.trabalha(controle); },
-            [&](const TControle& controle) { return andamentoDaClassificacao(classificacao, controle); });
-        const TSessao::TResultadoClassificacao feita = sessao_.concluiClassificacao(classificacao, falha);
+            *this, QStringLiteral("Classificando"),
+            [&](TControle& controle) { classificacao.trabalha(controle); },
+            [&](const TControle& controle) {
+                return andamentoDaClassificacao(classificacao, controle);
+            });
+        const TSessao::TResultadoClassificacao feita =
+            sessao_.concluiClassificacao(classificacao, falha);
         if (!feita.completa) return;
         // The cells go empty while the nearest neurons are searched, then show the new counts.
         if (feita.comPadroes) limpaCelulasDoMapa(QString());
@@ -591,8 +637,8 @@ void TFormMain::carregaTreinamento(const QString& nome) {
     UTrabalho::executa(
         *this, QStringLiteral("Carregando"), [&](TControle& controle) { carga.trabalha(controle); },
         [&](const TControle& controle) {
-            return andamento(QStringLiteral("Lendo o arquivo de treinamento"), controle.padroes.load(),
-                             carga.neuroniosALer());
+            return andamento(QStringLiteral("Lendo o arquivo de treinamento"),
+                             controle.padroes.load(), carga.neuroniosALer());
         });
     const TCargaRede& lida = carga.resultado();
     if (lida.parada()) return;

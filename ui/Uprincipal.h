@@ -33,7 +33,7 @@ struct TAndamento;
 class TFormMain : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     explicit TFormMain(QWidget* pai = nullptr);
     ~TFormMain() override;
 
@@ -84,14 +84,14 @@ public:
     void constroiMapa();
     void preencheMapa();
 
-protected:
+  protected:
     void changeEvent(QEvent* e) override;
     bool event(QEvent* e) override;
     bool eventFilter(QObject* objeto, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
 
-private:
+  private:
     // Runs a handler so that no failure escapes into Qt: whatever it throws is shown by the
     // default failure report and the window stays usable.
     void protege(const std::function<void()>& comando);

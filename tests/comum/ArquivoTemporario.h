@@ -8,7 +8,7 @@
 #include <string_view>
 
 class PastaTemporaria {
-public:
+  public:
     PastaTemporaria() {
         std::random_device rd;
         caminho_ = std::filesystem::temp_directory_path() /
@@ -39,6 +39,6 @@ public:
 
     const std::filesystem::path& caminho() const { return caminho_; }
 
-private:
+  private:
     std::filesystem::path caminho_;
 };

@@ -15,8 +15,8 @@
 #include "UBusca.h"
 #include "UExato.h"
 #include "UPasso.h"
-#include "UTreinoRapido.h"
 #include "URede.h"
+#include "UTreinoRapido.h"
 
 namespace {
 
@@ -42,14 +42,22 @@ std::string descreve(const Caso& c) {
 double sorteiaValor(std::mt19937_64& g, int tipo) {
     std::uniform_real_distribution<double> u(-1.0, 1.0);
     switch (tipo) {
-        case 0: return u(g);
-        case 1: return static_cast<double>(g() % 256);            // pixels: many ties
-        case 2: return static_cast<double>(g() % 3) * 0.5;        // three values only
-        case 3: return u(g) * 1e-300;                              // subnormal territory
-        case 4: return u(g) * 1e150;                               // squares beyond the double range
-        case 5: return std::ldexp(u(g), static_cast<int>(g() % 2000) - 1000);  // every magnitude
-        case 6: return (g() % 4 == 0) ? 0.0 : u(g) * 5.0;          // sparse
-        default: return std::round(u(g) * 8.0) / 8.0;              // short binary fractions
+        case 0:
+            return u(g);
+        case 1:
+            return static_cast<double>(g() % 256);  // pixels: many ties
+        case 2:
+            return static_cast<double>(g() % 3) * 0.5;  // three values only
+        case 3:
+            return u(g) * 1e-300;  // subnormal territory
+        case 4:
+            return u(g) * 1e150;  // squares beyond the double range
+        case 5:
+            return std::ldexp(u(g), static_cast<int>(g() % 2000) - 1000);  // every magnitude
+        case 6:
+            return (g() % 4 == 0) ? 0.0 : u(g) * 5.0;  // sparse
+        default:
+            return std::round(u(g) * 8.0) / 8.0;  // short binary fractions
     }
 }
 
@@ -60,7 +68,8 @@ struct Par {
 
 Par monta(std::mt19937_64& g) {
     Caso c;
-    const std::int32_t dimensoes[] = {0, 1, 2, 3, 4, 7, 8, 9, 15, 16, 17, 24, 33, 64, 100, 257, 800};
+    const std::int32_t dimensoes[] = {0,  1,  2,  3,  4,  7,   8,   9,  15,
+                                      16, 17, 24, 33, 64, 100, 257, 800};
     c.dimensao = dimensoes[g() % (sizeof dimensoes / sizeof dimensoes[0])];
     const bool grande = g() % 10 == 0;
     c.linhas = 1 + static_cast<std::int32_t>(g() % (grande ? 20 : 12));
@@ -93,15 +102,19 @@ Par monta(std::mt19937_64& g) {
             if (pesos == 1)
                 for (std::int32_t k = 0; k < c.dimensao; ++k) n.setPeso(k, sorteiaValor(g, tipo));
             if (pesos == 2 && g() % 2)
-                for (std::int32_t k = 0; k < c.dimensao; ++k) n.setPeso(k, r.neuronio(0, 0).getPeso(k));
+                for (std::int32_t k = 0; k < c.dimensao; ++k)
+                    n.setPeso(k, r.neuronio(0, 0).getPeso(k));
         }
     for (std::int32_t p = 0; p < c.padroes; ++p) {
         TPadraoEntrada padrao;
         if (p > 0 && g() % 4 == 0) {
-            const TVistaPadrao repetido = r.entradas[static_cast<std::size_t>(g() % static_cast<std::uint64_t>(p))];
-            for (std::int32_t k = 0; k < c.dimensao; ++k) padrao.adicionaValor(repetido.getValor(k));
+            const TVistaPadrao repetido =
+                r.entradas[static_cast<std::size_t>(g() % static_cast<std::uint64_t>(p))];
+            for (std::int32_t k = 0; k < c.dimensao; ++k)
+                padrao.adicionaValor(repetido.getValor(k));
         } else {
-            for (std::int32_t k = 0; k < c.dimensao; ++k) padrao.adicionaValor(sorteiaValor(g, tipo));
+            for (std::int32_t k = 0; k < c.dimensao; ++k)
+                padrao.adicionaValor(sorteiaValor(g, tipo));
         }
         padrao.setRotulo("p" + std::to_string(p % 5));
         r.entradas.push_back(padrao);
@@ -125,10 +138,13 @@ void comparaRedes(const TRede& a, const TRede& b, const std::string& onde) {
             const TNeuronio& x = a.neuronio(i, j);
             const TNeuronio& y = b.neuronio(i, j);
             ASSERT_EQ(x.getQtdPesos(), y.getQtdPesos()) << onde;
-            ASSERT_TRUE(mesmosBits(x.dados(), y.dados(), x.getQtdPesos())) << onde << " neurônio " << i << "," << j;
-            ASSERT_EQ(x.getAglutinados(), y.getAglutinados()) << onde << " neurônio " << i << "," << j;
+            ASSERT_TRUE(mesmosBits(x.dados(), y.dados(), x.getQtdPesos()))
+                << onde << " neurônio " << i << "," << j;
+            ASSERT_EQ(x.getAglutinados(), y.getAglutinados())
+                << onde << " neurônio " << i << "," << j;
             ASSERT_EQ(x.contaPadroes(), y.contaPadroes()) << onde;
-            for (std::int32_t k = 0; k < x.contaPadroes(); ++k) ASSERT_EQ(x.getPadrao(k), y.getPadrao(k)) << onde;
+            for (std::int32_t k = 0; k < x.contaPadroes(); ++k)
+                ASSERT_EQ(x.getPadrao(k), y.getPadrao(k)) << onde;
         }
     ASSERT_EQ(std::memcmp(&a.taxaAprendizado, &b.taxaAprendizado, sizeof(double)), 0) << onde;
     ASSERT_EQ(a.raio, b.raio) << onde;
@@ -146,10 +162,11 @@ struct Chamada {
 // Every search kernel this processor runs, with one thread, with two, and with two that hand over
 // to one and back every few patterns (3).
 class MotorRapido : public ::testing::TestWithParam<std::tuple<int, const char*>> {
-protected:
+  protected:
     void SetUp() override {
         const char* busca = std::get<1>(GetParam());
-        if (!buscaDisponivel(busca)) GTEST_SKIP() << "este processador não executa a busca " << busca;
+        if (!buscaDisponivel(busca))
+            GTEST_SKIP() << "este processador não executa a busca " << busca;
         ASSERT_EQ(defineBusca(busca), "");
         threads = std::get<0>(GetParam());
         if (threads == 3) {
@@ -172,19 +189,28 @@ TEST_P(MotorRapido, treinoIgualAoDeReferenciaBitABit) {
         // A third of the cases stop at a random presentation, as a stop request would.
         TControle controleRef, controleRap;
         if (n % 3 == 0) {
-            const std::int64_t total = std::int64_t{par.caso.padroes} * (std::max(par.caso.ultimo, -1) + 1);
-            controleRef.limiteApresentacoes = static_cast<std::int64_t>(g() % static_cast<std::uint64_t>(total + 2));
+            const std::int64_t total =
+                std::int64_t{par.caso.padroes} * (std::max(par.caso.ultimo, -1) + 1);
+            controleRef.limiteApresentacoes =
+                static_cast<std::int64_t>(g() % static_cast<std::uint64_t>(total + 2));
             controleRap.limiteApresentacoes = controleRef.limiteApresentacoes;
         }
         std::vector<Chamada> chamadasRef, chamadasRap;
         const bool completoRef = par.referencia.ativaRedeReferencia(
             par.caso.porCiclos, par.caso.ultimo,
-            [&](double t, std::int32_t c, std::int32_t r) { chamadasRef.push_back({t, c, r}); }, &controleRef);
+            [&](double t, std::int32_t c, std::int32_t r) {
+                chamadasRef.push_back({t, c, r});
+            },
+            &controleRef);
         par.rapida.defineThreads(threads);
         const bool completoRap = par.rapida.ativaRede(
             par.caso.porCiclos, par.caso.ultimo,
-            [&](double t, std::int32_t c, std::int32_t r) { chamadasRap.push_back({t, c, r}); }, &controleRap);
-        const std::string ondeParada = onde + " parada em " + std::to_string(controleRef.limiteApresentacoes);
+            [&](double t, std::int32_t c, std::int32_t r) {
+                chamadasRap.push_back({t, c, r});
+            },
+            &controleRap);
+        const std::string ondeParada =
+            onde + " parada em " + std::to_string(controleRef.limiteApresentacoes);
         comparaRedes(par.referencia, par.rapida, ondeParada);
         ASSERT_TRUE(chamadasRef == chamadasRap) << ondeParada;
         ASSERT_EQ(completoRef, completoRap) << ondeParada;
@@ -215,16 +241,20 @@ TEST_P(MotorRapido, classificacaoIgualADeReferencia) {
             comparaRedes(antesRap, par.rapida, "parada, rápida");
         }
         par.rapida.classificaEntradas();
-        comparaRedes(par.referencia, par.rapida, "caso " + std::to_string(n) + ": " + descreve(par.caso));
+        comparaRedes(par.referencia, par.rapida,
+                     "caso " + std::to_string(n) + ": " + descreve(par.caso));
         if (HasFatalFailure()) return;
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(ThreadsEBuscas, MotorRapido,
-                         ::testing::Combine(::testing::Values(1, 2, 3), ::testing::Values("escalar", "avx2", "avx512")),
+                         ::testing::Combine(::testing::Values(1, 2, 3),
+                                            ::testing::Values("escalar", "avx2", "avx512")),
                          [](const ::testing::TestParamInfo<std::tuple<int, const char*>>& i) {
                              const int n = std::get<0>(i.param);
-                             return std::string(n == 1 ? "umaThread_" : n == 2 ? "duasThreads_" : "revezando_") +
+                             return std::string(n == 1   ? "umaThread_"
+                                                : n == 2 ? "duasThreads_"
+                                                         : "revezando_") +
                                     std::get<1>(i.param);
                          });
 
@@ -232,17 +262,26 @@ TEST(AjusteExato, instrucoesPropriasIgualAExpressao) {
     // The hand-written x87 update against the plain expression, both in the program's precision,
     // over every kind of value the training meets and the special ones.
     std::mt19937_64 g(8);
-    const double especiais[] = {0.0, -0.0, std::numeric_limits<double>::infinity(),
-                                -std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN(),
-                                std::numeric_limits<double>::denorm_min(), std::numeric_limits<double>::max()};
-    auto sorteia = [&] { return g() % 50 == 0 ? especiais[g() % 7] : sorteiaValor(g, static_cast<int>(g() % 8)); };
+    const double especiais[] = {0.0,
+                                -0.0,
+                                std::numeric_limits<double>::infinity(),
+                                -std::numeric_limits<double>::infinity(),
+                                std::numeric_limits<double>::quiet_NaN(),
+                                std::numeric_limits<double>::denorm_min(),
+                                std::numeric_limits<double>::max()};
+    auto sorteia = [&] {
+        return g() % 50 == 0 ? especiais[g() % 7] : sorteiaValor(g, static_cast<int>(g() % 8));
+    };
     for (int i = 0; i < 4000000; ++i) {
         const double w = sorteia(), x = sorteia();
-        const long double r = g() % 2 ? std::ldexp(static_cast<double>(g() % 1000000), -static_cast<int>(g() % 40)) : sorteia();
+        const long double r =
+            g() % 2 ? std::ldexp(static_cast<double>(g() % 1000000), -static_cast<int>(g() % 40))
+                    : sorteia();
         double noLugar = w;
         ajustaPesoNoLugar(&noLugar, &x, r);
         const double esperado = ajustaPesoExato(w, x, r);
-        ASSERT_EQ(std::memcmp(&noLugar, &esperado, sizeof esperado), 0) << w << " " << x << " " << static_cast<double>(r);
+        ASSERT_EQ(std::memcmp(&noLugar, &esperado, sizeof esperado), 0)
+            << w << " " << x << " " << static_cast<double>(r);
     }
 }
 
@@ -255,12 +294,18 @@ TEST(TreinoPasso, passoAPassoIgualAoTreinoInteiro) {
         const std::string onde = "caso " + std::to_string(n) + ": " + descreve(par.caso);
         std::vector<Chamada> chamadasRef, chamadasPasso;
         par.referencia.ativaRedeReferencia(par.caso.porCiclos, par.caso.ultimo,
-                                           [&](double t, std::int32_t c, std::int32_t r) { chamadasRef.push_back({t, c, r}); });
+                                           [&](double t, std::int32_t c, std::int32_t r) {
+                                               chamadasRef.push_back({t, c, r});
+                                           });
         TTreinoPasso passo(par.rapida, par.caso.porCiclos, par.caso.ultimo,
-                           [&](double t, std::int32_t c, std::int32_t r) { chamadasPasso.push_back({t, c, r}); });
+                           [&](double t, std::int32_t c, std::int32_t r) {
+                               chamadasPasso.push_back({t, c, r});
+                           });
         while (!passo.terminado()) {
-            if (g() % 3 == 0) passo.terminaCiclo();
-            else passo.proximoPadrao();
+            if (g() % 3 == 0)
+                passo.terminaCiclo();
+            else
+                passo.proximoPadrao();
         }
         comparaRedes(par.referencia, par.rapida, onde);
         ASSERT_TRUE(chamadasRef == chamadasPasso) << onde;
@@ -328,10 +373,10 @@ TEST(MotorRapido, kernelsConcordamComOEscalarNosCandidatos) {
         for (std::int32_t s = 0; s < m; ++s) slots[static_cast<std::size_t>(s)] = s;
         std::vector<std::int32_t> c1(static_cast<std::size_t>(m)), c2(static_cast<std::size_t>(m));
         std::vector<double> f1(static_cast<std::size_t>(m)), f2(static_cast<std::size_t>(m));
-        const TResultadoBusca a = buscaEscalar(x.data(), d, pesos.data(), slots.data(), m, 1.0 + 1e-12, 0.0,
-                                               c1.data(), f1.data());
-        const TResultadoBusca b = funcaoBusca()(x.data(), d, pesos.data(), slots.data(), m, 1.0 + 1e-12, 0.0,
-                                                c2.data(), f2.data());
+        const TResultadoBusca a = buscaEscalar(x.data(), d, pesos.data(), slots.data(), m,
+                                               1.0 + 1e-12, 0.0, c1.data(), f1.data());
+        const TResultadoBusca b = funcaoBusca()(x.data(), d, pesos.data(), slots.data(), m,
+                                                1.0 + 1e-12, 0.0, c2.data(), f2.data());
         ASSERT_GE(a.candidatos, 1);
         ASSERT_GE(b.candidatos, 1);
         EXPECT_EQ(c1[0], c2[0]) << "d=" << d << " kernel " << nomeDaBusca();

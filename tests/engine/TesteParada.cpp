@@ -24,7 +24,8 @@ TPadroes padroesDistintos(std::size_t quantos, std::int32_t dimensao) {
     for (std::size_t i = 0; i < quantos; ++i) {
         p.setQtdValores(dimensao);
         for (std::int32_t k = 0; k < dimensao; ++k)
-            p.setValor(k, static_cast<double>((i * 7 + static_cast<std::size_t>(k) * 13) % 101) / 10.0);
+            p.setValor(
+                k, static_cast<double>((i * 7 + static_cast<std::size_t>(k) * 13) % 101) / 10.0);
         p.setRotulo("r" + std::to_string(i));
         ps.push_back(p);
     }
@@ -54,8 +55,10 @@ TEST(Parada, cadaFaseParaNoPassoSeguinteAoPedido) {
     std::string linhas = "20000|2#\n";
     for (int i = 0; i < 20000; ++i) linhas += "1|2,5|p" + std::to_string(i) + "#\n";
     const std::string muitasLinhas = pasta.escreve("linhas.txt", linhas);
-    const std::string linhaLonga = pasta.escreve("longa.txt", "1|1#\n" + std::string(16 << 20, '1') + "|a#\n");
-    const std::string cabecalhoLongo = pasta.escreve("cabecalho.txt", std::string(16 << 20, '0') + "\n");
+    const std::string linhaLonga =
+        pasta.escreve("longa.txt", "1|1#\n" + std::string(16 << 20, '1') + "|a#\n");
+    const std::string cabecalhoLongo =
+        pasta.escreve("cabecalho.txt", std::string(16 << 20, '0') + "\n");
     const TPadroes distintos = padroesDistintos(20000, 10);
     const TRede dezPorDez = mapa(10, 10);
 
@@ -86,7 +89,8 @@ TEST(Parada, cadaFaseParaNoPassoSeguinteAoPedido) {
         // 20,000 x 100 x 10 is split between two threads, each stepping every 64 patterns.
         {"medida dos erros", 40, 2,
          [&](TControle& c) {
-             return !medeErros(dezPorDez.pesosDoMapa(), 100, 10, distintos, dezPorDez.matrizDistancias, &c)
+             return !medeErros(dezPorDez.pesosDoMapa(), 100, 10, distintos,
+                               dezPorDez.matrizDistancias, &c)
                          .has_value();
          }},
     };
@@ -111,11 +115,12 @@ TEST(Parada, treinoParaAntesDoPadraoSeguinte) {
         rede.raio = 2;
         rede.defineThreads(threads);
         TControle controle;
-        const bool completo = rede.ativaRede(true, 49,
-                                             [&](double, std::int32_t ciclo, std::int32_t) {
-                                                 if (ciclo == 2) controle.parar.store(true);
-                                             },
-                                             &controle);
+        const bool completo = rede.ativaRede(
+            true, 49,
+            [&](double, std::int32_t ciclo, std::int32_t) {
+                if (ciclo == 2) controle.parar.store(true);
+            },
+            &controle);
         EXPECT_FALSE(completo);
         EXPECT_EQ(controle.ciclos.load(), 2);
         EXPECT_LE(controle.padroes.load(), 1);

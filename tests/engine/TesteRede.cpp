@@ -24,7 +24,8 @@ std::uint64_t bits(double v) {
 TPadraoEntrada padrao(std::vector<double> valores, std::string rotulo) {
     TPadraoEntrada p;
     p.setQtdValores(static_cast<std::int32_t>(valores.size()));
-    for (std::size_t k = 0; k < valores.size(); ++k) p.setValor(static_cast<std::int32_t>(k), valores[k]);
+    for (std::size_t k = 0; k < valores.size(); ++k)
+        p.setValor(static_cast<std::int32_t>(k), valores[k]);
     p.setRotulo(std::move(rotulo));
     return p;
 }
@@ -73,7 +74,8 @@ TEST(InicializaNeuronios, pesosSaoCentesimosDeMenosMeioAQuaseMeio) {
     std::set<long> vistos;
     for (double w : todosOsPesos(rede)) {
         const double centesimos = w * 100.0;
-        ASSERT_EQ(w, static_cast<double>(static_cast<long double>(std::lround(centesimos)) / 100.0L));
+        ASSERT_EQ(w,
+                  static_cast<double>(static_cast<long double>(std::lround(centesimos)) / 100.0L));
         vistos.insert(std::lround(centesimos));
     }
     EXPECT_EQ(vistos.size(), 100u);
@@ -225,7 +227,8 @@ TEST(DistanciaEuclidiana, somaArredondadaADoubleACadaTermo) {
     for (const Caso& c : casos) {
         TNeuronio n;
         n.setQtdPesos(static_cast<std::int32_t>(c.w.size()));
-        for (std::size_t k = 0; k < c.w.size(); ++k) n.setPeso(static_cast<std::int32_t>(k), c.w[k]);
+        for (std::size_t k = 0; k < c.w.size(); ++k)
+            n.setPeso(static_cast<std::int32_t>(k), c.w[k]);
         EXPECT_EQ(bits(TRede::distancia_euclidiana(padrao(c.x, ""), n)), bits(c.esperado));
     }
 }
@@ -257,8 +260,11 @@ TEST(AtivaRede, criteriosDeParadaContamOsCiclos) {
         int ciclosEsperados;
         std::int32_t raioFinal;
     };
-    const Caso casos[] = {{false, 3, 3, 4, -1}, {false, 0, 0, 1, -1}, {true, 0, 2, 1, 2},
-                          {true, 9, 1, 10, 1},  {false, -1, -1, 0, -1}};
+    const Caso casos[] = {{false, 3, 3, 4, -1},
+                          {false, 0, 0, 1, -1},
+                          {true, 0, 2, 1, 2},
+                          {true, 9, 1, 10, 1},
+                          {false, -1, -1, 0, -1}};
     for (const Caso& c : casos) {
         TRede rede = mapa(3, 3, 2);
         rede.entradas = {padrao({0.1, 0.2}, "p")};
@@ -286,7 +292,8 @@ TEST(AtivaRede, taxaDecaiEmEstendidoAteOUltimoCiclo) {
     rede.taxaEvolucao = 90;
     rede.raio = 1;
     std::vector<double> taxas;
-    rede.ativaRede(true, 2, [&](double taxa, std::int32_t, std::int32_t) { taxas.push_back(taxa); });
+    rede.ativaRede(true, 2,
+                   [&](double taxa, std::int32_t, std::int32_t) { taxas.push_back(taxa); });
     ASSERT_EQ(taxas.size(), 3u);
     EXPECT_EQ(bits(taxas[0]), bits(0x1.999999999999ap-4));
     EXPECT_EQ(bits(taxas[1]), bits(0x1.70a3d70a3d70bp-4));
@@ -369,7 +376,8 @@ TEST(ClassificaEntradas, naoTocaNosPesosEDaSempreAsMesmasContagens) {
     TGeradorAleatorio g(77);
     rede.inicializaNeuronios(g, "MANHATTAN");
     for (int i = 0; i < 40; ++i)
-        rede.entradas.push_back(padrao({std::sin(i * 1.0), std::cos(i * 0.5), i * 0.01}, "p" + std::to_string(i % 7)));
+        rede.entradas.push_back(
+            padrao({std::sin(i * 1.0), std::cos(i * 0.5), i * 0.01}, "p" + std::to_string(i % 7)));
     rede.taxaAprendizado = 0.3;
     rede.taxaEvolucao = 95;
     rede.raio = 2;

@@ -16,7 +16,7 @@
 namespace {
 
 class ArquivoPadroes : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { defineSeparadorDecimal(','); }
 
     TPadroes le(std::string_view bytes, std::int32_t n, std::int32_t d) {
@@ -76,8 +76,8 @@ TEST_F(ArquivoPadroes, exemploDeDoisPadroes) {
 }
 
 TEST_F(ArquivoPadroes, rotulosEValoresDecimais) {
-    const auto e = le("3|2#\r\n5,1|-0,25|x|y#\r\n1|2|# depois do fim\r\n,5|1E2|p17#\r\nnunca lida\r\n", 3,
-                      2);
+    const auto e =
+        le("3|2#\r\n5,1|-0,25|x|y#\r\n1|2|# depois do fim\r\n,5|1E2|p17#\r\nnunca lida\r\n", 3, 2);
     ASSERT_EQ(e.size(), 3u);
     EXPECT_EQ(e[0].getValor(0), 5.1);
     EXPECT_EQ(e[0].getValor(1), -0.25);
@@ -107,7 +107,8 @@ TEST_F(ArquivoPadroes, falhasDaLeituraCompleta) {
         {"1|2#\n1.5|2|a#\n", 1, 2, "'1.5' is not a valid floating point value"},
         {"1|2#\n1|2a#\n", 1, 2,
          "Linha 2 do arquivo de padrões: falta o separador \"|\" depois do valor 2."},
-        {"1|2#\n1|2|a\n", 1, 2, "Linha 2 do arquivo de padrões: falta o separador \"#\" depois do rótulo."},
+        {"1|2#\n1|2|a\n", 1, 2,
+         "Linha 2 do arquivo de padrões: falta o separador \"#\" depois do rótulo."},
         {"3|1#\n1|a#\n2|b#\n", 3, 1,
          "Linha 4 do arquivo de padrões: falta o separador \"|\" depois do valor 1."},
         {"1|1#\n1E400|a#\n", 1, 1, "Floating point overflow"},
@@ -165,7 +166,8 @@ TEST_F(ArquivoPadroes, padroesOcupamPoucoMaisQueSeusBytes) {
     // 200,000 patterns of two values and a two-character label: 3.6 MB of values and labels,
     // which used to take eight times that as one record each.
     std::string texto = "200000|2#\n";
-    for (int i = 0; i < 200000; ++i) texto += std::to_string(i % 97) + "|0,5|g" + std::to_string(i % 10) + "#\n";
+    for (int i = 0; i < 200000; ++i)
+        texto += std::to_string(i % 97) + "|0,5|g" + std::to_string(i % 10) + "#\n";
     const std::string caminho = pasta.escreve("pequenos.txt", texto);
     const std::size_t antes = memoriaEmUso();
     TPadroes entradas;

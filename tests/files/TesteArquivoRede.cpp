@@ -20,7 +20,7 @@
 namespace {
 
 class ArquivoRede : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { defineSeparadorDecimal(','); }
 
     // A 2 x 3 map of 2 weights with known values.
@@ -32,8 +32,9 @@ protected:
         rede.qtdPadroes = 150;
         TGeradorAleatorio g(1);
         rede.inicializaNeuronios(g, "GRID");
-        const double pesos[6][2] = {{0.123, -0.4},   {1.0 / 3.0, 2.0 / 3.0}, {1e-5, 0.0},
-                                    {-2.5e-10, 1e20}, {0.5, -0.0},           {12345.678, 7}};
+        const double pesos[6][2] = {{0.123, -0.4}, {1.0 / 3.0, 2.0 / 3.0},
+                                    {1e-5, 0.0},   {-2.5e-10, 1e20},
+                                    {0.5, -0.0},   {12345.678, 7}};
         for (int a = 0; a < 6; ++a)
             for (int k = 0; k < 2; ++k) rede.neuronio(a / 3, a % 3).setPeso(k, pesos[a][k]);
         return rede;
@@ -56,9 +57,11 @@ TEST_F(ArquivoRede, cabecalhoDeSeteCampos) {
 }
 
 TEST_F(ArquivoRede, cabecalhosMalformados) {
-    const char* ruins[] = {"3|4|2|1|GRID|150|2",  "3|4|2|1|GRID|150#",  "3;4|2|1|GRID|150|2#",
-                           "3|4|2|1,5|GRID|150|2#", "0|4|2|1|GRID|150|2#", "3|-4|2|1|GRID|150|2#",
-                           "3|4|2|1|GRID|150|-2#",  "",                    "a|4|2|1|GRID|150|2#"};
+    const char* ruins[] = {"3|4|2|1|GRID|150|2",   "3|4|2|1|GRID|150#",
+                           "3;4|2|1|GRID|150|2#",  "3|4|2|1,5|GRID|150|2#",
+                           "0|4|2|1|GRID|150|2#",  "3|-4|2|1|GRID|150|2#",
+                           "3|4|2|1|GRID|150|-2#", "",
+                           "a|4|2|1|GRID|150|2#"};
     for (const char* ruim : ruins) {
         EXPECT_ANY_THROW(separaCabecalhoRede(ruim)) << ruim;
         try {
@@ -108,7 +111,8 @@ TEST_F(ArquivoRede, idaEVoltaA15Digitos) {
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 4; ++j)
             for (int k = 0; k < 5; ++k)
-                rede.neuronio(i, j).setPeso(k, std::ldexp(1.0 / (3 + i * 20 + j * 5 + k), k * 40 - 80));
+                rede.neuronio(i, j).setPeso(
+                    k, std::ldexp(1.0 / (3 + i * 20 + j * 5 + k), k * 40 - 80));
     const std::string caminho = pasta.arquivo("rede.cfg");
     salvaRede(caminho, rede, "3", "MANHATTAN");
 
@@ -134,7 +138,8 @@ TEST_F(ArquivoRede, idaEVoltaA15Digitos) {
 }
 
 TEST_F(ArquivoRede, salvarSubstituiArquivoExistente) {
-    const std::string caminho = pasta.escreve("rede.cfg", "conteúdo antigo e bem mais longo do que o novo\n");
+    const std::string caminho =
+        pasta.escreve("rede.cfg", "conteúdo antigo e bem mais longo do que o novo\n");
     const TRede rede = redePequena();
     salvaRede(caminho, rede, "1", "GRID");
     EXPECT_EQ(PastaTemporaria::le(caminho), textoRede(rede, "1", "GRID"));
@@ -158,7 +163,8 @@ TEST_F(ArquivoRede, salvarQueFalhaNaoDestroiOArquivoAnterior) {
 
     EXPECT_EQ(PastaTemporaria::le(caminho), antigo);
     int arquivos = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(pasta.caminho())) ++arquivos;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(pasta.caminho()))
+        ++arquivos;
     EXPECT_EQ(arquivos, 1) << "o arquivo temporário ficou para trás";
 }
 
@@ -230,7 +236,8 @@ TEST_F(ArquivoRede, salvarPreservaLinksEAlvosERecusaDispositivos) {
     const std::filesystem::path fechada = pasta.caminho() / "fechada";
     std::filesystem::create_directory(fechada);
     const std::string nela = pasta.escreve("fechada/rede.cfg", "antigo");
-    std::filesystem::permissions(fechada, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(
+        fechada, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     EXPECT_NO_THROW(salvaRede(nela, rede, "1", "GRID"));
     std::filesystem::permissions(fechada, std::filesystem::perms::owner_all);
     EXPECT_EQ(PastaTemporaria::le(nela), esperado);

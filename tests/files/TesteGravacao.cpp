@@ -61,10 +61,14 @@ const std::string kNovo(200000, 'n');  // larger than the "full disk"
 
 TEST(Gravacao, falhaDeixaOAnteriorERecusaOQueNaoEArquivo) {
     const Caso casos[] = {
-        {"arquivo novo", [](const PastaTemporaria& p) { return p.arquivo("novo.csv"); },
-         Espera::grava, {}},
-        {"substitui", [](const PastaTemporaria& p) { return p.escreve("a.csv", kAntigo); },
-         Espera::grava, {}},
+        {"arquivo novo",
+         [](const PastaTemporaria& p) { return p.arquivo("novo.csv"); },
+         Espera::grava,
+         {}},
+        {"substitui",
+         [](const PastaTemporaria& p) { return p.escreve("a.csv", kAntigo); },
+         Espera::grava,
+         {}},
         {"disco cheio", [](const PastaTemporaria& p) { return p.escreve("a.csv", kAntigo); },
          Espera::falha,
          [](const PastaTemporaria& p, const std::string&) {
@@ -105,13 +109,16 @@ TEST(Gravacao, falhaDeixaOAnteriorERecusaOQueNaoEArquivo) {
          [](const PastaTemporaria&, const std::string& f) { EXPECT_TRUE(fs::is_fifo(f)); }},
         {"dispositivo", [](const PastaTemporaria&) { return std::string("/dev/null"); },
          Espera::recusaEspecial,
-         [](const PastaTemporaria&, const std::string& f) { EXPECT_TRUE(fs::is_character_file(f)); }},
+         [](const PastaTemporaria&, const std::string& f) {
+             EXPECT_TRUE(fs::is_character_file(f));
+         }},
         // No new file may be made in the folder: the file in it is written in place.
         {"pasta só de leitura",
          [](const PastaTemporaria& p) {
              fs::create_directory(p.caminho() / "fechada");
              const std::string f = p.escreve("fechada/a.svg", kAntigo);
-             fs::permissions(p.caminho() / "fechada", fs::perms::owner_read | fs::perms::owner_exec);
+             fs::permissions(p.caminho() / "fechada",
+                             fs::perms::owner_read | fs::perms::owner_exec);
              return f;
          },
          Espera::grava,
@@ -133,7 +140,8 @@ TEST(Gravacao, falhaDeixaOAnteriorERecusaOQueNaoEArquivo) {
                 break;
             case Espera::falha: {
                 const DiscoCheio cheio(64 * 1024);
-                if (!cheio.ativo()) GTEST_SKIP() << "o limite de tamanho de arquivo não pôde ser baixado";
+                if (!cheio.ativo())
+                    GTEST_SKIP() << "o limite de tamanho de arquivo não pôde ser baixado";
                 EXPECT_THROW(gravaArquivo(alvo, kNovo), EEntradaSaida);
                 break;
             }

@@ -26,7 +26,9 @@ struct CasoLinhas {
     std::vector<std::string> linhas;  // then two empty lines past the end
 };
 
-void PrintTo(const CasoLinhas& c, std::ostream* os) { *os << c.nome; }
+void PrintTo(const CasoLinhas& c, std::ostream* os) {
+    *os << c.nome;
+}
 
 class LeitorLinhas : public ::testing::TestWithParam<CasoLinhas> {};
 
@@ -42,19 +44,21 @@ TEST_P(LeitorLinhas, separaAsLinhasPelasRegras) {
 
 INSTANTIATE_TEST_SUITE_P(
     Regras, LeitorLinhas,
-    ::testing::Values(
-        CasoLinhas{"lf", "a\nb\n", {"a", "b"}},
-        CasoLinhas{"crlf", "a\r\nb\r\n", {"a", "b"}},
-        CasoLinhas{"misturado", "a\r\nb\nc", {"a", "b", "c"}},
-        CasoLinhas{"crSoltoSomeENaoTermina", "a\rb\nc\r", {"ab", "c"}},
-        CasoLinhas{"crDuplo", "a\r\r\nb", {"a", "b"}},
-        CasoLinhas{"ctrlZTerminaOTexto", "ab\x1a" "cd\nef\n", {"ab", "ef"}},
-        CasoLinhas{"ctrlZNoInicio", "\x1a\nx", {"", "x"}},
-        CasoLinhas{"linhasVazias", "\n\n", {"", ""}},
-        CasoLinhas{"ultimaSemFim", "12|3#", {"12|3#"}},
-        CasoLinhas{"arquivoVazio", "", {}},
-        CasoLinhas{"bytesAltos", "r\xf3tulo\xff\n", {"r\xf3tulo\xff"}},
-        CasoLinhas{"nulo", std::string("a\0b\n", 4), {std::string("a\0b", 3)}}),
+    ::testing::Values(CasoLinhas{"lf", "a\nb\n", {"a", "b"}},
+                      CasoLinhas{"crlf", "a\r\nb\r\n", {"a", "b"}},
+                      CasoLinhas{"misturado", "a\r\nb\nc", {"a", "b", "c"}},
+                      CasoLinhas{"crSoltoSomeENaoTermina", "a\rb\nc\r", {"ab", "c"}},
+                      CasoLinhas{"crDuplo", "a\r\r\nb", {"a", "b"}},
+                      CasoLinhas{"ctrlZTerminaOTexto",
+                                 "ab\x1a"
+                                 "cd\nef\n",
+                                 {"ab", "ef"}},
+                      CasoLinhas{"ctrlZNoInicio", "\x1a\nx", {"", "x"}},
+                      CasoLinhas{"linhasVazias", "\n\n", {"", ""}},
+                      CasoLinhas{"ultimaSemFim", "12|3#", {"12|3#"}},
+                      CasoLinhas{"arquivoVazio", "", {}},
+                      CasoLinhas{"bytesAltos", "r\xf3tulo\xff\n", {"r\xf3tulo\xff"}},
+                      CasoLinhas{"nulo", std::string("a\0b\n", 4), {std::string("a\0b", 3)}}),
     [](const ::testing::TestParamInfo<CasoLinhas>& i) { return i.param.nome; });
 
 TEST(LeitorLinhasLongas, linhaMaiorQueOBufferChegaInteira) {
@@ -123,7 +127,8 @@ TEST(LeitorLinhas, cabecalhoLidoSoAteOndePrecisa) {
     const Caso casos[] = {
         {"campos e nomes", "150|4#  a|b|c|d e mais\r\nlinha 2", 1, 9, "150|4#  a|b|c|d"},
         {"o # antes do | faz parte do campo", "1#|2#x\nlinha 2", 1, 0, "1#|2#"},
-        {"seis | e o # da rede", "3|4|2|1|G#RID|150|2#resto\nlinha 2", 6, 0, "3|4|2|1|G#RID|150|2#"},
+        {"seis | e o # da rede", "3|4|2|1|G#RID|150|2#resto\nlinha 2", 6, 0,
+         "3|4|2|1|G#RID|150|2#"},
         {"CR descartado, Ctrl-Z encerra", "1\r2|3\x1a#\nlinha 2", 1, 0, "12|3"},
         {"linha sem #", "12|3\nlinha 2", 1, 5, "12|3"},
         {"campo longo vira ?", longo + "|7#\nlinha 2", 1, 0, "?|7#"},

@@ -14,7 +14,7 @@
 namespace {
 
 class Separador : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { defineSeparadorDecimal(','); }
     void TearDown() override { defineSeparadorDecimal(','); }
 };
@@ -87,8 +87,8 @@ TEST_F(RealParaTexto, quinzeDigitosNoValorDoubleMaisProximo) {
 }
 
 TEST_F(RealParaTexto, taxaQueDecaiMostraOsDecimaisCurtos) {
-    const char* esperados[] = {"0,1",      "0,09",      "0,081",      "0,0729",
-                               "0,06561",  "0,059049",  "0,0531441",  "0,04782969"};
+    const char* esperados[] = {"0,1",     "0,09",     "0,081",     "0,0729",
+                               "0,06561", "0,059049", "0,0531441", "0,04782969"};
     double taxa = 0.1;
     for (const char* esperado : esperados) {
         EXPECT_EQ(realParaTexto(taxa), esperado);
@@ -110,17 +110,17 @@ TEST_F(TextoParaReal, textosQueConvertem) {
         long double valor;
     };
     const Caso casos[] = {
-        {"0,1", 0.1L},     {" 0,5 ", 0.5L},    {"-,5", -0.5L},      {"5,", 5.0L},
-        {",", 0.0L},       {"00012,50", 12.5L}, {"+2,5e2", 250.0L},  {"1,5E3", 1500.0L},
-        {"1e-3", 0.001L},  {"1E", 1.0L},        {"1E+", 1.0L},       {"90", 90.0L},
-        {"  -3", -3.0L},   {"1,25E-1", 0.125L}, {"1E0499", 1e499L},  {"0,000", 0.0L},
+        {"0,1", 0.1L},    {" 0,5 ", 0.5L},     {"-,5", -0.5L},     {"5,", 5.0L},
+        {",", 0.0L},      {"00012,50", 12.5L}, {"+2,5e2", 250.0L}, {"1,5E3", 1500.0L},
+        {"1e-3", 0.001L}, {"1E", 1.0L},        {"1E+", 1.0L},      {"90", 90.0L},
+        {"  -3", -3.0L},  {"1,25E-1", 0.125L}, {"1E0499", 1e499L}, {"0,000", 0.0L},
     };
     for (const Caso& c : casos) EXPECT_EQ(textoParaReal(c.texto), c.valor) << c.texto;
     EXPECT_EQ(textoParaDouble("0,1"), 0.1);
 }
 
 TEST_F(TextoParaReal, textosQueFalhamComAMensagemExata) {
-    const char* textos[] = {"0.5", "", " ", "+", "- 5", "1 000", "1,2,3", "1,5 E3",
+    const char* textos[] = {"0.5", "",     " ",      "+",   "- 5",     "1 000", "1,2,3", "1,5 E3",
                             "e5",  "0x10", "1E5000", "5\t", "1E-5000", "1,5.0", "-"};
     for (const char* texto : textos) {
         EXPECT_EQ(mensagemDe([&] { textoParaReal(texto); }),
@@ -145,7 +145,12 @@ TEST_F(TextoParaReal, mensagemCitaNoMaximo200CaracteresEMostraONulo) {
     // Exactly 200 characters stay whole; a NUL shows instead of ending the text.
     EXPECT_EQ(mensagemDe([&] { textoParaReal(std::string(200, 'y')); }),
               "'" + std::string(200, 'y') + "' is not a valid floating point value");
-    EXPECT_EQ(mensagemDe([&] { textoParaReal(std::string("1\0" "2", 3)); }),
+    EXPECT_EQ(mensagemDe([&] {
+                  textoParaReal(
+                      std::string("1\0"
+                                  "2",
+                                  3));
+              }),
               "'1\\02' is not a valid floating point value");
 }
 
@@ -156,7 +161,8 @@ TEST_F(TextoParaReal, umValorAlemDoDoubleConverteMasEstouraAoSerGuardado) {
     EXPECT_EQ(mensagemDe([] { textoParaDouble("-1E400"); }), "Floating point overflow");
     // The largest double's 15-digit text lies more than half an ulp above it: it does not read
     // back.
-    EXPECT_EQ(mensagemDe([] { textoParaDouble("1,79769313486232E308"); }), "Floating point overflow");
+    EXPECT_EQ(mensagemDe([] { textoParaDouble("1,79769313486232E308"); }),
+              "Floating point overflow");
     EXPECT_EQ(textoParaDouble("1,7976931348623157E308"), DBL_MAX);
     // Beyond the extended range the conversion itself fails.
     EXPECT_EQ(mensagemDe([] { textoParaReal("1" + std::string(5000, '0')); }),
@@ -175,8 +181,7 @@ TEST_F(TextoParaReal, arredondaParaEstendidoEDepoisParaDouble) {
     // 1 + 2^-53 + 2^-66: in extended it rounds to 1 + 2^-53 (the 2^-66 is below half of the
     // 64-bit grid), which as a double is a tie that goes to the even 1. Rounded once, directly to
     // double, it would be 1 + 2^-52.
-    const char* texto =
-        "1,000000000000000111035854989671722847788259969092905521392822265625";
+    const char* texto = "1,000000000000000111035854989671722847788259969092905521392822265625";
     EXPECT_EQ(textoParaReal(texto), 1.0L + 0x1p-53L);
     EXPECT_EQ(textoParaDouble(texto), 1.0);
     EXPECT_EQ(textoParaRealGeral(texto), 1.0L + 0x1p-53L);
@@ -237,7 +242,8 @@ TEST_F(TextoParaReal, atalhoDoDoubleIgualAoCaminhoGeral) {
         while (static_cast<int>(digitos.size()) <= decimais) digitos.insert(0, "0");
         std::string t = g() % 3 == 0 ? "-" : "";
         t += digitos.substr(0, digitos.size() - static_cast<std::size_t>(decimais));
-        if (decimais > 0 || g() % 8 == 0) t += "," + digitos.substr(digitos.size() - static_cast<std::size_t>(decimais));
+        if (decimais > 0 || g() % 8 == 0)
+            t += "," + digitos.substr(digitos.size() - static_cast<std::size_t>(decimais));
         const double geral = armazenaReal(textoParaRealGeral(t));
         const double rapido = textoParaDouble(t);
         ASSERT_EQ(std::memcmp(&geral, &rapido, sizeof geral), 0) << t;
@@ -261,20 +267,33 @@ TEST_F(TextoParaInteiro, textosQueConvertem) {
         std::int32_t valor;
     };
     const Caso casos[] = {
-        {"0", 0},          {"12", 12},        {"  12", 12},       {"+7", 7},
-        {"-7", -7},        {"007", 7},        {"$1F", 31},        {"x1F", 31},
-        {"0x1F", 31},      {"0X1f", 31},      {"-$1", -1},        {"$FFFFFFFF", -1},
-        {"$80000000", INT32_MIN},              {"-0x80000000", INT32_MIN},
-        {"$000000001", 1}, {"2147483647", INT32_MAX},              {"-2147483648", INT32_MIN},
-        {"X7fffffff", INT32_MAX},              {"-0", 0},
+        {"0", 0},
+        {"12", 12},
+        {"  12", 12},
+        {"+7", 7},
+        {"-7", -7},
+        {"007", 7},
+        {"$1F", 31},
+        {"x1F", 31},
+        {"0x1F", 31},
+        {"0X1f", 31},
+        {"-$1", -1},
+        {"$FFFFFFFF", -1},
+        {"$80000000", INT32_MIN},
+        {"-0x80000000", INT32_MIN},
+        {"$000000001", 1},
+        {"2147483647", INT32_MAX},
+        {"-2147483648", INT32_MIN},
+        {"X7fffffff", INT32_MAX},
+        {"-0", 0},
     };
     for (const Caso& c : casos) EXPECT_EQ(textoParaInteiro(c.texto), c.valor) << c.texto;
 }
 
 TEST_F(TextoParaInteiro, textosQueFalhamComAMensagemExata) {
-    const char* textos[] = {"",   " ",   "12 ", "+",   "-",  "$",          "0x",
-                            "$123456789",        "2147483648", "-2147483649", "1,5",
-                            "+-5", "5 5", "0x1G", "1e3", "99999999999999999999"};
+    const char* textos[] = {
+        "",           " ",           "12 ", "+",   "-",   "$",    "0x",  "$123456789",
+        "2147483648", "-2147483649", "1,5", "+-5", "5 5", "0x1G", "1e3", "99999999999999999999"};
     for (const char* texto : textos) {
         EXPECT_EQ(mensagemDe([&] { textoParaInteiro(texto); }),
                   "'" + std::string(texto) + "' is not a valid integer value")

@@ -13,7 +13,7 @@
 
 // A file in memory holding the given bytes, readable by path while the object lives.
 class TArquivoEmMemoria {
-public:
+  public:
     TArquivoEmMemoria(const std::uint8_t* dados, std::size_t tamanho) {
         fd_ = ::memfd_create("norvika-fuzz", MFD_CLOEXEC);
         if (fd_ < 0) std::abort();
@@ -32,7 +32,7 @@ public:
     TArquivoEmMemoria& operator=(const TArquivoEmMemoria&) = delete;
     const std::string& caminho() const { return caminho_; }
 
-private:
+  private:
     int fd_ = -1;
     std::string caminho_;
 };

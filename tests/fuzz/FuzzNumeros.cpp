@@ -27,20 +27,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
         const double x = textoParaDouble(texto);
         const std::string t = realParaTexto(x);
         try {
-            if (realParaTexto(textoParaDouble(t)) != t) falhou("o texto de 15 dígitos não volta igual");
+            if (realParaTexto(textoParaDouble(t)) != t)
+                falhou("o texto de 15 dígitos não volta igual");
         } catch (const EEstouroReal&) {
             // Only the largest magnitudes round above the double range at 15 digits.
-            if (!(x > 1.797693134862315e308 || x < -1.797693134862315e308)) falhou("estouro ao reler um real");
+            if (!(x > 1.797693134862315e308 || x < -1.797693134862315e308))
+                falhou("estouro ao reler um real");
         }
     } catch (const EConversao& e) {
         if (e.what()[0] != '\'' || !terminaCom(e.what(), "' is not a valid floating point value"))
             falhou("mensagem de conversão de real fora do documentado");
     } catch (const EEstouroReal& e) {
-        if (std::strcmp(e.what(), "Floating point overflow") != 0) falhou("mensagem de estouro fora do documentado");
+        if (std::strcmp(e.what(), "Floating point overflow") != 0)
+            falhou("mensagem de estouro fora do documentado");
     }
     try {
         const std::int32_t i = textoParaInteiro(texto);
-        if (textoParaInteiro(inteiroParaTexto(i)) != i) falhou("o texto de um inteiro não volta igual");
+        if (textoParaInteiro(inteiroParaTexto(i)) != i)
+            falhou("o texto de um inteiro não volta igual");
     } catch (const EConversao& e) {
         if (e.what()[0] != '\'' || !terminaCom(e.what(), "' is not a valid integer value"))
             falhou("mensagem de conversão de inteiro fora do documentado");

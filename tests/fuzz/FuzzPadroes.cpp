@@ -16,11 +16,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
         const TCabecalhoPadroes cabecalho = leCabecalhoPadroes(arquivo.caminho());
         const std::int32_t d = textoParaInteiro(cabecalho.d);
         const std::int32_t n = textoParaInteiro(cabecalho.n);
-        const std::vector<std::string> nomes = nomesDosAtributos(TLeitorLinhas(arquivo.caminho()).proximaLinha(), d);
-        if (!nomes.empty() && static_cast<std::int32_t>(nomes.size()) != d) falhou("nomes de menos ou de mais");
+        const std::vector<std::string> nomes =
+            nomesDosAtributos(TLeitorLinhas(arquivo.caminho()).proximaLinha(), d);
+        if (!nomes.empty() && static_cast<std::int32_t>(nomes.size()) != d)
+            falhou("nomes de menos ou de mais");
         TPadroes entradas;
         if (n >= 0 && d >= 0 && inicializaEntradas(arquivo.caminho(), n, d, entradas)) {
-            if (static_cast<std::int32_t>(entradas.size()) != n) falhou("padrões a mais ou a menos");
+            if (static_cast<std::int32_t>(entradas.size()) != n)
+                falhou("padrões a mais ou a menos");
             for (const TVistaPadrao p : entradas)
                 if (p.getQtdValores() != d) falhou("padrão com outra dimensão");
         }

@@ -33,7 +33,8 @@ bool carrega(const std::string& caminho, TRede& rede) {
 
 bool mesmosPesos(const TRede& a, const TRede& b) {
     const std::vector<double> x = a.pesosDoMapa(), y = b.pesosDoMapa();
-    return x.size() == y.size() && (x.empty() || std::memcmp(x.data(), y.data(), x.size() * sizeof(double)) == 0);
+    return x.size() == y.size() &&
+           (x.empty() || std::memcmp(x.data(), y.data(), x.size() * sizeof(double)) == 0);
 }
 
 }  // namespace

@@ -16,21 +16,24 @@
 namespace {
 
 void comparaRedes(const TRede& a, const TRede& b) {
-    if (a.linhasMapa() != b.linhasMapa() || a.colunasMapa() != b.colunasMapa()) falhou("mapas de outro tamanho");
+    if (a.linhasMapa() != b.linhasMapa() || a.colunasMapa() != b.colunasMapa())
+        falhou("mapas de outro tamanho");
     for (std::int32_t i = 0; i < a.linhasMapa(); ++i)
         for (std::int32_t j = 0; j < a.colunasMapa(); ++j) {
             const TNeuronio& x = a.neuronio(i, j);
             const TNeuronio& y = b.neuronio(i, j);
             if (x.getQtdPesos() != y.getQtdPesos() ||
                 (x.getQtdPesos() > 0 &&
-                 std::memcmp(x.dados(), y.dados(), static_cast<std::size_t>(x.getQtdPesos()) * sizeof(double)) != 0))
+                 std::memcmp(x.dados(), y.dados(),
+                             static_cast<std::size_t>(x.getQtdPesos()) * sizeof(double)) != 0))
                 falhou("pesos diferentes");
             if (x.getAglutinados() != y.getAglutinados() || x.contaPadroes() != y.contaPadroes())
                 falhou("contagens diferentes");
             for (std::int32_t k = 0; k < x.contaPadroes(); ++k)
                 if (x.getPadrao(k) != y.getPadrao(k)) falhou("rótulos diferentes");
         }
-    if (std::memcmp(&a.taxaAprendizado, &b.taxaAprendizado, sizeof(double)) != 0) falhou("taxas diferentes");
+    if (std::memcmp(&a.taxaAprendizado, &b.taxaAprendizado, sizeof(double)) != 0)
+        falhou("taxas diferentes");
     if (a.raio != b.raio) falhou("raios diferentes");
 }
 
@@ -47,7 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
         const TCabecalhoPadroes cabecalho = leCabecalhoPadroes(arquivo.caminho());
         base.dimensao = textoParaInteiro(cabecalho.d);
         base.qtdPadroes = textoParaInteiro(cabecalho.n);
-        if (base.dimensao < 0 || base.dimensao > 64 || base.qtdPadroes < 0 || base.qtdPadroes > 64) return 0;
+        if (base.dimensao < 0 || base.dimensao > 64 || base.qtdPadroes < 0 || base.qtdPadroes > 64)
+            return 0;
         inicializaEntradas(arquivo.caminho(), base.qtdPadroes, base.dimensao, base.entradas);
     } catch (const std::exception&) {
         return 0;
@@ -81,7 +85,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
             rapida.defineThreads(threads);
             TControle parada;
             parada.limiteApresentacoes = paradaRef.limiteApresentacoes;
-            if (rapida.ativaRede(porCiclos, ultimo, {}, &parada) != completoRef) falhou("uma parou e a outra não");
+            if (rapida.ativaRede(porCiclos, ultimo, {}, &parada) != completoRef)
+                falhou("uma parou e a outra não");
             comparaRedes(referencia, rapida);
             rapida.classificaEntradas();
             comparaRedes(classificadaRef, rapida);

@@ -16,8 +16,10 @@ int main(int argc, char** argv) {
         for (const auto& entrada : std::filesystem::directory_iterator(argv[i])) {
             if (!entrada.is_regular_file()) continue;
             std::ifstream f(entrada.path(), std::ios::binary);
-            const std::vector<char> bytes{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+            const std::vector<char> bytes{std::istreambuf_iterator<char>(f),
+                                          std::istreambuf_iterator<char>()};
+            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                   bytes.size());
             ++arquivos;
         }
     std::printf("%d entradas repetidas\n", arquivos);

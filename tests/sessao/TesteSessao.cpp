@@ -38,8 +38,8 @@ void configura(TSessao& s, const std::string& arquivo) {
 
 struct Caso {
     const char* nome;
-    bool quebrada;            // the file fails at its ninth pattern
-    bool falhaCiclos;         // the cycle count did not convert
+    bool quebrada;              // the file fails at its ninth pattern
+    bool falhaCiclos;           // the cycle count did not convert
     std::int64_t pararNoPasso;  // a stop request at this step of the reading and gathering
     // Expected: the map in place, how many patterns it keeps, a failure, a training that ran.
     bool mapa;
@@ -57,8 +57,10 @@ TEST(Sessao, oQueFicaDeUmTreino) {
         {"completo", false, false, -1, true, 0, false, true},
         {"parado na leitura: nada fica", false, false, 5, false, 0, false, false},
         {"parado nos rótulos: nada fica", false, false, 16, false, 0, false, false},
-        {"leitura que falha: o mapa e os padrões lidos ficam", true, false, -1, true, 8, true, false},
-        {"ciclos que não convertem: o mapa e os padrões ficam", false, true, -1, true, 12, true, false},
+        {"leitura que falha: o mapa e os padrões lidos ficam", true, false, -1, true, 8, true,
+         false},
+        {"ciclos que não convertem: o mapa e os padrões ficam", false, true, -1, true, 12, true,
+         false},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nome);
@@ -68,7 +70,9 @@ TEST(Sessao, oQueFicaDeUmTreino) {
         pedido.vizinhanca = "GRID";
         pedido.porCiclos = true;
         pedido.ultimo = 4;
-        if (c.falhaCiclos) pedido.falhaCiclos = std::make_exception_ptr(EConversao("'x' is not a valid integer value"));
+        if (c.falhaCiclos)
+            pedido.falhaCiclos =
+                std::make_exception_ptr(EConversao("'x' is not a valid integer value"));
         TTreino treino(sessao, pedido);
         TControle controle;
         if (c.pararNoPasso > 0) controle.pedeParadaNoPasso = c.pararNoPasso;
@@ -170,7 +174,8 @@ TEST(Sessao, oQueFicaDeUmaClassificacao) {
 TEST(Sessao, oQueFicaDeUmaCarga) {
     defineSeparadorDecimal(',');
     PastaTemporaria pasta;
-    const std::string falha = pasta.escreve("falha.cfg", "2|2|1|1|GRID|5|1#\n0,5#\n0,25#\nx#\n1#\n");
+    const std::string falha =
+        pasta.escreve("falha.cfg", "2|2|1|1|GRID|5|1#\n0,5#\n0,25#\nx#\n1#\n");
     const std::string boa = pasta.escreve("boa.cfg", "2|2|1|1|GRID|5|1#\n0,5#\n0,25#\n0,75#\n1#\n");
     struct CasoL {
         const char* nome;

@@ -44,7 +44,7 @@ struct Mensagem {
 };
 
 class Janelas {
-public:
+  public:
     Janelas() {
         UMensagens::defineInterceptador([this](UMensagens::Tipo tipo, const QString& texto) {
             mensagens.push_back({tipo, texto});
@@ -87,7 +87,8 @@ public:
     QString status() const { return w<TBarraStatus>("StatusBar")->text(); }
 
     bool habilitado(const char* nome) const {
-        if (auto* a = principal->findChild<QAction*>(QString::fromLatin1(nome))) return a->isEnabled();
+        if (auto* a = principal->findChild<QAction*>(QString::fromLatin1(nome)))
+            return a->isEnabled();
         return w<QWidget>(nome)->isEnabled();
     }
 
@@ -174,7 +175,8 @@ public:
         };
         QTimer::singleShot(0, verifica);
         acao();
-        if (!QTest::qWaitFor([&] { return terminado; }, 5000)) qWarning("a janela modal não respondeu");
+        if (!QTest::qWaitFor([&] { return terminado; }, 5000))
+            qWarning("a janela modal não respondeu");
         QTest::qWait(5);
         return v;
     }

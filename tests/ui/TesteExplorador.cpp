@@ -4,19 +4,19 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QSlider>
-#include <QImage>
-#include <QPainter>
 #include <QSvgRenderer>
 #include <QtTest>
 
 #include <sys/stat.h>
 
 #include <cfloat>
-#include <filesystem>
 #include <cstring>
+#include <filesystem>
 
 #include "../comum/ArquivoTemporario.h"
 #include "Janelas.h"
@@ -181,7 +181,8 @@ class TesteExplorador : public QObject {
             }
             QCOMPARE(campos[4].toInt(), rede.neuronio(a / 4, a % 4).getAglutinados());
         }
-        for (const auto& [vista, nome] : {std::pair{"Rótulos", "rotulos.svg"}, {"Curva de erro", "curva.svg"}}) {
+        for (const auto& [vista, nome] :
+             {std::pair{"Rótulos", "rotulos.svg"}, {"Curva de erro", "curva.svg"}}) {
             filho<QComboBox>(e, "VistaSeletor")->setCurrentText(QString::fromUtf8(vista));
             const QString svg = QString::fromStdString(pasta.arquivo(nome));
             QCOMPARE(e->exportaImagem(svg), QString());
@@ -243,8 +244,8 @@ class TesteExplorador : public QObject {
         d->curva = {{1, {DBL_MAX, 0.5}}, {2, {1e300, 0.25}}};
         static int avisos = 0;
         avisos = 0;
-        const QtMessageHandler anterior = qInstallMessageHandler(
-            [](QtMsgType tipo, const QMessageLogContext&, const QString&) {
+        const QtMessageHandler anterior =
+            qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext&, const QString&) {
                 if (tipo != QtDebugMsg) ++avisos;
             });
         TVistaMapa vista;

@@ -5,9 +5,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QHeaderView>
-#include <QTabBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTabBar>
 #include <QtTest>
 #include <cstring>
 #include <map>
@@ -25,14 +25,25 @@ namespace {
 
 using Flags = std::map<std::string, bool>;
 
-const char* const kControles[] = {
-    "TreinarButton",          "LimparButton",           "SalvarTreinamentoItemMenu",
-    "CarregarTreinamentoItemMenu", "TreinamentoArqBitBtn", "LinhaNeuronioSpinEdit",
-    "ColunaNeuronioSpinEdit", "RaioSpinEdit",           "TipoVizinhancaComboBox",
-    "ValorInicialTextBox",    "EvolucaoSpinEdit",       "RaioRadioButton",
-    "QtdCiclosRadioButton",   "QtdCiclosSpinEdit",      "ClassificacaoArqTextBox",
-    "ClassificacaoArqBitBtn", "ClassificarButton",      "DistanciaEuclidianaRadio",
-    "HemmingRadioButton"};
+const char* const kControles[] = {"TreinarButton",
+                                  "LimparButton",
+                                  "SalvarTreinamentoItemMenu",
+                                  "CarregarTreinamentoItemMenu",
+                                  "TreinamentoArqBitBtn",
+                                  "LinhaNeuronioSpinEdit",
+                                  "ColunaNeuronioSpinEdit",
+                                  "RaioSpinEdit",
+                                  "TipoVizinhancaComboBox",
+                                  "ValorInicialTextBox",
+                                  "EvolucaoSpinEdit",
+                                  "RaioRadioButton",
+                                  "QtdCiclosRadioButton",
+                                  "QtdCiclosSpinEdit",
+                                  "ClassificacaoArqTextBox",
+                                  "ClassificacaoArqBitBtn",
+                                  "ClassificarButton",
+                                  "DistanciaEuclidianaRadio",
+                                  "HemmingRadioButton"};
 
 Flags flagsDe(const Janelas& j) {
     Flags f;
@@ -106,7 +117,7 @@ Janelas::Treino treinoDeExemplo(const char* exemplo, int ciclos) {
 class TesteJanelaPrincipal : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void init() {
         defineSeparadorDecimal(',');
         j = std::make_unique<Janelas>();
@@ -156,12 +167,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("colunas");
         QTest::addColumn<int>("linhasGrade");
         QTest::addColumn<int>("colunasGrade");
-        QTest::newRow("3x4") << "3" << "4" << 3 << 4;
-        QTest::newRow("maximo") << "12" << "14" << 12 << 14;
-        QTest::newRow("vazia conta como o minimo") << "" << "2" << 1 << 2;
-        QTest::newRow("zero e negativo") << "0" << "-3" << 1 << 1;
-        QTest::newRow("numero enorme enquanto digita") << "99999999" << "2147483647" << 12 << 14;
-        QTest::newRow("nao numero") << "1,5" << "x" << 1 << 1;
+        QTest::newRow("3x4") << "3"
+                             << "4" << 3 << 4;
+        QTest::newRow("maximo") << "12"
+                                << "14" << 12 << 14;
+        QTest::newRow("vazia conta como o minimo") << ""
+                                                   << "2" << 1 << 2;
+        QTest::newRow("zero e negativo") << "0"
+                                         << "-3" << 1 << 1;
+        QTest::newRow("numero enorme enquanto digita") << "99999999"
+                                                       << "2147483647" << 12 << 14;
+        QTest::newRow("nao numero") << "1,5"
+                                    << "x" << 1 << 1;
     }
     void gradeSegueAsCaixas() {
         QFETCH(QString, linhas);
@@ -205,16 +222,19 @@ private Q_SLOTS:
         t.evolucao = "90";
         j->treina(t);
         QCOMPARE(j->tomaTextos(), QStringList());
-        QCOMPARE(j->status(), QStringLiteral("Taxa de Aprendizagem = 0,081    Ciclo de término : 3    Raio: 1"));
+        QCOMPARE(j->status(),
+                 QStringLiteral("Taxa de Aprendizagem = 0,081    Ciclo de término : 3    Raio: 1"));
         const TRede esperado = treinoEsperado(t.arquivo.toStdString(), t);
         int total = 0;
         for (int i = 0; i < 3; ++i)
             for (int c = 0; c < 4; ++c) {
                 const int n = esperado.neuronio(i, c).getAglutinados();
                 total += n;
-                QCOMPARE(j->grade()->textoCelula(i, c), n ? QString::number(n) : QStringLiteral(" "));
+                QCOMPARE(j->grade()->textoCelula(i, c),
+                         n ? QString::number(n) : QStringLiteral(" "));
                 for (int k = 0; k < 2; ++k)
-                    QCOMPARE(j->principal->rede().neuronio(i, c).getPeso(k), esperado.neuronio(i, c).getPeso(k));
+                    QCOMPARE(j->principal->rede().neuronio(i, c).getPeso(k),
+                             esperado.neuronio(i, c).getPeso(k));
             }
         QCOMPARE(total, 12);
         QVERIFY(j->principal->rede().entradas.empty());  // the patterns are freed after training
@@ -228,7 +248,8 @@ private Q_SLOTS:
         t.evolucao = "50";
         j->treina(t);
         // Radii 2, 1, 0: three cycles, the last at rate 0.1 * 0.5^2.
-        QCOMPARE(j->status(), QStringLiteral("Taxa de Aprendizagem = 0,025    Ciclo de término : 3    Raio: 0"));
+        QCOMPARE(j->status(),
+                 QStringLiteral("Taxa de Aprendizagem = 0,025    Ciclo de término : 3    Raio: 0"));
         QCOMPARE(j->spin("RaioSpinEdit")->text(), QStringLiteral("2"));  // the box keeps the start
     }
 
@@ -243,13 +264,14 @@ private Q_SLOTS:
             QString taxaDepois;
         };
         const Caso casos[] = {
-            {"sem arquivo", QString(), "0,1", "Você deve especificar um arquivo de padrões.", "0,1"},
+            {"sem arquivo", QString(), "0,1", "Você deve especificar um arquivo de padrões.",
+             "0,1"},
             {"arquivo que sumiu", pasta.arquivo("nao-existe.txt").c_str(), "0,1",
              "Você deve especificar um arquivo de padrões.", "0,1"},
             {"taxa com ponto", bom, "0.5",
              "A taxa de aprendizagem deve ser especificada em valores reais com virgula. ", "0,1"},
-            {"taxa vazia", bom, "", "A taxa de aprendizagem deve ser especificada em valores reais com virgula. ",
-             "0,1"},
+            {"taxa vazia", bom, "",
+             "A taxa de aprendizagem deve ser especificada em valores reais com virgula. ", "0,1"},
             {"taxa alem do double", bom, "1E400",
              "A taxa de aprendizagem deve ser especificada em valores reais com virgula. ", "0,1"},
             {"cabecalho sem cerquilha", pasta.escreve("a.txt", "12|2\n0|0|a#\n").c_str(), "0,1",
@@ -316,9 +338,10 @@ private Q_SLOTS:
         j->paginas()->setCurrentIndex(1);
         QCOMPARE(j->tomaTextos(), QStringList{"A rede deve estar treinada! "});
         Flags f = flagsIniciais();
-        for (const char* c : {"LinhaNeuronioSpinEdit", "ColunaNeuronioSpinEdit", "RaioSpinEdit",
-                              "TipoVizinhancaComboBox", "ClassificacaoArqTextBox", "ClassificacaoArqBitBtn",
-                              "ClassificarButton", "DistanciaEuclidianaRadio"})
+        for (const char* c :
+             {"LinhaNeuronioSpinEdit", "ColunaNeuronioSpinEdit", "RaioSpinEdit",
+              "TipoVizinhancaComboBox", "ClassificacaoArqTextBox", "ClassificacaoArqBitBtn",
+              "ClassificarButton", "DistanciaEuclidianaRadio"})
             f[c] = false;
         QVERIFY2(flagsDe(*j) == f, qPrintable(diferencas(flagsDe(*j), f)));
         j->paginas()->setCurrentIndex(0);
@@ -373,16 +396,25 @@ private Q_SLOTS:
         QTest::addColumn<QString>("depois");
         QTest::addColumn<QString>("mensagem");
         QTest::addColumn<bool>("falha");
-        const QString faixa = "Você deve especificar um valor inicial para taxa de aprendizagem entre 0 e 1.";
-        QTest::newRow("1 fica") << "1" << "1" << QString() << false;
-        QTest::newRow("0 fica") << "0" << "0" << QString() << false;
-        QTest::newRow("0,5 fica") << "0,5" << "0,5" << QString() << false;
-        QTest::newRow("1,5 volta") << "1,5" << "0,1" << faixa << false;
-        QTest::newRow("-0,1 volta") << "-0,1" << "0,1" << faixa << false;
-        QTest::newRow("vazio volta") << "" << "0,1" << faixa << false;
-        QTest::newRow("1E400 volta") << "1E400" << "0,1" << faixa << false;
-        QTest::newRow("0.5 falha e fica") << "0.5" << "0.5" << "'0.5' is not a valid floating point value."
-                                          << true;
+        const QString faixa =
+            "Você deve especificar um valor inicial para taxa de aprendizagem entre 0 e 1.";
+        QTest::newRow("1 fica") << "1"
+                                << "1" << QString() << false;
+        QTest::newRow("0 fica") << "0"
+                                << "0" << QString() << false;
+        QTest::newRow("0,5 fica") << "0,5"
+                                  << "0,5" << QString() << false;
+        QTest::newRow("1,5 volta") << "1,5"
+                                   << "0,1" << faixa << false;
+        QTest::newRow("-0,1 volta") << "-0,1"
+                                    << "0,1" << faixa << false;
+        QTest::newRow("vazio volta") << ""
+                                     << "0,1" << faixa << false;
+        QTest::newRow("1E400 volta") << "1E400"
+                                     << "0,1" << faixa << false;
+        QTest::newRow("0.5 falha e fica") << "0.5"
+                                          << "0.5"
+                                          << "'0.5' is not a valid floating point value." << true;
     }
     void verificacaoDaTaxaAoSairDaCaixa() {
         QFETCH(QString, texto);
@@ -393,8 +425,10 @@ private Q_SLOTS:
         taxa->setFocus(Qt::MouseFocusReason);
         QTRY_VERIFY(taxa->hasFocus());
         taxa->selectAll();
-        if (texto.isEmpty()) QTest::keyClick(taxa, Qt::Key_Delete);
-        else QTest::keyClicks(taxa, texto);
+        if (texto.isEmpty())
+            QTest::keyClick(taxa, Qt::Key_Delete);
+        else
+            QTest::keyClicks(taxa, texto);
         QCOMPARE(taxa->text(), texto);
         j->spin("EvolucaoSpinEdit")->setFocus(Qt::TabFocusReason);  // the focus leaves the box
         QTRY_VERIFY(!taxa->hasFocus());
@@ -455,7 +489,8 @@ private Q_SLOTS:
     void treinoQueFalhaNoMeioDeixaAJanelaUsavel() {
         PastaTemporaria pasta;
         Janelas::Treino t;
-        t.arquivo = QString::fromStdString(pasta.escreve("ruim.txt", "3|2#\n1|2|a#\n3.5|4|b#\n5|6|c#\n"));
+        t.arquivo =
+            QString::fromStdString(pasta.escreve("ruim.txt", "3|2#\n1|2|a#\n3.5|4|b#\n5|6|c#\n"));
         j->treina(t);
         const auto mensagens = j->tomaMensagens();
         QCOMPARE(static_cast<int>(mensagens.size()), 1);
@@ -464,7 +499,7 @@ private Q_SLOTS:
         QVERIFY(j->habilitado("TreinarButton"));
         QVERIFY(!j->habilitado("LimparButton"));
         QVERIFY(j->principal->rede().existeMapa());  // the map of that attempt stays
-        j->paginas()->setCurrentIndex(1);             // and the page change walks it
+        j->paginas()->setCurrentIndex(1);            // and the page change walks it
         QCOMPARE(j->grade()->textoCelula(2, 3), QStringLiteral(" "));
         j->paginas()->setCurrentIndex(0);
         j->tomaMensagens();
@@ -472,7 +507,8 @@ private Q_SLOTS:
         t.arquivo = QString::fromStdString(pasta.escreve("curto.txt", "2|2#\n1|2|a#\n"));
         j->treina(t);
         QCOMPARE(j->tomaTextos(),
-                 QStringList{"Linha 3 do arquivo de padrões: falta o separador \"|\" depois do valor 1."});
+                 QStringList{
+                     "Linha 3 do arquivo de padrões: falta o separador \"|\" depois do valor 1."});
         t.arquivo = QString::fromStdString(pasta.escreve("doze.txt", kDoze));
         t.porCiclos = true;
         j->treina(t);
@@ -514,7 +550,8 @@ private Q_SLOTS:
             << QByteArray("doze.txt") << QByteArray(kDoze) << true << false << QStringList();
         QTest::newRow(".cfg: carregada")
             << QByteArray("rede.CFG")
-            << QByteArray("2|3|2|1|GRID|12|2#\r\n0|0#\r\n0|1#\r\n0|2#\r\n1|0#\r\n1|1#\r\n1|0,75#\r\n")
+            << QByteArray(
+                   "2|3|2|1|GRID|12|2#\r\n0|0#\r\n0|1#\r\n0|2#\r\n1|0#\r\n1|1#\r\n1|0,75#\r\n")
             << false << true << QStringList();
         QTest::newRow(".cfg malformada: a mensagem da carga")
             << QByteArray("ruim.cfg") << QByteArray("2|3|x#\r\n") << false << false
@@ -563,8 +600,8 @@ private Q_SLOTS:
     }
 
     void menusSemAtalhos() {
-        for (const char* nome : {"SalvarTreinamentoItemMenu", "CarregarTreinamentoItemMenu", "SairItemMenu",
-                                 "ManualItemMenu", "Sobre"}) {
+        for (const char* nome : {"SalvarTreinamentoItemMenu", "CarregarTreinamentoItemMenu",
+                                 "SairItemMenu", "ManualItemMenu", "Sobre"}) {
             QVERIFY(!j->acao(nome)->text().contains(u'&'));
             QVERIFY(j->acao(nome)->shortcut().isEmpty());
         }
@@ -601,12 +638,15 @@ private Q_SLOTS:
         QTimer observador;
         QObject::connect(&observador, &QTimer::timeout, [&] {
             if (linhas.isEmpty() || linhas.last() != j->status()) linhas << j->status();
-            auto* dialogo = j->principal->findChild<TFormTreinando*>(QStringLiteral("FormTreinando"));
+            auto* dialogo =
+                j->principal->findChild<TFormTreinando*>(QStringLiteral("FormTreinando"));
             if (dialogo == nullptr || !dialogo->isVisible() || desdeParar.isValid()) return;
             titulo = dialogo->windowTitle();
-            if (linhas.size() >= 3 && dialogo->findChild<QProgressBar*>(QStringLiteral("ProgressoBar"))->value() > 0) {
+            if (linhas.size() >= 3 &&
+                dialogo->findChild<QProgressBar*>(QStringLiteral("ProgressoBar"))->value() > 0) {
                 desdeParar.start();
-                QTest::mouseClick(dialogo->findChild<QPushButton*>(QStringLiteral("PararButton")), Qt::LeftButton);
+                QTest::mouseClick(dialogo->findChild<QPushButton*>(QStringLiteral("PararButton")),
+                                  Qt::LeftButton);
             }
         });
         observador.start(20);
@@ -623,7 +663,8 @@ private Q_SLOTS:
         QVERIFY2(ateOFim < 10000, qPrintable(QStringLiteral("Parar levou %1 ms").arg(ateOFim)));
         QVERIFY(linhas.size() >= 3);  // the empty line and at least two cycles' lines
         const QString status = j->status();
-        QVERIFY2(status.startsWith(QStringLiteral("Taxa de Aprendizagem = 0,1    Ciclo de término : ")) &&
+        QVERIFY2(status.startsWith(
+                     QStringLiteral("Taxa de Aprendizagem = 0,1    Ciclo de término : ")) &&
                      status.endsWith(QStringLiteral("    Raio: 3    (interrompido)")),
                  qPrintable(status));
         QCOMPARE(j->tomaTextos(), QStringList());
@@ -634,7 +675,8 @@ private Q_SLOTS:
             for (int c = 0; c < 14; ++c) {
                 const int n = j->principal->rede().neuronio(i, c).getAglutinados();
                 total += n;
-                QCOMPARE(j->grade()->textoCelula(i, c), n ? QString::number(n) : QStringLiteral(" "));
+                QCOMPARE(j->grade()->textoCelula(i, c),
+                         n ? QString::number(n) : QStringLiteral(" "));
             }
         QVERIFY(total > 0 && total <= 3000);
     }
@@ -651,7 +693,8 @@ private Q_SLOTS:
             for (int c = 0; c < 14; ++c) {
                 QVERIFY(std::memcmp(obtido.neuronio(i, c).dados(), esperado.neuronio(i, c).dados(),
                                     4 * sizeof(double)) == 0);
-                QCOMPARE(obtido.neuronio(i, c).getAglutinados(), esperado.neuronio(i, c).getAglutinados());
+                QCOMPARE(obtido.neuronio(i, c).getAglutinados(),
+                         esperado.neuronio(i, c).getAglutinados());
             }
     }
 
@@ -662,9 +705,10 @@ private Q_SLOTS:
         QTimer::singleShot(10, [&] {
             QTabBar* abas = j->paginas()->tabBar();
             QTest::mouseClick(abas, Qt::LeftButton, {}, abas->tabRect(1).center());
-            QCoreApplication::postEvent(abas, new QMouseEvent(QEvent::MouseButtonPress, abas->tabRect(1).center(),
-                                                              abas->mapToGlobal(abas->tabRect(1).center()),
-                                                              Qt::LeftButton, Qt::LeftButton, {}));
+            QCoreApplication::postEvent(
+                abas, new QMouseEvent(QEvent::MouseButtonPress, abas->tabRect(1).center(),
+                                      abas->mapToGlobal(abas->tabRect(1).center()), Qt::LeftButton,
+                                      Qt::LeftButton, {}));
             j->principal->close();
             enviado = true;
         });
@@ -688,7 +732,8 @@ private Q_SLOTS:
         QTest::newRow("taxa") << "ValorInicialTextBox" << "1,5"
                               << QStringList{"Você deve especificar um valor inicial para taxa de aprendizagem entre 0 e 1."}
                               << 3 << 0.1;
-        QTest::newRow("linhas") << "LinhaNeuronioSpinEdit" << "25" << QStringList() << 12 << 0.1;
+        QTest::newRow("linhas") << "LinhaNeuronioSpinEdit"
+                                << "25" << QStringList() << 12 << 0.1;
     }
     void comandoFazAVerificacaoPendenteDoControle() {
         QFETCH(QString, controle);
@@ -717,7 +762,7 @@ private Q_SLOTS:
         QCOMPARE(textoParaDouble(bytesUtf8(j->edit("ValorInicialTextBox")->text())), taxa);
     }
 
-private:
+  private:
     std::unique_ptr<Janelas> j;
 };
 

@@ -1,11 +1,11 @@
 // The neuron window, classification, saving and loading a network, the About window and the
 // manual, driven through the main window as the user drives them.
 
+#include <sys/resource.h>
 #include <QElapsedTimer>
 #include <QTextBrowser>
 #include <QtTest>
 #include <csignal>
-#include <sys/resource.h>
 
 #include "../comum/ArquivoTemporario.h"
 #include "Janelas.h"
@@ -19,7 +19,9 @@ namespace {
 QString pesosComoTexto(const TNeuronio& n) {
     QString s;
     for (int k = 0; k < n.getQtdPesos(); ++k)
-        s += QStringLiteral("\r%1) %2").arg(k + 1).arg(QString::fromStdString(realParaTexto(n.getPeso(k))));
+        s += QStringLiteral("\r%1) %2")
+                 .arg(k + 1)
+                 .arg(QString::fromStdString(realParaTexto(n.getPeso(k))));
     return s;
 }
 
@@ -28,7 +30,7 @@ QString pesosComoTexto(const TNeuronio& n) {
 class TesteJanelasSecundarias : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void init() {
         defineSeparadorDecimal(',');
         j = std::make_unique<Janelas>();
@@ -40,7 +42,8 @@ private Q_SLOTS:
         // ends with the last one's values and holds all eight labels.
         Janelas::Treino t;
         t.arquivo = QString::fromStdString(pasta.escreve(
-            "sete.txt", "8|2#\n1|1|a#\n1|1|b#\n1|1|c#\n1|1|d#\n1|1|e#\n1|1|f#\n1|1|g#\n0,25|-0,125|#\n"));
+            "sete.txt",
+            "8|2#\n1|1|a#\n1|1|b#\n1|1|c#\n1|1|d#\n1|1|e#\n1|1|f#\n1|1|g#\n0,25|-0,125|#\n"));
         t.linhas = t.colunas = 1;
         t.raio = 0;
         t.taxa = "1";
@@ -80,7 +83,8 @@ private Q_SLOTS:
         // The same cell again opens the window again; an arrow key opens it for the cell reached.
         QVERIFY(j->clicaNeuronio(0, 2).abriu);
         QVERIFY(j->clicaNeuronio(0, 2).abriu);
-        const Janelas::Vista seta = j->observaJanelaModal([&] { QTest::keyClick(j->grade(), Qt::Key_Down); });
+        const Janelas::Vista seta =
+            j->observaJanelaModal([&] { QTest::keyClick(j->grade(), Qt::Key_Down); });
         QVERIFY(seta.abriu);
         QCOMPARE(seta.posicao, QStringLiteral("[2,3]"));
         // After a page change no neuron has labels left.
@@ -112,7 +116,8 @@ private Q_SLOTS:
         QCOMPARE(ctrl.marcada, QPoint(0, 0));
         QCOMPARE(QPoint(j->grade()->currentColumn(), j->grade()->currentRow()), QPoint(2, 1));
         QCOMPARE(j->grade()->selectedItems().size(), 1);
-        const Janelas::Vista seta = j->observaJanelaModal([&] { QTest::keyClick(j->grade(), Qt::Key_Left); });
+        const Janelas::Vista seta =
+            j->observaJanelaModal([&] { QTest::keyClick(j->grade(), Qt::Key_Left); });
         QCOMPARE(seta.posicao, QStringLiteral("[2,2]"));
         QCOMPARE(seta.marcada, QPoint(2, 1));
         QVERIFY(!j->clicaNeuronio(0, 0, Qt::ShiftModifier).abriu);
@@ -146,7 +151,8 @@ private Q_SLOTS:
             j->acao("Sobre")->trigger();
         } else {
             TGradeMapa* g = j->grade();
-            QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(g->model()->index(0, 0)).center());
+            QTest::mouseClick(g->viewport(), Qt::LeftButton, {},
+                              g->visualRect(g->model()->index(0, 0)).center());
             QTest::qWait(100);
         }
         QVERIFY(abertaDepoisDoEsc);
@@ -222,7 +228,8 @@ private Q_SLOTS:
         for (int i = 0; i < 3; ++i)
             for (int c = 0; c < 4; ++c) {
                 const int n = copia.neuronio(i, c).getAglutinados();
-                QCOMPARE(j->grade()->textoCelula(i, c), n ? QString::number(n) : QStringLiteral(" "));
+                QCOMPARE(j->grade()->textoCelula(i, c),
+                         n ? QString::number(n) : QStringLiteral(" "));
                 QCOMPARE(rede.neuronio(i, c).getAglutinados(), n);
                 QCOMPARE(rede.neuronio(i, c).contaPadroes(), n);
                 primeira << j->grade()->textoCelula(i, c);
@@ -261,15 +268,19 @@ private Q_SLOTS:
 
         // Another dimension, a negative one included, is refused as such.
         for (const char* cabecalho : {"1|3#\n1|2|3|x#\n", "1|-2#\n"}) {
-            j->escolheArquivoClassificacao(QString::fromStdString(pasta.escreve("outra.txt", cabecalho)));
+            j->escolheArquivoClassificacao(
+                QString::fromStdString(pasta.escreve("outra.txt", cabecalho)));
             j->clica("ClassificarButton");
-            QCOMPARE(j->tomaTextos(), QStringList{"Estes padrões não podem ser classificados com esta rede!"});
+            QCOMPARE(j->tomaTextos(),
+                     QStringList{"Estes padrões não podem ser classificados com esta rede!"});
         }
 
-        j->escolheArquivoClassificacao(QString::fromStdString(pasta.escreve("ruim.txt", "2|2#\n1|1|a#\n1|1b#\n")));
+        j->escolheArquivoClassificacao(
+            QString::fromStdString(pasta.escreve("ruim.txt", "2|2#\n1|1|a#\n1|1b#\n")));
         j->clica("ClassificarButton");
         QCOMPARE(j->tomaTextos(),
-                 QStringList{"Linha 3 do arquivo de padrões: falta o separador \"|\" depois do valor 2."});
+                 QStringList{
+                     "Linha 3 do arquivo de padrões: falta o separador \"|\" depois do valor 2."});
         QStringList depois;
         for (int i = 0; i < 3; ++i)
             for (int c = 0; c < 4; ++c) depois << j->grade()->textoCelula(i, c);
@@ -283,7 +294,8 @@ private Q_SLOTS:
         j->clica("ClassificarButton");
         QCOMPARE(j->tomaTextos(), QStringList());
         for (int i = 0; i < 3; ++i)
-            for (int c = 0; c < 4; ++c) QCOMPARE(j->grade()->textoCelula(i, c), QStringLiteral(" "));
+            for (int c = 0; c < 4; ++c)
+                QCOMPARE(j->grade()->textoCelula(i, c), QStringLiteral(" "));
     }
 
     void salvarLimparECarregarDevolvemAMesmaRede() {
@@ -301,8 +313,9 @@ private Q_SLOTS:
         j->acao("SalvarTreinamentoItemMenu")->trigger();
         QCOMPARE(j->tomaTextos(), QStringList());
         QCOMPARE(j->dialogosAbertos.last(), QStringLiteral("SaveDialog"));
-        QCOMPARE(QString::fromStdString(PastaTemporaria::le(arquivo.toStdString())).section(u'\r', 0, 0),
-                 QStringLiteral("3|4|2|2|GRID|12|2#"));
+        QCOMPARE(
+            QString::fromStdString(PastaTemporaria::le(arquivo.toStdString())).section(u'\r', 0, 0),
+            QStringLiteral("3|4|2|2|GRID|12|2#"));
 
         j->clica("LimparButton");
         j->vizinhanca()->setCurrentIndex(0);
@@ -325,13 +338,15 @@ private Q_SLOTS:
             }
         QCOMPARE(j->spin("RaioSpinEdit")->text(), QStringLiteral("2"));
         QCOMPARE(j->vizinhanca()->currentText(), QStringLiteral("GRID"));
-        for (const char* on : {"LimparButton", "SalvarTreinamentoItemMenu", "ClassificacaoArqTextBox",
-                               "ClassificacaoArqBitBtn", "ClassificarButton", "DistanciaEuclidianaRadio"})
+        for (const char* on :
+             {"LimparButton", "SalvarTreinamentoItemMenu", "ClassificacaoArqTextBox",
+              "ClassificacaoArqBitBtn", "ClassificarButton", "DistanciaEuclidianaRadio"})
             QVERIFY2(j->habilitado(on), on);
-        for (const char* off : {"TreinarButton", "CarregarTreinamentoItemMenu", "LinhaNeuronioSpinEdit",
-                                "ColunaNeuronioSpinEdit", "RaioSpinEdit", "TipoVizinhancaComboBox",
-                                "TreinamentoArqBitBtn", "ValorInicialTextBox", "EvolucaoSpinEdit",
-                                "QtdCiclosRadioButton", "RaioRadioButton", "QtdCiclosSpinEdit"})
+        for (const char* off :
+             {"TreinarButton", "CarregarTreinamentoItemMenu", "LinhaNeuronioSpinEdit",
+              "ColunaNeuronioSpinEdit", "RaioSpinEdit", "TipoVizinhancaComboBox",
+              "TreinamentoArqBitBtn", "ValorInicialTextBox", "EvolucaoSpinEdit",
+              "QtdCiclosRadioButton", "RaioRadioButton", "QtdCiclosSpinEdit"})
             QVERIFY2(!j->habilitado(off), off);
         // Classification works at once, and a neuron shows no labels before it.
         QCOMPARE(j->clicaNeuronio(0, 0).padroes, QString());
@@ -340,7 +355,8 @@ private Q_SLOTS:
         QCOMPARE(j->tomaTextos(), QStringList());
         int total = 0;
         for (int i = 0; i < 3; ++i)
-            for (int c = 0; c < 4; ++c) total += j->principal->rede().neuronio(i, c).getAglutinados();
+            for (int c = 0; c < 4; ++c)
+                total += j->principal->rede().neuronio(i, c).getAglutinados();
         QCOMPARE(total, 12);
         // Clearing after a load keeps the loaded radius and shape.
         j->paginas()->setCurrentIndex(0);
@@ -391,14 +407,16 @@ private Q_SLOTS:
         QVERIFY(!j->habilitado("LimparButton"));
         QVERIFY(j->habilitado("CarregarTreinamentoItemMenu"));
         // The window stays usable: a good file loads afterwards.
-        j->respostas << QString::fromStdString(pasta.escreve("bom.cfg", "1|1|1|0|GRID|0|1#\r\n0,5#\r\n"));
+        j->respostas << QString::fromStdString(
+            pasta.escreve("bom.cfg", "1|1|1|0|GRID|0|1#\r\n0,5#\r\n"));
         j->acao("CarregarTreinamentoItemMenu")->trigger();
         QCOMPARE(j->tomaTextos(), QStringList());
         QVERIFY(j->habilitado("LimparButton"));
     }
 
     void carregarMapaQueNaoCabeERecusado() {
-        j->respostas << QString::fromStdString(pasta.escreve("enorme.cfg", "50000|50000|1|0|GRID|0|1#\r\n"));
+        j->respostas << QString::fromStdString(
+            pasta.escreve("enorme.cfg", "50000|50000|1|0|GRID|0|1#\r\n"));
         j->acao("CarregarTreinamentoItemMenu")->trigger();
         const QStringList textos = j->tomaTextos();
         QCOMPARE(textos.size(), 1);
@@ -447,7 +465,8 @@ private Q_SLOTS:
             QTimer::singleShot(20, [&] {
                 QWidget* modal = QApplication::activeModalWidget();
                 viu = modal == j->sobre;
-                if (QApplication::focusWidget() != nullptr) foco = QApplication::focusWidget()->objectName();
+                if (QApplication::focusWidget() != nullptr)
+                    foco = QApplication::focusWidget()->objectName();
                 QTest::keyClick(modal, Qt::Key_Return);
             });
             j->acao("Sobre")->trigger();
@@ -475,7 +494,7 @@ private Q_SLOTS:
         QCOMPARE(j->principal->manual(), manual);  // the same window, brought forward
     }
 
-private:
+  private:
     std::unique_ptr<Janelas> j;
     PastaTemporaria pasta;
 };
