@@ -2,6 +2,10 @@
 // The fast engine for larger dimensions: neurons share copy-on-write weight slots, and with two
 // threads each owns the neurons of alternate columns (or a checkerboard) and their slots, the two
 // meeting once per pattern. Internal to the engine; the façade in UTreinoRapido chooses it.
+//
+// Longer than 600 lines because the slots, their two owners and the hand-over between one thread
+// and two share private state that no smaller piece can be given without copying it; splitting it
+// into files of its own is part of the engine's clean-up.
 
 #include <immintrin.h>
 

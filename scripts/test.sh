@@ -7,6 +7,15 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/instala-dependencias.sh
 
+# Every C++ file is laid out as the project's .clang-format says.
+if command -v clang-format-14 > /dev/null; then
+  find engine files ui app bench tests -name '*.cpp' -o -name '*.h' | sort |
+    xargs clang-format-14 --style=file --dry-run --Werror ||
+    { echo "Arquivos fora do formato: rode clang-format-14 -i neles." >&2; exit 1; }
+else
+  echo "clang-format-14 não está instalado: a verificação do formato foi pulada." >&2
+fi
+
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build build
 (cd build && ctest --output-on-failure --timeout 300 -j2)

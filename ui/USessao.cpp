@@ -236,6 +236,21 @@ void TSessao::limpa() {
     semente_.reset();
 }
 
+TSessao::TCabecalho TSessao::aceitaCabecalho(const TCabecalhoPadroes& c, bool treinada) {
+    try {
+        const std::int32_t d = textoParaInteiro(c.d);
+        if (d != rede_.dimensao && treinada) return TCabecalho::dimensaoDiferente;
+        const std::int32_t n = textoParaInteiro(c.n);
+        if (d < 0 || n < 0) return TCabecalho::invalido;
+        rede_.qtdPadroes = n;
+        rede_.dimensao = d;
+        linhaCabecalho = c.linha;
+        return TCabecalho::aceito;
+    } catch (const std::exception&) {
+        return TCabecalho::invalido;
+    }
+}
+
 std::shared_ptr<TDadosMapa> TSessao::dados() const {
     if (!rede_.existeMapa()) return std::make_shared<TDadosMapa>();
     auto d = dadosDoMapa(rede_, extras_);

@@ -21,6 +21,7 @@
 
 #include "UAcompanhamento.h"
 #include "UAleatorio.h"
+#include "UArquivoPadroes.h"
 #include "UArquivoRede.h"
 #include "UControle.h"
 #include "UDadosMapa.h"
@@ -168,6 +169,13 @@ class TSessao {
     void semeia(std::uint32_t semente) { gerador_.defineSemente(semente); }
     // The header line of the pattern file last checked, for the attribute names.
     std::string linhaCabecalho;
+
+    // The header of the pattern file that a command is about to read: D is converted first, and
+    // with a trained map a different dimension is refused (N is not looked at); otherwise N and D
+    // become the network's. A field that does not convert, or a negative one, makes the file
+    // invalid.
+    enum class TCabecalho { aceito, dimensaoDiferente, invalido };
+    TCabecalho aceitaCabecalho(const TCabecalhoPadroes& cabecalho, bool treinada);
 
     // A training that the window ran: the map goes in place unless the reading was stopped (a
     // failed reading keeps its map and the patterns read before the failure, and so does a cycle

@@ -1,3 +1,7 @@
+// The main window's handlers (see Uprincipal.h). A little over 600 lines because the window has
+// the 25 commands the program has always had, each a handler of its own that reads its controls,
+// calls the session and writes the result back; what they do to the network is in USessao.
+
 #include "Uprincipal.h"
 
 #include <QDir>
@@ -137,9 +141,6 @@ TFormMain::~TFormMain() {
     if (FormMain == this) FormMain = nullptr;
 }
 
-// ---------------------------------------------------------------------------------------------
-// The map explorer and the seed
-
 void TFormMain::ExploradorItemMenuClick() {
     protege([&] {
         // A window of its own, without a parent, so that the "Treinando" dialog (modal to this
@@ -168,27 +169,6 @@ void TFormMain::SementeItemMenuClick() {
         if (UDialogos::executa(dialogo) != QDialog::Accepted) return;
         sessao_.sementeFixa = dialogo.semente();
     });
-}
-
-TManual* TFormMain::manual() const {
-    return manual_.data();
-}
-
-void TFormMain::defineJanelas(TFormInformacoes* informacoes, TFormSobre* sobre) {
-    informacoes_ = informacoes;
-    sobre_ = sobre;
-}
-
-void TFormMain::protege(const std::function<void()>& comando) {
-    UMensagens::protege(this, comando);
-}
-
-void TFormMain::mensagem(const QString& texto) {
-    UMensagens::mostraMensagem(this, texto);
-}
-
-void TFormMain::escreveStatus(const QString& texto) {
-    ui.StatusBar->setText(texto);
 }
 
 bool TFormMain::event(QEvent* e) {
@@ -227,9 +207,6 @@ void TFormMain::closeEvent(QCloseEvent* e) {
     QMainWindow::closeEvent(e);
 }
 
-// ---------------------------------------------------------------------------------------------
-// Activation and the map grid
-
 void TFormMain::FormActivate() {
     protege([&] {
         ui.MapaNosGrid->horizontalHeader()->setDefaultSectionSize(30);
@@ -264,10 +241,6 @@ void TFormMain::ColunaNeuronioSpinEditChange() {
     });
 }
 
-void TFormMain::constroiMapa() {
-    ui.MapaNosGrid->escreveCabecalhos();
-}
-
 void TFormMain::preencheMapa() {
     TGradeMapa& grade = *ui.MapaNosGrid;
     // Every neuron has its cell, also when the map is larger than the size boxes allow.
@@ -292,9 +265,6 @@ void TFormMain::limpaPaginas() {
     sessao_.zeraContagens();
 }
 
-// ---------------------------------------------------------------------------------------------
-// Settings
-
 bool TFormMain::getConfiguracao() {
     // A rate that does not convert, or does not fit a double, is refused and reset.
     bool taxaValida = true;
@@ -317,26 +287,23 @@ bool TFormMain::getConfiguracao() {
         mensagem(QStringLiteral("Você deve especificar um arquivo de padrões."));
         return false;
     }
+    // Read on a worker: a header line of gigabytes keeps the window alive and can be stopped.
+    std::optional<TCabecalhoPadroes> cabecalho;
     try {
-        // Read on a worker: a header line of gigabytes keeps the window alive and can be stopped.
-        const std::optional<TCabecalhoPadroes> lido =
-            leCabecalhoNoTrabalhador(rede().arquivoPadroes);
-        if (!lido) return false;
-        const TCabecalhoPadroes& cabecalho = *lido;
-        sessao_.linhaCabecalho = cabecalho.linha;
-        const std::int32_t d = textoParaInteiro(cabecalho.d);
-        if (d != rede().dimensao && !ui.TreinarButton->isEnabled()) {
+        cabecalho = leCabecalhoNoTrabalhador(rede().arquivoPadroes);
+        if (!cabecalho) return false;
+    } catch (const std::exception&) {
+    }
+    switch (cabecalho ? sessao_.aceitaCabecalho(*cabecalho, !ui.TreinarButton->isEnabled())
+                      : TSessao::TCabecalho::invalido) {
+        case TSessao::TCabecalho::dimensaoDiferente:
             mensagem(QStringLiteral("Estes padrões não podem ser classificados com esta rede!"));
             return false;
-        }
-        if (d < 0) throw EFormatoArquivo("dimensão negativa");
-        const std::int32_t n = textoParaInteiro(cabecalho.n);
-        if (n < 0) throw EFormatoArquivo("quantidade negativa");
-        rede().qtdPadroes = n;
-        rede().dimensao = d;
-    } catch (const std::exception&) {
-        mensagem(QStringLiteral("Formato inválido do arquivo de padrões."));
-        return false;
+        case TSessao::TCabecalho::invalido:
+            mensagem(QStringLiteral("Formato inválido do arquivo de padrões."));
+            return false;
+        case TSessao::TCabecalho::aceito:
+            break;
     }
 
     rede().qtdLinhas = inteiroDe(ui.LinhaNeuronioSpinEdit->text());
@@ -368,9 +335,6 @@ std::optional<TCabecalhoPadroes> TFormMain::leCabecalhoNoTrabalhador(const std::
     return cabecalho;
 }
 
-// ---------------------------------------------------------------------------------------------
-// The window's two states
-
 void TFormMain::entraEstado(TEstado estado, const TCabecalhoRede* carregado) {
     switch (estado) {
         case TEstado::treinado:
@@ -394,9 +358,6 @@ void TFormMain::entraEstado(TEstado estado, const TCabecalhoRede* carregado) {
             break;
     }
 }
-
-// ---------------------------------------------------------------------------------------------
-// Training
 
 void TFormMain::TreinarButtonClick() {
     protege([&] {
@@ -548,9 +509,6 @@ void TFormMain::SairItemMenuClick() {
     close();
 }
 
-// ---------------------------------------------------------------------------------------------
-// Neuron window and classification
-
 void TFormMain::MapaNosGridSelectCell(int aCol, int aRow) {
     protege([&] {
         if (informacoes_ == nullptr) return;
@@ -589,9 +547,6 @@ void TFormMain::ClassificarButtonClick() {
         atualizaExplorador();
     });
 }
-
-// ---------------------------------------------------------------------------------------------
-// The trained-network file
 
 void TFormMain::SalvarTreinamentoItemMenuClick() {
     protege([&] {
@@ -675,9 +630,6 @@ void TFormMain::carregaTreinamento(const QString& nome) {
         mensagem(QStringLiteral("Formato inválido do arquivo de treinamento."));
     }
 }
-
-// ---------------------------------------------------------------------------------------------
-// Help
 
 void TFormMain::SobreClick() {
     protege([&] {

@@ -17,6 +17,10 @@
 #include <optional>
 
 #include "UArquivoPadroes.h"
+#include "UBarraStatus.h"
+#include "UGradeMapa.h"
+#include "UManual.h"
+#include "UMensagens.h"
 #include "USessao.h"
 #include "ui_Uprincipal.h"
 
@@ -38,11 +42,14 @@ class TFormMain : public QMainWindow {
     ~TFormMain() override;
 
     // The two secondary windows, created once at start-up and shown modally from here.
-    void defineJanelas(TFormInformacoes* informacoes, TFormSobre* sobre);
+    void defineJanelas(TFormInformacoes* informacoes, TFormSobre* sobre) {
+        informacoes_ = informacoes;
+        sobre_ = sobre;
+    }
 
     TRede& rede() { return sessao_.rede(); }
     const TRede& rede() const { return sessao_.rede(); }
-    TManual* manual() const;
+    TManual* manual() const { return manual_.data(); }
 
     // Handlers, under the names the program has always used for them.
     void FormActivate();
@@ -81,7 +88,7 @@ class TFormMain : public QMainWindow {
     TFormExplorador* explorador() const { return explorador_.get(); }
 
     bool getConfiguracao();
-    void constroiMapa();
+    void constroiMapa() { ui.MapaNosGrid->escreveCabecalhos(); }
     void preencheMapa();
 
   protected:
@@ -94,9 +101,9 @@ class TFormMain : public QMainWindow {
   private:
     // Runs a handler so that no failure escapes into Qt: whatever it throws is shown by the
     // default failure report and the window stays usable.
-    void protege(const std::function<void()>& comando);
-    void mensagem(const QString& texto);
-    void escreveStatus(const QString& texto);
+    void protege(const std::function<void()>& comando) { UMensagens::protege(this, comando); }
+    void mensagem(const QString& texto) { UMensagens::mostraMensagem(this, texto); }
+    void escreveStatus(const QString& texto) { ui.StatusBar->setText(texto); }
 
     // The window's controls after a training, a clearing and a load, each switched in the order
     // the command has always switched them (disabling a box that has the focus runs its check).

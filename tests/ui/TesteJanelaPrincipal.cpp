@@ -1,6 +1,8 @@
 // The main window driven as the user drives it: its start state, the grid following the size
 // boxes, a training with a fixed seed, every refusal of the settings check, the enabled flags of
 // both states, the learning-rate check, the spin boxes and a file named on the command line.
+// Longer than 600 lines because it is one QtTest class, one window: each slot is a behaviour of
+// that window, and the fixture they share is the window itself.
 
 #include <QDir>
 #include <QElapsedTimer>
