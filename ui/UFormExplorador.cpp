@@ -274,26 +274,24 @@ QString TFormExplorador::exportaDados(const QString& caminho) {
                  QByteArray::fromRawData(texto.data(), static_cast<qsizetype>(texto.size())));
 }
 
-void TFormExplorador::ExportarButtonClick() {
+void TFormExplorador::exporta(QFileDialog& dialogo,
+                              QString (TFormExplorador::*exportacao)(const QString&),
+                              const QString& oQue) {
     UMensagens::protege(this, [&] {
-        const QString nome = UDialogos::escolhe(*dialogoImagem_);
+        const QString nome = UDialogos::escolhe(dialogo);
         if (nome.isEmpty()) return;
-        const QString motivo = exportaImagem(nome);
+        const QString motivo = (this->*exportacao)(nome);
         if (!motivo.isEmpty())
-            UMensagens::mostraMensagem(
-                this, QStringLiteral("Não foi possível gravar a imagem em \"%1\": %2.")
-                          .arg(nome, motivo));
+            UMensagens::mostraMensagem(this,
+                                       QStringLiteral("Não foi possível gravar %1 em \"%2\": %3.")
+                                           .arg(oQue, nome, motivo));
     });
 }
 
+void TFormExplorador::ExportarButtonClick() {
+    exporta(*dialogoImagem_, &TFormExplorador::exportaImagem, QStringLiteral("a imagem"));
+}
+
 void TFormExplorador::ExportarDadosButtonClick() {
-    UMensagens::protege(this, [&] {
-        const QString nome = UDialogos::escolhe(*dialogoDados_);
-        if (nome.isEmpty()) return;
-        const QString motivo = exportaDados(nome);
-        if (!motivo.isEmpty())
-            UMensagens::mostraMensagem(
-                this, QStringLiteral("Não foi possível gravar os dados em \"%1\": %2.")
-                          .arg(nome, motivo));
-    });
+    exporta(*dialogoDados_, &TFormExplorador::exportaDados, QStringLiteral("os dados"));
 }

@@ -44,6 +44,9 @@ class TFormExplorador : public QWidget {
     Ui::TFormExplorador ui;
     void escolheNeuronio(std::int32_t neuronio);
     void mostraVistaEscolhida();
+    // Asks for the file in `dialogo` and writes it with `exportacao`, saying why when it fails.
+    void exporta(QFileDialog& dialogo, QString (TFormExplorador::*exportacao)(const QString&),
+                 const QString& oQue);
     void preenchePainel();
     void preencheSeletor();
 

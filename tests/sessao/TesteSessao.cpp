@@ -22,6 +22,17 @@ std::string doze(bool quebrada = false) {
     return s;
 }
 
+// Runs `f`, handing back what it threw.
+template <class F>
+std::exception_ptr retem(F&& f) {
+    try {
+        f();
+    } catch (...) {
+        return std::current_exception();
+    }
+    return nullptr;
+}
+
 // A session whose settings are those getConfiguracao leaves for a 3 x 4 map of that file.
 void configura(TSessao& s, const std::string& arquivo) {
     TRede& r = s.rede();
@@ -76,20 +87,9 @@ TEST(Sessao, oQueFicaDeUmTreino) {
         TTreino treino(sessao, pedido);
         TControle controle;
         if (c.pararNoPasso > 0) controle.pedeParadaNoPasso = c.pararNoPasso;
-        std::exception_ptr falha;
-        try {
-            treino.trabalha(controle);
-        } catch (...) {
-            falha = std::current_exception();
-        }
+        const std::exception_ptr falha = retem([&] { treino.trabalha(controle); });
         TSessao::TResultadoTreino r;
-        bool lancou = false;
-        try {
-            r = sessao.concluiTreino(treino, falha);
-        } catch (const std::exception&) {
-            lancou = true;
-        }
-        EXPECT_EQ(lancou, c.falha);
+        EXPECT_EQ(retem([&] { r = sessao.concluiTreino(treino, falha); }) != nullptr, c.falha);
         EXPECT_EQ(sessao.rede().existeMapa(), c.mapa);
         EXPECT_EQ(r.treinou, c.treinou);
         if (r.treinou) {
@@ -143,20 +143,10 @@ TEST(Sessao, oQueFicaDeUmaClassificacao) {
         TClassificacao classificacao(sessao);
         TControle controle;
         if (c.pararNoPasso > 0) controle.pedeParadaNoPasso = c.pararNoPasso;
-        std::exception_ptr falha;
-        try {
-            classificacao.trabalha(controle);
-        } catch (...) {
-            falha = std::current_exception();
-        }
+        const std::exception_ptr falha = retem([&] { classificacao.trabalha(controle); });
         TSessao::TResultadoClassificacao r;
-        bool lancou = false;
-        try {
-            r = sessao.concluiClassificacao(classificacao, falha);
-        } catch (const std::exception&) {
-            lancou = true;
-        }
-        EXPECT_EQ(lancou, c.falha);
+        EXPECT_EQ(retem([&] { r = sessao.concluiClassificacao(classificacao, falha); }) != nullptr,
+                  c.falha);
         EXPECT_EQ(r.completa, c.completa);
         EXPECT_EQ(sessao.rede().entradas.size(), c.padroes);
         std::vector<std::int32_t> depois;
