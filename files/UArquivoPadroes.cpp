@@ -99,7 +99,7 @@ void lePadrao(std::string_view linha, std::int32_t dimensao, std::int64_t numero
 }
 
 bool inicializaEntradas(const std::string& caminho, std::int32_t qtdPadroes, std::int32_t dimensao,
-                        TPadroes& entradas, TControle* controle) {
+                        TPadroes& entradas, TControle* controle, std::int64_t* linhasAlem) {
     entradas.clear();
     TLeitorLinhas leitor(caminho, controle);
     try {
@@ -129,6 +129,14 @@ bool inicializaEntradas(const std::string& caminho, std::int32_t qtdPadroes, std
                     "O arquivo de padrões não cabe na memória disponível (lidos " +
                     std::to_string(i) + " de " + std::to_string(qtdPadroes) + " padrões).");
             entradas.push_back(padrao);
+        }
+        if (linhasAlem != nullptr) {
+            *linhasAlem = 0;
+            while (!leitor.fimDoArquivo()) {
+                if (controle != nullptr && controle->passo()) return false;
+                const std::string_view linha = leitor.proximaLinha();
+                if (!linha.empty() && linha.front() != '#') ++*linhasAlem;
+            }
         }
     } catch (const EInterrompido&) {
         return false;

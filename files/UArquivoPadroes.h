@@ -49,5 +49,8 @@ void lePadrao(std::string_view linha, std::int32_t dimensao, std::int64_t numero
 // past limiteMemoriaDados it throws EMemoriaInsuficiente.
 // A control's stop request ends the reading early (one step per line, and per megabyte of a long
 // line): it returns false, with the patterns read so far.
+// With `linhasAlem`, the lines after the announced patterns that look like patterns (not empty,
+// not starting with "#") are counted there, for a notice: they are never read as patterns.
 bool inicializaEntradas(const std::string& caminho, std::int32_t qtdPadroes, std::int32_t dimensao,
-                        TPadroes& entradas, TControle* controle = nullptr);
+                        TPadroes& entradas, TControle* controle = nullptr,
+                        std::int64_t* linhasAlem = nullptr);

@@ -102,6 +102,12 @@ bool TLeitorLinhas::carregaMais() {
     }
 }
 
+bool TLeitorLinhas::fimDoArquivo() {
+    if (ini_ < fim_) return false;
+    ini_ = fim_ = 0;
+    return !carregaMais();
+}
+
 std::string_view TLeitorLinhas::proximaLinha() {
     std::size_t varrido = 0;  // bytes after ini_ already known to hold no line feed
     for (;;) {

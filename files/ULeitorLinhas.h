@@ -38,6 +38,9 @@ class TLeitorLinhas {
     std::string proximoCabecalho(int barras, std::size_t depois);
     static constexpr std::size_t kCampoMaximo = 64 * 1024;
 
+    // Whether every byte of the file has been handed out.
+    bool fimDoArquivo();
+
     // The file's size when it was opened.
     std::uint64_t tamanhoArquivo() const { return tamanho_; }
 

@@ -28,6 +28,9 @@ struct TExtrasMapa {
     std::vector<std::string> legenda;  // every label (bytes), in the order met
     std::unordered_map<std::string, int> indiceDoRotulo;  // label -> place in the legend
     std::vector<std::int32_t> rotuloDoPadrao;             // per pattern, its label's place
+    // Lines after the patterns the header announced that look like patterns, never read.
+    std::int64_t linhasAlem = 0;
+    std::int64_t anunciados = 0;
     // The input space: at most 5000 patterns, evenly spread over the file, on the two principal
     // axes, with their labels' places (-1 without one); the projection places the neurons.
     TProjecao projecao;
@@ -55,6 +58,15 @@ struct TDadosMapa {
     std::optional<TErros> erros;
     // The seed the map's initial weights were drawn from, when known.
     std::optional<std::uint32_t> semente;
+    // Where the map comes from, for the caption of an exported picture: the pattern file it was
+    // trained on (or the network file it was loaded from), its neighbourhood, the radius it started
+    // with and the cycles it ran (0 when unknown).
+    struct TOrigem {
+        std::string arquivo, vizinhanca;
+        std::int32_t raio = 0;
+        std::int64_t ciclos = 0;
+    };
+    std::optional<TOrigem> origem;
     // In a training stepped pattern by pattern: the pattern just presented, its winner, the radius
     // around it and the winner's weights before and after.
     struct TPassoAtual {

@@ -54,6 +54,11 @@ TFormExplorador::TFormExplorador(QWidget* pai) : QWidget(pai) {
                             QStringLiteral("png"));
     dialogoDados_ = dialogoDeExportacao(this, "ExportarDadosDialog",
                                         QStringLiteral("Tabelas (*.csv)"), QStringLiteral("csv"));
+    // The plane's scale box keeps its room when hidden, so the window keeps its size as the view
+    // changes.
+    QSizePolicy politica = ui.EscalaComumCheckBox->sizePolicy();
+    politica.setRetainSizeWhenHidden(true);
+    ui.EscalaComumCheckBox->setSizePolicy(politica);
     preencheSeletor();
     connect(ui.VistaSeletor, &QComboBox::currentIndexChanged, this,
             &TFormExplorador::VistaSeletorChange);
@@ -103,17 +108,16 @@ void TFormExplorador::mostra(std::shared_ptr<const TDadosMapa> dados) {
     dados_ = std::move(dados);
     ui.VistaMapa->defineDados(dados_);
     ui.VistaCurva->defineCurva(dados_->curva);
+    preencheAviso();
     if (mudouDimensao) preencheSeletor();
     const bool temMapa = !dados_->vazio();
     ui.ExportarButton->setEnabled(temMapa);
     ui.ExportarDadosButton->setEnabled(temMapa);
     if (dados_->erros) {
         ui.ErroQuantizacaoLabel->setText(
-            QStringLiteral("Quantização: %1")
-                .arg(QString::fromStdString(realParaTexto(dados_->erros->quantizacao))));
+            QStringLiteral("Quantização: %1").arg(numeroCurto(dados_->erros->quantizacao)));
         ui.ErroTopograficoLabel->setText(
-            QStringLiteral("Topográfico: %1")
-                .arg(QString::fromStdString(realParaTexto(dados_->erros->topografico))));
+            QStringLiteral("Topográfico: %1").arg(numeroCurto(dados_->erros->topografico)));
     } else {
         ui.ErroQuantizacaoLabel->setText(QStringLiteral("Quantização: –"));
         ui.ErroTopograficoLabel->setText(QStringLiteral("Topográfico: –"));
@@ -141,6 +145,20 @@ void TFormExplorador::escolheNeuronio(std::int32_t neuronio) {
     });
 }
 
+void TFormExplorador::preencheAviso() {
+    const TExtrasMapa& x = *dados_->padroes;
+    if (x.linhasAlem <= 0) {
+        ui.AvisoLinhasLabel->clear();
+        return;
+    }
+    ui.AvisoLinhasLabel->setText(
+        (x.linhasAlem == 1
+             ? QStringLiteral("1 linha além das %2 anunciadas no cabeçalho foi ignorada.")
+             : QStringLiteral("%1 linhas além das %2 anunciadas no cabeçalho foram ignoradas."))
+            .arg(x.linhasAlem)
+            .arg(x.anunciados));
+}
+
 void TFormExplorador::preenchePainel() {
     ui.SementeLabel->setText(
         dados_ && dados_->semente
@@ -164,19 +182,18 @@ void TFormExplorador::preenchePainel() {
             for (std::size_t k = 0; k < s.valores.size(); ++k)
                 texto += QStringLiteral("%1: %2\n")
                              .arg(nomeDoAtributo(d, static_cast<std::int32_t>(k)),
-                                  QString::fromStdString(realParaTexto(s.valores[k])));
+                                  numeroCurto(s.valores[k]));
             texto +=
                 QStringLiteral(
                     "\nVencedor [%1,%2], puxado com taxa %3 e raio %4\nPesos antes → depois:\n")
                     .arg(s.vencedor / d.colunas + 1)
                     .arg(s.vencedor % d.colunas + 1)
-                    .arg(QString::fromStdString(realParaTexto(s.taxa)))
+                    .arg(numeroCurto(s.taxa))
                     .arg(s.raio);
             for (std::size_t k = 0; k < s.antes.size() && k < s.depois.size(); ++k)
                 texto += QStringLiteral("%1: %2 → %3\n")
                              .arg(nomeDoAtributo(d, static_cast<std::int32_t>(k)),
-                                  QString::fromStdString(realParaTexto(s.antes[k])),
-                                  QString::fromStdString(realParaTexto(s.depois[k])));
+                                  numeroCurto(s.antes[k]), numeroCurto(s.depois[k]));
         }
         ui.PainelNeuronio->setPlainText(texto);
         return;
@@ -196,8 +213,7 @@ void TFormExplorador::preenchePainel() {
     for (std::int32_t k = 0; k < d.dimensao; ++k)
         texto += QStringLiteral("%1: %2\n")
                      .arg(nomeDoAtributo(d, k),
-                          QString::fromStdString(realParaTexto(
-                              d.pesos[static_cast<std::size_t>(a * d.dimensao + k)])));
+                          numeroCurto(d.pesos[static_cast<std::size_t>(a * d.dimensao + k)]));
     texto += QStringLiteral("\nPadrões ganhos: %1\n").arg(d.contagens[static_cast<std::size_t>(a)]);
     for (const TContagemRotulo& r : d.rotulos[static_cast<std::size_t>(a)])
         texto +=
@@ -226,14 +242,20 @@ QString grava(const QString& caminho, const QByteArray& bytes) {
 
 QString TFormExplorador::exportaImagem(const QString& caminho) {
     // Drawn into memory first: the file is written only once the picture is whole.
-    // The view on screen, the map's or the curve's.
+    // The view on screen, the map's or the curve's, with its caption under it when asked.
     const bool curva = ui.VistaCurva->isVisibleTo(this);
-    const QRect area(QPoint(0, 0), curva ? ui.VistaCurva->size() : ui.VistaMapa->size());
+    const QRect vista(QPoint(0, 0), curva ? ui.VistaCurva->size() : ui.VistaMapa->size());
+    const bool legenda = ui.LegendaExportacaoCheckBox->isChecked() && !dados_->vazio();
+    const QRect area =
+        legenda ? vista.adjusted(0, 0, 0, static_cast<int>(kAlturaLegendaExportacao)) : vista;
     auto desenha = [&](QPainter& p) {
         if (curva)
-            ui.VistaCurva->desenha(p, area);
+            ui.VistaCurva->desenha(p, vista);
         else
-            ui.VistaMapa->desenha(p, area);
+            ui.VistaMapa->desenha(p, vista);
+        if (legenda)
+            pintaLegendaExportacao(
+                p, QRectF(0, vista.height(), vista.width(), kAlturaLegendaExportacao), *dados_);
     };
     QByteArray bytes;
     QBuffer memoria(&bytes);

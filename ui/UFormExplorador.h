@@ -48,6 +48,7 @@ class TFormExplorador : public QWidget {
     void exporta(QFileDialog& dialogo, QString (TFormExplorador::*exportacao)(const QString&),
                  const QString& oQue);
     void preenchePainel();
+    void preencheAviso();
     void preencheSeletor();
 
     std::shared_ptr<const TDadosMapa> dados_;

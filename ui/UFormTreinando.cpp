@@ -1,5 +1,7 @@
 #include "UFormTreinando.h"
 
+#include "UTextos.h"
+
 #include <QCloseEvent>
 #include <algorithm>
 #include <cmath>
@@ -120,7 +122,7 @@ void TFormTreinando::modoPassoAPasso() {
         const double ritmo = padroesPorSegundo();
         ui.VelocidadeValorLabel->setText(
             ritmo <= 0.0 ? QStringLiteral("máxima")
-                         : QStringLiteral("%1 padrões/s").arg(ritmo, 0, 'g', 3));
+                         : QStringLiteral("%1 padrões/s").arg(numeroCurto(ritmo)));
     };
     connect(ui.VelocidadeSlider, &QSlider::valueChanged, this, mostraVelocidade);
     mostraVelocidade();

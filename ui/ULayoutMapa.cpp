@@ -54,8 +54,10 @@ std::int32_t TLayoutVista::neuronioEm(const QPointF& ponto) const {
 
 namespace {
 
-// Small multiples, one per attribute, in the number of columns that makes them largest.
-void dispoePlanos(const TDadosMapa& d, const QRectF& util, TLayoutVista& l) {
+// Small multiples, one per attribute, in the number of columns that makes them largest; with one
+// scale per plane each keeps room at its right for its own colour bar.
+void dispoePlanos(const TDadosMapa& d, const QRectF& util, bool escalaComum, TLayoutVista& l) {
+    const double barra = escalaComum ? 0.0 : 16.0;
     const std::int32_t planos = d.dimensao;
     if (planos <= 0) return;
     int melhorColunas = 1;
@@ -63,7 +65,7 @@ void dispoePlanos(const TDadosMapa& d, const QRectF& util, TLayoutVista& l) {
     for (int c = 1; c <= planos; ++c) {
         const int linhas = (planos + c - 1) / c;
         const double w = util.width() / c, h = util.height() / linhas - 16;
-        const double lado = std::min((w - 10) / d.colunas, (h - 6) / d.linhas);
+        const double lado = std::min((w - 10 - barra) / d.colunas, (h - 6) / d.linhas);
         if (lado > melhorLado) {
             melhorLado = lado;
             melhorColunas = c;
@@ -136,7 +138,8 @@ TLayoutVista layoutDaVista(TTipoVista tipo, const TDadosMapa& d, const QRectF& a
             break;
         case TTipoVista::Planos:
             if (escalaComum) l.legenda = direita;
-            dispoePlanos(d, l.area.adjusted(0, 0, escalaComum ? -kLarguraLegenda : 0.0, 0), l);
+            dispoePlanos(d, l.area.adjusted(0, 0, escalaComum ? -kLarguraLegenda : 0.0, 0),
+                         escalaComum, l);
             break;
         case TTipoVista::Espaco:
             l.legenda = direita;

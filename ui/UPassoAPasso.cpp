@@ -1,7 +1,9 @@
 #include "UPassoAPasso.h"
 
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QEventLoop>
+#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 
@@ -9,6 +11,52 @@
 #include "UFormTreinando.h"
 #include "UNumeros.h"
 #include "UTextos.h"
+
+namespace {
+
+// While a training is stepped, the map stays in view: the dialog is placed beside the explorer
+// rather than over it, and each time the dialog is activated (a click on its buttons) the
+// explorer is raised again, without taking the focus, over the main window that the window
+// manager raises with the dialog it owns.
+class TMapaEmVista : public QObject {
+  public:
+    TMapaEmVista(QWidget& dialogo, QWidget* explorador) : dialogo_(dialogo), explorador_(explorador) {
+        if (explorador_ == nullptr || !explorador_->isVisible()) return;
+        posiciona();
+        dialogo_.installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::WindowActivate) explorador_->raise();
+        return false;
+    }
+
+  private:
+    // Below the explorer, else above it, else at its right, else at its left; inside the screen.
+    void posiciona() {
+        const QRect mapa = explorador_->frameGeometry();
+        const QSize tamanho = dialogo_.frameGeometry().size();
+        const QScreen* tela = explorador_->screen();
+        const QRect util = tela != nullptr ? tela->availableGeometry() : QRect(mapa.topLeft(), tamanho);
+        const QPoint lugares[] = {
+            {mapa.left(), mapa.bottom() + 1},
+            {mapa.left(), mapa.top() - tamanho.height()},
+            {mapa.right() + 1, mapa.top()},
+            {mapa.left() - tamanho.width(), mapa.top()},
+        };
+        for (const QPoint& lugar : lugares)
+            if (util.contains(QRect(lugar, tamanho))) {
+                dialogo_.move(lugar);
+                return;
+            }
+    }
+
+    QWidget& dialogo_;
+    QWidget* explorador_;
+};
+
+}  // namespace
 
 TTreinoPassoAPasso::TTreinoPassoAPasso(QWidget& janela, TRede& rede, bool porCiclos,
                                        std::int32_t ultimo, const TRede::FuncaoStatus& status,
@@ -78,8 +126,7 @@ bool TTreinoPassoAPasso::executa() {
                         .arg(passo_.ciclos());
         }
         linha += QStringLiteral("; taxa de aprendizagem %1, raio %2")
-                     .arg(QString::fromStdString(
-                         realParaTexto(atual_ ? atual_->taxa : rede_.taxaAprendizado)))
+                     .arg(numeroCurto(atual_ ? atual_->taxa : rede_.taxaAprendizado))
                      .arg(atual_ ? atual_->raio : rede_.raio);
         dialogo.mostraPasso(linha);
         dialogo.mostra(andamentoDosCiclos(QStringLiteral("Treinando o mapa passo a passo"),
@@ -157,6 +204,7 @@ bool TTreinoPassoAPasso::executa() {
         laco.quit();
     });
     dialogo.show();
+    TMapaEmVista mapaEmVista(dialogo, explorador_);
     mostra(true);
     if (!passo_.terminado()) laco.exec();
     animacao.stop();

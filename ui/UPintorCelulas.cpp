@@ -7,6 +7,17 @@
 
 #include "UTextos.h"
 
+QString textoDaCelula(const TDadosMapa& d, std::int32_t a) {
+    const auto& lista = d.rotulos[static_cast<std::size_t>(a)];
+    if (d.contagens[static_cast<std::size_t>(a)] <= 0 || lista.empty()) return {};
+    const TContagemRotulo& maior = lista.front();
+    QString contagem = QString::number(maior.vezes);
+    if (lista.size() > 1) contagem += QStringLiteral(" +%1").arg(lista.size() - 1);
+    const QString nome =
+        maior.rotulo.empty() ? QStringLiteral("(sem rótulo)") : textoDeBytes(maior.rotulo);
+    return nome + u'\n' + contagem;
+}
+
 namespace {
 
 // Lays the cells' texts out (split into lines, sized and cut to the cell) unless they already are
@@ -21,17 +32,27 @@ void disponTextos(QPainter& p, const TLayoutVista& l, const TDadosMapa& d,
     textos.celulas.assign(static_cast<std::size_t>(d.neuronios()), {});
     if (g.lado < 14) return;
     QFont fonte = p.font();
+    const int cabe = static_cast<int>(g.lado - 4);
     for (std::int32_t a = 0; a < d.neuronios(); ++a) {
         TTextosCelulas::TCelula& t = textos.celulas[static_cast<std::size_t>(a)];
         const QStringList linhas =
             inicioVisivel(textoDe(a), 2 * g.lado).split(u'\n', Qt::SkipEmptyParts);
         if (linhas.isEmpty()) continue;
-        t.pixels = std::clamp(static_cast<int>(g.lado * (linhas.size() > 1 ? 0.2 : 0.3)), 6, 16);
+        // The font shrinks, down to 7 pixels, before a line is cut short.
+        t.pixels = std::clamp(static_cast<int>(g.lado * (linhas.size() > 1 ? 0.2 : 0.3)), 7, 16);
+        auto largura = [&] {
+            fonte.setPixelSize(t.pixels);
+            const QFontMetrics medidas(fonte, p.device());
+            int maior = 0;
+            for (const QString& linha : linhas)
+                maior = std::max(maior, medidas.horizontalAdvance(inicioVisivel(linha, g.lado)));
+            return maior;
+        };
+        while (t.pixels > 7 && largura() > cabe) --t.pixels;
         fonte.setPixelSize(t.pixels);
         const QFontMetrics medidas(fonte, p.device());
         for (const QString& linha : linhas)
-            t.linhas << medidas.elidedText(inicioVisivel(linha, g.lado), Qt::ElideRight,
-                                           static_cast<int>(g.lado - 4));
+            t.linhas << medidas.elidedText(inicioVisivel(linha, g.lado), Qt::ElideRight, cabe);
     }
 }
 
@@ -40,6 +61,7 @@ void disponTextos(QPainter& p, const TLayoutVista& l, const TDadosMapa& d,
 void pintaGrade(QPainter& p, const TLayoutVista& l, const TDadosMapa& d, const TOpcoesVista& opcoes,
                 const std::vector<QColor>& cores, const TTextosCelulas& textos) {
     const TGradeCelulas& g = l.grade;
+    p.setBrush(Qt::NoBrush);
     QFont fonte = p.font();
     fonte.setPixelSize(std::clamp(static_cast<int>(kMargemNumeros * 0.55), 8, 12));
     p.setFont(fonte);
@@ -78,7 +100,14 @@ void pintaGrade(QPainter& p, const TLayoutVista& l, const TDadosMapa& d, const T
             if (d.matriz[v * static_cast<std::size_t>(d.neuronios()) +
                          static_cast<std::size_t>(a)] > d.passo->raio)
                 continue;
-            p.fillRect(g.caixa(a), QBrush(QColor(0, 0, 0, 110), Qt::BDiagPattern));
+            // In the colour that reads on the cell, black on light cells and white on dark ones,
+            // with an outline of it, so the neighbourhood shows on any colour.
+            QColor traco = textoSobre(cores[static_cast<std::size_t>(a)]);
+            traco.setAlpha(200);
+            p.fillRect(g.caixa(a), QBrush(traco, Qt::BDiagPattern));
+            p.setPen(QPen(traco, 2, Qt::DashLine));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(g.caixa(a).adjusted(1, 1, -1, -1));
         }
         p.setPen(QPen(QColor(0xD5, 0x5E, 0x00), 4));
         p.setBrush(Qt::NoBrush);
@@ -108,15 +137,9 @@ void pintaCelulas(QPainter& p, const TLayoutVista& l, const TDadosMapa& d,
         case TTipoVista::Rotulos:
             for (std::int32_t a = 0; a < d.neuronios(); ++a)
                 cores.push_back(corDoRotulo(d.rotuloMajoritario(a)));
-            // The majority label over the count, when the neuron has a named label.
-            textoDe = [&d](std::int32_t a) {
-                const std::int32_t n = d.contagens[static_cast<std::size_t>(a)];
-                const auto& lista = d.rotulos[static_cast<std::size_t>(a)];
-                const QString nome = lista.empty() ? QString() : textoDeBytes(lista.front().rotulo);
-                return n <= 0           ? QString()
-                       : nome.isEmpty() ? QString::number(n)
-                                        : nome + u'\n' + QString::number(n);
-            };
+            // The majority label over its own count and, after "+", how many other labels share
+            // the cell: "pomba" over "1 +2" is one pomba with two other animals.
+            textoDe = [&d](std::int32_t a) { return textoDaCelula(d, a); };
             break;
         case TTipoVista::Cores: {
             // Weights up to 1 are read as fractions, larger ones as 0 to 255.
@@ -157,8 +180,10 @@ void pintaCelulas(QPainter& p, const TLayoutVista& l, const TDadosMapa& d,
     }
     disponTextos(p, l, d, textoDe, textos);
     pintaGrade(p, l, d, opcoes, cores, textos);
+    if (l.tipo == TTipoVista::MatrizU) marcaNeuroniosVazios(p, d, l.grade);
     if (l.tipo == TTipoVista::Rotulos)
         pintaLegenda(p, l.legenda, d);
     else if (l.tipo != TTipoVista::Cores)
         pintaEscala(p, l.legenda, minimo, maximo, titulo);
+    if (l.tipo == TTipoVista::MatrizU) pintaNotaVazios(p, l.legenda, d);
 }

@@ -7,5 +7,9 @@
 
 #include "UPintura.h"
 
+// A cell's text in the labels view: its majority label over that label's count and, after "+",
+// how many other labels share the cell ("pomba" over "1 +2"); empty for a neuron that won none.
+QString textoDaCelula(const TDadosMapa& dados, std::int32_t neuronio);
+
 void pintaCelulas(QPainter& p, const TLayoutVista& layout, const TDadosMapa& dados,
                   const TOpcoesVista& opcoes, TTextosCelulas& textos);

@@ -29,13 +29,27 @@ void pintaPlanos(QPainter& p, const TLayoutVista& l, const TDadosMapa& d,
                                                  ? corDaEscala(fracao(v, minimo, maximo))
                                                  : QColor(Qt::lightGray));
         }
+        marcaNeuroniosVazios(p, d, plano.grade);
+        if (!opcoes.escalaComum) {
+            // Each plane its own colour bar, at its right, its ends in the title.
+            const QRectF barra(plano.grade.mapa.right() + 4, plano.grade.mapa.top(), 8,
+                               plano.grade.mapa.height());
+            for (int y = 0; y < static_cast<int>(barra.height()); ++y)
+                p.fillRect(QRectF(barra.left(), barra.bottom() - y - 1, barra.width(), 1.5),
+                           corDaEscala(y / std::max(1.0, barra.height() - 1)));
+            p.setPen(Qt::gray);
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(barra);
+        }
         if (opcoes.selecionado >= 0 && opcoes.selecionado < d.neuronios()) {
             p.setPen(QPen(Qt::white, 1.5));
             p.setBrush(Qt::NoBrush);
             p.drawRect(plano.grade.caixa(opcoes.selecionado));
         }
     }
-    if (opcoes.escalaComum)
+    if (opcoes.escalaComum) {
         pintaEscala(p, l.legenda, minimoComum, maximoComum,
                     QStringLiteral("Peso (mesma escala em todos)"));
+        pintaNotaVazios(p, l.legenda, d);
+    }
 }

@@ -79,12 +79,6 @@ QString numeroCompleto(double v) {
     return QString::fromStdString(realParaTexto(v));
 }
 
-QString numeroCurto(double v) {
-    QString s = QString::number(v, 'g', 4);
-    s.replace(u'.', QChar::fromLatin1(separadorDecimal()));
-    return s;
-}
-
 double fracao(double v, double minimo, double maximo) {
     if (!std::isfinite(v) || !(maximo > minimo)) return 0.0;
     const long double t =
@@ -120,23 +114,53 @@ void pintaLegenda(QPainter& p, const QRectF& caixa, const TDadosMapa& d) {
     QFont fonte = p.font();
     fonte.setPixelSize(12);
     p.setFont(fonte);
-    double y = caixa.top();
     p.setPen(Qt::black);
-    p.drawText(QRectF(caixa.left(), y, caixa.width(), 18), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Rótulos"));
-    y += 22;
+    p.drawText(QRectF(caixa.left(), caixa.top(), caixa.width(), 18),
+               Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Rótulos"));
+    // Every label, in rows of 18 pixels, or of 13 in a smaller font, in one or two columns, as the
+    // box allows; what still does not fit is counted on the last row.
     const auto& legenda = d.legenda();
-    for (std::size_t i = 0; i < legenda.size() && y + 16 <= caixa.bottom(); ++i, y += 18) {
-        p.fillRect(QRectF(caixa.left(), y + 2, 14, 14), corDoRotulo(static_cast<int>(i)));
+    const QRectF lista = caixa.adjusted(0, 22, 0, 0);
+    const double alturaNormal = 18, alturaPequena = 13;
+    const auto cabem = [&](double altura, int colunas) {
+        return static_cast<std::size_t>(std::max(0.0, std::floor(lista.height() / altura))) *
+               static_cast<std::size_t>(colunas);
+    };
+    double altura = alturaNormal;
+    int colunas = 1;
+    if (legenda.size() > cabem(alturaNormal, 1)) {
+        altura = alturaPequena;
+        colunas = legenda.size() > cabem(alturaPequena, 1) ? 2 : 1;
+    }
+    fonte.setPixelSize(altura >= alturaNormal ? 12 : 9);
+    p.setFont(fonte);
+    const std::size_t lugares = cabem(altura, colunas);
+    const std::size_t mostrados = legenda.size() <= lugares ? legenda.size() : lugares - 1;
+    const double largura = lista.width() / colunas;
+    const double lado = altura - 4;
+    const std::size_t porColuna =
+        std::max<std::size_t>(1, lugares / static_cast<std::size_t>(colunas));
+    for (std::size_t i = 0; i < mostrados; ++i) {
+        const double x = lista.left() + static_cast<double>(i / porColuna) * largura;
+        const double y = lista.top() + static_cast<double>(i % porColuna) * altura;
+        const QRectF amostra(x, y + 2, lado, lado);
+        p.fillRect(amostra, corDoRotulo(static_cast<int>(i)));
         p.setPen(Qt::gray);
-        p.drawRect(QRectF(caixa.left(), y + 2, 14, 14));
+        p.setBrush(Qt::NoBrush);  // only the outline: the swatch keeps its colour
+        p.drawRect(amostra);
         p.setPen(Qt::black);
         const QString nome =
             legenda[i].empty() ? QStringLiteral("(sem rótulo)") : textoDeBytes(legenda[i]);
-        p.drawText(QRectF(caixa.left() + 20, y, caixa.width() - 20, 18),
-                   Qt::AlignLeft | Qt::AlignVCenter,
-                   p.fontMetrics().elidedText(inicioVisivel(nome, caixa.width()), Qt::ElideRight,
-                                              static_cast<int>(caixa.width() - 20)));
+        const double texto = largura - lado - 8;
+        p.drawText(QRectF(x + lado + 5, y, texto, altura), Qt::AlignLeft | Qt::AlignVCenter,
+                   p.fontMetrics().elidedText(inicioVisivel(nome, texto), Qt::ElideRight,
+                                              static_cast<int>(texto)));
+    }
+    if (mostrados < legenda.size()) {
+        const double y = lista.top() + static_cast<double>(mostrados % porColuna) * altura;
+        const double x = lista.left() + static_cast<double>(mostrados / porColuna) * largura;
+        p.drawText(QRectF(x, y, largura, altura), Qt::AlignLeft | Qt::AlignVCenter,
+                   QStringLiteral("… e mais %1").arg(legenda.size() - mostrados));
     }
 }
 
@@ -160,4 +184,72 @@ void pintaEscala(QPainter& p, const QRectF& caixa, double minimo, double maximo,
                Qt::AlignLeft | Qt::AlignVCenter, numeroCurto(maximo));
     p.drawText(QRectF(barra.right() + 6, barra.bottom() - 8, caixa.width() - 24, 16),
                Qt::AlignLeft | Qt::AlignVCenter, numeroCurto(minimo));
+}
+
+QString textoDaLegendaExportacao(const TDadosMapa& d) {
+    QStringList partes;
+    if (d.origem && !d.origem->arquivo.empty()) {
+        const std::string& a = d.origem->arquivo;
+        const std::size_t barra = a.find_last_of('/');
+        partes << textoDeBytes(barra == std::string::npos ? a : a.substr(barra + 1));
+    }
+    QString mapa = QStringLiteral("mapa %1 × %2").arg(d.linhas).arg(d.colunas);
+    if (d.origem) {
+        mapa += QStringLiteral(", %1, raio %2")
+                    .arg(textoDeBytes(d.origem->vizinhanca))
+                    .arg(d.origem->raio);
+        if (d.origem->ciclos > 0) mapa += QStringLiteral(", %1 ciclos").arg(d.origem->ciclos);
+    }
+    partes << mapa;
+    if (d.semente) partes << QStringLiteral("semente %1").arg(*d.semente);
+    if (d.erros)
+        partes << QStringLiteral("erro de quantização %1, topográfico %2")
+                      .arg(numeroCurto(d.erros->quantizacao), numeroCurto(d.erros->topografico));
+    return partes.join(QStringLiteral(" · "));
+}
+
+void pintaLegendaExportacao(QPainter& p, const QRectF& caixa, const TDadosMapa& d) {
+    p.save();
+    p.fillRect(caixa, Qt::white);
+    QFont fonte = p.font();
+    fonte.setPixelSize(12);
+    p.setFont(fonte);
+    p.setPen(QColor(0x33, 0x33, 0x33));
+    p.drawText(caixa.adjusted(kMargemVista, 0, -kMargemVista, 0),
+               Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, textoDaLegendaExportacao(d));
+    p.restore();
+}
+
+void marcaNeuroniosVazios(QPainter& p, const TDadosMapa& d, const TGradeCelulas& g) {
+    if (std::none_of(d.contagens.begin(), d.contagens.end(), [](std::int32_t c) { return c > 0; }))
+        return;
+    p.save();
+    p.setPen(QPen(QColor(0x55, 0x55, 0x55), 1));
+    p.setBrush(QColor(0xF4, 0xF4, 0xF4));
+    const double raio = std::clamp(g.lado * 0.12, 1.5, 5.0);
+    for (std::int32_t a = 0; a < d.neuronios(); ++a)
+        if (d.contagens[static_cast<std::size_t>(a)] == 0)
+            p.drawEllipse(g.caixa(a).center(), raio, raio);
+    p.restore();
+}
+
+void pintaNotaVazios(QPainter& p, const QRectF& caixa, const TDadosMapa& d) {
+    const bool algumGanhou =
+        std::any_of(d.contagens.begin(), d.contagens.end(), [](std::int32_t c) { return c > 0; });
+    const bool algumVazio =
+        std::any_of(d.contagens.begin(), d.contagens.end(), [](std::int32_t c) { return c == 0; });
+    if (!algumGanhou || !algumVazio || caixa.isEmpty()) return;
+    p.save();
+    const double y = caixa.top() + 40 + std::min(220.0, caixa.height() - 50) + 22;
+    p.setPen(QPen(QColor(0x55, 0x55, 0x55), 1));
+    p.setBrush(QColor(0xF4, 0xF4, 0xF4));
+    p.drawEllipse(QPointF(caixa.left() + 9, y + 8), 4, 4);
+    QFont fonte = p.font();
+    fonte.setPixelSize(11);
+    p.setFont(fonte);
+    p.setPen(Qt::black);
+    p.drawText(QRectF(caixa.left() + 20, y, caixa.width() - 20, 34),
+               Qt::AlignLeft | Qt::TextWordWrap,
+               QStringLiteral("neurônio que não ganhou nenhum padrão"));
+    p.restore();
 }

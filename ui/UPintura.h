@@ -16,6 +16,7 @@
 
 #include "UDadosMapa.h"
 #include "ULayoutMapa.h"
+#include "UTextos.h"
 
 class QPainter;
 
@@ -50,10 +51,9 @@ QColor corDaEscala(double t);
 // Black or white, whichever reads on the colour.
 QColor textoSobre(const QColor& fundo);
 
-// A number as the program writes it (15 significant digits), and a short one for scales and
-// axes (4 significant digits); both with the decimal comma.
+// A number as the program writes it (15 significant digits, decimal comma); numeroCurto
+// (UTextos) gives the 4 digits a person reads.
 QString numeroCompleto(double v);
-QString numeroCurto(double v);
 // Where v lies between minimo and maximo, 0 to 1, in extended precision so that a range wider
 // than the largest double still divides; 0 for a value that is not finite.
 double fracao(double v, double minimo, double maximo);
@@ -68,6 +68,18 @@ QString nomeDoAtributo(const TDadosMapa& dados, std::int32_t k);
 
 // The legend of the labels, each beside its colour, as many as the box holds.
 void pintaLegenda(QPainter& p, const QRectF& caixa, const TDadosMapa& dados);
+// The caption of an exported picture, in one or two lines: the file, the map's size, the
+// neighbourhood, the radius and the cycles, the seed, and the map's errors, as far as known.
+QString textoDaLegendaExportacao(const TDadosMapa& dados);
+void pintaLegendaExportacao(QPainter& p, const QRectF& caixa, const TDadosMapa& dados);
+inline constexpr double kAlturaLegendaExportacao = 40.0;
+
+// A small light dot in the middle of a cell whose neuron won no pattern (drawn only when some
+// neuron won one, so that a loaded map is not covered in dots).
+void marcaNeuroniosVazios(QPainter& p, const TDadosMapa& dados, const TGradeCelulas& grade);
+// What that dot means, under the colour scale in `caixa` (when any neuron has one).
+void pintaNotaVazios(QPainter& p, const QRectF& caixa, const TDadosMapa& dados);
+
 // A vertical colour scale from minimo (bottom) to maximo (top), under its title.
 void pintaEscala(QPainter& p, const QRectF& caixa, double minimo, double maximo,
                  const QString& titulo);

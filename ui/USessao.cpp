@@ -55,14 +55,15 @@ TTreino::TTreino(const TSessao& sessao, TPedido pedido)
       gerador_(sessao.sementeFixa ? TGeradorAleatorio(*sessao.sementeFixa) : sessao.gerador_),
       semente_(gerador_.semente()),
       linhaCabecalho_(sessao.linhaCabecalho),
-      ciclos_(std::max<std::int64_t>(std::int64_t{pedido_.ultimo} + 1, 0)) {}
+      ciclos_(std::max<std::int64_t>(std::int64_t{pedido_.ultimo} + 1, 0)),
+      origem_{nova_.arquivoPadroes, pedido_.vizinhanca, nova_.raio, ciclos_} {}
 
 void TTreino::trabalha(TControle& controle) {
     nova_.inicializaNeuronios(gerador_, pedido_.vizinhanca);
     mapaPronto_ = true;
     fase_ = Fase::leitura;
     leituraParada_ = !inicializaEntradas(nova_.arquivoPadroes, nova_.qtdPadroes, nova_.dimensao,
-                                         nova_.entradas, &controle);
+                                         nova_.entradas, &controle, &linhasAlem_);
     if (leituraParada_ || pedido_.falhaCiclos) return;
     fase_ = Fase::rotulos;
     // A stop while the labels are gathered is a stop of the reading.
@@ -72,6 +73,8 @@ void TTreino::trabalha(TControle& controle) {
         return;
     }
     extras->nomes = nomesDosAtributos(linhaCabecalho_, nova_.dimensao);
+    extras->linhasAlem = linhasAlem_;
+    extras->anunciados = nova_.qtdPadroes;
     extras_ = std::make_shared<const TExtrasMapa>(std::move(*extras));
     lido_ = true;
     // Step by step, the training runs from the dialog, on the interface thread.
@@ -124,6 +127,7 @@ void TSessao::fechaTreino(TTreino& t, bool completo,
     curva_ = std::move(t.curva_);
     erros_ = t.erros_;
     semente_ = t.semente_;
+    origem_ = t.origem_;
     rede_.desativaEntradas();
 }
 
@@ -135,12 +139,15 @@ TClassificacao::TClassificacao(TSessao& sessao)
 
 void TClassificacao::trabalha(TControle& controle) {
     TRede& rede = sessao_.rede_;
-    if (!inicializaEntradas(rede.arquivoPadroes, padroes_, rede.dimensao, lidas_, &controle))
+    if (!inicializaEntradas(rede.arquivoPadroes, padroes_, rede.dimensao, lidas_, &controle,
+                            &linhasAlem_))
         return;
     fase_ = Fase::medida;
     std::optional<TExtrasMapa> extras = extrasDosPadroes(lidas_, rede.dimensao, &controle);
     if (!extras) return;
     extras->nomes = nomesDosAtributos(sessao_.linhaCabecalho, rede.dimensao);
+    extras->linhasAlem = linhasAlem_;
+    extras->anunciados = padroes_;
     extras_ = std::make_shared<TExtrasMapa>(std::move(*extras));
     erros_ = medeErros(rede.pesosDoMapa(), rede.linhasMapa() * rede.colunasMapa(), rede.dimensao,
                        lidas_, rede.matrizDistancias, &controle);
@@ -224,6 +231,9 @@ void TSessao::colocaMapa(TCarga& carga) {
     curva_.clear();
     erros_.reset();
     semente_.reset();
+    const TCabecalhoRede& c = *carga.carga_.cabecalho;
+    origem_ = TDadosMapa::TOrigem{carga.caminho_, c.vizinhanca == "GRID" ? "GRID" : "MANHATTAN",
+                                  c.raio, 0};
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -234,6 +244,7 @@ void TSessao::limpa() {
     curva_.clear();
     erros_.reset();
     semente_.reset();
+    origem_.reset();
 }
 
 TSessao::TCabecalho TSessao::aceitaCabecalho(const TCabecalhoPadroes& c, bool treinada) {
@@ -257,5 +268,6 @@ std::shared_ptr<TDadosMapa> TSessao::dados() const {
     d->curva = curva_;
     d->erros = erros_;
     d->semente = semente_;
+    d->origem = origem_;
     return d;
 }

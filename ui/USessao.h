@@ -95,6 +95,7 @@ class TTreino {
     std::uint32_t semente_;
     std::string linhaCabecalho_;
     std::int64_t ciclos_;
+    TDadosMapa::TOrigem origem_;
     std::atomic<Fase> fase_{Fase::mapa};
     bool mapaPronto_ = false, leituraParada_ = false, lido_ = false, treinou_ = false,
          completo_ = false;
@@ -103,6 +104,7 @@ class TTreino {
     std::shared_ptr<const TExtrasMapa> extras_;
     std::vector<TPontoCurva> curva_;
     std::optional<TErros> erros_;
+    std::int64_t linhasAlem_ = 0;
 };
 
 // One classification of a second file against the session's map.
@@ -130,6 +132,7 @@ class TClassificacao {
     bool completo_ = false;
     std::shared_ptr<TExtrasMapa> extras_;
     std::optional<TErros> erros_;
+    std::int64_t linhasAlem_ = 0;
 };
 
 // One load of a trained-network file, read into a network aside.
@@ -209,8 +212,12 @@ class TSessao {
 
     // The training cleared: no map, nothing for the explorer.
     void limpa();
-    // Every neuron's count and label list emptied (a change of tab page).
-    void zeraContagens() { rede_.zeraAglutinados(); }
+    // Every neuron's count and label list emptied (a change of tab page), and with them the
+    // errors of the pass they described.
+    void zeraContagens() {
+        rede_.zeraAglutinados();
+        erros_.reset();
+    }
 
     // What the explorer shows of the session's map; an empty map when there is none.
     std::shared_ptr<TDadosMapa> dados() const;
@@ -225,4 +232,5 @@ class TSessao {
     std::vector<TPontoCurva> curva_;
     std::optional<TErros> erros_;
     std::optional<std::uint32_t> semente_;
+    std::optional<TDadosMapa::TOrigem> origem_;
 };

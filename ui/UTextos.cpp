@@ -2,6 +2,10 @@
 
 #include <QFile>
 #include <QStringDecoder>
+#include <algorithm>
+#include <cmath>
+
+#include "UNumeros.h"
 
 namespace {
 
@@ -40,4 +44,29 @@ std::optional<std::uint32_t> sementeDoTexto(const QString& texto) {
     const qulonglong valor = texto.trimmed().toULongLong(&ok, 10);
     if (!ok || valor > 0xFFFFFFFFull || texto.trimmed().startsWith(u'+')) return std::nullopt;
     return static_cast<std::uint32_t>(valor);
+}
+
+QString numeroCurto(double v) {
+    if (std::isnan(v)) return QStringLiteral("NAN");
+    if (std::isinf(v)) return v > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
+    if (v == 0.0) return QStringLiteral("0");
+    const QChar virgula = QChar::fromLatin1(separadorDecimal());
+    // The four digits first, so that 9999,6 gives 10000 and 0,99996 gives 1.
+    const QString e4 = QString::number(v, 'e', 3);  // d.dddE±xx
+    const int expoente = e4.mid(e4.indexOf(u'e') + 1).toInt();
+    auto semZeros = [](QString s) {
+        if (s.contains(u'.')) {
+            while (s.endsWith(u'0')) s.chop(1);
+            if (s.endsWith(u'.')) s.chop(1);
+        }
+        return s;
+    };
+    QString s;
+    if (expoente >= -4 && expoente < 6) {
+        s = semZeros(QString::number(v, 'f', std::max(0, 3 - expoente)));
+    } else {
+        s = semZeros(e4.left(e4.indexOf(u'e'))) + u'E' + QString::number(expoente);
+    }
+    s.replace(u'.', virgula);
+    return s;
 }

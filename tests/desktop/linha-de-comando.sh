@@ -2,9 +2,9 @@
 # The command lines: --help and --version answer on the standard output without any display (a
 # terminal, a build machine); an unknown option is refused; the tools' help and manual pages name
 # every option their code accepts.
-#   linha-de-comando.sh SOURCE_DIR NORVIKA NORVIKA_BENCH NORVIKA_GERA_DADOS VERSION
+#   linha-de-comando.sh SOURCE_DIR NORVIKA NORVIKA_BENCH NORVIKA_GERA_DADOS VERSION NORVIKA_FIGURAS
 set -uo pipefail
-fonte=$1 norvika=$2 bench=$3 gera=$4 versao=$5
+fonte=$1 norvika=$2 bench=$3 gera=$4 versao=$5 figuras=$6
 falhas=0
 falha() { echo "FALHA: $*"; falhas=$((falhas + 1)); }
 semTela() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@"; }
@@ -22,7 +22,8 @@ codigo=$?
 [ $codigo -eq 2 ] || falha "norvika --nao-existe terminou com $codigo"
 grep -qF "opção desconhecida: --nao-existe" <<< "$erro" || falha "norvika --nao-existe escreveu '$erro'"
 
-for par in "$bench:bench/norvika_bench.cpp:norvika-bench" "$gera:bench/gera_dados.cpp:norvika-gera-dados"; do
+for par in "$bench:bench/norvika_bench.cpp:norvika-bench" "$gera:bench/gera_dados.cpp:norvika-gera-dados" \
+           "$figuras:app/figuras.cpp:norvika-figuras"; do
   IFS=: read -r programa codigo nome <<< "$par"
   ajuda=$(semTela "$programa" --help) || falha "$nome --help terminou com $?"
   manual=$(sed 's/\\-/-/g' "$fonte/desktop/man/$nome.1.in")

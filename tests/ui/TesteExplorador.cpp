@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
+#include <QProcess>
 #include <QPushButton>
 #include <QSlider>
 #include <QSvgRenderer>
@@ -24,6 +25,8 @@
 #include "UFormExplorador.h"
 #include "UFormTreinando.h"
 #include "UNumeros.h"
+#include "UPintorCelulas.h"
+#include "UTextos.h"
 #include "UVistaCurva.h"
 #include "UVistaMapa.h"
 
@@ -96,8 +99,7 @@ class TesteExplorador : public QObject {
         QCOMPARE(d->curva.back().ciclo, std::int64_t{5});
         QVERIFY(d->erros.has_value());
         QCOMPARE(filho<QLabel>(e, "ErroQuantizacaoLabel")->text(),
-                 QStringLiteral("Quantização: ") +
-                     QString::fromStdString(realParaTexto(d->erros->quantizacao)));
+                 QStringLiteral("Quantização: ") + numeroCurto(d->erros->quantizacao));
 
         const std::string cfg = pasta.arquivo("rede.cfg");
         j->respostas << QString::fromStdString(cfg);
@@ -261,6 +263,88 @@ class TesteExplorador : public QObject {
         curva.desenha(p, imagem.rect());
         qInstallMessageHandler(anterior);
         QCOMPARE(avisos, 0);
+    }
+
+    // The legend's swatches keep their labels' colours after the net's black dots (the input
+    // space), the neighbourhood of a step shows on a black and on a white cell, and a cell names
+    // its majority label with that label's own count and how many others share it.
+    void legendaVizinhancaETextoDasCelulas() {
+        auto d = mapaConhecido();
+        TVistaMapa vista;
+        vista.defineDados(d);
+        const QImage espaco = pinta(vista, TVistaMapa::Tipo::Espaco);
+        // The legend starts 170 - 12 pixels from the right margin, its first swatch 24 below it.
+        QCOMPARE(espaco.pixel(QPoint(592 - 158 + 7, 8 + 22 + 9)), TVistaMapa::corDoRotulo(0).rgb());
+
+        d->pesos = {0, 0, 0, 1, 1, 1, 0, 0, 0, 1, 1, 1};  // black, white, black, white
+        TDadosMapa::TPassoAtual passo;
+        passo.vencedor = 0;
+        passo.raio = 1;
+        d->passo = passo;
+        vista.defineDados(d);
+        const QImage cores = pinta(vista, TVistaMapa::Tipo::Cores);
+        // Cells of 181 pixels from (30, 30): count, inside each, the pixels not of its colour.
+        auto outras = [&](int x0, int y0, QRgb fundo) {
+            int n = 0;
+            for (int y = y0 + 30; y < y0 + 150; ++y)
+                for (int x = x0 + 30; x < x0 + 150; ++x) n += cores.pixel(x, y) != fundo ? 1 : 0;
+            return n;
+        };
+        QVERIFY(outras(30 + 181, 30 + 181, QColor(Qt::white).rgb()) > 1000);  // a white neighbour
+        QVERIFY(outras(30, 30 + 181, QColor(Qt::black).rgb()) > 1000);        // a black neighbour
+
+        QCOMPARE(textoDaCelula(*d, 0), QStringLiteral("b\n3 +1"));
+        QCOMPARE(textoDaCelula(*d, 2), QStringLiteral("a\n1"));
+        QCOMPARE(textoDaCelula(*d, 1), QString());
+    }
+
+    // norvika-figuras writes a view with the explorer's painters, its caption under it when
+    // asked, and refuses bad input with a message and exit status 1.
+    void figurasDaLinhaDeComando() {
+        const std::string rede =
+            pasta.escreve("cores.cfg", "2|2|3|1|GRID|4|3#\n1|0|0#\n0|1|0#\n0|0|1#\n1|1|1#\n");
+        const std::string padroes =
+            pasta.escreve("cores.txt", "4|3#\n1|0|0|r#\n0|1|0|g#\n0|0|1|b#\n1|1|0,9|w#\n");
+        auto roda = [](const QStringList& argumentos, QString* erro = nullptr) {
+            QProcess p;
+            p.start(QStringLiteral(NORVIKA_FIGURAS), argumentos);
+            p.waitForFinished(60000);
+            if (erro != nullptr) *erro = QString::fromUtf8(p.readAllStandardError());
+            return p.exitCode();
+        };
+        const QString png = QString::fromStdString(pasta.arquivo("rotulos.png"));
+        const QStringList base{QString::fromStdString(rede), QString::fromStdString(padroes),
+                               QStringLiteral("--vista"),    QStringLiteral("rotulos"),
+                               QStringLiteral("--saida"),    png};
+        QCOMPARE(roda(base), 0);
+        QCOMPARE(QImage(png).size(), QSize(1000, 700));
+        QCOMPARE(roda(base + QStringList{QStringLiteral("--legenda-completa")}), 0);
+        const QImage comLegenda(png);
+        QCOMPARE(comLegenda.size(), QSize(1000, 740));
+        int escuros = 0;
+        for (int y = 700; y < 740; ++y)
+            for (int x = 0; x < 600; ++x) escuros += qGray(comLegenda.pixel(x, y)) < 128 ? 1 : 0;
+        QVERIFY2(escuros > 50, "a legenda não foi escrita");
+        QString erro;
+        QCOMPARE(roda({QString::fromStdString(rede), QString::fromStdString(rede),
+                       QStringLiteral("--vista"), QStringLiteral("acertos"),
+                       QStringLiteral("--saida"), png},
+                      &erro),
+                 1);
+        QVERIFY2(erro.contains(QStringLiteral("Formato inválido do arquivo de padrões.")),
+                 qPrintable(erro));
+    }
+
+    // Pattern lines beyond the ones the header announces are named in the side panel; the
+    // trailer of "#" lines an import writes is not.
+    void linhasAlemDoCabecalhoSaoAvisadas() {
+        Janelas::Treino t;
+        t.arquivo = QString::fromStdString(pasta.escreve(
+            "mais.txt", "3|2#\n0|0|a#\n1|1|b#\n2|2|c#\n3|3|d#\n\n4|4|e#\n#norvika-escala x\n"));
+        j->treina(t);
+        j->acao("ExploradorItemMenu")->trigger();
+        QCOMPARE(filho<QLabel>(j->principal->explorador(), "AvisoLinhasLabel")->text(),
+                 QStringLiteral("2 linhas além das 3 anunciadas no cabeçalho foram ignoradas."));
     }
 
     // Stepped, paused and animated trainings end with the bits of an uninterrupted one.

@@ -1,0 +1,269 @@
+// norvika-figuras: the explorer's pictures of a trained map from the command line, for slides in
+// bulk and for checking pictures without a window. It loads a trained network (.cfg), gives every
+// pattern of a pattern file its nearest neuron (as "Classificar!" does) for the hits and the
+// labels, and writes one view, or all of them, as PNG or SVG with the explorer's own painters.
+// It needs no display: Qt draws on its offscreen platform.
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSvgGenerator>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "UArquivoPadroes.h"
+#include "UArquivoRede.h"
+#include "UDadosMapa.h"
+#include "UErros.h"
+#include "UGravacao.h"
+#include "ULeitorLinhas.h"
+#include "UNumeros.h"
+#include "UPintura.h"
+#include "UTextos.h"
+#include "UVersao.h"
+
+namespace {
+
+struct TFalha {
+    std::string mensagem;
+};
+
+[[noreturn]] void falha(const std::string& mensagem) {
+    throw TFalha{mensagem};
+}
+
+void ajuda() {
+    std::printf(
+        "Uso: norvika-figuras REDE.cfg PADROES.txt --vista VISTA --saida ARQUIVO [opções]\n"
+        "Desenha as vistas do explorador do mapa de uma rede treinada: os padrões do arquivo\n"
+        "são classificados no mapa (como em \"Classificar!\") para os acertos e os rótulos.\n"
+        "\n"
+        "  --vista VISTA        rotulos, acertos, matriz-u, planos, cores (com 3 atributos),\n"
+        "                       espaco, ou todas\n"
+        "  --saida ARQUIVO      o arquivo da imagem, .png ou .svg; com --vista todas, a pasta\n"
+        "                       onde cada vista é gravada como VISTA.png ou VISTA.svg\n"
+        "  --formato png|svg    o formato das imagens de --vista todas (png por padrão)\n"
+        "  --largura PX         a largura da imagem (1000 por padrão)\n"
+        "  --altura PX          a altura da imagem, sem a legenda (700 por padrão)\n"
+        "  --legenda-completa   escreve abaixo da imagem o arquivo, o tamanho do mapa, a\n"
+        "                       vizinhança, o raio, a semente e os erros do mapa\n"
+        "  --help               mostra esta ajuda\n"
+        "  --version            mostra a versão\n");
+    std::exit(0);
+}
+
+struct TVistaNomeada {
+    const char* nome;
+    TTipoVista tipo;
+};
+constexpr TVistaNomeada kVistas[] = {
+    {"rotulos", TTipoVista::Rotulos},  {"acertos", TTipoVista::Acertos},
+    {"matriz-u", TTipoVista::MatrizU}, {"planos", TTipoVista::Planos},
+    {"cores", TTipoVista::Cores},      {"espaco", TTipoVista::Espaco},
+};
+
+struct TOpcoes {
+    std::string rede, padroes, vista, saida, formato = "png";
+    int largura = 1000, altura = 700;
+    bool legenda = false;
+};
+
+int inteiroDaOpcao(const std::string& opcao, const std::string& texto, int minimo, int maximo) {
+    try {
+        const std::int32_t v = textoParaInteiro(texto);
+        if (v >= minimo && v <= maximo) return v;
+    } catch (const std::exception&) {
+    }
+    falha(opcao + " deve ser um número inteiro de " + std::to_string(minimo) + " a " +
+          std::to_string(maximo) + ": \"" + texto + "\"");
+}
+
+TOpcoes leOpcoes(const QStringList& argumentos) {
+    TOpcoes o;
+    for (qsizetype i = 1; i < argumentos.size(); ++i) {
+        const std::string a = argumentos[i].toStdString();
+        auto valor = [&] {
+            if (i + 1 >= argumentos.size()) falha("falta o valor de " + a);
+            return argumentos[++i].toStdString();
+        };
+        if (a == "--help" || a == "-h")
+            ajuda();
+        else if (a == "--version") {
+            std::printf("norvika-figuras %s\n", kVersaoNorvika);
+            std::exit(0);
+        } else if (a == "--vista")
+            o.vista = valor();
+        else if (a == "--saida")
+            o.saida = valor();
+        else if (a == "--formato")
+            o.formato = valor();
+        else if (a == "--largura")
+            o.largura = inteiroDaOpcao(a, valor(), 100, 20000);
+        else if (a == "--altura")
+            o.altura = inteiroDaOpcao(a, valor(), 100, 20000);
+        else if (a == "--legenda-completa")
+            o.legenda = true;
+        else if (!a.empty() && a[0] == '-')
+            falha("opção desconhecida: " + a);
+        else if (o.rede.empty())
+            o.rede = a;
+        else if (o.padroes.empty())
+            o.padroes = a;
+        else
+            falha("argumento a mais: " + a);
+    }
+    if (o.rede.empty() || o.padroes.empty()) falha("faltam a rede (.cfg) e o arquivo de padrões");
+    if (o.vista.empty()) falha("falta --vista");
+    if (o.saida.empty()) falha("falta --saida");
+    if (o.formato != "png" && o.formato != "svg")
+        falha("formato desconhecido: " + o.formato + " (use png ou svg)");
+    return o;
+}
+
+// The network of the file, with the distance matrix of its own neighbourhood.
+struct TMapa {
+    TRede rede;
+    std::string vizinhanca;
+};
+TMapa carregaMapa(const std::string& caminho) {
+    if (!arquivoExiste(caminho)) falha("o arquivo de treinamento não existe: " + caminho);
+    TRede rede;
+    TGeradorAleatorio gerador(0);
+    const TCargaRede carga = carregaRede(caminho, "GRID", gerador, rede);
+    if (carga.grandeDemais)
+        falha("o mapa deste arquivo não cabe na memória que o programa se permite usar.");
+    if (!carga.completa) falha("Formato inválido do arquivo de treinamento.");
+    const std::string vizinhanca = carga.cabecalho->vizinhanca == "GRID" ? "GRID" : "MANHATTAN";
+    rede.montaMatrizDistancias(vizinhanca);
+    rede.raio = carga.cabecalho->raio;
+    return {std::move(rede), vizinhanca};
+}
+
+// The map's data with the patterns of the file given their neurons.
+std::shared_ptr<TDadosMapa> classifica(TRede& rede, const std::string& padroes,
+                                       const std::string& vizinhanca) {
+    if (!arquivoExiste(padroes)) falha("Você deve especificar um arquivo de padrões.");
+    TCabecalhoPadroes cabecalho;
+    std::int32_t n = 0, d = 0;
+    try {
+        cabecalho = leCabecalhoPadroes(padroes);
+        d = textoParaInteiro(cabecalho.d);
+        if (d != rede.dimensao) falha("Estes padrões não podem ser classificados com esta rede!");
+        n = textoParaInteiro(cabecalho.n);
+        if (n < 0) throw EFormatoArquivo("");
+    } catch (const TFalha&) {
+        throw;
+    } catch (const std::exception&) {
+        falha("Formato inválido do arquivo de padrões.");
+    }
+    std::int64_t linhasAlem = 0;
+    inicializaEntradas(padroes, n, d, rede.entradas, nullptr, &linhasAlem);
+    rede.classificaEntradas();
+    std::optional<TExtrasMapa> extras = extrasDosPadroes(rede.entradas, d, nullptr);
+    extras->nomes = nomesDosAtributos(cabecalho.linha, d);
+    extras->linhasAlem = linhasAlem;
+    extras->anunciados = n;
+    auto dados = dadosDoMapa(rede, std::make_shared<const TExtrasMapa>(std::move(*extras)));
+    dados->erros = medeErros(rede.pesosDoMapa(), rede.linhasMapa() * rede.colunasMapa(), d,
+                             rede.entradas, rede.matrizDistancias);
+    dados->origem = TDadosMapa::TOrigem{padroes, vizinhanca, rede.raio, 0};
+    return dados;
+}
+
+// One view of the map as the bytes of a PNG or an SVG.
+QByteArray desenha(const TDadosMapa& dados, TTipoVista tipo, const TOpcoes& o, bool svg) {
+    const QRect vista(0, 0, o.largura, o.altura);
+    const QRect area =
+        o.legenda ? vista.adjusted(0, 0, 0, static_cast<int>(kAlturaLegendaExportacao)) : vista;
+    auto pinta = [&](QPainter& p) {
+        pintaVista(p, QRectF(vista), dados, tipo, TOpcoesVista{}, nullptr);
+        if (o.legenda)
+            pintaLegendaExportacao(p, QRectF(0, o.altura, o.largura, kAlturaLegendaExportacao),
+                                   dados);
+    };
+    QByteArray bytes;
+    QBuffer memoria(&bytes);
+    memoria.open(QIODevice::WriteOnly);
+    if (svg) {
+        QSvgGenerator gerador;
+        gerador.setOutputDevice(&memoria);
+        gerador.setSize(area.size());
+        gerador.setViewBox(area);
+        gerador.setDescription(QStringLiteral("Norvika: explorador do mapa"));
+        QPainter p(&gerador);
+        pinta(p);
+    } else {
+        QImage imagem(area.size(), QImage::Format_RGB32);
+        imagem.fill(Qt::white);
+        {
+            QPainter p(&imagem);
+            pinta(p);
+        }
+        imagem.save(&memoria, "PNG");
+    }
+    return bytes;
+}
+
+void grava(const std::string& caminho, const QByteArray& bytes) {
+    try {
+        gravaArquivo(caminho,
+                     std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    } catch (const std::exception& e) {
+        falha("não foi possível gravar \"" + caminho + "\": " + e.what());
+    }
+}
+
+int executa(const TOpcoes& o) {
+    defineSeparadorDecimal(',');
+    TMapa mapa = carregaMapa(o.rede);
+    const auto dados = classifica(mapa.rede, o.padroes, mapa.vizinhanca);
+    if (o.vista == "todas") {
+        const QString pasta = QString::fromStdString(o.saida);
+        if (!QDir().mkpath(pasta)) falha("não foi possível criar a pasta \"" + o.saida + "\"");
+        for (const TVistaNomeada& v : kVistas) {
+            if (v.tipo == TTipoVista::Cores && dados->dimensao != 3) continue;
+            const std::string arquivo =
+                QDir(pasta)
+                    .filePath(QStringLiteral("%1.%2").arg(QLatin1String(v.nome),
+                                                          QString::fromStdString(o.formato)))
+                    .toStdString();
+            grava(arquivo, desenha(*dados, v.tipo, o, o.formato == "svg"));
+            std::printf("%s\n", arquivo.c_str());
+        }
+        return 0;
+    }
+    for (const TVistaNomeada& v : kVistas) {
+        if (o.vista != v.nome) continue;
+        if (v.tipo == TTipoVista::Cores && dados->dimensao != 3)
+            falha("a vista cores precisa de padrões de 3 atributos; estes têm " +
+                  std::to_string(dados->dimensao));
+        const bool svg = QFileInfo(QString::fromStdString(o.saida))
+                             .suffix()
+                             .compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
+        grava(o.saida, desenha(*dados, v.tipo, o, svg));
+        return 0;
+    }
+    falha("vista desconhecida: " + o.vista +
+          " (use rotulos, acertos, matriz-u, planos, cores, espaco ou todas)");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Qt draws on its offscreen platform, with no display; QT_QPA_PLATFORM still wins when set.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication aplicacao(argc, argv);
+    try {
+        return executa(leOpcoes(QGuiApplication::arguments()));
+    } catch (const TFalha& f) {
+        std::fprintf(stderr, "norvika-figuras: %s\n", f.mensagem.c_str());
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "norvika-figuras: %s\n", e.what());
+    }
+    return 1;
+}
