@@ -4,6 +4,7 @@
 // the window took from that click to being usable again. For comparing the window with
 // norvika-bench and for measuring how fast "Parar" answers; not installed.
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -12,12 +13,14 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "UFormExplorador.h"
 #include "UFormTreinando.h"
 #include "UMensagens.h"
 #include "USpinEdit.h"
@@ -32,7 +35,8 @@ namespace {
         "norvika-bench-janela: %s\n"
         "Uso: norvika-bench-janela ARQUIVO --linhas L --colunas C --raio R --vizinhanca V\n"
         "       (--ciclos N | --decrementar-raio) --taxa T --evolucao E --semente S\n"
-        "       [--parar cabecalho|leitura|rotulos|treino|medida [--apos-ms M]]\n",
+        "       [--parar cabecalho|leitura|rotulos|treino|medida [--apos-ms M]]\n"
+        "       [--tela ARQUIVO.png [--vista NOME]]\n",
         erro);
     std::exit(2);
 }
@@ -49,12 +53,14 @@ const char* faseDoNome(const std::string& nome) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Headless unless there is a display (Xvfb) to look at, for --tela.
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication aplicacao(argc, argv);
     std::string arquivo, linhas = "12", colunas = "14", raio = "0", vizinhanca = "GRID", ciclos,
                          taxa = "0,1", evolucao = "100", parar;
     std::uint32_t semente = 1;
     long aposMs = 0;
+    std::string tela, vista;
     bool porCiclos = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -85,6 +91,10 @@ int main(int argc, char** argv) {
             parar = valor();
         else if (a == "--apos-ms")
             aposMs = std::stol(valor());
+        else if (a == "--tela")
+            tela = valor();
+        else if (a == "--vista")
+            vista = valor();
         else if (a[0] != '-' && arquivo.empty())
             arquivo = a;
         else
@@ -165,6 +175,29 @@ int main(int argc, char** argv) {
                 h = (h ^ p[i]) * 0x100000001b3ull;
         }
     std::printf("pesos_fnv=%016llx\n", static_cast<unsigned long long>(h));
+    if (!tela.empty()) {
+        // The explorer beside the window, on the chosen view, and the whole screen as seen.
+        janela.findChild<QAction*>(QStringLiteral("ExploradorItemMenu"))->trigger();
+        if (auto* e = janela.explorador()) {
+            e->move(janela.frameGeometry().right() + 10, 20);
+            if (!vista.empty())
+                e->findChild<QComboBox*>(QStringLiteral("VistaSeletor"))
+                    ->setCurrentText(QString::fromStdString(vista));
+            std::printf("erros=%s | %s\n",
+                        e->findChild<QLabel*>(QStringLiteral("ErroQuantizacaoLabel"))
+                            ->text()
+                            .toUtf8()
+                            .constData(),
+                        e->findChild<QLabel*>(QStringLiteral("ErroTopograficoLabel"))
+                            ->text()
+                            .toUtf8()
+                            .constData());
+        }
+        QElapsedTimer espera;
+        espera.start();
+        while (espera.elapsed() < 1500) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        QGuiApplication::primaryScreen()->grabWindow(0).save(QString::fromStdString(tela));
+    }
     std::printf("status=%s\n", janela.findChild<QWidget*>(QStringLiteral("StatusBar"))
                                    ->property("text")
                                    .toString()
