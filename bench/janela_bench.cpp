@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -36,7 +37,7 @@ namespace {
         "Uso: norvika-bench-janela ARQUIVO --linhas L --colunas C --raio R --vizinhanca V\n"
         "       (--ciclos N | --decrementar-raio) --taxa T --evolucao E --semente S\n"
         "       [--parar cabecalho|leitura|rotulos|treino|medida [--apos-ms M]]\n"
-        "       [--tela ARQUIVO.png [--vista NOME]]\n",
+        "       [--tela ARQUIVO.png [--vista NOME] [--passos N]]\n",
         erro);
     std::exit(2);
 }
@@ -61,6 +62,7 @@ int main(int argc, char** argv) {
     std::uint32_t semente = 1;
     long aposMs = 0;
     std::string tela, vista;
+    int numeroPassos = 0;
     bool porCiclos = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -91,6 +93,8 @@ int main(int argc, char** argv) {
             parar = valor();
         else if (a == "--apos-ms")
             aposMs = std::stol(valor());
+        else if (a == "--passos")
+            numeroPassos = std::stoi(valor());
         else if (a == "--tela")
             tela = valor();
         else if (a == "--vista")
@@ -152,6 +156,35 @@ int main(int argc, char** argv) {
     });
     observador.start(1);
 
+    // Step mode on a display: the explorer open beside the window, "Próximo padrão" clicked
+    // --passos times as a person would (each click activates the dialog), then the screen saved
+    // to --tela while the dialog is still open, and "Parar".
+    QTimer passos;
+    int clicados = 0;
+    if (numeroPassos > 0) {
+        janela.findChild<QAction*>(QStringLiteral("ExploradorItemMenu"))->trigger();
+        auto* e = janela.explorador();
+        e->move(20, 20);
+        e->findChild<QCheckBox*>(QStringLiteral("PassoAPassoCheckBox"))->setChecked(true);
+        janela.raise();
+        janela.activateWindow();
+        QObject::connect(&passos, &QTimer::timeout, [&] {
+            auto* d = janela.findChild<TFormTreinando*>(QStringLiteral("FormTreinando"));
+            if (d == nullptr || !d->isVisible()) return;
+            if (clicados < numeroPassos) {
+                d->activateWindow();
+                d->findChild<QPushButton*>(QStringLiteral("ProximoPadraoButton"))->click();
+                ++clicados;
+                return;
+            }
+            passos.stop();
+            if (!tela.empty())
+                QGuiApplication::primaryScreen()->grabWindow(0).save(QString::fromStdString(tela));
+            d->findChild<QPushButton*>(QStringLiteral("PararButton"))->click();
+        });
+        passos.start(400);
+    }
+
     QElapsedTimer relogio;
     relogio.start();
     janela.findChild<QPushButton*>(QStringLiteral("TreinarButton"))->click();  // returns when done
@@ -175,7 +208,7 @@ int main(int argc, char** argv) {
                 h = (h ^ p[i]) * 0x100000001b3ull;
         }
     std::printf("pesos_fnv=%016llx\n", static_cast<unsigned long long>(h));
-    if (!tela.empty()) {
+    if (!tela.empty() && numeroPassos == 0) {
         // The explorer beside the window, on the chosen view, and the whole screen as seen.
         janela.findChild<QAction*>(QStringLiteral("ExploradorItemMenu"))->trigger();
         if (auto* e = janela.explorador()) {

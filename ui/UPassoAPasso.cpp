@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 
 #include "UFormExplorador.h"
@@ -15,30 +16,42 @@
 namespace {
 
 // While a training is stepped, the map stays in view: the dialog is placed beside the explorer
-// rather than over it, and each time the dialog is activated (a click on its buttons) the
-// explorer is raised again, without taking the focus, over the main window that the window
-// manager raises with the dialog it owns.
-class TMapaEmVista : public QObject {
+// rather than over it, and the explorer stays above the other windows for that time, so that the
+// main window, which the window manager raises with the dialog it owns at each click, cannot
+// cover it.
+class TMapaEmVista {
   public:
-    TMapaEmVista(QWidget& dialogo, QWidget* explorador) : dialogo_(dialogo), explorador_(explorador) {
+    TMapaEmVista(QWidget& dialogo, QWidget* explorador) : explorador_(explorador) {
         if (explorador_ == nullptr || !explorador_->isVisible()) return;
-        posiciona();
-        dialogo_.installEventFilter(this);
+        posiciona(dialogo);
+        bandeiras_ = explorador_->windowFlags();
+        reexibe(bandeiras_ | Qt::WindowStaysOnTopHint);
+        ativo_ = true;
     }
-
-  protected:
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::WindowActivate) explorador_->raise();
-        return false;
+    ~TMapaEmVista() {
+        if (ativo_) reexibe(bandeiras_);
     }
+    TMapaEmVista(const TMapaEmVista&) = delete;
+    TMapaEmVista& operator=(const TMapaEmVista&) = delete;
 
   private:
+    // New window flags take effect when the window is shown again, where it was.
+    void reexibe(Qt::WindowFlags bandeiras) {
+        const QRect onde = explorador_->geometry();
+        explorador_->setWindowFlags(bandeiras);
+        explorador_->setGeometry(onde);
+        explorador_->show();
+    }
+
     // Below the explorer, else above it, else at its right, else at its left; inside the screen.
-    void posiciona() {
+    // A dialog just shown may not have its title bar yet: room is kept for one.
+    void posiciona(QWidget& dialogo) {
         const QRect mapa = explorador_->frameGeometry();
-        const QSize tamanho = dialogo_.frameGeometry().size();
+        const int titulo = dialogo.frameGeometry().height() > dialogo.height() ? 0 : 32;
+        const QSize tamanho = dialogo.frameGeometry().size() + QSize(0, titulo);
         const QScreen* tela = explorador_->screen();
-        const QRect util = tela != nullptr ? tela->availableGeometry() : QRect(mapa.topLeft(), tamanho);
+        const QRect util =
+            tela != nullptr ? tela->availableGeometry() : QRect(mapa.topLeft(), tamanho);
         const QPoint lugares[] = {
             {mapa.left(), mapa.bottom() + 1},
             {mapa.left(), mapa.top() - tamanho.height()},
@@ -47,13 +60,14 @@ class TMapaEmVista : public QObject {
         };
         for (const QPoint& lugar : lugares)
             if (util.contains(QRect(lugar, tamanho))) {
-                dialogo_.move(lugar);
+                dialogo.move(lugar + QPoint(0, titulo));
                 return;
             }
     }
 
-    QWidget& dialogo_;
     QWidget* explorador_;
+    Qt::WindowFlags bandeiras_;
+    bool ativo_ = false;
 };
 
 }  // namespace
