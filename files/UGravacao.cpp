@@ -8,6 +8,9 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <utility>
+#include <vector>
 
 #include "UErros.h"
 
@@ -68,9 +71,8 @@ class TDescritor {
     int fd_;
 };
 
-// Writes all of `texto` at the start of the file, retrying short writes.
-void escreveTudo(int fd, std::string_view texto) {
-    off_t onde = 0;
+// Writes all of `texto` at `onde` in the file, retrying short writes.
+void escreveTudo(int fd, std::string_view texto, off_t onde) {
     while (!texto.empty()) {
         const ssize_t n = ::pwrite(fd, texto.data(), texto.size(), onde);
         if (n < 0) {
@@ -108,10 +110,10 @@ bool temAtributosEstendidos(const std::string& caminho) {
 }
 
 // Writes over the file itself, keeping its inode (its other names, owner, permissions and
-// attributes). O_NONBLOCK: should it have become a pipe since it was looked at, opening fails at
-// once instead of waiting for a reader.
-void escreveNoLugar(const std::string& caminho, const std::string& destino, std::string_view texto,
-                    bool cria) {
+// attributes), the contents copied from the finished new file. O_NONBLOCK: should it have become
+// a pipe since it was looked at, opening fails at once instead of waiting for a reader.
+void escreveNoLugar(const std::string& caminho, const std::string& destino, int origem,
+                    std::uint64_t tamanho, bool cria) {
     TDescritor arquivo(::open(destino.c_str(),
                               O_WRONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | (cria ? O_CREAT : 0),
                               0666));
@@ -121,79 +123,107 @@ void escreveNoLugar(const std::string& caminho, const std::string& destino, std:
     if (!S_ISREG(st.st_mode)) recusaEspecial(caminho);
     // The new size is taken on the disk before any byte changes: a full disk fails here, with the
     // old contents whole.
-    reserva(arquivo.fd(), texto.size());
-    escreveTudo(arquivo.fd(), texto);
-    if (::ftruncate(arquivo.fd(), static_cast<off_t>(texto.size())) != 0) falha(errno);
+    reserva(arquivo.fd(), tamanho);
+    std::vector<char> bloco(std::size_t{1} << 20);
+    for (std::uint64_t feito = 0; feito < tamanho;) {
+        const ssize_t lidos =
+            ::pread(origem, bloco.data(), bloco.size(), static_cast<off_t>(feito));
+        if (lidos < 0 && errno == EINTR) continue;
+        if (lidos <= 0) falha(lidos < 0 ? errno : EIO);
+        escreveTudo(arquivo.fd(), std::string_view(bloco.data(), static_cast<std::size_t>(lidos)),
+                    static_cast<off_t>(feito));
+        feito += static_cast<std::uint64_t>(lidos);
+    }
+    if (::ftruncate(arquivo.fd(), static_cast<off_t>(tamanho)) != 0) falha(errno);
     if (::fsync(arquivo.fd()) != 0) falha(errno);
     arquivo.fecha();
 }
 
 }  // namespace
 
-void gravaArquivo(const std::string& caminho, std::string_view texto) {
-    const std::string destino = destinoReal(caminho);
-
+TGravacaoEmPartes::TGravacaoEmPartes(const std::string& caminho)
+    : caminho_(caminho), destino_(destinoReal(caminho)) {
     struct stat atual {};
-    const bool existe = ::stat(destino.c_str(), &atual) == 0;
-    if (existe && !S_ISREG(atual.st_mode) && !S_ISDIR(atual.st_mode)) recusaEspecial(caminho);
-    if (existe && S_ISDIR(atual.st_mode)) falha(EISDIR);
+    existe_ = ::stat(destino_.c_str(), &atual) == 0;
+    if (existe_ && !S_ISREG(atual.st_mode) && !S_ISDIR(atual.st_mode)) recusaEspecial(caminho);
+    if (existe_ && S_ISDIR(atual.st_mode)) falha(EISDIR);
     // A file that exists but may not be written keeps its protection: the save fails as writing
     // into it would.
-    if (existe && ::access(destino.c_str(), W_OK) != 0) falha(errno);
+    if (existe_ && ::access(destino_.c_str(), W_OK) != 0) falha(errno);
+    dono_ = atual.st_uid;
+    grupo_ = atual.st_gid;
+    modo_ = atual.st_mode & 07777;
 
     // A symbolic link to nothing yet: the file is made where it points, the link stays.
     struct stat proprio {};
-    if (!existe && ::lstat(destino.c_str(), &proprio) == 0 && S_ISLNK(proprio.st_mode)) {
-        escreveNoLugar(caminho, destino, texto, true);
-        return;
+    if (!existe_ && ::lstat(destino_.c_str(), &proprio) == 0 && S_ISLNK(proprio.st_mode)) {
+        noLugar_ = criaNoLugar_ = true;
     }
     // Other names or extended attributes (ACLs among them) would not follow a rename.
-    if (existe && (atual.st_nlink > 1 || temAtributosEstendidos(destino))) {
-        escreveNoLugar(caminho, destino, texto, false);
-        return;
-    }
+    if (existe_ && (atual.st_nlink > 1 || temAtributosEstendidos(destino_))) noLugar_ = true;
 
-    std::string temporario = destino + ".XXXXXX";
-    TDescritor novo(::mkostemp(temporario.data(), O_CLOEXEC));
-    if (novo.fd() < 0) {
+    // The new contents go to a new file beside the target; where that cannot be (a folder in
+    // which no new file may be made), to one in the temporary folder, copied in at the end.
+    temporario_ = destino_ + ".XXXXXX";
+    fd_ = ::mkostemp(temporario_.data(), O_CLOEXEC);
+    if (fd_ < 0) {
         const int erro = errno;
-        // A folder in which no new file may be made: the file itself can still be written.
-        if (existe) {
-            escreveNoLugar(caminho, destino, texto, false);
-            return;
-        }
-        falha(erro);
+        if (!existe_ && !criaNoLugar_) falha(erro);
+        temporario_ = (std::filesystem::temp_directory_path() / "norvika-XXXXXX").string();
+        fd_ = ::mkostemp(temporario_.data(), O_CLOEXEC);
+        if (fd_ < 0) falha(errno);
+        noLugar_ = true;
     }
-    try {
-        // An owner or group that this user cannot give the new file: write in place instead.
-        if (existe && (atual.st_uid != ::geteuid() || atual.st_gid != ::getegid()) &&
-            ::fchown(novo.fd(), atual.st_uid, atual.st_gid) != 0) {
-            novo.fecha();
-            ::unlink(temporario.c_str());
-            escreveNoLugar(caminho, destino, texto, false);
-            return;
-        }
-        // The new file takes the old one's permissions, or the usual ones for a new file.
-        mode_t modo = 0666;
-        if (existe) {
-            modo = atual.st_mode & 07777;
-        } else {
-            const mode_t mascara = ::umask(0);
-            ::umask(mascara);
-            modo &= ~mascara;
-        }
-        if (::fchmod(novo.fd(), modo) != 0) falha(errno);
-        reserva(novo.fd(), texto.size());
-        escreveTudo(novo.fd(), texto);
-        if (::fsync(novo.fd()) != 0) falha(errno);
-        novo.fecha();
-    } catch (...) {
-        ::unlink(temporario.c_str());
-        throw;
+    // An owner or group that this user cannot give the new file: the target is written in place.
+    if (!noLugar_ && existe_ && (dono_ != ::geteuid() || grupo_ != ::getegid()) &&
+        ::fchown(fd_, dono_, grupo_) != 0)
+        noLugar_ = true;
+}
+
+TGravacaoEmPartes::~TGravacaoEmPartes() {
+    if (fd_ >= 0) ::close(fd_);
+    if (!temporario_.empty()) ::unlink(temporario_.c_str());
+}
+
+void TGravacaoEmPartes::escreve(std::string_view parte) {
+    if (buffer_.size() + parte.size() > kBuffer) descarrega();
+    if (parte.size() >= kBuffer)
+        escreveTudo(fd_, parte, static_cast<off_t>(escritos_)), escritos_ += parte.size();
+    else
+        buffer_ += parte;
+}
+
+void TGravacaoEmPartes::descarrega() {
+    escreveTudo(fd_, buffer_, static_cast<off_t>(escritos_));
+    escritos_ += buffer_.size();
+    buffer_.clear();
+}
+
+void TGravacaoEmPartes::conclui() {
+    descarrega();
+    if (noLugar_) {
+        escreveNoLugar(caminho_, destino_, fd_, escritos_, criaNoLugar_);
+        return;  // the destructor removes the copy
     }
-    if (::rename(temporario.c_str(), destino.c_str()) != 0) {
-        const int erro = errno;
-        ::unlink(temporario.c_str());
-        falha(erro);
+    // The new file takes the old one's permissions, or the usual ones for a new file.
+    mode_t modo = 0666;
+    if (existe_) {
+        modo = modo_;
+    } else {
+        const mode_t mascara = ::umask(0);
+        ::umask(mascara);
+        modo &= ~mascara;
     }
+    if (::fchmod(fd_, modo) != 0) falha(errno);
+    if (::fsync(fd_) != 0) falha(errno);
+    const int fd = std::exchange(fd_, -1);
+    if (::close(fd) != 0) falha(errno);
+    if (::rename(temporario_.c_str(), destino_.c_str()) != 0) falha(errno);
+    temporario_.clear();
+}
+
+void gravaArquivo(const std::string& caminho, std::string_view texto) {
+    TGravacaoEmPartes gravacao(caminho);
+    gravacao.escreve(texto);
+    gravacao.conclui();
 }

@@ -15,9 +15,36 @@
 //
 // Every write, the flush and the close are checked.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 // Writes `texto` to `caminho`. Throws EArquivoEspecial for something that is not a plain file,
 // EEntradaSaida (with the system's message) for every other failure.
 void gravaArquivo(const std::string& caminho, std::string_view texto);
+
+// The same for a file made in parts (an import of millions of lines), so that it is never held
+// whole in memory: the parts go to the new file as they come, and conclui puts it in place. Until
+// then the target is untouched; a save abandoned (destroyed before conclui, or failed) leaves it
+// as it was and removes what it wrote. The constructor refuses what is not a plain file.
+class TGravacaoEmPartes {
+  public:
+    explicit TGravacaoEmPartes(const std::string& caminho);
+    ~TGravacaoEmPartes();
+    TGravacaoEmPartes(const TGravacaoEmPartes&) = delete;
+    TGravacaoEmPartes& operator=(const TGravacaoEmPartes&) = delete;
+
+    void escreve(std::string_view parte);
+    void conclui();
+
+  private:
+    void descarrega();
+    static constexpr std::size_t kBuffer = std::size_t{1} << 20;
+
+    std::string caminho_, destino_, temporario_;
+    int fd_ = -1;
+    bool existe_ = false, noLugar_ = false, criaNoLugar_ = false;
+    unsigned dono_ = 0, grupo_ = 0, modo_ = 0;
+    std::string buffer_;
+    std::uint64_t escritos_ = 0;
+};

@@ -92,8 +92,7 @@ struct RealDecomposto {
     std::int64_t expoente = 0;
 };
 
-RealDecomposto decompoeReal(std::string_view texto) {
-    const char sep = separador.load(std::memory_order_relaxed);
+RealDecomposto decompoeReal(std::string_view texto, char sep) {
     RealDecomposto r;
     std::size_t i = 0;
     const std::size_t n = texto.size();
@@ -252,6 +251,10 @@ std::int32_t textoParaInteiro(std::string_view texto) {
 }
 
 std::string realParaTexto(double valor) {
+    return realParaTexto(valor, separador.load(std::memory_order_relaxed));
+}
+
+std::string realParaTexto(double valor, char sep) {
     if (valor == 0.0) return "0";
     if (std::isnan(valor)) return "NAN";
     if (std::isinf(valor)) return valor < 0 ? "-INF" : "INF";
@@ -279,7 +282,6 @@ std::string realParaTexto(double valor) {
     }
     while (n > 1 && digitos[n - 1] == '0') --n;
 
-    const char sep = separador.load(std::memory_order_relaxed);
     std::string s;
     if (valor < 0) s += '-';
     if (expoente >= -3 && expoente <= 15) {
@@ -308,14 +310,18 @@ std::string realParaTexto(double valor) {
 }
 
 long double textoParaRealGeral(std::string_view texto) {
-    const RealDecomposto r = decompoeReal(texto);
+    const RealDecomposto r = decompoeReal(texto, separador.load(std::memory_order_relaxed));
     const Mantissa m = mantissaDe(r);
     if (m.digitos.empty()) return aplicaSinal(r.negativo, 0.0L);
     return aplicaSinal(r.negativo, valorGeral(m, texto));
 }
 
 long double textoParaReal(std::string_view texto) {
-    const RealDecomposto r = decompoeReal(texto);
+    return textoParaReal(texto, separador.load(std::memory_order_relaxed));
+}
+
+long double textoParaReal(std::string_view texto, char sep) {
+    const RealDecomposto r = decompoeReal(texto, sep);
     // Up to 19 significant digits make an integer below 2^64, which the 64-bit significand holds
     // exactly; times or over an exact power of ten it is one correctly rounded operation, the
     // same value that the general path computes. Leading zeros are skipped and trailing zeros
@@ -367,11 +373,14 @@ double armazenaReal(long double valor) {
 }
 
 double textoParaDouble(std::string_view texto) {
+    return textoParaDouble(texto, separador.load(std::memory_order_relaxed));
+}
+
+double textoParaDouble(std::string_view texto, char sep) {
     double valor = 0.0;
     const char* fim = texto.data() + texto.size();
-    if (doubleCurto(texto.data(), fim, separador.load(std::memory_order_relaxed), valor) == fim)
-        return valor;
-    return armazenaReal(textoParaReal(texto));
+    if (doubleCurto(texto.data(), fim, sep, valor) == fim) return valor;
+    return armazenaReal(textoParaReal(texto, sep));
 }
 
 std::string textoStatusCiclo(double taxaAprendizado, std::int32_t ciclo, std::int32_t raio) {

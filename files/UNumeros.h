@@ -25,10 +25,14 @@ std::int32_t textoParaInteiro(std::string_view texto);
 
 // General format with up to 15 significant digits and the decimal separator; never fails.
 std::string realParaTexto(double valor);
+// The same with a separator of the caller's, for files whose decimal mark is their own (an
+// import); the process-wide setting is not touched.
+std::string realParaTexto(double valor, char separador);
 
 // Blanks, sign, digits, separator, digits, exponent, blanks; the value in extended precision.
 // Throws EConversao, also for a value beyond the extended range.
 long double textoParaReal(std::string_view texto);
+long double textoParaReal(std::string_view texto, char separador);
 
 // The general path of textoParaReal, without the short-mantissa shortcut; kept callable so that
 // the two can be compared.
@@ -40,6 +44,7 @@ double armazenaReal(long double valor);
 
 // textoParaReal followed by armazenaReal.
 double textoParaDouble(std::string_view texto);
+double textoParaDouble(std::string_view texto, char separador);
 
 // The shortcut textoParaDouble takes for the commonest texts: an optional sign, digits, the
 // separator `sep` and a few digits, without blanks or exponent, whose value is m / 10^k with m
