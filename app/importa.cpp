@@ -1,0 +1,167 @@
+// norvika-importa: a table (CSV, TSV, SOM_PAK .dat, ARFF) into a pattern file from the command
+// line, with the same reading as the "Importar dados" dialog. Prints what the import did; on bad
+// input prints the message, writes nothing and ends with 1.
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "UErros.h"
+#include "UImportacao.h"
+#include "UVersao.h"
+
+namespace {
+
+struct TFalha {
+    std::string mensagem;
+};
+
+[[noreturn]] void falha(const std::string& mensagem) {
+    throw TFalha{mensagem};
+}
+
+void ajuda() {
+    std::printf(
+        "Uso: norvika-importa ENTRADA --saida PADROES.txt [opções]\n"
+        "Lê uma tabela (CSV, TSV, texto em colunas, .dat do SOM_PAK ou ARFF) e grava um arquivo\n"
+        "de padrões do Norvika (ou um .dat do SOM_PAK, quando a saída termina em .dat).\n"
+        "Sem as opções, o separador, a marca decimal e o cabeçalho são detectados.\n"
+        "\n"
+        "  --saida ARQUIVO                  o arquivo de padrões a gravar\n"
+        "  --separador ';'|','|tab|espacos  o separador das colunas\n"
+        "  --decimal virgula|ponto          a marca decimal dos números\n"
+        "  --cabecalho sim|nao              se a primeira linha tem os nomes das colunas\n"
+        "  --rotulo COLUNA|nenhum           a coluna do rótulo (nome ou número a partir de 1)\n"
+        "  --ignorar COL,COL                colunas a deixar de fora (nomes ou números)\n"
+        "  --ausentes descartar|media       valores ausentes: descarta a linha (padrão) ou\n"
+        "                                   preenche com a média da coluna\n"
+        "  --normalizar nenhuma|minmax|z    escala de cada atributo: nenhuma (padrão), para\n"
+        "                                   [0, 1], ou escore z (desvio-padrão amostral)\n"
+        "  --help                           mostra esta ajuda\n"
+        "  --version                        mostra a versão\n");
+    std::exit(0);
+}
+
+std::vector<std::string> separaPorVirgula(const std::string& texto) {
+    std::vector<std::string> partes;
+    std::string parte;
+    for (const char c : texto) {
+        if (c == ',') {
+            partes.push_back(parte);
+            parte.clear();
+        } else {
+            parte += c;
+        }
+    }
+    partes.push_back(parte);
+    return partes;
+}
+
+struct TLinha {
+    std::string entrada, saida;
+    TOpcoesImportacao opcoes;
+};
+
+TLinha leOpcoes(int argc, char** argv) {
+    TLinha l;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        auto valor = [&] {
+            if (i + 1 >= argc) falha("falta o valor de " + a);
+            return std::string(argv[++i]);
+        };
+        auto invalido = [&](const std::string& v, const char* aceitos) {
+            falha("valor inválido para " + a + ": \"" + v + "\" (use " + aceitos + ")");
+        };
+        if (a == "--help" || a == "-h") {
+            ajuda();
+        } else if (a == "--version") {
+            std::printf("norvika-importa %s\n", kVersaoNorvika);
+            std::exit(0);
+        } else if (a == "--saida") {
+            l.saida = valor();
+        } else if (a == "--separador") {
+            const std::string v = valor();
+            if (v == ";" || v == ",")
+                l.opcoes.separador = v[0];
+            else if (v == "tab" || v == "\t")
+                l.opcoes.separador = '\t';
+            else if (v == "espacos" || v == "espaços")
+                l.opcoes.separador = kSeparadorEspacos;
+            else
+                invalido(v, "';', ',', tab ou espacos");
+        } else if (a == "--decimal") {
+            const std::string v = valor();
+            if (v == "virgula" || v == "vírgula" || v == ",")
+                l.opcoes.decimal = ',';
+            else if (v == "ponto" || v == ".")
+                l.opcoes.decimal = '.';
+            else
+                invalido(v, "virgula ou ponto");
+        } else if (a == "--cabecalho") {
+            const std::string v = valor();
+            if (v == "sim")
+                l.opcoes.cabecalho = true;
+            else if (v == "nao" || v == "não")
+                l.opcoes.cabecalho = false;
+            else
+                invalido(v, "sim ou nao");
+        } else if (a == "--rotulo") {
+            const std::string v = valor();
+            if (v == "nenhum")
+                l.opcoes.semRotulo = true;
+            else
+                l.opcoes.rotulo = v;
+        } else if (a == "--ignorar") {
+            for (const std::string& c : separaPorVirgula(valor()))
+                if (!c.empty()) l.opcoes.ignorar.push_back(c);
+        } else if (a == "--ausentes") {
+            const std::string v = valor();
+            if (v == "descartar")
+                l.opcoes.ausentes = TAusentes::descartar;
+            else if (v == "media" || v == "média")
+                l.opcoes.ausentes = TAusentes::media;
+            else
+                invalido(v, "descartar ou media");
+        } else if (a == "--normalizar") {
+            const std::string v = valor();
+            if (v == "nenhuma")
+                l.opcoes.normalizacao = TNormalizacao::nenhuma;
+            else if (v == "minmax")
+                l.opcoes.normalizacao = TNormalizacao::minmax;
+            else if (v == "z")
+                l.opcoes.normalizacao = TNormalizacao::z;
+            else
+                invalido(v, "nenhuma, minmax ou z");
+        } else if (a.size() > 1 && a[0] == '-') {
+            falha("opção desconhecida: " + a);
+        } else if (l.entrada.empty()) {
+            l.entrada = a;
+        } else {
+            falha("argumento a mais: " + a);
+        }
+    }
+    if (l.entrada.empty()) falha("falta o arquivo de entrada (veja --help)");
+    if (l.saida.empty()) falha("falta --saida PADROES.txt");
+    return l;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        const TLinha l = leOpcoes(argc, argv);
+        const TImportacao importacao = importaTabela(l.entrada, l.opcoes);
+        gravaPadroes(importacao, l.saida);
+        for (const std::string& linha : relatorioDaImportacao(importacao))
+            std::printf("%s\n", linha.c_str());
+        std::printf("Gravado: %s\n", l.saida.c_str());
+        return 0;
+    } catch (const TFalha& f) {
+        std::fprintf(stderr, "norvika-importa: %s\n", f.mensagem.c_str());
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "norvika-importa: %s\n", e.what());
+    }
+    return 1;
+}
