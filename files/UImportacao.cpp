@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -110,16 +112,35 @@ bool ausente(std::string_view campo) {
 
 // The value of a numeric field with the file's decimal mark, or nothing.
 std::optional<double> numeroDe(std::string_view campo, char decimal) {
+    double v = 0.0;
+    const char* fim = campo.data() + campo.size();
+    if (!campo.empty() && doubleCurto(campo.data(), fim, decimal, v) == fim) return v;
     const std::string_view c = apara(campo);
     if (c.empty()) return std::nullopt;
-    double v = 0.0;
-    const char* fim = c.data() + c.size();
-    if (doubleCurto(c.data(), fim, decimal, v) == fim) return v;
     try {
         return textoParaDouble(c, decimal);
     } catch (const EConversao&) {
         return std::nullopt;
+    } catch (const EEstouroReal&) {
+        return std::nullopt;  // beyond the double range: reported as not a number it can hold
     }
+}
+
+// A number too large for a double (the extended format still holds it).
+bool foraDaFaixa(std::string_view campo, char decimal) {
+    try {
+        armazenaReal(textoParaReal(apara(campo), decimal));
+    } catch (const EEstouroReal&) {
+        return true;
+    } catch (const EConversao&) {
+    }
+    return false;
+}
+
+// A field quoted for a message, cut short when long.
+std::string citado(std::string_view campo) {
+    const std::string_view c = apara(campo);
+    return "\"" + std::string(c.substr(0, 60)) + (c.size() > 60 ? "…\"" : "\"");
 }
 
 // A field that looks like a number with `marca` as its decimal mark (digits on at least one side).
@@ -157,31 +178,36 @@ class TDivisor {
   public:
     // `maximo` fields at most in a record; `linhaInicial` the line before the first record, for
     // the message.
-    TDivisor(char separador, TAspas aspas, std::size_t maximo = SIZE_MAX)
-        : sep_(separador), aspas_(aspas), maximo_(maximo) {}
+    TDivisor(char separador, TAspas aspas, std::size_t maximo = SIZE_MAX) : maximo_(maximo) {
+        defineModo(separador, aspas);
+    }
     void defineLinha(std::int64_t linha) { linhas_ = linha; }
     void defineModo(char separador, TAspas aspas) {
         sep_ = separador;
         aspas_ = aspas;
+        // The bytes that end an unquoted field.
+        para_.fill(false);
+        for (const char c : {'\n', '\r', separador}) para_[static_cast<unsigned char>(c)] = true;
+        if (separador == kSeparadorEspacos) para_['\t'] = true;
     }
 
     const char* divide(const char* p, const char* fim, bool ultimo,
                        std::vector<std::string_view>& campos, std::int64_t& linhas) {
         campos.clear();
         montagem_.clear();
-        montagem_.reserve(static_cast<std::size_t>(fim - p));
-        inicios_.clear();
+        montadas_.clear();
         const bool espacos = sep_ == kSeparadorEspacos;
         if (espacos)
             while (p != fim && (*p == ' ' || *p == '\t')) ++p;
         for (;;) {
-            // One field.
-            const std::size_t inicio = montagem_.size();
+            // One field: a view into the text, or, quoted, put together in montagem_.
             // Blanks before an opening quote are passed over.
             const char* q = p;
-            while (q != fim && (*q == ' ' || *q == '\t') && !espacos) ++q;
+            if (!espacos)
+                while (q != fim && (*q == ' ' || *q == '\t')) ++q;
             if (q != fim && aspas_ != TAspas::nenhuma &&
                 (*q == '"' || (aspas_ == TAspas::ambas && *q == '\''))) {
+                const std::size_t inicio = montagem_.size();
                 p = q;
                 const char aspa = *p++;
                 for (;;) {
@@ -206,13 +232,15 @@ class TDivisor {
                 while (p != fim && *p != sep_ && *p != '\n' && *p != '\r' &&
                        !(espacos && *p == '\t'))
                     montagem_ += *p++;
+                // Its place is filled in at the end, when montagem_ has stopped moving.
+                montadas_.push_back({campos.size(), inicio, montagem_.size() - inicio});
+                campos.emplace_back();
             } else {
-                while (p != fim && *p != '\n' && *p != '\r' && *p != sep_ &&
-                       !(espacos && *p == '\t'))
-                    montagem_ += *p++;
+                const char* inicio = p;
+                p = fimDoCampo(p, fim);
+                campos.emplace_back(inicio, static_cast<std::size_t>(p - inicio));
             }
-            inicios_.emplace_back(inicio, montagem_.size());
-            if (inicios_.size() > maximo_)
+            if (campos.size() > maximo_)
                 throw EImportacao(naLinha(linhas_ + 1) + ": mais de " + std::to_string(maximo_) +
                                   " campos, mais do que a importação lê.");
             if (p == fim) {
@@ -242,17 +270,46 @@ class TDivisor {
             }
             ++linhas;
         }
-        for (const auto& [a, b] : inicios_) campos.emplace_back(montagem_.data() + a, b - a);
+        for (const TMontada& m : montadas_)
+            campos[m.campo] = std::string_view(montagem_.data() + m.inicio, m.tamanho);
         return p;
     }
 
   private:
+    // Where an unquoted field that starts at p ends. Eight bytes at a time where eight remain
+    // (a field's length varies from row to row, and a branch per byte would mispredict at its
+    // end): a byte that is x leaves a zero in v ^ (x in every byte), and (w - 0x01...) & ~w &
+    // 0x80... marks the lowest zero byte of w exactly (the marks above it may be false).
+    const char* fimDoCampo(const char* p, const char* fim) const {
+        if constexpr (std::endian::native == std::endian::little) {
+            constexpr std::uint64_t kUns = 0x0101010101010101u, kAltos = 0x8080808080808080u;
+            const auto zero = [](std::uint64_t w) { return (w - kUns) & ~w & kAltos; };
+            const std::uint64_t separador = kUns * static_cast<unsigned char>(sep_);
+            const std::uint64_t tab = kUns * (sep_ == kSeparadorEspacos ? '\t' : '\n');
+            while (fim - p >= 8) {
+                std::uint64_t v;
+                std::memcpy(&v, p, sizeof v);
+                const std::uint64_t marcas = zero(v ^ (kUns * '\n')) | zero(v ^ (kUns * '\r')) |
+                                             zero(v ^ separador) | zero(v ^ tab);
+                if (marcas != 0) return p + std::countr_zero(marcas) / 8;
+                p += 8;
+            }
+        }
+        while (p != fim && !para_[static_cast<unsigned char>(*p)]) ++p;
+        return p;
+    }
+
     char sep_;
     TAspas aspas_;
+    std::array<bool, 256> para_;
     std::size_t maximo_;
     std::int64_t linhas_ = 0;
     std::string montagem_;
-    std::vector<std::pair<std::size_t, std::size_t>> inicios_;
+    // The quoted fields of the record: which one, and where it stands in montagem_.
+    struct TMontada {
+        std::size_t campo, inicio, tamanho;
+    };
+    std::vector<TMontada> montadas_;
 };
 
 // The records of a file, one by one, read a block at a time so that a file of gigabytes is never
@@ -437,8 +494,8 @@ char detectaDecimal(const std::vector<std::vector<std::string>>& registros, char
                                               x == '-' || x == '+';
                                    });
                 if (ambos)
-                    throw EImportacao("O número \"" + std::string(c) +
-                                      "\" usa separador de milhar, que a importação não adivinha: "
+                    throw EImportacao("O número " + citado(c) +
+                                      " usa separador de milhar, que a importação não adivinha: "
                                       "tire-o no programa de origem (ou escolha a marca decimal).");
                 continue;
             }
@@ -448,9 +505,9 @@ char detectaDecimal(const std::vector<std::vector<std::string>>& registros, char
             comVirgula = comVirgula || virgula;
         }
     if (comPonto && comVirgula && separador != ',')
-        throw EImportacao("A tabela tem números com ponto (\"" + exemploPonto +
-                          "\") e com vírgula (\"" + exemploVirgula +
-                          "\"): um deles é separador de milhar, que a importação não adivinha. "
+        throw EImportacao("A tabela tem números com ponto (" + citado(exemploPonto) +
+                          ") e com vírgula (" + citado(exemploVirgula) +
+                          "): um deles é separador de milhar, que a importação não adivinha. "
                           "Escolha a marca decimal.");
     if (comPonto) return '.';
     if (comVirgula) return ',';
@@ -522,11 +579,17 @@ void definePapeis(TImportacao& t, const TOpcoesImportacao& o,
         throw EImportacao("A tabela não tem nenhuma coluna numérica para servir de atributo.");
 }
 
-// A name fit for the pattern file's header: no "|" or "#", not empty.
+// A name fit for the pattern file's header: no "|", "#" or control character, not empty, at most
+// 120 bytes (cut between two UTF-8 characters).
 std::string nomeDeAtributo(std::string nome, std::size_t k) {
     for (char& c : nome)
-        if (c == '|' || c == '#' || c == '\r' || c == '\n') c = ' ';
-    const std::string_view a = apara(nome);
+        if (c == '|' || c == '#' || static_cast<unsigned char>(c) < 0x20) c = ' ';
+    std::string_view a = apara(nome);
+    if (a.size() > 120) {
+        std::size_t corte = 120;
+        while (corte > 0 && (static_cast<unsigned char>(a[corte]) & 0xC0) == 0x80) --corte;
+        a = apara(a.substr(0, corte));
+    }
     return a.empty() ? "atributo " + std::to_string(k + 1) : std::string(a);
 }
 
@@ -566,8 +629,10 @@ class TColetor {
             if (!v) {
                 if (!ausente(campo))
                     throw EImportacao(naLinha(linha) + ", coluna " + std::to_string(k + 1) +
-                                      " (\"" + t_.colunas[k].nome + "\"): \"" +
-                                      std::string(apara(campo)) + "\" não é um número.");
+                                      " (\"" + t_.colunas[k].nome + "\"): " + citado(campo) +
+                                      (foraDaFaixa(campo, t_.decimal)
+                                           ? " passa do maior número real."
+                                           : " não é um número."));
                 ++t_.colunas[k].ausentes;
                 falta = true;
                 v = std::numeric_limits<double>::quiet_NaN();
@@ -603,15 +668,22 @@ void completa(TImportacao& t) {
     const std::size_t n = t.padroes();
     for (std::size_t j = 0; j < d; ++j) {
         TColuna& c = t.colunas[t.atributos[j]];
+        // Rows with a missing value were dropped, or hold it as NaN.
+        const std::size_t presentes =
+            t.ausentes == TAusentes::descartar ? n : n - static_cast<std::size_t>(c.ausentes);
+        const bool preenche = t.ausentes == TAusentes::media && presentes < n;
+        if (!preenche && t.normalizacao != TNormalizacao::z &&
+            (t.normalizacao == TNormalizacao::nenhuma || presentes == 0)) {
+            if (t.ausentes == TAusentes::manter)
+                t.valoresAusentes += static_cast<std::int64_t>(n - presentes);
+            continue;  // nothing to compute: no pass over the values
+        }
         long double soma = 0.0L;
-        std::size_t presentes = 0;
         for (std::size_t i = 0; i < n; ++i) {
             const double v = t.valores[i * d + j];
-            if (std::isnan(v)) continue;
-            soma += v;
-            ++presentes;
+            if (!std::isnan(v)) soma += v;
         }
-        if (t.ausentes == TAusentes::media && presentes < n) {
+        if (preenche) {
             if (presentes == 0)
                 throw EImportacao("A coluna \"" + c.nome +
                                   "\" não tem nenhum valor para tirar a média.");
@@ -625,7 +697,9 @@ void completa(TImportacao& t) {
         if (t.ausentes == TAusentes::manter)
             t.valoresAusentes += static_cast<std::int64_t>(n - presentes);
         if (t.normalizacao == TNormalizacao::nenhuma || presentes == 0) continue;
-        double a = 0.0, b = 1.0;
+        // In the extended format, so that no range of doubles overflows (the span of -1e308 and
+        // 1e308 is beyond the double range, not beyond the extended one).
+        long double a = 0.0L, b = 1.0L;
         if (t.normalizacao == TNormalizacao::minmax) {
             double minimo = std::numeric_limits<double>::infinity(), maximo = -minimo;
             for (std::size_t i = 0; i < n; ++i) {
@@ -635,23 +709,25 @@ void completa(TImportacao& t) {
                 maximo = std::max(maximo, v);
             }
             a = minimo;
-            b = maximo - minimo;
+            b = static_cast<long double>(maximo) - minimo;
         } else {
             // The sample standard deviation (n - 1), as R's scale(); one value has none.
-            const long double media = soma / static_cast<long double>(presentes);
+            a = soma / static_cast<long double>(presentes);
             long double quadrados = 0.0L;
             for (std::size_t i = 0; i < n; ++i) {
                 const double v = t.valores[i * d + j];
-                if (!std::isnan(v)) quadrados += (v - media) * (v - media);
+                if (!std::isnan(v)) quadrados += (v - a) * (v - a);
             }
-            a = static_cast<double>(media);
-            b = presentes > 1 ? static_cast<double>(
-                                    std::sqrt(quadrados / static_cast<long double>(presentes - 1)))
-                              : 0.0;
+            b = presentes > 1 ? std::sqrt(quadrados / static_cast<long double>(presentes - 1))
+                              : 0.0L;
         }
-        c.a = a;
-        c.b = b;
-        if (!(b > 0.0)) {
+        c.a = static_cast<double>(a);
+        c.b = static_cast<double>(b);
+        if (!std::isfinite(c.b))
+            throw EImportacao("A coluna \"" + c.nome +
+                              "\" vai de um extremo ao outro dos números reais: não há como "
+                              "pô-la na escala.");
+        if (!(b > 0.0L)) {
             c.constante = true;
             c.b = 0.0;
             t.notas.push_back("A coluna \"" + c.nome +
@@ -660,7 +736,7 @@ void completa(TImportacao& t) {
         for (std::size_t i = 0; i < n; ++i) {
             double& v = t.valores[i * d + j];
             if (std::isnan(v)) continue;
-            v = c.constante ? 0.0 : (v - a) / b;
+            v = c.constante ? 0.0 : static_cast<double>((v - a) / b);
         }
     }
 }
@@ -806,8 +882,8 @@ TImportacao importaSompak(const std::string& caminho, const TOpcoesImportacao& o
             if (dimensao < 1)
                 throw EImportacao(naLinha(numero) +
                                   ": a primeira linha de um arquivo SOM_PAK deve ser a dimensão "
-                                  "(um número inteiro positivo), e não \"" +
-                                  std::string(tokens[0]) + "\".");
+                                  "(um número inteiro positivo), e não " +
+                                  citado(tokens[0]) + ".");
             if (static_cast<std::size_t>(dimensao) > kMaximoColunas)
                 throw EImportacao(naLinha(numero) + ": a dimensão " + std::to_string(dimensao) +
                                   " passa das " + std::to_string(kMaximoColunas) +
@@ -947,11 +1023,12 @@ TImportacao importaArff(const std::string& caminho, const TOpcoesImportacao& o,
 // ---------------------------------------------------------------------------------------------
 // Writing
 
-// A label fit for a pattern line: "|" kept, "#" and line breaks become blanks; UTF-8.
+// A label fit for a pattern line: "|" kept, "#" and control characters (line breaks, and the
+// Ctrl-Z that ends a line's text for the reader) become blanks; UTF-8.
 std::string rotuloParaArquivo(std::string_view rotulo) {
     std::string s(rotulo);
     for (char& c : s)
-        if (c == '#' || c == '\r' || c == '\n') c = ' ';
+        if (c == '#' || static_cast<unsigned char>(c) < 0x20) c = ' ';
     return s;
 }
 
@@ -1014,37 +1091,147 @@ TImportacao importaTabela(const std::string& caminho, const TOpcoesImportacao& o
     return t;
 }
 
-void escreveValor(std::string& saida, double v) {
-    // A short decimal m / 10^k (k <= 4, m < 10^15) whose nearest double v is: its digits with the
-    // comma put in are the text the conversion writes (the 15-digit rounding of v gives m / 10^k
-    // back), without the conversion's cost.
-    if (std::isfinite(v) && v != 0.0 && std::fabs(v) < 1e15) {
-        static constexpr double kPotencias[] = {1.0, 10.0, 100.0, 1000.0, 10000.0};
-        const double a = std::fabs(v);
-        for (int k = 0; k <= 4; ++k) {
-            const double escalado = a * kPotencias[k];
-            if (escalado >= 1e15) break;
-            const auto m = static_cast<std::uint64_t>(std::llround(escalado));
-            if (m == 0 || static_cast<double>(m) / kPotencias[k] != a) continue;
-            char digitos[24];
-            int n = 0;
-            for (std::uint64_t x = m; x > 0; x /= 10)
-                digitos[n++] = static_cast<char>('0' + x % 10);
-            if (v < 0) saida += '-';
-            if (n <= k) {
-                saida += "0,";
-                saida.append(static_cast<std::size_t>(k - n), '0');
-                for (int i = n - 1; i >= 0; --i) saida += digitos[i];
-            } else {
-                for (int i = n - 1; i >= 0; --i) {
-                    saida += digitos[i];
-                    if (i == k && k > 0) saida += ',';
-                }
-            }
-            return;
+namespace {
+
+// m / 10^k with the comma k digits in, "0," before a pure fraction, "-" when negativo, written
+// at `saida` (m below 10^16, k at most 4); returns where it ends.
+char* escreveDecimal(char* saida, std::uint64_t m, int k, bool negativo) {
+    static constexpr std::uint64_t kPotencias[] = {1u,
+                                                   10u,
+                                                   100u,
+                                                   1000u,
+                                                   10000u,
+                                                   100000u,
+                                                   1000000u,
+                                                   10000000u,
+                                                   100000000u,
+                                                   1000000000u,
+                                                   10000000000u,
+                                                   100000000000u,
+                                                   1000000000000u,
+                                                   10000000000000u,
+                                                   100000000000000u,
+                                                   1000000000000000u};
+    int digitos = 1;
+    while (digitos < 16 && m >= kPotencias[digitos]) ++digitos;
+    if (digitos <= k) digitos = k + 1;  // "0," and the zeros after the comma
+    if (negativo) *saida++ = '-';
+    // The integer part, then the fraction, each written from its right end.
+    const int inteiros = digitos - k;
+    std::uint64_t parteInteira = m / kPotencias[k];
+    std::uint64_t fracao = m - parteInteira * kPotencias[k];
+    char* p = saida + inteiros;
+    for (int i = 0; i < inteiros; ++i) {
+        *--p = static_cast<char>('0' + parteInteira % 10);
+        parteInteira /= 10;
+    }
+    saida += inteiros;
+    if (k == 0) return saida;
+    *saida++ = ',';
+    for (int i = k - 1; i >= 0; --i) {
+        saida[i] = static_cast<char>('0' + fracao % 10);
+        fracao /= 10;
+    }
+    return saida + k;
+}
+
+// m / 10^4 (m below 10^15) as escreveDecimal writes it. The values a table holds are mostly
+// below 100 with a few decimals, in digits that vary at random: those are put together in one
+// 64-bit word (at most seven bytes) without a branch that depends on their digits, and stored at
+// once; the rest go to escreveDecimal.
+char* escreveDezMilesimos(char* saida, std::uint64_t m, bool negativo) {
+    static constexpr char kPares[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
+    const std::uint64_t inteira = m / 10000;
+    const auto fracao = static_cast<std::uint32_t>(m - inteira * 10000);
+    if constexpr (std::endian::native == std::endian::little) {
+        if (inteira < 100) {
+            const auto par = [](std::uint64_t n) {
+                std::uint16_t dois;
+                std::memcpy(&dois, kPares + 2 * n, 2);
+                return std::uint64_t{dois};
+            };
+            const int um = inteira < 10 ? 1 : 0;  // a conditional move, not a branch
+            const int digitos = 2 - um;
+            // ",dddd", cut after its last digit that is not 0 (nothing for a whole number).
+            const std::uint64_t virgula =
+                std::uint64_t{','} | par(fracao / 100) << 8 | par(fracao % 100) << 24;
+            const int zeros = (fracao % 10 == 0) + (fracao % 100 == 0) + (fracao % 1000 == 0);
+            const int decimais = fracao != 0 ? 5 - zeros : 0;
+            const std::uint64_t palavra = (par(inteira) >> (8 * um)) | virgula << (8 * digitos);
+            *saida = '-';
+            saida += negativo ? 1 : 0;
+            std::memcpy(saida, &palavra, 8);
+            return saida + digitos + decimais;
         }
     }
-    saida += realParaTexto(v, ',');
+    int k = 4;
+    while (k > 0 && m % 10 == 0) {
+        m /= 10;
+        --k;
+    }
+    return escreveDecimal(saida, m, k, negativo);
+}
+
+// Whether a is the double nearest to m / 10^4 (m >= 1 and below 2^50), as the division
+// m / 10^4 == a would say, in integers: with a = f / 2^s, the distance m / 10^4 - a scaled by
+// 10^4 x 2^s is D = m 2^s - 10^4 f, and half an ulp of a is 5000 on that scale (2500 below a
+// power of two, whose lower neighbour is closer); a tie goes to the even f.
+bool maisProximoDeDezMilesimos(double a, std::uint64_t m) {
+    __extension__ using Inteiro128 = __int128;
+    std::uint64_t bits;
+    std::memcpy(&bits, &a, sizeof bits);
+    const int expoente = static_cast<int>(bits >> 52);
+    const int s = 1075 - expoente;
+    if (expoente == 0 || s <= 0 || s > 70 || m == 0 || m >= (std::uint64_t{1} << 50))
+        return m != 0 && static_cast<double>(m) / 1e4 == a;
+    const std::uint64_t f = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+    const Inteiro128 d = (static_cast<Inteiro128>(m) << s) - static_cast<Inteiro128>(f) * 10000;
+    const bool par = (f & 1) == 0;
+    if (d >= 0) return d < 5000 || (d == 5000 && par);
+    if (f == (std::uint64_t{1} << 52)) return -d <= 2500;
+    return -d < 5000 || (-d == 5000 && par);
+}
+
+// The text of a value, written at `saida` (room for kMaximoTextoValor bytes); returns where it
+// ends.
+constexpr std::size_t kMaximoTextoValor = 32;
+char* escreveValorEm(char* saida, double v) {
+    // A short decimal m / 10^k (k <= 4, m < 10^15) whose nearest double v is: its digits with the
+    // comma put in are the text the conversion writes (the 15-digit rounding of v gives m / 10^k
+    // back), without the conversion's cost. However m is found, the division proves it.
+    //
+    // Below 10^11, v x 10^4 lands within 1/4 of the m' = m x 10^(4 - k) of any such decimal, so
+    // one rounding finds it; the zeros m' ends in give k back. Larger values try each k.
+    const double a = std::fabs(v);
+    if (a > 0.0 && a < 1e15) {
+        static constexpr double kPotencias[] = {1.0, 10.0, 100.0, 1000.0, 10000.0};
+        if (a * 1e4 < 1e15) {
+            const auto m = static_cast<std::uint64_t>(a * 1e4 + 0.5);
+            if (maisProximoDeDezMilesimos(a, m)) return escreveDezMilesimos(saida, m, v < 0);
+        } else {
+            for (int k = 0; k <= 3; ++k) {
+                const double escalado = a * kPotencias[k];
+                if (escalado >= 1e15) break;
+                const auto m = static_cast<std::uint64_t>(escalado + 0.5);
+                if (static_cast<double>(m) / kPotencias[k] == a)
+                    return escreveDecimal(saida, m, k, v < 0);
+            }
+        }
+    }
+    const std::string texto = realParaTexto(v, ',');
+    const std::size_t n = std::min(texto.size(), kMaximoTextoValor);
+    std::memcpy(saida, texto.data(), n);
+    return saida + n;
+}
+
+}  // namespace
+
+void escreveValor(std::string& saida, double v) {
+    char texto[kMaximoTextoValor];
+    saida.append(texto, static_cast<std::size_t>(escreveValorEm(texto, v) - texto));
 }
 
 std::vector<std::string> relatorioDaImportacao(const TImportacao& t) {
@@ -1143,16 +1330,31 @@ void gravaPadroes(const TImportacao& t, const std::string& caminho) {
             despeja(false);
         }
     } else {
-        bloco = cabecalhoPadroes(t) + "\n";
+        // The pattern lines go straight into a block of bytes, flushed when the next line might
+        // not fit.
+        gravacao.escreve(cabecalhoPadroes(t) + "\n");
+        std::string linhas(std::size_t{1} << 20, '\0');
+        std::size_t usado = 0;
         for (std::size_t i = 0; i < t.padroes(); ++i) {
-            for (std::size_t j = 0; j < d; ++j) {
-                escreveValor(bloco, t.valores[i * d + j]);
-                bloco += '|';
+            const std::string_view rotulo = t.rotulo(i);
+            const std::size_t maximo = d * (kMaximoTextoValor + 1) + rotulo.size() + 2;
+            if (usado + maximo > linhas.size()) {
+                gravacao.escreve(std::string_view(linhas.data(), usado));
+                usado = 0;
+                if (maximo > linhas.size()) linhas.resize(maximo);
             }
-            bloco += rotuloParaArquivo(t.rotulo(i));
-            bloco += "#\n";
-            despeja(false);
+            char* p = linhas.data() + usado;
+            for (std::size_t j = 0; j < d; ++j) {
+                p = escreveValorEm(p, t.valores[i * d + j]);
+                *p++ = '|';
+            }
+            for (const char c : rotulo)
+                *p++ = c == '#' || static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
+            *p++ = '#';
+            *p++ = '\n';
+            usado = static_cast<std::size_t>(p - linhas.data());
         }
+        gravacao.escreve(std::string_view(linhas.data(), usado));
         if (t.normalizacao != TNormalizacao::nenhuma)
             for (std::size_t j = 0; j < d; ++j) {
                 const TColuna& c = t.colunas[t.atributos[j]];

@@ -3,8 +3,9 @@
 # terminal, a build machine); an unknown option is refused; the tools' help and manual pages name
 # every option their code accepts.
 #   linha-de-comando.sh SOURCE_DIR NORVIKA NORVIKA_BENCH NORVIKA_GERA_DADOS VERSION NORVIKA_FIGURAS
+#                       NORVIKA_IMPORTA
 set -uo pipefail
-fonte=$1 norvika=$2 bench=$3 gera=$4 versao=$5 figuras=$6
+fonte=$1 norvika=$2 bench=$3 gera=$4 versao=$5 figuras=$6 importa=$7
 falhas=0
 falha() { echo "FALHA: $*"; falhas=$((falhas + 1)); }
 semTela() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@"; }
@@ -23,7 +24,7 @@ codigo=$?
 grep -qF "opção desconhecida: --nao-existe" <<< "$erro" || falha "norvika --nao-existe escreveu '$erro'"
 
 for par in "$bench:bench/norvika_bench.cpp:norvika-bench" "$gera:bench/gera_dados.cpp:norvika-gera-dados" \
-           "$figuras:app/figuras.cpp:norvika-figuras"; do
+           "$figuras:app/figuras.cpp:norvika-figuras" "$importa:app/importa.cpp:norvika-importa"; do
   IFS=: read -r programa codigo nome <<< "$par"
   ajuda=$(semTela "$programa" --help) || falha "$nome --help terminou com $?"
   manual=$(sed 's/\\-/-/g' "$fonte/desktop/man/$nome.1.in")
@@ -32,6 +33,21 @@ for par in "$bench:bench/norvika_bench.cpp:norvika-bench" "$gera:bench/gera_dado
     grep -qF -- "$opcao" <<< "$manual" || falha "a página de manual de $nome não descreve $opcao"
   done
 done
+
+# An import writes the pattern file and its report; bad input ends with 1 and writes nothing.
+pasta=$(mktemp -d)
+trap 'rm -rf "$pasta"' EXIT
+printf '"";"a";"b";"classe"\n"1";1,5;2;"x"\n"2";3;4,25;"y"\n' > "$pasta/t.csv"
+relatorio=$("$importa" "$pasta/t.csv" --saida "$pasta/p.txt") || falha "norvika-importa terminou com $?"
+[ "$(cat "$pasta/p.txt")" = "$(printf '2|2#a|b\n1,5|2|x#\n3|4,25|y#')" ] ||
+  falha "norvika-importa gravou '$(cat "$pasta/p.txt")'"
+grep -qF "Linhas lidas: 2; padrões: 2" <<< "$relatorio" || falha "relatório do norvika-importa: '$relatorio'"
+printf 'a,b\n1,2\n3\n' > "$pasta/ruim.csv"
+erro=$("$importa" "$pasta/ruim.csv" --saida "$pasta/r.txt" 2>&1 > /dev/null)
+codigo=$?
+[ $codigo -eq 1 ] || falha "norvika-importa com uma linha curta terminou com $codigo"
+grep -qF "Linha 3" <<< "$erro" || falha "norvika-importa com uma linha curta escreveu '$erro'"
+[ ! -e "$pasta/r.txt" ] || falha "norvika-importa gravou apesar do erro"
 
 [ $falhas -eq 0 ] || exit 1
 echo "Linhas de comando verificadas."
