@@ -152,6 +152,8 @@ TLinha leOpcoes(int argc, char** argv) {
 int main(int argc, char** argv) {
     try {
         const TLinha l = leOpcoes(argc, argv);
+        if (mesmoArquivo(l.entrada, l.saida))
+            falha("a saída não pode ser a própria tabela que está sendo importada");
         const TImportacao importacao = importaTabela(l.entrada, l.opcoes);
         gravaPadroes(importacao, l.saida);
         for (const std::string& linha : relatorioDaImportacao(importacao))

@@ -62,6 +62,17 @@ TCabecalhoPadroes leCabecalhoPadroes(const std::string& caminho, TControle* cont
     return cabecalho;
 }
 
+bool temCabecalhoDePadroes(const std::string& caminho) {
+    try {
+        const TCabecalhoPadroes cabecalho = leCabecalhoPadroes(caminho);
+        textoParaInteiro(cabecalho.n);
+        textoParaInteiro(cabecalho.d);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
 void lePadrao(std::string_view linha, std::int32_t dimensao, std::int64_t numeroLinha,
               TPadraoEntrada& padrao) {
     padrao.setQtdValores(0);

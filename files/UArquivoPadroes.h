@@ -37,6 +37,10 @@ std::vector<std::string> nomesDosAtributos(std::string_view cabecalho, std::int3
 // need. Throws EEntradaSaida or EFormatoArquivo; with a control, EInterrompido at a stop request.
 TCabecalhoPadroes leCabecalhoPadroes(const std::string& caminho, TControle* controle = nullptr);
 
+// Whether the file's first line is a pattern header, N|D# with two integers: what tells a
+// pattern file from a table to import. False when the file cannot be read.
+bool temCabecalhoDePadroes(const std::string& caminho);
+
 // Reads one pattern line of `dimensao` values into `padrao` (cleared first). Throws
 // EFormatoArquivo for a missing separator (naming `numeroLinha`), EConversao for a value that is
 // not a real and EEstouroReal for one beyond the double range.

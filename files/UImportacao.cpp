@@ -379,6 +379,9 @@ class TLeitorRegistros {
             if (n > 0) {
                 utf8_.le(std::string_view(buf_.data() + fim_, static_cast<std::size_t>(n)));
                 fim_ += static_cast<std::size_t>(n);
+                lidos_ += static_cast<std::uint64_t>(n);
+                if (controle_ != nullptr)
+                    controle_->anotaPadroes(static_cast<std::int64_t>(lidos_ >> 10));
                 return;
             }
             if (n == 0) {
@@ -398,6 +401,7 @@ class TLeitorRegistros {
     bool eof_ = false;
     std::int64_t linha_ = 0;
     std::uint64_t tamanho_ = 0;
+    std::uint64_t lidos_ = 0;
     TValidaUtf8 utf8_;
 };
 
@@ -744,16 +748,6 @@ void completa(TImportacao& t) {
 // ---------------------------------------------------------------------------------------------
 // The three formats
 
-TFormatoTabela formatoPeloNome(const std::string& caminho) {
-    const std::size_t ponto = caminho.find_last_of('.');
-    const std::size_t barra = caminho.find_last_of('/');
-    if (ponto == std::string::npos || (barra != std::string::npos && ponto < barra))
-        return TFormatoTabela::delimitado;
-    const std::string ext = caminho.substr(ponto + 1);
-    if (igualSemCaixa(ext, "dat")) return TFormatoTabela::sompak;
-    if (igualSemCaixa(ext, "arff")) return TFormatoTabela::arff;
-    return TFormatoTabela::delimitado;
-}
 
 TImportacao importaDelimitado(const std::string& caminho, const TOpcoesImportacao& o,
                               TControle* controle) {
@@ -1023,28 +1017,32 @@ TImportacao importaArff(const std::string& caminho, const TOpcoesImportacao& o,
 // ---------------------------------------------------------------------------------------------
 // Writing
 
-// A label fit for a pattern line: "|" kept, "#" and control characters (line breaks, and the
-// Ctrl-Z that ends a line's text for the reader) become blanks; UTF-8.
+// A label's character as a pattern line holds it: "|" kept, "#" and control characters (line
+// breaks, and the Ctrl-Z that ends a line's text for the reader) become blanks.
+char caractereDeRotulo(char c) {
+    return c == '#' || static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
+}
+
 std::string rotuloParaArquivo(std::string_view rotulo) {
     std::string s(rotulo);
-    for (char& c : s)
-        if (c == '#' || static_cast<unsigned char>(c) < 0x20) c = ' ';
+    for (char& c : s) c = caractereDeRotulo(c);
     return s;
 }
 
-std::string textoPadrao(const TImportacao& t, std::size_t i) {
-    std::string s;
-    const std::size_t d = t.atributos.size();
-    for (std::size_t j = 0; j < d; ++j) {
-        escreveValor(s, t.valores[i * d + j]);
-        s += '|';
-    }
-    s += rotuloParaArquivo(t.rotulo(i));
-    s += '#';
-    return s;
+}  // namespace
+
+TFormatoTabela formatoPeloNome(const std::string& caminho) {
+    const std::size_t ponto = caminho.find_last_of('.');
+    const std::size_t barra = caminho.find_last_of('/');
+    if (ponto == std::string::npos || (barra != std::string::npos && ponto < barra))
+        return TFormatoTabela::delimitado;
+    const std::string ext = caminho.substr(ponto + 1);
+    if (igualSemCaixa(ext, "dat")) return TFormatoTabela::sompak;
+    if (igualSemCaixa(ext, "arff")) return TFormatoTabela::arff;
+    return TFormatoTabela::delimitado;
 }
 
-std::string cabecalhoPadroes(const TImportacao& t) {
+std::string cabecalhoDosPadroes(const TImportacao& t) {
     std::string s = std::to_string(t.padroes()) + "|" + std::to_string(t.atributos.size()) + "#";
     for (std::size_t j = 0; j < t.atributos.size(); ++j) {
         const std::string& nome = t.colunas[t.atributos[j]].nome;
@@ -1052,8 +1050,6 @@ std::string cabecalhoPadroes(const TImportacao& t) {
     }
     return s;
 }
-
-}  // namespace
 
 std::string_view TImportacao::rotulo(std::size_t i) const {
     const std::uint64_t inicio = i == 0 ? 0 : fimRotulos_[i - 1];
@@ -1280,11 +1276,30 @@ std::vector<std::string> relatorioDaImportacao(const TImportacao& t) {
     return r;
 }
 
-std::vector<std::string> linhasDaPrevia(const TImportacao& t, std::size_t quantas) {
-    std::vector<std::string> linhas{cabecalhoPadroes(t)};
-    for (std::size_t i = 0; i < t.padroes() && i < quantas; ++i)
-        linhas.push_back(textoPadrao(t, i));
-    return linhas;
+std::vector<std::vector<std::string>> padroesDaPrevia(const TImportacao& t, std::size_t quantas) {
+    std::vector<std::vector<std::string>> padroes;
+    const std::size_t d = t.atributos.size();
+    for (std::size_t i = 0; i < t.padroes() && i < quantas; ++i) {
+        std::vector<std::string> celulas;
+        for (std::size_t j = 0; j < d; ++j) {
+            std::string valor;
+            if (std::isnan(t.valores[i * d + j]))
+                valor = "?";
+            else
+                escreveValor(valor, t.valores[i * d + j]);
+            celulas.push_back(std::move(valor));
+        }
+        celulas.push_back(rotuloParaArquivo(t.rotulo(i)));
+        padroes.push_back(std::move(celulas));
+    }
+    return padroes;
+}
+
+bool mesmoArquivo(const std::string& a, const std::string& b) {
+    struct stat sa {
+    }, sb{};
+    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
 }
 
 void gravaPadroes(const TImportacao& t, const std::string& caminho) {
@@ -1332,7 +1347,7 @@ void gravaPadroes(const TImportacao& t, const std::string& caminho) {
     } else {
         // The pattern lines go straight into a block of bytes, flushed when the next line might
         // not fit.
-        gravacao.escreve(cabecalhoPadroes(t) + "\n");
+        gravacao.escreve(cabecalhoDosPadroes(t) + "\n");
         std::string linhas(std::size_t{1} << 20, '\0');
         std::size_t usado = 0;
         for (std::size_t i = 0; i < t.padroes(); ++i) {

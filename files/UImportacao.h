@@ -118,18 +118,29 @@ struct TImportacao {
     std::vector<std::uint64_t> fimRotulos_;
 };
 
+// The format a file's name gives: .dat is SOM_PAK's, .arff Weka's, anything else delimited text.
+TFormatoTabela formatoPeloNome(const std::string& caminho);
+
 // Reads the table at `caminho`. Throws EImportacao for bad input, EEntradaSaida when the file
 // cannot be read, EMemoriaInsuficiente past the memory allowance; with a control, EInterrompido
-// at a stop request (one step per row).
+// at a stop request (one step per row), and the kibibytes read so far in its `padroes` (for the
+// delimited text and ARFF).
 TImportacao importaTabela(const std::string& caminho, const TOpcoesImportacao& opcoes,
                           TControle* controle = nullptr);
 
 // The report of an import, a line each.
 std::vector<std::string> relatorioDaImportacao(const TImportacao& importacao);
 
-// The pattern file's text, line by line: its header and its first `quantas` pattern lines, as
-// written (for a preview).
-std::vector<std::string> linhasDaPrevia(const TImportacao& importacao, std::size_t quantas);
+// The pattern file's header line (without its line end), as written.
+std::string cabecalhoDosPadroes(const TImportacao& importacao);
+
+// The first `quantas` patterns as the file will hold them, for a preview: each value's text, then
+// the label ("?" where a value is missing and kept).
+std::vector<std::vector<std::string>> padroesDaPrevia(const TImportacao& importacao,
+                                                      std::size_t quantas);
+
+// Whether two paths name the same existing file (a table must not be replaced by its own import).
+bool mesmoArquivo(const std::string& a, const std::string& b);
 
 // Writes the patterns as a classic pattern file (or, when the name ends in .dat, as a SOM_PAK
 // .dat, which can hold missing values), through the safe save. Throws EImportacao when missing

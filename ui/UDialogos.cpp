@@ -41,6 +41,23 @@ QFileDialog* criaDialogoArquivo(QWidget* pai, const char* nome, bool salvar) {
     return d;
 }
 
+QFileDialog* criaDialogoTabela(QWidget* pai, const char* nome) {
+    QFileDialog* d = criaDialogoArquivo(pai, nome, false);
+    d->setFileMode(QFileDialog::ExistingFile);
+    d->setNameFilters({QStringLiteral("Tabelas (*.csv *.tsv *.txt *.dat *.arff)"),
+                       QStringLiteral("Todos os arquivos (*)")});
+    return d;
+}
+
+QFileDialog* criaDialogoPadroes(QWidget* pai, const char* nome) {
+    QFileDialog* d = criaDialogoArquivo(pai, nome, true);
+    d->setOption(QFileDialog::DontConfirmOverwrite, false);
+    d->setDefaultSuffix(QStringLiteral("txt"));
+    d->setNameFilters({QStringLiteral("Arquivos de padrões (*.txt)"),
+                       QStringLiteral("Dados do SOM_PAK (*.dat)")});
+    return d;
+}
+
 QString escolhe(QFileDialog& dialogo) {
     if (respondedorAtual()) return respondedorAtual()(dialogo);
     const int resposta = dialogo.exec();

@@ -17,6 +17,12 @@ namespace UDialogos {
 // or saving; a save dialog replaces without asking, adds ".cfg" and filters on it.
 QFileDialog* criaDialogoArquivo(QWidget* pai, const char* nome, bool salvar);
 
+// The dialogs of an import, kept by `pai` as well: one opens a table (CSV, TSV, .txt, SOM_PAK's
+// .dat, ARFF); the other saves a pattern file (".txt" added, or a SOM_PAK .dat) and asks before
+// replacing one.
+QFileDialog* criaDialogoTabela(QWidget* pai, const char* nome);
+QFileDialog* criaDialogoPadroes(QWidget* pai, const char* nome);
+
 // Runs the dialog; the chosen file's full path, or an empty text when the user cancels.
 QString escolhe(QFileDialog& dialogo);
 

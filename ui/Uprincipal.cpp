@@ -20,6 +20,7 @@
 #include "UErros.h"
 #include "UEstadosJanela.h"
 #include "UFormExplorador.h"
+#include "UFormImportar.h"
 #include "UFormInformacoes.h"
 #include "UFormSemente.h"
 #include "UFormSobre.h"
@@ -88,6 +89,8 @@ TFormMain::TFormMain(QWidget* pai) : QMainWindow(pai) {
     OpenDialogTreinamento = UDialogos::criaDialogoArquivo(this, "OpenDialogTreinamento", false);
     OpenDialogPadroesClassificacao =
         UDialogos::criaDialogoArquivo(this, "OpenDialogPadroesClassificacao", false);
+    OpenDialogTabela = UDialogos::criaDialogoTabela(this, "OpenDialogTabela");
+    SaveDialogPadroes = UDialogos::criaDialogoPadroes(this, "SaveDialogPadroes");
 
     connect(ui.TreinarButton, &QPushButton::clicked, this, &TFormMain::TreinarButtonClick);
     connect(ui.LimparButton, &QPushButton::clicked, this, &TFormMain::LimparButtonClick);
@@ -129,6 +132,8 @@ TFormMain::TFormMain(QWidget* pai) : QMainWindow(pai) {
     // "Exibir", between "Arquivo" and "Ajuda": the windows that show what the map learned.
     connect(ui.ExploradorItemMenu, &QAction::triggered, this, &TFormMain::ExploradorItemMenuClick);
     connect(ui.SementeItemMenu, &QAction::triggered, this, &TFormMain::SementeItemMenuClick);
+    // "Dados", between "Exibir" and "Ajuda": tables brought in as pattern files.
+    connect(ui.ImportarItemMenu, &QAction::triggered, this, &TFormMain::ImportarItemMenuClick);
     // A seed fixed from the start, for a whole class: NORVIKA_SEMENTE=12345.
     sessao_.sementeFixa = sementeDoTexto(qEnvironmentVariable("NORVIKA_SEMENTE"));
 
@@ -576,9 +581,27 @@ void TFormMain::abreArquivo(const QString& caminho) {
         const QFileInfo arquivo(QDir::cleanPath(QFileInfo(caminho).absoluteFilePath()));
         if (arquivo.suffix().compare(QLatin1String("cfg"), Qt::CaseInsensitive) == 0)
             carregaTreinamento(arquivo.filePath());
+        else if (arquivo.isFile() && !temCabecalhoDePadroes(caminhoEmBytes(arquivo.filePath())))
+            importaTabela(arquivo.filePath());
         else
             ui.TreinamentoArqTextBox->setText(arquivo.filePath());
     });
+}
+
+void TFormMain::ImportarItemMenuClick() {
+    protege([&] {
+        edicaoPendente_->conclui();
+        const QString tabela = UDialogos::escolhe(*OpenDialogTabela);
+        if (!tabela.isEmpty()) importaTabela(tabela);
+    });
+}
+
+void TFormMain::importaTabela(const QString& tabela) {
+    TFormImportar dialogo(this, tabela, *SaveDialogPadroes);
+    if (UDialogos::executa(dialogo) != QDialog::Accepted || dialogo.arquivoGravado().isEmpty())
+        return;
+    ui.PageControl->setCurrentIndex(0);
+    ui.TreinamentoArqTextBox->setText(dialogo.arquivoGravado());
 }
 
 void TFormMain::carregaTreinamento(const QString& nome) {

@@ -73,10 +73,12 @@ class TFormMain : public QMainWindow {
     void ManualItemMenuClick();
     void ExploradorItemMenuClick();
     void SementeItemMenuClick();
+    void ImportarItemMenuClick();
 
     // A file named on the command line, opened as the user would open it: a trained network
-    // (".cfg") is loaded as by "Carregar Treinamento" once its dialog has given the file; any
-    // other file is a pattern file and its full path goes into the training page's path box.
+    // (".cfg") is loaded as by "Carregar Treinamento" once its dialog has given the file; a
+    // pattern file (its first line a pattern header) has its full path put into the training
+    // page's path box; any other file is a table, opened in "Importar dados".
     void abreArquivo(const QString& caminho);
 
     // The seed of the initial weights when the user fixed it (the menu or NORVIKA_SEMENTE); none
@@ -116,6 +118,9 @@ class TFormMain : public QMainWindow {
     int limiteColunasGrade() const;
     // The load of a trained-network file, after its dialog.
     void carregaTreinamento(const QString& nome);
+    // The "Importar dados" dialog on a table; the pattern file it writes goes into the training
+    // page's path box.
+    void importaTabela(const QString& tabela);
     // The header of the pattern file about to be read, read on a worker behind the "Treinando"
     // dialog; nothing when the user stopped it. Throws what the reading throws.
     std::optional<TCabecalhoPadroes> leCabecalhoNoTrabalhador(const std::string& caminho);
@@ -133,6 +138,8 @@ class TFormMain : public QMainWindow {
     QFileDialog* SaveDialog = nullptr;
     QFileDialog* OpenDialogTreinamento = nullptr;
     QFileDialog* OpenDialogPadroesClassificacao = nullptr;
+    QFileDialog* OpenDialogTabela = nullptr;
+    QFileDialog* SaveDialogPadroes = nullptr;
     // Whether the window was shown once: its first showing runs the activation steps.
     bool jaMostrada_ = false;
     // The size of the last map built or loaded: the grid may follow a size box that far even when

@@ -57,6 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     try {
         const TImportacao t = importaTabela(entrada, o);
         relatorioDaImportacao(t);
+        padroesDaPrevia(t, 20);
         gravaPadroes(t, saida);
         for (const double v : t.valores)
             if (!std::isfinite(v)) falhou("valor que não é finito num arquivo de padrões");
@@ -65,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
         const TCabecalhoPadroes cabecalho = leCabecalhoPadroes(saida);
         if (textoParaInteiro(cabecalho.n) != n || textoParaInteiro(cabecalho.d) != d)
             falhou("o cabeçalho não diz o que foi gravado");
-        if (linhasDaPrevia(t, 0).front().size() <= kBytesNomes &&
+        if (cabecalhoDosPadroes(t).size() <= kBytesNomes &&
             static_cast<std::int32_t>(nomesDosAtributos(cabecalho.linha, d).size()) != d)
             falhou("nomes de menos ou de mais");
         TPadroes lidos;

@@ -3,6 +3,9 @@
 
 #include <sys/resource.h>
 #include <QElapsedTimer>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTextBrowser>
 #include <QtTest>
 #include <csignal>
@@ -452,6 +455,76 @@ class TesteJanelasSecundarias : public QObject {
         QCOMPARE(j->tomaTextos(), QStringList{"O Arquivo está em uso."});
         QCOMPARE(PastaTemporaria::le(caminho), antigo);
         QVERIFY(j->habilitado("LimparButton"));
+    }
+
+    void importarDadosDoMenuAteOTreino() {
+        // R's write.csv2: row names, ";" and the decimal comma, a missing value.
+        const QString tabela = QString::fromStdString(
+            pasta.escreve("medidas.csv",
+                          "\"\";\"altura\";\"peso\";\"grupo\"\r\n\"1\";1,5;10;\"a\"\r\n"
+                          "\"2\";NA;12;\"b\"\r\n\"3\";2;14;\"b\"\r\n"));
+        const QString padroes = QString::fromStdString(pasta.arquivo("medidas.txt"));
+        QStringList previa, relatorio;
+        UDialogos::defineExecutor([&](QDialog& d) {
+            auto* previaTabela = d.findChild<QTableWidget*>("PreviaTabela");
+            auto texto = [&] {
+                QStringList linhas;
+                for (int i = 0; i < previaTabela->rowCount(); ++i) {
+                    QStringList celulas;
+                    for (int c = 0; c < previaTabela->columnCount(); ++c)
+                        celulas << previaTabela->item(i, c)->text();
+                    linhas << celulas.join('|');
+                }
+                return linhas;
+            };
+            previa << texto();
+            // Min-max scaling, and the missing height filled with the mean: the preview follows.
+            auto escolhe = [&](const char* nome, int indice) {
+                auto* combo = d.findChild<QComboBox*>(nome);
+                combo->setCurrentIndex(indice);
+                Q_EMIT combo->activated(indice);
+            };
+            escolhe("NormalizacaoCombo", 1);
+            escolhe("AusentesCombo", 1);
+            previa << texto();
+            relatorio << d.findChild<QPlainTextEdit*>("RelatorioImportacaoTexto")->toPlainText();
+            j->respostas << padroes;
+            d.findChild<QPushButton*>("ImportarButton")->click();
+            return d.result();
+        });
+        j->respostas << tabela;
+        j->acao("ImportarItemMenu")->trigger();
+        UDialogos::defineExecutor({});
+        QCOMPARE(j->dialogosAbertos.mid(j->dialogosAbertos.size() - 2),
+                 (QStringList{"OpenDialogTabela", "SaveDialogPadroes"}));
+        QCOMPARE(previa, (QStringList{"1,5|10|a", "2|14|b", "0|0|a", "0,5|0,5|b", "1|1|b"}));
+        QVERIFY2(
+            relatorio.join("").contains("Valores ausentes preenchidos com a média da coluna: 1"),
+            qPrintable(relatorio.join("")));
+        QCOMPARE(j->edit("TreinamentoArqTextBox")->text(), padroes);
+        QCOMPARE(PastaTemporaria::le(padroes.toStdString()),
+                 std::string("3|2#altura|peso\n0|0|a#\n0,5|0,5|b#\n1|1|b#\n"
+                             "#norvika-escala|1|minmax|1,5|0,5\n#norvika-escala|2|minmax|10|4\n"));
+        // The pattern file trains as any other.
+        Janelas::Treino t;
+        t.arquivo = padroes;
+        t.linhas = 2;
+        t.colunas = 2;
+        j->treina(t);
+        QCOMPARE(j->tomaTextos(), QStringList());
+        QVERIFY(j->habilitado("LimparButton"));
+        // A table named on the command line opens the same dialog; a pattern file does not.
+        QStringList abertos;
+        UDialogos::defineExecutor([&](QDialog& d) {
+            abertos << d.objectName();
+            return int(QDialog::Rejected);
+        });
+        j->clica("LimparButton");
+        j->principal->abreArquivo(tabela);
+        j->principal->abreArquivo(padroes);
+        UDialogos::defineExecutor({});
+        QCOMPARE(abertos, QStringList{"FormImportar"});
+        QCOMPARE(j->edit("TreinamentoArqTextBox")->text(), padroes);
     }
 
     void janelaSobreFechaComEnter() {
