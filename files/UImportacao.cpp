@@ -748,7 +748,6 @@ void completa(TImportacao& t) {
 // ---------------------------------------------------------------------------------------------
 // The three formats
 
-
 TImportacao importaDelimitado(const std::string& caminho, const TOpcoesImportacao& o,
                               TControle* controle) {
     TImportacao t;
@@ -844,6 +843,22 @@ TImportacao importaSompak(const std::string& caminho, const TOpcoesImportacao& o
     std::vector<std::string> nomes;
     bool notouPalavras = false;
     std::optional<TColetor> coletor;
+    // The dimension's columns, named by the "#n" line, and one more for what follows the values:
+    // the label unless chosen otherwise.
+    auto colunas = [&] {
+        for (std::int32_t k = 0; k < dimensao; ++k) {
+            TColuna c;
+            c.nome = static_cast<std::size_t>(k) < nomes.size()
+                         ? nomes[static_cast<std::size_t>(k)]
+                         : "atributo " + std::to_string(k + 1);
+            c.numerica = true;
+            t.colunas.push_back(std::move(c));
+        }
+        TColuna r;
+        r.nome = "rótulo";
+        t.colunas.push_back(std::move(r));
+        definePapeis(t, o, static_cast<std::size_t>(dimensao));
+    };
     std::vector<std::string_view> campos;
     std::vector<std::string_view> tokens;
     std::string rotulo;
@@ -882,24 +897,6 @@ TImportacao importaSompak(const std::string& caminho, const TOpcoesImportacao& o
                 throw EImportacao(naLinha(numero) + ": a dimensão " + std::to_string(dimensao) +
                                   " passa das " + std::to_string(kMaximoColunas) +
                                   " colunas que a importação lê.");
-            for (std::int32_t k = 0; k < dimensao; ++k) {
-                TColuna c;
-                c.nome = static_cast<std::size_t>(k) < nomes.size()
-                             ? nomes[static_cast<std::size_t>(k)]
-                             : "atributo " + std::to_string(k + 1);
-                c.numerica = true;
-                c.papel = TPapel::atributo;
-                t.colunas.push_back(std::move(c));
-                t.atributos.push_back(static_cast<std::size_t>(k));
-            }
-            if (!o.semRotulo) {
-                TColuna r;
-                r.nome = "rótulo";
-                r.papel = TPapel::rotulo;
-                t.colunas.push_back(std::move(r));
-                t.colunaRotulo = static_cast<std::size_t>(dimensao);
-            }
-            coletor.emplace(t, leitor.tamanhoArquivo(), controle);
             continue;
         }
         if (tokens.size() < static_cast<std::size_t>(dimensao))
@@ -916,13 +913,15 @@ TImportacao importaSompak(const std::string& caminho, const TOpcoesImportacao& o
             rotulo += tokens[k];
         }
         campos.assign(tokens.begin(), tokens.begin() + dimensao);
-        if (t.colunaRotulo) campos.emplace_back(rotulo);
+        campos.emplace_back(rotulo);
+        if (!coletor) {
+            colunas();  // the names are known by the first pattern
+            coletor.emplace(t, leitor.tamanhoArquivo(), controle);
+        }
         coletor->adiciona(campos, numero);
     }
     if (dimensao < 0) throw EImportacao("O arquivo está vazio: não há a linha da dimensão.");
-    // Names given after the dimension line.
-    for (std::size_t k = 0; k < static_cast<std::size_t>(dimensao) && k < nomes.size(); ++k)
-        t.colunas[k].nome = nomes[k];
+    if (!coletor) colunas();
     if (notouPalavras)
         t.notas.push_back(
             "Palavras-chave do SOM_PAK depois dos valores (como weight= ou fixed=) foram lidas e "
