@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <atomic>
 #include <filesystem>
 
@@ -67,18 +68,26 @@ TFormImportar::TFormImportar(QWidget* pai, const QString& tabela, QFileDialog& s
     // SOM_PAK's and ARFF's own rules fix the separator, the decimal mark and the header.
     ui.LeituraGroupBox->setEnabled(formato_ == TFormatoTabela::delimitado);
 
+    // Every change of a choice, by the user or by a program that drives the dialog, reads the
+    // table again; what the dialog writes back into its controls (what was detected, the roles)
+    // does not.
     auto releTudo = [this] {
+        if (mostrando_) return;
         papeis_.clear();  // the columns may be others
         atualiza();
     };
-    connect(ui.SeparadorCombo, &QComboBox::activated, this, releTudo);
-    connect(ui.DecimalCombo, &QComboBox::activated, this, releTudo);
-    connect(ui.CabecalhoCheckBox, &QCheckBox::clicked, this, [this, releTudo](bool marcado) {
+    connect(ui.SeparadorCombo, &QComboBox::currentIndexChanged, this, releTudo);
+    connect(ui.DecimalCombo, &QComboBox::currentIndexChanged, this, releTudo);
+    connect(ui.CabecalhoCheckBox, &QCheckBox::toggled, this, [this, releTudo](bool marcado) {
+        if (mostrando_) return;
         cabecalho_ = marcado;
         releTudo();
     });
-    connect(ui.AusentesCombo, &QComboBox::activated, this, [this] { atualiza(); });
-    connect(ui.NormalizacaoCombo, &QComboBox::activated, this, [this] { atualiza(); });
+    auto rele = [this] {
+        if (!mostrando_) atualiza();
+    };
+    connect(ui.AusentesCombo, &QComboBox::currentIndexChanged, this, rele);
+    connect(ui.NormalizacaoCombo, &QComboBox::currentIndexChanged, this, rele);
     connect(ui.ImportarButton, &QPushButton::clicked, this,
             [this] { UMensagens::protege(this, [this] { importa(); }); });
     connect(ui.CancelarImportacaoButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -142,6 +151,7 @@ void TFormImportar::atualiza() {
     const std::optional<TImportacao> lida = le(o, QStringLiteral("Lendo a tabela"));
     ui.ImportarButton->setEnabled(lida.has_value());
     if (!lida) return;
+    const QScopedValueRollback<bool> mostrando(mostrando_, true);
     // What was detected, beside the choice "Automático".
     if (formato_ == TFormatoTabela::delimitado) {
         ui.SeparadorCombo->setItemText(
@@ -177,7 +187,9 @@ void TFormImportar::mostraColunas(const TImportacao& t) {
             papel = new QComboBox;
             for (const char* p : kPapeis) papel->addItem(QString::fromUtf8(p));
             papel->setObjectName(QStringLiteral("PapelCombo%1").arg(k + 1));
-            connect(papel, &QComboBox::activated, this, &TFormImportar::escolhePapel);
+            connect(papel, &QComboBox::currentIndexChanged, this, [this] {
+                if (!mostrando_) escolhePapel();
+            });
             ui.ColunasTabela->setCellWidget(linha, 2, papel);
         }
         papel->setCurrentIndex(static_cast<int>(c.papel));

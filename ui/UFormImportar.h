@@ -54,4 +54,6 @@ class TFormImportar : public QDialog {
     std::optional<bool> cabecalho_;
     std::vector<TPapel> papeis_;
     QString gravado_;
+    // While the dialog writes a reading back into its controls: their signals are not choices.
+    bool mostrando_ = false;
 };

@@ -478,14 +478,13 @@ class TesteJanelasSecundarias : public QObject {
                 return linhas;
             };
             previa << texto();
+            // The label column left out, and back.
+            d.findChild<QComboBox*>("PapelCombo4")->setCurrentIndex(2);
+            previa << texto();
+            d.findChild<QComboBox*>("PapelCombo4")->setCurrentIndex(1);
             // Min-max scaling, and the missing height filled with the mean: the preview follows.
-            auto escolhe = [&](const char* nome, int indice) {
-                auto* combo = d.findChild<QComboBox*>(nome);
-                combo->setCurrentIndex(indice);
-                Q_EMIT combo->activated(indice);
-            };
-            escolhe("NormalizacaoCombo", 1);
-            escolhe("AusentesCombo", 1);
+            d.findChild<QComboBox*>("NormalizacaoCombo")->setCurrentIndex(1);
+            d.findChild<QComboBox*>("AusentesCombo")->setCurrentIndex(1);
             previa << texto();
             relatorio << d.findChild<QPlainTextEdit*>("RelatorioImportacaoTexto")->toPlainText();
             j->respostas << padroes;
@@ -497,7 +496,8 @@ class TesteJanelasSecundarias : public QObject {
         UDialogos::defineExecutor({});
         QCOMPARE(j->dialogosAbertos.mid(j->dialogosAbertos.size() - 2),
                  (QStringList{"OpenDialogTabela", "SaveDialogPadroes"}));
-        QCOMPARE(previa, (QStringList{"1,5|10|a", "2|14|b", "0|0|a", "0,5|0,5|b", "1|1|b"}));
+        QCOMPARE(previa, (QStringList{"1,5|10|a", "2|14|b", "1,5|10|", "2|14|", "0|0|a",
+                                      "0,5|0,5|b", "1|1|b"}));
         QVERIFY2(
             relatorio.join("").contains("Valores ausentes preenchidos com a média da coluna: 1"),
             qPrintable(relatorio.join("")));
