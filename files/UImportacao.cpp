@@ -748,12 +748,21 @@ void completa(TImportacao& t) {
 // ---------------------------------------------------------------------------------------------
 // The three formats
 
-TImportacao importaDelimitado(const std::string& caminho, const TOpcoesImportacao& o,
-                              TControle* controle) {
+// An import of a format, with the choices every format shares (SOM_PAK and ARFF numbers have a
+// decimal point, ARFF fields a comma between them).
+TImportacao comecaImportacao(TFormatoTabela formato, const TOpcoesImportacao& o) {
     TImportacao t;
-    t.formato = TFormatoTabela::delimitado;
+    t.formato = formato;
+    t.separador = ',';
+    t.decimal = '.';
     t.ausentes = o.ausentes;
     t.normalizacao = o.normalizacao;
+    return t;
+}
+
+TImportacao importaDelimitado(const std::string& caminho, const TOpcoesImportacao& o,
+                              TControle* controle) {
+    TImportacao t = comecaImportacao(TFormatoTabela::delimitado, o);
     const std::string inicio = inicioDoArquivo(caminho, 256 * 1024);
     const bool inteira = inicio.size() < 256 * 1024;
     t.separador = o.separador ? *o.separador : detectaSeparador(inicio, inteira);
@@ -832,12 +841,8 @@ TImportacao importaDelimitado(const std::string& caminho, const TOpcoesImportaca
 
 TImportacao importaSompak(const std::string& caminho, const TOpcoesImportacao& o,
                           TControle* controle) {
-    TImportacao t;
-    t.formato = TFormatoTabela::sompak;
+    TImportacao t = comecaImportacao(TFormatoTabela::sompak, o);
     t.separador = kSeparadorEspacos;
-    t.decimal = '.';
-    t.ausentes = o.ausentes;
-    t.normalizacao = o.normalizacao;
     TLeitorLinhas leitor(caminho, controle);
     std::int32_t dimensao = -1;
     std::vector<std::string> nomes;
@@ -932,12 +937,7 @@ TImportacao importaSompak(const std::string& caminho, const TOpcoesImportacao& o
 
 TImportacao importaArff(const std::string& caminho, const TOpcoesImportacao& o,
                         TControle* controle) {
-    TImportacao t;
-    t.formato = TFormatoTabela::arff;
-    t.separador = ',';
-    t.decimal = '.';
-    t.ausentes = o.ausentes;
-    t.normalizacao = o.normalizacao;
+    TImportacao t = comecaImportacao(TFormatoTabela::arff, o);
     // The header, up to @data, a whole line at a time (no separator, no quotes).
     TLeitorRegistros leitor(caminho, '\0', TAspas::nenhuma, controle);
     std::optional<std::size_t> ultimoNominal;
