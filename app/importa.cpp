@@ -1,6 +1,6 @@
-// norvika-importa: a table (CSV, TSV, SOM_PAK .dat, ARFF) into a pattern file from the command
-// line, with the same reading as the "Importar dados" dialog. Prints what the import did; on bad
-// input prints the message, writes nothing and ends with 1.
+// norvika-importa: a table (CSV, TSV, SOM_PAK .dat, ARFF, a spreadsheet's sheet) into a pattern
+// file from the command line, with the same reading as the "Importar dados" dialog. Prints what the
+// import did; on bad input prints the message, writes nothing and ends with 1.
 
 #include <cstdio>
 #include <cstdlib>
@@ -24,14 +24,17 @@ struct TFalha {
 void ajuda() {
     std::printf(
         "Uso: norvika-importa ENTRADA --saida PADROES.txt [opções]\n"
-        "Lê uma tabela (CSV, TSV, texto em colunas, .dat do SOM_PAK ou ARFF) e grava um arquivo\n"
-        "de padrões do Norvika (ou um .dat do SOM_PAK, quando a saída termina em .dat).\n"
+        "Lê uma tabela (CSV, TSV, texto em colunas, .dat do SOM_PAK, ARFF ou uma planilha\n"
+        ".xlsx ou .ods) e grava um arquivo de padrões do Norvika (ou um .dat do SOM_PAK,\n"
+        "quando a saída termina em .dat).\n"
         "Sem as opções, o separador, a marca decimal e o cabeçalho são detectados.\n"
         "\n"
         "  --saida ARQUIVO                  o arquivo de padrões a gravar\n"
         "  --separador ';'|','|tab|espacos  o separador das colunas\n"
         "  --decimal virgula|ponto          a marca decimal dos números\n"
         "  --cabecalho sim|nao              se a primeira linha tem os nomes das colunas\n"
+        "  --planilha NOME|N                a planilha de um .xlsx ou .ods (a primeira por\n"
+        "                                   padrão)\n"
         "  --rotulo COLUNA|nenhum           a coluna do rótulo (nome ou número a partir de 1)\n"
         "  --ignorar COL,COL                colunas a deixar de fora (nomes ou números)\n"
         "  --ausentes descartar|media       valores ausentes: descarta a linha (padrão) ou\n"
@@ -107,6 +110,8 @@ TLinha leOpcoes(int argc, char** argv) {
                 l.opcoes.cabecalho = false;
             else
                 invalido(v, "sim ou nao");
+        } else if (a == "--planilha") {
+            l.opcoes.planilha = valor();
         } else if (a == "--rotulo") {
             const std::string v = valor();
             if (v == "nenhum")

@@ -18,6 +18,7 @@
 #include "ULeitorLinhas.h"
 #include "ULimites.h"
 #include "UNumeros.h"
+#include "UPlanilha.h"
 
 namespace {
 
@@ -760,15 +761,11 @@ TImportacao comecaImportacao(TFormatoTabela formato, const TOpcoesImportacao& o)
     return t;
 }
 
-TImportacao importaDelimitado(const std::string& caminho, const TOpcoesImportacao& o,
-                              TControle* controle) {
-    TImportacao t = comecaImportacao(TFormatoTabela::delimitado, o);
-    const std::string inicio = inicioDoArquivo(caminho, 256 * 1024);
-    const bool inteira = inicio.size() < 256 * 1024;
-    t.separador = o.separador ? *o.separador : detectaSeparador(inicio, inteira);
-    const auto amostra = registrosDaAmostra(inicio, t.separador, inteira);
-    if (amostra.empty()) throw EImportacao("O arquivo está vazio: não há nenhuma linha de dados.");
-    t.decimal = o.decimal ? *o.decimal : detectaDecimal(amostra, t.separador);
+// The columns of a table from its first rows (its decimal mark known): whether the first row is
+// a header (a column numeric from the second row on is not numeric in the first), their names,
+// which are numeric, R's row names, and the roles.
+void colunasDaAmostra(TImportacao& t, const std::vector<std::vector<std::string>>& amostra,
+                      const TOpcoesImportacao& o) {
     const std::size_t colunas = amostra.front().size();
     // Numeric from the second row on, and in the first?
     std::vector<bool> numerica(colunas, true), temValor(colunas, false);
@@ -817,6 +814,19 @@ TImportacao importaDelimitado(const std::string& caminho, const TOpcoesImportaca
         }
     }
     definePapeis(t, o, std::nullopt);
+}
+
+TImportacao importaDelimitado(const std::string& caminho, const TOpcoesImportacao& o,
+                              TControle* controle) {
+    TImportacao t = comecaImportacao(TFormatoTabela::delimitado, o);
+    const std::string inicio = inicioDoArquivo(caminho, 256 * 1024);
+    const bool inteira = inicio.size() < 256 * 1024;
+    t.separador = o.separador ? *o.separador : detectaSeparador(inicio, inteira);
+    const auto amostra = registrosDaAmostra(inicio, t.separador, inteira);
+    if (amostra.empty()) throw EImportacao("O arquivo está vazio: não há nenhuma linha de dados.");
+    t.decimal = o.decimal ? *o.decimal : detectaDecimal(amostra, t.separador);
+    colunasDaAmostra(t, amostra, o);
+    const std::size_t colunas = t.colunas.size();
 
     TLeitorRegistros leitor(caminho, t.separador, TAspas::duplas, controle);
     TColetor coletor(t, leitor.tamanho(), controle);
@@ -836,6 +846,63 @@ TImportacao importaDelimitado(const std::string& caminho, const TOpcoesImportaca
         coletor.adiciona(campos, linha);
     }
     t.utf8 = leitor.utf8();
+    return t;
+}
+
+TImportacao importaPlanilha(const std::string& caminho, const TOpcoesImportacao& o,
+                            TControle* controle) {
+    TImportacao t = comecaImportacao(TFormatoTabela::planilha, o);
+    TPlanilhaLida p = lePlanilha(caminho, o.planilha, controle);
+    t.planilhas = std::move(p.planilhas);
+    t.planilha = p.escolhida;
+    for (std::string& n : p.notas) t.notas.push_back(std::move(n));
+    const TTabelaDeTextos& tabela = p.tabela;
+    if (tabela.linhas() == 0)
+        throw EImportacao("A planilha \"" + t.planilhas[t.planilha] + "\" está vazia.");
+    auto cheias = [&](std::size_t r) {
+        std::size_t n = 0;
+        for (std::size_t c = 0; c < tabela.largura(r); ++c)
+            if (!apara(tabela.celula(r, c)).empty()) ++n;
+        return n;
+    };
+    // A title or notes above the table (rows of one cell, where a row further down has more) are
+    // passed over; empty rows were never kept.
+    std::size_t primeira = 0;
+    for (std::size_t r = 0; r < tabela.linhas() && r < 50; ++r)
+        if (cheias(r) >= 2) {
+            primeira = r;
+            break;
+        }
+    // The columns the table spans: from the first that has a cell to the widest row.
+    std::size_t inicio = SIZE_MAX, largura = 0;
+    for (std::size_t r = primeira; r < tabela.linhas(); ++r) {
+        largura = std::max(largura, tabela.largura(r));
+        for (std::size_t c = 0; c < tabela.largura(r) && c < inicio; ++c)
+            if (!tabela.celula(r, c).empty()) inicio = c;
+    }
+    if (tabela.numero(primeira) > 1)
+        t.notas.push_back(
+            "A tabela começa na linha " + std::to_string(tabela.numero(primeira)) +
+            " da planilha: as linhas acima (vazias, ou com um título) foram ignoradas.");
+    if (inicio > 0 && inicio != SIZE_MAX)
+        t.notas.push_back("As " + std::to_string(inicio) +
+                          " primeiras colunas da planilha estão vazias e foram ignoradas.");
+    std::vector<std::string_view> campos;
+    auto linha = [&](std::size_t r) -> const std::vector<std::string_view>& {
+        campos.clear();
+        for (std::size_t c = inicio; c < largura; ++c) campos.push_back(tabela.celula(r, c));
+        return campos;
+    };
+    std::vector<std::vector<std::string>> amostra;
+    for (std::size_t r = primeira; r < tabela.linhas() && amostra.size() < kLinhasDaAmostra; ++r) {
+        const auto& l = linha(r);
+        amostra.emplace_back(l.begin(), l.end());
+    }
+    colunasDaAmostra(t, amostra, o);
+    TColetor coletor(t, tabela.bytes(), controle);
+    for (std::size_t r = primeira + (t.cabecalho ? 1 : 0);
+         r < tabela.linhas() && t.linhasLidas < o.maximoLinhas; ++r)
+        coletor.adiciona(linha(r), tabela.numero(r));
     return t;
 }
 
@@ -1038,6 +1105,7 @@ TFormatoTabela formatoPeloNome(const std::string& caminho) {
     const std::string ext = caminho.substr(ponto + 1);
     if (igualSemCaixa(ext, "dat")) return TFormatoTabela::sompak;
     if (igualSemCaixa(ext, "arff")) return TFormatoTabela::arff;
+    if (igualSemCaixa(ext, "xlsx") || igualSemCaixa(ext, "ods")) return TFormatoTabela::planilha;
     return TFormatoTabela::delimitado;
 }
 
@@ -1076,9 +1144,10 @@ void TImportacao::textosDeCp1252() {
 TImportacao importaTabela(const std::string& caminho, const TOpcoesImportacao& o,
                           TControle* controle) {
     const TFormatoTabela formato = o.formato ? *o.formato : formatoPeloNome(caminho);
-    TImportacao t = formato == TFormatoTabela::sompak ? importaSompak(caminho, o, controle)
-                    : formato == TFormatoTabela::arff ? importaArff(caminho, o, controle)
-                                                      : importaDelimitado(caminho, o, controle);
+    TImportacao t = formato == TFormatoTabela::planilha ? importaPlanilha(caminho, o, controle)
+                    : formato == TFormatoTabela::sompak ? importaSompak(caminho, o, controle)
+                    : formato == TFormatoTabela::arff   ? importaArff(caminho, o, controle)
+                                                        : importaDelimitado(caminho, o, controle);
     if (t.padroes() == 0 && t.linhasDescartadas == 0)
         throw EImportacao("O arquivo não tem nenhuma linha de dados.");
     if (!t.utf8) t.textosDeCp1252();
@@ -1231,8 +1300,12 @@ void escreveValor(std::string& saida, double v) {
 
 std::vector<std::string> relatorioDaImportacao(const TImportacao& t) {
     std::vector<std::string> r;
-    const char* formatos[] = {"texto delimitado", "SOM_PAK (.dat)", "ARFF"};
+    const char* formatos[] = {"texto delimitado", "SOM_PAK (.dat)", "ARFF", "planilha"};
     std::string linha = std::string("Formato: ") + formatos[static_cast<int>(t.formato)];
+    if (t.formato == TFormatoTabela::planilha && t.planilha < t.planilhas.size())
+        linha += " \"" + t.planilhas[t.planilha] + "\" (" + std::to_string(t.planilha + 1) +
+                 " de " + std::to_string(t.planilhas.size()) +
+                 "); cabeçalho: " + (t.cabecalho ? "sim" : "não");
     if (t.formato == TFormatoTabela::delimitado) {
         const std::string sep = t.separador == ';'    ? "ponto e vírgula"
                                 : t.separador == ','  ? "vírgula"
@@ -1242,7 +1315,8 @@ std::vector<std::string> relatorioDaImportacao(const TImportacao& t) {
                  "; marca decimal: " + (t.decimal == ',' ? "vírgula" : "ponto") +
                  "; cabeçalho: " + (t.cabecalho ? "sim" : "não");
     }
-    linha += std::string("; codificação: ") + (t.utf8 ? "UTF-8" : "Windows-1252");
+    if (t.formato != TFormatoTabela::planilha)
+        linha += std::string("; codificação: ") + (t.utf8 ? "UTF-8" : "Windows-1252");
     r.push_back(linha);
     std::string atributos;
     for (const std::size_t k : t.atributos)

@@ -1,6 +1,7 @@
 #pragma once
 // Bringing a table into the program: delimited text (CSV, TSV, columns separated by blanks),
-// SOM_PAK's .dat and Weka's ARFF are read into patterns (values, attribute names, labels), with
+// SOM_PAK's .dat, Weka's ARFF and a sheet of a spreadsheet (.xlsx, .ods: UPlanilha) are read into
+// patterns (values, attribute names, labels), with
 // a report of what was done; gravaPadroes then writes them as a classic pattern file (or a
 // SOM_PAK .dat). The classic pattern file and its reading stay exactly as they are: the import is
 // a door into them.
@@ -48,7 +49,7 @@ class EImportacao : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-enum class TFormatoTabela { delimitado, sompak, arff };
+enum class TFormatoTabela { delimitado, sompak, arff, planilha };
 enum class TAusentes { descartar, media, manter };
 enum class TNormalizacao { nenhuma, minmax, z };
 enum class TPapel { atributo, rotulo, ignorada };
@@ -61,6 +62,7 @@ struct TOpcoesImportacao {
     std::optional<char> separador;          // ';', ',', '\t' or kSeparadorEspacos
     std::optional<char> decimal;            // ',' or '.'
     std::optional<bool> cabecalho;
+    std::string planilha;  // of a spreadsheet: a sheet's name or number from 1 (empty: the first)
     std::optional<std::string> rotulo;  // a column's name or number from 1
     bool semRotulo = false;             // no label column at all
     std::vector<std::string> ignorar;   // names or numbers from 1
@@ -93,6 +95,8 @@ struct TImportacao {
     TNormalizacao normalizacao = TNormalizacao::nenhuma;
     TAusentes ausentes = TAusentes::descartar;
     std::vector<TColuna> colunas;
+    std::vector<std::string> planilhas;  // a spreadsheet's sheets, and the one read
+    std::size_t planilha = 0;
     std::vector<std::size_t> atributos;       // the attribute columns, in order
     std::optional<std::size_t> colunaRotulo;  // the label column
 
@@ -118,7 +122,8 @@ struct TImportacao {
     std::vector<std::uint64_t> fimRotulos_;
 };
 
-// The format a file's name gives: .dat is SOM_PAK's, .arff Weka's, anything else delimited text.
+// The format a file's name gives: .dat is SOM_PAK's, .arff Weka's, .xlsx and .ods spreadsheets,
+// anything else delimited text.
 TFormatoTabela formatoPeloNome(const std::string& caminho);
 
 // Reads the table at `caminho`. Throws EImportacao for bad input, EEntradaSaida when the file

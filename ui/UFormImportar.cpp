@@ -14,6 +14,7 @@
 #include "UErros.h"
 #include "UFormTreinando.h"
 #include "UMensagens.h"
+#include "UPlanilha.h"
 #include "UTextos.h"
 #include "UTrabalho.h"
 
@@ -65,8 +66,15 @@ TFormImportar::TFormImportar(QWidget* pai, const QString& tabela, QFileDialog& s
     bytes_ = std::filesystem::file_size(tabela_, erro);
     if (erro) bytes_ = 0;
     formato_ = formatoPeloNome(tabela_);
-    // SOM_PAK's and ARFF's own rules fix the separator, the decimal mark and the header.
-    ui.LeituraGroupBox->setEnabled(formato_ == TFormatoTabela::delimitado);
+    // SOM_PAK's and ARFF's own rules fix the separator, the decimal mark and the header; a
+    // spreadsheet has its sheets and cells, and may have a header row.
+    const bool planilha = formato_ == TFormatoTabela::planilha;
+    ui.LeituraGroupBox->setEnabled(formato_ == TFormatoTabela::delimitado || planilha);
+    for (QWidget* w : std::initializer_list<QWidget*>{ui.SeparadorLabel, ui.SeparadorCombo,
+                                                      ui.DecimalLabel, ui.DecimalCombo})
+        w->setEnabled(!planilha);
+    ui.PlanilhaLabel->setVisible(planilha);
+    ui.PlanilhaCombo->setVisible(planilha);
 
     // Every change of a choice, by the user or by a program that drives the dialog, reads the
     // table again; what the dialog writes back into its controls (what was detected, the roles)
@@ -76,6 +84,11 @@ TFormImportar::TFormImportar(QWidget* pai, const QString& tabela, QFileDialog& s
         papeis_.clear();  // the columns may be others
         atualiza();
     };
+    connect(ui.PlanilhaCombo, &QComboBox::currentIndexChanged, this, [this, releTudo] {
+        if (mostrando_) return;
+        cabecalho_.reset();  // another sheet, detected anew
+        releTudo();
+    });
     connect(ui.SeparadorCombo, &QComboBox::currentIndexChanged, this, releTudo);
     connect(ui.DecimalCombo, &QComboBox::currentIndexChanged, this, releTudo);
     connect(ui.CabecalhoCheckBox, &QCheckBox::toggled, this, [this, releTudo](bool marcado) {
@@ -92,6 +105,24 @@ TFormImportar::TFormImportar(QWidget* pai, const QString& tabela, QFileDialog& s
             [this] { UMensagens::protege(this, [this] { importa(); }); });
     connect(ui.CancelarImportacaoButton, &QPushButton::clicked, this, &QDialog::reject);
     resize(820, 760);
+    if (planilha) {
+        // The sheets to choose from, even when the first cannot be read.
+        std::vector<std::string> nomes;
+        try {
+            UTrabalho::executa(
+                *this, QStringLiteral("Importando"),
+                [&](TControle& controle) { nomes = planilhasDoArquivo(tabela_, &controle); },
+                [&](const TControle& controle) {
+                    return andamento(QStringLiteral("Lendo as planilhas"), controle.padroes.load(),
+                                     static_cast<std::int64_t>(bytes_ >> 10));
+                });
+        } catch (const std::exception&) {
+            // The reading below says what is wrong with the file.
+        }
+        const QScopedValueRollback<bool> mostrando(mostrando_, true);
+        for (const std::string& nome : nomes)
+            ui.PlanilhaCombo->addItem(QString::fromStdString(nome));
+    }
     atualiza();
 }
 
@@ -100,6 +131,8 @@ TOpcoesImportacao TFormImportar::opcoes() const {
     if (const char s = kSeparadores[ui.SeparadorCombo->currentIndex()]; s != 0) o.separador = s;
     if (const char d = kDecimais[ui.DecimalCombo->currentIndex()]; d != 0) o.decimal = d;
     o.cabecalho = cabecalho_;
+    if (ui.PlanilhaCombo->currentIndex() >= 0)
+        o.planilha = std::to_string(ui.PlanilhaCombo->currentIndex() + 1);
     o.ausentes = ui.AusentesCombo->currentIndex() == 1 ? TAusentes::media : TAusentes::descartar;
     o.normalizacao = static_cast<TNormalizacao>(ui.NormalizacaoCombo->currentIndex());
     o.papeis = papeis_;
@@ -159,8 +192,10 @@ void TFormImportar::atualiza() {
         ui.DecimalCombo->setItemText(0, QStringLiteral("Automática (%1)")
                                             .arg(lida->decimal == ',' ? QStringLiteral("vírgula")
                                                                       : QStringLiteral("ponto")));
-        ui.CabecalhoCheckBox->setChecked(lida->cabecalho);
     }
+    if (formato_ == TFormatoTabela::delimitado || formato_ == TFormatoTabela::planilha)
+        ui.CabecalhoCheckBox->setChecked(lida->cabecalho);
+
     mostraColunas(*lida);
     mostraPrevia(*lida);
     std::vector<std::string> relatorio = relatorioDaImportacao(*lida);

@@ -19,6 +19,7 @@
 #include "UImportacao.h"
 #include "UNumeros.h"
 #include "UPadroes.h"
+#include "UPlanilha.h"
 
 namespace {
 
@@ -194,6 +195,51 @@ std::vector<double> valoresLidos(const std::string& caminho, std::int32_t n, std
         for (std::int32_t k = 0; k < d; ++k)
             v.push_back(padroes[static_cast<std::size_t>(i)].getValor(k));
     return v;
+}
+
+TEST(Importacao, PlanilhasGravadasPeloLibreOffice) {
+    // flores.fods made by hand and saved by LibreOffice Calc as .xlsx and .ods: a title merged
+    // over the columns, an empty row, dates, a formula, an empty cell, a second sheet.
+    struct Folha {
+        std::string planilha, rotulo, padroes;
+    };
+    const Folha casos[] = {
+        {"", "", "2|3#comprimento|largura|área\n5,1|3,5|17,85|setosa#\n6,3|0,1|0,63|virginica#\n"},
+        {"Medidas", "coletada",
+         "2|3#comprimento|largura|área\n5,1|3,5|17,85|2024-03-01#\n6,3|0,1|0,63|2024-03-03#\n"},
+        {"2", "", "2|1#coluna 1\n1|um#\n2|dois#\n"},
+    };
+    PastaTemporaria pasta;
+    for (const char* arquivo : {"flores.xlsx", "flores.ods"})
+        for (const Folha& c : casos) {
+            TOpcoesImportacao o;
+            o.planilha = c.planilha;
+            if (!c.rotulo.empty()) o.rotulo = c.rotulo;
+            const TImportacao t = importaTabela(std::string(NORVIKA_PLANILHAS) + "/" + arquivo, o);
+            gravaPadroes(t, pasta.arquivo("p.txt"));
+            EXPECT_EQ(PastaTemporaria::le(pasta.arquivo("p.txt")), c.padroes)
+                << arquivo << " " << c.planilha;
+            EXPECT_EQ(t.planilhas, (std::vector<std::string>{"Medidas", "Outra"})) << arquivo;
+        }
+    TOpcoesImportacao terceira;
+    terceira.planilha = "3";
+    EXPECT_THROW(importaTabela(std::string(NORVIKA_PLANILHAS) + "/flores.ods", terceira),
+                 EImportacao);
+}
+
+TEST(Importacao, DatasDasPlanilhas) {
+    const std::pair<double, const char*> casos[] = {
+        {1, "1900-01-01"},
+        {59, "1900-02-28"},
+        {61, "1900-03-01"},
+        {45352, "2024-03-01"},
+        {45352.5, "2024-03-01 12:00:00"},
+        {45352.999999, "2024-03-02"},
+        {2958465, "9999-12-31"},
+    };
+    for (const auto& [serial, texto] : casos)
+        EXPECT_EQ(textoDeData(serial, false), texto) << serial;
+    EXPECT_EQ(textoDeData(0, true), "1904-01-01");
 }
 
 TEST(Importacao, EscalasConferemComAsContasFeitasAMao) {
