@@ -166,6 +166,7 @@ std::shared_ptr<TDadosMapa> classifica(TRede& rede, const std::string& padroes,
     rede.classificaEntradas();
     std::optional<TExtrasMapa> extras = extrasDosPadroes(rede.entradas, d, nullptr);
     extras->nomes = nomesDosAtributos(cabecalho.linha, d);
+    extras->escala = leEscala(padroes, d);
     extras->linhasAlem = linhasAlem;
     extras->anunciados = n;
     auto dados = dadosDoMapa(rede, std::make_shared<const TExtrasMapa>(std::move(*extras)));

@@ -1,5 +1,7 @@
 #include "UDadosMapa.h"
 
+#include "UExportacao.h"
+
 #include <algorithm>
 
 std::optional<TExtrasMapa> extrasDosPadroes(const TPadroes& padroes, std::int32_t dimensao,
@@ -112,4 +114,24 @@ std::shared_ptr<TDadosMapa> dadosDoMapa(const TRede& rede,
         d->padroes = std::move(propria);
     }
     return d;
+}
+
+std::string csvDoMapa(const TDadosMapa& d) {
+    std::vector<std::string> rotulos;
+    for (const auto& r : d.rotulos) rotulos.push_back(r.empty() ? std::string() : r.front().rotulo);
+    if (!d.valoresOriginais())
+        return textoCsvMapa(d.linhas, d.colunas, d.dimensao, d.pesos, d.contagens, rotulos,
+                            d.nomes());
+    std::vector<double> pesos = d.pesos;
+    for (std::size_t i = 0; i < pesos.size(); ++i) {
+        const auto k = static_cast<std::int32_t>(i % static_cast<std::size_t>(d.dimensao));
+        pesos[i] = d.original(k, pesos[i]);
+    }
+    std::vector<std::string> nomes;
+    for (std::int32_t k = 0; k < d.dimensao; ++k)
+        nomes.push_back((static_cast<std::size_t>(k) < d.nomes().size()
+                             ? d.nomes()[static_cast<std::size_t>(k)]
+                             : "atributo_" + std::to_string(k + 1)) +
+                        " (valores originais)");
+    return textoCsvMapa(d.linhas, d.colunas, d.dimensao, pesos, d.contagens, rotulos, nomes);
 }

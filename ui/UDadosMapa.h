@@ -15,6 +15,7 @@
 #include "UAnalise.h"
 #include "UControle.h"
 #include "UCurvaErros.h"
+#include "UImportacao.h"
 #include "UPadroes.h"
 #include "URede.h"
 
@@ -24,8 +25,11 @@ struct TPontoPlano {
 
 // What a file's patterns add to the map's pictures; computed once per reading, on the worker.
 struct TExtrasMapa {
-    std::vector<std::string> nomes;    // attribute names as the file has them, or none
-    std::vector<std::string> legenda;  // every label (bytes), in the order met
+    std::vector<std::string> nomes;  // attribute names as the file has them, or none
+    // The attributes' scaling when the file was written by an import that normalised them (its
+    // #norvika-escala lines): the weights are shown in the original units. Empty otherwise.
+    std::vector<TEscala> escala;
+    std::vector<std::string> legenda;                     // every label (bytes), in the order met
     std::unordered_map<std::string, int> indiceDoRotulo;  // label -> place in the legend
     std::vector<std::int32_t> rotuloDoPadrao;             // per pattern, its label's place
     // Lines after the patterns the header announced that look like patterns, never read.
@@ -84,6 +88,17 @@ struct TDadosMapa {
     int rotuloMajoritario(std::int32_t a) const;
     const std::vector<std::string>& legenda() const { return padroes->legenda; }
     const std::vector<std::string>& nomes() const { return padroes->nomes; }
+    // Whether weights are shown in the original units, and a weight of attribute k in them (the
+    // weight itself when the file was not normalised). Training and every computation stay on
+    // the file's values.
+    bool valoresOriginais() const {
+        return dimensao > 0 && padroes->escala.size() == static_cast<std::size_t>(dimensao);
+    }
+    double original(std::int32_t k, double peso) const {
+        if (!valoresOriginais()) return peso;
+        const TEscala& e = padroes->escala[static_cast<std::size_t>(k)];
+        return e.a + e.b * peso;
+    }
 };
 
 // The explorer's data for a network and what its patterns added: the network's map with its
@@ -93,3 +108,8 @@ std::shared_ptr<TDadosMapa> dadosDoMapa(const TRede& rede,
                                         const std::shared_ptr<const TExtrasMapa>& extras,
                                         const std::vector<double>* pesos = nullptr,
                                         const std::vector<std::int32_t>* vencedores = nullptr);
+
+// The map as a table for a spreadsheet (textoCsvMapa): each neuron's weights, in the original
+// units when the file was normalised (the attribute columns then say "(valores originais)"), its
+// win count and its majority label.
+std::string csvDoMapa(const TDadosMapa& dados);

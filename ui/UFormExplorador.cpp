@@ -190,10 +190,13 @@ void TFormExplorador::preenchePainel() {
                     .arg(s.vencedor % d.colunas + 1)
                     .arg(numeroCurto(s.taxa))
                     .arg(s.raio);
-            for (std::size_t k = 0; k < s.antes.size() && k < s.depois.size(); ++k)
+            if (d.valoresOriginais()) texto += QStringLiteral("(valores originais)\n");
+            for (std::size_t k = 0; k < s.antes.size() && k < s.depois.size(); ++k) {
+                const auto j = static_cast<std::int32_t>(k);
                 texto += QStringLiteral("%1: %2 → %3\n")
-                             .arg(nomeDoAtributo(d, static_cast<std::int32_t>(k)),
-                                  numeroCurto(s.antes[k]), numeroCurto(s.depois[k]));
+                             .arg(nomeDoAtributo(d, j), numeroCurto(d.original(j, s.antes[k])),
+                                  numeroCurto(d.original(j, s.depois[k])));
+            }
         }
         ui.PainelNeuronio->setPlainText(texto);
         return;
@@ -207,13 +210,16 @@ void TFormExplorador::preenchePainel() {
         return;
     }
     const TDadosMapa& d = *dados_;
-    QString texto = QStringLiteral("Neurônio [%1,%2]\n\nPesos:\n")
+    QString texto = QStringLiteral("Neurônio [%1,%2]\n\n%3:\n")
                         .arg(a / d.colunas + 1)
-                        .arg(a % d.colunas + 1);
+                        .arg(a % d.colunas + 1)
+                        .arg(d.valoresOriginais() ? QStringLiteral("Pesos (valores originais)")
+                                                  : QStringLiteral("Pesos"));
     for (std::int32_t k = 0; k < d.dimensao; ++k)
         texto += QStringLiteral("%1: %2\n")
                      .arg(nomeDoAtributo(d, k),
-                          numeroCurto(d.pesos[static_cast<std::size_t>(a * d.dimensao + k)]));
+                          numeroCurto(d.original(
+                              k, d.pesos[static_cast<std::size_t>(a * d.dimensao + k)])));
     texto += QStringLiteral("\nPadrões ganhos: %1\n").arg(d.contagens[static_cast<std::size_t>(a)]);
     for (const TContagemRotulo& r : d.rotulos[static_cast<std::size_t>(a)])
         texto +=
@@ -287,11 +293,7 @@ QString TFormExplorador::exportaImagem(const QString& caminho) {
 
 QString TFormExplorador::exportaDados(const QString& caminho) {
     if (!dados_ || dados_->vazio()) return QStringLiteral("não há mapa");
-    const TDadosMapa& d = *dados_;
-    std::vector<std::string> rotulos;
-    for (const auto& r : d.rotulos) rotulos.push_back(r.empty() ? std::string() : r.front().rotulo);
-    const std::string texto =
-        textoCsvMapa(d.linhas, d.colunas, d.dimensao, d.pesos, d.contagens, rotulos, d.nomes());
+    const std::string texto = csvDoMapa(*dados_);
     return grava(caminho,
                  QByteArray::fromRawData(texto.data(), static_cast<qsizetype>(texto.size())));
 }

@@ -16,9 +16,17 @@ void pintaPlanos(QPainter& p, const TLayoutVista& l, const TDadosMapa& d,
         fonte.setPixelSize(11);
         p.setFont(fonte);
         p.setPen(Qt::black);
+        // The range in the title: the colours' own with a scale per plane; with a normalised
+        // file, always the weights' range in the original units, which a common scale cannot show.
         QString titulo = nomeDoAtributo(d, k);
-        if (!opcoes.escalaComum)
+        if (d.valoresOriginais()) {
+            const auto [de, ate] = faixaFinita(d.pesos, static_cast<std::size_t>(k),
+                                               static_cast<std::size_t>(d.dimensao));
+            titulo += QStringLiteral(" (%1 a %2)")
+                          .arg(numeroCurto(d.original(k, de)), numeroCurto(d.original(k, ate)));
+        } else if (!opcoes.escalaComum) {
             titulo += QStringLiteral(" (%1 a %2)").arg(numeroCurto(minimo), numeroCurto(maximo));
+        }
         p.drawText(QRectF(plano.caixa.left(), plano.caixa.top(), plano.caixa.width(), 14),
                    Qt::AlignLeft | Qt::AlignVCenter,
                    p.fontMetrics().elidedText(titulo, Qt::ElideRight,
@@ -49,7 +57,18 @@ void pintaPlanos(QPainter& p, const TLayoutVista& l, const TDadosMapa& d,
     }
     if (opcoes.escalaComum) {
         pintaEscala(p, l.legenda, minimoComum, maximoComum,
-                    QStringLiteral("Peso (mesma escala em todos)"));
+                    d.valoresOriginais()
+                        ? QStringLiteral("Peso normalizado (mesma escala em todos)")
+                        : QStringLiteral("Peso (mesma escala em todos)"));
         pintaNotaVazios(p, l.legenda, d);
+    }
+    if (d.valoresOriginais()) {
+        QFont nota = p.font();
+        nota.setPixelSize(11);
+        p.setFont(nota);
+        p.setPen(Qt::darkGray);
+        const QRectF caixa = l.legenda.adjusted(0, std::max(0.0, l.legenda.height() - 30), 0, 0);
+        p.drawText(caixa, Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap,
+                   QStringLiteral("Faixas nos títulos: valores originais"));
     }
 }

@@ -73,6 +73,7 @@ void TTreino::trabalha(TControle& controle) {
         return;
     }
     extras->nomes = nomesDosAtributos(linhaCabecalho_, nova_.dimensao);
+    extras->escala = leEscala(nova_.arquivoPadroes, nova_.dimensao);
     extras->linhasAlem = linhasAlem_;
     extras->anunciados = nova_.qtdPadroes;
     extras_ = std::make_shared<const TExtrasMapa>(std::move(*extras));
@@ -146,6 +147,7 @@ void TClassificacao::trabalha(TControle& controle) {
     std::optional<TExtrasMapa> extras = extrasDosPadroes(lidas_, rede.dimensao, &controle);
     if (!extras) return;
     extras->nomes = nomesDosAtributos(sessao_.linhaCabecalho, rede.dimensao);
+    extras->escala = leEscala(rede.arquivoPadroes, rede.dimensao);
     extras->linhasAlem = linhasAlem_;
     extras->anunciados = padroes_;
     extras_ = std::make_shared<TExtrasMapa>(std::move(*extras));
@@ -173,8 +175,10 @@ TSessao::TResultadoClassificacao TSessao::concluiClassificacao(TClassificacao& c
     r.completa = true;
     r.comPadroes = !rede_.entradas.empty();
     rede_.desativaEntradas();
-    // The training's curve stays; so do the attribute names when this file has none.
+    // The training's curve stays; so do the attribute names when this file has none, and the
+    // training file's scaling (the weights are in its units) when it had one.
     if (c.extras_->nomes.empty() && extras_) c.extras_->nomes = extras_->nomes;
+    if (extras_ && !extras_->escala.empty()) c.extras_->escala = extras_->escala;
     extras_ = c.extras_;
     erros_ = c.erros_;
     return r;

@@ -42,6 +42,13 @@ grep -qx "Exec=norvika %f" "$entrada" || falha "a entrada não executa 'norvika 
 grep -qx "Icon=$id" "$entrada" || falha "a entrada não usa o ícone $id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$r/share/metainfo/$id.metainfo.xml" ||
   falha "os metadados não lançam $id.desktop"
+# "Abrir com" offers Norvika for pattern files and for the tables the import reads.
+for tipo in text/plain text/csv text/tab-separated-values application/vnd.oasis.opendocument.spreadsheet \
+            application/vnd.openxmlformats-officedocument.spreadsheetml.sheet; do
+  grep -q "^MimeType=.*$tipo;" "$entrada" || falha "a entrada não se oferece para $tipo"
+  [ "$tipo" = text/plain ] || grep -q "<mediatype>$tipo</mediatype>" "$r/share/metainfo/$id.metainfo.xml" ||
+    falha "os metadados não dizem que o programa abre $tipo"
+done
 
 if command -v desktop-file-validate > /dev/null; then
   desktop-file-validate "$entrada" || falha "desktop-file-validate recusou a entrada"

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSvgRenderer>
+#include <QTextBrowser>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -200,6 +201,38 @@ class TesteExplorador : public QObject {
         QVERIFY(!e->exportaImagem(QString::fromStdString(pipe)).isEmpty());
         QVERIFY(!e->exportaDados(QString::fromStdString(pipe)).isEmpty());
         QVERIFY(std::filesystem::is_fifo(pipe));
+    }
+
+    // A file normalised by an import: the panel and the table show the weights in the original
+    // units, original = A + B x weight for each attribute's #norvika-escala line.
+    void pesosEmValoresOriginais() {
+        Janelas::Treino t;
+        t.arquivo = QString::fromStdString(
+            pasta.escreve("normalizado.txt",
+                          "4|2#altura|peso\n0|-1|a#\n1|1|b#\n0,5|0|a#\n0,25|0,5|b#\n"
+                          "#norvika-escala|1|minmax|150|40\n#norvika-escala|2|z|60|12,5\n"));
+        t.linhas = 2;
+        t.colunas = 2;
+        j->treina(t);
+        j->acao("ExploradorItemMenu")->trigger();
+        TFormExplorador* e = j->principal->explorador();
+        Q_EMIT filho<TVistaMapa>(e, "VistaMapa")->neuronioEscolhido(0);  // as a click does
+        const QString painel = filho<QTextBrowser>(e, "PainelNeuronio")->toPlainText();
+        const TNeuronio& n = j->principal->rede().neuronio(0, 0);
+        const double altura = 150 + 40 * n.getPeso(0), peso = 60 + 12.5 * n.getPeso(1);
+        QVERIFY2(
+            painel.contains(QStringLiteral("Pesos (valores originais):\naltura: %1\npeso: %2\n")
+                                .arg(numeroCurto(altura), numeroCurto(peso))),
+            qPrintable(painel));
+        const QString csv = QString::fromStdString(pasta.arquivo("mapa.csv"));
+        QCOMPARE(e->exportaDados(csv), QString());
+        const QStringList linhas = QString::fromStdString(PastaTemporaria::le(csv.toStdString()))
+                                       .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QCOMPARE(linhas[0], QStringLiteral("linha;coluna;altura (valores originais);"
+                                           "peso (valores originais);acertos;rotulo"));
+        const QStringList campos = linhas[1].split(u';');
+        QCOMPARE(campos[2], QString::fromStdString(realParaTexto(altura)));
+        QCOMPARE(campos[3], QString::fromStdString(realParaTexto(peso)));
     }
 
     // The curve's cycles follow the file's real size, as norvika-bench's do: 1000 patterns of 32
