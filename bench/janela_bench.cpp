@@ -26,6 +26,7 @@
 #include "UMensagens.h"
 #include "USpinEdit.h"
 #include "UTrabalho.h"
+#include "UVistaMapa.h"
 #include "Uprincipal.h"
 
 namespace {
@@ -37,7 +38,7 @@ namespace {
         "Uso: norvika-bench-janela ARQUIVO --linhas L --colunas C --raio R --vizinhanca V\n"
         "       (--ciclos N | --decrementar-raio) --taxa T --evolucao E --semente S\n"
         "       [--parar cabecalho|leitura|rotulos|treino|medida [--apos-ms M]]\n"
-        "       [--tela ARQUIVO.png [--vista NOME] [--passos N]]\n",
+        "       [--tela ARQUIVO.png [--vista NOME] [--neuronio A] [--passos N]]\n",
         erro);
     std::exit(2);
 }
@@ -63,6 +64,7 @@ int main(int argc, char** argv) {
     long aposMs = 0;
     std::string tela, vista;
     int numeroPassos = 0;
+    int neuronio = -1;
     bool porCiclos = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -99,6 +101,8 @@ int main(int argc, char** argv) {
             tela = valor();
         else if (a == "--vista")
             vista = valor();
+        else if (a == "--neuronio")
+            neuronio = std::stoi(valor());
         else if (a[0] != '-' && arquivo.empty())
             arquivo = a;
         else
@@ -216,6 +220,10 @@ int main(int argc, char** argv) {
             if (!vista.empty())
                 e->findChild<QComboBox*>(QStringLiteral("VistaSeletor"))
                     ->setCurrentText(QString::fromStdString(vista));
+            // A neuron chosen as a click chooses it: its weights in the side panel.
+            if (neuronio >= 0)
+                Q_EMIT e->findChild<TVistaMapa*>(QStringLiteral("VistaMapa"))
+                    ->neuronioEscolhido(neuronio);
             std::printf("erros=%s | %s\n",
                         e->findChild<QLabel*>(QStringLiteral("ErroQuantizacaoLabel"))
                             ->text()
