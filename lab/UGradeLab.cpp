@@ -1,0 +1,87 @@
+#include "UGradeLab.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+std::int64_t quadrado(std::int64_t v) {
+    return v * v;
+}
+
+// The shortest of v, v - periodo and v + periodo in absolute value (v within one period).
+std::int64_t menorVolta(std::int64_t v, std::int64_t periodo) {
+    const std::int64_t a = std::abs(v);
+    return std::min(a, periodo - a);
+}
+
+}  // namespace
+
+std::int64_t TGradeLab::quatroD2(std::int32_t a, std::int32_t b) const {
+    const std::int64_t ra = a / colunas, ca = a % colunas;
+    const std::int64_t rb = b / colunas, cb = b % colunas;
+    std::int64_t dr = ra - rb;
+    if (!hexagonal()) {
+        std::int64_t dc = ca - cb;
+        if (toroidal) {
+            dr = menorVolta(dr, linhas);
+            dc = menorVolta(dc, colunas);
+        }
+        return 4 * (quadrado(dc) + quadrado(dr));
+    }
+    // In halves of a unit; odd rows sit half a unit to the right.
+    const std::int64_t dx = (2 * ca + (ra & 1)) - (2 * cb + (rb & 1));
+    if (!toroidal) return quadrado(dx) + 3 * quadrado(dr);
+    // An even number of rows keeps each row's shift across the seam, so the copies of b sit at
+    // dx + 2 C i, dr + R j for whole i, j; the nearest is among i, j in -1 .. 1.
+    std::int64_t menor = -1;
+    for (std::int64_t j = -1; j <= 1; ++j)
+        for (std::int64_t i = -1; i <= 1; ++i) {
+            const std::int64_t q =
+                quadrado(dx + 2 * colunas * i) + 3 * quadrado(dr + std::int64_t{linhas} * j);
+            if (menor < 0 || q < menor) menor = q;
+        }
+    return menor;
+}
+
+std::vector<std::int32_t> TGradeLab::vizinhos(std::int32_t k) const {
+    std::vector<std::int32_t> v;
+    const std::int32_t r = k / colunas, c = k % colunas;
+    for (std::int32_t i = -1; i <= 1; ++i)
+        for (std::int32_t j = -1; j <= 1; ++j) {
+            std::int32_t rr = r + i, cc = c + j;
+            if (toroidal) {
+                rr = (rr + linhas) % linhas;
+                cc = (cc + colunas) % colunas;
+            } else if (rr < 0 || rr >= linhas || cc < 0 || cc >= colunas) {
+                continue;
+            }
+            const std::int32_t u = rr * colunas + cc;
+            if (adjacentes(k, u)) v.push_back(u);
+        }
+    std::sort(v.begin(), v.end());
+    v.erase(std::unique(v.begin(), v.end()), v.end());
+    return v;
+}
+
+void TGradeLab::posicao(std::int32_t k, double& x, double& y) const {
+    const std::int32_t r = k / colunas, c = k % colunas;
+    if (hexagonal()) {
+        x = c + 0.5 * (r % 2);
+        y = r * (std::sqrt(3.0) / 2.0);
+    } else {
+        x = c;
+        y = r;
+    }
+}
+
+std::string validaGrade(const TGradeLab& g) {
+    if (g.linhas < 1 || g.linhas > kLadoMaximoLab)
+        return "O número de linhas do mapa deve estar entre 1 e 100.";
+    if (g.colunas < 1 || g.colunas > kLadoMaximoLab)
+        return "O número de colunas do mapa deve estar entre 1 e 100.";
+    if (g.toroidal && g.hexagonal() && g.linhas % 2 != 0)
+        return "Um mapa hexagonal toroidal precisa de um número par de linhas.";
+    return {};
+}

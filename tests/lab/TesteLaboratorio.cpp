@@ -1,0 +1,239 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "UBusca.h"
+#include "ULaboratorio.h"
+#include "ULaboratorioInterno.h"
+
+namespace {
+
+// Grid distances from the units' places on the plane, wrapping by trying every copy.
+double distancia2Plana(const TGradeLab& g, std::int32_t a, std::int32_t b) {
+    const double passoX = g.colunas,
+                 passoY = g.hexagonal() ? g.linhas * std::sqrt(3.0) / 2.0 : g.linhas;
+    double xa = 0, ya = 0, xb = 0, yb = 0;
+    g.posicao(a, xa, ya);
+    g.posicao(b, xb, yb);
+    double melhor = std::numeric_limits<double>::infinity();
+    const int voltas = g.toroidal ? 1 : 0;
+    for (int i = -voltas; i <= voltas; ++i)
+        for (int j = -voltas; j <= voltas; ++j) {
+            const double dx = xa - xb + i * passoX, dy = ya - yb + j * passoY;
+            melhor = std::min(melhor, dx * dx + dy * dy);
+        }
+    return melhor;
+}
+
+// The plain loops: every distance a direct sum over the values present, every unit visited.
+std::int32_t vencedorDireto(const std::vector<double>& w, std::int32_t n, std::int32_t d,
+                            const double* x) {
+    std::int32_t melhor = -1;
+    double menor = 0;
+    for (std::int32_t u = 0; u < n; ++u) {
+        double s = 0;
+        for (std::int32_t k = 0; k < d; ++k) {
+            if (std::isnan(x[k])) continue;
+            const double e = x[k] - w[static_cast<std::size_t>(u) * static_cast<std::size_t>(d) +
+                                      static_cast<std::size_t>(k)];
+            s += e * e;
+        }
+        if (melhor < 0 || s < menor) {
+            melhor = u;
+            menor = s;
+        }
+    }
+    return melhor;
+}
+
+bool vazio(const double* x, std::int32_t d) {
+    for (std::int32_t k = 0; k < d; ++k)
+        if (!std::isnan(x[k])) return false;
+    return true;
+}
+
+std::vector<double> referencia(const TDadosLab& dados, const TConfiguracaoLab& c) {
+    const std::int32_t n = c.grade.unidades(), d = dados.dimensao;
+    std::vector<double> w = pesosIniciaisLab(dados, c);
+    const std::size_t np = dados.padroes();
+    std::size_t validos = 0;
+    for (std::size_t i = 0; i < np; ++i) validos += vazio(dados.padrao(i), d) ? 0u : 1u;
+    const auto h = [&](std::int32_t a, std::int32_t b, double sigma) {
+        return vizinhancaLab(c.vizinhanca, c.grade.distancia2(a, b), sigma);
+    };
+    if (c.modo == TModoLab::online) {
+        TSorteioLab sorteio(c.semente ^ 0x6F6E6C696E65ull);
+        std::vector<std::size_t> ordem(np);
+        for (std::size_t i = 0; i < np; ++i) ordem[i] = i;
+        std::int64_t s = 0;
+        for (std::int32_t e = 0; e < c.epocas; ++e) {
+            if (c.ordem == TOrdemLab::embaralhada)
+                for (std::size_t i = np; i > 1; --i)
+                    std::swap(ordem[i - 1], ordem[sorteio.inteiro(i)]);
+            for (const std::size_t p : ordem) {
+                const double* x = dados.padrao(p);
+                if (vazio(x, d)) continue;
+                const double f = static_cast<double>(s) /
+                                 (static_cast<double>(c.epocas) * static_cast<double>(validos));
+                const double sigma = c.raio.valor(f, c.decaimento),
+                             alfa = c.taxa.valor(f, c.decaimento);
+                const std::int32_t v = vencedorDireto(w, n, d, x);
+                for (std::int32_t u = 0; u < n; ++u) {
+                    const double hu = h(v, u, sigma);
+                    if (!(hu > 0)) continue;
+                    for (std::int32_t k = 0; k < d; ++k) {
+                        if (std::isnan(x[k])) continue;
+                        double& wk = w[static_cast<std::size_t>(u) * static_cast<std::size_t>(d) +
+                                       static_cast<std::size_t>(k)];
+                        wk = wk + (alfa * hu) * (x[k] - wk);
+                    }
+                }
+                ++s;
+            }
+        }
+        return w;
+    }
+    for (std::int32_t e = 0; e < c.epocas; ++e) {
+        const double sigma = c.raio.valor(static_cast<double>(e) / c.epocas, c.decaimento);
+        std::vector<std::int32_t> venc(np);
+        for (std::size_t i = 0; i < np; ++i)
+            venc[i] = vazio(dados.padrao(i), d) ? -1 : vencedorDireto(w, n, d, dados.padrao(i));
+        std::vector<double> novo = w;
+        for (std::int32_t u = 0; u < n; ++u)
+            for (std::int32_t k = 0; k < d; ++k) {
+                double num = 0, den = 0;
+                for (std::size_t i = 0; i < np; ++i) {
+                    const double xk = dados.padrao(i)[k];
+                    if (venc[i] < 0 || std::isnan(xk)) continue;
+                    num += h(venc[i], u, sigma) * xk;
+                    den += h(venc[i], u, sigma);
+                }
+                if (den > 0)
+                    novo[static_cast<std::size_t>(u) * static_cast<std::size_t>(d) +
+                         static_cast<std::size_t>(k)] = num / den;
+            }
+        w = novo;
+    }
+    return w;
+}
+
+TDadosLab dadosAleatorios(std::uint64_t semente, std::size_t padroes, std::int32_t d,
+                          bool ausentes) {
+    TSorteioLab s(semente);
+    TDadosLab dados;
+    dados.dimensao = d;
+    dados.legenda = {"a", "b", "c"};
+    for (std::size_t i = 0; i < padroes; ++i) {
+        const double centro = static_cast<double>(s.inteiro(3));
+        for (std::int32_t k = 0; k < d; ++k)
+            dados.valores.push_back(ausentes && s.inteiro(7) == 0
+                                        ? std::numeric_limits<double>::quiet_NaN()
+                                        : centro + s.uniforme());
+        dados.rotulo.push_back(static_cast<std::int32_t>(centro));
+    }
+    return dados;
+}
+
+}  // namespace
+
+TEST(GradeLab, distanciasNoPlanoHexagonalEToroidal) {
+    struct Caso {
+        TGradeLab grade;
+        std::int32_t a, b;
+        std::int64_t quatroD2;
+    };
+    const TGradeLab hex{4, 5, TTopologiaLab::hexagonal, false};
+    const TGradeLab hexToro{4, 5, TTopologiaLab::hexagonal, true};
+    const TGradeLab retToro{3, 5, TTopologiaLab::retangular, true};
+    const Caso casos[] = {
+        {hex, 0, 1, 4},       // same row
+        {hex, 0, 5, 4},       // row 1 sits half a unit right: (0.5, 0.866) from (0, 0)
+        {hex, 1, 5, 4},       // and (1, 0) is its other upper neighbour
+        {hex, 0, 6, 12},      // (1.5, 0.866): d^2 = 3
+        {hex, 0, 10, 12},     // two rows up, same column: d^2 = 3
+        {hex, 0, 19, 108},    // (4.5, 3 sqrt(3)/2): 9 halves and 3 rows, 81 + 27
+        {hexToro, 0, 4, 4},   // across the side seam
+        {hexToro, 0, 15, 4},  // row 3 (odd) col 0 is below-right of (0, 0) across the top seam
+        {hexToro, 0, 19, 4},  // row 3 col 4 sits at x = 4.5, half a unit left of x = 5 = 0
+        {retToro, 0, 4, 4},   // across the side seam
+        {retToro, 0, 14, 8},  // the opposite corner is a diagonal step away
+    };
+    for (const Caso& c : casos) {
+        EXPECT_EQ(c.grade.quatroD2(c.a, c.b), c.quatroD2) << c.a << "-" << c.b;
+        EXPECT_NEAR(c.grade.distancia2(c.a, c.b), distancia2Plana(c.grade, c.a, c.b), 1e-12);
+    }
+    // Every pair, against the plane, and the neighbour lists.
+    for (const TGradeLab& g :
+         {hex, hexToro, retToro, TGradeLab{6, 2, TTopologiaLab::hexagonal, true}}) {
+        for (std::int32_t a = 0; a < g.unidades(); ++a) {
+            std::vector<std::int32_t> adj;
+            for (std::int32_t b = 0; b < g.unidades(); ++b) {
+                EXPECT_NEAR(g.distancia2(a, b), distancia2Plana(g, a, b), 1e-9) << a << "-" << b;
+                if (g.adjacentes(a, b)) adj.push_back(b);
+            }
+            EXPECT_EQ(g.vizinhos(a), adj);
+        }
+    }
+    EXPECT_EQ(hexToro.vizinhos(7).size(), 6u);
+    EXPECT_FALSE(validaGrade({5, 4, TTopologiaLab::hexagonal, true}).empty());
+}
+
+TEST(TreinoLab, motorRapidoIgualAosLacosSimples) {
+    const std::vector<std::string> kernels = {"escalar", "avx2", "avx512"};
+    int casos = 0;
+    for (const TTopologiaLab topo : {TTopologiaLab::retangular, TTopologiaLab::hexagonal})
+        for (const bool toro : {false, true})
+            for (const TVizinhancaLab viz : {TVizinhancaLab::bolha, TVizinhancaLab::gaussiana})
+                for (const TModoLab modo : {TModoLab::online, TModoLab::lote}) {
+                    const int i = casos++;
+                    const std::string kernel = kernels[static_cast<std::size_t>(i) % 3];
+                    if (!buscaDisponivel(kernel)) continue;
+                    ASSERT_EQ(defineBusca(kernel), "");
+                    // Sizes that leave vector tails, a dimension past one vector, missing values,
+                    // file order, and fewer patterns than units (repeated units: exact ties).
+                    const std::int32_t d = 3 + (i * 5) % 19;
+                    const TDadosLab dados = dadosAleatorios(
+                        static_cast<std::uint64_t>(i) + 7,
+                        i % 4 == 2 ? 8 : 40 + static_cast<std::size_t>(i), d, i % 4 == 1);
+                    TConfiguracaoLab c;
+                    c.grade = {4, 3 + i % 4, topo, toro};
+                    c.vizinhanca = viz;
+                    c.modo = modo;
+                    c.epocas = 6;
+                    // A wide Gaussian in batch makes the units near copies of each other, whose
+                    // order a different rounding of the sums could swap: a narrower radius there.
+                    c.raio = {modo == TModoLab::lote ? 1.5 : 2.5, i % 3 == 0 ? 0.0 : 0.5};
+                    c.taxa = {0.5, 0.02};
+                    c.decaimento = i % 5 == 2 && c.raio.final > 0 ? TDecaimentoLab::exponencial
+                                                                  : TDecaimentoLab::linear;
+                    c.ordem = i % 3 == 1 ? TOrdemLab::arquivo : TOrdemLab::embaralhada;
+                    c.inicio = i % 2 == 0 ? TInicioLab::amostras : TInicioLab::aleatorio;
+                    c.semente = static_cast<std::uint64_t>(i);
+                    const std::vector<double> esperado = referencia(dados, c);
+                    for (const int threads : {1, 2}) {
+                        c.threads = threads;
+                        const TResultadoLab r = treinaLab(dados, c);
+                        ASSERT_EQ(r.pesos.size(), esperado.size());
+                        // Online the fast engine does the very operations of the loops; batch sums
+                        // per winner first, in another order.
+                        for (std::size_t k = 0; k < esperado.size(); ++k)
+                            if (modo == TModoLab::online)
+                                ASSERT_EQ(r.pesos[k], esperado[k]) << "caso " << i << " peso " << k;
+                            else
+                                ASSERT_NEAR(r.pesos[k], esperado[k],
+                                            1e-12 * std::max(1.0, std::abs(esperado[k])))
+                                    << "caso " << i << " threads " << threads << " peso " << k;
+                        for (std::size_t p = 0; p < dados.padroes(); ++p)
+                            ASSERT_EQ(r.vencedores[p],
+                                      vazio(dados.padrao(p), d)
+                                          ? -1
+                                          : vencedorDireto(esperado, c.grade.unidades(), d,
+                                                           dados.padrao(p)));
+                        EXPECT_EQ(r.curva.size(), 6u);
+                    }
+                }
+    defineBusca("");
+}
