@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 segundos=${1:-60}
 shift || true
 harnesses=("$@")
-[ ${#harnesses[@]} -eq 0 ] && harnesses=(Numeros Padroes Rede Treino Importacao)
+[ ${#harnesses[@]} -eq 0 ] && harnesses=(Numeros Padroes Rede Treino Importacao Codebook)
 pasta=${NORVIKA_FUZZ_DIR:-/tmp/norvika-fuzz}
 ./scripts/instala-dependencias.sh
 
