@@ -38,3 +38,20 @@ std::string textoCsvMapa(std::int32_t linhas, std::int32_t colunas, std::int32_t
     }
     return s;
 }
+
+std::string textoCsvVencedores(std::int32_t colunas, const std::vector<std::int32_t>& vencedores,
+                               const std::vector<double>& distancias,
+                               const std::vector<std::string>& rotulos) {
+    std::string s = "padrao;linha;coluna;distancia;rotulo\r\n";
+    for (std::size_t i = 0; i < vencedores.size(); ++i) {
+        s += std::to_string(i + 1) + ';';
+        const std::int32_t v = vencedores[i];
+        if (v >= 0)
+            s += inteiroParaTexto(v / colunas + 1) + ';' + inteiroParaTexto(v % colunas + 1) + ';' +
+                 realParaTexto(distancias[i]);
+        else
+            s += ";;";
+        s += ';' + (i < rotulos.size() ? campo(rotulos[i]) : std::string()) + "\r\n";
+    }
+    return s;
+}

@@ -21,3 +21,14 @@ std::string textoCsvMapa(std::int32_t linhas, std::int32_t colunas, std::int32_t
                          const std::vector<std::int32_t>& contagens,
                          const std::vector<std::string>& rotulos,
                          const std::vector<std::string>& nomes);
+
+// Each pattern's winner on a map, a line per pattern in file order, numbered from 1:
+//
+//   padrao;linha;coluna;distancia;rotulo
+//   1;3;5;0,125;setosa
+//
+// distancia is the Euclidean distance to the winner; a pattern that was left out (no value at all)
+// has empty linha, coluna and distancia.
+std::string textoCsvVencedores(std::int32_t colunas, const std::vector<std::int32_t>& vencedores,
+                               const std::vector<double>& distancias,
+                               const std::vector<std::string>& rotulos);

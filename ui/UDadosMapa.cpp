@@ -135,3 +135,15 @@ std::string csvDoMapa(const TDadosMapa& d) {
                         " (valores originais)");
     return textoCsvMapa(d.linhas, d.colunas, d.dimensao, pesos, d.contagens, rotulos, nomes);
 }
+
+TCodebook codebookDoMapa(const TDadosMapa& d) {
+    TCodebook c;
+    c.dimensao = d.dimensao;
+    c.linhas = d.linhas;
+    c.colunas = d.colunas;
+    c.pesos = d.pesos;
+    for (const auto& r : d.rotulos)
+        c.rotulos.push_back(r.empty() ? std::string() : r.front().rotulo);
+    if (d.nomes().size() == static_cast<std::size_t>(d.dimensao)) c.nomes = d.nomes();
+    return c;
+}

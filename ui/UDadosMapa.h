@@ -12,6 +12,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "UCodebook.h"
+
 #include "UAnalise.h"
 #include "UControle.h"
 #include "UCurvaErros.h"
@@ -113,3 +115,7 @@ std::shared_ptr<TDadosMapa> dadosDoMapa(const TRede& rede,
 // units when the file was normalised (the attribute columns then say "(valores originais)"), its
 // win count and its majority label.
 std::string csvDoMapa(const TDadosMapa& dados);
+// The map as a SOM_PAK codebook, for SOM_PAK, the SOM Toolbox and the laboratory: a rectangular
+// map with the bubble neighbourhood (the classic map's own), each neuron's majority label and the
+// attributes' names; the weights as trained, in the file's units.
+TCodebook codebookDoMapa(const TDadosMapa& dados);

@@ -53,7 +53,13 @@ TFormExplorador::TFormExplorador(QWidget* pai) : QWidget(pai) {
         dialogoDeExportacao(this, "ExportarImagemDialog", QStringLiteral("Imagens (*.png *.svg)"),
                             QStringLiteral("png"));
     dialogoDados_ = dialogoDeExportacao(this, "ExportarDadosDialog",
-                                        QStringLiteral("Tabelas (*.csv)"), QStringLiteral("csv"));
+                                        QStringLiteral("Tabelas (*.csv);;Mapas do SOM_PAK (*.cod)"),
+                                        QStringLiteral("csv"));
+    connect(dialogoDados_, &QFileDialog::filterSelected, this, [this](const QString& filtro) {
+        dialogoDados_->setDefaultSuffix(filtro.contains(QStringLiteral("*.cod"))
+                                            ? QStringLiteral("cod")
+                                            : QStringLiteral("csv"));
+    });
     // The plane's scale box keeps its room when hidden, so the window keeps its size as the view
     // changes.
     QSizePolicy politica = ui.EscalaComumCheckBox->sizePolicy();
@@ -293,7 +299,9 @@ QString TFormExplorador::exportaImagem(const QString& caminho) {
 
 QString TFormExplorador::exportaDados(const QString& caminho) {
     if (!dados_ || dados_->vazio()) return QStringLiteral("não há mapa");
-    const std::string texto = csvDoMapa(*dados_);
+    const std::string texto = caminho.endsWith(QStringLiteral(".cod"), Qt::CaseInsensitive)
+                                  ? textoDoCodebook(codebookDoMapa(*dados_))
+                                  : csvDoMapa(*dados_);
     return grava(caminho,
                  QByteArray::fromRawData(texto.data(), static_cast<qsizetype>(texto.size())));
 }

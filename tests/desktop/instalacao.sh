@@ -13,7 +13,7 @@ id=br.org.norvika.Norvika
 falhas=0
 falha() { echo "FALHA: $*"; falhas=$((falhas + 1)); }
 
-for f in norvika norvika-bench norvika-gera-dados norvika-figuras norvika-importa; do
+for f in norvika norvika-bench norvika-gera-dados norvika-figuras norvika-importa norvika-lab; do
   [ -x "$r/bin/$f" ] || falha "bin/$f não é um executável"
   gzip -t "$r/share/man/man1/$f.1.gz" 2> /dev/null || falha "share/man/man1/$f.1.gz falta ou não é gzip"
 done

@@ -3,9 +3,9 @@
 # terminal, a build machine); an unknown option is refused; the tools' help and manual pages name
 # every option their code accepts.
 #   linha-de-comando.sh SOURCE_DIR NORVIKA NORVIKA_BENCH NORVIKA_GERA_DADOS VERSION NORVIKA_FIGURAS
-#                       NORVIKA_IMPORTA
+#                       NORVIKA_IMPORTA NORVIKA_LAB
 set -uo pipefail
-fonte=$1 norvika=$2 bench=$3 gera=$4 versao=$5 figuras=$6 importa=$7
+fonte=$1 norvika=$2 bench=$3 gera=$4 versao=$5 figuras=$6 importa=$7 lab=$8
 falhas=0
 falha() { echo "FALHA: $*"; falhas=$((falhas + 1)); }
 semTela() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@"; }
@@ -24,7 +24,8 @@ codigo=$?
 grep -qF "opção desconhecida: --nao-existe" <<< "$erro" || falha "norvika --nao-existe escreveu '$erro'"
 
 for par in "$bench:bench/norvika_bench.cpp:norvika-bench" "$gera:bench/gera_dados.cpp:norvika-gera-dados" \
-           "$figuras:app/figuras.cpp:norvika-figuras" "$importa:app/importa.cpp:norvika-importa"; do
+           "$figuras:app/figuras.cpp:norvika-figuras" "$importa:app/importa.cpp:norvika-importa" \
+           "$lab:app/lab.cpp:norvika-lab"; do
   IFS=: read -r programa codigo nome <<< "$par"
   ajuda=$(semTela "$programa" --help) || falha "$nome --help terminou com $?"
   manual=$(sed 's/\\-/-/g' "$fonte/desktop/man/$nome.1.in")
@@ -48,6 +49,25 @@ codigo=$?
 [ $codigo -eq 1 ] || falha "norvika-importa com uma linha curta terminou com $codigo"
 grep -qF "Linha 3" <<< "$erro" || falha "norvika-importa com uma linha curta escreveu '$erro'"
 [ ! -e "$pasta/r.txt" ] || falha "norvika-importa gravou apesar do erro"
+
+
+# The laboratory: the measures, a map saved as a codebook that starts another run, each pattern's
+# winner; bad settings end with 1 and a message that names them.
+"$lab" "$fonte/examples/iris.txt" --mapa 4x6 --raio 2 --epocas 20 --modo lote \
+  --saida "$pasta/m.cod" --vencedores "$pasta/v.csv" > "$pasta/l1.txt" || falha "norvika-lab terminou com $?"
+for campo in motor= erro_quantizacao= erro_topografico= pesos_fnv= treino_s=; do
+  grep -q "^$campo" "$pasta/l1.txt" || falha "norvika-lab não escreveu $campo"
+done
+head -1 "$pasta/m.cod" | grep -qx "4 hexa 6 4 gaussian" || falha "norvika-lab gravou '$(head -1 "$pasta/m.cod")'"
+[ "$(grep -c ';' "$pasta/v.csv")" -eq 151 ] || falha "norvika-lab --vencedores: $(wc -l < "$pasta/v.csv") linhas"
+"$lab" "$fonte/examples/iris.txt" --mapa 4x6 --raio 1 --epocas 2 --inicio "$pasta/m.cod" > /dev/null ||
+  falha "norvika-lab --inicio com o mapa gravado terminou com $?"
+erro=$("$lab" "$fonte/examples/iris.txt" --mapa 3x4 --toroidal --raio 1 --epocas 2 2>&1 > /dev/null)
+codigo=$?
+[ $codigo -eq 1 ] || falha "norvika-lab com hexagonal toroidal de linhas ímpares terminou com $codigo"
+grep -qF "número par de linhas" <<< "$erro" || falha "norvika-lab hexagonal toroidal ímpar escreveu '$erro'"
+erro=$("$lab" "$fonte/examples/iris.txt" --mapa 4x6 --raio 1 --epocas 2 --inicio "$pasta/m.cod" --topologia retangular --mapa 5x6 2>&1 > /dev/null)
+grep -qF "o treino pede 5 x 6" <<< "$erro" || falha "norvika-lab com mapa inicial de outro tamanho escreveu '$erro'"
 
 [ $falhas -eq 0 ] || exit 1
 echo "Linhas de comando verificadas."

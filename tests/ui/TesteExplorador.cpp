@@ -22,6 +22,7 @@
 
 #include "../comum/ArquivoTemporario.h"
 #include "Janelas.h"
+#include "UCodebook.h"
 #include "UDialogos.h"
 #include "UFormExplorador.h"
 #include "UFormTreinando.h"
@@ -184,6 +185,15 @@ class TesteExplorador : public QObject {
             }
             QCOMPARE(campos[4].toInt(), rede.neuronio(a / 4, a % 4).getAglutinados());
         }
+        // The same map as a SOM_PAK codebook, to the same bits: 3 rows of 4 columns.
+        const QString cod = QString::fromStdString(pasta.arquivo("mapa.COD"));
+        QCOMPARE(e->exportaDados(cod), QString());
+        const TCodebook lido = leCodebook(cod.toStdString());
+        QVERIFY(lido.colunas == 4 && lido.linhas == 3 && !lido.hexagonal && !lido.gaussiana);
+        for (int a = 0; a < 12; ++a)
+            for (int k = 0; k < 2; ++k)
+                QCOMPARE(lido.pesos[static_cast<std::size_t>(a * 2 + k)],
+                         rede.neuronio(a / 4, a % 4).getPeso(k));
         for (const auto& [vista, nome] :
              {std::pair{"Rótulos", "rotulos.svg"}, {"Curva de erro", "curva.svg"}}) {
             filho<QComboBox>(e, "VistaSeletor")->setCurrentText(QString::fromUtf8(vista));

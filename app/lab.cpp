@@ -1,0 +1,358 @@
+// norvika-lab: the laboratory engine from the command line, for scripts, benchmarks and checks.
+// Reads the data (a pattern file or any table the import reads), trains a map with the given
+// settings and prints one name=value line per measure, like norvika-bench; optionally writes the
+// map as a SOM_PAK codebook and each pattern's winner as a table. On bad input prints the message
+// and ends with 1.
+
+#include <chrono>
+#include <cinttypes>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "UBusca.h"
+#include "UBuscaLab.h"
+#include "UCodebook.h"
+#include "UDadosLab.h"
+#include "UErros.h"
+#include "UExportacao.h"
+#include "UGravacao.h"
+#include "ULaboratorio.h"
+#include "UNumeros.h"
+#include "UVersao.h"
+
+namespace {
+
+struct TFalha {
+    std::string mensagem;
+};
+
+[[noreturn]] void falha(const std::string& mensagem) {
+    throw TFalha{mensagem};
+}
+
+void ajuda() {
+    std::printf(
+        "Uso: norvika-lab DADOS --mapa LINHASxCOLUNAS --raio INICIAL[:FINAL] --epocas E\n"
+        "                 [opções]\n"
+        "Treina um mapa de Kohonen do laboratório (retangular ou hexagonal, plano ou toroidal,\n"
+        "vizinhança bolha ou gaussiana, treino online ou em lote) e mostra uma medida por linha.\n"
+        "DADOS é um arquivo de padrões do Norvika ou qualquer tabela que a importação lê (CSV,\n"
+        "TSV, .dat do SOM_PAK, ARFF, .xlsx, .ods), com as escolhas padrão da importação.\n"
+        "Os números aceitam vírgula ou ponto decimal.\n"
+        "\n"
+        "  --mapa LINHASxCOLUNAS            tamanho do mapa, cada lado de 1 a 100\n"
+        "  --topologia retangular|hexagonal (padrão: hexagonal)\n"
+        "  --toroidal                       o mapa se fecha nas bordas (hexagonal: linhas pares)\n"
+        "  --vizinhanca bolha|gaussiana     (padrão: gaussiana)\n"
+        "  --raio INICIAL[:FINAL]           raio da vizinhança; sem FINAL, vai até 0\n"
+        "  --taxa INICIAL[:FINAL]           taxa de aprendizado do treino online (padrão:\n"
+        "                                   0,05:0,01)\n"
+        "  --decaimento linear|exponencial  como raio e taxa diminuem (padrão: linear)\n"
+        "  --epocas E                       apresentações de todos os padrões\n"
+        "  --modo online|lote               (padrão: online)\n"
+        "  --ordem arquivo|embaralhada      ordem dos padrões no treino online (padrão:\n"
+        "                                   embaralhada, nova a cada época)\n"
+        "  --inicio aleatorio|amostras|linear|MAPA.cod\n"
+        "                                   pesos iniciais (padrão: amostras)\n"
+        "  --semente N                      semente do sorteio (padrão: 1)\n"
+        "  --threads 0|1|2                  0: o motor escolhe (padrão); o resultado é o mesmo\n"
+        "  --saida MAPA.cod                 grava o mapa no formato do SOM_PAK\n"
+        "  --vencedores ARQUIVO.csv         grava o vencedor e a distância de cada padrão\n"
+        "  --busca escalar|avx2|avx512      o núcleo da busca (padrão: o melhor do processador)\n"
+        "  --help                           mostra esta ajuda\n"
+        "  --version                        mostra a versão\n"
+        "\n"
+        "Saída: motor=, threads=, padroes=, ignorados=, leitura_s=, treino_s=,\n"
+        "erro_quantizacao=, erro_topografico= e pesos_fnv= (hash FNV-1a dos pesos).\n");
+    std::exit(0);
+}
+
+double numero(const std::string& opcao, std::string texto) {
+    for (char& c : texto)
+        if (c == ',') c = '.';
+    try {
+        const double v = textoParaDouble(texto, '.');
+        if (std::isfinite(v)) return v;
+    } catch (const std::exception&) {
+    }
+    falha(opcao + ": \"" + texto + "\" não é um número.");
+}
+
+std::int32_t inteiro(const std::string& opcao, const std::string& texto) {
+    const double v = numero(opcao, texto);
+    if (v != std::floor(v) || v < -2147483648.0 || v > 2147483647.0)
+        falha(opcao + ": \"" + texto + "\" não é um número inteiro.");
+    return static_cast<std::int32_t>(v);
+}
+
+TAgendaLab agenda(const std::string& opcao, const std::string& texto, double finalPadrao) {
+    const std::size_t doisPontos = texto.find(':');
+    if (doisPontos == std::string::npos) return {numero(opcao, texto), finalPadrao};
+    return {numero(opcao, texto.substr(0, doisPontos)),
+            numero(opcao, texto.substr(doisPontos + 1))};
+}
+
+struct TLinha {
+    std::string dados, saida, vencedores, inicioCod, busca;
+    TConfiguracaoLab config;
+    bool temMapa = false, temRaio = false, temEpocas = false, temTaxa = false;
+};
+
+template <class T>
+T escolha(const std::string& opcao, const std::string& v,
+          std::initializer_list<std::pair<const char*, T>> opcoes) {
+    std::string lista;
+    for (const auto& [nome, valor] : opcoes) {
+        if (v == nome) return valor;
+        lista += (lista.empty() ? "" : ", ") + std::string(nome);
+    }
+    falha(opcao + ": \"" + v + "\" não é uma das escolhas (" + lista + ").");
+}
+
+TLinha leLinha(int argc, char** argv) {
+    TLinha l;
+    TConfiguracaoLab& c = l.config;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        const auto valor = [&]() -> std::string {
+            if (i + 1 >= argc) falha(a + " precisa de um valor.");
+            return argv[++i];
+        };
+        if (a == "--help" || a == "-h") {
+            ajuda();
+        } else if (a == "--version") {
+            std::printf("norvika-lab %s\n", kVersaoNorvika);
+            std::exit(0);
+        } else if (a == "--mapa") {
+            const std::string v = valor();
+            const std::size_t x = v.find_first_of("xX");
+            if (x == std::string::npos) falha("--mapa: use LINHASxCOLUNAS, por exemplo 8x10.");
+            c.grade.linhas = inteiro(a, v.substr(0, x));
+            c.grade.colunas = inteiro(a, v.substr(x + 1));
+            l.temMapa = true;
+        } else if (a == "--topologia") {
+            c.grade.topologia = escolha<TTopologiaLab>(a, valor(),
+                                                       {{"retangular", TTopologiaLab::retangular},
+                                                        {"hexagonal", TTopologiaLab::hexagonal}});
+        } else if (a == "--toroidal") {
+            c.grade.toroidal = true;
+        } else if (a == "--vizinhanca" || a == "--vizinhança") {
+            c.vizinhanca = escolha<TVizinhancaLab>(
+                a, valor(),
+                {{"bolha", TVizinhancaLab::bolha}, {"gaussiana", TVizinhancaLab::gaussiana}});
+        } else if (a == "--raio") {
+            // A lone radius shrinks to 0, as R's kohonen does.
+            c.raio = agenda(a, valor(), 0.0);
+            l.temRaio = true;
+        } else if (a == "--taxa") {
+            const std::string v = valor();
+            c.taxa = agenda(a, v, 0.0);
+            if (v.find(':') == std::string::npos) c.taxa.final = c.taxa.inicial;
+            l.temTaxa = true;
+        } else if (a == "--decaimento") {
+            c.decaimento = escolha<TDecaimentoLab>(
+                a, valor(),
+                {{"linear", TDecaimentoLab::linear}, {"exponencial", TDecaimentoLab::exponencial}});
+        } else if (a == "--epocas" || a == "--épocas") {
+            c.epocas = inteiro(a, valor());
+            l.temEpocas = true;
+        } else if (a == "--modo") {
+            c.modo = escolha<TModoLab>(a, valor(),
+                                       {{"online", TModoLab::online}, {"lote", TModoLab::lote}});
+        } else if (a == "--ordem") {
+            c.ordem = escolha<TOrdemLab>(
+                a, valor(),
+                {{"arquivo", TOrdemLab::arquivo}, {"embaralhada", TOrdemLab::embaralhada}});
+        } else if (a == "--inicio" || a == "--início") {
+            const std::string v = valor();
+            if (v == "aleatorio" || v == "aleatório")
+                c.inicio = TInicioLab::aleatorio;
+            else if (v == "amostras")
+                c.inicio = TInicioLab::amostras;
+            else if (v == "linear")
+                c.inicio = TInicioLab::linear;
+            else {
+                c.inicio = TInicioLab::pesos;
+                l.inicioCod = v;
+            }
+        } else if (a == "--semente") {
+            const double s = numero(a, valor());
+            if (s < 0 || s != std::floor(s) || s > 1.8e19)
+                falha("--semente: use um inteiro não negativo.");
+            c.semente = static_cast<std::uint64_t>(s);
+        } else if (a == "--threads") {
+            c.threads = escolha<int>(a, valor(), {{"0", 0}, {"1", 1}, {"2", 2}});
+        } else if (a == "--saida" || a == "--saída") {
+            l.saida = valor();
+        } else if (a == "--vencedores") {
+            l.vencedores = valor();
+        } else if (a == "--busca") {
+            l.busca = valor();
+        } else if (!a.empty() && a[0] == '-') {
+            falha("Opção desconhecida: " + a + " (veja --help).");
+        } else if (l.dados.empty()) {
+            l.dados = a;
+        } else {
+            falha("Mais de um arquivo de dados: " + a + ".");
+        }
+    }
+    if (l.dados.empty()) falha("Falta o arquivo de dados (veja --help).");
+    if (!l.temMapa) falha("Falta --mapa LINHASxCOLUNAS.");
+    if (!l.temRaio) falha("Falta --raio INICIAL[:FINAL].");
+    if (!l.temEpocas) falha("Falta --epocas E.");
+    return l;
+}
+
+const char* nome(TTopologiaLab t) {
+    return t == TTopologiaLab::hexagonal ? "hexagonal" : "retangular";
+}
+const char* nome(TVizinhancaLab v) {
+    return v == TVizinhancaLab::gaussiana ? "gaussiana" : "bolha";
+}
+const char* nome(TDecaimentoLab d) {
+    return d == TDecaimentoLab::linear ? "linear" : "exponencial";
+}
+const char* nome(TModoLab m) {
+    return m == TModoLab::online ? "online" : "lote";
+}
+const char* nome(TOrdemLab o) {
+    return o == TOrdemLab::arquivo ? "arquivo" : "embaralhada";
+}
+const char* nome(TInicioLab i) {
+    switch (i) {
+        case TInicioLab::aleatorio:
+            return "aleatorio";
+        case TInicioLab::amostras:
+            return "amostras";
+        case TInicioLab::linear:
+            return "linear";
+        case TInicioLab::pesos:
+            break;
+    }
+    return "mapa";
+}
+
+std::string texto(double v) {
+    char b[40];
+    std::snprintf(b, sizeof b, "%.17g", v);
+    return b;
+}
+
+// The settings, as the comment lines of the codebook (other programs skip them).
+std::vector<std::string> comentarios(const TConfiguracaoLab& c, const TResultadoLab& r) {
+    std::string s = "norvika-lab topologia=" + std::string(nome(c.grade.topologia)) +
+                    " toroidal=" + (c.grade.toroidal ? "sim" : "nao") +
+                    " vizinhanca=" + nome(c.vizinhanca) + " raio=" + texto(c.raio.inicial) + ':' +
+                    texto(c.raio.final) + " decaimento=" + nome(c.decaimento) +
+                    " epocas=" + std::to_string(c.epocas) + " modo=" + nome(c.modo);
+    if (c.modo == TModoLab::online)
+        s += " taxa=" + texto(c.taxa.inicial) + ':' + texto(c.taxa.final) +
+             " ordem=" + nome(c.ordem);
+    s += " inicio=" + std::string(nome(c.inicio)) + " semente=" + std::to_string(c.semente);
+    return {s, "norvika-lab erro_quantizacao=" + texto(r.quantizacao) +
+                   " erro_topografico=" + texto(r.topografico)};
+}
+
+std::uint64_t fnv(const std::vector<double>& v) {
+    std::uint64_t h = 0xcbf29ce484222325ull;
+    const auto* p = reinterpret_cast<const unsigned char*>(v.data());
+    for (std::size_t i = 0; i < v.size() * sizeof(double); ++i) {
+        h ^= p[i];
+        h *= 0x100000001b3ull;
+    }
+    return h;
+}
+
+double segundos(std::chrono::steady_clock::duration d) {
+    return std::chrono::duration<double>(d).count();
+}
+
+int executa(TLinha& l) {
+    defineSeparadorDecimal(',');
+    const std::string recusa = l.busca.empty() ? defineBuscaDoAmbiente() : defineBusca(l.busca);
+    if (!recusa.empty()) falha(recusa);
+    TConfiguracaoLab& c = l.config;
+    if (c.modo == TModoLab::lote && l.temTaxa)
+        std::fprintf(stderr, "norvika-lab: o treino em lote não usa a taxa de aprendizado.\n");
+
+    const auto t0 = std::chrono::steady_clock::now();
+    const TCargaLab carga = carregaDadosLab(l.dados);
+    const auto t1 = std::chrono::steady_clock::now();
+    const TDadosLab& dados = carga.dados;
+    if (c.inicio == TInicioLab::pesos) {
+        const TCodebook inicial = leCodebook(l.inicioCod);
+        if (inicial.linhas != c.grade.linhas || inicial.colunas != c.grade.colunas ||
+            inicial.dimensao != dados.dimensao)
+            falha("O mapa inicial " + l.inicioCod + " tem " + std::to_string(inicial.linhas) +
+                  " x " + std::to_string(inicial.colunas) + " unidades de " +
+                  std::to_string(inicial.dimensao) + " valores; o treino pede " +
+                  std::to_string(c.grade.linhas) + " x " + std::to_string(c.grade.colunas) +
+                  " de " + std::to_string(dados.dimensao) + ".");
+        for (const double v : inicial.pesos)
+            if (std::isnan(v)) falha("O mapa inicial " + l.inicioCod + " tem valores ausentes.");
+        c.pesosIniciais = inicial.pesos;
+    }
+    if (const std::string m = validaConfiguracao(c, dados); !m.empty()) falha(m);
+
+    const auto t2 = std::chrono::steady_clock::now();
+    const TResultadoLab r = treinaLab(dados, c);
+    const auto t3 = std::chrono::steady_clock::now();
+
+    std::printf("motor=%s\n", nomeDaBusca());
+    std::printf("threads=%d\n", r.threads);
+    std::printf("padroes=%zu\n", dados.padroes());
+    std::printf("dimensao=%d\n", dados.dimensao);
+    std::printf("ignorados=%" PRId64 "\n", r.ignorados);
+    std::printf("leitura_s=%.4f\n", segundos(t1 - t0));
+    std::printf("treino_s=%.4f\n", segundos(t3 - t2));
+    std::printf("erro_quantizacao=%.10g\n", r.quantizacao);
+    std::printf("erro_topografico=%.10g\n", r.topografico);
+    std::printf("pesos_fnv=%016" PRIx64 "\n", fnv(r.pesos));
+
+    if (!l.saida.empty()) {
+        TCodebook cod;
+        cod.dimensao = dados.dimensao;
+        cod.linhas = c.grade.linhas;
+        cod.colunas = c.grade.colunas;
+        cod.hexagonal = c.grade.hexagonal();
+        cod.gaussiana = c.vizinhanca == TVizinhancaLab::gaussiana;
+        cod.toroidal = c.grade.toroidal;
+        cod.pesos = r.pesos;
+        for (const auto& lista : r.rotulos)
+            cod.rotulos.push_back(
+                lista.empty() ? std::string()
+                              : dados.legenda[static_cast<std::size_t>(lista.front().rotulo)]);
+        if (dados.nomes.size() == static_cast<std::size_t>(dados.dimensao)) cod.nomes = dados.nomes;
+        cod.comentarios = comentarios(c, r);
+        gravaCodebook(cod, l.saida);
+    }
+    if (!l.vencedores.empty()) {
+        std::vector<std::string> rotulos;
+        for (std::size_t i = 0; i < dados.padroes(); ++i) {
+            const std::int32_t k = i < dados.rotulo.size() ? dados.rotulo[i] : -1;
+            rotulos.push_back(k < 0 ? std::string() : dados.legenda[static_cast<std::size_t>(k)]);
+        }
+        gravaArquivo(l.vencedores,
+                     textoCsvVencedores(c.grade.colunas, r.vencedores, r.distancias, rotulos));
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        TLinha l = leLinha(argc, argv);
+        return executa(l);
+    } catch (const TFalha& f) {
+        std::fprintf(stderr, "norvika-lab: %s\n", f.mensagem.c_str());
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "norvika-lab: %s\n", e.what());
+    }
+    return 1;
+}

@@ -1,0 +1,80 @@
+#include "UDadosLab.h"
+
+#include <stdexcept>
+#include <string_view>
+#include <unordered_map>
+
+#include "UArquivoPadroes.h"
+#include "UErros.h"
+#include "UNumeros.h"
+#include "UPadroes.h"
+
+namespace {
+
+// Numbers the distinct labels in the order first met.
+class TNumeracao {
+  public:
+    explicit TNumeracao(TDadosLab& dados) : dados_(dados) {}
+    void adiciona(std::string_view rotulo) {
+        if (rotulo.empty()) {
+            dados_.rotulo.push_back(-1);
+            return;
+        }
+        const auto [it, novo] = indice_.try_emplace(
+            std::string(rotulo), static_cast<std::int32_t>(dados_.legenda.size()));
+        if (novo) dados_.legenda.emplace_back(rotulo);
+        dados_.rotulo.push_back(it->second);
+    }
+
+  private:
+    TDadosLab& dados_;
+    std::unordered_map<std::string, std::int32_t> indice_;
+};
+
+}  // namespace
+
+TDadosLab dadosLabDaImportacao(const TImportacao& importacao) {
+    TDadosLab d;
+    d.dimensao = importacao.dimensao();
+    d.valores = importacao.valores;
+    for (const std::size_t c : importacao.atributos) d.nomes.push_back(importacao.colunas[c].nome);
+    TNumeracao numeracao(d);
+    for (std::size_t i = 0; i < importacao.padroes(); ++i) numeracao.adiciona(importacao.rotulo(i));
+    return d;
+}
+
+TCargaLab carregaDadosLab(const std::string& caminho, TControle* controle) {
+    TCargaLab carga;
+    if (temCabecalhoDePadroes(caminho)) {
+        const TCabecalhoPadroes cab = leCabecalhoPadroes(caminho, controle);
+        const std::int32_t n = textoParaInteiro(cab.n);
+        const std::int32_t d = textoParaInteiro(cab.d);
+        if (n < 0 || d < 1)
+            throw EFormatoArquivo(
+                "O cabeçalho do arquivo de padrões não anuncia padrões e valores.");
+        TPadroes padroes;
+        if (!inicializaEntradas(caminho, n, d, padroes, controle)) throw EInterrompido();
+        TDadosLab& dados = carga.dados;
+        dados.dimensao = d;
+        dados.nomes = nomesDosAtributos(cab.linha, d);
+        dados.valores.reserve(padroes.size() * static_cast<std::size_t>(d));
+        TNumeracao numeracao(dados);
+        for (std::size_t i = 0; i < padroes.size(); ++i) {
+            const TVistaPadrao p = padroes[i];
+            dados.valores.insert(dados.valores.end(), p.dados(), p.dados() + d);
+            numeracao.adiciona(p.getRotulo());
+        }
+        carga.escala = leEscala(caminho, d);
+        return carga;
+    }
+    TOpcoesImportacao opcoes;
+    if (formatoPeloNome(caminho) == TFormatoTabela::sompak) opcoes.ausentes = TAusentes::manter;
+    const TImportacao importacao = importaTabela(caminho, opcoes, controle);
+    carga.importado = true;
+    carga.dados = dadosLabDaImportacao(importacao);
+    carga.normalizacao = importacao.normalizacao;
+    for (const std::size_t c : importacao.atributos)
+        carga.escala.push_back({importacao.colunas[c].a, importacao.colunas[c].b});
+    carga.notas = relatorioDaImportacao(importacao);
+    return carga;
+}
