@@ -7,6 +7,7 @@
 
 #include <immintrin.h>
 
+#include <cmath>
 #include <cstring>
 
 #include "UBusca.h"
@@ -90,6 +91,77 @@ __attribute__((target("avx512f,avx512dq,avx512vl,fma,avx2"))) void distanciasLab
         }
         _mm512_storeu_pd(f + j, a);
     }
+}
+
+void moveLabEscalar(double* t, std::int32_t passo, const double* x, std::int32_t dimensao,
+                    const double* a, std::int32_t de, std::int32_t ate) {
+    for (std::int32_t k = 0; k < dimensao; ++k) {
+        if (std::isnan(x[k])) continue;
+        double* w = t + static_cast<std::int64_t>(k) * passo;
+        for (std::int32_t u = de; u < ate; ++u)
+            if (a[u] >= 0.0) w[u] = w[u] + a[u] * (x[k] - w[u]);
+    }
+}
+
+// Four units at a time, their factors and mask loaded once, down all the attributes.
+__attribute__((target("avx2,fma"))) void moveLabAvx2(double* t, std::int32_t passo, const double* x,
+                                                     std::int32_t dimensao, const double* a,
+                                                     std::int32_t de, std::int32_t ate) {
+    const __m256d zero = _mm256_setzero_pd();
+    bool completo = true;
+    for (std::int32_t k = 0; k < dimensao && completo; ++k) completo = !std::isnan(x[k]);
+    std::int32_t u = de;
+    for (; u + 4 <= ate; u += 4) {
+        const __m256d au = _mm256_loadu_pd(a + u);
+        const __m256d cmp = _mm256_cmp_pd(au, zero, _CMP_GE_OQ);
+        if (_mm256_movemask_pd(cmp) == 0) continue;
+        const __m256i dentro = _mm256_castpd_si256(cmp);
+        double* w = t + u;
+        for (std::int32_t k = 0; k < dimensao; ++k, w += passo) {
+            if (!completo && std::isnan(x[k])) continue;
+            const __m256d wu = _mm256_maskload_pd(w, dentro);
+            const __m256d novo =
+                _mm256_add_pd(wu, _mm256_mul_pd(au, _mm256_sub_pd(_mm256_set1_pd(x[k]), wu)));
+            _mm256_maskstore_pd(w, dentro, novo);
+        }
+    }
+    for (; u < ate; ++u) {
+        if (!(a[u] >= 0.0)) continue;
+        double* w = t + u;
+        for (std::int32_t k = 0; k < dimensao; ++k, w += passo)
+            if (!std::isnan(x[k])) *w = *w + a[u] * (x[k] - *w);
+    }
+}
+
+// Eight units at a time, their factors and mask loaded once, down all the attributes.
+__attribute__((target("avx512f,avx512dq,avx512vl,fma,avx2"))) void moveLabAvx512(
+    double* t, std::int32_t passo, const double* x, std::int32_t dimensao, const double* a,
+    std::int32_t de, std::int32_t ate) {
+    const __m512d zero = _mm512_setzero_pd();
+    bool completo = true;
+    for (std::int32_t k = 0; k < dimensao && completo; ++k) completo = !std::isnan(x[k]);
+    for (std::int32_t u = de; u < ate; u += 8) {
+        const std::int32_t resto = ate - u;
+        const __mmask8 validos = static_cast<__mmask8>(resto >= 8 ? 0xFFu : (1u << resto) - 1u);
+        const __m512d au = _mm512_maskz_loadu_pd(validos, a + u);
+        const __mmask8 dentro = _mm512_mask_cmp_pd_mask(validos, au, zero, _CMP_GE_OQ);
+        if (dentro == 0) continue;
+        double* w = t + u;
+        for (std::int32_t k = 0; k < dimensao; ++k, w += passo) {
+            if (!completo && std::isnan(x[k])) continue;
+            const __m512d wu = _mm512_maskz_loadu_pd(dentro, w);
+            const __m512d novo =
+                _mm512_add_pd(wu, _mm512_mul_pd(au, _mm512_sub_pd(_mm512_set1_pd(x[k]), wu)));
+            _mm512_mask_storeu_pd(w, dentro, novo);
+        }
+    }
+}
+
+TFuncaoMoveLab funcaoMoveLab() {
+    const char* nome = nomeDaBusca();
+    if (std::strcmp(nome, "avx512") == 0) return &moveLabAvx512;
+    if (std::strcmp(nome, "avx2") == 0) return &moveLabAvx2;
+    return &moveLabEscalar;
 }
 
 TFuncaoDistanciasLab funcaoDistanciasLab() {

@@ -20,5 +20,20 @@ void distanciasLabAvx2(const double* x, std::int32_t dimensao, const double* t, 
 void distanciasLabAvx512(const double* x, std::int32_t dimensao, const double* t,
                          std::int32_t passo, double* f);
 
-// The kernel for the search level the classic engine uses (its NORVIKA_BUSCA choice included).
+// The online update of the units u in [de, ate) with a[u] >= 0, for every attribute k whose x[k]
+// is not missing: w = w + a (x_k - w), a subtraction, a product and a sum, each rounded, as the
+// plain loop does. A unit with a[u] < 0 keeps every bit (its weights are not even rewritten).
+using TFuncaoMoveLab = void (*)(double* t, std::int32_t passo, const double* x,
+                                std::int32_t dimensao, const double* a, std::int32_t de,
+                                std::int32_t ate);
+
+void moveLabEscalar(double* t, std::int32_t passo, const double* x, std::int32_t dimensao,
+                    const double* a, std::int32_t de, std::int32_t ate);
+void moveLabAvx2(double* t, std::int32_t passo, const double* x, std::int32_t dimensao,
+                 const double* a, std::int32_t de, std::int32_t ate);
+void moveLabAvx512(double* t, std::int32_t passo, const double* x, std::int32_t dimensao,
+                   const double* a, std::int32_t de, std::int32_t ate);
+
+// The kernels for the search level the classic engine uses (its NORVIKA_BUSCA choice included).
 TFuncaoDistanciasLab funcaoDistanciasLab();
+TFuncaoMoveLab funcaoMoveLab();

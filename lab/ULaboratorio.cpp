@@ -118,6 +118,12 @@ class TMapaLab {
         return grade_.quatroD2(a, b);
     }
 
+    // At least the largest 4 d^2 between two units.
+    std::int64_t quatroD2Maximo() const {
+        const std::int64_t c = grade_.colunas, r = grade_.linhas;
+        return grade_.hexagonal() ? 4 * c * c + 3 * r * r : 4 * (c * c + r * r);
+    }
+
     // The direct sum over the attributes present, in attribute order.
     double distanciaDireta(const double* x, std::int32_t u, bool completo) const {
         double s = 0.0;
@@ -428,11 +434,15 @@ class TTreinoLab {
           threads_(threadsLab(config.threads, dados.padroes(), config.grade.unidades(),
                               dados.dimensao)) {
         mapa_.defineLinhas(pesosIniciaisLab(dados, config));
+        marcas_.assign(static_cast<std::size_t>(mapa_.quatroD2Maximo()) + 1, 0);
+        porDistancia_.assign(marcas_.size(), 0.0);
     }
 
     TResultadoLab executa() {
         TResultadoLab r;
-        r.threads = threads_;
+        // Online training is one sequence of presentations: one thread (the final measure may use
+        // two).
+        r.threads = config_.modo == TModoLab::online ? 1 : threads_;
         r.ignorados = presenca_.vazios;
         bool parado = false;
         std::vector<TMelhores> melhores;
@@ -493,7 +503,7 @@ class TTreinoLab {
                 const TMelhores m = busca.busca(x, completo);
                 daEpoca[p] = m;
                 vencedores[p] = m.c1;
-                atualiza(x, completo, m.c1, sigma, alfa, h, d);
+                atualiza(x, m.c1, sigma, alfa, h, d);
                 ++s;
                 if (controle_ != nullptr) controle_->anotaPadroes(static_cast<std::int64_t>(q + 1));
             }
@@ -507,26 +517,26 @@ class TTreinoLab {
     // Moves every unit with h > 0 towards x: w = w + (alpha h) (x - w), attribute by attribute over
     // the rows that can reach, so that the loop runs along the units. a = -1 marks a unit outside
     // the neighbourhood, which keeps its bits (even a -0).
-    void atualiza(const double* x, bool completo, std::int32_t c, double sigma, double alfa,
+    void atualiza(const double* x, std::int32_t c, double sigma, double alfa,
                   std::vector<double>& a, std::int32_t d) {
         const TFaixa fx =
             faixa(mapa_.grade(), c / mapa_.grade().colunas, config_.vizinhanca, sigma);
+        // Many units share a distance to the winner: each distinct one's exp is taken once per
+        // presentation (marcas_ tells which entries of porDistancia_ are this presentation's).
+        ++apresentacao_;
         for (int parte = 0; parte < fx.partes; ++parte)
             for (std::int32_t u = fx.inicio[parte]; u < fx.fim[parte]; ++u) {
-                const double v = vizinhancaLab(
-                    config_.vizinhanca, static_cast<double>(mapa_.quatroD2(c, u)) / 4.0, sigma);
-                a[static_cast<std::size_t>(u)] = v > 0.0 ? alfa * v : -1.0;
-            }
-        for (std::int32_t k = 0; k < d; ++k) {
-            if (!completo && std::isnan(x[k])) continue;
-            const double xk = x[k];
-            double* w = mapa_.linha(k);
-            for (int parte = 0; parte < fx.partes; ++parte)
-                for (std::int32_t u = fx.inicio[parte]; u < fx.fim[parte]; ++u) {
-                    const double au = a[static_cast<std::size_t>(u)];
-                    w[u] = au >= 0.0 ? w[u] + au * (xk - w[u]) : w[u];
+                const auto q = static_cast<std::size_t>(mapa_.quatroD2(c, u));
+                if (marcas_[q] != apresentacao_) {
+                    marcas_[q] = apresentacao_;
+                    const double v =
+                        vizinhancaLab(config_.vizinhanca, static_cast<double>(q) / 4.0, sigma);
+                    porDistancia_[q] = v > 0.0 ? alfa * v : -1.0;
                 }
-        }
+                a[static_cast<std::size_t>(u)] = porDistancia_[q];
+            }
+        for (int parte = 0; parte < fx.partes; ++parte)
+            move_(mapa_.linha(0), mapa_.passo(), x, d, a.data(), fx.inicio[parte], fx.fim[parte]);
     }
 
     bool lote(TResultadoLab& r, std::vector<TMelhores>& melhores) {
@@ -536,9 +546,7 @@ class TTreinoLab {
         std::vector<double> soma(un * ud), conta(presenca_.todosCompletos ? un : un * ud);
         std::vector<std::int32_t> vencedores(np, -1);
         // h by 4 d^2, for this epoch's radius.
-        std::int64_t maximo = 0;
-        for (std::int32_t u = 0; u < n; ++u) maximo = std::max(maximo, mapa_.quatroD2(0, u));
-        for (std::int32_t u = 0; u < n; ++u) maximo = std::max(maximo, mapa_.quatroD2(n - 1, u));
+        const std::int64_t maximo = mapa_.quatroD2Maximo();
         std::vector<double> tabela;
         for (std::int32_t e = 0; e < config_.epocas; ++e) {
             bool parado = false;
@@ -632,6 +640,10 @@ class TTreinoLab {
     TPresenca presenca_;
     TMapaLab mapa_;
     int threads_;
+    TFuncaoMoveLab move_ = funcaoMoveLab();
+    std::int64_t apresentacao_ = 0;
+    std::vector<std::int64_t> marcas_;
+    std::vector<double> porDistancia_;
 };
 
 }  // namespace

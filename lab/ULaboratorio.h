@@ -111,7 +111,7 @@ struct TResultadoLab {
     // against the map as it stood when presented; in batch, of the map after that epoch.
     std::vector<TEpocaLab> curva;
     std::int64_t ignorados = 0;  // patterns without any value
-    int threads = 1;
+    int threads = 1;             // that trained
 };
 
 // Trains a map on the data. The control (optional) is checked once per pattern online and once per
