@@ -13,11 +13,11 @@
 #include "UBusca.h"
 
 void distanciasLabEscalar(const double* x, std::int32_t dimensao, const double* t,
-                          std::int32_t passo, double* f) {
-    for (std::int32_t j = 0; j < passo; ++j) f[j] = 0.0;
+                          std::int32_t passo, std::int32_t n, double* f) {
+    for (std::int32_t j = 0; j < n; ++j) f[j] = 0.0;
     for (std::int32_t k = 0; k < dimensao; ++k) {
         const double* linha = t + static_cast<std::int64_t>(k) * passo;
-        for (std::int32_t j = 0; j < passo; ++j) {
+        for (std::int32_t j = 0; j < n; ++j) {
             const double d = x[k] - linha[j];
             f[j] += d * d;
         }
@@ -26,9 +26,9 @@ void distanciasLabEscalar(const double* x, std::int32_t dimensao, const double* 
 
 __attribute__((target("avx2,fma"))) void distanciasLabAvx2(const double* x, std::int32_t dimensao,
                                                            const double* t, std::int32_t passo,
-                                                           double* f) {
+                                                           std::int32_t n, double* f) {
     std::int32_t j = 0;
-    for (; j + 16 <= passo; j += 16) {
+    for (; j + 16 <= n; j += 16) {
         __m256d a0 = _mm256_setzero_pd(), a1 = _mm256_setzero_pd();
         __m256d a2 = _mm256_setzero_pd(), a3 = _mm256_setzero_pd();
         const double* p = t + j;
@@ -48,7 +48,7 @@ __attribute__((target("avx2,fma"))) void distanciasLabAvx2(const double* x, std:
         _mm256_storeu_pd(f + j + 8, a2);
         _mm256_storeu_pd(f + j + 12, a3);
     }
-    for (; j < passo; j += 4) {
+    for (; j < n; j += 4) {
         __m256d a = _mm256_setzero_pd();
         const double* p = t + j;
         for (std::int32_t k = 0; k < dimensao; ++k, p += passo) {
@@ -60,9 +60,10 @@ __attribute__((target("avx2,fma"))) void distanciasLabAvx2(const double* x, std:
 }
 
 __attribute__((target("avx512f,avx512dq,avx512vl,fma,avx2"))) void distanciasLabAvx512(
-    const double* x, std::int32_t dimensao, const double* t, std::int32_t passo, double* f) {
+    const double* x, std::int32_t dimensao, const double* t, std::int32_t passo, std::int32_t n,
+    double* f) {
     std::int32_t j = 0;
-    for (; j + 32 <= passo; j += 32) {
+    for (; j + 32 <= n; j += 32) {
         __m512d a0 = _mm512_setzero_pd(), a1 = _mm512_setzero_pd();
         __m512d a2 = _mm512_setzero_pd(), a3 = _mm512_setzero_pd();
         const double* p = t + j;
@@ -82,7 +83,7 @@ __attribute__((target("avx512f,avx512dq,avx512vl,fma,avx2"))) void distanciasLab
         _mm512_storeu_pd(f + j + 16, a2);
         _mm512_storeu_pd(f + j + 24, a3);
     }
-    for (; j < passo; j += 8) {
+    for (; j < n; j += 8) {
         __m512d a = _mm512_setzero_pd();
         const double* p = t + j;
         for (std::int32_t k = 0; k < dimensao; ++k, p += passo) {

@@ -72,7 +72,11 @@ class TMapaLab {
   public:
     TMapaLab(const TGradeLab& grade, std::int32_t dimensao)
         : grade_(grade), n_(grade.unidades()), d_(dimensao), passo_((n_ + 7) / 8 * 8) {
-        t_.assign(static_cast<std::size_t>(passo_) * static_cast<std::size_t>(d_), 0.0);
+        // Rows start on 64-byte boundaries (passo is a multiple of 8), so that no vector load
+        // straddles two cache lines.
+        memoria_.assign(static_cast<std::size_t>(passo_) * static_cast<std::size_t>(d_) + 8, 0.0);
+        const auto endereco = reinterpret_cast<std::uintptr_t>(memoria_.data());
+        t_ = memoria_.data() + ((64 - endereco % 64) % 64) / sizeof(double);
         meioX_.resize(static_cast<std::size_t>(n_));
         linha_.resize(static_cast<std::size_t>(n_));
         for (std::int32_t u = 0; u < n_; ++u) {
@@ -82,14 +86,17 @@ class TMapaLab {
         }
     }
 
+    TMapaLab(const TMapaLab&) = delete;  // t_ points into its own memoria_
+    TMapaLab& operator=(const TMapaLab&) = delete;
+
     std::int32_t unidades() const { return n_; }
     std::int32_t dimensao() const { return d_; }
     std::int32_t passo() const { return passo_; }
     const TGradeLab& grade() const { return grade_; }
     double* linha(std::int32_t k) {
-        return t_.data() + static_cast<std::size_t>(k) * static_cast<std::size_t>(passo_);
+        return t_ + static_cast<std::size_t>(k) * static_cast<std::size_t>(passo_);
     }
-    const double* dados() const { return t_.data(); }
+    const double* dados() const { return t_; }
     double peso(std::int32_t u, std::int32_t k) const {
         return t_[static_cast<std::size_t>(k) * static_cast<std::size_t>(passo_) +
                   static_cast<std::size_t>(u)];
@@ -127,7 +134,7 @@ class TMapaLab {
     // The direct sum over the attributes present, in attribute order.
     double distanciaDireta(const double* x, std::int32_t u, bool completo) const {
         double s = 0.0;
-        const double* p = t_.data() + u;
+        const double* p = t_ + u;
         for (std::int32_t k = 0; k < d_; ++k, p += passo_) {
             if (!completo && std::isnan(x[k])) continue;
             const double e = x[k] - *p;
@@ -139,7 +146,8 @@ class TMapaLab {
   private:
     TGradeLab grade_;
     std::int32_t n_, d_, passo_;
-    std::vector<double> t_;
+    std::vector<double> memoria_;
+    double* t_;
     std::vector<std::int32_t> meioX_, linha_;
 };
 
@@ -157,7 +165,7 @@ class TBuscaLab {
   public:
     explicit TBuscaLab(const TMapaLab& mapa)
         : mapa_(mapa),
-          f_(static_cast<std::size_t>(mapa.passo())),
+          f_(static_cast<std::size_t>(mapa.passo()) + 8),
           candidatos_(static_cast<std::size_t>(mapa.passo())),
           funcao_(funcaoDistanciasLab()) {
         const double d = mapa.dimensao();
@@ -166,9 +174,20 @@ class TBuscaLab {
     }
 
     TMelhores busca(const double* x, bool completo) {
+        if (!completo) return decide(x, false, mapa_.unidades(), nullptr);
+        distancias(x, 0, mapa_.unidades());
+        return escolhe(x);
+    }
+
+    // The SIMD distances of the units [de, ate), de a multiple of 8.
+    void distancias(const double* x, std::int32_t de, std::int32_t ate) {
+        funcao_(x, mapa_.dimensao(), mapa_.dados() + de, mapa_.passo(), (ate - de + 7) / 8 * 8,
+                f_.data() + de);
+    }
+
+    // The two best units of a complete pattern, from every unit's SIMD distance.
+    TMelhores escolhe(const double* x) {
         const std::int32_t n = mapa_.unidades();
-        if (!completo) return decide(x, false, n, nullptr);
-        funcao_(x, mapa_.dimensao(), mapa_.dados(), mapa_.passo(), f_.data());
         double a1 = std::numeric_limits<double>::infinity(), a2 = a1;
         bool inseguro = false;
         for (std::int32_t j = 0; j < n; ++j) {
@@ -434,14 +453,13 @@ class TTreinoLab {
           threads_(threadsLab(config.threads, dados.padroes(), config.grade.unidades(),
                               dados.dimensao)) {
         mapa_.defineLinhas(pesosIniciaisLab(dados, config));
-        marcas_.assign(static_cast<std::size_t>(mapa_.quatroD2Maximo()) + 1, 0);
-        porDistancia_.assign(marcas_.size(), 0.0);
+        fatores_.assign(static_cast<std::size_t>(mapa_.passo()) + 8, -1.0);
     }
 
     TResultadoLab executa() {
         TResultadoLab r;
-        // Online training is one sequence of presentations: one thread (the final measure may use
-        // two).
+        // Online training is one sequence of presentations: a second thread sharing each one
+        // (meeting twice a pattern) measured slower than one here. The final measure may use two.
         r.threads = config_.modo == TModoLab::online ? 1 : threads_;
         r.ignorados = presenca_.vazios;
         bool parado = false;
@@ -473,16 +491,58 @@ class TTreinoLab {
         controle_->aoInstantaneo(TInstantaneo{epocas, pesos, vencedores});
     }
 
+    // The units a presentation moves are found and moved by part: [de, ate) of the map, within
+    // the rows the neighbourhood reaches. Many units share a distance to the winner, so each
+    // distinct distance's exp is taken once per presentation (cache.marcas tells which entries of
+    // cache.valores are this presentation's). a = -1 marks a unit outside the neighbourhood, which
+    // keeps its bits (even a -0).
+    struct TCacheVizinhanca {
+        std::int64_t apresentacao = 0;
+        std::vector<std::int64_t> marcas;
+        std::vector<double> valores;
+    };
+
+    void atualizaParte(const double* x, std::int32_t c, double sigma, double alfa, std::int32_t de,
+                       std::int32_t ate, TCacheVizinhanca& cache) {
+        const TFaixa fx =
+            faixa(mapa_.grade(), c / mapa_.grade().colunas, config_.vizinhanca, sigma);
+        ++cache.apresentacao;
+        double* a = fatores_.data();
+        for (int parte = 0; parte < fx.partes; ++parte) {
+            const std::int32_t lo = std::max(fx.inicio[parte], de);
+            const std::int32_t hi = std::min(fx.fim[parte], ate);
+            if (lo >= hi) continue;
+            for (std::int32_t u = lo; u < hi; ++u) {
+                const auto q = static_cast<std::size_t>(mapa_.quatroD2(c, u));
+                if (cache.marcas[q] != cache.apresentacao) {
+                    cache.marcas[q] = cache.apresentacao;
+                    const double v =
+                        vizinhancaLab(config_.vizinhanca, static_cast<double>(q) / 4.0, sigma);
+                    cache.valores[q] = v > 0.0 ? alfa * v : -1.0;
+                }
+                a[u] = cache.valores[q];
+            }
+            move_(mapa_.linha(0), mapa_.passo(), x, mapa_.dimensao(), a, lo, hi);
+        }
+    }
+
+    TCacheVizinhanca novoCache() const {
+        TCacheVizinhanca c;
+        c.marcas.assign(static_cast<std::size_t>(mapa_.quatroD2Maximo()) + 1, 0);
+        c.valores.assign(c.marcas.size(), 0.0);
+        return c;
+    }
+
     bool online(TResultadoLab& r) {
         const std::size_t np = dados_.padroes();
-        const std::int32_t n = mapa_.unidades(), d = mapa_.dimensao();
+        const std::int32_t n = mapa_.unidades();
         const auto validos = static_cast<double>(np) - static_cast<double>(presenca_.vazios);
         const double total = static_cast<double>(config_.epocas) * validos;
         TSorteioLab sorteio(config_.semente ^ 0x6F6E6C696E65ull);  // "online"
         TBuscaLab busca(mapa_);
+        TCacheVizinhanca cache = novoCache();
         std::vector<std::size_t> ordem(np);
         for (std::size_t i = 0; i < np; ++i) ordem[i] = i;
-        std::vector<double> h(static_cast<std::size_t>(n), 0.0);
         std::vector<std::int32_t> vencedores(np, -1);
         std::vector<TMelhores> daEpoca(np);
         std::int64_t s = 0;
@@ -503,7 +563,7 @@ class TTreinoLab {
                 const TMelhores m = busca.busca(x, completo);
                 daEpoca[p] = m;
                 vencedores[p] = m.c1;
-                atualiza(x, m.c1, sigma, alfa, h, d);
+                atualizaParte(x, m.c1, sigma, alfa, 0, n, cache);
                 ++s;
                 if (controle_ != nullptr) controle_->anotaPadroes(static_cast<std::int64_t>(q + 1));
             }
@@ -512,31 +572,6 @@ class TTreinoLab {
             entrega(e + 1, vencedores);
         }
         return false;
-    }
-
-    // Moves every unit with h > 0 towards x: w = w + (alpha h) (x - w), attribute by attribute over
-    // the rows that can reach, so that the loop runs along the units. a = -1 marks a unit outside
-    // the neighbourhood, which keeps its bits (even a -0).
-    void atualiza(const double* x, std::int32_t c, double sigma, double alfa,
-                  std::vector<double>& a, std::int32_t d) {
-        const TFaixa fx =
-            faixa(mapa_.grade(), c / mapa_.grade().colunas, config_.vizinhanca, sigma);
-        // Many units share a distance to the winner: each distinct one's exp is taken once per
-        // presentation (marcas_ tells which entries of porDistancia_ are this presentation's).
-        ++apresentacao_;
-        for (int parte = 0; parte < fx.partes; ++parte)
-            for (std::int32_t u = fx.inicio[parte]; u < fx.fim[parte]; ++u) {
-                const auto q = static_cast<std::size_t>(mapa_.quatroD2(c, u));
-                if (marcas_[q] != apresentacao_) {
-                    marcas_[q] = apresentacao_;
-                    const double v =
-                        vizinhancaLab(config_.vizinhanca, static_cast<double>(q) / 4.0, sigma);
-                    porDistancia_[q] = v > 0.0 ? alfa * v : -1.0;
-                }
-                a[static_cast<std::size_t>(u)] = porDistancia_[q];
-            }
-        for (int parte = 0; parte < fx.partes; ++parte)
-            move_(mapa_.linha(0), mapa_.passo(), x, d, a.data(), fx.inicio[parte], fx.fim[parte]);
     }
 
     bool lote(TResultadoLab& r, std::vector<TMelhores>& melhores) {
@@ -641,9 +676,7 @@ class TTreinoLab {
     TMapaLab mapa_;
     int threads_;
     TFuncaoMoveLab move_ = funcaoMoveLab();
-    std::int64_t apresentacao_ = 0;
-    std::vector<std::int64_t> marcas_;
-    std::vector<double> porDistancia_;
+    std::vector<double> fatores_;  // a of each unit, for the presentation being made
 };
 
 }  // namespace
