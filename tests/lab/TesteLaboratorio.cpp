@@ -237,3 +237,39 @@ TEST(TreinoLab, motorRapidoIgualAosLacosSimples) {
                 }
     defineBusca("");
 }
+
+TEST(TreinoLab, medidasDoMapaRotulosEParada) {
+    TDadosLab dados;
+    dados.dimensao = 1;
+    dados.valores = {1, 2, 3, 4, 9, std::numeric_limits<double>::quiet_NaN()};
+    dados.legenda = {"a", "b", "c"};
+    dados.rotulo = {1, 0, 1, 0, 2, 0};
+    const TGradeLab grade{1, 2, TTopologiaLab::retangular, false};
+    const TResultadoLab r = medeLab(dados, grade, {0.0, 10.0}, 1);
+    EXPECT_EQ(r.vencedores, (std::vector<std::int32_t>{0, 0, 0, 0, 1, -1}));
+    EXPECT_EQ(r.acertos, (std::vector<std::int64_t>{4, 1}));
+    EXPECT_EQ(r.ignorados, 1);
+    EXPECT_DOUBLE_EQ(r.quantizacao, (1 + 2 + 3 + 4 + 1) / 5.0);
+    EXPECT_EQ(r.topografico, 0.0);
+    EXPECT_EQ(r.matrizU, (std::vector<double>{10.0, 10.0}));
+    // Two of each on the first unit: the label met first leads.
+    ASSERT_EQ(r.rotulos[0].size(), 2u);
+    EXPECT_EQ(r.rotulos[0][0].rotulo, 1);
+    EXPECT_EQ(r.rotulos[0][1].rotulo, 0);
+    EXPECT_EQ(r.rotulos[1][0].vezes, 1);
+
+    // A stop after 3 presentations, online and in batch: the map as it stood, marked incomplete.
+    TConfiguracaoLab c;
+    c.grade = grade;
+    c.epocas = 5;
+    for (const TModoLab modo : {TModoLab::online, TModoLab::lote}) {
+        c.modo = modo;
+        TControle controle;
+        controle.limiteApresentacoes = 3;
+        if (modo == TModoLab::lote) controle.parar = true;
+        const TResultadoLab parado = treinaLab(dados, c, &controle);
+        EXPECT_FALSE(parado.completo);
+        EXPECT_EQ(parado.epocas, 0);
+        EXPECT_TRUE(parado.curva.empty());
+    }
+}
