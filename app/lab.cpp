@@ -208,56 +208,6 @@ TLinha leLinha(int argc, char** argv) {
     return l;
 }
 
-const char* nome(TTopologiaLab t) {
-    return t == TTopologiaLab::hexagonal ? "hexagonal" : "retangular";
-}
-const char* nome(TVizinhancaLab v) {
-    return v == TVizinhancaLab::gaussiana ? "gaussiana" : "bolha";
-}
-const char* nome(TDecaimentoLab d) {
-    return d == TDecaimentoLab::linear ? "linear" : "exponencial";
-}
-const char* nome(TModoLab m) {
-    return m == TModoLab::online ? "online" : "lote";
-}
-const char* nome(TOrdemLab o) {
-    return o == TOrdemLab::arquivo ? "arquivo" : "embaralhada";
-}
-const char* nome(TInicioLab i) {
-    switch (i) {
-        case TInicioLab::aleatorio:
-            return "aleatorio";
-        case TInicioLab::amostras:
-            return "amostras";
-        case TInicioLab::linear:
-            return "linear";
-        case TInicioLab::pesos:
-            break;
-    }
-    return "mapa";
-}
-
-std::string texto(double v) {
-    char b[40];
-    std::snprintf(b, sizeof b, "%.17g", v);
-    return b;
-}
-
-// The settings, as the comment lines of the codebook (other programs skip them).
-std::vector<std::string> comentarios(const TConfiguracaoLab& c, const TResultadoLab& r) {
-    std::string s = "norvika-lab topologia=" + std::string(nome(c.grade.topologia)) +
-                    " toroidal=" + (c.grade.toroidal ? "sim" : "nao") +
-                    " vizinhanca=" + nome(c.vizinhanca) + " raio=" + texto(c.raio.inicial) + ':' +
-                    texto(c.raio.final) + " decaimento=" + nome(c.decaimento) +
-                    " epocas=" + std::to_string(c.epocas) + " modo=" + nome(c.modo);
-    if (c.modo == TModoLab::online)
-        s += " taxa=" + texto(c.taxa.inicial) + ':' + texto(c.taxa.final) +
-             " ordem=" + nome(c.ordem);
-    s += " inicio=" + std::string(nome(c.inicio)) + " semente=" + std::to_string(c.semente);
-    return {s, "norvika-lab erro_quantizacao=" + texto(r.quantizacao) +
-                   " erro_topografico=" + texto(r.topografico)};
-}
-
 std::uint64_t fnv(const std::vector<double>& v) {
     std::uint64_t h = 0xcbf29ce484222325ull;
     const auto* p = reinterpret_cast<const unsigned char*>(v.data());
@@ -328,7 +278,7 @@ int executa(TLinha& l) {
                 lista.empty() ? std::string()
                               : dados.legenda[static_cast<std::size_t>(lista.front().rotulo)]);
         if (dados.nomes.size() == static_cast<std::size_t>(dados.dimensao)) cod.nomes = dados.nomes;
-        cod.comentarios = comentarios(c, r);
+        cod.comentarios = comentariosDoTreinoLab(c, r.quantizacao, r.topografico);
         gravaCodebook(cod, l.saida);
     }
     if (!l.vencedores.empty()) {

@@ -46,6 +46,12 @@ TDadosLab dadosLabDaImportacao(const TImportacao& importacao) {
 TCargaLab carregaDadosLab(const std::string& caminho, TControle* controle) {
     TCargaLab carga;
     if (temCabecalhoDePadroes(caminho)) {
+        // A pattern file always has the decimal comma, whatever the program's numbers use now.
+        struct TVirgula {
+            char antes = separadorDecimal();
+            TVirgula() { defineSeparadorDecimal(','); }
+            ~TVirgula() { defineSeparadorDecimal(antes); }
+        } virgula;
         const TCabecalhoPadroes cab = leCabecalhoPadroes(caminho, controle);
         const std::int32_t n = textoParaInteiro(cab.n);
         const std::int32_t d = textoParaInteiro(cab.d);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <stdexcept>
 #include <thread>
@@ -315,27 +316,14 @@ void verificaMemoria(const TDadosLab& dados, const TGradeLab& grade) {
         throw EMemoriaInsuficiente("O mapa não cabe na memória que o programa se permite.");
 }
 
-// Everything measured on a map, as returned to the caller.
-void completaResultado(const TDadosLab& dados, const TMapaLab& mapa,
-                       const std::vector<TMelhores>& melhores, TResultadoLab& r) {
+// Hits, labels and U-matrix of a map whose winners are in r.vencedores.
+void resumeVencedores(const TDadosLab& dados, const TMapaLab& mapa, TResultadoLab& r) {
     const std::int32_t n = mapa.unidades();
-    r.pesos = mapa.porLinhas();
     const std::size_t np = dados.padroes();
-    r.vencedores.assign(np, -1);
-    r.segundos.assign(np, -1);
-    r.distancias.assign(np, std::numeric_limits<double>::quiet_NaN());
     r.acertos.assign(static_cast<std::size_t>(n), 0);
-    for (std::size_t i = 0; i < np; ++i) {
-        const TMelhores& m = melhores[i];
-        if (m.c1 < 0) continue;
-        r.vencedores[i] = m.c1;
-        r.segundos[i] = m.c2;
-        r.distancias[i] = std::sqrt(m.d1);
-        ++r.acertos[static_cast<std::size_t>(m.c1)];
-    }
-    const TEpocaLab e = erros(melhores, mapa);
-    r.quantizacao = e.quantizacao;
-    r.topografico = e.topografico;
+    for (std::size_t i = 0; i < np && i < r.vencedores.size(); ++i)
+        if (r.vencedores[i] >= 0 && r.vencedores[i] < n)
+            ++r.acertos[static_cast<std::size_t>(r.vencedores[i])];
 
     // Labels: (unit, label, first pattern) sorted, counted, then each unit's ranked.
     struct TPar {
@@ -343,8 +331,9 @@ void completaResultado(const TDadosLab& dados, const TMapaLab& mapa,
         std::size_t primeiro;
     };
     std::vector<TPar> pares;
-    for (std::size_t i = 0; i < np; ++i)
-        if (r.vencedores[i] >= 0 && i < dados.rotulo.size() && dados.rotulo[i] >= 0)
+    for (std::size_t i = 0; i < np && i < r.vencedores.size(); ++i)
+        if (r.vencedores[i] >= 0 && r.vencedores[i] < n && i < dados.rotulo.size() &&
+            dados.rotulo[i] >= 0)
             pares.push_back({r.vencedores[i], dados.rotulo[i], i});
     std::stable_sort(pares.begin(), pares.end(), [](const TPar& a, const TPar& b) {
         return a.unidade != b.unidade ? a.unidade < b.unidade : a.rotulo < b.rotulo;
@@ -392,6 +381,27 @@ void completaResultado(const TDadosLab& dados, const TMapaLab& mapa,
         }
         r.matrizU[static_cast<std::size_t>(u)] = soma / static_cast<double>(viz.size());
     }
+}
+
+// Everything measured on a map, as returned to the caller.
+void completaResultado(const TDadosLab& dados, const TMapaLab& mapa,
+                       const std::vector<TMelhores>& melhores, TResultadoLab& r) {
+    r.pesos = mapa.porLinhas();
+    const std::size_t np = dados.padroes();
+    r.vencedores.assign(np, -1);
+    r.segundos.assign(np, -1);
+    r.distancias.assign(np, std::numeric_limits<double>::quiet_NaN());
+    for (std::size_t i = 0; i < np; ++i) {
+        const TMelhores& m = melhores[i];
+        if (m.c1 < 0) continue;
+        r.vencedores[i] = m.c1;
+        r.segundos[i] = m.c2;
+        r.distancias[i] = std::sqrt(m.d1);
+    }
+    const TEpocaLab e = erros(melhores, mapa);
+    r.quantizacao = e.quantizacao;
+    r.topografico = e.topografico;
+    resumeVencedores(dados, mapa, r);
 }
 
 // The rows of the map where a unit may have h > 0 around the winner's row: beyond them a unit is
@@ -444,10 +454,12 @@ TFaixa faixa(const TGradeLab& g, std::int32_t linhaVencedor, TVizinhancaLab tipo
 
 class TTreinoLab {
   public:
-    TTreinoLab(const TDadosLab& dados, const TConfiguracaoLab& config, TControle* controle)
+    TTreinoLab(const TDadosLab& dados, const TConfiguracaoLab& config, TControle* controle,
+               const TAoFimDaEpocaLab& aoFimDaEpoca)
         : dados_(dados),
           config_(config),
           controle_(controle),
+          aoFimDaEpoca_(aoFimDaEpoca),
           presenca_(presenca(dados)),
           mapa_(config.grade, dados.dimensao),
           threads_(threadsLab(config.threads, dados.padroes(), config.grade.unidades(),
@@ -568,6 +580,7 @@ class TTreinoLab {
                 if (controle_ != nullptr) controle_->anotaPadroes(static_cast<std::int64_t>(q + 1));
             }
             r.curva.push_back(erros(daEpoca, mapa_));
+            if (aoFimDaEpoca_) aoFimDaEpoca_(e + 1, r.curva.back());
             r.epocas = e + 1;
             entrega(e + 1, vencedores);
         }
@@ -587,7 +600,10 @@ class TTreinoLab {
             bool parado = false;
             buscaTodos(dados_, presenca_, mapa_, threads_, melhores, controle_, parado);
             if (parado) return true;
-            if (e > 0) r.curva.push_back(erros(melhores, mapa_));
+            if (e > 0) {
+                r.curva.push_back(erros(melhores, mapa_));
+                if (aoFimDaEpoca_) aoFimDaEpoca_(e, r.curva.back());
+            }
             const double sigma =
                 config_.raio.valor(static_cast<double>(e) / config_.epocas, config_.decaimento);
             tabela.resize(static_cast<std::size_t>(maximo) + 1);
@@ -629,9 +645,16 @@ class TTreinoLab {
             if (parar(static_cast<std::int64_t>(e) * static_cast<std::int64_t>(np))) return true;
 
             // Each unit smoothed on its own, over the winners in increasing order.
+            // A stop request abandons the epoch (checked per block of units: a large map's
+            // smoothing is the longest stretch of an epoch).
             std::vector<double> novos(un * ud);
             const std::size_t blocos = (un + 63) / 64;
+            std::atomic<bool> interrompido{false};
             porBlocos(threads_, blocos, [&](std::size_t b) {
+                if (controle_ != nullptr && controle_->parar.load(std::memory_order_relaxed)) {
+                    interrompido.store(true, std::memory_order_relaxed);
+                    return;
+                }
                 std::vector<double> num(ud), den(presenca_.todosCompletos ? 1 : ud);
                 const std::size_t fim = std::min(un, (b + 1) * 64);
                 for (std::size_t i = b * 64; i < fim; ++i) {
@@ -658,6 +681,7 @@ class TTreinoLab {
                     }
                 }
             });
+            if (interrompido.load()) return true;
             mapa_.defineLinhas(novos);
             r.epocas = e + 1;
             entrega(e + 1, vencedores);
@@ -666,12 +690,14 @@ class TTreinoLab {
         bool parado = false;
         buscaTodos(dados_, presenca_, mapa_, threads_, melhores, nullptr, parado);
         r.curva.push_back(erros(melhores, mapa_));
+        if (aoFimDaEpoca_) aoFimDaEpoca_(config_.epocas, r.curva.back());
         return false;
     }
 
     const TDadosLab& dados_;
     const TConfiguracaoLab& config_;
     TControle* controle_;
+    const TAoFimDaEpocaLab& aoFimDaEpoca_;
     TPresenca presenca_;
     TMapaLab mapa_;
     int threads_;
@@ -681,12 +707,12 @@ class TTreinoLab {
 
 }  // namespace
 
-TResultadoLab treinaLab(const TDadosLab& dados, const TConfiguracaoLab& config,
-                        TControle* controle) {
+TResultadoLab treinaLab(const TDadosLab& dados, const TConfiguracaoLab& config, TControle* controle,
+                        const TAoFimDaEpocaLab& aoFimDaEpoca) {
     if (std::string m = validaConfiguracao(config, dados); !m.empty())
         throw std::invalid_argument(m);
     verificaMemoria(dados, config.grade);
-    TTreinoLab treino(dados, config, controle);
+    TTreinoLab treino(dados, config, controle, aoFimDaEpoca);
     return treino.executa();
 }
 
@@ -705,4 +731,48 @@ TResultadoLab medeLab(const TDadosLab& dados, const TGradeLab& grade,
     buscaTodos(dados, p, mapa, r.threads, melhores, nullptr, parado);
     completaResultado(dados, mapa, melhores, r);
     return r;
+}
+
+TResultadoLab resumoLab(const TDadosLab& dados, const TGradeLab& grade,
+                        const std::vector<double>& pesos,
+                        const std::vector<std::int32_t>& vencedores) {
+    verificaMemoria(dados, grade);
+    TMapaLab mapa(grade, dados.dimensao);
+    mapa.defineLinhas(pesos);
+    TResultadoLab r;
+    r.pesos = pesos;
+    r.vencedores = vencedores;
+    r.vencedores.resize(dados.padroes(), -1);
+    resumeVencedores(dados, mapa, r);
+    return r;
+}
+
+namespace {
+
+std::string textoReal(double v) {
+    char b[40];
+    std::snprintf(b, sizeof b, "%.17g", v);
+    return b;
+}
+
+}  // namespace
+
+std::vector<std::string> comentariosDoTreinoLab(const TConfiguracaoLab& c, double quantizacao,
+                                                double topografico) {
+    static const char* const kInicios[] = {"aleatorio", "amostras", "linear", "mapa"};
+    std::string s =
+        std::string("norvika-lab topologia=") + (c.grade.hexagonal() ? "hexagonal" : "retangular") +
+        " toroidal=" + (c.grade.toroidal ? "sim" : "nao") +
+        " vizinhanca=" + (c.vizinhanca == TVizinhancaLab::gaussiana ? "gaussiana" : "bolha") +
+        " raio=" + textoReal(c.raio.inicial) + ':' + textoReal(c.raio.final) +
+        " decaimento=" + (c.decaimento == TDecaimentoLab::linear ? "linear" : "exponencial") +
+        " epocas=" + std::to_string(c.epocas) +
+        " modo=" + (c.modo == TModoLab::online ? "online" : "lote");
+    if (c.modo == TModoLab::online)
+        s += " taxa=" + textoReal(c.taxa.inicial) + ':' + textoReal(c.taxa.final) +
+             " ordem=" + (c.ordem == TOrdemLab::arquivo ? "arquivo" : "embaralhada");
+    s += std::string(" inicio=") + kInicios[static_cast<int>(c.inicio)] +
+         " semente=" + std::to_string(c.semente);
+    return {s, "norvika-lab erro_quantizacao=" + textoReal(quantizacao) +
+                   " erro_topografico=" + textoReal(topografico)};
 }

@@ -114,18 +114,33 @@ struct TResultadoLab {
     int threads = 1;             // that trained
 };
 
+// Called on the training's thread with each epoch's errors (the curve as it grows).
+using TAoFimDaEpocaLab = std::function<void(std::int32_t epocas, const TEpocaLab& erros)>;
+
 // Trains a map on the data. The control (optional) is checked once per pattern online and once per
-// block of patterns in batch; cycles in it count epochs, and when querMapa(epochs done) asks, the
-// map after an epoch is handed over on the training's thread (winners of the patterns presented).
-// Throws std::invalid_argument with validaConfiguracao's message for bad settings,
-// EMemoriaInsuficiente past the memory ceiling.
+// block of patterns or of units in batch; cycles in it count epochs, and when querMapa(epochs
+// done) asks, the map after an epoch is handed over on the training's thread (winners of the
+// patterns presented). A stop keeps the map as it stands online, and the map of the last complete
+// epoch in batch. Throws std::invalid_argument with validaConfiguracao's message for bad
+// settings, EMemoriaInsuficiente past the memory ceiling.
 TResultadoLab treinaLab(const TDadosLab& dados, const TConfiguracaoLab& config,
-                        TControle* controle = nullptr);
+                        TControle* controle = nullptr, const TAoFimDaEpocaLab& aoFimDaEpoca = {});
 
 // The measures of a given map on the data (winners, errors, hits, labels, U-matrix), without
 // training it: what treinaLab returns for its final map.
 TResultadoLab medeLab(const TDadosLab& dados, const TGradeLab& grade,
                       const std::vector<double>& pesos, int threads = 0);
+
+// What a live picture needs of a map whose winners are known (an instant of a training): hits,
+// labels and U-matrix, without a search; both errors left at 0.
+TResultadoLab resumoLab(const TDadosLab& dados, const TGradeLab& grade,
+                        const std::vector<double>& pesos,
+                        const std::vector<std::int32_t>& vencedores);
+
+// The settings of a training and its errors, as the comment lines a codebook keeps them in
+// ("norvika-lab topologia=hexagonal ... semente=1" and "norvika-lab erro_quantizacao=...").
+std::vector<std::string> comentariosDoTreinoLab(const TConfiguracaoLab& config, double quantizacao,
+                                                double topografico);
 
 // The initial weights the settings give (units x dimension, row-major).
 std::vector<double> pesosIniciaisLab(const TDadosLab& dados, const TConfiguracaoLab& config);
