@@ -88,7 +88,11 @@ int main(int argc, char** argv) {
     principal.defineJanelas(&informacoes, &sobre);
 
     principal.show();
-    if (!linha.arquivo.isEmpty())
+    if (linha.laboratorio)
+        QTimer::singleShot(0, &principal, [&principal, arquivo = linha.arquivo] {
+            principal.abreLaboratorio(arquivo);
+        });
+    else if (!linha.arquivo.isEmpty())
         QTimer::singleShot(0, &principal, [&principal, arquivo = linha.arquivo] {
             principal.abreArquivo(arquivo);
         });

@@ -12,9 +12,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "UCodebook.h"
-
 #include "UAnalise.h"
+#include "UCodebook.h"
 #include "UControle.h"
 #include "UCurvaErros.h"
 #include "UImportacao.h"
@@ -55,8 +54,15 @@ struct TDadosMapa {
     std::vector<std::int32_t> contagens;                // patterns won in the last pass
     std::vector<std::vector<TContagemRotulo>> rotulos;  // per neuron, the most frequent first
     std::vector<int> majoritario;  // per neuron, its majority label's place in the legend, or -1
-    std::vector<std::int32_t> matriz;  // map distances, n x n
-    std::vector<double> u;             // the U-matrix
+    std::vector<std::int32_t> matriz;  // map distances, n x n (the classic map only)
+    // A laboratory map: drawn with hexagons when it is hexagonal, and its adjacency listed per
+    // unit (the net in the input space joins them); the classic map is square, its adjacency its
+    // rows and columns.
+    bool hexagonal = false, toroidal = false;
+    std::vector<std::vector<std::int32_t>> vizinhos;
+    // Each pattern's winner, when known (the laboratory's side panel lists a unit's patterns).
+    std::vector<std::int32_t> vencedorDoPadrao;
+    std::vector<double> u;  // the U-matrix
     // What the patterns add; never null (empty for a loaded map).
     std::shared_ptr<const TExtrasMapa> padroes = std::make_shared<TExtrasMapa>();
     // The error curve (cycle, quantization, topographic) and the errors of the current map.

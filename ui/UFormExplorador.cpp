@@ -215,24 +215,7 @@ void TFormExplorador::preenchePainel() {
                 : QString());
         return;
     }
-    const TDadosMapa& d = *dados_;
-    QString texto = QStringLiteral("Neurônio [%1,%2]\n\n%3:\n")
-                        .arg(a / d.colunas + 1)
-                        .arg(a % d.colunas + 1)
-                        .arg(d.valoresOriginais() ? QStringLiteral("Pesos (valores originais)")
-                                                  : QStringLiteral("Pesos"));
-    for (std::int32_t k = 0; k < d.dimensao; ++k)
-        texto += QStringLiteral("%1: %2\n")
-                     .arg(nomeDoAtributo(d, k),
-                          numeroCurto(d.original(
-                              k, d.pesos[static_cast<std::size_t>(a * d.dimensao + k)])));
-    texto += QStringLiteral("\nPadrões ganhos: %1\n").arg(d.contagens[static_cast<std::size_t>(a)]);
-    for (const TContagemRotulo& r : d.rotulos[static_cast<std::size_t>(a)])
-        texto +=
-            QStringLiteral("%1 × %2\n")
-                .arg(r.rotulo.empty() ? QStringLiteral("(sem rótulo)") : textoDeBytes(r.rotulo))
-                .arg(r.vezes);
-    ui.PainelNeuronio->setPlainText(texto);
+    ui.PainelNeuronio->setPlainText(textoDoNeuronio(*dados_, a));
 }
 
 namespace {

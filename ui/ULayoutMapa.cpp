@@ -8,15 +8,72 @@ bool finito(const QPointF& p) {
     return std::isfinite(p.x()) && std::isfinite(p.y());
 }
 
+namespace {
+
+const double kRaiz3 = std::sqrt(3.0);
+
+}  // namespace
+
+QSizeF TGradeCelulas::medidas(std::int32_t linhas, std::int32_t colunas, bool hexagonal) {
+    const double c = std::max(colunas, 1), r = std::max(linhas, 1);
+    if (!hexagonal) return {c, r};
+    // Half a cell more for the shifted rows; between the top and bottom vertices of the first and
+    // last rows, (r - 1) row steps and one hexagon's height.
+    return {r > 1 ? c + 0.5 : c, (r - 1) * kRaiz3 / 2 + 2 / kRaiz3};
+}
+
 TGradeCelulas TGradeCelulas::em(const QRectF& area, std::int32_t linhas, std::int32_t colunas,
-                                double margem) {
+                                double margem, bool hexagonal) {
     TGradeCelulas g;
     g.linhas = linhas;
     g.colunas = std::max(colunas, 1);
-    g.lado = std::max(1.0, std::min((area.width() - margem) / std::max(colunas, 1),
-                                    (area.height() - margem) / std::max(linhas, 1)));
-    g.mapa = QRectF(area.left() + margem, area.top() + margem, g.lado * colunas, g.lado * linhas);
+    g.hexagonal = hexagonal;
+    const QSizeF m = medidas(linhas, colunas, hexagonal);
+    g.lado = std::max(
+        1.0, std::min((area.width() - margem) / m.width(), (area.height() - margem) / m.height()));
+    g.mapa =
+        QRectF(area.left() + margem, area.top() + margem, g.lado * m.width(), g.lado * m.height());
     return g;
+}
+
+QPointF TGradeCelulas::centro(std::int32_t a) const {
+    const std::int32_t r = a / colunas, c = a % colunas;
+    if (!hexagonal) return {mapa.left() + (c + 0.5) * lado, mapa.top() + (r + 0.5) * lado};
+    return {mapa.left() + (c + 0.5 + 0.5 * (r % 2)) * lado,
+            mapa.top() + lado / kRaiz3 + r * lado * kRaiz3 / 2};
+}
+
+QRectF TGradeCelulas::caixa(std::int32_t a) const {
+    if (!hexagonal)
+        return {mapa.left() + (a % colunas) * lado, mapa.top() + (a / colunas) * lado, lado, lado};
+    const QPointF c = centro(a);
+    const double meiaAltura = lado / kRaiz3 / 2;
+    return {c.x() - lado / 2, c.y() - meiaAltura, lado, 2 * meiaAltura};
+}
+
+QPolygonF TGradeCelulas::celula(std::int32_t a, double recuo) const {
+    if (!hexagonal) return QPolygonF(caixa(a).adjusted(recuo, recuo, -recuo, -recuo));
+    const QPointF c = centro(a);
+    // Circumradius lado / sqrt(3); the inset moves the sides in by `recuo`.
+    const double raio = std::max(0.0, lado / kRaiz3 - recuo * 2 / kRaiz3);
+    QPolygonF h;
+    for (int k = 0; k < 6; ++k) {
+        const double angulo = (90.0 + 60.0 * k) * 3.14159265358979323846 / 180.0;
+        h << QPointF(c.x() + raio * std::cos(angulo), c.y() - raio * std::sin(angulo));
+    }
+    return h;
+}
+
+bool TGradeCelulas::contem(std::int32_t a, const QPointF& ponto) const {
+    if (!hexagonal) return caixa(a).contains(ponto);
+    return celula(a).containsPoint(ponto, Qt::OddEvenFill);
+}
+
+QRectF TGradeCelulas::faixaDaLinha(std::int32_t i) const {
+    if (!hexagonal) return {mapa.left(), mapa.top() + i * lado, mapa.width(), lado};
+    const double passo = lado * kRaiz3 / 2;
+    const double y = mapa.top() + lado / kRaiz3 + i * passo;
+    return {mapa.left(), y - passo / 2, mapa.width(), passo};
 }
 
 QPointF TLayoutVista::tela(double x, double y) const {
@@ -30,12 +87,8 @@ std::int32_t TLayoutVista::neuronioEm(const QPointF& ponto) const {
         case TTipoVista::Planos:
             for (const TPlano& plano : planos) {
                 if (!plano.grade.mapa.contains(ponto)) continue;
-                const auto coluna = static_cast<std::int32_t>(
-                    (ponto.x() - plano.grade.mapa.left()) / plano.grade.lado);
-                const auto linha = static_cast<std::int32_t>((ponto.y() - plano.grade.mapa.top()) /
-                                                             plano.grade.lado);
-                if (coluna < plano.grade.colunas && linha < plano.grade.linhas)
-                    return linha * plano.grade.colunas + coluna;
+                for (std::int32_t a = plano.grade.linhas * plano.grade.colunas; a-- > 0;)
+                    if (plano.grade.contem(a, ponto)) return a;
             }
             return -1;
         case TTipoVista::Espaco:
@@ -47,7 +100,7 @@ std::int32_t TLayoutVista::neuronioEm(const QPointF& ponto) const {
             return -1;
         default:
             for (std::int32_t a = grade.linhas * grade.colunas; a-- > 0;)
-                if (grade.caixa(a).contains(ponto)) return a;
+                if (grade.contem(a, ponto)) return a;
             return -1;
     }
 }
@@ -62,10 +115,11 @@ void dispoePlanos(const TDadosMapa& d, const QRectF& util, bool escalaComum, TLa
     if (planos <= 0) return;
     int melhorColunas = 1;
     double melhorLado = 0.0;
+    const QSizeF m = TGradeCelulas::medidas(d.linhas, d.colunas, d.hexagonal);
     for (int c = 1; c <= planos; ++c) {
         const int linhas = (planos + c - 1) / c;
         const double w = util.width() / c, h = util.height() / linhas - 16;
-        const double lado = std::min((w - 10 - barra) / d.colunas, (h - 6) / d.linhas);
+        const double lado = std::min((w - 10 - barra) / m.width(), (h - 6) / m.height());
         if (lado > melhorLado) {
             melhorLado = lado;
             melhorColunas = c;
@@ -78,12 +132,8 @@ void dispoePlanos(const TDadosMapa& d, const QRectF& util, bool escalaComum, TLa
         TLayoutVista::TPlano plano;
         plano.caixa =
             QRectF(util.left() + (k % colunas) * w, util.top() + (k / colunas) * h, w - 10, h - 6);
-        plano.grade.linhas = d.linhas;
-        plano.grade.colunas = d.colunas;
-        plano.grade.lado = std::max(
-            1.0, std::min(plano.caixa.width() / d.colunas, (plano.caixa.height() - 16) / d.linhas));
-        plano.grade.mapa = QRectF(plano.caixa.left(), plano.caixa.top() + 16,
-                                  plano.grade.lado * d.colunas, plano.grade.lado * d.linhas);
+        plano.grade = TGradeCelulas::em(plano.caixa.adjusted(0, 16, 0, 0), d.linhas, d.colunas, 0.0,
+                                        d.hexagonal);
         l.planos.push_back(plano);
     }
 }
@@ -134,7 +184,7 @@ TLayoutVista layoutDaVista(TTipoVista tipo, const TDadosMapa& d, const QRectF& a
                          l.area.height());
     switch (tipo) {
         case TTipoVista::Cores:
-            l.grade = TGradeCelulas::em(l.area, d.linhas, d.colunas, kMargemNumeros);
+            l.grade = TGradeCelulas::em(l.area, d.linhas, d.colunas, kMargemNumeros, d.hexagonal);
             break;
         case TTipoVista::Planos:
             if (escalaComum) l.legenda = direita;
@@ -148,7 +198,7 @@ TLayoutVista layoutDaVista(TTipoVista tipo, const TDadosMapa& d, const QRectF& a
         default:
             l.legenda = direita;
             l.grade = TGradeCelulas::em(l.area.adjusted(0, 0, -kLarguraLegenda, 0), d.linhas,
-                                        d.colunas, kMargemNumeros);
+                                        d.colunas, kMargemNumeros, d.hexagonal);
             break;
     }
     return l;

@@ -7,6 +7,7 @@
 #include <QPointF>
 #include <QPolygonF>
 #include <QRectF>
+#include <QSizeF>
 #include <cstdint>
 #include <vector>
 
@@ -19,19 +20,29 @@ inline constexpr double kMargemVista = 8.0;       // around the picture
 inline constexpr double kMargemNumeros = 22.0;    // room for the row and column numbers
 inline constexpr double kLarguraLegenda = 170.0;  // the legend or the colour scale, at the right
 
-// A map's cells in a rectangle: square cells, as large as fit, row by row.
+// A map's cells in a rectangle, as large as fit, row by row: squares, or for a hexagonal map
+// hexagons with a vertex up, `lado` wide, rows sqrt(3)/2 lado apart and odd rows shifted half a
+// cell right (as the laboratory places its units).
 struct TGradeCelulas {
     QRectF mapa;  // the cells' area
     double lado = 0.0;
     std::int32_t linhas = 0, colunas = 0;
+    bool hexagonal = false;
 
     // The cells in `area` after `margem` for the numbers at its top and left.
     static TGradeCelulas em(const QRectF& area, std::int32_t linhas, std::int32_t colunas,
-                            double margem);
-    QRectF caixa(std::int32_t a) const {
-        return {mapa.left() + (a % colunas) * lado, mapa.top() + (a / colunas) * lado, lado, lado};
-    }
-    QPolygonF celula(std::int32_t a) const { return QPolygonF(caixa(a)); }
+                            double margem, bool hexagonal = false);
+    // The map's width and height in cell widths.
+    static QSizeF medidas(std::int32_t linhas, std::int32_t colunas, bool hexagonal);
+
+    QPointF centro(std::int32_t a) const;
+    // The square cell, or the band across a hexagon's middle (where its text goes).
+    QRectF caixa(std::int32_t a) const;
+    // The cell's outline, `recuo` pixels inside it.
+    QPolygonF celula(std::int32_t a, double recuo = 0.0) const;
+    bool contem(std::int32_t a, const QPointF& ponto) const;
+    // The band of row i, for its number at the left.
+    QRectF faixaDaLinha(std::int32_t i) const;
 };
 
 struct TLayoutVista {

@@ -12,6 +12,9 @@ const QCommandLineOption kAjuda({QStringLiteral("h"), QStringLiteral("help")},
                                 QStringLiteral("Mostra esta ajuda e sai."));
 const QCommandLineOption kVersao({QStringLiteral("v"), QStringLiteral("version")},
                                  QStringLiteral("Mostra a versão do programa e sai."));
+const QCommandLineOption kLaboratorio(
+    QStringLiteral("laboratorio"),
+    QStringLiteral("Abre o laboratório, com o ARQUIVO quando dado."));
 
 }  // namespace
 
@@ -22,10 +25,12 @@ TLinhaComando leLinhaComando(const QStringList& argumentos) {
     leitor.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     leitor.addOption(kAjuda);
     leitor.addOption(kVersao);
+    leitor.addOption(kLaboratorio);
     TLinhaComando linha;
     const bool aceita = leitor.parse(argumentos);
     linha.ajuda = leitor.isSet(kAjuda);
     linha.versao = leitor.isSet(kVersao);
+    linha.laboratorio = leitor.isSet(kLaboratorio);
     const QStringList arquivos = leitor.positionalArguments();
     if (!arquivos.isEmpty()) linha.arquivo = arquivos.first();
     if (!aceita) {
@@ -56,6 +61,9 @@ QString textoAjuda() {
                "Opções:\n"
                "  -h, --help     %2\n"
                "  -v, --version  %3\n"
+               "  --laboratorio  %4 O laboratório treina mapas\n"
+               "                 hexagonais ou retangulares, planos ou toroidais, com\n"
+               "                 vizinhança gaussiana ou bolha, online ou em lote.\n"
                "\n"
                "Argumento:\n"
                "  ARQUIVO        Um arquivo de padrões, que vai para a caixa \"Caminho:\" da\n"
@@ -71,5 +79,6 @@ QString textoAjuda() {
                "                   vez do melhor que o processador tem; serve para medições.\n"
                "\n"
                "Sem argumentos, o programa abre com a janela vazia.\n")
-        .arg(QLatin1String(kVersaoNorvika), kAjuda.description(), kVersao.description());
+        .arg(QLatin1String(kVersaoNorvika), kAjuda.description(), kVersao.description(),
+             kLaboratorio.description());
 }

@@ -1,7 +1,7 @@
 #pragma once
-// The program's command line: norvika [-h|--help] [-v|--version] [ARQUIVO]. Without arguments the
-// program starts as it always has; a file given here is opened as if the user had picked it
-// (TFormMain::abreArquivo).
+// The program's command line: norvika [-h|--help] [-v|--version] [--laboratorio] [ARQUIVO].
+// Without arguments the program starts as it always has; a file given here is opened as if the
+// user had picked it (TFormMain::abreArquivo), or in the laboratory with --laboratorio.
 
 #include <QString>
 #include <QStringList>
@@ -9,6 +9,7 @@
 struct TLinhaComando {
     bool ajuda = false;
     bool versao = false;
+    bool laboratorio = false;
     QString arquivo;  // as given, empty when none
     QString erro;  // why the line was refused (an unknown option, two files); empty when accepted
 };

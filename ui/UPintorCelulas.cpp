@@ -70,15 +70,18 @@ void pintaGrade(QPainter& p, const TLayoutVista& l, const TDadosMapa& d, const T
     for (std::int32_t j = 0; j < d.colunas; ++j)
         p.drawText(QRectF(g.mapa.left() + j * g.lado, topo, g.lado, kMargemNumeros),
                    Qt::AlignCenter, QString::number(j + 1));
-    for (std::int32_t i = 0; i < d.linhas; ++i)
-        p.drawText(QRectF(esquerda, g.mapa.top() + i * g.lado, kMargemNumeros, g.lado),
-                   Qt::AlignCenter, QString::number(i + 1));
+    for (std::int32_t i = 0; i < d.linhas; ++i) {
+        const QRectF faixa = g.faixaDaLinha(i);
+        p.drawText(QRectF(esquerda, faixa.top(), kMargemNumeros, faixa.height()), Qt::AlignCenter,
+                   QString::number(i + 1));
+    }
     for (std::int32_t a = 0; a < d.neuronios(); ++a) {
         const QRectF celula = g.caixa(a);
         const QColor cor = cores[static_cast<std::size_t>(a)];
-        p.fillRect(celula, cor);
+        preencheCelula(p, g, a, cor);
         p.setPen(QPen(QColor(0xBB, 0xBB, 0xBB), 1));
-        p.drawRect(celula);
+        p.setBrush(Qt::NoBrush);
+        contornaCelula(p, g, a);
         // One or two lines (a label over its count), each cut to the cell's width.
         const TTextosCelulas::TCelula& t = textos.celulas[static_cast<std::size_t>(a)];
         if (t.linhas.isEmpty()) continue;
@@ -93,33 +96,32 @@ void pintaGrade(QPainter& p, const TLayoutVista& l, const TDadosMapa& d, const T
             y += altura;
         }
     }
-    if (d.passo && d.passo->vencedor >= 0 && d.passo->vencedor < d.neuronios()) {
+    const auto n = static_cast<std::size_t>(d.neuronios());
+    if (d.passo && d.passo->vencedor >= 0 && d.passo->vencedor < d.neuronios() &&
+        d.matriz.size() == n * n) {
         // The winner of the pattern just presented, and the neighbourhood it pulled with it.
         const auto v = static_cast<std::size_t>(d.passo->vencedor);
         for (std::int32_t a = 0; a < d.neuronios(); ++a) {
-            if (d.matriz[v * static_cast<std::size_t>(d.neuronios()) +
-                         static_cast<std::size_t>(a)] > d.passo->raio)
-                continue;
+            if (d.matriz[v * n + static_cast<std::size_t>(a)] > d.passo->raio) continue;
             // In the colour that reads on the cell, black on light cells and white on dark ones,
             // with an outline of it, so the neighbourhood shows on any colour.
             QColor traco = textoSobre(cores[static_cast<std::size_t>(a)]);
             traco.setAlpha(200);
-            p.fillRect(g.caixa(a), QBrush(traco, Qt::BDiagPattern));
+            preencheCelula(p, g, a, QBrush(traco, Qt::BDiagPattern));
             p.setPen(QPen(traco, 2, Qt::DashLine));
             p.setBrush(Qt::NoBrush);
-            p.drawRect(g.caixa(a).adjusted(1, 1, -1, -1));
+            contornaCelula(p, g, a, 1);
         }
         p.setPen(QPen(QColor(0xD5, 0x5E, 0x00), 4));
         p.setBrush(Qt::NoBrush);
-        p.drawRect(g.caixa(d.passo->vencedor).adjusted(2, 2, -2, -2));
+        contornaCelula(p, g, d.passo->vencedor, 2);
     }
     if (opcoes.selecionado >= 0 && opcoes.selecionado < d.neuronios()) {
-        const QRectF celula = g.caixa(opcoes.selecionado);
         p.setPen(QPen(Qt::black, 3));
         p.setBrush(Qt::NoBrush);
-        p.drawRect(celula.adjusted(1.5, 1.5, -1.5, -1.5));
+        contornaCelula(p, g, opcoes.selecionado, 1.5);
         p.setPen(QPen(Qt::white, 1));
-        p.drawRect(celula.adjusted(3.5, 3.5, -3.5, -3.5));
+        contornaCelula(p, g, opcoes.selecionado, 3.5);
     }
 }
 

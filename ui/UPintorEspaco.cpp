@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cstdlib>
 
 void pintaEspaco(QPainter& p, const TLayoutVista& l, const TDadosMapa& d,
                  const TOpcoesVista& opcoes) {
@@ -18,16 +19,26 @@ void pintaEspaco(QPainter& p, const TLayoutVista& l, const TDadosMapa& d,
         p.setBrush(cor);
         p.drawEllipse(l.tela(q.x(), q.y()), 3, 3);
     }
-    // The net: each neuron joined to the next one in its row and in its column.
+    // The net: each neuron joined to its neighbours on the map (the next one in its row and in its
+    // column on the classic map). A torus's seams are left out: they would cross the picture.
     p.setPen(QPen(QColor(0x33, 0x33, 0x33), 1.2));
     auto liga = [&](std::int32_t a, std::int32_t b) {
         const QPointF& pa = neuronios[static_cast<std::size_t>(a)];
         const QPointF& pb = neuronios[static_cast<std::size_t>(b)];
         if (finito(pa) && finito(pb)) p.drawLine(pa, pb);
     };
-    for (std::int32_t a = 0; a < d.neuronios(); ++a) {
-        if (a % d.colunas + 1 < d.colunas) liga(a, a + 1);
-        if (a + d.colunas < d.neuronios()) liga(a, a + d.colunas);
+    if (d.vizinhos.size() == static_cast<std::size_t>(d.neuronios())) {
+        for (std::int32_t a = 0; a < d.neuronios(); ++a)
+            for (const std::int32_t b : d.vizinhos[static_cast<std::size_t>(a)]) {
+                const bool costura = std::abs(a / d.colunas - b / d.colunas) > 1 ||
+                                     std::abs(a % d.colunas - b % d.colunas) > 1;
+                if (b > a && !costura) liga(a, b);
+            }
+    } else {
+        for (std::int32_t a = 0; a < d.neuronios(); ++a) {
+            if (a % d.colunas + 1 < d.colunas) liga(a, a + 1);
+            if (a + d.colunas < d.neuronios()) liga(a, a + d.colunas);
+        }
     }
     p.setBrush(Qt::black);
     p.setPen(Qt::NoPen);

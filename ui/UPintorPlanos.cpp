@@ -33,9 +33,9 @@ void pintaPlanos(QPainter& p, const TLayoutVista& l, const TDadosMapa& d,
                                               static_cast<int>(plano.caixa.width())));
         for (std::int32_t a = 0; a < d.neuronios(); ++a) {
             const double v = d.pesos[static_cast<std::size_t>(a * d.dimensao + k)];
-            p.fillRect(plano.grade.caixa(a), std::isfinite(v)
-                                                 ? corDaEscala(fracao(v, minimo, maximo))
-                                                 : QColor(Qt::lightGray));
+            preencheCelula(
+                p, plano.grade, a,
+                std::isfinite(v) ? corDaEscala(fracao(v, minimo, maximo)) : QColor(Qt::lightGray));
         }
         marcaNeuroniosVazios(p, d, plano.grade);
         if (!opcoes.escalaComum) {
@@ -52,7 +52,7 @@ void pintaPlanos(QPainter& p, const TLayoutVista& l, const TDadosMapa& d,
         if (opcoes.selecionado >= 0 && opcoes.selecionado < d.neuronios()) {
             p.setPen(QPen(Qt::white, 1.5));
             p.setBrush(Qt::NoBrush);
-            p.drawRect(plano.grade.caixa(opcoes.selecionado));
+            contornaCelula(p, plano.grade, opcoes.selecionado);
         }
     }
     if (opcoes.escalaComum) {

@@ -253,3 +253,62 @@ void pintaNotaVazios(QPainter& p, const QRectF& caixa, const TDadosMapa& d) {
                QStringLiteral("neurônio que não ganhou nenhum padrão"));
     p.restore();
 }
+
+void preencheCelula(QPainter& p, const TGradeCelulas& grade, std::int32_t a, const QBrush& cor) {
+    if (!grade.hexagonal) {
+        p.fillRect(grade.caixa(a), cor);
+        return;
+    }
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(cor);
+    p.drawPolygon(grade.celula(a));
+    p.restore();
+}
+
+void contornaCelula(QPainter& p, const TGradeCelulas& grade, std::int32_t a, double recuo) {
+    if (!grade.hexagonal) {
+        p.drawRect(grade.caixa(a).adjusted(recuo, recuo, -recuo, -recuo));
+        return;
+    }
+    p.drawPolygon(grade.celula(a, recuo));
+}
+
+QString textoDoNeuronio(const TDadosMapa& d, std::int32_t a) {
+    QString texto = QStringLiteral("Neurônio [%1,%2]\n\n%3:\n")
+                        .arg(a / d.colunas + 1)
+                        .arg(a % d.colunas + 1)
+                        .arg(d.valoresOriginais() ? QStringLiteral("Pesos (valores originais)")
+                                                  : QStringLiteral("Pesos"));
+    for (std::int32_t k = 0; k < d.dimensao; ++k)
+        texto +=
+            QStringLiteral("%1: %2\n")
+                .arg(
+                    nomeDoAtributo(d, k),
+                    numeroCurto(d.original(
+                        k,
+                        d.pesos[static_cast<std::size_t>(a) * static_cast<std::size_t>(d.dimensao) +
+                                static_cast<std::size_t>(k)])));
+    texto += QStringLiteral("\nPadrões ganhos: %1\n").arg(d.contagens[static_cast<std::size_t>(a)]);
+    for (const TContagemRotulo& r : d.rotulos[static_cast<std::size_t>(a)])
+        texto +=
+            QStringLiteral("%1 × %2\n")
+                .arg(r.rotulo.empty() ? QStringLiteral("(sem rótulo)") : textoDeBytes(r.rotulo))
+                .arg(r.vezes);
+    if (!d.vencedorDoPadrao.empty()) {
+        // The patterns it won, by their line in the file (the first 200).
+        QStringList padroes;
+        std::size_t total = 0;
+        for (std::size_t i = 0; i < d.vencedorDoPadrao.size(); ++i) {
+            if (d.vencedorDoPadrao[i] != a) continue;
+            if (++total <= 200) padroes << QString::number(i + 1);
+        }
+        if (total > 0) {
+            texto += QStringLiteral("\nPadrões (número no arquivo): %1")
+                         .arg(padroes.join(QStringLiteral(", ")));
+            if (total > 200) texto += QStringLiteral(" … e mais %1").arg(total - 200);
+            texto += u'\n';
+        }
+    }
+    return texto;
+}

@@ -5,6 +5,7 @@
 // scale). The families: cell views (UPintorCelulas), component planes (UPintorPlanos), the input
 // space (UPintorEspaco); the error curve has its own widget (UVistaCurva).
 
+#include <QBrush>
 #include <QColor>
 #include <QRectF>
 #include <QString>
@@ -73,6 +74,15 @@ void pintaLegenda(QPainter& p, const QRectF& caixa, const TDadosMapa& dados);
 QString textoDaLegendaExportacao(const TDadosMapa& dados);
 void pintaLegendaExportacao(QPainter& p, const QRectF& caixa, const TDadosMapa& dados);
 inline constexpr double kAlturaLegendaExportacao = 40.0;
+
+// A cell filled (a square, or a hexagon on a hexagonal map), and its outline `recuo` pixels inside
+// it with the painter's pen.
+void preencheCelula(QPainter& p, const TGradeCelulas& grade, std::int32_t a, const QBrush& cor);
+void contornaCelula(QPainter& p, const TGradeCelulas& grade, std::int32_t a, double recuo = 0.0);
+
+// The side panel's text for unit a: its place, weights (in the original units when the file has
+// them), the patterns it won, their labels and, when the winners are known, which patterns.
+QString textoDoNeuronio(const TDadosMapa& dados, std::int32_t a);
 
 // A small light dot in the middle of a cell whose neuron won no pattern (drawn only when some
 // neuron won one, so that a loaded map is not covered in dots).

@@ -22,6 +22,7 @@
 #include "UFormExplorador.h"
 #include "UFormImportar.h"
 #include "UFormInformacoes.h"
+#include "UFormLaboratorio.h"
 #include "UFormSemente.h"
 #include "UFormSobre.h"
 #include "UFormTreinando.h"
@@ -131,6 +132,8 @@ TFormMain::TFormMain(QWidget* pai) : QMainWindow(pai) {
         [this](QWidget*) { ValorInicialTextBoxExit(); });
     // "Exibir", between "Arquivo" and "Ajuda": the windows that show what the map learned.
     connect(ui.ExploradorItemMenu, &QAction::triggered, this, &TFormMain::ExploradorItemMenuClick);
+    connect(ui.LaboratorioItemMenu, &QAction::triggered, this,
+            &TFormMain::LaboratorioItemMenuClick);
     connect(ui.SementeItemMenu, &QAction::triggered, this, &TFormMain::SementeItemMenuClick);
     // "Dados", between "Exibir" and "Ajuda": tables brought in as pattern files.
     connect(ui.ImportarItemMenu, &QAction::triggered, this, &TFormMain::ImportarItemMenuClick);
@@ -158,6 +161,24 @@ void TFormMain::ExploradorItemMenuClick() {
         explorador_->show();
         explorador_->raise();
         explorador_->activateWindow();
+    });
+}
+
+void TFormMain::LaboratorioItemMenuClick() {
+    abreLaboratorio();
+}
+
+void TFormMain::abreLaboratorio(const QString& arquivo) {
+    protege([&] {
+        // A window of its own, like the explorer; the classic window is not touched by it.
+        if (!laboratorio_) {
+            laboratorio_ = std::make_unique<TFormLaboratorio>();
+            laboratorio_->setWindowIcon(windowIcon());
+        }
+        laboratorio_->show();
+        laboratorio_->raise();
+        laboratorio_->activateWindow();
+        if (!arquivo.isEmpty()) laboratorio_->abreDados(arquivo);
     });
 }
 

@@ -29,6 +29,7 @@ class QFileDialog;
 class QMenu;
 class TEdicaoPendente;
 class TFormExplorador;
+class TFormLaboratorio;
 class TFormInformacoes;
 class TFormSobre;
 class TManual;
@@ -72,6 +73,9 @@ class TFormMain : public QMainWindow {
     void SobreClick();
     void ManualItemMenuClick();
     void ExploradorItemMenuClick();
+    void LaboratorioItemMenuClick();
+    // Shows the laboratory, opening `arquivo` in it when given.
+    void abreLaboratorio(const QString& arquivo = {});
     void SementeItemMenuClick();
     void ImportarItemMenuClick();
 
@@ -88,6 +92,7 @@ class TFormMain : public QMainWindow {
 
     // The map explorer, once opened.
     TFormExplorador* explorador() const { return explorador_.get(); }
+    TFormLaboratorio* laboratorio() const { return laboratorio_.get(); }
 
     bool getConfiguracao();
     void constroiMapa() { ui.MapaNosGrid->escreveCabecalhos(); }
@@ -150,6 +155,7 @@ class TFormMain : public QMainWindow {
     TEdicaoPendente* edicaoPendente_ = nullptr;
 
     std::unique_ptr<TFormExplorador> explorador_;
+    std::unique_ptr<TFormLaboratorio> laboratorio_;
 };
 
 // The main window of the running program.

@@ -1,0 +1,179 @@
+// The laboratory window driven as a student drives it, and the hexagonal cells' hit-testing.
+
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QtTest>
+#include <cmath>
+#include <random>
+
+#include "../comum/ArquivoTemporario.h"
+#include "Janelas.h"
+#include "UCodebook.h"
+#include "UFormLaboratorio.h"
+#include "ULayoutMapa.h"
+#include "UNumeros.h"
+
+class TesteLaboratorio : public QObject {
+    Q_OBJECT
+
+    template <class T>
+    T* filho(const char* nome) const {
+        T* w = lab->findChild<T*>(QString::fromLatin1(nome));
+        if (w == nullptr) qFatal("componente %s não encontrado", nome);
+        return w;
+    }
+    void clica(const char* nome) const {
+        auto* b = filho<QAbstractButton>(nome);
+        QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
+    }
+    bool esperaConcluir(int ms) const {
+        QSignalSpy fim(lab, &TFormLaboratorio::treinoConcluido);
+        return fim.wait(ms);
+    }
+
+    std::unique_ptr<Janelas> j;
+    TFormLaboratorio* lab = nullptr;
+    PastaTemporaria pasta;
+
+  private Q_SLOTS:
+    void init() {
+        defineSeparadorDecimal(',');
+        j = std::make_unique<Janelas>();
+        j->acao("LaboratorioItemMenu")->trigger();
+        lab = j->principal->laboratorio();
+        QVERIFY(lab != nullptr && lab->isVisible());
+        QCOMPARE(lab->windowTitle(), QStringLiteral("Laboratório — Norvika"));
+    }
+    void cleanup() {
+        lab = nullptr;
+        j.reset();
+    }
+
+    void treinaParaSalvaEReabre() {
+        QVERIFY(lab->abreDados(QStringLiteral(NORVIKA_EXEMPLOS "/iris.txt")));
+        QCOMPARE(filho<QLabel>("LabDadosLabel")->text().section(u'\n', 0, 0),
+                 QStringLiteral("150 padrões, 4 atributos, 3 rótulos"));
+        filho<QSpinBox>("LabLinhasSpin")->setValue(6);
+        filho<QSpinBox>("LabColunasSpin")->setValue(8);
+        filho<QComboBox>("LabTopologiaCombo")->setCurrentText(QStringLiteral("Hexagonal"));
+        filho<QComboBox>("LabVizinhancaCombo")->setCurrentText(QStringLiteral("Gaussiana"));
+        filho<QComboBox>("LabModoCombo")->setCurrentText(QStringLiteral("Lote"));
+        QVERIFY(!filho<QLineEdit>("LabTaxaInicialEdit")->isEnabled());
+        filho<QLineEdit>("LabRaioInicialEdit")->setText(QStringLiteral("4"));
+        filho<QSpinBox>("LabEpocasSpin")->setValue(30);
+        clica("LabTreinarButton");
+        QVERIFY(esperaConcluir(20000));
+        QVERIFY(lab->sessao().temMapa() && !lab->sessao().parado());
+        QVERIFY(
+            filho<QLabel>("LabErrosLabel")->text().startsWith(QStringLiteral("Quantização: 0,")));
+        // The same map as norvika-lab gives for these settings.
+        TConfiguracaoLab c;
+        c.grade = {6, 8, TTopologiaLab::hexagonal, false};
+        c.modo = TModoLab::lote;
+        c.raio = {4, 0};
+        c.epocas = 30;
+        const TResultadoLab esperado = treinaLab(lab->sessao().carga().dados, c);
+        QCOMPARE(lab->sessao().codebook().pesos, esperado.pesos);
+
+        // A long online training on a large map, stopped: the window answers at once and keeps
+        // the map as it stood.
+        filho<QComboBox>("LabModoCombo")->setCurrentText(QStringLiteral("Online"));
+        filho<QSpinBox>("LabLinhasSpin")->setValue(60);
+        filho<QSpinBox>("LabColunasSpin")->setValue(60);
+        filho<QSpinBox>("LabEpocasSpin")->setValue(100000);
+        clica("LabTreinarButton");
+        QVERIFY(filho<QPushButton>("LabPararButton")->isEnabled());
+        QVERIFY(!filho<QPushButton>("LabTreinarButton")->isEnabled());
+        QTest::qWait(300);
+        QElapsedTimer relogio;
+        relogio.start();
+        QTest::keyClick(lab, Qt::Key_Escape);
+        QVERIFY(esperaConcluir(5000));
+        QVERIFY2(relogio.elapsed() < 2000, qPrintable(QString::number(relogio.elapsed())));
+        QVERIFY(lab->sessao().parado() && lab->sessao().grade().colunas == 60);
+
+        // Trained again, saved as a codebook and opened back: the same bits.
+        filho<QSpinBox>("LabLinhasSpin")->setValue(4);
+        filho<QSpinBox>("LabColunasSpin")->setValue(6);
+        filho<QSpinBox>("LabEpocasSpin")->setValue(5);
+        clica("LabTreinarButton");
+        QVERIFY(esperaConcluir(20000));
+        const std::vector<double> pesos = lab->sessao().codebook().pesos;
+        const QString cod = QString::fromStdString(pasta.arquivo("mapa.cod"));
+        j->respostas << cod;
+        clica("LabSalvarButton");
+        QVERIFY(j->tomaTextos().isEmpty());
+        QCOMPARE(leCodebook(cod.toStdString()).pesos, pesos);
+        filho<QSpinBox>("LabLinhasSpin")->setValue(9);
+        j->respostas << cod;
+        clica("LabAbrirMapaButton");
+        QVERIFY(j->tomaTextos().isEmpty());
+        QCOMPARE(lab->sessao().codebook().pesos, pesos);
+        QCOMPARE(filho<QSpinBox>("LabLinhasSpin")->value(), 4);
+    }
+
+    void configuracaoRecusadaNaoTreina_data() {
+        QTest::addColumn<QString>("raio");
+        QTest::addColumn<int>("linhas");
+        QTest::addColumn<QString>("mensagem");
+        QTest::newRow("raio") << "abc" << 4 << "Raio inicial: \"abc\" não é um número.";
+        QTest::newRow("toro") << "2" << 5
+                              << "Um mapa hexagonal toroidal precisa de um número par de linhas.";
+    }
+    void configuracaoRecusadaNaoTreina() {
+        QFETCH(QString, raio);
+        QFETCH(int, linhas);
+        QFETCH(QString, mensagem);
+        QVERIFY(lab->abreDados(QStringLiteral(NORVIKA_EXEMPLOS "/animais.txt")));
+        filho<QLineEdit>("LabRaioInicialEdit")->setText(raio);
+        filho<QSpinBox>("LabLinhasSpin")->setValue(linhas);
+        filho<QCheckBox>("LabToroidalCheckBox")->setChecked(true);
+        clica("LabTreinarButton");
+        QCOMPARE(j->tomaTextos(), QStringList{mensagem});
+        QVERIFY(!lab->sessao().treinando() && !lab->sessao().temMapa());
+    }
+
+    // On a hexagonal map a click selects the hexagon under it: the unit whose centre is nearest
+    // (hexagons are exactly those cells), also near a corner, where a square would say otherwise.
+    void hexagonoSobOClique() {
+        const TGradeCelulas g = TGradeCelulas::em(QRectF(0, 0, 500, 400), 5, 6, 0.0, true);
+        std::mt19937 sorteio(7);
+        std::uniform_real_distribution<double> x(g.mapa.left(), g.mapa.right());
+        std::uniform_real_distribution<double> y(g.mapa.top(), g.mapa.bottom());
+        int quinas = 0;
+        for (int i = 0; i < 2000; ++i) {
+            const QPointF p(x(sorteio), y(sorteio));
+            std::int32_t perto = -1;
+            double menor = 1e300;
+            for (std::int32_t a = 0; a < 30; ++a) {
+                const QPointF d = g.centro(a) - p;
+                const double d2 = d.x() * d.x() + d.y() * d.y();
+                if (d2 < menor) {
+                    menor = d2;
+                    perto = a;
+                }
+            }
+            // Outside every hexagon (the map's jagged edge) no unit is hit.
+            const double raio = g.lado / std::sqrt(3.0);
+            std::int32_t sob = -1;
+            for (std::int32_t a = 0; a < 30; ++a)
+                if (g.contem(a, p)) sob = a;
+            if (sob < 0) {
+                QVERIFY(std::sqrt(menor) > g.lado / 2 - 1e-9);
+                continue;
+            }
+            QCOMPARE(sob, perto);
+            // A point of this hexagon that its square cell would give to another unit.
+            const QPointF d = p - g.centro(sob);
+            if (std::abs(d.y()) > raio / 2) ++quinas;
+        }
+        QVERIFY(quinas > 100);
+    }
+};
+
+QTEST_MAIN(TesteLaboratorio)
+#include "TesteLaboratorio.moc"

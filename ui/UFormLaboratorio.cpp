@@ -1,0 +1,396 @@
+#include "UFormLaboratorio.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QShortcut>
+#include <QThread>
+#include <cmath>
+
+#include "UArquivoPadroes.h"
+#include "UDialogos.h"
+#include "UErros.h"
+#include "UFormImportar.h"
+#include "UMensagens.h"
+#include "UNumeros.h"
+#include "UPintura.h"
+#include "UTextos.h"
+
+namespace {
+
+constexpr int kCurva = -1;
+
+struct TOpcaoVista {
+    const char* nome;
+    int vista;
+};
+constexpr TOpcaoVista kVistas[] = {
+    {"Rótulos", static_cast<int>(TTipoVista::Rotulos)},
+    {"Acertos", static_cast<int>(TTipoVista::Acertos)},
+    {"Matriz-U", static_cast<int>(TTipoVista::MatrizU)},
+    {"Planos de componentes", static_cast<int>(TTipoVista::Planos)},
+    {"Cores", static_cast<int>(TTipoVista::Cores)},
+    {"Rede no espaço", static_cast<int>(TTipoVista::Espaco)},
+    {"Curva de erro", kCurva},
+};
+
+// A number typed with a decimal comma or point; nothing when it is not one.
+std::optional<double> numeroDoCampo(const QString& texto) {
+    std::string t = bytesUtf8(texto.trimmed());
+    for (char& c : t)
+        if (c == ',') c = '.';
+    if (t.empty()) return std::nullopt;
+    try {
+        const double v = textoParaDouble(t, '.');
+        if (std::isfinite(v)) return v;
+    } catch (const std::exception&) {
+    }
+    return std::nullopt;
+}
+
+QFileDialog* dialogoCod(QWidget* pai, const char* nome, bool salvar) {
+    auto* d = new QFileDialog(pai);
+    d->setObjectName(QString::fromLatin1(nome));
+    d->setOption(QFileDialog::DontUseNativeDialog);
+    d->setAcceptMode(salvar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    d->setFileMode(salvar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    d->setNameFilters({QStringLiteral("Mapas do SOM_PAK (*.cod)"), QStringLiteral("Todos (*)")});
+    if (salvar) d->setDefaultSuffix(QStringLiteral("cod"));
+    return d;
+}
+
+}  // namespace
+
+TFormLaboratorio::TFormLaboratorio(QWidget* pai) : QWidget(pai) {
+    ui.setupUi(this);
+    setWindowFlags(Qt::Window);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    // The defaults of norvika-lab: hexagonal, Gaussian, shuffled, started from patterns.
+    ui.LabTopologiaCombo->setCurrentIndex(1);
+    ui.LabVizinhancaCombo->setCurrentIndex(1);
+    ui.LabOrdemCombo->setCurrentIndex(1);
+    ui.LabInicioCombo->setCurrentIndex(1);
+    ui.LabDivisor->setStretchFactor(0, 0);
+    ui.LabDivisor->setStretchFactor(1, 1);
+    ui.LabDivisor->setStretchFactor(2, 0);
+    ui.LabDivisor->setSizes({320, 700, 260});
+    preencheSeletor();
+    dialogoDados_ = UDialogos::criaDialogoTabela(this, "LabAbrirDialog");
+    dialogoDados_->setNameFilters(
+        {QStringLiteral("Dados (*.txt *.csv *.tsv *.dat *.arff *.xlsx *.ods)"),
+         QStringLiteral("Todos (*)")});
+    dialogoSalvar_ = dialogoCod(this, "LabSalvarDialog", true);
+    dialogoAbrirMapa_ = dialogoCod(this, "LabAbrirMapaDialog", false);
+
+    connect(ui.LabAbrirButton, &QPushButton::clicked, this, &TFormLaboratorio::LabAbrirButtonClick);
+    connect(ui.LabTreinarButton, &QPushButton::clicked, this,
+            &TFormLaboratorio::LabTreinarButtonClick);
+    connect(ui.LabPararButton, &QPushButton::clicked, this, &TFormLaboratorio::LabPararButtonClick);
+    connect(ui.LabSalvarButton, &QPushButton::clicked, this,
+            &TFormLaboratorio::LabSalvarButtonClick);
+    connect(ui.LabAbrirMapaButton, &QPushButton::clicked, this,
+            &TFormLaboratorio::LabAbrirMapaButtonClick);
+    connect(ui.LabVistaSeletor, &QComboBox::currentIndexChanged, this,
+            &TFormLaboratorio::LabVistaSeletorChange);
+    connect(ui.LabModoCombo, &QComboBox::currentIndexChanged, this,
+            &TFormLaboratorio::LabModoComboChange);
+    connect(ui.LabEscalaComumCheckBox, &QCheckBox::toggled, ui.LabVista,
+            &TVistaMapa::defineEscalaComum);
+    connect(ui.LabVista, &TVistaMapa::neuronioEscolhido, this, &TFormLaboratorio::escolheNeuronio);
+    connect(&relogio_, &QTimer::timeout, this, &TFormLaboratorio::acompanha);
+    for (const QKeySequence& tecla :
+         {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)})
+        connect(new QShortcut(tecla, this), &QShortcut::activated, this,
+                &TFormLaboratorio::LabTreinarButtonClick);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &TFormLaboratorio::LabPararButtonClick);
+    // Live pictures at most ten times a second.
+    relogio_.setInterval(100);
+    mostraMapa(sessao_.mapa());
+    LabModoComboChange();
+    habilita();
+}
+
+void TFormLaboratorio::preencheSeletor() {
+    for (const TOpcaoVista& v : kVistas)
+        ui.LabVistaSeletor->addItem(QString::fromUtf8(v.nome), v.vista);
+    LabVistaSeletorChange();
+}
+
+void TFormLaboratorio::LabVistaSeletorChange() {
+    const int vista = ui.LabVistaSeletor->currentData().toInt();
+    const bool curva = vista == kCurva;
+    if (!curva) ui.LabVista->defineTipo(static_cast<TTipoVista>(vista));
+    ui.LabVista->setVisible(!curva);
+    ui.LabCurva->setVisible(curva);
+    ui.LabEscalaComumCheckBox->setVisible(vista == static_cast<int>(TTipoVista::Planos));
+}
+
+void TFormLaboratorio::LabModoComboChange() {
+    // The rate only moves units in online training.
+    const bool online = ui.LabModoCombo->currentIndex() == 0;
+    for (QWidget* w :
+         {static_cast<QWidget*>(ui.LabTaxaInicialEdit), static_cast<QWidget*>(ui.LabTaxaFinalEdit),
+          static_cast<QWidget*>(ui.LabTaxaInicialLabel),
+          static_cast<QWidget*>(ui.LabTaxaFinalLabel), static_cast<QWidget*>(ui.LabOrdemCombo),
+          static_cast<QWidget*>(ui.LabOrdemLabel)})
+        w->setEnabled(online && !sessao_.treinando());
+}
+
+void TFormLaboratorio::habilita() {
+    const bool treinando = sessao_.treinando();
+    for (QWidget* w :
+         {static_cast<QWidget*>(ui.LabAbrirButton), static_cast<QWidget*>(ui.LabMapaGroup),
+          static_cast<QWidget*>(ui.LabTreinoGroup), static_cast<QWidget*>(ui.LabAbrirMapaButton)})
+        w->setEnabled(!treinando);
+    ui.LabAbrirMapaButton->setEnabled(!treinando && sessao_.temDados());
+    ui.LabTreinarButton->setEnabled(!treinando);
+    ui.LabPararButton->setEnabled(treinando);
+    ui.LabSalvarButton->setEnabled(!treinando && sessao_.temMapa());
+    if (!treinando) LabModoComboChange();
+}
+
+void TFormLaboratorio::mostraDados() {
+    const TCargaLab& c = sessao_.carga();
+    ui.LabArquivoLabel->setText(QFileInfo(QString::fromStdString(sessao_.arquivo())).fileName());
+    ui.LabArquivoLabel->setToolTip(QString::fromStdString(sessao_.arquivo()));
+    QString normalizacao = QStringLiteral("nenhuma");
+    if (!sessao_.mapa()->padroes->escala.empty())
+        normalizacao = QStringLiteral("os pesos aparecem nos valores originais");
+    if (c.normalizacao == TNormalizacao::minmax) normalizacao = QStringLiteral("mínimo-máximo");
+    if (c.normalizacao == TNormalizacao::z) normalizacao = QStringLiteral("escore z");
+    std::int64_t ausentes = 0;
+    for (const double v : c.dados.valores) ausentes += std::isnan(v) ? 1 : 0;
+    QString texto = QStringLiteral("%1 padrões, %2 atributos, %3 rótulos\nNormalização: %4")
+                        .arg(c.dados.padroes())
+                        .arg(c.dados.dimensao)
+                        .arg(c.dados.legenda.size())
+                        .arg(normalizacao);
+    if (ausentes > 0) texto += QStringLiteral("\nValores ausentes: %1").arg(ausentes);
+    ui.LabDadosLabel->setText(texto);
+}
+
+bool TFormLaboratorio::abreDados(const QString& caminho) {
+    const std::string bytes = caminhoEmBytes(caminho);
+    QString arquivo = caminho;
+    if (!temCabecalhoDePadroes(bytes)) {
+        // A table goes through the import dialog, which writes a pattern file.
+        QFileDialog* salvar = UDialogos::criaDialogoPadroes(this, "LabSalvarPadroesDialog");
+        TFormImportar dialogo(this, caminho, *salvar);
+        const int resposta = UDialogos::executa(dialogo);
+        salvar->deleteLater();
+        if (resposta != QDialog::Accepted || dialogo.arquivoGravado().isEmpty()) return false;
+        arquivo = dialogo.arquivoGravado();
+    }
+    sessao_.carrega(caminhoEmBytes(arquivo));
+    mostraDados();
+    mostraMapa(sessao_.mapa());
+    habilita();
+    return true;
+}
+
+void TFormLaboratorio::LabAbrirButtonClick() {
+    UMensagens::protege(this, [&] {
+        const QString nome = UDialogos::escolhe(*dialogoDados_);
+        if (!nome.isEmpty()) abreDados(nome);
+    });
+}
+
+std::optional<TConfiguracaoLab> TFormLaboratorio::configuracao(QString& motivo) const {
+    TConfiguracaoLab c;
+    c.grade.linhas = ui.LabLinhasSpin->value();
+    c.grade.colunas = ui.LabColunasSpin->value();
+    c.grade.topologia = ui.LabTopologiaCombo->currentIndex() == 1 ? TTopologiaLab::hexagonal
+                                                                  : TTopologiaLab::retangular;
+    c.grade.toroidal = ui.LabToroidalCheckBox->isChecked();
+    c.modo = ui.LabModoCombo->currentIndex() == 1 ? TModoLab::lote : TModoLab::online;
+    c.vizinhanca = ui.LabVizinhancaCombo->currentIndex() == 1 ? TVizinhancaLab::gaussiana
+                                                              : TVizinhancaLab::bolha;
+    c.decaimento = ui.LabDecaimentoCombo->currentIndex() == 1 ? TDecaimentoLab::exponencial
+                                                              : TDecaimentoLab::linear;
+    c.epocas = ui.LabEpocasSpin->value();
+    c.ordem = ui.LabOrdemCombo->currentIndex() == 0 ? TOrdemLab::arquivo : TOrdemLab::embaralhada;
+    static constexpr TInicioLab kInicios[] = {TInicioLab::aleatorio, TInicioLab::amostras,
+                                              TInicioLab::linear};
+    c.inicio = kInicios[std::clamp(ui.LabInicioCombo->currentIndex(), 0, 2)];
+    struct TCampo {
+        const QLineEdit* edit;
+        const char* nome;
+        double* destino;
+    };
+    const TCampo campos[] = {{ui.LabRaioInicialEdit, "Raio inicial", &c.raio.inicial},
+                             {ui.LabRaioFinalEdit, "Raio final", &c.raio.final},
+                             {ui.LabTaxaInicialEdit, "Taxa inicial", &c.taxa.inicial},
+                             {ui.LabTaxaFinalEdit, "Taxa final", &c.taxa.final}};
+    for (const TCampo& campo : campos) {
+        const std::optional<double> v = numeroDoCampo(campo.edit->text());
+        if (!v) {
+            motivo = QStringLiteral("%1: \"%2\" não é um número.")
+                         .arg(QString::fromUtf8(campo.nome), campo.edit->text());
+            return std::nullopt;
+        }
+        *campo.destino = *v;
+    }
+    const std::optional<double> semente = numeroDoCampo(ui.LabSementeEdit->text());
+    if (!semente || *semente < 0 || *semente != std::floor(*semente) || *semente > 1.8e19) {
+        motivo = QStringLiteral("Semente: \"%1\" não é um inteiro não negativo.")
+                     .arg(ui.LabSementeEdit->text());
+        return std::nullopt;
+    }
+    c.semente = static_cast<std::uint64_t>(*semente);
+    if (const std::string m = validaConfiguracao(c, sessao_.carga().dados);
+        !m.empty() && sessao_.temDados()) {
+        motivo = QString::fromStdString(m);
+        return std::nullopt;
+    }
+    return c;
+}
+
+void TFormLaboratorio::LabTreinarButtonClick() {
+    UMensagens::protege(this, [&] {
+        if (sessao_.treinando()) return;
+        QString motivo;
+        const std::optional<TConfiguracaoLab> c = configuracao(motivo);
+        if (!c) {
+            UMensagens::mostraMensagem(this, motivo);
+            return;
+        }
+        if (const std::string recusa = sessao_.inicia(*c); !recusa.empty()) {
+            UMensagens::mostraMensagem(this, QString::fromStdString(recusa));
+            return;
+        }
+        ui.LabProgresso->setMaximum(static_cast<int>(std::min<std::int64_t>(c->epocas, INT32_MAX)));
+        ui.LabProgresso->setValue(0);
+        ui.LabStatusLabel->setText(QStringLiteral("Treinando…"));
+        habilita();
+        relogio_.start();
+    });
+}
+
+void TFormLaboratorio::LabPararButtonClick() {
+    if (!sessao_.treinando()) return;
+    sessao_.para();
+    ui.LabStatusLabel->setText(QStringLiteral("Parando…"));
+}
+
+void TFormLaboratorio::acompanha() {
+    UMensagens::protege(this, [&] {
+        const TSessaoLab::TAndamento a = sessao_.andamento();
+        ui.LabProgresso->setValue(static_cast<int>(std::min<std::int64_t>(a.epocas, INT32_MAX)));
+        if (sessao_.conclui()) {
+            relogio_.stop();
+            ui.LabProgresso->setValue(ui.LabProgresso->maximum());
+            mostraMapa(sessao_.mapa());
+            QString estado =
+                sessao_.parado()
+                    ? QStringLiteral("Parado na época %1 de %2.").arg(a.epocas).arg(a.totalEpocas)
+                    : QStringLiteral("Treino concluído: %1 épocas.").arg(a.totalEpocas);
+            if (!sessao_.erro().empty()) {
+                estado = QStringLiteral("O treino falhou.");
+                UMensagens::mostraFalha(this, QString::fromStdString(sessao_.erro()));
+            }
+            ui.LabStatusLabel->setText(estado);
+            habilita();
+            Q_EMIT treinoConcluido();
+            return;
+        }
+        ui.LabStatusLabel->setText(
+            QStringLiteral("Treinando: época %1 de %2").arg(a.epocas + 1).arg(a.totalEpocas));
+        if (std::shared_ptr<TDadosMapa> vivo = sessao_.mapaAoVivo()) mostraMapa(vivo);
+    });
+}
+
+void TFormLaboratorio::mostraMapa(std::shared_ptr<const TDadosMapa> mapa) {
+    mapa_ = std::move(mapa);
+    ui.LabVista->defineDados(mapa_);
+    ui.LabCurva->defineCurva(mapa_->curva);
+    if (mapa_->erros)
+        ui.LabErrosLabel->setText(QStringLiteral("Quantização: %1   Topográfico: %2")
+                                      .arg(numeroCurto(mapa_->erros->quantizacao),
+                                           numeroCurto(mapa_->erros->topografico)));
+    else
+        ui.LabErrosLabel->setText(QStringLiteral("Quantização: –   Topográfico: –"));
+    preenchePainel();
+}
+
+void TFormLaboratorio::escolheNeuronio(std::int32_t neuronio) {
+    UMensagens::protege(this, [&] {
+        ui.LabVista->defineSelecionado(neuronio);
+        preenchePainel();
+    });
+}
+
+void TFormLaboratorio::preenchePainel() {
+    const std::int32_t a = ui.LabVista->selecionado();
+    if (!mapa_ || a < 0 || a >= mapa_->neuronios()) {
+        ui.LabPainelNeuronio->setPlainText(
+            mapa_ && !mapa_->vazio()
+                ? QStringLiteral(
+                      "Clique numa unidade do mapa para ver seus pesos, rótulos e padrões.")
+                : QStringLiteral("Abra um arquivo de dados e treine um mapa."));
+        return;
+    }
+    ui.LabPainelNeuronio->setPlainText(textoDoNeuronio(*mapa_, a));
+}
+
+QString TFormLaboratorio::salvaMapa(const QString& caminho) {
+    if (!sessao_.temMapa()) return QStringLiteral("não há mapa");
+    try {
+        gravaCodebook(sessao_.codebook(), caminhoEmBytes(caminho));
+    } catch (const std::exception& e) {
+        return QString::fromUtf8(e.what());
+    }
+    return {};
+}
+
+QString TFormLaboratorio::abreMapa(const QString& caminho) {
+    try {
+        sessao_.defineMapa(leCodebook(caminhoEmBytes(caminho)));
+    } catch (const std::exception& e) {
+        return QString::fromUtf8(e.what());
+    }
+    const TGradeLab& g = sessao_.grade();
+    ui.LabLinhasSpin->setValue(g.linhas);
+    ui.LabColunasSpin->setValue(g.colunas);
+    ui.LabTopologiaCombo->setCurrentIndex(g.hexagonal() ? 1 : 0);
+    ui.LabToroidalCheckBox->setChecked(g.toroidal);
+    mostraMapa(sessao_.mapa());
+    ui.LabStatusLabel->setText(
+        QStringLiteral("Mapa aberto: %1").arg(QFileInfo(caminho).fileName()));
+    habilita();
+    return {};
+}
+
+void TFormLaboratorio::LabSalvarButtonClick() {
+    UMensagens::protege(this, [&] {
+        const QString nome = UDialogos::escolhe(*dialogoSalvar_);
+        if (nome.isEmpty()) return;
+        const QString motivo = salvaMapa(nome);
+        if (!motivo.isEmpty())
+            UMensagens::mostraMensagem(
+                this,
+                QStringLiteral("Não foi possível gravar o mapa em \"%1\": %2").arg(nome, motivo));
+    });
+}
+
+void TFormLaboratorio::LabAbrirMapaButtonClick() {
+    UMensagens::protege(this, [&] {
+        const QString nome = UDialogos::escolhe(*dialogoAbrirMapa_);
+        if (nome.isEmpty()) return;
+        const QString motivo = abreMapa(nome);
+        if (!motivo.isEmpty())
+            UMensagens::mostraMensagem(
+                this, QStringLiteral("Não foi possível abrir o mapa \"%1\": %2").arg(nome, motivo));
+    });
+}
+
+void TFormLaboratorio::closeEvent(QCloseEvent* e) {
+    // A training does not outlive its window's view of it: closing stops it.
+    if (sessao_.treinando()) {
+        sessao_.para();
+        while (!sessao_.conclui()) QThread::msleep(5);
+        relogio_.stop();
+        habilita();
+    }
+    QWidget::closeEvent(e);
+}

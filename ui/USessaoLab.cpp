@@ -1,0 +1,264 @@
+#include "USessaoLab.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+#include "UAnalise.h"
+#include "UErros.h"
+
+std::shared_ptr<const TExtrasMapa> extrasDosDadosLab(const TCargaLab& carga) {
+    auto x = std::make_shared<TExtrasMapa>();
+    const TDadosLab& d = carga.dados;
+    if (d.nomes.size() == static_cast<std::size_t>(d.dimensao)) x->nomes = d.nomes;
+    if (carga.escala.size() == static_cast<std::size_t>(d.dimensao)) {
+        // Only a real scaling is shown as original units.
+        const bool escalado =
+            std::any_of(carga.escala.begin(), carga.escala.end(),
+                        [](const TEscala& e) { return e.a != 0.0 || e.b != 1.0; });
+        if (escalado) x->escala = carga.escala;
+    }
+    x->legenda = d.legenda;
+    for (std::size_t i = 0; i < x->legenda.size(); ++i)
+        x->indiceDoRotulo.emplace(x->legenda[i], static_cast<int>(i));
+    x->rotuloDoPadrao = d.rotulo;
+    // The input space: the patterns with every value (at most 5000, evenly spread).
+    std::vector<const double*> completos;
+    for (std::size_t i = 0; i < d.padroes(); ++i) {
+        const double* p = d.padrao(i);
+        if (std::none_of(p, p + d.dimensao, [](double v) { return std::isnan(v); }))
+            completos.push_back(p);
+    }
+    x->projecao = projecaoPrincipal(completos, d.dimensao);
+    const std::size_t passo = std::max<std::size_t>(1, (d.padroes() + 4999) / 5000);
+    for (std::size_t i = 0; i < d.padroes(); i += passo) {
+        const double* p = d.padrao(i);
+        if (std::any_of(p, p + d.dimensao, [](double v) { return std::isnan(v); })) continue;
+        TPontoPlano ponto;
+        x->projecao.projeta(p, ponto.x, ponto.y);
+        x->pontos.push_back(ponto);
+        x->rotuloDoPonto.push_back(i < d.rotulo.size() ? d.rotulo[i] : -1);
+    }
+    return x;
+}
+
+std::shared_ptr<TDadosMapa> dadosDoMapaLab(const TGradeLab& grade, const TDadosLab& dados,
+                                           const TResultadoLab& r,
+                                           const std::shared_ptr<const TExtrasMapa>& extras) {
+    auto m = std::make_shared<TDadosMapa>();
+    m->linhas = grade.linhas;
+    m->colunas = grade.colunas;
+    m->dimensao = dados.dimensao;
+    m->hexagonal = grade.hexagonal();
+    m->toroidal = grade.toroidal;
+    m->pesos = r.pesos;
+    m->padroes = extras;
+    const auto n = static_cast<std::size_t>(grade.unidades());
+    m->contagens.assign(n, 0);
+    for (std::size_t u = 0; u < n && u < r.acertos.size(); ++u)
+        m->contagens[u] =
+            static_cast<std::int32_t>(std::min<std::int64_t>(r.acertos[u], INT32_MAX));
+    m->rotulos.assign(n, {});
+    m->majoritario.assign(n, -1);
+    for (std::size_t u = 0; u < n && u < r.rotulos.size(); ++u) {
+        for (const TRotuloUnidade& ru : r.rotulos[u])
+            m->rotulos[u].push_back(
+                {dados.legenda[static_cast<std::size_t>(ru.rotulo)],
+                 static_cast<std::int32_t>(std::min<std::int64_t>(ru.vezes, INT32_MAX))});
+        if (!r.rotulos[u].empty()) m->majoritario[u] = r.rotulos[u].front().rotulo;
+    }
+    m->vizinhos.resize(n);
+    for (std::size_t u = 0; u < n; ++u)
+        m->vizinhos[u] = grade.vizinhos(static_cast<std::int32_t>(u));
+    m->u = r.matrizU;
+    m->vencedorDoPadrao = r.vencedores;
+    for (std::size_t e = 0; e < r.curva.size(); ++e)
+        m->curva.push_back({static_cast<std::int64_t>(e + 1),
+                            TErros{r.curva[e].quantizacao, r.curva[e].topografico}});
+    if (r.completo || !r.vencedores.empty()) m->erros = TErros{r.quantizacao, r.topografico};
+    return m;
+}
+
+TSessaoLab::~TSessaoLab() {
+    if (thread_.joinable()) {
+        controle_.parar = true;
+        thread_.join();
+    }
+}
+
+void TSessaoLab::carrega(const std::string& caminho) {
+    defineDados(carregaDadosLab(caminho), caminho);
+}
+
+void TSessaoLab::defineDados(TCargaLab carga, const std::string& caminho) {
+    if (treinando()) throw std::logic_error("dados trocados durante o treino");
+    if (carga.dados.padroes() == 0) throw EFormatoArquivo("O arquivo não tem padrões.");
+    auto extras = extrasDosDadosLab(carga);
+    const bool mesmaDimensao = carga.dados.dimensao == carga_.dados.dimensao;
+    carga_ = std::move(carga);
+    arquivo_ = caminho;
+    extras_ = std::move(extras);
+    if (!mesmaDimensao || !mapa_) {
+        mapa_.reset();
+        pesos_.clear();
+        config_.reset();
+        return;
+    }
+    // The same map, the new data measured on it.
+    instala(grade_, medeLab(carga_.dados, grade_, pesos_), config_);
+}
+
+std::shared_ptr<const TDadosMapa> TSessaoLab::mapa() const {
+    if (mapa_) return mapa_;
+    auto vazio = std::make_shared<TDadosMapa>();
+    vazio->padroes = extras_;
+    return vazio;
+}
+
+void TSessaoLab::instala(const TGradeLab& grade, TResultadoLab resultado,
+                         std::optional<TConfiguracaoLab> config) {
+    grade_ = grade;
+    config_ = std::move(config);
+    pesos_ = resultado.pesos;
+    mapa_ = dadosDoMapaLab(grade, carga_.dados, resultado, extras_);
+    if (config_) {
+        TDadosMapa::TOrigem origem;
+        origem.arquivo = arquivo_;
+        origem.vizinhanca =
+            config_->vizinhanca == TVizinhancaLab::gaussiana ? "gaussiana" : "bolha";
+        origem.raio = static_cast<std::int32_t>(std::lround(config_->raio.inicial));
+        origem.ciclos = resultado.epocas;
+        mapa_->origem = origem;
+    }
+}
+
+void TSessaoLab::defineMapa(const TCodebook& c) {
+    if (treinando()) throw std::logic_error("mapa trocado durante o treino");
+    if (!temDados()) throw ECodebook("Abra os dados antes do mapa: ele é medido nos padrões.");
+    if (c.dimensao != carga_.dados.dimensao)
+        throw ECodebook("O mapa tem " + std::to_string(c.dimensao) + " valores por unidade; os " +
+                        "dados têm " + std::to_string(carga_.dados.dimensao) + ".");
+    TGradeLab g;
+    g.linhas = c.linhas;
+    g.colunas = c.colunas;
+    g.topologia = c.hexagonal ? TTopologiaLab::hexagonal : TTopologiaLab::retangular;
+    g.toroidal = c.toroidal;
+    if (const std::string m = validaGrade(g); !m.empty()) throw ECodebook(m);
+    for (const double v : c.pesos)
+        if (std::isnan(v)) throw ECodebook("O mapa tem valores ausentes.");
+    instala(g, medeLab(carga_.dados, g, c.pesos), std::nullopt);
+}
+
+TCodebook TSessaoLab::codebook() const {
+    TCodebook c;
+    if (!mapa_) return c;
+    c.dimensao = carga_.dados.dimensao;
+    c.linhas = grade_.linhas;
+    c.colunas = grade_.colunas;
+    c.hexagonal = grade_.hexagonal();
+    c.toroidal = grade_.toroidal;
+    c.gaussiana = config_ && config_->vizinhanca == TVizinhancaLab::gaussiana;
+    c.pesos = pesos_;
+    for (const auto& lista : mapa_->rotulos)
+        c.rotulos.push_back(lista.empty() ? std::string() : lista.front().rotulo);
+    if (carga_.dados.nomes.size() == static_cast<std::size_t>(c.dimensao))
+        c.nomes = carga_.dados.nomes;
+    if (config_)
+        c.comentarios =
+            comentariosDoTreinoLab(*config_, mapa_->erros ? mapa_->erros->quantizacao : 0.0,
+                                   mapa_->erros ? mapa_->erros->topografico : 0.0);
+    return c;
+}
+
+std::string TSessaoLab::inicia(const TConfiguracaoLab& config) {
+    if (treinando()) return "Um treino já está em andamento.";
+    if (!temDados()) return "Abra um arquivo de dados antes de treinar.";
+    if (std::string m = validaConfiguracao(config, carga_.dados); !m.empty()) return m;
+    emCurso_ = config;
+    controle_.parar = false;
+    controle_.anotaCiclo(0);
+    terminou_ = false;
+    querMapa_ = true;
+    {
+        std::lock_guard<std::mutex> trava(mutex_);
+        resultado_.reset();
+        falha_.clear();
+        curvaAoVivo_.clear();
+        epocaAoVivo_ = epocaMostrada_ = -1;
+    }
+    controle_.querInstantaneo = [this](std::int64_t) { return querMapa_.load(); };
+    controle_.aoInstantaneo = [this](const TInstantaneo& i) {
+        std::lock_guard<std::mutex> trava(mutex_);
+        pesosAoVivo_ = i.pesos;
+        vencedoresAoVivo_ = i.vencedores;
+        epocaAoVivo_ = i.ciclos;
+        querMapa_ = false;
+    };
+    thread_ = std::thread([this] {
+        try {
+            TResultadoLab r = treinaLab(carga_.dados, emCurso_, &controle_,
+                                        [this](std::int32_t, const TEpocaLab& e) {
+                                            std::lock_guard<std::mutex> trava(mutex_);
+                                            curvaAoVivo_.push_back(e);
+                                        });
+            std::lock_guard<std::mutex> trava(mutex_);
+            resultado_ = std::move(r);
+        } catch (const std::exception& e) {
+            std::lock_guard<std::mutex> trava(mutex_);
+            falha_ = e.what();
+        }
+        terminou_ = true;
+    });
+    return {};
+}
+
+void TSessaoLab::para() {
+    controle_.parar = true;
+}
+
+TSessaoLab::TAndamento TSessaoLab::andamento() const {
+    TAndamento a;
+    a.epocas = controle_.ciclos.load(std::memory_order_relaxed);
+    a.totalEpocas = emCurso_.epocas;
+    a.padroes = controle_.padroes.load(std::memory_order_relaxed);
+    a.totalPadroes = static_cast<std::int64_t>(carga_.dados.padroes());
+    return a;
+}
+
+std::shared_ptr<TDadosMapa> TSessaoLab::mapaAoVivo() {
+    std::vector<double> pesos;
+    std::vector<std::int32_t> vencedores;
+    std::vector<TEpocaLab> curva;
+    {
+        std::lock_guard<std::mutex> trava(mutex_);
+        if (epocaAoVivo_ == epocaMostrada_) {
+            querMapa_ = true;
+            return nullptr;
+        }
+        epocaMostrada_ = epocaAoVivo_;
+        pesos = pesosAoVivo_;
+        vencedores = vencedoresAoVivo_;
+        curva = curvaAoVivo_;
+    }
+    querMapa_ = true;
+    TResultadoLab r = resumoLab(carga_.dados, emCurso_.grade, pesos, vencedores);
+    r.curva = std::move(curva);
+    auto m = dadosDoMapaLab(emCurso_.grade, carga_.dados, r, extras_);
+    m->erros.reset();
+    if (!m->curva.empty()) m->erros = m->curva.back().erros;
+    return m;
+}
+
+bool TSessaoLab::conclui() {
+    if (!thread_.joinable() || !terminou_) return false;
+    thread_.join();
+    std::optional<TResultadoLab> r;
+    {
+        std::lock_guard<std::mutex> trava(mutex_);
+        r = std::move(resultado_);
+        erro_ = falha_;
+    }
+    parado_ = r && !r->completo;
+    if (r) instala(emCurso_.grade, std::move(*r), emCurso_);
+    return true;
+}

@@ -1,0 +1,105 @@
+#pragma once
+// The laboratory window's document: its data, the map it shows and a training that runs on a
+// thread of its own while the window stays usable. Plain C++ (no Qt), so that tests drive it
+// without any window; the window reads controls, calls one of these and shows what it returns.
+//
+// What survives what: a training stopped by "Parar" leaves the map as it stood (the last complete
+// epoch in batch); a training that fails leaves the map it started from; data that cannot be read
+// leave the data and the map as they were; new data of another dimension drop the map.
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "UCodebook.h"
+#include "UDadosLab.h"
+#include "UDadosMapa.h"
+#include "ULaboratorio.h"
+
+// What the data add to the pictures (labels, names, original units, the input space's points).
+std::shared_ptr<const TExtrasMapa> extrasDosDadosLab(const TCargaLab& carga);
+
+// A laboratory map as the explorer's views draw it: hexagonal or toroidal when it is.
+std::shared_ptr<TDadosMapa> dadosDoMapaLab(const TGradeLab& grade, const TDadosLab& dados,
+                                           const TResultadoLab& resultado,
+                                           const std::shared_ptr<const TExtrasMapa>& extras);
+
+class TSessaoLab {
+  public:
+    TSessaoLab() = default;
+    ~TSessaoLab();
+    TSessaoLab(const TSessaoLab&) = delete;
+    TSessaoLab& operator=(const TSessaoLab&) = delete;
+
+    // Reads a pattern file or any table the import reads. Throws what the reading throws, with
+    // everything left as it was.
+    void carrega(const std::string& caminho);
+    // Data already read (the import dialog's result).
+    void defineDados(TCargaLab carga, const std::string& caminho);
+    bool temDados() const { return carga_.dados.padroes() > 0; }
+    const TCargaLab& carga() const { return carga_; }
+    const std::string& arquivo() const { return arquivo_; }
+
+    bool temMapa() const { return mapa_ != nullptr; }
+    const TGradeLab& grade() const { return grade_; }
+    // The map for the views (an empty one when there is none).
+    std::shared_ptr<const TDadosMapa> mapa() const;
+    // A codebook's map, the data measured on it. Throws ECodebook when it does not fit the data.
+    void defineMapa(const TCodebook& codebook);
+    // The map as a codebook, with the settings of its training in comments.
+    TCodebook codebook() const;
+
+    // Starts a training on a thread; returns why it cannot start (a message naming the setting),
+    // or empty.
+    std::string inicia(const TConfiguracaoLab& config);
+    bool treinando() const { return thread_.joinable(); }
+    // Asks the training to stop; it stops within a pattern (online) or a block (batch).
+    void para();
+
+    struct TAndamento {
+        std::int64_t epocas = 0, totalEpocas = 0;    // epochs done, of
+        std::int64_t padroes = 0, totalPadroes = 0;  // of the running epoch (online)
+    };
+    TAndamento andamento() const;
+    // The map after the latest epoch, once per new one (null when there is none since the last
+    // call), and asks for the next.
+    std::shared_ptr<TDadosMapa> mapaAoVivo();
+    // When the training has ended: puts its map in place and returns true (once). erro() then
+    // says why it failed, if it did; parado() whether it was stopped.
+    bool conclui();
+    const std::string& erro() const { return erro_; }
+    bool parado() const { return parado_; }
+
+  private:
+    void instala(const TGradeLab& grade, TResultadoLab resultado,
+                 std::optional<TConfiguracaoLab> config);
+
+    TCargaLab carga_;
+    std::string arquivo_;
+    std::shared_ptr<const TExtrasMapa> extras_ = std::make_shared<TExtrasMapa>();
+    TGradeLab grade_;
+    std::optional<TConfiguracaoLab> config_;  // of the map's training, when it was trained here
+    std::shared_ptr<TDadosMapa> mapa_;
+    std::vector<double> pesos_;  // the map's weights, row-major
+
+    // The running training.
+    std::thread thread_;
+    TControle controle_;
+    TConfiguracaoLab emCurso_;
+    std::atomic<bool> terminou_{false};
+    std::atomic<bool> querMapa_{true};
+    mutable std::mutex mutex_;  // guards what follows
+    std::optional<TResultadoLab> resultado_;
+    std::string falha_;
+    std::vector<double> pesosAoVivo_;
+    std::vector<std::int32_t> vencedoresAoVivo_;
+    std::vector<TEpocaLab> curvaAoVivo_;
+    std::int64_t epocaAoVivo_ = -1, epocaMostrada_ = -1;
+    std::string erro_;
+    bool parado_ = false;
+};
