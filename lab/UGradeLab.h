@@ -25,6 +25,8 @@ struct TGradeLab {
     TTopologiaLab topologia = TTopologiaLab::hexagonal;
     bool toroidal = false;
 
+    bool operator==(const TGradeLab&) const = default;
+
     std::int32_t unidades() const { return linhas * colunas; }
     bool hexagonal() const { return topologia == TTopologiaLab::hexagonal; }
 

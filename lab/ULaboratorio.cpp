@@ -40,6 +40,10 @@ std::string validaConfiguracao(const TConfiguracaoLab& c, const TDadosLab& dados
     if (c.epocas < 1 || c.epocas > kEpocasMaximasLab)
         return "O número de épocas deve estar entre 1 e 1000000.";
     if (dados.dimensao < 1 || dados.padroes() == 0) return "Não há padrões para treinar.";
+    bool algumValor = false;
+    for (std::size_t i = 0; i < dados.padroes() && !algumValor; ++i)
+        algumValor = valoresPresentes(dados.padrao(i), dados.dimensao) > 0;
+    if (!algumValor) return "Nenhum padrão tem valores.";
     if (c.inicio == TInicioLab::pesos &&
         c.pesosIniciais.size() !=
             static_cast<std::size_t>(c.grade.unidades()) * static_cast<std::size_t>(dados.dimensao))
@@ -452,6 +456,8 @@ TFaixa faixa(const TGradeLab& g, std::int32_t linhaVencedor, TVizinhancaLab tipo
     return f;
 }
 
+}  // namespace
+
 class TTreinoLab {
   public:
     TTreinoLab(const TDadosLab& dados, const TConfiguracaoLab& config, TControle* controle,
@@ -545,44 +551,109 @@ class TTreinoLab {
         return c;
     }
 
-    bool online(TResultadoLab& r) {
-        const std::size_t np = dados_.padroes();
-        const std::int32_t n = mapa_.unidades();
-        const auto validos = static_cast<double>(np) - static_cast<double>(presenca_.vazios);
-        const double total = static_cast<double>(config_.epocas) * validos;
-        TSorteioLab sorteio(config_.semente ^ 0x6F6E6C696E65ull);  // "online"
-        TBuscaLab busca(mapa_);
-        TCacheVizinhanca cache = novoCache();
-        std::vector<std::size_t> ordem(np);
-        for (std::size_t i = 0; i < np; ++i) ordem[i] = i;
-        std::vector<std::int32_t> vencedores(np, -1);
-        std::vector<TMelhores> daEpoca(np);
-        std::int64_t s = 0;
-        for (std::int32_t e = 0; e < config_.epocas; ++e) {
-            if (config_.ordem == TOrdemLab::embaralhada)
-                for (std::size_t i = np; i > 1; --i)
-                    std::swap(ordem[i - 1], ordem[sorteio.inteiro(i)]);
-            std::fill(daEpoca.begin(), daEpoca.end(), TMelhores{});
-            for (std::size_t q = 0; q < np; ++q) {
-                const std::size_t p = ordem[q];
-                if (presenca_.vazio[p]) continue;
-                if (parar(s)) return true;
-                const double f = static_cast<double>(s) / total;
-                const double sigma = config_.raio.valor(f, config_.decaimento);
-                const double alfa = config_.taxa.valor(f, config_.decaimento);
-                const double* x = dados_.padrao(p);
-                const bool completo = presenca_.completo[p] != 0;
-                const TMelhores m = busca.busca(x, completo);
-                daEpoca[p] = m;
-                vencedores[p] = m.c1;
-                atualizaParte(x, m.c1, sigma, alfa, 0, n, cache);
-                ++s;
-                if (controle_ != nullptr) controle_->anotaPadroes(static_cast<std::int64_t>(q + 1));
+  public:
+    // Online training, one presentation at a time: the epochs open (a new order when shuffled)
+    // and close (the curve's point, the live picture) around their presentations. treinaLab runs
+    // it to the end; the window's step mode calls it once per step.
+    class TOnline {
+      public:
+        explicit TOnline(TTreinoLab& t)
+            : t_(t),
+              np_(t.dados_.padroes()),
+              total_(static_cast<double>(t.config_.epocas) *
+                     (static_cast<double>(np_) - static_cast<double>(t.presenca_.vazios))),
+              sorteio_(t.config_.semente ^ 0x6F6E6C696E65ull),  // "online"
+              busca_(t.mapa_),
+              cache_(t.novoCache()),
+              ordem_(np_),
+              vencedores_(np_, -1),
+              daEpoca_(np_) {
+            for (std::size_t i = 0; i < np_; ++i) ordem_[i] = i;
+        }
+
+        bool terminou() const { return e_ >= t_.config_.epocas; }
+        std::int64_t apresentacoes() const { return s_; }
+
+        // Presents the next pattern (false when every epoch is done); `passo`, when given,
+        // receives what the presentation did.
+        bool proxima(TResultadoLab& r, TPassoLab* passo) {
+            if (terminou()) return false;
+            if (!aberta_) abre();
+            const std::size_t p = ordem_[q_++];
+            const double f = static_cast<double>(s_) / total_;
+            const double sigma = t_.config_.raio.valor(f, t_.config_.decaimento);
+            const double alfa = t_.config_.taxa.valor(f, t_.config_.decaimento);
+            const double* x = t_.dados_.padrao(p);
+            const TMelhores m = busca_.busca(x, t_.presenca_.completo[p] != 0);
+            daEpoca_[p] = m;
+            vencedores_[p] = m.c1;
+            if (passo != nullptr) {
+                *passo = TPassoLab{e_, p, s_, m.c1, sigma, alfa, {}, {}};
+                for (std::int32_t k = 0; k < t_.mapa_.dimensao(); ++k)
+                    passo->antes.push_back(t_.mapa_.peso(m.c1, k));
             }
-            r.curva.push_back(erros(daEpoca, mapa_));
-            if (aoFimDaEpoca_) aoFimDaEpoca_(e + 1, r.curva.back());
-            r.epocas = e + 1;
-            entrega(e + 1, vencedores);
+            t_.atualizaParte(x, m.c1, sigma, alfa, 0, t_.mapa_.unidades(), cache_);
+            if (passo != nullptr)
+                for (std::int32_t k = 0; k < t_.mapa_.dimensao(); ++k)
+                    passo->depois.push_back(t_.mapa_.peso(m.c1, k));
+            ++s_;
+            if (t_.controle_ != nullptr) t_.controle_->anotaPadroes(static_cast<std::int64_t>(q_));
+            pulaVazios();
+            if (q_ == np_) fecha(r);
+            return true;
+        }
+
+      private:
+        void pulaVazios() {
+            while (q_ < np_ && t_.presenca_.vazio[ordem_[q_]]) ++q_;
+        }
+        void abre() {
+            if (t_.config_.ordem == TOrdemLab::embaralhada)
+                for (std::size_t i = np_; i > 1; --i)
+                    std::swap(ordem_[i - 1], ordem_[sorteio_.inteiro(i)]);
+            std::fill(daEpoca_.begin(), daEpoca_.end(), TMelhores{});
+            q_ = 0;
+            aberta_ = true;
+            pulaVazios();
+        }
+        void fecha(TResultadoLab& r) {
+            r.curva.push_back(erros(daEpoca_, t_.mapa_));
+            if (t_.aoFimDaEpoca_) t_.aoFimDaEpoca_(e_ + 1, r.curva.back());
+            r.epocas = e_ + 1;
+            t_.entrega(e_ + 1, vencedores_);
+            ++e_;
+            aberta_ = false;
+        }
+
+        TTreinoLab& t_;
+        std::size_t np_;
+        double total_;
+        TSorteioLab sorteio_;
+        TBuscaLab busca_;
+        TCacheVizinhanca cache_;
+        std::vector<std::size_t> ordem_;
+        std::vector<std::int32_t> vencedores_;
+        std::vector<TMelhores> daEpoca_;
+        std::int64_t s_ = 0;
+        std::int32_t e_ = 0;
+        std::size_t q_ = 0;
+        bool aberta_ = false;
+    };
+
+    // The map as it stands, measured: winners found again on it.
+    void mede(TResultadoLab& r) {
+        std::vector<TMelhores> melhores;
+        bool ignorado = false;
+        buscaTodos(dados_, presenca_, mapa_, threads_, melhores, nullptr, ignorado);
+        completaResultado(dados_, mapa_, melhores, r);
+    }
+
+  private:
+    bool online(TResultadoLab& r) {
+        TOnline o(*this);
+        while (!o.terminou()) {
+            if (parar(o.apresentacoes())) return true;
+            o.proxima(r, nullptr);
         }
         return false;
     }
@@ -695,17 +766,15 @@ class TTreinoLab {
     }
 
     const TDadosLab& dados_;
-    const TConfiguracaoLab& config_;
+    const TConfiguracaoLab config_;
     TControle* controle_;
-    const TAoFimDaEpocaLab& aoFimDaEpoca_;
+    const TAoFimDaEpocaLab aoFimDaEpoca_;
     TPresenca presenca_;
     TMapaLab mapa_;
     int threads_;
     TFuncaoMoveLab move_ = funcaoMoveLab();
     std::vector<double> fatores_;  // a of each unit, for the presentation being made
 };
-
-}  // namespace
 
 TResultadoLab treinaLab(const TDadosLab& dados, const TConfiguracaoLab& config, TControle* controle,
                         const TAoFimDaEpocaLab& aoFimDaEpoca) {
@@ -775,4 +844,42 @@ std::vector<std::string> comentariosDoTreinoLab(const TConfiguracaoLab& c, doubl
          " semente=" + std::to_string(c.semente);
     return {s, "norvika-lab erro_quantizacao=" + textoReal(quantizacao) +
                    " erro_topografico=" + textoReal(topografico)};
+}
+
+class TPassosLab::TEstado {
+  public:
+    explicit TEstado(TTreinoLab& t) : online(t) {}
+    TTreinoLab::TOnline online;
+    TResultadoLab parcial;
+};
+
+TPassosLab::TPassosLab(const TDadosLab& dados, const TConfiguracaoLab& config) {
+    if (std::string m = validaConfiguracao(config, dados); !m.empty())
+        throw std::invalid_argument(m);
+    if (config.modo != TModoLab::online)
+        throw std::invalid_argument("Só o treino online anda padrão a padrão.");
+    verificaMemoria(dados, config.grade);
+    treino_ = std::make_unique<TTreinoLab>(dados, config, nullptr, TAoFimDaEpocaLab{});
+    estado_ = std::make_unique<TEstado>(*treino_);
+}
+
+TPassosLab::~TPassosLab() = default;
+
+std::optional<TPassoLab> TPassosLab::proximo() {
+    TPassoLab passo;
+    if (!estado_->online.proxima(estado_->parcial, &passo)) return std::nullopt;
+    return passo;
+}
+
+bool TPassosLab::terminou() const {
+    return estado_->online.terminou();
+}
+
+TResultadoLab TPassosLab::resultado() {
+    TResultadoLab r;
+    r.curva = estado_->parcial.curva;
+    r.epocas = estado_->parcial.epocas;
+    r.completo = terminou();
+    treino_->mede(r);
+    return r;
 }

@@ -24,6 +24,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,6 +48,7 @@ double vizinhancaLab(TVizinhancaLab tipo, double d2, double sigma);
 struct TAgendaLab {
     double inicial = 1.0, final = 0.0;
     double valor(double f, TDecaimentoLab decaimento) const;
+    bool operator==(const TAgendaLab&) const = default;
 };
 
 struct TConfiguracaoLab {
@@ -61,6 +64,7 @@ struct TConfiguracaoLab {
     std::vector<double> pesosIniciais;  // for TInicioLab::pesos: units x dimension, row-major
     std::uint64_t semente = 1;
     int threads = 0;  // 0: the engine chooses; the result is the same for any count
+    bool operator==(const TConfiguracaoLab&) const = default;
 };
 
 inline constexpr std::int32_t kEpocasMaximasLab = 1000000;
@@ -130,6 +134,41 @@ TResultadoLab treinaLab(const TDadosLab& dados, const TConfiguracaoLab& config,
 // training it: what treinaLab returns for its final map.
 TResultadoLab medeLab(const TDadosLab& dados, const TGradeLab& grade,
                       const std::vector<double>& pesos, int threads = 0);
+
+// One presentation of online training, as the step mode shows it.
+struct TPassoLab {
+    std::int32_t epoca = 0;         // from 0
+    std::size_t padrao = 0;         // in the data
+    std::int64_t apresentacao = 0;  // s, from 0
+    std::int32_t vencedor = -1;
+    double raio = 0.0, taxa = 0.0;      // sigma and alpha of this presentation
+    std::vector<double> antes, depois;  // the winner's weights
+};
+
+class TTreinoLab;
+
+// Online training presentation by presentation (the window's step mode): the very presentations,
+// order and arithmetic of treinaLab, so that stepping to the end gives its map bit for bit. The
+// data must outlive it.
+class TPassosLab {
+  public:
+    // Throws std::invalid_argument for bad settings or batch mode.
+    TPassosLab(const TDadosLab& dados, const TConfiguracaoLab& config);
+    ~TPassosLab();
+    TPassosLab(const TPassosLab&) = delete;
+    TPassosLab& operator=(const TPassosLab&) = delete;
+
+    // The next presentation; nothing once every epoch is done.
+    std::optional<TPassoLab> proximo();
+    bool terminou() const;
+    // The map as it stands, measured, with the curve of the epochs done.
+    TResultadoLab resultado();
+
+  private:
+    std::unique_ptr<TTreinoLab> treino_;
+    class TEstado;
+    std::unique_ptr<TEstado> estado_;
+};
 
 // What a live picture needs of a map whose winners are known (an instant of a training): hits,
 // labels and U-matrix, without a search; both errors left at 0.

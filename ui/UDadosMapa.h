@@ -83,10 +83,12 @@ struct TDadosMapa {
     // around it and the winner's weights before and after.
     struct TPassoAtual {
         std::int64_t ciclo = 0, ciclos = 0, padrao = 0, padroes = 0;
-        std::int32_t vencedor = -1, raio = 0;
-        double taxa = 0.0;
+        std::int32_t vencedor = -1;
+        double raio = 0.0, taxa = 0.0;
         std::vector<double> valores, antes, depois;
         std::string rotulo;
+        // The units within the radius, when the map gives no distance matrix (the laboratory).
+        std::vector<std::int32_t> alcance;
     };
     std::optional<TPassoAtual> passo;
 

@@ -172,39 +172,7 @@ void TFormExplorador::preenchePainel() {
             : QString());
     if (dados_ && dados_->passo) {
         // Stepping: the pattern just presented and what it did to its winner.
-        const TDadosMapa& d = *dados_;
-        const TDadosMapa::TPassoAtual& s = *d.passo;
-        QString texto;
-        if (s.vencedor < 0) {
-            texto = QStringLiteral("Nenhum padrão apresentado ainda.");
-        } else {
-            texto =
-                QStringLiteral("Ciclo %1 de %2, padrão %3 de %4 (%5)\n\nValores do padrão:\n")
-                    .arg(s.ciclo + 1)
-                    .arg(s.ciclos)
-                    .arg(s.padrao + 1)
-                    .arg(s.padroes)
-                    .arg(s.rotulo.empty() ? QStringLiteral("sem rótulo") : textoDeBytes(s.rotulo));
-            for (std::size_t k = 0; k < s.valores.size(); ++k)
-                texto += QStringLiteral("%1: %2\n")
-                             .arg(nomeDoAtributo(d, static_cast<std::int32_t>(k)),
-                                  numeroCurto(s.valores[k]));
-            texto +=
-                QStringLiteral(
-                    "\nVencedor [%1,%2], puxado com taxa %3 e raio %4\nPesos antes → depois:\n")
-                    .arg(s.vencedor / d.colunas + 1)
-                    .arg(s.vencedor % d.colunas + 1)
-                    .arg(numeroCurto(s.taxa))
-                    .arg(s.raio);
-            if (d.valoresOriginais()) texto += QStringLiteral("(valores originais)\n");
-            for (std::size_t k = 0; k < s.antes.size() && k < s.depois.size(); ++k) {
-                const auto j = static_cast<std::int32_t>(k);
-                texto += QStringLiteral("%1: %2 → %3\n")
-                             .arg(nomeDoAtributo(d, j), numeroCurto(d.original(j, s.antes[k])),
-                                  numeroCurto(d.original(j, s.depois[k])));
-            }
-        }
-        ui.PainelNeuronio->setPlainText(texto);
+        ui.PainelNeuronio->setPlainText(textoDoPasso(*dados_, QStringLiteral("Ciclo")));
         return;
     }
     const std::int32_t a = ui.VistaMapa->selecionado();

@@ -86,6 +86,7 @@ TFormLaboratorio::TFormLaboratorio(QWidget* pai) : QWidget(pai) {
     connect(ui.LabTreinarButton, &QPushButton::clicked, this,
             &TFormLaboratorio::LabTreinarButtonClick);
     connect(ui.LabPararButton, &QPushButton::clicked, this, &TFormLaboratorio::LabPararButtonClick);
+    connect(ui.LabPassoButton, &QPushButton::clicked, this, &TFormLaboratorio::LabPassoButtonClick);
     connect(ui.LabSalvarButton, &QPushButton::clicked, this,
             &TFormLaboratorio::LabSalvarButtonClick);
     connect(ui.LabAbrirMapaButton, &QPushButton::clicked, this,
@@ -145,6 +146,7 @@ void TFormLaboratorio::habilita() {
         w->setEnabled(!treinando);
     ui.LabAbrirMapaButton->setEnabled(!treinando && sessao_.temDados());
     ui.LabTreinarButton->setEnabled(!treinando);
+    ui.LabPassoButton->setEnabled(!treinando);
     ui.LabPararButton->setEnabled(treinando);
     ui.LabSalvarButton->setEnabled(!treinando && sessao_.temMapa());
     if (!treinando) LabModoComboChange();
@@ -267,6 +269,28 @@ void TFormLaboratorio::LabTreinarButtonClick() {
     });
 }
 
+void TFormLaboratorio::LabPassoButtonClick() {
+    UMensagens::protege(this, [&] {
+        QString motivo;
+        const std::optional<TConfiguracaoLab> c = configuracao(motivo);
+        if (!c) {
+            UMensagens::mostraMensagem(this, motivo);
+            return;
+        }
+        if (const std::string recusa = sessao_.passo(*c); !recusa.empty()) {
+            UMensagens::mostraMensagem(this, QString::fromStdString(recusa));
+            return;
+        }
+        mostraMapa(sessao_.mapa());
+        if (const auto& s = sessao_.mapa()->passo)
+            ui.LabStatusLabel->setText(QStringLiteral("Passo a passo: época %1 de %2, padrão %3.")
+                                           .arg(s->ciclo + 1)
+                                           .arg(s->ciclos)
+                                           .arg(s->padrao + 1));
+        habilita();
+    });
+}
+
 void TFormLaboratorio::LabPararButtonClick() {
     if (!sessao_.treinando()) return;
     sessao_.para();
@@ -321,6 +345,10 @@ void TFormLaboratorio::escolheNeuronio(std::int32_t neuronio) {
 }
 
 void TFormLaboratorio::preenchePainel() {
+    if (mapa_ && mapa_->passo) {
+        ui.LabPainelNeuronio->setPlainText(textoDoPasso(*mapa_, QStringLiteral("Época")));
+        return;
+    }
     const std::int32_t a = ui.LabVista->selecionado();
     if (!mapa_ || a < 0 || a >= mapa_->neuronios()) {
         ui.LabPainelNeuronio->setPlainText(

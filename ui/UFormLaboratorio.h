@@ -34,6 +34,7 @@ class TFormLaboratorio : public QWidget {
     void LabAbrirButtonClick();
     void LabTreinarButtonClick();
     void LabPararButtonClick();
+    void LabPassoButtonClick();
     void LabSalvarButtonClick();
     void LabAbrirMapaButtonClick();
     void LabVistaSeletorChange();

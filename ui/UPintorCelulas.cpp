@@ -97,12 +97,16 @@ void pintaGrade(QPainter& p, const TLayoutVista& l, const TDadosMapa& d, const T
         }
     }
     const auto n = static_cast<std::size_t>(d.neuronios());
-    if (d.passo && d.passo->vencedor >= 0 && d.passo->vencedor < d.neuronios() &&
-        d.matriz.size() == n * n) {
+    if (d.passo && d.passo->vencedor >= 0 && d.passo->vencedor < d.neuronios()) {
         // The winner of the pattern just presented, and the neighbourhood it pulled with it.
         const auto v = static_cast<std::size_t>(d.passo->vencedor);
-        for (std::int32_t a = 0; a < d.neuronios(); ++a) {
-            if (d.matriz[v * n + static_cast<std::size_t>(a)] > d.passo->raio) continue;
+        std::vector<std::int32_t> alcance = d.passo->alcance;
+        if (d.matriz.size() == n * n)
+            for (std::int32_t a = 0; a < d.neuronios(); ++a)
+                if (d.matriz[v * n + static_cast<std::size_t>(a)] <= d.passo->raio)
+                    alcance.push_back(a);
+        for (const std::int32_t a : alcance) {
+            if (a < 0 || a >= d.neuronios()) continue;
             // In the colour that reads on the cell, black on light cells and white on dark ones,
             // with an outline of it, so the neighbourhood shows on any colour.
             QColor traco = textoSobre(cores[static_cast<std::size_t>(a)]);

@@ -312,3 +312,33 @@ QString textoDoNeuronio(const TDadosMapa& d, std::int32_t a) {
     }
     return texto;
 }
+
+QString textoDoPasso(const TDadosMapa& d, const QString& ciclo) {
+    const TDadosMapa::TPassoAtual& s = *d.passo;
+    if (s.vencedor < 0) return QStringLiteral("Nenhum padrão apresentado ainda.");
+    QString texto =
+        QStringLiteral("%1 %2 de %3, padrão %4 de %5 (%6)\n\nValores do padrão:\n")
+            .arg(ciclo)
+            .arg(s.ciclo + 1)
+            .arg(s.ciclos)
+            .arg(s.padrao + 1)
+            .arg(s.padroes)
+            .arg(s.rotulo.empty() ? QStringLiteral("sem rótulo") : textoDeBytes(s.rotulo));
+    for (std::size_t k = 0; k < s.valores.size(); ++k)
+        texto +=
+            QStringLiteral("%1: %2\n")
+                .arg(nomeDoAtributo(d, static_cast<std::int32_t>(k)), numeroCurto(s.valores[k]));
+    texto +=
+        QStringLiteral("\nVencedor [%1,%2], puxado com taxa %3 e raio %4\nPesos antes → depois:\n")
+            .arg(s.vencedor / d.colunas + 1)
+            .arg(s.vencedor % d.colunas + 1)
+            .arg(numeroCurto(s.taxa), numeroCurto(s.raio));
+    if (d.valoresOriginais()) texto += QStringLiteral("(valores originais)\n");
+    for (std::size_t k = 0; k < s.antes.size() && k < s.depois.size(); ++k) {
+        const auto j = static_cast<std::int32_t>(k);
+        texto += QStringLiteral("%1: %2 → %3\n")
+                     .arg(nomeDoAtributo(d, j), numeroCurto(d.original(j, s.antes[k])),
+                          numeroCurto(d.original(j, s.depois[k])));
+    }
+    return texto;
+}

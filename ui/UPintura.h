@@ -84,6 +84,11 @@ void contornaCelula(QPainter& p, const TGradeCelulas& grade, std::int32_t a, dou
 // them), the patterns it won, their labels and, when the winners are known, which patterns.
 QString textoDoNeuronio(const TDadosMapa& dados, std::int32_t a);
 
+// The side panel's text in a stepped training: the pattern just presented ("Ciclo" or "Época" k of
+// n, its values) and what it did to its winner (the rate, the radius, its weights before and
+// after).
+QString textoDoPasso(const TDadosMapa& dados, const QString& ciclo);
+
 // A small light dot in the middle of a cell whose neuron won no pattern (drawn only when some
 // neuron won one, so that a loaded map is not covered in dots).
 void marcaNeuroniosVazios(QPainter& p, const TDadosMapa& dados, const TGradeCelulas& grade);

@@ -93,6 +93,7 @@ void TSessaoLab::carrega(const std::string& caminho) {
 void TSessaoLab::defineDados(TCargaLab carga, const std::string& caminho) {
     if (treinando()) throw std::logic_error("dados trocados durante o treino");
     if (carga.dados.padroes() == 0) throw EFormatoArquivo("O arquivo não tem padrões.");
+    passos_.reset();
     auto extras = extrasDosDadosLab(carga);
     const bool mesmaDimensao = carga.dados.dimensao == carga_.dados.dimensao;
     carga_ = std::move(carga);
@@ -170,10 +171,50 @@ TCodebook TSessaoLab::codebook() const {
     return c;
 }
 
+std::string TSessaoLab::passo(const TConfiguracaoLab& config) {
+    if (treinando()) return "Um treino já está em andamento.";
+    if (!temDados()) return "Abra um arquivo de dados antes de treinar.";
+    if (config.modo != TModoLab::online)
+        return "O treino passo a passo é o online: escolha o modo Online.";
+    if (!passos_ || !(configPassos_ == config)) {
+        if (std::string m = validaConfiguracao(config, carga_.dados); !m.empty()) return m;
+        passos_ = std::make_unique<TPassosLab>(carga_.dados, config);
+        configPassos_ = config;
+    }
+    const std::optional<TPassoLab> feito = passos_->proximo();
+    if (!feito) {
+        passos_.reset();
+        return "O treino passo a passo chegou ao fim; o próximo passo começa outro.";
+    }
+    instala(config.grade, passos_->resultado(), config);
+    TDadosMapa::TPassoAtual s;
+    s.ciclo = feito->epoca;
+    s.ciclos = config.epocas;
+    s.padrao = static_cast<std::int64_t>(feito->padrao);
+    s.padroes = static_cast<std::int64_t>(carga_.dados.padroes());
+    s.vencedor = feito->vencedor;
+    s.raio = feito->raio;
+    s.taxa = feito->taxa;
+    const double* x = carga_.dados.padrao(feito->padrao);
+    s.valores.assign(x, x + carga_.dados.dimensao);
+    s.antes = feito->antes;
+    s.depois = feito->depois;
+    const std::int32_t r =
+        feito->padrao < carga_.dados.rotulo.size() ? carga_.dados.rotulo[feito->padrao] : -1;
+    if (r >= 0) s.rotulo = carga_.dados.legenda[static_cast<std::size_t>(r)];
+    for (std::int32_t u = 0; u < config.grade.unidades(); ++u)
+        if (std::sqrt(config.grade.distancia2(feito->vencedor, u)) <= feito->raio)
+            s.alcance.push_back(u);
+    mapa_->passo = std::move(s);
+    if (passos_->terminou()) passos_.reset();
+    return {};
+}
+
 std::string TSessaoLab::inicia(const TConfiguracaoLab& config) {
     if (treinando()) return "Um treino já está em andamento.";
     if (!temDados()) return "Abra um arquivo de dados antes de treinar.";
     if (std::string m = validaConfiguracao(config, carga_.dados); !m.empty()) return m;
+    passos_.reset();
     emCurso_ = config;
     controle_.parar = false;
     controle_.anotaCiclo(0);

@@ -58,6 +58,13 @@ class TSessaoLab {
     // or empty.
     std::string inicia(const TConfiguracaoLab& config);
     bool treinando() const { return thread_.joinable(); }
+
+    // Step mode (online training): presents one pattern, starting a stepped training when none
+    // runs with these settings; the map then shows the pattern, its winner and the units within
+    // the radius. Returns why it cannot step, or empty. A full training ends it.
+    std::string passo(const TConfiguracaoLab& config);
+    bool emPassos() const { return passos_ != nullptr; }
+    void encerraPassos() { passos_.reset(); }
     // Asks the training to stop; it stops within a pattern (online) or a block (batch).
     void para();
 
@@ -86,6 +93,9 @@ class TSessaoLab {
     std::optional<TConfiguracaoLab> config_;  // of the map's training, when it was trained here
     std::shared_ptr<TDadosMapa> mapa_;
     std::vector<double> pesos_;  // the map's weights, row-major
+
+    std::unique_ptr<TPassosLab> passos_;
+    TConfiguracaoLab configPassos_;
 
     // The running training.
     std::thread thread_;

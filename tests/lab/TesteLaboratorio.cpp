@@ -273,3 +273,21 @@ TEST(TreinoLab, medidasDoMapaRotulosEParada) {
         EXPECT_TRUE(parado.curva.empty());
     }
 }
+
+TEST(TreinoLab, passoAPassoAteOFimDaOMapaDoTreino) {
+    const TDadosLab dados = dadosAleatorios(3, 30, 5, true);
+    TConfiguracaoLab c;
+    c.grade = {4, 4, TTopologiaLab::hexagonal, true};
+    c.epocas = 3;
+    TPassosLab passos(dados, c);
+    std::int64_t vistos = 0;
+    while (const std::optional<TPassoLab> p = passos.proximo()) {
+        ASSERT_EQ(p->apresentacao, vistos++);
+        ASSERT_EQ(p->antes.size(), 5u);
+    }
+    const TResultadoLab inteiro = treinaLab(dados, c);
+    const TResultadoLab passo = passos.resultado();
+    EXPECT_EQ(passo.pesos, inteiro.pesos);
+    EXPECT_EQ(passo.curva.size(), 3u);
+    EXPECT_EQ(passo.vencedores, inteiro.vencedores);
+}

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -114,6 +115,26 @@ class TesteLaboratorio : public QObject {
         QVERIFY(j->tomaTextos().isEmpty());
         QCOMPARE(lab->sessao().codebook().pesos, pesos);
         QCOMPARE(filho<QSpinBox>("LabLinhasSpin")->value(), 4);
+    }
+
+    // Two steps of online training: the panel tells the pattern, its winner and its weights; a
+    // step in batch mode is refused.
+    void passoAPassoMostraOPadraoEOVencedor() {
+        QVERIFY(lab->abreDados(QStringLiteral(NORVIKA_EXEMPLOS "/animais.txt")));
+        filho<QComboBox>("LabOrdemCombo")->setCurrentText(QStringLiteral("Arquivo"));
+        clica("LabPassoButton");
+        clica("LabPassoButton");
+        QVERIFY(j->tomaTextos().isEmpty());
+        const QString painel = filho<QPlainTextEdit>("LabPainelNeuronio")->toPlainText();
+        QVERIFY2(painel.startsWith(QStringLiteral("Época 1 de 100, padrão 2 de 16 (galinha)")),
+                 qPrintable(painel));
+        QVERIFY(painel.contains(QStringLiteral("Pesos antes → depois:")));
+        QVERIFY(lab->sessao().emPassos());
+        filho<QComboBox>("LabModoCombo")->setCurrentText(QStringLiteral("Lote"));
+        clica("LabPassoButton");
+        QCOMPARE(j->tomaTextos(),
+                 QStringList{
+                     QStringLiteral("O treino passo a passo é o online: escolha o modo Online.")});
     }
 
     void configuracaoRecusadaNaoTreina_data() {
