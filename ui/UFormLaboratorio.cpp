@@ -75,6 +75,9 @@ TFormLaboratorio::TFormLaboratorio(QWidget* pai) : QWidget(pai) {
     ui.LabDivisor->setStretchFactor(2, 0);
     ui.LabDivisor->setSizes({320, 700, 260});
     preencheSeletor();
+    ui.LabVista->defineTextoSemMapa(
+        QStringLiteral("Nenhum mapa ainda.\nAbra os dados, escolha o mapa e o treino à esquerda e "
+                       "clique em Treinar (ou em Passo, para ver um padrão de cada vez)."));
     dialogoDados_ = UDialogos::criaDialogoTabela(this, "LabAbrirDialog");
     dialogoDados_->setNameFilters(
         {QStringLiteral("Dados (*.txt *.csv *.tsv *.dat *.arff *.xlsx *.ods)"),
@@ -158,7 +161,8 @@ void TFormLaboratorio::mostraDados() {
     ui.LabArquivoLabel->setToolTip(QString::fromStdString(sessao_.arquivo()));
     QString normalizacao = QStringLiteral("nenhuma");
     if (!sessao_.mapa()->padroes->escala.empty())
-        normalizacao = QStringLiteral("os pesos aparecem nos valores originais");
+        normalizacao = QStringLiteral("feita na importação (os pesos aparecem nos valores "
+                                      "originais)");
     if (c.normalizacao == TNormalizacao::minmax) normalizacao = QStringLiteral("mínimo-máximo");
     if (c.normalizacao == TNormalizacao::z) normalizacao = QStringLiteral("escore z");
     std::int64_t ausentes = 0;
@@ -355,7 +359,8 @@ void TFormLaboratorio::preenchePainel() {
             mapa_ && !mapa_->vazio()
                 ? QStringLiteral(
                       "Clique numa unidade do mapa para ver seus pesos, rótulos e padrões.")
-                : QStringLiteral("Abra um arquivo de dados e treine um mapa."));
+            : sessao_.temDados() ? QStringLiteral("Escolha o mapa e o treino e clique em Treinar.")
+                                 : QStringLiteral("Abra um arquivo de dados e treine um mapa."));
         return;
     }
     ui.LabPainelNeuronio->setPlainText(textoDoNeuronio(*mapa_, a));

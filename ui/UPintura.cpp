@@ -31,9 +31,7 @@ void pintaVista(QPainter& p, const QRectF& area, const TDadosMapa& d, TTipoVista
     p.fillRect(area, Qt::white);
     if (d.vazio()) {
         p.setPen(Qt::darkGray);
-        p.drawText(area, Qt::AlignCenter | Qt::TextWordWrap,
-                   QStringLiteral("Nenhum mapa ainda.\nTreine, carregue ou classifique um mapa na "
-                                  "janela principal para vê-lo aqui."));
+        p.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, opcoes.semMapa);
         p.restore();
         return;
     }

@@ -26,6 +26,10 @@ class QPainter;
 struct TOpcoesVista {
     std::int32_t selecionado = -1;
     bool escalaComum = true;
+    // What the view says while there is no map.
+    QString semMapa = QStringLiteral(
+        "Nenhum mapa ainda.\nTreine, carregue ou classifique um mapa na janela principal para "
+        "vê-lo aqui.");
 };
 
 // The cells' texts as last laid out (split into lines, sized and cut to the cell), and for what:

@@ -94,3 +94,8 @@ bool TVistaMapa::event(QEvent* e) {
     }
     return QWidget::event(e);
 }
+
+void TVistaMapa::defineTextoSemMapa(const QString& texto) {
+    opcoes_.semMapa = texto;
+    update();
+}

@@ -25,6 +25,7 @@ class TVistaMapa : public QWidget {
     Tipo tipo() const { return tipo_; }
     void defineEscalaComum(bool comum);
     void defineSelecionado(std::int32_t neuronio);
+    void defineTextoSemMapa(const QString& texto);
     std::int32_t selecionado() const { return opcoes_.selecionado; }
 
     // Paints the current view into `area` of any device (screen, image, SVG).
