@@ -161,8 +161,9 @@ void TFormLaboratorio::mostraDados() {
     ui.LabArquivoLabel->setToolTip(QString::fromStdString(sessao_.arquivo()));
     QString normalizacao = QStringLiteral("nenhuma");
     if (!sessao_.mapa()->padroes->escala.empty())
-        normalizacao = QStringLiteral("feita na importação (os pesos aparecem nos valores "
-                                      "originais)");
+        normalizacao = QStringLiteral(
+            "feita na importação (os pesos aparecem nos valores "
+            "originais)");
     if (c.normalizacao == TNormalizacao::minmax) normalizacao = QStringLiteral("mínimo-máximo");
     if (c.normalizacao == TNormalizacao::z) normalizacao = QStringLiteral("escore z");
     std::int64_t ausentes = 0;
