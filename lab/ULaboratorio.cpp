@@ -54,6 +54,9 @@ std::string validaConfiguracao(const TConfiguracaoLab& c, const TDadosLab& dados
 namespace {
 
 constexpr std::size_t kBlocoPadroes = 1024;
+// Past this many terms (patterns x units x values) a stopped training is not measured again: about
+// a quarter of a second here with AVX-512 on two threads.
+constexpr double kTermosAposParada = 2e9;
 constexpr double kU = 0x1p-53;
 
 // Runs tarefa(b) for b in 0 .. blocos - 1, thread t taking blocks t, t + T, ...; each block writes
@@ -472,6 +475,7 @@ class TTreinoLab {
                               dados.dimensao)) {
         mapa_.defineLinhas(pesosIniciaisLab(dados, config));
         fatores_.assign(static_cast<std::size_t>(mapa_.passo()) + 8, -1.0);
+        conhecidos_.assign(dados.padroes(), -1);
     }
 
     TResultadoLab executa() {
@@ -487,6 +491,16 @@ class TTreinoLab {
         else
             parado = lote(r, melhores);
         r.completo = !parado;
+        if (parado && static_cast<double>(dados_.padroes()) * mapa_.unidades() * mapa_.dimensao() >
+                          kTermosAposParada) {
+            // A map too large to measure at once after a stop is summed up from the winners
+            // already found, so that Parar answers at once; its errors stay unmeasured.
+            r.pesos = mapa_.porLinhas();
+            r.vencedores = conhecidos_;
+            resumeVencedores(dados_, mapa_, r);
+            r.medido = false;
+            return r;
+        }
         // The batch's last search measured the final map already.
         if (config_.modo == TModoLab::online || parado || melhores.size() != dados_.padroes()) {
             bool ignorado = false;
@@ -566,7 +580,6 @@ class TTreinoLab {
               busca_(t.mapa_),
               cache_(t.novoCache()),
               ordem_(np_),
-              vencedores_(np_, -1),
               daEpoca_(np_) {
             for (std::size_t i = 0; i < np_; ++i) ordem_[i] = i;
         }
@@ -586,7 +599,7 @@ class TTreinoLab {
             const double* x = t_.dados_.padrao(p);
             const TMelhores m = busca_.busca(x, t_.presenca_.completo[p] != 0);
             daEpoca_[p] = m;
-            vencedores_[p] = m.c1;
+            t_.conhecidos_[p] = m.c1;
             if (passo != nullptr) {
                 *passo = TPassoLab{e_, p, s_, m.c1, sigma, alfa, {}, {}};
                 for (std::int32_t k = 0; k < t_.mapa_.dimensao(); ++k)
@@ -620,7 +633,7 @@ class TTreinoLab {
             r.curva.push_back(erros(daEpoca_, t_.mapa_));
             if (t_.aoFimDaEpoca_) t_.aoFimDaEpoca_(e_ + 1, r.curva.back());
             r.epocas = e_ + 1;
-            t_.entrega(e_ + 1, vencedores_);
+            t_.entrega(e_ + 1, t_.conhecidos_);
             ++e_;
             aberta_ = false;
         }
@@ -632,7 +645,6 @@ class TTreinoLab {
         TBuscaLab busca_;
         TCacheVizinhanca cache_;
         std::vector<std::size_t> ordem_;
-        std::vector<std::int32_t> vencedores_;
         std::vector<TMelhores> daEpoca_;
         std::int64_t s_ = 0;
         std::int32_t e_ = 0;
@@ -663,7 +675,7 @@ class TTreinoLab {
         const std::int32_t n = mapa_.unidades(), d = mapa_.dimensao();
         const auto un = static_cast<std::size_t>(n), ud = static_cast<std::size_t>(d);
         std::vector<double> soma(un * ud), conta(presenca_.todosCompletos ? un : un * ud);
-        std::vector<std::int32_t> vencedores(np, -1);
+        std::vector<std::int32_t>& vencedores = conhecidos_;
         // h by 4 d^2, for this epoch's radius.
         const std::int64_t maximo = mapa_.quatroD2Maximo();
         std::vector<double> tabela;
@@ -773,6 +785,8 @@ class TTreinoLab {
     TMapaLab mapa_;
     int threads_;
     TFuncaoMoveLab move_ = funcaoMoveLab();
+    // Each pattern's latest winner (-1 until presented): what a stopped training is summed up from.
+    std::vector<std::int32_t> conhecidos_;
     std::vector<double> fatores_;  // a of each unit, for the presentation being made
 };
 

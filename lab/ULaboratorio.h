@@ -115,7 +115,10 @@ struct TResultadoLab {
     // against the map as it stood when presented; in batch, of the map after that epoch.
     std::vector<TEpocaLab> curva;
     std::int64_t ignorados = 0;  // patterns without any value
-    int threads = 1;             // that trained
+    // False for a large map stopped by a request: winners, hits and labels are the ones found
+    // during the training, and the errors, distances and second-best units are not measured.
+    bool medido = true;
+    int threads = 1;  // that trained
 };
 
 // Called on the training's thread with each epoch's errors (the curve as it grows).

@@ -75,7 +75,8 @@ std::shared_ptr<TDadosMapa> dadosDoMapaLab(const TGradeLab& grade, const TDadosL
     for (std::size_t e = 0; e < r.curva.size(); ++e)
         m->curva.push_back({static_cast<std::int64_t>(e + 1),
                             TErros{r.curva[e].quantizacao, r.curva[e].topografico}});
-    if (r.completo || !r.vencedores.empty()) m->erros = TErros{r.quantizacao, r.topografico};
+    if (r.medido && (r.completo || !r.vencedores.empty()))
+        m->erros = TErros{r.quantizacao, r.topografico};
     return m;
 }
 

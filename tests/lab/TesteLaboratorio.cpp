@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -290,4 +291,24 @@ TEST(TreinoLab, passoAPassoAteOFimDaOMapaDoTreino) {
     EXPECT_EQ(passo.pesos, inteiro.pesos);
     EXPECT_EQ(passo.curva.size(), 3u);
     EXPECT_EQ(passo.vencedores, inteiro.vencedores);
+}
+
+// A large map stopped early is summed up from the winners already found (Parar must answer at
+// once), not measured again.
+TEST(TreinoLab, mapaGrandeParadoNaoEMedidoDeNovo) {
+    const TDadosLab dados = dadosAleatorios(5, 3000, 100, false);
+    TConfiguracaoLab c;
+    c.grade = {100, 100, TTopologiaLab::retangular, false};
+    c.vizinhanca = TVizinhancaLab::bolha;
+    c.raio = {1, 0};
+    TControle controle;
+    controle.limiteApresentacoes = 10;
+    const TResultadoLab r = treinaLab(dados, c, &controle);
+    EXPECT_FALSE(r.completo || r.medido);
+    std::int64_t ganhos = 0;
+    for (const std::int64_t a : r.acertos) ganhos += a;
+    EXPECT_EQ(ganhos, 10);
+    EXPECT_EQ(std::count_if(r.vencedores.begin(), r.vencedores.end(),
+                            [](std::int32_t v) { return v >= 0; }),
+              10);
 }
