@@ -61,12 +61,11 @@ void copiaPadrao(const TDadosLab& dados, std::size_t i, const TResumoAtributos& 
         destino[k] = std::isnan(x[k]) ? resumo.media[static_cast<std::size_t>(k)] : x[k];
 }
 
-// The map spread over the plane of the data's two principal components: each unit at the mean
-// plus its place on the map, scaled to -1 .. 1 along each side, times the spread (standard
-// deviation) along that component; the map's longer side lies along the first.
-void planoPrincipal(const TDadosLab& dados, const TGradeLab& grade, const TResumoAtributos& resumo,
-                    std::vector<double>& pesos) {
+}  // namespace
+
+TPlanoDosDados planoDosDados(const TDadosLab& dados) {
     const auto d = static_cast<std::size_t>(dados.dimensao);
+    const TResumoAtributos resumo = resume(dados);
     const std::vector<std::size_t> usados = padroesComValores(dados);
     // Missing values take the attribute's mean, here only.
     std::vector<double> completos(usados.size() * d);
@@ -75,18 +74,32 @@ void planoPrincipal(const TDadosLab& dados, const TGradeLab& grade, const TResum
         copiaPadrao(dados, usados[i], resumo, completos.data() + i * d);
         pontos[i] = completos.data() + i * d;
     }
-    const TProjecao eixos = projecaoPrincipal(pontos, dados.dimensao);
+    TPlanoDosDados plano;
+    plano.eixos = projecaoPrincipal(pontos, dados.dimensao);
     // The spread along each axis, over the same points.
     long double s1 = 0.0L, s2 = 0.0L;
     for (const double* p : pontos) {
         double a = 0.0, b = 0.0;
-        eixos.projeta(p, a, b);
+        plano.eixos.projeta(p, a, b);
         s1 += static_cast<long double>(a) * a;
         s2 += static_cast<long double>(b) * b;
     }
     const long double m = std::max<long double>(1.0L, static_cast<long double>(pontos.size()));
-    const double desvio1 = static_cast<double>(std::sqrt(s1 / m));
-    const double desvio2 = static_cast<double>(std::sqrt(s2 / m));
+    plano.desvio1 = static_cast<double>(std::sqrt(s1 / m));
+    plano.desvio2 = static_cast<double>(std::sqrt(s2 / m));
+    return plano;
+}
+
+namespace {
+
+// The map spread over the plane of the data's two principal components: each unit at the mean
+// plus its place on the map, scaled to -1 .. 1 along each side, times the spread (standard
+// deviation) along that component; the map's longer side lies along the first.
+void planoPrincipal(const TDadosLab& dados, const TGradeLab& grade, std::vector<double>& pesos) {
+    const auto d = static_cast<std::size_t>(dados.dimensao);
+    const TPlanoDosDados plano = planoDosDados(dados);
+    const TProjecao& eixos = plano.eixos;
+    const double desvio1 = plano.desvio1, desvio2 = plano.desvio2;
 
     const std::int32_t n = grade.unidades();
     double xmin = std::numeric_limits<double>::infinity(), xmax = -xmin, ymin = xmin, ymax = -xmin;
@@ -153,7 +166,7 @@ std::vector<double> pesosIniciaisLab(const TDadosLab& dados, const TConfiguracao
             break;
         }
         case TInicioLab::linear:
-            planoPrincipal(dados, config.grade, resumo, pesos);
+            planoPrincipal(dados, config.grade, pesos);
             break;
         case TInicioLab::pesos:
             break;

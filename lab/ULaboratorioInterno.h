@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "UAnalise.h"
 #include "ULaboratorio.h"
 
 // SplitMix64: a 64-bit state advanced by a fixed odd constant and mixed; the same seed gives the
@@ -28,6 +29,14 @@ class TSorteioLab {
   private:
     std::uint64_t estado_;
 };
+
+// The plane of the data's two principal components and the spread (standard deviation) along
+// each, a missing value taking its attribute's mean.
+struct TPlanoDosDados {
+    TProjecao eixos;
+    double desvio1 = 0.0, desvio2 = 0.0;
+};
+TPlanoDosDados planoDosDados(const TDadosLab& dados);
 
 inline std::int32_t valoresPresentes(const double* x, std::int32_t dimensao) {
     std::int32_t n = 0;

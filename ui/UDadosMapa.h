@@ -62,7 +62,8 @@ struct TDadosMapa {
     std::vector<std::vector<std::int32_t>> vizinhos;
     // Each pattern's winner, when known (the laboratory's side panel lists a unit's patterns).
     std::vector<std::int32_t> vencedorDoPadrao;
-    std::vector<double> u;  // the U-matrix
+    std::vector<double> distanciaDoPadrao;  // to its winner, beside it
+    std::vector<double> u;                  // the U-matrix
     // What the patterns add; never null (empty for a loaded map).
     std::shared_ptr<const TExtrasMapa> padroes = std::make_shared<TExtrasMapa>();
     // The error curve (cycle, quantization, topographic) and the errors of the current map.

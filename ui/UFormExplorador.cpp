@@ -9,6 +9,7 @@
 #include "UDialogos.h"
 #include "UExportacao.h"
 #include "UGravacao.h"
+#include "UImagemExportada.h"
 #include "UMensagens.h"
 #include "UNumeros.h"
 #include "UTextos.h"
@@ -186,23 +187,6 @@ void TFormExplorador::preenchePainel() {
     ui.PainelNeuronio->setPlainText(textoDoNeuronio(*dados_, a));
 }
 
-namespace {
-
-// The file written whole by the safe save, or why it could not be.
-QString grava(const QString& caminho, const QByteArray& bytes) {
-    try {
-        gravaArquivo(caminhoEmBytes(caminho),
-                     std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-        return {};
-    } catch (const std::exception& e) {
-        QString motivo = textoDeBytes(e.what());
-        if (motivo.endsWith(u'.')) motivo.chop(1);
-        return motivo;
-    }
-}
-
-}  // namespace
-
 QString TFormExplorador::exportaImagem(const QString& caminho) {
     // Drawn into memory first: the file is written only once the picture is whole.
     // The view on screen, the map's or the curve's, with its caption under it when asked.
@@ -220,32 +204,7 @@ QString TFormExplorador::exportaImagem(const QString& caminho) {
             pintaLegendaExportacao(
                 p, QRectF(0, vista.height(), vista.width(), kAlturaLegendaExportacao), *dados_);
     };
-    QByteArray bytes;
-    QBuffer memoria(&bytes);
-    memoria.open(QIODevice::WriteOnly);
-    if (caminho.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&memoria);
-        svg.setSize(area.size());
-        svg.setViewBox(area);
-        svg.setTitle(ui.VistaSeletor->currentText());
-        svg.setDescription(QStringLiteral("Norvika: explorador do mapa"));
-        QPainter p;
-        if (!p.begin(&svg)) return QStringLiteral("a imagem não pôde ser desenhada");
-        desenha(p);
-        if (!p.end()) return QStringLiteral("a imagem não pôde ser desenhada");
-    } else {
-        // Twice the size on screen, for print.
-        QImage imagem(area.size() * 2, QImage::Format_RGB32);
-        imagem.fill(Qt::white);
-        {
-            QPainter p(&imagem);
-            p.scale(2.0, 2.0);
-            desenha(p);
-        }
-        if (!imagem.save(&memoria, "PNG")) return QStringLiteral("a imagem não pôde ser desenhada");
-    }
-    return grava(caminho, bytes);
+    return gravaImagem(caminho, area.size(), ui.VistaSeletor->currentText(), desenha);
 }
 
 QString TFormExplorador::exportaDados(const QString& caminho) {
@@ -253,8 +212,7 @@ QString TFormExplorador::exportaDados(const QString& caminho) {
     const std::string texto = caminho.endsWith(QStringLiteral(".cod"), Qt::CaseInsensitive)
                                   ? textoDoCodebook(codebookDoMapa(*dados_))
                                   : csvDoMapa(*dados_);
-    return grava(caminho,
-                 QByteArray::fromRawData(texto.data(), static_cast<qsizetype>(texto.size())));
+    return gravaExportacao(caminho, texto);
 }
 
 void TFormExplorador::exporta(QFileDialog& dialogo,

@@ -3,17 +3,25 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QListWidget>
+#include <QPainter>
+#include <QSettings>
 #include <QShortcut>
 #include <QThread>
 #include <cmath>
+#include <limits>
 
 #include "UArquivoPadroes.h"
 #include "UDialogos.h"
 #include "UErros.h"
+#include "UExportacao.h"
+#include "UFormComparacao.h"
 #include "UFormImportar.h"
+#include "UImagemExportada.h"
 #include "UMensagens.h"
 #include "UNumeros.h"
 #include "UPintura.h"
+#include "USugestaoLab.h"
 #include "UTextos.h"
 
 namespace {
@@ -85,7 +93,46 @@ TFormLaboratorio::TFormLaboratorio(QWidget* pai) : QWidget(pai) {
     dialogoSalvar_ = dialogoCod(this, "LabSalvarDialog", true);
     dialogoAbrirMapa_ = dialogoCod(this, "LabAbrirMapaDialog", false);
 
+    dialogoImagem_ = dialogoCod(this, "LabExportarImagemDialog", true);
+    dialogoImagem_->setNameFilters({QStringLiteral("Imagens (*.png *.svg)")});
+    dialogoImagem_->setDefaultSuffix(QStringLiteral("png"));
+    dialogoTabela_ = dialogoCod(this, "LabExportarTabelaDialog", true);
+    dialogoTabela_->setNameFilters(
+        {QStringLiteral("Tabelas (*.csv)"), QStringLiteral("Mapas do SOM_PAK (*.cod)")});
+    dialogoTabela_->setDefaultSuffix(QStringLiteral("csv"));
     connect(ui.LabAbrirButton, &QPushButton::clicked, this, &TFormLaboratorio::LabAbrirButtonClick);
+    connect(ui.LabSugerirButton, &QPushButton::clicked, this,
+            &TFormLaboratorio::LabSugerirButtonClick);
+    connect(ui.LabReabrirButton, &QPushButton::clicked, this,
+            &TFormLaboratorio::LabReabrirButtonClick);
+    connect(ui.LabExcluirButton, &QPushButton::clicked, this,
+            &TFormLaboratorio::LabExcluirButtonClick);
+    connect(ui.LabSalvarExecucaoButton, &QPushButton::clicked, this,
+            &TFormLaboratorio::LabSalvarExecucaoButtonClick);
+    connect(ui.LabCompararButton, &QPushButton::clicked, this,
+            &TFormLaboratorio::LabCompararButtonClick);
+    connect(ui.LabHistoricoLista, &QListWidget::itemSelectionChanged, this,
+            &TFormLaboratorio::escolheExecucoes);
+    connect(ui.LabHistoricoLista, &QListWidget::itemDoubleClicked, ui.LabHistoricoLista,
+            [this](QListWidgetItem* item) { ui.LabHistoricoLista->editItem(item); });
+    connect(ui.LabHistoricoLista, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+        if (preenchendoHistorico_) return;
+        const int i = ui.LabHistoricoLista->row(item);
+        if (i >= 0) sessao_.renomeia(static_cast<std::size_t>(i), bytesUtf8(item->text()));
+    });
+    connect(ui.LabExportarImagemButton, &QPushButton::clicked, this, [this] {
+        exporta(*dialogoImagem_, &TFormLaboratorio::exportaImagem, QStringLiteral("a imagem"));
+    });
+    connect(ui.LabExportarDadosButton, &QPushButton::clicked, this, [this] {
+        dialogoTabela_->setNameFilters(
+            {QStringLiteral("Tabelas (*.csv)"), QStringLiteral("Mapas do SOM_PAK (*.cod)")});
+        exporta(*dialogoTabela_, &TFormLaboratorio::exportaDados, QStringLiteral("o mapa"));
+    });
+    connect(ui.LabExportarVencedoresButton, &QPushButton::clicked, this, [this] {
+        dialogoTabela_->setNameFilters({QStringLiteral("Tabelas (*.csv)")});
+        exporta(*dialogoTabela_, &TFormLaboratorio::exportaVencedores,
+                QStringLiteral("os vencedores"));
+    });
     connect(ui.LabTreinarButton, &QPushButton::clicked, this,
             &TFormLaboratorio::LabTreinarButtonClick);
     connect(ui.LabPararButton, &QPushButton::clicked, this, &TFormLaboratorio::LabPararButtonClick);
@@ -111,8 +158,256 @@ TFormLaboratorio::TFormLaboratorio(QWidget* pai) : QWidget(pai) {
     // Live pictures at most ten times a second.
     relogio_.setInterval(100);
     mostraMapa(sessao_.mapa());
+    restauraPreferencias();
     LabModoComboChange();
     habilita();
+}
+
+TFormLaboratorio::~TFormLaboratorio() {
+    guardaPreferencias();
+}
+
+namespace {
+
+// The window's settings between sessions: the controls by their names.
+constexpr const char* kSpins[] = {"LabLinhasSpin", "LabColunasSpin", "LabEpocasSpin"};
+constexpr const char* kCombos[] = {"LabTopologiaCombo",  "LabModoCombo",  "LabVizinhancaCombo",
+                                   "LabDecaimentoCombo", "LabOrdemCombo", "LabInicioCombo",
+                                   "LabVistaSeletor"};
+constexpr const char* kEdits[] = {"LabRaioInicialEdit", "LabRaioFinalEdit", "LabTaxaInicialEdit",
+                                  "LabTaxaFinalEdit", "LabSementeEdit"};
+
+QSettings preferencias() {
+    return QSettings(QStringLiteral("Norvika"), QStringLiteral("Laboratorio"));
+}
+
+}  // namespace
+
+void TFormLaboratorio::guardaPreferencias() const {
+    QSettings p = preferencias();
+    p.setValue(QStringLiteral("geometria"), saveGeometry());
+    p.setValue(QStringLiteral("divisor"), ui.LabDivisor->saveState());
+    for (const char* nome : kSpins)
+        p.setValue(QString::fromLatin1(nome),
+                   findChild<QSpinBox*>(QString::fromLatin1(nome))->value());
+    for (const char* nome : kCombos)
+        p.setValue(QString::fromLatin1(nome),
+                   findChild<QComboBox*>(QString::fromLatin1(nome))->currentIndex());
+    for (const char* nome : kEdits)
+        p.setValue(QString::fromLatin1(nome),
+                   findChild<QLineEdit*>(QString::fromLatin1(nome))->text());
+    p.setValue(QStringLiteral("LabToroidalCheckBox"), ui.LabToroidalCheckBox->isChecked());
+}
+
+void TFormLaboratorio::restauraPreferencias() {
+    QSettings p = preferencias();
+    if (p.contains(QStringLiteral("geometria")))
+        restoreGeometry(p.value(QStringLiteral("geometria")).toByteArray());
+    if (p.contains(QStringLiteral("divisor")))
+        ui.LabDivisor->restoreState(p.value(QStringLiteral("divisor")).toByteArray());
+    for (const char* nome : kSpins)
+        if (p.contains(QString::fromLatin1(nome)))
+            findChild<QSpinBox*>(QString::fromLatin1(nome))
+                ->setValue(p.value(QString::fromLatin1(nome)).toInt());
+    for (const char* nome : kCombos)
+        if (p.contains(QString::fromLatin1(nome))) {
+            QComboBox* c = findChild<QComboBox*>(QString::fromLatin1(nome));
+            const int i = p.value(QString::fromLatin1(nome)).toInt();
+            if (i >= 0 && i < c->count()) c->setCurrentIndex(i);
+        }
+    for (const char* nome : kEdits)
+        if (p.contains(QString::fromLatin1(nome)))
+            findChild<QLineEdit*>(QString::fromLatin1(nome))
+                ->setText(p.value(QString::fromLatin1(nome)).toString());
+    ui.LabToroidalCheckBox->setChecked(
+        p.value(QStringLiteral("LabToroidalCheckBox"), false).toBool());
+}
+
+void TFormLaboratorio::mostraConfiguracao(const TConfiguracaoLab& c) {
+    const auto numero = [](double v) { return QString::number(v, 'g', 15).replace(u'.', u','); };
+    ui.LabLinhasSpin->setValue(c.grade.linhas);
+    ui.LabColunasSpin->setValue(c.grade.colunas);
+    ui.LabTopologiaCombo->setCurrentIndex(c.grade.hexagonal() ? 1 : 0);
+    ui.LabToroidalCheckBox->setChecked(c.grade.toroidal);
+    ui.LabModoCombo->setCurrentIndex(c.modo == TModoLab::lote ? 1 : 0);
+    ui.LabVizinhancaCombo->setCurrentIndex(c.vizinhanca == TVizinhancaLab::gaussiana ? 1 : 0);
+    ui.LabRaioInicialEdit->setText(numero(c.raio.inicial));
+    ui.LabRaioFinalEdit->setText(numero(c.raio.final));
+    ui.LabTaxaInicialEdit->setText(numero(c.taxa.inicial));
+    ui.LabTaxaFinalEdit->setText(numero(c.taxa.final));
+    ui.LabDecaimentoCombo->setCurrentIndex(c.decaimento == TDecaimentoLab::exponencial ? 1 : 0);
+    ui.LabEpocasSpin->setValue(c.epocas);
+    ui.LabOrdemCombo->setCurrentIndex(c.ordem == TOrdemLab::arquivo ? 0 : 1);
+    if (c.inicio != TInicioLab::pesos)
+        ui.LabInicioCombo->setCurrentIndex(static_cast<int>(c.inicio));
+    ui.LabSementeEdit->setText(QString::number(c.semente));
+    LabModoComboChange();
+}
+
+void TFormLaboratorio::LabSugerirButtonClick() {
+    UMensagens::protege(this, [&] {
+        if (!sessao_.temDados()) {
+            UMensagens::mostraMensagem(
+                this, QStringLiteral("Abra um arquivo de dados antes: a sugestão vem deles."));
+            return;
+        }
+        mostraConfiguracao(sugestaoLab(sessao_.carga().dados));
+        ui.LabStatusLabel->setText(QStringLiteral("Valores sugeridos para estes dados."));
+    });
+}
+
+void TFormLaboratorio::atualizaHistorico() {
+    preenchendoHistorico_ = true;
+    ui.LabHistoricoLista->clear();
+    for (const TExecucaoLab& e : sessao_.execucoes()) {
+        // A small picture of its label map.
+        QImage miniatura(144, 108, QImage::Format_RGB32);
+        miniatura.fill(Qt::white);
+        {
+            QPainter p(&miniatura);
+            TOpcoesVista opcoes;
+            QFont fonte = p.font();
+            fonte.setPixelSize(1);
+            p.setFont(fonte);
+            pintaVista(p, QRectF(-40, 0, 144 + 170 + 40, 108), *e.mapa, TTipoVista::Rotulos, opcoes,
+                       nullptr);
+        }
+        auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(miniatura)),
+                                         QString::fromStdString(e.nome));
+        item->setFlags(item->flags() | Qt::ItemIsEditable);
+        const TConfiguracaoLab& c = e.config;
+        item->setToolTip(
+            QStringLiteral("%1 × %2 %3%4, %5, %6, raio %7 → %8, %9 épocas\nQuantização %10, "
+                           "topográfico %11, %12 s%13")
+                .arg(c.grade.linhas)
+                .arg(c.grade.colunas)
+                .arg(c.grade.hexagonal() ? QStringLiteral("hexagonal")
+                                         : QStringLiteral("retangular"))
+                .arg(c.grade.toroidal ? QStringLiteral(" toroidal") : QString())
+                .arg(c.vizinhanca == TVizinhancaLab::gaussiana ? QStringLiteral("gaussiana")
+                                                               : QStringLiteral("bolha"))
+                .arg(c.modo == TModoLab::online ? QStringLiteral("online") : QStringLiteral("lote"))
+                .arg(numeroCurto(c.raio.inicial), numeroCurto(c.raio.final))
+                .arg(c.epocas)
+                .arg(e.mapa->erros ? numeroCurto(e.mapa->erros->quantizacao) : QStringLiteral("–"),
+                     e.mapa->erros ? numeroCurto(e.mapa->erros->topografico) : QStringLiteral("–"),
+                     numeroCurto(e.segundos), e.parada ? QStringLiteral(" (parada)") : QString()));
+        ui.LabHistoricoLista->addItem(item);
+    }
+    preenchendoHistorico_ = false;
+    escolheExecucoes();
+}
+
+std::vector<std::size_t> TFormLaboratorio::execucoesEscolhidas() const {
+    std::vector<std::size_t> linhas;
+    for (int i = 0; i < ui.LabHistoricoLista->count(); ++i)
+        if (ui.LabHistoricoLista->item(i)->isSelected())
+            linhas.push_back(static_cast<std::size_t>(i));
+    return linhas;
+}
+
+void TFormLaboratorio::escolheExecucoes() {
+    const std::size_t n = execucoesEscolhidas().size();
+    const bool livre = !sessao_.treinando();
+    ui.LabReabrirButton->setEnabled(livre && n == 1);
+    ui.LabSalvarExecucaoButton->setEnabled(n == 1);
+    ui.LabExcluirButton->setEnabled(livre && n >= 1);
+    ui.LabCompararButton->setEnabled(n == 2);
+    if (n == 1)
+        ui.LabStatusLabel->setText(
+            ui.LabHistoricoLista->item(static_cast<int>(execucoesEscolhidas().front()))->toolTip());
+}
+
+void TFormLaboratorio::LabReabrirButtonClick() {
+    UMensagens::protege(this, [&] {
+        const std::vector<std::size_t> linhas = execucoesEscolhidas();
+        if (linhas.size() != 1 || sessao_.treinando()) return;
+        sessao_.reabre(linhas.front());
+        mostraConfiguracao(sessao_.execucoes()[linhas.front()].config);
+        mostraMapa(sessao_.mapa());
+        habilita();
+    });
+}
+
+void TFormLaboratorio::LabExcluirButtonClick() {
+    std::vector<std::size_t> linhas = execucoesEscolhidas();
+    std::sort(linhas.rbegin(), linhas.rend());
+    for (const std::size_t i : linhas) sessao_.remove(i);
+    atualizaHistorico();
+}
+
+void TFormLaboratorio::LabSalvarExecucaoButtonClick() {
+    UMensagens::protege(this, [&] {
+        const std::vector<std::size_t> linhas = execucoesEscolhidas();
+        if (linhas.size() != 1) return;
+        const QString nome = UDialogos::escolhe(*dialogoSalvar_);
+        if (nome.isEmpty()) return;
+        try {
+            gravaCodebook(sessao_.codebookDe(linhas.front()), caminhoEmBytes(nome));
+        } catch (const std::exception& e) {
+            UMensagens::mostraMensagem(
+                this, QStringLiteral("Não foi possível gravar o mapa em \"%1\": %2")
+                          .arg(nome, QString::fromUtf8(e.what())));
+        }
+    });
+}
+
+void TFormLaboratorio::LabCompararButtonClick() {
+    UMensagens::protege(this, [&] {
+        const std::vector<std::size_t> linhas = execucoesEscolhidas();
+        if (linhas.size() != 2) return;
+        comparacao_ = new TFormComparacao(this, sessao_.execucoes()[linhas[0]],
+                                          sessao_.execucoes()[linhas[1]]);
+        connect(comparacao_, &QObject::destroyed, this, [this] { comparacao_ = nullptr; });
+        comparacao_->show();
+    });
+}
+
+void TFormLaboratorio::exporta(QFileDialog& dialogo,
+                               QString (TFormLaboratorio::*exportacao)(const QString&),
+                               const QString& oQue) {
+    UMensagens::protege(this, [&] {
+        const QString nome = UDialogos::escolhe(dialogo);
+        if (nome.isEmpty()) return;
+        const QString motivo = (this->*exportacao)(nome);
+        if (!motivo.isEmpty())
+            UMensagens::mostraMensagem(this,
+                                       QStringLiteral("Não foi possível gravar %1 em \"%2\": %3.")
+                                           .arg(oQue, nome, motivo));
+    });
+}
+
+QString TFormLaboratorio::exportaImagem(const QString& caminho) {
+    if (!mapa_ || mapa_->vazio()) return QStringLiteral("não há mapa");
+    const bool curva = ui.LabCurva->isVisibleTo(this);
+    const QRect area(QPoint(0, 0), curva ? ui.LabCurva->size() : ui.LabVista->size());
+    return gravaImagem(caminho, area.size(), ui.LabVistaSeletor->currentText(), [&](QPainter& p) {
+        if (curva)
+            ui.LabCurva->desenha(p, area);
+        else
+            ui.LabVista->desenha(p, area);
+    });
+}
+
+QString TFormLaboratorio::exportaDados(const QString& caminho) {
+    if (!sessao_.temMapa()) return QStringLiteral("não há mapa");
+    if (caminho.endsWith(QStringLiteral(".cod"), Qt::CaseInsensitive))
+        return gravaExportacao(caminho, textoDoCodebook(sessao_.codebook()));
+    return gravaExportacao(caminho, csvDoMapa(*mapa_));
+}
+
+QString TFormLaboratorio::exportaVencedores(const QString& caminho) {
+    if (!sessao_.temMapa() || mapa_->vencedorDoPadrao.empty()) return QStringLiteral("não há mapa");
+    const TDadosLab& d = sessao_.carga().dados;
+    std::vector<std::string> rotulos;
+    for (std::size_t i = 0; i < d.padroes(); ++i) {
+        const std::int32_t r = i < d.rotulo.size() ? d.rotulo[i] : -1;
+        rotulos.push_back(r < 0 ? std::string() : d.legenda[static_cast<std::size_t>(r)]);
+    }
+    std::vector<double> distancias = mapa_->distanciaDoPadrao;
+    distancias.resize(mapa_->vencedorDoPadrao.size(), std::numeric_limits<double>::quiet_NaN());
+    return gravaExportacao(
+        caminho, textoCsvVencedores(mapa_->colunas, mapa_->vencedorDoPadrao, distancias, rotulos));
 }
 
 void TFormLaboratorio::preencheSeletor() {
@@ -152,6 +447,11 @@ void TFormLaboratorio::habilita() {
     ui.LabPassoButton->setEnabled(!treinando);
     ui.LabPararButton->setEnabled(treinando);
     ui.LabSalvarButton->setEnabled(!treinando && sessao_.temMapa());
+    ui.LabSugerirButton->setEnabled(!treinando);
+    for (QPushButton* b :
+         {ui.LabExportarImagemButton, ui.LabExportarDadosButton, ui.LabExportarVencedoresButton})
+        b->setEnabled(!treinando && sessao_.temMapa());
+    escolheExecucoes();
     if (!treinando) LabModoComboChange();
 }
 
@@ -190,6 +490,7 @@ bool TFormLaboratorio::abreDados(const QString& caminho) {
         arquivo = dialogo.arquivoGravado();
     }
     sessao_.carrega(caminhoEmBytes(arquivo));
+    atualizaHistorico();
     mostraDados();
     mostraMapa(sessao_.mapa());
     habilita();
@@ -320,6 +621,7 @@ void TFormLaboratorio::acompanha() {
             }
             ui.LabStatusLabel->setText(estado);
             habilita();
+            atualizaHistorico();
             Q_EMIT treinoConcluido();
             return;
         }
@@ -426,5 +728,6 @@ void TFormLaboratorio::closeEvent(QCloseEvent* e) {
         relogio_.stop();
         habilita();
     }
+    guardaPreferencias();
     QWidget::closeEvent(e);
 }

@@ -30,6 +30,16 @@ class TFormLaboratorio : public QWidget {
     QString abreMapa(const QString& caminho);
 
     const TSessaoLab& sessao() const { return sessao_; }
+    // The controls set to a run's settings (Reabrir, Sugerir).
+    void mostraConfiguracao(const TConfiguracaoLab& config);
+    // The exports of the current map, each returning why it failed, empty when written.
+    QString exportaImagem(const QString& caminho);
+    QString exportaDados(const QString& caminho);
+    QString exportaVencedores(const QString& caminho);
+    // The comparison window opened last (null until one is).
+    class TFormComparacao* comparacao() const {
+        return comparacao_;
+    }
 
     void LabAbrirButtonClick();
     void LabTreinarButtonClick();
@@ -38,6 +48,11 @@ class TFormLaboratorio : public QWidget {
     void LabSalvarButtonClick();
     void LabAbrirMapaButtonClick();
     void LabVistaSeletorChange();
+    void LabSugerirButtonClick();
+    void LabReabrirButtonClick();
+    void LabExcluirButtonClick();
+    void LabSalvarExecucaoButtonClick();
+    void LabCompararButtonClick();
     void LabModoComboChange();
 
   Q_SIGNALS:
@@ -47,6 +62,9 @@ class TFormLaboratorio : public QWidget {
   protected:
     void closeEvent(QCloseEvent* e) override;
 
+  public:
+    ~TFormLaboratorio() override;
+
   private:
     void acompanha();
     void mostraMapa(std::shared_ptr<const TDadosMapa> mapa);
@@ -55,6 +73,14 @@ class TFormLaboratorio : public QWidget {
     void preencheSeletor();
     void habilita();
     void escolheNeuronio(std::int32_t neuronio);
+    void atualizaHistorico();
+    void escolheExecucoes();
+    std::vector<std::size_t> execucoesEscolhidas() const;
+    void exporta(QFileDialog& dialogo, QString (TFormLaboratorio::*exportacao)(const QString&),
+                 const QString& oQue);
+    // The window's layout and settings, kept between sessions.
+    void guardaPreferencias() const;
+    void restauraPreferencias();
 
     Ui::TFormLaboratorio ui;
     TSessaoLab sessao_;
@@ -63,4 +89,8 @@ class TFormLaboratorio : public QWidget {
     QFileDialog* dialogoDados_ = nullptr;
     QFileDialog* dialogoSalvar_ = nullptr;
     QFileDialog* dialogoAbrirMapa_ = nullptr;
+    QFileDialog* dialogoImagem_ = nullptr;
+    QFileDialog* dialogoTabela_ = nullptr;
+    class TFormComparacao* comparacao_ = nullptr;
+    bool preenchendoHistorico_ = false;
 };

@@ -167,7 +167,7 @@ void pintaCelulas(QPainter& p, const TLayoutVista& l, const TDadosMapa& d,
             // Hits from 0 (an empty neuron is left white, with no number) or the U-matrix.
             const bool numeros = l.tipo == TTipoVista::Acertos;
             const std::vector<double>& valores = numeros ? acertos : d.u;
-            std::tie(minimo, maximo) = faixaFinita(valores);
+            std::tie(minimo, maximo) = opcoes.faixa ? *opcoes.faixa : faixaFinita(valores);
             if (numeros) minimo = 0.0;
             titulo = numeros ? QStringLiteral("Padrões ganhos")
                              : QStringLiteral("Distância média aos vizinhos");

@@ -5,7 +5,7 @@
 
 void pintaPlanos(QPainter& p, const TLayoutVista& l, const TDadosMapa& d,
                  const TOpcoesVista& opcoes) {
-    const auto [minimoComum, maximoComum] = faixaFinita(d.pesos);
+    const auto [minimoComum, maximoComum] = opcoes.faixa ? *opcoes.faixa : faixaFinita(d.pesos);
     QFont fonte = p.font();
     for (std::int32_t k = 0; k < static_cast<std::int32_t>(l.planos.size()); ++k) {
         const TLayoutVista::TPlano& plano = l.planos[static_cast<std::size_t>(k)];

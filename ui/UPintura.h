@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <optional>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -26,6 +27,8 @@ class QPainter;
 struct TOpcoesVista {
     std::int32_t selecionado = -1;
     bool escalaComum = true;
+    // One colour scale forced on the hits, the U-matrix and the planes (a comparison of two maps).
+    std::optional<std::pair<double, double>> faixa;
     // What the view says while there is no map.
     QString semMapa = QStringLiteral(
         "Nenhum mapa ainda.\nTreine, carregue ou classifique um mapa na janela principal para "

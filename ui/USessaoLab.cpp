@@ -72,6 +72,7 @@ std::shared_ptr<TDadosMapa> dadosDoMapaLab(const TGradeLab& grade, const TDadosL
         m->vizinhos[u] = grade.vizinhos(static_cast<std::int32_t>(u));
     m->u = r.matrizU;
     m->vencedorDoPadrao = r.vencedores;
+    m->distanciaDoPadrao = r.distancias;
     for (std::size_t e = 0; e < r.curva.size(); ++e)
         m->curva.push_back({static_cast<std::int64_t>(e + 1),
                             TErros{r.curva[e].quantizacao, r.curva[e].topografico}});
@@ -95,6 +96,7 @@ void TSessaoLab::defineDados(TCargaLab carga, const std::string& caminho) {
     if (treinando()) throw std::logic_error("dados trocados durante o treino");
     if (carga.dados.padroes() == 0) throw EFormatoArquivo("O arquivo não tem padrões.");
     passos_.reset();
+    execucoes_.clear();
     auto extras = extrasDosDadosLab(carga);
     const bool mesmaDimensao = carga.dados.dimensao == carga_.dados.dimensao;
     carga_ = std::move(carga);
@@ -151,25 +153,57 @@ void TSessaoLab::defineMapa(const TCodebook& c) {
     instala(g, medeLab(carga_.dados, g, c.pesos), std::nullopt);
 }
 
-TCodebook TSessaoLab::codebook() const {
+namespace {
+
+TCodebook codebookDoMapaLab(const TGradeLab& grade, const std::vector<double>& pesos,
+                            const TDadosMapa& mapa, const TDadosLab& dados,
+                            const std::optional<TConfiguracaoLab>& config) {
     TCodebook c;
-    if (!mapa_) return c;
-    c.dimensao = carga_.dados.dimensao;
-    c.linhas = grade_.linhas;
-    c.colunas = grade_.colunas;
-    c.hexagonal = grade_.hexagonal();
-    c.toroidal = grade_.toroidal;
-    c.gaussiana = config_ && config_->vizinhanca == TVizinhancaLab::gaussiana;
-    c.pesos = pesos_;
-    for (const auto& lista : mapa_->rotulos)
+    c.dimensao = dados.dimensao;
+    c.linhas = grade.linhas;
+    c.colunas = grade.colunas;
+    c.hexagonal = grade.hexagonal();
+    c.toroidal = grade.toroidal;
+    c.gaussiana = config && config->vizinhanca == TVizinhancaLab::gaussiana;
+    c.pesos = pesos;
+    for (const auto& lista : mapa.rotulos)
         c.rotulos.push_back(lista.empty() ? std::string() : lista.front().rotulo);
-    if (carga_.dados.nomes.size() == static_cast<std::size_t>(c.dimensao))
-        c.nomes = carga_.dados.nomes;
-    if (config_)
-        c.comentarios =
-            comentariosDoTreinoLab(*config_, mapa_->erros ? mapa_->erros->quantizacao : 0.0,
-                                   mapa_->erros ? mapa_->erros->topografico : 0.0);
+    if (dados.nomes.size() == static_cast<std::size_t>(c.dimensao)) c.nomes = dados.nomes;
+    if (config)
+        c.comentarios = comentariosDoTreinoLab(*config, mapa.erros ? mapa.erros->quantizacao : 0.0,
+                                               mapa.erros ? mapa.erros->topografico : 0.0);
     return c;
+}
+
+}  // namespace
+
+TCodebook TSessaoLab::codebook() const {
+    if (!mapa_) return {};
+    return codebookDoMapaLab(grade_, pesos_, *mapa_, carga_.dados, config_);
+}
+
+TCodebook TSessaoLab::codebookDe(std::size_t i) const {
+    const TExecucaoLab& e = execucoes_.at(i);
+    return codebookDoMapaLab(e.config.grade, e.pesos, *e.mapa, carga_.dados, e.config);
+}
+
+void TSessaoLab::reabre(std::size_t i) {
+    if (treinando()) throw std::logic_error("execução reaberta durante o treino");
+    const TExecucaoLab& e = execucoes_.at(i);
+    passos_.reset();
+    grade_ = e.config.grade;
+    config_ = e.config;
+    pesos_ = e.pesos;
+    mapa_ = std::make_shared<TDadosMapa>(*e.mapa);
+}
+
+void TSessaoLab::renomeia(std::size_t i, const std::string& nome) {
+    execucoes_.at(i).nome = nome;
+}
+
+void TSessaoLab::remove(std::size_t i) {
+    if (i < execucoes_.size())
+        execucoes_.erase(execucoes_.begin() + static_cast<std::ptrdiff_t>(i));
 }
 
 std::string TSessaoLab::passo(const TConfiguracaoLab& config) {
@@ -216,6 +250,7 @@ std::string TSessaoLab::inicia(const TConfiguracaoLab& config) {
     if (!temDados()) return "Abra um arquivo de dados antes de treinar.";
     if (std::string m = validaConfiguracao(config, carga_.dados); !m.empty()) return m;
     passos_.reset();
+    inicio_ = std::chrono::steady_clock::now();
     emCurso_ = config;
     controle_.parar = false;
     controle_.anotaCiclo(0);
@@ -301,6 +336,17 @@ bool TSessaoLab::conclui() {
         erro_ = falha_;
     }
     parado_ = r && !r->completo;
-    if (r) instala(emCurso_.grade, std::move(*r), emCurso_);
+    if (r) {
+        instala(emCurso_.grade, std::move(*r), emCurso_);
+        TExecucaoLab e;
+        e.nome = "Treino " + std::to_string(++treinos_);
+        e.config = emCurso_;
+        e.pesos = pesos_;
+        e.mapa = mapa_;
+        e.segundos =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio_).count();
+        e.parada = parado_;
+        execucoes_.push_back(std::move(e));
+    }
     return true;
 }

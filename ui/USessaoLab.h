@@ -8,6 +8,7 @@
 // leave the data and the map as they were; new data of another dimension drop the map.
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -28,6 +29,16 @@ std::shared_ptr<const TExtrasMapa> extrasDosDadosLab(const TCargaLab& carga);
 std::shared_ptr<TDadosMapa> dadosDoMapaLab(const TGradeLab& grade, const TDadosLab& dados,
                                            const TResultadoLab& resultado,
                                            const std::shared_ptr<const TExtrasMapa>& extras);
+
+// A run: one training of the session, kept to be reopened, compared, renamed or saved.
+struct TExecucaoLab {
+    std::string nome;
+    TConfiguracaoLab config;
+    std::vector<double> pesos;
+    std::shared_ptr<const TDadosMapa> mapa;
+    double segundos = 0.0;
+    bool parada = false;  // stopped before its last epoch
+};
 
 class TSessaoLab {
   public:
@@ -82,6 +93,15 @@ class TSessaoLab {
     const std::string& erro() const { return erro_; }
     bool parado() const { return parado_; }
 
+    // The runs of the session, the first first; new data forget them (their maps were measured on
+    // other patterns).
+    const std::vector<TExecucaoLab>& execucoes() const { return execucoes_; }
+    // Puts run i's map back in the window; its settings are the caller's to restore.
+    void reabre(std::size_t i);
+    void renomeia(std::size_t i, const std::string& nome);
+    void remove(std::size_t i);
+    TCodebook codebookDe(std::size_t i) const;
+
   private:
     void instala(const TGradeLab& grade, TResultadoLab resultado,
                  std::optional<TConfiguracaoLab> config);
@@ -94,6 +114,9 @@ class TSessaoLab {
     std::shared_ptr<TDadosMapa> mapa_;
     std::vector<double> pesos_;  // the map's weights, row-major
 
+    std::vector<TExecucaoLab> execucoes_;
+    std::int64_t treinos_ = 0;  // numbers the runs' default names
+    std::chrono::steady_clock::time_point inicio_;
     std::unique_ptr<TPassosLab> passos_;
     TConfiguracaoLab configPassos_;
 

@@ -99,3 +99,8 @@ void TVistaMapa::defineTextoSemMapa(const QString& texto) {
     opcoes_.semMapa = texto;
     update();
 }
+
+void TVistaMapa::defineFaixa(std::optional<std::pair<double, double>> faixa) {
+    opcoes_.faixa = faixa;
+    update();
+}

@@ -26,6 +26,7 @@ class TVistaMapa : public QWidget {
     void defineEscalaComum(bool comum);
     void defineSelecionado(std::int32_t neuronio);
     void defineTextoSemMapa(const QString& texto);
+    void defineFaixa(std::optional<std::pair<double, double>> faixa);
     std::int32_t selecionado() const { return opcoes_.selecionado; }
 
     // Paints the current view into `area` of any device (screen, image, SVG).

@@ -3,8 +3,10 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QtTest>
@@ -14,6 +16,7 @@
 #include "../comum/ArquivoTemporario.h"
 #include "Janelas.h"
 #include "UCodebook.h"
+#include "UFormComparacao.h"
 #include "UFormLaboratorio.h"
 #include "ULayoutMapa.h"
 #include "UNumeros.h"
@@ -41,7 +44,13 @@ class TesteLaboratorio : public QObject {
     PastaTemporaria pasta;
 
   private Q_SLOTS:
+    void initTestCase() {
+        // The window's preferences go to the test's own folder, and each test starts without any.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QString::fromStdString(pasta.arquivo("preferencias")));
+    }
     void init() {
+        QSettings(QStringLiteral("Norvika"), QStringLiteral("Laboratorio")).clear();
         defineSeparadorDecimal(',');
         j = std::make_unique<Janelas>();
         j->acao("LaboratorioItemMenu")->trigger();
@@ -135,6 +144,76 @@ class TesteLaboratorio : public QObject {
         QCOMPARE(j->tomaTextos(),
                  QStringList{
                      QStringLiteral("O treino passo a passo é o online: escolha o modo Online.")});
+    }
+
+    // Two runs that differ in two settings: the comparison highlights exactly those; a run is
+    // renamed, reopened (its settings back in the controls) and its winners exported.
+    void execucoesComparadasEReabertas() {
+        QVERIFY(lab->abreDados(QStringLiteral(NORVIKA_EXEMPLOS "/iris.txt")));
+        filho<QSpinBox>("LabLinhasSpin")->setValue(4);
+        filho<QSpinBox>("LabColunasSpin")->setValue(6);
+        filho<QComboBox>("LabModoCombo")->setCurrentText(QStringLiteral("Lote"));
+        filho<QSpinBox>("LabEpocasSpin")->setValue(10);
+        clica("LabTreinarButton");
+        QVERIFY(esperaConcluir(20000));
+        filho<QComboBox>("LabVizinhancaCombo")->setCurrentText(QStringLiteral("Bolha"));
+        filho<QLineEdit>("LabRaioInicialEdit")->setText(QStringLiteral("3"));
+        clica("LabTreinarButton");
+        QVERIFY(esperaConcluir(20000));
+        auto* lista = filho<QListWidget>("LabHistoricoLista");
+        QCOMPARE(lista->count(), 2);
+        lista->item(1)->setText(QStringLiteral("bolha"));
+        QCOMPARE(lab->sessao().execucoes()[1].nome, std::string("bolha"));
+        lista->selectAll();
+        clica("LabCompararButton");
+        QVERIFY(lab->comparacao() != nullptr);
+        QCOMPARE(lab->comparacao()->destacadas(),
+                 (QStringList{QStringLiteral("Vizinhança"), QStringLiteral("Raio inicial")}));
+        lista->clearSelection();
+        lista->item(0)->setSelected(true);
+        clica("LabReabrirButton");
+        QCOMPARE(filho<QComboBox>("LabVizinhancaCombo")->currentText(),
+                 QStringLiteral("Gaussiana"));
+        QCOMPARE(filho<QLineEdit>("LabRaioInicialEdit")->text(), QStringLiteral("5"));
+        QCOMPARE(lab->sessao().codebook().pesos, lab->sessao().execucoes()[0].pesos);
+        const QString csv = QString::fromStdString(pasta.arquivo("vencedores.csv"));
+        QCOMPARE(lab->exportaVencedores(csv), QString());
+        QCOMPARE(QString::fromStdString(PastaTemporaria::le(csv.toStdString())).count(u'\n'), 151);
+    }
+
+    // Sugerir on iris: 5 sqrt(150) = 61 units in the ratio of the spreads along the two principal
+    // components (sqrt(4,228 / 0,2427) = 4,17): 4 rows of 15, radius 7,5 to 1, 50 x 60 / 150 = 20
+    // epochs, hexagonal, Gaussian, batch, from the principal plane.
+    void sugerirNaIris() {
+        QVERIFY(lab->abreDados(QStringLiteral(NORVIKA_EXEMPLOS "/iris.txt")));
+        clica("LabSugerirButton");
+        QCOMPARE(filho<QSpinBox>("LabLinhasSpin")->value(), 4);
+        QCOMPARE(filho<QSpinBox>("LabColunasSpin")->value(), 15);
+        QCOMPARE(filho<QLineEdit>("LabRaioInicialEdit")->text(), QStringLiteral("7,5"));
+        QCOMPARE(filho<QLineEdit>("LabRaioFinalEdit")->text(), QStringLiteral("1"));
+        QCOMPARE(filho<QSpinBox>("LabEpocasSpin")->value(), 20);
+        QCOMPARE(filho<QComboBox>("LabTopologiaCombo")->currentText(), QStringLiteral("Hexagonal"));
+        QCOMPARE(filho<QComboBox>("LabVizinhancaCombo")->currentText(),
+                 QStringLiteral("Gaussiana"));
+        QCOMPARE(filho<QComboBox>("LabModoCombo")->currentText(), QStringLiteral("Lote"));
+        QCOMPARE(filho<QComboBox>("LabInicioCombo")->currentText(), QStringLiteral("Linear"));
+    }
+
+    // The settings and the layout survive closing the window and the program.
+    void preferenciasVoltamDepoisDeReabrir() {
+        filho<QSpinBox>("LabLinhasSpin")->setValue(7);
+        filho<QComboBox>("LabVizinhancaCombo")->setCurrentText(QStringLiteral("Bolha"));
+        filho<QLineEdit>("LabRaioInicialEdit")->setText(QStringLiteral("2,5"));
+        filho<QCheckBox>("LabToroidalCheckBox")->setChecked(true);
+        lab->close();
+        j.reset();
+        j = std::make_unique<Janelas>();
+        j->acao("LaboratorioItemMenu")->trigger();
+        lab = j->principal->laboratorio();
+        QCOMPARE(filho<QSpinBox>("LabLinhasSpin")->value(), 7);
+        QCOMPARE(filho<QComboBox>("LabVizinhancaCombo")->currentText(), QStringLiteral("Bolha"));
+        QCOMPARE(filho<QLineEdit>("LabRaioInicialEdit")->text(), QStringLiteral("2,5"));
+        QVERIFY(filho<QCheckBox>("LabToroidalCheckBox")->isChecked());
     }
 
     void configuracaoRecusadaNaoTreina_data() {

@@ -1,0 +1,228 @@
+#include "UFormComparacao.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "UDialogos.h"
+#include "UImagemExportada.h"
+#include "UMensagens.h"
+#include "UPintura.h"
+#include "USugestaoLab.h"
+#include "UTextos.h"
+#include "UVistaMapa.h"
+
+namespace {
+
+struct TOpcao {
+    const char* nome;
+    TTipoVista vista;
+};
+constexpr TOpcao kVistas[] = {
+    {"Rótulos", TTipoVista::Rotulos},  {"Acertos", TTipoVista::Acertos},
+    {"Matriz-U", TTipoVista::MatrizU}, {"Planos de componentes", TTipoVista::Planos},
+    {"Cores", TTipoVista::Cores},      {"Rede no espaço", TTipoVista::Espaco},
+};
+
+// A setting's value as the laboratory window shows it.
+struct TLinha {
+    const char* nome;
+    QString a, b;
+};
+
+QString texto(const TConfiguracaoLab& c, const char* nome) {
+    const std::string n = nome;
+    if (n == "Linhas") return QString::number(c.grade.linhas);
+    if (n == "Colunas") return QString::number(c.grade.colunas);
+    if (n == "Topologia")
+        return c.grade.hexagonal() ? QStringLiteral("Hexagonal") : QStringLiteral("Retangular");
+    if (n == "Toroidal") return c.grade.toroidal ? QStringLiteral("sim") : QStringLiteral("não");
+    if (n == "Modo")
+        return c.modo == TModoLab::online ? QStringLiteral("Online") : QStringLiteral("Lote");
+    if (n == "Vizinhança")
+        return c.vizinhanca == TVizinhancaLab::gaussiana ? QStringLiteral("Gaussiana")
+                                                         : QStringLiteral("Bolha");
+    if (n == "Raio inicial") return numeroCurto(c.raio.inicial);
+    if (n == "Raio final") return numeroCurto(c.raio.final);
+    if (n == "Taxa inicial") return numeroCurto(c.taxa.inicial);
+    if (n == "Taxa final") return numeroCurto(c.taxa.final);
+    if (n == "Decaimento")
+        return c.decaimento == TDecaimentoLab::linear ? QStringLiteral("Linear")
+                                                      : QStringLiteral("Exponencial");
+    if (n == "Épocas") return QString::number(c.epocas);
+    if (n == "Ordem")
+        return c.ordem == TOrdemLab::arquivo ? QStringLiteral("Arquivo")
+                                             : QStringLiteral("Embaralhada");
+    if (n == "Início") {
+        static const char* const kInicios[] = {"Aleatório", "Amostras", "Linear", "Mapa"};
+        return QString::fromUtf8(kInicios[static_cast<int>(c.inicio)]);
+    }
+    return QString::number(c.semente);
+}
+
+constexpr const char* kConfiguracoes[] = {
+    "Linhas",     "Colunas",      "Topologia",  "Toroidal",     "Modo",
+    "Vizinhança", "Raio inicial", "Raio final", "Taxa inicial", "Taxa final",
+    "Decaimento", "Épocas",       "Ordem",      "Início",       "Semente"};
+
+}  // namespace
+
+TFormComparacao::TFormComparacao(QWidget* pai, const TExecucaoLab& a, const TExecucaoLab& b)
+    : QWidget(pai), a_(a), b_(b) {
+    setObjectName(QStringLiteral("LabComparacaoForm"));
+    setWindowFlags(Qt::Window);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Comparação — %1 × %2")
+                       .arg(QString::fromStdString(a.nome), QString::fromStdString(b.nome)));
+    auto* layout = new QVBoxLayout(this);
+    auto* topo = new QHBoxLayout;
+    topo->addWidget(new QLabel(QStringLiteral("Vista:"), this));
+    seletor_ = new QComboBox(this);
+    seletor_->setObjectName(QStringLiteral("LabComparacaoVistaSeletor"));
+    for (const TOpcao& o : kVistas)
+        seletor_->addItem(QString::fromUtf8(o.nome), static_cast<int>(o.vista));
+    topo->addWidget(seletor_);
+    topo->addStretch();
+    auto* exportar = new QPushButton(QStringLiteral("Exportar imagem…"), this);
+    exportar->setObjectName(QStringLiteral("LabExportarComparacaoButton"));
+    topo->addWidget(exportar);
+    layout->addLayout(topo);
+    auto* mapas = new QHBoxLayout;
+    for (auto [vista, e, nome] : {std::tuple{&vistaA_, &a_, "LabComparacaoVistaA"},
+                                  std::tuple{&vistaB_, &b_, "LabComparacaoVistaB"}}) {
+        auto* coluna = new QVBoxLayout;
+        auto* titulo = new QLabel(QString::fromStdString(e->nome), this);
+        titulo->setAlignment(Qt::AlignCenter);
+        QFont negrito = titulo->font();
+        negrito.setBold(true);
+        titulo->setFont(negrito);
+        coluna->addWidget(titulo);
+        *vista = new TVistaMapa(this);
+        (*vista)->setObjectName(QString::fromLatin1(nome));
+        (*vista)->setMinimumSize(360, 300);
+        (*vista)->defineDados(e->mapa);
+        coluna->addWidget(*vista, 1);
+        mapas->addLayout(coluna, 1);
+    }
+    layout->addLayout(mapas, 1);
+    tabela_ = new QTableWidget(this);
+    tabela_->setObjectName(QStringLiteral("LabDiferencasTabela"));
+    tabela_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tabela_->setMaximumHeight(230);
+    layout->addWidget(tabela_);
+    preencheTabela();
+    connect(seletor_, &QComboBox::currentIndexChanged, this, &TFormComparacao::mostraVista);
+    connect(exportar, &QPushButton::clicked, this, [this] {
+        UMensagens::protege(this, [&] {
+            QFileDialog dialogo(this);
+            dialogo.setObjectName(QStringLiteral("LabExportarComparacaoDialog"));
+            dialogo.setOption(QFileDialog::DontUseNativeDialog);
+            dialogo.setAcceptMode(QFileDialog::AcceptSave);
+            dialogo.setNameFilter(QStringLiteral("Imagens (*.png *.svg)"));
+            dialogo.setDefaultSuffix(QStringLiteral("png"));
+            const QString nome = UDialogos::escolhe(dialogo);
+            if (nome.isEmpty()) return;
+            const QString motivo = exportaImagem(nome);
+            if (!motivo.isEmpty())
+                UMensagens::mostraMensagem(
+                    this, QStringLiteral("Não foi possível gravar a imagem em \"%1\": %2.")
+                              .arg(nome, motivo));
+        });
+    });
+    resize(1200, 760);
+    mostraVista();
+}
+
+void TFormComparacao::mostraVista() {
+    const auto tipo = static_cast<TTipoVista>(seletor_->currentData().toInt());
+    // One colour scale for both: the union of their ranges.
+    std::optional<std::pair<double, double>> faixa;
+    const auto une = [&](const std::vector<double>& valores) {
+        const auto [lo, hi] = faixaFinita(valores);
+        faixa = faixa ? std::pair(std::min(faixa->first, lo), std::max(faixa->second, hi))
+                      : std::pair(lo, hi);
+    };
+    for (const TExecucaoLab* e : {&a_, &b_}) {
+        if (tipo == TTipoVista::MatrizU) une(e->mapa->u);
+        if (tipo == TTipoVista::Planos) une(e->mapa->pesos);
+        if (tipo == TTipoVista::Acertos)
+            une(std::vector<double>(e->mapa->contagens.begin(), e->mapa->contagens.end()));
+    }
+    for (TVistaMapa* v : {vistaA_, vistaB_}) {
+        v->defineTipo(tipo);
+        v->defineEscalaComum(true);
+        v->defineFaixa(faixa);
+    }
+}
+
+void TFormComparacao::preencheTabela() {
+    const std::vector<std::string> difs = diferencasLab(a_.config, b_.config);
+    const auto difere = [&](const char* nome) {
+        return std::find(difs.begin(), difs.end(), nome) != difs.end();
+    };
+    std::vector<TLinha> linhas;
+    for (const char* nome : kConfiguracoes)
+        linhas.push_back({nome, texto(a_.config, nome), texto(b_.config, nome)});
+    const auto erro = [](const TExecucaoLab& e, bool topografico) {
+        return e.mapa->erros ? numeroCurto(topografico ? e.mapa->erros->topografico
+                                                       : e.mapa->erros->quantizacao)
+                             : QStringLiteral("–");
+    };
+    linhas.push_back({"Erro de quantização", erro(a_, false), erro(b_, false)});
+    linhas.push_back({"Erro topográfico", erro(a_, true), erro(b_, true)});
+    linhas.push_back({"Tempo (s)", numeroCurto(a_.segundos), numeroCurto(b_.segundos)});
+    tabela_->setColumnCount(2);
+    tabela_->setRowCount(static_cast<int>(linhas.size()));
+    tabela_->setHorizontalHeaderLabels(
+        {QString::fromStdString(a_.nome), QString::fromStdString(b_.nome)});
+    for (int i = 0; i < static_cast<int>(linhas.size()); ++i) {
+        const TLinha& l = linhas[static_cast<std::size_t>(i)];
+        tabela_->setVerticalHeaderItem(i, new QTableWidgetItem(QString::fromUtf8(l.nome)));
+        const bool destaque = difere(l.nome);
+        for (int c = 0; c < 2; ++c) {
+            auto* item = new QTableWidgetItem(c == 0 ? l.a : l.b);
+            if (destaque) {
+                item->setBackground(QColor(0xFF, 0xE0, 0x82));
+                QFont f = item->font();
+                f.setBold(true);
+                item->setFont(f);
+                item->setData(Qt::UserRole, true);
+            }
+            tabela_->setItem(i, c, item);
+        }
+    }
+    tabela_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+}
+
+QStringList TFormComparacao::destacadas() const {
+    QStringList nomes;
+    for (int i = 0; i < tabela_->rowCount(); ++i)
+        if (tabela_->item(i, 0)->data(Qt::UserRole).toBool())
+            nomes << tabela_->verticalHeaderItem(i)->text();
+    return nomes;
+}
+
+QString TFormComparacao::exportaImagem(const QString& caminho) {
+    const QSize lado = vistaA_->size();
+    const QSize total(lado.width() * 2, lado.height() + 24);
+    return gravaImagem(caminho, total, windowTitle(), [&](QPainter& p) {
+        p.fillRect(QRect(QPoint(0, 0), total), Qt::white);
+        QFont f = p.font();
+        f.setBold(true);
+        f.setPixelSize(14);
+        p.setFont(f);
+        p.setPen(Qt::black);
+        p.drawText(QRect(0, 0, lado.width(), 24), Qt::AlignCenter, QString::fromStdString(a_.nome));
+        p.drawText(QRect(lado.width(), 0, lado.width(), 24), Qt::AlignCenter,
+                   QString::fromStdString(b_.nome));
+        vistaA_->desenha(p, QRect(QPoint(0, 24), lado));
+        vistaB_->desenha(p, QRect(QPoint(lado.width(), 24), lado));
+    });
+}

@@ -1,0 +1,33 @@
+#pragma once
+// Two runs of the laboratory side by side: the same view of both maps on one colour scale, and a
+// table of their settings and errors with the settings that differ highlighted. Opened by
+// "Comparar" with two runs selected.
+
+#include <QWidget>
+
+#include "USessaoLab.h"
+
+class QComboBox;
+class QTableWidget;
+class TVistaMapa;
+
+class TFormComparacao : public QWidget {
+    Q_OBJECT
+
+  public:
+    TFormComparacao(QWidget* pai, const TExecucaoLab& a, const TExecucaoLab& b);
+
+    // The names of the highlighted rows (the settings that differ).
+    QStringList destacadas() const;
+    QString exportaImagem(const QString& caminho);
+
+  private:
+    void mostraVista();
+    void preencheTabela();
+
+    TExecucaoLab a_, b_;
+    QComboBox* seletor_ = nullptr;
+    TVistaMapa* vistaA_ = nullptr;
+    TVistaMapa* vistaB_ = nullptr;
+    QTableWidget* tabela_ = nullptr;
+};

@@ -1,0 +1,57 @@
+#include "UImagemExportada.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
+#include <QSvgGenerator>
+#include <string_view>
+
+#include "UGravacao.h"
+#include "UTextos.h"
+
+QString gravaExportacao(const QString& caminho, const QByteArray& bytes) {
+    try {
+        gravaArquivo(caminhoEmBytes(caminho),
+                     std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        return {};
+    } catch (const std::exception& e) {
+        QString motivo = textoDeBytes(e.what());
+        if (motivo.endsWith(u'.')) motivo.chop(1);
+        return motivo;
+    }
+}
+
+QString gravaExportacao(const QString& caminho, const std::string& texto) {
+    return gravaExportacao(
+        caminho, QByteArray::fromRawData(texto.data(), static_cast<qsizetype>(texto.size())));
+}
+
+QString gravaImagem(const QString& caminho, const QSize& tamanho, const QString& titulo,
+                    const std::function<void(QPainter&)>& desenha) {
+    // Drawn into memory first: the file is written only once the picture is whole.
+    QByteArray bytes;
+    QBuffer memoria(&bytes);
+    memoria.open(QIODevice::WriteOnly);
+    if (caminho.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&memoria);
+        svg.setSize(tamanho);
+        svg.setViewBox(QRect(QPoint(0, 0), tamanho));
+        svg.setTitle(titulo);
+        svg.setDescription(QStringLiteral("Norvika"));
+        QPainter p;
+        if (!p.begin(&svg)) return QStringLiteral("a imagem não pôde ser desenhada");
+        desenha(p);
+        if (!p.end()) return QStringLiteral("a imagem não pôde ser desenhada");
+    } else {
+        QImage imagem(tamanho * 2, QImage::Format_RGB32);
+        imagem.fill(Qt::white);
+        {
+            QPainter p(&imagem);
+            p.scale(2.0, 2.0);
+            desenha(p);
+        }
+        if (!imagem.save(&memoria, "PNG")) return QStringLiteral("a imagem não pôde ser desenhada");
+    }
+    return gravaExportacao(caminho, bytes);
+}

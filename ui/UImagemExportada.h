@@ -1,0 +1,17 @@
+#pragma once
+// Writing what the user exports from a window: bytes through the program's safe save, and a
+// picture drawn by any painter, as SVG or PNG (twice the size on screen, for print) by the name's
+// suffix. Both return why they failed, empty when the file was written.
+
+#include <QByteArray>
+#include <QSize>
+#include <QString>
+#include <functional>
+
+class QPainter;
+
+QString gravaExportacao(const QString& caminho, const QByteArray& bytes);
+QString gravaExportacao(const QString& caminho, const std::string& texto);
+
+QString gravaImagem(const QString& caminho, const QSize& tamanho, const QString& titulo,
+                    const std::function<void(QPainter&)>& desenha);
