@@ -111,12 +111,13 @@ TFormComparacao::TFormComparacao(QWidget* pai, const TExecucaoLab& a, const TExe
         coluna->addWidget(*vista, 1);
         mapas->addLayout(coluna, 1);
     }
-    layout->addLayout(mapas, 1);
+    // The settings beside the maps, every row in sight.
     tabela_ = new QTableWidget(this);
     tabela_->setObjectName(QStringLiteral("LabDiferencasTabela"));
     tabela_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tabela_->setMaximumHeight(230);
-    layout->addWidget(tabela_);
+    tabela_->setFixedWidth(380);
+    mapas->addWidget(tabela_);
+    layout->addLayout(mapas, 1);
     preencheTabela();
     connect(seletor_, &QComboBox::currentIndexChanged, this, &TFormComparacao::mostraVista);
     connect(exportar, &QPushButton::clicked, this, [this] {
@@ -136,7 +137,7 @@ TFormComparacao::TFormComparacao(QWidget* pai, const TExecucaoLab& a, const TExe
                               .arg(nome, motivo));
         });
     });
-    resize(1200, 760);
+    resize(1500, 720);
     mostraVista();
 }
 

@@ -81,7 +81,7 @@ TFormLaboratorio::TFormLaboratorio(QWidget* pai) : QWidget(pai) {
     ui.LabDivisor->setStretchFactor(0, 0);
     ui.LabDivisor->setStretchFactor(1, 1);
     ui.LabDivisor->setStretchFactor(2, 0);
-    ui.LabDivisor->setSizes({320, 700, 260});
+    ui.LabDivisor->setSizes({340, 700, 260});
     preencheSeletor();
     ui.LabVista->defineTextoSemMapa(
         QStringLiteral("Nenhum mapa ainda.\nAbra os dados, escolha o mapa e o treino à esquerda e "
@@ -265,12 +265,10 @@ void TFormLaboratorio::atualizaHistorico() {
         miniatura.fill(Qt::white);
         {
             QPainter p(&miniatura);
+            // The margins and the legend fall outside the picture: only the cells are in it.
             TOpcoesVista opcoes;
-            QFont fonte = p.font();
-            fonte.setPixelSize(1);
-            p.setFont(fonte);
-            pintaVista(p, QRectF(-40, 0, 144 + 170 + 40, 108), *e.mapa, TTipoVista::Rotulos, opcoes,
-                       nullptr);
+            pintaVista(p, QRectF(-30, -30, 144 + 30 + kLarguraLegenda, 108 + 30 + kMargemVista),
+                       *e.mapa, TTipoVista::Rotulos, opcoes, nullptr);
         }
         auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(miniatura)),
                                          QString::fromStdString(e.nome));
