@@ -356,7 +356,6 @@ void TFormLaboratorio::LabCompararButtonClick() {
         if (linhas.size() != 2) return;
         comparacao_ = new TFormComparacao(this, sessao_.execucoes()[linhas[0]],
                                           sessao_.execucoes()[linhas[1]]);
-        connect(comparacao_, &QObject::destroyed, this, [this] { comparacao_ = nullptr; });
         comparacao_->show();
     });
 }

@@ -5,10 +5,12 @@
 // training runs on a thread of its own (TSessaoLab), the window stays usable and shows its
 // progress itself, and Parar keeps the map as it stands.
 
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <optional>
 
+#include "UFormComparacao.h"
 #include "USessaoLab.h"
 #include "ui_UFormLaboratorio.h"
 
@@ -37,7 +39,7 @@ class TFormLaboratorio : public QWidget {
     QString exportaDados(const QString& caminho);
     QString exportaVencedores(const QString& caminho);
     // The comparison window opened last (null until one is).
-    class TFormComparacao* comparacao() const {
+    TFormComparacao* comparacao() const {
         return comparacao_;
     }
 
@@ -91,6 +93,7 @@ class TFormLaboratorio : public QWidget {
     QFileDialog* dialogoAbrirMapa_ = nullptr;
     QFileDialog* dialogoImagem_ = nullptr;
     QFileDialog* dialogoTabela_ = nullptr;
-    class TFormComparacao* comparacao_ = nullptr;
+    // Cleared by Qt when the window closes (it deletes itself).
+    QPointer<TFormComparacao> comparacao_;
     bool preenchendoHistorico_ = false;
 };
