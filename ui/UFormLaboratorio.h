@@ -39,9 +39,7 @@ class TFormLaboratorio : public QWidget {
     QString exportaDados(const QString& caminho);
     QString exportaVencedores(const QString& caminho);
     // The comparison window opened last (null until one is).
-    TFormComparacao* comparacao() const {
-        return comparacao_;
-    }
+    TFormComparacao* comparacao() const { return comparacao_; }
 
     void LabAbrirButtonClick();
     void LabTreinarButtonClick();
