@@ -21,16 +21,6 @@
 
 namespace {
 
-struct TOpcao {
-    const char* nome;
-    TTipoVista vista;
-};
-constexpr TOpcao kVistas[] = {
-    {"Rótulos", TTipoVista::Rotulos},  {"Acertos", TTipoVista::Acertos},
-    {"Matriz-U", TTipoVista::MatrizU}, {"Planos de componentes", TTipoVista::Planos},
-    {"Cores", TTipoVista::Cores},      {"Rede no espaço", TTipoVista::Espaco},
-};
-
 // A setting's value as the laboratory window shows it.
 struct TLinha {
     const char* nome;
@@ -86,8 +76,8 @@ TFormComparacao::TFormComparacao(QWidget* pai, const TExecucaoLab& a, const TExe
     topo->addWidget(new QLabel(QStringLiteral("Vista:"), this));
     seletor_ = new QComboBox(this);
     seletor_->setObjectName(QStringLiteral("LabComparacaoVistaSeletor"));
-    for (const TOpcao& o : kVistas)
-        seletor_->addItem(QString::fromUtf8(o.nome), static_cast<int>(o.vista));
+    for (const TOpcaoVista& o : kOpcoesVista)
+        if (o.vista != kVistaCurva) seletor_->addItem(QString::fromUtf8(o.nome), o.vista);
     topo->addWidget(seletor_);
     topo->addStretch();
     auto* exportar = new QPushButton(QStringLiteral("Exportar imagem…"), this);

@@ -16,22 +16,6 @@
 
 namespace {
 
-// The choices of the view selector: a view of the map, or (kCurva) the error curve.
-constexpr int kCurva = -1;
-struct TOpcaoVista {
-    const char* nome;
-    int vista;
-};
-constexpr TOpcaoVista kVistas[] = {
-    {"Rótulos", static_cast<int>(TTipoVista::Rotulos)},
-    {"Acertos", static_cast<int>(TTipoVista::Acertos)},
-    {"Matriz-U", static_cast<int>(TTipoVista::MatrizU)},
-    {"Planos de componentes", static_cast<int>(TTipoVista::Planos)},
-    {"Cores", static_cast<int>(TTipoVista::Cores)},
-    {"Rede no espaço", static_cast<int>(TTipoVista::Espaco)},
-    {"Curva de erro", kCurva},
-};
-
 QFileDialog* dialogoDeExportacao(QWidget* pai, const char* nome, const QString& filtro,
                                  const QString& sufixo) {
     auto* d = new QFileDialog(pai);
@@ -84,7 +68,7 @@ void TFormExplorador::preencheSeletor() {
     const QString atual = ui.VistaSeletor->currentText();
     ui.VistaSeletor->blockSignals(true);
     ui.VistaSeletor->clear();
-    for (const TOpcaoVista& v : kVistas)
+    for (const TOpcaoVista& v : kOpcoesVista)
         if (v.vista != static_cast<int>(TTipoVista::Cores) || cores)
             ui.VistaSeletor->addItem(QString::fromUtf8(v.nome), v.vista);
     const int indice = ui.VistaSeletor->findText(atual);
@@ -103,7 +87,7 @@ void TFormExplorador::VistaSeletorChange() {
 
 void TFormExplorador::mostraVistaEscolhida() {
     const int vista = ui.VistaSeletor->currentData().toInt();
-    const bool curva = vista == kCurva;
+    const bool curva = vista == kVistaCurva;
     if (!curva) ui.VistaMapa->defineTipo(static_cast<TTipoVista>(vista));
     ui.VistaMapa->setVisible(!curva);
     ui.VistaCurva->setVisible(curva);

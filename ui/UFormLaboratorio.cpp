@@ -26,22 +26,6 @@
 
 namespace {
 
-constexpr int kCurva = -1;
-
-struct TOpcaoVista {
-    const char* nome;
-    int vista;
-};
-constexpr TOpcaoVista kVistas[] = {
-    {"Rótulos", static_cast<int>(TTipoVista::Rotulos)},
-    {"Acertos", static_cast<int>(TTipoVista::Acertos)},
-    {"Matriz-U", static_cast<int>(TTipoVista::MatrizU)},
-    {"Planos de componentes", static_cast<int>(TTipoVista::Planos)},
-    {"Cores", static_cast<int>(TTipoVista::Cores)},
-    {"Rede no espaço", static_cast<int>(TTipoVista::Espaco)},
-    {"Curva de erro", kCurva},
-};
-
 // A number typed with a decimal comma or point; nothing when it is not one.
 std::optional<double> numeroDoCampo(const QString& texto) {
     std::string t = bytesUtf8(texto.trimmed());
@@ -408,14 +392,14 @@ QString TFormLaboratorio::exportaVencedores(const QString& caminho) {
 }
 
 void TFormLaboratorio::preencheSeletor() {
-    for (const TOpcaoVista& v : kVistas)
+    for (const TOpcaoVista& v : kOpcoesVista)
         ui.LabVistaSeletor->addItem(QString::fromUtf8(v.nome), v.vista);
     LabVistaSeletorChange();
 }
 
 void TFormLaboratorio::LabVistaSeletorChange() {
     const int vista = ui.LabVistaSeletor->currentData().toInt();
-    const bool curva = vista == kCurva;
+    const bool curva = vista == kVistaCurva;
     if (!curva) ui.LabVista->defineTipo(static_cast<TTipoVista>(vista));
     ui.LabVista->setVisible(!curva);
     ui.LabCurva->setVisible(curva);

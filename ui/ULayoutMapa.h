@@ -16,6 +16,23 @@
 // The views of a map (the error curve has a widget of its own).
 enum class TTipoVista { Rotulos, Acertos, MatrizU, Planos, Cores, Espaco };
 
+// The choices of a window's view selector, in its order: a view of the map, or (kVistaCurva) the
+// error curve, which has a widget of its own.
+inline constexpr int kVistaCurva = -1;
+struct TOpcaoVista {
+    const char* nome;
+    int vista;
+};
+inline constexpr TOpcaoVista kOpcoesVista[] = {
+    {"Rótulos", static_cast<int>(TTipoVista::Rotulos)},
+    {"Acertos", static_cast<int>(TTipoVista::Acertos)},
+    {"Matriz-U", static_cast<int>(TTipoVista::MatrizU)},
+    {"Planos de componentes", static_cast<int>(TTipoVista::Planos)},
+    {"Cores", static_cast<int>(TTipoVista::Cores)},
+    {"Rede no espaço", static_cast<int>(TTipoVista::Espaco)},
+    {"Curva de erro", kVistaCurva},
+};
+
 inline constexpr double kMargemVista = 8.0;       // around the picture
 inline constexpr double kMargemNumeros = 22.0;    // room for the row and column numbers
 inline constexpr double kLarguraLegenda = 170.0;  // the legend or the colour scale, at the right
