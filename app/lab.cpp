@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "UAnelLab.h"
 #include "UBusca.h"
 #include "UBuscaLab.h"
 #include "UCodebook.h"
@@ -57,7 +58,7 @@ void ajuda() {
         "  --modo online|lote               (padrão: online)\n"
         "  --ordem arquivo|embaralhada      ordem dos padrões no treino online (padrão:\n"
         "                                   embaralhada, nova a cada época)\n"
-        "  --inicio aleatorio|amostras|linear|MAPA.cod\n"
+        "  --inicio aleatorio|amostras|linear|canto|MAPA.cod\n"
         "                                   pesos iniciais (padrão: amostras)\n"
         "  --semente N                      semente do sorteio (padrão: 1)\n"
         "  --threads 0|1|2                  0: o motor escolhe (padrão); o resultado é o mesmo\n"
@@ -68,7 +69,9 @@ void ajuda() {
         "  --version                        mostra a versão\n"
         "\n"
         "Saída: motor=, threads=, padroes=, ignorados=, leitura_s=, treino_s=,\n"
-        "erro_quantizacao=, erro_topografico= e pesos_fnv= (hash FNV-1a dos pesos).\n");
+        "erro_quantizacao=, erro_topografico= e pesos_fnv= (hash FNV-1a dos pesos); num anel\n"
+        "(mapa 1xN toroidal), percurso_anel= e percurso_vizinho_mais_proximo=, os comprimentos\n"
+        "do percurso do caixeiro-viajante que o anel dá e do percurso do vizinho mais próximo.\n");
     std::exit(0);
 }
 
@@ -176,6 +179,8 @@ TLinha leLinha(int argc, char** argv) {
                 c.inicio = TInicioLab::amostras;
             else if (v == "linear")
                 c.inicio = TInicioLab::linear;
+            else if (v == "canto")
+                c.inicio = TInicioLab::canto;
             else {
                 c.inicio = TInicioLab::pesos;
                 l.inicioCod = v;
@@ -263,6 +268,14 @@ int executa(TLinha& l) {
     std::printf("erro_quantizacao=%.10g\n", r.quantizacao);
     std::printf("erro_topografico=%.10g\n", r.topografico);
     std::printf("pesos_fnv=%016" PRIx64 "\n", fnv(r.pesos));
+    // A closed ring (1 x N, toroidal) on cities: the tour it gives beside the nearest-neighbour
+    // one.
+    if (c.grade.toroidal && (c.grade.linhas == 1 || c.grade.colunas == 1) && r.medido) {
+        std::printf("percurso_anel=%.10g\n",
+                    percursoDoAnel(dados, r.pesos, r.vencedores, c.grade.unidades()).comprimento);
+        std::printf("percurso_vizinho_mais_proximo=%.10g\n",
+                    percursoDoVizinhoMaisProximo(dados).comprimento);
+    }
 
     if (!l.saida.empty()) {
         TCodebook cod;

@@ -168,6 +168,14 @@ std::vector<double> pesosIniciaisLab(const TDadosLab& dados, const TConfiguracao
         case TInicioLab::linear:
             planoPrincipal(dados, config.grade, pesos);
             break;
+        case TInicioLab::canto:
+            // Drawn in the tenth of each attribute's range next to its least value: the whole
+            // map starts in a small corner, away from the data, and unfolds over it.
+            for (std::size_t u = 0; u < static_cast<std::size_t>(n); ++u)
+                for (std::size_t k = 0; k < d; ++k)
+                    pesos[u * d + k] = resumo.minimo[k] + 0.1 * sorteio.uniforme() *
+                                                              (resumo.maximo[k] - resumo.minimo[k]);
+            break;
         case TInicioLab::pesos:
             break;
     }

@@ -842,7 +842,7 @@ std::string textoReal(double v) {
 
 std::vector<std::string> comentariosDoTreinoLab(const TConfiguracaoLab& c, double quantizacao,
                                                 double topografico) {
-    static const char* const kInicios[] = {"aleatorio", "amostras", "linear", "mapa"};
+    static const char* const kInicios[] = {"aleatorio", "amostras", "linear", "canto", "mapa"};
     std::string s =
         std::string("norvika-lab topologia=") + (c.grade.hexagonal() ? "hexagonal" : "retangular") +
         " toroidal=" + (c.grade.toroidal ? "sim" : "nao") +

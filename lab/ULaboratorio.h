@@ -3,7 +3,7 @@
 // arithmetic. Maps rectangular or hexagonal, flat or toroidal (UGradeLab); a bubble or Gaussian
 // neighbourhood whose radius and learning rate shrink over the training, linearly or
 // exponentially; online or batch training; initial weights drawn at random, from the patterns, on
-// the plane of the two principal components, or given.
+// the plane of the two principal components, in a corner of the data's range, or given.
 //
 // Online training presents the patterns one at a time (in file order, or in a new random order
 // each epoch) and after each presentation moves every unit with h > 0:
@@ -36,7 +36,7 @@ enum class TVizinhancaLab { bolha, gaussiana };
 enum class TDecaimentoLab { linear, exponencial };
 enum class TModoLab { online, lote };
 enum class TOrdemLab { arquivo, embaralhada };
-enum class TInicioLab { aleatorio, amostras, linear, pesos };
+enum class TInicioLab { aleatorio, amostras, linear, canto, pesos };
 
 // The neighbourhood at grid distance d (d2 = d^2) for radius sigma: a bubble is 1 where d <= sigma
 // (d the correctly rounded square root), a Gaussian exp(-d^2 / (2 sigma^2)) (at sigma 0, 1 at the

@@ -51,7 +51,7 @@ QString texto(const TConfiguracaoLab& c, const char* nome) {
         return c.ordem == TOrdemLab::arquivo ? QStringLiteral("Arquivo")
                                              : QStringLiteral("Embaralhada");
     if (n == "Início") {
-        static const char* const kInicios[] = {"Aleatório", "Amostras", "Linear", "Mapa"};
+        static const char* const kInicios[] = {"Aleatório", "Amostras", "Linear", "Canto", "Mapa"};
         return QString::fromUtf8(kInicios[static_cast<int>(c.inicio)]);
     }
     return QString::number(c.semente);

@@ -500,8 +500,8 @@ std::optional<TConfiguracaoLab> TFormLaboratorio::configuracao(QString& motivo) 
     c.epocas = ui.LabEpocasSpin->value();
     c.ordem = ui.LabOrdemCombo->currentIndex() == 0 ? TOrdemLab::arquivo : TOrdemLab::embaralhada;
     static constexpr TInicioLab kInicios[] = {TInicioLab::aleatorio, TInicioLab::amostras,
-                                              TInicioLab::linear};
-    c.inicio = kInicios[std::clamp(ui.LabInicioCombo->currentIndex(), 0, 2)];
+                                              TInicioLab::linear, TInicioLab::canto};
+    c.inicio = kInicios[std::clamp(ui.LabInicioCombo->currentIndex(), 0, 3)];
     struct TCampo {
         const QLineEdit* edit;
         const char* nome;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "UAnelLab.h"
 #include "UBusca.h"
 #include "ULaboratorio.h"
 #include "ULaboratorioInterno.h"
@@ -311,4 +312,36 @@ TEST(TreinoLab, mapaGrandeParadoNaoEMedidoDeNovo) {
     EXPECT_EQ(std::count_if(r.vencedores.begin(), r.vencedores.end(),
                             [](std::int32_t v) { return v >= 0; }),
               10);
+}
+
+// The unfolding demo starts the map in the lowest tenth of each attribute's range; a closed ring
+// trained on 30 cities gives a tour through every city once, no longer than the nearest-neighbour
+// tour by more than a tenth.
+TEST(TreinoLab, cantoEAnelDoCaixeiroViajante) {
+    const TDadosLab cidades = dadosAleatorios(11, 30, 2, false);
+    TConfiguracaoLab c;
+    c.grade = {1, 60, TTopologiaLab::retangular, true};
+    c.inicio = TInicioLab::canto;
+    c.raio = {8, 0.5};
+    c.taxa = {0.8, 0.02};
+    c.epocas = 200;
+    double minimo[2] = {1e300, 1e300}, maximo[2] = {-1e300, -1e300};
+    for (std::size_t i = 0; i < cidades.padroes(); ++i)
+        for (int k = 0; k < 2; ++k) {
+            minimo[k] = std::min(minimo[k], cidades.padrao(i)[k]);
+            maximo[k] = std::max(maximo[k], cidades.padrao(i)[k]);
+        }
+    const std::vector<double> inicio = pesosIniciaisLab(cidades, c);
+    for (std::size_t i = 0; i < inicio.size(); ++i) {
+        const std::size_t k = i % 2;
+        EXPECT_GE(inicio[i], minimo[k]);
+        EXPECT_LE(inicio[i], minimo[k] + 0.1 * (maximo[k] - minimo[k]));
+    }
+    const TResultadoLab r = treinaLab(cidades, c);
+    const TPercursoLab anel = percursoDoAnel(cidades, r.pesos, r.vencedores, 60);
+    std::vector<std::size_t> ordem = anel.ordem;
+    std::sort(ordem.begin(), ordem.end());
+    for (std::size_t i = 0; i < ordem.size(); ++i) ASSERT_EQ(ordem[i], i);
+    ASSERT_EQ(ordem.size(), 30u);
+    EXPECT_LE(anel.comprimento, 1.1 * percursoDoVizinhoMaisProximo(cidades).comprimento);
 }
