@@ -75,14 +75,8 @@ void ajuda() {
     std::exit(0);
 }
 
-double numero(const std::string& opcao, std::string texto) {
-    for (char& c : texto)
-        if (c == ',') c = '.';
-    try {
-        const double v = textoParaDouble(texto, '.');
-        if (std::isfinite(v)) return v;
-    } catch (const std::exception&) {
-    }
+double numero(const std::string& opcao, const std::string& texto) {
+    if (const std::optional<double> v = numeroDigitado(texto)) return *v;
     falha(opcao + ": \"" + texto + "\" não é um número.");
 }
 

@@ -388,3 +388,16 @@ std::string textoStatusCiclo(double taxaAprendizado, std::int32_t ciclo, std::in
            "    Ciclo de término : " + inteiroParaTexto(ciclo) +
            "    Raio: " + inteiroParaTexto(raio);
 }
+
+std::optional<double> numeroDigitado(std::string_view texto) {
+    std::string t(texto);
+    for (char& c : t)
+        if (c == ',') c = '.';
+    if (t.empty()) return std::nullopt;
+    try {
+        const double v = textoParaDouble(t, '.');
+        if (std::isfinite(v)) return v;
+    } catch (const std::exception&) {
+    }
+    return std::nullopt;
+}

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -45,6 +46,9 @@ double armazenaReal(long double valor);
 // textoParaReal followed by armazenaReal.
 double textoParaDouble(std::string_view texto);
 double textoParaDouble(std::string_view texto, char separador);
+// A finite number typed by a person with either decimal mark (a comma or a point); nothing when
+// the text is not one.
+std::optional<double> numeroDigitado(std::string_view texto);
 
 // The shortcut textoParaDouble takes for the commonest texts: an optional sign, digits, the
 // separator `sep` and a few digits, without blanks or exponent, whose value is m / 10^k with m

@@ -11,9 +11,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "UDialogos.h"
 #include "UImagemExportada.h"
-#include "UMensagens.h"
 #include "UPintura.h"
 #include "USugestaoLab.h"
 #include "UTextos.h"
@@ -111,21 +109,15 @@ TFormComparacao::TFormComparacao(QWidget* pai, const TExecucaoLab& a, const TExe
     preencheTabela();
     connect(seletor_, &QComboBox::currentIndexChanged, this, &TFormComparacao::mostraVista);
     connect(exportar, &QPushButton::clicked, this, [this] {
-        UMensagens::protege(this, [&] {
-            QFileDialog dialogo(this);
-            dialogo.setObjectName(QStringLiteral("LabExportarComparacaoDialog"));
-            dialogo.setOption(QFileDialog::DontUseNativeDialog);
-            dialogo.setAcceptMode(QFileDialog::AcceptSave);
-            dialogo.setNameFilter(QStringLiteral("Imagens (*.png *.svg)"));
-            dialogo.setDefaultSuffix(QStringLiteral("png"));
-            const QString nome = UDialogos::escolhe(dialogo);
-            if (nome.isEmpty()) return;
-            const QString motivo = exportaImagem(nome);
-            if (!motivo.isEmpty())
-                UMensagens::mostraMensagem(
-                    this, QStringLiteral("Não foi possível gravar a imagem em \"%1\": %2.")
-                              .arg(nome, motivo));
-        });
+        QFileDialog dialogo(this);
+        dialogo.setObjectName(QStringLiteral("LabExportarComparacaoDialog"));
+        dialogo.setOption(QFileDialog::DontUseNativeDialog);
+        dialogo.setAcceptMode(QFileDialog::AcceptSave);
+        dialogo.setNameFilter(QStringLiteral("Imagens (*.png *.svg)"));
+        dialogo.setDefaultSuffix(QStringLiteral("png"));
+        exportaComDialogo(
+            this, dialogo, [this](const QString& nome) { return exportaImagem(nome); },
+            QStringLiteral("a imagem"));
     });
     resize(1500, 720);
     mostraVista();

@@ -202,15 +202,8 @@ QString TFormExplorador::exportaDados(const QString& caminho) {
 void TFormExplorador::exporta(QFileDialog& dialogo,
                               QString (TFormExplorador::*exportacao)(const QString&),
                               const QString& oQue) {
-    UMensagens::protege(this, [&] {
-        const QString nome = UDialogos::escolhe(dialogo);
-        if (nome.isEmpty()) return;
-        const QString motivo = (this->*exportacao)(nome);
-        if (!motivo.isEmpty())
-            UMensagens::mostraMensagem(this,
-                                       QStringLiteral("Não foi possível gravar %1 em \"%2\": %3.")
-                                           .arg(oQue, nome, motivo));
-    });
+    exportaComDialogo(
+        this, dialogo, [&](const QString& nome) { return (this->*exportacao)(nome); }, oQue);
 }
 
 void TFormExplorador::ExportarButtonClick() {

@@ -28,16 +28,7 @@ namespace {
 
 // A number typed with a decimal comma or point; nothing when it is not one.
 std::optional<double> numeroDoCampo(const QString& texto) {
-    std::string t = bytesUtf8(texto.trimmed());
-    for (char& c : t)
-        if (c == ',') c = '.';
-    if (t.empty()) return std::nullopt;
-    try {
-        const double v = textoParaDouble(t, '.');
-        if (std::isfinite(v)) return v;
-    } catch (const std::exception&) {
-    }
-    return std::nullopt;
+    return numeroDigitado(bytesUtf8(texto.trimmed()));
 }
 
 QFileDialog* dialogoCod(QWidget* pai, const char* nome, bool salvar) {
@@ -347,15 +338,8 @@ void TFormLaboratorio::LabCompararButtonClick() {
 void TFormLaboratorio::exporta(QFileDialog& dialogo,
                                QString (TFormLaboratorio::*exportacao)(const QString&),
                                const QString& oQue) {
-    UMensagens::protege(this, [&] {
-        const QString nome = UDialogos::escolhe(dialogo);
-        if (nome.isEmpty()) return;
-        const QString motivo = (this->*exportacao)(nome);
-        if (!motivo.isEmpty())
-            UMensagens::mostraMensagem(this,
-                                       QStringLiteral("Não foi possível gravar %1 em \"%2\": %3.")
-                                           .arg(oQue, nome, motivo));
-    });
+    exportaComDialogo(
+        this, dialogo, [&](const QString& nome) { return (this->*exportacao)(nome); }, oQue);
 }
 
 QString TFormLaboratorio::exportaImagem(const QString& caminho) {

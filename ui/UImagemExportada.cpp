@@ -6,7 +6,9 @@
 #include <QSvgGenerator>
 #include <string_view>
 
+#include "UDialogos.h"
 #include "UGravacao.h"
+#include "UMensagens.h"
 #include "UTextos.h"
 
 QString gravaExportacao(const QString& caminho, const QByteArray& bytes) {
@@ -54,4 +56,18 @@ QString gravaImagem(const QString& caminho, const QSize& tamanho, const QString&
         if (!imagem.save(&memoria, "PNG")) return QStringLiteral("a imagem não pôde ser desenhada");
     }
     return gravaExportacao(caminho, bytes);
+}
+
+void exportaComDialogo(QWidget* pai, QFileDialog& dialogo,
+                       const std::function<QString(const QString&)>& exportacao,
+                       const QString& oQue) {
+    UMensagens::protege(pai, [&] {
+        const QString nome = UDialogos::escolhe(dialogo);
+        if (nome.isEmpty()) return;
+        const QString motivo = exportacao(nome);
+        if (!motivo.isEmpty())
+            UMensagens::mostraMensagem(pai,
+                                       QStringLiteral("Não foi possível gravar %1 em \"%2\": %3.")
+                                           .arg(oQue, nome, motivo));
+    });
 }

@@ -8,10 +8,18 @@
 #include <QString>
 #include <functional>
 
+class QFileDialog;
 class QPainter;
+class QWidget;
 
 QString gravaExportacao(const QString& caminho, const QByteArray& bytes);
 QString gravaExportacao(const QString& caminho, const std::string& texto);
+
+// Asks for the file in `dialogo` and writes it with `exportacao`, saying over `pai` why it failed
+// ("Não foi possível gravar OQUE em ...").
+void exportaComDialogo(QWidget* pai, QFileDialog& dialogo,
+                       const std::function<QString(const QString&)>& exportacao,
+                       const QString& oQue);
 
 QString gravaImagem(const QString& caminho, const QSize& tamanho, const QString& titulo,
                     const std::function<void(QPainter&)>& desenha);
