@@ -1,0 +1,50 @@
+#pragma once
+// The demonstration data of the classroom: points in a square, a disc, a ring, two half-moons and
+// a cube, Gaussian clouds, a spiral, cities for the travelling salesman, strokes like digits and
+// named colours, each written as an ordinary pattern file. The bytes depend only on the request:
+// the draws are SplitMix64, the arithmetic is +, -, x and / alone (no library function whose last
+// bit could differ between machines, no fused multiply-add), and the values are written with a
+// fixed number of decimals.
+
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <string_view>
+
+enum class TDemonstracao {
+    quadrado,
+    disco,
+    anel,
+    luas,
+    cubo,
+    gaussianas,
+    espiral,
+    cidades,
+    pixels,
+    cores
+};
+
+struct TInfoDemonstracao {
+    TDemonstracao tipo;
+    const char* nome;       // as norvika-gera-dados takes it
+    const char* titulo;     // as the laboratory lists it
+    const char* descricao;  // one line for --help and the tooltip
+    long padroes;           // default size
+    long dimensao;          // default dimension; 0 when it is fixed by the shape
+};
+
+// Every demonstration, in the order the laboratory lists them.
+extern const TInfoDemonstracao kDemonstracoes[10];
+const TInfoDemonstracao& infoDemonstracao(TDemonstracao tipo);
+std::optional<TDemonstracao> demonstracaoPeloNome(std::string_view nome);
+
+struct TPedidoDemonstracao {
+    TDemonstracao tipo = TDemonstracao::quadrado;
+    long padroes = -1;   // -1: the default
+    long dimensao = -1;  // gaussianas and pixels; -1: the default
+    long grupos = 10;    // gaussianas
+    std::uint64_t semente = 1;
+};
+
+// Writes the pattern file (header, one pattern per line) to `saida`.
+void escreveDemonstracao(const TPedidoDemonstracao& pedido, std::ostream& saida);
