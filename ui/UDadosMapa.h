@@ -93,6 +93,15 @@ struct TDadosMapa {
     };
     std::optional<TPassoAtual> passo;
 
+    // The travelling salesman's tour a ring gives (a 1 x N toroidal map of the laboratory): the
+    // patterns in the ring's order, its closed length, and a nearest-neighbour tour's length.
+    struct TPercurso {
+        std::vector<std::size_t> ordem;
+        std::vector<TPontoPlano> cidades;  // the same patterns in the input space's picture
+        double comprimento = 0.0, vizinhoMaisProximo = 0.0;
+    };
+    std::optional<TPercurso> percurso;
+
     std::int32_t neuronios() const { return linhas * colunas; }
     bool vazio() const { return neuronios() == 0; }
     // The legend place of a neuron's majority label, -1 for an empty neuron.

@@ -81,6 +81,14 @@ bool TFormExplorador::passoAPasso() const {
     return ui.PassoAPassoCheckBox->isChecked();
 }
 
+void TFormExplorador::definePassoAPasso(bool ligado) {
+    ui.PassoAPassoCheckBox->setChecked(ligado);
+}
+
+void TFormExplorador::escolheVista(const QString& nome) {
+    if (const int i = ui.VistaSeletor->findText(nome); i >= 0) ui.VistaSeletor->setCurrentIndex(i);
+}
+
 void TFormExplorador::VistaSeletorChange() {
     UMensagens::protege(this, [&] { mostraVistaEscolhida(); });
 }

@@ -35,6 +35,9 @@ class TFormExplorador : public QWidget {
 
     // Whether the next training is to be stepped ("Treinar passo a passo").
     bool passoAPasso() const;
+    void definePassoAPasso(bool ligado);
+    // Shows the view of this name ("Cores", "Rede no espaço", ...).
+    void escolheVista(const QString& nome);
 
     void VistaSeletorChange();
     void ExportarButtonClick();

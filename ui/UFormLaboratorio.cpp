@@ -1,15 +1,18 @@
 #include "UFormLaboratorio.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QListWidget>
 #include <QPainter>
 #include <QSettings>
 #include <QShortcut>
+#include <QStandardPaths>
 #include <QThread>
 #include <cmath>
 #include <limits>
+#include <sstream>
 
 #include "UArquivoPadroes.h"
 #include "UDialogos.h"
@@ -58,6 +61,12 @@ TFormLaboratorio::TFormLaboratorio(QWidget* pai) : QWidget(pai) {
     ui.LabDivisor->setStretchFactor(2, 0);
     ui.LabDivisor->setSizes({340, 700, 260});
     preencheSeletor();
+    for (const TInfoDemonstracao& info : kDemonstracoes) {
+        ui.LabDemoCombo->addItem(QString::fromUtf8(info.titulo), static_cast<int>(info.tipo));
+        ui.LabDemoCombo->setItemData(ui.LabDemoCombo->count() - 1,
+                                     QString::fromUtf8(info.descricao), Qt::ToolTipRole);
+    }
+    LabDemoComboChange();
     ui.LabVista->defineTextoSemMapa(
         QStringLiteral("Nenhum mapa ainda.\nAbra os dados, escolha o mapa e o treino à esquerda e "
                        "clique em Treinar (ou em Passo, para ver um padrão de cada vez)."));
@@ -76,6 +85,20 @@ TFormLaboratorio::TFormLaboratorio(QWidget* pai) : QWidget(pai) {
         {QStringLiteral("Tabelas (*.csv)"), QStringLiteral("Mapas do SOM_PAK (*.cod)")});
     dialogoTabela_->setDefaultSuffix(QStringLiteral("csv"));
     connect(ui.LabAbrirButton, &QPushButton::clicked, this, &TFormLaboratorio::LabAbrirButtonClick);
+    connect(ui.LabGerarButton, &QPushButton::clicked, this, &TFormLaboratorio::LabGerarButtonClick);
+    connect(ui.LabDemoCombo, &QComboBox::currentIndexChanged, this,
+            &TFormLaboratorio::LabDemoComboChange);
+    connect(ui.LabReproduzirButton, &QPushButton::clicked, this,
+            &TFormLaboratorio::LabReproduzirButtonClick);
+    connect(ui.LabReprisaSlider, &QSlider::valueChanged, this, &TFormLaboratorio::mostraQuadro);
+    connect(&reproducao_, &QTimer::timeout, this, [this] {
+        if (ui.LabReprisaSlider->value() >= ui.LabReprisaSlider->maximum())
+            LabReproduzirButtonClick();
+        else
+            ui.LabReprisaSlider->setValue(ui.LabReprisaSlider->value() + 1);
+    });
+    // The replay's pace is set by the length of each training (atualizaReprisa).
+    reproducao_.setInterval(100);
     connect(ui.LabSugerirButton, &QPushButton::clicked, this,
             &TFormLaboratorio::LabSugerirButtonClick);
     connect(ui.LabReabrirButton, &QPushButton::clicked, this,
@@ -296,6 +319,7 @@ void TFormLaboratorio::LabReabrirButtonClick() {
         const std::vector<std::size_t> linhas = execucoesEscolhidas();
         if (linhas.size() != 1 || sessao_.treinando()) return;
         sessao_.reabre(linhas.front());
+        atualizaReprisa();
         mostraConfiguracao(sessao_.execucoes()[linhas.front()].config);
         mostraMapa(sessao_.mapa());
         habilita();
@@ -456,6 +480,7 @@ bool TFormLaboratorio::abreDados(const QString& caminho) {
     }
     sessao_.carrega(caminhoEmBytes(arquivo));
     atualizaHistorico();
+    atualizaReprisa();
     mostraDados();
     mostraMapa(sessao_.mapa());
     habilita();
@@ -536,6 +561,7 @@ void TFormLaboratorio::LabTreinarButtonClick() {
         ui.LabProgresso->setValue(0);
         ui.LabStatusLabel->setText(QStringLiteral("Treinando…"));
         habilita();
+        atualizaReprisa();
         relogio_.start();
     });
 }
@@ -552,6 +578,7 @@ void TFormLaboratorio::LabPassoButtonClick() {
             UMensagens::mostraMensagem(this, QString::fromStdString(recusa));
             return;
         }
+        atualizaReprisa();
         mostraMapa(sessao_.mapa());
         if (const auto& s = sessao_.mapa()->passo)
             ui.LabStatusLabel->setText(QStringLiteral("Passo a passo: época %1 de %2, padrão %3.")
@@ -587,6 +614,7 @@ void TFormLaboratorio::acompanha() {
             ui.LabStatusLabel->setText(estado);
             habilita();
             atualizaHistorico();
+            atualizaReprisa();
             Q_EMIT treinoConcluido();
             return;
         }
@@ -655,6 +683,7 @@ QString TFormLaboratorio::abreMapa(const QString& caminho) {
     ui.LabColunasSpin->setValue(g.colunas);
     ui.LabTopologiaCombo->setCurrentIndex(g.hexagonal() ? 1 : 0);
     ui.LabToroidalCheckBox->setChecked(g.toroidal);
+    atualizaReprisa();
     mostraMapa(sessao_.mapa());
     ui.LabStatusLabel->setText(
         QStringLiteral("Mapa aberto: %1").arg(QFileInfo(caminho).fileName()));
@@ -695,4 +724,127 @@ void TFormLaboratorio::closeEvent(QCloseEvent* e) {
     }
     guardaPreferencias();
     QWidget::closeEvent(e);
+}
+
+QString TFormLaboratorio::pastaDemonstracoes() {
+    const QString pasta = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                          QStringLiteral("/demonstracoes");
+    QDir().mkpath(pasta);
+    return pasta;
+}
+
+void TFormLaboratorio::LabDemoComboChange() {
+    const TInfoDemonstracao& info =
+        infoDemonstracao(static_cast<TDemonstracao>(ui.LabDemoCombo->currentData().toInt()));
+    ui.LabDemoPadroesSpin->setValue(static_cast<int>(info.padroes));
+    ui.LabDemoDimensaoSpin->setVisible(info.dimensao > 0);
+    if (info.dimensao > 0) ui.LabDemoDimensaoSpin->setValue(static_cast<int>(info.dimensao));
+}
+
+QString TFormLaboratorio::gravaDemonstracao(const TPedidoDemonstracao& pedido) {
+    const TInfoDemonstracao& info = infoDemonstracao(pedido.tipo);
+    QString nome = QStringLiteral("%1-%2").arg(QString::fromUtf8(info.nome)).arg(pedido.padroes);
+    if (info.dimensao > 0) nome += QStringLiteral("x%1").arg(pedido.dimensao);
+    nome += QStringLiteral("-semente%1.txt").arg(pedido.semente);
+    const QString caminho = pastaDemonstracoes() + u'/' + nome;
+    std::ostringstream texto;
+    escreveDemonstracao(pedido, texto);
+    if (const QString motivo = gravaExportacao(caminho, texto.str()); !motivo.isEmpty())
+        throw EEntradaSaida(
+            bytesUtf8(QStringLiteral("Não foi possível gravar \"%1\": %2").arg(caminho, motivo)));
+    return caminho;
+}
+
+void TFormLaboratorio::abreDadosPreparados(const QString& caminho) {
+    if (sessao_.treinando()) return;
+    sessao_.carrega(caminhoEmBytes(caminho));
+    atualizaHistorico();
+    atualizaReprisa();
+    mostraDados();
+    mostraMapa(sessao_.mapa());
+    habilita();
+}
+
+void TFormLaboratorio::LabGerarButtonClick() {
+    UMensagens::protege(this, [&] {
+        if (sessao_.treinando()) return;
+        const std::optional<double> semente = numeroDoCampo(ui.LabSementeEdit->text());
+        if (!semente || *semente < 0 || *semente != std::floor(*semente) || *semente > 1.8e19) {
+            UMensagens::mostraMensagem(
+                this, QStringLiteral("Semente: \"%1\" não é um inteiro não negativo.")
+                          .arg(ui.LabSementeEdit->text()));
+            return;
+        }
+        TPedidoDemonstracao pedido;
+        pedido.tipo = static_cast<TDemonstracao>(ui.LabDemoCombo->currentData().toInt());
+        pedido.padroes = ui.LabDemoPadroesSpin->value();
+        pedido.dimensao = ui.LabDemoDimensaoSpin->value();
+        pedido.semente = static_cast<std::uint64_t>(*semente);
+        const QString caminho = gravaDemonstracao(pedido);
+        abreDadosPreparados(caminho);
+        ui.LabStatusLabel->setText(QStringLiteral("Dados gerados em %1").arg(caminho));
+    });
+}
+
+void TFormLaboratorio::atualizaReprisa() {
+    reproducao_.stop();
+    ui.LabReproduzirButton->setText(QStringLiteral("▶ Reproduzir"));
+    const auto quadros = static_cast<int>(sessao_.quadros());
+    const bool ha = quadros >= 2 && !sessao_.treinando();
+    for (QWidget* w :
+         {static_cast<QWidget*>(ui.LabReproduzirButton), static_cast<QWidget*>(ui.LabReprisaSlider),
+          static_cast<QWidget*>(ui.LabReprisaLabel)})
+        w->setVisible(ha);
+    if (!ha) return;
+    const QSignalBlocker bloqueio(ui.LabReprisaSlider);
+    ui.LabReprisaSlider->setRange(0, quadros - 1);
+    ui.LabReprisaSlider->setValue(quadros - 1);
+    ui.LabReprisaLabel->setText(
+        QStringLiteral("Época %1 de %2")
+            .arg(sessao_.epocaDoQuadro(static_cast<std::size_t>(quadros - 1)))
+            .arg(sessao_.epocaDoQuadro(static_cast<std::size_t>(quadros - 1))));
+    reproducao_.setInterval(std::clamp(10000 / quadros, 50, 400));
+}
+
+void TFormLaboratorio::mostraQuadro(int i) {
+    UMensagens::protege(this, [&] {
+        const auto quadros = static_cast<int>(sessao_.quadros());
+        if (i < 0 || i >= quadros || sessao_.treinando()) return;
+        const auto q = static_cast<std::size_t>(i);
+        // The last frame is the map itself, with everything measured.
+        mostraMapa(i == quadros - 1 ? sessao_.mapa() : sessao_.quadro(q));
+        ui.LabReprisaLabel->setText(
+            QStringLiteral("Época %1 de %2")
+                .arg(sessao_.epocaDoQuadro(q))
+                .arg(sessao_.epocaDoQuadro(static_cast<std::size_t>(quadros - 1))));
+    });
+}
+
+void TFormLaboratorio::LabReproduzirButtonClick() {
+    if (reproducao_.isActive()) {
+        reproducao_.stop();
+        ui.LabReproduzirButton->setText(QStringLiteral("▶ Reproduzir"));
+        return;
+    }
+    if (sessao_.quadros() < 2) return;
+    if (ui.LabReprisaSlider->value() >= ui.LabReprisaSlider->maximum())
+        ui.LabReprisaSlider->setValue(0);
+    ui.LabReproduzirButton->setText(QStringLiteral("⏸ Pausar"));
+    reproducao_.start();
+}
+
+void TFormLaboratorio::escolheVista(const QString& nome) {
+    if (const int i = ui.LabVistaSeletor->findText(nome); i >= 0)
+        ui.LabVistaSeletor->setCurrentIndex(i);
+}
+
+void TFormLaboratorio::mostraPedido(const TPedidoDemonstracao& pedido) {
+    const int i = ui.LabDemoCombo->findData(static_cast<int>(pedido.tipo));
+    if (i >= 0) ui.LabDemoCombo->setCurrentIndex(i);
+    const TInfoDemonstracao& info = infoDemonstracao(pedido.tipo);
+    ui.LabDemoPadroesSpin->setValue(
+        static_cast<int>(pedido.padroes < 0 ? info.padroes : pedido.padroes));
+    if (info.dimensao > 0)
+        ui.LabDemoDimensaoSpin->setValue(
+            static_cast<int>(pedido.dimensao < 0 ? info.dimensao : pedido.dimensao));
 }

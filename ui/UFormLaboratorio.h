@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <optional>
 
+#include "UDemonstracoes.h"
 #include "UFormComparacao.h"
 #include "USessaoLab.h"
 #include "ui_UFormLaboratorio.h"
@@ -40,6 +41,20 @@ class TFormLaboratorio : public QWidget {
     QString exportaVencedores(const QString& caminho);
     // The comparison window opened last (null until one is).
     TFormComparacao* comparacao() const { return comparacao_; }
+    // Writes a demonstration's pattern file into the demonstrations folder; returns the file's
+    // path, or throws why it could not.
+    static QString gravaDemonstracao(const TPedidoDemonstracao& pedido);
+    // Where generated data and the lessons' files go (created on demand).
+    static QString pastaDemonstracoes();
+    // Opens a pattern file as data without any dialog (the lessons' prepared files).
+    void abreDadosPreparados(const QString& caminho);
+    // Shows replay frame i of the last training (the slider does this).
+    void mostraQuadro(int i);
+    // Shows the view of this name ("Rede no espaço", "Matriz-U", ...).
+    void escolheVista(const QString& nome);
+    void mostraStatus(const QString& texto) { ui.LabStatusLabel->setText(texto); }
+    // The demonstration controls set to a request (a lesson's data).
+    void mostraPedido(const TPedidoDemonstracao& pedido);
 
     void LabAbrirButtonClick();
     void LabTreinarButtonClick();
@@ -54,6 +69,9 @@ class TFormLaboratorio : public QWidget {
     void LabSalvarExecucaoButtonClick();
     void LabCompararButtonClick();
     void LabModoComboChange();
+    void LabGerarButtonClick();
+    void LabDemoComboChange();
+    void LabReproduzirButtonClick();
 
   Q_SIGNALS:
     // The training ended (finished, stopped or failed) and its map is in place.
@@ -74,6 +92,7 @@ class TFormLaboratorio : public QWidget {
     void habilita();
     void escolheNeuronio(std::int32_t neuronio);
     void atualizaHistorico();
+    void atualizaReprisa();
     void escolheExecucoes();
     std::vector<std::size_t> execucoesEscolhidas() const;
     void exporta(QFileDialog& dialogo, QString (TFormLaboratorio::*exportacao)(const QString&),
@@ -86,6 +105,7 @@ class TFormLaboratorio : public QWidget {
     TSessaoLab sessao_;
     std::shared_ptr<const TDadosMapa> mapa_;
     QTimer relogio_;
+    QTimer reproducao_;  // plays the replay
     QFileDialog* dialogoDados_ = nullptr;
     QFileDialog* dialogoSalvar_ = nullptr;
     QFileDialog* dialogoAbrirMapa_ = nullptr;

@@ -2,7 +2,10 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
+
+#include "UTextos.h"
 
 void pintaEspaco(QPainter& p, const TLayoutVista& l, const TDadosMapa& d,
                  const TOpcoesVista& opcoes) {
@@ -28,17 +31,27 @@ void pintaEspaco(QPainter& p, const TLayoutVista& l, const TDadosMapa& d,
         if (finito(pa) && finito(pb)) p.drawLine(pa, pb);
     };
     if (d.vizinhos.size() == static_cast<std::size_t>(d.neuronios())) {
+        // A single row or column on a torus is a ring: its one seam closes it.
+        const bool anel = d.linhas == 1 || d.colunas == 1;
         for (std::int32_t a = 0; a < d.neuronios(); ++a)
             for (const std::int32_t b : d.vizinhos[static_cast<std::size_t>(a)]) {
                 const bool costura = std::abs(a / d.colunas - b / d.colunas) > 1 ||
                                      std::abs(a % d.colunas - b % d.colunas) > 1;
-                if (b > a && !costura) liga(a, b);
+                if (b > a && (anel || !costura)) liga(a, b);
             }
     } else {
         for (std::int32_t a = 0; a < d.neuronios(); ++a) {
             if (a % d.colunas + 1 < d.colunas) liga(a, a + 1);
             if (a + d.colunas < d.neuronios()) liga(a, a + d.colunas);
         }
+    }
+    if (d.percurso && d.percurso->cidades.size() >= 2) {
+        // The tour the ring gives, city to city and back to the first.
+        QPolygonF tour;
+        for (const TPontoPlano& c : d.percurso->cidades) tour << l.tela(c.x, c.y);
+        p.setPen(QPen(QColor(0xD5, 0x5E, 0x00), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolygon(tour);
     }
     p.setBrush(Qt::black);
     p.setPen(Qt::NoPen);
@@ -74,5 +87,20 @@ void pintaEspaco(QPainter& p, const TLayoutVista& l, const TDadosMapa& d,
                         : QStringLiteral("Os padrões e a rede nos dois componentes principais");
     p.drawText(QRectF(l.area.left(), l.area.bottom() - 16, l.area.width(), 16),
                Qt::AlignLeft | Qt::AlignVCenter, eixos);
+    if (d.percurso) {
+        const double anel = d.percurso->comprimento, vizinho = d.percurso->vizinhoMaisProximo;
+        QString texto = QStringLiteral("Percurso do anel (laranja): %1    Vizinho mais próximo: %2")
+                            .arg(numeroCurto(anel), numeroCurto(vizinho));
+        if (vizinho > 0 && anel < vizinho)
+            texto += QStringLiteral("  (o anel é %1 % mais curto)")
+                         .arg(std::lround(100 * (1 - anel / vizinho)));
+        QFont negrito = fonte;
+        negrito.setPixelSize(12);
+        negrito.setBold(true);
+        p.setFont(negrito);
+        p.setPen(QColor(0x33, 0x33, 0x33));
+        p.drawText(QRectF(l.area.left(), l.area.top(), l.area.width(), 18),
+                   Qt::AlignLeft | Qt::AlignVCenter, texto);
+    }
     pintaLegenda(p, l.legenda, d);
 }

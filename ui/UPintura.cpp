@@ -109,6 +109,7 @@ QString nomeDoAtributo(const TDadosMapa& dados, std::int32_t k) {
 }
 
 void pintaLegenda(QPainter& p, const QRectF& caixa, const TDadosMapa& d) {
+    if (d.legenda().empty()) return;  // unlabelled data: no title over an empty list
     QFont fonte = p.font();
     fonte.setPixelSize(12);
     p.setFont(fonte);

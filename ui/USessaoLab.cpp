@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "UAnalise.h"
+#include "UAnelLab.h"
 #include "UErros.h"
 
 std::shared_ptr<const TExtrasMapa> extrasDosDadosLab(const TCargaLab& carga) {
@@ -78,6 +79,24 @@ std::shared_ptr<TDadosMapa> dadosDoMapaLab(const TGradeLab& grade, const TDadosL
                             TErros{r.curva[e].quantizacao, r.curva[e].topografico}});
     if (r.medido && (r.completo || !r.vencedores.empty()))
         m->erros = TErros{r.quantizacao, r.topografico};
+    // A ring on a few thousand cities at most: the nearest-neighbour tour is quadratic.
+    const bool anel = grade.toroidal && (grade.linhas == 1 || grade.colunas == 1) && n >= 3;
+    if (anel && r.vencedores.size() == dados.padroes() && dados.padroes() <= 5000 &&
+        r.pesos.size() == n * static_cast<std::size_t>(dados.dimensao)) {
+        TPercursoLab tour = percursoDoAnel(dados, r.pesos, r.vencedores, grade.unidades());
+        if (!tour.ordem.empty()) {
+            TDadosMapa::TPercurso p;
+            for (const std::size_t i : tour.ordem) {
+                TPontoPlano ponto;
+                extras->projecao.projeta(dados.padrao(i), ponto.x, ponto.y);
+                p.cidades.push_back(ponto);
+            }
+            p.ordem = std::move(tour.ordem);
+            p.comprimento = tour.comprimento;
+            p.vizinhoMaisProximo = percursoDoVizinhoMaisProximo(dados).comprimento;
+            m->percurso = std::move(p);
+        }
+    }
     return m;
 }
 
@@ -97,6 +116,7 @@ void TSessaoLab::defineDados(TCargaLab carga, const std::string& caminho) {
     if (carga.dados.padroes() == 0) throw EFormatoArquivo("O arquivo não tem padrões.");
     passos_.reset();
     execucoes_.clear();
+    quadros_.clear();
     auto extras = extrasDosDadosLab(carga);
     const bool mesmaDimensao = carga.dados.dimensao == carga_.dados.dimensao;
     carga_ = std::move(carga);
@@ -151,6 +171,7 @@ void TSessaoLab::defineMapa(const TCodebook& c) {
     for (const double v : c.pesos)
         if (std::isnan(v)) throw ECodebook("O mapa tem valores ausentes.");
     instala(g, medeLab(carga_.dados, g, c.pesos), std::nullopt);
+    quadros_.clear();
 }
 
 namespace {
@@ -191,6 +212,7 @@ void TSessaoLab::reabre(std::size_t i) {
     if (treinando()) throw std::logic_error("execução reaberta durante o treino");
     const TExecucaoLab& e = execucoes_.at(i);
     passos_.reset();
+    quadros_.clear();
     grade_ = e.config.grade;
     config_ = e.config;
     pesos_ = e.pesos;
@@ -222,6 +244,7 @@ std::string TSessaoLab::passo(const TConfiguracaoLab& config) {
         return "O treino passo a passo chegou ao fim; o próximo passo começa outro.";
     }
     instala(config.grade, passos_->resultado(), config);
+    quadros_.clear();
     TDadosMapa::TPassoAtual s;
     s.ciclo = feito->epoca;
     s.ciclos = config.epocas;
@@ -250,8 +273,19 @@ std::string TSessaoLab::inicia(const TConfiguracaoLab& config) {
     if (!temDados()) return "Abra um arquivo de dados antes de treinar.";
     if (std::string m = validaConfiguracao(config, carga_.dados); !m.empty()) return m;
     passos_.reset();
+    quadros_.clear();
     inicio_ = std::chrono::steady_clock::now();
     emCurso_ = config;
+    // The replay keeps a frame per epoch within 64 MiB, halving how many it keeps when full; a
+    // map whose single frame would take more than a sixteenth of that is not recorded.
+    const std::size_t bytesPorQuadro = static_cast<std::size_t>(config.grade.unidades()) *
+                                           static_cast<std::size_t>(carga_.dados.dimensao) *
+                                           sizeof(double) +
+                                       carga_.dados.padroes() * sizeof(std::int32_t);
+    gravando_ = bytesPorQuadro <= kBytesGravacao / 16;
+    intervaloGravacao_ = 1;
+    gravacao_.clear();
+    if (gravando_) gravacao_.push_back({0, pesosIniciaisLab(carga_.dados, config), {}});
     controle_.parar = false;
     controle_.anotaCiclo(0);
     terminou_ = false;
@@ -263,13 +297,16 @@ std::string TSessaoLab::inicia(const TConfiguracaoLab& config) {
         curvaAoVivo_.clear();
         epocaAoVivo_ = epocaMostrada_ = -1;
     }
-    controle_.querInstantaneo = [this](std::int64_t) { return querMapa_.load(); };
+    controle_.querInstantaneo = [this](std::int64_t) { return gravando_ || querMapa_.load(); };
     controle_.aoInstantaneo = [this](const TInstantaneo& i) {
         std::lock_guard<std::mutex> trava(mutex_);
-        pesosAoVivo_ = i.pesos;
-        vencedoresAoVivo_ = i.vencedores;
-        epocaAoVivo_ = i.ciclos;
-        querMapa_ = false;
+        if (querMapa_) {
+            pesosAoVivo_ = i.pesos;
+            vencedoresAoVivo_ = i.vencedores;
+            epocaAoVivo_ = i.ciclos;
+            querMapa_ = false;
+        }
+        if (gravando_ && i.ciclos % intervaloGravacao_ == 0) grava(i);
     };
     thread_ = std::thread([this] {
         try {
@@ -287,6 +324,32 @@ std::string TSessaoLab::inicia(const TConfiguracaoLab& config) {
         terminou_ = true;
     });
     return {};
+}
+
+void TSessaoLab::grava(const TInstantaneo& i) {
+    gravacao_.push_back({i.ciclos, i.pesos, i.vencedores});
+    std::size_t bytes = 0;
+    for (const TQuadroLab& q : gravacao_)
+        bytes += q.pesos.size() * sizeof(double) + q.vencedores.size() * sizeof(std::int32_t);
+    if (bytes <= kBytesGravacao) return;
+    // Full: keep the start and every other epoch of those kept, and record half as often.
+    intervaloGravacao_ *= 2;
+    std::erase_if(gravacao_, [this](const TQuadroLab& q) {
+        return q.epoca != 0 && q.epoca % intervaloGravacao_ != 0;
+    });
+}
+
+std::shared_ptr<TDadosMapa> TSessaoLab::quadro(std::size_t i) const {
+    const TQuadroLab& q = quadros_.at(i);
+    TResultadoLab r = resumoLab(carga_.dados, gradeDosQuadros_, q.pesos, q.vencedores);
+    const auto epocas = static_cast<std::size_t>(
+        std::clamp<std::int64_t>(q.epoca, 0, static_cast<std::int64_t>(curvaDosQuadros_.size())));
+    r.curva.assign(curvaDosQuadros_.begin(),
+                   curvaDosQuadros_.begin() + static_cast<std::ptrdiff_t>(epocas));
+    auto m = dadosDoMapaLab(gradeDosQuadros_, carga_.dados, r, extras_);
+    m->erros.reset();
+    if (!m->curva.empty()) m->erros = m->curva.back().erros;
+    return m;
 }
 
 void TSessaoLab::para() {
@@ -336,6 +399,19 @@ bool TSessaoLab::conclui() {
         erro_ = falha_;
     }
     parado_ = r && !r->completo;
+    {
+        std::lock_guard<std::mutex> trava(mutex_);
+        quadros_ = std::move(gravacao_);
+        gravacao_.clear();
+        curvaDosQuadros_ = curvaAoVivo_;
+    }
+    gradeDosQuadros_ = emCurso_.grade;
+    if (r && !quadros_.empty()) {
+        // The last frame is the map the training left.
+        if (quadros_.back().epoca == r->epocas) quadros_.pop_back();
+        quadros_.push_back({r->epocas, r->pesos, r->vencedores});
+    }
+    if (!r || quadros_.size() < 2) quadros_.clear();
     if (r) {
         instala(emCurso_.grade, std::move(*r), emCurso_);
         TExecucaoLab e;

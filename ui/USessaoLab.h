@@ -93,6 +93,13 @@ class TSessaoLab {
     const std::string& erro() const { return erro_; }
     bool parado() const { return parado_; }
 
+    // The last training's replay: the map before the first epoch and after each one (after every
+    // k-th one when recording them all would pass the memory set aside; the last is always the
+    // map the training left). Nothing is recorded of a map too large for it.
+    std::size_t quadros() const { return quadros_.size(); }
+    std::int64_t epocaDoQuadro(std::size_t i) const { return quadros_.at(i).epoca; }
+    std::shared_ptr<TDadosMapa> quadro(std::size_t i) const;
+
     // The runs of the session, the first first; new data forget them (their maps were measured on
     // other patterns).
     const std::vector<TExecucaoLab>& execucoes() const { return execucoes_; }
@@ -105,6 +112,9 @@ class TSessaoLab {
   private:
     void instala(const TGradeLab& grade, TResultadoLab resultado,
                  std::optional<TConfiguracaoLab> config);
+    void grava(const TInstantaneo& instantaneo);  // on the training's thread, under mutex_
+
+    static constexpr std::size_t kBytesGravacao = std::size_t{64} << 20;
 
     TCargaLab carga_;
     std::string arquivo_;
@@ -120,6 +130,15 @@ class TSessaoLab {
     std::unique_ptr<TPassosLab> passos_;
     TConfiguracaoLab configPassos_;
 
+    struct TQuadroLab {
+        std::int64_t epoca = 0;
+        std::vector<double> pesos;
+        std::vector<std::int32_t> vencedores;
+    };
+    std::vector<TQuadroLab> quadros_;
+    std::vector<TEpocaLab> curvaDosQuadros_;
+    TGradeLab gradeDosQuadros_;
+
     // The running training.
     std::thread thread_;
     TControle controle_;
@@ -133,6 +152,9 @@ class TSessaoLab {
     std::vector<std::int32_t> vencedoresAoVivo_;
     std::vector<TEpocaLab> curvaAoVivo_;
     std::int64_t epocaAoVivo_ = -1, epocaMostrada_ = -1;
+    bool gravando_ = false;  // set before the thread starts
+    std::vector<TQuadroLab> gravacao_;
+    std::int64_t intervaloGravacao_ = 1;  // every how many epochs a frame is kept
     std::string erro_;
     bool parado_ = false;
 };

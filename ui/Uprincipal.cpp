@@ -23,6 +23,7 @@
 #include "UFormImportar.h"
 #include "UFormInformacoes.h"
 #include "UFormLaboratorio.h"
+#include "UFormLicoes.h"
 #include "UFormSemente.h"
 #include "UFormSobre.h"
 #include "UFormTreinando.h"
@@ -134,6 +135,7 @@ TFormMain::TFormMain(QWidget* pai) : QMainWindow(pai) {
     connect(ui.ExploradorItemMenu, &QAction::triggered, this, &TFormMain::ExploradorItemMenuClick);
     connect(ui.LaboratorioItemMenu, &QAction::triggered, this,
             &TFormMain::LaboratorioItemMenuClick);
+    connect(ui.LicoesItemMenu, &QAction::triggered, this, &TFormMain::LicoesItemMenuClick);
     connect(ui.SementeItemMenu, &QAction::triggered, this, &TFormMain::SementeItemMenuClick);
     // "Dados", between "Exibir" and "Ajuda": tables brought in as pattern files.
     connect(ui.ImportarItemMenu, &QAction::triggered, this, &TFormMain::ImportarItemMenuClick);

@@ -30,6 +30,7 @@ class QMenu;
 class TEdicaoPendente;
 class TFormExplorador;
 class TFormLaboratorio;
+class TFormLicoes;
 class TFormInformacoes;
 class TFormSobre;
 class TManual;
@@ -74,6 +75,9 @@ class TFormMain : public QMainWindow {
     void ManualItemMenuClick();
     void ExploradorItemMenuClick();
     void LaboratorioItemMenuClick();
+    void LicoesItemMenuClick();
+    // Puts lesson i's data and settings in place (in the laboratory, this window or both).
+    void preparaLicao(int i);
     // Shows the laboratory, opening `arquivo` in it when given.
     void abreLaboratorio(const QString& arquivo = {});
     void SementeItemMenuClick();
@@ -93,6 +97,7 @@ class TFormMain : public QMainWindow {
     // The map explorer, once opened.
     TFormExplorador* explorador() const { return explorador_.get(); }
     TFormLaboratorio* laboratorio() const { return laboratorio_.get(); }
+    TFormLicoes* licoes() const { return licoes_.get(); }
 
     bool getConfiguracao();
     void constroiMapa() { ui.MapaNosGrid->escreveCabecalhos(); }
@@ -156,6 +161,7 @@ class TFormMain : public QMainWindow {
 
     std::unique_ptr<TFormExplorador> explorador_;
     std::unique_ptr<TFormLaboratorio> laboratorio_;
+    std::unique_ptr<TFormLicoes> licoes_;
 };
 
 // The main window of the running program.

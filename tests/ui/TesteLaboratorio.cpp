@@ -8,7 +8,9 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QtTest>
 #include <cmath>
 #include <random>
@@ -17,7 +19,9 @@
 #include "Janelas.h"
 #include "UCodebook.h"
 #include "UFormComparacao.h"
+#include "UFormExplorador.h"
 #include "UFormLaboratorio.h"
+#include "UFormLicoes.h"
 #include "ULayoutMapa.h"
 #include "UNumeros.h"
 
@@ -45,9 +49,11 @@ class TesteLaboratorio : public QObject {
 
   private Q_SLOTS:
     void initTestCase() {
-        // The window's preferences go to the test's own folder, and each test starts without any.
+        // The window's preferences go to the test's own folder, and each test starts without any;
+        // generated data go to Qt's test folders.
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                            QString::fromStdString(pasta.arquivo("preferencias")));
+        QStandardPaths::setTestModeEnabled(true);
     }
     void init() {
         QSettings(QStringLiteral("Norvika"), QStringLiteral("Laboratorio")).clear();
@@ -272,6 +278,54 @@ class TesteLaboratorio : public QObject {
             if (std::abs(d.y()) > raio / 2) ++quinas;
         }
         QVERIFY(quinas > 100);
+    }
+
+    // A lesson prepared from its window and trained: the ring on the cities, its tour and the
+    // replay; the classic lesson's settings; the answers behind their buttons; a generated file.
+    void licoesPreparadasETreinadas() {
+        j->acao("LicoesItemMenu")->trigger();
+        TFormLicoes* licoes = j->principal->licoes();
+        QVERIFY(licoes != nullptr && licoes->isVisible());
+        licoes->escolhe(5);
+        auto* resposta = licoes->findChild<QLabel*>(QStringLiteral("LicaoRespostaLabel1"));
+        QVERIFY(resposta != nullptr && resposta->isHidden());
+        auto* mostrar = licoes->findChild<QPushButton*>(QStringLiteral("LicaoRespostaButton1"));
+        QTest::mouseClick(mostrar, Qt::LeftButton, {}, mostrar->rect().center());
+        QVERIFY(!resposta->isHidden());
+        auto* preparar = licoes->findChild<QPushButton*>(QStringLiteral("PrepararLicaoButton"));
+        QTest::mouseClick(preparar, Qt::LeftButton, {}, preparar->rect().center());
+        QCOMPARE(lab->sessao().carga().dados.padroes(), std::size_t{30});
+        QCOMPARE(filho<QSpinBox>("LabLinhasSpin")->value(), 1);
+        QCOMPARE(filho<QSpinBox>("LabColunasSpin")->value(), 90);
+        QVERIFY(filho<QCheckBox>("LabToroidalCheckBox")->isChecked());
+        QCOMPARE(filho<QComboBox>("LabVistaSeletor")->currentText(),
+                 QStringLiteral("Rede no espaço"));
+        clica("LabTreinarButton");
+        QVERIFY(esperaConcluir(30000));
+        const auto& percurso = lab->sessao().mapa()->percurso;
+        QVERIFY(percurso && percurso->cidades.size() == 30);
+        QVERIFY(percurso->comprimento < percurso->vizinhoMaisProximo);
+        auto* reprisa = filho<QSlider>("LabReprisaSlider");
+        QVERIFY(!reprisa->isHidden());
+        QCOMPARE(reprisa->maximum(), 300);
+        reprisa->setValue(0);
+        QCOMPARE(filho<QLabel>("LabReprisaLabel")->text(), QStringLiteral("Época 0 de 300"));
+        QCOMPARE(filho<QLabel>("LabErrosLabel")->text(),
+                 QStringLiteral("Quantização: –   Topográfico: –"));
+
+        licoes->escolhe(0);
+        QTest::mouseClick(preparar, Qt::LeftButton, {}, preparar->rect().center());
+        QVERIFY(j->edit("TreinamentoArqTextBox")->text().endsWith(u"/cores.txt"));
+        QVERIFY(j->principal->explorador() && j->principal->explorador()->passoAPasso());
+        QCOMPARE(j->principal->sementeFixa(), std::optional<std::uint32_t>(2026));
+
+        auto* demo = filho<QComboBox>("LabDemoCombo");
+        demo->setCurrentIndex(demo->findText(QStringLiteral("Espiral")));
+        filho<QSpinBox>("LabDemoPadroesSpin")->setValue(200);
+        clica("LabGerarButton");
+        QCOMPARE(lab->sessao().carga().dados.padroes(), std::size_t{200});
+        QCOMPARE(lab->sessao().carga().dados.legenda.size(), std::size_t{3});
+        QVERIFY(filho<QSlider>("LabReprisaSlider")->isHidden());
     }
 };
 
