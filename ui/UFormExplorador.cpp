@@ -71,7 +71,11 @@ void TFormExplorador::preencheSeletor() {
     for (const TOpcaoVista& v : kOpcoesVista)
         if (v.vista != static_cast<int>(TTipoVista::Cores) || cores)
             ui.VistaSeletor->addItem(QString::fromUtf8(v.nome), v.vista);
-    const int indice = ui.VistaSeletor->findText(atual);
+    int indice = ui.VistaSeletor->findText(atual);
+    if (const int pedida = ui.VistaSeletor->findText(vistaPedida_); pedida >= 0) {
+        indice = pedida;
+        vistaPedida_.clear();
+    }
     ui.VistaSeletor->setCurrentIndex(indice >= 0 ? indice : 0);
     ui.VistaSeletor->blockSignals(false);
     VistaSeletorChange();
@@ -86,7 +90,8 @@ void TFormExplorador::definePassoAPasso(bool ligado) {
 }
 
 void TFormExplorador::escolheVista(const QString& nome) {
-    if (const int i = ui.VistaSeletor->findText(nome); i >= 0) ui.VistaSeletor->setCurrentIndex(i);
+    vistaPedida_ = nome;
+    preencheSeletor();
 }
 
 void TFormExplorador::VistaSeletorChange() {

@@ -36,7 +36,8 @@ class TFormExplorador : public QWidget {
     // Whether the next training is to be stepped ("Treinar passo a passo").
     bool passoAPasso() const;
     void definePassoAPasso(bool ligado);
-    // Shows the view of this name ("Cores", "Rede no espaço", ...).
+    // Shows the view of this name ("Cores", "Rede no espaço", ...), or as soon as the map has it
+    // ("Cores" needs a map of three values).
     void escolheVista(const QString& nome);
 
     void VistaSeletorChange();
@@ -45,6 +46,7 @@ class TFormExplorador : public QWidget {
 
   private:
     Ui::TFormExplorador ui;
+    QString vistaPedida_;
     void escolheNeuronio(std::int32_t neuronio);
     void mostraVistaEscolhida();
     // Asks for the file in `dialogo` and writes it with `exportacao`, saying why when it fails.

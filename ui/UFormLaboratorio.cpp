@@ -634,6 +634,12 @@ void TFormLaboratorio::mostraMapa(std::shared_ptr<const TDadosMapa> mapa) {
                                            numeroCurto(mapa_->erros->topografico)));
     else
         ui.LabErrosLabel->setText(QStringLiteral("Quantização: –   Topográfico: –"));
+    if (mapa_->percurso)
+        ui.LabErrosLabel->setText(
+            ui.LabErrosLabel->text() +
+            QStringLiteral("\nPercurso do anel: %1   vizinho mais próximo: %2")
+                .arg(numeroCurto(mapa_->percurso->comprimento),
+                     numeroCurto(mapa_->percurso->vizinhoMaisProximo)));
     preenchePainel();
 }
 

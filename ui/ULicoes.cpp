@@ -132,12 +132,13 @@ std::vector<TLicao> criaLicoes() {
         "ter média 0 e desvio 1, como em Dados → Importar dados) e treina num mapa hexagonal "
         "de 6 × 8 em lote.";
     l[3].observar =
-        "Treine e veja a Matriz-U: células claras são neurônios parecidos com os vizinhos, "
-        "escuras marcam fronteiras. Depois passe à vista Rótulos e clique em algumas "
+        "Treine e veja a Matriz-U: cada unidade tem a cor da sua distância média às "
+        "vizinhas; as escuras (roxas) são parecidas com as vizinhas, as claras (verdes e "
+        "amarelas) marcam fronteiras. Depois passe à vista Rótulos e clique em algumas "
         "unidades: os pesos aparecem nos valores originais, em centímetros.";
     l[3].perguntas = {
         {"Quantos grupos a Matriz-U separa com clareza?",
-         "Dois: a setosa fica isolada por uma faixa escura; versicolor e virginica ficam lado "
+         "Dois: a setosa fica isolada por uma faixa clara; versicolor e virginica ficam lado "
          "a lado, com uma fronteira fraca."},
         {"Por que normalizar antes de treinar?",
          "Sem normalização, a medida de maior variação (o comprimento da pétala) pesaria mais "

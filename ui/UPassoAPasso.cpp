@@ -63,6 +63,15 @@ class TMapaEmVista {
                 dialogo.move(lugar + QPoint(0, titulo));
                 return;
             }
+        // No room on a small screen: the explorer goes to the top of the screen and gives up
+        // height for the dialog below it, as long as the map keeps a useful size.
+        const QRect janela = explorador_->geometry();
+        const int moldura = mapa.height() - janela.height();
+        const int altura = util.height() - tamanho.height() - moldura;
+        if (altura < std::max(300, explorador_->minimumHeight())) return;
+        explorador_->setGeometry(janela.left(), util.top() + (janela.top() - mapa.top()),
+                                 janela.width(), altura);
+        dialogo.move(mapa.left(), util.top() + altura + moldura + titulo);
     }
 
     QWidget* explorador_;

@@ -1,5 +1,6 @@
 #include "UPintorEspaco.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -88,19 +89,31 @@ void pintaEspaco(QPainter& p, const TLayoutVista& l, const TDadosMapa& d,
     p.drawText(QRectF(l.area.left(), l.area.bottom() - 16, l.area.width(), 16),
                Qt::AlignLeft | Qt::AlignVCenter, eixos);
     if (d.percurso) {
+        // Above the axes' caption, left of the legend.
         const double anel = d.percurso->comprimento, vizinho = d.percurso->vizinhoMaisProximo;
-        QString texto = QStringLiteral("Percurso do anel (laranja): %1    Vizinho mais próximo: %2")
-                            .arg(numeroCurto(anel), numeroCurto(vizinho));
+        QString linha1 = QStringLiteral("Percurso do anel (laranja): %1").arg(numeroCurto(anel));
         if (vizinho > 0 && anel < vizinho)
-            texto += QStringLiteral("  (o anel é %1 % mais curto)")
-                         .arg(std::lround(100 * (1 - anel / vizinho)));
+            linha1 +=
+                QStringLiteral(", %1 % mais curto").arg(std::lround(100 * (1 - anel / vizinho)));
+        const QString linha2 =
+            QStringLiteral("Percurso do vizinho mais próximo: %1").arg(numeroCurto(vizinho));
+        const double direita = l.legenda.isEmpty() ? l.area.right() : l.legenda.left() - 4;
         QFont negrito = fonte;
-        negrito.setPixelSize(12);
         negrito.setBold(true);
+        // On a pale box, since the tour may pass under the text.
+        const double largura = std::max(QFontMetricsF(negrito).horizontalAdvance(linha1),
+                                        QFontMetricsF(fonte).horizontalAdvance(linha2));
+        p.fillRect(QRectF(l.area.left() - 2, l.area.bottom() - 48,
+                          std::min(largura + 4, direita - l.area.left() + 2), 32),
+                   QColor(255, 255, 255, 210));
         p.setFont(negrito);
+        p.setPen(QColor(0xA0, 0x45, 0x00));
+        p.drawText(QRectF(l.area.left(), l.area.bottom() - 48, direita - l.area.left(), 16),
+                   Qt::AlignLeft | Qt::AlignVCenter, linha1);
+        p.setFont(fonte);
         p.setPen(QColor(0x33, 0x33, 0x33));
-        p.drawText(QRectF(l.area.left(), l.area.top(), l.area.width(), 18),
-                   Qt::AlignLeft | Qt::AlignVCenter, texto);
+        p.drawText(QRectF(l.area.left(), l.area.bottom() - 32, direita - l.area.left(), 16),
+                   Qt::AlignLeft | Qt::AlignVCenter, linha2);
     }
     pintaLegenda(p, l.legenda, d);
 }

@@ -3,7 +3,7 @@
 // settings put in the classic window, the laboratory or both.
 
 #include <QFile>
-#include <QStatusBar>
+#include <QTimer>
 
 #include "UErros.h"
 #include "UFormExplorador.h"
@@ -111,9 +111,12 @@ void TFormMain::preparaLicao(int i) {
             ExploradorItemMenuClick();
             explorador_->definePassoAPasso(c.passoAPasso);
             explorador_->escolheVista(QString::fromStdString(c.vista));
+            // The explorer stays open (step mode shows the map there), behind this window.
             show();
-            raise();
-            activateWindow();
+            QTimer::singleShot(150, this, [this] {
+                raise();
+                activateWindow();
+            });
             escreveStatus(QStringLiteral("%1: preparada (semente %2). Clique em Treinar!.")
                               .arg(QString::fromStdString(l.titulo))
                               .arg(c.semente));
