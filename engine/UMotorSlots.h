@@ -340,16 +340,9 @@ class TMotorSlots {
 
     // The program's own search over every neuron, for distances the bound cannot vouch for.
     std::int32_t vencedorExato(const double* x) const {
-        double melhor = distanciaExata(x, pesosDe(slotDe_[0]), d_);
-        std::int32_t v = 0;
-        for (std::int32_t j = 0; j < n_; ++j) {
-            const double d = distanciaExata(x, pesosDe(slotDe_[static_cast<std::size_t>(j)]), d_);
-            if (d < melhor) {
-                melhor = d;
-                v = j;
-            }
-        }
-        return v;
+        return primeiroMaisProximo(n_, [&](std::int32_t j) {
+            return distanciaExata(x, pesosDe(slotDe_[static_cast<std::size_t>(j)]), d_);
+        });
     }
 
     // Moves this part's neighbours of `vencedor` towards x: a slot whose neurons are all

@@ -102,19 +102,10 @@ class TMotorTransposto {
         return r.pesos.data();
     }
 
-    // The program's own search, for distances the bound cannot vouch for (not finite, enormous):
-    // the first neuron in row-major order whose distance is strictly below the best so far.
+    // The program's own search, for distances the bound cannot vouch for (not finite, enormous).
     std::int32_t vencedorExato(const double* x, TRascunho& r) const {
-        double melhor = distanciaExata(x, colhePesos(0, r), d_);
-        std::int32_t v = 0;
-        for (std::int32_t j = 0; j < n_; ++j) {
-            const double d = distanciaExata(x, colhePesos(j, r), d_);
-            if (d < melhor) {
-                melhor = d;
-                v = j;
-            }
-        }
-        return v;
+        return primeiroMaisProximo(
+            n_, [&](std::int32_t j) { return distanciaExata(x, colhePesos(j, r), d_); });
     }
 
     TRede& rede_;
