@@ -537,7 +537,10 @@ class TMotorSlots {
             if (interrompido_) break;
             if (duas && !encontro_.aguarda(raros_[1].ciclo, t, 0)) return;
             presentes_ = padroes;
-            terminaCiclo(t + 1);
+            // Both threads have ended the cycle and the second waits for the next one: the slots
+            // hold still while the map is copied.
+            rede_.fechaCiclo(t + 1, criterioQtdCiclos_, *status_, controle_, dicasNovas_,
+                             [this]() -> const std::vector<double>& { return copiaPesos(); });
         }
         if (!duas && partes_ > 1) acordaSegunda(0, 0, true);
     }
@@ -657,24 +660,14 @@ class TMotorSlots {
         posicao_[static_cast<std::size_t>(parte.ativos[static_cast<std::size_t>(pos)])] = pos;
     }
 
-    void terminaCiclo(std::int64_t ciclos) {
-        if (*status_)
-            (*status_)(rede_.taxaAprendizado, static_cast<std::int32_t>(ciclos), rede_.raio);
-        if (controle_ != nullptr) {
-            controle_->anotaCiclo(ciclos);
-            // Both threads have ended the cycle and the second waits for the next one: the slots
-            // hold still while they are copied.
-            if (controle_->querMapa(ciclos)) {
-                instantaneo_.resize(static_cast<std::size_t>(n_) * static_cast<std::size_t>(d_));
-                for (std::int32_t j = 0; j < n_; ++j) {
-                    const double* w = pesosDe(slotDe_[static_cast<std::size_t>(j)]);
-                    std::copy(w, w + d_, instantaneo_.data() + static_cast<std::int64_t>(j) * d_);
-                }
-                controle_->aoInstantaneo({ciclos, instantaneo_, dicasNovas_});
-            }
+    // Every neuron's weights, neuron after neuron, as an instant of the training shows them.
+    const std::vector<double>& copiaPesos() {
+        instantaneo_.resize(static_cast<std::size_t>(n_) * static_cast<std::size_t>(d_));
+        for (std::int32_t j = 0; j < n_; ++j) {
+            const double* w = pesosDe(slotDe_[static_cast<std::size_t>(j)]);
+            std::copy(w, w + d_, instantaneo_.data() + static_cast<std::int64_t>(j) * d_);
         }
-        if (!criterioQtdCiclos_) --rede_.raio;
-        rede_.taxaAprendizado = TRede::decaiTaxa(rede_.taxaAprendizado, rede_.taxaEvolucao);
+        return instantaneo_;
     }
 
     TRede& rede_;

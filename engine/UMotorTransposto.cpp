@@ -35,16 +35,11 @@ bool treinaTransposto(TRede& rede, bool criterioQtdCiclos, std::int32_t ultimo,
         }
         if (!completo) break;
         presentes = padroes;
-        if (status) status(rede.taxaAprendizado, static_cast<std::int32_t>(t + 1), rede.raio);
-        if (controle != nullptr) {
-            controle->anotaCiclo(t + 1);
-            if (controle->querMapa(t + 1)) {
-                motor.copiaPesos(instantaneo);
-                controle->aoInstantaneo({t + 1, instantaneo, vencedores});
-            }
-        }
-        if (!criterioQtdCiclos) --rede.raio;
-        rede.taxaAprendizado = TRede::decaiTaxa(rede.taxaAprendizado, rede.taxaEvolucao);
+        rede.fechaCiclo(t + 1, criterioQtdCiclos, status, controle, vencedores,
+                        [&]() -> const std::vector<double>& {
+                            motor.copiaPesos(instantaneo);
+                            return instantaneo;
+                        });
     }
     motor.devolve();
     if (comecou) anotaApresentados(rede, vencedores, presentes);

@@ -176,13 +176,8 @@ bool TRede::ativaRedeReferencia(bool criterioQtdCiclos, std::int32_t ultimo,
             ajustaPesos(static_cast<std::int32_t>(p), v / colunas, v % colunas);
         }
         ++t;
-        if (status) status(taxaAprendizado, static_cast<std::int32_t>(t), raio);
-        if (controle != nullptr) {
-            controle->anotaCiclo(t);
-            if (controle->querMapa(t)) controle->aoInstantaneo({t, pesosDoMapa(), vencedores});
-        }
-        if (!criterioQtdCiclos) --raio;
-        taxaAprendizado = decaiTaxa(taxaAprendizado, taxaEvolucao);
+        fechaCiclo(t, criterioQtdCiclos, status, controle, vencedores,
+                   [this] { return pesosDoMapa(); });
     }
     return true;
 }
