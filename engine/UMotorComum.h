@@ -1,12 +1,15 @@
 #pragma once
 // What the two fast engines share: the candidate threshold of the winner search, the exact key
 // that decides between candidates, a neighbourhood as runs of indices, the writing of counts and
-// labels, and running a body on one or two threads. Internal to the engine.
+// labels, running a body on one or two threads, and the classification loop. Internal to the
+// engine.
 
+#include <atomic>
 #include <cfenv>
 #include <cstdint>
 #include <exception>
 #include <limits>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -140,6 +143,36 @@ void emPartes(int partes, Corpo&& corpo) {
     ajudante.join();
     if (erro0) std::rethrow_exception(erro0);
     if (erro1) std::rethrow_exception(erro1);
+}
+
+// Every pattern's winner for classification, on `partes` threads: patterns are independent
+// here, so each thread takes a contiguous share. fazBusca() gives a thread its own search, a
+// callable from a pattern's values to its winner. A stop request gives nothing; the first thread
+// reports the progress of both, as its own times the number of threads.
+template <class FazBusca>
+std::optional<std::vector<std::int32_t>> vencedoresEmPartes(const TRede& rede, int partes,
+                                                            TControle* controle,
+                                                            const FazBusca& fazBusca) {
+    const auto padroes = static_cast<std::int64_t>(rede.entradas.size());
+    std::vector<std::int32_t> vencedores(static_cast<std::size_t>(padroes));
+    std::atomic<bool> interrompido{false};
+    emPartes(partes, [&](int id) {
+        auto vencedorDe = fazBusca();
+        const std::int64_t inicio = padroes * id / partes, fim = padroes * (id + 1) / partes;
+        for (std::int64_t p = inicio; p < fim; ++p) {
+            if (controle != nullptr) {
+                if (controle->parar.load(std::memory_order_relaxed)) {
+                    interrompido.store(true);
+                    return;
+                }
+                if (id == 0) controle->anotaPadroes((p + 1) * partes);
+            }
+            vencedores[static_cast<std::size_t>(p)] =
+                vencedorDe(rede.entradas[static_cast<std::size_t>(p)].dados());
+        }
+    });
+    if (interrompido.load()) return std::nullopt;
+    return vencedores;
 }
 
 }  // namespace motor

@@ -46,4 +46,14 @@ bool treinaTransposto(TRede& rede, bool criterioQtdCiclos, std::int32_t ultimo,
     return completo;
 }
 
+std::optional<std::vector<std::int32_t>> classificaTransposto(TRede& rede, int threads,
+                                                              TControle* controle) {
+    const TMotorTransposto motor(rede);
+    return vencedoresEmPartes(rede, threads, controle, [&motor] {
+        return [&motor, rascunho = motor.rascunho()](const double* x) mutable {
+            return motor.vencedor(x, rascunho);
+        };
+    });
+}
+
 }  // namespace motor

@@ -4,6 +4,7 @@
 // the engine; the façade in UTreinoRapido chooses it.
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "UBusca.h"
@@ -120,5 +121,10 @@ class TMotorTransposto {
 // Trains as TRede::ativaRede does, with this engine; returns false when the control stopped it.
 bool treinaTransposto(TRede& rede, bool criterioQtdCiclos, std::int32_t ultimo,
                       const TRede::FuncaoStatus& status, TControle* controle);
+
+// Every pattern's winner against the map as it stands, `threads` threads each taking a share of
+// the patterns; nothing when the control stopped it.
+std::optional<std::vector<std::int32_t>> classificaTransposto(TRede& rede, int threads,
+                                                              TControle* controle);
 
 }  // namespace motor
