@@ -114,12 +114,12 @@ inline void anotaApresentados(TRede& rede, std::vector<std::int32_t>& vencedores
     anotaVencedores(rede, vencedores);
 }
 
-// Runs corpo(0) here and corpo(1) on a second thread when `partes` is 2. The first failure of
+// Runs corpo(0) here and corpo(1) on a second thread when `threads` is 2. The first failure of
 // either is rethrown once both have ended. The second thread computes in this thread's
 // floating-point environment (the x87 precision, the SSE modes), not in a new thread's default.
 template <class Corpo>
-void emPartes(int partes, Corpo&& corpo) {
-    if (partes < 2) {
+void emThreads(int threads, Corpo&& corpo) {
+    if (threads < 2) {
         corpo(0);
         return;
     }
@@ -145,27 +145,27 @@ void emPartes(int partes, Corpo&& corpo) {
     if (erro1) std::rethrow_exception(erro1);
 }
 
-// Every pattern's winner for classification, on `partes` threads: patterns are independent
+// Every pattern's winner for classification, on `threads` threads: patterns are independent
 // here, so each thread takes a contiguous share. fazBusca() gives a thread its own search, a
 // callable from a pattern's values to its winner. A stop request gives nothing; the first thread
 // reports the progress of both, as its own times the number of threads.
 template <class FazBusca>
-std::optional<std::vector<std::int32_t>> vencedoresEmPartes(const TRede& rede, int partes,
-                                                            TControle* controle,
-                                                            const FazBusca& fazBusca) {
+std::optional<std::vector<std::int32_t>> vencedoresEmThreads(const TRede& rede, int threads,
+                                                             TControle* controle,
+                                                             const FazBusca& fazBusca) {
     const auto padroes = static_cast<std::int64_t>(rede.entradas.size());
     std::vector<std::int32_t> vencedores(static_cast<std::size_t>(padroes));
     std::atomic<bool> interrompido{false};
-    emPartes(partes, [&](int id) {
+    emThreads(threads, [&](int id) {
         auto vencedorDe = fazBusca();
-        const std::int64_t inicio = padroes * id / partes, fim = padroes * (id + 1) / partes;
+        const std::int64_t inicio = padroes * id / threads, fim = padroes * (id + 1) / threads;
         for (std::int64_t p = inicio; p < fim; ++p) {
             if (controle != nullptr) {
                 if (controle->parar.load(std::memory_order_relaxed)) {
                     interrompido.store(true);
                     return;
                 }
-                if (id == 0) controle->anotaPadroes((p + 1) * partes);
+                if (id == 0) controle->anotaPadroes((p + 1) * threads);
             }
             vencedores[static_cast<std::size_t>(p)] =
                 vencedorDe(rede.entradas[static_cast<std::size_t>(p)].dados());

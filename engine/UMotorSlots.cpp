@@ -63,17 +63,17 @@ struct alignas(64) TOrdem {
 class TMotorSlots {
   public:
     // `alternancia` > 0 makes two threads hand over every that many patterns (see TRevezamento).
-    TMotorSlots(TRede& rede, int partes, std::int64_t alternancia = 0)
+    TMotorSlots(TRede& rede, int threads, std::int64_t alternancia = 0)
         : rede_(rede),
           colunas_(rede.colunasMapa()),
           linhas_(rede.linhasMapa()),
           n_(rede.linhasMapa() * rede.colunasMapa()),
           d_(rede.dimensao),
-          partes_(partes),
+          threads_(threads),
           limiar_(limiarDaBusca(d_)),
           busca_(funcaoBusca()),
           alternancia_(alternancia) {
-        const auto capacidade = static_cast<std::size_t>(partes_) * static_cast<std::size_t>(n_);
+        const auto capacidade = static_cast<std::size_t>(threads_) * static_cast<std::size_t>(n_);
         pesos_.resize(capacidade * static_cast<std::size_t>(d_));
         slotDe_.resize(static_cast<std::size_t>(n_));
         dono_.resize(static_cast<std::size_t>(n_));
@@ -83,10 +83,10 @@ class TMotorSlots {
         menor_.resize(capacidade);
         posicao_.resize(capacidade);
         contagem_.assign(capacidade, 0);
-        partes_v_.resize(static_cast<std::size_t>(partes_));
-        for (int id = 0; id < partes_; ++id) {
-            partes_v_[static_cast<std::size_t>(id)].id = id;
-            partes_v_[static_cast<std::size_t>(id)].vizinhancas.inicia(rede_, n_);
+        slotsDasThreads_.resize(static_cast<std::size_t>(threads_));
+        for (int id = 0; id < threads_; ++id) {
+            slotsDasThreads_[static_cast<std::size_t>(id)].id = id;
+            slotsDasThreads_[static_cast<std::size_t>(id)].vizinhancas.inicia(rede_, n_);
         }
         std::vector<double> pesos(static_cast<std::size_t>(n_) * static_cast<std::size_t>(d_));
         for (std::int32_t j = 0; j < n_; ++j) {
@@ -105,7 +105,7 @@ class TMotorSlots {
     // would give one thread every even distance). A one-row or one-column map alternates along
     // its length.
     std::int32_t donoDe(std::int32_t j) const {
-        if (partesAtivas_ < 2) return 0;
+        if (qtdDonos_ < 2) return 0;
         const std::int32_t linha = j / colunas_, coluna = j % colunas_;
         if (colunas_ == 1) return linha % 2;
         if (linhas_ == 1) return coluna % 2;
@@ -114,45 +114,45 @@ class TMotorSlots {
         return grid ? (linha + coluna) % 2 : coluna % 2;
     }
 
-    // Deals the neurons, with these weights (neuron after neuron), to `partes` owners: each
-    // neuron alone in a slot of its owner's range, then the identical ones merged.
-    void distribui(int partes, const std::vector<double>& pesos) {
-        partesAtivas_ = partes;
+    // Deals the neurons, with these weights (neuron after neuron), to `donos` owners (threads):
+    // each neuron alone in a slot of its owner's range, then the identical ones merged.
+    void distribui(int donos, const std::vector<double>& pesos) {
+        qtdDonos_ = donos;
         std::fill(proximo_.begin(), proximo_.end(), -1);
         std::fill(primeiro_.begin(), primeiro_.end(), -1);
         std::fill(tamanho_.begin(), tamanho_.end(), 0);
         std::fill(menor_.begin(), menor_.end(), kNenhum);
         std::fill(posicao_.begin(), posicao_.end(), -1);
         for (std::int32_t j = 0; j < n_; ++j) dono_[static_cast<std::size_t>(j)] = donoDe(j);
-        for (int id = 0; id < partes; ++id) preparaParte(id);
+        for (int id = 0; id < donos; ++id) preparaSlotsDaThread(id);
         for (std::int32_t j = 0; j < n_; ++j) {
             const std::int32_t dono = dono_[static_cast<std::size_t>(j)];
             const std::int32_t s = dono * n_ + j;
-            TParte& parte = partes_v_[static_cast<std::size_t>(dono)];
+            TSlotsDaThread& slots = slotsDasThreads_[static_cast<std::size_t>(dono)];
             slotDe_[static_cast<std::size_t>(j)] = s;
             primeiro_[static_cast<std::size_t>(s)] = j;
             tamanho_[static_cast<std::size_t>(s)] = 1;
             menor_[static_cast<std::size_t>(s)] = j;
             const double* w = pesos.data() + static_cast<std::int64_t>(j) * d_;
             std::copy(w, w + d_, pesosDe(s));
-            ativa(parte, s);
+            ativa(slots, s);
         }
-        for (int id = 0; id < partes; ++id) {
-            TParte& parte = partes_v_[static_cast<std::size_t>(id)];
-            parte.atualizados.assign(parte.ativos.begin(), parte.ativos.end());
-            fundeIguais(parte);
+        for (int id = 0; id < donos; ++id) {
+            TSlotsDaThread& slots = slotsDasThreads_[static_cast<std::size_t>(id)];
+            slots.atualizados.assign(slots.ativos.begin(), slots.ativos.end());
+            fundeIguais(slots);
         }
     }
 
     // Deals the neurons again, to one owner or two, while only the first thread runs.
-    void reparte(int partes) {
+    void reparte(int donos) {
         std::vector<double>& pesos = repartidos_;
         pesos.resize(static_cast<std::size_t>(n_) * static_cast<std::size_t>(d_));
         for (std::int32_t j = 0; j < n_; ++j) {
             const double* w = pesosDe(slotDe_[static_cast<std::size_t>(j)]);
             std::copy(w, w + d_, pesos.data() + static_cast<std::int64_t>(j) * d_);
         }
-        distribui(partes, pesos);
+        distribui(donos, pesos);
     }
 
     void devolve() {
@@ -176,7 +176,7 @@ class TMotorSlots {
         ultimo_ = ultimo;
         status_ = &status;
         controle_ = controle;
-        emPartes(partes_, [this](int id) {
+        emThreads(threads_, [this](int id) {
             try {
                 if (id == 0)
                     lacoPrincipal();
@@ -192,36 +192,36 @@ class TMotorSlots {
         return fim;
     }
 
-    // The winner of one pattern against the map as it stands, searching the slots of `parte`: for
-    // classification a part of the thread's own that lists every slot (parteDeLeitura), in
-    // training the first thread's part while it works alone over every neuron.
-    struct TParte;
-    TParte parteDeLeitura() const {
-        TParte parte;
-        for (int id = 0; id < partesAtivas_; ++id) {
-            const TParte& p = partes_v_[static_cast<std::size_t>(id)];
-            parte.ativos.insert(parte.ativos.end(), p.ativos.begin(), p.ativos.end());
+    // The winner of one pattern against the map as it stands, searching `slots`: for
+    // classification a thread's own list of every slot (slotsDeLeitura), in training the first
+    // thread's slots while it works alone over every neuron.
+    struct TSlotsDaThread;
+    TSlotsDaThread slotsDeLeitura() const {
+        TSlotsDaThread slots;
+        for (int id = 0; id < qtdDonos_; ++id) {
+            const TSlotsDaThread& p = slotsDasThreads_[static_cast<std::size_t>(id)];
+            slots.ativos.insert(slots.ativos.end(), p.ativos.begin(), p.ativos.end());
         }
-        const std::size_t n = parte.ativos.size();
-        parte.candidatos.resize(n);
-        parte.distancias.resize(n);
-        parte.publicacao.f.resize(n);
-        parte.publicacao.slot.resize(n);
-        parte.publicacao.menor.resize(n);
-        return parte;
+        const std::size_t n = slots.ativos.size();
+        slots.candidatos.resize(n);
+        slots.distancias.resize(n);
+        slots.publicacao.f.resize(n);
+        slots.publicacao.slot.resize(n);
+        slots.publicacao.menor.resize(n);
+        return slots;
     }
-    std::int32_t vencedorDeLeitura(TParte& parte, const double* x) const {
-        TPublicacao& pub = parte.publicacao;
-        publicaCandidatos(parte, x, pub);
+    std::int32_t vencedorDeLeitura(TSlotsDaThread& slots, const double* x) const {
+        TPublicacao& pub = slots.publicacao;
+        publicaCandidatos(slots, x, pub);
         if (pub.inseguro) return vencedorExato(x);
         const double limite = pub.melhor * limiar_.fator + limiar_.folga;
         if (contaAte(pub, limite) == 1) return menorAte(pub, limite);
         return melhorExataAte(x, pub, limite).neuronio;
     }
 
-    struct alignas(64) TParte {
+    struct alignas(64) TSlotsDaThread {
         std::int32_t id = 0;
-        std::vector<std::int32_t> ativos;  // slots searched by this part
+        std::vector<std::int32_t> ativos;  // the slots this thread searches
         std::vector<std::int32_t> livres;
         std::vector<std::int32_t> tocados, atualizados;
         std::vector<std::int32_t> candidatos;
@@ -230,7 +230,7 @@ class TMotorSlots {
         std::vector<std::uint64_t> chaves;
         std::vector<std::int32_t> usadas;
         TVizinhancas vizinhancas;
-        // What this part's search found, which the summary in its channel condenses.
+        // What this thread's search found, which the summary in its channel condenses.
         struct TPublicacao {
             double melhor = kInfinito;
             std::int32_t quantos = 0;
@@ -246,70 +246,70 @@ class TMotorSlots {
         return pesos_.data() + static_cast<std::int64_t>(s) * d_;
     }
 
-    void preparaParte(int id) {
-        TParte& parte = partes_v_[static_cast<std::size_t>(id)];
+    void preparaSlotsDaThread(int id) {
+        TSlotsDaThread& slots = slotsDasThreads_[static_cast<std::size_t>(id)];
         const auto n = static_cast<std::size_t>(n_);
-        parte.ativos.clear();
-        parte.livres.clear();
-        parte.ativos.reserve(n);
-        parte.livres.reserve(n);
+        slots.ativos.clear();
+        slots.livres.clear();
+        slots.ativos.reserve(n);
+        slots.livres.reserve(n);
         for (std::int32_t j = n_ - 1; j >= 0; --j)
-            if (dono_[static_cast<std::size_t>(j)] != id) parte.livres.push_back(id * n_ + j);
-        parte.tocados.reserve(n);
-        parte.atualizados.reserve(n);
-        parte.candidatos.resize(n);
-        parte.distancias.resize(n);
+            if (dono_[static_cast<std::size_t>(j)] != id) slots.livres.push_back(id * n_ + j);
+        slots.tocados.reserve(n);
+        slots.atualizados.reserve(n);
+        slots.candidatos.resize(n);
+        slots.distancias.resize(n);
         std::size_t tamanhoTabela = 16;
         while (tamanhoTabela < 2 * n) tamanhoTabela *= 2;
-        parte.tabela.assign(tamanhoTabela, -1);
-        parte.chaves.assign(tamanhoTabela, 0);
-        parte.usadas.clear();
-        parte.usadas.reserve(n);
-        parte.publicacao.f.resize(n);
-        parte.publicacao.slot.resize(n);
-        parte.publicacao.menor.resize(n);
+        slots.tabela.assign(tamanhoTabela, -1);
+        slots.chaves.assign(tamanhoTabela, 0);
+        slots.usadas.clear();
+        slots.usadas.reserve(n);
+        slots.publicacao.f.resize(n);
+        slots.publicacao.slot.resize(n);
+        slots.publicacao.menor.resize(n);
     }
 
-    void ativa(TParte& parte, std::int32_t s) {
-        posicao_[static_cast<std::size_t>(s)] = static_cast<std::int32_t>(parte.ativos.size());
-        parte.ativos.push_back(s);
+    void ativa(TSlotsDaThread& slots, std::int32_t s) {
+        posicao_[static_cast<std::size_t>(s)] = static_cast<std::int32_t>(slots.ativos.size());
+        slots.ativos.push_back(s);
     }
 
-    void desativa(TParte& parte, std::int32_t s) {
+    void desativa(TSlotsDaThread& slots, std::int32_t s) {
         const std::int32_t pos = posicao_[static_cast<std::size_t>(s)];
-        const std::int32_t ultimo = parte.ativos.back();
-        parte.ativos[static_cast<std::size_t>(pos)] = ultimo;
+        const std::int32_t ultimo = slots.ativos.back();
+        slots.ativos[static_cast<std::size_t>(pos)] = ultimo;
         posicao_[static_cast<std::size_t>(ultimo)] = pos;
-        parte.ativos.pop_back();
+        slots.ativos.pop_back();
         posicao_[static_cast<std::size_t>(s)] = -1;
-        parte.livres.push_back(s);
+        slots.livres.push_back(s);
     }
 
-    using TPublicacao = TParte::TPublicacao;
+    using TPublicacao = TSlotsDaThread::TPublicacao;
 
-    // The part's candidates by the fast distances of its own slots.
-    void publicaCandidatos(TParte& parte, const double* x, TPublicacao& pub) const {
+    // The thread's candidates by the fast distances of its own slots.
+    void publicaCandidatos(TSlotsDaThread& slots, const double* x, TPublicacao& pub) const {
         pub.quantos = 0;
         pub.melhor = kInfinito;
         pub.inseguro = false;
-        const auto m = static_cast<std::int32_t>(parte.ativos.size());
+        const auto m = static_cast<std::int32_t>(slots.ativos.size());
         if (m == 0) return;
         const TResultadoBusca r =
-            busca_(x, d_, pesos_.data(), parte.ativos.data(), m, limiar_.fator, limiar_.folga,
-                   parte.candidatos.data(), parte.distancias.data());
+            busca_(x, d_, pesos_.data(), slots.ativos.data(), m, limiar_.fator, limiar_.folga,
+                   slots.candidatos.data(), slots.distancias.data());
         pub.inseguro = r.inseguro;
         pub.melhor = r.melhor;
         pub.quantos = r.candidatos;
         for (std::int32_t c = 0; c < r.candidatos; ++c) {
             const auto ic = static_cast<std::size_t>(c);
-            const std::int32_t s = parte.ativos[static_cast<std::size_t>(parte.candidatos[ic])];
-            pub.f[ic] = parte.distancias[ic];
+            const std::int32_t s = slots.ativos[static_cast<std::size_t>(slots.candidatos[ic])];
+            pub.f[ic] = slots.distancias[ic];
             pub.slot[ic] = s;
             pub.menor[ic] = menor_[static_cast<std::size_t>(s)];
         }
     }
 
-    // How many of the part's candidates are under the threshold, and the smallest neuron of the
+    // How many of the thread's candidates are under the threshold, and the smallest neuron of the
     // first of them.
     static std::int32_t contaAte(const TPublicacao& pub, double limite) {
         std::int32_t n = 0;
@@ -324,7 +324,7 @@ class TMotorSlots {
         return kNenhum;
     }
 
-    // The best exact key among the part's candidates under the threshold; the later exact sums
+    // The best exact key among the thread's candidates under the threshold; the later exact sums
     // stop as soon as they pass the best so far.
     TChave melhorExataAte(const double* x, const TPublicacao& pub, double limite) const {
         TChave melhor;
@@ -345,37 +345,37 @@ class TMotorSlots {
         });
     }
 
-    // Moves this part's neighbours of `vencedor` towards x: a slot whose neurons are all
+    // Moves this thread's neighbours of `vencedor` towards x: a slot whose neurons are all
     // neighbours is updated in place; one with only some of them gives those a copy of its own.
-    void ajusta(TParte& parte, std::int32_t vencedor, const double* x, double taxa,
+    void ajusta(TSlotsDaThread& slots, std::int32_t vencedor, const double* x, double taxa,
                 std::int32_t raio) {
         const std::int32_t* linha =
             rede_.matrizDistancias.data() + static_cast<std::int64_t>(vencedor) * n_;
-        parte.tocados.clear();
-        for (const TSegmento& seg : parte.vizinhancas.de(vencedor, raio))
+        slots.tocados.clear();
+        for (const TSegmento& seg : slots.vizinhancas.de(vencedor, raio))
             for (std::int32_t b = seg.inicio; b < seg.fim; ++b)
-                if (dono_[static_cast<std::size_t>(b)] == parte.id) {
+                if (dono_[static_cast<std::size_t>(b)] == slots.id) {
                     const std::int32_t s = slotDe_[static_cast<std::size_t>(b)];
-                    if (contagem_[static_cast<std::size_t>(s)]++ == 0) parte.tocados.push_back(s);
+                    if (contagem_[static_cast<std::size_t>(s)]++ == 0) slots.tocados.push_back(s);
                 }
-        parte.atualizados.clear();
-        for (const std::int32_t s : parte.tocados) {
+        slots.atualizados.clear();
+        for (const std::int32_t s : slots.tocados) {
             const auto is = static_cast<std::size_t>(s);
             if (contagem_[is] == tamanho_[is]) {
                 ajustaPesosExato(pesosDe(s), x, d_, taxa);
-                parte.atualizados.push_back(s);
+                slots.atualizados.push_back(s);
             } else {
-                const std::int32_t novo = parte.livres.back();
-                parte.livres.pop_back();
+                const std::int32_t novo = slots.livres.back();
+                slots.livres.pop_back();
                 std::copy(pesosDe(s), pesosDe(s) + d_, pesosDe(novo));
                 separa(s, novo, linha, raio);
-                ativa(parte, novo);
+                ativa(slots, novo);
                 ajustaPesosExato(pesosDe(novo), x, d_, taxa);
-                parte.atualizados.push_back(novo);
+                slots.atualizados.push_back(novo);
             }
             contagem_[is] = 0;
         }
-        fundeIguais(parte);
+        fundeIguais(slots);
     }
 
     // Moves the neurons of slot s within `raio` of the winner into the empty slot `novo`.
@@ -407,32 +407,32 @@ class TMotorSlots {
     }
 
     // Merges the slots just updated whose weights have become bit-identical.
-    void fundeIguais(TParte& parte) {
-        if (parte.atualizados.size() < 2) return;
-        const std::size_t mascara = parte.tabela.size() - 1;
+    void fundeIguais(TSlotsDaThread& slots) {
+        if (slots.atualizados.size() < 2) return;
+        const std::size_t mascara = slots.tabela.size() - 1;
         const std::size_t bytes = static_cast<std::size_t>(d_) * sizeof(double);
-        for (const std::int32_t s : parte.atualizados) {
+        for (const std::int32_t s : slots.atualizados) {
             const std::uint64_t chave = chaveDe(pesosDe(s));
             std::size_t h = static_cast<std::size_t>(chave * 0x9e3779b97f4a7c15ull >> 20) & mascara;
             bool fundiu = false;
-            while (parte.tabela[h] != -1) {
-                const std::int32_t t = parte.tabela[h];
-                if (parte.chaves[h] == chave &&
+            while (slots.tabela[h] != -1) {
+                const std::int32_t t = slots.tabela[h];
+                if (slots.chaves[h] == chave &&
                     (bytes == 0 || std::memcmp(pesosDe(t), pesosDe(s), bytes) == 0)) {
-                    funde(parte, t, s);
+                    funde(slots, t, s);
                     fundiu = true;
                     break;
                 }
                 h = (h + 1) & mascara;
             }
             if (!fundiu) {
-                parte.tabela[h] = s;
-                parte.chaves[h] = chave;
-                parte.usadas.push_back(static_cast<std::int32_t>(h));
+                slots.tabela[h] = s;
+                slots.chaves[h] = chave;
+                slots.usadas.push_back(static_cast<std::int32_t>(h));
             }
         }
-        for (const std::int32_t h : parte.usadas) parte.tabela[static_cast<std::size_t>(h)] = -1;
-        parte.usadas.clear();
+        for (const std::int32_t h : slots.usadas) slots.tabela[static_cast<std::size_t>(h)] = -1;
+        slots.usadas.clear();
     }
 
     std::uint64_t chaveDe(const double* w) const {
@@ -445,7 +445,7 @@ class TMotorSlots {
     }
 
     // Slot s joins slot t, whose weights are identical.
-    void funde(TParte& parte, std::int32_t t, std::int32_t s) {
+    void funde(TSlotsDaThread& slots, std::int32_t t, std::int32_t s) {
         const auto it = static_cast<std::size_t>(t), is = static_cast<std::size_t>(s);
         std::int32_t b = primeiro_[is];
         while (b != -1) {
@@ -460,7 +460,7 @@ class TMotorSlots {
         primeiro_[is] = -1;
         tamanho_[is] = 0;
         menor_[is] = kNenhum;
-        desativa(parte, s);
+        desativa(slots, s);
     }
 
     // Publishes this thread's step on `meu` and waits for the other thread's on `outro`.
@@ -499,7 +499,7 @@ class TMotorSlots {
     // the hand-over chooses.
     void lacoPrincipal() {
         const auto padroes = static_cast<std::int64_t>(rede_.entradas.size());
-        TRevezamento revezamento(partes_ > 1, alternancia_);
+        TRevezamento revezamento(threads_ > 1, alternancia_);
         bool duas = false;  // the second thread is working, not asleep
         std::int64_t passo = 0;
         auto acordaSegunda = [&](std::int64_t t, std::int64_t p, bool sair) {
@@ -542,7 +542,7 @@ class TMotorSlots {
             rede_.fechaCiclo(t + 1, criterioQtdCiclos_, *status_, controle_, dicasNovas_,
                              [this]() -> const std::vector<double>& { return copiaPesos(); });
         }
-        if (!duas && partes_ > 1) acordaSegunda(0, 0, true);
+        if (!duas && threads_ > 1) acordaSegunda(0, 0, true);
     }
 
     // The second thread: asleep until the first gives it a pattern step to start from, then in
@@ -574,7 +574,7 @@ class TMotorSlots {
     // the two summaries alone, otherwise they meet again with their best exact distances.
     TFimDoPasso passoDuplo(int id, std::int64_t t, std::int64_t p, std::int64_t passo,
                            bool descansar) {
-        TParte& parte = partes_v_[static_cast<std::size_t>(id)];
+        TSlotsDaThread& slots = slotsDasThreads_[static_cast<std::size_t>(id)];
         const int outroId = 1 - id;
         TCanal& meuCanal = canais_[id];
         const TCanal& outroCanal = canais_[outroId];
@@ -582,9 +582,9 @@ class TMotorSlots {
         const TCanalRaro& outroRaro = raros_[outroId];
         const double* x = rede_.entradas[static_cast<std::size_t>(p)].dados();
         const std::int32_t dica = dicas_[static_cast<std::size_t>(p)];
-        if (dono_[static_cast<std::size_t>(dica)] == id) poeNaFrente(parte, dica);
-        auto& meu = parte.publicacao;
-        publicaCandidatos(parte, x, meu);
+        if (dono_[static_cast<std::size_t>(dica)] == id) poeNaFrente(slots, dica);
+        auto& meu = slots.publicacao;
+        publicaCandidatos(slots, x, meu);
         TResumo& resumo = meuCanal.resumo[p & 1];
         const bool parar =
             id == 0 && paraAntes(t, p, static_cast<std::int64_t>(rede_.entradas.size()));
@@ -628,7 +628,7 @@ class TMotorSlots {
             }
         }
         if (id == 0) dicasNovas_[static_cast<std::size_t>(p)] = v;
-        ajusta(parte, v, x, taxaCiclo_, raioCiclo_);
+        ajusta(slots, v, x, taxaCiclo_, raioCiclo_);
         return primeira.descansar ? TFimDoPasso::descansa : TFimDoPasso::segue;
     }
 
@@ -641,23 +641,23 @@ class TMotorSlots {
             return false;
         }
         if (controle_ != nullptr && p > 0) controle_->anotaPadroes(p);
-        TParte& parte = partes_v_[0];
+        TSlotsDaThread& slots = slotsDasThreads_[0];
         const double* x = rede_.entradas[static_cast<std::size_t>(p)].dados();
-        poeNaFrente(parte, dicas_[static_cast<std::size_t>(p)]);
-        const std::int32_t v = vencedorDeLeitura(parte, x);
+        poeNaFrente(slots, dicas_[static_cast<std::size_t>(p)]);
+        const std::int32_t v = vencedorDeLeitura(slots, x);
         dicasNovas_[static_cast<std::size_t>(p)] = v;
-        ajusta(parte, v, x, taxaCiclo_, raioCiclo_);
+        ajusta(slots, v, x, taxaCiclo_, raioCiclo_);
         return true;
     }
 
     // The pattern's last winner's slot goes first: a small threshold from the start lets the
     // other slots stop early.
-    void poeNaFrente(TParte& parte, std::int32_t neuronio) {
+    void poeNaFrente(TSlotsDaThread& slots, std::int32_t neuronio) {
         const std::int32_t s = slotDe_[static_cast<std::size_t>(neuronio)];
         const std::int32_t pos = posicao_[static_cast<std::size_t>(s)];
-        std::swap(parte.ativos[0], parte.ativos[static_cast<std::size_t>(pos)]);
-        posicao_[static_cast<std::size_t>(parte.ativos[0])] = 0;
-        posicao_[static_cast<std::size_t>(parte.ativos[static_cast<std::size_t>(pos)])] = pos;
+        std::swap(slots.ativos[0], slots.ativos[static_cast<std::size_t>(pos)]);
+        posicao_[static_cast<std::size_t>(slots.ativos[0])] = 0;
+        posicao_[static_cast<std::size_t>(slots.ativos[static_cast<std::size_t>(pos)])] = pos;
     }
 
     // Every neuron's weights, neuron after neuron, as an instant of the training shows them.
@@ -672,9 +672,8 @@ class TMotorSlots {
 
     TRede& rede_;
     std::int32_t colunas_, linhas_, n_, d_;
-    int partes_;
-    int partesAtivas_ =
-        0;  // owners the neurons are dealt to now: one while the second thread rests
+    int threads_;
+    int qtdDonos_ = 0;  // threads the neurons are dealt to now: one while the second one rests
     TLimiar limiar_;
     TFuncaoBusca busca_;
     std::int64_t alternancia_;
@@ -686,7 +685,7 @@ class TMotorSlots {
     std::vector<double> pesos_;
     std::vector<std::int32_t> slotDe_, dono_, proximo_;
     std::vector<std::int32_t> primeiro_, tamanho_, menor_, posicao_, contagem_;
-    std::vector<TParte> partes_v_;
+    std::vector<TSlotsDaThread> slotsDasThreads_;
     // Each pattern's winner in the previous cycle, and the ones of this cycle, apart so that the
     // second thread never reads a line the first is writing. After training the second holds the
     // winners of the last cycle.
@@ -720,9 +719,9 @@ bool treinaSlots(TRede& rede, bool criterioQtdCiclos, std::int32_t ultimo,
 std::optional<std::vector<std::int32_t>> classificaSlots(TRede& rede, int threads,
                                                          TControle* controle) {
     const TMotorSlots motor(rede, 1);
-    return vencedoresEmPartes(rede, threads, controle, [&motor] {
-        return [&motor, parte = motor.parteDeLeitura()](const double* x) mutable {
-            return motor.vencedorDeLeitura(parte, x);
+    return vencedoresEmThreads(rede, threads, controle, [&motor] {
+        return [&motor, slots = motor.slotsDeLeitura()](const double* x) mutable {
+            return motor.vencedorDeLeitura(slots, x);
         };
     });
 }

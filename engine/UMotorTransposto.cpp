@@ -49,7 +49,7 @@ bool treinaTransposto(TRede& rede, bool criterioQtdCiclos, std::int32_t ultimo,
 std::optional<std::vector<std::int32_t>> classificaTransposto(TRede& rede, int threads,
                                                               TControle* controle) {
     const TMotorTransposto motor(rede);
-    return vencedoresEmPartes(rede, threads, controle, [&motor] {
+    return vencedoresEmThreads(rede, threads, controle, [&motor] {
         return [&motor, rascunho = motor.rascunho()](const double* x) mutable {
             return motor.vencedor(x, rascunho);
         };

@@ -59,15 +59,15 @@ bool treinaRapido(TRede& rede, bool criterioQtdCiclos, std::int32_t ultimo,
 bool classificaRapido(TRede& rede, int threads, TControle* controle) {
     if (!cabeNoLayoutRapido(rede)) return rede.classificaEntradasReferencia(controle);
     const auto padroes = static_cast<std::int64_t>(rede.entradas.size());
-    // Patterns are independent here: each thread takes a contiguous half (vencedoresEmPartes).
+    // Patterns are independent here: each thread takes a contiguous half (vencedoresEmThreads).
     const std::int64_t trabalho = padroes * rede.linhasMapa() * rede.colunasMapa() * rede.dimensao;
     const bool duas = threads >= 2 || (threads == 0 && std::thread::hardware_concurrency() >= 2 &&
                                        trabalho >= 64 * kTrabalhoParaDuasThreads);
-    const int partes = duas && padroes >= 64 ? 2 : 1;
+    const int threadsUsadas = duas && padroes >= 64 ? 2 : 1;
     // A stop request leaves the counts as they were.
     const auto vencedores = rede.dimensao <= kDimensaoTransposta
-                                ? classificaTransposto(rede, partes, controle)
-                                : classificaSlots(rede, partes, controle);
+                                ? classificaTransposto(rede, threadsUsadas, controle)
+                                : classificaSlots(rede, threadsUsadas, controle);
     if (!vencedores) return false;
     anotaVencedores(rede, *vencedores);
     return true;
