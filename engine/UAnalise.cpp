@@ -136,7 +136,7 @@ namespace {
 
 struct TSomaErros {
     long double quantizacao = 0.0L;
-    std::int64_t topologicos = 0;
+    std::int64_t topograficos = 0;  // patterns whose two nearest neurons are not adjacent
     bool parada = false;
 };
 
@@ -208,7 +208,7 @@ TSomaErros somaErros(const std::vector<double>& pesos, std::int32_t n, std::int3
                 doisMelhores(estendidas.data(), nn, v1, v2);
                 soma.quantizacao += std::sqrt(estendidas[v1]);
             }
-            if (v2 < nn && matriz[v1 * nn + v2] != 1) ++soma.topologicos;
+            if (v2 < nn && matriz[v1 * nn + v2] != 1) ++soma.topograficos;
         }
     }
     return soma;
@@ -237,7 +237,7 @@ std::optional<TErros> medeErros(const std::vector<double>& pesos, std::int32_t n
     const auto total = static_cast<long double>(padroes.size());
     e.quantizacao = static_cast<double>(std::min(
         (primeira.quantizacao + segunda.quantizacao) / total, static_cast<long double>(DBL_MAX)));
-    e.topografico = static_cast<double>(primeira.topologicos + segunda.topologicos) /
+    e.topografico = static_cast<double>(primeira.topograficos + segunda.topograficos) /
                     static_cast<double>(total);
     return e;
 }

@@ -6,8 +6,8 @@
 // F = sum (x_k - w_k)^2 in any order it likes, and keeps as candidates every slot whose F is at
 // most melhor * fator + folga, melhor being the smallest F found. A slot is abandoned as soon as a
 // partial sum passes the current threshold: partial sums never decrease. The factor and the slack
-// come from a rigorous error bound (TTreinoRapido), so no slot that the exact distances could make
-// the winner is ever left out.
+// come from a rigorous error bound (limiarDaBusca, in UMotorComum.h), so no slot that the exact
+// distances could make the winner is ever left out.
 
 #include <cstdint>
 #include <limits>

@@ -17,6 +17,35 @@ double distanciaExataAte(const double* x, const double* w, std::int32_t dimensao
 
 void ajustaPesosExato(double* w, const double* x, std::int32_t dimensao, double taxa);
 
+// The program's winner: the distance of neuron 0 is the best to start with, then neuron after
+// neuron in row-major order (0 included, as the program has always done) the first one strictly
+// nearer takes its place. On equal distances the smaller index stays; a distance that is not a
+// number never takes the place, and neuron 0 keeps it when its own distance is not a number.
+class TPrimeiroMaisProximo {
+  public:
+    explicit TPrimeiroMaisProximo(double distanciaDoPrimeiro) : melhor_(distanciaDoPrimeiro) {}
+    void considera(std::int32_t neuronio, double distancia) {
+        if (distancia < melhor_) {
+            melhor_ = distancia;
+            vencedor_ = neuronio;
+        }
+    }
+    std::int32_t vencedor() const { return vencedor_; }
+
+  private:
+    double melhor_;
+    std::int32_t vencedor_ = 0;
+};
+
+// The same search over neurons 0 .. n - 1 (n at least 1) whose exact distances distanciaDe(j)
+// gives.
+template <class Distancia>
+std::int32_t primeiroMaisProximo(std::int32_t n, const Distancia& distanciaDe) {
+    TPrimeiroMaisProximo busca(distanciaDe(0));
+    for (std::int32_t j = 0; j < n; ++j) busca.considera(j, distanciaDe(j));
+    return busca.vencedor();
+}
+
 // One weight: w + (x - w) * r in extended precision, rounded to double once.
 inline double ajustaPesoExato(double w, double x, long double r) {
     const long double lw = w;

@@ -13,9 +13,9 @@ TTreinoPasso::TTreinoPasso(TRede& rede, bool criterioQtdCiclos, std::int32_t ult
 void TTreinoPasso::fechaCiclo() {
     ++ciclo_;
     padrao_ = 0;
-    if (status_) status_(rede_.taxaAprendizado, static_cast<std::int32_t>(ciclo_), rede_.raio);
-    if (!criterioQtdCiclos_) --rede_.raio;
-    rede_.taxaAprendizado = TRede::decaiTaxa(rede_.taxaAprendizado, rede_.taxaEvolucao);
+    // No control watches a stepped training: nothing asks for the map.
+    rede_.fechaCiclo(ciclo_, criterioQtdCiclos_, status_, nullptr, {},
+                     [] { return std::vector<double>(); });
 }
 
 TTreinoPasso::TPasso TTreinoPasso::proximoPadrao() {

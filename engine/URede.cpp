@@ -124,17 +124,11 @@ double TRede::distancia_euclidiana(const TVistaPadrao& p, const TNeuronio& n) {
 std::int32_t TRede::procuraVencedor(const TVistaPadrao& p) const {
     const std::int32_t linhas = linhasMapa();
     const std::int32_t colunas = colunasMapa();
-    double melhor = getDistancia(p, neuronio(0, 0));
-    std::int32_t vencedor = 0;
+    TPrimeiroMaisProximo busca(getDistancia(p, neuronio(0, 0)));
     for (std::int32_t i = 0; i < linhas; ++i)
-        for (std::int32_t j = 0; j < colunas; ++j) {
-            const double d = getDistancia(p, neuronio(i, j));
-            if (d < melhor) {
-                melhor = d;
-                vencedor = i * colunas + j;
-            }
-        }
-    return vencedor;
+        for (std::int32_t j = 0; j < colunas; ++j)
+            busca.considera(i * colunas + j, getDistancia(p, neuronio(i, j)));
+    return busca.vencedor();
 }
 
 void TRede::ajustaPesoVencedor(std::int32_t p, std::int32_t i, std::int32_t j) {
@@ -182,13 +176,8 @@ bool TRede::ativaRedeReferencia(bool criterioQtdCiclos, std::int32_t ultimo,
             ajustaPesos(static_cast<std::int32_t>(p), v / colunas, v % colunas);
         }
         ++t;
-        if (status) status(taxaAprendizado, static_cast<std::int32_t>(t), raio);
-        if (controle != nullptr) {
-            controle->anotaCiclo(t);
-            if (controle->querMapa(t)) controle->aoInstantaneo({t, pesosDoMapa(), vencedores});
-        }
-        if (!criterioQtdCiclos) --raio;
-        taxaAprendizado = decaiTaxa(taxaAprendizado, taxaEvolucao);
+        fechaCiclo(t, criterioQtdCiclos, status, controle, vencedores,
+                   [this] { return pesosDoMapa(); });
     }
     return true;
 }

@@ -112,6 +112,24 @@ class TRede {
     // product in extended precision, rounded to double once.
     static double decaiTaxa(double taxa, double evolucao);
 
+    // The end of a training cycle, `ciclos` being the cycles completed with it, as every trainer
+    // closes one: the status with the rate and radius the cycle used; the control's count and,
+    // when it asks, the map (pesos() gives the weights neuron after neuron, `vencedores` the
+    // cycle's winners); then the radius drops by one unless the cycles are the criterion, and
+    // the rate decays.
+    template <class Pesos>
+    void fechaCiclo(std::int64_t ciclos, bool criterioQtdCiclos, const FuncaoStatus& status,
+                    TControle* controle, const std::vector<std::int32_t>& vencedores,
+                    const Pesos& pesos) {
+        if (status) status(taxaAprendizado, static_cast<std::int32_t>(ciclos), raio);
+        if (controle != nullptr) {
+            controle->anotaCiclo(ciclos);
+            if (controle->querMapa(ciclos)) controle->aoInstantaneo({ciclos, pesos(), vencedores});
+        }
+        if (!criterioQtdCiclos) --raio;
+        taxaAprendizado = decaiTaxa(taxaAprendizado, taxaEvolucao);
+    }
+
   private:
     int threads_ = 0;
 };

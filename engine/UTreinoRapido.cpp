@@ -3,6 +3,7 @@
 #include <thread>
 #include <vector>
 
+#include "UMotorComum.h"
 #include "UMotorSlots.h"
 #include "UMotorTransposto.h"
 
@@ -51,54 +52,24 @@ bool treinaRapido(TRede& rede, bool criterioQtdCiclos, std::int32_t ultimo,
     rede.ultimoCiclo = ultimo;
     if (rede.dimensao <= kDimensaoTransposta)
         return treinaTransposto(rede, criterioQtdCiclos, ultimo, status, controle);
-    TMotorSlots motor(rede, threadsDoTreino(rede, threads), revezamentoParaTestes.load());
-    const TMotorSlots::TFim fim = motor.treina(criterioQtdCiclos, ultimo, status, controle);
-    motor.devolve();
-    if (fim.comecou) anotaVencedores(rede, fim.vencedores);
-    return fim.completo;
+    return treinaSlots(rede, criterioQtdCiclos, ultimo, status, threadsDoTreino(rede, threads),
+                       revezamentoParaTestes.load(), controle);
 }
 
 bool classificaRapido(TRede& rede, int threads, TControle* controle) {
     if (!cabeNoLayoutRapido(rede)) return rede.classificaEntradasReferencia(controle);
     const auto padroes = static_cast<std::int64_t>(rede.entradas.size());
-    std::vector<std::int32_t> vencedores(static_cast<std::size_t>(padroes));
-    // Patterns are independent here: each thread takes a contiguous half.
+    // Patterns are independent here: each thread takes a contiguous half (vencedoresEmThreads).
     const std::int64_t trabalho = padroes * rede.linhasMapa() * rede.colunasMapa() * rede.dimensao;
     const bool duas = threads >= 2 || (threads == 0 && std::thread::hardware_concurrency() >= 2 &&
                                        trabalho >= 64 * kTrabalhoParaDuasThreads);
-    const int partes = duas && padroes >= 64 ? 2 : 1;
-    // A stop request leaves the counts as they were; the first thread reports the progress of
-    // both, as its own times the number of threads.
-    std::atomic<bool> interrompido{false};
-    auto faixa = [&](int id, auto&& vencedorDe) {
-        const std::int64_t inicio = padroes * id / partes, fim = padroes * (id + 1) / partes;
-        for (std::int64_t p = inicio; p < fim; ++p) {
-            if (controle != nullptr) {
-                if (controle->parar.load(std::memory_order_relaxed)) {
-                    interrompido.store(true);
-                    return;
-                }
-                if (id == 0) controle->anotaPadroes((p + 1) * partes);
-            }
-            vencedores[static_cast<std::size_t>(p)] =
-                vencedorDe(rede.entradas[static_cast<std::size_t>(p)].dados());
-        }
-    };
-    if (rede.dimensao <= kDimensaoTransposta) {
-        const TMotorTransposto motor(rede);
-        emPartes(partes, [&](int id) {
-            auto rascunho = motor.rascunho();
-            faixa(id, [&](const double* x) { return motor.vencedor(x, rascunho); });
-        });
-    } else {
-        const TMotorSlots motor(rede, 1);
-        emPartes(partes, [&](int id) {
-            auto parte = motor.parteDeLeitura();
-            faixa(id, [&](const double* x) { return motor.vencedorDeLeitura(parte, x); });
-        });
-    }
-    if (interrompido.load()) return false;
-    anotaVencedores(rede, vencedores);
+    const int threadsUsadas = duas && padroes >= 64 ? 2 : 1;
+    // A stop request leaves the counts as they were.
+    const auto vencedores = rede.dimensao <= kDimensaoTransposta
+                                ? classificaTransposto(rede, threadsUsadas, controle)
+                                : classificaSlots(rede, threadsUsadas, controle);
+    if (!vencedores) return false;
+    anotaVencedores(rede, *vencedores);
     return true;
 }
 
