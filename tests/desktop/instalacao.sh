@@ -19,7 +19,8 @@ for f in norvika norvika-bench norvika-gera-dados norvika-figuras norvika-import
 done
 for f in applications/$id.desktop metainfo/$id.metainfo.xml icons/hicolor/scalable/apps/$id.svg \
          norvika/exemplos/iris.txt norvika/exemplos/cores.txt norvika/exemplos/animais.txt \
-         norvika/exemplos/cores-aleatorias.txt doc/norvika/copyright; do
+         norvika/exemplos/cores-aleatorias.txt norvika/exemplos/iris.csv \
+         norvika/exemplos/cidades.txt doc/norvika/copyright; do
   [ -s "$r/share/$f" ] || falha "share/$f falta"
 done
 # Each PNG has the size of the folder it is in: width and height are bytes 16 to 23 of a PNG.
