@@ -34,6 +34,17 @@ std::optional<double> numeroDoCampo(const QString& texto) {
     return numeroDigitado(bytesUtf8(texto.trimmed()));
 }
 
+// The seed field: a whole number from 0 to 2^64 - 1, else nothing.
+std::optional<std::uint64_t> sementeDoCampo(const QString& texto) {
+    const std::optional<double> v = numeroDoCampo(texto);
+    if (!v || *v < 0 || *v != std::floor(*v) || *v > 1.8e19) return std::nullopt;
+    return static_cast<std::uint64_t>(*v);
+}
+
+QString sementeRecusada(const QString& texto) {
+    return QStringLiteral("Semente: \"%1\" não é um inteiro não negativo.").arg(texto);
+}
+
 QFileDialog* dialogoCod(QWidget* pai, const char* nome, bool salvar) {
     auto* d = new QFileDialog(pai);
     d->setObjectName(QString::fromLatin1(nome));
@@ -478,12 +489,7 @@ bool TFormLaboratorio::abreDados(const QString& caminho) {
         if (resposta != QDialog::Accepted || dialogo.arquivoGravado().isEmpty()) return false;
         arquivo = dialogo.arquivoGravado();
     }
-    sessao_.carrega(caminhoEmBytes(arquivo));
-    atualizaHistorico();
-    atualizaReprisa();
-    mostraDados();
-    mostraMapa(sessao_.mapa());
-    habilita();
+    abreDadosPreparados(arquivo);
     return true;
 }
 
@@ -529,13 +535,12 @@ std::optional<TConfiguracaoLab> TFormLaboratorio::configuracao(QString& motivo) 
         }
         *campo.destino = *v;
     }
-    const std::optional<double> semente = numeroDoCampo(ui.LabSementeEdit->text());
-    if (!semente || *semente < 0 || *semente != std::floor(*semente) || *semente > 1.8e19) {
-        motivo = QStringLiteral("Semente: \"%1\" não é um inteiro não negativo.")
-                     .arg(ui.LabSementeEdit->text());
+    const std::optional<std::uint64_t> semente = sementeDoCampo(ui.LabSementeEdit->text());
+    if (!semente) {
+        motivo = sementeRecusada(ui.LabSementeEdit->text());
         return std::nullopt;
     }
-    c.semente = static_cast<std::uint64_t>(*semente);
+    c.semente = *semente;
     if (const std::string m = validaConfiguracao(c, sessao_.carga().dados);
         !m.empty() && sessao_.temDados()) {
         motivo = QString::fromStdString(m);
@@ -774,18 +779,16 @@ void TFormLaboratorio::abreDadosPreparados(const QString& caminho) {
 void TFormLaboratorio::LabGerarButtonClick() {
     UMensagens::protege(this, [&] {
         if (sessao_.treinando()) return;
-        const std::optional<double> semente = numeroDoCampo(ui.LabSementeEdit->text());
-        if (!semente || *semente < 0 || *semente != std::floor(*semente) || *semente > 1.8e19) {
-            UMensagens::mostraMensagem(
-                this, QStringLiteral("Semente: \"%1\" não é um inteiro não negativo.")
-                          .arg(ui.LabSementeEdit->text()));
+        const std::optional<std::uint64_t> semente = sementeDoCampo(ui.LabSementeEdit->text());
+        if (!semente) {
+            UMensagens::mostraMensagem(this, sementeRecusada(ui.LabSementeEdit->text()));
             return;
         }
         TPedidoDemonstracao pedido;
         pedido.tipo = static_cast<TDemonstracao>(ui.LabDemoCombo->currentData().toInt());
         pedido.padroes = ui.LabDemoPadroesSpin->value();
         pedido.dimensao = ui.LabDemoDimensaoSpin->value();
-        pedido.semente = static_cast<std::uint64_t>(*semente);
+        pedido.semente = *semente;
         const QString caminho = gravaDemonstracao(pedido);
         abreDadosPreparados(caminho);
         ui.LabStatusLabel->setText(QStringLiteral("Dados gerados em %1").arg(caminho));
