@@ -8,6 +8,15 @@
 #include "UAnelLab.h"
 #include "UErros.h"
 
+namespace {
+
+std::size_t bytesDoQuadro(const std::vector<double>& pesos,
+                          const std::vector<std::int32_t>& vencedores) {
+    return pesos.size() * sizeof(double) + vencedores.size() * sizeof(std::int32_t);
+}
+
+}  // namespace
+
 std::shared_ptr<const TExtrasMapa> extrasDosDadosLab(const TCargaLab& carga) {
     auto x = std::make_shared<TExtrasMapa>();
     const TDadosLab& d = carga.dados;
@@ -282,10 +291,14 @@ std::string TSessaoLab::inicia(const TConfiguracaoLab& config) {
                                            static_cast<std::size_t>(carga_.dados.dimensao) *
                                            sizeof(double) +
                                        carga_.dados.padroes() * sizeof(std::int32_t);
-    gravando_ = bytesPorQuadro <= kBytesGravacao / 16;
+    gravando_ = bytesPorQuadro <= limiteGravacao_ / 16;
     intervaloGravacao_ = 1;
     gravacao_.clear();
-    if (gravando_) gravacao_.push_back({0, pesosIniciaisLab(carga_.dados, config), {}});
+    bytesGravados_ = 0;
+    if (gravando_) {
+        gravacao_.push_back({0, pesosIniciaisLab(carga_.dados, config), {}});
+        bytesGravados_ = bytesDoQuadro(gravacao_.back().pesos, {});
+    }
     controle_.parar = false;
     controle_.anotaCiclo(0);
     terminou_ = false;
@@ -328,14 +341,14 @@ std::string TSessaoLab::inicia(const TConfiguracaoLab& config) {
 
 void TSessaoLab::grava(const TInstantaneo& i) {
     gravacao_.push_back({i.ciclos, i.pesos, i.vencedores});
-    std::size_t bytes = 0;
-    for (const TQuadroLab& q : gravacao_)
-        bytes += q.pesos.size() * sizeof(double) + q.vencedores.size() * sizeof(std::int32_t);
-    if (bytes <= kBytesGravacao) return;
+    bytesGravados_ += bytesDoQuadro(i.pesos, i.vencedores);
+    if (bytesGravados_ <= limiteGravacao_) return;
     // Full: keep the start and every other epoch of those kept, and record half as often.
     intervaloGravacao_ *= 2;
     std::erase_if(gravacao_, [this](const TQuadroLab& q) {
-        return q.epoca != 0 && q.epoca % intervaloGravacao_ != 0;
+        if (q.epoca == 0 || q.epoca % intervaloGravacao_ == 0) return false;
+        bytesGravados_ -= bytesDoQuadro(q.pesos, q.vencedores);
+        return true;
     });
 }
 

@@ -99,6 +99,8 @@ class TSessaoLab {
     std::size_t quadros() const { return quadros_.size(); }
     std::int64_t epocaDoQuadro(std::size_t i) const { return quadros_.at(i).epoca; }
     std::shared_ptr<TDadosMapa> quadro(std::size_t i) const;
+    // The memory set aside for the replay (64 MiB unless a test asks for less).
+    void limitaGravacao(std::size_t bytes) { limiteGravacao_ = bytes; }
 
     // The runs of the session, the first first; new data forget them (their maps were measured on
     // other patterns).
@@ -114,7 +116,7 @@ class TSessaoLab {
                  std::optional<TConfiguracaoLab> config);
     void grava(const TInstantaneo& instantaneo);  // on the training's thread, under mutex_
 
-    static constexpr std::size_t kBytesGravacao = std::size_t{64} << 20;
+    std::size_t limiteGravacao_ = std::size_t{64} << 20;
 
     TCargaLab carga_;
     std::string arquivo_;
@@ -155,6 +157,7 @@ class TSessaoLab {
     bool gravando_ = false;  // set before the thread starts
     std::vector<TQuadroLab> gravacao_;
     std::int64_t intervaloGravacao_ = 1;  // every how many epochs a frame is kept
+    std::size_t bytesGravados_ = 0;
     std::string erro_;
     bool parado_ = false;
 };

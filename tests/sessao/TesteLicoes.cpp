@@ -81,4 +81,21 @@ TEST(Licoes, reprisaDoTreino) {
     // Each frame is its own epoch's map, with the error curve up to it.
     EXPECT_NE(sessao.quadro(5)->pesos, sessao.quadro(6)->pesos);
     EXPECT_EQ(sessao.quadro(5)->curva.size(), 5u);
+
+    // With room for about 20 frames, a long training keeps the start, evenly spaced epochs and
+    // the end, within the room.
+    const std::size_t quadro = 100 * 2 * sizeof(double) + 500 * sizeof(std::int32_t);
+    sessao.limitaGravacao(20 * quadro);
+    c.epocas = 100;
+    ASSERT_EQ(sessao.inicia(c), "");
+    while (!sessao.conclui()) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    const std::size_t n = sessao.quadros();
+    ASSERT_GE(n, 10u);
+    EXPECT_LE(n, 22u);
+    EXPECT_EQ(sessao.epocaDoQuadro(0), 0);
+    EXPECT_EQ(sessao.epocaDoQuadro(n - 1), 100);
+    const std::int64_t passo = sessao.epocaDoQuadro(1);
+    for (std::size_t i = 1; i + 1 < n; ++i)
+        EXPECT_EQ(sessao.epocaDoQuadro(i), static_cast<std::int64_t>(i) * passo);
+    EXPECT_EQ(sessao.quadro(n - 1)->pesos, sessao.mapa()->pesos);
 }
