@@ -15,6 +15,10 @@ class TManual : public QWidget {
     void mostraConteudo();
     QTextBrowser* navegador() const { return navegador_; }
 
+  Q_SIGNALS:
+    // A link "licao:N" was clicked: lesson N (from 1) of the lessons panel.
+    void licaoPedida(int licao);
+
   private:
     QTextBrowser* navegador_;
 };

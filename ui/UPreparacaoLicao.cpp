@@ -57,7 +57,7 @@ void TFormMain::LicoesItemMenuClick() {
             connect(licoes_.get(), &TFormLicoes::preparar, this, &TFormMain::preparaLicao);
             connect(licoes_.get(), &TFormLicoes::abrirManual, this, [this] {
                 protege([&] {
-                    if (!manual_) manual_ = new TManual(this);
+                    criaManual();
                     manual_->mostraConteudo();
                     manual_->navegador()->scrollToAnchor(QStringLiteral("licoes"));
                 });
@@ -126,4 +126,16 @@ void TFormMain::preparaLicao(int i) {
             laboratorio_->activateWindow();
         }
     });
+}
+
+void TFormMain::mostraLicao(int i) {
+    LicoesItemMenuClick();
+    if (licoes_) licoes_->escolhe(i);
+}
+
+void TFormMain::criaManual() {
+    if (manual_) return;
+    manual_ = new TManual(this);
+    connect(manual_.data(), &TManual::licaoPedida, this,
+            [this](int licao) { mostraLicao(licao - 1); });
 }

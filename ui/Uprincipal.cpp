@@ -685,7 +685,7 @@ void TFormMain::SobreClick() {
 
 void TFormMain::ManualItemMenuClick() {
     protege([&] {
-        if (!manual_) manual_ = new TManual(this);
+        criaManual();
         manual_->mostraConteudo();
     });
 }

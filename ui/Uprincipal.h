@@ -76,6 +76,8 @@ class TFormMain : public QMainWindow {
     void ExploradorItemMenuClick();
     void LaboratorioItemMenuClick();
     void LicoesItemMenuClick();
+    // The lessons panel (made on first use) at lesson i, from 0.
+    void mostraLicao(int i);
     // Puts lesson i's data and settings in place (in the laboratory, this window or both).
     void preparaLicao(int i);
     // Shows the laboratory, opening `arquivo` in it when given.
@@ -128,6 +130,8 @@ class TFormMain : public QMainWindow {
     int limiteColunasGrade() const;
     // The load of a trained-network file, after its dialog.
     void carregaTreinamento(const QString& nome);
+    // The manual window, made on first use; its lesson links open the lessons panel.
+    void criaManual();
     // The "Importar dados" dialog on a table; the pattern file it writes goes into the training
     // page's path box.
     void importaTabela(const QString& tabela);

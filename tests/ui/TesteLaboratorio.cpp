@@ -11,6 +11,7 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QTextBrowser>
 #include <QtTest>
 #include <cmath>
 #include <random>
@@ -23,6 +24,7 @@
 #include "UFormLaboratorio.h"
 #include "UFormLicoes.h"
 #include "ULayoutMapa.h"
+#include "UManual.h"
 #include "UNumeros.h"
 
 class TesteLaboratorio : public QObject {
@@ -318,6 +320,13 @@ class TesteLaboratorio : public QObject {
         QVERIFY(j->edit("TreinamentoArqTextBox")->text().endsWith(u"/cores.txt"));
         QVERIFY(j->principal->explorador() && j->principal->explorador()->passoAPasso());
         QCOMPARE(j->principal->sementeFixa(), std::optional<std::uint32_t>(2026));
+
+        // The manual's lesson links open the panel at that lesson.
+        auto* manual = licoes->findChild<QPushButton*>(QStringLiteral("LicaoManualButton"));
+        QTest::mouseClick(manual, Qt::LeftButton, {}, manual->rect().center());
+        QVERIFY(j->principal->manual() != nullptr);
+        j->principal->manual()->navegador()->setSource(QUrl(QStringLiteral("licao:4")));
+        QCOMPARE(licoes->licaoEscolhida(), 3);
 
         auto* demo = filho<QComboBox>("LabDemoCombo");
         demo->setCurrentIndex(demo->findText(QStringLiteral("Espiral")));
