@@ -484,6 +484,7 @@ class TTreinoLab {
         // (meeting twice a pattern) measured slower than one here. The final measure may use two.
         r.threads = config_.modo == TModoLab::online ? 1 : threads_;
         r.ignorados = presenca_.vazios;
+        entrega(0, conhecidos_);
         bool parado = false;
         std::vector<TMelhores> melhores;
         if (config_.modo == TModoLab::online)

@@ -88,24 +88,6 @@ std::shared_ptr<TDadosMapa> dadosDoMapaLab(const TGradeLab& grade, const TDadosL
                             TErros{r.curva[e].quantizacao, r.curva[e].topografico}});
     if (r.medido && (r.completo || !r.vencedores.empty()))
         m->erros = TErros{r.quantizacao, r.topografico};
-    // A ring on a few thousand cities at most: the nearest-neighbour tour is quadratic.
-    const bool anel = grade.toroidal && (grade.linhas == 1 || grade.colunas == 1) && n >= 3;
-    if (anel && r.vencedores.size() == dados.padroes() && dados.padroes() <= 5000 &&
-        r.pesos.size() == n * static_cast<std::size_t>(dados.dimensao)) {
-        TPercursoLab tour = percursoDoAnel(dados, r.pesos, r.vencedores, grade.unidades());
-        if (!tour.ordem.empty()) {
-            TDadosMapa::TPercurso p;
-            for (const std::size_t i : tour.ordem) {
-                TPontoPlano ponto;
-                extras->projecao.projeta(dados.padrao(i), ponto.x, ponto.y);
-                p.cidades.push_back(ponto);
-            }
-            p.ordem = std::move(tour.ordem);
-            p.comprimento = tour.comprimento;
-            p.vizinhoMaisProximo = percursoDoVizinhoMaisProximo(dados).comprimento;
-            m->percurso = std::move(p);
-        }
-    }
     return m;
 }
 
@@ -131,6 +113,7 @@ void TSessaoLab::defineDados(TCargaLab carga, const std::string& caminho) {
     carga_ = std::move(carga);
     arquivo_ = caminho;
     extras_ = std::move(extras);
+    vizinhoMaisProximo_.reset();
     if (!mesmaDimensao || !mapa_) {
         mapa_.reset();
         pesos_.clear();
@@ -154,6 +137,7 @@ void TSessaoLab::instala(const TGradeLab& grade, TResultadoLab resultado,
     config_ = std::move(config);
     pesos_ = resultado.pesos;
     mapa_ = dadosDoMapaLab(grade, carga_.dados, resultado, extras_);
+    poePercurso(*mapa_, grade, resultado);
     if (config_) {
         TDadosMapa::TOrigem origem;
         origem.arquivo = arquivo_;
@@ -295,10 +279,6 @@ std::string TSessaoLab::inicia(const TConfiguracaoLab& config) {
     intervaloGravacao_ = 1;
     gravacao_.clear();
     bytesGravados_ = 0;
-    if (gravando_) {
-        gravacao_.push_back({0, pesosIniciaisLab(carga_.dados, config), {}});
-        bytesGravados_ = bytesDoQuadro(gravacao_.back().pesos, {});
-    }
     controle_.parar = false;
     controle_.anotaCiclo(0);
     terminou_ = false;
@@ -354,15 +334,50 @@ void TSessaoLab::grava(const TInstantaneo& i) {
 
 std::shared_ptr<TDadosMapa> TSessaoLab::quadro(std::size_t i) const {
     const TQuadroLab& q = quadros_.at(i);
-    TResultadoLab r = resumoLab(carga_.dados, gradeDosQuadros_, q.pesos, q.vencedores);
     const auto epocas = static_cast<std::size_t>(
         std::clamp<std::int64_t>(q.epoca, 0, static_cast<std::int64_t>(curvaDosQuadros_.size())));
-    r.curva.assign(curvaDosQuadros_.begin(),
-                   curvaDosQuadros_.begin() + static_cast<std::ptrdiff_t>(epocas));
-    auto m = dadosDoMapaLab(gradeDosQuadros_, carga_.dados, r, extras_);
+    return mapaDoInstante(
+        gradeDosQuadros_, q.pesos, q.vencedores,
+        {curvaDosQuadros_.begin(), curvaDosQuadros_.begin() + static_cast<std::ptrdiff_t>(epocas)});
+}
+
+std::shared_ptr<TDadosMapa> TSessaoLab::mapaDoInstante(const TGradeLab& grade,
+                                                       const std::vector<double>& pesos,
+                                                       const std::vector<std::int32_t>& vencedores,
+                                                       std::vector<TEpocaLab> curva) const {
+    TResultadoLab r = resumoLab(carga_.dados, grade, pesos, vencedores);
+    r.curva = std::move(curva);
+    auto m = dadosDoMapaLab(grade, carga_.dados, r, extras_);
+    // The errors of an instant are those of its epoch on the curve (the map itself is not
+    // measured).
     m->erros.reset();
     if (!m->curva.empty()) m->erros = m->curva.back().erros;
+    poePercurso(*m, grade, r);
     return m;
+}
+
+void TSessaoLab::poePercurso(TDadosMapa& m, const TGradeLab& grade, const TResultadoLab& r) const {
+    const TDadosLab& dados = carga_.dados;
+    const bool anel =
+        grade.toroidal && (grade.linhas == 1 || grade.colunas == 1) && grade.unidades() >= 3;
+    // The nearest-neighbour tour is quadratic: computed once per data, and only for data whose
+    // tour takes a few tens of milliseconds at most (a few thousand cities).
+    const double termos = static_cast<double>(dados.padroes()) *
+                          static_cast<double>(dados.padroes()) * dados.dimensao;
+    if (!anel || termos > 5e7 || r.vencedores.size() != dados.padroes()) return;
+    TPercursoLab tour = percursoDoAnel(dados, r.pesos, r.vencedores, grade.unidades());
+    if (tour.ordem.empty()) return;
+    if (!vizinhoMaisProximo_) vizinhoMaisProximo_ = percursoDoVizinhoMaisProximo(dados).comprimento;
+    TDadosMapa::TPercurso p;
+    for (const std::size_t i : tour.ordem) {
+        TPontoPlano ponto;
+        extras_->projecao.projeta(dados.padrao(i), ponto.x, ponto.y);
+        p.cidades.push_back(ponto);
+    }
+    p.ordem = std::move(tour.ordem);
+    p.comprimento = tour.comprimento;
+    p.vizinhoMaisProximo = *vizinhoMaisProximo_;
+    m.percurso = std::move(p);
 }
 
 void TSessaoLab::para() {
@@ -394,12 +409,7 @@ std::shared_ptr<TDadosMapa> TSessaoLab::mapaAoVivo() {
         curva = curvaAoVivo_;
     }
     querMapa_ = true;
-    TResultadoLab r = resumoLab(carga_.dados, emCurso_.grade, pesos, vencedores);
-    r.curva = std::move(curva);
-    auto m = dadosDoMapaLab(emCurso_.grade, carga_.dados, r, extras_);
-    m->erros.reset();
-    if (!m->curva.empty()) m->erros = m->curva.back().erros;
-    return m;
+    return mapaDoInstante(emCurso_.grade, pesos, vencedores, std::move(curva));
 }
 
 bool TSessaoLab::conclui() {

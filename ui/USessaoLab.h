@@ -25,7 +25,8 @@
 // What the data add to the pictures (labels, names, original units, the input space's points).
 std::shared_ptr<const TExtrasMapa> extrasDosDadosLab(const TCargaLab& carga);
 
-// A laboratory map as the explorer's views draw it: hexagonal or toroidal when it is.
+// A laboratory map as the explorer's views draw it: hexagonal or toroidal when it is (a ring's
+// tour is the session's to add).
 std::shared_ptr<TDadosMapa> dadosDoMapaLab(const TGradeLab& grade, const TDadosLab& dados,
                                            const TResultadoLab& resultado,
                                            const std::shared_ptr<const TExtrasMapa>& extras);
@@ -115,12 +116,20 @@ class TSessaoLab {
     void instala(const TGradeLab& grade, TResultadoLab resultado,
                  std::optional<TConfiguracaoLab> config);
     void grava(const TInstantaneo& instantaneo);  // on the training's thread, under mutex_
+    // A map during a training (live or replayed): its winners known, its errors the curve's.
+    std::shared_ptr<TDadosMapa> mapaDoInstante(const TGradeLab& grade,
+                                               const std::vector<double>& pesos,
+                                               const std::vector<std::int32_t>& vencedores,
+                                               std::vector<TEpocaLab> curva) const;
+    // A ring's travelling salesman tour, put on its map.
+    void poePercurso(TDadosMapa& mapa, const TGradeLab& grade, const TResultadoLab& r) const;
 
     std::size_t limiteGravacao_ = std::size_t{64} << 20;
 
     TCargaLab carga_;
     std::string arquivo_;
     std::shared_ptr<const TExtrasMapa> extras_ = std::make_shared<TExtrasMapa>();
+    mutable std::optional<double> vizinhoMaisProximo_;  // of these data, once computed
     TGradeLab grade_;
     std::optional<TConfiguracaoLab> config_;  // of the map's training, when it was trained here
     std::shared_ptr<TDadosMapa> mapa_;
