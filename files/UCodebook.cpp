@@ -1,7 +1,5 @@
 #include "UCodebook.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -369,13 +367,8 @@ void gravaCodebook(const TCodebook& codebook, const std::string& caminho) {
 }
 
 TCodebook leCodebook(const std::string& caminho) {
-    const int fd = ::open(caminho.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) throw EEntradaSaida(mensagemErroArquivo(errno, caminho));
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        throw EEntradaSaida(mensagemErroArquivo(S_ISDIR(st.st_mode) ? EISDIR : EACCES, caminho));
-    }
+    std::uint64_t tamanho = 0;
+    const int fd = abreArquivoRegular(caminho, tamanho);
     const std::uint64_t limite = limiteMemoriaDados();
     const auto grandeDemais = [&] {
         ::close(fd);
@@ -383,9 +376,9 @@ TCodebook leCodebook(const std::string& caminho) {
             "O arquivo é maior do que a memória que o programa se permite (" +
             std::to_string(limite >> 20) + " MiB).");
     };
-    if (static_cast<std::uint64_t>(st.st_size) > limite) throw grandeDemais();
+    if (tamanho > limite) throw grandeDemais();
     // Read to the end, not to the size seen: a file still growing is read as far as the limit.
-    std::string texto(static_cast<std::size_t>(st.st_size) + 1, '\0');
+    std::string texto(static_cast<std::size_t>(tamanho) + 1, '\0');
     std::size_t lidos = 0;
     for (;;) {
         if (lidos == texto.size()) {

@@ -1,6 +1,5 @@
 #include "UImportacao.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -321,15 +320,7 @@ class TLeitorRegistros {
         : divisor_(separador, aspas, kMaximoColunas),
           controle_(controle),
           limite_(limiteMemoriaDados()) {
-        fd_ = ::open(caminho.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-        if (fd_ < 0) throw EEntradaSaida(mensagemErroArquivo(errno, caminho));
-        struct stat st {};
-        if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
-            ::close(fd_);
-            throw EEntradaSaida(
-                mensagemErroArquivo(S_ISDIR(st.st_mode) ? EISDIR : EACCES, caminho));
-        }
-        tamanho_ = static_cast<std::uint64_t>(st.st_size);
+        fd_ = abreArquivoRegular(caminho, tamanho_);
         buf_.resize(kBloco);
         carrega();
         // A UTF-8 byte order mark is not part of the text.
@@ -408,13 +399,8 @@ class TLeitorRegistros {
 
 // The first bytes of a file (for detection), without a UTF-8 byte order mark.
 std::string inicioDoArquivo(const std::string& caminho, std::size_t bytes) {
-    const int fd = ::open(caminho.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) throw EEntradaSaida(mensagemErroArquivo(errno, caminho));
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        throw EEntradaSaida(mensagemErroArquivo(S_ISDIR(st.st_mode) ? EISDIR : EACCES, caminho));
-    }
+    std::uint64_t tamanho = 0;
+    const int fd = abreArquivoRegular(caminho, tamanho);
     std::string s(bytes, '\0');
     std::size_t lidos = 0;
     while (lidos < bytes) {
@@ -1458,15 +1444,14 @@ void gravaPadroes(const TImportacao& t, const std::string& caminho) {
 std::vector<TEscala> leEscala(const std::string& caminho, std::int32_t dimensao) {
     std::vector<TEscala> escala;
     if (dimensao <= 0) return escala;
-    const int fd = ::open(caminho.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return escala;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
+    std::uint64_t tamanho = 0;
+    int fd = -1;
+    try {
+        fd = abreArquivoRegular(caminho, tamanho);
+    } catch (const EEntradaSaida&) {
         return escala;
     }
     // The scaling lines stand at the very end: its last megabyte is read.
-    const auto tamanho = static_cast<std::uint64_t>(st.st_size);
     const std::uint64_t bytes = std::min<std::uint64_t>(tamanho, std::uint64_t{1} << 20);
     std::string cauda(bytes, '\0');
     const ssize_t lidos = ::pread(fd, cauda.data(), bytes, static_cast<off_t>(tamanho - bytes));

@@ -51,20 +51,22 @@ bool arquivoExiste(const std::string& caminho) {
     return ::stat(caminho.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
-TLeitorLinhas::TLeitorLinhas(const std::string& caminho, TControle* controle)
-    : controle_(controle), limite_(limiteMemoriaDados()) {
-    // O_NONBLOCK keeps a named pipe without a writer from blocking the window at open; only
-    // regular files are read.
-    fd_ = ::open(caminho.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd_ < 0) throw EEntradaSaida(mensagemErroArquivo(errno, caminho));
+int abreArquivoRegular(const std::string& caminho, std::uint64_t& tamanho) {
+    const int fd = ::open(caminho.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) throw EEntradaSaida(mensagemErroArquivo(errno, caminho));
     struct stat st {};
-    if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         const int erro = S_ISDIR(st.st_mode) ? EISDIR : EACCES;
-        ::close(fd_);
-        fd_ = -1;
+        ::close(fd);
         throw EEntradaSaida(mensagemErroArquivo(erro, caminho));
     }
-    tamanho_ = static_cast<std::uint64_t>(st.st_size);
+    tamanho = static_cast<std::uint64_t>(st.st_size);
+    return fd;
+}
+
+TLeitorLinhas::TLeitorLinhas(const std::string& caminho, TControle* controle)
+    : controle_(controle), limite_(limiteMemoriaDados()) {
+    fd_ = abreArquivoRegular(caminho, tamanho_);
     buf_.resize(kBlocoLeitura);
 }
 

@@ -63,6 +63,11 @@ class TLeitorLinhas {
     std::uint64_t tamanho_ = 0;
 };
 
+// Opens a regular file for reading and gives its size. O_NONBLOCK keeps a named pipe without a
+// writer from blocking at open; anything but a regular file is refused. Throws EEntradaSaida with
+// the program's message for the file.
+int abreArquivoRegular(const std::string& caminho, std::uint64_t& tamanho);
+
 // Whether a file (not a folder) exists at the path.
 bool arquivoExiste(const std::string& caminho);
 
