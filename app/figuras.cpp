@@ -20,6 +20,7 @@
 #include "UArquivoRede.h"
 #include "UDadosMapa.h"
 #include "UErros.h"
+#include "UFalha.h"
 #include "UGravacao.h"
 #include "ULeitorLinhas.h"
 #include "UNumeros.h"
@@ -28,14 +29,6 @@
 #include "UVersao.h"
 
 namespace {
-
-struct TFalha {
-    std::string mensagem;
-};
-
-[[noreturn]] void falha(const std::string& mensagem) {
-    throw TFalha{mensagem};
-}
 
 void ajuda() {
     std::printf(

@@ -8,18 +8,11 @@
 #include <vector>
 
 #include "UErros.h"
+#include "UFalha.h"
 #include "UImportacao.h"
 #include "UVersao.h"
 
 namespace {
-
-struct TFalha {
-    std::string mensagem;
-};
-
-[[noreturn]] void falha(const std::string& mensagem) {
-    throw TFalha{mensagem};
-}
 
 void ajuda() {
     std::printf(

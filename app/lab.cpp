@@ -21,20 +21,13 @@
 #include "UDadosLab.h"
 #include "UErros.h"
 #include "UExportacao.h"
+#include "UFalha.h"
 #include "UGravacao.h"
 #include "ULaboratorio.h"
 #include "UNumeros.h"
 #include "UVersao.h"
 
 namespace {
-
-struct TFalha {
-    std::string mensagem;
-};
-
-[[noreturn]] void falha(const std::string& mensagem) {
-    throw TFalha{mensagem};
-}
 
 void ajuda() {
     std::printf(
