@@ -127,9 +127,9 @@ using TAoFimDaEpocaLab = std::function<void(std::int32_t epocas, const TEpocaLab
 // Trains a map on the data. The control (optional) is checked once per pattern online and once per
 // block of patterns or of units in batch; cycles in it count epochs, and when querMapa(epochs
 // done) asks, the map after an epoch is handed over on the training's thread (winners of the
-// patterns presented), and the starting map as epoch 0 (no winners yet). A stop keeps the map as it stands online, and the map of the last complete
-// epoch in batch. Throws std::invalid_argument with validaConfiguracao's message for bad
-// settings, EMemoriaInsuficiente past the memory ceiling.
+// patterns presented), and the starting map as epoch 0 (no winners yet). A stop keeps the map as it
+// stands online, and the map of the last complete epoch in batch. Throws std::invalid_argument with
+// validaConfiguracao's message for bad settings, EMemoriaInsuficiente past the memory ceiling.
 TResultadoLab treinaLab(const TDadosLab& dados, const TConfiguracaoLab& config,
                         TControle* controle = nullptr, const TAoFimDaEpocaLab& aoFimDaEpoca = {});
 

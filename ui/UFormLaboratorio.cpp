@@ -45,6 +45,16 @@ QString sementeRecusada(const QString& texto) {
     return QStringLiteral("Semente: \"%1\" não é um inteiro não negativo.").arg(texto);
 }
 
+// Writes a map as a .cod; returns why it failed, empty when written.
+QString gravaCodebookEm(const TCodebook& codebook, const QString& caminho) {
+    try {
+        gravaCodebook(codebook, caminhoEmBytes(caminho));
+    } catch (const std::exception& e) {
+        return QString::fromUtf8(e.what());
+    }
+    return {};
+}
+
 QFileDialog* dialogoCod(QWidget* pai, const char* nome, bool salvar) {
     auto* d = new QFileDialog(pai);
     d->setObjectName(QString::fromLatin1(nome));
@@ -348,15 +358,11 @@ void TFormLaboratorio::LabSalvarExecucaoButtonClick() {
     UMensagens::protege(this, [&] {
         const std::vector<std::size_t> linhas = execucoesEscolhidas();
         if (linhas.size() != 1) return;
-        const QString nome = UDialogos::escolhe(*dialogoSalvar_);
-        if (nome.isEmpty()) return;
-        try {
-            gravaCodebook(sessao_.codebookDe(linhas.front()), caminhoEmBytes(nome));
-        } catch (const std::exception& e) {
-            UMensagens::mostraMensagem(
-                this, QStringLiteral("Não foi possível gravar o mapa em \"%1\": %2")
-                          .arg(nome, QString::fromUtf8(e.what())));
-        }
+        const TCodebook codebook = sessao_.codebookDe(linhas.front());
+        exportaComDialogo(
+            this, *dialogoSalvar_,
+            [&](const QString& nome) { return gravaCodebookEm(codebook, nome); },
+            QStringLiteral("o mapa"));
     });
 }
 
@@ -675,12 +681,7 @@ void TFormLaboratorio::preenchePainel() {
 
 QString TFormLaboratorio::salvaMapa(const QString& caminho) {
     if (!sessao_.temMapa()) return QStringLiteral("não há mapa");
-    try {
-        gravaCodebook(sessao_.codebook(), caminhoEmBytes(caminho));
-    } catch (const std::exception& e) {
-        return QString::fromUtf8(e.what());
-    }
-    return {};
+    return gravaCodebookEm(sessao_.codebook(), caminho);
 }
 
 QString TFormLaboratorio::abreMapa(const QString& caminho) {
@@ -703,15 +704,7 @@ QString TFormLaboratorio::abreMapa(const QString& caminho) {
 }
 
 void TFormLaboratorio::LabSalvarButtonClick() {
-    UMensagens::protege(this, [&] {
-        const QString nome = UDialogos::escolhe(*dialogoSalvar_);
-        if (nome.isEmpty()) return;
-        const QString motivo = salvaMapa(nome);
-        if (!motivo.isEmpty())
-            UMensagens::mostraMensagem(
-                this,
-                QStringLiteral("Não foi possível gravar o mapa em \"%1\": %2").arg(nome, motivo));
-    });
+    exporta(*dialogoSalvar_, &TFormLaboratorio::salvaMapa, QStringLiteral("o mapa"));
 }
 
 void TFormLaboratorio::LabAbrirMapaButtonClick() {
@@ -808,10 +801,7 @@ void TFormLaboratorio::atualizaReprisa() {
     const QSignalBlocker bloqueio(ui.LabReprisaSlider);
     ui.LabReprisaSlider->setRange(0, quadros - 1);
     ui.LabReprisaSlider->setValue(quadros - 1);
-    ui.LabReprisaLabel->setText(
-        QStringLiteral("Época %1 de %2")
-            .arg(sessao_.epocaDoQuadro(static_cast<std::size_t>(quadros - 1)))
-            .arg(sessao_.epocaDoQuadro(static_cast<std::size_t>(quadros - 1))));
+    escreveEpocaDaReprisa(quadros - 1);
     reproducao_.setInterval(std::clamp(10000 / quadros, 50, 400));
 }
 
@@ -822,11 +812,15 @@ void TFormLaboratorio::mostraQuadro(int i) {
         const auto q = static_cast<std::size_t>(i);
         // The last frame is the map itself, with everything measured.
         mostraMapa(i == quadros - 1 ? sessao_.mapa() : sessao_.quadro(q));
-        ui.LabReprisaLabel->setText(
-            QStringLiteral("Época %1 de %2")
-                .arg(sessao_.epocaDoQuadro(q))
-                .arg(sessao_.epocaDoQuadro(static_cast<std::size_t>(quadros - 1))));
+        escreveEpocaDaReprisa(i);
     });
+}
+
+void TFormLaboratorio::escreveEpocaDaReprisa(int i) {
+    const std::size_t ultimo = sessao_.quadros() - 1;
+    ui.LabReprisaLabel->setText(QStringLiteral("Época %1 de %2")
+                                    .arg(sessao_.epocaDoQuadro(static_cast<std::size_t>(i)))
+                                    .arg(sessao_.epocaDoQuadro(ultimo)));
 }
 
 void TFormLaboratorio::LabReproduzirButtonClick() {

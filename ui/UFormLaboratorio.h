@@ -93,6 +93,7 @@ class TFormLaboratorio : public QWidget {
     void escolheNeuronio(std::int32_t neuronio);
     void atualizaHistorico();
     void atualizaReprisa();
+    void escreveEpocaDaReprisa(int quadro);
     void escolheExecucoes();
     std::vector<std::size_t> execucoesEscolhidas() const;
     void exporta(QFileDialog& dialogo, QString (TFormLaboratorio::*exportacao)(const QString&),
