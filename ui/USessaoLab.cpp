@@ -333,12 +333,16 @@ void TSessaoLab::grava(const TInstantaneo& i) {
 }
 
 std::shared_ptr<TDadosMapa> TSessaoLab::quadro(std::size_t i) const {
+    // The frames are the last training's: its settings are still emCurso_, its curve the live one.
     const TQuadroLab& q = quadros_.at(i);
-    const auto epocas = static_cast<std::size_t>(
-        std::clamp<std::int64_t>(q.epoca, 0, static_cast<std::int64_t>(curvaDosQuadros_.size())));
-    return mapaDoInstante(
-        gradeDosQuadros_, q.pesos, q.vencedores,
-        {curvaDosQuadros_.begin(), curvaDosQuadros_.begin() + static_cast<std::ptrdiff_t>(epocas)});
+    std::vector<TEpocaLab> curva;
+    {
+        std::lock_guard<std::mutex> trava(mutex_);
+        curva.assign(curvaAoVivo_.begin(),
+                     curvaAoVivo_.begin() +
+                         std::clamp<std::ptrdiff_t>(q.epoca, 0, std::ssize(curvaAoVivo_)));
+    }
+    return mapaDoInstante(emCurso_.grade, q.pesos, q.vencedores, std::move(curva));
 }
 
 std::shared_ptr<TDadosMapa> TSessaoLab::mapaDoInstante(const TGradeLab& grade,
@@ -420,15 +424,10 @@ bool TSessaoLab::conclui() {
         std::lock_guard<std::mutex> trava(mutex_);
         r = std::move(resultado_);
         erro_ = falha_;
-    }
-    parado_ = r && !r->completo;
-    {
-        std::lock_guard<std::mutex> trava(mutex_);
         quadros_ = std::move(gravacao_);
         gravacao_.clear();
-        curvaDosQuadros_ = curvaAoVivo_;
     }
-    gradeDosQuadros_ = emCurso_.grade;
+    parado_ = r && !r->completo;
     if (r && !quadros_.empty()) {
         // The last frame is the map the training left.
         if (quadros_.back().epoca == r->epocas) quadros_.pop_back();

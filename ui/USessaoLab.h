@@ -147,8 +147,6 @@ class TSessaoLab {
         std::vector<std::int32_t> vencedores;
     };
     std::vector<TQuadroLab> quadros_;
-    std::vector<TEpocaLab> curvaDosQuadros_;
-    TGradeLab gradeDosQuadros_;
 
     // The running training.
     std::thread thread_;
