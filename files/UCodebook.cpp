@@ -96,7 +96,27 @@ TTipo classifica(std::string_view t, double& v) {
     if (i != corpo.size()) return TTipo::outro;
     const std::string_view numero = t[0] == '+' ? corpo : t;
     const auto r = std::from_chars(numero.data(), numero.data() + numero.size(), v);
-    if (r.ec == std::errc::result_out_of_range) return TTipo::infinito;
+    if (r.ec == std::errc::result_out_of_range) {
+        // Out of range on the small side (1e-400) is a zero, not an infinity: the number's order
+        // of magnitude (the first significant digit's place plus the exponent) tells which.
+        const std::size_t e = corpo.find_first_of("eE");
+        const std::size_t ponto = std::min({corpo.find('.'), e, corpo.size()});
+        const std::size_t primeiro = corpo.find_first_of("123456789");
+        long ordem = primeiro < ponto ? static_cast<long>(ponto - primeiro) - 1
+                                      : -static_cast<long>(primeiro - ponto);
+        if (e != std::string_view::npos) {
+            std::string_view expoente = corpo.substr(e + 1);
+            const bool negativo = !expoente.empty() && expoente[0] == '-';
+            if (!expoente.empty() && (expoente[0] == '-' || expoente[0] == '+'))
+                expoente.remove_prefix(1);
+            long x = 0;
+            for (const char c : expoente) x = std::min(x * 10 + (c - '0'), 100000000L);
+            ordem += negativo ? -x : x;
+        }
+        if (ordem >= 0) return TTipo::infinito;
+        v = t[0] == '-' ? -0.0 : 0.0;
+        return TTipo::valor;
+    }
     return r.ec == std::errc() && r.ptr == numero.data() + numero.size() ? TTipo::valor
                                                                          : TTipo::outro;
 }
@@ -256,14 +276,21 @@ TCodebook leCodebookDeTexto(std::string_view texto) {
         if (!temCabecalho) {
             leCabecalho(linha, numero, cb);
             temCabecalho = true;
-            // Reserved no further than the rest of the text can fill: each value takes at least
-            // one character and one separator.
+            // Each value takes at least one character and one separator, so a unit's line at
+            // least 2 × dimensão bytes: a header announcing more units than the file can hold is
+            // refused at once, before anything is reserved or read.
             const std::uint64_t total =
                 static_cast<std::uint64_t>(cb.linhas) * static_cast<std::uint64_t>(cb.colunas);
-            const std::uint64_t cabem = texto.size() / 2 + 1;
-            cb.pesos.reserve(static_cast<std::size_t>(
-                std::min(total * static_cast<std::uint64_t>(cb.dimensao), cabem)));
-            cb.rotulos.reserve(static_cast<std::size_t>(std::min(total, cabem)));
+            const auto d = static_cast<std::uint64_t>(cb.dimensao);
+            const std::uint64_t cabem = texto.size() / (2 * d) + 1;
+            if (total > cabem)
+                throw ECodebook(naLinha(numero) + "o cabeçalho anuncia " + std::to_string(total) +
+                                " neurônios de dimensão " + std::to_string(d) +
+                                ", mas o resto do arquivo, com " + std::to_string(texto.size()) +
+                                " bytes, não tem lugar para mais de " + std::to_string(cabem) +
+                                ".");
+            cb.pesos.reserve(static_cast<std::size_t>(total * d));
+            cb.rotulos.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(total, 1 << 20)));
             continue;
         }
         const std::uint64_t anunciados =
@@ -393,7 +420,7 @@ TCodebook leCodebook(const std::string& caminho) {
         } else if (errno != EINTR) {
             const int erro = errno;
             ::close(fd);
-            throw EEntradaSaida("I/O error " + std::to_string(erro));
+            throw EEntradaSaida(mensagemErroArquivo(erro, caminho));
         }
     }
     ::close(fd);

@@ -182,6 +182,9 @@ class TDivisor {
         defineModo(separador, aspas);
     }
     void defineLinha(std::int64_t linha) { linhas_ = linha; }
+    // Whether the last record ended the file inside quotes: the rest of the file would otherwise
+    // be taken, without a word, for one field.
+    bool aspaSemFechar() const { return aspaSemFechar_; }
     void defineModo(char separador, TAspas aspas) {
         sep_ = separador;
         aspas_ = aspas;
@@ -213,6 +216,7 @@ class TDivisor {
                 for (;;) {
                     if (p == fim) {
                         if (!ultimo) return nullptr;
+                        aspaSemFechar_ = true;
                         break;
                     }
                     if (*p == aspa) {
@@ -304,6 +308,7 @@ class TDivisor {
     std::array<bool, 256> para_;
     std::size_t maximo_;
     std::int64_t linhas_ = 0;
+    bool aspaSemFechar_ = false;
     std::string montagem_;
     // The quoted fields of the record: which one, and where it stands in montagem_.
     struct TMontada {
@@ -319,7 +324,8 @@ class TLeitorRegistros {
     TLeitorRegistros(const std::string& caminho, char separador, TAspas aspas, TControle* controle)
         : divisor_(separador, aspas, kMaximoColunas),
           controle_(controle),
-          limite_(limiteMemoriaDados()) {
+          limite_(limiteMemoriaDados()),
+          caminho_(caminho) {
         fd_ = abreArquivoRegular(caminho, tamanho_);
         buf_.resize(kBloco);
         carrega();
@@ -340,6 +346,10 @@ class TLeitorRegistros {
             const char* fim =
                 divisor_.divide(buf_.data() + ini_, buf_.data() + fim_, eof_, campos, linhas);
             if (fim != nullptr) {
+                if (divisor_.aspaSemFechar())
+                    throw EImportacao(naLinha(linha) +
+                                      ": as aspas abertas nesta linha não se fecham até o fim do "
+                                      "arquivo.");
                 ini_ = static_cast<std::size_t>(fim - buf_.data());
                 linha_ += std::max<std::int64_t>(linhas, 1);
                 return true;
@@ -353,6 +363,10 @@ class TLeitorRegistros {
     void defineModo(char separador, TAspas aspas) { divisor_.defineModo(separador, aspas); }
 
   private:
+    // Reads on after the bytes not yet taken. A record longer than the buffer doubles it, and the
+    // buffer is then filled whole before the record is split again: each split sees twice the
+    // bytes of the one before, so a record of any length is split a handful of times, not once
+    // per block.
     void carrega() {
         if (controle_ != nullptr && controle_->passo()) throw EInterrompido();
         if (ini_ > 0) {
@@ -366,27 +380,34 @@ class TLeitorRegistros {
                     "Um registro da tabela é longo demais para a memória disponível.");
             buf_.resize(std::min<std::uint64_t>(buf_.size() * 2, limite_));
         }
-        for (;;) {
+        std::size_t desdeOPasso = 0;
+        while (fim_ < buf_.size()) {
+            if (desdeOPasso >= kBloco) {
+                desdeOPasso = 0;
+                if (controle_ != nullptr && controle_->passo()) throw EInterrompido();
+            }
             const ssize_t n = ::read(fd_, buf_.data() + fim_, std::min(buf_.size() - fim_, kBloco));
             if (n > 0) {
                 utf8_.le(std::string_view(buf_.data() + fim_, static_cast<std::size_t>(n)));
                 fim_ += static_cast<std::size_t>(n);
+                desdeOPasso += static_cast<std::size_t>(n);
                 lidos_ += static_cast<std::uint64_t>(n);
                 if (controle_ != nullptr)
                     controle_->anotaPadroes(static_cast<std::int64_t>(lidos_ >> 10));
-                return;
+                continue;
             }
             if (n == 0) {
                 eof_ = true;
                 return;
             }
-            if (errno != EINTR) throw EEntradaSaida("I/O error " + std::to_string(errno));
+            if (errno != EINTR) throw EEntradaSaida(mensagemErroArquivo(errno, caminho_));
         }
     }
 
     TDivisor divisor_;
     TControle* controle_;
     std::uint64_t limite_;
+    std::string caminho_;
     int fd_ = -1;
     std::vector<char> buf_;
     std::size_t ini_ = 0, fim_ = 0;
@@ -805,8 +826,17 @@ void colunasDaAmostra(TImportacao& t, const std::vector<std::vector<std::string>
 TImportacao importaDelimitado(const std::string& caminho, const TOpcoesImportacao& o,
                               TControle* controle) {
     TImportacao t = comecaImportacao(TFormatoTabela::delimitado, o);
-    const std::string inicio = inicioDoArquivo(caminho, 256 * 1024);
-    const bool inteira = inicio.size() < 256 * 1024;
+    // The sample holds a few whole records, however wide: a table of thousands of columns has a
+    // header and a first row far longer than the usual 256 KiB.
+    std::string inicio;
+    bool inteira = false;
+    for (std::uint64_t bytes = 256 * 1024;; bytes *= 4) {
+        inicio = inicioDoArquivo(caminho, static_cast<std::size_t>(bytes));
+        inteira = inicio.size() < bytes;
+        if (inteira || std::count(inicio.begin(), inicio.end(), '\n') >= 3 ||
+            4 * bytes > limiteMemoriaDados())
+            break;
+    }
     t.separador = o.separador ? *o.separador : detectaSeparador(inicio, inteira);
     const auto amostra = registrosDaAmostra(inicio, t.separador, inteira);
     if (amostra.empty()) throw EImportacao("O arquivo está vazio: não há nenhuma linha de dados.");
@@ -1136,6 +1166,9 @@ TImportacao importaTabela(const std::string& caminho, const TOpcoesImportacao& o
                                                         : importaDelimitado(caminho, o, controle);
     if (t.padroes() == 0 && t.linhasDescartadas == 0)
         throw EImportacao("O arquivo não tem nenhuma linha de dados.");
+    if (t.padroes() == 0)
+        throw EImportacao(
+            "Nenhum padrão restou depois de descartar as linhas com valores ausentes.");
     if (!t.utf8) t.textosDeCp1252();
     completa(t);
     return t;

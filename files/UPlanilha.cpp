@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstring>
 #include <functional>
+#include <limits>
 #include <map>
 #include <memory>
 #include <optional>
@@ -30,6 +31,47 @@ constexpr std::int64_t kMaximoColunas = 16384;
 [[noreturn]] void danificada(const std::string& porque) {
     throw EImportacao("A planilha não pôde ser lida: " + porque + ".");
 }
+
+std::string emKiB(std::uint64_t bytes) {
+    return bytes >= (std::uint64_t{10} << 20) ? std::to_string(bytes >> 20) + " MiB"
+                                              : std::to_string((bytes + 1023) >> 10) + " KiB";
+}
+
+// What one spreadsheet may take. Its parts together may inflate to the memory allowance, and what
+// is kept of them (cells, shared strings, sheet names, relationships) to a fixed multiple of what
+// has been inflated so far, never past the allowance: real sheets keep less than their XML, while
+// a file of a few kilobytes that repeats a row a million times, pads rows out to the last column or
+// lists a hundred million empty texts is refused long before it takes gigabytes.
+class TOrcamento {
+  public:
+    TOrcamento() : limite_(limiteMemoriaDados()) {}
+
+    void inflou(const std::string& parte, std::uint64_t bytes) {
+        inflados_ += bytes;
+        if (inflados_ > limite_)
+            danificada("a parte " + parte + " leva o arquivo descomprimido a mais de " +
+                       std::to_string(limite_ >> 20) + " MiB");
+    }
+    // Bytes about to be kept; throws when they would pass what the file may keep.
+    void gasta(std::uint64_t bytes) {
+        confere(bytes);
+        usados_ += bytes;
+    }
+    void confere(std::uint64_t bytes) const {
+        if (usados_ + bytes > permitido())
+            throw EMemoriaInsuficiente(
+                "A planilha não cabe na memória que o programa se permite usar com ela: até " +
+                emKiB(permitido()) + " para as " + emKiB(inflados_) + " de XML lidas até aqui.");
+    }
+
+  private:
+    static constexpr std::uint64_t kPiso = std::uint64_t{64} << 20;
+    static constexpr std::uint64_t kFator = 8;
+    std::uint64_t permitido() const { return std::min(limite_, kPiso + kFator * inflados_); }
+
+    std::uint64_t limite_;
+    std::uint64_t inflados_ = 0, usados_ = 0;
+};
 
 // ---------------------------------------------------------------------------------------------
 // The zip
@@ -58,20 +100,14 @@ class TZip {
     TZip& operator=(const TZip&) = delete;
 
     bool tem(const std::string& nome) const { return zip_name_locate(zip_, nome.c_str(), 0) >= 0; }
+    TOrcamento& orcamento() const { return orcamento_; }
 
-    // Hands the inflated bytes of a part to `bloco`, a block at a time. Its inflated size may be
-    // at most 200 times its compressed size, or four times the memory allowance when that is
-    // more: a real sheet is far below, a zip bomb far above.
+    // Hands the inflated bytes of a part to `bloco`, a block at a time, counting them against the
+    // file's allowance (a zip bomb stops there, whatever its compressed size).
     void le(const std::string& nome, TControle* controle,
             const std::function<void(const char*, std::size_t, bool)>& bloco) const {
         const zip_int64_t indice = zip_name_locate(zip_, nome.c_str(), 0);
         if (indice < 0) danificada("falta a parte " + nome);
-        zip_stat_t st;
-        zip_stat_init(&st);
-        std::uint64_t teto = 4 * limiteMemoriaDados();
-        if (zip_stat_index(zip_, static_cast<zip_uint64_t>(indice), 0, &st) == 0 &&
-            (st.valid & ZIP_STAT_COMP_SIZE) != 0)
-            teto = std::max<std::uint64_t>(teto, 200 * static_cast<std::uint64_t>(st.comp_size));
         zip_file_t* arquivo = zip_fopen_index(zip_, static_cast<zip_uint64_t>(indice), 0);
         if (arquivo == nullptr) danificada("a parte " + nome + " não se abre");
         std::unique_ptr<zip_file_t, int (*)(zip_file_t*)> fecha(arquivo, zip_fclose);
@@ -82,7 +118,7 @@ class TZip {
             const zip_int64_t n = zip_fread(arquivo, buffer.data(), buffer.size());
             if (n < 0) danificada("a parte " + nome + " está corrompida");
             total += static_cast<std::uint64_t>(n);
-            if (total > teto) danificada("a parte " + nome + " descomprimida é grande demais");
+            orcamento_.inflou(nome, static_cast<std::uint64_t>(n));
             if (controle != nullptr) controle->anotaPadroes(static_cast<std::int64_t>(total >> 10));
             bloco(buffer.data(), static_cast<std::size_t>(n), n == 0);
             if (n == 0) return;
@@ -91,6 +127,7 @@ class TZip {
 
   private:
     zip_t* zip_ = nullptr;
+    mutable TOrcamento orcamento_;
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -126,6 +163,12 @@ class TLeitorXml {
     virtual void texto(std::string_view) {}
 
     // Parses a part of the zip as it is inflated.
+    //
+    // Expat scans an unfinished token (a comment, a tag with its attributes) again from its start
+    // at every call, so feeding it a fixed block at a time costs the square of a long token. The
+    // blocks are gathered instead until they are at least as long as what expat holds unfinished,
+    // which makes every scan at most double the one before: linear in the part. No spreadsheet
+    // has a token of megabytes, so one past kMaiorToken ends the reading.
     void le(const TZip& zip, const std::string& parte, TControle* controle) {
         std::unique_ptr<std::remove_pointer_t<XML_Parser>, void (*)(XML_Parser)> parser(
             XML_ParserCreateNS(nullptr, '|'), XML_ParserFree);
@@ -134,20 +177,43 @@ class TLeitorXml {
         XML_SetElementHandler(
             parser.get(),
             [](void* eu, const XML_Char* nome, const XML_Char** atributos) {
-                static_cast<TLeitorXml*>(eu)->chama(
-                    [&](TLeitorXml& l) { l.abre(local(nome), atributos); });
+                static_cast<TLeitorXml*>(eu)->chama([&](TLeitorXml& l) {
+                    if (++l.profundidade_ > kMaiorProfundidade)
+                        danificada("a parte " + *l.parte_ + " tem elementos aninhados a mais de " +
+                                   std::to_string(kMaiorProfundidade) + " níveis");
+                    l.abre(local(nome), atributos);
+                });
             },
             [](void* eu, const XML_Char* nome) {
-                static_cast<TLeitorXml*>(eu)->chama([&](TLeitorXml& l) { l.fecha(local(nome)); });
+                static_cast<TLeitorXml*>(eu)->chama([&](TLeitorXml& l) {
+                    --l.profundidade_;
+                    l.fecha(local(nome));
+                });
             });
         XML_SetCharacterDataHandler(parser.get(), [](void* eu, const XML_Char* s, int n) {
             static_cast<TLeitorXml*>(eu)->chama(
                 [&](TLeitorXml& l) { l.texto(std::string_view(s, static_cast<std::size_t>(n))); });
         });
         parser_ = parser.get();
+        parte_ = &parte;
+        profundidade_ = 0;
+        ultimoEvento_ = 0;
+        std::string juntos;
+        std::uint64_t entregues = 0;
         zip.le(parte, controle, [&](const char* bytes, std::size_t n, bool fim) {
-            if (XML_Parse(parser.get(), bytes, static_cast<int>(n), fim ? 1 : 0) ==
-                XML_STATUS_ERROR) {
+            juntos.append(bytes, n);
+            const std::uint64_t pendente = entregues - std::min(entregues, ultimoEvento_);
+            if (pendente > kMaiorToken)
+                danificada("a parte " + parte + " tem um elemento de mais de " +
+                           std::to_string(kMaiorToken >> 20) + " MiB");
+            if (!fim && juntos.size() < std::max<std::uint64_t>(kBlocoXml, pendente)) return;
+            if (juntos.size() > static_cast<std::size_t>(std::numeric_limits<int>::max()))
+                danificada("a parte " + parte + " tem um elemento longo demais");
+            const auto status = XML_Parse(parser.get(), juntos.data(),
+                                          static_cast<int>(juntos.size()), fim ? 1 : 0);
+            entregues += juntos.size();
+            juntos.clear();
+            if (status == XML_STATUS_ERROR) {
                 if (falha_) std::rethrow_exception(falha_);
                 danificada("a parte " + parte + " não é XML válido (linha " +
                            std::to_string(XML_GetCurrentLineNumber(parser.get())) + ": " +
@@ -158,11 +224,17 @@ class TLeitorXml {
     }
 
   private:
+    static constexpr std::uint64_t kBlocoXml = std::uint64_t{1} << 16;
+    static constexpr std::uint64_t kMaiorToken = std::uint64_t{16} << 20;
+    static constexpr int kMaiorProfundidade = 256;
+
     // A reader's exception may not cross expat's C frames: it stops the parser and is rethrown
     // once XML_Parse has returned.
     template <class F>
     void chama(F&& f) {
         if (falha_) return;
+        const XML_Index onde = XML_GetCurrentByteIndex(parser_);
+        if (onde > 0) ultimoEvento_ = static_cast<std::uint64_t>(onde);
         try {
             f(*this);
         } catch (...) {
@@ -172,7 +244,10 @@ class TLeitorXml {
     }
 
     XML_Parser parser_ = nullptr;
+    const std::string* parte_ = nullptr;
     std::exception_ptr falha_;
+    int profundidade_ = 0;
+    std::uint64_t ultimoEvento_ = 0;  // where expat's latest event began, in the part's bytes
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -180,7 +255,8 @@ class TLeitorXml {
 
 class TMontagem {
   public:
-    TMontagem(TTabelaDeTextos& tabela) : tabela_(tabela), limite_(limiteMemoriaDados()) {}
+    TMontagem(TTabelaDeTextos& tabela, TOrcamento& orcamento)
+        : tabela_(tabela), orcamento_(orcamento) {}
 
     // A row of the sheet (numbered from 1); its cells follow, at their columns (from 0).
     void linha(std::int64_t numero) {
@@ -195,22 +271,25 @@ class TMontagem {
         if (coluna >= kMaximoColunas)
             danificada("a planilha passa das " + std::to_string(kMaximoColunas) + " colunas");
         if (texto.empty()) return;
+        orcamento_.confere(textos_.size() + texto.size() + 24 * (celulas_.size() + 1));
         celulas_.emplace_back(coluna, textos_.size(), texto.size());
         textos_ += texto;
-        if (textos_.size() + tabela_.bytes() > limite_)
-            throw EMemoriaInsuficiente(
-                "A planilha não cabe na memória que o programa se permite usar.");
     }
     // Ends the row, kept when it has a cell that is not empty; `vezes` copies of it (a row the
-    // file repeats).
+    // file repeats). Each copy is counted against the file's allowance before it is made.
     void fechaLinha(std::int64_t vezes = 1) {
         if (numero_ < 0) return;
         if (!celulas_.empty()) {
             std::sort(celulas_.begin(), celulas_.end(),
                       [](const auto& a, const auto& b) { return std::get<0>(a) < std::get<0>(b); });
+            // A row as the table keeps it: its text, an end for every cell up to the last, the
+            // row's own entry.
+            const auto largura = static_cast<std::uint64_t>(std::get<0>(celulas_.back()) + 1);
+            const std::uint64_t bytesDaLinha = textos_.size() + 8 * largura + 16;
             for (std::int64_t v = 0; v < vezes; ++v) {
                 if (numero_ + v > kMaximoLinhas)
                     danificada("a planilha passa das " + std::to_string(kMaximoLinhas) + " linhas");
+                orcamento_.gasta(bytesDaLinha);
                 tabela_.novaLinha(numero_ + v);
                 std::int64_t coluna = 0;
                 for (const auto& [c, inicio, tamanho] : celulas_) {
@@ -218,9 +297,6 @@ class TMontagem {
                     tabela_.adicionaCelula(std::string_view(textos_).substr(inicio, tamanho));
                     ++coluna;
                 }
-                if (tabela_.bytes() > limite_)
-                    throw EMemoriaInsuficiente(
-                        "A planilha não cabe na memória que o programa se permite usar.");
             }
         }
         numero_ = -1;
@@ -228,7 +304,7 @@ class TMontagem {
 
   private:
     TTabelaDeTextos& tabela_;
-    std::uint64_t limite_;
+    TOrcamento& orcamento_;
     std::int64_t numero_ = -1;
     std::vector<std::tuple<std::int64_t, std::size_t, std::size_t>> celulas_;
     std::string textos_;
@@ -296,8 +372,17 @@ bool formatoDeData(int id, std::string_view codigo) {
     return false;
 }
 
+// More sheets than any spreadsheet program makes; a list longer than this is an attack.
+constexpr std::size_t kMaximoPlanilhas = 10000;
+
+void contaPlanilha(std::size_t planilhas) {
+    if (planilhas >= kMaximoPlanilhas)
+        danificada("o arquivo tem mais de " + std::to_string(kMaximoPlanilhas) + " planilhas");
+}
+
 class TLivroXlsx : public TLeitorXml {
   public:
+    explicit TLivroXlsx(TOrcamento& orcamento) : orcamento_(orcamento) {}
     struct TFolha {
         std::string nome, id;
     };
@@ -308,6 +393,8 @@ class TLivroXlsx : public TLeitorXml {
         if (nome == "sheet") {
             const auto n = atributo(a, "name");
             const auto id = atributo(a, "id", "relationships");
+            contaPlanilha(folhas.size());
+            orcamento_.gasta(64 + n.value_or("").size() + id.value_or("").size());
             folhas.push_back({std::string(n.value_or("")), std::string(id.value_or(""))});
         } else if (nome == "workbookPr") {
             const auto d = atributo(a, "date1904");
@@ -315,24 +402,35 @@ class TLivroXlsx : public TLeitorXml {
         }
     }
     void fecha(std::string_view) override {}
+
+  private:
+    TOrcamento& orcamento_;
 };
 
 class TRelacoes : public TLeitorXml {
   public:
+    explicit TRelacoes(TOrcamento& orcamento) : orcamento_(orcamento) {}
     std::map<std::string, std::string> alvos;
     void abre(std::string_view nome, const XML_Char** a) override {
         if (nome != "Relationship") return;
         const auto id = atributo(a, "Id");
         const auto alvo = atributo(a, "Target");
-        if (id && alvo) alvos[std::string(*id)] = std::string(*alvo);
+        if (!id || !alvo) return;
+        if (alvos.size() >= 4 * kMaximoPlanilhas)
+            danificada("o arquivo tem relações demais entre as suas partes");
+        orcamento_.gasta(96 + id->size() + alvo->size());
+        alvos[std::string(*id)] = std::string(*alvo);
     }
     void fecha(std::string_view) override {}
+
+  private:
+    TOrcamento& orcamento_;
 };
 
 // The shared strings: each <si>, its <t> texts (rich-text runs too), not its phonetic guides.
 class TTextosCompartilhados : public TLeitorXml {
   public:
-    explicit TTextosCompartilhados(std::uint64_t limite) : limite_(limite) {}
+    explicit TTextosCompartilhados(TOrcamento& orcamento) : orcamento_(orcamento) {}
     std::string textos;
     std::vector<std::uint64_t> fins;
 
@@ -352,19 +450,25 @@ class TTextosCompartilhados : public TLeitorXml {
             --fonetico_;
         else if (nome == "t")
             dentro_ = false;
-        else if (nome == "si")
+        else if (nome == "si") {
+            if (fins.size() >= kMaximoTextos)
+                danificada("o arquivo tem mais de " + std::to_string(kMaximoTextos) +
+                           " textos compartilhados");
+            orcamento_.gasta(8);
             fins.push_back(textos.size());
+        }
     }
     void texto(std::string_view s) override {
         if (!dentro_) return;
+        orcamento_.gasta(s.size());
         textos += s;
-        if (textos.size() + 8 * fins.size() > limite_)
-            throw EMemoriaInsuficiente(
-                "A planilha não cabe na memória que o programa se permite usar.");
     }
 
   private:
-    std::uint64_t limite_;
+    // Far more distinct texts than a table of patterns has (Excel itself keeps fewer than this
+    // in one workbook in practice), and few enough that their list stays small.
+    static constexpr std::size_t kMaximoTextos = std::size_t{1} << 24;
+    TOrcamento& orcamento_;
     int fonetico_ = 0;
     bool dentro_ = false;
 };
@@ -372,13 +476,16 @@ class TTextosCompartilhados : public TLeitorXml {
 // Which cell formats (the s of a cell) show dates.
 class TEstilos : public TLeitorXml {
   public:
+    explicit TEstilos(TOrcamento& orcamento) : orcamento_(orcamento) {}
     std::vector<bool> data;
     void abre(std::string_view nome, const XML_Char** a) override {
         if (nome == "numFmt") {
             const auto id = inteiro(atributo(a, "numFmtId"));
-            if (id && *id < 100000)
-                codigos_[static_cast<int>(*id)] =
-                    std::string(atributo(a, "formatCode").value_or(""));
+            const std::string_view codigo = atributo(a, "formatCode").value_or("");
+            if (id && *id < 100000) {
+                orcamento_.gasta(64 + codigo.size());
+                codigos_[static_cast<int>(*id)] = std::string(codigo);
+            }
         } else if (nome == "cellXfs") {
             dentro_ = true;
         } else if (nome == "xf" && dentro_ && data.size() < 1000000) {
@@ -393,6 +500,7 @@ class TEstilos : public TLeitorXml {
     }
 
   private:
+    TOrcamento& orcamento_;
     std::map<int, std::string> codigos_;
     bool dentro_ = false;
 };
@@ -400,8 +508,9 @@ class TEstilos : public TLeitorXml {
 class TFolhaXlsx : public TLeitorXml {
   public:
     TFolhaXlsx(TMontagem& montagem, const TTextosCompartilhados& compartilhados,
-               const TEstilos& estilos, bool base1904)
-        : montagem_(montagem),
+               const TEstilos& estilos, bool base1904, const TOrcamento& orcamento)
+        : orcamento_(orcamento),
+          montagem_(montagem),
           compartilhados_(compartilhados),
           estilos_(estilos),
           base1904_(base1904) {}
@@ -446,17 +555,16 @@ class TFolhaXlsx : public TLeitorXml {
     }
     void texto(std::string_view s) override {
         if (dentro_ && !fonetico_) {
+            orcamento_.confere(valor_.size() + s.size());
             valor_ += s;
-            if (valor_.size() > limiteMemoriaDados())
-                throw EMemoriaInsuficiente(
-                    "Uma célula da planilha é longa demais para a memória disponível.");
         }
     }
 
   private:
     void celula() {
         if (coluna_ < 0) coluna_ = 0;
-        if (!temValor_) {
+        // openpyxl and other writers leave <v></v> (or no <v>) under a formula they never computed.
+        if (!temValor_ || (formula_ && valor_.empty())) {
             if (formula_) ++semValor;
             return;
         }
@@ -481,6 +589,7 @@ class TFolhaXlsx : public TLeitorXml {
         }
     }
 
+    const TOrcamento& orcamento_;
     TMontagem& montagem_;
     const TTextosCompartilhados& compartilhados_;
     const TEstilos& estilos_;
@@ -511,19 +620,25 @@ std::size_t escolhe(const std::vector<std::string>& nomes, const std::string& pl
 }
 
 void notaDasCelulas(TPlanilhaLida& p, std::int64_t erros, std::int64_t semValor) {
-    if (erros > 0)
+    if (erros == 1)
+        p.notas.push_back("1 célula com erro (como #DIV/0!) foi lida como valor ausente.");
+    else if (erros > 1)
         p.notas.push_back(std::to_string(erros) +
                           " células com erro (como #DIV/0!) foram lidas como valores ausentes.");
-    if (semValor > 0)
+    if (semValor == 1)
+        p.notas.push_back(
+            "1 fórmula sem valor calculado foi lida como valor ausente (abra e grave "
+            "a planilha de novo para calculá-la).");
+    else if (semValor > 1)
         p.notas.push_back(std::to_string(semValor) +
                           " fórmulas sem valor calculado foram lidas como valores ausentes "
                           "(abra e grave a planilha de novo para calculá-las).");
 }
 
 void leXlsx(const TZip& zip, const std::string& planilha, TControle* controle, TPlanilhaLida& p) {
-    TLivroXlsx livro;
+    TLivroXlsx livro(zip.orcamento());
     livro.le(zip, "xl/workbook.xml", controle);
-    TRelacoes relacoes;
+    TRelacoes relacoes(zip.orcamento());
     if (zip.tem("xl/_rels/workbook.xml.rels"))
         relacoes.le(zip, "xl/_rels/workbook.xml.rels", controle);
     for (const auto& f : livro.folhas) p.planilhas.push_back(f.nome);
@@ -533,12 +648,12 @@ void leXlsx(const TZip& zip, const std::string& planilha, TControle* controle, T
                             ? parteDoAlvo(alvo->second)
                             : "xl/worksheets/sheet" + std::to_string(p.escolhida + 1) + ".xml";
     if (!zip.tem(parte)) danificada("falta a planilha \"" + p.planilhas[p.escolhida] + "\"");
-    TTextosCompartilhados compartilhados(limiteMemoriaDados());
+    TTextosCompartilhados compartilhados(zip.orcamento());
     if (zip.tem("xl/sharedStrings.xml")) compartilhados.le(zip, "xl/sharedStrings.xml", controle);
-    TEstilos estilos;
+    TEstilos estilos(zip.orcamento());
     if (zip.tem("xl/styles.xml")) estilos.le(zip, "xl/styles.xml", controle);
-    TMontagem montagem(p.tabela);
-    TFolhaXlsx folha(montagem, compartilhados, estilos, livro.base1904);
+    TMontagem montagem(p.tabela, zip.orcamento());
+    TFolhaXlsx folha(montagem, compartilhados, estilos, livro.base1904, zip.orcamento());
     folha.le(zip, parte, controle);
     montagem.fechaLinha();
     notaDasCelulas(p, folha.erros, folha.semValor);
@@ -549,13 +664,16 @@ void leXlsx(const TZip& zip, const std::string& planilha, TControle* controle, T
 
 class TConteudoOds : public TLeitorXml {
   public:
-    TConteudoOds(TMontagem& montagem, const std::string& planilha, std::vector<std::string>& nomes)
-        : montagem_(montagem), planilha_(planilha), nomes_(nomes) {}
+    TConteudoOds(TMontagem& montagem, const std::string& planilha, std::vector<std::string>& nomes,
+                 TOrcamento& orcamento)
+        : orcamento_(orcamento), montagem_(montagem), planilha_(planilha), nomes_(nomes) {}
     std::int64_t erros = 0, semValor = 0;
     std::optional<std::size_t> escolhida;
 
     void abre(std::string_view nome, const XML_Char** a) override {
         if (nome == "table" && profundidadeTabela_++ == 0) {
+            contaPlanilha(nomes_.size());
+            orcamento_.gasta(64 + atributo(a, "name").value_or("").size());
             nomes_.emplace_back(atributo(a, "name").value_or(""));
             const std::size_t i = nomes_.size() - 1;
             lendo_ = !escolhida && (planilha_.empty() ? i == 0
@@ -639,12 +757,11 @@ class TConteudoOds : public TLeitorXml {
 
   private:
     void acrescenta(std::string_view s) {
+        orcamento_.confere(valor_.size() + s.size());
         valor_ += s;
-        if (valor_.size() > limiteMemoriaDados())
-            throw EMemoriaInsuficiente(
-                "Uma célula da planilha é longa demais para a memória disponível.");
     }
 
+    TOrcamento& orcamento_;
     TMontagem& montagem_;
     const std::string& planilha_;
     std::vector<std::string>& nomes_;
@@ -656,8 +773,8 @@ class TConteudoOds : public TLeitorXml {
 
 void leOds(const TZip& zip, const std::string& planilha, TControle* controle, TPlanilhaLida& p) {
     if (!zip.tem("content.xml")) danificada("falta a parte content.xml");
-    TMontagem montagem(p.tabela);
-    TConteudoOds conteudo(montagem, planilha, p.planilhas);
+    TMontagem montagem(p.tabela, zip.orcamento());
+    TConteudoOds conteudo(montagem, planilha, p.planilhas, zip.orcamento());
     conteudo.le(zip, "content.xml", controle);
     if (p.planilhas.empty()) danificada("não há nenhuma planilha no arquivo");
     if (!conteudo.escolhida)
@@ -720,15 +837,15 @@ std::vector<std::string> planilhasDoArquivo(const std::string& caminho, TControl
     const TZip zip(caminho);
     std::vector<std::string> nomes;
     if (zip.tem("xl/workbook.xml")) {
-        TLivroXlsx livro;
+        TLivroXlsx livro(zip.orcamento());
         livro.le(zip, "xl/workbook.xml", controle);
         for (const auto& f : livro.folhas) nomes.push_back(f.nome);
     } else if (zip.tem("content.xml")) {
         // The cells are read past, none kept: no sheet is chosen.
         TTabelaDeTextos nenhuma;
-        TMontagem montagem(nenhuma);
+        TMontagem montagem(nenhuma, zip.orcamento());
         const std::string semPlanilha = "\x01";
-        TConteudoOds conteudo(montagem, semPlanilha, nomes);
+        TConteudoOds conteudo(montagem, semPlanilha, nomes, zip.orcamento());
         conteudo.le(zip, "content.xml", controle);
     } else {
         danificada("não é uma planilha .xlsx nem .ods");

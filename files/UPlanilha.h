@@ -9,9 +9,12 @@
 // without a cached value is an empty cell, counted in a note. Empty rows are not kept; cells
 // repeated by the file (ODS) are written out, rows and columns up to a spreadsheet's own limits.
 //
-// Nothing is trusted: every part is inflated a block at a time and parsed as it comes, the text
-// kept is bounded by the memory allowance, the inflated size of a part by a multiple of its
-// compressed size (no zip bomb), and a file that is not what it claims gets EImportacao.
+// Nothing is trusted: every part is inflated a block at a time and parsed as it comes, in time
+// linear in its size however long a token; the parts together inflate to at most the memory
+// allowance (no zip bomb); what is kept (cells, texts, sheet names, relationships, rows a file
+// repeats) is counted as it arrives and bounded by a fixed multiple of the inflated size, never
+// past the allowance; every list and the nesting of elements have a ceiling; a file that is not
+// what it claims gets EImportacao.
 
 #include <cstdint>
 #include <string>

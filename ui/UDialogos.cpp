@@ -44,7 +44,7 @@ QFileDialog* criaDialogoArquivo(QWidget* pai, const char* nome, bool salvar) {
 QFileDialog* criaDialogoTabela(QWidget* pai, const char* nome) {
     QFileDialog* d = criaDialogoArquivo(pai, nome, false);
     d->setFileMode(QFileDialog::ExistingFile);
-    d->setNameFilters({QStringLiteral("Tabelas (*.csv *.tsv *.txt *.dat *.arff)"),
+    d->setNameFilters({QStringLiteral("Tabelas (*.csv *.tsv *.txt *.dat *.arff *.xlsx *.ods)"),
                        QStringLiteral("Todos os arquivos (*)")});
     return d;
 }

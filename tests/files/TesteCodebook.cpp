@@ -125,7 +125,14 @@ TEST(Codebook, arquivosMalformadosDizemOQueHaDeErrado) {
          "Linha 2: o valor 1 (\"1e400\") é infinito ou sai do intervalo "
          "dos reais."},
         {"#n a b c\n2 rect 1 1\n0 0\n", "Linha 1: a linha #n tem mais de 2 nomes; a dimensão é 2."},
+        {"3 rect 100 100\n0 0 0\n",
+         "Linha 1: o cabeçalho anuncia 10000 neurônios de dimensão 3, mas o resto do arquivo, com "
+         "6 "
+         "bytes, não tem lugar para mais de 2."},
     };
+    // Below the smallest double is zero, not "infinite".
+    EXPECT_EQ(leCodebookDeTexto("2 rect 1 1\n1e-400 -0.0001e-320\n").pesos,
+              (std::vector<double>{0.0, -0.0}));
     for (const auto& caso : casos) {
         try {
             leCodebookDeTexto(caso.texto);

@@ -14,9 +14,11 @@
 #include <vector>
 
 #include "../comum/ArquivoTemporario.h"
+#include "../comum/Zip.h"
 #include "UArquivoPadroes.h"
 #include "UErros.h"
 #include "UImportacao.h"
+#include "ULimites.h"
 #include "UNumeros.h"
 #include "UPadroes.h"
 #include "UPlanilha.h"
@@ -118,6 +120,18 @@ const Caso kCasos[] = {
      "",
      {"separador de milhar"}},
     {"empty file", "a.csv", "", kPadrao, "", {"vazio"}},
+    {"an unclosed quote is not the rest of the file",
+     "a.csv",
+     "a,b,c\n1,2,\"x\n3,4,y\n5,6,z\n",
+     kPadrao,
+     "",
+     {"Linha 2: as aspas abertas nesta linha não se fecham até o fim do arquivo."}},
+    {"every row discarded",
+     "a.csv",
+     "a,b\n1,NA\n?,2\n",
+     kPadrao,
+     "",
+     {"Nenhum padrão restou depois de descartar as linhas com valores ausentes."}},
     {"no numeric column", "a.csv", "a,b\nx,y\n", kPadrao, "", {"nenhuma coluna numérica"}},
 
     {"SOM_PAK: names, comments, missing, keywords",
@@ -196,6 +210,145 @@ std::vector<double> valoresLidos(const std::string& caminho, std::int32_t n, std
             v.push_back(padroes[static_cast<std::size_t>(i)].getValor(k));
     return v;
 }
+
+TEST(Importacao, TabelaDeMilharesDeColunasTemCabecalhoMaiorQueAPrimeiraOlhada) {
+    std::string cabecalho, linha;
+    for (int k = 0; k < 20000; ++k) {
+        cabecalho += (k > 0 ? ",c" : "c") + std::to_string(k);
+        linha += (k > 0 ? ",1." : "1.") + std::to_string(k % 10);
+    }
+    PastaTemporaria pasta;
+    const TImportacao t = importaTabela(
+        pasta.escreve("larga.csv", cabecalho + "\n" + linha + "\n" + linha + "\n"), {});
+    EXPECT_EQ(t.padroes(), 2u);
+    EXPECT_EQ(t.dimensao(), 20000);
+    EXPECT_EQ(t.colunas[19999].nome, "c19999");
+}
+
+// Spreadsheets of a few kilobytes that once cost minutes or gigabytes, and formulas that were
+// never computed: each is refused with its reason, or read with its note, within the allowance.
+struct CasoPlanilha {
+    const char* nome;
+    std::uint64_t limiteMiB;
+    std::function<TPartesZip()> partes;
+    const char* arquivo;
+    std::string espera;  // a part of the message, or of the report when it imports
+};
+
+std::string linhas(std::string_view linha, int vezes) {
+    std::string s;
+    for (int i = 0; i < vezes; ++i) s += linha;
+    return s;
+}
+
+const std::string kFolha =
+    "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/"
+    "main\"><sheetData>";
+const std::string kFimFolha = "</sheetData></worksheet>";
+const std::string kConteudo =
+    "<office:document-content xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+    "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
+    "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\"><office:body>"
+    "<office:spreadsheet><table:table table:name=\"A\">";
+const std::string kFimConteudo =
+    "</table:table></office:spreadsheet></office:body>"
+    "</office:document-content>";
+
+TPartesZip comFolha(std::string folha) {
+    TPartesXlsx x;
+    x.folha = std::move(folha);
+    return x.partes();
+}
+
+const CasoPlanilha kPlanilhas[] = {
+    {"a long comment is read in linear time", 256,
+     [] {
+         TPartesXlsx x;
+         x.folha.insert(x.folha.find("<sheetData>"), "<!--" + std::string(12 << 20, 'x') + "-->");
+         return x.partes();
+     },
+     "a.xlsx", "padrões: 2"},
+    {"a token of more than 16 MiB", 256,
+     [] {
+         TPartesXlsx x;
+         x.folha.insert(x.folha.find("<sheetData>"), "<!--" + std::string(40 << 20, 'x') + "-->");
+         return x.partes();
+     },
+     "a.xlsx", "tem um elemento de mais de 16 MiB"},
+    {"rows padded out to the last column", 256,
+     [] {
+         return comFolha(kFolha + linhas("<row><c r=\"XFD1\"><v>1</v></c></row>", 5000) +
+                         kFimFolha);
+     },
+     "a.xlsx", "não cabe na memória que o programa se permite usar com ela"},
+    {"a row of 16,384 cells repeated a million times", 256,
+     [] {
+         return TPartesZip{
+             {"content.xml",
+              kConteudo +
+                  "<table:table-row table:number-rows-repeated=\"1048576\"><table:table-cell "
+                  "table:number-columns-repeated=\"16384\" office:value-type=\"float\" "
+                  "office:value=\"1\"/></table:table-row>" +
+                  kFimConteudo}};
+     },
+     "a.ods", "não cabe na memória que o programa se permite usar com ela"},
+    {"a cell of spaces, repeated", 256,
+     [] {
+         return TPartesZip{
+             {"content.xml",
+              kConteudo +
+                  "<table:table-row table:number-rows-repeated=\"1000\"><table:table-cell "
+                  "table:number-columns-repeated=\"1000\"><text:p>" +
+                  linhas("<text:s text:c=\"1000\"/>", 1650) +
+                  "</text:p></table:table-cell>"
+                  "</table:table-row>" +
+                  kFimConteudo}};
+     },
+     "a.ods", "não cabe na memória que o programa se permite usar com ela"},
+    {"elements nested 300 deep", 256,
+     [] { return comFolha(kFolha + linhas("<a>", 300) + linhas("</a>", 300) + kFimFolha); },
+     "a.xlsx", "aninhados a mais de 256 níveis"},
+    {"more sheets than any spreadsheet program makes", 256,
+     [] {
+         TPartesXlsx x;
+         x.livro.insert(x.livro.find("</sheets>"),
+                        linhas("<sheet name=\"x\" sheetId=\"2\" r:id=\"rId2\"/>", 10000));
+         return x.partes();
+     },
+     "a.xlsx", "mais de 10000 planilhas"},
+    {"a part inflating past the allowance", 32,
+     [] { return comFolha(kFolha + std::string(40 << 20, ' ') + kFimFolha); }, "a.xlsx",
+     "descomprimido a mais de 32 MiB"},
+    {"formulas without a cached value, as openpyxl writes them", 256,
+     [] {
+         TPartesXlsx x;
+         x.folha.replace(x.folha.find("<v>1.5</v>"), 10, "<f>1+0.5</f><v></v>");
+         return x.partes();
+     },
+     "a.xlsx", "1 fórmula sem valor calculado foi lida como valor ausente"},
+};
+
+class Planilha : public ::testing::TestWithParam<CasoPlanilha> {};
+
+TEST_P(Planilha, RecusaOQueNaoCabeOuAnotaOQueFalta) {
+    const CasoPlanilha& c = GetParam();
+    PastaTemporaria pasta;
+    const std::string arquivo = pasta.arquivo(c.arquivo);
+    escreveZip(arquivo, c.partes());
+    defineLimiteMemoriaDados(c.limiteMiB << 20);
+    std::string texto;
+    try {
+        const TImportacao t = importaTabela(arquivo, {});
+        for (const std::string& l : relatorioDaImportacao(t)) texto += l + "\n";
+    } catch (const std::exception& e) {
+        texto = e.what();
+    }
+    defineLimiteMemoriaDados(0);
+    EXPECT_NE(texto.find(c.espera), std::string::npos) << texto;
+}
+
+INSTANTIATE_TEST_SUITE_P(Hostis, Planilha, ::testing::ValuesIn(kPlanilhas),
+                         [](const auto& i) { return "caso" + std::to_string(i.index); });
 
 TEST(Importacao, PlanilhasGravadasPeloLibreOffice) {
     // flores.fods made by hand and saved by LibreOffice Calc as .xlsx and .ods: a title merged

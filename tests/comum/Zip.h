@@ -1,0 +1,58 @@
+#pragma once
+// Spreadsheets made in the test itself: a zip of the given parts, and the parts of a small .xlsx
+// whose every part can be replaced.
+
+#include <zip.h>
+
+#include <cstdlib>
+#include <string>
+#include <utility>
+#include <vector>
+
+using TPartesZip = std::vector<std::pair<std::string, std::string>>;
+
+inline void escreveZip(const std::string& caminho, const TPartesZip& partes) {
+    int erro = 0;
+    zip_t* z = zip_open(caminho.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &erro);
+    if (z == nullptr) std::abort();
+    for (const auto& [nome, bytes] : partes) {
+        zip_source_t* fonte = zip_source_buffer(z, bytes.data(), bytes.size(), 0);
+        if (fonte == nullptr || zip_file_add(z, nome.c_str(), fonte, ZIP_FL_OVERWRITE) < 0)
+            std::abort();
+    }
+    if (zip_close(z) != 0) std::abort();
+}
+
+struct TPartesXlsx {
+    std::string livro =
+        "<workbook xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
+        "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"
+        "<sheets><sheet name=\"Dados\" sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>";
+    std::string relacoes =
+        "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+        "<Relationship Id=\"rId1\" Target=\"worksheets/sheet1.xml\"/></Relationships>";
+    std::string textos =
+        "<sst xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"><si><t>nome</t>"
+        "</si><si><r><t>a</t></r><r><t>b</t></r></si><si><t>x</t><rPh><t>y</t></rPh></si></sst>";
+    std::string estilos =
+        "<styleSheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
+        "<numFmts><numFmt numFmtId=\"164\" formatCode=\"yyyy-mm-dd\"/></numFmts>"
+        "<cellXfs><xf numFmtId=\"0\"/><xf numFmtId=\"164\"/></cellXfs></styleSheet>";
+    // Two columns and a label, a header and two rows.
+    std::string folha =
+        "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
+        "<sheetData><row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>a</t></is></c>"
+        "<c r=\"B1\" t=\"inlineStr\"><is><t>b</t></is></c><c r=\"C1\" t=\"s\"><v>0</v></c></row>"
+        "<row r=\"2\"><c r=\"A2\"><v>1.5</v></c><c r=\"B2\" s=\"1\"><v>2</v></c>"
+        "<c r=\"C2\" t=\"s\"><v>1</v></c></row>"
+        "<row r=\"3\"><c r=\"A3\"><v>3</v></c><c r=\"B3\"><v>4</v></c>"
+        "<c r=\"C3\" t=\"s\"><v>2</v></c></row></sheetData></worksheet>";
+
+    TPartesZip partes() const {
+        return {{"xl/workbook.xml", livro},
+                {"xl/_rels/workbook.xml.rels", relacoes},
+                {"xl/sharedStrings.xml", textos},
+                {"xl/styles.xml", estilos},
+                {"xl/worksheets/sheet1.xml", folha}};
+    }
+};
