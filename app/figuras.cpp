@@ -42,7 +42,8 @@ void ajuda() {
         "                       onde cada vista é gravada como VISTA.png ou VISTA.svg\n"
         "  --formato png|svg    o formato das imagens de --vista todas (png por padrão)\n"
         "  --largura PX         a largura da imagem (1000 por padrão)\n"
-        "  --altura PX          a altura da imagem, sem a legenda (700 por padrão)\n"
+        "  --altura PX          a altura da imagem, sem a legenda (700 por padrão);\n"
+        "                       largura × altura até 40 milhões de pixels\n"
         "  --legenda-completa   escreve abaixo da imagem o arquivo, o tamanho do mapa, a\n"
         "                       vizinhança, o raio, a semente e os erros do mapa\n"
         "  --help               mostra esta ajuda\n"
@@ -59,6 +60,8 @@ constexpr TVistaNomeada kVistas[] = {
     {"matriz-u", TTipoVista::MatrizU}, {"planos", TTipoVista::Planos},
     {"cores", TTipoVista::Cores},      {"espaco", TTipoVista::Espaco},
 };
+
+constexpr std::int64_t kMaximoPixels = 40000000;
 
 struct TOpcoes {
     std::string rede, padroes, vista, saida, formato = "png";
@@ -115,6 +118,16 @@ TOpcoes leOpcoes(const QStringList& argumentos) {
     if (o.saida.empty()) falha("falta --saida");
     if (o.formato != "png" && o.formato != "svg")
         falha("formato desconhecido: " + o.formato + " (use png ou svg)");
+    // A picture is drawn whole in memory, four bytes a pixel.
+    if (static_cast<std::int64_t>(o.largura) * o.altura > kMaximoPixels)
+        falha("--largura × --altura passa de " + std::to_string(kMaximoPixels / 1000000) +
+              " milhões de pixels");
+    if (o.vista != "todas") {
+        const QString sufixo = QFileInfo(QString::fromStdString(o.saida)).suffix().toLower();
+        if (sufixo != QLatin1String("png") && sufixo != QLatin1String("svg"))
+            falha("--saida \"" + o.saida +
+                  "\" deve terminar em .png ou .svg: o formato da imagem segue a extensão");
+    }
     return o;
 }
 
@@ -214,6 +227,8 @@ void grava(const std::string& caminho, const QByteArray& bytes) {
 
 int executa(const TOpcoes& o) {
     defineSeparadorDecimal(',');
+    if (o.vista != "todas")
+        confereSaidas({{"rede", o.rede}, {"padrões", o.padroes}}, {{"--saida", o.saida}});
     TMapa mapa = carregaMapa(o.rede);
     const auto dados = classifica(mapa.rede, o.padroes, mapa.vizinhanca);
     if (o.vista == "todas") {
@@ -226,6 +241,7 @@ int executa(const TOpcoes& o) {
                     .filePath(QStringLiteral("%1.%2").arg(QLatin1String(v.nome),
                                                           QString::fromStdString(o.formato)))
                     .toStdString();
+            confereSaidas({{"rede", o.rede}, {"padrões", o.padroes}}, {{"--saida", arquivo}});
             grava(arquivo, desenha(*dados, v.tipo, o, o.formato == "svg"));
             std::printf("%s\n", arquivo.c_str());
         }
@@ -252,6 +268,7 @@ int main(int argc, char** argv) {
     // Qt draws on its offscreen platform, with no display; QT_QPA_PLATFORM still wins when set.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication aplicacao(argc, argv);
+    apagaTemporariosAoTerminar();
     try {
         return executa(leOpcoes(QGuiApplication::arguments()));
     } catch (const TFalha& f) {

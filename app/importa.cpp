@@ -148,10 +148,10 @@ TLinha leOpcoes(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    apagaTemporariosAoTerminar();
     try {
         const TLinha l = leOpcoes(argc, argv);
-        if (mesmoArquivo(l.entrada, l.saida))
-            falha("a saída não pode ser a própria tabela que está sendo importada");
+        confereSaidas({{"entrada", l.entrada}}, {{"--saida", l.saida}});
         const TImportacao importacao = importaTabela(l.entrada, l.opcoes);
         gravaPadroes(importacao, l.saida);
         for (const std::string& linha : relatorioDaImportacao(importacao))

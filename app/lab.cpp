@@ -173,10 +173,10 @@ TLinha leLinha(int argc, char** argv) {
                 l.inicioCod = v;
             }
         } else if (a == "--semente") {
-            const double s = numero(a, valor());
-            if (s < 0 || s != std::floor(s) || s > 1.8e19)
-                falha("--semente: use um inteiro não negativo.");
-            c.semente = static_cast<std::uint64_t>(s);
+            const std::string v = valor();
+            const std::optional<std::uint64_t> s = sementeDeTexto(v);
+            if (!s) falha("--semente: \"" + v + "\" não é um inteiro de 0 a 18446744073709551615.");
+            c.semente = *s;
         } else if (a == "--threads") {
             c.threads = escolha<int>(a, valor(), {{"0", 0}, {"1", 1}, {"2", 2}});
         } else if (a == "--saida" || a == "--saída") {
@@ -214,6 +214,16 @@ double segundos(std::chrono::steady_clock::duration d) {
     return std::chrono::duration<double>(d).count();
 }
 
+// A write that fails says which output it was.
+template <class F>
+void grava(const std::string& opcao, const std::string& caminho, F&& f) {
+    try {
+        f();
+    } catch (const EEntradaSaida& e) {
+        falha("não foi possível gravar " + opcao + " \"" + caminho + "\": " + e.what());
+    }
+}
+
 int executa(TLinha& l) {
     defineSeparadorDecimal(',');
     const std::string recusa = l.busca.empty() ? defineBuscaDoAmbiente() : defineBusca(l.busca);
@@ -222,6 +232,8 @@ int executa(TLinha& l) {
     if (c.modo == TModoLab::lote && l.temTaxa)
         std::fprintf(stderr, "norvika-lab: o treino em lote não usa a taxa de aprendizado.\n");
 
+    confereSaidas({{"dados", l.dados}, {"--inicio", l.inicioCod}},
+                  {{"--saida", l.saida}, {"--vencedores", l.vencedores}});
     const auto t0 = std::chrono::steady_clock::now();
     const TCargaLab carga = carregaDadosLab(l.dados);
     const auto t1 = std::chrono::steady_clock::now();
@@ -279,7 +291,7 @@ int executa(TLinha& l) {
                               : dados.legenda[static_cast<std::size_t>(lista.front().rotulo)]);
         if (dados.nomes.size() == static_cast<std::size_t>(dados.dimensao)) cod.nomes = dados.nomes;
         cod.comentarios = comentariosDoTreinoLab(c, r.quantizacao, r.topografico);
-        gravaCodebook(cod, l.saida);
+        grava("--saida", l.saida, [&] { gravaCodebook(cod, l.saida); });
     }
     if (!l.vencedores.empty()) {
         std::vector<std::string> rotulos;
@@ -287,8 +299,10 @@ int executa(TLinha& l) {
             const std::int32_t k = i < dados.rotulo.size() ? dados.rotulo[i] : -1;
             rotulos.push_back(k < 0 ? std::string() : dados.legenda[static_cast<std::size_t>(k)]);
         }
-        gravaArquivo(l.vencedores,
-                     textoCsvVencedores(c.grade.colunas, r.vencedores, r.distancias, rotulos));
+        grava("--vencedores", l.vencedores, [&] {
+            gravaArquivo(l.vencedores,
+                         textoCsvVencedores(c.grade.colunas, r.vencedores, r.distancias, rotulos));
+        });
     }
     return 0;
 }
@@ -296,6 +310,7 @@ int executa(TLinha& l) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    apagaTemporariosAoTerminar();
     try {
         TLinha l = leLinha(argc, argv);
         return executa(l);

@@ -3,13 +3,15 @@
 //
 //   norvika-gera-dados TIPO ARQUIVO [--padroes N] [--dimensao D] [--grupos G] [--semente S]
 
+#include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 #include <string_view>
 
 #include "UDemonstracoes.h"
+#include "UGravacao.h"
 
 namespace {
 
@@ -54,37 +56,62 @@ void ajuda() {
     std::exit(0);
 }
 
+// A whole number, all of the text: "abc", "12x", "" and values past the type are refused.
+template <class T>
+T numeroDaOpcao(std::string_view opcao, std::string_view texto) {
+    T v{};
+    const auto r = std::from_chars(texto.data(), texto.data() + texto.size(), v);
+    if (texto.empty() || r.ec != std::errc() || r.ptr != texto.data() + texto.size()) {
+        std::fprintf(stderr, "norvika-gera-dados: %.*s: \"%.*s\" %s.\n",
+                     static_cast<int>(opcao.size()), opcao.data(), static_cast<int>(texto.size()),
+                     texto.data(),
+                     r.ec == std::errc::result_out_of_range && r.ptr == texto.data() + texto.size()
+                         ? "é grande demais"
+                         : "não é um número inteiro");
+        std::exit(2);
+    }
+    return v;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    apagaTemporariosAoTerminar();
     if (argc >= 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h"))
         ajuda();
-    if (argc < 3) uso();
+    if (argc < 3 || (argc - 3) % 2 != 0) uso();
     const std::optional<TDemonstracao> tipo = demonstracaoPeloNome(argv[1]);
     if (!tipo) uso();
     TPedidoDemonstracao pedido;
     pedido.tipo = *tipo;
-    const char* arquivo = argv[2];
+    const std::string arquivo = argv[2];
     for (int i = 3; i + 1 < argc; i += 2) {
-        const std::string_view a = argv[i];
-        const long v = std::atol(argv[i + 1]);
+        const std::string_view a = argv[i], v = argv[i + 1];
         if (a == "--padroes")
-            pedido.padroes = v;
+            pedido.padroes = numeroDaOpcao<long>(a, v);
         else if (a == "--dimensao")
-            pedido.dimensao = v;
+            pedido.dimensao = numeroDaOpcao<long>(a, v);
         else if (a == "--grupos")
-            pedido.grupos = v;
+            pedido.grupos = numeroDaOpcao<long>(a, v);
         else if (a == "--semente")
-            pedido.semente = static_cast<std::uint64_t>(v);
+            pedido.semente = numeroDaOpcao<std::uint64_t>(a, v);
         else
             uso();
     }
-    if ((argc - 3) % 2 != 0) uso();
-    std::ofstream f(arquivo, std::ios::binary);
-    if (!f) {
-        std::fprintf(stderr, "norvika-gera-dados: não foi possível criar %s\n", arquivo);
+    if (const std::string problema = problemaDoPedido(pedido); !problema.empty()) {
+        std::fprintf(stderr, "norvika-gera-dados: %s\n", problema.c_str());
+        return 2;
+    }
+    // Through the program's safe writer: a full disk, a pipe or a missing folder leaves whatever
+    // was at that name as it was.
+    try {
+        TSaidaSegura f(arquivo);
+        escreveDemonstracao(pedido, f);
+        f.conclui();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "norvika-gera-dados: não foi possível gravar \"%s\": %s\n",
+                     arquivo.c_str(), e.what());
         return 1;
     }
-    escreveDemonstracao(pedido, f);
-    return f.good() ? 0 : 1;
+    return 0;
 }

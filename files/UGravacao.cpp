@@ -5,7 +5,9 @@
 #include <sys/xattr.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -15,6 +17,40 @@
 #include "UErros.h"
 
 namespace {
+
+// The new files being written, for a signal that ends the process before they are put in place: a
+// handler may only make async-signal-safe calls, so the names sit in fixed buffers, each claimed
+// and released through its own atomic state (free, being filled, ready).
+struct TTemporario {
+    std::atomic<int> estado{0};
+    char nome[4096];
+};
+constexpr int kTemporarios = 16;
+TTemporario temporarios[kTemporarios];
+
+int registraTemporario(const std::string& nome) {
+    if (nome.size() >= sizeof temporarios[0].nome) return -1;
+    for (int i = 0; i < kTemporarios; ++i) {
+        int livre = 0;
+        if (!temporarios[i].estado.compare_exchange_strong(livre, 1)) continue;
+        std::memcpy(temporarios[i].nome, nome.c_str(), nome.size() + 1);
+        temporarios[i].estado.store(2);
+        return i;
+    }
+    return -1;
+}
+
+void liberaTemporario(int& i) {
+    if (i >= 0) temporarios[i].estado.store(0);
+    i = -1;
+}
+
+extern "C" void apagaTemporariosESai(int sinal) {
+    for (TTemporario& t : temporarios)
+        if (t.estado.load() == 2) ::unlink(t.nome);
+    std::signal(sinal, SIG_DFL);
+    std::raise(sinal);
+}
 
 // What went wrong, as the person who asked for the file would put it.
 std::string motivo(int erro) {
@@ -164,7 +200,12 @@ TGravacaoEmPartes::TGravacaoEmPartes(const std::string& caminho)
 
     // The new contents go to a new file beside the target; where that cannot be (a folder in
     // which no new file may be made), to one in the temporary folder, copied in at the end.
-    temporario_ = destino_ + ".XXXXXX";
+    // The new file's name is the target's with a suffix, or, when that would pass the longest name
+    // a folder takes, a short hidden one in the same folder.
+    const std::filesystem::path alvo(destino_);
+    temporario_ = alvo.filename().string().size() + 7 <= 255
+                      ? destino_ + ".XXXXXX"
+                      : (alvo.parent_path() / ".norvika-XXXXXX").string();
     fd_ = ::mkostemp(temporario_.data(), O_CLOEXEC);
     if (fd_ < 0) {
         const int erro = errno;
@@ -174,6 +215,7 @@ TGravacaoEmPartes::TGravacaoEmPartes(const std::string& caminho)
         if (fd_ < 0) falha(errno);
         noLugar_ = true;
     }
+    registro_ = registraTemporario(temporario_);
     // An owner or group that this user cannot give the new file: the target is written in place.
     if (!noLugar_ && existe_ && (dono_ != ::geteuid() || grupo_ != ::getegid()) &&
         ::fchown(fd_, dono_, grupo_) != 0)
@@ -183,6 +225,7 @@ TGravacaoEmPartes::TGravacaoEmPartes(const std::string& caminho)
 TGravacaoEmPartes::~TGravacaoEmPartes() {
     if (fd_ >= 0) ::close(fd_);
     if (!temporario_.empty()) ::unlink(temporario_.c_str());
+    liberaTemporario(registro_);
 }
 
 void TGravacaoEmPartes::escreve(std::string_view parte) {
@@ -220,6 +263,32 @@ void TGravacaoEmPartes::conclui() {
     if (::close(fd) != 0) falha(errno);
     if (::rename(temporario_.c_str(), destino_.c_str()) != 0) falha(errno);
     temporario_.clear();
+    liberaTemporario(registro_);
+}
+
+std::string problemaDoDestino(const std::string& caminho) {
+    if (caminho.empty()) return motivo(ENOENT);
+    struct stat st {};
+    if (::stat(caminho.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode)) return motivo(EISDIR);
+        if (!S_ISREG(st.st_mode))
+            return "não é um arquivo comum (é um dispositivo, um pipe ou um socket)";
+        return ::access(caminho.c_str(), W_OK) == 0 ? std::string() : motivo(errno);
+    }
+    if (errno != ENOENT) return motivo(errno);
+    const std::filesystem::path pasta = std::filesystem::path(caminho).parent_path();
+    const std::string p = pasta.empty() ? std::string(".") : pasta.string();
+    if (::stat(p.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return motivo(ENOENT);
+    return ::access(p.c_str(), W_OK | X_OK) == 0 ? std::string() : motivo(errno);
+}
+
+void apagaTemporariosAoTerminar() {
+    for (const int sinal : {SIGTERM, SIGINT, SIGHUP}) {
+        struct sigaction acao {};
+        acao.sa_handler = apagaTemporariosESai;
+        sigemptyset(&acao.sa_mask);
+        ::sigaction(sinal, &acao, nullptr);
+    }
 }
 
 void gravaArquivo(const std::string& caminho, std::string_view texto) {

@@ -16,8 +16,19 @@
 // Every write, the flush and the close are checked.
 
 #include <cstdint>
+#include <ostream>
+#include <streambuf>
 #include <string>
 #include <string_view>
+
+// Why a file could not be written at `caminho`, in the words of motivo() ("é uma pasta", "a pasta
+// não existe", "não há permissão para gravar ali", ...), or empty when nothing is in the way.
+// Asked before long work, so that a bad output name fails at once rather than after it.
+std::string problemaDoDestino(const std::string& caminho);
+
+// A command-line tool stopped by SIGTERM, SIGINT or SIGHUP while it writes removes the new file
+// it was writing (the target is still whole) before it ends as the signal would have ended it.
+void apagaTemporariosAoTerminar();
 
 // Writes `texto` to `caminho`. Throws EArquivoEspecial for something that is not a plain file,
 // EEntradaSaida (with the system's message) for every other failure.
@@ -43,8 +54,40 @@ class TGravacaoEmPartes {
 
     std::string caminho_, destino_, temporario_;
     int fd_ = -1;
+    int registro_ = -1;  // the new file's place among those a terminating signal removes
     bool existe_ = false, noLugar_ = false, criaNoLugar_ = false;
     unsigned dono_ = 0, grupo_ = 0, modo_ = 0;
     std::string buffer_;
     std::uint64_t escritos_ = 0;
+};
+
+// A TGravacaoEmPartes as an std::ostream, for writers that take a stream. A failure of the writing
+// is thrown out of the stream operation that met it (EEntradaSaida), never left as a state bit.
+class TSaidaSegura : public std::ostream {
+  public:
+    explicit TSaidaSegura(const std::string& caminho) : std::ostream(nullptr), buffer_(caminho) {
+        rdbuf(&buffer_);
+        exceptions(std::ios::badbit | std::ios::failbit);
+    }
+    void conclui() {
+        flush();
+        buffer_.gravacao.conclui();
+    }
+
+  private:
+    struct TBuffer : std::streambuf {
+        explicit TBuffer(const std::string& caminho) : gravacao(caminho) {}
+        int_type overflow(int_type c) override {
+            if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+            const char ch = traits_type::to_char_type(c);
+            gravacao.escreve(std::string_view(&ch, 1));
+            return c;
+        }
+        std::streamsize xsputn(const char* s, std::streamsize n) override {
+            gravacao.escreve(std::string_view(s, static_cast<std::size_t>(n)));
+            return n;
+        }
+        TGravacaoEmPartes gravacao;
+    };
+    TBuffer buffer_;
 };

@@ -1,5 +1,7 @@
 #include "UDemonstracoes.h"
 
+#include <stdexcept>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -264,7 +266,30 @@ void cores(long n, TSorteioLab& g, std::ostream& f) {
 
 }  // namespace
 
+std::string problemaDoPedido(const TPedidoDemonstracao& p) {
+    const TInfoDemonstracao& info = infoDemonstracao(p.tipo);
+    const long n = p.padroes < 0 ? info.padroes : p.padroes;
+    const long d = p.dimensao < 0 ? info.dimensao : p.dimensao;
+    if (n < 1 || n > kDemonstracaoMaximoPadroes)
+        return "a quantidade de padrões deve ficar entre 1 e " +
+               std::to_string(kDemonstracaoMaximoPadroes) + ".";
+    if (info.dimensao == 0) return {};
+    if (d < 1 || d > kDemonstracaoMaximaDimensao)
+        return "a dimensão deve ficar entre 1 e " + std::to_string(kDemonstracaoMaximaDimensao) +
+               ".";
+    if (p.tipo == TDemonstracao::gaussianas &&
+        (p.grupos < 1 || p.grupos > kDemonstracaoMaximoGrupos))
+        return "a quantidade de grupos deve ficar entre 1 e " +
+               std::to_string(kDemonstracaoMaximoGrupos) + ".";
+    if (n > kDemonstracaoMaximoValores / d)
+        return "padrões × dimensão passa de " + std::to_string(kDemonstracaoMaximoValores) +
+               " valores.";
+    return {};
+}
+
 void escreveDemonstracao(const TPedidoDemonstracao& p, std::ostream& f) {
+    if (const std::string problema = problemaDoPedido(p); !problema.empty())
+        throw std::invalid_argument(problema);
     const TInfoDemonstracao& info = infoDemonstracao(p.tipo);
     TSorteioLab g(p.semente);
     const long n = p.padroes < 0 ? info.padroes : p.padroes;
@@ -285,7 +310,7 @@ void escreveDemonstracao(const TPedidoDemonstracao& p, std::ostream& f) {
         case TDemonstracao::espiral:
             return espiral(n, g, f);
         case TDemonstracao::gaussianas:
-            return gaussianas(n, d, std::max(1L, p.grupos), g, f);
+            return gaussianas(n, d, p.grupos, g, f);
         case TDemonstracao::pixels:
             return pixels(n, d, g, f);
         case TDemonstracao::cores:

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <ostream>
+#include <string>
 #include <string_view>
 
 enum class TDemonstracao {
@@ -46,5 +47,16 @@ struct TPedidoDemonstracao {
     std::uint64_t semente = 1;
 };
 
-// Writes the pattern file (header, one pattern per line) to `saida`.
+// What a request may ask for: sizes that write at most about a gigabyte.
+inline constexpr long kDemonstracaoMaximoPadroes = 10000000;
+inline constexpr long kDemonstracaoMaximaDimensao = 100000;
+inline constexpr long kDemonstracaoMaximoGrupos = 10000;
+inline constexpr long kDemonstracaoMaximoValores = 100000000;  // padrões × dimensão
+
+// Why the request cannot be written (a sentence in Portuguese), or empty.
+std::string problemaDoPedido(const TPedidoDemonstracao& pedido);
+
+// Writes the pattern file (header, one pattern per line) to `saida`. Throws
+// std::invalid_argument, with problemaDoPedido's sentence, before writing anything for a request
+// out of bounds.
 void escreveDemonstracao(const TPedidoDemonstracao& pedido, std::ostream& saida);

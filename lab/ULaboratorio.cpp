@@ -1,6 +1,7 @@
 #include "ULaboratorio.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -15,8 +16,11 @@
 
 double vizinhancaLab(TVizinhancaLab tipo, double d2, double sigma) {
     if (tipo == TVizinhancaLab::bolha) return std::sqrt(d2) <= sigma ? 1.0 : 0.0;
-    if (sigma == 0.0) return d2 == 0.0 ? 1.0 : 0.0;
-    return std::exp(-d2 / (2.0 * sigma * sigma));
+    // Below about 1e-162 the square of the radius rounds to 0, and d2 / 0 would make the
+    // winner's own weight NaN: such a radius is the radius 0, the winner alone.
+    const double s2 = 2.0 * sigma * sigma;
+    if (s2 == 0.0) return d2 == 0.0 ? 1.0 : 0.0;
+    return std::exp(-d2 / s2);
 }
 
 double TAgendaLab::valor(double f, TDecaimentoLab decaimento) const {
@@ -897,4 +901,15 @@ TResultadoLab TPassosLab::resultado() {
     r.completo = terminou();
     treino_->mede(r);
     return r;
+}
+
+std::optional<std::uint64_t> sementeDeTexto(std::string_view texto) {
+    while (!texto.empty() && (texto.front() == ' ' || texto.front() == '\t'))
+        texto.remove_prefix(1);
+    while (!texto.empty() && (texto.back() == ' ' || texto.back() == '\t')) texto.remove_suffix(1);
+    std::uint64_t v = 0;
+    const auto r = std::from_chars(texto.data(), texto.data() + texto.size(), v);
+    if (texto.empty() || r.ec != std::errc() || r.ptr != texto.data() + texto.size())
+        return std::nullopt;
+    return v;
 }

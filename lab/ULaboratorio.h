@@ -27,6 +27,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "UControle.h"
@@ -68,6 +69,10 @@ struct TConfiguracaoLab {
 };
 
 inline constexpr std::int32_t kEpocasMaximasLab = 1000000;
+
+// A seed as typed: a whole number from 0 to 2^64 - 1 in decimal digits (blanks around it allowed),
+// read exactly; nothing for anything else ("1e19", "-1", "2^64" and beyond).
+std::optional<std::uint64_t> sementeDeTexto(std::string_view texto);
 
 // The patterns: padroes() rows of `dimensao` values (NaN where missing) and each one's label as an
 // index into `legenda` (-1: none).

@@ -36,9 +36,7 @@ std::optional<double> numeroDoCampo(const QString& texto) {
 
 // The seed field: a whole number from 0 to 2^64 - 1, else nothing.
 std::optional<std::uint64_t> sementeDoCampo(const QString& texto) {
-    const std::optional<double> v = numeroDoCampo(texto);
-    if (!v || *v < 0 || *v != std::floor(*v) || *v > 1.8e19) return std::nullopt;
-    return static_cast<std::uint64_t>(*v);
+    return sementeDeTexto(bytesUtf8(texto));
 }
 
 QString sementeRecusada(const QString& texto) {

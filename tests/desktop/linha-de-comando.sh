@@ -69,5 +69,43 @@ grep -qF "número par de linhas" <<< "$erro" || falha "norvika-lab hexagonal tor
 erro=$("$lab" "$fonte/examples/iris.txt" --mapa 4x6 --raio 1 --epocas 2 --inicio "$pasta/m.cod" --topologia retangular --mapa 5x6 2>&1 > /dev/null)
 grep -qF "o treino pede 5 x 6" <<< "$erro" || falha "norvika-lab com mapa inicial de outro tamanho escreveu '$erro'"
 
+# Bad command lines and outputs: each ends with its status and a message naming what is wrong,
+# before any work, and the file it names (an input, an old output) keeps every byte.
+cp "$fonte/examples/iris.txt" "$pasta/d.txt"
+echo "antigo" > "$pasta/g.txt"
+printf 'a,b,c\n1,2,"x\n3,4,y\n' > "$pasta/aspa.csv"
+printf 'a,b\n1,NA\n?,2\n' > "$pasta/ausentes.csv"
+cp "$fonte/examples/iris.txt" "$pasta/pad.png"
+mkfifo "$pasta/fifo"
+mkdir "$pasta/pasta"
+while IFS='|' read -r esperado trecho guarda comando; do
+  [ -n "$comando" ] || continue
+  antes=$(sha256sum < "$guarda")
+  erro=$(eval "timeout 30 $comando" 2>&1 > /dev/null)
+  codigo=$?
+  [ $codigo -eq "$esperado" ] || falha "$comando terminou com $codigo (esperado $esperado)"
+  grep -qF -- "$trecho" <<< "$erro" || falha "$comando escreveu '$erro'"
+  [ "$(sha256sum < "$guarda")" = "$antes" ] || falha "$comando mudou $guarda"
+done << EOF
+1|--saida "$pasta/d.txt" é o próprio arquivo de dados|$pasta/d.txt|"$lab" "$pasta/d.txt" --mapa 2x2 --raio 1 --epocas 1 --saida "$pasta/d.txt"
+1|é o próprio arquivo de dados|$pasta/d.txt|"$lab" "$pasta/d.txt" --mapa 2x2 --raio 1 --epocas 1 --vencedores "$pasta/../$(basename "$pasta")/d.txt"
+1|--saida "$pasta/pasta": é uma pasta|$pasta/d.txt|"$lab" "$pasta/d.txt" --mapa 2x2 --raio 1 --epocas 1 --saida "$pasta/pasta"
+1|a pasta não existe|$pasta/d.txt|"$lab" "$pasta/d.txt" --mapa 2x2 --raio 1 --epocas 1 --vencedores "$pasta/nao/v.csv"
+1|gravariam o mesmo arquivo|$pasta/g.txt|"$lab" "$pasta/d.txt" --mapa 2x2 --raio 1 --epocas 1 --saida "$pasta/g.txt" --vencedores "$pasta/g.txt"
+1|--semente: "1e19"|$pasta/d.txt|"$lab" "$pasta/d.txt" --mapa 2x2 --raio 1 --epocas 1 --semente 1e19
+1|é o próprio arquivo de entrada|$pasta/d.txt|"$importa" "$pasta/d.txt" --saida "$pasta/d.txt"
+1|não se fecham até o fim do arquivo|$pasta/g.txt|"$importa" "$pasta/aspa.csv" --saida "$pasta/g.txt"
+1|Nenhum padrão restou|$pasta/g.txt|"$importa" "$pasta/ausentes.csv" --saida "$pasta/g.txt"
+2|--padroes: "abc" não é um número inteiro|$pasta/g.txt|"$gera" quadrado "$pasta/g.txt" --padroes abc
+2|entre 1 e|$pasta/g.txt|"$gera" quadrado "$pasta/g.txt" --padroes 0
+2|é grande demais|$pasta/g.txt|"$gera" quadrado "$pasta/g.txt" --padroes 99999999999999999999
+2|grupos deve ficar entre 1 e|$pasta/g.txt|"$gera" gaussianas "$pasta/g.txt" --grupos 10000000000
+2|dimensão deve ficar entre 1 e|$pasta/g.txt|"$gera" pixels "$pasta/g.txt" --dimensao 1000000000
+1|não é um arquivo comum|$pasta/g.txt|"$gera" quadrado "$pasta/fifo"
+1|deve terminar em .png ou .svg|$pasta/d.txt|env QT_QPA_PLATFORM=offscreen "$figuras" "$pasta/r.cfg" "$pasta/d.txt" --vista rotulos --saida "$pasta/d.txt"
+1|é o próprio arquivo de padrões|$pasta/pad.png|env QT_QPA_PLATFORM=offscreen "$figuras" "$pasta/r.cfg" "$pasta/pad.png" --vista rotulos --saida "$pasta/pad.png"
+1|40 milhões de pixels|$pasta/g.txt|env QT_QPA_PLATFORM=offscreen "$figuras" "$pasta/r.cfg" "$pasta/d.txt" --vista todas --saida "$pasta/f" --largura 20000 --altura 20000
+EOF
+
 [ $falhas -eq 0 ] || exit 1
 echo "Linhas de comando verificadas."

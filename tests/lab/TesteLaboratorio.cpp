@@ -139,8 +139,6 @@ TDadosLab dadosAleatorios(std::uint64_t semente, std::size_t padroes, std::int32
     return dados;
 }
 
-}  // namespace
-
 TEST(GradeLab, distanciasNoPlanoHexagonalEToroidal) {
     struct Caso {
         TGradeLab grade;
@@ -345,3 +343,41 @@ TEST(TreinoLab, cantoEAnelDoCaixeiroViajante) {
     ASSERT_EQ(ordem.size(), 30u);
     EXPECT_LE(anel.comprimento, 1.1 * percursoDoVizinhoMaisProximo(cidades).comprimento);
 }
+
+// A Gaussian radius so small that its square rounds to zero is the radius 0 (the winner alone),
+// online and in batch, not a map frozen by NaN.
+TEST(TreinoLab, raioGaussianoMinusculoEORaioZero) {
+    const TDadosLab dados = dadosAleatorios(3, 40, 2, false);
+    TConfiguracaoLab c;
+    c.grade = {3, 3, TTopologiaLab::retangular, false};
+    c.vizinhanca = TVizinhancaLab::gaussiana;
+    c.epocas = 4;
+    for (const TModoLab modo : {TModoLab::online, TModoLab::lote}) {
+        c.modo = modo;
+        c.raio = {0.0, 0.0};
+        const TResultadoLab zero = treinaLab(dados, c);
+        c.raio = {1e-200, 1e-300};
+        EXPECT_EQ(treinaLab(dados, c).pesos, zero.pesos);
+    }
+}
+
+TEST(SementeLab, soInteirosDe64BitsEscritosPorExtenso) {
+    const struct {
+        const char* texto;
+        std::optional<std::uint64_t> semente;
+    } casos[] = {
+        {"9007199254740992", 9007199254740992u},
+        {"9007199254740993", 9007199254740993u},
+        {" 7 ", 7u},
+        {"18446744073709551615", 18446744073709551615u},
+        {"18446744073709551616", std::nullopt},
+        {"1e19", std::nullopt},
+        {"-1", std::nullopt},
+        {"", std::nullopt},
+        {"3,0", std::nullopt},
+    };
+    for (const auto& caso : casos)
+        EXPECT_EQ(sementeDeTexto(caso.texto), caso.semente) << caso.texto;
+}
+
+}  // namespace
