@@ -269,12 +269,15 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication aplicacao(argc, argv);
     apagaTemporariosAoTerminar();
+    std::string padroes;
     try {
-        return executa(leOpcoes(QGuiApplication::arguments()));
+        const TOpcoes o = leOpcoes(QGuiApplication::arguments());
+        padroes = o.padroes;
+        return executa(o);
     } catch (const TFalha& f) {
         std::fprintf(stderr, "norvika-figuras: %s\n", f.mensagem.c_str());
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "norvika-figuras: %s\n", e.what());
+        std::fprintf(stderr, "norvika-figuras: %s\n", mensagemDaFalha(e, padroes).c_str());
     }
     return 1;
 }

@@ -10,6 +10,7 @@
 #include "UErros.h"
 #include "UFalha.h"
 #include "UImportacao.h"
+#include "ULeitorLinhas.h"
 #include "UVersao.h"
 
 namespace {
@@ -149,8 +150,10 @@ TLinha leOpcoes(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     apagaTemporariosAoTerminar();
+    std::string entrada;
     try {
         const TLinha l = leOpcoes(argc, argv);
+        entrada = l.entrada;
         confereSaidas({{"entrada", l.entrada}}, {{"--saida", l.saida}});
         const TImportacao importacao = importaTabela(l.entrada, l.opcoes);
         gravaPadroes(importacao, l.saida);
@@ -161,7 +164,7 @@ int main(int argc, char** argv) {
     } catch (const TFalha& f) {
         std::fprintf(stderr, "norvika-importa: %s\n", f.mensagem.c_str());
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "norvika-importa: %s\n", e.what());
+        std::fprintf(stderr, "norvika-importa: %s\n", mensagemDaFalha(e, entrada).c_str());
     }
     return 1;
 }

@@ -24,6 +24,7 @@
 #include "UFalha.h"
 #include "UGravacao.h"
 #include "ULaboratorio.h"
+#include "ULeitorLinhas.h"
 #include "UNumeros.h"
 #include "UVersao.h"
 
@@ -311,13 +312,15 @@ int executa(TLinha& l) {
 
 int main(int argc, char** argv) {
     apagaTemporariosAoTerminar();
+    std::string dados;
     try {
         TLinha l = leLinha(argc, argv);
+        dados = l.dados;
         return executa(l);
     } catch (const TFalha& f) {
         std::fprintf(stderr, "norvika-lab: %s\n", f.mensagem.c_str());
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "norvika-lab: %s\n", e.what());
+        std::fprintf(stderr, "norvika-lab: %s\n", mensagemDaFalha(e, dados).c_str());
     }
     return 1;
 }

@@ -5,6 +5,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 // A text that the number conversions cannot read.
 class EConversao : public std::runtime_error {
@@ -22,6 +23,23 @@ class EEstouroReal : public std::runtime_error {
 class EEntradaSaida : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
+};
+
+// A file that could not be opened or read: what() is the classic window's message ("File not
+// found", ...); the system's error and the path stay with it, for the messages of the laboratory
+// and the tools (mensagemDaFalha).
+class ELeitura : public EEntradaSaida {
+  public:
+    ELeitura(const std::string& mensagem, int erro, std::string caminho, bool especial = false)
+        : EEntradaSaida(mensagem), erro_(erro), caminho_(std::move(caminho)), especial_(especial) {}
+    int erro() const { return erro_; }
+    const std::string& caminho() const { return caminho_; }
+    bool especial() const { return especial_; }  // a pipe, a device or a socket
+
+  private:
+    int erro_;
+    std::string caminho_;
+    bool especial_;
 };
 
 // A path that names something other than a plain file (a named pipe, a socket, a device), which

@@ -116,7 +116,7 @@ std::optional<double> numeroDe(std::string_view campo, char decimal) {
     const char* fim = campo.data() + campo.size();
     if (!campo.empty() && doubleCurto(campo.data(), fim, decimal, v) == fim) return v;
     const std::string_view c = apara(campo);
-    if (c.empty()) return std::nullopt;
+    if (c.empty() || expoenteSemDigitos(c)) return std::nullopt;
     try {
         return textoParaDouble(c, decimal);
     } catch (const EConversao&) {
@@ -927,6 +927,14 @@ TImportacao importaSompak(const std::string& caminho, const TOpcoesImportacao& o
     TImportacao t = comecaImportacao(TFormatoTabela::sompak, o);
     t.separador = kSeparadorEspacos;
     TLeitorLinhas leitor(caminho, controle);
+    // The line reader drops a CR that no LF follows, which would glue an old Macintosh file's
+    // lines together into numbers that are not there.
+    if (const std::string inicio = inicioDoArquivo(caminho, 64 * 1024);
+        inicio.find('\n') == std::string::npos && inicio.find('\r') != std::string::npos &&
+        inicio.find('\r') + 1 < inicio.size())
+        throw EImportacao(
+            "As linhas deste arquivo terminam só com CR (como nos Macintosh antigos): grave-o com "
+            "LF ou CR LF no fim das linhas.");
     std::int32_t dimensao = -1;
     std::vector<std::string> nomes;
     bool notouPalavras = false;

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 #include "UErros.h"
 #include "ULimites.h"
@@ -45,6 +46,40 @@ std::string mensagemErroArquivo(int erro, const std::string& caminho) {
     }
 }
 
+std::string mensagemDaFalha(const std::exception& falha, const std::string& arquivo) {
+    if (const auto* leitura = dynamic_cast<const ELeitura*>(&falha)) {
+        std::string motivo;
+        if (leitura->especial())
+            motivo = "não é um arquivo comum (é um pipe, um dispositivo ou um socket)";
+        else if (leitura->erro() == ENOENT)
+            motivo =
+                pastaExiste(leitura->caminho()) ? "o arquivo não existe" : "a pasta não existe";
+        else if (leitura->erro() == ENOTDIR)
+            motivo = "a pasta não existe";
+        else if (leitura->erro() == EISDIR)
+            motivo = "é uma pasta";
+        else if (leitura->erro() == EACCES || leitura->erro() == EPERM)
+            motivo = "não há permissão para lê-lo";
+        else if (leitura->erro() == ENAMETOOLONG)
+            motivo = "o nome é longo demais";
+        else
+            motivo = std::strerror(leitura->erro());
+        return "Não foi possível ler \"" + leitura->caminho() + "\": " + motivo + ".";
+    }
+    // The number conversions speak as the classic window does; here they name the file.
+    const std::string texto = falha.what();
+    for (const auto& [fim, qual] : {std::pair<std::string_view, const char*>{
+                                        "' is not a valid floating point value", "um número"},
+                                    {"' is not a valid integer value", "um número inteiro"}})
+        if (texto.size() > fim.size() + 1 && texto.front() == '\'' &&
+            texto.compare(texto.size() - fim.size(), fim.size(), fim) == 0)
+            return "\"" + arquivo + "\": \"" + texto.substr(1, texto.size() - fim.size() - 1) +
+                   "\" não é " + qual + ".";
+    if (dynamic_cast<const EEstouroReal*>(&falha) != nullptr)
+        return "\"" + arquivo + "\": um valor passa do maior número que o programa guarda.";
+    return texto;
+}
+
 bool arquivoExiste(const std::string& caminho) {
     if (caminho.empty()) return false;
     struct stat st {};
@@ -53,19 +88,22 @@ bool arquivoExiste(const std::string& caminho) {
 
 int abreArquivoRegular(const std::string& caminho, std::uint64_t& tamanho) {
     const int fd = ::open(caminho.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) throw EEntradaSaida(mensagemErroArquivo(errno, caminho));
+    if (fd < 0) {
+        const int erro = errno;
+        throw ELeitura(mensagemErroArquivo(erro, caminho), erro, caminho);
+    }
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         const int erro = S_ISDIR(st.st_mode) ? EISDIR : EACCES;
         ::close(fd);
-        throw EEntradaSaida(mensagemErroArquivo(erro, caminho));
+        throw ELeitura(mensagemErroArquivo(erro, caminho), erro, caminho, erro == EACCES);
     }
     tamanho = static_cast<std::uint64_t>(st.st_size);
     return fd;
 }
 
 TLeitorLinhas::TLeitorLinhas(const std::string& caminho, TControle* controle)
-    : controle_(controle), limite_(limiteMemoriaDados()) {
+    : controle_(controle), caminho_(caminho), limite_(limiteMemoriaDados()) {
     fd_ = abreArquivoRegular(caminho, tamanho_);
     buf_.resize(kBlocoLeitura);
 }
@@ -100,7 +138,10 @@ bool TLeitorLinhas::carregaMais() {
             eof_ = true;
             return false;
         }
-        if (errno != EINTR) throw EEntradaSaida("I/O error " + std::to_string(errno));
+        if (errno != EINTR) {
+            const int erro = errno;
+            throw ELeitura("I/O error " + std::to_string(erro), erro, caminho_);
+        }
     }
 }
 

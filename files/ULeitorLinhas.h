@@ -11,6 +11,7 @@
 // has to be dropped; a view lives until the next call.
 
 #include <cstdint>
+#include <exception>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -57,6 +58,7 @@ class TLeitorLinhas {
     std::size_t ini_ = 0;  // unread bytes are buf_[ini_, fim_)
     std::size_t fim_ = 0;
     bool eof_ = false;
+    std::string caminho_;
     std::string montada_;
     std::int64_t linhasLidas_ = 0;
     std::uint64_t limite_;
@@ -73,3 +75,8 @@ bool arquivoExiste(const std::string& caminho);
 
 // The message for a failed system call on a file, by errno.
 std::string mensagemErroArquivo(int erro, const std::string& caminho);
+
+// A failure of reading `arquivo` as the laboratory and the tools say it, in Portuguese and naming
+// the file: "Não foi possível ler "x.txt": o arquivo não existe.", ""x.txt": "?" não é um
+// número."; any other failure's own text.
+std::string mensagemDaFalha(const std::exception& falha, const std::string& arquivo);

@@ -389,11 +389,19 @@ std::string textoStatusCiclo(double taxaAprendizado, std::int32_t ciclo, std::in
            "    Raio: " + inteiroParaTexto(raio);
 }
 
+bool expoenteSemDigitos(std::string_view texto) {
+    const std::size_t e = texto.find_first_of("eE");
+    if (e == std::string_view::npos) return false;
+    std::size_t i = e + 1;
+    if (i < texto.size() && (texto[i] == '+' || texto[i] == '-')) ++i;
+    return i >= texto.size() || texto[i] < '0' || texto[i] > '9';
+}
+
 std::optional<double> numeroDigitado(std::string_view texto) {
     std::string t(texto);
     for (char& c : t)
         if (c == ',') c = '.';
-    if (t.empty()) return std::nullopt;
+    if (t.empty() || expoenteSemDigitos(t)) return std::nullopt;
     try {
         const double v = textoParaDouble(t, '.');
         if (std::isfinite(v)) return v;

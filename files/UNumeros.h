@@ -50,6 +50,11 @@ double textoParaDouble(std::string_view texto, char separador);
 // the text is not one.
 std::optional<double> numeroDigitado(std::string_view texto);
 
+// Whether a number's text has an "e" with no digit after it ("1e", "2E+"): the program's own
+// conversion reads such a text as if the "e" were not there, but no other program writes one, so
+// where a number comes from another program or is typed, it is not a number.
+bool expoenteSemDigitos(std::string_view texto);
+
 // The shortcut textoParaDouble takes for the commonest texts: an optional sign, digits, the
 // separator `sep` and a few digits, without blanks or exponent, whose value is m / 10^k with m
 // below 2^53 and k at most 4 once trailing zeros are dropped. Reads from p, never past fim;

@@ -83,22 +83,37 @@ TEST(LeitorLinhasLongas, muitasLinhasAtravessamOsBlocos) {
     EXPECT_EQ(leitor.proximaLinha(), "");
 }
 
+// The classic window's messages stay as they were; the laboratory and the tools say the same
+// failures in Portuguese, naming the file.
 TEST(LeitorLinhasFalhas, mensagensDoSistema) {
     PastaTemporaria pasta;
-    auto mensagem = [](const std::string& caminho) {
+    auto mensagens = [](const std::string& caminho) {
         try {
             TLeitorLinhas leitor(caminho);
         } catch (const EEntradaSaida& e) {
-            return std::string(e.what());
+            return std::pair(std::string(e.what()), mensagemDaFalha(e, caminho));
         }
-        return std::string("(abriu)");
+        return std::pair(std::string("(abriu)"), std::string());
     };
-    EXPECT_EQ(mensagem(pasta.arquivo("nao-existe.txt")), "File not found");
-    EXPECT_EQ(mensagem(pasta.arquivo("pasta-que-falta/a.txt")), "Invalid filename");
-    EXPECT_EQ(mensagem(pasta.caminho().string()), "I/O error 21");
     const std::string fifo = pasta.arquivo("fila");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    EXPECT_EQ(mensagem(fifo), "File access denied");  // a pipe would block the window
+    const struct {
+        std::string caminho, classica, portugues;
+    } casos[] = {
+        {pasta.arquivo("nao-existe.txt"), "File not found", "o arquivo não existe."},
+        {pasta.arquivo("pasta-que-falta/a.txt"), "Invalid filename", "a pasta não existe."},
+        {pasta.caminho().string(), "I/O error 21", "é uma pasta."},
+        // a pipe would block the window
+        {fifo, "File access denied",
+         "não é um arquivo comum (é um pipe, um dispositivo ou um socket)."},
+    };
+    for (const auto& c : casos) {
+        const auto [classica, portugues] = mensagens(c.caminho);
+        EXPECT_EQ(classica, c.classica);
+        EXPECT_EQ(portugues, "Não foi possível ler \"" + c.caminho + "\": " + c.portugues);
+    }
+    EXPECT_EQ(mensagemDaFalha(EConversao("'?' is not a valid floating point value"), "p.txt"),
+              "\"p.txt\": \"?\" não é um número.");
 }
 
 TEST(ArquivoExiste, soArquivosContam) {
