@@ -277,8 +277,25 @@ void TFormLaboratorio::LabSugerirButtonClick() {
 
 void TFormLaboratorio::atualizaHistorico() {
     preenchendoHistorico_ = true;
-    ui.LabHistoricoLista->clear();
-    for (const TExecucaoLab& e : sessao_.execucoes()) {
+    // Runs come only at the end of the list and leave from anywhere, in order: the items of runs
+    // gone are taken out and items are made for the new ones only, so that a change costs the
+    // same whatever the number of runs (a thumbnail takes milliseconds to draw).
+    QListWidget& lista = *ui.LabHistoricoLista;
+    const std::vector<TExecucaoLab>& execucoes = sessao_.execucoes();
+    std::size_t seguinte = 0;
+    for (int linha = 0; linha < lista.count();) {
+        const auto l = static_cast<std::size_t>(linha);
+        if (seguinte < execucoes.size() && mapasListados_[l] == execucoes[seguinte].mapa) {
+            ++linha;
+            ++seguinte;
+            continue;
+        }
+        delete lista.takeItem(linha);
+        mapasListados_.erase(mapasListados_.begin() + linha);
+    }
+    for (; seguinte < execucoes.size(); ++seguinte) {
+        const TExecucaoLab& e = execucoes[seguinte];
+        ++miniaturasDesenhadas_;
         // A small picture of its label map.
         QImage miniatura(144, 108, QImage::Format_RGB32);
         miniatura.fill(Qt::white);
@@ -309,7 +326,8 @@ void TFormLaboratorio::atualizaHistorico() {
                 .arg(e.mapa->erros ? numeroCurto(e.mapa->erros->quantizacao) : QStringLiteral("–"),
                      e.mapa->erros ? numeroCurto(e.mapa->erros->topografico) : QStringLiteral("–"),
                      numeroCurto(e.segundos), e.parada ? QStringLiteral(" (parada)") : QString()));
-        ui.LabHistoricoLista->addItem(item);
+        lista.addItem(item);
+        mapasListados_.push_back(e.mapa);
     }
     preenchendoHistorico_ = false;
     escolheExecucoes();
@@ -608,31 +626,38 @@ void TFormLaboratorio::LabPararButtonClick() {
 
 void TFormLaboratorio::acompanha() {
     UMensagens::protege(this, [&] {
-        const TSessaoLab::TAndamento a = sessao_.andamento();
-        ui.LabProgresso->setValue(static_cast<int>(std::min<std::int64_t>(a.epocas, INT32_MAX)));
         if (sessao_.conclui()) {
-            relogio_.stop();
-            ui.LabProgresso->setValue(ui.LabProgresso->maximum());
-            mostraMapa(sessao_.mapa());
-            QString estado =
-                sessao_.parado()
-                    ? QStringLiteral("Parado na época %1 de %2.").arg(a.epocas).arg(a.totalEpocas)
-                    : QStringLiteral("Treino concluído: %1 épocas.").arg(a.totalEpocas);
-            if (!sessao_.erro().empty()) {
-                estado = QStringLiteral("O treino falhou.");
-                UMensagens::mostraFalha(this, QString::fromStdString(sessao_.erro()));
-            }
-            ui.LabStatusLabel->setText(estado);
-            habilita();
-            atualizaHistorico();
-            atualizaReprisa();
-            Q_EMIT treinoConcluido();
+            mostraConclusao();
             return;
         }
+        const TSessaoLab::TAndamento a = sessao_.andamento();
+        ui.LabProgresso->setValue(static_cast<int>(std::min<std::int64_t>(a.epocas, INT32_MAX)));
         ui.LabStatusLabel->setText(
             QStringLiteral("Treinando: época %1 de %2").arg(a.epocas + 1).arg(a.totalEpocas));
         if (std::shared_ptr<TDadosMapa> vivo = sessao_.mapaAoVivo()) mostraMapa(vivo);
     });
+}
+
+void TFormLaboratorio::mostraConclusao() {
+    relogio_.stop();
+    // Read once the training's thread has ended: the epochs it really did, so that a stopped
+    // training's bar stands where it stopped.
+    const TSessaoLab::TAndamento a = sessao_.andamento();
+    ui.LabProgresso->setValue(static_cast<int>(std::min<std::int64_t>(a.epocas, INT32_MAX)));
+    mostraMapa(sessao_.mapa());
+    QString estado =
+        sessao_.parado()
+            ? QStringLiteral("Parado na época %1 de %2.").arg(a.epocas).arg(a.totalEpocas)
+            : QStringLiteral("Treino concluído: %1 épocas.").arg(a.totalEpocas);
+    if (!sessao_.erro().empty()) {
+        estado = QStringLiteral("O treino falhou.");
+        UMensagens::mostraFalha(this, QString::fromStdString(sessao_.erro()));
+    }
+    ui.LabStatusLabel->setText(estado);
+    habilita();
+    atualizaHistorico();
+    atualizaReprisa();
+    Q_EMIT treinoConcluido();
 }
 
 void TFormLaboratorio::mostraMapa(std::shared_ptr<const TDadosMapa> mapa) {
@@ -723,8 +748,8 @@ void TFormLaboratorio::closeEvent(QCloseEvent* e) {
     if (sessao_.treinando()) {
         sessao_.para();
         while (!sessao_.conclui()) QThread::msleep(5);
-        relogio_.stop();
-        habilita();
+        // What Parar leaves, with nothing left for the timer to show later.
+        mostraConclusao();
     }
     guardaPreferencias();
     QWidget::closeEvent(e);
