@@ -8,7 +8,9 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <optional>
+#include <string>
 
 #include "UDemonstracoes.h"
 #include "UFormComparacao.h"
@@ -87,6 +89,11 @@ class TFormLaboratorio : public QWidget {
 
   private:
     void acompanha();
+    // Reads data on the worker (`arquivo` runs there and returns the file to read) and shows
+    // them; rethrows what the reading threw, returns false when it was stopped.
+    bool leDados(std::function<std::string(TControle&)> arquivo);
+    // Waits for the worker's reading with the window alive, and puts what it read in place.
+    void aguardaTrabalhador();
     // Shows what a training left once its thread has ended (finished, stopped or failed).
     void mostraConclusao();
     void mostraMapa(std::shared_ptr<const TDadosMapa> mapa);

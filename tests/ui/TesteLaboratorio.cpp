@@ -14,6 +14,7 @@
 #include <QStandardPaths>
 #include <QTextBrowser>
 #include <QtTest>
+#include <algorithm>
 #include <cmath>
 #include <random>
 
@@ -206,6 +207,11 @@ class TesteLaboratorio : public QObject {
                  qPrintable(painel));
         QVERIFY(painel.contains(QStringLiteral("Pesos antes → depois:")));
         QVERIFY(lab->sessao().emPassos());
+        // A step searches no pattern but its own: the map knows the two winners found so far.
+        const std::vector<std::int32_t>& vencedores = lab->sessao().mapa()->vencedorDoPadrao;
+        QCOMPARE(std::count_if(vencedores.begin(), vencedores.end(),
+                               [](std::int32_t v) { return v >= 0; }),
+                 2);
         filho<QComboBox>("LabModoCombo")->setCurrentText(QStringLiteral("Lote"));
         clica("LabPassoButton");
         QCOMPARE(j->tomaTextos(),
