@@ -8,6 +8,8 @@
 #include <thread>
 #include <unordered_map>
 
+#include "UErros.h"
+
 namespace {
 
 using TOito = double __attribute__((vector_size(64)));
@@ -284,7 +286,7 @@ namespace {
 // One direction of largest variance orthogonal to `fora` (when given), by power iteration on the
 // covariance without forming it: v <- sum over points of (x . v) x, the points already centred.
 std::vector<double> eixoPrincipal(const std::vector<double>& pontos, std::size_t d,
-                                  const std::vector<double>* fora) {
+                                  const std::vector<double>* fora, TControle* controle) {
     const std::size_t quantos = d == 0 ? 0 : pontos.size() / d;
     std::vector<double> v(d), novo(d);
     for (std::size_t k = 0; k < d; ++k)
@@ -306,6 +308,9 @@ std::vector<double> eixoPrincipal(const std::vector<double>& pontos, std::size_t
     ortogonaliza(v);
     normaliza(v);
     for (int iteracao = 0; iteracao < 60; ++iteracao) {
+        // A pass over thousands of points of a thousand values takes milliseconds: a stop is
+        // answered between passes.
+        if (controle != nullptr && controle->passo()) throw EInterrompido();
         std::fill(novo.begin(), novo.end(), 0.0);
         for (std::size_t i = 0; i < quantos; ++i) {
             const double* x = pontos.data() + i * d;
@@ -326,7 +331,7 @@ std::vector<double> eixoPrincipal(const std::vector<double>& pontos, std::size_t
 }  // namespace
 
 TProjecao projecaoPrincipal(const std::vector<const double*>& todos, std::int32_t d,
-                            std::size_t amostra) {
+                            std::size_t amostra, TControle* controle) {
     TProjecao p;
     const auto dd = static_cast<std::size_t>(std::max(d, 0));
     p.media.assign(dd, 0.0);
@@ -360,7 +365,7 @@ TProjecao projecaoPrincipal(const std::vector<const double*>& todos, std::int32_
         for (std::size_t k = 0; k < dd; ++k)
             centrados[i * dd + k] = static_cast<double>(
                 (static_cast<long double>(amostrados[i][k]) - p.media[k]) / maior);
-    p.eixo1 = eixoPrincipal(centrados, dd, nullptr);
-    p.eixo2 = eixoPrincipal(centrados, dd, &p.eixo1);
+    p.eixo1 = eixoPrincipal(centrados, dd, nullptr, controle);
+    p.eixo2 = eixoPrincipal(centrados, dd, &p.eixo1, controle);
     return p;
 }

@@ -76,6 +76,7 @@ struct TProjecao {
     // double range, so that any finite point has finite coordinates.
     void projeta(const double* x, double& a, double& b) const;
 };
-// At most `amostra` points are used, evenly spread over the cloud.
+// At most `amostra` points are used, evenly spread over the cloud. With a control, each pass over
+// the points is a step of it (TControle::passo), and a stop request throws EInterrompido.
 TProjecao projecaoPrincipal(const std::vector<const double*>& pontos, std::int32_t d,
-                            std::size_t amostra = 4000);
+                            std::size_t amostra = 4000, TControle* controle = nullptr);

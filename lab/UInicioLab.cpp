@@ -7,9 +7,20 @@
 #include <stdexcept>
 
 #include "UAnalise.h"
+#include "UErros.h"
 #include "ULaboratorioInterno.h"
 
 namespace {
+
+// The principal plane of a large data set (100,000 patterns of a thousand values) takes more than a
+// second: its passes over the data answer a stop request every block of patterns, each block a
+// step of the control. The other starts read the data once and are not stopped.
+constexpr std::size_t kPadroesPorPasso = 1024;
+
+void verificaParada(std::size_t i, TControle* controle) {
+    if (controle != nullptr && i % kPadroesPorPasso == 0 && controle->passo())
+        throw EInterrompido();
+}
 
 // Per attribute, over the values present: the least, the greatest and the mean (0, 0, 0 for an
 // attribute without any value).
@@ -17,7 +28,7 @@ struct TResumoAtributos {
     std::vector<double> minimo, maximo, media;
 };
 
-TResumoAtributos resume(const TDadosLab& dados) {
+TResumoAtributos resume(const TDadosLab& dados, TControle* controle = nullptr) {
     const auto d = static_cast<std::size_t>(dados.dimensao);
     TResumoAtributos r;
     r.minimo.assign(d, std::numeric_limits<double>::infinity());
@@ -25,6 +36,7 @@ TResumoAtributos resume(const TDadosLab& dados) {
     std::vector<long double> soma(d, 0.0L);
     std::vector<std::int64_t> conta(d, 0);
     for (std::size_t i = 0; i < dados.padroes(); ++i) {
+        verificaParada(i, controle);
         const double* x = dados.padrao(i);
         for (std::size_t k = 0; k < d; ++k) {
             if (std::isnan(x[k])) continue;
@@ -46,10 +58,12 @@ TResumoAtributos resume(const TDadosLab& dados) {
 }
 
 // The patterns with at least one value, in file order.
-std::vector<std::size_t> padroesComValores(const TDadosLab& dados) {
+std::vector<std::size_t> padroesComValores(const TDadosLab& dados, TControle* controle = nullptr) {
     std::vector<std::size_t> v;
-    for (std::size_t i = 0; i < dados.padroes(); ++i)
+    for (std::size_t i = 0; i < dados.padroes(); ++i) {
+        verificaParada(i, controle);
         if (valoresPresentes(dados.padrao(i), dados.dimensao) > 0) v.push_back(i);
+    }
     return v;
 }
 
@@ -63,24 +77,26 @@ void copiaPadrao(const TDadosLab& dados, std::size_t i, const TResumoAtributos& 
 
 }  // namespace
 
-TPlanoDosDados planoDosDados(const TDadosLab& dados) {
+TPlanoDosDados planoDosDados(const TDadosLab& dados, TControle* controle) {
     const auto d = static_cast<std::size_t>(dados.dimensao);
-    const TResumoAtributos resumo = resume(dados);
-    const std::vector<std::size_t> usados = padroesComValores(dados);
+    const TResumoAtributos resumo = resume(dados, controle);
+    const std::vector<std::size_t> usados = padroesComValores(dados, controle);
     // Missing values take the attribute's mean, here only.
     std::vector<double> completos(usados.size() * d);
     std::vector<const double*> pontos(usados.size());
     for (std::size_t i = 0; i < usados.size(); ++i) {
+        verificaParada(i, controle);
         copiaPadrao(dados, usados[i], resumo, completos.data() + i * d);
         pontos[i] = completos.data() + i * d;
     }
     TPlanoDosDados plano;
-    plano.eixos = projecaoPrincipal(pontos, dados.dimensao);
+    plano.eixos = projecaoPrincipal(pontos, dados.dimensao, 4000, controle);
     // The spread along each axis, over the same points.
     long double s1 = 0.0L, s2 = 0.0L;
-    for (const double* p : pontos) {
+    for (std::size_t i = 0; i < pontos.size(); ++i) {
+        verificaParada(i, controle);
         double a = 0.0, b = 0.0;
-        plano.eixos.projeta(p, a, b);
+        plano.eixos.projeta(pontos[i], a, b);
         s1 += static_cast<long double>(a) * a;
         s2 += static_cast<long double>(b) * b;
     }
@@ -95,9 +111,10 @@ namespace {
 // The map spread over the plane of the data's two principal components: each unit at the mean
 // plus its place on the map, scaled to -1 .. 1 along each side, times the spread (standard
 // deviation) along that component; the map's longer side lies along the first.
-void planoPrincipal(const TDadosLab& dados, const TGradeLab& grade, std::vector<double>& pesos) {
+void planoPrincipal(const TDadosLab& dados, const TGradeLab& grade, std::vector<double>& pesos,
+                    TControle* controle) {
     const auto d = static_cast<std::size_t>(dados.dimensao);
-    const TPlanoDosDados plano = planoDosDados(dados);
+    const TPlanoDosDados plano = planoDosDados(dados, controle);
     const TProjecao& eixos = plano.eixos;
     const double desvio1 = plano.desvio1, desvio2 = plano.desvio2;
 
@@ -129,7 +146,8 @@ void planoPrincipal(const TDadosLab& dados, const TGradeLab& grade, std::vector<
 
 }  // namespace
 
-std::vector<double> pesosIniciaisLab(const TDadosLab& dados, const TConfiguracaoLab& config) {
+std::vector<double> pesosIniciaisLab(const TDadosLab& dados, const TConfiguracaoLab& config,
+                                     TControle* controle) {
     const std::int32_t n = config.grade.unidades();
     const auto d = static_cast<std::size_t>(dados.dimensao);
     std::vector<double> pesos(static_cast<std::size_t>(n) * d, 0.0);
@@ -138,6 +156,10 @@ std::vector<double> pesosIniciaisLab(const TDadosLab& dados, const TConfiguracao
             throw std::invalid_argument(
                 "Os pesos iniciais não têm o tamanho do mapa e a dimensão dos padrões.");
         return config.pesosIniciais;
+    }
+    if (config.inicio == TInicioLab::linear) {
+        planoPrincipal(dados, config.grade, pesos, controle);
+        return pesos;
     }
     const TResumoAtributos resumo = resume(dados);
     TSorteioLab sorteio(config.semente);
@@ -165,9 +187,6 @@ std::vector<double> pesosIniciaisLab(const TDadosLab& dados, const TConfiguracao
             }
             break;
         }
-        case TInicioLab::linear:
-            planoPrincipal(dados, config.grade, pesos);
-            break;
         case TInicioLab::canto:
             // Drawn in the tenth of each attribute's range next to its least value: the whole
             // map starts in a small corner, away from the data, and unfolds over it.
@@ -176,6 +195,7 @@ std::vector<double> pesosIniciaisLab(const TDadosLab& dados, const TConfiguracao
                     pesos[u * d + k] = resumo.minimo[k] + 0.1 * sorteio.uniforme() *
                                                               (resumo.maximo[k] - resumo.minimo[k]);
             break;
+        case TInicioLab::linear:
         case TInicioLab::pesos:
             break;
     }

@@ -477,7 +477,7 @@ class TTreinoLab {
           mapa_(config.grade, dados.dimensao),
           threads_(threadsLab(config.threads, dados.padroes(), config.grade.unidades(),
                               dados.dimensao)) {
-        mapa_.defineLinhas(pesosIniciaisLab(dados, config));
+        mapa_.defineLinhas(pesosIniciaisLab(dados, config, controle));
         fatores_.assign(static_cast<std::size_t>(mapa_.passo()) + 8, -1.0);
         conhecidos_.assign(dados.padroes(), -1);
     }
@@ -657,6 +657,13 @@ class TTreinoLab {
         bool aberta_ = false;
     };
 
+    // The map as it stands with the winners found so far, without any search.
+    void instante(TResultadoLab& r) const {
+        r.pesos = mapa_.porLinhas();
+        r.vencedores = conhecidos_;
+        r.medido = false;
+    }
+
     // The map as it stands, measured: winners found again on it.
     void mede(TResultadoLab& r) {
         std::vector<TMelhores> melhores;
@@ -805,7 +812,7 @@ TResultadoLab treinaLab(const TDadosLab& dados, const TConfiguracaoLab& config, 
 }
 
 TResultadoLab medeLab(const TDadosLab& dados, const TGradeLab& grade,
-                      const std::vector<double>& pesos, int threads) {
+                      const std::vector<double>& pesos, int threads, TControle* controle) {
     verificaMemoria(dados, grade);
     TMapaLab mapa(grade, dados.dimensao);
     mapa.defineLinhas(pesos);
@@ -816,7 +823,8 @@ TResultadoLab medeLab(const TDadosLab& dados, const TGradeLab& grade,
     r.completo = true;
     std::vector<TMelhores> melhores;
     bool parado = false;
-    buscaTodos(dados, p, mapa, r.threads, melhores, nullptr, parado);
+    buscaTodos(dados, p, mapa, r.threads, melhores, controle, parado);
+    if (parado) throw EInterrompido();
     completaResultado(dados, mapa, melhores, r);
     return r;
 }
@@ -892,6 +900,15 @@ std::optional<TPassoLab> TPassosLab::proximo() {
 
 bool TPassosLab::terminou() const {
     return estado_->online.terminou();
+}
+
+TResultadoLab TPassosLab::instante() const {
+    TResultadoLab r;
+    r.curva = estado_->parcial.curva;
+    r.epocas = estado_->parcial.epocas;
+    r.completo = terminou();
+    treino_->instante(r);
+    return r;
 }
 
 TResultadoLab TPassosLab::resultado() {

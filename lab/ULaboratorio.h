@@ -133,15 +133,19 @@ using TAoFimDaEpocaLab = std::function<void(std::int32_t epocas, const TEpocaLab
 // block of patterns or of units in batch; cycles in it count epochs, and when querMapa(epochs
 // done) asks, the map after an epoch is handed over on the training's thread (winners of the
 // patterns presented), and the starting map as epoch 0 (no winners yet). A stop keeps the map as it
-// stands online, and the map of the last complete epoch in batch. Throws std::invalid_argument with
-// validaConfiguracao's message for bad settings, EMemoriaInsuficiente past the memory ceiling.
+// stands online, and the map of the last complete epoch in batch; a stop while the principal plane
+// of a linear start is found throws EInterrompido (there is no map to keep yet). Throws
+// std::invalid_argument with validaConfiguracao's message for bad settings, EMemoriaInsuficiente
+// past the memory ceiling.
 TResultadoLab treinaLab(const TDadosLab& dados, const TConfiguracaoLab& config,
                         TControle* controle = nullptr, const TAoFimDaEpocaLab& aoFimDaEpoca = {});
 
 // The measures of a given map on the data (winners, errors, hits, labels, U-matrix), without
-// training it: what treinaLab returns for its final map.
+// training it: what treinaLab returns for its final map. The control (optional) is checked once
+// per block of patterns; a stop request throws EInterrompido.
 TResultadoLab medeLab(const TDadosLab& dados, const TGradeLab& grade,
-                      const std::vector<double>& pesos, int threads = 0);
+                      const std::vector<double>& pesos, int threads = 0,
+                      TControle* controle = nullptr);
 
 // One presentation of online training, as the step mode shows it.
 struct TPassoLab {
@@ -171,6 +175,9 @@ class TPassosLab {
     bool terminou() const;
     // The map as it stands, measured, with the curve of the epochs done.
     TResultadoLab resultado();
+    // The same without any search: the weights, the winners found so far in the training (-1 for
+    // the patterns not yet presented) and the curve; nothing measured (medido false).
+    TResultadoLab instante() const;
 
   private:
     std::unique_ptr<TTreinoLab> treino_;
@@ -189,5 +196,7 @@ TResultadoLab resumoLab(const TDadosLab& dados, const TGradeLab& grade,
 std::vector<std::string> comentariosDoTreinoLab(const TConfiguracaoLab& config, double quantizacao,
                                                 double topografico);
 
-// The initial weights the settings give (units x dimension, row-major).
-std::vector<double> pesosIniciaisLab(const TDadosLab& dados, const TConfiguracaoLab& config);
+// The initial weights the settings give (units x dimension, row-major). The principal plane takes
+// a while on large data: with a control, a stop request while it is found throws EInterrompido.
+std::vector<double> pesosIniciaisLab(const TDadosLab& dados, const TConfiguracaoLab& config,
+                                     TControle* controle = nullptr);

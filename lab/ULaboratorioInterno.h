@@ -31,12 +31,13 @@ class TSorteioLab {
 };
 
 // The plane of the data's two principal components and the spread (standard deviation) along
-// each, a missing value taking its attribute's mean.
+// each, a missing value taking its attribute's mean. Throws EInterrompido at the control's stop
+// request (checked every block of patterns and every pass of the axes' search).
 struct TPlanoDosDados {
     TProjecao eixos;
     double desvio1 = 0.0, desvio2 = 0.0;
 };
-TPlanoDosDados planoDosDados(const TDadosLab& dados);
+TPlanoDosDados planoDosDados(const TDadosLab& dados, TControle* controle = nullptr);
 
 inline std::int32_t valoresPresentes(const double* x, std::int32_t dimensao) {
     std::int32_t n = 0;

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QListWidget>
@@ -12,7 +13,8 @@
 #include <QThread>
 #include <cmath>
 #include <limits>
-#include <sstream>
+#include <ostream>
+#include <streambuf>
 
 #include "UArquivoPadroes.h"
 #include "UDialogos.h"
@@ -275,8 +277,25 @@ void TFormLaboratorio::LabSugerirButtonClick() {
 
 void TFormLaboratorio::atualizaHistorico() {
     preenchendoHistorico_ = true;
-    ui.LabHistoricoLista->clear();
-    for (const TExecucaoLab& e : sessao_.execucoes()) {
+    // Runs come only at the end of the list and leave from anywhere, in order: the items of runs
+    // gone are taken out and items are made for the new ones only, so that a change costs the
+    // same whatever the number of runs (a thumbnail takes milliseconds to draw).
+    QListWidget& lista = *ui.LabHistoricoLista;
+    const std::vector<TExecucaoLab>& execucoes = sessao_.execucoes();
+    std::size_t seguinte = 0;
+    for (int linha = 0; linha < lista.count();) {
+        const auto l = static_cast<std::size_t>(linha);
+        if (seguinte < execucoes.size() && mapasListados_[l] == execucoes[seguinte].mapa) {
+            ++linha;
+            ++seguinte;
+            continue;
+        }
+        delete lista.takeItem(linha);
+        mapasListados_.erase(mapasListados_.begin() + linha);
+    }
+    for (; seguinte < execucoes.size(); ++seguinte) {
+        const TExecucaoLab& e = execucoes[seguinte];
+        ++miniaturasDesenhadas_;
         // A small picture of its label map.
         QImage miniatura(144, 108, QImage::Format_RGB32);
         miniatura.fill(Qt::white);
@@ -307,7 +326,8 @@ void TFormLaboratorio::atualizaHistorico() {
                 .arg(e.mapa->erros ? numeroCurto(e.mapa->erros->quantizacao) : QStringLiteral("–"),
                      e.mapa->erros ? numeroCurto(e.mapa->erros->topografico) : QStringLiteral("–"),
                      numeroCurto(e.segundos), e.parada ? QStringLiteral(" (parada)") : QString()));
-        ui.LabHistoricoLista->addItem(item);
+        lista.addItem(item);
+        mapasListados_.push_back(e.mapa);
     }
     preenchendoHistorico_ = false;
     escolheExecucoes();
@@ -323,7 +343,7 @@ std::vector<std::size_t> TFormLaboratorio::execucoesEscolhidas() const {
 
 void TFormLaboratorio::escolheExecucoes() {
     const std::size_t n = execucoesEscolhidas().size();
-    const bool livre = !sessao_.treinando();
+    const bool livre = !sessao_.ocupada();
     ui.LabReabrirButton->setEnabled(livre && n == 1);
     ui.LabSalvarExecucaoButton->setEnabled(n == 1);
     ui.LabExcluirButton->setEnabled(livre && n >= 1);
@@ -336,7 +356,7 @@ void TFormLaboratorio::escolheExecucoes() {
 void TFormLaboratorio::LabReabrirButtonClick() {
     UMensagens::protege(this, [&] {
         const std::vector<std::size_t> linhas = execucoesEscolhidas();
-        if (linhas.size() != 1 || sessao_.treinando()) return;
+        if (linhas.size() != 1 || sessao_.ocupada()) return;
         sessao_.reabre(linhas.front());
         atualizaReprisa();
         mostraConfiguracao(sessao_.execucoes()[linhas.front()].config);
@@ -437,26 +457,27 @@ void TFormLaboratorio::LabModoComboChange() {
           static_cast<QWidget*>(ui.LabTaxaInicialLabel),
           static_cast<QWidget*>(ui.LabTaxaFinalLabel), static_cast<QWidget*>(ui.LabOrdemCombo),
           static_cast<QWidget*>(ui.LabOrdemLabel)})
-        w->setEnabled(online && !sessao_.treinando());
+        w->setEnabled(online && !sessao_.ocupada());
 }
 
 void TFormLaboratorio::habilita() {
-    const bool treinando = sessao_.treinando();
+    const bool ocupada = sessao_.ocupada();
     for (QWidget* w :
          {static_cast<QWidget*>(ui.LabAbrirButton), static_cast<QWidget*>(ui.LabMapaGroup),
-          static_cast<QWidget*>(ui.LabTreinoGroup), static_cast<QWidget*>(ui.LabAbrirMapaButton)})
-        w->setEnabled(!treinando);
-    ui.LabAbrirMapaButton->setEnabled(!treinando && sessao_.temDados());
-    ui.LabTreinarButton->setEnabled(!treinando);
-    ui.LabPassoButton->setEnabled(!treinando);
-    ui.LabPararButton->setEnabled(treinando);
-    ui.LabSalvarButton->setEnabled(!treinando && sessao_.temMapa());
-    ui.LabSugerirButton->setEnabled(!treinando);
+          static_cast<QWidget*>(ui.LabTreinoGroup), static_cast<QWidget*>(ui.LabAbrirMapaButton),
+          static_cast<QWidget*>(ui.LabGerarButton)})
+        w->setEnabled(!ocupada);
+    ui.LabAbrirMapaButton->setEnabled(!ocupada && sessao_.temDados());
+    ui.LabTreinarButton->setEnabled(!ocupada);
+    ui.LabPassoButton->setEnabled(!ocupada);
+    ui.LabPararButton->setEnabled(ocupada);
+    ui.LabSalvarButton->setEnabled(!ocupada && sessao_.temMapa());
+    ui.LabSugerirButton->setEnabled(!ocupada);
     for (QPushButton* b :
          {ui.LabExportarImagemButton, ui.LabExportarDadosButton, ui.LabExportarVencedoresButton})
-        b->setEnabled(!treinando && sessao_.temMapa());
+        b->setEnabled(!ocupada && sessao_.temMapa());
     escolheExecucoes();
-    if (!treinando) LabModoComboChange();
+    if (!ocupada) LabModoComboChange();
 }
 
 void TFormLaboratorio::mostraDados() {
@@ -555,7 +576,7 @@ std::optional<TConfiguracaoLab> TFormLaboratorio::configuracao(QString& motivo) 
 
 void TFormLaboratorio::LabTreinarButtonClick() {
     UMensagens::protege(this, [&] {
-        if (sessao_.treinando()) return;
+        if (sessao_.ocupada()) return;
         QString motivo;
         const std::optional<TConfiguracaoLab> c = configuracao(motivo);
         if (!c) {
@@ -599,38 +620,46 @@ void TFormLaboratorio::LabPassoButtonClick() {
 }
 
 void TFormLaboratorio::LabPararButtonClick() {
-    if (!sessao_.treinando()) return;
+    if (!sessao_.ocupada()) return;
+    // A reading's wait notices the stop itself; a training's end is the timer's to show.
     sessao_.para();
     ui.LabStatusLabel->setText(QStringLiteral("Parando…"));
 }
 
 void TFormLaboratorio::acompanha() {
     UMensagens::protege(this, [&] {
-        const TSessaoLab::TAndamento a = sessao_.andamento();
-        ui.LabProgresso->setValue(static_cast<int>(std::min<std::int64_t>(a.epocas, INT32_MAX)));
         if (sessao_.conclui()) {
-            relogio_.stop();
-            ui.LabProgresso->setValue(ui.LabProgresso->maximum());
-            mostraMapa(sessao_.mapa());
-            QString estado =
-                sessao_.parado()
-                    ? QStringLiteral("Parado na época %1 de %2.").arg(a.epocas).arg(a.totalEpocas)
-                    : QStringLiteral("Treino concluído: %1 épocas.").arg(a.totalEpocas);
-            if (!sessao_.erro().empty()) {
-                estado = QStringLiteral("O treino falhou.");
-                UMensagens::mostraFalha(this, QString::fromStdString(sessao_.erro()));
-            }
-            ui.LabStatusLabel->setText(estado);
-            habilita();
-            atualizaHistorico();
-            atualizaReprisa();
-            Q_EMIT treinoConcluido();
+            mostraConclusao();
             return;
         }
+        const TSessaoLab::TAndamento a = sessao_.andamento();
+        ui.LabProgresso->setValue(static_cast<int>(std::min<std::int64_t>(a.epocas, INT32_MAX)));
         ui.LabStatusLabel->setText(
             QStringLiteral("Treinando: época %1 de %2").arg(a.epocas + 1).arg(a.totalEpocas));
         if (std::shared_ptr<TDadosMapa> vivo = sessao_.mapaAoVivo()) mostraMapa(vivo);
     });
+}
+
+void TFormLaboratorio::mostraConclusao() {
+    relogio_.stop();
+    // Read once the training's thread has ended: the epochs it really did, so that a stopped
+    // training's bar stands where it stopped.
+    const TSessaoLab::TAndamento a = sessao_.andamento();
+    ui.LabProgresso->setValue(static_cast<int>(std::min<std::int64_t>(a.epocas, INT32_MAX)));
+    mostraMapa(sessao_.mapa());
+    QString estado =
+        sessao_.parado()
+            ? QStringLiteral("Parado na época %1 de %2.").arg(a.epocas).arg(a.totalEpocas)
+            : QStringLiteral("Treino concluído: %1 épocas.").arg(a.totalEpocas);
+    if (!sessao_.erro().empty()) {
+        estado = QStringLiteral("O treino falhou.");
+        UMensagens::mostraFalha(this, QString::fromStdString(sessao_.erro()));
+    }
+    ui.LabStatusLabel->setText(estado);
+    habilita();
+    atualizaHistorico();
+    atualizaReprisa();
+    Q_EMIT treinoConcluido();
 }
 
 void TFormLaboratorio::mostraMapa(std::shared_ptr<const TDadosMapa> mapa) {
@@ -683,10 +712,18 @@ QString TFormLaboratorio::salvaMapa(const QString& caminho) {
 }
 
 QString TFormLaboratorio::abreMapa(const QString& caminho) {
-    try {
-        sessao_.defineMapa(leCodebook(caminhoEmBytes(caminho)));
-    } catch (const std::exception& e) {
-        return QString::fromUtf8(e.what());
+    if (sessao_.ocupada()) return QStringLiteral("espere o trabalho em andamento terminar");
+    sessao_.iniciaMapa(caminhoEmBytes(caminho));
+    ui.LabStatusLabel->setText(QStringLiteral("Abrindo o mapa…"));
+    aguardaTrabalhador();
+    if (!sessao_.erro().empty()) {
+        ui.LabStatusLabel->clear();
+        return QString::fromStdString(sessao_.erro());
+    }
+    if (sessao_.parado()) {
+        ui.LabStatusLabel->setText(
+            QStringLiteral("Abertura do mapa interrompida: o mapa ficou como estava."));
+        return {};
     }
     const TGradeLab& g = sessao_.grade();
     ui.LabLinhasSpin->setValue(g.linhas);
@@ -718,11 +755,13 @@ void TFormLaboratorio::LabAbrirMapaButtonClick() {
 
 void TFormLaboratorio::closeEvent(QCloseEvent* e) {
     // A training does not outlive its window's view of it: closing stops it.
-    if (sessao_.treinando()) {
+    if (sessao_.ocupada()) {
+        const bool treino = sessao_.treinando();
         sessao_.para();
         while (!sessao_.conclui()) QThread::msleep(5);
-        relogio_.stop();
-        habilita();
+        // What Parar leaves, with nothing left for the timer to show later (a reading's own
+        // command goes on once its wait sees the worker free).
+        if (treino) mostraConclusao();
     }
     guardaPreferencias();
     QWidget::closeEvent(e);
@@ -743,33 +782,118 @@ void TFormLaboratorio::LabDemoComboChange() {
     if (info.dimensao > 0) ui.LabDemoDimensaoSpin->setValue(static_cast<int>(info.dimensao));
 }
 
-QString TFormLaboratorio::gravaDemonstracao(const TPedidoDemonstracao& pedido) {
+namespace {
+
+// Where a demonstration's file goes, named by its request.
+QString arquivoDaDemonstracao(const TPedidoDemonstracao& pedido) {
     const TInfoDemonstracao& info = infoDemonstracao(pedido.tipo);
     QString nome = QStringLiteral("%1-%2").arg(QString::fromUtf8(info.nome)).arg(pedido.padroes);
     if (info.dimensao > 0) nome += QStringLiteral("x%1").arg(pedido.dimensao);
     nome += QStringLiteral("-semente%1.txt").arg(pedido.semente);
-    const QString caminho = pastaDemonstracoes() + u'/' + nome;
-    std::ostringstream texto;
-    escreveDemonstracao(pedido, texto);
-    if (const QString motivo = gravaExportacao(caminho, texto.str()); !motivo.isEmpty())
+    return TFormLaboratorio::pastaDemonstracoes() + u'/' + nome;
+}
+
+// A demonstration's text as it is written, a step of the control per mebibyte: at the largest
+// request it runs to hundreds of megabytes, and a stop request ends it (EInterrompido) before
+// the file is touched.
+class TTextoComParada : public std::streambuf {
+  public:
+    explicit TTextoComParada(TControle* controle) : controle_(controle) {}
+    std::string texto;
+
+  protected:
+    int_type overflow(int_type c) override {
+        if (!traits_type::eq_int_type(c, traits_type::eof())) {
+            texto.push_back(traits_type::to_char_type(c));
+            confere();
+        }
+        return traits_type::not_eof(c);
+    }
+    std::streamsize xsputn(const char* s, std::streamsize n) override {
+        texto.append(s, static_cast<std::size_t>(n));
+        confere();
+        return n;
+    }
+
+  private:
+    static constexpr std::size_t kBytesPorPasso = std::size_t{1} << 20;
+    void confere() {
+        if (controle_ == nullptr || texto.size() < proximo_) return;
+        proximo_ = texto.size() + kBytesPorPasso;
+        if (controle_->passo()) throw EInterrompido();
+    }
+    TControle* controle_;
+    std::size_t proximo_ = kBytesPorPasso;
+};
+
+// Writes a demonstration's pattern file (on the worker when controle is given).
+void escreveArquivoDeDemonstracao(const TPedidoDemonstracao& pedido, const QString& caminho,
+                                  TControle* controle) {
+    TTextoComParada texto(controle);
+    std::ostream saida(&texto);
+    // What the buffer throws (the stop) comes out of the writing as it was thrown.
+    saida.exceptions(std::ios::badbit);
+    escreveDemonstracao(pedido, saida);
+    if (const QString motivo = gravaExportacao(caminho, texto.texto); !motivo.isEmpty())
         throw EEntradaSaida(
             bytesUtf8(QStringLiteral("Não foi possível gravar \"%1\": %2").arg(caminho, motivo)));
+}
+
+}  // namespace
+
+QString TFormLaboratorio::gravaDemonstracao(const TPedidoDemonstracao& pedido) {
+    const QString caminho = arquivoDaDemonstracao(pedido);
+    escreveArquivoDeDemonstracao(pedido, caminho, nullptr);
     return caminho;
 }
 
 void TFormLaboratorio::abreDadosPreparados(const QString& caminho) {
-    if (sessao_.treinando()) return;
-    sessao_.carrega(caminhoEmBytes(caminho));
+    const std::string arquivo = caminhoEmBytes(caminho);
+    if (leDados([arquivo](TControle&) { return arquivo; }))
+        ui.LabStatusLabel->setText(
+            QStringLiteral("Dados abertos: %1").arg(QFileInfo(caminho).fileName()));
+}
+
+bool TFormLaboratorio::leDados(std::function<std::string(TControle&)> arquivo) {
+    if (sessao_.ocupada()) return false;
+    sessao_.iniciaCarga(std::move(arquivo));
+    ui.LabStatusLabel->setText(QStringLiteral("Lendo os dados…"));
+    aguardaTrabalhador();
+    if (const std::exception_ptr falha = sessao_.falha()) {
+        ui.LabStatusLabel->clear();
+        std::rethrow_exception(falha);
+    }
+    if (sessao_.parado()) {
+        ui.LabStatusLabel->setText(
+            QStringLiteral("Leitura interrompida: os dados ficaram como estavam."));
+        return false;
+    }
     atualizaHistorico();
     atualizaReprisa();
     mostraDados();
     mostraMapa(sessao_.mapa());
     habilita();
+    return true;
+}
+
+void TFormLaboratorio::aguardaTrabalhador() {
+    // The window goes on painting and Parar (the only control enabled meanwhile) stops the work;
+    // the caller goes on once the work is in place, as if it had done it itself.
+    habilita();
+    QEventLoop laco;
+    QTimer vigia;
+    vigia.setInterval(10);
+    connect(&vigia, &QTimer::timeout, &laco, [&] {
+        if (!sessao_.ocupada() || sessao_.conclui()) laco.quit();
+    });
+    vigia.start();
+    laco.exec();
+    habilita();
 }
 
 void TFormLaboratorio::LabGerarButtonClick() {
     UMensagens::protege(this, [&] {
-        if (sessao_.treinando()) return;
+        if (sessao_.ocupada()) return;
         const std::optional<std::uint64_t> semente = sementeDoCampo(ui.LabSementeEdit->text());
         if (!semente) {
             UMensagens::mostraMensagem(this, sementeRecusada(ui.LabSementeEdit->text()));
@@ -780,9 +904,14 @@ void TFormLaboratorio::LabGerarButtonClick() {
         pedido.padroes = ui.LabDemoPadroesSpin->value();
         pedido.dimensao = ui.LabDemoDimensaoSpin->value();
         pedido.semente = *semente;
-        const QString caminho = gravaDemonstracao(pedido);
-        abreDadosPreparados(caminho);
-        ui.LabStatusLabel->setText(QStringLiteral("Dados gerados em %1").arg(caminho));
+        const QString caminho = arquivoDaDemonstracao(pedido);
+        const std::string arquivo = caminhoEmBytes(caminho);
+        // Written and read on the worker: the largest request is hundreds of megabytes.
+        const bool lidos = leDados([pedido, caminho, arquivo](TControle& controle) {
+            escreveArquivoDeDemonstracao(pedido, caminho, &controle);
+            return arquivo;
+        });
+        if (lidos) ui.LabStatusLabel->setText(QStringLiteral("Dados gerados em %1").arg(caminho));
     });
 }
 
@@ -790,7 +919,7 @@ void TFormLaboratorio::atualizaReprisa() {
     reproducao_.stop();
     ui.LabReproduzirButton->setText(QStringLiteral("▶ Reproduzir"));
     const auto quadros = static_cast<int>(sessao_.quadros());
-    const bool ha = quadros >= 2 && !sessao_.treinando();
+    const bool ha = quadros >= 2 && !sessao_.ocupada();
     for (QWidget* w :
          {static_cast<QWidget*>(ui.LabReproduzirButton), static_cast<QWidget*>(ui.LabReprisaSlider),
           static_cast<QWidget*>(ui.LabReprisaLabel)})
@@ -806,7 +935,7 @@ void TFormLaboratorio::atualizaReprisa() {
 void TFormLaboratorio::mostraQuadro(int i) {
     UMensagens::protege(this, [&] {
         const auto quadros = static_cast<int>(sessao_.quadros());
-        if (i < 0 || i >= quadros || sessao_.treinando()) return;
+        if (i < 0 || i >= quadros || sessao_.ocupada()) return;
         const auto q = static_cast<std::size_t>(i);
         // The last frame is the map itself, with everything measured.
         mostraMapa(i == quadros - 1 ? sessao_.mapa() : sessao_.quadro(q));

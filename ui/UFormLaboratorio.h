@@ -8,7 +8,9 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <optional>
+#include <string>
 
 #include "UDemonstracoes.h"
 #include "UFormComparacao.h"
@@ -39,6 +41,8 @@ class TFormLaboratorio : public QWidget {
     QString exportaImagem(const QString& caminho);
     QString exportaDados(const QString& caminho);
     QString exportaVencedores(const QString& caminho);
+    // How many run thumbnails have been drawn since the window opened (one per run).
+    std::int64_t miniaturasDesenhadas() const { return miniaturasDesenhadas_; }
     // The comparison window opened last (null until one is).
     TFormComparacao* comparacao() const { return comparacao_; }
     // Writes a demonstration's pattern file into the demonstrations folder; returns the file's
@@ -85,6 +89,13 @@ class TFormLaboratorio : public QWidget {
 
   private:
     void acompanha();
+    // Reads data on the worker (`arquivo` runs there and returns the file to read) and shows
+    // them; rethrows what the reading threw, returns false when it was stopped.
+    bool leDados(std::function<std::string(TControle&)> arquivo);
+    // Waits for the worker's reading with the window alive, and puts what it read in place.
+    void aguardaTrabalhador();
+    // Shows what a training left once its thread has ended (finished, stopped or failed).
+    void mostraConclusao();
     void mostraMapa(std::shared_ptr<const TDadosMapa> mapa);
     void mostraDados();
     void preenchePainel();
@@ -115,4 +126,7 @@ class TFormLaboratorio : public QWidget {
     // Cleared by Qt when the window closes (it deletes itself).
     QPointer<TFormComparacao> comparacao_;
     bool preenchendoHistorico_ = false;
+    // The map of each run listed, in the list's order: it tells which items are still runs.
+    std::vector<std::shared_ptr<const TDadosMapa>> mapasListados_;
+    std::int64_t miniaturasDesenhadas_ = 0;
 };

@@ -73,7 +73,7 @@ void TFormMain::preparaLicao(int i) {
     protege([&] {
         if (i < 0 || i >= static_cast<int>(::licoes().size())) return;
         const TLicao& l = ::licoes()[static_cast<std::size_t>(i)];
-        if (l.laboratorio && laboratorio_ && laboratorio_->sessao().treinando()) {
+        if (l.laboratorio && laboratorio_ && laboratorio_->sessao().ocupada()) {
             mensagem(
                 QStringLiteral("Espere o treino do laboratório terminar (ou clique em Parar "
                                "lá) antes de preparar uma lição."));

@@ -18,6 +18,10 @@ std::size_t bytesDoQuadro(const std::vector<double>& pesos,
 }  // namespace
 
 std::shared_ptr<const TExtrasMapa> extrasDosDadosLab(const TCargaLab& carga) {
+    return extrasDosDadosLab(carga, nullptr);
+}
+
+std::shared_ptr<const TExtrasMapa> extrasDosDadosLab(const TCargaLab& carga, TControle* controle) {
     auto x = std::make_shared<TExtrasMapa>();
     const TDadosLab& d = carga.dados;
     if (d.nomes.size() == static_cast<std::size_t>(d.dimensao)) x->nomes = d.nomes;
@@ -39,7 +43,7 @@ std::shared_ptr<const TExtrasMapa> extrasDosDadosLab(const TCargaLab& carga) {
         if (std::none_of(p, p + d.dimensao, [](double v) { return std::isnan(v); }))
             completos.push_back(p);
     }
-    x->projecao = projecaoPrincipal(completos, d.dimensao);
+    x->projecao = projecaoPrincipal(completos, d.dimensao, 4000, controle);
     const std::size_t passo = std::max<std::size_t>(1, (d.padroes() + 4999) / 5000);
     for (std::size_t i = 0; i < d.padroes(); i += passo) {
         const double* p = d.padrao(i);
@@ -103,25 +107,79 @@ void TSessaoLab::carrega(const std::string& caminho) {
 }
 
 void TSessaoLab::defineDados(TCargaLab carga, const std::string& caminho) {
-    if (treinando()) throw std::logic_error("dados trocados durante o treino");
+    if (ocupada()) throw std::logic_error("dados trocados durante o treino");
+    instalaDados(preparaDados(std::move(carga), caminho, nullptr));
+}
+
+TSessaoLab::TNovosDados TSessaoLab::preparaDados(TCargaLab carga, const std::string& caminho,
+                                                 TControle* controle) const {
     if (carga.dados.padroes() == 0) throw EFormatoArquivo("O arquivo não tem padrões.");
+    TNovosDados novos;
+    novos.extras = extrasDosDadosLab(carga, controle);
+    // The same map, the new data measured on it.
+    if (mapa_ && carga.dados.dimensao == carga_.dados.dimensao)
+        novos.medida = medeLab(carga.dados, grade_, pesos_, 0, controle);
+    novos.carga = std::move(carga);
+    novos.arquivo = caminho;
+    return novos;
+}
+
+void TSessaoLab::instalaDados(TNovosDados novos) {
     passos_.reset();
     execucoes_.clear();
     quadros_.clear();
-    auto extras = extrasDosDadosLab(carga);
-    const bool mesmaDimensao = carga.dados.dimensao == carga_.dados.dimensao;
-    carga_ = std::move(carga);
-    arquivo_ = caminho;
-    extras_ = std::move(extras);
+    carga_ = std::move(novos.carga);
+    arquivo_ = std::move(novos.arquivo);
+    extras_ = std::move(novos.extras);
     vizinhoMaisProximo_.reset();
-    if (!mesmaDimensao || !mapa_) {
+    if (!novos.medida) {
         mapa_.reset();
         pesos_.clear();
         config_.reset();
         return;
     }
-    // The same map, the new data measured on it.
-    instala(grade_, medeLab(carga_.dados, grade_, pesos_), config_);
+    instala(grade_, std::move(*novos.medida), config_);
+}
+
+void TSessaoLab::preparaTrabalhador(TTarefa tarefa) {
+    tarefa_ = tarefa;
+    dadosLidos_.reset();
+    mapaLido_.reset();
+    falhaDaLeitura_ = nullptr;
+    controle_.parar = false;
+    controle_.anotaCiclo(0);
+    terminou_ = false;
+}
+
+void TSessaoLab::iniciaCarga(std::function<std::string(TControle&)> arquivo) {
+    if (ocupada()) throw std::logic_error("dados lidos durante outro trabalho");
+    preparaTrabalhador(TTarefa::dados);
+    thread_ = std::thread([this, arquivo = std::move(arquivo)] {
+        try {
+            const std::string caminho = arquivo(controle_);
+            dadosLidos_ = preparaDados(carregaDadosLab(caminho, &controle_), caminho, &controle_);
+        } catch (const EInterrompido&) {
+        } catch (...) {
+            falhaDaLeitura_ = std::current_exception();
+        }
+        terminou_ = true;
+    });
+}
+
+void TSessaoLab::iniciaMapa(const std::string& caminho) {
+    if (ocupada()) throw std::logic_error("mapa lido durante outro trabalho");
+    preparaTrabalhador(TTarefa::mapa);
+    thread_ = std::thread([this, caminho] {
+        try {
+            const TCodebook codebook = leCodebook(caminho);
+            if (controle_.passo()) throw EInterrompido();
+            mapaLido_ = preparaMapa(codebook, &controle_);
+        } catch (const EInterrompido&) {
+        } catch (...) {
+            falhaDaLeitura_ = std::current_exception();
+        }
+        terminou_ = true;
+    });
 }
 
 std::shared_ptr<const TDadosMapa> TSessaoLab::mapa() const {
@@ -138,19 +196,25 @@ void TSessaoLab::instala(const TGradeLab& grade, TResultadoLab resultado,
     pesos_ = resultado.pesos;
     mapa_ = dadosDoMapaLab(grade, carga_.dados, resultado, extras_);
     poePercurso(*mapa_, grade, resultado);
-    if (config_) {
-        TDadosMapa::TOrigem origem;
-        origem.arquivo = arquivo_;
-        origem.vizinhanca =
-            config_->vizinhanca == TVizinhancaLab::gaussiana ? "gaussiana" : "bolha";
-        origem.raio = static_cast<std::int32_t>(std::lround(config_->raio.inicial));
-        origem.ciclos = resultado.epocas;
-        mapa_->origem = origem;
-    }
+    poeOrigem(resultado.epocas);
+}
+
+void TSessaoLab::poeOrigem(std::int32_t epocas) {
+    if (!config_) return;
+    TDadosMapa::TOrigem origem;
+    origem.arquivo = arquivo_;
+    origem.vizinhanca = config_->vizinhanca == TVizinhancaLab::gaussiana ? "gaussiana" : "bolha";
+    origem.raio = static_cast<std::int32_t>(std::lround(config_->raio.inicial));
+    origem.ciclos = epocas;
+    mapa_->origem = origem;
 }
 
 void TSessaoLab::defineMapa(const TCodebook& c) {
-    if (treinando()) throw std::logic_error("mapa trocado durante o treino");
+    if (ocupada()) throw std::logic_error("mapa trocado durante o treino");
+    instalaMapa(preparaMapa(c, nullptr));
+}
+
+TSessaoLab::TNovoMapa TSessaoLab::preparaMapa(const TCodebook& c, TControle* controle) const {
     if (!temDados()) throw ECodebook("Abra os dados antes do mapa: ele é medido nos padrões.");
     if (c.dimensao != carga_.dados.dimensao)
         throw ECodebook("O mapa tem " + std::to_string(c.dimensao) + " valores por unidade; os " +
@@ -163,7 +227,11 @@ void TSessaoLab::defineMapa(const TCodebook& c) {
     if (const std::string m = validaGrade(g); !m.empty()) throw ECodebook(m);
     for (const double v : c.pesos)
         if (std::isnan(v)) throw ECodebook("O mapa tem valores ausentes.");
-    instala(g, medeLab(carga_.dados, g, c.pesos), std::nullopt);
+    return {g, medeLab(carga_.dados, g, c.pesos, 0, controle)};
+}
+
+void TSessaoLab::instalaMapa(TNovoMapa novo) {
+    instala(novo.grade, std::move(novo.medida), std::nullopt);
     quadros_.clear();
 }
 
@@ -202,7 +270,7 @@ TCodebook TSessaoLab::codebookDe(std::size_t i) const {
 }
 
 void TSessaoLab::reabre(std::size_t i) {
-    if (treinando()) throw std::logic_error("execução reaberta durante o treino");
+    if (ocupada()) throw std::logic_error("execução reaberta durante o treino");
     const TExecucaoLab& e = execucoes_.at(i);
     passos_.reset();
     quadros_.clear();
@@ -222,7 +290,7 @@ void TSessaoLab::remove(std::size_t i) {
 }
 
 std::string TSessaoLab::passo(const TConfiguracaoLab& config) {
-    if (treinando()) return "Um treino já está em andamento.";
+    if (ocupada()) return "Um treino já está em andamento.";
     if (!temDados()) return "Abra um arquivo de dados antes de treinar.";
     if (config.modo != TModoLab::online)
         return "O treino passo a passo é o online: escolha o modo Online.";
@@ -236,7 +304,13 @@ std::string TSessaoLab::passo(const TConfiguracaoLab& config) {
         passos_.reset();
         return "O treino passo a passo chegou ao fim; o próximo passo começa outro.";
     }
-    instala(config.grade, passos_->resultado(), config);
+    // Only what the step shows: a search of every pattern on a large map takes seconds.
+    TResultadoLab agora = passos_->instante();
+    pesos_ = agora.pesos;
+    grade_ = config.grade;
+    config_ = config;
+    mapa_ = mapaDoInstante(config.grade, agora.pesos, agora.vencedores, std::move(agora.curva));
+    poeOrigem(agora.epocas);
     quadros_.clear();
     TDadosMapa::TPassoAtual s;
     s.ciclo = feito->epoca;
@@ -262,7 +336,7 @@ std::string TSessaoLab::passo(const TConfiguracaoLab& config) {
 }
 
 std::string TSessaoLab::inicia(const TConfiguracaoLab& config) {
-    if (treinando()) return "Um treino já está em andamento.";
+    if (ocupada()) return "Um treino já está em andamento.";
     if (!temDados()) return "Abra um arquivo de dados antes de treinar.";
     if (std::string m = validaConfiguracao(config, carga_.dados); !m.empty()) return m;
     passos_.reset();
@@ -279,9 +353,7 @@ std::string TSessaoLab::inicia(const TConfiguracaoLab& config) {
     intervaloGravacao_ = 1;
     gravacao_.clear();
     bytesGravados_ = 0;
-    controle_.parar = false;
-    controle_.anotaCiclo(0);
-    terminou_ = false;
+    preparaTrabalhador(TTarefa::treino);
     querMapa_ = true;
     {
         std::lock_guard<std::mutex> trava(mutex_);
@@ -310,6 +382,8 @@ std::string TSessaoLab::inicia(const TConfiguracaoLab& config) {
                                         });
             std::lock_guard<std::mutex> trava(mutex_);
             resultado_ = std::move(r);
+        } catch (const EInterrompido&) {
+            // Stopped while the starting map was made: nothing to keep, nothing failed.
         } catch (const std::exception& e) {
             std::lock_guard<std::mutex> trava(mutex_);
             falha_ = e.what();
@@ -416,9 +490,33 @@ std::shared_ptr<TDadosMapa> TSessaoLab::mapaAoVivo() {
     return mapaDoInstante(emCurso_.grade, pesos, vencedores, std::move(curva));
 }
 
+namespace {
+
+std::string mensagemDa(const std::exception_ptr& falha) {
+    if (!falha) return {};
+    try {
+        std::rethrow_exception(falha);
+    } catch (const std::exception& e) {
+        return e.what();
+    } catch (...) {
+        return "Falha desconhecida.";
+    }
+}
+
+}  // namespace
+
 bool TSessaoLab::conclui() {
     if (!thread_.joinable() || !terminou_) return false;
     thread_.join();
+    if (tarefa_ != TTarefa::treino) {
+        erro_ = mensagemDa(falhaDaLeitura_);
+        parado_ = !dadosLidos_ && !mapaLido_ && !falhaDaLeitura_;
+        if (dadosLidos_) instalaDados(std::move(*dadosLidos_));
+        if (mapaLido_) instalaMapa(std::move(*mapaLido_));
+        dadosLidos_.reset();
+        mapaLido_.reset();
+        return true;
+    }
     std::optional<TResultadoLab> r;
     {
         std::lock_guard<std::mutex> trava(mutex_);
@@ -427,7 +525,7 @@ bool TSessaoLab::conclui() {
         quadros_ = std::move(gravacao_);
         gravacao_.clear();
     }
-    parado_ = r && !r->completo;
+    parado_ = r ? !r->completo : erro_.empty();
     if (r && !quadros_.empty()) {
         // The last frame is the map the training left.
         if (quadros_.back().epoca == r->epocas) quadros_.pop_back();

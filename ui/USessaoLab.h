@@ -10,6 +10,8 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <exception>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -24,6 +26,9 @@
 
 // What the data add to the pictures (labels, names, original units, the input space's points).
 std::shared_ptr<const TExtrasMapa> extrasDosDadosLab(const TCargaLab& carga);
+
+// The same with a stop request answered while the data's principal axes are found (EInterrompido).
+std::shared_ptr<const TExtrasMapa> extrasDosDadosLab(const TCargaLab& carga, TControle* controle);
 
 // A laboratory map as the explorer's views draw it: hexagonal or toroidal when it is (a ring's
 // tour is the session's to add).
@@ -53,6 +58,15 @@ class TSessaoLab {
     void carrega(const std::string& caminho);
     // Data already read (the import dialog's result).
     void defineDados(TCargaLab carga, const std::string& caminho);
+    // What carrega does, on the worker: `arquivo` runs there first and returns the file to read
+    // (Gerar writes it there). Once conclui() has returned true the data are in place, or falha()
+    // holds what the reading threw, or parado() tells that a stop left everything as it was.
+    void iniciaCarga(std::function<std::string(TControle&)> arquivo);
+    // What reading a codebook and defineMapa do, on the worker, ending as iniciaCarga does (erro()
+    // says why the map was refused).
+    void iniciaMapa(const std::string& caminho);
+    // What the last reading threw (null when it read its file, or was stopped).
+    std::exception_ptr falha() const { return falhaDaLeitura_; }
     bool temDados() const { return carga_.dados.padroes() > 0; }
     const TCargaLab& carga() const { return carga_; }
     const std::string& arquivo() const { return arquivo_; }
@@ -69,15 +83,22 @@ class TSessaoLab {
     // Starts a training on a thread; returns why it cannot start (a message naming the setting),
     // or empty.
     std::string inicia(const TConfiguracaoLab& config);
-    bool treinando() const { return thread_.joinable(); }
+    // The work on the worker: a training, or a reading of data or of a map. Nothing else changes
+    // the session while it runs.
+    enum class TTarefa { treino, dados, mapa };
+    TTarefa tarefa() const { return tarefa_; }
+    bool ocupada() const { return thread_.joinable(); }
+    bool treinando() const { return ocupada() && tarefa_ == TTarefa::treino; }
 
     // Step mode (online training): presents one pattern, starting a stepped training when none
     // runs with these settings; the map then shows the pattern, its winner and the units within
-    // the radius. Returns why it cannot step, or empty. A full training ends it.
+    // the radius, with the winners found so far and the curve's errors (a step never searches the
+    // whole map). Returns why it cannot step, or empty. A full training ends it.
     std::string passo(const TConfiguracaoLab& config);
     bool emPassos() const { return passos_ != nullptr; }
     void encerraPassos() { passos_.reset(); }
-    // Asks the training to stop; it stops within a pattern (online) or a block (batch).
+    // Asks the work to stop; a training stops within a pattern (online) or a block (batch), a
+    // reading within a line or a block of patterns.
     void para();
 
     struct TAndamento {
@@ -88,8 +109,8 @@ class TSessaoLab {
     // The map after the latest epoch, once per new one (null when there is none since the last
     // call), and asks for the next.
     std::shared_ptr<TDadosMapa> mapaAoVivo();
-    // When the training has ended: puts its map in place and returns true (once). erro() then
-    // says why it failed, if it did; parado() whether it was stopped.
+    // When the work has ended: puts its map (or data) in place and returns true (once). erro()
+    // then says why it failed, if it did; parado() whether it was stopped.
     bool conclui();
     const std::string& erro() const { return erro_; }
     bool parado() const { return parado_; }
@@ -113,6 +134,25 @@ class TSessaoLab {
     TCodebook codebookDe(std::size_t i) const;
 
   private:
+    // Data read and measured off the session, ready to take the place of the current ones.
+    struct TNovosDados {
+        TCargaLab carga;
+        std::string arquivo;
+        std::shared_ptr<const TExtrasMapa> extras;
+        std::optional<TResultadoLab> medida;  // of the current map, kept for data of its dimension
+    };
+    TNovosDados preparaDados(TCargaLab carga, const std::string& caminho,
+                             TControle* controle) const;
+    void instalaDados(TNovosDados novos);
+    struct TNovoMapa {
+        TGradeLab grade;
+        TResultadoLab medida;
+    };
+    TNovoMapa preparaMapa(const TCodebook& codebook, TControle* controle) const;
+    void instalaMapa(TNovoMapa novo);
+    void preparaTrabalhador(TTarefa tarefa);
+    // Where the map came from, when it was trained here.
+    void poeOrigem(std::int32_t epocas);
     void instala(const TGradeLab& grade, TResultadoLab resultado,
                  std::optional<TConfiguracaoLab> config);
     void grava(const TInstantaneo& instantaneo);  // on the training's thread, under mutex_
@@ -148,8 +188,12 @@ class TSessaoLab {
     };
     std::vector<TQuadroLab> quadros_;
 
-    // The running training.
+    // The running work. What a reading leaves is read only after the thread is joined.
     std::thread thread_;
+    TTarefa tarefa_ = TTarefa::treino;
+    std::optional<TNovosDados> dadosLidos_;
+    std::optional<TNovoMapa> mapaLido_;
+    std::exception_ptr falhaDaLeitura_;
     TControle controle_;
     TConfiguracaoLab emCurso_;
     std::atomic<bool> terminou_{false};

@@ -8,6 +8,7 @@
 
 #include "UAnelLab.h"
 #include "UBusca.h"
+#include "UErros.h"
 #include "ULaboratorio.h"
 #include "ULaboratorioInterno.h"
 
@@ -290,6 +291,19 @@ TEST(TreinoLab, passoAPassoAteOFimDaOMapaDoTreino) {
     EXPECT_EQ(passo.pesos, inteiro.pesos);
     EXPECT_EQ(passo.curva.size(), 3u);
     EXPECT_EQ(passo.vencedores, inteiro.vencedores);
+}
+
+// The principal plane of large data takes over a second: a stop request is answered while it is
+// found, before the training has a map.
+TEST(TreinoLab, inicioLinearAtendeAParada) {
+    const TDadosLab dados = dadosAleatorios(5, 3000, 20, false);
+    TConfiguracaoLab c;
+    c.grade = {10, 10, TTopologiaLab::hexagonal, false};
+    c.inicio = TInicioLab::linear;
+    TControle controle;
+    controle.pedeParadaNoPasso = 5;
+    EXPECT_THROW(treinaLab(dados, c, &controle), EInterrompido);
+    EXPECT_EQ(controle.passos(), 5);
 }
 
 // A large map stopped early is summed up from the winners already found (Parar must answer at

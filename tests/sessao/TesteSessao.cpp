@@ -3,13 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 #include <string>
+#include <thread>
 
 #include "../comum/ArquivoTemporario.h"
 #include "UErros.h"
 #include "UNumeros.h"
 #include "USessao.h"
+#include "USessaoLab.h"
 
 namespace {
 
@@ -201,3 +204,42 @@ TEST(Sessao, oQueFicaDeUmaCarga) {
 }
 
 }  // namespace
+
+// The laboratory reads on its worker: a stop there (Parar while Gerar writes, or while a file is
+// read) leaves the data, the map and the runs as they were, and so does a reading that fails.
+TEST(SessaoLab, leituraParadaOuFalhaDeixaTudo) {
+    PastaTemporaria pasta;
+    TSessaoLab sessao;
+    sessao.carrega(NORVIKA_EXEMPLOS "/iris.txt");
+    TConfiguracaoLab c;
+    c.grade = {3, 3, TTopologiaLab::hexagonal, false};
+    c.modo = TModoLab::lote;
+    c.epocas = 2;
+    ASSERT_EQ(sessao.inicia(c), "");
+    const auto espera = [&] {
+        while (!sessao.conclui()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    };
+    espera();
+    const std::vector<double> pesos = sessao.codebook().pesos;
+    const auto igual = [&] {
+        EXPECT_EQ(sessao.carga().dados.padroes(), 150u);
+        EXPECT_EQ(sessao.codebook().pesos, pesos);
+        EXPECT_EQ(sessao.execucoes().size(), 1u);
+        EXPECT_FALSE(sessao.ocupada());
+    };
+
+    sessao.iniciaCarga([](TControle& controle) {
+        controle.parar = true;
+        return std::string(NORVIKA_EXEMPLOS "/animais.txt");
+    });
+    espera();
+    EXPECT_TRUE(sessao.parado());
+    EXPECT_FALSE(sessao.falha());
+    igual();
+
+    sessao.iniciaCarga([&](TControle&) { return pasta.arquivo("nao-existe.txt"); });
+    espera();
+    EXPECT_FALSE(sessao.parado());
+    EXPECT_TRUE(sessao.falha());
+    igual();
+}
