@@ -21,6 +21,9 @@
 #include <string>
 #include <string_view>
 
+#include "UControle.h"
+#include "UErros.h"
+
 // Why a file could not be written at `caminho`, in the words of motivo() ("é uma pasta", "a pasta
 // não existe", "não há permissão para gravar ali", ...), or empty when nothing is in the way.
 // Asked before long work, so that a bad output name fails at once rather than after it.
@@ -63,9 +66,12 @@ class TGravacaoEmPartes {
 
 // A TGravacaoEmPartes as an std::ostream, for writers that take a stream. A failure of the writing
 // is thrown out of the stream operation that met it (EEntradaSaida), never left as a state bit.
+// With a control, every mebibyte written is one of its steps, and a stop request throws
+// EInterrompido from the write that sees it (the target untouched).
 class TSaidaSegura : public std::ostream {
   public:
-    explicit TSaidaSegura(const std::string& caminho) : std::ostream(nullptr), buffer_(caminho) {
+    explicit TSaidaSegura(const std::string& caminho, TControle* controle = nullptr)
+        : std::ostream(nullptr), buffer_(caminho, controle) {
         rdbuf(&buffer_);
         exceptions(std::ios::badbit | std::ios::failbit);
     }
@@ -76,18 +82,29 @@ class TSaidaSegura : public std::ostream {
 
   private:
     struct TBuffer : std::streambuf {
-        explicit TBuffer(const std::string& caminho) : gravacao(caminho) {}
+        TBuffer(const std::string& caminho, TControle* controle_)
+            : gravacao(caminho), controle(controle_) {}
         int_type overflow(int_type c) override {
             if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
             const char ch = traits_type::to_char_type(c);
-            gravacao.escreve(std::string_view(&ch, 1));
+            escreve(std::string_view(&ch, 1));
             return c;
         }
         std::streamsize xsputn(const char* s, std::streamsize n) override {
-            gravacao.escreve(std::string_view(s, static_cast<std::size_t>(n)));
+            escreve(std::string_view(s, static_cast<std::size_t>(n)));
             return n;
         }
+        void escreve(std::string_view parte) {
+            gravacao.escreve(parte);
+            escritos += parte.size();
+            if (controle != nullptr && escritos >= proximoPasso) {
+                proximoPasso = escritos + (std::uint64_t{1} << 20);
+                if (controle->passo()) throw EInterrompido();
+            }
+        }
         TGravacaoEmPartes gravacao;
+        TControle* controle;
+        std::uint64_t escritos = 0, proximoPasso = std::uint64_t{1} << 20;
     };
     TBuffer buffer_;
 };

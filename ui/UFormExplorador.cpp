@@ -206,6 +206,9 @@ QString TFormExplorador::exportaImagem(const QString& caminho) {
 
 QString TFormExplorador::exportaDados(const QString& caminho) {
     if (!dados_ || dados_->vazio()) return QStringLiteral("não há mapa");
+    if (!caminho.endsWith(QStringLiteral(".cod"), Qt::CaseInsensitive) &&
+        !caminho.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
+        return QStringLiteral("o nome deve terminar em .csv (tabela) ou .cod (SOM_PAK)");
     const std::string texto = caminho.endsWith(QStringLiteral(".cod"), Qt::CaseInsensitive)
                                   ? textoDoCodebook(codebookDoMapa(*dados_))
                                   : csvDoMapa(*dados_);

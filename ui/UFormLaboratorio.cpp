@@ -13,8 +13,6 @@
 #include <QThread>
 #include <cmath>
 #include <limits>
-#include <ostream>
-#include <streambuf>
 
 #include "UArquivoPadroes.h"
 #include "UDialogos.h"
@@ -22,6 +20,7 @@
 #include "UExportacao.h"
 #include "UFormComparacao.h"
 #include "UFormImportar.h"
+#include "UGravacao.h"
 #include "UImagemExportada.h"
 #include "UMensagens.h"
 #include "UNumeros.h"
@@ -417,6 +416,9 @@ QString TFormLaboratorio::exportaDados(const QString& caminho) {
     if (!sessao_.temMapa()) return QStringLiteral("não há mapa");
     if (caminho.endsWith(QStringLiteral(".cod"), Qt::CaseInsensitive))
         return gravaExportacao(caminho, textoDoCodebook(sessao_.codebook()));
+    // A table goes only into a name that says so, never into a ".png".
+    if (!caminho.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
+        return QStringLiteral("o nome deve terminar em .csv (tabela) ou .cod (SOM_PAK)");
     return gravaExportacao(caminho, csvDoMapa(*mapa_));
 }
 
@@ -428,6 +430,8 @@ QString TFormLaboratorio::exportaVencedores(const QString& caminho) {
         const std::int32_t r = i < d.rotulo.size() ? d.rotulo[i] : -1;
         rotulos.push_back(r < 0 ? std::string() : d.legenda[static_cast<std::size_t>(r)]);
     }
+    if (!caminho.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
+        return QStringLiteral("o nome deve terminar em .csv");
     std::vector<double> distancias = mapa_->distanciaDoPadrao;
     distancias.resize(mapa_->vencedorDoPadrao.size(), std::numeric_limits<double>::quiet_NaN());
     return gravaExportacao(
@@ -793,50 +797,22 @@ QString arquivoDaDemonstracao(const TPedidoDemonstracao& pedido) {
     return TFormLaboratorio::pastaDemonstracoes() + u'/' + nome;
 }
 
-// A demonstration's text as it is written, a step of the control per mebibyte: at the largest
-// request it runs to hundreds of megabytes, and a stop request ends it (EInterrompido) before
-// the file is touched.
-class TTextoComParada : public std::streambuf {
-  public:
-    explicit TTextoComParada(TControle* controle) : controle_(controle) {}
-    std::string texto;
-
-  protected:
-    int_type overflow(int_type c) override {
-        if (!traits_type::eq_int_type(c, traits_type::eof())) {
-            texto.push_back(traits_type::to_char_type(c));
-            confere();
-        }
-        return traits_type::not_eof(c);
-    }
-    std::streamsize xsputn(const char* s, std::streamsize n) override {
-        texto.append(s, static_cast<std::size_t>(n));
-        confere();
-        return n;
-    }
-
-  private:
-    static constexpr std::size_t kBytesPorPasso = std::size_t{1} << 20;
-    void confere() {
-        if (controle_ == nullptr || texto.size() < proximo_) return;
-        proximo_ = texto.size() + kBytesPorPasso;
-        if (controle_->passo()) throw EInterrompido();
-    }
-    TControle* controle_;
-    std::size_t proximo_ = kBytesPorPasso;
-};
-
-// Writes a demonstration's pattern file (on the worker when controle is given).
+// Writes a demonstration's pattern file (on the worker when controle is given) through the safe
+// writer, a step of the control per mebibyte: at the largest request it runs to hundreds of
+// megabytes, streamed to the disk, and a stop request (EInterrompido) or a failure leaves
+// whatever was at that name as it was.
 void escreveArquivoDeDemonstracao(const TPedidoDemonstracao& pedido, const QString& caminho,
                                   TControle* controle) {
-    TTextoComParada texto(controle);
-    std::ostream saida(&texto);
-    // What the buffer throws (the stop) comes out of the writing as it was thrown.
-    saida.exceptions(std::ios::badbit);
-    escreveDemonstracao(pedido, saida);
-    if (const QString motivo = gravaExportacao(caminho, texto.texto); !motivo.isEmpty())
+    try {
+        TSaidaSegura saida(caminhoEmBytes(caminho), controle);
+        escreveDemonstracao(pedido, saida);
+        saida.conclui();
+    } catch (const EEntradaSaida& e) {
+        QString motivo = textoDeBytes(e.what());
+        if (motivo.endsWith(u'.')) motivo.chop(1);
         throw EEntradaSaida(
             bytesUtf8(QStringLiteral("Não foi possível gravar \"%1\": %2").arg(caminho, motivo)));
+    }
 }
 
 }  // namespace

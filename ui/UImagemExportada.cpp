@@ -30,6 +30,10 @@ QString gravaExportacao(const QString& caminho, const std::string& texto) {
 
 QString gravaImagem(const QString& caminho, const QSize& tamanho, const QString& titulo,
                     const std::function<void(QPainter&)>& desenha) {
+    // The format follows the name: PNG bytes in a ".jpg" would be a file no program opens right.
+    if (!caminho.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive) &&
+        !caminho.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
+        return QStringLiteral("o nome deve terminar em .png ou .svg");
     // Drawn into memory first: the file is written only once the picture is whole.
     QByteArray bytes;
     QBuffer memoria(&bytes);

@@ -211,6 +211,14 @@ class TesteExplorador : public QObject {
         QVERIFY(!e->exportaImagem(QString::fromStdString(pipe)).isEmpty());
         QVERIFY(!e->exportaDados(QString::fromStdString(pipe)).isEmpty());
         QVERIFY(std::filesystem::is_fifo(pipe));
+        // The format follows the name: a picture only into .png or .svg, a table only into .csv
+        // or .cod; anything else is refused before a byte is written.
+        for (const char* nome : {"mapa.jpg", "tabela.png"}) {
+            const QString caminho = QString::fromStdString(pasta.arquivo(nome));
+            QVERIFY(
+                !(nome[0] == 'm' ? e->exportaImagem(caminho) : e->exportaDados(caminho)).isEmpty());
+            QVERIFY(!std::filesystem::exists(caminho.toStdString()));
+        }
     }
 
     // A file normalised by an import: the panel and the table show the weights in the original
