@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer harnesses of tests/fuzz with clang and runs each for SECONDS (60 by
-# default), one after the other. New corpus entries and crashes go to a folder outside the
-# repository ($NORVIKA_FUZZ_DIR, by default /tmp/norvika-fuzz/HARNESS/{corpus,crashes}); the seed
-# corpus of the repository is read, never written. Prints, per harness, the executions, the
+# default), one after the other. The harnesses read with an allowance of at most 64 MiB and may
+# expand a small input into tens of megabytes, so a reader that takes more than 1 GiB or more
+# than 10 s on one input is a finding (a crash file), as a wrong result is. New corpus entries and
+# crashes go to a folder outside the repository ($NORVIKA_FUZZ_DIR, by default
+# /tmp/norvika-fuzz/HARNESS/{corpus,crashes}); the seed corpus of the repository is read, never
+# written. Prints, per harness, the executions, the
 # coverage and every crash with the command that reproduces it.
 #   scripts/fuzz.sh [SECONDS] [HARNESS...]
 set -euo pipefail
@@ -10,7 +13,7 @@ cd "$(dirname "$0")/.."
 segundos=${1:-60}
 shift || true
 harnesses=("$@")
-[ ${#harnesses[@]} -eq 0 ] && harnesses=(Numeros Padroes Rede Treino Importacao Codebook)
+[ ${#harnesses[@]} -eq 0 ] && harnesses=(Numeros Padroes Rede Treino Importacao Codebook Planilha DadosLab Lab)
 pasta=${NORVIKA_FUZZ_DIR:-/tmp/norvika-fuzz}
 ./scripts/instala-dependencias.sh
 
@@ -24,7 +27,7 @@ for h in "${harnesses[@]}"; do
   log="$pasta/$h/ultimo.log"
   set +e
   "build-fuzz/tests/fuzz/fuzz_$h" -max_total_time="$segundos" -dict=tests/fuzz/norvika.dict \
-    -rss_limit_mb=4096 -timeout=20 -print_final_stats=1 -artifact_prefix="$pasta/$h/crashes/" \
+    -rss_limit_mb=1024 -timeout=10 -print_final_stats=1 -artifact_prefix="$pasta/$h/crashes/" \
     "$pasta/$h/corpus" "tests/fuzz/corpus/$h" > "$log" 2>&1
   rc=$?
   set -e

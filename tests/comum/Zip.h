@@ -11,13 +11,19 @@
 
 using TPartesZip = std::vector<std::pair<std::string, std::string>>;
 
-inline void escreveZip(const std::string& caminho, const TPartesZip& partes) {
+// `guardados`: the parts stored as they are, not compressed (quicker for large fuzzed parts).
+inline void escreveZip(const std::string& caminho, const TPartesZip& partes,
+                       bool guardados = false) {
     int erro = 0;
     zip_t* z = zip_open(caminho.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &erro);
     if (z == nullptr) std::abort();
     for (const auto& [nome, bytes] : partes) {
         zip_source_t* fonte = zip_source_buffer(z, bytes.data(), bytes.size(), 0);
-        if (fonte == nullptr || zip_file_add(z, nome.c_str(), fonte, ZIP_FL_OVERWRITE) < 0)
+        const zip_int64_t i =
+            fonte == nullptr ? -1 : zip_file_add(z, nome.c_str(), fonte, ZIP_FL_OVERWRITE);
+        if (i < 0) std::abort();
+        if (guardados &&
+            zip_set_file_compression(z, static_cast<zip_uint64_t>(i), ZIP_CM_STORE, 0) != 0)
             std::abort();
     }
     if (zip_close(z) != 0) std::abort();

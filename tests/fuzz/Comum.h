@@ -37,6 +37,29 @@ class TArquivoEmMemoria {
     std::string caminho_;
 };
 
+// Small inputs that stand for large ones, so that a reader's size faults (a token of megabytes, a
+// row repeated a million times) are within a fuzzer's reach: the bytes are cut at each 0xFF, and a
+// piece that starts with 0xFE and a count byte c is the rest of the piece repeated 2^(c % 24)
+// times. The result stops at `maximo` bytes. Text without those two bytes is itself.
+inline std::string expande(const std::uint8_t* dados, std::size_t tamanho, std::size_t maximo) {
+    std::string s;
+    std::size_t i = 0;
+    while (i <= tamanho && s.size() < maximo) {
+        std::size_t fim = i;
+        while (fim < tamanho && dados[fim] != 0xFF) ++fim;
+        std::string_view peca(reinterpret_cast<const char*>(dados + i), fim - i);
+        std::size_t vezes = 1;
+        if (peca.size() >= 2 && static_cast<unsigned char>(peca[0]) == 0xFE) {
+            vezes = std::size_t{1} << (static_cast<unsigned char>(peca[1]) % 24);
+            peca.remove_prefix(2);
+        }
+        for (std::size_t v = 0; v < vezes && !peca.empty() && s.size() < maximo; ++v)
+            s.append(peca.substr(0, maximo - s.size()));
+        i = fim + 1;
+    }
+    return s;
+}
+
 // A broken promise: the fuzzer keeps the input that led here.
 [[noreturn]] inline void falhou(const char* porque) {
     std::fprintf(stderr, "propriedade violada: %s\n", porque);

@@ -1,5 +1,6 @@
-// SOM_PAK's codebook file from any bytes: it reads, or fails with an ECodebook; and what reads,
-// written and read again, gives the same codebook, bit for bit, and the same text.
+// SOM_PAK's codebook file from any bytes (expanded: see expande): it reads, or fails with an
+// ECodebook or past the allowance; and what reads, written and read again, gives the same
+// codebook, bit for bit, and the same text.
 
 #include <bit>
 #include <cmath>
@@ -9,6 +10,7 @@
 
 #include "Comum.h"
 #include "UCodebook.h"
+#include "UErros.h"
 #include "ULimites.h"
 
 namespace {
@@ -26,11 +28,17 @@ bool mesmosBits(const std::vector<double>& a, const std::vector<double>& b) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tamanho) {
+    // A header that announces far more units than the text holds, or lines repeated by the
+    // thousand, must cost the reader no more than its allowance (the fuzzer's memory limit is a
+    // few times that).
     defineLimiteMemoriaDados(std::uint64_t{64} << 20);
+    const std::string entrada = expande(dados, tamanho, std::size_t{96} << 20);
     TCodebook lido;
     try {
-        lido = leCodebookDeTexto(std::string_view(reinterpret_cast<const char*>(dados), tamanho));
+        lido = leCodebookDeTexto(entrada);
     } catch (const ECodebook&) {
+        return 0;
+    } catch (const EMemoriaInsuficiente&) {
         return 0;
     }
     if (lido.pesos.size() != static_cast<std::size_t>(lido.linhas) *
