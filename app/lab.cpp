@@ -26,6 +26,7 @@
 #include "ULaboratorio.h"
 #include "ULeitorLinhas.h"
 #include "UNumeros.h"
+#include "USugestaoLab.h"
 #include "UVersao.h"
 
 namespace {
@@ -44,9 +45,11 @@ void ajuda() {
         "  --topologia retangular|hexagonal (padrão: hexagonal)\n"
         "  --toroidal                       o mapa se fecha nas bordas (hexagonal: linhas pares)\n"
         "  --vizinhanca bolha|gaussiana     (padrão: gaussiana)\n"
-        "  --raio INICIAL[:FINAL]           raio da vizinhança; sem FINAL, vai até 0\n"
-        "  --taxa INICIAL[:FINAL]           taxa de aprendizado do treino online (padrão:\n"
-        "                                   0,05:0,01)\n"
+        "  --raio INICIAL[:FINAL]           raio da vizinhança; sem FINAL, vai até 0; sem\n"
+        "                                   --raio, de dois terços das distâncias entre as\n"
+        "                                   unidades até 0 (a escolha do kohonen do R)\n"
+        "  --taxa INICIAL[:FINAL]           taxa de aprendizado do treino online; sem FINAL,\n"
+        "                                   fica constante (padrão: 0,05:0,01)\n"
         "  --decaimento linear|exponencial  como raio e taxa diminuem (padrão: linear)\n"
         "  --epocas E                       apresentações de todos os padrões\n"
         "  --modo online|lote               (padrão: online)\n"
@@ -55,17 +58,34 @@ void ajuda() {
         "  --inicio aleatorio|amostras|linear|canto|MAPA.cod\n"
         "                                   pesos iniciais (padrão: amostras)\n"
         "  --semente N                      semente do sorteio (padrão: 1)\n"
-        "  --threads 0|1|2                  0: o motor escolhe (padrão); o resultado é o mesmo\n"
+        "  --threads 0|1|2                  0: o motor escolhe (padrão); o resultado é o mesmo;\n"
+        "                                   o treino online usa uma só\n"
+        "  --rotulo COLUNA|nenhum           a coluna de rótulos de uma tabela (nome ou número)\n"
+        "  --ausentes descartar|media|manter\n"
+        "                                   valores ausentes de uma tabela: descarta a linha,\n"
+        "                                   usa a média da coluna ou os mantém (padrão:\n"
+        "                                   descartar; manter num .dat do SOM_PAK)\n"
         "  --saida MAPA.cod                 grava o mapa no formato do SOM_PAK\n"
         "  --vencedores ARQUIVO.csv         grava o vencedor e a distância de cada padrão\n"
+        "  --salvar-inicio MAPA.cod         grava o mapa antes do treino, para dar a outro\n"
+        "                                   programa o mesmo começo\n"
+        "  --sugerir                        mostra as opções que o botão Sugerir da janela\n"
+        "                                   escolheria para estes dados e sai (dispensa --mapa,\n"
+        "                                   --raio e --epocas)\n"
         "  --busca escalar|avx2|avx512      o núcleo da busca (padrão: o melhor do processador)\n"
         "  --help                           mostra esta ajuda\n"
         "  --version                        mostra a versão\n"
         "\n"
         "Saída: motor=, threads=, padroes=, ignorados=, leitura_s=, treino_s=,\n"
-        "erro_quantizacao=, erro_topografico= e pesos_fnv= (hash FNV-1a dos pesos); num anel\n"
+        "erro_quantizacao=, erro_topografico= e pesos_fnv= (hash FNV-1a dos pesos); sem --raio,\n"
+        "raio_inicial=, o raio escolhido; num anel\n"
         "(mapa 1xN toroidal), percurso_anel= e percurso_vizinho_mais_proximo=, os comprimentos\n"
-        "do percurso do caixeiro-viajante que o anel dá e do percurso do vizinho mais próximo.\n");
+        "do percurso do caixeiro-viajante que o anel dá e do percurso do vizinho mais próximo.\n"
+        "\n"
+        "Distâncias na grade: na retangular, a euclidiana entre as posições das unidades (o\n"
+        "kohonen do R usa a maior diferença de coordenadas); na hexagonal, as linhas ímpares\n"
+        "(contando de 0) ficam meia unidade à direita, como no SOM_PAK (o kohonen desloca a\n"
+        "primeira).\n");
     std::exit(0);
 }
 
@@ -89,9 +109,12 @@ TAgendaLab agenda(const std::string& opcao, const std::string& texto, double fin
 }
 
 struct TLinha {
-    std::string dados, saida, vencedores, inicioCod, busca;
+    std::string dados, saida, vencedores, inicioCod, busca, salvarInicio;
     TConfiguracaoLab config;
-    bool temMapa = false, temRaio = false, temEpocas = false, temTaxa = false;
+    std::optional<std::string> rotulo;
+    std::optional<TAusentes> ausentes;
+    bool temMapa = false, temRaio = false, temEpocas = false, temTaxa = false, temThreads = false;
+    bool sugerir = false;
 };
 
 template <class T>
@@ -180,6 +203,19 @@ TLinha leLinha(int argc, char** argv) {
             c.semente = *s;
         } else if (a == "--threads") {
             c.threads = escolha<int>(a, valor(), {{"0", 0}, {"1", 1}, {"2", 2}});
+            l.temThreads = true;
+        } else if (a == "--rotulo" || a == "--rótulo") {
+            l.rotulo = valor();
+        } else if (a == "--ausentes") {
+            l.ausentes = escolha<TAusentes>(a, valor(),
+                                            {{"descartar", TAusentes::descartar},
+                                             {"media", TAusentes::media},
+                                             {"média", TAusentes::media},
+                                             {"manter", TAusentes::manter}});
+        } else if (a == "--salvar-inicio" || a == "--salvar-início") {
+            l.salvarInicio = valor();
+        } else if (a == "--sugerir") {
+            l.sugerir = true;
         } else if (a == "--saida" || a == "--saída") {
             l.saida = valor();
         } else if (a == "--vencedores") {
@@ -195,9 +231,11 @@ TLinha leLinha(int argc, char** argv) {
         }
     }
     if (l.dados.empty()) falha("Falta o arquivo de dados (veja --help).");
+    if (l.sugerir) return l;
     if (!l.temMapa) falha("Falta --mapa LINHASxCOLUNAS.");
-    if (!l.temRaio) falha("Falta --raio INICIAL[:FINAL].");
     if (!l.temEpocas) falha("Falta --epocas E.");
+    // Without --raio, kohonen's choice: two thirds of the grid's distances, down to 0.
+    if (!l.temRaio) c.raio = {raioPadraoLab(c.grade), 0.0};
     return l;
 }
 
@@ -225,6 +263,58 @@ void grava(const std::string& opcao, const std::string& caminho, F&& f) {
     }
 }
 
+// A map as a codebook: its grid, its weights, each unit's leading label.
+TCodebook codebookDoTreino(const TDadosLab& dados, const TConfiguracaoLab& c,
+                           const std::vector<double>& pesos,
+                           const std::vector<std::vector<TRotuloUnidade>>& rotulos) {
+    TCodebook cod;
+    cod.dimensao = dados.dimensao;
+    cod.linhas = c.grade.linhas;
+    cod.colunas = c.grade.colunas;
+    cod.hexagonal = c.grade.hexagonal();
+    cod.gaussiana = c.vizinhanca == TVizinhancaLab::gaussiana;
+    cod.toroidal = c.grade.toroidal;
+    cod.pesos = pesos;
+    cod.rotulos.assign(static_cast<std::size_t>(c.grade.unidades()), std::string());
+    for (std::size_t k = 0; k < rotulos.size() && k < cod.rotulos.size(); ++k)
+        if (!rotulos[k].empty())
+            cod.rotulos[k] = dados.legenda[static_cast<std::size_t>(rotulos[k].front().rotulo)];
+    if (dados.nomes.size() == static_cast<std::size_t>(dados.dimensao)) cod.nomes = dados.nomes;
+    return cod;
+}
+
+std::string comVirgula(double v) {
+    char texto[64];
+    std::snprintf(texto, sizeof texto, "%.4g", v);
+    std::string s = texto;
+    for (char& ch : s)
+        if (ch == '.') ch = ',';
+    return s;
+}
+
+// The window's suggestion as the options that give it, one line to copy.
+void imprimeSugestao(const TConfiguracaoLab& c) {
+    const bool online = c.modo == TModoLab::online;
+    std::printf(
+        "--mapa %dx%d --topologia %s%s --vizinhanca %s --raio %s:%s --epocas %d --modo %s "
+        "--inicio %s --decaimento %s",
+        c.grade.linhas, c.grade.colunas, c.grade.hexagonal() ? "hexagonal" : "retangular",
+        c.grade.toroidal ? " --toroidal" : "",
+        c.vizinhanca == TVizinhancaLab::gaussiana ? "gaussiana" : "bolha",
+        comVirgula(c.raio.inicial).c_str(), comVirgula(c.raio.final).c_str(), c.epocas,
+        online ? "online" : "lote",
+        c.inicio == TInicioLab::linear      ? "linear"
+        : c.inicio == TInicioLab::aleatorio ? "aleatorio"
+        : c.inicio == TInicioLab::canto     ? "canto"
+                                            : "amostras",
+        c.decaimento == TDecaimentoLab::linear ? "linear" : "exponencial");
+    if (online)
+        std::printf(" --taxa %s:%s --ordem %s", comVirgula(c.taxa.inicial).c_str(),
+                    comVirgula(c.taxa.final).c_str(),
+                    c.ordem == TOrdemLab::arquivo ? "arquivo" : "embaralhada");
+    std::printf("\n");
+}
+
 int executa(TLinha& l) {
     defineSeparadorDecimal(',');
     const std::string recusa = l.busca.empty() ? defineBuscaDoAmbiente() : defineBusca(l.busca);
@@ -234,11 +324,26 @@ int executa(TLinha& l) {
         std::fprintf(stderr, "norvika-lab: o treino em lote não usa a taxa de aprendizado.\n");
 
     confereSaidas({{"dados", l.dados}, {"--inicio", l.inicioCod}},
-                  {{"--saida", l.saida}, {"--vencedores", l.vencedores}});
+                  {{"--saida", l.saida},
+                   {"--vencedores", l.vencedores},
+                   {"--salvar-inicio", l.salvarInicio}});
+    TOpcoesImportacao opcoes = opcoesDaCargaLab(l.dados);
+    if (l.rotulo) {
+        opcoes.semRotulo = *l.rotulo == "nenhum";
+        if (!opcoes.semRotulo) opcoes.rotulo = *l.rotulo;
+    }
+    if (l.ausentes) opcoes.ausentes = *l.ausentes;
     const auto t0 = std::chrono::steady_clock::now();
-    const TCargaLab carga = carregaDadosLab(l.dados);
+    const TCargaLab carga = carregaDadosLab(l.dados, nullptr, &opcoes);
+    if (!carga.importado && (l.rotulo || l.ausentes))
+        falha("--rotulo e --ausentes valem para tabelas; " + l.dados +
+              " é um arquivo de padrões, que já traz o rótulo e não tem valores ausentes.");
     const auto t1 = std::chrono::steady_clock::now();
     const TDadosLab& dados = carga.dados;
+    if (l.sugerir) {
+        imprimeSugestao(sugestaoLab(dados));
+        return 0;
+    }
     if (c.inicio == TInicioLab::pesos) {
         const TCodebook inicial = leCodebook(l.inicioCod);
         if (inicial.linhas != c.grade.linhas || inicial.colunas != c.grade.colunas ||
@@ -254,9 +359,25 @@ int executa(TLinha& l) {
     }
     if (const std::string m = validaConfiguracao(c, dados); !m.empty()) falha(m);
 
+    if (!l.salvarInicio.empty()) {
+        // The map before the first presentation: a training stopped there.
+        TControle antes;
+        antes.limiteApresentacoes = 0;
+        const TResultadoLab inicio = treinaLab(dados, c, &antes);
+        TCodebook cod = codebookDoTreino(dados, c, inicio.pesos, {});
+        cod.comentarios = {"mapa inicial de norvika-lab (" + l.dados + ")"};
+        grava("--salvar-inicio", l.salvarInicio, [&] { gravaCodebook(cod, l.salvarInicio); });
+    }
+
     const auto t2 = std::chrono::steady_clock::now();
     const TResultadoLab r = treinaLab(dados, c);
     const auto t3 = std::chrono::steady_clock::now();
+    if (l.temThreads && c.threads == 2 && r.threads < 2)
+        std::fprintf(stderr, "norvika-lab: %s\n",
+                     c.modo == TModoLab::online
+                         ? "o treino online apresenta um padrão de cada vez: --threads 2 não o "
+                           "acelera."
+                         : "estes dados são pequenos demais para duas threads: usada uma.");
 
     std::printf("motor=%s\n", nomeDaBusca());
     std::printf("threads=%d\n", r.threads);
@@ -268,6 +389,7 @@ int executa(TLinha& l) {
     std::printf("erro_quantizacao=%.10g\n", r.quantizacao);
     std::printf("erro_topografico=%.10g\n", r.topografico);
     std::printf("pesos_fnv=%016" PRIx64 "\n", fnv(r.pesos));
+    if (!l.temRaio) std::printf("raio_inicial=%.10g\n", c.raio.inicial);
     // A closed ring (1 x N, toroidal) on cities: the tour it gives beside the nearest-neighbour
     // one.
     if (c.grade.toroidal && (c.grade.linhas == 1 || c.grade.colunas == 1) && r.medido) {
@@ -278,19 +400,7 @@ int executa(TLinha& l) {
     }
 
     if (!l.saida.empty()) {
-        TCodebook cod;
-        cod.dimensao = dados.dimensao;
-        cod.linhas = c.grade.linhas;
-        cod.colunas = c.grade.colunas;
-        cod.hexagonal = c.grade.hexagonal();
-        cod.gaussiana = c.vizinhanca == TVizinhancaLab::gaussiana;
-        cod.toroidal = c.grade.toroidal;
-        cod.pesos = r.pesos;
-        for (const auto& lista : r.rotulos)
-            cod.rotulos.push_back(
-                lista.empty() ? std::string()
-                              : dados.legenda[static_cast<std::size_t>(lista.front().rotulo)]);
-        if (dados.nomes.size() == static_cast<std::size_t>(dados.dimensao)) cod.nomes = dados.nomes;
+        TCodebook cod = codebookDoTreino(dados, c, r.pesos, r.rotulos);
         cod.comentarios = comentariosDoTreinoLab(c, r.quantizacao, r.topografico);
         grava("--saida", l.saida, [&] { gravaCodebook(cod, l.saida); });
     }

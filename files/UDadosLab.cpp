@@ -43,7 +43,14 @@ TDadosLab dadosLabDaImportacao(const TImportacao& importacao) {
     return d;
 }
 
-TCargaLab carregaDadosLab(const std::string& caminho, TControle* controle) {
+TOpcoesImportacao opcoesDaCargaLab(const std::string& caminho) {
+    TOpcoesImportacao opcoes;
+    if (formatoPeloNome(caminho) == TFormatoTabela::sompak) opcoes.ausentes = TAusentes::manter;
+    return opcoes;
+}
+
+TCargaLab carregaDadosLab(const std::string& caminho, TControle* controle,
+                          const TOpcoesImportacao* opcoes) {
     TCargaLab carga;
     if (temCabecalhoDePadroes(caminho)) {
         // A pattern file always has the decimal comma, whatever the program's numbers use now.
@@ -73,9 +80,8 @@ TCargaLab carregaDadosLab(const std::string& caminho, TControle* controle) {
         carga.escala = leEscala(caminho, d);
         return carga;
     }
-    TOpcoesImportacao opcoes;
-    if (formatoPeloNome(caminho) == TFormatoTabela::sompak) opcoes.ausentes = TAusentes::manter;
-    const TImportacao importacao = importaTabela(caminho, opcoes, controle);
+    const TImportacao importacao =
+        importaTabela(caminho, opcoes != nullptr ? *opcoes : opcoesDaCargaLab(caminho), controle);
     carga.importado = true;
     carga.dados = dadosLabDaImportacao(importacao);
     carga.normalizacao = importacao.normalizacao;

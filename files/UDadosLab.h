@@ -20,9 +20,15 @@ struct TCargaLab {
     std::vector<std::string> notas;  // the import's report
 };
 
+// The import's choices the laboratory reads a table with: the defaults, but a SOM_PAK .dat keeps
+// its missing values, as SOM_PAK itself does.
+TOpcoesImportacao opcoesDaCargaLab(const std::string& caminho);
+
 // Throws what the pattern reader or the import throws (EFormatoArquivo, EConversao, EImportacao,
-// EEntradaSaida, EMemoriaInsuficiente; EInterrompido at a stop request).
-TCargaLab carregaDadosLab(const std::string& caminho, TControle* controle = nullptr);
+// EEntradaSaida, EMemoriaInsuficiente; EInterrompido at a stop request). `opcoes` replaces
+// opcoesDaCargaLab for a table (a pattern file has no choices).
+TCargaLab carregaDadosLab(const std::string& caminho, TControle* controle = nullptr,
+                          const TOpcoesImportacao* opcoes = nullptr);
 
 // An import's patterns as the laboratory's data; the labels are numbered in the order first met
 // (an empty label is none).

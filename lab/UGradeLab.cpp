@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <map>
 
 namespace {
 
@@ -84,4 +85,38 @@ std::string validaGrade(const TGradeLab& g) {
     if (g.toroidal && g.hexagonal() && g.linhas % 2 != 0)
         return "Um mapa hexagonal toroidal precisa de um número par de linhas.";
     return {};
+}
+
+double raioPadraoLab(const TGradeLab& g) {
+    // 4 d^2 depends only on the two rows and the columns' difference, and C - |dc| pairs of
+    // columns have the difference dc: every pair counted, in R^2 (2C - 1) distances.
+    std::map<std::int64_t, std::uint64_t> vezes;
+    for (std::int32_t ra = 0; ra < g.linhas; ++ra)
+        for (std::int32_t rb = 0; rb < g.linhas; ++rb)
+            for (std::int32_t dc = 1 - g.colunas; dc < g.colunas; ++dc) {
+                const std::int32_t ca = std::max(0, dc);
+                vezes[g.quatroD2(ra * g.colunas + ca, rb * g.colunas + ca - dc)] +=
+                    static_cast<std::uint64_t>(g.colunas - std::abs(dc));
+            }
+    const auto n = static_cast<std::uint64_t>(g.unidades());
+    const double h = static_cast<double>(n * n - 1) * 2.0 / 3.0;
+    const auto baixo = static_cast<std::uint64_t>(std::floor(h));
+    // The distances at sorted places `baixo` and `baixo + 1`.
+    double x0 = 0.0, x1 = 0.0;
+    std::uint64_t antes = 0;
+    bool achou0 = false;
+    for (const auto& [q, k] : vezes) {
+        const double d = std::sqrt(static_cast<double>(q)) / 2.0;
+        if (!achou0 && baixo < antes + k) {
+            x0 = d;
+            achou0 = true;
+        }
+        if (baixo + 1 < antes + k) {
+            x1 = d;
+            break;
+        }
+        antes += k;
+        x1 = d;
+    }
+    return x0 + (h - std::floor(h)) * (x1 - x0);
 }

@@ -43,5 +43,10 @@ struct TGradeLab {
     void posicao(std::int32_t k, double& x, double& y) const;
 };
 
+// The starting radius R's kohonen takes when none is given: the 2/3 quantile (R's default, type 7)
+// of the grid distances between every ordered pair of units, the pairs of a unit with itself
+// included; computed from the pairs' offsets, without listing the n^2 pairs.
+double raioPadraoLab(const TGradeLab& grade);
+
 // Why a grid cannot be trained (a Portuguese message naming the setting), or empty.
 std::string validaGrade(const TGradeLab& grade);

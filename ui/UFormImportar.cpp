@@ -13,6 +13,7 @@
 #include "UDialogos.h"
 #include "UErros.h"
 #include "UFormTreinando.h"
+#include "ULeitorLinhas.h"
 #include "UMensagens.h"
 #include "UPlanilha.h"
 #include "UTextos.h"
@@ -162,10 +163,10 @@ std::optional<TImportacao> TFormImportar::le(const TOpcoesImportacao& o, const Q
     } catch (const EInterrompido&) {
         mostraRelatorio({"A leitura foi interrompida: nada foi gravado."}, true);
     } catch (const EEntradaSaida& e) {
-        mostraRelatorio({(gravando.load() ? "Não foi possível gravar \"" + gravarEm + "\": "
-                                          : std::string("Não foi possível ler a tabela: ")) +
-                         e.what()},
-                        true);
+        mostraRelatorio(
+            {gravando.load() ? "Não foi possível gravar \"" + gravarEm + "\": " + e.what()
+                             : mensagemDaFalha(e, tabela_)},
+            true);
     } catch (const EImportacao& e) {
         mostraRelatorio({e.what()}, true);
     } catch (const EMemoriaInsuficiente& e) {

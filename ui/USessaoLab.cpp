@@ -7,6 +7,7 @@
 #include "UAnalise.h"
 #include "UAnelLab.h"
 #include "UErros.h"
+#include "ULeitorLinhas.h"
 
 namespace {
 
@@ -155,10 +156,15 @@ void TSessaoLab::iniciaCarga(std::function<std::string(TControle&)> arquivo) {
     if (ocupada()) throw std::logic_error("dados lidos durante outro trabalho");
     preparaTrabalhador(TTarefa::dados);
     thread_ = std::thread([this, arquivo = std::move(arquivo)] {
+        std::string caminho;
         try {
-            const std::string caminho = arquivo(controle_);
+            caminho = arquivo(controle_);
             dadosLidos_ = preparaDados(carregaDadosLab(caminho, &controle_), caminho, &controle_);
         } catch (const EInterrompido&) {
+        } catch (const std::exception& e) {
+            // Said as the tools say it: in Portuguese, naming the file.
+            falhaDaLeitura_ =
+                std::make_exception_ptr(std::runtime_error(mensagemDaFalha(e, caminho)));
         } catch (...) {
             falhaDaLeitura_ = std::current_exception();
         }
@@ -175,6 +181,9 @@ void TSessaoLab::iniciaMapa(const std::string& caminho) {
             if (controle_.passo()) throw EInterrompido();
             mapaLido_ = preparaMapa(codebook, &controle_);
         } catch (const EInterrompido&) {
+        } catch (const std::exception& e) {
+            falhaDaLeitura_ =
+                std::make_exception_ptr(std::runtime_error(mensagemDaFalha(e, caminho)));
         } catch (...) {
             falhaDaLeitura_ = std::current_exception();
         }

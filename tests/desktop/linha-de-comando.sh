@@ -69,6 +69,22 @@ grep -qF "número par de linhas" <<< "$erro" || falha "norvika-lab hexagonal tor
 erro=$("$lab" "$fonte/examples/iris.txt" --mapa 4x6 --raio 1 --epocas 2 --inicio "$pasta/m.cod" --topologia retangular --mapa 5x6 2>&1 > /dev/null)
 grep -qF "o treino pede 5 x 6" <<< "$erro" || falha "norvika-lab com mapa inicial de outro tamanho escreveu '$erro'"
 
+# What a script needs: the window's suggestion as options; the starting map saved, which starts the
+# same batch training again; a table's label column and missing values chosen.
+sugestao=$("$lab" "$fonte/examples/iris.csv" --sugerir) || falha "norvika-lab --sugerir terminou com $?"
+grep -q "^--mapa [0-9]*x[0-9]* --topologia hexagonal" <<< "$sugestao" ||
+  falha "norvika-lab --sugerir escreveu '$sugestao'"
+"$lab" "$fonte/examples/iris.csv" $sugestao --salvar-inicio "$pasta/i.cod" > "$pasta/s1.txt" ||
+  falha "norvika-lab com a sugestão terminou com $?"
+"$lab" "$fonte/examples/iris.csv" ${sugestao/--inicio linear/--inicio $pasta/i.cod} > "$pasta/s2.txt" ||
+  falha "norvika-lab --inicio com o mapa inicial terminou com $?"
+[ "$(grep pesos_fnv "$pasta/s1.txt")" = "$(grep pesos_fnv "$pasta/s2.txt")" ] ||
+  falha "o mapa inicial gravado não deu o mesmo treino"
+"$lab" "$fonte/examples/iris.csv" --mapa 3x3 --epocas 2 --rotulo nenhum --ausentes media \
+  --saida "$pasta/sr.cod" > /dev/null || falha "norvika-lab --rotulo nenhum terminou com $?"
+! grep -v '^#' "$pasta/sr.cod" | tail -n +2 | grep -q '[a-z]$' ||
+  falha "norvika-lab --rotulo nenhum gravou rótulos"
+
 # Bad command lines and outputs: each ends with its status and a message naming what is wrong,
 # before any work, and the file it names (an input, an old output) keeps every byte.
 cp "$fonte/examples/iris.txt" "$pasta/d.txt"

@@ -375,6 +375,26 @@ TEST(TreinoLab, raioGaussianoMinusculoEORaioZero) {
     }
 }
 
+// The radius R's kohonen (3.0) starts from when none is given, quantile(unit.distances(grid), 2/3),
+// on hexagonal grids, flat and toroidal (its rectangular grids measure distance otherwise).
+TEST(GradeLab, raioPadraoIgualAoDoKohonen) {
+    const struct {
+        TGradeLab grade;
+        double raio;
+    } casos[] = {
+        {{5, 5, TTopologiaLab::hexagonal, false}, 2.9999999999999996},
+        {{4, 6, TTopologiaLab::hexagonal, false}, 3.0},
+        {{4, 6, TTopologiaLab::hexagonal, true}, 2.2152504370215178},
+        {{10, 10, TTopologiaLab::hexagonal, false}, 6.0827625302982185},
+        {{10, 10, TTopologiaLab::hexagonal, true}, 4.358898943540674},
+        {{4, 15, TTopologiaLab::hexagonal, true}, 5.0971675407096386},
+        {{10, 1, TTopologiaLab::hexagonal, false}, 3.4641016151377544},
+    };
+    for (const auto& c : casos)
+        EXPECT_NEAR(raioPadraoLab(c.grade), c.raio, 1e-12)
+            << c.grade.linhas << "x" << c.grade.colunas << (c.grade.toroidal ? " toroidal" : "");
+}
+
 TEST(SementeLab, soInteirosDe64BitsEscritosPorExtenso) {
     const struct {
         const char* texto;
