@@ -377,7 +377,8 @@ class TLeitorRegistros {
         if (fim_ == buf_.size()) {
             if (buf_.size() >= limite_)
                 throw EMemoriaInsuficiente(
-                    "Um registro da tabela é longo demais para a memória disponível.");
+                    "Um registro da tabela é longo demais para a memória disponível (mais de " +
+                    std::to_string(limite_ >> 20) + " MiB).");
             buf_.resize(std::min<std::uint64_t>(buf_.size() * 2, limite_));
         }
         std::size_t desdeOPasso = 0;

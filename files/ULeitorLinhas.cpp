@@ -122,7 +122,8 @@ bool TLeitorLinhas::carregaMais() {
     if (fim_ == buf_.size()) {
         if (buf_.size() >= limite_)
             throw EMemoriaInsuficiente(
-                "Uma linha do arquivo é longa demais para a memória disponível.");
+                "Uma linha do arquivo é longa demais para a memória disponível (mais de " +
+                std::to_string(limite_ >> 20) + " MiB).");
         buf_.resize(std::min<std::uint64_t>(buf_.size() * 2, limite_));
     }
     if (controle_ != nullptr && controle_->passo()) throw EInterrompido();
