@@ -902,20 +902,22 @@ bool TPassosLab::terminou() const {
     return estado_->online.terminou();
 }
 
-TResultadoLab TPassosLab::instante() const {
+TResultadoLab TPassosLab::andamento() const {
     TResultadoLab r;
     r.curva = estado_->parcial.curva;
     r.epocas = estado_->parcial.epocas;
     r.completo = terminou();
+    return r;
+}
+
+TResultadoLab TPassosLab::instante() const {
+    TResultadoLab r = andamento();
     treino_->instante(r);
     return r;
 }
 
 TResultadoLab TPassosLab::resultado() {
-    TResultadoLab r;
-    r.curva = estado_->parcial.curva;
-    r.epocas = estado_->parcial.epocas;
-    r.completo = terminou();
+    TResultadoLab r = andamento();
     treino_->mede(r);
     return r;
 }

@@ -180,6 +180,9 @@ class TPassosLab {
     TResultadoLab instante() const;
 
   private:
+    // The curve, the epochs and whether it has ended; the map's part is the caller's.
+    TResultadoLab andamento() const;
+
     std::unique_ptr<TTreinoLab> treino_;
     class TEstado;
     std::unique_ptr<TEstado> estado_;

@@ -152,17 +152,15 @@ void TSessaoLab::preparaTrabalhador(TTarefa tarefa) {
     terminou_ = false;
 }
 
-void TSessaoLab::iniciaCarga(std::function<std::string(TControle&)> arquivo) {
-    if (ocupada()) throw std::logic_error("dados lidos durante outro trabalho");
-    preparaTrabalhador(TTarefa::dados);
-    thread_ = std::thread([this, arquivo = std::move(arquivo)] {
+void TSessaoLab::iniciaTrabalho(TTarefa tarefa,
+                                std::function<void(std::string& caminho)> trabalho) {
+    preparaTrabalhador(tarefa);
+    thread_ = std::thread([this, trabalho = std::move(trabalho)] {
         std::string caminho;
         try {
-            caminho = arquivo(controle_);
-            dadosLidos_ = preparaDados(carregaDadosLab(caminho, &controle_), caminho, &controle_);
+            trabalho(caminho);
         } catch (const EInterrompido&) {
         } catch (const std::exception& e) {
-            // Said as the tools say it: in Portuguese, naming the file.
             falhaDaLeitura_ =
                 std::make_exception_ptr(std::runtime_error(mensagemDaFalha(e, caminho)));
         } catch (...) {
@@ -172,22 +170,21 @@ void TSessaoLab::iniciaCarga(std::function<std::string(TControle&)> arquivo) {
     });
 }
 
+void TSessaoLab::iniciaCarga(std::function<std::string(TControle&)> arquivo) {
+    if (ocupada()) throw std::logic_error("dados lidos durante outro trabalho");
+    iniciaTrabalho(TTarefa::dados, [this, arquivo = std::move(arquivo)](std::string& caminho) {
+        caminho = arquivo(controle_);
+        dadosLidos_ = preparaDados(carregaDadosLab(caminho, &controle_), caminho, &controle_);
+    });
+}
+
 void TSessaoLab::iniciaMapa(const std::string& caminho) {
     if (ocupada()) throw std::logic_error("mapa lido durante outro trabalho");
-    preparaTrabalhador(TTarefa::mapa);
-    thread_ = std::thread([this, caminho] {
-        try {
-            const TCodebook codebook = leCodebook(caminho);
-            if (controle_.passo()) throw EInterrompido();
-            mapaLido_ = preparaMapa(codebook, &controle_);
-        } catch (const EInterrompido&) {
-        } catch (const std::exception& e) {
-            falhaDaLeitura_ =
-                std::make_exception_ptr(std::runtime_error(mensagemDaFalha(e, caminho)));
-        } catch (...) {
-            falhaDaLeitura_ = std::current_exception();
-        }
-        terminou_ = true;
+    iniciaTrabalho(TTarefa::mapa, [this, caminho](std::string& lendo) {
+        lendo = caminho;
+        const TCodebook codebook = leCodebook(caminho);
+        if (controle_.passo()) throw EInterrompido();
+        mapaLido_ = preparaMapa(codebook, &controle_);
     });
 }
 

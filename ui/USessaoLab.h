@@ -151,6 +151,9 @@ class TSessaoLab {
     TNovoMapa preparaMapa(const TCodebook& codebook, TControle* controle) const;
     void instalaMapa(TNovoMapa novo);
     void preparaTrabalhador(TTarefa tarefa);
+    // Runs `trabalho` on the worker: a stop ends it quietly; a failure is kept for conclui(), said
+    // in Portuguese with the file the work had named in `caminho`.
+    void iniciaTrabalho(TTarefa tarefa, std::function<void(std::string& caminho)> trabalho);
     // Where the map came from, when it was trained here.
     void poeOrigem(std::int32_t epocas);
     void instala(const TGradeLab& grade, TResultadoLab resultado,
