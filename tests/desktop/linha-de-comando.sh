@@ -123,5 +123,15 @@ done << EOF
 1|40 milhões de pixels|$pasta/g.txt|env QT_QPA_PLATFORM=offscreen "$figuras" "$pasta/r.cfg" "$pasta/d.txt" --vista todas --saida "$pasta/f" --largura 20000 --altura 20000
 EOF
 
+# Ended by SIGTERM while writing: the old file whole, no temporary file left beside it.
+mkdir "$pasta/sinal" && echo "antigo" > "$pasta/sinal/q.txt"
+"$gera" quadrado "$pasta/sinal/q.txt" --padroes 10000000 &
+sleep 0.5
+kill -TERM $! 2> /dev/null
+wait $! 2> /dev/null
+[ "$(ls "$pasta/sinal")" = "q.txt" ] || falha "SIGTERM deixou $(ls "$pasta/sinal" | tr '\n' ' ')"
+{ [ "$(cat "$pasta/sinal/q.txt")" = "antigo" ] || [ "$(head -1 "$pasta/sinal/q.txt")" = "10000000|2#" ]; } ||
+  falha "SIGTERM estragou o arquivo antigo"
+
 [ $falhas -eq 0 ] || exit 1
 echo "Linhas de comando verificadas."
