@@ -47,9 +47,9 @@ void ajuda() {
         "%s"
         "\n"
         "Opções:\n"
-        "  --padroes N    quantidade de padrões\n"
-        "  --dimensao D   valores por padrão (gaussianas e pixels)\n"
-        "  --grupos G     quantidade de grupos (gaussianas; padrão 10)\n"
+        "  --padroes N    quantidade de padrões (1 a 10000000)\n"
+        "  --dimensao D   valores por padrão (gaussianas e pixels; 1 a 100000)\n"
+        "  --grupos G     quantidade de grupos (gaussianas; padrão 10; 1 a 10000)\n"
         "  --semente S    semente do gerador (padrão 1)\n"
         "  -h, --help     mostra esta ajuda e sai\n",
         tipos.c_str());
