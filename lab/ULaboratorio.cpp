@@ -467,8 +467,10 @@ TFaixa faixa(const TGradeLab& g, std::int32_t linhaVencedor, TVizinhancaLab tipo
 
 class TTreinoLab {
   public:
+    // `controleDoInicio` stops only the starting map's computation (a stepped training has no
+    // control of its own afterwards).
     TTreinoLab(const TDadosLab& dados, const TConfiguracaoLab& config, TControle* controle,
-               const TAoFimDaEpocaLab& aoFimDaEpoca)
+               const TAoFimDaEpocaLab& aoFimDaEpoca, TControle* controleDoInicio = nullptr)
         : dados_(dados),
           config_(config),
           controle_(controle),
@@ -477,7 +479,8 @@ class TTreinoLab {
           mapa_(config.grade, dados.dimensao),
           threads_(threadsLab(config.threads, dados.padroes(), config.grade.unidades(),
                               dados.dimensao)) {
-        mapa_.defineLinhas(pesosIniciaisLab(dados, config, controle));
+        mapa_.defineLinhas(
+            pesosIniciaisLab(dados, config, controle != nullptr ? controle : controleDoInicio));
         fatores_.assign(static_cast<std::size_t>(mapa_.passo()) + 8, -1.0);
         conhecidos_.assign(dados.padroes(), -1);
     }
@@ -880,13 +883,15 @@ class TPassosLab::TEstado {
     TResultadoLab parcial;
 };
 
-TPassosLab::TPassosLab(const TDadosLab& dados, const TConfiguracaoLab& config) {
+TPassosLab::TPassosLab(const TDadosLab& dados, const TConfiguracaoLab& config,
+                       TControle* controleDoInicio) {
     if (std::string m = validaConfiguracao(config, dados); !m.empty())
         throw std::invalid_argument(m);
     if (config.modo != TModoLab::online)
         throw std::invalid_argument("Só o treino online anda padrão a padrão.");
     verificaMemoria(dados, config.grade);
-    treino_ = std::make_unique<TTreinoLab>(dados, config, nullptr, TAoFimDaEpocaLab{});
+    treino_ =
+        std::make_unique<TTreinoLab>(dados, config, nullptr, TAoFimDaEpocaLab{}, controleDoInicio);
     estado_ = std::make_unique<TEstado>(*treino_);
 }
 

@@ -164,8 +164,10 @@ class TTreinoLab;
 // data must outlive it.
 class TPassosLab {
   public:
-    // Throws std::invalid_argument for bad settings or batch mode.
-    TPassosLab(const TDadosLab& dados, const TConfiguracaoLab& config);
+    // Throws std::invalid_argument for bad settings or batch mode. With a control, the starting
+    // map's computation (the one long part) throws EInterrompido at a stop request.
+    TPassosLab(const TDadosLab& dados, const TConfiguracaoLab& config,
+               TControle* controleDoInicio = nullptr);
     ~TPassosLab();
     TPassosLab(const TPassosLab&) = delete;
     TPassosLab& operator=(const TPassosLab&) = delete;

@@ -608,6 +608,24 @@ void TFormLaboratorio::LabPassoButtonClick() {
             UMensagens::mostraMensagem(this, motivo);
             return;
         }
+        // A new stepped training's starting map is made on the worker, with Parar.
+        if (sessao_.precisaPassos(*c)) {
+            if (const std::string recusa = sessao_.iniciaPassos(*c); !recusa.empty()) {
+                UMensagens::mostraMensagem(this, QString::fromStdString(recusa));
+                return;
+            }
+            ui.LabStatusLabel->setText(QStringLiteral("Preparando o mapa inicial…"));
+            aguardaTrabalhador();
+            if (!sessao_.erro().empty()) {
+                ui.LabStatusLabel->clear();
+                UMensagens::mostraFalha(this, QString::fromStdString(sessao_.erro()));
+                return;
+            }
+            if (sessao_.parado()) {
+                ui.LabStatusLabel->setText(QStringLiteral("Passo a passo interrompido."));
+                return;
+            }
+        }
         if (const std::string recusa = sessao_.passo(*c); !recusa.empty()) {
             UMensagens::mostraMensagem(this, QString::fromStdString(recusa));
             return;

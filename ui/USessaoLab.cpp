@@ -146,6 +146,7 @@ void TSessaoLab::preparaTrabalhador(TTarefa tarefa) {
     tarefa_ = tarefa;
     dadosLidos_.reset();
     mapaLido_.reset();
+    passosProntos_.reset();
     falhaDaLeitura_ = nullptr;
     controle_.parar = false;
     controle_.anotaCiclo(0);
@@ -295,13 +296,32 @@ void TSessaoLab::remove(std::size_t i) {
         execucoes_.erase(execucoes_.begin() + static_cast<std::ptrdiff_t>(i));
 }
 
-std::string TSessaoLab::passo(const TConfiguracaoLab& config) {
-    if (ocupada()) return "Um treino já está em andamento.";
-    if (!temDados()) return "Abra um arquivo de dados antes de treinar.";
+namespace {
+
+std::string recusaDosPassos(bool ocupada, const TCargaLab& carga, const TConfiguracaoLab& config) {
+    if (ocupada) return "Um treino já está em andamento.";
+    if (carga.dados.padroes() == 0) return "Abra um arquivo de dados antes de treinar.";
     if (config.modo != TModoLab::online)
         return "O treino passo a passo é o online: escolha o modo Online.";
-    if (!passos_ || !(configPassos_ == config)) {
-        if (std::string m = validaConfiguracao(config, carga_.dados); !m.empty()) return m;
+    return validaConfiguracao(config, carga.dados);
+}
+
+}  // namespace
+
+std::string TSessaoLab::iniciaPassos(const TConfiguracaoLab& config) {
+    if (std::string m = recusaDosPassos(ocupada(), carga_, config); !m.empty()) return m;
+    configPassos_ = config;
+    passos_.reset();
+    iniciaTrabalho(TTarefa::passos, [this, config](std::string&) {
+        passosProntos_ = std::make_unique<TPassosLab>(carga_.dados, config, &controle_);
+    });
+    return {};
+}
+
+std::string TSessaoLab::passo(const TConfiguracaoLab& config) {
+    if (ocupada()) return "Um treino já está em andamento.";
+    if (precisaPassos(config)) {
+        if (std::string m = recusaDosPassos(false, carga_, config); !m.empty()) return m;
         passos_ = std::make_unique<TPassosLab>(carga_.dados, config);
         configPassos_ = config;
     }
@@ -516,9 +536,10 @@ bool TSessaoLab::conclui() {
     thread_.join();
     if (tarefa_ != TTarefa::treino) {
         erro_ = mensagemDa(falhaDaLeitura_);
-        parado_ = !dadosLidos_ && !mapaLido_ && !falhaDaLeitura_;
+        parado_ = !dadosLidos_ && !mapaLido_ && !passosProntos_ && !falhaDaLeitura_;
         if (dadosLidos_) instalaDados(std::move(*dadosLidos_));
         if (mapaLido_) instalaMapa(std::move(*mapaLido_));
+        if (tarefa_ == TTarefa::passos) passos_ = std::move(passosProntos_);
         dadosLidos_.reset();
         mapaLido_.reset();
         return true;

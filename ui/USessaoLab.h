@@ -83,9 +83,9 @@ class TSessaoLab {
     // Starts a training on a thread; returns why it cannot start (a message naming the setting),
     // or empty.
     std::string inicia(const TConfiguracaoLab& config);
-    // The work on the worker: a training, or a reading of data or of a map. Nothing else changes
-    // the session while it runs.
-    enum class TTarefa { treino, dados, mapa };
+    // The work on the worker: a training, a reading of data or of a map, or the start of a
+    // stepped training. Nothing else changes the session while it runs.
+    enum class TTarefa { treino, dados, mapa, passos };
     TTarefa tarefa() const { return tarefa_; }
     bool ocupada() const { return thread_.joinable(); }
     bool treinando() const { return ocupada() && tarefa_ == TTarefa::treino; }
@@ -95,6 +95,13 @@ class TSessaoLab {
     // the radius, with the winners found so far and the curve's errors (a step never searches the
     // whole map). Returns why it cannot step, or empty. A full training ends it.
     std::string passo(const TConfiguracaoLab& config);
+    // Whether the next passo() with these settings would first start a stepped training, whose
+    // starting map may take seconds on large data: iniciaPassos() makes it on the worker, with the
+    // stop, ending as iniciaCarga does; returns why it cannot start, or empty.
+    bool precisaPassos(const TConfiguracaoLab& config) const {
+        return !passos_ || !(configPassos_ == config);
+    }
+    std::string iniciaPassos(const TConfiguracaoLab& config);
     bool emPassos() const { return passos_ != nullptr; }
     void encerraPassos() { passos_.reset(); }
     // Asks the work to stop; a training stops within a pattern (online) or a block (batch), a
@@ -183,6 +190,7 @@ class TSessaoLab {
     std::chrono::steady_clock::time_point inicio_;
     std::unique_ptr<TPassosLab> passos_;
     TConfiguracaoLab configPassos_;
+    std::unique_ptr<TPassosLab> passosProntos_;  // made on the worker, installed by conclui()
 
     struct TQuadroLab {
         std::int64_t epoca = 0;

@@ -304,6 +304,11 @@ TEST(TreinoLab, inicioLinearAtendeAParada) {
     controle.pedeParadaNoPasso = 5;
     EXPECT_THROW(treinaLab(dados, c, &controle), EInterrompido);
     EXPECT_EQ(controle.passos(), 5);
+    // The same start of a stepped training, made on the window's worker.
+    TControle doPasso;
+    doPasso.pedeParadaNoPasso = 5;
+    EXPECT_THROW(TPassosLab(dados, c, &doPasso), EInterrompido);
+    EXPECT_EQ(doPasso.passos(), 5);
 }
 
 // A large map stopped early is summed up from the winners already found (Parar must answer at

@@ -241,5 +241,15 @@ TEST(SessaoLab, leituraParadaOuFalhaDeixaTudo) {
     espera();
     EXPECT_FALSE(sessao.parado());
     EXPECT_TRUE(sessao.falha());
+    EXPECT_NE(sessao.erro().find("o arquivo não existe"), std::string::npos) << sessao.erro();
     igual();
+
+    // A stepped training's start is made on the worker; the next step needs no other.
+    c.modo = TModoLab::online;
+    c.inicio = TInicioLab::linear;
+    ASSERT_EQ(sessao.iniciaPassos(c), "");
+    espera();
+    EXPECT_TRUE(sessao.emPassos());
+    EXPECT_FALSE(sessao.precisaPassos(c));
+    EXPECT_EQ(sessao.passo(c), "");
 }
