@@ -156,7 +156,11 @@ int main(int argc, char** argv) {
         entrada = l.entrada;
         confereSaidas({{"entrada", l.entrada}}, {{"--saida", l.saida}});
         const TImportacao importacao = importaTabela(l.entrada, l.opcoes);
-        gravaPadroes(importacao, l.saida);
+        try {
+            gravaPadroes(importacao, l.saida);
+        } catch (const EEntradaSaida& e) {
+            falha("não foi possível gravar --saida \"" + l.saida + "\": " + e.what());
+        }
         for (const std::string& linha : relatorioDaImportacao(importacao))
             std::printf("%s\n", linha.c_str());
         std::printf("Gravado: %s\n", l.saida.c_str());
