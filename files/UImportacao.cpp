@@ -441,7 +441,8 @@ std::string inicioDoArquivo(const std::string& caminho, std::size_t bytes) {
 // The first records of a text, each a list of fields.
 std::vector<std::vector<std::string>> registrosDaAmostra(std::string_view texto, char separador,
                                                          bool completa) {
-    TDivisor divisor(separador, TAspas::duplas);
+    // As many fields as the reading takes: a sample of megabytes could otherwise make millions.
+    TDivisor divisor(separador, TAspas::duplas, kMaximoColunas);
     std::vector<std::vector<std::string>> registros;
     std::vector<std::string_view> campos;
     const char* p = texto.data();
@@ -467,7 +468,12 @@ char detectaSeparador(std::string_view amostra, bool completa) {
     char melhor = ',';
     std::pair<std::size_t, std::size_t> melhorNota{0, 0};
     for (const char sep : {'\t', ';', ',', kSeparadorEspacos}) {
-        const auto registros = registrosDaAmostra(amostra, sep, completa);
+        std::vector<std::vector<std::string>> registros;
+        try {
+            registros = registrosDaAmostra(amostra, sep, completa);
+        } catch (const EImportacao&) {
+            continue;  // more fields than a table has: not this separator
+        }
         std::map<std::size_t, std::size_t> contagens;
         for (const auto& r : registros) ++contagens[r.size()];
         std::size_t concordam = 0, campos = 0;
