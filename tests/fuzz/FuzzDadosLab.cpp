@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     defineLimiteMemoriaDados(std::uint64_t{32} << 20);
     const std::string caminho = arquivo(dados[0] % 4);
     {
-        const std::string texto = expande(dados + 1, tamanho - 1, std::size_t{48} << 20);
+        const std::string texto = expande(dados + 1, tamanho - 1, std::size_t{24} << 20);
         std::ofstream f(caminho, std::ios::binary | std::ios::trunc);
         f.write(texto.data(), static_cast<std::streamsize>(texto.size()));
     }

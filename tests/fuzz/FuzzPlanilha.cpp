@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     // read.
     const int parte = dados[0] % 6;
     const bool soNomes = (dados[0] & 0x80) != 0;
-    std::string xml = expande(dados + 1, tamanho - 1, std::size_t{48} << 20);
+    std::string xml = expande(dados + 1, tamanho - 1, std::size_t{24} << 20);
     TPartesXlsx x;
     TPartesZip partes;
     if (parte == 5) {
