@@ -363,10 +363,10 @@ class TLeitorRegistros {
     void defineModo(char separador, TAspas aspas) { divisor_.defineModo(separador, aspas); }
 
   private:
-    // Reads on after the bytes not yet taken. A record longer than the buffer doubles it, and the
-    // buffer is then filled whole before the record is split again: each split sees twice the
-    // bytes of the one before, so a record of any length is split a handful of times, not once
-    // per block.
+    // Reads on after the bytes not yet taken. A record longer than the buffer grows it by half,
+    // and the buffer is then filled whole before the record is split again: each split sees half
+    // again the bytes of the one before, so the splits of a record of any length add up to a few
+    // times its length, not once per block.
     void carrega() {
         if (controle_ != nullptr && controle_->passo()) throw EInterrompido();
         if (ini_ > 0) {
@@ -379,7 +379,9 @@ class TLeitorRegistros {
                 throw EMemoriaInsuficiente(
                     "Um registro da tabela é longo demais para a memória disponível (mais de " +
                     std::to_string(limite_ >> 20) + " MiB).");
-            buf_.resize(std::min<std::uint64_t>(buf_.size() * 2, limite_));
+            // Half again, not twice: a record of hundreds of megabytes costs its size and a half
+            // rather than double, and is still split only a few dozen times.
+            buf_.resize(std::min<std::uint64_t>(buf_.size() + buf_.size() / 2, limite_));
         }
         std::size_t desdeOPasso = 0;
         while (fim_ < buf_.size()) {
@@ -453,7 +455,11 @@ std::vector<std::vector<std::string>> registrosDaAmostra(std::string_view texto,
         if (proximo == nullptr) break;
         p = proximo;
         if (campos.size() == 1 && apara(campos[0]).empty()) continue;  // a blank line
-        registros.emplace_back(campos.begin(), campos.end());
+        // Only a field's start is judged (is it a number, a name): a field of megabytes is kept
+        // to its first kilobyte.
+        std::vector<std::string>& r = registros.emplace_back();
+        r.reserve(campos.size());
+        for (const std::string_view c : campos) r.emplace_back(c.substr(0, 1024));
     }
     return registros;
 }
@@ -850,6 +856,7 @@ TImportacao importaDelimitado(const std::string& caminho, const TOpcoesImportaca
     t.decimal = o.decimal ? *o.decimal : detectaDecimal(amostra, t.separador);
     colunasDaAmostra(t, amostra, o);
     const std::size_t colunas = t.colunas.size();
+    std::string().swap(inicio);  // a sample of megabytes is not kept through the reading
 
     TLeitorRegistros leitor(caminho, t.separador, TAspas::duplas, controle);
     TColetor coletor(t, leitor.tamanho(), controle);
