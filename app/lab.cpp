@@ -360,11 +360,8 @@ int executa(TLinha& l) {
     if (const std::string m = validaConfiguracao(c, dados); !m.empty()) falha(m);
 
     if (!l.salvarInicio.empty()) {
-        // The map before the first presentation: a training stopped there.
-        TControle antes;
-        antes.limiteApresentacoes = 0;
-        const TResultadoLab inicio = treinaLab(dados, c, &antes);
-        TCodebook cod = codebookDoTreino(dados, c, inicio.pesos, {});
+        // The weights the training below starts from.
+        TCodebook cod = codebookDoTreino(dados, c, pesosIniciaisLab(dados, c), {});
         cod.comentarios = {"mapa inicial de norvika-lab (" + l.dados + ")"};
         grava("--salvar-inicio", l.salvarInicio, [&] { gravaCodebook(cod, l.salvarInicio); });
     }

@@ -11,6 +11,16 @@
 class EConversao : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
+    // The conversions' own failure: the text as the message quotes it, and whether a whole
+    // number was wanted (for messages that say it in other words).
+    EConversao(const std::string& mensagem, std::string citado, bool inteiro)
+        : std::runtime_error(mensagem), citado_(std::move(citado)), inteiro_(inteiro) {}
+    const std::string& citado() const { return citado_; }
+    bool inteiro() const { return inteiro_; }
+
+  private:
+    std::string citado_;
+    bool inteiro_ = false;
 };
 
 // A value beyond the double range stored into a double.

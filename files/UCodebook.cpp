@@ -420,7 +420,7 @@ TCodebook leCodebook(const std::string& caminho) {
         } else if (errno != EINTR) {
             const int erro = errno;
             ::close(fd);
-            throw EEntradaSaida(mensagemErroArquivo(erro, caminho));
+            falhaDeLeitura(erro, caminho);
         }
     }
     ::close(fd);

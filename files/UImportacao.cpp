@@ -403,7 +403,7 @@ class TLeitorRegistros {
                 eof_ = true;
                 return;
             }
-            if (errno != EINTR) throw EEntradaSaida(mensagemErroArquivo(errno, caminho_));
+            if (errno != EINTR) falhaDeLeitura(errno, caminho_);
         }
     }
 

@@ -67,17 +67,17 @@ std::string mensagemDaFalha(const std::exception& falha, const std::string& arqu
         return "Não foi possível ler \"" + leitura->caminho() + "\": " + motivo + ".";
     }
     // The number conversions speak as the classic window does; here they name the file.
-    const std::string texto = falha.what();
-    for (const auto& [fim, qual] : {std::pair<std::string_view, const char*>{
-                                        "' is not a valid floating point value", "um número"},
-                                    {"' is not a valid integer value", "um número inteiro"}})
-        if (texto.size() > fim.size() + 1 && texto.front() == '\'' &&
-            texto.compare(texto.size() - fim.size(), fim.size(), fim) == 0)
-            return "\"" + arquivo + "\": \"" + texto.substr(1, texto.size() - fim.size() - 1) +
-                   "\" não é " + qual + ".";
+    if (const auto* conversao = dynamic_cast<const EConversao*>(&falha);
+        conversao != nullptr && !conversao->citado().empty())
+        return "\"" + arquivo + "\": \"" + conversao->citado() + "\" não é " +
+               (conversao->inteiro() ? "um número inteiro." : "um número.");
     if (dynamic_cast<const EEstouroReal*>(&falha) != nullptr)
         return "\"" + arquivo + "\": um valor passa do maior número que o programa guarda.";
-    return texto;
+    return falha.what();
+}
+
+void falhaDeLeitura(int erro, const std::string& caminho) {
+    throw ELeitura(mensagemErroArquivo(erro, caminho), erro, caminho);
 }
 
 bool arquivoExiste(const std::string& caminho) {
@@ -88,10 +88,7 @@ bool arquivoExiste(const std::string& caminho) {
 
 int abreArquivoRegular(const std::string& caminho, std::uint64_t& tamanho) {
     const int fd = ::open(caminho.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        const int erro = errno;
-        throw ELeitura(mensagemErroArquivo(erro, caminho), erro, caminho);
-    }
+    if (fd < 0) falhaDeLeitura(errno, caminho);
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         const int erro = S_ISDIR(st.st_mode) ? EISDIR : EACCES;

@@ -75,6 +75,8 @@ bool arquivoExiste(const std::string& caminho);
 
 // The message for a failed system call on a file, by errno.
 std::string mensagemErroArquivo(int erro, const std::string& caminho);
+// Throws that failure (ELeitura, with the error and the path).
+[[noreturn]] void falhaDeLeitura(int erro, const std::string& caminho);
 
 // A failure of reading `arquivo` as the laboratory and the tools say it, in Portuguese and naming
 // the file: "Não foi possível ler "x.txt": o arquivo não existe.", ""x.txt": "?" não é um

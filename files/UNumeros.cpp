@@ -76,11 +76,13 @@ std::string citaCampo(std::string_view campo) {
 }
 
 [[noreturn]] void falhaInteiro(std::string_view texto) {
-    throw EConversao("'" + citaCampo(texto) + "' is not a valid integer value");
+    std::string citado = citaCampo(texto);
+    throw EConversao("'" + citado + "' is not a valid integer value", citado, true);
 }
 
 [[noreturn]] void falhaReal(std::string_view texto) {
-    throw EConversao("'" + citaCampo(texto) + "' is not a valid floating point value");
+    std::string citado = citaCampo(texto);
+    throw EConversao("'" + citado + "' is not a valid floating point value", citado, false);
 }
 
 // A real text taken apart: the digits of the mantissa without leading or trailing zeros, and

@@ -11,7 +11,6 @@
 #include <cmath>
 #include <cstring>
 #include <functional>
-#include <limits>
 #include <map>
 #include <memory>
 #include <optional>
@@ -195,6 +194,7 @@ class TLeitorXml {
                 [&](TLeitorXml& l) { l.texto(std::string_view(s, static_cast<std::size_t>(n))); });
         });
         parser_ = parser.get();
+        orcamento_ = &zip.orcamento();
         parte_ = &parte;
         profundidade_ = 0;
         ultimoEvento_ = 0;
@@ -206,9 +206,8 @@ class TLeitorXml {
             if (pendente > kMaiorToken)
                 danificada("a parte " + parte + " tem um elemento de mais de " +
                            std::to_string(kMaiorToken >> 20) + " MiB");
+            // At most kMaiorToken + kBlocoXml bytes: an int, as XML_Parse takes it.
             if (!fim && juntos.size() < std::max<std::uint64_t>(kBlocoXml, pendente)) return;
-            if (juntos.size() > static_cast<std::size_t>(std::numeric_limits<int>::max()))
-                danificada("a parte " + parte + " tem um elemento longo demais");
             const auto status = XML_Parse(parser.get(), juntos.data(),
                                           static_cast<int>(juntos.size()), fim ? 1 : 0);
             entregues += juntos.size();
@@ -222,6 +221,10 @@ class TLeitorXml {
         });
         parser_ = nullptr;
     }
+
+  protected:
+    // The file's allowance, while le() reads a part (the only time the readers' hooks run).
+    TOrcamento& orcamento() const { return *orcamento_; }
 
   private:
     static constexpr std::uint64_t kBlocoXml = std::uint64_t{1} << 16;
@@ -244,6 +247,7 @@ class TLeitorXml {
     }
 
     XML_Parser parser_ = nullptr;
+    TOrcamento* orcamento_ = nullptr;
     const std::string* parte_ = nullptr;
     std::exception_ptr falha_;
     int profundidade_ = 0;
@@ -382,7 +386,6 @@ void contaPlanilha(std::size_t planilhas) {
 
 class TLivroXlsx : public TLeitorXml {
   public:
-    explicit TLivroXlsx(TOrcamento& orcamento) : orcamento_(orcamento) {}
     struct TFolha {
         std::string nome, id;
     };
@@ -394,7 +397,7 @@ class TLivroXlsx : public TLeitorXml {
             const auto n = atributo(a, "name");
             const auto id = atributo(a, "id", "relationships");
             contaPlanilha(folhas.size());
-            orcamento_.gasta(64 + n.value_or("").size() + id.value_or("").size());
+            orcamento().gasta(64 + n.value_or("").size() + id.value_or("").size());
             folhas.push_back({std::string(n.value_or("")), std::string(id.value_or(""))});
         } else if (nome == "workbookPr") {
             const auto d = atributo(a, "date1904");
@@ -402,14 +405,10 @@ class TLivroXlsx : public TLeitorXml {
         }
     }
     void fecha(std::string_view) override {}
-
-  private:
-    TOrcamento& orcamento_;
 };
 
 class TRelacoes : public TLeitorXml {
   public:
-    explicit TRelacoes(TOrcamento& orcamento) : orcamento_(orcamento) {}
     std::map<std::string, std::string> alvos;
     void abre(std::string_view nome, const XML_Char** a) override {
         if (nome != "Relationship") return;
@@ -418,19 +417,15 @@ class TRelacoes : public TLeitorXml {
         if (!id || !alvo) return;
         if (alvos.size() >= 4 * kMaximoPlanilhas)
             danificada("o arquivo tem relações demais entre as suas partes");
-        orcamento_.gasta(96 + id->size() + alvo->size());
+        orcamento().gasta(96 + id->size() + alvo->size());
         alvos[std::string(*id)] = std::string(*alvo);
     }
     void fecha(std::string_view) override {}
-
-  private:
-    TOrcamento& orcamento_;
 };
 
 // The shared strings: each <si>, its <t> texts (rich-text runs too), not its phonetic guides.
 class TTextosCompartilhados : public TLeitorXml {
   public:
-    explicit TTextosCompartilhados(TOrcamento& orcamento) : orcamento_(orcamento) {}
     std::string textos;
     std::vector<std::uint64_t> fins;
 
@@ -454,13 +449,13 @@ class TTextosCompartilhados : public TLeitorXml {
             if (fins.size() >= kMaximoTextos)
                 danificada("o arquivo tem mais de " + std::to_string(kMaximoTextos) +
                            " textos compartilhados");
-            orcamento_.gasta(8);
+            orcamento().gasta(8);
             fins.push_back(textos.size());
         }
     }
     void texto(std::string_view s) override {
         if (!dentro_) return;
-        orcamento_.gasta(s.size());
+        orcamento().gasta(s.size());
         textos += s;
     }
 
@@ -468,7 +463,6 @@ class TTextosCompartilhados : public TLeitorXml {
     // Far more distinct texts than a table of patterns has (Excel itself keeps fewer than this
     // in one workbook in practice), and few enough that their list stays small.
     static constexpr std::size_t kMaximoTextos = std::size_t{1} << 24;
-    TOrcamento& orcamento_;
     int fonetico_ = 0;
     bool dentro_ = false;
 };
@@ -476,14 +470,13 @@ class TTextosCompartilhados : public TLeitorXml {
 // Which cell formats (the s of a cell) show dates.
 class TEstilos : public TLeitorXml {
   public:
-    explicit TEstilos(TOrcamento& orcamento) : orcamento_(orcamento) {}
     std::vector<bool> data;
     void abre(std::string_view nome, const XML_Char** a) override {
         if (nome == "numFmt") {
             const auto id = inteiro(atributo(a, "numFmtId"));
             const std::string_view codigo = atributo(a, "formatCode").value_or("");
             if (id && *id < 100000) {
-                orcamento_.gasta(64 + codigo.size());
+                orcamento().gasta(64 + codigo.size());
                 codigos_[static_cast<int>(*id)] = std::string(codigo);
             }
         } else if (nome == "cellXfs") {
@@ -500,7 +493,6 @@ class TEstilos : public TLeitorXml {
     }
 
   private:
-    TOrcamento& orcamento_;
     std::map<int, std::string> codigos_;
     bool dentro_ = false;
 };
@@ -508,9 +500,8 @@ class TEstilos : public TLeitorXml {
 class TFolhaXlsx : public TLeitorXml {
   public:
     TFolhaXlsx(TMontagem& montagem, const TTextosCompartilhados& compartilhados,
-               const TEstilos& estilos, bool base1904, const TOrcamento& orcamento)
-        : orcamento_(orcamento),
-          montagem_(montagem),
+               const TEstilos& estilos, bool base1904)
+        : montagem_(montagem),
           compartilhados_(compartilhados),
           estilos_(estilos),
           base1904_(base1904) {}
@@ -555,7 +546,7 @@ class TFolhaXlsx : public TLeitorXml {
     }
     void texto(std::string_view s) override {
         if (dentro_ && !fonetico_) {
-            orcamento_.confere(valor_.size() + s.size());
+            orcamento().confere(valor_.size() + s.size());
             valor_ += s;
         }
     }
@@ -589,7 +580,6 @@ class TFolhaXlsx : public TLeitorXml {
         }
     }
 
-    const TOrcamento& orcamento_;
     TMontagem& montagem_;
     const TTextosCompartilhados& compartilhados_;
     const TEstilos& estilos_;
@@ -636,9 +626,9 @@ void notaDasCelulas(TPlanilhaLida& p, std::int64_t erros, std::int64_t semValor)
 }
 
 void leXlsx(const TZip& zip, const std::string& planilha, TControle* controle, TPlanilhaLida& p) {
-    TLivroXlsx livro(zip.orcamento());
+    TLivroXlsx livro;
     livro.le(zip, "xl/workbook.xml", controle);
-    TRelacoes relacoes(zip.orcamento());
+    TRelacoes relacoes;
     if (zip.tem("xl/_rels/workbook.xml.rels"))
         relacoes.le(zip, "xl/_rels/workbook.xml.rels", controle);
     for (const auto& f : livro.folhas) p.planilhas.push_back(f.nome);
@@ -648,12 +638,12 @@ void leXlsx(const TZip& zip, const std::string& planilha, TControle* controle, T
                             ? parteDoAlvo(alvo->second)
                             : "xl/worksheets/sheet" + std::to_string(p.escolhida + 1) + ".xml";
     if (!zip.tem(parte)) danificada("falta a planilha \"" + p.planilhas[p.escolhida] + "\"");
-    TTextosCompartilhados compartilhados(zip.orcamento());
+    TTextosCompartilhados compartilhados;
     if (zip.tem("xl/sharedStrings.xml")) compartilhados.le(zip, "xl/sharedStrings.xml", controle);
-    TEstilos estilos(zip.orcamento());
+    TEstilos estilos;
     if (zip.tem("xl/styles.xml")) estilos.le(zip, "xl/styles.xml", controle);
     TMontagem montagem(p.tabela, zip.orcamento());
-    TFolhaXlsx folha(montagem, compartilhados, estilos, livro.base1904, zip.orcamento());
+    TFolhaXlsx folha(montagem, compartilhados, estilos, livro.base1904);
     folha.le(zip, parte, controle);
     montagem.fechaLinha();
     notaDasCelulas(p, folha.erros, folha.semValor);
@@ -664,16 +654,15 @@ void leXlsx(const TZip& zip, const std::string& planilha, TControle* controle, T
 
 class TConteudoOds : public TLeitorXml {
   public:
-    TConteudoOds(TMontagem& montagem, const std::string& planilha, std::vector<std::string>& nomes,
-                 TOrcamento& orcamento)
-        : orcamento_(orcamento), montagem_(montagem), planilha_(planilha), nomes_(nomes) {}
+    TConteudoOds(TMontagem& montagem, const std::string& planilha, std::vector<std::string>& nomes)
+        : montagem_(montagem), planilha_(planilha), nomes_(nomes) {}
     std::int64_t erros = 0, semValor = 0;
     std::optional<std::size_t> escolhida;
 
     void abre(std::string_view nome, const XML_Char** a) override {
         if (nome == "table" && profundidadeTabela_++ == 0) {
             contaPlanilha(nomes_.size());
-            orcamento_.gasta(64 + atributo(a, "name").value_or("").size());
+            orcamento().gasta(64 + atributo(a, "name").value_or("").size());
             nomes_.emplace_back(atributo(a, "name").value_or(""));
             const std::size_t i = nomes_.size() - 1;
             lendo_ = !escolhida && (planilha_.empty() ? i == 0
@@ -757,11 +746,10 @@ class TConteudoOds : public TLeitorXml {
 
   private:
     void acrescenta(std::string_view s) {
-        orcamento_.confere(valor_.size() + s.size());
+        orcamento().confere(valor_.size() + s.size());
         valor_ += s;
     }
 
-    TOrcamento& orcamento_;
     TMontagem& montagem_;
     const std::string& planilha_;
     std::vector<std::string>& nomes_;
@@ -774,7 +762,7 @@ class TConteudoOds : public TLeitorXml {
 void leOds(const TZip& zip, const std::string& planilha, TControle* controle, TPlanilhaLida& p) {
     if (!zip.tem("content.xml")) danificada("falta a parte content.xml");
     TMontagem montagem(p.tabela, zip.orcamento());
-    TConteudoOds conteudo(montagem, planilha, p.planilhas, zip.orcamento());
+    TConteudoOds conteudo(montagem, planilha, p.planilhas);
     conteudo.le(zip, "content.xml", controle);
     if (p.planilhas.empty()) danificada("não há nenhuma planilha no arquivo");
     if (!conteudo.escolhida)
@@ -837,7 +825,7 @@ std::vector<std::string> planilhasDoArquivo(const std::string& caminho, TControl
     const TZip zip(caminho);
     std::vector<std::string> nomes;
     if (zip.tem("xl/workbook.xml")) {
-        TLivroXlsx livro(zip.orcamento());
+        TLivroXlsx livro;
         livro.le(zip, "xl/workbook.xml", controle);
         for (const auto& f : livro.folhas) nomes.push_back(f.nome);
     } else if (zip.tem("content.xml")) {
@@ -845,7 +833,7 @@ std::vector<std::string> planilhasDoArquivo(const std::string& caminho, TControl
         TTabelaDeTextos nenhuma;
         TMontagem montagem(nenhuma, zip.orcamento());
         const std::string semPlanilha = "\x01";
-        TConteudoOds conteudo(montagem, semPlanilha, nomes, zip.orcamento());
+        TConteudoOds conteudo(montagem, semPlanilha, nomes);
         conteudo.le(zip, "content.xml", controle);
     } else {
         danificada("não é uma planilha .xlsx nem .ods");

@@ -99,24 +99,15 @@ double raioPadraoLab(const TGradeLab& g) {
                     static_cast<std::uint64_t>(g.colunas - std::abs(dc));
             }
     const auto n = static_cast<std::uint64_t>(g.unidades());
+    // The distance at a place of all of them, sorted (from 0).
+    const auto naPosicao = [&](std::uint64_t posicao) {
+        std::uint64_t ate = 0;
+        for (const auto& [q, k] : vezes)
+            if (posicao < (ate += k)) return std::sqrt(static_cast<double>(q)) / 2.0;
+        return std::sqrt(static_cast<double>(vezes.rbegin()->first)) / 2.0;
+    };
     const double h = static_cast<double>(n * n - 1) * 2.0 / 3.0;
     const auto baixo = static_cast<std::uint64_t>(std::floor(h));
-    // The distances at sorted places `baixo` and `baixo + 1`.
-    double x0 = 0.0, x1 = 0.0;
-    std::uint64_t antes = 0;
-    bool achou0 = false;
-    for (const auto& [q, k] : vezes) {
-        const double d = std::sqrt(static_cast<double>(q)) / 2.0;
-        if (!achou0 && baixo < antes + k) {
-            x0 = d;
-            achou0 = true;
-        }
-        if (baixo + 1 < antes + k) {
-            x1 = d;
-            break;
-        }
-        antes += k;
-        x1 = d;
-    }
+    const double x0 = naPosicao(baixo), x1 = naPosicao(baixo + 1);
     return x0 + (h - std::floor(h)) * (x1 - x0);
 }

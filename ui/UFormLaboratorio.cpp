@@ -614,15 +614,10 @@ void TFormLaboratorio::LabPassoButtonClick() {
                 UMensagens::mostraMensagem(this, QString::fromStdString(recusa));
                 return;
             }
-            ui.LabStatusLabel->setText(QStringLiteral("Preparando o mapa inicial…"));
-            aguardaTrabalhador();
-            if (!sessao_.erro().empty()) {
-                ui.LabStatusLabel->clear();
-                UMensagens::mostraFalha(this, QString::fromStdString(sessao_.erro()));
-                return;
-            }
-            if (sessao_.parado()) {
-                ui.LabStatusLabel->setText(QStringLiteral("Passo a passo interrompido."));
+            if (!aguardaTrabalhador(QStringLiteral("Preparando o mapa inicial…"),
+                                    QStringLiteral("Passo a passo interrompido."))) {
+                if (!sessao_.erro().empty())
+                    UMensagens::mostraFalha(this, QString::fromStdString(sessao_.erro()));
                 return;
             }
         }
@@ -736,17 +731,10 @@ QString TFormLaboratorio::salvaMapa(const QString& caminho) {
 QString TFormLaboratorio::abreMapa(const QString& caminho) {
     if (sessao_.ocupada()) return QStringLiteral("espere o trabalho em andamento terminar");
     sessao_.iniciaMapa(caminhoEmBytes(caminho));
-    ui.LabStatusLabel->setText(QStringLiteral("Abrindo o mapa…"));
-    aguardaTrabalhador();
-    if (!sessao_.erro().empty()) {
-        ui.LabStatusLabel->clear();
-        return QString::fromStdString(sessao_.erro());
-    }
-    if (sessao_.parado()) {
-        ui.LabStatusLabel->setText(
-            QStringLiteral("Abertura do mapa interrompida: o mapa ficou como estava."));
-        return {};
-    }
+    if (!aguardaTrabalhador(
+            QStringLiteral("Abrindo o mapa…"),
+            QStringLiteral("Abertura do mapa interrompida: o mapa ficou como estava.")))
+        return QString::fromStdString(sessao_.erro());  // empty after a stop
     const TGradeLab& g = sessao_.grade();
     ui.LabLinhasSpin->setValue(g.linhas);
     ui.LabColunasSpin->setValue(g.colunas);
@@ -851,15 +839,10 @@ void TFormLaboratorio::abreDadosPreparados(const QString& caminho) {
 bool TFormLaboratorio::leDados(std::function<std::string(TControle&)> arquivo) {
     if (sessao_.ocupada()) return false;
     sessao_.iniciaCarga(std::move(arquivo));
-    ui.LabStatusLabel->setText(QStringLiteral("Lendo os dados…"));
-    aguardaTrabalhador();
-    if (const std::exception_ptr falha = sessao_.falha()) {
-        ui.LabStatusLabel->clear();
-        std::rethrow_exception(falha);
-    }
-    if (sessao_.parado()) {
-        ui.LabStatusLabel->setText(
-            QStringLiteral("Leitura interrompida: os dados ficaram como estavam."));
+    if (!aguardaTrabalhador(
+            QStringLiteral("Lendo os dados…"),
+            QStringLiteral("Leitura interrompida: os dados ficaram como estavam."))) {
+        if (const std::exception_ptr falha = sessao_.falha()) std::rethrow_exception(falha);
         return false;
     }
     atualizaHistorico();
@@ -870,9 +853,10 @@ bool TFormLaboratorio::leDados(std::function<std::string(TControle&)> arquivo) {
     return true;
 }
 
-void TFormLaboratorio::aguardaTrabalhador() {
+bool TFormLaboratorio::aguardaTrabalhador(const QString& andamento, const QString& interrompido) {
     // The window goes on painting and Parar (the only control enabled meanwhile) stops the work;
     // the caller goes on once the work is in place, as if it had done it itself.
+    ui.LabStatusLabel->setText(andamento);
     habilita();
     QEventLoop laco;
     QTimer vigia;
@@ -883,6 +867,15 @@ void TFormLaboratorio::aguardaTrabalhador() {
     vigia.start();
     laco.exec();
     habilita();
+    if (!sessao_.erro().empty() || sessao_.falha()) {
+        ui.LabStatusLabel->clear();
+        return false;
+    }
+    if (sessao_.parado()) {
+        ui.LabStatusLabel->setText(interrompido);
+        return false;
+    }
+    return true;
 }
 
 void TFormLaboratorio::LabGerarButtonClick() {

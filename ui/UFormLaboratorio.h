@@ -92,8 +92,11 @@ class TFormLaboratorio : public QWidget {
     // Reads data on the worker (`arquivo` runs there and returns the file to read) and shows
     // them; rethrows what the reading threw, returns false when it was stopped.
     bool leDados(std::function<std::string(TControle&)> arquivo);
-    // Waits for the worker's reading with the window alive, and puts what it read in place.
-    void aguardaTrabalhador();
+    // Waits, the window still painting, for the work just started on the session's worker, with
+    // `andamento` in the status line; the work's result is then in place. True when it ended
+    // well; false after a stop (the status then says `interrompido`) or a failure (the status
+    // cleared; erro() and falha() say why).
+    bool aguardaTrabalhador(const QString& andamento, const QString& interrompido);
     // Shows what a training left once its thread has ended (finished, stopped or failed).
     void mostraConclusao();
     void mostraMapa(std::shared_ptr<const TDadosMapa> mapa);

@@ -298,8 +298,8 @@ void TSessaoLab::remove(std::size_t i) {
 
 namespace {
 
-std::string recusaDosPassos(bool ocupada, const TCargaLab& carga, const TConfiguracaoLab& config) {
-    if (ocupada) return "Um treino já está em andamento.";
+// Why a stepped training cannot start on these data with these settings, or empty.
+std::string recusaDosPassos(const TCargaLab& carga, const TConfiguracaoLab& config) {
     if (carga.dados.padroes() == 0) return "Abra um arquivo de dados antes de treinar.";
     if (config.modo != TModoLab::online)
         return "O treino passo a passo é o online: escolha o modo Online.";
@@ -309,7 +309,8 @@ std::string recusaDosPassos(bool ocupada, const TCargaLab& carga, const TConfigu
 }  // namespace
 
 std::string TSessaoLab::iniciaPassos(const TConfiguracaoLab& config) {
-    if (std::string m = recusaDosPassos(ocupada(), carga_, config); !m.empty()) return m;
+    if (ocupada()) return "Um treino já está em andamento.";
+    if (std::string m = recusaDosPassos(carga_, config); !m.empty()) return m;
     configPassos_ = config;
     passos_.reset();
     iniciaTrabalho(TTarefa::passos, [this, config](std::string&) {
@@ -321,7 +322,7 @@ std::string TSessaoLab::iniciaPassos(const TConfiguracaoLab& config) {
 std::string TSessaoLab::passo(const TConfiguracaoLab& config) {
     if (ocupada()) return "Um treino já está em andamento.";
     if (precisaPassos(config)) {
-        if (std::string m = recusaDosPassos(false, carga_, config); !m.empty()) return m;
+        if (std::string m = recusaDosPassos(carga_, config); !m.empty()) return m;
         passos_ = std::make_unique<TPassosLab>(carga_.dados, config);
         configPassos_ = config;
     }

@@ -10,6 +10,7 @@
 #include "../comum/ArquivoTemporario.h"
 #include "UErros.h"
 #include "ULeitorLinhas.h"
+#include "UNumeros.h"
 
 namespace {
 
@@ -112,8 +113,15 @@ TEST(LeitorLinhasFalhas, mensagensDoSistema) {
         EXPECT_EQ(classica, c.classica);
         EXPECT_EQ(portugues, "Não foi possível ler \"" + c.caminho + "\": " + c.portugues);
     }
-    EXPECT_EQ(mensagemDaFalha(EConversao("'?' is not a valid floating point value"), "p.txt"),
-              "\"p.txt\": \"?\" não é um número.");
+    const auto falhaDe = [](const char* texto) {
+        try {
+            textoParaDouble(texto, ',');
+        } catch (const EConversao& e) {
+            return e;
+        }
+        return EConversao("");
+    };
+    EXPECT_EQ(mensagemDaFalha(falhaDe("?"), "p.txt"), "\"p.txt\": \"?\" não é um número.");
 }
 
 TEST(ArquivoExiste, soArquivosContam) {
