@@ -9,11 +9,17 @@ cd "$(dirname "$0")/.."
 
 # Every C++ file is laid out as the project's .clang-format says.
 if command -v clang-format-14 > /dev/null; then
-  find engine files ui app bench tests -name '*.cpp' -o -name '*.h' | sort |
+  find engine lab mapa files sessao ui app bench tests -name '*.cpp' -o -name '*.h' | sort |
     xargs clang-format-14 --style=file --dry-run --Werror ||
     { echo "Arquivos fora do formato: rode clang-format-14 -i neles." >&2; exit 1; }
 else
   echo "clang-format-14 não está instalado: a verificação do formato foi pulada." >&2
+fi
+
+# The layers below the windows are plain C++: none of their files may include Qt.
+if grep -rlE '^\s*#\s*include\s*[<"]Q' engine lab mapa files sessao; then
+  echo "Os arquivos acima incluem o Qt, que só a interface (ui/) e os programas (app/) usam." >&2
+  exit 1
 fi
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
