@@ -67,3 +67,10 @@ struct TControle {
   private:
     std::atomic<std::int64_t> passos_{0};
 };
+
+// A long measure's question "stop now?" from a control: one step of it each time
+// (TControle::passo); empty without a control.
+inline std::function<bool()> perguntaParada(TControle* controle) {
+    if (controle == nullptr) return {};
+    return [controle] { return controle->passo(); };
+}

@@ -111,3 +111,17 @@ double raioPadraoLab(const TGradeLab& g) {
     const double x0 = naPosicao(baixo), x1 = naPosicao(baixo + 1);
     return x0 + (h - std::floor(h)) * (x1 - x0);
 }
+
+TMapa mapaDaGrade(const TGradeLab& grade, std::int32_t dimensao, std::vector<double> pesos) {
+    TMapa m;
+    m.forma = grade.hexagonal() ? TFormaMapa::hexagonal : TFormaMapa::retangular;
+    m.toroidal = grade.toroidal;
+    m.linhas = grade.linhas;
+    m.colunas = grade.colunas;
+    m.dimensao = dimensao;
+    m.pesos = std::move(pesos);
+    m.vizinhos.resize(static_cast<std::size_t>(grade.unidades()));
+    for (std::int32_t u = 0; u < grade.unidades(); ++u)
+        m.vizinhos[static_cast<std::size_t>(u)] = grade.vizinhos(u);
+    return m;
+}

@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "UMapa.h"
+
 enum class TTopologiaLab { retangular, hexagonal };
 
 inline constexpr std::int32_t kLadoMaximoLab = 100;
@@ -50,3 +52,7 @@ double raioPadraoLab(const TGradeLab& grade);
 
 // Why a grid cannot be trained (a Portuguese message naming the setting), or empty.
 std::string validaGrade(const TGradeLab& grade);
+
+// The map of these units with the given weights (units x dimension, row-major), its adjacency the
+// grid's.
+TMapa mapaDaGrade(const TGradeLab& grade, std::int32_t dimensao, std::vector<double> pesos);

@@ -6,7 +6,6 @@
 #include <limits>
 #include <stdexcept>
 
-#include "UAnalise.h"
 #include "UErros.h"
 #include "ULaboratorioInterno.h"
 
@@ -90,7 +89,10 @@ TPlanoDosDados planoDosDados(const TDadosLab& dados, TControle* controle) {
         pontos[i] = completos.data() + i * d;
     }
     TPlanoDosDados plano;
-    plano.eixos = projecaoPrincipal(pontos, dados.dimensao, 4000, controle);
+    std::optional<TProjecao> eixos =
+        projecaoPrincipal(pontos, dados.dimensao, 4000, perguntaParada(controle));
+    if (!eixos) throw EInterrompido();
+    plano.eixos = std::move(*eixos);
     // The spread along each axis, over the same points.
     long double s1 = 0.0L, s2 = 0.0L;
     for (std::size_t i = 0; i < pontos.size(); ++i) {

@@ -4,7 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "UAnalise.h"
+#include "UControle.h"
+#include "UProjecao.h"
 #include "ULaboratorio.h"
 
 // SplitMix64: a 64-bit state advanced by a fixed odd constant and mixed; the same seed gives the

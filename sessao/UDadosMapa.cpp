@@ -16,7 +16,7 @@ std::optional<TExtrasMapa> extrasDosPadroes(const TPadroes& padroes, std::int32_
     std::vector<const double*> pontos;
     for (const TVistaPadrao p : padroes)
         if (p.getQtdValores() == dimensao) pontos.push_back(p.dados());
-    x.projecao = projecaoPrincipal(pontos, dimensao);
+    x.projecao = *projecaoPrincipal(pontos, dimensao);
     // Up to 5000 points are drawn, evenly spread over the file.
     const std::size_t passo = std::max<std::size_t>(1, (padroes.size() + 4999) / 5000);
     for (std::size_t i = 0; i < padroes.size(); i += passo) {
@@ -110,7 +110,7 @@ std::shared_ptr<TDadosMapa> dadosDoMapa(const TRede& rede,
         for (std::int32_t a = 0; a < n; ++a)
             ws.push_back(d->pesos.data() +
                          static_cast<std::size_t>(a) * static_cast<std::size_t>(d->dimensao));
-        propria->projecao = projecaoPrincipal(ws, d->dimensao);
+        propria->projecao = *projecaoPrincipal(ws, d->dimensao);
         d->padroes = std::move(propria);
     }
     return d;

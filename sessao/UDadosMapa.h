@@ -12,11 +12,11 @@
 #include <unordered_map>
 #include <vector>
 
-#include "UAnalise.h"
 #include "UCodebook.h"
 #include "UControle.h"
 #include "UCurvaErros.h"
 #include "UImportacao.h"
+#include "UMapaClassico.h"
 #include "UPadroes.h"
 #include "URede.h"
 

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "UAnalise.h"
 #include "UAnelLab.h"
 #include "UErros.h"
 #include "ULeitorLinhas.h"
@@ -44,7 +43,10 @@ std::shared_ptr<const TExtrasMapa> extrasDosDadosLab(const TCargaLab& carga, TCo
         if (std::none_of(p, p + d.dimensao, [](double v) { return std::isnan(v); }))
             completos.push_back(p);
     }
-    x->projecao = projecaoPrincipal(completos, d.dimensao, 4000, controle);
+    std::optional<TProjecao> projecao =
+        projecaoPrincipal(completos, d.dimensao, 4000, perguntaParada(controle));
+    if (!projecao) throw EInterrompido();
+    x->projecao = std::move(*projecao);
     const std::size_t passo = std::max<std::size_t>(1, (d.padroes() + 4999) / 5000);
     for (std::size_t i = 0; i < d.padroes(); i += passo) {
         const double* p = d.padrao(i);

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "../comum/ArquivoTemporario.h"
-#include "UAnalise.h"
+#include "UMapaClassico.h"
 #include "UArquivoPadroes.h"
 #include "UErros.h"
 #include "UNumeros.h"

@@ -286,7 +286,7 @@ class TesteExplorador : public QObject {
         auto padroes = std::make_shared<TExtrasMapa>(*d->padroes);
         std::vector<const double*> pesos;
         for (std::size_t a = 0; a < 4; ++a) pesos.push_back(d->pesos.data() + 3 * a);
-        padroes->projecao = projecaoPrincipal(pesos, 3);
+        padroes->projecao = *projecaoPrincipal(pesos, 3);
         for (const double* w : pesos) {
             TPontoPlano ponto;
             padroes->projecao.projeta(w, ponto.x, ponto.y);

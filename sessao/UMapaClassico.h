@@ -1,12 +1,11 @@
 #pragma once
-// What the map explorer shows, computed from a map: the U-matrix, the labels each neuron gathered,
-// the quantization and topographic errors, and a projection of the input space on its two
-// principal components. Plain definitions in plain double arithmetic: these are measures shown to
-// the student, never part of the training, and nothing here changes the network.
+// The classic network seen as a map (TMapa) and the explorer's classic measures over it: a
+// rectangular grid whose adjacency is the network's distance matrix at 1 (so it follows MANHATTAN
+// or GRID), the distances summed in long double as the classic map's numbers always were. Also
+// what the classic files add: the labels of a neuron's gathered patterns and of a pattern file.
 //
 // A map's weights are passed as one array, neuron after neuron in row-major order (n neurons of
-// d weights), and its neighbourhood as the distance matrix of the network (n x n): two neurons are
-// adjacent when their map distance is 1, so adjacency follows MANHATTAN or GRID.
+// d weights), and its neighbourhood as the distance matrix of the network (n x n).
 
 #include <cstdint>
 #include <optional>
@@ -15,7 +14,16 @@
 
 #include "UControle.h"
 #include "UKohonen.h"
+#include "UMapa.h"
+#include "UMedidas.h"
 #include "UPadroes.h"
+#include "UProjecao.h"
+
+// The map of n neurons of d weights whose adjacency is matriz's 1s; `linhas` x `colunas` when
+// known (the measures do not need them).
+TMapa mapaClassico(const std::vector<double>& pesos, std::int32_t n, std::int32_t d,
+                   const std::vector<std::int32_t>& matriz, std::int32_t linhas = 0,
+                   std::int32_t colunas = 0);
 
 // For each neuron, the mean Euclidean distance between its weights and those of its adjacent
 // neurons; 0 for a neuron without any (a 1 x 1 map).
@@ -42,11 +50,6 @@ struct TRotulosDosPadroes {
 std::optional<TRotulosDosPadroes> rotulosDosPadroes(const TPadroes& padroes,
                                                     TControle* controle = nullptr);
 
-struct TErros {
-    double quantizacao = 0.0;  // mean Euclidean distance of each pattern to its winner
-    double topografico = 0.0;  // share of patterns whose two nearest neurons are not adjacent
-};
-
 // Both errors of the patterns on the map. A pattern's winner is its nearest neuron and its
 // second-best the nearest other one, ties going to the lower index in both. With no pattern both
 // are 0; with one neuron the topographic error is 0. Values too large for a squared distance in
@@ -58,25 +61,3 @@ TErros medeErros(const std::vector<double>& pesos, std::int32_t n, std::int32_t 
 std::optional<TErros> medeErros(const std::vector<double>& pesos, std::int32_t n, std::int32_t d,
                                 const TPadroes& padroes, const std::vector<std::int32_t>& matriz,
                                 TControle* controle);
-
-// How many points of the error curve a training of `ciclos` cycles records: up to 200 (never more
-// than the cycles), fewer when measuring would cost more than a tenth of the training's own work
-// beyond a small allowance, and at least one, the last.
-std::int32_t pontosDaCurva(std::int64_t ciclos, std::int64_t padroes, std::int64_t neuronios,
-                           std::int64_t dimensao);
-// Whether the curve records the map after `ciclo` cycles (1 .. ciclos): `pontos` evenly spaced
-// cycles, the last included.
-bool cicloDaCurva(std::int64_t ciclo, std::int64_t ciclos, std::int32_t pontos);
-
-// The two principal axes of a cloud of points (the mean and two orthonormal directions of largest
-// variance); with fewer than two dimensions the missing axis is zero.
-struct TProjecao {
-    std::vector<double> media, eixo1, eixo2;
-    // The point's coordinates along the two axes, in extended precision and held within the
-    // double range, so that any finite point has finite coordinates.
-    void projeta(const double* x, double& a, double& b) const;
-};
-// At most `amostra` points are used, evenly spread over the cloud. With a control, each pass over
-// the points is a step of it (TControle::passo), and a stop request throws EInterrompido.
-TProjecao projecaoPrincipal(const std::vector<const double*>& pontos, std::int32_t d,
-                            std::size_t amostra = 4000, TControle* controle = nullptr);

@@ -12,9 +12,18 @@
 #include <mutex>
 #include <vector>
 
-#include "UAnalise.h"
 #include "UControle.h"
+#include "UMapaClassico.h"
 #include "URede.h"
+
+// How many points of the error curve a training of `ciclos` cycles records: up to 200 (never more
+// than the cycles), fewer when measuring would cost more than a tenth of the training's own work
+// beyond a small allowance, and at least one, the last.
+std::int32_t pontosDaCurva(std::int64_t ciclos, std::int64_t padroes, std::int64_t neuronios,
+                           std::int64_t dimensao);
+// Whether the curve records the map after `ciclo` cycles (1 .. ciclos): `pontos` evenly spaced
+// cycles, the last included.
+bool cicloDaCurva(std::int64_t ciclo, std::int64_t ciclos, std::int32_t pontos);
 
 struct TPontoCurva {
     std::int64_t ciclo;

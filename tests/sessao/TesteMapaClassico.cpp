@@ -1,11 +1,12 @@
-// The measures of the map explorer on small maps whose answers are computed by hand.
+// The classic map's measures on small maps whose answers are computed by hand.
 
 #include <gtest/gtest.h>
 
 #include <cfloat>
 #include <cmath>
 
-#include "UAnalise.h"
+#include "UCurvaErros.h"
+#include "UMapaClassico.h"
 #include "URede.h"
 
 namespace {
@@ -107,7 +108,7 @@ TEST(Analise, valoresNoLimiteDoDoubleDaoMedidasFinitas) {
     std::vector<const double*> pontos{ps[0].dados(), ps[1].dados()};
     const std::vector<double> w = r.pesosDoMapa();
     pontos.push_back(w.data() + 3);
-    const TProjecao proj = projecaoPrincipal(pontos, 3);
+    const TProjecao proj = *projecaoPrincipal(pontos, 3);
     double norma = 0;
     for (double c : proj.eixo1) norma += c * c;
     EXPECT_NEAR(norma, 1.0, 1e-9);  // a real axis, not one lost to an overflow
@@ -166,12 +167,12 @@ TEST(Analise, projecaoNosEixosPrincipais) {
     for (int i = -5; i <= 5; ++i) pts.push_back({1.0 * i, 2.0 * i, i % 2 == 0 ? 0.1 : -0.1});
     std::vector<const double*> ptr;
     for (const auto& p : pts) ptr.push_back(p.data());
-    const TProjecao proj = projecaoPrincipal(ptr, 3);
+    const TProjecao proj = *projecaoPrincipal(ptr, 3);
     EXPECT_NEAR(std::fabs(proj.eixo1[0]), 1 / std::sqrt(5.0), 1e-6);
     EXPECT_NEAR(std::fabs(proj.eixo1[1]), 2 / std::sqrt(5.0), 1e-6);
     EXPECT_NEAR(std::fabs(proj.eixo2[2]), 1.0, 1e-6);
     // Two dimensions are drawn as they are.
-    const TProjecao plano = projecaoPrincipal(ptr, 2);
+    const TProjecao plano = *projecaoPrincipal(ptr, 2);
     double a = 0, b = 0;
     plano.projeta(pts[0].data(), a, b);
     EXPECT_EQ(a, -5.0);
