@@ -26,6 +26,7 @@
 #include "ULaboratorio.h"
 #include "ULeitorLinhas.h"
 #include "UNumeros.h"
+#include "USessaoLab.h"
 #include "USugestaoLab.h"
 #include "UVersao.h"
 
@@ -263,24 +264,12 @@ void grava(const std::string& opcao, const std::string& caminho, F&& f) {
     }
 }
 
-// A map as a codebook: its grid, its weights, each unit's leading label.
+// A map of these data as the window saves it: its grid, weights, labels and attribute names.
 TCodebook codebookDoTreino(const TDadosLab& dados, const TConfiguracaoLab& c,
-                           const std::vector<double>& pesos,
-                           const std::vector<std::vector<TRotuloUnidade>>& rotulos) {
-    TCodebook cod;
-    cod.dimensao = dados.dimensao;
-    cod.linhas = c.grade.linhas;
-    cod.colunas = c.grade.colunas;
-    cod.hexagonal = c.grade.hexagonal();
-    cod.gaussiana = c.vizinhanca == TVizinhancaLab::gaussiana;
-    cod.toroidal = c.grade.toroidal;
-    cod.pesos = pesos;
-    cod.rotulos.assign(static_cast<std::size_t>(c.grade.unidades()), std::string());
-    for (std::size_t k = 0; k < rotulos.size() && k < cod.rotulos.size(); ++k)
-        if (!rotulos[k].empty())
-            cod.rotulos[k] = dados.legenda[static_cast<std::size_t>(rotulos[k].front().rotulo)];
-    if (dados.nomes.size() == static_cast<std::size_t>(dados.dimensao)) cod.nomes = dados.nomes;
-    return cod;
+                           const TResultadoLab& r) {
+    auto extras = std::make_shared<TExtrasMapa>();
+    if (dados.nomes.size() == static_cast<std::size_t>(dados.dimensao)) extras->nomes = dados.nomes;
+    return codebookDoMapaLab(*dadosDoMapaLab(c.grade, dados, r, extras), c);
 }
 
 std::string comVirgula(double v) {
@@ -361,7 +350,9 @@ int executa(TLinha& l) {
 
     if (!l.salvarInicio.empty()) {
         // The weights the training below starts from.
-        TCodebook cod = codebookDoTreino(dados, c, pesosIniciaisLab(dados, c), {});
+        TResultadoLab inicio;
+        inicio.pesos = pesosIniciaisLab(dados, c);
+        TCodebook cod = codebookDoTreino(dados, c, inicio);
         cod.comentarios = {"mapa inicial de norvika-lab (" + l.dados + ")"};
         grava("--salvar-inicio", l.salvarInicio, [&] { gravaCodebook(cod, l.salvarInicio); });
     }
@@ -397,8 +388,7 @@ int executa(TLinha& l) {
     }
 
     if (!l.saida.empty()) {
-        TCodebook cod = codebookDoTreino(dados, c, r.pesos, r.rotulos);
-        cod.comentarios = comentariosDoTreinoLab(c, r.quantizacao, r.topografico);
+        const TCodebook cod = codebookDoTreino(dados, c, r);
         grava("--saida", l.saida, [&] { gravaCodebook(cod, l.saida); });
     }
     if (!l.vencedores.empty()) {

@@ -44,29 +44,15 @@ namespace {
 // The counts and labels of the winners of an instant of a training, counted by each pattern's
 // place in the legend; equally frequent labels keep the order in which they were first won.
 void contaVencedores(const TRede& rede, const TExtrasMapa& extras,
-                     const std::vector<std::int32_t>& vencedores, TDadosMapa& d) {
-    const auto n = static_cast<std::size_t>(d.neuronios());
-    d.contagens.assign(n, 0);
-    std::vector<std::vector<std::pair<std::int32_t, std::int32_t>>> vistos(n);
-    std::vector<std::unordered_map<std::int32_t, std::size_t>> onde(n);
-    for (std::size_t p = 0; p < vencedores.size() && p < rede.entradas.size(); ++p) {
-        const auto v = static_cast<std::size_t>(vencedores[p]);
-        if (v >= n) continue;
-        ++d.contagens[v];
-        const std::int32_t r = extras.rotuloDoPadrao[p];
-        const auto [it, novo] = onde[v].try_emplace(r, vistos[v].size());
-        if (novo)
-            vistos[v].emplace_back(r, 1);
-        else
-            ++vistos[v][it->second].second;
-    }
-    for (const auto& lista : vistos) {
+                     std::vector<std::int32_t> vencedores, TDadosMapa& d) {
+    vencedores.resize(std::min(vencedores.size(), rede.entradas.size()));
+    for (const std::int64_t a : acertos(d.neuronios(), vencedores))
+        d.contagens.push_back(static_cast<std::int32_t>(a));
+    for (const auto& lista : rotulosPorUnidade(d.neuronios(), vencedores, extras.rotuloDoPadrao)) {
         std::vector<TContagemRotulo> c;
         for (const auto& [r, vezes] : lista)
-            c.push_back({extras.legenda[static_cast<std::size_t>(r)], vezes});
-        std::stable_sort(
-            c.begin(), c.end(),
-            [](const TContagemRotulo& a, const TContagemRotulo& b) { return a.vezes > b.vezes; });
+            c.push_back(
+                {extras.legenda[static_cast<std::size_t>(r)], static_cast<std::int32_t>(vezes)});
         d.rotulos.push_back(std::move(c));
     }
 }
@@ -141,6 +127,8 @@ TCodebook codebookDoMapa(const TDadosMapa& d) {
     c.dimensao = d.dimensao;
     c.linhas = d.linhas;
     c.colunas = d.colunas;
+    c.hexagonal = d.hexagonal;
+    c.toroidal = d.toroidal;
     c.pesos = d.pesos;
     for (const auto& r : d.rotulos)
         c.rotulos.push_back(r.empty() ? std::string() : r.front().rotulo);

@@ -133,7 +133,8 @@ std::shared_ptr<TDadosMapa> dadosDoMapa(const TRede& rede,
 // units when the file was normalised (the attribute columns then say "(valores originais)"), its
 // win count and its majority label.
 std::string csvDoMapa(const TDadosMapa& dados);
-// The map as a SOM_PAK codebook, for SOM_PAK, the SOM Toolbox and the laboratory: a rectangular
-// map with the bubble neighbourhood (the classic map's own), each neuron's majority label and the
-// attributes' names; the weights as trained, in the file's units.
+// The map as a SOM_PAK codebook, for SOM_PAK, the SOM Toolbox and the laboratory: its grid
+// (rectangular or hexagonal, flat or toroidal), each unit's majority label and the attributes'
+// names; the weights as trained, in the file's units. The neighbourhood is the bubble (the classic
+// map's own) and there are no comments: a laboratory map adds its own (codebookDoMapaLab).
 TCodebook codebookDoMapa(const TDadosMapa& dados);

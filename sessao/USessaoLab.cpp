@@ -244,38 +244,23 @@ void TSessaoLab::instalaMapa(TNovoMapa novo) {
     quadros_.clear();
 }
 
-namespace {
-
-TCodebook codebookDoMapaLab(const TGradeLab& grade, const std::vector<double>& pesos,
-                            const TDadosMapa& mapa, const TDadosLab& dados,
-                            const std::optional<TConfiguracaoLab>& config) {
-    TCodebook c;
-    c.dimensao = dados.dimensao;
-    c.linhas = grade.linhas;
-    c.colunas = grade.colunas;
-    c.hexagonal = grade.hexagonal();
-    c.toroidal = grade.toroidal;
-    c.gaussiana = config && config->vizinhanca == TVizinhancaLab::gaussiana;
-    c.pesos = pesos;
-    for (const auto& lista : mapa.rotulos)
-        c.rotulos.push_back(lista.empty() ? std::string() : lista.front().rotulo);
-    if (dados.nomes.size() == static_cast<std::size_t>(c.dimensao)) c.nomes = dados.nomes;
-    if (config)
-        c.comentarios = comentariosDoTreinoLab(*config, mapa.erros ? mapa.erros->quantizacao : 0.0,
-                                               mapa.erros ? mapa.erros->topografico : 0.0);
+TCodebook codebookDoMapaLab(const TDadosMapa& mapa, const std::optional<TConfiguracaoLab>& config) {
+    TCodebook c = codebookDoMapa(mapa);
+    if (!config) return c;
+    c.gaussiana = config->vizinhanca == TVizinhancaLab::gaussiana;
+    c.comentarios = comentariosDoTreinoLab(*config, mapa.erros ? mapa.erros->quantizacao : 0.0,
+                                           mapa.erros ? mapa.erros->topografico : 0.0);
     return c;
 }
 
-}  // namespace
-
 TCodebook TSessaoLab::codebook() const {
     if (!mapa_) return {};
-    return codebookDoMapaLab(grade_, pesos_, *mapa_, carga_.dados, config_);
+    return codebookDoMapaLab(*mapa_, config_);
 }
 
 TCodebook TSessaoLab::codebookDe(std::size_t i) const {
     const TExecucaoLab& e = execucoes_.at(i);
-    return codebookDoMapaLab(e.config.grade, e.pesos, *e.mapa, carga_.dados, e.config);
+    return codebookDoMapaLab(*e.mapa, e.config);
 }
 
 void TSessaoLab::reabre(std::size_t i) {

@@ -36,6 +36,10 @@ std::shared_ptr<TDadosMapa> dadosDoMapaLab(const TGradeLab& grade, const TDadosL
                                            const TResultadoLab& resultado,
                                            const std::shared_ptr<const TExtrasMapa>& extras);
 
+// A laboratory map as a SOM_PAK codebook (codebookDoMapa) with, when the training's settings are
+// known, its neighbourhood and the comment lines of its settings and errors.
+TCodebook codebookDoMapaLab(const TDadosMapa& mapa, const std::optional<TConfiguracaoLab>& config);
+
 // A run: one training of the session, kept to be reopened, compared, renamed or saved.
 struct TExecucaoLab {
     std::string nome;
