@@ -369,20 +369,10 @@ class TLeitorRegistros {
     // times its length, not once per block.
     void carrega() {
         if (controle_ != nullptr && controle_->passo()) throw EInterrompido();
-        if (ini_ > 0) {
-            std::memmove(buf_.data(), buf_.data() + ini_, fim_ - ini_);
-            fim_ -= ini_;
-            ini_ = 0;
-        }
-        if (fim_ == buf_.size()) {
-            if (buf_.size() >= limite_)
-                throw EMemoriaInsuficiente(
-                    "Um registro da tabela é longo demais para a memória disponível (mais de " +
-                    std::to_string(limite_ >> 20) + " MiB).");
-            // Half again, not twice: a record of hundreds of megabytes costs its size and a half
-            // rather than double, and is still split only a few dozen times.
-            buf_.resize(std::min<std::uint64_t>(buf_.size() + buf_.size() / 2, limite_));
-        }
+        // Half again, not twice: a record of hundreds of megabytes costs its size and a half
+        // rather than double, and is still split only a few dozen times.
+        abreEspaco(buf_, ini_, fim_, limite_, std::uint64_t{buf_.size()} + buf_.size() / 2,
+                   "Um registro da tabela é longo demais");
         std::size_t desdeOPasso = 0;
         while (fim_ < buf_.size()) {
             if (desdeOPasso >= kBloco) {
