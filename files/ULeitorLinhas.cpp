@@ -99,6 +99,22 @@ int abreArquivoRegular(const std::string& caminho, std::uint64_t& tamanho) {
     return fd;
 }
 
+void abreEspaco(std::vector<char>& buf, std::size_t& ini, std::size_t& fim, std::uint64_t limite,
+                std::uint64_t maior, const char* longoDemais) {
+    if (ini > 0) {
+        std::memmove(buf.data(), buf.data() + ini, fim - ini);
+        fim -= ini;
+        ini = 0;
+    }
+    if (fim == buf.size()) {
+        if (buf.size() >= limite)
+            throw EMemoriaInsuficiente(std::string(longoDemais) +
+                                       " para a memória disponível (mais de " +
+                                       std::to_string(limite >> 20) + " MiB).");
+        buf.resize(std::min(maior, limite));
+    }
+}
+
 TLeitorLinhas::TLeitorLinhas(const std::string& caminho, TControle* controle)
     : controle_(controle), caminho_(caminho), limite_(limiteMemoriaDados()) {
     fd_ = abreArquivoRegular(caminho, tamanho_);
@@ -111,18 +127,8 @@ TLeitorLinhas::~TLeitorLinhas() {
 
 bool TLeitorLinhas::carregaMais() {
     if (eof_) return false;
-    if (ini_ > 0) {
-        std::memmove(buf_.data(), buf_.data() + ini_, fim_ - ini_);
-        fim_ -= ini_;
-        ini_ = 0;
-    }
-    if (fim_ == buf_.size()) {
-        if (buf_.size() >= limite_)
-            throw EMemoriaInsuficiente(
-                "Uma linha do arquivo é longa demais para a memória disponível (mais de " +
-                std::to_string(limite_ >> 20) + " MiB).");
-        buf_.resize(std::min<std::uint64_t>(buf_.size() * 2, limite_));
-    }
+    abreEspaco(buf_, ini_, fim_, limite_, std::uint64_t{buf_.size()} * 2,
+               "Uma linha do arquivo é longa demais");
     if (controle_ != nullptr && controle_->passo()) throw EInterrompido();
     for (;;) {
         // A megabyte at a time, so that a stop request is seen between reads into a long line.

@@ -73,6 +73,14 @@ int abreArquivoRegular(const std::string& caminho, std::uint64_t& tamanho);
 // Whether a file (not a folder) exists at the path.
 bool arquivoExiste(const std::string& caminho);
 
+// Makes room for the next read of a file read a block at a time into `buf`, whose bytes not yet
+// taken are buf[ini, fim): moves them to the start and, when they fill the buffer, grows it to
+// `maior` bytes, at most `limite`. A buffer already at the limit cannot hold more of the line or
+// record it holds: throws EMemoriaInsuficiente, "`longoDemais` para a memória disponível (mais de
+// N MiB).".
+void abreEspaco(std::vector<char>& buf, std::size_t& ini, std::size_t& fim, std::uint64_t limite,
+                std::uint64_t maior, const char* longoDemais);
+
 // The message for a failed system call on a file, by errno.
 std::string mensagemErroArquivo(int erro, const std::string& caminho);
 // Throws that failure (ELeitura, with the error and the path).

@@ -1,0 +1,87 @@
+// The import of Weka's ARFF: the header's declarations, then the data as comma-separated records.
+
+#include <optional>
+
+#include "UImportacaoInterna.h"
+
+namespace importacao {
+
+TImportacao importaArff(const std::string& caminho, const TOpcoesImportacao& o,
+                        TControle* controle) {
+    TImportacao t = comecaImportacao(TFormatoTabela::arff, o);
+    // The header, up to @data, a whole line at a time (no separator, no quotes).
+    TLeitorRegistros leitor(caminho, '\0', TAspas::nenhuma, controle);
+    std::optional<std::size_t> ultimoNominal;
+    std::vector<std::string_view> campos;
+    std::int64_t linha = 0;
+    std::string texto;
+    for (;;) {
+        if (!leitor.proximo(campos, linha))
+            throw EImportacao("O arquivo ARFF não tem a seção @data.");
+        texto.clear();
+        for (std::size_t k = 0; k < campos.size(); ++k) (texto += k > 0 ? " " : "") += campos[k];
+        const std::string_view l = apara(texto);
+        if (l.empty() || l.front() == '%') continue;
+        const std::size_t espaco = l.find_first_of(" \t");
+        const std::string_view palavra = l.substr(0, espaco);
+        std::string_view resto =
+            espaco == std::string_view::npos ? std::string_view() : apara(l.substr(espaco));
+        if (igualSemCaixa(palavra, "@relation")) continue;
+        if (igualSemCaixa(palavra, "@data")) break;
+        if (!igualSemCaixa(palavra, "@attribute"))
+            throw EImportacao(naLinha(linha) + ": \"" + std::string(palavra.substr(0, 80)) +
+                              "\" não é uma declaração do ARFF (@relation, @attribute ou @data).");
+        if (t.colunas.size() == kMaximoColunas)
+            throw EImportacao(naLinha(linha) + ": mais de " + std::to_string(kMaximoColunas) +
+                              " atributos, mais do que a importação lê.");
+        // The name, maybe quoted, then the type.
+        std::string nome;
+        if (!resto.empty() && (resto.front() == '\'' || resto.front() == '"')) {
+            const std::size_t fecha = resto.find(resto.front(), 1);
+            if (fecha == std::string_view::npos)
+                throw EImportacao(naLinha(linha) + ": falta fechar as aspas do nome do atributo.");
+            nome = std::string(resto.substr(1, fecha - 1));
+            resto = apara(resto.substr(fecha + 1));
+        } else {
+            const std::size_t fim = resto.find_first_of(" \t");
+            nome = std::string(resto.substr(0, fim));
+            resto = fim == std::string_view::npos ? std::string_view() : apara(resto.substr(fim));
+        }
+        TColuna c;
+        c.nome = nome;
+        if (!resto.empty() && resto.front() == '{') {
+            ultimoNominal = t.colunas.size();
+        } else if (igualSemCaixa(resto, "numeric") || igualSemCaixa(resto, "real") ||
+                   igualSemCaixa(resto, "integer")) {
+            c.numerica = true;
+        } else if (!igualSemCaixa(resto.substr(0, 6), "string") &&
+                   !igualSemCaixa(resto.substr(0, 4), "date")) {
+            throw EImportacao(naLinha(linha) + ": o tipo \"" + std::string(resto.substr(0, 80)) +
+                              "\" do atributo \"" + nome +
+                              "\" não é lido (numeric, real, integer, {…}, string ou date).");
+        }
+        t.colunas.push_back(std::move(c));
+    }
+    if (t.colunas.empty()) throw EImportacao("O arquivo ARFF não declara nenhum atributo.");
+    // A nominal attribute is the label unless another column was asked for.
+    definePapeis(t, o, ultimoNominal);
+    // The data: comma-separated, quotes single or double, "?" missing, "%" comments.
+    leitor.defineModo(',', TAspas::ambas);
+    TColetor coletor(t, leitor.tamanho(), controle);
+    while (t.linhasLidas < o.maximoLinhas && leitor.proximo(campos, linha)) {
+        if (campos.size() == 1 && apara(campos[0]).empty()) continue;
+        const std::string_view primeiro = apara(campos[0]);
+        if (!primeiro.empty() && primeiro.front() == '%') continue;
+        if (!primeiro.empty() && primeiro.front() == '{')
+            throw EImportacao(naLinha(linha) + ": linhas esparsas do ARFF ({…}) não são lidas.");
+        if (campos.size() != t.colunas.size())
+            throw EImportacao(naLinha(linha) + ": " + std::to_string(campos.size()) +
+                              " valores, mas o ARFF declara " + std::to_string(t.colunas.size()) +
+                              " atributos.");
+        coletor.adiciona(campos, linha);
+    }
+    t.utf8 = leitor.utf8();
+    return t;
+}
+
+}  // namespace importacao
