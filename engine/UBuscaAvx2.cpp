@@ -1,12 +1,17 @@
-// The search kernel with AVX2 and FMA: four squared differences per instruction.
+// The kernels with AVX2 and FMA: four squared differences per instruction; and the laboratory's
+// distances and online update, four units per vector.
 
 #include <immintrin.h>
 
+#include <cmath>
 #include <limits>
 
 #include "UBusca.h"
 
-#define NORVIKA_AVX2 __attribute__((target("avx2,fma")))
+// Every function here is compiled for this set, UBuscaVetorial.h's templates included.
+#define NORVIKA_ALVO_VETORIAL "avx2,fma"
+#define NORVIKA_AVX2 __attribute__((target(NORVIKA_ALVO_VETORIAL)))
+#include "UBuscaVetorial.h"
 
 namespace {
 
@@ -151,4 +156,55 @@ NORVIKA_AVX2 std::int32_t selecionaAvx2(const double* f, std::int32_t n, double 
         m += f[j] <= limite ? 1 : 0;
     }
     return m;
+}
+
+// The laboratory's kernels.
+
+namespace {
+
+struct TVetorAvx2 {
+    using Reg = __m256d;
+    static constexpr std::int32_t kLargura = 4;
+    NORVIKA_AVX2 static Reg zero() { return _mm256_setzero_pd(); }
+    NORVIKA_AVX2 static Reg difunde(double v) { return _mm256_set1_pd(v); }
+    NORVIKA_AVX2 static Reg carrega(const double* p) { return _mm256_loadu_pd(p); }
+    NORVIKA_AVX2 static void guarda(double* p, Reg a) { _mm256_storeu_pd(p, a); }
+    NORVIKA_AVX2 static Reg sub(Reg a, Reg b) { return _mm256_sub_pd(a, b); }
+    NORVIKA_AVX2 static Reg fmadd(Reg a, Reg b, Reg c) { return _mm256_fmadd_pd(a, b, c); }
+};
+
+}  // namespace
+
+NORVIKA_AVX2 void distanciasLabAvx2(const double* x, std::int32_t dimensao, const double* t,
+                                    std::int32_t passo, std::int32_t n, double* f) {
+    distanciasPorVetores<TVetorAvx2>(x, dimensao, t, passo, n, f);
+}
+
+// Four units at a time, their factors and mask loaded once, down all the attributes.
+NORVIKA_AVX2 void moveLabAvx2(double* t, std::int32_t passo, const double* x, std::int32_t dimensao,
+                              const double* a, std::int32_t de, std::int32_t ate) {
+    const __m256d zero = _mm256_setzero_pd();
+    bool completo = true;
+    for (std::int32_t k = 0; k < dimensao && completo; ++k) completo = !std::isnan(x[k]);
+    std::int32_t u = de;
+    for (; u + 4 <= ate; u += 4) {
+        const __m256d au = _mm256_loadu_pd(a + u);
+        const __m256d cmp = _mm256_cmp_pd(au, zero, _CMP_GE_OQ);
+        if (_mm256_movemask_pd(cmp) == 0) continue;
+        const __m256i dentro = _mm256_castpd_si256(cmp);
+        double* w = t + u;
+        for (std::int32_t k = 0; k < dimensao; ++k, w += passo) {
+            if (!completo && std::isnan(x[k])) continue;
+            const __m256d wu = _mm256_maskload_pd(w, dentro);
+            const __m256d novo =
+                _mm256_add_pd(wu, _mm256_mul_pd(au, _mm256_sub_pd(_mm256_set1_pd(x[k]), wu)));
+            _mm256_maskstore_pd(w, dentro, novo);
+        }
+    }
+    for (; u < ate; ++u) {
+        if (!(a[u] >= 0.0)) continue;
+        double* w = t + u;
+        for (std::int32_t k = 0; k < dimensao; ++k, w += passo)
+            if (!std::isnan(x[k])) *w = *w + a[u] * (x[k] - *w);
+    }
 }

@@ -1,6 +1,7 @@
-// The search kernel with AVX-512: eight squared differences per instruction, four accumulators.
-// Only this function is compiled for AVX-512 (a target attribute, not a file-wide flag), so the
-// rest of the program runs on any x86-64 processor.
+// The kernels with AVX-512: eight squared differences per instruction, four accumulators; and the
+// laboratory's distances and online update, eight units per vector. Only these functions are
+// compiled for AVX-512 (target attributes and a target region, not a file-wide flag), so the rest
+// of the program runs on any x86-64 processor.
 
 // g++ 12 reports its own AVX-512 intrinsics (their undefined pass-through operand) as possibly
 // uninitialised; the warning is about the header, not this file.
@@ -8,9 +9,14 @@
 #pragma GCC diagnostic ignored "-Wuninitialized"
 #include <immintrin.h>
 
+#include <cmath>
+
 #include "UBusca.h"
 
-#define NORVIKA_AVX512 __attribute__((target("avx512f,avx512dq,avx512vl,fma,avx2")))
+// Every function here is compiled for this set, UBuscaVetorial.h's templates included.
+#define NORVIKA_ALVO_VETORIAL "avx512f,avx512dq,avx512vl,fma,avx2"
+#define NORVIKA_AVX512 __attribute__((target(NORVIKA_ALVO_VETORIAL)))
+#include "UBuscaVetorial.h"
 
 namespace {
 
@@ -121,4 +127,50 @@ NORVIKA_AVX512 std::int32_t selecionaAvx512(const double* f, std::int32_t n, dou
         }
     }
     return m;
+}
+
+// The laboratory's kernels.
+
+namespace {
+
+struct TVetorAvx512 {
+    using Reg = __m512d;
+    static constexpr std::int32_t kLargura = 8;
+    NORVIKA_AVX512 static Reg zero() { return _mm512_setzero_pd(); }
+    NORVIKA_AVX512 static Reg difunde(double v) { return _mm512_set1_pd(v); }
+    NORVIKA_AVX512 static Reg carrega(const double* p) { return _mm512_loadu_pd(p); }
+    NORVIKA_AVX512 static void guarda(double* p, Reg a) { _mm512_storeu_pd(p, a); }
+    NORVIKA_AVX512 static Reg sub(Reg a, Reg b) { return _mm512_sub_pd(a, b); }
+    NORVIKA_AVX512 static Reg fmadd(Reg a, Reg b, Reg c) { return _mm512_fmadd_pd(a, b, c); }
+};
+
+}  // namespace
+
+NORVIKA_AVX512 void distanciasLabAvx512(const double* x, std::int32_t dimensao, const double* t,
+                                        std::int32_t passo, std::int32_t n, double* f) {
+    distanciasPorVetores<TVetorAvx512>(x, dimensao, t, passo, n, f);
+}
+
+// Eight units at a time, their factors and mask loaded once, down all the attributes.
+NORVIKA_AVX512 void moveLabAvx512(double* t, std::int32_t passo, const double* x,
+                                  std::int32_t dimensao, const double* a, std::int32_t de,
+                                  std::int32_t ate) {
+    const __m512d zero = _mm512_setzero_pd();
+    bool completo = true;
+    for (std::int32_t k = 0; k < dimensao && completo; ++k) completo = !std::isnan(x[k]);
+    for (std::int32_t u = de; u < ate; u += 8) {
+        const std::int32_t resto = ate - u;
+        const __mmask8 validos = static_cast<__mmask8>(resto >= 8 ? 0xFFu : (1u << resto) - 1u);
+        const __m512d au = _mm512_maskz_loadu_pd(validos, a + u);
+        const __mmask8 dentro = _mm512_mask_cmp_pd_mask(validos, au, zero, _CMP_GE_OQ);
+        if (dentro == 0) continue;
+        double* w = t + u;
+        for (std::int32_t k = 0; k < dimensao; ++k, w += passo) {
+            if (!completo && std::isnan(x[k])) continue;
+            const __m512d wu = _mm512_maskz_loadu_pd(dentro, w);
+            const __m512d novo =
+                _mm512_add_pd(wu, _mm512_mul_pd(au, _mm512_sub_pd(_mm512_set1_pd(x[k]), wu)));
+            _mm512_mask_storeu_pd(w, dentro, novo);
+        }
+    }
 }

@@ -9,7 +9,6 @@
 #include <thread>
 
 #include "UBusca.h"
-#include "UBuscaLab.h"
 #include "UErros.h"
 #include "ULaboratorioInterno.h"
 #include "ULimites.h"
@@ -78,7 +77,7 @@ void porBlocos(int threads, std::size_t blocos, const F& tarefa) {
     outro.join();
 }
 
-// The map's weights by attribute (see UBuscaLab), and the plane geometry of its units in whole
+// The map's weights by attribute (see UBusca.h), and the plane geometry of its units in whole
 // numbers: 4 d^2 = dx^2 + coef dr^2, dx in halves of a unit.
 class TMapaLab {
   public:
