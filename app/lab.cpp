@@ -16,7 +16,6 @@
 
 #include "UAnelLab.h"
 #include "UBusca.h"
-#include "UBuscaLab.h"
 #include "UCodebook.h"
 #include "UDadosLab.h"
 #include "UErros.h"

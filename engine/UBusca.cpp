@@ -1,6 +1,7 @@
 #include "UBusca.h"
 
 #include <atomic>
+#include <cmath>
 #include <cstdlib>
 #include <optional>
 
@@ -29,16 +30,27 @@ TResultadoBusca buscaEscalar(const double* x, std::int32_t dimensao, const doubl
     return coletor.fecha();
 }
 
-TResultadoTransposta transpostaEscalar(const double* x, std::int32_t dimensao, const double* t,
-                                       std::int32_t passo, std::int32_t n, double* f) {
-    for (std::int32_t j = 0; j < passo; ++j) f[j] = 0.0;
+namespace {
+
+// f[j] = sum over k of (x_k - t[k * passo + j])^2 for j < n, in attribute order, without fused
+// steps: the classic and the laboratory's plain kernels alike.
+void somaTransposta(const double* x, std::int32_t dimensao, const double* t, std::int32_t passo,
+                    std::int32_t n, double* f) {
+    for (std::int32_t j = 0; j < n; ++j) f[j] = 0.0;
     for (std::int32_t k = 0; k < dimensao; ++k) {
         const double* linha = t + static_cast<std::int64_t>(k) * passo;
-        for (std::int32_t j = 0; j < passo; ++j) {
+        for (std::int32_t j = 0; j < n; ++j) {
             const double d = x[k] - linha[j];
             f[j] += d * d;
         }
     }
+}
+
+}  // namespace
+
+TResultadoTransposta transpostaEscalar(const double* x, std::int32_t dimensao, const double* t,
+                                       std::int32_t passo, std::int32_t n, double* f) {
+    somaTransposta(x, dimensao, t, passo, passo, f);
     return resumeTransposta(f, n);
 }
 
@@ -50,6 +62,21 @@ std::int32_t selecionaEscalar(const double* f, std::int32_t n, double limite,
         m += f[j] <= limite ? 1 : 0;
     }
     return m;
+}
+
+void distanciasLabEscalar(const double* x, std::int32_t dimensao, const double* t,
+                          std::int32_t passo, std::int32_t n, double* f) {
+    somaTransposta(x, dimensao, t, passo, n, f);
+}
+
+void moveLabEscalar(double* t, std::int32_t passo, const double* x, std::int32_t dimensao,
+                    const double* a, std::int32_t de, std::int32_t ate) {
+    for (std::int32_t k = 0; k < dimensao; ++k) {
+        if (std::isnan(x[k])) continue;
+        double* w = t + static_cast<std::int64_t>(k) * passo;
+        for (std::int32_t u = de; u < ate; ++u)
+            if (a[u] >= 0.0) w[u] = w[u] + a[u] * (x[k] - w[u]);
+    }
 }
 
 namespace {
@@ -74,6 +101,19 @@ std::atomic<int> escolhido{-1};
 Nivel nivel() {
     const int e = escolhido.load(std::memory_order_relaxed);
     return e < 0 ? nivelDoProcessador() : static_cast<Nivel>(e);
+}
+
+// What goes with the level in use.
+template <class T>
+T porNivel(T avx512, T avx2, T escalar) {
+    switch (nivel()) {
+        case Nivel::Avx512:
+            return avx512;
+        case Nivel::Avx2:
+            return avx2;
+        default:
+            return escalar;
+    }
 }
 
 std::optional<Nivel> nivelDoNome(std::string_view nome) {
@@ -111,45 +151,25 @@ std::string defineBuscaDoAmbiente() {
 }
 
 TFuncaoBusca funcaoBusca() {
-    switch (nivel()) {
-        case Nivel::Avx512:
-            return &buscaAvx512;
-        case Nivel::Avx2:
-            return &buscaAvx2;
-        default:
-            return &buscaEscalar;
-    }
+    return porNivel(&buscaAvx512, &buscaAvx2, &buscaEscalar);
 }
 
 TFuncaoTransposta funcaoTransposta() {
-    switch (nivel()) {
-        case Nivel::Avx512:
-            return &transpostaAvx512;
-        case Nivel::Avx2:
-            return &transpostaAvx2;
-        default:
-            return &transpostaEscalar;
-    }
+    return porNivel(&transpostaAvx512, &transpostaAvx2, &transpostaEscalar);
 }
 
 TFuncaoSeleciona funcaoSeleciona() {
-    switch (nivel()) {
-        case Nivel::Avx512:
-            return &selecionaAvx512;
-        case Nivel::Avx2:
-            return &selecionaAvx2;
-        default:
-            return &selecionaEscalar;
-    }
+    return porNivel(&selecionaAvx512, &selecionaAvx2, &selecionaEscalar);
+}
+
+TFuncaoDistanciasLab funcaoDistanciasLab() {
+    return porNivel(&distanciasLabAvx512, &distanciasLabAvx2, &distanciasLabEscalar);
+}
+
+TFuncaoMoveLab funcaoMoveLab() {
+    return porNivel(&moveLabAvx512, &moveLabAvx2, &moveLabEscalar);
 }
 
 const char* nomeDaBusca() {
-    switch (nivel()) {
-        case Nivel::Avx512:
-            return "avx512";
-        case Nivel::Avx2:
-            return "avx2";
-        default:
-            return "escalar";
-    }
+    return porNivel<const char*>("avx512", "avx2", "escalar");
 }

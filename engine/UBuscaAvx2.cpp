@@ -1,71 +1,54 @@
-// The search kernel with AVX2 and FMA: four squared differences per instruction.
+// The kernels with AVX2 and FMA: four squared differences per instruction; and the laboratory's
+// distances and online update, four units per vector.
 
 #include <immintrin.h>
 
+#include <cmath>
 #include <limits>
 
 #include "UBusca.h"
 
-#define NORVIKA_AVX2 __attribute__((target("avx2,fma")))
+// Every function here is compiled for this set, UBuscaVetorial.h's templates included.
+#define NORVIKA_ALVO_VETORIAL "avx2,fma"
+#define NORVIKA_AVX2 __attribute__((target(NORVIKA_ALVO_VETORIAL)))
+#include "UBuscaVetorial.h"
 
 namespace {
 
-NORVIKA_AVX2 inline double soma(__m256d a) {
-    const __m128d s = _mm_add_pd(_mm256_castpd256_pd128(a), _mm256_extractf128_pd(a, 1));
-    return _mm_cvtsd_f64(_mm_add_sd(s, _mm_unpackhi_pd(s, s)));
-}
+struct TVetorAvx2 {
+    using Reg = __m256d;
+    using Mascara = __m256i;
+    static constexpr std::int32_t kLargura = 4;
+    NORVIKA_AVX2 static Reg zero() { return _mm256_setzero_pd(); }
+    NORVIKA_AVX2 static Reg difunde(double v) { return _mm256_set1_pd(v); }
+    NORVIKA_AVX2 static Reg carrega(const double* p) { return _mm256_loadu_pd(p); }
+    NORVIKA_AVX2 static void guarda(double* p, Reg a) { _mm256_storeu_pd(p, a); }
+    NORVIKA_AVX2 static Reg sub(Reg a, Reg b) { return _mm256_sub_pd(a, b); }
+    NORVIKA_AVX2 static Reg add(Reg a, Reg b) { return _mm256_add_pd(a, b); }
+    NORVIKA_AVX2 static Reg mul(Reg a, Reg b) { return _mm256_mul_pd(a, b); }
+    NORVIKA_AVX2 static Reg fmadd(Reg a, Reg b, Reg c) { return _mm256_fmadd_pd(a, b, c); }
+    NORVIKA_AVX2 static Mascara mascara(std::int32_t n) {
+        return _mm256_set_epi64x(n > 3 ? -1 : 0, n > 2 ? -1 : 0, n > 1 ? -1 : 0, n > 0 ? -1 : 0);
+    }
+    NORVIKA_AVX2 static Reg carregaParte(const double* p, Mascara m) {
+        return _mm256_maskload_pd(p, m);
+    }
+    NORVIKA_AVX2 static void guardaParte(double* p, Mascara m, Reg a) {
+        _mm256_maskstore_pd(p, m, a);
+    }
+    NORVIKA_AVX2 static double soma(Reg a) {
+        const __m128d s = _mm_add_pd(_mm256_castpd256_pd128(a), _mm256_extractf128_pd(a, 1));
+        return _mm_cvtsd_f64(_mm_add_sd(s, _mm_unpackhi_pd(s, s)));
+    }
+};
 
 }  // namespace
 
 NORVIKA_AVX2 TResultadoBusca buscaAvx2(const double* x, std::int32_t dimensao, const double* base,
                                        const std::int32_t* slots, std::int32_t m, double fator,
                                        double folga, std::int32_t* candidatos, double* distancias) {
-    TColetor coletor(fator, folga, candidatos, distancias);
-    const std::int32_t cauda = dimensao % 4;
-    const __m256i mascaraCauda = _mm256_set_epi64x(cauda > 3 ? -1 : 0, cauda > 2 ? -1 : 0,
-                                                   cauda > 1 ? -1 : 0, cauda > 0 ? -1 : 0);
-    for (std::int32_t q = 0; q < m; ++q) {
-        const double* w = base + static_cast<std::int64_t>(slots[q]) * dimensao;
-        __m256d a0 = _mm256_setzero_pd(), a1 = _mm256_setzero_pd();
-        __m256d a2 = _mm256_setzero_pd(), a3 = _mm256_setzero_pd();
-        std::int32_t k = 0;
-        bool abandonado = false;
-        for (; k + 16 <= dimensao; k += 16) {
-            const __m256d d0 = _mm256_sub_pd(_mm256_loadu_pd(x + k), _mm256_loadu_pd(w + k));
-            const __m256d d1 =
-                _mm256_sub_pd(_mm256_loadu_pd(x + k + 4), _mm256_loadu_pd(w + k + 4));
-            const __m256d d2 =
-                _mm256_sub_pd(_mm256_loadu_pd(x + k + 8), _mm256_loadu_pd(w + k + 8));
-            const __m256d d3 =
-                _mm256_sub_pd(_mm256_loadu_pd(x + k + 12), _mm256_loadu_pd(w + k + 12));
-            a0 = _mm256_fmadd_pd(d0, d0, a0);
-            a1 = _mm256_fmadd_pd(d1, d1, a1);
-            a2 = _mm256_fmadd_pd(d2, d2, a2);
-            a3 = _mm256_fmadd_pd(d3, d3, a3);
-            if (((k + 16) & 127) == 0 && k + 16 < dimensao) {
-                const double parcial =
-                    soma(_mm256_add_pd(_mm256_add_pd(a0, a1), _mm256_add_pd(a2, a3)));
-                if (!(parcial <= coletor.limite())) {
-                    coletor.abandona(parcial);
-                    abandonado = true;
-                    break;
-                }
-            }
-        }
-        if (abandonado) continue;
-        for (; k + 4 <= dimensao; k += 4) {
-            const __m256d d = _mm256_sub_pd(_mm256_loadu_pd(x + k), _mm256_loadu_pd(w + k));
-            a0 = _mm256_fmadd_pd(d, d, a0);
-        }
-        if (cauda != 0) {
-            const __m256d d = _mm256_sub_pd(_mm256_maskload_pd(x + k, mascaraCauda),
-                                            _mm256_maskload_pd(w + k, mascaraCauda));
-            a1 = _mm256_fmadd_pd(d, d, a1);
-        }
-        const double f = soma(_mm256_add_pd(_mm256_add_pd(a0, a1), _mm256_add_pd(a2, a3)));
-        coletor.registra(q, f);
-    }
-    return coletor.fecha();
+    return buscaPorVetores<TVetorAvx2>(x, dimensao, base, slots, m, fator, folga, candidatos,
+                                       distancias);
 }
 
 NORVIKA_AVX2 TResultadoTransposta transpostaAvx2(const double* x, std::int32_t dimensao,
@@ -151,4 +134,32 @@ NORVIKA_AVX2 std::int32_t selecionaAvx2(const double* f, std::int32_t n, double 
         m += f[j] <= limite ? 1 : 0;
     }
     return m;
+}
+
+// The laboratory's kernels.
+
+NORVIKA_AVX2 void distanciasLabAvx2(const double* x, std::int32_t dimensao, const double* t,
+                                    std::int32_t passo, std::int32_t n, double* f) {
+    distanciasPorVetores<TVetorAvx2>(x, dimensao, t, passo, n, f);
+}
+
+// Four units at a time, their factors and mask loaded once, down all the attributes.
+NORVIKA_AVX2 void moveLabAvx2(double* t, std::int32_t passo, const double* x, std::int32_t dimensao,
+                              const double* a, std::int32_t de, std::int32_t ate) {
+    const __m256d zero = _mm256_setzero_pd();
+    bool completo = true;
+    for (std::int32_t k = 0; k < dimensao && completo; ++k) completo = !std::isnan(x[k]);
+    std::int32_t u = de;
+    for (; u + 4 <= ate; u += 4) {
+        const __m256d au = _mm256_loadu_pd(a + u);
+        const __m256d cmp = _mm256_cmp_pd(au, zero, _CMP_GE_OQ);
+        if (_mm256_movemask_pd(cmp) == 0) continue;
+        moveVetor<TVetorAvx2>(t + u, passo, x, dimensao, completo, au, _mm256_castpd_si256(cmp));
+    }
+    for (; u < ate; ++u) {
+        if (!(a[u] >= 0.0)) continue;
+        double* w = t + u;
+        for (std::int32_t k = 0; k < dimensao; ++k, w += passo)
+            if (!std::isnan(x[k])) *w = *w + a[u] * (x[k] - *w);
+    }
 }

@@ -1,6 +1,7 @@
-// The search kernel with AVX-512: eight squared differences per instruction, four accumulators.
-// Only this function is compiled for AVX-512 (a target attribute, not a file-wide flag), so the
-// rest of the program runs on any x86-64 processor.
+// The kernels with AVX-512: eight squared differences per instruction, four accumulators; and the
+// laboratory's distances and online update, eight units per vector. Only these functions are
+// compiled for AVX-512 (target attributes and a target region, not a file-wide flag), so the rest
+// of the program runs on any x86-64 processor.
 
 // g++ 12 reports its own AVX-512 intrinsics (their undefined pass-through operand) as possibly
 // uninitialised; the warning is about the header, not this file.
@@ -8,19 +9,46 @@
 #pragma GCC diagnostic ignored "-Wuninitialized"
 #include <immintrin.h>
 
+#include <cmath>
+
 #include "UBusca.h"
 
-#define NORVIKA_AVX512 __attribute__((target("avx512f,avx512dq,avx512vl,fma,avx2")))
+// Every function here is compiled for this set, UBuscaVetorial.h's templates included.
+#define NORVIKA_ALVO_VETORIAL "avx512f,avx512dq,avx512vl,fma,avx2"
+#define NORVIKA_AVX512 __attribute__((target(NORVIKA_ALVO_VETORIAL)))
+#include "UBuscaVetorial.h"
 
 namespace {
 
-// The sum of the eight lanes, always in the same order: halves, then quarters, then the pair.
-NORVIKA_AVX512 inline double soma(__m512d a) {
-    const __m512d metades = _mm512_add_pd(a, _mm512_shuffle_f64x2(a, a, 0x4E));
-    const __m256d q = _mm512_castpd512_pd256(metades);
-    const __m128d s = _mm_add_pd(_mm256_castpd256_pd128(q), _mm256_extractf128_pd(q, 1));
-    return _mm_cvtsd_f64(_mm_add_sd(s, _mm_unpackhi_pd(s, s)));
-}
+struct TVetorAvx512 {
+    using Reg = __m512d;
+    using Mascara = __mmask8;
+    static constexpr std::int32_t kLargura = 8;
+    NORVIKA_AVX512 static Reg zero() { return _mm512_setzero_pd(); }
+    NORVIKA_AVX512 static Reg difunde(double v) { return _mm512_set1_pd(v); }
+    NORVIKA_AVX512 static Reg carrega(const double* p) { return _mm512_loadu_pd(p); }
+    NORVIKA_AVX512 static void guarda(double* p, Reg a) { _mm512_storeu_pd(p, a); }
+    NORVIKA_AVX512 static Reg sub(Reg a, Reg b) { return _mm512_sub_pd(a, b); }
+    NORVIKA_AVX512 static Reg add(Reg a, Reg b) { return _mm512_add_pd(a, b); }
+    NORVIKA_AVX512 static Reg mul(Reg a, Reg b) { return _mm512_mul_pd(a, b); }
+    NORVIKA_AVX512 static Reg fmadd(Reg a, Reg b, Reg c) { return _mm512_fmadd_pd(a, b, c); }
+    NORVIKA_AVX512 static Mascara mascara(std::int32_t n) {
+        return static_cast<__mmask8>((1u << n) - 1u);
+    }
+    NORVIKA_AVX512 static Reg carregaParte(const double* p, Mascara m) {
+        return _mm512_maskz_loadu_pd(m, p);
+    }
+    NORVIKA_AVX512 static void guardaParte(double* p, Mascara m, Reg a) {
+        _mm512_mask_storeu_pd(p, m, a);
+    }
+    // The sum of the eight lanes, always in the same order: halves, then quarters, then the pair.
+    NORVIKA_AVX512 static double soma(Reg a) {
+        const __m512d metades = _mm512_add_pd(a, _mm512_shuffle_f64x2(a, a, 0x4E));
+        const __m256d q = _mm512_castpd512_pd256(metades);
+        const __m128d s = _mm_add_pd(_mm256_castpd256_pd128(q), _mm256_extractf128_pd(q, 1));
+        return _mm_cvtsd_f64(_mm_add_sd(s, _mm_unpackhi_pd(s, s)));
+    }
+};
 
 }  // namespace
 
@@ -28,52 +56,8 @@ NORVIKA_AVX512 TResultadoBusca buscaAvx512(const double* x, std::int32_t dimensa
                                            const double* base, const std::int32_t* slots,
                                            std::int32_t m, double fator, double folga,
                                            std::int32_t* candidatos, double* distancias) {
-    TColetor coletor(fator, folga, candidatos, distancias);
-    const std::int32_t cauda = dimensao % 8;
-    const __mmask8 mascaraCauda = static_cast<__mmask8>((1u << cauda) - 1u);
-    for (std::int32_t q = 0; q < m; ++q) {
-        const double* w = base + static_cast<std::int64_t>(slots[q]) * dimensao;
-        __m512d a0 = _mm512_setzero_pd(), a1 = _mm512_setzero_pd();
-        __m512d a2 = _mm512_setzero_pd(), a3 = _mm512_setzero_pd();
-        std::int32_t k = 0;
-        bool abandonado = false;
-        for (; k + 32 <= dimensao; k += 32) {
-            const __m512d d0 = _mm512_sub_pd(_mm512_loadu_pd(x + k), _mm512_loadu_pd(w + k));
-            const __m512d d1 =
-                _mm512_sub_pd(_mm512_loadu_pd(x + k + 8), _mm512_loadu_pd(w + k + 8));
-            const __m512d d2 =
-                _mm512_sub_pd(_mm512_loadu_pd(x + k + 16), _mm512_loadu_pd(w + k + 16));
-            const __m512d d3 =
-                _mm512_sub_pd(_mm512_loadu_pd(x + k + 24), _mm512_loadu_pd(w + k + 24));
-            a0 = _mm512_fmadd_pd(d0, d0, a0);
-            a1 = _mm512_fmadd_pd(d1, d1, a1);
-            a2 = _mm512_fmadd_pd(d2, d2, a2);
-            a3 = _mm512_fmadd_pd(d3, d3, a3);
-            if (((k + 32) & 127) == 0 && k + 32 < dimensao) {
-                // The same reduction as the final one: the partial sum is a lower bound of it.
-                const double parcial =
-                    soma(_mm512_add_pd(_mm512_add_pd(a0, a1), _mm512_add_pd(a2, a3)));
-                if (!(parcial <= coletor.limite())) {
-                    coletor.abandona(parcial);
-                    abandonado = true;
-                    break;
-                }
-            }
-        }
-        if (abandonado) continue;
-        for (; k + 8 <= dimensao; k += 8) {
-            const __m512d d = _mm512_sub_pd(_mm512_loadu_pd(x + k), _mm512_loadu_pd(w + k));
-            a0 = _mm512_fmadd_pd(d, d, a0);
-        }
-        if (cauda != 0) {
-            const __m512d d = _mm512_sub_pd(_mm512_maskz_loadu_pd(mascaraCauda, x + k),
-                                            _mm512_maskz_loadu_pd(mascaraCauda, w + k));
-            a1 = _mm512_fmadd_pd(d, d, a1);
-        }
-        const double f = soma(_mm512_add_pd(_mm512_add_pd(a0, a1), _mm512_add_pd(a2, a3)));
-        coletor.registra(q, f);
-    }
-    return coletor.fecha();
+    return buscaPorVetores<TVetorAvx512>(x, dimensao, base, slots, m, fator, folga, candidatos,
+                                         distancias);
 }
 
 NORVIKA_AVX512 TResultadoTransposta transpostaAvx512(const double* x, std::int32_t dimensao,
@@ -121,4 +105,28 @@ NORVIKA_AVX512 std::int32_t selecionaAvx512(const double* f, std::int32_t n, dou
         }
     }
     return m;
+}
+
+// The laboratory's kernels.
+
+NORVIKA_AVX512 void distanciasLabAvx512(const double* x, std::int32_t dimensao, const double* t,
+                                        std::int32_t passo, std::int32_t n, double* f) {
+    distanciasPorVetores<TVetorAvx512>(x, dimensao, t, passo, n, f);
+}
+
+// Eight units at a time, their factors and mask loaded once, down all the attributes.
+NORVIKA_AVX512 void moveLabAvx512(double* t, std::int32_t passo, const double* x,
+                                  std::int32_t dimensao, const double* a, std::int32_t de,
+                                  std::int32_t ate) {
+    const __m512d zero = _mm512_setzero_pd();
+    bool completo = true;
+    for (std::int32_t k = 0; k < dimensao && completo; ++k) completo = !std::isnan(x[k]);
+    for (std::int32_t u = de; u < ate; u += 8) {
+        const std::int32_t resto = ate - u;
+        const __mmask8 validos = static_cast<__mmask8>(resto >= 8 ? 0xFFu : (1u << resto) - 1u);
+        const __m512d au = _mm512_maskz_loadu_pd(validos, a + u);
+        const __mmask8 dentro = _mm512_mask_cmp_pd_mask(validos, au, zero, _CMP_GE_OQ);
+        if (dentro == 0) continue;
+        moveVetor<TVetorAvx512>(t + u, passo, x, dimensao, completo, au, dentro);
+    }
 }

@@ -15,7 +15,7 @@
 //
 // A pattern's winner is the unit with the least sum of (x_j - w_j)^2 taken in attribute order, ties
 // going to the lower index. The fast search computes every distance with SIMD in another order and
-// then decides the near-ties with that direct sum (see UBuscaLab), so it picks the very unit of the
+// then decides the near-ties with that direct sum (see UBusca.h), so it picks the very unit of the
 // plain loops. Missing values (NaN) leave their component out of the distance and the update; a
 // pattern without any value is skipped and counted.
 //

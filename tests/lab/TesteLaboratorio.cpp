@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <string>
 #include <vector>
 
+#include "../comum/Buscas.h"
 #include "UAnelLab.h"
 #include "UBusca.h"
 #include "UErros.h"
@@ -190,9 +192,8 @@ TEST(TreinoLab, motorRapidoIgualAosLacosSimples) {
             for (const TVizinhancaLab viz : {TVizinhancaLab::bolha, TVizinhancaLab::gaussiana})
                 for (const TModoLab modo : {TModoLab::online, TModoLab::lote}) {
                     const int i = casos++;
-                    const std::string kernel = kernels[static_cast<std::size_t>(i) % 3];
-                    if (!buscaDisponivel(kernel)) continue;
-                    ASSERT_EQ(defineBusca(kernel), "");
+                    ASSERT_EQ(defineBusca(buscaOuAbaixo(kernels[static_cast<std::size_t>(i) % 3])),
+                              "");
                     // Sizes that leave vector tails, a dimension past one vector, missing values,
                     // file order, and fewer patterns than units (repeated units: exact ties).
                     const std::int32_t d = 3 + (i * 5) % 19;
@@ -237,6 +238,46 @@ TEST(TreinoLab, motorRapidoIgualAosLacosSimples) {
                     }
                 }
     defineBusca("");
+}
+
+// Batch training splits the search into blocks of 1024 patterns and the smoothing into blocks of
+// 64 units: with more of both, two threads must give the very bits of one.
+TEST(TreinoLab, loteComDuasThreadsIgualAUmaBitABit) {
+    struct Caso {
+        TGradeLab grade;
+        bool ausentes;
+    };
+    const Caso casos[] = {
+        {{9, 8, TTopologiaLab::retangular, false}, false},
+        {{10, 8, TTopologiaLab::hexagonal, true}, true},
+    };
+    for (const Caso& caso : casos) {
+        const TDadosLab dados = dadosAleatorios(11, 2500, 4, caso.ausentes);
+        TConfiguracaoLab c;
+        c.grade = caso.grade;
+        c.modo = TModoLab::lote;
+        c.epocas = 4;
+        c.raio = {3.0, 0.5};
+        c.threads = 1;
+        const TResultadoLab um = treinaLab(dados, c);
+        c.threads = 2;
+        const TResultadoLab dois = treinaLab(dados, c);
+        ASSERT_EQ(dois.threads, 2);
+        ASSERT_EQ(um.pesos.size(), dois.pesos.size());
+        EXPECT_EQ(std::memcmp(um.pesos.data(), dois.pesos.data(), um.pesos.size() * sizeof(double)),
+                  0)
+            << "ausentes " << caso.ausentes;
+        EXPECT_EQ(um.vencedores, dois.vencedores);
+        ASSERT_EQ(um.curva.size(), dois.curva.size());
+        for (std::size_t e = 0; e < um.curva.size(); ++e) {
+            EXPECT_EQ(
+                std::memcmp(&um.curva[e].quantizacao, &dois.curva[e].quantizacao, sizeof(double)),
+                0);
+            EXPECT_EQ(
+                std::memcmp(&um.curva[e].topografico, &dois.curva[e].topografico, sizeof(double)),
+                0);
+        }
+    }
 }
 
 TEST(TreinoLab, medidasDoMapaRotulosEParada) {
