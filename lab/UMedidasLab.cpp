@@ -6,89 +6,31 @@
 #include <limits>
 
 #include "ULaboratorioInterno.h"
+#include "UMedidas.h"
 
 TEpocaLab erros(const std::vector<TMelhores>& melhores, const TMapaLab& mapa) {
-    double qe = 0.0;
-    std::int64_t contados = 0, separados = 0;
+    TSomaErros<double> soma;
+    std::int64_t contados = 0;
     for (const TMelhores& m : melhores) {
         if (m.c1 < 0) continue;
-        qe += std::sqrt(m.d1);
+        soma.acrescenta(std::sqrt(m.d1), m.c2 >= 0 && mapa.quatroD2(m.c1, m.c2) > 4);
         ++contados;
-        if (m.c2 >= 0 && mapa.quatroD2(m.c1, m.c2) > 4) ++separados;
     }
-    TEpocaLab e;
-    if (contados > 0) {
-        e.quantizacao = qe / static_cast<double>(contados);
-        e.topografico = static_cast<double>(separados) / static_cast<double>(contados);
-    }
-    return e;
+    const TErros e = soma.media(contados);
+    return {e.quantizacao, e.topografico};
 }
 
-// Hits, labels and U-matrix of a map whose winners are in r.vencedores.
+// Hits, labels and U-matrix of a map whose weights are in r.pesos and winners in r.vencedores.
 void resumeVencedores(const TDadosLab& dados, const TMapaLab& mapa, TResultadoLab& r) {
     const std::int32_t n = mapa.unidades();
-    const std::size_t np = dados.padroes();
-    r.acertos.assign(static_cast<std::size_t>(n), 0);
-    for (std::size_t i = 0; i < np && i < r.vencedores.size(); ++i)
-        if (r.vencedores[i] >= 0 && r.vencedores[i] < n)
-            ++r.acertos[static_cast<std::size_t>(r.vencedores[i])];
-
-    // Labels: (unit, label, first pattern) sorted, counted, then each unit's ranked.
-    struct TPar {
-        std::int32_t unidade, rotulo;
-        std::size_t primeiro;
-    };
-    std::vector<TPar> pares;
-    for (std::size_t i = 0; i < np && i < r.vencedores.size(); ++i)
-        if (r.vencedores[i] >= 0 && r.vencedores[i] < n && i < dados.rotulo.size() &&
-            dados.rotulo[i] >= 0)
-            pares.push_back({r.vencedores[i], dados.rotulo[i], i});
-    std::stable_sort(pares.begin(), pares.end(), [](const TPar& a, const TPar& b) {
-        return a.unidade != b.unidade ? a.unidade < b.unidade : a.rotulo < b.rotulo;
-    });
-    // Each group's first pair holds its first pattern: the sort kept the patterns' order.
+    std::vector<std::int32_t> vencedores = r.vencedores;
+    vencedores.resize(std::min(vencedores.size(), dados.padroes()));
+    r.acertos = acertos(n, vencedores);
     r.rotulos.assign(static_cast<std::size_t>(n), {});
-    std::vector<std::vector<std::size_t>> primeiros(static_cast<std::size_t>(n));
-    for (std::size_t i = 0; i < pares.size();) {
-        std::size_t j = i;
-        while (j < pares.size() && pares[j].unidade == pares[i].unidade &&
-               pares[j].rotulo == pares[i].rotulo)
-            ++j;
-        const auto u = static_cast<std::size_t>(pares[i].unidade);
-        r.rotulos[u].push_back({pares[i].rotulo, static_cast<std::int64_t>(j - i)});
-        primeiros[u].push_back(pares[i].primeiro);
-        i = j;
-    }
-    for (std::size_t u = 0; u < r.rotulos.size(); ++u) {
-        auto& lista = r.rotulos[u];
-        if (lista.size() < 2) continue;
-        std::vector<std::size_t> ordem(lista.size());
-        for (std::size_t k = 0; k < ordem.size(); ++k) ordem[k] = k;
-        std::sort(ordem.begin(), ordem.end(), [&](std::size_t a, std::size_t b) {
-            return lista[a].vezes != lista[b].vezes ? lista[a].vezes > lista[b].vezes
-                                                    : primeiros[u][a] < primeiros[u][b];
-        });
-        std::vector<TRotuloUnidade> ordenada;
-        for (const std::size_t k : ordem) ordenada.push_back(lista[k]);
-        lista = std::move(ordenada);
-    }
-
-    r.matrizU.assign(static_cast<std::size_t>(n), 0.0);
-    const TGradeLab& grade = mapa.grade();
-    for (std::int32_t u = 0; u < n; ++u) {
-        const std::vector<std::int32_t> viz = grade.vizinhos(u);
-        if (viz.empty()) continue;
-        double soma = 0.0;
-        for (const std::int32_t v : viz) {
-            double s = 0.0;
-            for (std::int32_t k = 0; k < mapa.dimensao(); ++k) {
-                const double dif = mapa.peso(u, k) - mapa.peso(v, k);
-                s += dif * dif;
-            }
-            soma += std::sqrt(s);
-        }
-        r.matrizU[static_cast<std::size_t>(u)] = soma / static_cast<double>(viz.size());
-    }
+    const auto rotulos = rotulosPorUnidade(n, vencedores, dados.rotulo);
+    for (std::size_t u = 0; u < rotulos.size(); ++u)
+        for (const auto& [rotulo, vezes] : rotulos[u]) r.rotulos[u].push_back({rotulo, vezes});
+    r.matrizU = matrizU<double>(mapaDaGrade(mapa.grade(), mapa.dimensao(), r.pesos));
 }
 
 // Everything measured on a map, as returned to the caller.
