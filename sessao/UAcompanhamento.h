@@ -9,6 +9,7 @@
 
 #include "UControle.h"
 #include "UCurvaErros.h"
+#include "UMapaAoVivo.h"
 #include "URede.h"
 
 class TAcompanhamento {
@@ -19,14 +20,10 @@ class TAcompanhamento {
     void liga(TControle& controle, const TRede& rede, std::int64_t ciclos);
 
     // Asks for the map at the end of the next cycle (interface thread).
-    void pedeInstantaneo() { querAoVivo_.store(true, std::memory_order_relaxed); }
-    struct TMapaAoVivo {
-        std::int64_t ciclos = 0;
-        std::vector<double> pesos;
-        std::vector<std::int32_t> vencedores;
-    };
+    void pedeInstantaneo() { aoVivo_.pede(); }
+    using TMapaAoVivo = TQuadroAoVivo;
     // The latest map handed over since the last call, if any.
-    bool tomaInstantaneo(TMapaAoVivo& mapa);
+    bool tomaInstantaneo(TMapaAoVivo& mapa) { return aoVivo_.toma(mapa); }
 
     std::vector<TPontoCurva> curva() const { return curva_.pontos(); }
     // Whether a point of the curve is being measured now (the dialog says so).
@@ -34,10 +31,6 @@ class TAcompanhamento {
 
   private:
     TCurvaErros curva_;
-    std::atomic<bool> querAoVivo_{false};
     std::atomic<bool> medindo_{false};
-    bool aoVivoPedido_ = false;  // training thread only
-    mutable std::mutex mutex_;
-    TMapaAoVivo aoVivo_;
-    bool novo_ = false;
+    ::TMapaAoVivo aoVivo_;
 };

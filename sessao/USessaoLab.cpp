@@ -368,24 +368,22 @@ std::string TSessaoLab::inicia(const TConfiguracaoLab& config) {
     gravacao_.clear();
     bytesGravados_ = 0;
     preparaTrabalhador(TTarefa::treino);
-    querMapa_ = true;
+    // The starting map (epoch 0) is shown as soon as it is made.
+    aoVivo_.esvazia();
+    aoVivo_.pede();
     {
         std::lock_guard<std::mutex> trava(mutex_);
         resultado_.reset();
         falha_.clear();
         curvaAoVivo_.clear();
-        epocaAoVivo_ = epocaMostrada_ = -1;
     }
-    controle_.querInstantaneo = [this](std::int64_t) { return gravando_ || querMapa_.load(); };
+    controle_.querInstantaneo = [this](std::int64_t) { return gravando_ || aoVivo_.quer(); };
     controle_.aoInstantaneo = [this](const TInstantaneo& i) {
-        std::lock_guard<std::mutex> trava(mutex_);
-        if (querMapa_) {
-            pesosAoVivo_ = i.pesos;
-            vencedoresAoVivo_ = i.vencedores;
-            epocaAoVivo_ = i.ciclos;
-            querMapa_ = false;
+        aoVivo_.deposita(i);
+        if (gravando_ && i.ciclos % intervaloGravacao_ == 0) {
+            std::lock_guard<std::mutex> trava(mutex_);
+            grava(i);
         }
-        if (gravando_ && i.ciclos % intervaloGravacao_ == 0) grava(i);
     };
     thread_ = std::thread([this] {
         try {
@@ -486,22 +484,16 @@ TSessaoLab::TAndamento TSessaoLab::andamento() const {
 }
 
 std::shared_ptr<TDadosMapa> TSessaoLab::mapaAoVivo() {
-    std::vector<double> pesos;
-    std::vector<std::int32_t> vencedores;
+    TQuadroAoVivo q;
+    const bool novo = aoVivo_.toma(q);
+    aoVivo_.pede();
+    if (!novo) return nullptr;
     std::vector<TEpocaLab> curva;
     {
         std::lock_guard<std::mutex> trava(mutex_);
-        if (epocaAoVivo_ == epocaMostrada_) {
-            querMapa_ = true;
-            return nullptr;
-        }
-        epocaMostrada_ = epocaAoVivo_;
-        pesos = pesosAoVivo_;
-        vencedores = vencedoresAoVivo_;
         curva = curvaAoVivo_;
     }
-    querMapa_ = true;
-    return mapaDoInstante(emCurso_.grade, pesos, vencedores, std::move(curva));
+    return mapaDoInstante(emCurso_.grade, q.pesos, q.vencedores, std::move(curva));
 }
 
 namespace {

@@ -23,6 +23,7 @@
 #include "UDadosLab.h"
 #include "UDadosMapa.h"
 #include "ULaboratorio.h"
+#include "UMapaAoVivo.h"
 
 // What the data add to the pictures (labels, names, original units, the input space's points).
 std::shared_ptr<const TExtrasMapa> extrasDosDadosLab(const TCargaLab& carga);
@@ -212,14 +213,11 @@ class TSessaoLab {
     TControle controle_;
     TConfiguracaoLab emCurso_;
     std::atomic<bool> terminou_{false};
-    std::atomic<bool> querMapa_{true};
+    TMapaAoVivo aoVivo_;
     mutable std::mutex mutex_;  // guards what follows
     std::optional<TResultadoLab> resultado_;
     std::string falha_;
-    std::vector<double> pesosAoVivo_;
-    std::vector<std::int32_t> vencedoresAoVivo_;
     std::vector<TEpocaLab> curvaAoVivo_;
-    std::int64_t epocaAoVivo_ = -1, epocaMostrada_ = -1;
     bool gravando_ = false;  // set before the thread starts
     std::vector<TQuadroLab> gravacao_;
     std::int64_t intervaloGravacao_ = 1;  // every how many epochs a frame is kept
