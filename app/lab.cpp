@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+#include "UAjustesLab.h"
+#include "UAjustesLab.h"
 #include "UAnelLab.h"
 #include "UBusca.h"
 #include "UCodebook.h"
@@ -128,6 +130,14 @@ T escolha(const std::string& opcao, const std::string& v,
     falha(opcao + ": \"" + v + "\" não é uma das escolhas (" + lista + ").");
 }
 
+// A setting's choice by its word, the enumeration's value in the settings' table order.
+template <class T>
+T escolha(const std::string& opcao, const std::string& v, TAjusteLab ajuste) {
+    const std::optional<std::size_t> i = escolhaPorToken(ajuste, v);
+    if (!i) falha(opcao + ": \"" + v + "\" não é uma das escolhas (" + tokensDe(ajuste) + ").");
+    return static_cast<T>(*i);
+}
+
 TLinha leLinha(int argc, char** argv) {
     TLinha l;
     TConfiguracaoLab& c = l.config;
@@ -150,15 +160,11 @@ TLinha leLinha(int argc, char** argv) {
             c.grade.colunas = inteiro(a, v.substr(x + 1));
             l.temMapa = true;
         } else if (a == "--topologia") {
-            c.grade.topologia = escolha<TTopologiaLab>(a, valor(),
-                                                       {{"retangular", TTopologiaLab::retangular},
-                                                        {"hexagonal", TTopologiaLab::hexagonal}});
+            c.grade.topologia = escolha<TTopologiaLab>(a, valor(), TAjusteLab::topologia);
         } else if (a == "--toroidal") {
             c.grade.toroidal = true;
         } else if (a == "--vizinhanca" || a == "--vizinhança") {
-            c.vizinhanca = escolha<TVizinhancaLab>(
-                a, valor(),
-                {{"bolha", TVizinhancaLab::bolha}, {"gaussiana", TVizinhancaLab::gaussiana}});
+            c.vizinhanca = escolha<TVizinhancaLab>(a, valor(), TAjusteLab::vizinhanca);
         } else if (a == "--raio") {
             // A lone radius shrinks to 0, as R's kohonen does.
             c.raio = agenda(a, valor(), 0.0);
@@ -169,19 +175,14 @@ TLinha leLinha(int argc, char** argv) {
             if (v.find(':') == std::string::npos) c.taxa.final = c.taxa.inicial;
             l.temTaxa = true;
         } else if (a == "--decaimento") {
-            c.decaimento = escolha<TDecaimentoLab>(
-                a, valor(),
-                {{"linear", TDecaimentoLab::linear}, {"exponencial", TDecaimentoLab::exponencial}});
+            c.decaimento = escolha<TDecaimentoLab>(a, valor(), TAjusteLab::decaimento);
         } else if (a == "--epocas" || a == "--épocas") {
             c.epocas = inteiro(a, valor());
             l.temEpocas = true;
         } else if (a == "--modo") {
-            c.modo = escolha<TModoLab>(a, valor(),
-                                       {{"online", TModoLab::online}, {"lote", TModoLab::lote}});
+            c.modo = escolha<TModoLab>(a, valor(), TAjusteLab::modo);
         } else if (a == "--ordem") {
-            c.ordem = escolha<TOrdemLab>(
-                a, valor(),
-                {{"arquivo", TOrdemLab::arquivo}, {"embaralhada", TOrdemLab::embaralhada}});
+            c.ordem = escolha<TOrdemLab>(a, valor(), TAjusteLab::ordem);
         } else if (a == "--inicio" || a == "--início") {
             const std::string v = valor();
             if (v == "aleatorio" || v == "aleatório")
@@ -282,24 +283,19 @@ std::string comVirgula(double v) {
 
 // The window's suggestion as the options that give it, one line to copy.
 void imprimeSugestao(const TConfiguracaoLab& c) {
-    const bool online = c.modo == TModoLab::online;
+    const auto token = [&](TAjusteLab ajuste) {
+        return descricao(ajuste).escolhas[*escolhaDe(c, ajuste)].token;
+    };
     std::printf(
         "--mapa %dx%d --topologia %s%s --vizinhanca %s --raio %s:%s --epocas %d --modo %s "
         "--inicio %s --decaimento %s",
-        c.grade.linhas, c.grade.colunas, c.grade.hexagonal() ? "hexagonal" : "retangular",
-        c.grade.toroidal ? " --toroidal" : "",
-        c.vizinhanca == TVizinhancaLab::gaussiana ? "gaussiana" : "bolha",
+        c.grade.linhas, c.grade.colunas, token(TAjusteLab::topologia),
+        c.grade.toroidal ? " --toroidal" : "", token(TAjusteLab::vizinhanca),
         comVirgula(c.raio.inicial).c_str(), comVirgula(c.raio.final).c_str(), c.epocas,
-        online ? "online" : "lote",
-        c.inicio == TInicioLab::linear      ? "linear"
-        : c.inicio == TInicioLab::aleatorio ? "aleatorio"
-        : c.inicio == TInicioLab::canto     ? "canto"
-                                            : "amostras",
-        c.decaimento == TDecaimentoLab::linear ? "linear" : "exponencial");
-    if (online)
+        token(TAjusteLab::modo), token(TAjusteLab::inicio), token(TAjusteLab::decaimento));
+    if (c.modo == TModoLab::online)
         std::printf(" --taxa %s:%s --ordem %s", comVirgula(c.taxa.inicial).c_str(),
-                    comVirgula(c.taxa.final).c_str(),
-                    c.ordem == TOrdemLab::arquivo ? "arquivo" : "embaralhada");
+                    comVirgula(c.taxa.final).c_str(), token(TAjusteLab::ordem));
     std::printf("\n");
 }
 

@@ -168,36 +168,6 @@ TResultadoLab resumoLab(const TDadosLab& dados, const TGradeLab& grade,
     return r;
 }
 
-namespace {
-
-std::string textoReal(double v) {
-    char b[40];
-    std::snprintf(b, sizeof b, "%.17g", v);
-    return b;
-}
-
-}  // namespace
-
-std::vector<std::string> comentariosDoTreinoLab(const TConfiguracaoLab& c, double quantizacao,
-                                                double topografico) {
-    static const char* const kInicios[] = {"aleatorio", "amostras", "linear", "canto", "mapa"};
-    std::string s =
-        std::string("norvika-lab topologia=") + (c.grade.hexagonal() ? "hexagonal" : "retangular") +
-        " toroidal=" + (c.grade.toroidal ? "sim" : "nao") +
-        " vizinhanca=" + (c.vizinhanca == TVizinhancaLab::gaussiana ? "gaussiana" : "bolha") +
-        " raio=" + textoReal(c.raio.inicial) + ':' + textoReal(c.raio.final) +
-        " decaimento=" + (c.decaimento == TDecaimentoLab::linear ? "linear" : "exponencial") +
-        " epocas=" + std::to_string(c.epocas) +
-        " modo=" + (c.modo == TModoLab::online ? "online" : "lote");
-    if (c.modo == TModoLab::online)
-        s += " taxa=" + textoReal(c.taxa.inicial) + ':' + textoReal(c.taxa.final) +
-             " ordem=" + (c.ordem == TOrdemLab::arquivo ? "arquivo" : "embaralhada");
-    s += std::string(" inicio=") + kInicios[static_cast<int>(c.inicio)] +
-         " semente=" + std::to_string(c.semente);
-    return {s, "norvika-lab erro_quantizacao=" + textoReal(quantizacao) +
-                   " erro_topografico=" + textoReal(topografico)};
-}
-
 std::optional<std::uint64_t> sementeDeTexto(std::string_view texto) {
     while (!texto.empty() && (texto.front() == ' ' || texto.front() == '\t'))
         texto.remove_prefix(1);

@@ -196,11 +196,6 @@ TResultadoLab resumoLab(const TDadosLab& dados, const TGradeLab& grade,
                         const std::vector<double>& pesos,
                         const std::vector<std::int32_t>& vencedores);
 
-// The settings of a training and its errors, as the comment lines a codebook keeps them in
-// ("norvika-lab topologia=hexagonal ... semente=1" and "norvika-lab erro_quantizacao=...").
-std::vector<std::string> comentariosDoTreinoLab(const TConfiguracaoLab& config, double quantizacao,
-                                                double topografico);
-
 // The initial weights the settings give (units x dimension, row-major). The principal plane takes
 // a while on large data: with a control, a stop request while it is found throws EInterrompido.
 std::vector<double> pesosIniciaisLab(const TDadosLab& dados, const TConfiguracaoLab& config,

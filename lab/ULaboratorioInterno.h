@@ -9,8 +9,8 @@
 
 #include "UBusca.h"
 #include "UControle.h"
-#include "UProjecao.h"
 #include "ULaboratorio.h"
+#include "UProjecao.h"
 
 // SplitMix64: a 64-bit state advanced by a fixed odd constant and mixed; the same seed gives the
 // same draws on every machine and compiler.

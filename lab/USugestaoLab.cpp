@@ -27,26 +27,3 @@ TConfiguracaoLab sugestaoLab(const TDadosLab& dados) {
     c.epocas = static_cast<std::int32_t>(std::clamp(std::ceil(50.0 * porPadrao), 20.0, 1000.0));
     return c;
 }
-
-std::vector<std::string> diferencasLab(const TConfiguracaoLab& a, const TConfiguracaoLab& b) {
-    std::vector<std::string> d;
-    const auto compara = [&](bool igual, const char* nome) {
-        if (!igual) d.emplace_back(nome);
-    };
-    compara(a.grade.linhas == b.grade.linhas, "Linhas");
-    compara(a.grade.colunas == b.grade.colunas, "Colunas");
-    compara(a.grade.topologia == b.grade.topologia, "Topologia");
-    compara(a.grade.toroidal == b.grade.toroidal, "Toroidal");
-    compara(a.modo == b.modo, "Modo");
-    compara(a.vizinhanca == b.vizinhanca, "Vizinhança");
-    compara(a.raio.inicial == b.raio.inicial, "Raio inicial");
-    compara(a.raio.final == b.raio.final, "Raio final");
-    compara(a.taxa.inicial == b.taxa.inicial, "Taxa inicial");
-    compara(a.taxa.final == b.taxa.final, "Taxa final");
-    compara(a.decaimento == b.decaimento, "Decaimento");
-    compara(a.epocas == b.epocas, "Épocas");
-    compara(a.ordem == b.ordem, "Ordem");
-    compara(a.inicio == b.inicio, "Início");
-    compara(a.semente == b.semente, "Semente");
-    return d;
-}

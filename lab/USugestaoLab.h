@@ -1,6 +1,5 @@
 #pragma once
-// A starting point for a newcomer facing the laboratory's settings, and what differs between two
-// runs' settings.
+// A starting point for a newcomer facing the laboratory's settings.
 //
 // The suggestion follows the SOM Toolbox's defaults (som_topol_struct, som_make, som_batchtrain),
 // the common practice of the SOM literature (Kohonen, "Self-Organizing Maps", 2001; Vesanto et al.,
@@ -24,7 +23,3 @@
 #include "ULaboratorio.h"
 
 TConfiguracaoLab sugestaoLab(const TDadosLab& dados);
-
-// The settings that differ between two runs, by the names the window gives them ("Linhas",
-// "Topologia", "Vizinhança", "Raio inicial", ...), in the window's order.
-std::vector<std::string> diferencasLab(const TConfiguracaoLab& a, const TConfiguracaoLab& b);

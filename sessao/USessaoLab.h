@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "UCodebook.h"
+#include "UAjustesLab.h"
 #include "UDadosLab.h"
 #include "UDadosMapa.h"
 #include "ULaboratorio.h"

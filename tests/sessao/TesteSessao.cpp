@@ -253,3 +253,63 @@ TEST(SessaoLab, leituraParadaOuFalhaDeixaTudo) {
     EXPECT_FALSE(sessao.precisaPassos(c));
     EXPECT_EQ(sessao.passo(c), "");
 }
+
+// What each command keeps: a refused setting changes nothing; Parar keeps the map of the last
+// complete epoch as a run marked stopped; new data of the same dimension keep the map, measured on
+// them, and start a new list of runs.
+TEST(SessaoLab, oQueCadaComandoMantem) {
+    TSessaoLab sessao;
+    sessao.carrega(NORVIKA_EXEMPLOS "/iris.txt");
+    TConfiguracaoLab c;
+    c.grade = {4, 4, TTopologiaLab::hexagonal, true};
+    c.modo = TModoLab::lote;
+    c.epocas = 3;
+    const auto espera = [&] {
+        while (!sessao.conclui()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    };
+    ASSERT_EQ(sessao.inicia(c), "");
+    espera();
+    const std::vector<double> pesos = sessao.codebook().pesos;
+
+    TConfiguracaoLab recusada = c;
+    recusada.epocas = 0;
+    EXPECT_NE(sessao.inicia(recusada), "");
+    EXPECT_FALSE(sessao.ocupada());
+    EXPECT_EQ(sessao.codebook().pesos, pesos);
+    EXPECT_EQ(sessao.execucoes().size(), 1u);
+
+    TConfiguracaoLab longa = c;
+    longa.epocas = kEpocasMaximasLab;
+    ASSERT_EQ(sessao.inicia(longa), "");
+    while (sessao.andamento().epocas < 1) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    sessao.para();
+    espera();
+    EXPECT_TRUE(sessao.parado());
+    ASSERT_EQ(sessao.execucoes().size(), 2u);
+    EXPECT_TRUE(sessao.execucoes().back().parada);
+    EXPECT_TRUE(sessao.temMapa());
+    EXPECT_NE(sessao.codebook().pesos, pesos);
+
+    sessao.carrega(NORVIKA_EXEMPLOS "/iris.csv");
+    EXPECT_TRUE(sessao.temMapa());
+    EXPECT_TRUE(sessao.execucoes().empty());
+    EXPECT_TRUE(sessao.mapa()->erros.has_value());
+}
+
+// A seed beyond 2^53 keeps every bit in a run, its codebook's comment and the comparison.
+TEST(SessaoLab, sementeDe64BitsIntacta) {
+    TSessaoLab sessao;
+    sessao.carrega(NORVIKA_EXEMPLOS "/iris.txt");
+    TConfiguracaoLab c;
+    c.grade = {2, 3, TTopologiaLab::retangular, false};
+    c.epocas = 1;
+    c.semente = 18446744073709551615u;
+    ASSERT_EQ(sessao.inicia(c), "");
+    while (!sessao.conclui()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    EXPECT_EQ(sessao.execucoes().at(0).config.semente, c.semente);
+    const std::string comentario = sessao.codebookDe(0).comentarios.at(0);
+    EXPECT_NE(comentario.find(" semente=18446744073709551615"), std::string::npos) << comentario;
+    TConfiguracaoLab vizinha = c;
+    --vizinha.semente;
+    EXPECT_EQ(diferencasLab(c, vizinha), std::vector<std::string>{"Semente"});
+}

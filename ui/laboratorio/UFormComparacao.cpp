@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "UAjustesLab.h"
 #include "UImagemExportada.h"
 #include "UPintura.h"
 #include "USugestaoLab.h"
@@ -25,40 +26,11 @@ struct TLinha {
     QString a, b;
 };
 
-QString texto(const TConfiguracaoLab& c, const char* nome) {
-    const std::string n = nome;
-    if (n == "Linhas") return QString::number(c.grade.linhas);
-    if (n == "Colunas") return QString::number(c.grade.colunas);
-    if (n == "Topologia")
-        return c.grade.hexagonal() ? QStringLiteral("Hexagonal") : QStringLiteral("Retangular");
-    if (n == "Toroidal") return c.grade.toroidal ? QStringLiteral("sim") : QStringLiteral("não");
-    if (n == "Modo")
-        return c.modo == TModoLab::online ? QStringLiteral("Online") : QStringLiteral("Lote");
-    if (n == "Vizinhança")
-        return c.vizinhanca == TVizinhancaLab::gaussiana ? QStringLiteral("Gaussiana")
-                                                         : QStringLiteral("Bolha");
-    if (n == "Raio inicial") return numeroCurto(c.raio.inicial);
-    if (n == "Raio final") return numeroCurto(c.raio.final);
-    if (n == "Taxa inicial") return numeroCurto(c.taxa.inicial);
-    if (n == "Taxa final") return numeroCurto(c.taxa.final);
-    if (n == "Decaimento")
-        return c.decaimento == TDecaimentoLab::linear ? QStringLiteral("Linear")
-                                                      : QStringLiteral("Exponencial");
-    if (n == "Épocas") return QString::number(c.epocas);
-    if (n == "Ordem")
-        return c.ordem == TOrdemLab::arquivo ? QStringLiteral("Arquivo")
-                                             : QStringLiteral("Embaralhada");
-    if (n == "Início") {
-        static const char* const kInicios[] = {"Aleatório", "Amostras", "Linear", "Canto", "Mapa"};
-        return QString::fromUtf8(kInicios[static_cast<int>(c.inicio)]);
-    }
-    return QString::number(c.semente);
+// A setting's value as the laboratory window shows it.
+QString texto(const TConfiguracaoLab& c, TAjusteLab ajuste) {
+    return QString::fromStdString(
+        textoDoAjuste(c, ajuste, [](double v) { return numeroCurto(v).toStdString(); }));
 }
-
-constexpr const char* kConfiguracoes[] = {
-    "Linhas",     "Colunas",      "Topologia",  "Toroidal",     "Modo",
-    "Vizinhança", "Raio inicial", "Raio final", "Taxa inicial", "Taxa final",
-    "Decaimento", "Épocas",       "Ordem",      "Início",       "Semente"};
 
 }  // namespace
 
@@ -146,13 +118,12 @@ void TFormComparacao::mostraVista() {
 }
 
 void TFormComparacao::preencheTabela() {
-    const std::vector<std::string> difs = diferencasLab(a_.config, b_.config);
-    const auto difere = [&](const char* nome) {
-        return std::find(difs.begin(), difs.end(), nome) != difs.end();
-    };
     std::vector<TLinha> linhas;
-    for (const char* nome : kConfiguracoes)
-        linhas.push_back({nome, texto(a_.config, nome), texto(b_.config, nome)});
+    std::vector<bool> difere;
+    for (const TDescricaoAjusteLab& s : ajustesLab()) {
+        linhas.push_back({s.nome, texto(a_.config, s.ajuste), texto(b_.config, s.ajuste)});
+        difere.push_back(!mesmoAjuste(a_.config, b_.config, s.ajuste));
+    }
     const auto erro = [](const TExecucaoLab& e, bool topografico) {
         return e.mapa->erros ? numeroCurto(topografico ? e.mapa->erros->topografico
                                                        : e.mapa->erros->quantizacao)
@@ -168,7 +139,8 @@ void TFormComparacao::preencheTabela() {
     for (int i = 0; i < static_cast<int>(linhas.size()); ++i) {
         const TLinha& l = linhas[static_cast<std::size_t>(i)];
         tabela_->setVerticalHeaderItem(i, new QTableWidgetItem(QString::fromUtf8(l.nome)));
-        const bool destaque = difere(l.nome);
+        const bool destaque =
+            static_cast<std::size_t>(i) < difere.size() && difere[static_cast<std::size_t>(i)];
         for (int c = 0; c < 2; ++c) {
             auto* item = new QTableWidgetItem(c == 0 ? l.a : l.b);
             if (destaque) {
