@@ -42,12 +42,7 @@ void pintaPlanos(QPainter& p, const TLayoutVista& l, const TDadosMapa& d,
             // Each plane its own colour bar, at its right, its ends in the title.
             const QRectF barra(plano.grade.mapa.right() + 4, plano.grade.mapa.top(), 8,
                                plano.grade.mapa.height());
-            for (int y = 0; y < static_cast<int>(barra.height()); ++y)
-                p.fillRect(QRectF(barra.left(), barra.bottom() - y - 1, barra.width(), 1.5),
-                           corDaEscala(y / std::max(1.0, barra.height() - 1)));
-            p.setPen(Qt::gray);
-            p.setBrush(Qt::NoBrush);
-            p.drawRect(barra);
+            pintaBarraDaEscala(p, barra);
         }
         if (opcoes.selecionado >= 0 && opcoes.selecionado < d.neuronios()) {
             p.setPen(QPen(Qt::white, 1.5));

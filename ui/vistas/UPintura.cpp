@@ -163,6 +163,15 @@ void pintaLegenda(QPainter& p, const QRectF& caixa, const TDadosMapa& d) {
     }
 }
 
+void pintaBarraDaEscala(QPainter& p, const QRectF& barra) {
+    for (int y = 0; y < static_cast<int>(barra.height()); ++y)
+        p.fillRect(QRectF(barra.left(), barra.bottom() - y - 1, barra.width(), 1.5),
+                   corDaEscala(y / std::max(1.0, barra.height() - 1)));
+    p.setPen(Qt::gray);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(barra);
+}
+
 void pintaEscala(QPainter& p, const QRectF& caixa, double minimo, double maximo,
                  const QString& titulo) {
     QFont fonte = p.font();
@@ -172,12 +181,7 @@ void pintaEscala(QPainter& p, const QRectF& caixa, double minimo, double maximo,
     p.drawText(QRectF(caixa.left(), caixa.top(), caixa.width(), 34),
                Qt::AlignLeft | Qt::TextWordWrap, titulo);
     const QRectF barra(caixa.left(), caixa.top() + 40, 18, std::min(220.0, caixa.height() - 50));
-    for (int y = 0; y < static_cast<int>(barra.height()); ++y)
-        p.fillRect(QRectF(barra.left(), barra.bottom() - y - 1, barra.width(), 1.5),
-                   corDaEscala(y / std::max(1.0, barra.height() - 1)));
-    p.setPen(Qt::gray);
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(barra);
+    pintaBarraDaEscala(p, barra);
     p.setPen(Qt::black);
     p.drawText(QRectF(barra.right() + 6, barra.top() - 8, caixa.width() - 24, 16),
                Qt::AlignLeft | Qt::AlignVCenter, numeroCurto(maximo));

@@ -102,6 +102,9 @@ void marcaNeuroniosVazios(QPainter& p, const TDadosMapa& dados, const TGradeCelu
 // What that dot means, under the colour scale in `caixa` (when any neuron has one).
 void pintaNotaVazios(QPainter& p, const QRectF& caixa, const TDadosMapa& dados);
 
+// The colour bar alone, from the scale's low end at the bottom to its high end at the top, framed.
+void pintaBarraDaEscala(QPainter& p, const QRectF& barra);
+
 // A vertical colour scale from minimo (bottom) to maximo (top), under its title.
 void pintaEscala(QPainter& p, const QRectF& caixa, double minimo, double maximo,
                  const QString& titulo);
