@@ -65,13 +65,12 @@ std::shared_ptr<TDadosMapa> dadosDoMapa(const TRede& rede,
                                         const std::vector<std::int32_t>* vencedores) {
     auto d = std::make_shared<TDadosMapa>();
     if (extras) d->padroes = extras;
-    d->linhas = rede.linhasMapa();
-    d->colunas = rede.colunasMapa();
-    d->dimensao = rede.dimensao;
-    const std::int32_t n = d->neuronios();
-    d->pesos = pesos != nullptr ? *pesos : rede.pesosDoMapa();
-    if (static_cast<std::int64_t>(d->pesos.size()) != std::int64_t{n} * std::max(d->dimensao, 0))
+    const std::int32_t n = rede.linhasMapa() * rede.colunasMapa();
+    const std::vector<double> w = pesos != nullptr ? *pesos : rede.pesosDoMapa();
+    if (static_cast<std::int64_t>(w.size()) != std::int64_t{n} * std::max(rede.dimensao, 0))
         return std::make_shared<TDadosMapa>();
+    static_cast<TMapa&>(*d) = mapaClassico(w, n, rede.dimensao, rede.matrizDistancias,
+                                           rede.linhasMapa(), rede.colunasMapa());
     const TExtrasMapa& x = *d->padroes;
     if (vencedores != nullptr && x.rotuloDoPadrao.size() == rede.entradas.size()) {
         contaVencedores(rede, x, *vencedores, *d);
@@ -88,7 +87,7 @@ std::shared_ptr<TDadosMapa> dadosDoMapa(const TRede& rede,
         d->majoritario.push_back(it == x.indiceDoRotulo.end() ? -1 : it->second);
     }
     d->matriz = rede.matrizDistancias;
-    d->u = matrizU(d->pesos, n, d->dimensao, d->matriz);
+    d->u = matrizU<long double>(*d);
     // A map without patterns (a load) is drawn on the principal axes of its own weights.
     if (x.projecao.media.size() != static_cast<std::size_t>(std::max(d->dimensao, 0))) {
         auto propria = std::make_shared<TExtrasMapa>(x);
@@ -127,7 +126,7 @@ TCodebook codebookDoMapa(const TDadosMapa& d) {
     c.dimensao = d.dimensao;
     c.linhas = d.linhas;
     c.colunas = d.colunas;
-    c.hexagonal = d.hexagonal;
+    c.hexagonal = d.hexagonal();
     c.toroidal = d.toroidal;
     c.pesos = d.pesos;
     for (const auto& r : d.rotulos)

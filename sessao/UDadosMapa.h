@@ -16,6 +16,7 @@
 #include "UControle.h"
 #include "UCurvaErros.h"
 #include "UImportacao.h"
+#include "UMapa.h"
 #include "UMapaClassico.h"
 #include "UPadroes.h"
 #include "URede.h"
@@ -48,18 +49,13 @@ struct TExtrasMapa {
 std::optional<TExtrasMapa> extrasDosPadroes(const TPadroes& padroes, std::int32_t dimensao,
                                             TControle* controle);
 
-struct TDadosMapa {
-    std::int32_t linhas = 0, colunas = 0, dimensao = 0;
-    std::vector<double> pesos;                          // neuron after neuron, row-major
+// The map itself (TMapa: its grid, weights and adjacency, whichever engine made it) and what the
+// views show of it.
+struct TDadosMapa : TMapa {
     std::vector<std::int32_t> contagens;                // patterns won in the last pass
     std::vector<std::vector<TContagemRotulo>> rotulos;  // per neuron, the most frequent first
     std::vector<int> majoritario;  // per neuron, its majority label's place in the legend, or -1
     std::vector<std::int32_t> matriz;  // map distances, n x n (the classic map only)
-    // A laboratory map: drawn with hexagons when it is hexagonal, and its adjacency listed per
-    // unit (the net in the input space joins them); the classic map is square, its adjacency its
-    // rows and columns.
-    bool hexagonal = false, toroidal = false;
-    std::vector<std::vector<std::int32_t>> vizinhos;
     // Each pattern's winner, when known (the laboratory's side panel lists a unit's patterns).
     std::vector<std::int32_t> vencedorDoPadrao;
     std::vector<double> distanciaDoPadrao;  // to its winner, beside it
@@ -103,6 +99,8 @@ struct TDadosMapa {
     std::optional<TPercurso> percurso;
 
     std::int32_t neuronios() const { return linhas * colunas; }
+    // Drawn with hexagons.
+    bool hexagonal() const { return forma == TFormaMapa::hexagonal; }
     bool vazio() const { return neuronios() == 0; }
     // The legend place of a neuron's majority label, -1 for an empty neuron.
     int rotuloMajoritario(std::int32_t a) const;

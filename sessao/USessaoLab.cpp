@@ -63,12 +63,7 @@ std::shared_ptr<TDadosMapa> dadosDoMapaLab(const TGradeLab& grade, const TDadosL
                                            const TResultadoLab& r,
                                            const std::shared_ptr<const TExtrasMapa>& extras) {
     auto m = std::make_shared<TDadosMapa>();
-    m->linhas = grade.linhas;
-    m->colunas = grade.colunas;
-    m->dimensao = dados.dimensao;
-    m->hexagonal = grade.hexagonal();
-    m->toroidal = grade.toroidal;
-    m->pesos = r.pesos;
+    static_cast<TMapa&>(*m) = mapaDaGrade(grade, dados.dimensao, r.pesos);
     m->padroes = extras;
     const auto n = static_cast<std::size_t>(grade.unidades());
     m->contagens.assign(n, 0);
@@ -84,9 +79,6 @@ std::shared_ptr<TDadosMapa> dadosDoMapaLab(const TGradeLab& grade, const TDadosL
                  static_cast<std::int32_t>(std::min<std::int64_t>(ru.vezes, INT32_MAX))});
         if (!r.rotulos[u].empty()) m->majoritario[u] = r.rotulos[u].front().rotulo;
     }
-    m->vizinhos.resize(n);
-    for (std::size_t u = 0; u < n; ++u)
-        m->vizinhos[u] = grade.vizinhos(static_cast<std::int32_t>(u));
     m->u = r.matrizU;
     m->vencedorDoPadrao = r.vencedores;
     m->distanciaDoPadrao = r.distancias;

@@ -19,8 +19,8 @@
 #include <thread>
 #include <vector>
 
-#include "UCodebook.h"
 #include "UAjustesLab.h"
+#include "UCodebook.h"
 #include "UDadosLab.h"
 #include "UDadosMapa.h"
 #include "ULaboratorio.h"

@@ -115,7 +115,7 @@ void dispoePlanos(const TDadosMapa& d, const QRectF& util, bool escalaComum, TLa
     if (planos <= 0) return;
     int melhorColunas = 1;
     double melhorLado = 0.0;
-    const QSizeF m = TGradeCelulas::medidas(d.linhas, d.colunas, d.hexagonal);
+    const QSizeF m = TGradeCelulas::medidas(d.linhas, d.colunas, d.hexagonal());
     for (int c = 1; c <= planos; ++c) {
         const int linhas = (planos + c - 1) / c;
         const double w = util.width() / c, h = util.height() / linhas - 16;
@@ -133,7 +133,7 @@ void dispoePlanos(const TDadosMapa& d, const QRectF& util, bool escalaComum, TLa
         plano.caixa =
             QRectF(util.left() + (k % colunas) * w, util.top() + (k / colunas) * h, w - 10, h - 6);
         plano.grade = TGradeCelulas::em(plano.caixa.adjusted(0, 16, 0, 0), d.linhas, d.colunas, 0.0,
-                                        d.hexagonal);
+                                        d.hexagonal());
         l.planos.push_back(plano);
     }
 }
@@ -184,7 +184,7 @@ TLayoutVista layoutDaVista(TTipoVista tipo, const TDadosMapa& d, const QRectF& a
                          l.area.height());
     switch (tipo) {
         case TTipoVista::Cores:
-            l.grade = TGradeCelulas::em(l.area, d.linhas, d.colunas, kMargemNumeros, d.hexagonal);
+            l.grade = TGradeCelulas::em(l.area, d.linhas, d.colunas, kMargemNumeros, d.hexagonal());
             break;
         case TTipoVista::Planos:
             if (escalaComum) l.legenda = direita;
@@ -198,7 +198,7 @@ TLayoutVista layoutDaVista(TTipoVista tipo, const TDadosMapa& d, const QRectF& a
         default:
             l.legenda = direita;
             l.grade = TGradeCelulas::em(l.area.adjusted(0, 0, -kLarguraLegenda, 0), d.linhas,
-                                        d.colunas, kMargemNumeros, d.hexagonal);
+                                        d.colunas, kMargemNumeros, d.hexagonal());
             break;
     }
     return l;

@@ -23,15 +23,18 @@ void pintaEspaco(QPainter& p, const TLayoutVista& l, const TDadosMapa& d,
         p.setBrush(cor);
         p.drawEllipse(l.tela(q.x(), q.y()), 3, 3);
     }
-    // The net: each neuron joined to its neighbours on the map (the next one in its row and in its
-    // column on the classic map). A torus's seams are left out: they would cross the picture.
+    // The net: each neuron joined to its neighbours on the map. A torus's seams are left out: they
+    // would cross the picture.
     p.setPen(QPen(QColor(0x33, 0x33, 0x33), 1.2));
     auto liga = [&](std::int32_t a, std::int32_t b) {
         const QPointF& pa = neuronios[static_cast<std::size_t>(a)];
         const QPointF& pb = neuronios[static_cast<std::size_t>(b)];
         if (finito(pa) && finito(pb)) p.drawLine(pa, pb);
     };
-    if (d.vizinhos.size() == static_cast<std::size_t>(d.neuronios())) {
+    // A flat rectangular map's net is its rows and columns (a classic GRID map also counts its
+    // diagonal neighbours as adjacent, which the net leaves out).
+    if (d.vizinhos.size() == static_cast<std::size_t>(d.neuronios()) &&
+        (d.forma != TFormaMapa::retangular || d.toroidal)) {
         // A single row or column on a torus is a ring: its one seam closes it.
         const bool anel = d.linhas == 1 || d.colunas == 1;
         for (std::int32_t a = 0; a < d.neuronios(); ++a)
