@@ -2,23 +2,41 @@
 // The manual: a Portuguese HTML document shipped inside the program and shown at its contents in a
 // window of its own that does not block the main window.
 
+#include <QTextBrowser>
 #include <QWidget>
 
-class QTextBrowser;
+// A browser for which a link "licao:N" opens a lesson instead of a page.
+class TNavegadorManual : public QTextBrowser {
+    Q_OBJECT
+
+  public:
+    explicit TNavegadorManual(QWidget* pai = nullptr) : QTextBrowser(pai) {}
+
+  Q_SIGNALS:
+    void licaoPedida(int licao);
+
+  protected:
+    void doSetSource(const QUrl& url, QTextDocument::ResourceType tipo) override;
+};
+
+namespace Ui {
+class TManual;
+}
 
 class TManual : public QWidget {
     Q_OBJECT
 
   public:
     explicit TManual(QWidget* pai = nullptr);
+    ~TManual() override;
     // Shows the window at the manual's table of contents.
     void mostraConteudo();
-    QTextBrowser* navegador() const { return navegador_; }
+    QTextBrowser* navegador() const;
 
   Q_SIGNALS:
     // A link "licao:N" was clicked: lesson N (from 1) of the lessons panel.
     void licaoPedida(int licao);
 
   private:
-    QTextBrowser* navegador_;
+    Ui::TManual* ui;
 };
