@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <chrono>
 
+#include "UImportacao.h"
+
 namespace UDialogos {
 namespace {
 
@@ -44,9 +46,16 @@ QFileDialog* criaDialogoArquivo(QWidget* pai, const char* nome, bool salvar) {
 QFileDialog* criaDialogoTabela(QWidget* pai, const char* nome) {
     QFileDialog* d = criaDialogoArquivo(pai, nome, false);
     d->setFileMode(QFileDialog::ExistingFile);
-    d->setNameFilters({QStringLiteral("Tabelas (*.csv *.tsv *.txt *.dat *.arff *.xlsx *.ods)"),
-                       QStringLiteral("Todos os arquivos (*)")});
+    d->setNameFilters(
+        {filtroTabelas(QStringLiteral("Tabelas")), QStringLiteral("Todos os arquivos (*)")});
     return d;
+}
+
+QString filtroTabelas(const QString& rotulo) {
+    QStringList padroes;
+    for (const TExtensaoTabela& e : kExtensoesTabela)
+        padroes << QStringLiteral("*.") + QString::fromLatin1(e.extensao);
+    return rotulo + QStringLiteral(" (") + padroes.join(u' ') + u')';
 }
 
 QFileDialog* criaDialogoPadroes(QWidget* pai, const char* nome) {
