@@ -24,6 +24,7 @@
 #include "UManual.h"
 #include "UMensagens.h"
 #include "UNumeros.h"
+#include "UPreparacaoLicao.h"
 #include "USpinEdit.h"
 #include "UTextos.h"
 
@@ -387,4 +388,38 @@ void TFormMain::ManualItemMenuClick() {
         criaManual();
         manual_->mostraConteudo();
     });
+}
+
+void TFormMain::LicoesItemMenuClick() {
+    protege([&] {
+        if (!licoes_) {
+            licoes_ = std::make_unique<TFormLicoes>();
+            licoes_->setWindowIcon(windowIcon());
+            connect(licoes_.get(), &TFormLicoes::preparar, this, [this](int licao) {
+                protege([&] { UPreparacaoLicao::prepara(*this, licao); });
+            });
+            connect(licoes_.get(), &TFormLicoes::abrirManual, this, [this] {
+                protege([&] {
+                    criaManual();
+                    manual_->mostraConteudo();
+                    manual_->navegador()->scrollToAnchor(QStringLiteral("licoes"));
+                });
+            });
+        }
+        licoes_->show();
+        licoes_->raise();
+        licoes_->activateWindow();
+    });
+}
+
+void TFormMain::mostraLicao(int i) {
+    LicoesItemMenuClick();
+    if (licoes_) licoes_->escolhe(i);
+}
+
+void TFormMain::criaManual() {
+    if (manual_) return;
+    manual_ = new TManual(this);
+    connect(manual_.data(), &TManual::licaoPedida, this,
+            [this](int licao) { mostraLicao(licao - 1); });
 }

@@ -1,6 +1,8 @@
 // The main window's training and classification: the settings read from the controls, the work
-// run behind the "Treinando" dialog, the results written back.
+// run behind the "Treinando" dialog, the results written back; and the settings a lesson puts
+// into the training page.
 
+#include <QTimer>
 #include <algorithm>
 #include <exception>
 #include <limits>
@@ -11,6 +13,7 @@
 #include "UFormExplorador.h"
 #include "UFormTreinando.h"
 #include "ULeitorLinhas.h"
+#include "ULicoes.h"
 #include "UNumeros.h"
 #include "UPassoAPasso.h"
 #include "USpinEdit.h"
@@ -190,4 +193,25 @@ void TFormMain::ClassificarButtonClick() {
         preencheMapa();
         atualizaExplorador();
     });
+}
+
+void TFormMain::preparaTreino(const QString& arquivo, const TClassicaLicao& ajustes) {
+    // A map already trained here is cleared, as Limpar does: the lesson trains anew.
+    if (ui.LimparButton->isEnabled()) LimparButtonClick();
+    ui.PageControl->setCurrentIndex(0);
+    ui.TreinamentoArqTextBox->setText(arquivo);
+    ui.LinhaNeuronioSpinEdit->setValue(ajustes.linhas);
+    ui.ColunaNeuronioSpinEdit->setValue(ajustes.colunas);
+    const bool grid = ajustes.vizinhanca == TVizinhancaLicao::grid;
+    ui.TipoVizinhancaComboBox->setCurrentIndex(grid ? 1 : 0);  // MANHATTAN, GRID
+    ui.RaioSpinEdit->setValue(ajustes.raio);
+    ui.ValorInicialTextBox->setText(QString::fromStdString(ajustes.taxa));
+    ui.EvolucaoSpinEdit->setValue(ajustes.evolucao);
+    if (ajustes.ciclos > 0) {
+        ui.QtdCiclosRadioButton->setChecked(true);
+        ui.QtdCiclosSpinEdit->setValue(ajustes.ciclos);
+    } else {
+        ui.RaioRadioButton->setChecked(true);
+    }
+    sessao_.sementeFixa = ajustes.semente;
 }
