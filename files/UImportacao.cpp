@@ -239,10 +239,8 @@ TFormatoTabela formatoPeloNome(const std::string& caminho) {
     if (ponto == std::string::npos || (barra != std::string::npos && ponto < barra))
         return TFormatoTabela::delimitado;
     const std::string ext = caminho.substr(ponto + 1);
-    if (importacao::igualSemCaixa(ext, "dat")) return TFormatoTabela::sompak;
-    if (importacao::igualSemCaixa(ext, "arff")) return TFormatoTabela::arff;
-    if (importacao::igualSemCaixa(ext, "xlsx") || importacao::igualSemCaixa(ext, "ods"))
-        return TFormatoTabela::planilha;
+    for (const TExtensaoTabela& e : kExtensoesTabela)
+        if (importacao::igualSemCaixa(ext, e.extensao)) return e.formato;
     return TFormatoTabela::delimitado;
 }
 

@@ -122,8 +122,21 @@ struct TImportacao {
     std::vector<std::uint64_t> fimRotulos_;
 };
 
-// The format a file's name gives: .dat is SOM_PAK's, .arff Weka's, .xlsx and .ods spreadsheets,
-// anything else delimited text.
+// The tables the import reads, by the ending of their names, in the order the file dialogs offer
+// them; a name that ends otherwise is read as delimited text.
+struct TExtensaoTabela {
+    const char* extensao;  // without the dot
+    TFormatoTabela formato;
+};
+inline constexpr TExtensaoTabela kExtensoesTabela[] = {
+    {"csv", TFormatoTabela::delimitado}, {"tsv", TFormatoTabela::delimitado},
+    {"txt", TFormatoTabela::delimitado}, {"dat", TFormatoTabela::sompak},
+    {"arff", TFormatoTabela::arff},      {"xlsx", TFormatoTabela::planilha},
+    {"ods", TFormatoTabela::planilha},
+};
+
+// The format a file's name gives (kExtensoesTabela, whatever the case): .dat is SOM_PAK's, .arff
+// Weka's, .xlsx and .ods spreadsheets, anything else delimited text.
 TFormatoTabela formatoPeloNome(const std::string& caminho);
 
 // Reads the table at `caminho`. Throws EImportacao for bad input, EEntradaSaida when the file

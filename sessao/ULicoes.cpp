@@ -68,13 +68,13 @@ std::vector<TLicao> criaLicoes() {
     TClassicaLicao cores;
     cores.linhas = 6;
     cores.colunas = 6;
-    cores.vizinhanca = "MANHATTAN";
+    cores.vizinhanca = TVizinhancaLicao::manhattan;
     cores.raio = 2;
     cores.taxa = "0,5";
     cores.evolucao = 90;
     cores.ciclos = 10;
     cores.passoAPasso = true;
-    cores.vista = "Cores";
+    cores.vista = TVistaLicao::cores;
     l[0].classica = cores;
 
     l[1].titulo = "2. O mapa se desdobra";
@@ -150,7 +150,7 @@ std::vector<TLicao> criaLicoes() {
     l[3].exemplo = "iris.csv";
     l[3].normalizarZ = true;
     l[3].laboratorio = irisEmLote();
-    l[3].vista = "Matriz-U";
+    l[3].vista = TVistaLicao::matrizU;
 
     l[4].titulo = "5. Clássico × laboratório";
     l[4].texto =
@@ -176,15 +176,15 @@ std::vector<TLicao> criaLicoes() {
     TClassicaLicao iris;
     iris.linhas = 6;
     iris.colunas = 8;
-    iris.vizinhanca = "GRID";
+    iris.vizinhanca = TVizinhancaLicao::grid;
     iris.raio = 1;
     iris.taxa = "0,5";
     iris.evolucao = 95;
     iris.ciclos = 100;
-    iris.vista = "Rótulos";
+    iris.vista = TVistaLicao::rotulos;
     l[4].classica = iris;
     l[4].laboratorio = irisEmLote();
-    l[4].vista = "Rótulos";
+    l[4].vista = TVistaLicao::rotulos;
 
     l[5].titulo = "6. O caixeiro-viajante";
     l[5].texto =

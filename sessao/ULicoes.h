@@ -16,17 +16,23 @@ struct TPerguntaLicao {
     std::string pergunta, resposta;
 };
 
+// The views of the map a lesson opens, in the classic window's explorer or in the laboratory.
+enum class TVistaLicao { rotulos, matrizU, cores, redeNoEspaco };
+
+// The classic window's neighbourhoods.
+enum class TVizinhancaLicao { manhattan, grid };
+
 // The classic window's settings, as its controls take them.
 struct TClassicaLicao {
     std::int32_t linhas = 6, colunas = 6;
-    std::string vizinhanca = "GRID";  // GRID or MANHATTAN
+    TVizinhancaLicao vizinhanca = TVizinhancaLicao::grid;
     std::int32_t raio = 1;
     std::string taxa = "0,5";
     std::int32_t evolucao = 95;  // %
     std::int32_t ciclos = 100;   // 0: "Decrementar raio até zera-lo"
     std::uint32_t semente = 2026;
     bool passoAPasso = false;
-    std::string vista = "Rótulos";  // the explorer's view
+    TVistaLicao vista = TVistaLicao::rotulos;  // the explorer's
 };
 
 struct TLicao {
@@ -43,7 +49,7 @@ struct TLicao {
     // Where it happens, and with what.
     std::optional<TClassicaLicao> classica;
     std::optional<TConfiguracaoLab> laboratorio;
-    std::string vista = "Rede no espaço";  // the laboratory's view
+    TVistaLicao vista = TVistaLicao::redeNoEspaco;  // the laboratory's
 };
 
 const std::vector<TLicao>& licoes();

@@ -3,6 +3,7 @@
 
 #include <sys/resource.h>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -496,6 +497,9 @@ class TesteJanelasSecundarias : public QObject {
         UDialogos::defineExecutor({});
         QCOMPARE(j->dialogosAbertos.mid(j->dialogosAbertos.size() - 2),
                  (QStringList{"OpenDialogTabela", "SaveDialogPadroes"}));
+        // Every table the import reads is offered, the spreadsheets too.
+        QCOMPARE(j->principal->findChild<QFileDialog*>("OpenDialogTabela")->nameFilters().first(),
+                 QStringLiteral("Tabelas (*.csv *.tsv *.txt *.dat *.arff *.xlsx *.ods)"));
         QCOMPARE(previa, (QStringList{"1,5|10|a", "2|14|b", "1,5|10|", "2|14|", "0|0|a",
                                       "0,5|0,5|b", "1|1|b"}));
         QVERIFY2(

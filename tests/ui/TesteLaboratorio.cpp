@@ -385,6 +385,8 @@ class TesteLaboratorio : public QObject {
         QVERIFY(j->edit("TreinamentoArqTextBox")->text().endsWith(u"/cores.txt"));
         QVERIFY(j->principal->explorador() && j->principal->explorador()->passoAPasso());
         QCOMPARE(j->principal->sementeFixa(), std::optional<std::uint32_t>(2026));
+        QCOMPARE(j->principal->findChild<QComboBox*>("TipoVizinhancaComboBox")->currentText(),
+                 QStringLiteral("MANHATTAN"));
 
         // The manual's lesson links open the panel at that lesson.
         auto* manual = licoes->findChild<QPushButton*>(QStringLiteral("LicaoManualButton"));
@@ -392,6 +394,8 @@ class TesteLaboratorio : public QObject {
         QVERIFY(j->principal->manual() != nullptr);
         j->principal->manual()->navegador()->setSource(QUrl(QStringLiteral("licao:4")));
         QCOMPARE(licoes->licaoEscolhida(), 3);
+        QTest::mouseClick(preparar, Qt::LeftButton, {}, preparar->rect().center());
+        QCOMPARE(filho<QComboBox>("LabVistaSeletor")->currentText(), QStringLiteral("Matriz-U"));
 
         auto* demo = filho<QComboBox>("LabDemoCombo");
         demo->setCurrentIndex(demo->findText(QStringLiteral("Espiral")));

@@ -1,49 +1,36 @@
-// The main window's handlers (see Uprincipal.h). A little over 600 lines because the window has
-// the 25 commands the program has always had, each a handler of its own that reads its controls,
-// calls the session and writes the result back; what they do to the network is in USessao.
+// The main window (see Uprincipal.h): its making, its events, the map's grid, the states of its
+// controls, and the commands that open the other windows. The training and classification are in
+// UprincipalTreino.cpp, the file commands in UprincipalArquivos.cpp; what the commands do to the
+// network is in USessao.
 
 #include "Uprincipal.h"
 
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QLayout>
 #include <QLocale>
 #include <QStyle>
 #include <algorithm>
-#include <exception>
-#include <limits>
 
-#include "UArquivoRede.h"
 #include "UDialogos.h"
 #include "UEdicaoPendente.h"
 #include "UErros.h"
 #include "UEstadosJanela.h"
 #include "UFormExplorador.h"
-#include "UFormImportar.h"
 #include "UFormInformacoes.h"
 #include "UFormLaboratorio.h"
 #include "UFormLicoes.h"
 #include "UFormSemente.h"
 #include "UFormSobre.h"
-#include "UFormTreinando.h"
 #include "UImagens.h"
-#include "ULeitorLinhas.h"
 #include "UManual.h"
 #include "UMensagens.h"
 #include "UNumeros.h"
-#include "UPassoAPasso.h"
+#include "UPreparacaoLicao.h"
 #include "USpinEdit.h"
 #include "UTextos.h"
-#include "UTrabalho.h"
 
 TFormMain* FormMain = nullptr;
 
 namespace {
-
-std::int32_t inteiroDe(const QString& texto) {
-    return textoParaInteiro(bytesUtf8(texto));
-}
 
 // The decimal symbol of the user's regional settings, "." when it is not a single character.
 char separadorRegional() {
@@ -293,76 +280,6 @@ void TFormMain::limpaPaginas() {
     sessao_.zeraContagens();
 }
 
-bool TFormMain::getConfiguracao() {
-    // A rate that does not convert, or does not fit a double, is refused and reset.
-    bool taxaValida = true;
-    try {
-        rede().taxaAprendizado = textoParaDouble(bytesUtf8(ui.ValorInicialTextBox->text()));
-    } catch (const EConversao&) {
-        taxaValida = false;
-    } catch (const EEstouroReal&) {
-        taxaValida = false;
-    }
-    if (!taxaValida) {
-        mensagem(QStringLiteral(
-            "A taxa de aprendizagem deve ser especificada em valores reais com virgula. "));
-        ui.ValorInicialTextBox->setText(QStringLiteral("0,1"));
-        return false;
-    }
-    rede().taxaEvolucao = textoParaDouble(bytesUtf8(ui.EvolucaoSpinEdit->text()));
-
-    if (!arquivoExiste(rede().arquivoPadroes)) {
-        mensagem(QStringLiteral("Você deve especificar um arquivo de padrões."));
-        return false;
-    }
-    // Read on a worker: a header line of gigabytes keeps the window alive and can be stopped.
-    std::optional<TCabecalhoPadroes> cabecalho;
-    try {
-        cabecalho = leCabecalhoNoTrabalhador(rede().arquivoPadroes);
-        if (!cabecalho) return false;
-    } catch (const std::exception&) {
-    }
-    switch (cabecalho ? sessao_.aceitaCabecalho(*cabecalho, !ui.TreinarButton->isEnabled())
-                      : TSessao::TCabecalho::invalido) {
-        case TSessao::TCabecalho::dimensaoDiferente:
-            mensagem(QStringLiteral("Estes padrões não podem ser classificados com esta rede!"));
-            return false;
-        case TSessao::TCabecalho::invalido:
-            mensagem(QStringLiteral("Formato inválido do arquivo de padrões."));
-            return false;
-        case TSessao::TCabecalho::aceito:
-            break;
-    }
-
-    rede().qtdLinhas = inteiroDe(ui.LinhaNeuronioSpinEdit->text());
-    rede().qtdColunas = inteiroDe(ui.ColunaNeuronioSpinEdit->text());
-    rede().raio = inteiroDe(ui.RaioSpinEdit->text());
-    // The radius is clamped to the larger side of the map (the rows when both are equal).
-    if (rede().raio > rede().qtdLinhas && rede().raio > rede().qtdColunas) {
-        rede().raio = std::max(rede().qtdLinhas, rede().qtdColunas);
-        mensagem(QStringLiteral(
-            "O Raio foi ajustado para o tamanho máximo permitido pela topologia da rede."));
-        ui.RaioSpinEdit->setText(QString::number(rede().raio));
-    }
-    return true;
-}
-
-std::optional<TCabecalhoPadroes> TFormMain::leCabecalhoNoTrabalhador(const std::string& caminho) {
-    std::optional<TCabecalhoPadroes> cabecalho;
-    UTrabalho::executa(
-        *this, QStringLiteral("Lendo"),
-        [&](TControle& controle) {
-            try {
-                cabecalho = leCabecalhoPadroes(caminho, &controle);
-            } catch (const EInterrompido&) {
-            }
-        },
-        [](const TControle&) {
-            return andamento(QStringLiteral("Lendo o cabeçalho do arquivo de padrões"), 0, -1);
-        });
-    return cabecalho;
-}
-
 void TFormMain::entraEstado(TEstado estado, const TCabecalhoRede* carregado) {
     switch (estado) {
         case TEstado::treinado:
@@ -385,84 +302,6 @@ void TFormMain::entraEstado(TEstado estado, const TCabecalhoRede* carregado) {
             UEstadosJanela::habilita(*this, UEstadosJanela::carregadoFim);
             break;
     }
-}
-
-void TFormMain::TreinarButtonClick() {
-    protege([&] {
-        edicaoPendente_->conclui();
-        rede().arquivoPadroes = caminhoEmBytes(ui.TreinamentoArqTextBox->text());
-        if (!getConfiguracao()) return;
-
-        // What the work needs from the controls is read here; the cycle count is converted now,
-        // but a failure of it is reported where the training would have begun.
-        TTreino::TPedido pedido;
-        pedido.vizinhanca = bytesUtf8(ui.TipoVizinhancaComboBox->currentText());
-        pedido.porCiclos = ui.QtdCiclosRadioButton->isChecked();
-        try {
-            const std::int64_t u = pedido.porCiclos
-                                       ? std::int64_t{inteiroDe(ui.QtdCiclosSpinEdit->text())} - 1
-                                       : std::int64_t{inteiroDe(ui.RaioSpinEdit->text())};
-            pedido.ultimo = static_cast<std::int32_t>(
-                std::clamp<std::int64_t>(u, std::numeric_limits<std::int32_t>::min(),
-                                         std::numeric_limits<std::int32_t>::max()));
-        } catch (const std::exception&) {
-            pedido.falhaCiclos = std::current_exception();
-        }
-        pedido.passoAPasso = explorador_ && explorador_->passoAPasso();
-
-        TTreino treino(sessao_, std::move(pedido));
-        const std::exception_ptr falha = UTrabalho::executaRetendo(
-            *this, QStringLiteral("Treinando"),
-            [&](TControle& controle) { treino.trabalha(controle); },
-            [&](const TControle& controle) { return acompanhaTreino(treino, controle); });
-        const TSessao::TResultadoTreino feito = sessao_.concluiTreino(treino, falha);
-        if (!feito.treinou) return;
-        bool completo = feito.completo;
-        if (feito.passoAPasso) {
-            // Step by step, the training runs from the dialog, here on the interface thread.
-            TTreinoPassoAPasso passos(
-                *this, rede(), treino.porCiclos(), treino.ultimo(), treino.status().funcao(),
-                [&] {
-                    if (const auto linha = treino.status().novaLinha())
-                        escreveStatus(QString::fromStdString(*linha));
-                },
-                treino.extras(), explorador_.get());
-            completo = passos.executa();
-            sessao_.fechaTreino(treino, completo, &passos.curva());
-        } else {
-            sessao_.fechaTreino(treino, completo);
-        }
-        // Stopped: the line of the last cycle completed, marked; alone before the first.
-        const std::optional<std::string> linha = treino.status().ultimaLinha();
-        if (!completo)
-            escreveStatus(linha ? QString::fromStdString(*linha) +
-                                      QStringLiteral("    (interrompido)")
-                                : QStringLiteral("(interrompido)"));
-        else if (linha)
-            escreveStatus(QString::fromStdString(*linha));
-        linhasMapaRecente_ = rede().linhasMapa();
-        colunasMapaRecente_ = rede().colunasMapa();
-        preencheMapa();
-        entraEstado(TEstado::treinado);
-        atualizaExplorador();
-    });
-}
-
-TAndamento TFormMain::acompanhaTreino(TTreino& treino, const TControle& controle) {
-    if (const auto linha = treino.status().novaLinha())
-        escreveStatus(QString::fromStdString(*linha));
-    if (treino.fase() == TTreino::Fase::treino && !treino.medindo() && explorador_ &&
-        explorador_->isVisible())
-        explorador_->acompanhaTreino(treino);
-    return andamentoDoTreino(treino, controle);
-}
-
-void TFormMain::LimparButtonClick() {
-    protege([&] {
-        sessao_.limpa();
-        entraEstado(TEstado::limpo);
-        atualizaExplorador();
-    });
 }
 
 void TFormMain::TreinamentoTabsheetShow() {
@@ -504,18 +343,6 @@ void TFormMain::RaioRadioButtonClick() {
     ui.QtdCiclosSpinEdit->setEnabled(false);
 }
 
-void TFormMain::TreinamentoArqBitBtnClick() {
-    protege([&] {
-        ui.TreinamentoArqTextBox->setText(UDialogos::escolhe(*OpenDialogPadroesTreinamento));
-    });
-}
-
-void TFormMain::ClassificacaoArqBitBtnClick() {
-    protege([&] {
-        ui.ClassificacaoArqTextBox->setText(UDialogos::escolhe(*OpenDialogPadroesClassificacao));
-    });
-}
-
 void TFormMain::ValorInicialTextBoxExit() {
     protege([&] {
         const QString texto = ui.ValorInicialTextBox->text();
@@ -550,133 +377,6 @@ void TFormMain::MapaNosGridSelectCell(int aCol, int aRow) {
     });
 }
 
-void TFormMain::ClassificarButtonClick() {
-    protege([&] {
-        edicaoPendente_->conclui();
-        rede().arquivoPadroes = caminhoEmBytes(ui.ClassificacaoArqTextBox->text());
-        if (!getConfiguracao()) return;
-        if (!arquivoExiste(rede().arquivoPadroes)) {
-            mensagem(QStringLiteral("Você deve especificar um arquivo de padrões para teste!"));
-            return;
-        }
-        TClassificacao classificacao(sessao_);
-        const std::exception_ptr falha = UTrabalho::executaRetendo(
-            *this, QStringLiteral("Classificando"),
-            [&](TControle& controle) { classificacao.trabalha(controle); },
-            [&](const TControle& controle) {
-                return andamentoDaClassificacao(classificacao, controle);
-            });
-        const TSessao::TResultadoClassificacao feita =
-            sessao_.concluiClassificacao(classificacao, falha);
-        if (!feita.completa) return;
-        // The cells go empty while the nearest neurons are searched, then show the new counts.
-        if (feita.comPadroes) limpaCelulasDoMapa(QString());
-        preencheMapa();
-        atualizaExplorador();
-    });
-}
-
-void TFormMain::SalvarTreinamentoItemMenuClick() {
-    protege([&] {
-        const QString nome = UDialogos::escolhe(*SaveDialog);
-        if (nome.isEmpty()) return;
-        try {
-            salvaRede(caminhoEmBytes(nome), rede(), bytesUtf8(ui.RaioSpinEdit->text()),
-                      bytesUtf8(ui.TipoVizinhancaComboBox->currentText()));
-        } catch (const EArquivoEspecial& e) {
-            mensagem(textoDeBytes(e.what()));
-        } catch (const std::exception&) {
-            mensagem(QStringLiteral("O Arquivo está em uso."));
-        }
-    });
-}
-
-void TFormMain::CarregarTreinamentoItemMenuClick() {
-    protege([&] {
-        edicaoPendente_->conclui();
-        const QString nome = UDialogos::escolhe(*OpenDialogTreinamento);
-        if (!nome.isEmpty()) carregaTreinamento(nome);
-    });
-}
-
-void TFormMain::abreArquivo(const QString& caminho) {
-    protege([&] {
-        const QFileInfo arquivo(QDir::cleanPath(QFileInfo(caminho).absoluteFilePath()));
-        if (arquivo.suffix().compare(QLatin1String("cfg"), Qt::CaseInsensitive) == 0)
-            carregaTreinamento(arquivo.filePath());
-        else if (arquivo.isFile() && !temCabecalhoDePadroes(caminhoEmBytes(arquivo.filePath())))
-            importaTabela(arquivo.filePath());
-        else
-            ui.TreinamentoArqTextBox->setText(arquivo.filePath());
-    });
-}
-
-void TFormMain::ImportarItemMenuClick() {
-    protege([&] {
-        edicaoPendente_->conclui();
-        const QString tabela = UDialogos::escolhe(*OpenDialogTabela);
-        if (!tabela.isEmpty()) importaTabela(tabela);
-    });
-}
-
-void TFormMain::importaTabela(const QString& tabela) {
-    TFormImportar dialogo(this, tabela, *SaveDialogPadroes);
-    if (UDialogos::executa(dialogo) != QDialog::Accepted || dialogo.arquivoGravado().isEmpty())
-        return;
-    ui.PageControl->setCurrentIndex(0);
-    ui.TreinamentoArqTextBox->setText(dialogo.arquivoGravado());
-}
-
-void TFormMain::carregaTreinamento(const QString& nome) {
-    const std::string caminho = caminhoEmBytes(nome);
-    if (!arquivoExiste(caminho)) return;
-
-    // The file is read into a network aside; the session and the window then take what was read
-    // in the order the load has always changed them, so that a failure part-way leaves the same
-    // state, and a stopped load leaves nothing changed.
-    TCarga carga(sessao_, caminho, bytesUtf8(ui.TipoVizinhancaComboBox->currentText()));
-    UTrabalho::executa(
-        *this, QStringLiteral("Carregando"), [&](TControle& controle) { carga.trabalha(controle); },
-        [&](const TControle& controle) {
-            return andamento(QStringLiteral("Lendo o arquivo de treinamento"),
-                             controle.padroes.load(), carga.neuroniosALer());
-        });
-    const TCargaRede& lida = carga.resultado();
-    if (lida.parada()) return;
-    // A map too large for memory, or a load that could not allocate what it read, is refused
-    // before anything changes.
-    if (const std::optional<std::string> recusa = carga.recusa()) {
-        mensagem(QString::fromStdString(*recusa));
-        return;
-    }
-    try {
-        sessao_.aplicaCabecalho(carga);
-        if (lida.cabecalho && (rede().qtdLinhas != inteiroDe(ui.LinhaNeuronioSpinEdit->text()) ||
-                               rede().qtdColunas != inteiroDe(ui.ColunaNeuronioSpinEdit->text()))) {
-            linhasMapaRecente_ = rede().qtdLinhas;
-            colunasMapaRecente_ = rede().qtdColunas;
-            ui.MapaNosGrid->defineTamanho(rede().qtdLinhas, ui.MapaNosGrid->columnCount());
-            ui.LinhaNeuronioSpinEdit->setText(QString::number(rede().qtdLinhas));
-            ui.MapaNosGrid->defineTamanho(ui.MapaNosGrid->rowCount(), rede().qtdColunas);
-            ui.ColunaNeuronioSpinEdit->setText(QString::number(rede().qtdColunas));
-            constroiMapa();
-        }
-        sessao_.colocaMapa(carga);
-        if (lida.mapaPronto) {
-            linhasMapaRecente_ = rede().linhasMapa();
-            colunasMapaRecente_ = rede().colunasMapa();
-        }
-        if (lida.falha) std::rethrow_exception(lida.falha);
-        preencheMapa();
-        entraEstado(TEstado::carregado, &*lida.cabecalho);
-        atualizaExplorador();
-    } catch (const std::bad_alloc&) {
-        throw;
-    } catch (const std::exception&) {
-        mensagem(QStringLiteral("Formato inválido do arquivo de treinamento."));
-    }
-}
-
 void TFormMain::SobreClick() {
     protege([&] {
         if (sobre_ != nullptr) sobre_->exec();
@@ -688,4 +388,38 @@ void TFormMain::ManualItemMenuClick() {
         criaManual();
         manual_->mostraConteudo();
     });
+}
+
+void TFormMain::LicoesItemMenuClick() {
+    protege([&] {
+        if (!licoes_) {
+            licoes_ = std::make_unique<TFormLicoes>();
+            licoes_->setWindowIcon(windowIcon());
+            connect(licoes_.get(), &TFormLicoes::preparar, this, [this](int licao) {
+                protege([&] { UPreparacaoLicao::prepara(*this, licao); });
+            });
+            connect(licoes_.get(), &TFormLicoes::abrirManual, this, [this] {
+                protege([&] {
+                    criaManual();
+                    manual_->mostraConteudo();
+                    manual_->navegador()->scrollToAnchor(QStringLiteral("licoes"));
+                });
+            });
+        }
+        licoes_->show();
+        licoes_->raise();
+        licoes_->activateWindow();
+    });
+}
+
+void TFormMain::mostraLicao(int i) {
+    LicoesItemMenuClick();
+    if (licoes_) licoes_->escolhe(i);
+}
+
+void TFormMain::criaManual() {
+    if (manual_) return;
+    manual_ = new TManual(this);
+    connect(manual_.data(), &TManual::licaoPedida, this,
+            [this](int licao) { mostraLicao(licao - 1); });
 }

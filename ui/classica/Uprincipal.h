@@ -35,6 +35,7 @@ class TFormInformacoes;
 class TFormSobre;
 class TManual;
 struct TAndamento;
+struct TClassicaLicao;
 
 class TFormMain : public QMainWindow {
     Q_OBJECT
@@ -78,8 +79,11 @@ class TFormMain : public QMainWindow {
     void LicoesItemMenuClick();
     // The lessons panel (made on first use) at lesson i, from 0.
     void mostraLicao(int i);
-    // Puts lesson i's data and settings in place (in the laboratory, this window or both).
-    void preparaLicao(int i);
+    // A lesson's settings put into the training page as the user would type them, the pattern
+    // file `arquivo` and the seed included; a map already trained is cleared first, as "Limpar
+    // Treinamento" does.
+    void preparaTreino(const QString& arquivo, const TClassicaLicao& ajustes);
+    void escreveStatus(const QString& texto) { ui.StatusBar->setText(texto); }
     // Shows the laboratory, opening `arquivo` in it when given.
     void abreLaboratorio(const QString& arquivo = {});
     void SementeItemMenuClick();
@@ -117,7 +121,6 @@ class TFormMain : public QMainWindow {
     // default failure report and the window stays usable.
     void protege(const std::function<void()>& comando) { UMensagens::protege(this, comando); }
     void mensagem(const QString& texto) { UMensagens::mostraMensagem(this, texto); }
-    void escreveStatus(const QString& texto) { ui.StatusBar->setText(texto); }
 
     // The window's controls after a training, a clearing and a load, each switched in the order
     // the command has always switched them (disabling a box that has the focus runs its check).

@@ -4,6 +4,9 @@
 #include <QCompleter>
 #include <QFileDialog>
 #include <chrono>
+#include <string_view>
+
+#include "UImportacao.h"
 
 namespace UDialogos {
 namespace {
@@ -44,9 +47,18 @@ QFileDialog* criaDialogoArquivo(QWidget* pai, const char* nome, bool salvar) {
 QFileDialog* criaDialogoTabela(QWidget* pai, const char* nome) {
     QFileDialog* d = criaDialogoArquivo(pai, nome, false);
     d->setFileMode(QFileDialog::ExistingFile);
-    d->setNameFilters({QStringLiteral("Tabelas (*.csv *.tsv *.txt *.dat *.arff *.xlsx *.ods)"),
-                       QStringLiteral("Todos os arquivos (*)")});
+    d->setNameFilters(
+        {filtroTabelas(QStringLiteral("Tabelas")), QStringLiteral("Todos os arquivos (*)")});
     return d;
+}
+
+QString filtroTabelas(const QString& rotulo, bool padroesPrimeiro) {
+    QStringList padroes;
+    if (padroesPrimeiro) padroes << QStringLiteral("*.txt");
+    for (const TExtensaoTabela& e : kExtensoesTabela)
+        if (!padroesPrimeiro || std::string_view(e.extensao) != "txt")
+            padroes << QStringLiteral("*.") + QString::fromLatin1(e.extensao);
+    return rotulo + QStringLiteral(" (") + padroes.join(u' ') + u')';
 }
 
 QFileDialog* criaDialogoPadroes(QWidget* pai, const char* nome) {

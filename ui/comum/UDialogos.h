@@ -18,10 +18,14 @@ namespace UDialogos {
 QFileDialog* criaDialogoArquivo(QWidget* pai, const char* nome, bool salvar);
 
 // The dialogs of an import, kept by `pai` as well: one opens a table (CSV, TSV, .txt, SOM_PAK's
-// .dat, ARFF); the other saves a pattern file (".txt" added, or a SOM_PAK .dat) and asks before
-// replacing one.
+// .dat, ARFF, .xlsx, .ods); the other saves a pattern file (".txt" added, or a SOM_PAK .dat) and
+// asks before replacing one.
 QFileDialog* criaDialogoTabela(QWidget* pai, const char* nome);
 QFileDialog* criaDialogoPadroes(QWidget* pai, const char* nome);
+
+// The name filter of every table the import reads, under `rotulo`: "Tabelas (*.csv ... *.ods)";
+// with `padroesPrimeiro`, the pattern file's *.txt leads the list (the laboratory's "Dados").
+QString filtroTabelas(const QString& rotulo, bool padroesPrimeiro = false);
 
 // Runs the dialog; the chosen file's full path, or an empty text when the user cancels.
 QString escolhe(QFileDialog& dialogo);

@@ -39,6 +39,10 @@ std::string bytesUtf8(const QString& texto) {
     return texto.toUtf8().toStdString();
 }
 
+std::int32_t inteiroDe(const QString& texto) {
+    return textoParaInteiro(bytesUtf8(texto));
+}
+
 std::optional<std::uint32_t> sementeDoTexto(const QString& texto) {
     bool ok = false;
     const qulonglong valor = texto.trimmed().toULongLong(&ok, 10);

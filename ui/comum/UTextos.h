@@ -13,6 +13,9 @@ QString textoDeBytes(std::string_view bytes);
 std::string caminhoEmBytes(const QString& caminho);
 std::string bytesUtf8(const QString& texto);
 
+// A whole number as the program converts a box's text (textoParaInteiro), failures included.
+std::int32_t inteiroDe(const QString& texto);
+
 // A seed as the user writes it: a whole number from 0 to 4294967295, blanks around allowed.
 std::optional<std::uint32_t> sementeDoTexto(const QString& texto);
 

@@ -92,8 +92,7 @@ TFormLaboratorio::TFormLaboratorio(QWidget* pai) : QWidget(pai) {
                        "clique em Treinar (ou em Passo, para ver um padrão de cada vez)."));
     dialogoDados_ = UDialogos::criaDialogoTabela(this, "LabAbrirDialog");
     dialogoDados_->setNameFilters(
-        {QStringLiteral("Dados (*.txt *.csv *.tsv *.dat *.arff *.xlsx *.ods)"),
-         QStringLiteral("Todos (*)")});
+        {UDialogos::filtroTabelas(QStringLiteral("Dados"), true), QStringLiteral("Todos (*)")});
     dialogoSalvar_ = dialogoCod(this, "LabSalvarDialog", true);
     dialogoAbrirMapa_ = dialogoCod(this, "LabAbrirMapaDialog", false);
 

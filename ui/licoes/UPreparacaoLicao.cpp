@@ -1,6 +1,7 @@
-// The lessons' "Preparar": their data written into the demonstrations folder (an example shipped
-// inside the program, a table imported with its scaling, or a generated demonstration), then the
-// settings put in the classic window, the laboratory or both.
+// The lessons' data (an example shipped inside the program, a table imported with its scaling, or
+// a generated demonstration), and the lesson's names for views and windows turned into theirs.
+
+#include "UPreparacaoLicao.h"
 
 #include <QFile>
 #include <QTimer>
@@ -8,11 +9,11 @@
 #include "UErros.h"
 #include "UFormExplorador.h"
 #include "UFormLaboratorio.h"
-#include "UFormLicoes.h"
 #include "UImagemExportada.h"
 #include "UImportacao.h"
+#include "ULayoutMapa.h"
 #include "ULicoes.h"
-#include "UManual.h"
+#include "UMensagens.h"
 #include "UTextos.h"
 #include "Uprincipal.h"
 
@@ -47,95 +48,74 @@ QString arquivoDaLicao(const TLicao& l) {
     return padroes;
 }
 
+// The windows' view of a lesson's view.
+TTipoVista tipoDaVista(TVistaLicao vista) {
+    switch (vista) {
+        case TVistaLicao::rotulos:
+            return TTipoVista::Rotulos;
+        case TVistaLicao::matrizU:
+            return TTipoVista::MatrizU;
+        case TVistaLicao::cores:
+            return TTipoVista::Cores;
+        case TVistaLicao::redeNoEspaco:
+            break;
+    }
+    return TTipoVista::Espaco;
+}
+
+// The name a window's view selector lists it under.
+QString nomeNoSeletor(TVistaLicao vista) {
+    return QString::fromUtf8(nomeDaVista(tipoDaVista(vista)));
+}
+
+void preparaLaboratorio(TFormMain& principal, const TLicao& l, const QString& arquivo) {
+    principal.abreLaboratorio();
+    TFormLaboratorio& lab = *principal.laboratorio();
+    lab.abreDadosPreparados(arquivo);
+    if (l.demonstracao) lab.mostraPedido(*l.demonstracao);
+    lab.mostraConfiguracao(*l.laboratorio);
+    lab.escolheVista(nomeNoSeletor(l.vista));
+    lab.mostraStatus(
+        QStringLiteral("%1: preparada. Clique em Treinar.").arg(QString::fromStdString(l.titulo)));
+}
+
+void preparaClassica(TFormMain& principal, const TLicao& l, const QString& arquivo) {
+    const TClassicaLicao& c = *l.classica;
+    principal.preparaTreino(arquivo, c);
+    principal.ExploradorItemMenuClick();
+    principal.explorador()->definePassoAPasso(c.passoAPasso);
+    principal.explorador()->escolheVista(nomeNoSeletor(c.vista));
+    // The explorer stays open (step mode shows the map there), behind the main window.
+    principal.show();
+    QTimer::singleShot(150, &principal, [&principal] {
+        principal.raise();
+        principal.activateWindow();
+    });
+    principal.escreveStatus(QStringLiteral("%1: preparada (semente %2). Clique em Treinar!.")
+                                .arg(QString::fromStdString(l.titulo))
+                                .arg(c.semente));
+}
+
 }  // namespace
 
-void TFormMain::LicoesItemMenuClick() {
-    protege([&] {
-        if (!licoes_) {
-            licoes_ = std::make_unique<TFormLicoes>();
-            licoes_->setWindowIcon(windowIcon());
-            connect(licoes_.get(), &TFormLicoes::preparar, this, &TFormMain::preparaLicao);
-            connect(licoes_.get(), &TFormLicoes::abrirManual, this, [this] {
-                protege([&] {
-                    criaManual();
-                    manual_->mostraConteudo();
-                    manual_->navegador()->scrollToAnchor(QStringLiteral("licoes"));
-                });
-            });
-        }
-        licoes_->show();
-        licoes_->raise();
-        licoes_->activateWindow();
-    });
+namespace UPreparacaoLicao {
+
+void prepara(TFormMain& principal, int licao) {
+    if (licao < 0 || licao >= static_cast<int>(licoes().size())) return;
+    const TLicao& l = licoes()[static_cast<std::size_t>(licao)];
+    if (l.laboratorio && principal.laboratorio() && principal.laboratorio()->sessao().ocupada()) {
+        UMensagens::mostraMensagem(
+            &principal, QStringLiteral("Espere o treino do laboratório terminar (ou clique em "
+                                       "Parar lá) antes de preparar uma lição."));
+        return;
+    }
+    const QString arquivo = arquivoDaLicao(l);
+    if (l.laboratorio) preparaLaboratorio(principal, l, arquivo);
+    if (l.classica) preparaClassica(principal, l, arquivo);
+    if (l.laboratorio) {
+        principal.laboratorio()->raise();
+        principal.laboratorio()->activateWindow();
+    }
 }
 
-void TFormMain::preparaLicao(int i) {
-    protege([&] {
-        if (i < 0 || i >= static_cast<int>(::licoes().size())) return;
-        const TLicao& l = ::licoes()[static_cast<std::size_t>(i)];
-        if (l.laboratorio && laboratorio_ && laboratorio_->sessao().ocupada()) {
-            mensagem(
-                QStringLiteral("Espere o treino do laboratório terminar (ou clique em Parar "
-                               "lá) antes de preparar uma lição."));
-            return;
-        }
-        const QString arquivo = arquivoDaLicao(l);
-        if (l.laboratorio) {
-            abreLaboratorio();
-            laboratorio_->abreDadosPreparados(arquivo);
-            if (l.demonstracao) laboratorio_->mostraPedido(*l.demonstracao);
-            laboratorio_->mostraConfiguracao(*l.laboratorio);
-            laboratorio_->escolheVista(QString::fromStdString(l.vista));
-            laboratorio_->mostraStatus(QStringLiteral("%1: preparada. Clique em Treinar.")
-                                           .arg(QString::fromStdString(l.titulo)));
-        }
-        if (l.classica) {
-            const TClassicaLicao& c = *l.classica;
-            // A map already trained here is cleared, as Limpar does: the lesson trains anew.
-            if (ui.LimparButton->isEnabled()) LimparButtonClick();
-            ui.PageControl->setCurrentIndex(0);
-            ui.TreinamentoArqTextBox->setText(arquivo);
-            ui.LinhaNeuronioSpinEdit->setValue(c.linhas);
-            ui.ColunaNeuronioSpinEdit->setValue(c.colunas);
-            ui.TipoVizinhancaComboBox->setCurrentText(QString::fromStdString(c.vizinhanca));
-            ui.RaioSpinEdit->setValue(c.raio);
-            ui.ValorInicialTextBox->setText(QString::fromStdString(c.taxa));
-            ui.EvolucaoSpinEdit->setValue(c.evolucao);
-            if (c.ciclos > 0) {
-                ui.QtdCiclosRadioButton->setChecked(true);
-                ui.QtdCiclosSpinEdit->setValue(c.ciclos);
-            } else {
-                ui.RaioRadioButton->setChecked(true);
-            }
-            sessao_.sementeFixa = c.semente;
-            ExploradorItemMenuClick();
-            explorador_->definePassoAPasso(c.passoAPasso);
-            explorador_->escolheVista(QString::fromStdString(c.vista));
-            // The explorer stays open (step mode shows the map there), behind this window.
-            show();
-            QTimer::singleShot(150, this, [this] {
-                raise();
-                activateWindow();
-            });
-            escreveStatus(QStringLiteral("%1: preparada (semente %2). Clique em Treinar!.")
-                              .arg(QString::fromStdString(l.titulo))
-                              .arg(c.semente));
-        }
-        if (l.laboratorio) {
-            laboratorio_->raise();
-            laboratorio_->activateWindow();
-        }
-    });
-}
-
-void TFormMain::mostraLicao(int i) {
-    LicoesItemMenuClick();
-    if (licoes_) licoes_->escolhe(i);
-}
-
-void TFormMain::criaManual() {
-    if (manual_) return;
-    manual_ = new TManual(this);
-    connect(manual_.data(), &TManual::licaoPedida, this,
-            [this](int licao) { mostraLicao(licao - 1); });
-}
+}  // namespace UPreparacaoLicao
