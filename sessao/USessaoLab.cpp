@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "UAnelLab.h"
+#include "UArquivoPadroes.h"
 #include "UErros.h"
 #include "ULeitorLinhas.h"
 
@@ -150,6 +151,7 @@ void TSessaoLab::preparaTrabalhador(TTarefa tarefa) {
     mapaLido_.reset();
     passosProntos_.reset();
     falhaDaLeitura_ = nullptr;
+    precisaImportar_ = false;
     controle_.parar = false;
     controle_.anotaCiclo(0);
     terminou_ = false;
@@ -177,6 +179,18 @@ void TSessaoLab::iniciaCarga(std::function<std::string(TControle&)> arquivo) {
     if (ocupada()) throw std::logic_error("dados lidos durante outro trabalho");
     iniciaTrabalho(TTarefa::dados, [this, arquivo = std::move(arquivo)](std::string& caminho) {
         caminho = arquivo(controle_);
+        dadosLidos_ = preparaDados(carregaDadosLab(caminho, &controle_), caminho, &controle_);
+    });
+}
+
+void TSessaoLab::iniciaAbertura(const std::string& caminho) {
+    if (ocupada()) throw std::logic_error("dados lidos durante outro trabalho");
+    iniciaTrabalho(TTarefa::dados, [this, caminho](std::string& lendo) {
+        lendo = caminho;
+        if (!temCabecalhoDePadroes(caminho, &controle_)) {
+            precisaImportar_ = true;
+            return;
+        }
         dadosLidos_ = preparaDados(carregaDadosLab(caminho, &controle_), caminho, &controle_);
     });
 }
@@ -524,7 +538,8 @@ bool TSessaoLab::conclui() {
     thread_.join();
     if (tarefa_ != TTarefa::treino) {
         erro_ = mensagemDa(falhaDaLeitura_);
-        parado_ = !dadosLidos_ && !mapaLido_ && !passosProntos_ && !falhaDaLeitura_;
+        parado_ =
+            !dadosLidos_ && !mapaLido_ && !passosProntos_ && !falhaDaLeitura_ && !precisaImportar_;
         if (dadosLidos_) instalaDados(std::move(*dadosLidos_));
         if (mapaLido_) instalaMapa(std::move(*mapaLido_));
         if (tarefa_ == TTarefa::passos) passos_ = std::move(passosProntos_);

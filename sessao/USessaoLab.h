@@ -66,6 +66,11 @@ class TSessaoLab {
     // (Gerar writes it there). Once conclui() has returned true the data are in place, or falha()
     // holds what the reading threw, or parado() tells that a stop left everything as it was.
     void iniciaCarga(std::function<std::string(TControle&)> arquivo);
+    // What "Abrir…" does first, on the worker, ending as iniciaCarga does: a pattern file is read
+    // as iniciaCarga reads it; of any other file only the first line is, and precisaImportar()
+    // then tells the window to hand it to the import dialog, everything left as it was.
+    void iniciaAbertura(const std::string& caminho);
+    bool precisaImportar() const { return precisaImportar_; }
     // What reading a codebook and defineMapa do, on the worker, ending as iniciaCarga does (erro()
     // says why the map was refused).
     void iniciaMapa(const std::string& caminho);
@@ -209,6 +214,7 @@ class TSessaoLab {
     std::optional<TNovosDados> dadosLidos_;
     std::optional<TNovoMapa> mapaLido_;
     std::exception_ptr falhaDaLeitura_;
+    bool precisaImportar_ = false;
     TControle controle_;
     TConfiguracaoLab emCurso_;
     std::atomic<bool> terminou_{false};

@@ -253,3 +253,34 @@ TEST(SessaoLab, leituraParadaOuFalhaDeixaTudo) {
     EXPECT_FALSE(sessao.precisaPassos(c));
     EXPECT_EQ(sessao.passo(c), "");
 }
+
+// "Abrir…" reads even the first line on the worker: a table is left to the import dialog with
+// everything as it was, and a first line that runs on for megabytes stops at Parar.
+TEST(SessaoLab, aberturaLeOCabecalhoNoTrabalhador) {
+    PastaTemporaria pasta;
+    TSessaoLab sessao;
+    sessao.carrega(NORVIKA_EXEMPLOS "/iris.txt");
+    const auto espera = [&] {
+        while (!sessao.conclui()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    };
+
+    sessao.iniciaAbertura(pasta.escreve("longa.txt", std::string(std::size_t{16} << 20, '7')));
+    sessao.para();
+    espera();
+    EXPECT_TRUE(sessao.parado());
+    EXPECT_FALSE(sessao.precisaImportar());
+    EXPECT_EQ(sessao.carga().dados.padroes(), 150u);
+
+    sessao.iniciaAbertura(pasta.escreve("tabela.csv", "a,b,rotulo\n1,2,x\n3,4,y\n"));
+    espera();
+    EXPECT_TRUE(sessao.precisaImportar());
+    EXPECT_FALSE(sessao.parado());
+    EXPECT_FALSE(sessao.falha());
+    EXPECT_EQ(sessao.carga().dados.padroes(), 150u);
+
+    sessao.iniciaAbertura(pasta.escreve("doze.txt", doze()));
+    espera();
+    EXPECT_FALSE(sessao.precisaImportar());
+    EXPECT_FALSE(sessao.parado());
+    EXPECT_EQ(sessao.carga().dados.padroes(), 12u);
+}

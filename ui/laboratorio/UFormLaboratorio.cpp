@@ -507,18 +507,25 @@ void TFormLaboratorio::mostraDados() {
 }
 
 bool TFormLaboratorio::abreDados(const QString& caminho) {
-    const std::string bytes = caminhoEmBytes(caminho);
-    QString arquivo = caminho;
-    if (!temCabecalhoDePadroes(bytes)) {
-        // A table goes through the import dialog, which writes a pattern file.
-        QFileDialog* salvar = UDialogos::criaDialogoPadroes(this, "LabSalvarPadroesDialog");
-        TFormImportar dialogo(this, caminho, *salvar);
-        const int resposta = UDialogos::executa(dialogo);
-        salvar->deleteLater();
-        if (resposta != QDialog::Accepted || dialogo.arquivoGravado().isEmpty()) return false;
-        arquivo = dialogo.arquivoGravado();
+    if (sessao_.ocupada()) return false;
+    // Even the first line, which tells a pattern file from a table, is read on the worker: it may
+    // run to the end of a large file.
+    const QString status = ui.LabStatusLabel->text();
+    sessao_.iniciaAbertura(caminhoEmBytes(caminho));
+    if (!recebeDados()) return false;
+    if (!sessao_.precisaImportar()) {
+        ui.LabStatusLabel->setText(
+            QStringLiteral("Dados abertos: %1").arg(QFileInfo(caminho).fileName()));
+        return true;
     }
-    abreDadosPreparados(arquivo);
+    ui.LabStatusLabel->setText(status);
+    // A table goes through the import dialog, which writes a pattern file.
+    QFileDialog* salvar = UDialogos::criaDialogoPadroes(this, "LabSalvarPadroesDialog");
+    TFormImportar dialogo(this, caminho, *salvar);
+    const int resposta = UDialogos::executa(dialogo);
+    salvar->deleteLater();
+    if (resposta != QDialog::Accepted || dialogo.arquivoGravado().isEmpty()) return false;
+    abreDadosPreparados(dialogo.arquivoGravado());
     return true;
 }
 
@@ -839,12 +846,17 @@ void TFormLaboratorio::abreDadosPreparados(const QString& caminho) {
 bool TFormLaboratorio::leDados(std::function<std::string(TControle&)> arquivo) {
     if (sessao_.ocupada()) return false;
     sessao_.iniciaCarga(std::move(arquivo));
+    return recebeDados();
+}
+
+bool TFormLaboratorio::recebeDados() {
     if (!aguardaTrabalhador(
             QStringLiteral("Lendo os dados…"),
             QStringLiteral("Leitura interrompida: os dados ficaram como estavam."))) {
         if (const std::exception_ptr falha = sessao_.falha()) std::rethrow_exception(falha);
         return false;
     }
+    if (sessao_.precisaImportar()) return true;
     atualizaHistorico();
     atualizaReprisa();
     mostraDados();

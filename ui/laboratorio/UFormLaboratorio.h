@@ -92,6 +92,8 @@ class TFormLaboratorio : public QWidget {
     // Reads data on the worker (`arquivo` runs there and returns the file to read) and shows
     // them; rethrows what the reading threw, returns false when it was stopped.
     bool leDados(std::function<std::string(TControle&)> arquivo);
+    // Waits for the reading just started on the worker and shows its data; the same answers.
+    bool recebeDados();
     // Waits, the window still painting, for the work just started on the session's worker, with
     // `andamento` in the status line; the work's result is then in place. True when it ended
     // well; false after a stop (the status then says `interrompido`) or a failure (the status
