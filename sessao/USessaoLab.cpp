@@ -175,24 +175,18 @@ void TSessaoLab::iniciaTrabalho(TTarefa tarefa,
     });
 }
 
-void TSessaoLab::iniciaCarga(std::function<std::string(TControle&)> arquivo) {
+void TSessaoLab::iniciaCarga(std::function<std::string(TControle&)> arquivo, bool soPadroes) {
     if (ocupada()) throw std::logic_error("dados lidos durante outro trabalho");
-    iniciaTrabalho(TTarefa::dados, [this, arquivo = std::move(arquivo)](std::string& caminho) {
-        caminho = arquivo(controle_);
-        dadosLidos_ = preparaDados(carregaDadosLab(caminho, &controle_), caminho, &controle_);
-    });
-}
-
-void TSessaoLab::iniciaAbertura(const std::string& caminho) {
-    if (ocupada()) throw std::logic_error("dados lidos durante outro trabalho");
-    iniciaTrabalho(TTarefa::dados, [this, caminho](std::string& lendo) {
-        lendo = caminho;
-        if (!temCabecalhoDePadroes(caminho, &controle_)) {
-            precisaImportar_ = true;
-            return;
-        }
-        dadosLidos_ = preparaDados(carregaDadosLab(caminho, &controle_), caminho, &controle_);
-    });
+    iniciaTrabalho(
+        TTarefa::dados, [this, arquivo = std::move(arquivo), soPadroes](std::string& caminho) {
+            caminho = arquivo(controle_);
+            // Even the first line may run to the end of a large file: it is read with the stop.
+            if (soPadroes && !temCabecalhoDePadroes(caminho, &controle_)) {
+                precisaImportar_ = true;
+                return;
+            }
+            dadosLidos_ = preparaDados(carregaDadosLab(caminho, &controle_), caminho, &controle_);
+        });
 }
 
 void TSessaoLab::iniciaMapa(const std::string& caminho) {

@@ -65,11 +65,10 @@ class TSessaoLab {
     // What carrega does, on the worker: `arquivo` runs there first and returns the file to read
     // (Gerar writes it there). Once conclui() has returned true the data are in place, or falha()
     // holds what the reading threw, or parado() tells that a stop left everything as it was.
-    void iniciaCarga(std::function<std::string(TControle&)> arquivo);
-    // What "Abrir…" does first, on the worker, ending as iniciaCarga does: a pattern file is read
-    // as iniciaCarga reads it; of any other file only the first line is, and precisaImportar()
-    // then tells the window to hand it to the import dialog, everything left as it was.
-    void iniciaAbertura(const std::string& caminho);
+    // With `soPadroes` ("Abrir…"), of a file that is not a pattern file only the first line is
+    // read, and precisaImportar() then tells the window to hand it to the import dialog,
+    // everything left as it was.
+    void iniciaCarga(std::function<std::string(TControle&)> arquivo, bool soPadroes = false);
     bool precisaImportar() const { return precisaImportar_; }
     // What reading a codebook and defineMapa do, on the worker, ending as iniciaCarga does (erro()
     // says why the map was refused).

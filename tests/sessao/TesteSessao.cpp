@@ -264,23 +264,30 @@ TEST(SessaoLab, aberturaLeOCabecalhoNoTrabalhador) {
         while (!sessao.conclui()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
     };
 
-    sessao.iniciaAbertura(pasta.escreve("longa.txt", std::string(std::size_t{16} << 20, '7')));
-    sessao.para();
-    espera();
-    EXPECT_TRUE(sessao.parado());
-    EXPECT_FALSE(sessao.precisaImportar());
-    EXPECT_EQ(sessao.carga().dados.padroes(), 150u);
-
-    sessao.iniciaAbertura(pasta.escreve("tabela.csv", "a,b,rotulo\n1,2,x\n3,4,y\n"));
+    const std::string tabela = pasta.escreve("tabela.csv", "a,b,rotulo\n1,2,x\n3,4,y\n");
+    sessao.iniciaCarga([&](TControle&) { return tabela; }, true);
     espera();
     EXPECT_TRUE(sessao.precisaImportar());
     EXPECT_FALSE(sessao.parado());
     EXPECT_FALSE(sessao.falha());
     EXPECT_EQ(sessao.carga().dados.padroes(), 150u);
 
-    sessao.iniciaAbertura(pasta.escreve("doze.txt", doze()));
+    const std::string padroes = pasta.escreve("doze.txt", doze());
+    sessao.iniciaCarga([&](TControle&) { return padroes; }, true);
     espera();
     EXPECT_FALSE(sessao.precisaImportar());
     EXPECT_FALSE(sessao.parado());
+    EXPECT_EQ(sessao.carga().dados.padroes(), 12u);
+
+    const std::string longa = pasta.escreve("longa.txt", std::string(std::size_t{8} << 20, '7'));
+    sessao.iniciaCarga(
+        [&](TControle& controle) {
+            controle.pedeParadaNoPasso = controle.passos() + 3;  // in the first line's third MiB
+            return longa;
+        },
+        true);
+    espera();
+    EXPECT_TRUE(sessao.parado());
+    EXPECT_FALSE(sessao.precisaImportar());
     EXPECT_EQ(sessao.carga().dados.padroes(), 12u);
 }

@@ -511,7 +511,8 @@ bool TFormLaboratorio::abreDados(const QString& caminho) {
     // Even the first line, which tells a pattern file from a table, is read on the worker: it may
     // run to the end of a large file.
     const QString status = ui.LabStatusLabel->text();
-    sessao_.iniciaAbertura(caminhoEmBytes(caminho));
+    const std::string arquivo = caminhoEmBytes(caminho);
+    sessao_.iniciaCarga([arquivo](TControle&) { return arquivo; }, true);
     if (!recebeDados()) return false;
     if (!sessao_.precisaImportar()) {
         ui.LabStatusLabel->setText(
