@@ -54,16 +54,8 @@ QString gravaCodebookEm(const TCodebook& codebook, const QString& caminho) {
     return {};
 }
 
-QFileDialog* dialogoCod(QWidget* pai, const char* nome, bool salvar) {
-    auto* d = new QFileDialog(pai);
-    d->setObjectName(QString::fromLatin1(nome));
-    d->setOption(QFileDialog::DontUseNativeDialog);
-    d->setAcceptMode(salvar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    d->setFileMode(salvar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    d->setNameFilters({QStringLiteral("Mapas do SOM_PAK (*.cod)"), QStringLiteral("Todos (*)")});
-    if (salvar) d->setDefaultSuffix(QStringLiteral("cod"));
-    return d;
-}
+const QStringList kFiltrosCod = {QStringLiteral("Mapas do SOM_PAK (*.cod)"),
+                                 QStringLiteral("Todos (*)")};
 
 }  // namespace
 
@@ -80,7 +72,19 @@ TFormLaboratorio::TFormLaboratorio(QWidget* pai) : QWidget(pai) {
     ui.LabDivisor->setStretchFactor(1, 1);
     ui.LabDivisor->setStretchFactor(2, 0);
     ui.LabDivisor->setSizes({340, 700, 260});
-    preencheSeletor();
+    TPainelMapa::TTextos textos;
+    textos.instante = QStringLiteral("Época");
+    textos.escolhaUmaUnidade =
+        QStringLiteral("Clique numa unidade do mapa para ver seus pesos, rótulos e padrões.");
+    textos.semMapa = [this] {
+        return sessao_.temDados() ? QStringLiteral("Escolha o mapa e o treino e clique em Treinar.")
+                                  : QStringLiteral("Abra um arquivo de dados e treine um mapa.");
+    };
+    painel_ = new TPainelMapa(this,
+                              {ui.LabVistaSeletor, ui.LabVista, ui.LabCurva,
+                               ui.LabEscalaComumCheckBox, ui.LabPainelNeuronio},
+                              std::move(textos));
+    painel_->preencheSeletor(true);
     for (const TInfoDemonstracao& info : kDemonstracoes) {
         ui.LabDemoCombo->addItem(QString::fromUtf8(info.titulo), static_cast<int>(info.tipo));
         ui.LabDemoCombo->setItemData(ui.LabDemoCombo->count() - 1,
@@ -94,16 +98,15 @@ TFormLaboratorio::TFormLaboratorio(QWidget* pai) : QWidget(pai) {
     dialogoDados_->setNameFilters(
         {QStringLiteral("Dados (*.txt *.csv *.tsv *.dat *.arff *.xlsx *.ods)"),
          QStringLiteral("Todos (*)")});
-    dialogoSalvar_ = dialogoCod(this, "LabSalvarDialog", true);
-    dialogoAbrirMapa_ = dialogoCod(this, "LabAbrirMapaDialog", false);
-
-    dialogoImagem_ = dialogoCod(this, "LabExportarImagemDialog", true);
-    dialogoImagem_->setNameFilters({QStringLiteral("Imagens (*.png *.svg)")});
-    dialogoImagem_->setDefaultSuffix(QStringLiteral("png"));
-    dialogoTabela_ = dialogoCod(this, "LabExportarTabelaDialog", true);
-    dialogoTabela_->setNameFilters(
-        {QStringLiteral("Tabelas (*.csv)"), QStringLiteral("Mapas do SOM_PAK (*.cod)")});
-    dialogoTabela_->setDefaultSuffix(QStringLiteral("csv"));
+    dialogoSalvar_ = UDialogos::criaDialogoExportacao(this, "LabSalvarDialog", kFiltrosCod,
+                                                      QStringLiteral("cod"));
+    dialogoAbrirMapa_ = new QFileDialog(this);
+    dialogoAbrirMapa_->setObjectName(QStringLiteral("LabAbrirMapaDialog"));
+    dialogoAbrirMapa_->setOption(QFileDialog::DontUseNativeDialog);
+    dialogoAbrirMapa_->setFileMode(QFileDialog::ExistingFile);
+    dialogoAbrirMapa_->setNameFilters(kFiltrosCod);
+    dialogoImagem_ = UDialogos::criaDialogoImagem(this, "LabExportarImagemDialog");
+    dialogoTabela_ = UDialogos::criaDialogoDadosDoMapa(this, "LabExportarTabelaDialog");
     connect(ui.LabAbrirButton, &QPushButton::clicked, this, &TFormLaboratorio::LabAbrirButtonClick);
     connect(ui.LabGerarButton, &QPushButton::clicked, this, &TFormLaboratorio::LabGerarButtonClick);
     connect(ui.LabDemoCombo, &QComboBox::currentIndexChanged, this,
@@ -159,13 +162,8 @@ TFormLaboratorio::TFormLaboratorio(QWidget* pai) : QWidget(pai) {
             &TFormLaboratorio::LabSalvarButtonClick);
     connect(ui.LabAbrirMapaButton, &QPushButton::clicked, this,
             &TFormLaboratorio::LabAbrirMapaButtonClick);
-    connect(ui.LabVistaSeletor, &QComboBox::currentIndexChanged, this,
-            &TFormLaboratorio::LabVistaSeletorChange);
     connect(ui.LabModoCombo, &QComboBox::currentIndexChanged, this,
             &TFormLaboratorio::LabModoComboChange);
-    connect(ui.LabEscalaComumCheckBox, &QCheckBox::toggled, ui.LabVista,
-            &TVistaMapa::defineEscalaComum);
-    connect(ui.LabVista, &TVistaMapa::neuronioEscolhido, this, &TFormLaboratorio::escolheNeuronio);
     connect(&relogio_, &QTimer::timeout, this, &TFormLaboratorio::acompanha);
     for (const QKeySequence& tecla :
          {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)})
@@ -401,29 +399,17 @@ void TFormLaboratorio::exporta(QFileDialog& dialogo,
 }
 
 QString TFormLaboratorio::exportaImagem(const QString& caminho) {
-    if (!mapa_ || mapa_->vazio()) return QStringLiteral("não há mapa");
-    const bool curva = ui.LabCurva->isVisibleTo(this);
-    const QRect area(QPoint(0, 0), curva ? ui.LabCurva->size() : ui.LabVista->size());
-    return gravaImagem(caminho, area.size(), ui.LabVistaSeletor->currentText(), [&](QPainter& p) {
-        if (curva)
-            ui.LabCurva->desenha(p, area);
-        else
-            ui.LabVista->desenha(p, area);
-    });
+    return painel_->exportaImagem(caminho, false);
 }
 
 QString TFormLaboratorio::exportaDados(const QString& caminho) {
     if (!sessao_.temMapa()) return QStringLiteral("não há mapa");
-    if (caminho.endsWith(QStringLiteral(".cod"), Qt::CaseInsensitive))
-        return gravaExportacao(caminho, textoDoCodebook(sessao_.codebook()));
-    // A table goes only into a name that says so, never into a ".png".
-    if (!caminho.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
-        return QStringLiteral("o nome deve terminar em .csv (tabela) ou .cod (SOM_PAK)");
-    return gravaExportacao(caminho, csvDoMapa(*mapa_));
+    return painel_->exportaDados(caminho, [this] { return sessao_.codebook(); });
 }
 
 QString TFormLaboratorio::exportaVencedores(const QString& caminho) {
-    if (!sessao_.temMapa() || mapa_->vencedorDoPadrao.empty()) return QStringLiteral("não há mapa");
+    const TDadosMapa& mapa = *painel_->dados();
+    if (!sessao_.temMapa() || mapa.vencedorDoPadrao.empty()) return QStringLiteral("não há mapa");
     const TDadosLab& d = sessao_.carga().dados;
     std::vector<std::string> rotulos;
     for (std::size_t i = 0; i < d.padroes(); ++i) {
@@ -432,25 +418,14 @@ QString TFormLaboratorio::exportaVencedores(const QString& caminho) {
     }
     if (!caminho.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
         return QStringLiteral("o nome deve terminar em .csv");
-    std::vector<double> distancias = mapa_->distanciaDoPadrao;
-    distancias.resize(mapa_->vencedorDoPadrao.size(), std::numeric_limits<double>::quiet_NaN());
+    std::vector<double> distancias = mapa.distanciaDoPadrao;
+    distancias.resize(mapa.vencedorDoPadrao.size(), std::numeric_limits<double>::quiet_NaN());
     return gravaExportacao(
-        caminho, textoCsvVencedores(mapa_->colunas, mapa_->vencedorDoPadrao, distancias, rotulos));
-}
-
-void TFormLaboratorio::preencheSeletor() {
-    for (const TOpcaoVista& v : kOpcoesVista)
-        ui.LabVistaSeletor->addItem(QString::fromUtf8(v.nome), v.vista);
-    LabVistaSeletorChange();
+        caminho, textoCsvVencedores(mapa.colunas, mapa.vencedorDoPadrao, distancias, rotulos));
 }
 
 void TFormLaboratorio::LabVistaSeletorChange() {
-    const int vista = ui.LabVistaSeletor->currentData().toInt();
-    const bool curva = vista == kVistaCurva;
-    if (!curva) ui.LabVista->defineTipo(static_cast<TTipoVista>(vista));
-    ui.LabVista->setVisible(!curva);
-    ui.LabCurva->setVisible(curva);
-    ui.LabEscalaComumCheckBox->setVisible(vista == static_cast<int>(TTipoVista::Planos));
+    painel_->mostraVistaEscolhida();
 }
 
 void TFormLaboratorio::LabModoComboChange() {
@@ -688,47 +663,17 @@ void TFormLaboratorio::mostraConclusao() {
 }
 
 void TFormLaboratorio::mostraMapa(std::shared_ptr<const TDadosMapa> mapa) {
-    mapa_ = std::move(mapa);
-    ui.LabVista->defineDados(mapa_);
-    ui.LabCurva->defineCurva(mapa_->curva);
-    if (mapa_->erros)
-        ui.LabErrosLabel->setText(QStringLiteral("Quantização: %1   Topográfico: %2")
-                                      .arg(numeroCurto(mapa_->erros->quantizacao),
-                                           numeroCurto(mapa_->erros->topografico)));
-    else
-        ui.LabErrosLabel->setText(QStringLiteral("Quantização: –   Topográfico: –"));
-    if (mapa_->percurso)
-        ui.LabErrosLabel->setText(
-            ui.LabErrosLabel->text() +
-            QStringLiteral("\nPercurso do anel: %1   vizinho mais próximo: %2")
-                .arg(numeroCurto(mapa_->percurso->comprimento),
-                     numeroCurto(mapa_->percurso->vizinhoMaisProximo)));
-    preenchePainel();
-}
-
-void TFormLaboratorio::escolheNeuronio(std::int32_t neuronio) {
-    UMensagens::protege(this, [&] {
-        ui.LabVista->defineSelecionado(neuronio);
-        preenchePainel();
-    });
-}
-
-void TFormLaboratorio::preenchePainel() {
-    if (mapa_ && mapa_->passo) {
-        ui.LabPainelNeuronio->setPlainText(textoDoPasso(*mapa_, QStringLiteral("Época")));
-        return;
-    }
-    const std::int32_t a = ui.LabVista->selecionado();
-    if (!mapa_ || a < 0 || a >= mapa_->neuronios()) {
-        ui.LabPainelNeuronio->setPlainText(
-            mapa_ && !mapa_->vazio()
-                ? QStringLiteral(
-                      "Clique numa unidade do mapa para ver seus pesos, rótulos e padrões.")
-            : sessao_.temDados() ? QStringLiteral("Escolha o mapa e o treino e clique em Treinar.")
-                                 : QStringLiteral("Abra um arquivo de dados e treine um mapa."));
-        return;
-    }
-    ui.LabPainelNeuronio->setPlainText(textoDoNeuronio(*mapa_, a));
+    painel_->mostra(std::move(mapa));
+    const TDadosMapa& m = *painel_->dados();
+    QString erros =
+        m.erros ? QStringLiteral("Quantização: %1   Topográfico: %2")
+                      .arg(numeroCurto(m.erros->quantizacao), numeroCurto(m.erros->topografico))
+                : QStringLiteral("Quantização: –   Topográfico: –");
+    if (m.percurso)
+        erros += QStringLiteral("\nPercurso do anel: %1   vizinho mais próximo: %2")
+                     .arg(numeroCurto(m.percurso->comprimento),
+                          numeroCurto(m.percurso->vizinhoMaisProximo));
+    ui.LabErrosLabel->setText(erros);
 }
 
 QString TFormLaboratorio::salvaMapa(const QString& caminho) {

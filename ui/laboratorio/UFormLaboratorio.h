@@ -14,6 +14,7 @@
 
 #include "UDemonstracoes.h"
 #include "UFormComparacao.h"
+#include "UPainelMapa.h"
 #include "USessaoLab.h"
 #include "ui_UFormLaboratorio.h"
 
@@ -103,10 +104,7 @@ class TFormLaboratorio : public QWidget {
     void mostraConclusao();
     void mostraMapa(std::shared_ptr<const TDadosMapa> mapa);
     void mostraDados();
-    void preenchePainel();
-    void preencheSeletor();
     void habilita();
-    void escolheNeuronio(std::int32_t neuronio);
     void atualizaHistorico();
     void atualizaReprisa();
     void escreveEpocaDaReprisa(int quadro);
@@ -120,7 +118,7 @@ class TFormLaboratorio : public QWidget {
 
     Ui::TFormLaboratorio ui;
     TSessaoLab sessao_;
-    std::shared_ptr<const TDadosMapa> mapa_;
+    TPainelMapa* painel_ = nullptr;
     QTimer relogio_;
     QTimer reproducao_;  // plays the replay
     QFileDialog* dialogoDados_ = nullptr;
