@@ -63,14 +63,8 @@ TFormLaboratorio::TFormLaboratorio(QWidget* pai) : QWidget(pai) {
     ui.setupUi(this);
     setWindowFlags(Qt::Window);
     setAttribute(Qt::WA_QuitOnClose, false);
-    // The defaults of norvika-lab: hexagonal, Gaussian, shuffled, started from patterns.
-    ui.LabTopologiaCombo->setCurrentIndex(1);
-    ui.LabVizinhancaCombo->setCurrentIndex(1);
-    ui.LabOrdemCombo->setCurrentIndex(1);
-    ui.LabInicioCombo->setCurrentIndex(1);
-    ui.LabDivisor->setStretchFactor(0, 0);
-    ui.LabDivisor->setStretchFactor(1, 1);
-    ui.LabDivisor->setStretchFactor(2, 0);
+    // The .ui sets norvika-lab's defaults (hexagonal, Gaussian, shuffled, started from patterns)
+    // and lets the map's column alone grow with the window; its first widths are set here.
     ui.LabDivisor->setSizes({340, 700, 260});
     TPainelMapa::TTextos textos;
     textos.instante = QStringLiteral("Época");
