@@ -62,12 +62,14 @@ TCabecalhoPadroes leCabecalhoPadroes(const std::string& caminho, TControle* cont
     return cabecalho;
 }
 
-bool temCabecalhoDePadroes(const std::string& caminho) {
+bool temCabecalhoDePadroes(const std::string& caminho, TControle* controle) {
     try {
-        const TCabecalhoPadroes cabecalho = leCabecalhoPadroes(caminho);
+        const TCabecalhoPadroes cabecalho = leCabecalhoPadroes(caminho, controle);
         textoParaInteiro(cabecalho.n);
         textoParaInteiro(cabecalho.d);
         return true;
+    } catch (const EInterrompido&) {
+        throw;
     } catch (const std::exception&) {
         return false;
     }

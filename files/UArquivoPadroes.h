@@ -38,8 +38,9 @@ std::vector<std::string> nomesDosAtributos(std::string_view cabecalho, std::int3
 TCabecalhoPadroes leCabecalhoPadroes(const std::string& caminho, TControle* controle = nullptr);
 
 // Whether the file's first line is a pattern header, N|D# with two integers: what tells a
-// pattern file from a table to import. False when the file cannot be read.
-bool temCabecalhoDePadroes(const std::string& caminho);
+// pattern file from a table to import. False when the file cannot be read; with a control,
+// EInterrompido at a stop request (a first line can run to the end of a large file).
+bool temCabecalhoDePadroes(const std::string& caminho, TControle* controle = nullptr);
 
 // Reads one pattern line of `dimensao` values into `padrao` (cleared first). Throws
 // EFormatoArquivo for a missing separator (naming `numeroLinha`), EConversao for a value that is

@@ -52,7 +52,7 @@ TOpcoesImportacao opcoesDaCargaLab(const std::string& caminho) {
 TCargaLab carregaDadosLab(const std::string& caminho, TControle* controle,
                           const TOpcoesImportacao* opcoes) {
     TCargaLab carga;
-    if (temCabecalhoDePadroes(caminho)) {
+    if (temCabecalhoDePadroes(caminho, controle)) {
         // A pattern file always has the decimal comma, whatever the program's numbers use now.
         struct TVirgula {
             char antes = separadorDecimal();

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "UAnelLab.h"
+#include "UArquivoPadroes.h"
 #include "UErros.h"
 #include "ULeitorLinhas.h"
 
@@ -142,6 +143,7 @@ void TSessaoLab::preparaTrabalhador(TTarefa tarefa) {
     mapaLido_.reset();
     passosProntos_.reset();
     falhaDaLeitura_ = nullptr;
+    precisaImportar_ = false;
     controle_.parar = false;
     controle_.anotaCiclo(0);
     terminou_ = false;
@@ -165,12 +167,18 @@ void TSessaoLab::iniciaTrabalho(TTarefa tarefa,
     });
 }
 
-void TSessaoLab::iniciaCarga(std::function<std::string(TControle&)> arquivo) {
+void TSessaoLab::iniciaCarga(std::function<std::string(TControle&)> arquivo, bool soPadroes) {
     if (ocupada()) throw std::logic_error("dados lidos durante outro trabalho");
-    iniciaTrabalho(TTarefa::dados, [this, arquivo = std::move(arquivo)](std::string& caminho) {
-        caminho = arquivo(controle_);
-        dadosLidos_ = preparaDados(carregaDadosLab(caminho, &controle_), caminho, &controle_);
-    });
+    iniciaTrabalho(
+        TTarefa::dados, [this, arquivo = std::move(arquivo), soPadroes](std::string& caminho) {
+            caminho = arquivo(controle_);
+            // Even the first line may run to the end of a large file: it is read with the stop.
+            if (soPadroes && !temCabecalhoDePadroes(caminho, &controle_)) {
+                precisaImportar_ = true;
+                return;
+            }
+            dadosLidos_ = preparaDados(carregaDadosLab(caminho, &controle_), caminho, &controle_);
+        });
 }
 
 void TSessaoLab::iniciaMapa(const std::string& caminho) {
@@ -508,7 +516,8 @@ bool TSessaoLab::conclui() {
     thread_.join();
     if (tarefa_ != TTarefa::treino) {
         erro_ = mensagemDa(falhaDaLeitura_);
-        parado_ = !dadosLidos_ && !mapaLido_ && !passosProntos_ && !falhaDaLeitura_;
+        parado_ =
+            !dadosLidos_ && !mapaLido_ && !passosProntos_ && !falhaDaLeitura_ && !precisaImportar_;
         if (dadosLidos_) instalaDados(std::move(*dadosLidos_));
         if (mapaLido_) instalaMapa(std::move(*mapaLido_));
         if (tarefa_ == TTarefa::passos) passos_ = std::move(passosProntos_);

@@ -67,7 +67,11 @@ class TSessaoLab {
     // What carrega does, on the worker: `arquivo` runs there first and returns the file to read
     // (Gerar writes it there). Once conclui() has returned true the data are in place, or falha()
     // holds what the reading threw, or parado() tells that a stop left everything as it was.
-    void iniciaCarga(std::function<std::string(TControle&)> arquivo);
+    // With `soPadroes` ("Abrir…"), of a file that is not a pattern file only the first line is
+    // read, and precisaImportar() then tells the window to hand it to the import dialog,
+    // everything left as it was.
+    void iniciaCarga(std::function<std::string(TControle&)> arquivo, bool soPadroes = false);
+    bool precisaImportar() const { return precisaImportar_; }
     // What reading a codebook and defineMapa do, on the worker, ending as iniciaCarga does (erro()
     // says why the map was refused).
     void iniciaMapa(const std::string& caminho);
@@ -211,6 +215,7 @@ class TSessaoLab {
     std::optional<TNovosDados> dadosLidos_;
     std::optional<TNovoMapa> mapaLido_;
     std::exception_ptr falhaDaLeitura_;
+    bool precisaImportar_ = false;
     TControle controle_;
     TConfiguracaoLab emCurso_;
     std::atomic<bool> terminou_{false};

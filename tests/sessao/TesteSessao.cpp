@@ -313,3 +313,41 @@ TEST(SessaoLab, sementeDe64BitsIntacta) {
     --vizinha.semente;
     EXPECT_EQ(diferencasLab(c, vizinha), std::vector<std::string>{"Semente"});
 }
+
+// "Abrir…" reads even the first line on the worker: a table is left to the import dialog with
+// everything as it was, and a first line that runs on for megabytes stops at Parar.
+TEST(SessaoLab, aberturaLeOCabecalhoNoTrabalhador) {
+    PastaTemporaria pasta;
+    TSessaoLab sessao;
+    sessao.carrega(NORVIKA_EXEMPLOS "/iris.txt");
+    const auto espera = [&] {
+        while (!sessao.conclui()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    };
+
+    const std::string tabela = pasta.escreve("tabela.csv", "a,b,rotulo\n1,2,x\n3,4,y\n");
+    sessao.iniciaCarga([&](TControle&) { return tabela; }, true);
+    espera();
+    EXPECT_TRUE(sessao.precisaImportar());
+    EXPECT_FALSE(sessao.parado());
+    EXPECT_FALSE(sessao.falha());
+    EXPECT_EQ(sessao.carga().dados.padroes(), 150u);
+
+    const std::string padroes = pasta.escreve("doze.txt", doze());
+    sessao.iniciaCarga([&](TControle&) { return padroes; }, true);
+    espera();
+    EXPECT_FALSE(sessao.precisaImportar());
+    EXPECT_FALSE(sessao.parado());
+    EXPECT_EQ(sessao.carga().dados.padroes(), 12u);
+
+    const std::string longa = pasta.escreve("longa.txt", std::string(std::size_t{8} << 20, '7'));
+    sessao.iniciaCarga(
+        [&](TControle& controle) {
+            controle.pedeParadaNoPasso = controle.passos() + 3;  // in the first line's third MiB
+            return longa;
+        },
+        true);
+    espera();
+    EXPECT_TRUE(sessao.parado());
+    EXPECT_FALSE(sessao.precisaImportar());
+    EXPECT_EQ(sessao.carga().dados.padroes(), 12u);
+}

@@ -1,45 +1,18 @@
 #include "UFormExplorador.h"
 
-#include <QBuffer>
 #include <QFileDialog>
-#include <QImage>
-#include <QPainter>
-#include <QSvgGenerator>
 
 #include "UDialogos.h"
-#include "UExportacao.h"
-#include "UGravacao.h"
 #include "UImagemExportada.h"
 #include "UMensagens.h"
-#include "UNumeros.h"
 #include "UTextos.h"
-
-namespace {
-
-QFileDialog* dialogoDeExportacao(QWidget* pai, const char* nome, const QString& filtro,
-                                 const QString& sufixo) {
-    auto* d = new QFileDialog(pai);
-    d->setObjectName(QString::fromLatin1(nome));
-    d->setOption(QFileDialog::DontUseNativeDialog);
-    d->setAcceptMode(QFileDialog::AcceptSave);
-    d->setFileMode(QFileDialog::AnyFile);
-    d->setNameFilter(filtro);
-    d->setDefaultSuffix(sufixo);
-    return d;
-}
-
-}  // namespace
 
 TFormExplorador::TFormExplorador(QWidget* pai) : QWidget(pai) {
     ui.setupUi(this);
     setWindowFlags(Qt::Window);
     setAttribute(Qt::WA_QuitOnClose, false);
-    dialogoImagem_ =
-        dialogoDeExportacao(this, "ExportarImagemDialog", QStringLiteral("Imagens (*.png *.svg)"),
-                            QStringLiteral("png"));
-    dialogoDados_ = dialogoDeExportacao(this, "ExportarDadosDialog",
-                                        QStringLiteral("Tabelas (*.csv);;Mapas do SOM_PAK (*.cod)"),
-                                        QStringLiteral("csv"));
+    dialogoImagem_ = UDialogos::criaDialogoImagem(this, "ExportarImagemDialog");
+    dialogoDados_ = UDialogos::criaDialogoDadosDoMapa(this, "ExportarDadosDialog");
     connect(dialogoDados_, &QFileDialog::filterSelected, this, [this](const QString& filtro) {
         dialogoDados_->setDefaultSuffix(filtro.contains(QStringLiteral("*.cod"))
                                             ? QStringLiteral("cod")
@@ -50,12 +23,15 @@ TFormExplorador::TFormExplorador(QWidget* pai) : QWidget(pai) {
     QSizePolicy politica = ui.EscalaComumCheckBox->sizePolicy();
     politica.setRetainSizeWhenHidden(true);
     ui.EscalaComumCheckBox->setSizePolicy(politica);
+    TPainelMapa::TTextos textos;
+    textos.instante = QStringLiteral("Ciclo");
+    textos.escolhaUmaUnidade =
+        QStringLiteral("Clique num neurônio do mapa para ver seus pesos e rótulos.");
+    painel_ = new TPainelMapa(
+        this,
+        {ui.VistaSeletor, ui.VistaMapa, ui.VistaCurva, ui.EscalaComumCheckBox, ui.PainelNeuronio},
+        textos);
     preencheSeletor();
-    connect(ui.VistaSeletor, &QComboBox::currentIndexChanged, this,
-            &TFormExplorador::VistaSeletorChange);
-    connect(ui.EscalaComumCheckBox, &QCheckBox::toggled, ui.VistaMapa,
-            &TVistaMapa::defineEscalaComum);
-    connect(ui.VistaMapa, &TVistaMapa::neuronioEscolhido, this, &TFormExplorador::escolheNeuronio);
     connect(ui.ExportarButton, &QPushButton::clicked, this, &TFormExplorador::ExportarButtonClick);
     connect(ui.ExportarDadosButton, &QPushButton::clicked, this,
             &TFormExplorador::ExportarDadosButtonClick);
@@ -64,21 +40,9 @@ TFormExplorador::TFormExplorador(QWidget* pai) : QWidget(pai) {
 
 void TFormExplorador::preencheSeletor() {
     // "Cores" only when the weights can be read as a colour.
-    const bool cores = dados_ && dados_->dimensao == 3;
-    const QString atual = ui.VistaSeletor->currentText();
-    ui.VistaSeletor->blockSignals(true);
-    ui.VistaSeletor->clear();
-    for (const TOpcaoVista& v : kOpcoesVista)
-        if (v.vista != static_cast<int>(TTipoVista::Cores) || cores)
-            ui.VistaSeletor->addItem(QString::fromUtf8(v.nome), v.vista);
-    int indice = ui.VistaSeletor->findText(atual);
-    if (const int pedida = ui.VistaSeletor->findText(vistaPedida_); pedida >= 0) {
-        indice = pedida;
+    const TDadosMapa* d = dados();
+    if (painel_->preencheSeletor(d != nullptr && d->dimensao == 3, vistaPedida_))
         vistaPedida_.clear();
-    }
-    ui.VistaSeletor->setCurrentIndex(indice >= 0 ? indice : 0);
-    ui.VistaSeletor->blockSignals(false);
-    VistaSeletorChange();
 }
 
 bool TFormExplorador::passoAPasso() const {
@@ -95,23 +59,13 @@ void TFormExplorador::escolheVista(const QString& nome) {
 }
 
 void TFormExplorador::VistaSeletorChange() {
-    UMensagens::protege(this, [&] { mostraVistaEscolhida(); });
-}
-
-void TFormExplorador::mostraVistaEscolhida() {
-    const int vista = ui.VistaSeletor->currentData().toInt();
-    const bool curva = vista == kVistaCurva;
-    if (!curva) ui.VistaMapa->defineTipo(static_cast<TTipoVista>(vista));
-    ui.VistaMapa->setVisible(!curva);
-    ui.VistaCurva->setVisible(curva);
-    ui.EscalaComumCheckBox->setVisible(vista == static_cast<int>(TTipoVista::Planos));
+    UMensagens::protege(this, [&] { painel_->mostraVistaEscolhida(); });
 }
 
 void TFormExplorador::mostra(std::shared_ptr<const TDadosMapa> dados) {
     const bool mudouDimensao = !dados_ || dados_->dimensao != dados->dimensao;
     dados_ = std::move(dados);
-    ui.VistaMapa->defineDados(dados_);
-    ui.VistaCurva->defineCurva(dados_->curva);
+    painel_->mostra(dados_);
     preencheAviso();
     if (mudouDimensao) preencheSeletor();
     const bool temMapa = !dados_->vazio();
@@ -126,7 +80,9 @@ void TFormExplorador::mostra(std::shared_ptr<const TDadosMapa> dados) {
         ui.ErroQuantizacaoLabel->setText(QStringLiteral("Quantização: –"));
         ui.ErroTopograficoLabel->setText(QStringLiteral("Topográfico: –"));
     }
-    preenchePainel();
+    ui.SementeLabel->setText(
+        dados_->semente ? QStringLiteral("Semente dos pesos iniciais: %1").arg(*dados_->semente)
+                        : QString());
 }
 
 void TFormExplorador::acompanhaTreino(TTreino& treino) {
@@ -140,13 +96,6 @@ void TFormExplorador::acompanhaTreino(TTreino& treino) {
         treino.acompanhamento().pedeInstantaneo();
         desdeAoVivo_.start();
     }
-}
-
-void TFormExplorador::escolheNeuronio(std::int32_t neuronio) {
-    UMensagens::protege(this, [&] {
-        ui.VistaMapa->defineSelecionado(neuronio);
-        preenchePainel();
-    });
 }
 
 void TFormExplorador::preencheAviso() {
@@ -163,69 +112,22 @@ void TFormExplorador::preencheAviso() {
             .arg(x.anunciados));
 }
 
-void TFormExplorador::preenchePainel() {
-    ui.SementeLabel->setText(
-        dados_ && dados_->semente
-            ? QStringLiteral("Semente dos pesos iniciais: %1").arg(*dados_->semente)
-            : QString());
-    if (dados_ && dados_->passo) {
-        // Stepping: the pattern just presented and what it did to its winner.
-        ui.PainelNeuronio->setPlainText(textoDoPasso(*dados_, QStringLiteral("Ciclo")));
-        return;
-    }
-    const std::int32_t a = ui.VistaMapa->selecionado();
-    if (!dados_ || a < 0 || a >= dados_->neuronios()) {
-        ui.PainelNeuronio->setPlainText(
-            dados_ && !dados_->vazio()
-                ? QStringLiteral("Clique num neurônio do mapa para ver seus pesos e rótulos.")
-                : QString());
-        return;
-    }
-    ui.PainelNeuronio->setPlainText(textoDoNeuronio(*dados_, a));
-}
-
 QString TFormExplorador::exportaImagem(const QString& caminho) {
-    // Drawn into memory first: the file is written only once the picture is whole.
-    // The view on screen, the map's or the curve's, with its caption under it when asked.
-    const bool curva = ui.VistaCurva->isVisibleTo(this);
-    const QRect vista(QPoint(0, 0), curva ? ui.VistaCurva->size() : ui.VistaMapa->size());
-    const bool legenda = ui.LegendaExportacaoCheckBox->isChecked() && !dados_->vazio();
-    const QRect area =
-        legenda ? vista.adjusted(0, 0, 0, static_cast<int>(kAlturaLegendaExportacao)) : vista;
-    auto desenha = [&](QPainter& p) {
-        if (curva)
-            ui.VistaCurva->desenha(p, vista);
-        else
-            ui.VistaMapa->desenha(p, vista);
-        if (legenda)
-            pintaLegendaExportacao(
-                p, QRectF(0, vista.height(), vista.width(), kAlturaLegendaExportacao), *dados_);
-    };
-    return gravaImagem(caminho, area.size(), ui.VistaSeletor->currentText(), desenha);
+    return painel_->exportaImagem(caminho, ui.LegendaExportacaoCheckBox->isChecked());
 }
 
 QString TFormExplorador::exportaDados(const QString& caminho) {
-    if (!dados_ || dados_->vazio()) return QStringLiteral("não há mapa");
-    if (!caminho.endsWith(QStringLiteral(".cod"), Qt::CaseInsensitive) &&
-        !caminho.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
-        return QStringLiteral("o nome deve terminar em .csv (tabela) ou .cod (SOM_PAK)");
-    const std::string texto = caminho.endsWith(QStringLiteral(".cod"), Qt::CaseInsensitive)
-                                  ? textoDoCodebook(codebookDoMapa(*dados_))
-                                  : csvDoMapa(*dados_);
-    return gravaExportacao(caminho, texto);
-}
-
-void TFormExplorador::exporta(QFileDialog& dialogo,
-                              QString (TFormExplorador::*exportacao)(const QString&),
-                              const QString& oQue) {
-    exportaComDialogo(
-        this, dialogo, [&](const QString& nome) { return (this->*exportacao)(nome); }, oQue);
+    return painel_->exportaDados(caminho, [this] { return codebookDoMapa(*dados_); });
 }
 
 void TFormExplorador::ExportarButtonClick() {
-    exporta(*dialogoImagem_, &TFormExplorador::exportaImagem, QStringLiteral("a imagem"));
+    exportaComDialogo(
+        this, *dialogoImagem_, [this](const QString& nome) { return exportaImagem(nome); },
+        QStringLiteral("a imagem"));
 }
 
 void TFormExplorador::ExportarDadosButtonClick() {
-    exporta(*dialogoDados_, &TFormExplorador::exportaDados, QStringLiteral("os dados"));
+    exportaComDialogo(
+        this, *dialogoDados_, [this](const QString& nome) { return exportaDados(nome); },
+        QStringLiteral("os dados"));
 }

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "UPainelMapa.h"
 #include "USessao.h"
 #include "UVistaMapa.h"
 #include "ui_UFormExplorador.h"
@@ -45,17 +46,12 @@ class TFormExplorador : public QWidget {
     void ExportarDadosButtonClick();
 
   private:
-    Ui::TFormExplorador ui;
-    QString vistaPedida_;
-    void escolheNeuronio(std::int32_t neuronio);
-    void mostraVistaEscolhida();
-    // Asks for the file in `dialogo` and writes it with `exportacao`, saying why when it fails.
-    void exporta(QFileDialog& dialogo, QString (TFormExplorador::*exportacao)(const QString&),
-                 const QString& oQue);
-    void preenchePainel();
     void preencheAviso();
     void preencheSeletor();
 
+    Ui::TFormExplorador ui;
+    TPainelMapa* painel_ = nullptr;
+    QString vistaPedida_;
     std::shared_ptr<const TDadosMapa> dados_;
     QElapsedTimer desdeAoVivo_;
     QFileDialog* dialogoImagem_ = nullptr;

@@ -70,6 +70,29 @@ QFileDialog* criaDialogoPadroes(QWidget* pai, const char* nome) {
     return d;
 }
 
+QFileDialog* criaDialogoExportacao(QWidget* pai, const char* nome, const QStringList& filtros,
+                                   const QString& sufixo) {
+    auto* d = new QFileDialog(pai);
+    d->setObjectName(QString::fromLatin1(nome));
+    d->setOption(QFileDialog::DontUseNativeDialog);
+    d->setAcceptMode(QFileDialog::AcceptSave);
+    d->setFileMode(QFileDialog::AnyFile);
+    d->setNameFilters(filtros);
+    d->setDefaultSuffix(sufixo);
+    return d;
+}
+
+QFileDialog* criaDialogoImagem(QWidget* pai, const char* nome) {
+    return criaDialogoExportacao(pai, nome, {QStringLiteral("Imagens (*.png *.svg)")},
+                                 QStringLiteral("png"));
+}
+
+QFileDialog* criaDialogoDadosDoMapa(QWidget* pai, const char* nome) {
+    return criaDialogoExportacao(
+        pai, nome, {QStringLiteral("Tabelas (*.csv)"), QStringLiteral("Mapas do SOM_PAK (*.cod)")},
+        QStringLiteral("csv"));
+}
+
 QString escolhe(QFileDialog& dialogo) {
     if (respondedorAtual()) return respondedorAtual()(dialogo);
     const int resposta = dialogo.exec();

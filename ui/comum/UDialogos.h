@@ -4,6 +4,7 @@
 // seed so that a training gives known weights.
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <functional>
 
@@ -26,6 +27,14 @@ QFileDialog* criaDialogoPadroes(QWidget* pai, const char* nome);
 // The name filter of every table the import reads, under `rotulo`: "Tabelas (*.csv ... *.ods)";
 // with `padroesPrimeiro`, the pattern file's *.txt leads the list (the laboratory's "Dados").
 QString filtroTabelas(const QString& rotulo, bool padroesPrimeiro = false);
+// A dialog kept by `pai` that saves an export: Qt's own, asking before it replaces a file, with
+// these filters, `sufixo` added to a name that has none.
+QFileDialog* criaDialogoExportacao(QWidget* pai, const char* nome, const QStringList& filtros,
+                                   const QString& sufixo);
+// The two exports of a map's window: the picture on screen (".png" added, or an SVG), and the
+// map's data (".csv" added, or SOM_PAK's .cod).
+QFileDialog* criaDialogoImagem(QWidget* pai, const char* nome);
+QFileDialog* criaDialogoDadosDoMapa(QWidget* pai, const char* nome);
 
 // Runs the dialog; the chosen file's full path, or an empty text when the user cancels.
 QString escolhe(QFileDialog& dialogo);

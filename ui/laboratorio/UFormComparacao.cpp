@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "UAjustesLab.h"
+#include "UDialogos.h"
 #include "UImagemExportada.h"
 #include "UPintura.h"
 #include "USugestaoLab.h"
@@ -80,15 +81,10 @@ TFormComparacao::TFormComparacao(QWidget* pai, const TExecucaoLab& a, const TExe
     layout->addLayout(mapas, 1);
     preencheTabela();
     connect(seletor_, &QComboBox::currentIndexChanged, this, &TFormComparacao::mostraVista);
-    connect(exportar, &QPushButton::clicked, this, [this] {
-        QFileDialog dialogo(this);
-        dialogo.setObjectName(QStringLiteral("LabExportarComparacaoDialog"));
-        dialogo.setOption(QFileDialog::DontUseNativeDialog);
-        dialogo.setAcceptMode(QFileDialog::AcceptSave);
-        dialogo.setNameFilter(QStringLiteral("Imagens (*.png *.svg)"));
-        dialogo.setDefaultSuffix(QStringLiteral("png"));
+    QFileDialog* dialogo = UDialogos::criaDialogoImagem(this, "LabExportarComparacaoDialog");
+    connect(exportar, &QPushButton::clicked, this, [this, dialogo] {
         exportaComDialogo(
-            this, dialogo, [this](const QString& nome) { return exportaImagem(nome); },
+            this, *dialogo, [this](const QString& nome) { return exportaImagem(nome); },
             QStringLiteral("a imagem"));
     });
     resize(1500, 720);

@@ -1,50 +1,25 @@
 #include "UFormLaboratorio.h"
 
 #include <QCloseEvent>
-#include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QListWidget>
-#include <QPainter>
-#include <QSettings>
 #include <QShortcut>
-#include <QStandardPaths>
 #include <QThread>
 #include <cmath>
 #include <limits>
 
-#include "UArquivoPadroes.h"
 #include "UDialogos.h"
-#include "UErros.h"
 #include "UExportacao.h"
 #include "UFormComparacao.h"
 #include "UFormImportar.h"
-#include "UGravacao.h"
+#include "UFormLaboratorioInterno.h"
 #include "UImagemExportada.h"
 #include "UMensagens.h"
-#include "UNumeros.h"
-#include "UPintura.h"
-#include "USugestaoLab.h"
 #include "UTextos.h"
 
-namespace {
+namespace ULabJanela {
 
-// A number typed with a decimal comma or point; nothing when it is not one.
-std::optional<double> numeroDoCampo(const QString& texto) {
-    return numeroDigitado(bytesUtf8(texto.trimmed()));
-}
-
-// The seed field: a whole number from 0 to 2^64 - 1, else nothing.
-std::optional<std::uint64_t> sementeDoCampo(const QString& texto) {
-    return sementeDeTexto(bytesUtf8(texto));
-}
-
-QString sementeRecusada(const QString& texto) {
-    return QStringLiteral("Semente: \"%1\" não é um inteiro não negativo.").arg(texto);
-}
-
-// Writes a map as a .cod; returns why it failed, empty when written.
 QString gravaCodebookEm(const TCodebook& codebook, const QString& caminho) {
     try {
         gravaCodebook(codebook, caminhoEmBytes(caminho));
@@ -54,16 +29,12 @@ QString gravaCodebookEm(const TCodebook& codebook, const QString& caminho) {
     return {};
 }
 
-QFileDialog* dialogoCod(QWidget* pai, const char* nome, bool salvar) {
-    auto* d = new QFileDialog(pai);
-    d->setObjectName(QString::fromLatin1(nome));
-    d->setOption(QFileDialog::DontUseNativeDialog);
-    d->setAcceptMode(salvar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    d->setFileMode(salvar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    d->setNameFilters({QStringLiteral("Mapas do SOM_PAK (*.cod)"), QStringLiteral("Todos (*)")});
-    if (salvar) d->setDefaultSuffix(QStringLiteral("cod"));
-    return d;
-}
+}  // namespace ULabJanela
+
+namespace {
+
+const QStringList kFiltrosCod = {QStringLiteral("Mapas do SOM_PAK (*.cod)"),
+                                 QStringLiteral("Todos (*)")};
 
 }  // namespace
 
@@ -71,16 +42,22 @@ TFormLaboratorio::TFormLaboratorio(QWidget* pai) : QWidget(pai) {
     ui.setupUi(this);
     setWindowFlags(Qt::Window);
     setAttribute(Qt::WA_QuitOnClose, false);
-    // The defaults of norvika-lab: hexagonal, Gaussian, shuffled, started from patterns.
-    ui.LabTopologiaCombo->setCurrentIndex(1);
-    ui.LabVizinhancaCombo->setCurrentIndex(1);
-    ui.LabOrdemCombo->setCurrentIndex(1);
-    ui.LabInicioCombo->setCurrentIndex(1);
-    ui.LabDivisor->setStretchFactor(0, 0);
-    ui.LabDivisor->setStretchFactor(1, 1);
-    ui.LabDivisor->setStretchFactor(2, 0);
+    // The .ui sets norvika-lab's defaults (hexagonal, Gaussian, shuffled, started from patterns)
+    // and lets the map's column alone grow with the window; its first widths are set here.
     ui.LabDivisor->setSizes({340, 700, 260});
-    preencheSeletor();
+    TPainelMapa::TTextos textos;
+    textos.instante = QStringLiteral("Época");
+    textos.escolhaUmaUnidade =
+        QStringLiteral("Clique numa unidade do mapa para ver seus pesos, rótulos e padrões.");
+    textos.semMapa = [this] {
+        return sessao_.temDados() ? QStringLiteral("Escolha o mapa e o treino e clique em Treinar.")
+                                  : QStringLiteral("Abra um arquivo de dados e treine um mapa.");
+    };
+    painel_ = new TPainelMapa(this,
+                              {ui.LabVistaSeletor, ui.LabVista, ui.LabCurva,
+                               ui.LabEscalaComumCheckBox, ui.LabPainelNeuronio},
+                              std::move(textos));
+    painel_->preencheSeletor(true);
     for (const TInfoDemonstracao& info : kDemonstracoes) {
         ui.LabDemoCombo->addItem(QString::fromUtf8(info.titulo), static_cast<int>(info.tipo));
         ui.LabDemoCombo->setItemData(ui.LabDemoCombo->count() - 1,
@@ -93,16 +70,15 @@ TFormLaboratorio::TFormLaboratorio(QWidget* pai) : QWidget(pai) {
     dialogoDados_ = UDialogos::criaDialogoTabela(this, "LabAbrirDialog");
     dialogoDados_->setNameFilters(
         {UDialogos::filtroTabelas(QStringLiteral("Dados"), true), QStringLiteral("Todos (*)")});
-    dialogoSalvar_ = dialogoCod(this, "LabSalvarDialog", true);
-    dialogoAbrirMapa_ = dialogoCod(this, "LabAbrirMapaDialog", false);
-
-    dialogoImagem_ = dialogoCod(this, "LabExportarImagemDialog", true);
-    dialogoImagem_->setNameFilters({QStringLiteral("Imagens (*.png *.svg)")});
-    dialogoImagem_->setDefaultSuffix(QStringLiteral("png"));
-    dialogoTabela_ = dialogoCod(this, "LabExportarTabelaDialog", true);
-    dialogoTabela_->setNameFilters(
-        {QStringLiteral("Tabelas (*.csv)"), QStringLiteral("Mapas do SOM_PAK (*.cod)")});
-    dialogoTabela_->setDefaultSuffix(QStringLiteral("csv"));
+    dialogoSalvar_ = UDialogos::criaDialogoExportacao(this, "LabSalvarDialog", kFiltrosCod,
+                                                      QStringLiteral("cod"));
+    dialogoAbrirMapa_ = new QFileDialog(this);
+    dialogoAbrirMapa_->setObjectName(QStringLiteral("LabAbrirMapaDialog"));
+    dialogoAbrirMapa_->setOption(QFileDialog::DontUseNativeDialog);
+    dialogoAbrirMapa_->setFileMode(QFileDialog::ExistingFile);
+    dialogoAbrirMapa_->setNameFilters(kFiltrosCod);
+    dialogoImagem_ = UDialogos::criaDialogoImagem(this, "LabExportarImagemDialog");
+    dialogoTabela_ = UDialogos::criaDialogoDadosDoMapa(this, "LabExportarTabelaDialog");
     connect(ui.LabAbrirButton, &QPushButton::clicked, this, &TFormLaboratorio::LabAbrirButtonClick);
     connect(ui.LabGerarButton, &QPushButton::clicked, this, &TFormLaboratorio::LabGerarButtonClick);
     connect(ui.LabDemoCombo, &QComboBox::currentIndexChanged, this,
@@ -158,13 +134,8 @@ TFormLaboratorio::TFormLaboratorio(QWidget* pai) : QWidget(pai) {
             &TFormLaboratorio::LabSalvarButtonClick);
     connect(ui.LabAbrirMapaButton, &QPushButton::clicked, this,
             &TFormLaboratorio::LabAbrirMapaButtonClick);
-    connect(ui.LabVistaSeletor, &QComboBox::currentIndexChanged, this,
-            &TFormLaboratorio::LabVistaSeletorChange);
     connect(ui.LabModoCombo, &QComboBox::currentIndexChanged, this,
             &TFormLaboratorio::LabModoComboChange);
-    connect(ui.LabEscalaComumCheckBox, &QCheckBox::toggled, ui.LabVista,
-            &TVistaMapa::defineEscalaComum);
-    connect(ui.LabVista, &TVistaMapa::neuronioEscolhido, this, &TFormLaboratorio::escolheNeuronio);
     connect(&relogio_, &QTimer::timeout, this, &TFormLaboratorio::acompanha);
     for (const QKeySequence& tecla :
          {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)})
@@ -184,214 +155,6 @@ TFormLaboratorio::~TFormLaboratorio() {
     guardaPreferencias();
 }
 
-namespace {
-
-// The window's settings between sessions: the controls by their names.
-constexpr const char* kSpins[] = {"LabLinhasSpin", "LabColunasSpin", "LabEpocasSpin"};
-constexpr const char* kCombos[] = {"LabTopologiaCombo",  "LabModoCombo",  "LabVizinhancaCombo",
-                                   "LabDecaimentoCombo", "LabOrdemCombo", "LabInicioCombo",
-                                   "LabVistaSeletor"};
-constexpr const char* kEdits[] = {"LabRaioInicialEdit", "LabRaioFinalEdit", "LabTaxaInicialEdit",
-                                  "LabTaxaFinalEdit", "LabSementeEdit"};
-
-QSettings preferencias() {
-    return QSettings(QStringLiteral("Norvika"), QStringLiteral("Laboratorio"));
-}
-
-}  // namespace
-
-void TFormLaboratorio::guardaPreferencias() const {
-    QSettings p = preferencias();
-    p.setValue(QStringLiteral("geometria"), saveGeometry());
-    p.setValue(QStringLiteral("divisor"), ui.LabDivisor->saveState());
-    for (const char* nome : kSpins)
-        p.setValue(QString::fromLatin1(nome),
-                   findChild<QSpinBox*>(QString::fromLatin1(nome))->value());
-    for (const char* nome : kCombos)
-        p.setValue(QString::fromLatin1(nome),
-                   findChild<QComboBox*>(QString::fromLatin1(nome))->currentIndex());
-    for (const char* nome : kEdits)
-        p.setValue(QString::fromLatin1(nome),
-                   findChild<QLineEdit*>(QString::fromLatin1(nome))->text());
-    p.setValue(QStringLiteral("LabToroidalCheckBox"), ui.LabToroidalCheckBox->isChecked());
-}
-
-void TFormLaboratorio::restauraPreferencias() {
-    QSettings p = preferencias();
-    if (p.contains(QStringLiteral("geometria")))
-        restoreGeometry(p.value(QStringLiteral("geometria")).toByteArray());
-    if (p.contains(QStringLiteral("divisor")))
-        ui.LabDivisor->restoreState(p.value(QStringLiteral("divisor")).toByteArray());
-    for (const char* nome : kSpins)
-        if (p.contains(QString::fromLatin1(nome)))
-            findChild<QSpinBox*>(QString::fromLatin1(nome))
-                ->setValue(p.value(QString::fromLatin1(nome)).toInt());
-    for (const char* nome : kCombos)
-        if (p.contains(QString::fromLatin1(nome))) {
-            QComboBox* c = findChild<QComboBox*>(QString::fromLatin1(nome));
-            const int i = p.value(QString::fromLatin1(nome)).toInt();
-            if (i >= 0 && i < c->count()) c->setCurrentIndex(i);
-        }
-    for (const char* nome : kEdits)
-        if (p.contains(QString::fromLatin1(nome)))
-            findChild<QLineEdit*>(QString::fromLatin1(nome))
-                ->setText(p.value(QString::fromLatin1(nome)).toString());
-    ui.LabToroidalCheckBox->setChecked(
-        p.value(QStringLiteral("LabToroidalCheckBox"), false).toBool());
-}
-
-void TFormLaboratorio::mostraConfiguracao(const TConfiguracaoLab& c) {
-    const auto numero = [](double v) { return QString::number(v, 'g', 15).replace(u'.', u','); };
-    ui.LabLinhasSpin->setValue(c.grade.linhas);
-    ui.LabColunasSpin->setValue(c.grade.colunas);
-    ui.LabTopologiaCombo->setCurrentIndex(c.grade.hexagonal() ? 1 : 0);
-    ui.LabToroidalCheckBox->setChecked(c.grade.toroidal);
-    ui.LabModoCombo->setCurrentIndex(c.modo == TModoLab::lote ? 1 : 0);
-    ui.LabVizinhancaCombo->setCurrentIndex(c.vizinhanca == TVizinhancaLab::gaussiana ? 1 : 0);
-    ui.LabRaioInicialEdit->setText(numero(c.raio.inicial));
-    ui.LabRaioFinalEdit->setText(numero(c.raio.final));
-    ui.LabTaxaInicialEdit->setText(numero(c.taxa.inicial));
-    ui.LabTaxaFinalEdit->setText(numero(c.taxa.final));
-    ui.LabDecaimentoCombo->setCurrentIndex(c.decaimento == TDecaimentoLab::exponencial ? 1 : 0);
-    ui.LabEpocasSpin->setValue(c.epocas);
-    ui.LabOrdemCombo->setCurrentIndex(c.ordem == TOrdemLab::arquivo ? 0 : 1);
-    if (c.inicio != TInicioLab::pesos)
-        ui.LabInicioCombo->setCurrentIndex(static_cast<int>(c.inicio));
-    ui.LabSementeEdit->setText(QString::number(c.semente));
-    LabModoComboChange();
-}
-
-void TFormLaboratorio::LabSugerirButtonClick() {
-    UMensagens::protege(this, [&] {
-        if (!sessao_.temDados()) {
-            UMensagens::mostraMensagem(
-                this, QStringLiteral("Abra um arquivo de dados antes: a sugestão vem deles."));
-            return;
-        }
-        mostraConfiguracao(sugestaoLab(sessao_.carga().dados));
-        ui.LabStatusLabel->setText(QStringLiteral("Valores sugeridos para estes dados."));
-    });
-}
-
-void TFormLaboratorio::atualizaHistorico() {
-    preenchendoHistorico_ = true;
-    // Runs come only at the end of the list and leave from anywhere, in order: the items of runs
-    // gone are taken out and items are made for the new ones only, so that a change costs the
-    // same whatever the number of runs (a thumbnail takes milliseconds to draw).
-    QListWidget& lista = *ui.LabHistoricoLista;
-    const std::vector<TExecucaoLab>& execucoes = sessao_.execucoes();
-    std::size_t seguinte = 0;
-    for (int linha = 0; linha < lista.count();) {
-        const auto l = static_cast<std::size_t>(linha);
-        if (seguinte < execucoes.size() && mapasListados_[l] == execucoes[seguinte].mapa) {
-            ++linha;
-            ++seguinte;
-            continue;
-        }
-        delete lista.takeItem(linha);
-        mapasListados_.erase(mapasListados_.begin() + linha);
-    }
-    for (; seguinte < execucoes.size(); ++seguinte) {
-        const TExecucaoLab& e = execucoes[seguinte];
-        ++miniaturasDesenhadas_;
-        // A small picture of its label map.
-        QImage miniatura(144, 108, QImage::Format_RGB32);
-        miniatura.fill(Qt::white);
-        {
-            QPainter p(&miniatura);
-            // The margins and the legend fall outside the picture: only the cells are in it.
-            TOpcoesVista opcoes;
-            pintaVista(p, QRectF(-30, -30, 144 + 30 + kLarguraLegenda, 108 + 30 + kMargemVista),
-                       *e.mapa, TTipoVista::Rotulos, opcoes, nullptr);
-        }
-        auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(miniatura)),
-                                         QString::fromStdString(e.nome));
-        item->setFlags(item->flags() | Qt::ItemIsEditable);
-        const TConfiguracaoLab& c = e.config;
-        item->setToolTip(
-            QStringLiteral("%1 × %2 %3%4, %5, %6, raio %7 → %8, %9 épocas\nQuantização %10, "
-                           "topográfico %11, %12 s%13")
-                .arg(c.grade.linhas)
-                .arg(c.grade.colunas)
-                .arg(c.grade.hexagonal() ? QStringLiteral("hexagonal")
-                                         : QStringLiteral("retangular"))
-                .arg(c.grade.toroidal ? QStringLiteral(" toroidal") : QString())
-                .arg(c.vizinhanca == TVizinhancaLab::gaussiana ? QStringLiteral("gaussiana")
-                                                               : QStringLiteral("bolha"))
-                .arg(c.modo == TModoLab::online ? QStringLiteral("online") : QStringLiteral("lote"))
-                .arg(numeroCurto(c.raio.inicial), numeroCurto(c.raio.final))
-                .arg(c.epocas)
-                .arg(e.mapa->erros ? numeroCurto(e.mapa->erros->quantizacao) : QStringLiteral("–"),
-                     e.mapa->erros ? numeroCurto(e.mapa->erros->topografico) : QStringLiteral("–"),
-                     numeroCurto(e.segundos), e.parada ? QStringLiteral(" (parada)") : QString()));
-        lista.addItem(item);
-        mapasListados_.push_back(e.mapa);
-    }
-    preenchendoHistorico_ = false;
-    escolheExecucoes();
-}
-
-std::vector<std::size_t> TFormLaboratorio::execucoesEscolhidas() const {
-    std::vector<std::size_t> linhas;
-    for (int i = 0; i < ui.LabHistoricoLista->count(); ++i)
-        if (ui.LabHistoricoLista->item(i)->isSelected())
-            linhas.push_back(static_cast<std::size_t>(i));
-    return linhas;
-}
-
-void TFormLaboratorio::escolheExecucoes() {
-    const std::size_t n = execucoesEscolhidas().size();
-    const bool livre = !sessao_.ocupada();
-    ui.LabReabrirButton->setEnabled(livre && n == 1);
-    ui.LabSalvarExecucaoButton->setEnabled(n == 1);
-    ui.LabExcluirButton->setEnabled(livre && n >= 1);
-    ui.LabCompararButton->setEnabled(n == 2);
-    if (n == 1)
-        ui.LabStatusLabel->setText(
-            ui.LabHistoricoLista->item(static_cast<int>(execucoesEscolhidas().front()))->toolTip());
-}
-
-void TFormLaboratorio::LabReabrirButtonClick() {
-    UMensagens::protege(this, [&] {
-        const std::vector<std::size_t> linhas = execucoesEscolhidas();
-        if (linhas.size() != 1 || sessao_.ocupada()) return;
-        sessao_.reabre(linhas.front());
-        atualizaReprisa();
-        mostraConfiguracao(sessao_.execucoes()[linhas.front()].config);
-        mostraMapa(sessao_.mapa());
-        habilita();
-    });
-}
-
-void TFormLaboratorio::LabExcluirButtonClick() {
-    std::vector<std::size_t> linhas = execucoesEscolhidas();
-    std::sort(linhas.rbegin(), linhas.rend());
-    for (const std::size_t i : linhas) sessao_.remove(i);
-    atualizaHistorico();
-}
-
-void TFormLaboratorio::LabSalvarExecucaoButtonClick() {
-    UMensagens::protege(this, [&] {
-        const std::vector<std::size_t> linhas = execucoesEscolhidas();
-        if (linhas.size() != 1) return;
-        const TCodebook codebook = sessao_.codebookDe(linhas.front());
-        exportaComDialogo(
-            this, *dialogoSalvar_,
-            [&](const QString& nome) { return gravaCodebookEm(codebook, nome); },
-            QStringLiteral("o mapa"));
-    });
-}
-
-void TFormLaboratorio::LabCompararButtonClick() {
-    UMensagens::protege(this, [&] {
-        const std::vector<std::size_t> linhas = execucoesEscolhidas();
-        if (linhas.size() != 2) return;
-        comparacao_ = new TFormComparacao(this, sessao_.execucoes()[linhas[0]],
-                                          sessao_.execucoes()[linhas[1]]);
-        comparacao_->show();
-    });
-}
-
 void TFormLaboratorio::exporta(QFileDialog& dialogo,
                                QString (TFormLaboratorio::*exportacao)(const QString&),
                                const QString& oQue) {
@@ -400,29 +163,17 @@ void TFormLaboratorio::exporta(QFileDialog& dialogo,
 }
 
 QString TFormLaboratorio::exportaImagem(const QString& caminho) {
-    if (!mapa_ || mapa_->vazio()) return QStringLiteral("não há mapa");
-    const bool curva = ui.LabCurva->isVisibleTo(this);
-    const QRect area(QPoint(0, 0), curva ? ui.LabCurva->size() : ui.LabVista->size());
-    return gravaImagem(caminho, area.size(), ui.LabVistaSeletor->currentText(), [&](QPainter& p) {
-        if (curva)
-            ui.LabCurva->desenha(p, area);
-        else
-            ui.LabVista->desenha(p, area);
-    });
+    return painel_->exportaImagem(caminho, false);
 }
 
 QString TFormLaboratorio::exportaDados(const QString& caminho) {
     if (!sessao_.temMapa()) return QStringLiteral("não há mapa");
-    if (caminho.endsWith(QStringLiteral(".cod"), Qt::CaseInsensitive))
-        return gravaExportacao(caminho, textoDoCodebook(sessao_.codebook()));
-    // A table goes only into a name that says so, never into a ".png".
-    if (!caminho.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
-        return QStringLiteral("o nome deve terminar em .csv (tabela) ou .cod (SOM_PAK)");
-    return gravaExportacao(caminho, csvDoMapa(*mapa_));
+    return painel_->exportaDados(caminho, [this] { return sessao_.codebook(); });
 }
 
 QString TFormLaboratorio::exportaVencedores(const QString& caminho) {
-    if (!sessao_.temMapa() || mapa_->vencedorDoPadrao.empty()) return QStringLiteral("não há mapa");
+    const TDadosMapa& mapa = *painel_->dados();
+    if (!sessao_.temMapa() || mapa.vencedorDoPadrao.empty()) return QStringLiteral("não há mapa");
     const TDadosLab& d = sessao_.carga().dados;
     std::vector<std::string> rotulos;
     for (std::size_t i = 0; i < d.padroes(); ++i) {
@@ -431,36 +182,14 @@ QString TFormLaboratorio::exportaVencedores(const QString& caminho) {
     }
     if (!caminho.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
         return QStringLiteral("o nome deve terminar em .csv");
-    std::vector<double> distancias = mapa_->distanciaDoPadrao;
-    distancias.resize(mapa_->vencedorDoPadrao.size(), std::numeric_limits<double>::quiet_NaN());
+    std::vector<double> distancias = mapa.distanciaDoPadrao;
+    distancias.resize(mapa.vencedorDoPadrao.size(), std::numeric_limits<double>::quiet_NaN());
     return gravaExportacao(
-        caminho, textoCsvVencedores(mapa_->colunas, mapa_->vencedorDoPadrao, distancias, rotulos));
-}
-
-void TFormLaboratorio::preencheSeletor() {
-    for (const TOpcaoVista& v : kOpcoesVista)
-        ui.LabVistaSeletor->addItem(QString::fromUtf8(v.nome), v.vista);
-    LabVistaSeletorChange();
+        caminho, textoCsvVencedores(mapa.colunas, mapa.vencedorDoPadrao, distancias, rotulos));
 }
 
 void TFormLaboratorio::LabVistaSeletorChange() {
-    const int vista = ui.LabVistaSeletor->currentData().toInt();
-    const bool curva = vista == kVistaCurva;
-    if (!curva) ui.LabVista->defineTipo(static_cast<TTipoVista>(vista));
-    ui.LabVista->setVisible(!curva);
-    ui.LabCurva->setVisible(curva);
-    ui.LabEscalaComumCheckBox->setVisible(vista == static_cast<int>(TTipoVista::Planos));
-}
-
-void TFormLaboratorio::LabModoComboChange() {
-    // The rate only moves units in online training.
-    const bool online = ui.LabModoCombo->currentIndex() == 0;
-    for (QWidget* w :
-         {static_cast<QWidget*>(ui.LabTaxaInicialEdit), static_cast<QWidget*>(ui.LabTaxaFinalEdit),
-          static_cast<QWidget*>(ui.LabTaxaInicialLabel),
-          static_cast<QWidget*>(ui.LabTaxaFinalLabel), static_cast<QWidget*>(ui.LabOrdemCombo),
-          static_cast<QWidget*>(ui.LabOrdemLabel)})
-        w->setEnabled(online && !sessao_.ocupada());
+    painel_->mostraVistaEscolhida();
 }
 
 void TFormLaboratorio::habilita() {
@@ -506,18 +235,26 @@ void TFormLaboratorio::mostraDados() {
 }
 
 bool TFormLaboratorio::abreDados(const QString& caminho) {
-    const std::string bytes = caminhoEmBytes(caminho);
-    QString arquivo = caminho;
-    if (!temCabecalhoDePadroes(bytes)) {
-        // A table goes through the import dialog, which writes a pattern file.
-        QFileDialog* salvar = UDialogos::criaDialogoPadroes(this, "LabSalvarPadroesDialog");
-        TFormImportar dialogo(this, caminho, *salvar);
-        const int resposta = UDialogos::executa(dialogo);
-        salvar->deleteLater();
-        if (resposta != QDialog::Accepted || dialogo.arquivoGravado().isEmpty()) return false;
-        arquivo = dialogo.arquivoGravado();
+    if (sessao_.ocupada()) return false;
+    // Even the first line, which tells a pattern file from a table, is read on the worker: it may
+    // run to the end of a large file.
+    const QString status = ui.LabStatusLabel->text();
+    const std::string arquivo = caminhoEmBytes(caminho);
+    sessao_.iniciaCarga([arquivo](TControle&) { return arquivo; }, true);
+    if (!recebeDados()) return false;
+    if (!sessao_.precisaImportar()) {
+        ui.LabStatusLabel->setText(
+            QStringLiteral("Dados abertos: %1").arg(QFileInfo(caminho).fileName()));
+        return true;
     }
-    abreDadosPreparados(arquivo);
+    ui.LabStatusLabel->setText(status);
+    // A table goes through the import dialog, which writes a pattern file.
+    QFileDialog* salvar = UDialogos::criaDialogoPadroes(this, "LabSalvarPadroesDialog");
+    TFormImportar dialogo(this, caminho, *salvar);
+    const int resposta = UDialogos::executa(dialogo);
+    salvar->deleteLater();
+    if (resposta != QDialog::Accepted || dialogo.arquivoGravado().isEmpty()) return false;
+    abreDadosPreparados(dialogo.arquivoGravado());
     return true;
 }
 
@@ -526,55 +263,6 @@ void TFormLaboratorio::LabAbrirButtonClick() {
         const QString nome = UDialogos::escolhe(*dialogoDados_);
         if (!nome.isEmpty()) abreDados(nome);
     });
-}
-
-std::optional<TConfiguracaoLab> TFormLaboratorio::configuracao(QString& motivo) const {
-    TConfiguracaoLab c;
-    c.grade.linhas = ui.LabLinhasSpin->value();
-    c.grade.colunas = ui.LabColunasSpin->value();
-    c.grade.topologia = ui.LabTopologiaCombo->currentIndex() == 1 ? TTopologiaLab::hexagonal
-                                                                  : TTopologiaLab::retangular;
-    c.grade.toroidal = ui.LabToroidalCheckBox->isChecked();
-    c.modo = ui.LabModoCombo->currentIndex() == 1 ? TModoLab::lote : TModoLab::online;
-    c.vizinhanca = ui.LabVizinhancaCombo->currentIndex() == 1 ? TVizinhancaLab::gaussiana
-                                                              : TVizinhancaLab::bolha;
-    c.decaimento = ui.LabDecaimentoCombo->currentIndex() == 1 ? TDecaimentoLab::exponencial
-                                                              : TDecaimentoLab::linear;
-    c.epocas = ui.LabEpocasSpin->value();
-    c.ordem = ui.LabOrdemCombo->currentIndex() == 0 ? TOrdemLab::arquivo : TOrdemLab::embaralhada;
-    static constexpr TInicioLab kInicios[] = {TInicioLab::aleatorio, TInicioLab::amostras,
-                                              TInicioLab::linear, TInicioLab::canto};
-    c.inicio = kInicios[std::clamp(ui.LabInicioCombo->currentIndex(), 0, 3)];
-    struct TCampo {
-        const QLineEdit* edit;
-        const char* nome;
-        double* destino;
-    };
-    const TCampo campos[] = {{ui.LabRaioInicialEdit, "Raio inicial", &c.raio.inicial},
-                             {ui.LabRaioFinalEdit, "Raio final", &c.raio.final},
-                             {ui.LabTaxaInicialEdit, "Taxa inicial", &c.taxa.inicial},
-                             {ui.LabTaxaFinalEdit, "Taxa final", &c.taxa.final}};
-    for (const TCampo& campo : campos) {
-        const std::optional<double> v = numeroDoCampo(campo.edit->text());
-        if (!v) {
-            motivo = QStringLiteral("%1: \"%2\" não é um número.")
-                         .arg(QString::fromUtf8(campo.nome), campo.edit->text());
-            return std::nullopt;
-        }
-        *campo.destino = *v;
-    }
-    const std::optional<std::uint64_t> semente = sementeDoCampo(ui.LabSementeEdit->text());
-    if (!semente) {
-        motivo = sementeRecusada(ui.LabSementeEdit->text());
-        return std::nullopt;
-    }
-    c.semente = *semente;
-    if (const std::string m = validaConfiguracao(c, sessao_.carga().dados);
-        !m.empty() && sessao_.temDados()) {
-        motivo = QString::fromStdString(m);
-        return std::nullopt;
-    }
-    return c;
 }
 
 void TFormLaboratorio::LabTreinarButtonClick() {
@@ -679,52 +367,22 @@ void TFormLaboratorio::mostraConclusao() {
 }
 
 void TFormLaboratorio::mostraMapa(std::shared_ptr<const TDadosMapa> mapa) {
-    mapa_ = std::move(mapa);
-    ui.LabVista->defineDados(mapa_);
-    ui.LabCurva->defineCurva(mapa_->curva);
-    if (mapa_->erros)
-        ui.LabErrosLabel->setText(QStringLiteral("Quantização: %1   Topográfico: %2")
-                                      .arg(numeroCurto(mapa_->erros->quantizacao),
-                                           numeroCurto(mapa_->erros->topografico)));
-    else
-        ui.LabErrosLabel->setText(QStringLiteral("Quantização: –   Topográfico: –"));
-    if (mapa_->percurso)
-        ui.LabErrosLabel->setText(
-            ui.LabErrosLabel->text() +
-            QStringLiteral("\nPercurso do anel: %1   vizinho mais próximo: %2")
-                .arg(numeroCurto(mapa_->percurso->comprimento),
-                     numeroCurto(mapa_->percurso->vizinhoMaisProximo)));
-    preenchePainel();
-}
-
-void TFormLaboratorio::escolheNeuronio(std::int32_t neuronio) {
-    UMensagens::protege(this, [&] {
-        ui.LabVista->defineSelecionado(neuronio);
-        preenchePainel();
-    });
-}
-
-void TFormLaboratorio::preenchePainel() {
-    if (mapa_ && mapa_->passo) {
-        ui.LabPainelNeuronio->setPlainText(textoDoPasso(*mapa_, QStringLiteral("Época")));
-        return;
-    }
-    const std::int32_t a = ui.LabVista->selecionado();
-    if (!mapa_ || a < 0 || a >= mapa_->neuronios()) {
-        ui.LabPainelNeuronio->setPlainText(
-            mapa_ && !mapa_->vazio()
-                ? QStringLiteral(
-                      "Clique numa unidade do mapa para ver seus pesos, rótulos e padrões.")
-            : sessao_.temDados() ? QStringLiteral("Escolha o mapa e o treino e clique em Treinar.")
-                                 : QStringLiteral("Abra um arquivo de dados e treine um mapa."));
-        return;
-    }
-    ui.LabPainelNeuronio->setPlainText(textoDoNeuronio(*mapa_, a));
+    painel_->mostra(std::move(mapa));
+    const TDadosMapa& m = *painel_->dados();
+    QString erros =
+        m.erros ? QStringLiteral("Quantização: %1   Topográfico: %2")
+                      .arg(numeroCurto(m.erros->quantizacao), numeroCurto(m.erros->topografico))
+                : QStringLiteral("Quantização: –   Topográfico: –");
+    if (m.percurso)
+        erros += QStringLiteral("\nPercurso do anel: %1   vizinho mais próximo: %2")
+                     .arg(numeroCurto(m.percurso->comprimento),
+                          numeroCurto(m.percurso->vizinhoMaisProximo));
+    ui.LabErrosLabel->setText(erros);
 }
 
 QString TFormLaboratorio::salvaMapa(const QString& caminho) {
     if (!sessao_.temMapa()) return QStringLiteral("não há mapa");
-    return gravaCodebookEm(sessao_.codebook(), caminho);
+    return ULabJanela::gravaCodebookEm(sessao_.codebook(), caminho);
 }
 
 QString TFormLaboratorio::abreMapa(const QString& caminho) {
@@ -776,58 +434,6 @@ void TFormLaboratorio::closeEvent(QCloseEvent* e) {
     QWidget::closeEvent(e);
 }
 
-QString TFormLaboratorio::pastaDemonstracoes() {
-    const QString pasta = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-                          QStringLiteral("/demonstracoes");
-    QDir().mkpath(pasta);
-    return pasta;
-}
-
-void TFormLaboratorio::LabDemoComboChange() {
-    const TInfoDemonstracao& info =
-        infoDemonstracao(static_cast<TDemonstracao>(ui.LabDemoCombo->currentData().toInt()));
-    ui.LabDemoPadroesSpin->setValue(static_cast<int>(info.padroes));
-    ui.LabDemoDimensaoSpin->setVisible(info.dimensao > 0);
-    if (info.dimensao > 0) ui.LabDemoDimensaoSpin->setValue(static_cast<int>(info.dimensao));
-}
-
-namespace {
-
-// Where a demonstration's file goes, named by its request.
-QString arquivoDaDemonstracao(const TPedidoDemonstracao& pedido) {
-    const TInfoDemonstracao& info = infoDemonstracao(pedido.tipo);
-    QString nome = QStringLiteral("%1-%2").arg(QString::fromUtf8(info.nome)).arg(pedido.padroes);
-    if (info.dimensao > 0) nome += QStringLiteral("x%1").arg(pedido.dimensao);
-    nome += QStringLiteral("-semente%1.txt").arg(pedido.semente);
-    return TFormLaboratorio::pastaDemonstracoes() + u'/' + nome;
-}
-
-// Writes a demonstration's pattern file (on the worker when controle is given) through the safe
-// writer, a step of the control per mebibyte: at the largest request it runs to hundreds of
-// megabytes, streamed to the disk, and a stop request (EInterrompido) or a failure leaves
-// whatever was at that name as it was.
-void escreveArquivoDeDemonstracao(const TPedidoDemonstracao& pedido, const QString& caminho,
-                                  TControle* controle) {
-    try {
-        TSaidaSegura saida(caminhoEmBytes(caminho), controle);
-        escreveDemonstracao(pedido, saida);
-        saida.conclui();
-    } catch (const EEntradaSaida& e) {
-        QString motivo = textoDeBytes(e.what());
-        if (motivo.endsWith(u'.')) motivo.chop(1);
-        throw EEntradaSaida(
-            bytesUtf8(QStringLiteral("Não foi possível gravar \"%1\": %2").arg(caminho, motivo)));
-    }
-}
-
-}  // namespace
-
-QString TFormLaboratorio::gravaDemonstracao(const TPedidoDemonstracao& pedido) {
-    const QString caminho = arquivoDaDemonstracao(pedido);
-    escreveArquivoDeDemonstracao(pedido, caminho, nullptr);
-    return caminho;
-}
-
 void TFormLaboratorio::abreDadosPreparados(const QString& caminho) {
     const std::string arquivo = caminhoEmBytes(caminho);
     if (leDados([arquivo](TControle&) { return arquivo; }))
@@ -838,12 +444,17 @@ void TFormLaboratorio::abreDadosPreparados(const QString& caminho) {
 bool TFormLaboratorio::leDados(std::function<std::string(TControle&)> arquivo) {
     if (sessao_.ocupada()) return false;
     sessao_.iniciaCarga(std::move(arquivo));
+    return recebeDados();
+}
+
+bool TFormLaboratorio::recebeDados() {
     if (!aguardaTrabalhador(
             QStringLiteral("Lendo os dados…"),
             QStringLiteral("Leitura interrompida: os dados ficaram como estavam."))) {
         if (const std::exception_ptr falha = sessao_.falha()) std::rethrow_exception(falha);
         return false;
     }
+    if (sessao_.precisaImportar()) return true;
     atualizaHistorico();
     atualizaReprisa();
     mostraDados();
@@ -877,90 +488,7 @@ bool TFormLaboratorio::aguardaTrabalhador(const QString& andamento, const QStrin
     return true;
 }
 
-void TFormLaboratorio::LabGerarButtonClick() {
-    UMensagens::protege(this, [&] {
-        if (sessao_.ocupada()) return;
-        const std::optional<std::uint64_t> semente = sementeDoCampo(ui.LabSementeEdit->text());
-        if (!semente) {
-            UMensagens::mostraMensagem(this, sementeRecusada(ui.LabSementeEdit->text()));
-            return;
-        }
-        TPedidoDemonstracao pedido;
-        pedido.tipo = static_cast<TDemonstracao>(ui.LabDemoCombo->currentData().toInt());
-        pedido.padroes = ui.LabDemoPadroesSpin->value();
-        pedido.dimensao = ui.LabDemoDimensaoSpin->value();
-        pedido.semente = *semente;
-        const QString caminho = arquivoDaDemonstracao(pedido);
-        const std::string arquivo = caminhoEmBytes(caminho);
-        // Written and read on the worker: the largest request is hundreds of megabytes.
-        const bool lidos = leDados([pedido, caminho, arquivo](TControle& controle) {
-            escreveArquivoDeDemonstracao(pedido, caminho, &controle);
-            return arquivo;
-        });
-        if (lidos) ui.LabStatusLabel->setText(QStringLiteral("Dados gerados em %1").arg(caminho));
-    });
-}
-
-void TFormLaboratorio::atualizaReprisa() {
-    reproducao_.stop();
-    ui.LabReproduzirButton->setText(QStringLiteral("▶ Reproduzir"));
-    const auto quadros = static_cast<int>(sessao_.quadros());
-    const bool ha = quadros >= 2 && !sessao_.ocupada();
-    for (QWidget* w :
-         {static_cast<QWidget*>(ui.LabReproduzirButton), static_cast<QWidget*>(ui.LabReprisaSlider),
-          static_cast<QWidget*>(ui.LabReprisaLabel)})
-        w->setVisible(ha);
-    if (!ha) return;
-    const QSignalBlocker bloqueio(ui.LabReprisaSlider);
-    ui.LabReprisaSlider->setRange(0, quadros - 1);
-    ui.LabReprisaSlider->setValue(quadros - 1);
-    escreveEpocaDaReprisa(quadros - 1);
-    reproducao_.setInterval(std::clamp(10000 / quadros, 50, 400));
-}
-
-void TFormLaboratorio::mostraQuadro(int i) {
-    UMensagens::protege(this, [&] {
-        const auto quadros = static_cast<int>(sessao_.quadros());
-        if (i < 0 || i >= quadros || sessao_.ocupada()) return;
-        const auto q = static_cast<std::size_t>(i);
-        // The last frame is the map itself, with everything measured.
-        mostraMapa(i == quadros - 1 ? sessao_.mapa() : sessao_.quadro(q));
-        escreveEpocaDaReprisa(i);
-    });
-}
-
-void TFormLaboratorio::escreveEpocaDaReprisa(int i) {
-    const std::size_t ultimo = sessao_.quadros() - 1;
-    ui.LabReprisaLabel->setText(QStringLiteral("Época %1 de %2")
-                                    .arg(sessao_.epocaDoQuadro(static_cast<std::size_t>(i)))
-                                    .arg(sessao_.epocaDoQuadro(ultimo)));
-}
-
-void TFormLaboratorio::LabReproduzirButtonClick() {
-    if (reproducao_.isActive()) {
-        reproducao_.stop();
-        ui.LabReproduzirButton->setText(QStringLiteral("▶ Reproduzir"));
-        return;
-    }
-    if (sessao_.quadros() < 2) return;
-    if (ui.LabReprisaSlider->value() >= ui.LabReprisaSlider->maximum())
-        ui.LabReprisaSlider->setValue(0);
-    ui.LabReproduzirButton->setText(QStringLiteral("⏸ Pausar"));
-    reproducao_.start();
-}
-
 void TFormLaboratorio::escolheVista(const QString& nome) {
     if (const int i = ui.LabVistaSeletor->findText(nome); i >= 0)
         ui.LabVistaSeletor->setCurrentIndex(i);
-}
-
-void TFormLaboratorio::mostraPedido(const TPedidoDemonstracao& pedido) {
-    const int i = ui.LabDemoCombo->findData(static_cast<int>(pedido.tipo));
-    if (i >= 0) ui.LabDemoCombo->setCurrentIndex(i);
-    const TInfoDemonstracao& info = infoDemonstracao(pedido.tipo);
-    ui.LabDemoPadroesSpin->setValue(
-        static_cast<int>(pedido.padroes < 0 ? info.padroes : pedido.padroes));
-    if (info.dimensao > 0)
-        ui.LabDemoDimensaoSpin->setValue(
-            static_cast<int>(pedido.dimensao < 0 ? info.dimensao : pedido.dimensao));
 }

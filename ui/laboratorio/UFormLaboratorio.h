@@ -14,6 +14,7 @@
 
 #include "UDemonstracoes.h"
 #include "UFormComparacao.h"
+#include "UPainelMapa.h"
 #include "USessaoLab.h"
 #include "ui_UFormLaboratorio.h"
 
@@ -92,6 +93,8 @@ class TFormLaboratorio : public QWidget {
     // Reads data on the worker (`arquivo` runs there and returns the file to read) and shows
     // them; rethrows what the reading threw, returns false when it was stopped.
     bool leDados(std::function<std::string(TControle&)> arquivo);
+    // Waits for the reading just started on the worker and shows its data; the same answers.
+    bool recebeDados();
     // Waits, the window still painting, for the work just started on the session's worker, with
     // `andamento` in the status line; the work's result is then in place. True when it ended
     // well; false after a stop (the status then says `interrompido`) or a failure (the status
@@ -101,10 +104,7 @@ class TFormLaboratorio : public QWidget {
     void mostraConclusao();
     void mostraMapa(std::shared_ptr<const TDadosMapa> mapa);
     void mostraDados();
-    void preenchePainel();
-    void preencheSeletor();
     void habilita();
-    void escolheNeuronio(std::int32_t neuronio);
     void atualizaHistorico();
     void atualizaReprisa();
     void escreveEpocaDaReprisa(int quadro);
@@ -118,7 +118,7 @@ class TFormLaboratorio : public QWidget {
 
     Ui::TFormLaboratorio ui;
     TSessaoLab sessao_;
-    std::shared_ptr<const TDadosMapa> mapa_;
+    TPainelMapa* painel_ = nullptr;
     QTimer relogio_;
     QTimer reproducao_;  // plays the replay
     QFileDialog* dialogoDados_ = nullptr;

@@ -1,0 +1,181 @@
+// The laboratory window's runs (the list of trainings, reopened, renamed, saved, compared,
+// removed) and the replay of the last training.
+
+#include <QListWidget>
+#include <QPainter>
+#include <QSlider>
+#include <algorithm>
+
+#include "UFormLaboratorio.h"
+#include "UFormLaboratorioInterno.h"
+#include "UImagemExportada.h"
+#include "UMensagens.h"
+#include "UPintura.h"
+#include "UTextos.h"
+
+void TFormLaboratorio::atualizaHistorico() {
+    preenchendoHistorico_ = true;
+    // Runs come only at the end of the list and leave from anywhere, in order: the items of runs
+    // gone are taken out and items are made for the new ones only, so that a change costs the
+    // same whatever the number of runs (a thumbnail takes milliseconds to draw).
+    QListWidget& lista = *ui.LabHistoricoLista;
+    const std::vector<TExecucaoLab>& execucoes = sessao_.execucoes();
+    std::size_t seguinte = 0;
+    for (int linha = 0; linha < lista.count();) {
+        const auto l = static_cast<std::size_t>(linha);
+        if (seguinte < execucoes.size() && mapasListados_[l] == execucoes[seguinte].mapa) {
+            ++linha;
+            ++seguinte;
+            continue;
+        }
+        delete lista.takeItem(linha);
+        mapasListados_.erase(mapasListados_.begin() + linha);
+    }
+    for (; seguinte < execucoes.size(); ++seguinte) {
+        const TExecucaoLab& e = execucoes[seguinte];
+        ++miniaturasDesenhadas_;
+        // A small picture of its label map.
+        QImage miniatura(144, 108, QImage::Format_RGB32);
+        miniatura.fill(Qt::white);
+        {
+            QPainter p(&miniatura);
+            // The margins and the legend fall outside the picture: only the cells are in it.
+            TOpcoesVista opcoes;
+            pintaVista(p, QRectF(-30, -30, 144 + 30 + kLarguraLegenda, 108 + 30 + kMargemVista),
+                       *e.mapa, TTipoVista::Rotulos, opcoes, nullptr);
+        }
+        auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(miniatura)),
+                                         QString::fromStdString(e.nome));
+        item->setFlags(item->flags() | Qt::ItemIsEditable);
+        const TConfiguracaoLab& c = e.config;
+        item->setToolTip(
+            QStringLiteral("%1 × %2 %3%4, %5, %6, raio %7 → %8, %9 épocas\nQuantização %10, "
+                           "topográfico %11, %12 s%13")
+                .arg(c.grade.linhas)
+                .arg(c.grade.colunas)
+                .arg(c.grade.hexagonal() ? QStringLiteral("hexagonal")
+                                         : QStringLiteral("retangular"))
+                .arg(c.grade.toroidal ? QStringLiteral(" toroidal") : QString())
+                .arg(c.vizinhanca == TVizinhancaLab::gaussiana ? QStringLiteral("gaussiana")
+                                                               : QStringLiteral("bolha"))
+                .arg(c.modo == TModoLab::online ? QStringLiteral("online") : QStringLiteral("lote"))
+                .arg(numeroCurto(c.raio.inicial), numeroCurto(c.raio.final))
+                .arg(c.epocas)
+                .arg(e.mapa->erros ? numeroCurto(e.mapa->erros->quantizacao) : QStringLiteral("–"),
+                     e.mapa->erros ? numeroCurto(e.mapa->erros->topografico) : QStringLiteral("–"),
+                     numeroCurto(e.segundos), e.parada ? QStringLiteral(" (parada)") : QString()));
+        lista.addItem(item);
+        mapasListados_.push_back(e.mapa);
+    }
+    preenchendoHistorico_ = false;
+    escolheExecucoes();
+}
+
+std::vector<std::size_t> TFormLaboratorio::execucoesEscolhidas() const {
+    std::vector<std::size_t> linhas;
+    for (int i = 0; i < ui.LabHistoricoLista->count(); ++i)
+        if (ui.LabHistoricoLista->item(i)->isSelected())
+            linhas.push_back(static_cast<std::size_t>(i));
+    return linhas;
+}
+
+void TFormLaboratorio::escolheExecucoes() {
+    const std::size_t n = execucoesEscolhidas().size();
+    const bool livre = !sessao_.ocupada();
+    ui.LabReabrirButton->setEnabled(livre && n == 1);
+    ui.LabSalvarExecucaoButton->setEnabled(n == 1);
+    ui.LabExcluirButton->setEnabled(livre && n >= 1);
+    ui.LabCompararButton->setEnabled(n == 2);
+    if (n == 1)
+        ui.LabStatusLabel->setText(
+            ui.LabHistoricoLista->item(static_cast<int>(execucoesEscolhidas().front()))->toolTip());
+}
+
+void TFormLaboratorio::LabReabrirButtonClick() {
+    UMensagens::protege(this, [&] {
+        const std::vector<std::size_t> linhas = execucoesEscolhidas();
+        if (linhas.size() != 1 || sessao_.ocupada()) return;
+        sessao_.reabre(linhas.front());
+        atualizaReprisa();
+        mostraConfiguracao(sessao_.execucoes()[linhas.front()].config);
+        mostraMapa(sessao_.mapa());
+        habilita();
+    });
+}
+
+void TFormLaboratorio::LabExcluirButtonClick() {
+    std::vector<std::size_t> linhas = execucoesEscolhidas();
+    std::sort(linhas.rbegin(), linhas.rend());
+    for (const std::size_t i : linhas) sessao_.remove(i);
+    atualizaHistorico();
+}
+
+void TFormLaboratorio::LabSalvarExecucaoButtonClick() {
+    UMensagens::protege(this, [&] {
+        const std::vector<std::size_t> linhas = execucoesEscolhidas();
+        if (linhas.size() != 1) return;
+        const TCodebook codebook = sessao_.codebookDe(linhas.front());
+        exportaComDialogo(
+            this, *dialogoSalvar_,
+            [&](const QString& nome) { return ULabJanela::gravaCodebookEm(codebook, nome); },
+            QStringLiteral("o mapa"));
+    });
+}
+
+void TFormLaboratorio::LabCompararButtonClick() {
+    UMensagens::protege(this, [&] {
+        const std::vector<std::size_t> linhas = execucoesEscolhidas();
+        if (linhas.size() != 2) return;
+        comparacao_ = new TFormComparacao(this, sessao_.execucoes()[linhas[0]],
+                                          sessao_.execucoes()[linhas[1]]);
+        comparacao_->show();
+    });
+}
+
+void TFormLaboratorio::atualizaReprisa() {
+    reproducao_.stop();
+    ui.LabReproduzirButton->setText(QStringLiteral("▶ Reproduzir"));
+    const auto quadros = static_cast<int>(sessao_.quadros());
+    const bool ha = quadros >= 2 && !sessao_.ocupada();
+    for (QWidget* w :
+         {static_cast<QWidget*>(ui.LabReproduzirButton), static_cast<QWidget*>(ui.LabReprisaSlider),
+          static_cast<QWidget*>(ui.LabReprisaLabel)})
+        w->setVisible(ha);
+    if (!ha) return;
+    const QSignalBlocker bloqueio(ui.LabReprisaSlider);
+    ui.LabReprisaSlider->setRange(0, quadros - 1);
+    ui.LabReprisaSlider->setValue(quadros - 1);
+    escreveEpocaDaReprisa(quadros - 1);
+    reproducao_.setInterval(std::clamp(10000 / quadros, 50, 400));
+}
+
+void TFormLaboratorio::mostraQuadro(int i) {
+    UMensagens::protege(this, [&] {
+        const auto quadros = static_cast<int>(sessao_.quadros());
+        if (i < 0 || i >= quadros || sessao_.ocupada()) return;
+        const auto q = static_cast<std::size_t>(i);
+        // The last frame is the map itself, with everything measured.
+        mostraMapa(i == quadros - 1 ? sessao_.mapa() : sessao_.quadro(q));
+        escreveEpocaDaReprisa(i);
+    });
+}
+
+void TFormLaboratorio::escreveEpocaDaReprisa(int i) {
+    const std::size_t ultimo = sessao_.quadros() - 1;
+    ui.LabReprisaLabel->setText(QStringLiteral("Época %1 de %2")
+                                    .arg(sessao_.epocaDoQuadro(static_cast<std::size_t>(i)))
+                                    .arg(sessao_.epocaDoQuadro(ultimo)));
+}
+
+void TFormLaboratorio::LabReproduzirButtonClick() {
+    if (reproducao_.isActive()) {
+        reproducao_.stop();
+        ui.LabReproduzirButton->setText(QStringLiteral("▶ Reproduzir"));
+        return;
+    }
+    if (sessao_.quadros() < 2) return;
+    if (ui.LabReprisaSlider->value() >= ui.LabReprisaSlider->maximum())
+        ui.LabReprisaSlider->setValue(0);
+    ui.LabReproduzirButton->setText(QStringLiteral("⏸ Pausar"));
+    reproducao_.start();
+}

@@ -1,0 +1,115 @@
+#include "UPainelMapa.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+#include "UExportacao.h"
+#include "UImagemExportada.h"
+#include "ULayoutMapa.h"
+#include "UMensagens.h"
+#include "UPintura.h"
+#include "UTextos.h"
+#include "UVistaCurva.h"
+#include "UVistaMapa.h"
+
+TPainelMapa::TPainelMapa(QWidget* janela, TComponentes componentes, TTextos textos)
+    : QObject(janela), janela_(janela), c_(std::move(componentes)), textos_(std::move(textos)) {
+    connect(c_.seletor, &QComboBox::currentIndexChanged, this,
+            [this] { UMensagens::protege(janela_, [&] { mostraVistaEscolhida(); }); });
+    connect(c_.escalaComum, &QCheckBox::toggled, c_.vista, &TVistaMapa::defineEscalaComum);
+    connect(c_.vista, &TVistaMapa::neuronioEscolhido, this, &TPainelMapa::escolheNeuronio);
+}
+
+bool TPainelMapa::preencheSeletor(bool cores, const QString& pedida) {
+    const QString atual = c_.seletor->currentText();
+    c_.seletor->blockSignals(true);
+    c_.seletor->clear();
+    for (const TOpcaoVista& v : kOpcoesVista)
+        if (v.vista != static_cast<int>(TTipoVista::Cores) || cores)
+            c_.seletor->addItem(QString::fromUtf8(v.nome), v.vista);
+    int indice = c_.seletor->findText(atual);
+    const int achada = pedida.isEmpty() ? -1 : c_.seletor->findText(pedida);
+    if (achada >= 0) indice = achada;
+    c_.seletor->setCurrentIndex(indice >= 0 ? indice : 0);
+    c_.seletor->blockSignals(false);
+    mostraVistaEscolhida();
+    return achada >= 0;
+}
+
+void TPainelMapa::mostraVistaEscolhida() {
+    const int vista = c_.seletor->currentData().toInt();
+    const bool curva = vista == kVistaCurva;
+    if (!curva) c_.vista->defineTipo(static_cast<TTipoVista>(vista));
+    c_.vista->setVisible(!curva);
+    c_.curva->setVisible(curva);
+    c_.escalaComum->setVisible(vista == static_cast<int>(TTipoVista::Planos));
+}
+
+void TPainelMapa::mostra(std::shared_ptr<const TDadosMapa> dados) {
+    dados_ = std::move(dados);
+    c_.vista->defineDados(dados_);
+    c_.curva->defineCurva(dados_->curva);
+    preencheUnidade();
+}
+
+void TPainelMapa::escolheNeuronio(std::int32_t neuronio) {
+    UMensagens::protege(janela_, [&] {
+        c_.vista->defineSelecionado(neuronio);
+        preencheUnidade();
+    });
+}
+
+void TPainelMapa::preencheUnidade() {
+    if (dados_->passo) {
+        // Stepping: the pattern just presented and what it did to its winner.
+        escreveUnidade(textoDoPasso(*dados_, textos_.instante));
+        return;
+    }
+    const std::int32_t a = c_.vista->selecionado();
+    if (a < 0 || a >= dados_->neuronios()) {
+        escreveUnidade(!dados_->vazio()  ? textos_.escolhaUmaUnidade
+                       : textos_.semMapa ? textos_.semMapa()
+                                         : QString());
+        return;
+    }
+    escreveUnidade(textoDoNeuronio(*dados_, a));
+}
+
+void TPainelMapa::escreveUnidade(const QString& texto) {
+    if (auto* simples = qobject_cast<QPlainTextEdit*>(c_.unidade))
+        simples->setPlainText(texto);
+    else
+        qobject_cast<QTextEdit*>(c_.unidade)->setPlainText(texto);
+}
+
+QString TPainelMapa::exportaImagem(const QString& caminho, bool legenda) const {
+    // Drawn into memory first: the file is written only once the picture is whole.
+    const bool curva = c_.curva->isVisibleTo(janela_);
+    const QRect vista(QPoint(0, 0), curva ? c_.curva->size() : c_.vista->size());
+    legenda = legenda && !dados_->vazio();
+    const QRect area =
+        legenda ? vista.adjusted(0, 0, 0, static_cast<int>(kAlturaLegendaExportacao)) : vista;
+    return gravaImagem(caminho, area.size(), c_.seletor->currentText(), [&](QPainter& p) {
+        if (curva)
+            c_.curva->desenha(p, vista);
+        else
+            c_.vista->desenha(p, vista);
+        if (legenda)
+            pintaLegendaExportacao(
+                p, QRectF(0, vista.height(), vista.width(), kAlturaLegendaExportacao), *dados_);
+    });
+}
+
+QString TPainelMapa::exportaDados(const QString& caminho,
+                                  const std::function<TCodebook()>& codebook) const {
+    if (dados_->vazio()) return QStringLiteral("não há mapa");
+    if (caminho.endsWith(QStringLiteral(".cod"), Qt::CaseInsensitive))
+        return gravaExportacao(caminho, textoDoCodebook(codebook()));
+    // A table goes only into a name that says so, never into a ".png".
+    if (!caminho.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
+        return QStringLiteral("o nome deve terminar em .csv (tabela) ou .cod (SOM_PAK)");
+    return gravaExportacao(caminho, csvDoMapa(*dados_));
+}

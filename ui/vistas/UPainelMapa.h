@@ -1,0 +1,66 @@
+#pragma once
+// The map's views as the explorer and the laboratory show them: the view selector, the map and its
+// error curve, the planes' common scale, the selected unit's text, and the exports of what is on
+// screen. The widgets stay the window's own, laid out and named in its .ui, so that each window
+// keeps the names its users and its tests know; the panel ties them together and fills them from
+// a TDadosMapa.
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "UCodebook.h"
+#include "UDadosMapa.h"
+
+class QCheckBox;
+class QComboBox;
+class QWidget;
+class TVistaCurva;
+class TVistaMapa;
+
+class TPainelMapa : public QObject {
+    Q_OBJECT
+
+  public:
+    struct TComponentes {
+        QComboBox* seletor = nullptr;
+        TVistaMapa* vista = nullptr;
+        TVistaCurva* curva = nullptr;
+        QCheckBox* escalaComum = nullptr;
+        // The selected unit's text: a QTextEdit or a QPlainTextEdit.
+        QWidget* unidade = nullptr;
+    };
+    struct TTextos {
+        QString instante;                  // what a step's text calls a pass ("Ciclo", "Época")
+        QString escolhaUmaUnidade;         // a map is shown, no unit selected
+        std::function<QString()> semMapa;  // no map yet (nothing when empty)
+    };
+
+    // The panel belongs to `janela`, which shows its failures.
+    TPainelMapa(QWidget* janela, TComponentes componentes, TTextos textos);
+
+    // Fills the selector with every view ("Cores" only when `cores`), keeping the view shown, or
+    // `pedida` when it is one of them; returns whether it was.
+    bool preencheSeletor(bool cores, const QString& pedida = {});
+    void mostra(std::shared_ptr<const TDadosMapa> dados);
+    const std::shared_ptr<const TDadosMapa>& dados() const { return dados_; }
+    // Shows the map or the curve, as the selector says.
+    void mostraVistaEscolhida();
+    void preencheUnidade();
+
+    // The view on screen, the map's or the curve's, as a picture (PNG or SVG by the suffix), with
+    // the map's caption under it when `legenda`. Returns why it failed, empty when written.
+    QString exportaImagem(const QString& caminho, bool legenda) const;
+    // The map as a table (.csv) or as SOM_PAK's codebook (.cod, the one `codebook` gives).
+    QString exportaDados(const QString& caminho, const std::function<TCodebook()>& codebook) const;
+
+  private:
+    void escolheNeuronio(std::int32_t neuronio);
+    void escreveUnidade(const QString& texto);
+
+    QWidget* janela_;
+    TComponentes c_;
+    TTextos textos_;
+    std::shared_ptr<const TDadosMapa> dados_ = std::make_shared<TDadosMapa>();
+};
