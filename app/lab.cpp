@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "UAjustesLab.h"
-#include "UAjustesLab.h"
 #include "UAnelLab.h"
 #include "UBusca.h"
 #include "UCodebook.h"
@@ -283,9 +282,7 @@ std::string comVirgula(double v) {
 
 // The window's suggestion as the options that give it, one line to copy.
 void imprimeSugestao(const TConfiguracaoLab& c) {
-    const auto token = [&](TAjusteLab ajuste) {
-        return descricao(ajuste).escolhas[*escolhaDe(c, ajuste)].token;
-    };
+    const auto token = [&](TAjusteLab ajuste) { return tokenDoAjuste(c, ajuste); };
     std::printf(
         "--mapa %dx%d --topologia %s%s --vizinhanca %s --raio %s:%s --epocas %d --modo %s "
         "--inicio %s --decaimento %s",

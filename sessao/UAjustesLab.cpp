@@ -155,24 +155,57 @@ std::string textoReal(double v) {
     return b;
 }
 
-std::string token(const TConfiguracaoLab& c, TAjusteLab ajuste) {
+}  // namespace
+
+const char* tokenDoAjuste(const TConfiguracaoLab& c, TAjusteLab ajuste) {
     return descricao(ajuste).escolhas[*escolhaDe(c, ajuste)].token;
 }
 
-}  // namespace
+bool defineEscolha(TConfiguracaoLab& c, TAjusteLab ajuste, std::size_t escolha) {
+    if (escolha >= descricao(ajuste).escolhas.size()) return false;
+    const auto i = static_cast<int>(escolha);
+    switch (ajuste) {
+        case TAjusteLab::topologia:
+            c.grade.topologia = static_cast<TTopologiaLab>(i);
+            break;
+        case TAjusteLab::toroidal:
+            c.grade.toroidal = i == 1;
+            break;
+        case TAjusteLab::modo:
+            c.modo = static_cast<TModoLab>(i);
+            break;
+        case TAjusteLab::vizinhanca:
+            c.vizinhanca = static_cast<TVizinhancaLab>(i);
+            break;
+        case TAjusteLab::decaimento:
+            c.decaimento = static_cast<TDecaimentoLab>(i);
+            break;
+        case TAjusteLab::ordem:
+            c.ordem = static_cast<TOrdemLab>(i);
+            break;
+        case TAjusteLab::inicio:
+            c.inicio = static_cast<TInicioLab>(i);
+            break;
+        default:
+            return false;
+    }
+    return true;
+}
 
 std::vector<std::string> comentariosDoTreinoLab(const TConfiguracaoLab& c, double quantizacao,
                                                 double topografico) {
     using A = TAjusteLab;
-    std::string s =
-        "norvika-lab topologia=" + token(c, A::topologia) + " toroidal=" + token(c, A::toroidal) +
-        " vizinhanca=" + token(c, A::vizinhanca) + " raio=" + textoReal(c.raio.inicial) + ':' +
-        textoReal(c.raio.final) + " decaimento=" + token(c, A::decaimento) +
-        " epocas=" + std::to_string(c.epocas) + " modo=" + token(c, A::modo);
+    std::string s = std::string("norvika-lab topologia=") + tokenDoAjuste(c, A::topologia) +
+                    " toroidal=" + tokenDoAjuste(c, A::toroidal) +
+                    " vizinhanca=" + tokenDoAjuste(c, A::vizinhanca) +
+                    " raio=" + textoReal(c.raio.inicial) + ':' + textoReal(c.raio.final) +
+                    " decaimento=" + tokenDoAjuste(c, A::decaimento) +
+                    " epocas=" + std::to_string(c.epocas) + " modo=" + tokenDoAjuste(c, A::modo);
     if (c.modo == TModoLab::online)
         s += " taxa=" + textoReal(c.taxa.inicial) + ':' + textoReal(c.taxa.final) +
-             " ordem=" + token(c, A::ordem);
-    s += " inicio=" + token(c, A::inicio) + " semente=" + std::to_string(c.semente);
+             " ordem=" + tokenDoAjuste(c, A::ordem);
+    s += std::string(" inicio=") + tokenDoAjuste(c, A::inicio) +
+         " semente=" + std::to_string(c.semente);
     return {s, "norvika-lab erro_quantizacao=" + textoReal(quantizacao) +
                    " erro_topografico=" + textoReal(topografico)};
 }

@@ -66,6 +66,10 @@ std::vector<std::string> diferencasLab(const TConfiguracaoLab& a, const TConfigu
 
 // A choice's option in a configuration (its place in `escolhas`); nothing for a number.
 std::optional<std::size_t> escolhaDe(const TConfiguracaoLab& c, TAjusteLab ajuste);
+// A choice's token in a configuration ("hexagonal").
+const char* tokenDoAjuste(const TConfiguracaoLab& c, TAjusteLab ajuste);
+// Sets a choice to its option `escolha`; false (nothing changed) past its options.
+bool defineEscolha(TConfiguracaoLab& c, TAjusteLab ajuste, std::size_t escolha);
 // The option whose token is `token`, or nothing.
 std::optional<std::size_t> escolhaPorToken(TAjusteLab ajuste, std::string_view token);
 // The tokens of a choice, "a, b, c".

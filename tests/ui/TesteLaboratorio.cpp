@@ -20,6 +20,7 @@
 
 #include "../comum/ArquivoTemporario.h"
 #include "Janelas.h"
+#include "UAjustesLab.h"
 #include "UCodebook.h"
 #include "UFormComparacao.h"
 #include "UFormExplorador.h"
@@ -287,6 +288,37 @@ class TesteLaboratorio : public QObject {
         QCOMPARE(filho<QComboBox>("LabVizinhancaCombo")->currentText(), QStringLiteral("Bolha"));
         QCOMPARE(filho<QLineEdit>("LabRaioInicialEdit")->text(), QStringLiteral("2,5"));
         QVERIFY(filho<QCheckBox>("LabToroidalCheckBox")->isChecked());
+    }
+
+    // The controls hold every setting of the table: a configuration shown and read back is the
+    // same, a seed of 2^64 - 1 included, and each combo lists its setting's options in order.
+    void configuracaoIdaEVoltaPelosControles() {
+        TConfiguracaoLab c;
+        c.grade = {6, 8, TTopologiaLab::retangular, true};
+        c.modo = TModoLab::online;
+        c.vizinhanca = TVizinhancaLab::bolha;
+        c.raio = {3.25, 0.5};
+        c.taxa = {0.2, 0.125};
+        c.decaimento = TDecaimentoLab::exponencial;
+        c.epocas = 17;
+        c.ordem = TOrdemLab::arquivo;
+        c.inicio = TInicioLab::canto;
+        c.semente = 18446744073709551615u;
+        lab->mostraConfiguracao(c);
+        QCOMPARE(filho<QLineEdit>("LabSementeEdit")->text(),
+                 QStringLiteral("18446744073709551615"));
+        QString motivo;
+        const std::optional<TConfiguracaoLab> lida = lab->configuracao(motivo);
+        QVERIFY2(lida.has_value(), qPrintable(motivo));
+        QVERIFY(*lida == c);
+        for (const TDescricaoAjusteLab& s : ajustesLab()) {
+            QVERIFY2(lab->findChild<QWidget*>(QString::fromLatin1(s.controle)), s.controle);
+            const auto* combo = lab->findChild<QComboBox*>(QString::fromLatin1(s.controle));
+            if (combo == nullptr) continue;
+            for (int i = 0; i < combo->count(); ++i)
+                QCOMPARE(combo->itemText(i),
+                         QString::fromUtf8(s.escolhas[static_cast<std::size_t>(i)].texto));
+        }
     }
 
     void configuracaoRecusadaNaoTreina_data() {

@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <QSpinBox>
 
+#include "UAjustesLab.h"
 #include "UFormLaboratorio.h"
 #include "UFormLaboratorioInterno.h"
 #include "UMensagens.h"
@@ -36,34 +37,31 @@ std::optional<double> numeroDoCampo(const QString& texto) {
     return numeroDigitado(bytesUtf8(texto.trimmed()));
 }
 
-// The window's settings between sessions: the controls by their names.
-constexpr const char* kSpins[] = {"LabLinhasSpin", "LabColunasSpin", "LabEpocasSpin"};
-constexpr const char* kCombos[] = {"LabTopologiaCombo",  "LabModoCombo",  "LabVizinhancaCombo",
-                                   "LabDecaimentoCombo", "LabOrdemCombo", "LabInicioCombo",
-                                   "LabVistaSeletor"};
-constexpr const char* kEdits[] = {"LabRaioInicialEdit", "LabRaioFinalEdit", "LabTaxaInicialEdit",
-                                  "LabTaxaFinalEdit", "LabSementeEdit"};
-
 QSettings preferencias() {
     return QSettings(QStringLiteral("Norvika"), QStringLiteral("Laboratorio"));
 }
 
 }  // namespace
 
+// Each setting's control, by the name the settings' table gives it, is also its preference's key;
+// the view selector is kept beside them.
 void TFormLaboratorio::guardaPreferencias() const {
     QSettings p = preferencias();
     p.setValue(QStringLiteral("geometria"), saveGeometry());
     p.setValue(QStringLiteral("divisor"), ui.LabDivisor->saveState());
-    for (const char* nome : kSpins)
-        p.setValue(QString::fromLatin1(nome),
-                   findChild<QSpinBox*>(QString::fromLatin1(nome))->value());
-    for (const char* nome : kCombos)
-        p.setValue(QString::fromLatin1(nome),
-                   findChild<QComboBox*>(QString::fromLatin1(nome))->currentIndex());
-    for (const char* nome : kEdits)
-        p.setValue(QString::fromLatin1(nome),
-                   findChild<QLineEdit*>(QString::fromLatin1(nome))->text());
-    p.setValue(QStringLiteral("LabToroidalCheckBox"), ui.LabToroidalCheckBox->isChecked());
+    for (const TDescricaoAjusteLab& s : ajustesLab()) {
+        const QString nome = QString::fromLatin1(s.controle);
+        const QWidget* w = findChild<QWidget*>(nome);
+        if (const auto* spin = qobject_cast<const QSpinBox*>(w))
+            p.setValue(nome, spin->value());
+        else if (const auto* combo = qobject_cast<const QComboBox*>(w))
+            p.setValue(nome, combo->currentIndex());
+        else if (const auto* edit = qobject_cast<const QLineEdit*>(w))
+            p.setValue(nome, edit->text());
+        else if (const auto* caixa = qobject_cast<const QCheckBox*>(w))
+            p.setValue(nome, caixa->isChecked());
+    }
+    p.setValue(QStringLiteral("LabVistaSeletor"), ui.LabVistaSeletor->currentIndex());
 }
 
 void TFormLaboratorio::restauraPreferencias() {
@@ -72,41 +70,47 @@ void TFormLaboratorio::restauraPreferencias() {
         restoreGeometry(p.value(QStringLiteral("geometria")).toByteArray());
     if (p.contains(QStringLiteral("divisor")))
         ui.LabDivisor->restoreState(p.value(QStringLiteral("divisor")).toByteArray());
-    for (const char* nome : kSpins)
-        if (p.contains(QString::fromLatin1(nome)))
-            findChild<QSpinBox*>(QString::fromLatin1(nome))
-                ->setValue(p.value(QString::fromLatin1(nome)).toInt());
-    for (const char* nome : kCombos)
-        if (p.contains(QString::fromLatin1(nome))) {
-            QComboBox* c = findChild<QComboBox*>(QString::fromLatin1(nome));
-            const int i = p.value(QString::fromLatin1(nome)).toInt();
-            if (i >= 0 && i < c->count()) c->setCurrentIndex(i);
-        }
-    for (const char* nome : kEdits)
-        if (p.contains(QString::fromLatin1(nome)))
-            findChild<QLineEdit*>(QString::fromLatin1(nome))
-                ->setText(p.value(QString::fromLatin1(nome)).toString());
-    ui.LabToroidalCheckBox->setChecked(
-        p.value(QStringLiteral("LabToroidalCheckBox"), false).toBool());
+    const auto restauraCombo = [&](QComboBox* c, const QString& nome) {
+        const int i = p.value(nome).toInt();
+        if (i >= 0 && i < c->count()) c->setCurrentIndex(i);
+    };
+    for (const TDescricaoAjusteLab& s : ajustesLab()) {
+        const QString nome = QString::fromLatin1(s.controle);
+        QWidget* w = findChild<QWidget*>(nome);
+        if (auto* caixa = qobject_cast<QCheckBox*>(w))
+            caixa->setChecked(p.value(nome, false).toBool());
+        if (!p.contains(nome)) continue;
+        if (auto* spin = qobject_cast<QSpinBox*>(w))
+            spin->setValue(p.value(nome).toInt());
+        else if (auto* combo = qobject_cast<QComboBox*>(w))
+            restauraCombo(combo, nome);
+        else if (auto* edit = qobject_cast<QLineEdit*>(w))
+            edit->setText(p.value(nome).toString());
+    }
+    if (p.contains(QStringLiteral("LabVistaSeletor")))
+        restauraCombo(ui.LabVistaSeletor, QStringLiteral("LabVistaSeletor"));
 }
 
 void TFormLaboratorio::mostraConfiguracao(const TConfiguracaoLab& c) {
     const auto numero = [](double v) { return QString::number(v, 'g', 15).replace(u'.', u','); };
     ui.LabLinhasSpin->setValue(c.grade.linhas);
     ui.LabColunasSpin->setValue(c.grade.colunas);
-    ui.LabTopologiaCombo->setCurrentIndex(c.grade.hexagonal() ? 1 : 0);
-    ui.LabToroidalCheckBox->setChecked(c.grade.toroidal);
-    ui.LabModoCombo->setCurrentIndex(c.modo == TModoLab::lote ? 1 : 0);
-    ui.LabVizinhancaCombo->setCurrentIndex(c.vizinhanca == TVizinhancaLab::gaussiana ? 1 : 0);
+    // The choices: each combo lists its setting's options in the table's order.
+    for (const TDescricaoAjusteLab& s : ajustesLab()) {
+        const std::optional<std::size_t> e = escolhaDe(c, s.ajuste);
+        if (!e) continue;
+        QWidget* w = findChild<QWidget*>(QString::fromLatin1(s.controle));
+        if (auto* caixa = qobject_cast<QCheckBox*>(w)) caixa->setChecked(*e == 1);
+        auto* combo = qobject_cast<QComboBox*>(w);
+        // A map given as the start is no option of the combo, which keeps what it shows.
+        if (combo != nullptr && static_cast<int>(*e) < combo->count())
+            combo->setCurrentIndex(static_cast<int>(*e));
+    }
     ui.LabRaioInicialEdit->setText(numero(c.raio.inicial));
     ui.LabRaioFinalEdit->setText(numero(c.raio.final));
     ui.LabTaxaInicialEdit->setText(numero(c.taxa.inicial));
     ui.LabTaxaFinalEdit->setText(numero(c.taxa.final));
-    ui.LabDecaimentoCombo->setCurrentIndex(c.decaimento == TDecaimentoLab::exponencial ? 1 : 0);
     ui.LabEpocasSpin->setValue(c.epocas);
-    ui.LabOrdemCombo->setCurrentIndex(c.ordem == TOrdemLab::arquivo ? 0 : 1);
-    if (c.inicio != TInicioLab::pesos)
-        ui.LabInicioCombo->setCurrentIndex(static_cast<int>(c.inicio));
     ui.LabSementeEdit->setText(QString::number(c.semente));
     LabModoComboChange();
 }
@@ -127,33 +131,30 @@ std::optional<TConfiguracaoLab> TFormLaboratorio::configuracao(QString& motivo) 
     TConfiguracaoLab c;
     c.grade.linhas = ui.LabLinhasSpin->value();
     c.grade.colunas = ui.LabColunasSpin->value();
-    c.grade.topologia = ui.LabTopologiaCombo->currentIndex() == 1 ? TTopologiaLab::hexagonal
-                                                                  : TTopologiaLab::retangular;
-    c.grade.toroidal = ui.LabToroidalCheckBox->isChecked();
-    c.modo = ui.LabModoCombo->currentIndex() == 1 ? TModoLab::lote : TModoLab::online;
-    c.vizinhanca = ui.LabVizinhancaCombo->currentIndex() == 1 ? TVizinhancaLab::gaussiana
-                                                              : TVizinhancaLab::bolha;
-    c.decaimento = ui.LabDecaimentoCombo->currentIndex() == 1 ? TDecaimentoLab::exponencial
-                                                              : TDecaimentoLab::linear;
     c.epocas = ui.LabEpocasSpin->value();
-    c.ordem = ui.LabOrdemCombo->currentIndex() == 0 ? TOrdemLab::arquivo : TOrdemLab::embaralhada;
-    static constexpr TInicioLab kInicios[] = {TInicioLab::aleatorio, TInicioLab::amostras,
-                                              TInicioLab::linear, TInicioLab::canto};
-    c.inicio = kInicios[std::clamp(ui.LabInicioCombo->currentIndex(), 0, 3)];
+    for (const TDescricaoAjusteLab& s : ajustesLab()) {
+        if (s.escolhas.empty()) continue;
+        const QWidget* w = findChild<QWidget*>(QString::fromLatin1(s.controle));
+        if (const auto* caixa = qobject_cast<const QCheckBox*>(w))
+            defineEscolha(c, s.ajuste, caixa->isChecked() ? 1 : 0);
+        else if (const auto* combo = qobject_cast<const QComboBox*>(w))
+            defineEscolha(c, s.ajuste,
+                          static_cast<std::size_t>(std::max(combo->currentIndex(), 0)));
+    }
     struct TCampo {
         const QLineEdit* edit;
-        const char* nome;
+        TAjusteLab ajuste;
         double* destino;
     };
-    const TCampo campos[] = {{ui.LabRaioInicialEdit, "Raio inicial", &c.raio.inicial},
-                             {ui.LabRaioFinalEdit, "Raio final", &c.raio.final},
-                             {ui.LabTaxaInicialEdit, "Taxa inicial", &c.taxa.inicial},
-                             {ui.LabTaxaFinalEdit, "Taxa final", &c.taxa.final}};
+    const TCampo campos[] = {{ui.LabRaioInicialEdit, TAjusteLab::raioInicial, &c.raio.inicial},
+                             {ui.LabRaioFinalEdit, TAjusteLab::raioFinal, &c.raio.final},
+                             {ui.LabTaxaInicialEdit, TAjusteLab::taxaInicial, &c.taxa.inicial},
+                             {ui.LabTaxaFinalEdit, TAjusteLab::taxaFinal, &c.taxa.final}};
     for (const TCampo& campo : campos) {
         const std::optional<double> v = numeroDoCampo(campo.edit->text());
         if (!v) {
             motivo = QStringLiteral("%1: \"%2\" não é um número.")
-                         .arg(QString::fromUtf8(campo.nome), campo.edit->text());
+                         .arg(QString::fromUtf8(descricao(campo.ajuste).nome), campo.edit->text());
             return std::nullopt;
         }
         *campo.destino = *v;

@@ -6,6 +6,7 @@
 #include <QSlider>
 #include <algorithm>
 
+#include "UAjustesLab.h"
 #include "UFormLaboratorio.h"
 #include "UFormLaboratorioInterno.h"
 #include "UImagemExportada.h"
@@ -53,12 +54,10 @@ void TFormLaboratorio::atualizaHistorico() {
                            "topográfico %11, %12 s%13")
                 .arg(c.grade.linhas)
                 .arg(c.grade.colunas)
-                .arg(c.grade.hexagonal() ? QStringLiteral("hexagonal")
-                                         : QStringLiteral("retangular"))
+                .arg(QString::fromLatin1(tokenDoAjuste(c, TAjusteLab::topologia)))
                 .arg(c.grade.toroidal ? QStringLiteral(" toroidal") : QString())
-                .arg(c.vizinhanca == TVizinhancaLab::gaussiana ? QStringLiteral("gaussiana")
-                                                               : QStringLiteral("bolha"))
-                .arg(c.modo == TModoLab::online ? QStringLiteral("online") : QStringLiteral("lote"))
+                .arg(QString::fromLatin1(tokenDoAjuste(c, TAjusteLab::vizinhanca)))
+                .arg(QString::fromLatin1(tokenDoAjuste(c, TAjusteLab::modo)))
                 .arg(numeroCurto(c.raio.inicial), numeroCurto(c.raio.final))
                 .arg(c.epocas)
                 .arg(e.mapa->erros ? numeroCurto(e.mapa->erros->quantizacao) : QStringLiteral("–"),
