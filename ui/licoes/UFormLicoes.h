@@ -6,11 +6,7 @@
 
 #include <QWidget>
 
-class QLabel;
-class QListWidget;
-class QPushButton;
-class QTextBrowser;
-class QVBoxLayout;
+#include "ui_UFormLicoes.h"
 
 class TFormLicoes : public QWidget {
     Q_OBJECT
@@ -29,8 +25,5 @@ class TFormLicoes : public QWidget {
   private:
     void mostraLicao();
 
-    QListWidget* lista_;
-    QTextBrowser* texto_;
-    QVBoxLayout* perguntas_;
-    QPushButton* preparar_;
+    Ui::TFormLicoes ui;
 };
