@@ -1,14 +1,8 @@
 #include "UFormComparacao.h"
 
-#include <QComboBox>
 #include <QFileDialog>
-#include <QHBoxLayout>
 #include <QHeaderView>
-#include <QLabel>
 #include <QPainter>
-#include <QPushButton>
-#include <QTableWidget>
-#include <QVBoxLayout>
 #include <algorithm>
 
 #include "UAjustesLab.h"
@@ -37,62 +31,32 @@ QString texto(const TConfiguracaoLab& c, TAjusteLab ajuste) {
 
 TFormComparacao::TFormComparacao(QWidget* pai, const TExecucaoLab& a, const TExecucaoLab& b)
     : QWidget(pai), a_(a), b_(b) {
-    setObjectName(QStringLiteral("LabComparacaoForm"));
+    ui.setupUi(this);
     setWindowFlags(Qt::Window);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Comparação — %1 × %2")
                        .arg(QString::fromStdString(a.nome), QString::fromStdString(b.nome)));
-    auto* layout = new QVBoxLayout(this);
-    auto* topo = new QHBoxLayout;
-    topo->addWidget(new QLabel(QStringLiteral("Vista:"), this));
-    seletor_ = new QComboBox(this);
-    seletor_->setObjectName(QStringLiteral("LabComparacaoVistaSeletor"));
     for (const TOpcaoVista& o : kOpcoesVista)
-        if (o.vista != kVistaCurva) seletor_->addItem(QString::fromUtf8(o.nome), o.vista);
-    topo->addWidget(seletor_);
-    topo->addStretch();
-    auto* exportar = new QPushButton(QStringLiteral("Exportar imagem…"), this);
-    exportar->setObjectName(QStringLiteral("LabExportarComparacaoButton"));
-    topo->addWidget(exportar);
-    layout->addLayout(topo);
-    auto* mapas = new QHBoxLayout;
-    for (auto [vista, e, nome] : {std::tuple{&vistaA_, &a_, "LabComparacaoVistaA"},
-                                  std::tuple{&vistaB_, &b_, "LabComparacaoVistaB"}}) {
-        auto* coluna = new QVBoxLayout;
-        auto* titulo = new QLabel(QString::fromStdString(e->nome), this);
-        titulo->setAlignment(Qt::AlignCenter);
-        QFont negrito = titulo->font();
-        negrito.setBold(true);
-        titulo->setFont(negrito);
-        coluna->addWidget(titulo);
-        *vista = new TVistaMapa(this);
-        (*vista)->setObjectName(QString::fromLatin1(nome));
-        (*vista)->setMinimumSize(360, 300);
-        (*vista)->defineDados(e->mapa);
-        coluna->addWidget(*vista, 1);
-        mapas->addLayout(coluna, 1);
-    }
-    // The settings beside the maps, every row in sight.
-    tabela_ = new QTableWidget(this);
-    tabela_->setObjectName(QStringLiteral("LabDiferencasTabela"));
-    tabela_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tabela_->setFixedWidth(380);
-    mapas->addWidget(tabela_);
-    layout->addLayout(mapas, 1);
+        if (o.vista != kVistaCurva)
+            ui.LabComparacaoVistaSeletor->addItem(QString::fromUtf8(o.nome), o.vista);
+    ui.LabComparacaoTituloA->setText(QString::fromStdString(a_.nome));
+    ui.LabComparacaoTituloB->setText(QString::fromStdString(b_.nome));
+    ui.LabComparacaoVistaA->defineDados(a_.mapa);
+    ui.LabComparacaoVistaB->defineDados(b_.mapa);
     preencheTabela();
-    connect(seletor_, &QComboBox::currentIndexChanged, this, &TFormComparacao::mostraVista);
+    connect(ui.LabComparacaoVistaSeletor, &QComboBox::currentIndexChanged, this,
+            &TFormComparacao::mostraVista);
     QFileDialog* dialogo = UDialogos::criaDialogoImagem(this, "LabExportarComparacaoDialog");
-    connect(exportar, &QPushButton::clicked, this, [this, dialogo] {
+    connect(ui.LabExportarComparacaoButton, &QPushButton::clicked, this, [this, dialogo] {
         exportaComDialogo(
             this, *dialogo, [this](const QString& nome) { return exportaImagem(nome); },
             QStringLiteral("a imagem"));
     });
-    resize(1500, 720);
     mostraVista();
 }
 
 void TFormComparacao::mostraVista() {
-    const auto tipo = static_cast<TTipoVista>(seletor_->currentData().toInt());
+    const auto tipo = static_cast<TTipoVista>(ui.LabComparacaoVistaSeletor->currentData().toInt());
     // One colour scale for both: the union of their ranges.
     std::optional<std::pair<double, double>> faixa;
     const auto une = [&](const std::vector<double>& valores) {
@@ -106,7 +70,7 @@ void TFormComparacao::mostraVista() {
         if (tipo == TTipoVista::Acertos)
             une(std::vector<double>(e->mapa->contagens.begin(), e->mapa->contagens.end()));
     }
-    for (TVistaMapa* v : {vistaA_, vistaB_}) {
+    for (TVistaMapa* v : {ui.LabComparacaoVistaA, ui.LabComparacaoVistaB}) {
         v->defineTipo(tipo);
         v->defineEscalaComum(true);
         v->defineFaixa(faixa);
@@ -128,13 +92,14 @@ void TFormComparacao::preencheTabela() {
     linhas.push_back({"Erro de quantização", erro(a_, false), erro(b_, false)});
     linhas.push_back({"Erro topográfico", erro(a_, true), erro(b_, true)});
     linhas.push_back({"Tempo (s)", numeroCurto(a_.segundos), numeroCurto(b_.segundos)});
-    tabela_->setColumnCount(2);
-    tabela_->setRowCount(static_cast<int>(linhas.size()));
-    tabela_->setHorizontalHeaderLabels(
+    ui.LabDiferencasTabela->setColumnCount(2);
+    ui.LabDiferencasTabela->setRowCount(static_cast<int>(linhas.size()));
+    ui.LabDiferencasTabela->setHorizontalHeaderLabels(
         {QString::fromStdString(a_.nome), QString::fromStdString(b_.nome)});
     for (int i = 0; i < static_cast<int>(linhas.size()); ++i) {
         const TLinha& l = linhas[static_cast<std::size_t>(i)];
-        tabela_->setVerticalHeaderItem(i, new QTableWidgetItem(QString::fromUtf8(l.nome)));
+        ui.LabDiferencasTabela->setVerticalHeaderItem(
+            i, new QTableWidgetItem(QString::fromUtf8(l.nome)));
         const bool destaque =
             static_cast<std::size_t>(i) < difere.size() && difere[static_cast<std::size_t>(i)];
         for (int c = 0; c < 2; ++c) {
@@ -146,22 +111,22 @@ void TFormComparacao::preencheTabela() {
                 item->setFont(f);
                 item->setData(Qt::UserRole, true);
             }
-            tabela_->setItem(i, c, item);
+            ui.LabDiferencasTabela->setItem(i, c, item);
         }
     }
-    tabela_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    ui.LabDiferencasTabela->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 }
 
 QStringList TFormComparacao::destacadas() const {
     QStringList nomes;
-    for (int i = 0; i < tabela_->rowCount(); ++i)
-        if (tabela_->item(i, 0)->data(Qt::UserRole).toBool())
-            nomes << tabela_->verticalHeaderItem(i)->text();
+    for (int i = 0; i < ui.LabDiferencasTabela->rowCount(); ++i)
+        if (ui.LabDiferencasTabela->item(i, 0)->data(Qt::UserRole).toBool())
+            nomes << ui.LabDiferencasTabela->verticalHeaderItem(i)->text();
     return nomes;
 }
 
 QString TFormComparacao::exportaImagem(const QString& caminho) {
-    const QSize lado = vistaA_->size();
+    const QSize lado = ui.LabComparacaoVistaA->size();
     const QSize total(lado.width() * 2, lado.height() + 24);
     return gravaImagem(caminho, total, windowTitle(), [&](QPainter& p) {
         p.fillRect(QRect(QPoint(0, 0), total), Qt::white);
@@ -173,7 +138,7 @@ QString TFormComparacao::exportaImagem(const QString& caminho) {
         p.drawText(QRect(0, 0, lado.width(), 24), Qt::AlignCenter, QString::fromStdString(a_.nome));
         p.drawText(QRect(lado.width(), 0, lado.width(), 24), Qt::AlignCenter,
                    QString::fromStdString(b_.nome));
-        vistaA_->desenha(p, QRect(QPoint(0, 24), lado));
-        vistaB_->desenha(p, QRect(QPoint(lado.width(), 24), lado));
+        ui.LabComparacaoVistaA->desenha(p, QRect(QPoint(0, 24), lado));
+        ui.LabComparacaoVistaB->desenha(p, QRect(QPoint(lado.width(), 24), lado));
     });
 }

@@ -6,10 +6,7 @@
 #include <QWidget>
 
 #include "USessaoLab.h"
-
-class QComboBox;
-class QTableWidget;
-class TVistaMapa;
+#include "ui_UFormComparacao.h"
 
 class TFormComparacao : public QWidget {
     Q_OBJECT
@@ -26,8 +23,5 @@ class TFormComparacao : public QWidget {
     void preencheTabela();
 
     TExecucaoLab a_, b_;
-    QComboBox* seletor_ = nullptr;
-    TVistaMapa* vistaA_ = nullptr;
-    TVistaMapa* vistaB_ = nullptr;
-    QTableWidget* tabela_ = nullptr;
+    Ui::TFormComparacao ui;
 };
