@@ -42,7 +42,7 @@ void TFormExplorador::preencheSeletor() {
     // "Cores" only when the weights can be read as a colour.
     const TDadosMapa* d = dados();
     if (painel_->preencheSeletor(d != nullptr && d->dimensao == 3, vistaPedida_))
-        vistaPedida_.clear();
+        vistaPedida_.reset();
 }
 
 bool TFormExplorador::passoAPasso() const {
@@ -53,8 +53,8 @@ void TFormExplorador::definePassoAPasso(bool ligado) {
     ui.PassoAPassoCheckBox->setChecked(ligado);
 }
 
-void TFormExplorador::escolheVista(const QString& nome) {
-    vistaPedida_ = nome;
+void TFormExplorador::escolheVista(TTipoVista tipo) {
+    vistaPedida_ = tipo;
     preencheSeletor();
 }
 

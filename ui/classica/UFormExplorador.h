@@ -39,7 +39,7 @@ class TFormExplorador : public QWidget {
     void definePassoAPasso(bool ligado);
     // Shows the view of this name ("Cores", "Rede no espaço", ...), or as soon as the map has it
     // ("Cores" needs a map of three values).
-    void escolheVista(const QString& nome);
+    void escolheVista(TTipoVista tipo);
 
     void VistaSeletorChange();
     void ExportarButtonClick();
@@ -51,7 +51,7 @@ class TFormExplorador : public QWidget {
 
     Ui::TFormExplorador ui;
     TPainelMapa* painel_ = nullptr;
-    QString vistaPedida_;
+    std::optional<TTipoVista> vistaPedida_;
     std::shared_ptr<const TDadosMapa> dados_;
     QElapsedTimer desdeAoVivo_;
     QFileDialog* dialogoImagem_ = nullptr;

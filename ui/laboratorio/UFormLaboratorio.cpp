@@ -488,7 +488,6 @@ bool TFormLaboratorio::aguardaTrabalhador(const QString& andamento, const QStrin
     return true;
 }
 
-void TFormLaboratorio::escolheVista(const QString& nome) {
-    if (const int i = ui.LabVistaSeletor->findText(nome); i >= 0)
-        ui.LabVistaSeletor->setCurrentIndex(i);
+void TFormLaboratorio::escolheVista(TTipoVista tipo) {
+    painel_->escolhe(tipo);
 }

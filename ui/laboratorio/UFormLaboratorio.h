@@ -55,8 +55,8 @@ class TFormLaboratorio : public QWidget {
     void abreDadosPreparados(const QString& caminho);
     // Shows replay frame i of the last training (the slider does this).
     void mostraQuadro(int i);
-    // Shows the view of this name ("Rede no espaço", "Matriz-U", ...).
-    void escolheVista(const QString& nome);
+    // Shows the view of this kind.
+    void escolheVista(TTipoVista tipo);
     void mostraStatus(const QString& texto) { ui.LabStatusLabel->setText(texto); }
     // The demonstration controls set to a request (a lesson's data).
     void mostraPedido(const TPedidoDemonstracao& pedido);

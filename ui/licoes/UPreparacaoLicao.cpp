@@ -63,18 +63,13 @@ TTipoVista tipoDaVista(TVistaLicao vista) {
     return TTipoVista::Espaco;
 }
 
-// The name a window's view selector lists it under.
-QString nomeNoSeletor(TVistaLicao vista) {
-    return QString::fromUtf8(nomeDaVista(tipoDaVista(vista)));
-}
-
 void preparaLaboratorio(TFormMain& principal, const TLicao& l, const QString& arquivo) {
     principal.abreLaboratorio();
     TFormLaboratorio& lab = *principal.laboratorio();
     lab.abreDadosPreparados(arquivo);
     if (l.demonstracao) lab.mostraPedido(*l.demonstracao);
     lab.mostraConfiguracao(*l.laboratorio);
-    lab.escolheVista(nomeNoSeletor(l.vista));
+    lab.escolheVista(tipoDaVista(l.vista));
     lab.mostraStatus(
         QStringLiteral("%1: preparada. Clique em Treinar.").arg(QString::fromStdString(l.titulo)));
 }
@@ -84,7 +79,7 @@ void preparaClassica(TFormMain& principal, const TLicao& l, const QString& arqui
     principal.preparaTreino(arquivo, c);
     principal.ExploradorItemMenuClick();
     principal.explorador()->definePassoAPasso(c.passoAPasso);
-    principal.explorador()->escolheVista(nomeNoSeletor(c.vista));
+    principal.explorador()->escolheVista(tipoDaVista(c.vista));
     // The explorer stays open (step mode shows the map there), behind the main window.
     principal.show();
     QTimer::singleShot(150, &principal, [&principal] {

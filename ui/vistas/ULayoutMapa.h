@@ -33,13 +33,6 @@ inline constexpr TOpcaoVista kOpcoesVista[] = {
     {"Curva de erro", kVistaCurva},
 };
 
-// The selector's name of a view of the map.
-inline const char* nomeDaVista(TTipoVista tipo) {
-    for (const TOpcaoVista& o : kOpcoesVista)
-        if (o.vista == static_cast<int>(tipo)) return o.nome;
-    return "";
-}
-
 inline constexpr double kMargemVista = 8.0;       // around the picture
 inline constexpr double kMargemNumeros = 22.0;    // room for the row and column numbers
 inline constexpr double kLarguraLegenda = 170.0;  // the legend or the colour scale, at the right

@@ -23,7 +23,7 @@ TPainelMapa::TPainelMapa(QWidget* janela, TComponentes componentes, TTextos text
     connect(c_.vista, &TVistaMapa::neuronioEscolhido, this, &TPainelMapa::escolheNeuronio);
 }
 
-bool TPainelMapa::preencheSeletor(bool cores, const QString& pedida) {
+bool TPainelMapa::preencheSeletor(bool cores, std::optional<TTipoVista> pedida) {
     const QString atual = c_.seletor->currentText();
     c_.seletor->blockSignals(true);
     c_.seletor->clear();
@@ -31,12 +31,18 @@ bool TPainelMapa::preencheSeletor(bool cores, const QString& pedida) {
         if (v.vista != static_cast<int>(TTipoVista::Cores) || cores)
             c_.seletor->addItem(QString::fromUtf8(v.nome), v.vista);
     int indice = c_.seletor->findText(atual);
-    const int achada = pedida.isEmpty() ? -1 : c_.seletor->findText(pedida);
+    const int achada = pedida ? c_.seletor->findData(static_cast<int>(*pedida)) : -1;
     if (achada >= 0) indice = achada;
     c_.seletor->setCurrentIndex(indice >= 0 ? indice : 0);
     c_.seletor->blockSignals(false);
     mostraVistaEscolhida();
     return achada >= 0;
+}
+
+bool TPainelMapa::escolhe(TTipoVista tipo) {
+    const int i = c_.seletor->findData(static_cast<int>(tipo));
+    if (i >= 0) c_.seletor->setCurrentIndex(i);
+    return i >= 0;
 }
 
 void TPainelMapa::mostraVistaEscolhida() {

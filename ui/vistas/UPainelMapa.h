@@ -9,9 +9,11 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "UCodebook.h"
 #include "UDadosMapa.h"
+#include "ULayoutMapa.h"
 
 class QCheckBox;
 class QComboBox;
@@ -41,8 +43,10 @@ class TPainelMapa : public QObject {
     TPainelMapa(QWidget* janela, TComponentes componentes, TTextos textos);
 
     // Fills the selector with every view ("Cores" only when `cores`), keeping the view shown, or
-    // `pedida` when it is one of them; returns whether it was.
-    bool preencheSeletor(bool cores, const QString& pedida = {});
+    // the view `pedida` when it is one of them; returns whether it was.
+    bool preencheSeletor(bool cores, std::optional<TTipoVista> pedida = std::nullopt);
+    // Shows the view of this kind when the selector lists it; returns whether it does.
+    bool escolhe(TTipoVista tipo);
     void mostra(std::shared_ptr<const TDadosMapa> dados);
     const std::shared_ptr<const TDadosMapa>& dados() const { return dados_; }
     // Shows the map or the curve, as the selector says.
