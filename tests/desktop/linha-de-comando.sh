@@ -54,7 +54,10 @@ grep -qF "Linha 3" <<< "$erro" || falha "norvika-importa com uma linha curta esc
 # The laboratory: the measures, a map saved as a codebook that starts another run, each pattern's
 # winner; bad settings end with 1 and a message that names them.
 "$lab" "$fonte/examples/iris.txt" --mapa 4x6 --raio 2 --epocas 20 --modo lote \
-  --saida "$pasta/m.cod" --vencedores "$pasta/v.csv" > "$pasta/l1.txt" || falha "norvika-lab terminou com $?"
+  --semente 18446744073709551615 --saida "$pasta/m.cod" --vencedores "$pasta/v.csv" \
+  > "$pasta/l1.txt" || falha "norvika-lab terminou com $?"
+grep -q "^#norvika-lab .* semente=18446744073709551615$" "$pasta/m.cod" ||
+  falha "norvika-lab não gravou a semente 2^64 - 1 no comentário do mapa"
 for campo in motor= erro_quantizacao= erro_topografico= pesos_fnv= treino_s=; do
   grep -q "^$campo" "$pasta/l1.txt" || falha "norvika-lab não escreveu $campo"
 done
