@@ -9,9 +9,9 @@
 #include <string>
 
 #include "../comum/ArquivoTemporario.h"
-#include "UMapaClassico.h"
 #include "UArquivoPadroes.h"
 #include "UErros.h"
+#include "UMapaClassico.h"
 #include "UNumeros.h"
 #include "URede.h"
 
