@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <stdexcept>
 
 #include "UAnelLab.h"
@@ -111,30 +112,59 @@ TSessaoLab::TNovosDados TSessaoLab::preparaDados(TCargaLab carga, const std::str
                                                  TControle* controle) const {
     if (carga.dados.padroes() == 0) throw EFormatoArquivo("O arquivo não tem padrões.");
     TNovosDados novos;
-    novos.extras = extrasDosDadosLab(carga, controle);
-    // The same map, the new data measured on it.
-    if (mapa_ && carga.dados.dimensao == carga_.dados.dimensao)
-        novos.medida = medeLab(carga.dados, grade_, pesos_, 0, controle);
-    novos.carga = std::move(carga);
+    novos.dados = std::make_shared<TDadosSessaoLab>();
+    novos.dados->extras = extrasDosDadosLab(carga, controle);
+    novos.dados->carga = std::move(carga);
     novos.arquivo = caminho;
     return novos;
 }
 
+namespace {
+
+bool mesmosValores(const std::vector<double>& a, const std::vector<double>& b) {
+    // Bit for bit: a missing value (NaN) equals itself.
+    return a.size() == b.size() &&
+           (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof(double)) == 0);
+}
+
+bool mesmaCarga(const TCargaLab& a, const TCargaLab& b) {
+    const TDadosLab &x = a.dados, &y = b.dados;
+    if (x.dimensao != y.dimensao || !mesmosValores(x.valores, y.valores) || x.nomes != y.nomes ||
+        x.legenda != y.legenda || x.rotulo != y.rotulo || a.normalizacao != b.normalizacao ||
+        a.escala.size() != b.escala.size())
+        return false;
+    for (std::size_t i = 0; i < a.escala.size(); ++i)
+        if (a.escala[i].a != b.escala[i].a || a.escala[i].b != b.escala[i].b) return false;
+    return true;
+}
+
+}  // namespace
+
 void TSessaoLab::instalaDados(TNovosDados novos) {
     passos_.reset();
-    execucoes_.clear();
     quadros_.clear();
-    carga_ = std::move(novos.carga);
-    arquivo_ = std::move(novos.arquivo);
-    extras_ = std::move(novos.extras);
+    // No map is shown on data it was not trained on: the map waits for a training, a run or a
+    // codebook.
+    mapa_.reset();
+    pesos_.clear();
+    config_.reset();
     vizinhoMaisProximo_.reset();
-    if (!novos.medida) {
-        mapa_.reset();
-        pesos_.clear();
-        config_.reset();
-        return;
+    arquivo_ = std::move(novos.arquivo);
+    // Data read again unchanged are the data of the runs trained on them, which stay comparable.
+    std::shared_ptr<const TDadosSessaoLab> dados = std::move(novos.dados);
+    const auto mesmos = [&](const std::shared_ptr<const TDadosSessaoLab>& d) {
+        return d != dados && mesmaCarga(d->carga, dados->carga);
+    };
+    if (mesmos(dados_)) {
+        dados = dados_;
+    } else {
+        for (const TExecucaoLab& e : execucoes_)
+            if (mesmos(e.dados)) {
+                dados = e.dados;
+                break;
+            }
     }
-    instala(grade_, std::move(*novos.medida), config_);
+    dados_ = std::move(dados);
 }
 
 void TSessaoLab::preparaTrabalhador(TTarefa tarefa) {
@@ -194,7 +224,7 @@ void TSessaoLab::iniciaMapa(const std::string& caminho) {
 std::shared_ptr<const TDadosMapa> TSessaoLab::mapa() const {
     if (mapa_) return mapa_;
     auto vazio = std::make_shared<TDadosMapa>();
-    vazio->padroes = extras_;
+    vazio->padroes = dados_->extras;
     return vazio;
 }
 
@@ -203,7 +233,7 @@ void TSessaoLab::instala(const TGradeLab& grade, TResultadoLab resultado,
     grade_ = grade;
     config_ = std::move(config);
     pesos_ = resultado.pesos;
-    mapa_ = dadosDoMapaLab(grade, carga_.dados, resultado, extras_);
+    mapa_ = dadosDoMapaLab(grade, dados_->carga.dados, resultado, dados_->extras);
     poePercurso(*mapa_, grade, resultado);
     poeOrigem(resultado.epocas);
 }
@@ -225,9 +255,9 @@ void TSessaoLab::defineMapa(const TCodebook& c) {
 
 TSessaoLab::TNovoMapa TSessaoLab::preparaMapa(const TCodebook& c, TControle* controle) const {
     if (!temDados()) throw ECodebook("Abra os dados antes do mapa: ele é medido nos padrões.");
-    if (c.dimensao != carga_.dados.dimensao)
+    if (c.dimensao != dados_->carga.dados.dimensao)
         throw ECodebook("O mapa tem " + std::to_string(c.dimensao) + " valores por unidade; os " +
-                        "dados têm " + std::to_string(carga_.dados.dimensao) + ".");
+                        "dados têm " + std::to_string(dados_->carga.dados.dimensao) + ".");
     TGradeLab g;
     g.linhas = c.linhas;
     g.colunas = c.colunas;
@@ -236,7 +266,7 @@ TSessaoLab::TNovoMapa TSessaoLab::preparaMapa(const TCodebook& c, TControle* con
     if (const std::string m = validaGrade(g); !m.empty()) throw ECodebook(m);
     for (const double v : c.pesos)
         if (std::isnan(v)) throw ECodebook("O mapa tem valores ausentes.");
-    return {g, medeLab(carga_.dados, g, c.pesos, 0, controle)};
+    return {g, medeLab(dados_->carga.dados, g, c.pesos, 0, controle)};
 }
 
 void TSessaoLab::instalaMapa(TNovoMapa novo) {
@@ -268,6 +298,11 @@ void TSessaoLab::reabre(std::size_t i) {
     const TExecucaoLab& e = execucoes_.at(i);
     passos_.reset();
     quadros_.clear();
+    if (e.dados != dados_) {
+        dados_ = e.dados;
+        arquivo_ = e.arquivo;
+        vizinhoMaisProximo_.reset();
+    }
     grade_ = e.config.grade;
     config_ = e.config;
     pesos_ = e.pesos;
@@ -297,11 +332,11 @@ std::string recusaDosPassos(const TCargaLab& carga, const TConfiguracaoLab& conf
 
 std::string TSessaoLab::iniciaPassos(const TConfiguracaoLab& config) {
     if (ocupada()) return "Um treino já está em andamento.";
-    if (std::string m = recusaDosPassos(carga_, config); !m.empty()) return m;
+    if (std::string m = recusaDosPassos(dados_->carga, config); !m.empty()) return m;
     configPassos_ = config;
     passos_.reset();
     iniciaTrabalho(TTarefa::passos, [this, config](std::string&) {
-        passosProntos_ = std::make_unique<TPassosLab>(carga_.dados, config, &controle_);
+        passosProntos_ = std::make_unique<TPassosLab>(dados_->carga.dados, config, &controle_);
     });
     return {};
 }
@@ -309,8 +344,8 @@ std::string TSessaoLab::iniciaPassos(const TConfiguracaoLab& config) {
 std::string TSessaoLab::passo(const TConfiguracaoLab& config) {
     if (ocupada()) return "Um treino já está em andamento.";
     if (precisaPassos(config)) {
-        if (std::string m = recusaDosPassos(carga_, config); !m.empty()) return m;
-        passos_ = std::make_unique<TPassosLab>(carga_.dados, config);
+        if (std::string m = recusaDosPassos(dados_->carga, config); !m.empty()) return m;
+        passos_ = std::make_unique<TPassosLab>(dados_->carga.dados, config);
         configPassos_ = config;
     }
     const std::optional<TPassoLab> feito = passos_->proximo();
@@ -330,17 +365,18 @@ std::string TSessaoLab::passo(const TConfiguracaoLab& config) {
     s.ciclo = feito->epoca;
     s.ciclos = config.epocas;
     s.padrao = static_cast<std::int64_t>(feito->padrao);
-    s.padroes = static_cast<std::int64_t>(carga_.dados.padroes());
+    s.padroes = static_cast<std::int64_t>(dados_->carga.dados.padroes());
     s.vencedor = feito->vencedor;
     s.raio = feito->raio;
     s.taxa = feito->taxa;
-    const double* x = carga_.dados.padrao(feito->padrao);
-    s.valores.assign(x, x + carga_.dados.dimensao);
+    const double* x = dados_->carga.dados.padrao(feito->padrao);
+    s.valores.assign(x, x + dados_->carga.dados.dimensao);
     s.antes = feito->antes;
     s.depois = feito->depois;
-    const std::int32_t r =
-        feito->padrao < carga_.dados.rotulo.size() ? carga_.dados.rotulo[feito->padrao] : -1;
-    if (r >= 0) s.rotulo = carga_.dados.legenda[static_cast<std::size_t>(r)];
+    const std::int32_t r = feito->padrao < dados_->carga.dados.rotulo.size()
+                               ? dados_->carga.dados.rotulo[feito->padrao]
+                               : -1;
+    if (r >= 0) s.rotulo = dados_->carga.dados.legenda[static_cast<std::size_t>(r)];
     for (std::int32_t u = 0; u < config.grade.unidades(); ++u)
         if (std::sqrt(config.grade.distancia2(feito->vencedor, u)) <= feito->raio)
             s.alcance.push_back(u);
@@ -352,7 +388,7 @@ std::string TSessaoLab::passo(const TConfiguracaoLab& config) {
 std::string TSessaoLab::inicia(const TConfiguracaoLab& config) {
     if (ocupada()) return "Um treino já está em andamento.";
     if (!temDados()) return "Abra um arquivo de dados antes de treinar.";
-    if (std::string m = validaConfiguracao(config, carga_.dados); !m.empty()) return m;
+    if (std::string m = validaConfiguracao(config, dados_->carga.dados); !m.empty()) return m;
     passos_.reset();
     quadros_.clear();
     inicio_ = std::chrono::steady_clock::now();
@@ -360,9 +396,9 @@ std::string TSessaoLab::inicia(const TConfiguracaoLab& config) {
     // The replay keeps a frame per epoch within 64 MiB, halving how many it keeps when full; a
     // map whose single frame would take more than a sixteenth of that is not recorded.
     const std::size_t bytesPorQuadro = static_cast<std::size_t>(config.grade.unidades()) *
-                                           static_cast<std::size_t>(carga_.dados.dimensao) *
+                                           static_cast<std::size_t>(dados_->carga.dados.dimensao) *
                                            sizeof(double) +
-                                       carga_.dados.padroes() * sizeof(std::int32_t);
+                                       dados_->carga.dados.padroes() * sizeof(std::int32_t);
     gravando_ = bytesPorQuadro <= limiteGravacao_ / 16;
     intervaloGravacao_ = 1;
     gravacao_.clear();
@@ -387,7 +423,7 @@ std::string TSessaoLab::inicia(const TConfiguracaoLab& config) {
     };
     thread_ = std::thread([this] {
         try {
-            TResultadoLab r = treinaLab(carga_.dados, emCurso_, &controle_,
+            TResultadoLab r = treinaLab(dados_->carga.dados, emCurso_, &controle_,
                                         [this](std::int32_t, const TEpocaLab& e) {
                                             std::lock_guard<std::mutex> trava(mutex_);
                                             curvaAoVivo_.push_back(e);
@@ -435,9 +471,9 @@ std::shared_ptr<TDadosMapa> TSessaoLab::mapaDoInstante(const TGradeLab& grade,
                                                        const std::vector<double>& pesos,
                                                        const std::vector<std::int32_t>& vencedores,
                                                        std::vector<TEpocaLab> curva) const {
-    TResultadoLab r = resumoLab(carga_.dados, grade, pesos, vencedores);
+    TResultadoLab r = resumoLab(dados_->carga.dados, grade, pesos, vencedores);
     r.curva = std::move(curva);
-    auto m = dadosDoMapaLab(grade, carga_.dados, r, extras_);
+    auto m = dadosDoMapaLab(grade, dados_->carga.dados, r, dados_->extras);
     // The errors of an instant are those of its epoch on the curve (the map itself is not
     // measured).
     m->erros.reset();
@@ -447,7 +483,7 @@ std::shared_ptr<TDadosMapa> TSessaoLab::mapaDoInstante(const TGradeLab& grade,
 }
 
 void TSessaoLab::poePercurso(TDadosMapa& m, const TGradeLab& grade, const TResultadoLab& r) const {
-    const TDadosLab& dados = carga_.dados;
+    const TDadosLab& dados = dados_->carga.dados;
     const bool anel =
         grade.toroidal && (grade.linhas == 1 || grade.colunas == 1) && grade.unidades() >= 3;
     // The nearest-neighbour tour is quadratic: computed once per data, and only for data whose
@@ -461,7 +497,7 @@ void TSessaoLab::poePercurso(TDadosMapa& m, const TGradeLab& grade, const TResul
     TDadosMapa::TPercurso p;
     for (const std::size_t i : tour.ordem) {
         TPontoPlano ponto;
-        extras_->projecao.projeta(dados.padrao(i), ponto.x, ponto.y);
+        dados_->extras->projecao.projeta(dados.padrao(i), ponto.x, ponto.y);
         p.cidades.push_back(ponto);
     }
     p.ordem = std::move(tour.ordem);
@@ -479,7 +515,7 @@ TSessaoLab::TAndamento TSessaoLab::andamento() const {
     a.epocas = controle_.ciclos.load(std::memory_order_relaxed);
     a.totalEpocas = emCurso_.epocas;
     a.padroes = controle_.padroes.load(std::memory_order_relaxed);
-    a.totalPadroes = static_cast<std::int64_t>(carga_.dados.padroes());
+    a.totalPadroes = static_cast<std::int64_t>(dados_->carga.dados.padroes());
     return a;
 }
 
@@ -550,6 +586,8 @@ bool TSessaoLab::conclui() {
         e.segundos =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio_).count();
         e.parada = parado_;
+        e.dados = dados_;
+        e.arquivo = arquivo_;
         execucoes_.push_back(std::move(e));
     }
     return true;

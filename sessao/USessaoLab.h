@@ -5,7 +5,9 @@
 //
 // What survives what: a training stopped by "Parar" leaves the map as it stood (the last complete
 // epoch in batch); a training that fails leaves the map it started from; data that cannot be read
-// leave the data and the map as they were; new data of another dimension drop the map.
+// leave the data and the map as they were; new data leave no map shown (a map is only ever measured
+// on the data it was trained on, or, opened from a codebook, on the data open then) and keep the
+// runs, each with the data it was trained on.
 
 #include <atomic>
 #include <chrono>
@@ -42,6 +44,13 @@ std::shared_ptr<TDadosMapa> dadosDoMapaLab(const TGradeLab& grade, const TDadosL
 // known, its neighbourhood and the comment lines of its settings and errors.
 TCodebook codebookDoMapaLab(const TDadosMapa& mapa, const std::optional<TConfiguracaoLab>& config);
 
+// Data as the session read them, with what they add to the pictures; shared by the session and
+// the runs trained on them, and read once: data read again unchanged are the same object.
+struct TDadosSessaoLab {
+    TCargaLab carga;
+    std::shared_ptr<const TExtrasMapa> extras = std::make_shared<TExtrasMapa>();
+};
+
 // A run: one training of the session, kept to be reopened, compared, renamed or saved.
 struct TExecucaoLab {
     std::string nome;
@@ -50,6 +59,9 @@ struct TExecucaoLab {
     std::shared_ptr<const TDadosMapa> mapa;
     double segundos = 0.0;
     bool parada = false;  // stopped before its last epoch
+    // What it was trained on: only runs of the same data are compared.
+    std::shared_ptr<const TDadosSessaoLab> dados;
+    std::string arquivo;
 };
 
 class TSessaoLab {
@@ -77,9 +89,10 @@ class TSessaoLab {
     void iniciaMapa(const std::string& caminho);
     // What the last reading threw (null when it read its file, or was stopped).
     std::exception_ptr falha() const { return falhaDaLeitura_; }
-    bool temDados() const { return carga_.dados.padroes() > 0; }
-    const TCargaLab& carga() const { return carga_; }
+    bool temDados() const { return dados_->carga.dados.padroes() > 0; }
+    const TCargaLab& carga() const { return dados_->carga; }
     const std::string& arquivo() const { return arquivo_; }
+    const std::shared_ptr<const TDadosSessaoLab>& dados() const { return dados_; }
 
     bool temMapa() const { return mapa_ != nullptr; }
     const TGradeLab& grade() const { return grade_; }
@@ -141,10 +154,12 @@ class TSessaoLab {
     // The memory set aside for the replay (64 MiB unless a test asks for less).
     void limitaGravacao(std::size_t bytes) { limiteGravacao_ = bytes; }
 
-    // The runs of the session, the first first; new data forget them (their maps were measured on
-    // other patterns).
+    // The runs of the session, the first first, whatever data they were trained on.
     const std::vector<TExecucaoLab>& execucoes() const { return execucoes_; }
-    // Puts run i's map back in the window; its settings are the caller's to restore.
+    bool deOutrosDados(std::size_t i) const { return execucoes_.at(i).dados != dados_; }
+    // Puts run i's map back in the window, and its data when they are others (the map is shown
+    // with its own labels and points, and what follows, a training or a step, goes on with them);
+    // its settings are the caller's to restore.
     void reabre(std::size_t i);
     void renomeia(std::size_t i, const std::string& nome);
     void remove(std::size_t i);
@@ -153,10 +168,8 @@ class TSessaoLab {
   private:
     // Data read and measured off the session, ready to take the place of the current ones.
     struct TNovosDados {
-        TCargaLab carga;
+        std::shared_ptr<TDadosSessaoLab> dados;
         std::string arquivo;
-        std::shared_ptr<const TExtrasMapa> extras;
-        std::optional<TResultadoLab> medida;  // of the current map, kept for data of its dimension
     };
     TNovosDados preparaDados(TCargaLab carga, const std::string& caminho,
                              TControle* controle) const;
@@ -186,9 +199,8 @@ class TSessaoLab {
 
     std::size_t limiteGravacao_ = std::size_t{64} << 20;
 
-    TCargaLab carga_;
+    std::shared_ptr<const TDadosSessaoLab> dados_ = std::make_shared<TDadosSessaoLab>();
     std::string arquivo_;
-    std::shared_ptr<const TExtrasMapa> extras_ = std::make_shared<TExtrasMapa>();
     mutable std::optional<double> vizinhoMaisProximo_;  // of these data, once computed
     TGradeLab grade_;
     std::optional<TConfiguracaoLab> config_;  // of the map's training, when it was trained here

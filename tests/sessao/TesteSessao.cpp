@@ -255,8 +255,8 @@ TEST(SessaoLab, leituraParadaOuFalhaDeixaTudo) {
 }
 
 // What each command keeps: a refused setting changes nothing; Parar keeps the map of the last
-// complete epoch as a run marked stopped; new data of the same dimension keep the map, measured on
-// them, and start a new list of runs.
+// complete epoch as a run marked stopped; new data, even of the same dimension, keep the runs and
+// show no map (it was measured on other patterns).
 TEST(SessaoLab, oQueCadaComandoMantem) {
     TSessaoLab sessao;
     sessao.carrega(NORVIKA_EXEMPLOS "/iris.txt");
@@ -291,9 +291,44 @@ TEST(SessaoLab, oQueCadaComandoMantem) {
     EXPECT_NE(sessao.codebook().pesos, pesos);
 
     sessao.carrega(NORVIKA_EXEMPLOS "/iris.csv");
-    EXPECT_TRUE(sessao.temMapa());
-    EXPECT_TRUE(sessao.execucoes().empty());
-    EXPECT_TRUE(sessao.mapa()->erros.has_value());
+    EXPECT_FALSE(sessao.temMapa());
+    EXPECT_EQ(sessao.execucoes().size(), 2u);
+    EXPECT_FALSE(sessao.mapa()->erros.has_value());
+}
+
+// A run of other data reopens with its own: its map, labels and points, the session's data
+// back to them; data read again unchanged are the runs' own.
+TEST(SessaoLab, execucaoDeOutrosDadosReabreComOsSeus) {
+    TSessaoLab sessao;
+    sessao.carrega(NORVIKA_EXEMPLOS "/iris.txt");
+    TConfiguracaoLab c;
+    c.grade = {3, 4, TTopologiaLab::hexagonal, false};
+    c.modo = TModoLab::lote;
+    c.epocas = 3;
+    ASSERT_EQ(sessao.inicia(c), "");
+    while (!sessao.conclui()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    const auto iris = sessao.dados();
+    const std::shared_ptr<const TDadosMapa> treinado = sessao.mapa();
+
+    sessao.carrega(NORVIKA_EXEMPLOS "/animais.txt");
+    ASSERT_TRUE(sessao.deOutrosDados(0));
+    EXPECT_EQ(sessao.codebookDe(0).pesos, codebookDoMapaLab(*treinado, c).pesos);
+
+    sessao.reabre(0);
+    EXPECT_EQ(sessao.dados(), iris);
+    EXPECT_EQ(sessao.carga().dados.padroes(), 150u);
+    EXPECT_TRUE(sessao.arquivo().ends_with("/iris.txt"));
+    EXPECT_FALSE(sessao.deOutrosDados(0));
+    ASSERT_TRUE(sessao.temMapa());
+    EXPECT_EQ(sessao.mapa()->padroes, iris->extras);
+    EXPECT_EQ(sessao.mapa()->vencedorDoPadrao, treinado->vencedorDoPadrao);
+    ASSERT_TRUE(sessao.mapa()->erros.has_value());
+    EXPECT_EQ(sessao.mapa()->erros->quantizacao, treinado->erros->quantizacao);
+
+    sessao.carrega(NORVIKA_EXEMPLOS "/animais.txt");
+    sessao.carrega(NORVIKA_EXEMPLOS "/iris.txt");
+    EXPECT_EQ(sessao.dados(), iris);
+    EXPECT_FALSE(sessao.deOutrosDados(0));
 }
 
 // A seed beyond 2^53 keeps every bit in a run, its codebook's comment and the comparison.
