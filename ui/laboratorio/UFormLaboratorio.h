@@ -110,6 +110,7 @@ class TFormLaboratorio : public QWidget {
     void escreveEpocaDaReprisa(int quadro);
     void escolheExecucoes();
     std::vector<std::size_t> execucoesEscolhidas() const;
+    bool comparaveis(const std::vector<std::size_t>& linhas) const;
     void exporta(QFileDialog& dialogo, QString (TFormLaboratorio::*exportacao)(const QString&),
                  const QString& oQue);
     // The window's layout and settings, kept between sessions.

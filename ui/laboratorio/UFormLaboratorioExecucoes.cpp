@@ -1,6 +1,7 @@
 // The laboratory window's runs (the list of trainings, reopened, renamed, saved, compared,
 // removed) and the replay of the last training.
 
+#include <QFileInfo>
 #include <QListWidget>
 #include <QPainter>
 #include <QSlider>
@@ -13,6 +14,13 @@
 #include "UMensagens.h"
 #include "UPintura.h"
 #include "UTextos.h"
+
+namespace {
+
+// An item's own tooltip: the run's settings and errors.
+constexpr int kDicaDaExecucao = Qt::UserRole + 1;
+
+}  // namespace
 
 void TFormLaboratorio::atualizaHistorico() {
     preenchendoHistorico_ = true;
@@ -49,7 +57,8 @@ void TFormLaboratorio::atualizaHistorico() {
                                          QString::fromStdString(e.nome));
         item->setFlags(item->flags() | Qt::ItemIsEditable);
         const TConfiguracaoLab& c = e.config;
-        item->setToolTip(
+        item->setData(
+            kDicaDaExecucao,
             QStringLiteral("%1 × %2 %3%4, %5, %6, raio %7 → %8, %9 épocas\nQuantização %10, "
                            "topográfico %11, %12 s%13")
                 .arg(c.grade.linhas)
@@ -66,6 +75,23 @@ void TFormLaboratorio::atualizaHistorico() {
         lista.addItem(item);
         mapasListados_.push_back(e.mapa);
     }
+    // Runs of other data than those open are for comparison among themselves only: greyed, and
+    // the tooltip says why.
+    for (int linha = 0; linha < lista.count(); ++linha) {
+        const auto i = static_cast<std::size_t>(linha);
+        QListWidgetItem* item = lista.item(linha);
+        const QString dica = item->data(kDicaDaExecucao).toString();
+        if (!sessao_.deOutrosDados(i)) {
+            item->setForeground(QBrush());
+            item->setToolTip(dica);
+            continue;
+        }
+        item->setForeground(lista.palette().brush(QPalette::Disabled, QPalette::Text));
+        item->setToolTip(
+            QStringLiteral("Treinada em %1: não pode ser comparada com execuções de "
+                           "outros dados.\n%2")
+                .arg(QFileInfo(QString::fromStdString(execucoes[i].arquivo)).fileName(), dica));
+    }
     preenchendoHistorico_ = false;
     escolheExecucoes();
 }
@@ -79,25 +105,37 @@ std::vector<std::size_t> TFormLaboratorio::execucoesEscolhidas() const {
 }
 
 void TFormLaboratorio::escolheExecucoes() {
-    const std::size_t n = execucoesEscolhidas().size();
+    const std::vector<std::size_t> escolhidas = execucoesEscolhidas();
+    const std::size_t n = escolhidas.size();
     const bool livre = !sessao_.ocupada();
     ui.LabReabrirButton->setEnabled(livre && n == 1);
     ui.LabSalvarExecucaoButton->setEnabled(n == 1);
     ui.LabExcluirButton->setEnabled(livre && n >= 1);
-    ui.LabCompararButton->setEnabled(n == 2);
+    ui.LabCompararButton->setEnabled(n == 2 && comparaveis(escolhidas));
     if (n == 1)
         ui.LabStatusLabel->setText(
-            ui.LabHistoricoLista->item(static_cast<int>(execucoesEscolhidas().front()))->toolTip());
+            ui.LabHistoricoLista->item(static_cast<int>(escolhidas.front()))->toolTip());
+}
+
+bool TFormLaboratorio::comparaveis(const std::vector<std::size_t>& linhas) const {
+    // Only runs of the same data are compared: their maps were measured on the same patterns.
+    const std::vector<TExecucaoLab>& execucoes = sessao_.execucoes();
+    return linhas.size() == 2 && linhas[0] < execucoes.size() && linhas[1] < execucoes.size() &&
+           execucoes[linhas[0]].dados == execucoes[linhas[1]].dados;
 }
 
 void TFormLaboratorio::LabReabrirButtonClick() {
     UMensagens::protege(this, [&] {
         const std::vector<std::size_t> linhas = execucoesEscolhidas();
         if (linhas.size() != 1 || sessao_.ocupada()) return;
+        // A run of other data brings its data back: its map, its labels and points, and the
+        // next training are on them.
         sessao_.reabre(linhas.front());
         atualizaReprisa();
         mostraConfiguracao(sessao_.execucoes()[linhas.front()].config);
+        mostraDados();
         mostraMapa(sessao_.mapa());
+        atualizaHistorico();
         habilita();
     });
 }
@@ -124,7 +162,7 @@ void TFormLaboratorio::LabSalvarExecucaoButtonClick() {
 void TFormLaboratorio::LabCompararButtonClick() {
     UMensagens::protege(this, [&] {
         const std::vector<std::size_t> linhas = execucoesEscolhidas();
-        if (linhas.size() != 2) return;
+        if (!comparaveis(linhas)) return;
         comparacao_ = new TFormComparacao(this, sessao_.execucoes()[linhas[0]],
                                           sessao_.execucoes()[linhas[1]]);
         comparacao_->show();
