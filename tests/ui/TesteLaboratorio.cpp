@@ -381,6 +381,38 @@ class TesteLaboratorio : public QObject {
 
     // A lesson prepared from its window and trained: the ring on the cities, its tour and the
     // replay; the classic lesson's settings; the answers behind their buttons; a generated file.
+    // Lesson 3 after lesson 2: the same square, so lesson 2's run stays listed and is compared
+    // with lesson 3's; other data grey both, and no map is shown on data it was not trained on.
+    void licoesSeguidasMantemAsExecucoes() {
+        j->acao("LicoesItemMenu")->trigger();
+        TFormLicoes* licoes = j->principal->licoes();
+        QVERIFY(licoes != nullptr);
+        auto* preparar = licoes->findChild<QPushButton*>(QStringLiteral("PrepararLicaoButton"));
+        licoes->escolhe(1);
+        QTest::mouseClick(preparar, Qt::LeftButton, {}, preparar->rect().center());
+        clica("LabTreinarButton");
+        QVERIFY(esperaConcluir(30000));
+        licoes->escolhe(2);
+        QTest::mouseClick(preparar, Qt::LeftButton, {}, preparar->rect().center());
+        auto* lista = filho<QListWidget>("LabHistoricoLista");
+        QCOMPARE(lista->count(), 1);
+        QVERIFY(!lab->sessao().temMapa());
+        QCOMPARE(filho<QLabel>("LabErrosLabel")->text(),
+                 QStringLiteral("Quantização: –   Topográfico: –"));
+        clica("LabTreinarButton");
+        QVERIFY(esperaConcluir(30000));
+        lista->selectAll();
+        QVERIFY(filho<QPushButton>("LabCompararButton")->isEnabled());
+
+        QVERIFY(lab->abreDados(QStringLiteral(NORVIKA_EXEMPLOS "/iris.txt")));
+        QCOMPARE(lista->count(), 2);
+        QVERIFY(!lab->sessao().temMapa());
+        QVERIFY2(lista->item(0)->toolTip().startsWith(QStringLiteral("Treinada em ")),
+                 qPrintable(lista->item(0)->toolTip()));
+        QVERIFY(lista->item(1)->toolTip().contains(
+            QStringLiteral(": não pode ser comparada com execuções de outros dados.\n")));
+    }
+
     void licoesPreparadasETreinadas() {
         j->acao("LicoesItemMenu")->trigger();
         TFormLicoes* licoes = j->principal->licoes();
