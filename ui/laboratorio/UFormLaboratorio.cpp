@@ -15,6 +15,7 @@
 #include "UFormImportar.h"
 #include "UFormLaboratorioInterno.h"
 #include "UImagemExportada.h"
+#include "UJanelas.h"
 #include "UMensagens.h"
 #include "UTextos.h"
 
@@ -39,6 +40,7 @@ const QStringList kFiltrosCod = {QStringLiteral("Mapas do SOM_PAK (*.cod)"),
 }  // namespace
 
 TFormLaboratorio::TFormLaboratorio(QWidget* pai) : QWidget(pai) {
+    UJanelas::instala();
     ui.setupUi(this);
     setWindowFlags(Qt::Window);
     setAttribute(Qt::WA_QuitOnClose, false);
