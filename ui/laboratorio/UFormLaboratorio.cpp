@@ -47,6 +47,10 @@ TFormLaboratorio::TFormLaboratorio(QWidget* pai) : QWidget(pai) {
     // The .ui sets norvika-lab's defaults (hexagonal, Gaussian, shuffled, started from patterns)
     // and lets the map's column alone grow with the window; its first widths are set here.
     ui.LabDivisor->setSizes({340, 700, 260});
+    // The planes' scale box keeps its room when hidden, so no view widens the window.
+    QSizePolicy politica = ui.LabEscalaComumCheckBox->sizePolicy();
+    politica.setRetainSizeWhenHidden(true);
+    ui.LabEscalaComumCheckBox->setSizePolicy(politica);
     TPainelMapa::TTextos textos;
     textos.instante = QStringLiteral("Época");
     textos.escolhaUmaUnidade =
