@@ -23,6 +23,7 @@
 #include "UFormLicoes.h"
 #include "UFormSemente.h"
 #include "UFormTreinando.h"
+#include "UJanelas.h"
 #include "UManual.h"
 #include "UNumeros.h"
 
@@ -173,12 +174,18 @@ class TesteJanelasCabem : public QObject {
             QVERIFY2(b != nullptr, qPrintable(nome));
             QVERIFY2(inteiro(b), qPrintable(nome));
         }
-        // Whatever the view, the laboratory's least width still fits the screen.
+        // The least size leaves room for a 40-pixel taskbar and a title bar, in every view of
+        // the laboratory.
+        const QSize cabe(tela.width(), tela.height() - 40 - UJanelas::kTituloPresumido);
+        auto minimo = [w] { return w->minimumSizeHint().expandedTo(w->minimumSize()); };
+        QVERIFY2(
+            minimo().width() <= cabe.width() && minimo().height() <= cabe.height(),
+            qPrintable(QStringLiteral("%1 × %2").arg(minimo().width()).arg(minimo().height())));
         if (janela == QStringLiteral("laboratório")) {
             auto* seletor = w->findChild<QComboBox*>(QStringLiteral("LabVistaSeletor"));
             for (int i = 0; i < seletor->count(); ++i) {
                 seletor->setCurrentIndex(i);
-                QVERIFY2(w->minimumSizeHint().width() <= tela.width(),
+                QVERIFY2(minimo().width() <= cabe.width() && minimo().height() <= cabe.height(),
                          qPrintable(seletor->currentText()));
             }
         }
