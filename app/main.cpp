@@ -16,6 +16,7 @@
 #include "UFormInformacoes.h"
 #include "UFormSobre.h"
 #include "UImagens.h"
+#include "UJanelas.h"
 #include "ULinhaComando.h"
 #include "UNumeros.h"
 #include "UTextos.h"
@@ -41,6 +42,8 @@ int main(int argc, char** argv) {
     }
 
     QApplication aplicacao(argc, argv);
+    // Every window fits the screen, and the wheel edits a box only when it has the focus.
+    UJanelas::instala();
     QApplication::setApplicationName(QStringLiteral("Norvika"));
     // On Wayland the window finds its menu entry and icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("br.org.norvika.Norvika"));

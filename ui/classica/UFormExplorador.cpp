@@ -4,10 +4,12 @@
 
 #include "UDialogos.h"
 #include "UImagemExportada.h"
+#include "UJanelas.h"
 #include "UMensagens.h"
 #include "UTextos.h"
 
 TFormExplorador::TFormExplorador(QWidget* pai) : QWidget(pai) {
+    UJanelas::instala();
     ui.setupUi(this);
     setWindowFlags(Qt::Window);
     setAttribute(Qt::WA_QuitOnClose, false);

@@ -13,6 +13,7 @@
 #include "UDialogos.h"
 #include "UErros.h"
 #include "UFormTreinando.h"
+#include "UJanelas.h"
 #include "ULeitorLinhas.h"
 #include "UMensagens.h"
 #include "UPlanilha.h"
@@ -44,6 +45,7 @@ QString nomeDoSeparador(char separador) {
 
 TFormImportar::TFormImportar(QWidget* pai, const QString& tabela, QFileDialog& salvar)
     : QDialog(pai), tabela_(caminhoEmBytes(tabela)), salvar_(salvar) {
+    UJanelas::instala();
     ui.setupUi(this);
     ui.TabelaLabel->setText(QStringLiteral("Tabela: %1").arg(QDir::toNativeSeparators(tabela)));
     ui.SeparadorCombo->addItems(

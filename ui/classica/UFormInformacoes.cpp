@@ -3,11 +3,13 @@
 #include <QKeyEvent>
 
 #include "UImagens.h"
+#include "UJanelas.h"
 #include "UKohonen.h"
 #include "UNumeros.h"
 #include "UTextos.h"
 
 TFormInformacoes::TFormInformacoes(QWidget* pai) : QDialog(pai) {
+    UJanelas::instala();
     ui.setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);

@@ -2,10 +2,12 @@
 
 #include <QRegularExpressionValidator>
 
+#include "UJanelas.h"
 #include "UMensagens.h"
 #include "UTextos.h"
 
 TFormSemente::TFormSemente(QWidget* pai, std::optional<std::uint32_t> semente) : QDialog(pai) {
+    UJanelas::instala();
     ui.setupUi(this);
     ui.SementeEdit->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[0-9]{0,10}")), ui.SementeEdit));

@@ -3,8 +3,10 @@
 #include <QKeyEvent>
 
 #include "UImagens.h"
+#include "UJanelas.h"
 
 TFormSobre::TFormSobre(QWidget* pai) : QDialog(pai) {
+    UJanelas::instala();
     ui.setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);

@@ -1,5 +1,6 @@
 #include "UFormTreinando.h"
 
+#include "UJanelas.h"
 #include "UTextos.h"
 
 #include <QCloseEvent>
@@ -77,6 +78,7 @@ TAndamento andamentoDaClassificacao(const TClassificacao& classificacao,
 }
 
 TFormTreinando::TFormTreinando(QWidget* pai, const QString& titulo) : QDialog(pai) {
+    UJanelas::instala();
     ui.setupUi(this);
     setWindowTitle(titulo);
     setWindowModality(Qt::WindowModal);

@@ -21,6 +21,7 @@
 #include "UFormSemente.h"
 #include "UFormSobre.h"
 #include "UImagens.h"
+#include "UJanelas.h"
 #include "UManual.h"
 #include "UMensagens.h"
 #include "UNumeros.h"
@@ -51,6 +52,7 @@ void pintaDeVermelho(QWidget& botao) {
 }  // namespace
 
 TFormMain::TFormMain(QWidget* pai) : QMainWindow(pai) {
+    UJanelas::instala();
     ui.setupUi(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

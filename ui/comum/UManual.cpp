@@ -3,6 +3,7 @@
 #include <QScrollBar>
 
 #include "UImagens.h"
+#include "UJanelas.h"
 #include "ui_UManual.h"
 
 // The manual lives in a resource of the ui library, which a static library must register itself.
@@ -22,6 +23,7 @@ void TNavegadorManual::doSetSource(const QUrl& url, QTextDocument::ResourceType 
 
 TManual::TManual(QWidget* pai) : QWidget(pai, Qt::Window), ui(new Ui::TManual) {
     registraManual();
+    UJanelas::instala();
     ui->setupUi(this);
     setWindowIcon(UImagens::iconeNorvika());
     setWindowModality(Qt::NonModal);

@@ -8,6 +8,7 @@
 #include "UAjustesLab.h"
 #include "UDialogos.h"
 #include "UImagemExportada.h"
+#include "UJanelas.h"
 #include "UPintura.h"
 #include "USugestaoLab.h"
 #include "UTextos.h"
@@ -31,6 +32,7 @@ QString texto(const TConfiguracaoLab& c, TAjusteLab ajuste) {
 
 TFormComparacao::TFormComparacao(QWidget* pai, const TExecucaoLab& a, const TExecucaoLab& b)
     : QWidget(pai), a_(a), b_(b) {
+    UJanelas::instala();
     ui.setupUi(this);
     setWindowFlags(Qt::Window);
     setAttribute(Qt::WA_DeleteOnClose);

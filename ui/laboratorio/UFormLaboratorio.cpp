@@ -15,6 +15,7 @@
 #include "UFormImportar.h"
 #include "UFormLaboratorioInterno.h"
 #include "UImagemExportada.h"
+#include "UJanelas.h"
 #include "UMensagens.h"
 #include "UTextos.h"
 
@@ -39,12 +40,17 @@ const QStringList kFiltrosCod = {QStringLiteral("Mapas do SOM_PAK (*.cod)"),
 }  // namespace
 
 TFormLaboratorio::TFormLaboratorio(QWidget* pai) : QWidget(pai) {
+    UJanelas::instala();
     ui.setupUi(this);
     setWindowFlags(Qt::Window);
     setAttribute(Qt::WA_QuitOnClose, false);
     // The .ui sets norvika-lab's defaults (hexagonal, Gaussian, shuffled, started from patterns)
     // and lets the map's column alone grow with the window; its first widths are set here.
     ui.LabDivisor->setSizes({340, 700, 260});
+    // The planes' scale box keeps its room when hidden, so no view widens the window.
+    QSizePolicy politica = ui.LabEscalaComumCheckBox->sizePolicy();
+    politica.setRetainSizeWhenHidden(true);
+    ui.LabEscalaComumCheckBox->setSizePolicy(politica);
     TPainelMapa::TTextos textos;
     textos.instante = QStringLiteral("Época");
     textos.escolhaUmaUnidade =

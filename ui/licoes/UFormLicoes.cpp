@@ -4,9 +4,11 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "UJanelas.h"
 #include "ULicoes.h"
 
 TFormLicoes::TFormLicoes(QWidget* pai) : QWidget(pai) {
+    UJanelas::instala();
     ui.setupUi(this);
     setWindowFlags(Qt::Window);
     setAttribute(Qt::WA_QuitOnClose, false);

@@ -1,0 +1,242 @@
+// Every window on a 1366 × 768 screen: it opens inside the usable area with its main buttons in
+// sight, and the wheel over a box without the focus scrolls the panel instead of editing the box.
+
+#include <QDir>
+#include <QListWidget>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QWheelEvent>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "Janelas.h"
+#include "UFormComparacao.h"
+#include "UFormExplorador.h"
+#include "UFormImportar.h"
+#include "UFormLaboratorio.h"
+#include "UFormLicoes.h"
+#include "UFormSemente.h"
+#include "UFormTreinando.h"
+#include "UJanelas.h"
+#include "UManual.h"
+#include "UNumeros.h"
+
+namespace {
+
+// Whether the widget is shown whole: no parent (a scroll area's viewport above all) cuts it.
+bool inteiro(const QWidget* w) {
+    if (!w->isVisible()) return false;
+    const QWidget* janela = w->window();
+    const QRect r(w->mapTo(janela, QPoint(0, 0)), w->size());
+    for (const QWidget* p = w->parentWidget(); p != nullptr && p != janela; p = p->parentWidget())
+        if (!QRect(p->mapTo(janela, QPoint(0, 0)), p->size()).contains(r)) return false;
+    return janela->rect().contains(r);
+}
+
+}  // namespace
+
+class TesteJanelasCabem : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Janelas> j;
+    QTemporaryDir pasta;
+
+    TFormLaboratorio* abreLaboratorio() {
+        j->acao("LaboratorioItemMenu")->trigger();
+        return j->principal->laboratorio();
+    }
+    // Two short runs, both selected, compared.
+    QWidget* abreComparacao() {
+        TFormLaboratorio* lab = abreLaboratorio();
+        if (!lab->abreDados(QStringLiteral(NORVIKA_EXEMPLOS "/iris.txt"))) return nullptr;
+        lab->findChild<QSpinBox*>(QStringLiteral("LabEpocasSpin"))->setValue(2);
+        auto* treinar = lab->findChild<QPushButton*>(QStringLiteral("LabTreinarButton"));
+        for (int i = 0; i < 2; ++i) {
+            QSignalSpy fim(lab, &TFormLaboratorio::treinoConcluido);
+            treinar->click();
+            if (fim.isEmpty() && !fim.wait(20000)) return nullptr;
+        }
+        lab->findChild<QListWidget*>(QStringLiteral("LabHistoricoLista"))->selectAll();
+        lab->findChild<QPushButton*>(QStringLiteral("LabCompararButton"))->click();
+        return lab->comparacao();
+    }
+    QWidget* abreImportacao(QWidget* pai) {
+        auto* salvar = new QFileDialog(pai);
+        auto* importar =
+            new TFormImportar(pai, QStringLiteral(NORVIKA_EXEMPLOS "/iris.csv"), *salvar);
+        importar->show();
+        return importar;
+    }
+
+  private Q_SLOTS:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        const QRect tela = QGuiApplication::primaryScreen()->availableGeometry();
+        qInfo("área útil da tela: %d × %d", tela.width(), tela.height());
+    }
+    void init() {
+        defineSeparadorDecimal(',');
+        j = std::make_unique<Janelas>();
+    }
+    void cleanup() { j.reset(); }
+
+    void janelaCabeNaTela_data() {
+        QTest::addColumn<QString>("janela");
+        QTest::addColumn<QStringList>("botoes");
+        QTest::newRow("principal") << "principal" << QStringList{"TreinarButton"};
+        QTest::newRow("explorador") << "explorador" << QStringList{"ExportarButton"};
+        QTest::newRow("neurônio") << "neurônio" << QStringList{};
+        QTest::newRow("laboratório")
+            << "laboratório"
+            << QStringList{"LabAbrirButton",   "LabSugerirButton", "LabTreinarButton",
+                           "LabPararButton",   "LabPassoButton",   "LabVistaSeletor",
+                           "LabCompararButton"};
+        QTest::newRow("comparação")
+            << "comparação" << QStringList{"LabExportarComparacaoButton", "LabComparacaoVistaB"};
+        QTest::newRow("importação da principal")
+            << "importação da principal"
+            << QStringList{"ImportarButton", "CancelarImportacaoButton"};
+        QTest::newRow("importação do laboratório")
+            << "importação do laboratório"
+            << QStringList{"ImportarButton", "CancelarImportacaoButton"};
+        QTest::newRow("lições") << "lições" << QStringList{"PrepararLicaoButton"};
+        QTest::newRow("manual") << "manual" << QStringList{"ManualNavegador"};
+        QTest::newRow("sobre") << "sobre" << QStringList{"FecharButton"};
+        QTest::newRow("semente") << "semente" << QStringList{"SementeBotoes"};
+        QTest::newRow("treinando") << "treinando" << QStringList{"PararButton"};
+    }
+    void janelaCabeNaTela() {
+        QFETCH(QString, janela);
+        QFETCH(QStringList, botoes);
+        const std::map<QString, std::function<QWidget*()>> abre = {
+            {"principal", [&] { return static_cast<QWidget*>(j->principal); }},
+            {"explorador",
+             [&] {
+                 j->acao("ExploradorItemMenu")->trigger();
+                 return static_cast<QWidget*>(j->principal->explorador());
+             }},
+            {"neurônio",
+             [&] {
+                 j->informacoes->show();
+                 return static_cast<QWidget*>(j->informacoes);
+             }},
+            {"laboratório", [&] { return static_cast<QWidget*>(abreLaboratorio()); }},
+            {"comparação", [&] { return abreComparacao(); }},
+            {"importação da principal", [&] { return abreImportacao(j->principal); }},
+            {"importação do laboratório", [&] { return abreImportacao(abreLaboratorio()); }},
+            {"lições",
+             [&] {
+                 j->acao("LicoesItemMenu")->trigger();
+                 return static_cast<QWidget*>(j->principal->licoes());
+             }},
+            {"manual",
+             [&] {
+                 j->acao("ManualItemMenu")->trigger();
+                 return static_cast<QWidget*>(j->principal->manual());
+             }},
+            {"sobre",
+             [&] {
+                 j->sobre->show();
+                 return static_cast<QWidget*>(j->sobre);
+             }},
+            {"semente",
+             [&] {
+                 auto* d = new TFormSemente(j->principal, std::nullopt);
+                 d->show();
+                 return static_cast<QWidget*>(d);
+             }},
+            {"treinando",
+             [&] {
+                 auto* d = new TFormTreinando(j->principal, QStringLiteral("Treinando"));
+                 d->show();
+                 return static_cast<QWidget*>(d);
+             }},
+        };
+        QWidget* w = abre.at(janela)();
+        QVERIFY(w != nullptr && w->isVisible());
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        const QRect tela = w->screen()->availableGeometry();
+        QVERIFY2(tela.contains(w->frameGeometry()),
+                 qPrintable(QStringLiteral("%1,%2 %3 × %4")
+                                .arg(w->frameGeometry().x())
+                                .arg(w->frameGeometry().y())
+                                .arg(w->frameGeometry().width())
+                                .arg(w->frameGeometry().height())));
+        if (janela == QStringLiteral("neurônio")) QCOMPARE(w->x(), 344);
+        for (const QString& nome : botoes) {
+            const QWidget* b = w->findChild<QWidget*>(nome);
+            QVERIFY2(b != nullptr, qPrintable(nome));
+            QVERIFY2(inteiro(b), qPrintable(nome));
+        }
+        // The least size leaves room for a 40-pixel taskbar and a title bar, in every view of
+        // the laboratory.
+        const QSize cabe(tela.width(), tela.height() - 40 - UJanelas::kTituloPresumido);
+        auto minimo = [w] { return w->minimumSizeHint().expandedTo(w->minimumSize()); };
+        QVERIFY2(
+            minimo().width() <= cabe.width() && minimo().height() <= cabe.height(),
+            qPrintable(QStringLiteral("%1 × %2").arg(minimo().width()).arg(minimo().height())));
+        if (janela == QStringLiteral("laboratório")) {
+            auto* seletor = w->findChild<QComboBox*>(QStringLiteral("LabVistaSeletor"));
+            for (int i = 0; i < seletor->count(); ++i) {
+                seletor->setCurrentIndex(i);
+                QVERIFY2(minimo().width() <= cabe.width() && minimo().height() <= cabe.height(),
+                         qPrintable(seletor->currentText()));
+            }
+        }
+    }
+
+    void rodaSoComFoco_data() {
+        QTest::addColumn<bool>("foco");
+        QTest::newRow("sem foco") << false;
+        QTest::newRow("com foco") << true;
+    }
+    void rodaSoComFoco() {
+        QFETCH(bool, foco);
+        TFormLaboratorio* lab = abreLaboratorio();
+        QVERIFY(QTest::qWaitForWindowExposed(lab));
+        auto* spin = lab->findChild<QSpinBox*>(QStringLiteral("LabLinhasSpin"));
+        auto* area = lab->findChild<QScrollArea*>(QStringLiteral("LabPainelEsquerdo"));
+        QCOMPARE(spin->focusPolicy(), Qt::StrongFocus);
+        if (foco) {
+            spin->setFocus();
+            QTRY_VERIFY(spin->hasFocus());
+        }
+        const int antes = spin->value();
+        const QPoint centro = spin->rect().center();
+        QWheelEvent roda(centro, spin->mapToGlobal(centro), {}, QPoint(0, -120), Qt::NoButton,
+                         Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(spin, &roda);
+        QCOMPARE(spin->value() != antes, foco);
+        // Without the focus the wheel scrolls the panel, when there is somewhere to scroll to.
+        if (!foco && area->verticalScrollBar()->maximum() > 0)
+            QVERIFY(area->verticalScrollBar()->value() > 0);
+    }
+};
+
+// The windows are measured on a 1366 × 768 screen when the headless platform is asked for.
+int main(int argc, char** argv) {
+    QTemporaryDir pasta;
+    if (qgetenv("QT_QPA_PLATFORM") == "offscreen" && pasta.isValid()) {
+        const QString config = pasta.filePath(QStringLiteral("tela.json"));
+        QFile arquivo(config);
+        if (arquivo.open(QIODevice::WriteOnly)) {
+            arquivo.write(R"({"screens": [{"name": "projetor", "x": 0, "y": 0, "width": 1366,
+                             "height": 768, "logicalDpi": 96, "dpr": 1}]})");
+            arquivo.close();
+            qputenv("QT_QPA_PLATFORM",
+                    QStringLiteral("offscreen:configfile=%1").arg(config).toLocal8Bit());
+        }
+    }
+    QApplication aplicacao(argc, argv);
+    TesteJanelasCabem teste;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&teste, argc, argv);
+}
+
+#include "TesteJanelasCabem.moc"
