@@ -45,8 +45,12 @@ TImportacao importaPlanilha(const std::string& caminho, const TOpcoesImportacao&
             "A tabela começa na linha " + std::to_string(tabela.numero(primeira)) +
             " da planilha: as linhas acima (vazias, ou com um título) foram ignoradas.");
     if (inicio > 0 && inicio != SIZE_MAX)
-        t.notas.push_back("As " + std::to_string(inicio) +
-                          " primeiras colunas da planilha estão vazias e foram ignoradas.");
+        t.notas.push_back(inicio == 1
+                              ? std::string("A primeira coluna da planilha está vazia e foi "
+                                            "ignorada.")
+                              : "As " + std::to_string(inicio) +
+                                    " primeiras colunas da planilha estão vazias e foram "
+                                    "ignoradas.");
     std::vector<std::string_view> campos;
     auto linha = [&](std::size_t r) -> const std::vector<std::string_view>& {
         campos.clear();

@@ -338,6 +338,18 @@ const CasoPlanilha kPlanilhas[] = {
          return x.partes();
      },
      "a.xlsx", "1 fórmula sem valor calculado foi lida como valor ausente"},
+    {"one empty column before the table, said in the singular", 256,
+     [] {
+         TPartesXlsx x;
+         for (const char* c : {"C", "B", "A"})
+             for (const char* r : {"1", "2", "3"}) {
+                 const std::string de = std::string("r=\"") + c + r + "\"";
+                 const std::string para = std::string("r=\"") + char(*c + 1) + r + "\"";
+                 x.folha.replace(x.folha.find(de), de.size(), para);
+             }
+         return x.partes();
+     },
+     "a.xlsx", "A primeira coluna da planilha está vazia e foi ignorada."},
 };
 
 class Planilha : public ::testing::TestWithParam<CasoPlanilha> {};

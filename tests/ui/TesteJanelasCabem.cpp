@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStandardPaths>
@@ -76,11 +77,16 @@ class TesteJanelasCabem : public QObject {
 
   private Q_SLOTS:
     void initTestCase() {
+        // The windows' preferences go to the test's own folder (other tests leave theirs in Qt's
+        // test folder), and each test starts without any.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           pasta.filePath(QStringLiteral("preferencias")));
         QStandardPaths::setTestModeEnabled(true);
         const QRect tela = QGuiApplication::primaryScreen()->availableGeometry();
         qInfo("área útil da tela: %d × %d", tela.width(), tela.height());
     }
     void init() {
+        QSettings(QStringLiteral("Norvika"), QStringLiteral("Laboratorio")).clear();
         defineSeparadorDecimal(',');
         j = std::make_unique<Janelas>();
     }
@@ -207,6 +213,7 @@ class TesteJanelasCabem : public QObject {
             spin->setFocus();
             QTRY_VERIFY(spin->hasFocus());
         }
+        spin->setValue(10);  // room to move either way
         const int antes = spin->value();
         const QPoint centro = spin->rect().center();
         QWheelEvent roda(centro, spin->mapToGlobal(centro), {}, QPoint(0, -120), Qt::NoButton,

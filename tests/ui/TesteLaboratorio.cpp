@@ -417,6 +417,10 @@ class TesteLaboratorio : public QObject {
         j->acao("LicoesItemMenu")->trigger();
         TFormLicoes* licoes = j->principal->licoes();
         QVERIFY(licoes != nullptr && licoes->isVisible());
+        // An answer's quotes are shown as quotes, not as escaped HTML.
+        licoes->escolhe(0);
+        const auto* aspas = licoes->findChild<QLabel*>(QStringLiteral("LicaoRespostaLabel3"));
+        QVERIFY(aspas != nullptr && aspas->text().contains(QStringLiteral("\"vermelho\"")));
         licoes->escolhe(5);
         auto* resposta = licoes->findChild<QLabel*>(QStringLiteral("LicaoRespostaLabel1"));
         QVERIFY(resposta != nullptr && resposta->isHidden());

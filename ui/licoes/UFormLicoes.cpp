@@ -58,7 +58,9 @@ void TFormLicoes::mostraLicao() {
         layout->setContentsMargins(16, 0, 0, 4);
         auto* botao = new QPushButton(QStringLiteral("Mostrar resposta"));
         botao->setObjectName(QStringLiteral("LicaoRespostaButton%1").arg(n));
-        auto* resposta = new QLabel(html(p.resposta));
+        // The answer is plain text: its quotes and angle brackets are shown as written.
+        auto* resposta = new QLabel(QString::fromStdString(p.resposta));
+        resposta->setTextFormat(Qt::PlainText);
         resposta->setObjectName(QStringLiteral("LicaoRespostaLabel%1").arg(n));
         resposta->setWordWrap(true);
         resposta->setStyleSheet(QStringLiteral("color: #0b5394"));
