@@ -3,6 +3,7 @@
 #include "UExportacao.h"
 
 #include <algorithm>
+#include <utility>
 
 std::optional<TExtrasMapa> extrasDosPadroes(const TPadroes& padroes, std::int32_t dimensao,
                                             TControle* controle) {
@@ -66,10 +67,10 @@ std::shared_ptr<TDadosMapa> dadosDoMapa(const TRede& rede,
     auto d = std::make_shared<TDadosMapa>();
     if (extras) d->padroes = extras;
     const std::int32_t n = rede.linhasMapa() * rede.colunasMapa();
-    const std::vector<double> w = pesos != nullptr ? *pesos : rede.pesosDoMapa();
+    std::vector<double> w = pesos != nullptr ? *pesos : rede.pesosDoMapa();
     if (static_cast<std::int64_t>(w.size()) != std::int64_t{n} * std::max(rede.dimensao, 0))
         return std::make_shared<TDadosMapa>();
-    static_cast<TMapa&>(*d) = mapaClassico(w, n, rede.dimensao, rede.matrizDistancias,
+    static_cast<TMapa&>(*d) = mapaClassico(std::move(w), n, rede.dimensao, rede.matrizDistancias,
                                            rede.linhasMapa(), rede.colunasMapa());
     const TExtrasMapa& x = *d->padroes;
     if (vencedores != nullptr && x.rotuloDoPadrao.size() == rede.entradas.size()) {

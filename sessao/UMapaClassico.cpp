@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 
-TMapa mapaClassico(const std::vector<double>& pesos, std::int32_t n, std::int32_t d,
+TMapa mapaClassico(std::vector<double> pesos, std::int32_t n, std::int32_t d,
                    const std::vector<std::int32_t>& matriz, std::int32_t linhas,
                    std::int32_t colunas) {
     TMapa m;
@@ -12,7 +13,7 @@ TMapa mapaClassico(const std::vector<double>& pesos, std::int32_t n, std::int32_
     m.linhas = linhas;
     m.colunas = colunas;
     m.dimensao = d;
-    m.pesos = pesos;
+    m.pesos = std::move(pesos);
     const auto nn = static_cast<std::size_t>(std::max(n, 0));
     m.vizinhos.resize(nn);
     for (std::size_t a = 0; a < nn; ++a)

@@ -21,7 +21,7 @@
 
 // The map of n neurons of d weights whose adjacency is matriz's 1s; `linhas` x `colunas` when
 // known (the measures do not need them).
-TMapa mapaClassico(const std::vector<double>& pesos, std::int32_t n, std::int32_t d,
+TMapa mapaClassico(std::vector<double> pesos, std::int32_t n, std::int32_t d,
                    const std::vector<std::int32_t>& matriz, std::int32_t linhas = 0,
                    std::int32_t colunas = 0);
 
