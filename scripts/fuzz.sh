@@ -15,7 +15,7 @@ cd "$(dirname "$0")/.."
 segundos=${1:-60}
 shift || true
 harnesses=("$@")
-[ ${#harnesses[@]} -eq 0 ] && harnesses=(Numeros Padroes Rede Treino Importacao Codebook Planilha DadosLab Lab)
+[ ${#harnesses[@]} -eq 0 ] && harnesses=(Numeros Padroes Rede Treino Importacao Codebook Planilha DadosLab Lab SessaoLab)
 pasta=${NORVIKA_FUZZ_DIR:-/tmp/norvika-fuzz}
 ./scripts/instala-dependencias.sh
 

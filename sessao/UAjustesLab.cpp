@@ -1,5 +1,8 @@
 #include "UAjustesLab.h"
 
+#include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 
 #define NOME(texto) QT_TRANSLATE_NOOP("TAjustesLab", texto)
@@ -208,4 +211,90 @@ std::vector<std::string> comentariosDoTreinoLab(const TConfiguracaoLab& c, doubl
          " semente=" + std::to_string(c.semente);
     return {s, "norvika-lab erro_quantizacao=" + textoReal(quantizacao) +
                    " erro_topografico=" + textoReal(topografico)};
+}
+
+namespace {
+
+std::optional<double> realDoComentario(std::string_view s) {
+    std::string texto(s);
+    std::replace(texto.begin(), texto.end(), ',', '.');
+    double v = 0.0;
+    const auto r = std::from_chars(texto.data(), texto.data() + texto.size(), v);
+    if (r.ec != std::errc() || r.ptr != texto.data() + texto.size() || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
+std::optional<TAgendaLab> agendaDoComentario(std::string_view s) {
+    const std::size_t dois = s.find(':');
+    if (dois == std::string_view::npos) return std::nullopt;
+    const std::optional<double> a = realDoComentario(s.substr(0, dois));
+    const std::optional<double> b = realDoComentario(s.substr(dois + 1));
+    if (!a || !b) return std::nullopt;
+    return TAgendaLab{*a, *b};
+}
+
+}  // namespace
+
+std::optional<TConfiguracaoLab> configuracaoDosComentariosLab(
+    const std::vector<std::string>& comentarios, std::int32_t linhas, std::int32_t colunas) {
+    constexpr std::string_view kInicio = "norvika-lab topologia=";
+    for (const std::string& comentario : comentarios) {
+        std::string_view linha(comentario);
+        while (!linha.empty() && (linha.front() == ' ' || linha.front() == '\t'))
+            linha.remove_prefix(1);
+        if (!linha.starts_with(kInicio)) continue;
+        TConfiguracaoLab c;
+        c.grade.linhas = linhas;
+        c.grade.colunas = colunas;
+        linha.remove_prefix(std::string_view("norvika-lab ").size());
+        while (!linha.empty()) {
+            const std::size_t espaco = linha.find(' ');
+            const std::string_view palavra = linha.substr(0, espaco);
+            linha.remove_prefix(espaco == std::string_view::npos ? linha.size() : espaco + 1);
+            if (palavra.empty()) continue;
+            const std::size_t igual = palavra.find('=');
+            if (igual == std::string_view::npos) return std::nullopt;
+            const std::string_view chave = palavra.substr(0, igual);
+            const std::string_view valor = palavra.substr(igual + 1);
+            // The choices under the words comentariosDoTreinoLab gives them.
+            using A = TAjusteLab;
+            static constexpr std::pair<std::string_view, TAjusteLab> kEscolhas[] = {
+                {"topologia", A::topologia},
+                {"toroidal", A::toroidal},
+                {"vizinhanca", A::vizinhanca},
+                {"decaimento", A::decaimento},
+                {"modo", A::modo},
+                {"ordem", A::ordem},
+                {"inicio", A::inicio}};
+            const auto escolha = std::find_if(std::begin(kEscolhas), std::end(kEscolhas),
+                                              [&](const auto& e) { return e.first == chave; });
+            if (escolha != std::end(kEscolhas)) {
+                const std::optional<std::size_t> e = escolhaPorToken(escolha->second, valor);
+                if (!e || !defineEscolha(c, escolha->second, *e)) return std::nullopt;
+                continue;
+            }
+            if (chave == "raio" || chave == "taxa") {
+                const std::optional<TAgendaLab> a = agendaDoComentario(valor);
+                if (!a) return std::nullopt;
+                (chave == "raio" ? c.raio : c.taxa) = *a;
+            } else if (chave == "epocas") {
+                std::int32_t e = 0;
+                const auto r = std::from_chars(valor.data(), valor.data() + valor.size(), e);
+                if (r.ec != std::errc() || r.ptr != valor.data() + valor.size() || e < 1 ||
+                    e > kEpocasMaximasLab)
+                    return std::nullopt;
+                c.epocas = e;
+            } else if (chave == "semente") {
+                const std::optional<std::uint64_t> semente = sementeDeTexto(valor);
+                if (!semente) return std::nullopt;
+                c.semente = *semente;
+            } else {
+                return std::nullopt;
+            }
+        }
+        if (c.inicio == TInicioLab::pesos) c.inicio = TInicioLab::amostras;
+        return c;
+    }
+    return std::nullopt;
 }

@@ -84,3 +84,8 @@ std::string textoDoAjuste(const TConfiguracaoLab& c, TAjusteLab ajuste,
 // ("norvika-lab topologia=hexagonal ... semente=1" and "norvika-lab erro_quantizacao=...").
 std::vector<std::string> comentariosDoTreinoLab(const TConfiguracaoLab& config, double quantizacao,
                                                 double topografico);
+// The settings those comment lines keep, on a grid of these sizes; nothing when no line holds them
+// or a word of it is not understood (a start from given weights comes back as a start from the
+// patterns: the weights are not in the comment).
+std::optional<TConfiguracaoLab> configuracaoDosComentariosLab(
+    const std::vector<std::string>& comentarios, std::int32_t linhas, std::int32_t colunas);

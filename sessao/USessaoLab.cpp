@@ -142,10 +142,11 @@ bool mesmaCarga(const TCargaLab& a, const TCargaLab& b) {
 
 void TSessaoLab::instalaDados(TNovosDados novos) {
     passos_.reset();
-    quadros_.clear();
+    reprisa_.reset();
     // No map is shown on data it was not trained on: the map waits for a training, a run or a
     // codebook.
     mapa_.reset();
+    mapaDaExecucao_.reset();
     pesos_.clear();
     config_.reset();
     vizinhoMaisProximo_.reset();
@@ -171,6 +172,7 @@ void TSessaoLab::preparaTrabalhador(TTarefa tarefa) {
     tarefa_ = tarefa;
     dadosLidos_.reset();
     mapaLido_.reset();
+    sessaoLida_.reset();
     passosProntos_.reset();
     falhaDaLeitura_ = nullptr;
     precisaImportar_ = false;
@@ -234,18 +236,27 @@ void TSessaoLab::instala(const TGradeLab& grade, TResultadoLab resultado,
     config_ = std::move(config);
     pesos_ = resultado.pesos;
     mapa_ = dadosDoMapaLab(grade, dados_->carga.dados, resultado, dados_->extras);
+    mapaDaExecucao_.reset();
     poePercurso(*mapa_, grade, resultado);
     poeOrigem(resultado.epocas);
 }
 
-void TSessaoLab::poeOrigem(std::int32_t epocas) {
-    if (!config_) return;
+namespace {
+
+TDadosMapa::TOrigem origemDe(const TConfiguracaoLab& config, const std::string& arquivo,
+                             std::int32_t epocas) {
     TDadosMapa::TOrigem origem;
-    origem.arquivo = arquivo_;
-    origem.vizinhanca = config_->vizinhanca == TVizinhancaLab::gaussiana ? "gaussiana" : "bolha";
-    origem.raio = static_cast<std::int32_t>(std::lround(config_->raio.inicial));
+    origem.arquivo = arquivo;
+    origem.vizinhanca = config.vizinhanca == TVizinhancaLab::gaussiana ? "gaussiana" : "bolha";
+    origem.raio = static_cast<std::int32_t>(std::lround(config.raio.inicial));
     origem.ciclos = epocas;
-    mapa_->origem = origem;
+    return origem;
+}
+
+}  // namespace
+
+void TSessaoLab::poeOrigem(std::int32_t epocas) {
+    if (config_) mapa_->origem = origemDe(*config_, arquivo_, epocas);
 }
 
 void TSessaoLab::defineMapa(const TCodebook& c) {
@@ -266,12 +277,17 @@ TSessaoLab::TNovoMapa TSessaoLab::preparaMapa(const TCodebook& c, TControle* con
     if (const std::string m = validaGrade(g); !m.empty()) throw ECodebook(m);
     for (const double v : c.pesos)
         if (std::isnan(v)) throw ECodebook("O mapa tem valores ausentes.");
-    return {g, medeLab(dados_->carga.dados, g, c.pesos, 0, controle)};
+    return {g, medeLab(dados_->carga.dados, g, c.pesos, 0, controle),
+            configuracaoDosComentariosLab(c.comentarios, c.linhas, c.colunas)};
 }
 
 void TSessaoLab::instalaMapa(TNovoMapa novo) {
-    instala(novo.grade, std::move(novo.medida), std::nullopt);
-    quadros_.clear();
+    // Comments that do not describe this grid are not its settings.
+    if (novo.config && !(novo.config->grade == novo.grade)) novo.config.reset();
+    const std::int32_t epocas = novo.config ? novo.config->epocas : 0;
+    instala(novo.grade, std::move(novo.medida), std::move(novo.config));
+    poeOrigem(epocas);
+    reprisa_.reset();
 }
 
 TCodebook codebookDoMapaLab(const TDadosMapa& mapa, const std::optional<TConfiguracaoLab>& config) {
@@ -297,7 +313,7 @@ void TSessaoLab::reabre(std::size_t i) {
     if (ocupada()) throw std::logic_error("execução reaberta durante o treino");
     const TExecucaoLab& e = execucoes_.at(i);
     passos_.reset();
-    quadros_.clear();
+    reprisa_.reset();
     if (e.dados != dados_) {
         dados_ = e.dados;
         arquivo_ = e.arquivo;
@@ -307,15 +323,29 @@ void TSessaoLab::reabre(std::size_t i) {
     config_ = e.config;
     pesos_ = e.pesos;
     mapa_ = std::make_shared<TDadosMapa>(*e.mapa);
+    mapaDaExecucao_ = e.mapa;
+    reprisa_ = e.reprisa;
 }
 
 void TSessaoLab::renomeia(std::size_t i, const std::string& nome) {
+    if (execucoes_.at(i).nome == nome) return;
     execucoes_.at(i).nome = nome;
+    alterada_ = true;
 }
 
 void TSessaoLab::remove(std::size_t i) {
-    if (i < execucoes_.size())
-        execucoes_.erase(execucoes_.begin() + static_cast<std::ptrdiff_t>(i));
+    if (i >= execucoes_.size()) return;
+    execucoes_.erase(execucoes_.begin() + static_cast<std::ptrdiff_t>(i));
+    alterada_ = true;
+}
+
+void TSessaoLab::limitaReprisas() {
+    std::size_t bytes = 0;
+    for (auto e = execucoes_.rbegin(); e != execucoes_.rend(); ++e) {
+        if (!e->reprisa) continue;
+        bytes += e->reprisa->bytes();
+        if (bytes > 8 * limiteGravacao_) e->reprisa.reset();
+    }
 }
 
 namespace {
@@ -359,8 +389,9 @@ std::string TSessaoLab::passo(const TConfiguracaoLab& config) {
     grade_ = config.grade;
     config_ = config;
     mapa_ = mapaDoInstante(config.grade, agora.pesos, agora.vencedores, std::move(agora.curva));
+    mapaDaExecucao_.reset();
     poeOrigem(agora.epocas);
-    quadros_.clear();
+    reprisa_.reset();
     TDadosMapa::TPassoAtual s;
     s.ciclo = feito->epoca;
     s.ciclos = config.epocas;
@@ -390,7 +421,7 @@ std::string TSessaoLab::inicia(const TConfiguracaoLab& config) {
     if (!temDados()) return "Abra um arquivo de dados antes de treinar.";
     if (std::string m = validaConfiguracao(config, dados_->carga.dados); !m.empty()) return m;
     passos_.reset();
-    quadros_.clear();
+    reprisa_.reset();
     inicio_ = std::chrono::steady_clock::now();
     emCurso_ = config;
     // The replay keeps a frame per epoch within 64 MiB, halving how many it keeps when full; a
@@ -447,7 +478,7 @@ void TSessaoLab::grava(const TInstantaneo& i) {
     if (bytesGravados_ <= limiteGravacao_) return;
     // Full: keep the start and every other epoch of those kept, and record half as often.
     intervaloGravacao_ *= 2;
-    std::erase_if(gravacao_, [this](const TQuadroLab& q) {
+    std::erase_if(gravacao_, [this](const TReprisaLab::TQuadro& q) {
         if (q.epoca == 0 || q.epoca % intervaloGravacao_ == 0) return false;
         bytesGravados_ -= bytesDoQuadro(q.pesos, q.vencedores);
         return true;
@@ -455,16 +486,12 @@ void TSessaoLab::grava(const TInstantaneo& i) {
 }
 
 std::shared_ptr<TDadosMapa> TSessaoLab::quadro(std::size_t i) const {
-    // The frames are the last training's: its settings are still emCurso_, its curve the live one.
-    const TQuadroLab& q = quadros_.at(i);
-    std::vector<TEpocaLab> curva;
-    {
-        std::lock_guard<std::mutex> trava(mutex_);
-        curva.assign(curvaAoVivo_.begin(),
-                     curvaAoVivo_.begin() +
-                         std::clamp<std::ptrdiff_t>(q.epoca, 0, std::ssize(curvaAoVivo_)));
-    }
-    return mapaDoInstante(emCurso_.grade, q.pesos, q.vencedores, std::move(curva));
+    const TReprisaLab& r = *reprisa_;
+    const TReprisaLab::TQuadro& q = r.quadros.at(i);
+    std::vector<TEpocaLab> curva(
+        r.curva.begin(),
+        r.curva.begin() + std::clamp<std::ptrdiff_t>(q.epoca, 0, std::ssize(r.curva)));
+    return mapaDoInstante(r.grade, q.pesos, q.vencedores, std::move(curva));
 }
 
 std::shared_ptr<TDadosMapa> TSessaoLab::mapaDoInstante(const TGradeLab& grade,
@@ -482,8 +509,9 @@ std::shared_ptr<TDadosMapa> TSessaoLab::mapaDoInstante(const TGradeLab& grade,
     return m;
 }
 
-void TSessaoLab::poePercurso(TDadosMapa& m, const TGradeLab& grade, const TResultadoLab& r) const {
-    const TDadosLab& dados = dados_->carga.dados;
+void TSessaoLab::poePercurso(TDadosMapa& m, const TGradeLab& grade, const TResultadoLab& r,
+                             const TDadosSessaoLab& d, std::optional<double>& vizinhoMaisProximo) {
+    const TDadosLab& dados = d.carga.dados;
     const bool anel =
         grade.toroidal && (grade.linhas == 1 || grade.colunas == 1) && grade.unidades() >= 3;
     // The nearest-neighbour tour is quadratic: computed once per data, and only for data whose
@@ -493,16 +521,16 @@ void TSessaoLab::poePercurso(TDadosMapa& m, const TGradeLab& grade, const TResul
     if (!anel || termos > 5e7 || r.vencedores.size() != dados.padroes()) return;
     TPercursoLab tour = percursoDoAnel(dados, r.pesos, r.vencedores, grade.unidades());
     if (tour.ordem.empty()) return;
-    if (!vizinhoMaisProximo_) vizinhoMaisProximo_ = percursoDoVizinhoMaisProximo(dados).comprimento;
+    if (!vizinhoMaisProximo) vizinhoMaisProximo = percursoDoVizinhoMaisProximo(dados).comprimento;
     TDadosMapa::TPercurso p;
     for (const std::size_t i : tour.ordem) {
         TPontoPlano ponto;
-        dados_->extras->projecao.projeta(dados.padrao(i), ponto.x, ponto.y);
+        d.extras->projecao.projeta(dados.padrao(i), ponto.x, ponto.y);
         p.cidades.push_back(ponto);
     }
     p.ordem = std::move(tour.ordem);
     p.comprimento = tour.comprimento;
-    p.vizinhoMaisProximo = *vizinhoMaisProximo_;
+    p.vizinhoMaisProximo = *vizinhoMaisProximo;
     m.percurso = std::move(p);
 }
 
@@ -552,43 +580,186 @@ bool TSessaoLab::conclui() {
     thread_.join();
     if (tarefa_ != TTarefa::treino) {
         erro_ = mensagemDa(falhaDaLeitura_);
-        parado_ =
-            !dadosLidos_ && !mapaLido_ && !passosProntos_ && !falhaDaLeitura_ && !precisaImportar_;
+        parado_ = !dadosLidos_ && !mapaLido_ && !passosProntos_ && !sessaoLida_ &&
+                  !falhaDaLeitura_ && !precisaImportar_;
         if (dadosLidos_) instalaDados(std::move(*dadosLidos_));
         if (mapaLido_) instalaMapa(std::move(*mapaLido_));
+        if (sessaoLida_) instalaSessao(std::move(*sessaoLida_));
+        sessaoLida_.reset();
         if (tarefa_ == TTarefa::passos) passos_ = std::move(passosProntos_);
         dadosLidos_.reset();
         mapaLido_.reset();
         return true;
     }
     std::optional<TResultadoLab> r;
+    std::vector<TReprisaLab::TQuadro> quadros;
     {
         std::lock_guard<std::mutex> trava(mutex_);
         r = std::move(resultado_);
         erro_ = falha_;
-        quadros_ = std::move(gravacao_);
+        quadros = std::move(gravacao_);
         gravacao_.clear();
     }
     parado_ = r ? !r->completo : erro_.empty();
-    if (r && !quadros_.empty()) {
+    if (r && !quadros.empty()) {
         // The last frame is the map the training left.
-        if (quadros_.back().epoca == r->epocas) quadros_.pop_back();
-        quadros_.push_back({r->epocas, r->pesos, r->vencedores});
+        if (quadros.back().epoca == r->epocas) quadros.pop_back();
+        quadros.push_back({r->epocas, r->pesos, r->vencedores});
     }
-    if (!r || quadros_.size() < 2) quadros_.clear();
+    if (r && quadros.size() >= 2) {
+        auto reprisa = std::make_shared<TReprisaLab>();
+        reprisa->grade = emCurso_.grade;
+        reprisa->curva = r->curva;
+        reprisa->quadros = std::move(quadros);
+        reprisa_ = std::move(reprisa);
+    }
     if (r) {
+        const std::int32_t epocas = r->epocas;
         instala(emCurso_.grade, std::move(*r), emCurso_);
         TExecucaoLab e;
         e.nome = "Treino " + std::to_string(++treinos_);
         e.config = emCurso_;
         e.pesos = pesos_;
         e.mapa = mapa_;
+        mapaDaExecucao_ = mapa_;
         e.segundos =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio_).count();
+        e.epocas = epocas;
         e.parada = parado_;
+        e.reprisa = reprisa_;
         e.dados = dados_;
         e.arquivo = arquivo_;
         execucoes_.push_back(std::move(e));
+        alterada_ = true;
+        limitaReprisas();
     }
     return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The session as a file
+
+TDocumentoLab TSessaoLab::documento(std::vector<std::pair<std::string, std::string>> janela) const {
+    TDocumentoLab d;
+    // Each data set once: the data open first, then the runs', in the runs' order.
+    std::vector<const TDadosSessaoLab*> vistos;
+    const auto indiceDe = [&](const std::shared_ptr<const TDadosSessaoLab>& dados,
+                              const std::string& arquivo) {
+        const auto i = std::find(vistos.begin(), vistos.end(), dados.get());
+        if (i != vistos.end()) return static_cast<std::size_t>(i - vistos.begin());
+        vistos.push_back(dados.get());
+        d.dados.push_back({dados->carga, arquivo});
+        return d.dados.size() - 1;
+    };
+    if (temDados()) d.dadosAtuais = indiceDe(dados_, arquivo_);
+    for (std::size_t i = 0; i < execucoes_.size(); ++i) {
+        const TExecucaoLab& e = execucoes_[i];
+        TDocumentoLab::TExecucao x;
+        x.nome = e.nome;
+        x.dados = indiceDe(e.dados, e.arquivo);
+        x.arquivo = e.arquivo;
+        x.config = e.config;
+        x.pesos = e.pesos;
+        x.epocas = e.epocas;
+        x.parada = e.parada;
+        x.segundos = e.segundos;
+        for (const TPontoCurva& p : e.mapa->curva)
+            x.curva.push_back({p.erros.quantizacao, p.erros.topografico});
+        x.reprisa = e.reprisa;
+        d.execucoes.push_back(std::move(x));
+        if (mapa_ && mapaDaExecucao_ == e.mapa) d.execucaoMostrada = i;
+    }
+    // A map that is no run (a codebook, a step of a stepped training) is kept as its weights.
+    if (mapa_ && !d.execucaoMostrada && temDados())
+        d.mapa = TDocumentoLab::TMapaSolto{grade_, pesos_};
+    d.treinos = treinos_;
+    d.janela = std::move(janela);
+    return d;
+}
+
+void TSessaoLab::salva(const std::string& caminho,
+                       std::vector<std::pair<std::string, std::string>> janela) {
+    gravaSessaoLab(documento(std::move(janela)), caminho);
+    alterada_ = false;
+}
+
+TSessaoLab::TSessaoLida TSessaoLab::preparaSessao(TDocumentoLab doc, TControle* controle) const {
+    TSessaoLida lida;
+    std::vector<std::optional<double>> vizinhoMaisProximo(doc.dados.size());
+    for (TDocumentoLab::TDados& d : doc.dados) {
+        auto dados = std::make_shared<TDadosSessaoLab>();
+        dados->extras = extrasDosDadosLab(d.carga, controle);
+        dados->carga = std::move(d.carga);
+        lida.dados.push_back(std::move(dados));
+    }
+    for (TDocumentoLab::TExecucao& x : doc.execucoes) {
+        const TDadosSessaoLab& dados = *lida.dados[x.dados];
+        TResultadoLab r = medeLab(dados.carga.dados, x.config.grade, x.pesos, 0, controle);
+        r.curva = x.curva;
+        r.completo = !x.parada;
+        r.epocas = x.epocas;
+        auto mapa = dadosDoMapaLab(x.config.grade, dados.carga.dados, r, dados.extras);
+        poePercurso(*mapa, x.config.grade, r, dados, vizinhoMaisProximo[x.dados]);
+        mapa->origem = origemDe(x.config, x.arquivo, x.epocas);
+        TExecucaoLab e;
+        e.nome = std::move(x.nome);
+        e.config = std::move(x.config);
+        e.pesos = std::move(x.pesos);
+        e.mapa = std::move(mapa);
+        e.segundos = x.segundos;
+        e.epocas = x.epocas;
+        e.parada = x.parada;
+        e.reprisa = std::move(x.reprisa);
+        e.dados = lida.dados[x.dados];
+        e.arquivo = std::move(x.arquivo);
+        lida.execucoes.push_back(std::move(e));
+    }
+    if (doc.mapa) {
+        const TDadosSessaoLab& dados = *lida.dados[*doc.dadosAtuais];
+        const TResultadoLab r =
+            medeLab(dados.carga.dados, doc.mapa->grade, doc.mapa->pesos, 0, controle);
+        lida.mapaSolto = dadosDoMapaLab(doc.mapa->grade, dados.carga.dados, r, dados.extras);
+        poePercurso(*lida.mapaSolto, doc.mapa->grade, r, dados,
+                    vizinhoMaisProximo[*doc.dadosAtuais]);
+    }
+    lida.documento = std::move(doc);
+    return lida;
+}
+
+void TSessaoLab::instalaSessao(TSessaoLida lida) {
+    const TDocumentoLab& doc = lida.documento;
+    passos_.reset();
+    reprisa_.reset();
+    mapa_.reset();
+    mapaDaExecucao_.reset();
+    pesos_.clear();
+    config_.reset();
+    vizinhoMaisProximo_.reset();
+    execucoes_ = std::move(lida.execucoes);
+    dados_ =
+        doc.dadosAtuais ? lida.dados[*doc.dadosAtuais] : std::make_shared<const TDadosSessaoLab>();
+    arquivo_ = doc.dadosAtuais ? doc.dados[*doc.dadosAtuais].arquivo : std::string();
+    treinos_ = doc.treinos;
+    if (doc.execucaoMostrada) {
+        reabre(*doc.execucaoMostrada);
+    } else if (doc.mapa) {
+        grade_ = doc.mapa->grade;
+        pesos_ = doc.mapa->pesos;
+        mapa_ = std::move(lida.mapaSolto);
+    }
+    janela_ = std::move(lida.documento.janela);
+    alterada_ = false;
+}
+
+void TSessaoLab::iniciaSessao(const std::string& caminho) {
+    if (ocupada()) throw std::logic_error("sessão aberta durante outro trabalho");
+    iniciaTrabalho(TTarefa::sessao, [this, caminho](std::string& lendo) {
+        lendo = caminho;
+        sessaoLida_ = preparaSessao(leSessaoLab(caminho, &controle_), &controle_);
+    });
+}
+
+void TSessaoLab::abreSessao(const std::string& caminho) {
+    if (ocupada()) throw std::logic_error("sessão aberta durante outro trabalho");
+    instalaSessao(preparaSessao(leSessaoLab(caminho), nullptr));
 }

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "UAjustesLab.h"
+#include "UArquivoSessaoLab.h"
 #include "UCodebook.h"
 #include "UDadosLab.h"
 #include "UDadosMapa.h"
@@ -58,7 +59,10 @@ struct TExecucaoLab {
     std::vector<double> pesos;
     std::shared_ptr<const TDadosMapa> mapa;
     double segundos = 0.0;
-    bool parada = false;  // stopped before its last epoch
+    std::int32_t epocas = 0;  // done
+    bool parada = false;      // stopped before its last epoch
+    // Its replay (null when none was kept, or its frames gave way to later runs').
+    std::shared_ptr<const TReprisaLab> reprisa;
     // What it was trained on: only runs of the same data are compared.
     std::shared_ptr<const TDadosSessaoLab> dados;
     std::string arquivo;
@@ -99,7 +103,10 @@ class TSessaoLab {
     // The map for the views (an empty one when there is none).
     std::shared_ptr<const TDadosMapa> mapa() const;
     // A codebook's map, the data measured on it. Throws ECodebook when it does not fit the data.
+    // The settings its comments keep (norvika-lab's own) become the map's.
     void defineMapa(const TCodebook& codebook);
+    // The settings of the map's training, when known (trained here, or kept in its codebook).
+    const std::optional<TConfiguracaoLab>& configuracaoDoMapa() const { return config_; }
     // The map as a codebook, with the settings of its training in comments.
     TCodebook codebook() const;
 
@@ -108,7 +115,7 @@ class TSessaoLab {
     std::string inicia(const TConfiguracaoLab& config);
     // The work on the worker: a training, a reading of data or of a map, or the start of a
     // stepped training. Nothing else changes the session while it runs.
-    enum class TTarefa { treino, dados, mapa, passos };
+    enum class TTarefa { treino, dados, mapa, passos, sessao };
     TTarefa tarefa() const { return tarefa_; }
     bool ocupada() const { return thread_.joinable(); }
     bool treinando() const { return ocupada() && tarefa_ == TTarefa::treino; }
@@ -145,13 +152,14 @@ class TSessaoLab {
     const std::string& erro() const { return erro_; }
     bool parado() const { return parado_; }
 
-    // The last training's replay: the map before the first epoch and after each one (after every
-    // k-th one when recording them all would pass the memory set aside; the last is always the
-    // map the training left). Nothing is recorded of a map too large for it.
-    std::size_t quadros() const { return quadros_.size(); }
-    std::int64_t epocaDoQuadro(std::size_t i) const { return quadros_.at(i).epoca; }
+    // The replay of the map shown, when it is a run's: the map before the first epoch and after
+    // each one (after every k-th one when recording them all would pass the memory set aside; the
+    // last is always the map the training left). Nothing is recorded of a map too large for it.
+    // The runs keep their replays within eight times that memory, the latest runs' first.
+    std::size_t quadros() const { return reprisa_ ? reprisa_->quadros.size() : 0; }
+    std::int64_t epocaDoQuadro(std::size_t i) const { return reprisa_->quadros.at(i).epoca; }
     std::shared_ptr<TDadosMapa> quadro(std::size_t i) const;
-    // The memory set aside for the replay (64 MiB unless a test asks for less).
+    // The memory set aside for a replay (64 MiB unless a test asks for less).
     void limitaGravacao(std::size_t bytes) { limiteGravacao_ = bytes; }
 
     // The runs of the session, the first first, whatever data they were trained on.
@@ -165,6 +173,21 @@ class TSessaoLab {
     void remove(std::size_t i);
     TCodebook codebookDe(std::size_t i) const;
 
+    // The session as a file holds it: the data, the runs and the map shown, with the window's
+    // own state beside them.
+    TDocumentoLab documento(std::vector<std::pair<std::string, std::string>> janela) const;
+    // Saves it (gravaSessaoLab); the session is then saved (alterada() false).
+    void salva(const std::string& caminho, std::vector<std::pair<std::string, std::string>> janela);
+    // Reads a session file on the worker, its maps measured there, ending as iniciaCarga does;
+    // once conclui() has put it in place, janela() is the window's state it kept. A file that
+    // cannot be read leaves everything as it was.
+    void iniciaSessao(const std::string& caminho);
+    // The same at once (tests, the command line).
+    void abreSessao(const std::string& caminho);
+    const std::vector<std::pair<std::string, std::string>>& janela() const { return janela_; }
+    // Whether runs were made, renamed or removed since the session was last saved or opened.
+    bool alterada() const { return alterada_; }
+
   private:
     // Data read and measured off the session, ready to take the place of the current ones.
     struct TNovosDados {
@@ -177,6 +200,7 @@ class TSessaoLab {
     struct TNovoMapa {
         TGradeLab grade;
         TResultadoLab medida;
+        std::optional<TConfiguracaoLab> config;  // kept in its comments
     };
     TNovoMapa preparaMapa(const TCodebook& codebook, TControle* controle) const;
     void instalaMapa(TNovoMapa novo);
@@ -194,8 +218,25 @@ class TSessaoLab {
                                                const std::vector<double>& pesos,
                                                const std::vector<std::int32_t>& vencedores,
                                                std::vector<TEpocaLab> curva) const;
-    // A ring's travelling salesman tour, put on its map.
-    void poePercurso(TDadosMapa& mapa, const TGradeLab& grade, const TResultadoLab& r) const;
+    // A ring's travelling salesman tour, put on its map (the data's nearest-neighbour tour
+    // computed once, in `vizinhoMaisProximo`).
+    static void poePercurso(TDadosMapa& mapa, const TGradeLab& grade, const TResultadoLab& r,
+                            const TDadosSessaoLab& dados,
+                            std::optional<double>& vizinhoMaisProximo);
+    void poePercurso(TDadosMapa& mapa, const TGradeLab& grade, const TResultadoLab& r) const {
+        poePercurso(mapa, grade, r, *dados_, vizinhoMaisProximo_);
+    }
+    // A session file read and measured off the session, ready to take its place.
+    struct TSessaoLida {
+        std::vector<std::shared_ptr<const TDadosSessaoLab>> dados;
+        std::vector<TExecucaoLab> execucoes;
+        TDocumentoLab documento;  // its runs' and data's bulk moved into the above
+        std::shared_ptr<TDadosMapa> mapaSolto;
+    };
+    TSessaoLida preparaSessao(TDocumentoLab documento, TControle* controle) const;
+    void instalaSessao(TSessaoLida lida);
+    // Keeps the runs' replays within eight times a replay's memory, dropping the oldest first.
+    void limitaReprisas();
 
     std::size_t limiteGravacao_ = std::size_t{64} << 20;
 
@@ -205,6 +246,8 @@ class TSessaoLab {
     TGradeLab grade_;
     std::optional<TConfiguracaoLab> config_;  // of the map's training, when it was trained here
     std::shared_ptr<TDadosMapa> mapa_;
+    // The run whose map mapa_ shows (a copy of it), when it is one.
+    std::shared_ptr<const TDadosMapa> mapaDaExecucao_;
     std::vector<double> pesos_;  // the map's weights, row-major
 
     std::vector<TExecucaoLab> execucoes_;
@@ -214,18 +257,16 @@ class TSessaoLab {
     TConfiguracaoLab configPassos_;
     std::unique_ptr<TPassosLab> passosProntos_;  // made on the worker, installed by conclui()
 
-    struct TQuadroLab {
-        std::int64_t epoca = 0;
-        std::vector<double> pesos;
-        std::vector<std::int32_t> vencedores;
-    };
-    std::vector<TQuadroLab> quadros_;
+    std::shared_ptr<const TReprisaLab> reprisa_;
+    std::vector<std::pair<std::string, std::string>> janela_;
+    bool alterada_ = false;
 
     // The running work. What a reading leaves is read only after the thread is joined.
     std::thread thread_;
     TTarefa tarefa_ = TTarefa::treino;
     std::optional<TNovosDados> dadosLidos_;
     std::optional<TNovoMapa> mapaLido_;
+    std::optional<TSessaoLida> sessaoLida_;
     std::exception_ptr falhaDaLeitura_;
     bool precisaImportar_ = false;
     TControle controle_;
@@ -237,7 +278,7 @@ class TSessaoLab {
     std::string falha_;
     std::vector<TEpocaLab> curvaAoVivo_;
     bool gravando_ = false;  // set before the thread starts
-    std::vector<TQuadroLab> gravacao_;
+    std::vector<TReprisaLab::TQuadro> gravacao_;
     std::int64_t intervaloGravacao_ = 1;  // every how many epochs a frame is kept
     std::size_t bytesGravados_ = 0;
     std::string erro_;

@@ -29,6 +29,27 @@ inline void escreveZip(const std::string& caminho, const TPartesZip& partes,
     if (zip_close(z) != 0) std::abort();
 }
 
+// Every part of a zip, in its order.
+inline TPartesZip leZip(const std::string& caminho) {
+    int erro = 0;
+    zip_t* z = zip_open(caminho.c_str(), ZIP_RDONLY, &erro);
+    if (z == nullptr) std::abort();
+    TPartesZip partes;
+    for (zip_int64_t i = 0; i < zip_get_num_entries(z, 0); ++i) {
+        const auto k = static_cast<zip_uint64_t>(i);
+        zip_stat_t st;
+        zip_file_t* f = zip_fopen_index(z, k, 0);
+        if (f == nullptr || zip_stat_index(z, k, 0, &st) != 0) std::abort();
+        std::string bytes(static_cast<std::size_t>(st.size), '\0');
+        if (zip_fread(f, bytes.data(), bytes.size()) != static_cast<zip_int64_t>(bytes.size()))
+            std::abort();
+        zip_fclose(f);
+        partes.emplace_back(st.name, std::move(bytes));
+    }
+    zip_discard(z);
+    return partes;
+}
+
 struct TPartesXlsx {
     std::string livro =
         "<workbook xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "

@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <thread>
 
 #include "../comum/ArquivoTemporario.h"
+#include "../comum/Zip.h"
 #include "UErros.h"
 #include "UNumeros.h"
 #include "USessao.h"
@@ -385,4 +387,134 @@ TEST(SessaoLab, aberturaLeOCabecalhoNoTrabalhador) {
     EXPECT_TRUE(sessao.parado());
     EXPECT_FALSE(sessao.precisaImportar());
     EXPECT_EQ(sessao.carga().dados.padroes(), 12u);
+}
+
+// A session saved, opened and saved again gives the same bytes: the runs of two data sets with
+// their replays and the map shown come back as they were. A damaged or truncated file is refused
+// with a message and leaves the session as it was.
+TEST(SessaoLab, sessaoGravadaEReabertaIgual) {
+    PastaTemporaria pasta;
+    TSessaoLab sessao;
+    const auto treina = [&](const TConfiguracaoLab& c) {
+        ASSERT_EQ(sessao.inicia(c), "");
+        while (!sessao.conclui()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    };
+    TConfiguracaoLab c;
+    c.grade = {4, 3, TTopologiaLab::hexagonal, true};
+    c.epocas = 4;
+    sessao.carrega(NORVIKA_EXEMPLOS "/animais.txt");
+    treina(c);
+    sessao.carrega(NORVIKA_EXEMPLOS "/iris.txt");
+    c.modo = TModoLab::lote;
+    c.semente = 18446744073709551615u;
+    treina(c);
+    c.grade = {1, 9, TTopologiaLab::retangular, true};
+    treina(c);
+    sessao.renomeia(1, "Lote %0A\nduas linhas");
+    sessao.reabre(1);
+    ASSERT_TRUE(sessao.alterada());
+    const std::string primeira = pasta.arquivo("aula.norvika-lab");
+    sessao.salva(primeira, {{"vista", "matrizU"}, {"escolhidas", "0,1"}});
+    EXPECT_FALSE(sessao.alterada());
+
+    TSessaoLab aberta;
+    aberta.abreSessao(primeira);
+    ASSERT_EQ(aberta.execucoes().size(), 3u);
+    EXPECT_EQ(aberta.execucoes()[1].nome, "Lote %0A\nduas linhas");
+    EXPECT_EQ(aberta.execucoes()[1].config, sessao.execucoes()[1].config);
+    EXPECT_TRUE(aberta.deOutrosDados(0));
+    EXPECT_FALSE(aberta.deOutrosDados(2));
+    EXPECT_EQ(aberta.execucoes()[1].dados, aberta.execucoes()[2].dados);
+    EXPECT_EQ(aberta.codebook().pesos, sessao.codebook().pesos);
+    EXPECT_EQ(aberta.mapa()->erros->quantizacao, sessao.mapa()->erros->quantizacao);
+    EXPECT_EQ(aberta.mapa()->vencedorDoPadrao, sessao.mapa()->vencedorDoPadrao);
+    EXPECT_EQ(aberta.quadros(), sessao.quadros());
+    EXPECT_TRUE(aberta.execucoes()[2].mapa->percurso.has_value());
+    EXPECT_EQ(aberta.janela().at(0).second, "matrizU");
+    const std::string segunda = pasta.arquivo("de-novo.norvika-lab");
+    aberta.salva(segunda, aberta.janela());
+    const std::string bytes = PastaTemporaria::le(primeira);
+    EXPECT_EQ(PastaTemporaria::le(segunda), bytes);
+
+    const auto recusado = [&](const std::string& conteudo) {
+        const std::string ruim = pasta.escreve("ruim.norvika-lab", conteudo);
+        const std::exception_ptr e = retem([&] { aberta.abreSessao(ruim); });
+        EXPECT_TRUE(e != nullptr);
+        EXPECT_EQ(aberta.execucoes().size(), 3u);
+        EXPECT_EQ(aberta.codebook().pesos, sessao.codebook().pesos);
+    };
+    for (const std::size_t tamanho :
+         {std::size_t{0}, std::size_t{30}, bytes.size() / 2, bytes.size() - 1})
+        recusado(bytes.substr(0, tamanho));
+    // Parts that say other than the rest, a part missing, a newer format.
+    struct Dano {
+        const char* parte;
+        std::function<void(std::string&)> muda;
+        const char* mensagem;
+    };
+    const auto troca = [](const char* de, const char* para) {
+        return [=](std::string& t) {
+            const std::size_t onde = t.find(de);
+            ASSERT_NE(onde, std::string::npos) << de;
+            t.replace(onde, std::strlen(de), para);
+        };
+    };
+    const std::vector<Dano> danos = {
+        {"manifesto.txt", troca("versao 1", "versao 2"), "versão mais nova"},
+        {"manifesto.txt", troca("execucoes 3", "execucoes 9"), "falta a parte execucoes/3"},
+        {"execucoes/1/pesos.f64", [](std::string& t) { t.pop_back(); }, "tamanho errado"},
+        {"execucoes/0/info.txt", troca("dados 1", "dados 7"), "inválido"},
+        {"dados/1/rotulos.i32", [](std::string& t) { t[4] = 99; }, "fora da legenda"},
+        {"execucoes/2/info.txt", troca("\nlinhas ", "\nLinhas "), "não diz"},
+        {"execucoes/2/curva.f64", nullptr, "falta a parte execucoes/2/curva.f64"},
+    };
+    const TPartesZip partes = leZip(primeira);
+    for (const Dano& dano : danos) {
+        TPartesZip outras;
+        for (const auto& [nome, conteudo] : partes) {
+            if (nome != dano.parte) {
+                outras.emplace_back(nome, conteudo);
+            } else if (dano.muda) {
+                outras.emplace_back(nome, conteudo);
+                dano.muda(outras.back().second);
+            }
+        }
+        const std::string ruim = pasta.arquivo("danificada.norvika-lab");
+        escreveZip(ruim, outras);
+        try {
+            aberta.abreSessao(ruim);
+            ADD_FAILURE() << dano.parte << ": aberta";
+        } catch (const ESessaoLab& e) {
+            EXPECT_NE(std::string(e.what()).find(dano.mensagem), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(aberta.execucoes().size(), 3u);
+    }
+}
+
+// A codebook written by a run brings its training's settings back when opened (through its text,
+// as a file does); one without them brings none.
+TEST(SessaoLab, mapaAbertoTrazOsAjustesDoSeuTreino) {
+    TSessaoLab sessao;
+    sessao.carrega(NORVIKA_EXEMPLOS "/iris.txt");
+    TConfiguracaoLab c;
+    c.grade = {4, 5, TTopologiaLab::retangular, true};
+    c.vizinhanca = TVizinhancaLab::bolha;
+    c.raio = {3.25, 0.5};
+    c.taxa = {0.3, 0.001};
+    c.decaimento = TDecaimentoLab::exponencial;
+    c.ordem = TOrdemLab::arquivo;
+    c.inicio = TInicioLab::linear;
+    c.epocas = 3;
+    c.semente = 18446744073709551615u;
+    ASSERT_EQ(sessao.inicia(c), "");
+    while (!sessao.conclui()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    TCodebook lido = leCodebookDeTexto(textoDoCodebook(sessao.codebook()));
+    TSessaoLab outra;
+    outra.carrega(NORVIKA_EXEMPLOS "/iris.txt");
+    outra.defineMapa(lido);
+    ASSERT_TRUE(outra.configuracaoDoMapa().has_value());
+    EXPECT_EQ(*outra.configuracaoDoMapa(), c);
+    lido.comentarios.clear();
+    outra.defineMapa(lido);
+    EXPECT_FALSE(outra.configuracaoDoMapa().has_value());
 }

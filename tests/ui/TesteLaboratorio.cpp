@@ -255,6 +255,57 @@ class TesteLaboratorio : public QObject {
         QCOMPARE(QString::fromStdString(PastaTemporaria::le(csv.toStdString())).count(u'\n'), 151);
     }
 
+    // A session saved with its runs, view and selection opens over other data as it was, and
+    // saved again gives the same bytes; a truncated file changes nothing; quitting with runs not
+    // saved asks first.
+    void sessaoSalvaEReabertaComoEstava() {
+        QVERIFY(lab->abreDados(QStringLiteral(NORVIKA_EXEMPLOS "/iris.txt")));
+        filho<QSpinBox>("LabLinhasSpin")->setValue(4);
+        filho<QSpinBox>("LabColunasSpin")->setValue(5);
+        filho<QComboBox>("LabModoCombo")->setCurrentText(QStringLiteral("Lote"));
+        filho<QSpinBox>("LabEpocasSpin")->setValue(5);
+        clica("LabTreinarButton");
+        QVERIFY(esperaConcluir(20000));
+        filho<QLineEdit>("LabRaioInicialEdit")->setText(QStringLiteral("3"));
+        clica("LabTreinarButton");
+        QVERIFY(esperaConcluir(20000));
+        filho<QComboBox>("LabVistaSeletor")->setCurrentText(QStringLiteral("Matriz-U"));
+        auto* lista = filho<QListWidget>("LabHistoricoLista");
+        lista->selectAll();
+        const QString primeira = QString::fromStdString(pasta.arquivo("aula.norvika-lab"));
+        j->respostas << primeira;
+        clica("LabSalvarSessaoButton");
+        QVERIFY(QFileInfo::exists(primeira));
+        QVERIFY(!lab->sessao().alterada());
+
+        QVERIFY(lab->abreDados(QStringLiteral(NORVIKA_EXEMPLOS "/animais.txt")));
+        filho<QSpinBox>("LabLinhasSpin")->setValue(9);
+        filho<QComboBox>("LabVistaSeletor")->setCurrentText(QStringLiteral("Acertos"));
+        QCOMPARE(lab->abreSessao(primeira), QString());
+        QCOMPARE(lista->count(), 2);
+        QCOMPARE(lista->selectedItems().size(), 2);
+        QCOMPARE(filho<QComboBox>("LabVistaSeletor")->currentText(), QStringLiteral("Matriz-U"));
+        QCOMPARE(filho<QSpinBox>("LabLinhasSpin")->value(), 4);
+        QCOMPARE(filho<QLineEdit>("LabRaioInicialEdit")->text(), QStringLiteral("3"));
+        QVERIFY(filho<QLabel>("LabArquivoLabel")->text() == QStringLiteral("iris.txt"));
+        QCOMPARE(lab->sessao().codebook().pesos, lab->sessao().execucoes()[1].pesos);
+        const std::string segunda = pasta.arquivo("de-novo.norvika-lab");
+        QCOMPARE(lab->salvaSessao(QString::fromStdString(segunda)), QString());
+        QCOMPARE(PastaTemporaria::le(segunda), PastaTemporaria::le(primeira.toStdString()));
+
+        const std::string inteira = PastaTemporaria::le(segunda);
+        const std::string cortada = pasta.escreve("cortada.norvika-lab", inteira.substr(0, 900));
+        QVERIFY(!lab->abreSessao(QString::fromStdString(cortada)).isEmpty());
+        QCOMPARE(lista->count(), 2);
+        QCOMPARE(lab->sessao().codebook().pesos, lab->sessao().execucoes()[1].pesos);
+
+        lista->item(0)->setText(QStringLiteral("renomeada"));
+        j->mensagens.clear();
+        j->principal->close();
+        QCOMPARE(j->mensagens.size(), 1);
+        QCOMPARE(j->mensagens[0].tipo, UMensagens::Tipo::Pergunta);
+    }
+
     // Sugerir on iris: 5 sqrt(150) = 61 units in the ratio of the spreads along the two principal
     // components (sqrt(4,228 / 0,2427) = 4,17): 4 rows of 15, radius 7,5 to 1, 50 x 60 / 150 = 20
     // epochs, hexagonal, Gaussian, batch, from the principal plane.

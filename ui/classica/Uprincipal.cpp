@@ -169,7 +169,15 @@ void TFormMain::abreLaboratorio(const QString& arquivo) {
         laboratorio_->show();
         laboratorio_->raise();
         laboratorio_->activateWindow();
-        if (!arquivo.isEmpty()) laboratorio_->abreDados(arquivo);
+        if (arquivo.endsWith(QLatin1String(kExtensaoSessaoLab), Qt::CaseInsensitive)) {
+            const QString motivo = laboratorio_->abreSessao(arquivo);
+            if (!motivo.isEmpty())
+                UMensagens::mostraMensagem(
+                    laboratorio_.get(), QStringLiteral("Não foi possível abrir a sessão \"%1\": %2")
+                                            .arg(arquivo, motivo));
+        } else if (!arquivo.isEmpty()) {
+            laboratorio_->abreDados(arquivo);
+        }
     });
 }
 
@@ -220,6 +228,11 @@ void TFormMain::showEvent(QShowEvent* e) {
 }
 
 void TFormMain::closeEvent(QCloseEvent* e) {
+    // The laboratory asks about its unsaved runs first; cancelling keeps the program open.
+    if (laboratorio_ && !laboratorio_->podeSair()) {
+        e->ignore();
+        return;
+    }
     if (manual_) manual_->close();
     QMainWindow::closeEvent(e);
 }

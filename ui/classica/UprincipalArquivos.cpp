@@ -8,6 +8,7 @@
 
 #include "UArquivoPadroes.h"
 #include "UArquivoRede.h"
+#include "UArquivoSessaoLab.h"
 #include "UDialogos.h"
 #include "UEdicaoPendente.h"
 #include "UErros.h"
@@ -59,6 +60,9 @@ void TFormMain::abreArquivo(const QString& caminho) {
         const QFileInfo arquivo(QDir::cleanPath(QFileInfo(caminho).absoluteFilePath()));
         if (arquivo.suffix().compare(QLatin1String("cfg"), Qt::CaseInsensitive) == 0)
             carregaTreinamento(arquivo.filePath());
+        else if (arquivo.fileName().endsWith(QLatin1String(kExtensaoSessaoLab),
+                                             Qt::CaseInsensitive))
+            abreLaboratorio(arquivo.filePath());
         else if (arquivo.isFile() && !temCabecalhoDePadroes(caminhoEmBytes(arquivo.filePath())))
             importaTabela(arquivo.filePath());
         else

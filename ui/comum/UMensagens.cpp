@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
 #include <algorithm>
@@ -85,6 +86,31 @@ void mostraFalha(QWidget* pai, const QString& mensagem) {
         return;
     }
     mostra(pai, QMessageBox::Critical, texto);
+}
+
+Resposta perguntaSeSalva(QWidget* pai, const QString& texto) {
+    if (interceptadorAtual()) {
+        interceptadorAtual()(Tipo::Pergunta, texto);
+        return Resposta::Descartar;
+    }
+    TCaixa caixa(QMessageBox::Question, QStringLiteral("Norvika"), texto, QMessageBox::NoButton,
+                 pai);
+    caixa.setObjectName(QStringLiteral("PerguntaNorvika"));
+    caixa.setTextFormat(Qt::PlainText);
+    defineLarguraDoTexto(caixa, texto);
+    QPushButton* salvar = caixa.addButton(QStringLiteral("Salvar…"), QMessageBox::AcceptRole);
+    QPushButton* descartar =
+        caixa.addButton(QStringLiteral("Descartar"), QMessageBox::DestructiveRole);
+    QPushButton* cancelar = caixa.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
+    salvar->setObjectName(QStringLiteral("PerguntaSalvarButton"));
+    descartar->setObjectName(QStringLiteral("PerguntaDescartarButton"));
+    cancelar->setObjectName(QStringLiteral("PerguntaCancelarButton"));
+    caixa.setDefaultButton(salvar);
+    caixa.setEscapeButton(cancelar);
+    caixa.exec();
+    if (caixa.clickedButton() == salvar) return Resposta::Salvar;
+    if (caixa.clickedButton() == descartar) return Resposta::Descartar;
+    return Resposta::Cancelar;
 }
 
 void protege(QWidget* pai, const std::function<void()>& comando) {

@@ -36,6 +36,8 @@ namespace {
 
 const QStringList kFiltrosCod = {QStringLiteral("Mapas do SOM_PAK (*.cod)"),
                                  QStringLiteral("Todos (*)")};
+const QStringList kFiltrosSessao = {QStringLiteral("Sessões do laboratório (*.norvika-lab)"),
+                                    QStringLiteral("Todos (*)")};
 
 }  // namespace
 
@@ -85,6 +87,17 @@ TFormLaboratorio::TFormLaboratorio(QWidget* pai) : QWidget(pai) {
     dialogoAbrirMapa_->setNameFilters(kFiltrosCod);
     dialogoImagem_ = UDialogos::criaDialogoImagem(this, "LabExportarImagemDialog");
     dialogoTabela_ = UDialogos::criaDialogoDadosDoMapa(this, "LabExportarTabelaDialog");
+    dialogoSalvarSessao_ = UDialogos::criaDialogoExportacao(
+        this, "LabSalvarSessaoDialog", kFiltrosSessao, QStringLiteral("norvika-lab"));
+    dialogoAbrirSessao_ = new QFileDialog(this);
+    dialogoAbrirSessao_->setObjectName(QStringLiteral("LabAbrirSessaoDialog"));
+    dialogoAbrirSessao_->setOption(QFileDialog::DontUseNativeDialog);
+    dialogoAbrirSessao_->setFileMode(QFileDialog::ExistingFile);
+    dialogoAbrirSessao_->setNameFilters(kFiltrosSessao);
+    connect(ui.LabSalvarSessaoButton, &QPushButton::clicked, this,
+            &TFormLaboratorio::LabSalvarSessaoButtonClick);
+    connect(ui.LabAbrirSessaoButton, &QPushButton::clicked, this,
+            &TFormLaboratorio::LabAbrirSessaoButtonClick);
     connect(ui.LabAbrirButton, &QPushButton::clicked, this, &TFormLaboratorio::LabAbrirButtonClick);
     connect(ui.LabGerarButton, &QPushButton::clicked, this, &TFormLaboratorio::LabGerarButtonClick);
     connect(ui.LabDemoCombo, &QComboBox::currentIndexChanged, this,
@@ -398,15 +411,26 @@ QString TFormLaboratorio::abreMapa(const QString& caminho) {
             QStringLiteral("Abrindo o mapa…"),
             QStringLiteral("Abertura do mapa interrompida: o mapa ficou como estava.")))
         return QString::fromStdString(sessao_.erro());  // empty after a stop
+    // The fields show what made the map: the settings its file keeps, or else its grid with the
+    // radius this grid starts from (nothing of an earlier training is left in them).
     const TGradeLab& g = sessao_.grade();
-    ui.LabLinhasSpin->setValue(g.linhas);
-    ui.LabColunasSpin->setValue(g.colunas);
-    ui.LabTopologiaCombo->setCurrentIndex(g.hexagonal() ? 1 : 0);
-    ui.LabToroidalCheckBox->setChecked(g.toroidal);
+    QString status = QStringLiteral("Mapa aberto: %1").arg(QFileInfo(caminho).fileName());
+    if (const std::optional<TConfiguracaoLab>& doArquivo = sessao_.configuracaoDoMapa()) {
+        mostraConfiguracao(*doArquivo);
+    } else {
+        QString motivo;
+        TConfiguracaoLab c = configuracao(motivo).value_or(TConfiguracaoLab{});
+        c.grade = g;
+        c.raio = {raioPadraoLab(g), 0.0};
+        mostraConfiguracao(c);
+        status = QStringLiteral(
+                     "Mapa aberto: %1 (o arquivo não guarda os ajustes do treino; a "
+                     "grade e o raio inicial são os do mapa)")
+                     .arg(QFileInfo(caminho).fileName());
+    }
     atualizaReprisa();
     mostraMapa(sessao_.mapa());
-    ui.LabStatusLabel->setText(
-        QStringLiteral("Mapa aberto: %1").arg(QFileInfo(caminho).fileName()));
+    ui.LabStatusLabel->setText(status);
     habilita();
     return {};
 }
@@ -438,6 +462,12 @@ void TFormLaboratorio::closeEvent(QCloseEvent* e) {
     }
     guardaPreferencias();
     QWidget::closeEvent(e);
+}
+
+bool TFormLaboratorio::podeSair() {
+    // A closed laboratory keeps its session until the program ends: the question comes then.
+    if (sessao_.ocupada() && isVisible()) close();
+    return podeDescartar(QStringLiteral("sair do Norvika"));
 }
 
 void TFormLaboratorio::abreDadosPreparados(const QString& caminho) {

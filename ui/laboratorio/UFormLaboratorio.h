@@ -34,6 +34,13 @@ class TFormLaboratorio : public QWidget {
     // Saves the map as a .cod, and opens one; each returns why it failed, empty when done.
     QString salvaMapa(const QString& caminho);
     QString abreMapa(const QString& caminho);
+    // Saves the whole session (.norvika-lab), and opens one in place of this one; each returns
+    // why it failed, empty when done (a file that cannot be opened leaves everything as it was).
+    QString salvaSessao(const QString& caminho);
+    QString abreSessao(const QString& caminho);
+    // Before the program ends: whether the session's runs may go (saved, or the user says so
+    // when asked); a training running is stopped first, as closing the window stops it.
+    bool podeSair();
 
     const TSessaoLab& sessao() const { return sessao_; }
     // The controls set to a run's settings (Reabrir, Sugerir).
@@ -77,6 +84,8 @@ class TFormLaboratorio : public QWidget {
     void LabGerarButtonClick();
     void LabDemoComboChange();
     void LabReproduzirButtonClick();
+    void LabSalvarSessaoButtonClick();
+    void LabAbrirSessaoButtonClick();
 
   Q_SIGNALS:
     // The training ended (finished, stopped or failed) and its map is in place.
@@ -113,6 +122,12 @@ class TFormLaboratorio : public QWidget {
     bool comparaveis(const std::vector<std::size_t>& linhas) const;
     void exporta(QFileDialog& dialogo, QString (TFormLaboratorio::*exportacao)(const QString&),
                  const QString& oQue);
+    // The window's own part of a session file, and that part put back.
+    std::vector<std::pair<std::string, std::string>> estadoDaJanela() const;
+    void restauraEstado(const std::vector<std::pair<std::string, std::string>>& estado);
+    // Whether the session's runs may be dropped: saved, or the user says so (asked, when they
+    // are not, whether to save them before `antesDe`).
+    bool podeDescartar(const QString& antesDe);
     // The window's layout and settings, kept between sessions.
     void guardaPreferencias() const;
     void restauraPreferencias();
@@ -127,6 +142,8 @@ class TFormLaboratorio : public QWidget {
     QFileDialog* dialogoAbrirMapa_ = nullptr;
     QFileDialog* dialogoImagem_ = nullptr;
     QFileDialog* dialogoTabela_ = nullptr;
+    QFileDialog* dialogoSalvarSessao_ = nullptr;
+    QFileDialog* dialogoAbrirSessao_ = nullptr;
     // Cleared by Qt when the window closes (it deletes itself).
     QPointer<TFormComparacao> comparacao_;
     bool preenchendoHistorico_ = false;
