@@ -243,6 +243,13 @@ class TesteLaboratorio : public QObject {
         QVERIFY(lab->comparacao() != nullptr);
         QCOMPARE(lab->comparacao()->destacadas(),
                  (QStringList{QStringLiteral("Vizinhança"), QStringLiteral("Raio inicial")}));
+        QCOMPARE(lab->comparacao()
+                     ->findChild<QComboBox*>(QStringLiteral("LabComparacaoVistaSeletor"))
+                     ->currentText(),
+                 QStringLiteral("Rótulos"));
+        QVERIFY(lab->comparacao()
+                    ->findChild<QCheckBox*>(QStringLiteral("ComparacaoMesmaEscalaCheckBox"))
+                    ->isChecked());
         lista->clearSelection();
         lista->item(0)->setSelected(true);
         clica("LabReabrirButton");
@@ -304,6 +311,26 @@ class TesteLaboratorio : public QObject {
         j->principal->close();
         QCOMPARE(j->mensagens.size(), 1);
         QCOMPARE(j->mensagens[0].tipo, UMensagens::Tipo::Pergunta);
+    }
+
+    // The comparison opens on what says something about the data: labels when the patterns have
+    // them, the net in its plane for two attributes, the U-matrix otherwise.
+    void comparacaoAbreNaVistaDosDados() {
+        struct Caso {
+            std::vector<std::int32_t> rotulos;
+            std::int32_t dimensao;
+            TTipoVista vista;
+        };
+        for (const Caso& c :
+             {Caso{{-1, 0, -1}, 4, TTipoVista::Rotulos}, Caso{{-1, -1, -1}, 2, TTipoVista::Espaco},
+              Caso{{}, 4, TTipoVista::MatrizU}}) {
+            TDadosMapa mapa;
+            mapa.dimensao = c.dimensao;
+            auto extras = std::make_shared<TExtrasMapa>();
+            extras->rotuloDoPadrao = c.rotulos;
+            mapa.padroes = extras;
+            QCOMPARE(TFormComparacao::vistaInicial(mapa), c.vista);
+        }
     }
 
     // Sugerir on iris: 5 sqrt(150) = 61 units in the ratio of the spreads along the two principal

@@ -45,8 +45,12 @@ TFormComparacao::TFormComparacao(QWidget* pai, const TExecucaoLab& a, const TExe
     ui.LabComparacaoTituloB->setText(QString::fromStdString(b_.nome));
     ui.LabComparacaoVistaA->defineDados(a_.mapa);
     ui.LabComparacaoVistaB->defineDados(b_.mapa);
+    ui.LabComparacaoVistaSeletor->setCurrentIndex(
+        ui.LabComparacaoVistaSeletor->findData(static_cast<int>(vistaInicial(*a_.mapa))));
     preencheTabela();
     connect(ui.LabComparacaoVistaSeletor, &QComboBox::currentIndexChanged, this,
+            &TFormComparacao::mostraVista);
+    connect(ui.ComparacaoMesmaEscalaCheckBox, &QCheckBox::toggled, this,
             &TFormComparacao::mostraVista);
     QFileDialog* dialogo = UDialogos::criaDialogoImagem(this, "LabExportarComparacaoDialog");
     connect(ui.LabExportarComparacaoButton, &QPushButton::clicked, this, [this, dialogo] {
@@ -57,9 +61,19 @@ TFormComparacao::TFormComparacao(QWidget* pai, const TExecucaoLab& a, const TExe
     mostraVista();
 }
 
+TTipoVista TFormComparacao::vistaInicial(const TDadosMapa& mapa) {
+    // Labels only say something when the patterns have them; two attributes are best seen as the
+    // net in its own plane; else the U-matrix shows the clusters.
+    const std::vector<std::int32_t>& rotulos = mapa.padroes->rotuloDoPadrao;
+    if (std::any_of(rotulos.begin(), rotulos.end(), [](std::int32_t r) { return r >= 0; }))
+        return TTipoVista::Rotulos;
+    return mapa.dimensao == 2 ? TTipoVista::Espaco : TTipoVista::MatrizU;
+}
+
 void TFormComparacao::mostraVista() {
     const auto tipo = static_cast<TTipoVista>(ui.LabComparacaoVistaSeletor->currentData().toInt());
-    // One colour scale for both: the union of their ranges.
+    // One colour scale for both (the union of their ranges), unless each is to keep its own.
+    const bool mesma = ui.ComparacaoMesmaEscalaCheckBox->isChecked();
     std::optional<std::pair<double, double>> faixa;
     const auto une = [&](const std::vector<double>& valores) {
         const auto [lo, hi] = faixaFinita(valores);
@@ -75,7 +89,7 @@ void TFormComparacao::mostraVista() {
     for (TVistaMapa* v : {ui.LabComparacaoVistaA, ui.LabComparacaoVistaB}) {
         v->defineTipo(tipo);
         v->defineEscalaComum(true);
-        v->defineFaixa(faixa);
+        v->defineFaixa(mesma ? faixa : std::nullopt);
     }
 }
 

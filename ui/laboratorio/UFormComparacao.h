@@ -14,6 +14,9 @@ class TFormComparacao : public QWidget {
   public:
     TFormComparacao(QWidget* pai, const TExecucaoLab& a, const TExecucaoLab& b);
 
+    // The view it opens on: labels for labelled patterns, else the net in space for two
+    // attributes, else the U-matrix.
+    static TTipoVista vistaInicial(const TDadosMapa& mapa);
     // The names of the highlighted rows (the settings that differ).
     QStringList destacadas() const;
     QString exportaImagem(const QString& caminho);
