@@ -106,6 +106,10 @@ class TPaginas {
         paragrafo(f.legenda, fonte(9.5), 6.0, 0.0, QColor(0x44, 0x44, 0x44));
     }
 
+    // Goes to the next page unless `altura` mm are left on this one (a title kept with what
+    // follows it).
+    void reserva(double altura) { garante(mm(altura)); }
+
   private:
     QRectF medeTexto(const QString& t, double recuo) const {
         const QRectF largura(mm(kMargem + recuo), 0, largura_ - mm(recuo), 1e6);
@@ -219,8 +223,10 @@ QString escreveFolha(const std::vector<TLicaoNaFolha>& licoes, const QString& ca
             folha.paragrafo(QStringLiteral("Respostas"), fonte(14.0, true), 5.0);
             for (const TLicaoNaFolha& item : licoes) {
                 if (!item.licao) continue;
-                if (licoes.size() > 1)
+                if (licoes.size() > 1) {
+                    folha.reserva(30.0);
                     folha.paragrafo(texto(item.licao->titulo), fonte(12.0, true), 3.0);
+                }
                 int n = 0;
                 for (const TPerguntaLicao& pergunta : item.licao->perguntas)
                     folha.item(++n, texto(pergunta.resposta), fonte(11.0), 3.0);
