@@ -85,7 +85,7 @@ std::vector<TLicao> criaLicoes() {
         "porque o raio começa grande (5) e diminui devagar (até 1).";
     l[1].observar =
         "Preparar gera o quadrado e escolhe o treino no laboratório, na vista Rede no espaço. "
-        "Clique em Treinar e depois em ▶ Reproduzir (ou arraste a barra): veja a rede sair do "
+        "Clique em Treinar e depois em Reproduzir (ou arraste a barra): veja a rede sair do "
         "canto, se esticar e se abrir sem se cruzar. Anote os dois erros no alto da direita.";
     l[1].perguntas = {
         {"O que acontece nas primeiras épocas, quando o raio ainda é grande?",

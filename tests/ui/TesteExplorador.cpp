@@ -127,6 +127,33 @@ class TesteExplorador : public QObject {
         QCOMPARE(d->padroes->pontos.size(), std::size_t{12});
     }
 
+    // The input space's captions (the axes', and a ring's tour) have a band of their own under the
+    // plot: no city, unit or stretch of the tour lies where they are written.
+    void legendasDoEspacoFicamForaDosPontos_data() {
+        QTest::addColumn<bool>("anel");
+        QTest::newRow("sem percurso") << false;
+        QTest::newRow("anel com percurso") << true;
+    }
+    void legendasDoEspacoFicamForaDosPontos() {
+        QFETCH(bool, anel);
+        TDadosMapa d;
+        d.linhas = 1;
+        d.colunas = 4;
+        d.dimensao = 2;
+        d.pesos = {0, 0, 1, 0, 1, 1, 0, 1};
+        auto extras = std::make_shared<TExtrasMapa>();
+        extras->projecao = {{0, 0}, {1, 0}, {0, 1}};
+        extras->pontos = {{0, 0}, {1, 0}, {1, 1}, {0, 1}, {0.5, 0}};
+        d.padroes = extras;
+        if (anel) d.percurso = TDadosMapa::TPercurso{{0, 4, 1, 2, 3}, extras->pontos, 4.0, 4.0};
+        const QRectF area(0, 0, 600, 400);
+        const TLayoutVista l = layoutDaVista(TTipoVista::Espaco, d, area, true);
+        // One line of text for the axes, two more for the tour's lengths.
+        const double texto = area.bottom() - kMargemVista - (anel ? 3 : 1) * kLinhaLegendaEspaco;
+        for (const TPontoPlano& q : extras->pontos) QVERIFY(l.tela(q.x, q.y).y() + 3 < texto);
+        for (const QPointF& n : l.neuronios) QVERIFY(n.y() + 3 < texto);
+    }
+
     // Each view paints a known cell in the colour it stands for.
     void vistasPintamAsCelulasConhecidas() {
         TVistaMapa vista;

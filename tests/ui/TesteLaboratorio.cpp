@@ -19,6 +19,7 @@
 #include <random>
 
 #include "../comum/ArquivoTemporario.h"
+#include "../comum/Pdf.h"
 #include "Janelas.h"
 #include "UAjustesLab.h"
 #include "UCodebook.h"
@@ -525,6 +526,13 @@ class TesteLaboratorio : public QObject {
         QCOMPARE(filho<QLabel>("LabReprisaLabel")->text(), QStringLiteral("Época 0 de 300"));
         QCOMPARE(filho<QLabel>("LabErrosLabel")->text(),
                  QStringLiteral("Quantização: –   Topográfico: –"));
+        // The handout shows the ring the laboratory trained, on a page before the answers.
+        const std::string folha = pasta.arquivo("licao-6.pdf");
+        j->respostas << QString::fromStdString(folha);
+        auto* imprimir = licoes->findChild<QPushButton*>(QStringLiteral("ImprimirFolhaButton"));
+        QTest::mouseClick(imprimir, Qt::LeftButton, {}, imprimir->rect().center());
+        QCOMPARE(j->dialogosAbertos.last(), QStringLiteral("FolhaLicaoDialog"));
+        QCOMPARE(paginasDoPdf(PastaTemporaria::le(folha)), 5);
 
         licoes->escolhe(0);
         QTest::mouseClick(preparar, Qt::LeftButton, {}, preparar->rect().center());

@@ -413,6 +413,8 @@ void TFormMain::LicoesItemMenuClick() {
             connect(licoes_.get(), &TFormLicoes::preparar, this, [this](int licao) {
                 protege([&] { UPreparacaoLicao::prepara(*this, licao); });
             });
+            licoes_->defineFiguras(
+                [this](int licao) { return UPreparacaoLicao::figuras(*this, licao); });
             connect(licoes_.get(), &TFormLicoes::abrirManual, this, [this] {
                 protege([&] {
                     criaManual();

@@ -104,6 +104,7 @@ TFormLaboratorio::TFormLaboratorio(QWidget* pai) : QWidget(pai) {
             &TFormLaboratorio::LabDemoComboChange);
     connect(ui.LabReproduzirButton, &QPushButton::clicked, this,
             &TFormLaboratorio::LabReproduzirButtonClick);
+    mostraReproduzir(false);
     connect(ui.LabReprisaSlider, &QSlider::valueChanged, this, &TFormLaboratorio::mostraQuadro);
     connect(&reproducao_, &QTimer::timeout, this, [this] {
         if (ui.LabReprisaSlider->value() >= ui.LabReprisaSlider->maximum())

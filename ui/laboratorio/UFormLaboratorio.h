@@ -117,6 +117,8 @@ class TFormLaboratorio : public QWidget {
     void atualizaHistorico();
     void atualizaReprisa();
     void escreveEpocaDaReprisa(int quadro);
+    // The replay button as "Reproduzir" or, while it plays, "Pausar", each with its icon.
+    void mostraReproduzir(bool tocando);
     void escolheExecucoes();
     std::vector<std::size_t> execucoesEscolhidas() const;
     bool comparaveis(const std::vector<std::size_t>& linhas) const;

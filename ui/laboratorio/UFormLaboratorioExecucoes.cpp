@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QSlider>
+#include <QStyle>
 #include <algorithm>
 
 #include "UAjustesLab.h"
@@ -171,7 +172,7 @@ void TFormLaboratorio::LabCompararButtonClick() {
 
 void TFormLaboratorio::atualizaReprisa() {
     reproducao_.stop();
-    ui.LabReproduzirButton->setText(QStringLiteral("▶ Reproduzir"));
+    mostraReproduzir(false);
     const auto quadros = static_cast<int>(sessao_.quadros());
     const bool ha = quadros >= 2 && !sessao_.ocupada();
     for (QWidget* w :
@@ -207,12 +208,20 @@ void TFormLaboratorio::escreveEpocaDaReprisa(int i) {
 void TFormLaboratorio::LabReproduzirButtonClick() {
     if (reproducao_.isActive()) {
         reproducao_.stop();
-        ui.LabReproduzirButton->setText(QStringLiteral("▶ Reproduzir"));
+        mostraReproduzir(false);
         return;
     }
     if (sessao_.quadros() < 2) return;
     if (ui.LabReprisaSlider->value() >= ui.LabReprisaSlider->maximum())
         ui.LabReprisaSlider->setValue(0);
-    ui.LabReproduzirButton->setText(QStringLiteral("⏸ Pausar"));
+    mostraReproduzir(true);
     reproducao_.start();
+}
+
+void TFormLaboratorio::mostraReproduzir(bool tocando) {
+    // The style's icons: the fonts installed often lack the media symbols' glyphs.
+    ui.LabReproduzirButton->setText(tocando ? QStringLiteral("Pausar")
+                                            : QStringLiteral("Reproduzir"));
+    ui.LabReproduzirButton->setIcon(
+        style()->standardIcon(tocando ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
 }

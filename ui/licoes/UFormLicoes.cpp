@@ -1,9 +1,12 @@
 #include "UFormLicoes.h"
 
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
+#include "UDialogos.h"
+#include "UImagemExportada.h"
 #include "UJanelas.h"
 #include "ULicoes.h"
 
@@ -19,6 +22,12 @@ TFormLicoes::TFormLicoes(QWidget* pai) : QWidget(pai) {
         if (licaoEscolhida() >= 0) Q_EMIT preparar(licaoEscolhida());
     });
     connect(ui.LicaoManualButton, &QPushButton::clicked, this, &TFormLicoes::abrirManual);
+    dialogoFolha_ = UDialogos::criaDialogoExportacao(
+        this, "FolhaLicaoDialog", {QStringLiteral("PDF (*.pdf)")}, QStringLiteral("pdf"));
+    connect(ui.ImprimirFolhaButton, &QPushButton::clicked, this,
+            &TFormLicoes::ImprimirFolhaButtonClick);
+    connect(ui.ImprimirTodasFolhasButton, &QPushButton::clicked, this,
+            &TFormLicoes::ImprimirTodasFolhasButtonClick);
     ui.LicoesLista->setCurrentRow(0);
 }
 
@@ -28,6 +37,33 @@ int TFormLicoes::licaoEscolhida() const {
 
 void TFormLicoes::escolhe(int licao) {
     ui.LicoesLista->setCurrentRow(licao);
+}
+
+void TFormLicoes::ImprimirFolhaButtonClick() {
+    const int i = licaoEscolhida();
+    if (i < 0) return;
+    imprime({i}, QStringLiteral("licao-%1.pdf").arg(i + 1));
+}
+
+void TFormLicoes::ImprimirTodasFolhasButtonClick() {
+    std::vector<int> todas(licoes().size());
+    for (std::size_t i = 0; i < todas.size(); ++i) todas[i] = static_cast<int>(i);
+    imprime(todas, QStringLiteral("licoes.pdf"));
+}
+
+void TFormLicoes::imprime(const std::vector<int>& quais, const QString& sugestao) {
+    dialogoFolha_->selectFile(sugestao);
+    const bool respostas = ui.FolhaRespostasCheckBox->isChecked();
+    exportaComDialogo(
+        this, *dialogoFolha_,
+        [&](const QString& caminho) {
+            std::vector<TLicaoNaFolha> folha;
+            for (const int i : quais)
+                folha.push_back({&licoes().at(static_cast<std::size_t>(i)),
+                                 figuras_ ? figuras_(i) : std::vector<TFiguraFolha>{}});
+            return escreveFolha(folha, caminho, respostas);
+        },
+        QStringLiteral("a folha"));
 }
 
 void TFormLicoes::mostraLicao() {

@@ -4,7 +4,9 @@
 #include "UPreparacaoLicao.h"
 
 #include <QFile>
+#include <QPainter>
 #include <QTimer>
+#include <map>
 
 #include "UErros.h"
 #include "UFormExplorador.h"
@@ -14,6 +16,7 @@
 #include "ULayoutMapa.h"
 #include "ULicoes.h"
 #include "UMensagens.h"
+#include "UPintura.h"
 #include "UTextos.h"
 #include "Uprincipal.h"
 
@@ -23,6 +26,12 @@ static void registraExemplos() {
 }
 
 namespace {
+
+// The file each lesson's "Preparar" wrote in this run, by the lesson's place.
+std::map<int, std::string>& arquivosPreparados() {
+    static std::map<int, std::string> arquivos;
+    return arquivos;
+}
 
 // The lesson's pattern file, written afresh.
 QString arquivoDaLicao(const TLicao& l) {
@@ -105,12 +114,60 @@ void prepara(TFormMain& principal, int licao) {
         return;
     }
     const QString arquivo = arquivoDaLicao(l);
+    arquivosPreparados()[licao] = caminhoEmBytes(arquivo);
     if (l.laboratorio) preparaLaboratorio(principal, l, arquivo);
     if (l.classica) preparaClassica(principal, l, arquivo);
     if (l.laboratorio) {
         principal.laboratorio()->raise();
         principal.laboratorio()->activateWindow();
     }
+}
+
+}  // namespace UPreparacaoLicao
+
+namespace UPreparacaoLicao {
+
+std::vector<TFiguraFolha> figuras(const TFormMain& principal, int licao) {
+    std::vector<TFiguraFolha> lista;
+    const auto preparado = arquivosPreparados().find(licao);
+    if (preparado == arquivosPreparados().end()) return lista;
+    const TLicao& l = licoes()[static_cast<std::size_t>(licao)];
+    // The lesson's map: trained (or being trained) on the file its preparation wrote.
+    const auto daLicao = [&](const TDadosMapa* d) {
+        return d && !d->vazio() && d->origem && d->origem->arquivo == preparado->second;
+    };
+    const auto figura = [](QString legenda, std::shared_ptr<const TDadosMapa> d, TTipoVista tipo) {
+        const QSizeF tamanho(640, 440);
+        return TFiguraFolha{std::move(legenda), tamanho, [d, tipo, tamanho](QPainter& p) {
+                                pintaVista(p, QRectF(QPointF(0, 0), tamanho), *d, tipo,
+                                           TOpcoesVista{}, nullptr);
+                            }};
+    };
+    const auto nomeDaVista = [](TTipoVista tipo) {
+        for (const TOpcaoVista& o : kOpcoesVista)
+            if (o.vista == static_cast<int>(tipo)) return QString::fromUtf8(o.nome);
+        return QString();
+    };
+    if (l.classica && principal.explorador() && daLicao(principal.explorador()->dados())) {
+        const TTipoVista tipo = tipoDaVista(l.classica->vista);
+        // A copy: the explorer may show another map before the handout is drawn.
+        auto d = std::make_shared<const TDadosMapa>(*principal.explorador()->dados());
+        lista.push_back(figura(
+            QStringLiteral("A janela clássica, vista %1, como o explorador mostra o mapa agora.")
+                .arg(nomeDaVista(tipo)),
+            std::move(d), tipo));
+    }
+    if (l.laboratorio && principal.laboratorio()) {
+        std::shared_ptr<const TDadosMapa> d = principal.laboratorio()->sessao().mapa();
+        if (daLicao(d.get())) {
+            const TTipoVista tipo = tipoDaVista(l.vista);
+            lista.push_back(
+                figura(QStringLiteral("O laboratório, vista %1, com o mapa do último treino.")
+                           .arg(nomeDaVista(tipo)),
+                       std::move(d), tipo));
+        }
+    }
+    return lista;
 }
 
 }  // namespace UPreparacaoLicao

@@ -175,6 +175,10 @@ void dispoeEspaco(const TDadosMapa& d, const QRectF& regiao, TLayoutVista& l) {
 
 }  // namespace
 
+double alturaLegendasEspaco(const TDadosMapa& d) {
+    return (d.percurso ? 3 : 1) * kLinhaLegendaEspaco + 4.0;
+}
+
 TLayoutVista layoutDaVista(TTipoVista tipo, const TDadosMapa& d, const QRectF& area,
                            bool escalaComum) {
     TLayoutVista l;
@@ -193,7 +197,7 @@ TLayoutVista layoutDaVista(TTipoVista tipo, const TDadosMapa& d, const QRectF& a
             break;
         case TTipoVista::Espaco:
             l.legenda = direita;
-            dispoeEspaco(d, l.area.adjusted(0, 0, -kLarguraLegenda, -20), l);
+            dispoeEspaco(d, l.area.adjusted(0, 0, -kLarguraLegenda, -alturaLegendasEspaco(d)), l);
             break;
         default:
             l.legenda = direita;

@@ -36,6 +36,10 @@ inline constexpr TOpcaoVista kOpcoesVista[] = {
 inline constexpr double kMargemVista = 8.0;       // around the picture
 inline constexpr double kMargemNumeros = 22.0;    // room for the row and column numbers
 inline constexpr double kLarguraLegenda = 170.0;  // the legend or the colour scale, at the right
+// The input space's captions, in a band under the points (nothing is plotted there): the axes'
+// line, and the tour's two lines above it when a ring gives one.
+inline constexpr double kLinhaLegendaEspaco = 16.0;
+double alturaLegendasEspaco(const TDadosMapa& dados);
 
 // A map's cells in a rectangle, as large as fit, row by row: squares, or for a hexagonal map
 // hexagons with a vertex up, `lado` wide, rows sqrt(3)/2 lado apart and odd rows shifted half a

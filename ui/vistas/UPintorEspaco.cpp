@@ -86,37 +86,35 @@ void pintaEspaco(QPainter& p, const TLayoutVista& l, const TDadosMapa& d,
     fonte.setPixelSize(11);
     p.setFont(fonte);
     p.setPen(Qt::darkGray);
-    const QString eixos =
-        d.dimensao <= 2 ? QStringLiteral("Os padrões e a rede nos valores dos atributos")
-                        : QStringLiteral("Os padrões e a rede nos dois componentes principais");
-    p.drawText(QRectF(l.area.left(), l.area.bottom() - 16, l.area.width(), 16),
-               Qt::AlignLeft | Qt::AlignVCenter, eixos);
+    // The captions in their band under the points (alturaLegendasEspaco): the tour's lines, then
+    // the axes'.
+    const double direita = l.legenda.isEmpty() ? l.area.right() : l.legenda.left() - 4;
+    const auto linha = [&](int i) {
+        return QRectF(l.area.left(), l.regiao.bottom() + 4.0 + i * kLinhaLegendaEspaco,
+                      direita - l.area.left(), kLinhaLegendaEspaco);
+    };
+    int linhas = 0;
     if (d.percurso) {
-        // Above the axes' caption, left of the legend.
         const double anel = d.percurso->comprimento, vizinho = d.percurso->vizinhoMaisProximo;
         QString linha1 = QStringLiteral("Percurso do anel (laranja): %1").arg(numeroCurto(anel));
         if (vizinho > 0 && anel < vizinho)
             linha1 +=
                 QStringLiteral(", %1 % mais curto").arg(std::lround(100 * (1 - anel / vizinho)));
-        const QString linha2 =
-            QStringLiteral("Percurso do vizinho mais próximo: %1").arg(numeroCurto(vizinho));
-        const double direita = l.legenda.isEmpty() ? l.area.right() : l.legenda.left() - 4;
         QFont negrito = fonte;
         negrito.setBold(true);
-        // On a pale box, since the tour may pass under the text.
-        const double largura = std::max(QFontMetricsF(negrito).horizontalAdvance(linha1),
-                                        QFontMetricsF(fonte).horizontalAdvance(linha2));
-        p.fillRect(QRectF(l.area.left() - 2, l.area.bottom() - 48,
-                          std::min(largura + 4, direita - l.area.left() + 2), 32),
-                   QColor(255, 255, 255, 210));
         p.setFont(negrito);
         p.setPen(QColor(0xA0, 0x45, 0x00));
-        p.drawText(QRectF(l.area.left(), l.area.bottom() - 48, direita - l.area.left(), 16),
-                   Qt::AlignLeft | Qt::AlignVCenter, linha1);
+        p.drawText(linha(linhas++), Qt::AlignLeft | Qt::AlignVCenter, linha1);
         p.setFont(fonte);
         p.setPen(QColor(0x33, 0x33, 0x33));
-        p.drawText(QRectF(l.area.left(), l.area.bottom() - 32, direita - l.area.left(), 16),
-                   Qt::AlignLeft | Qt::AlignVCenter, linha2);
+        p.drawText(
+            linha(linhas++), Qt::AlignLeft | Qt::AlignVCenter,
+            QStringLiteral("Percurso do vizinho mais próximo: %1").arg(numeroCurto(vizinho)));
     }
+    p.setPen(Qt::darkGray);
+    p.drawText(linha(linhas), Qt::AlignLeft | Qt::AlignVCenter,
+               d.dimensao <= 2
+                   ? QStringLiteral("Os padrões e a rede nos valores dos atributos")
+                   : QStringLiteral("Os padrões e a rede nos dois componentes principais"));
     pintaLegenda(p, l.legenda, d);
 }
