@@ -80,8 +80,12 @@ TCargaLab carregaDadosLab(const std::string& caminho, TControle* controle,
         carga.escala = leEscala(caminho, d);
         return carga;
     }
-    const TImportacao importacao =
-        importaTabela(caminho, opcoes != nullptr ? *opcoes : opcoesDaCargaLab(caminho), controle);
+    return cargaDaImportacao(
+        importaTabela(caminho, opcoes != nullptr ? *opcoes : opcoesDaCargaLab(caminho), controle));
+}
+
+TCargaLab cargaDaImportacao(const TImportacao& importacao) {
+    TCargaLab carga;
     carga.importado = true;
     carga.dados = dadosLabDaImportacao(importacao);
     carga.normalizacao = importacao.normalizacao;

@@ -30,6 +30,10 @@ TOpcoesImportacao opcoesDaCargaLab(const std::string& caminho);
 TCargaLab carregaDadosLab(const std::string& caminho, TControle* controle = nullptr,
                           const TOpcoesImportacao* opcoes = nullptr);
 
+// A table read by the import (the import dialog's, kept in memory) as the laboratory's data, with
+// its scaling and the import's report.
+TCargaLab cargaDaImportacao(const TImportacao& importacao);
+
 // An import's patterns as the laboratory's data; the labels are numbered in the order first met
 // (an empty label is none).
 TDadosLab dadosLabDaImportacao(const TImportacao& importacao);

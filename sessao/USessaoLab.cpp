@@ -213,6 +213,15 @@ void TSessaoLab::iniciaCarga(std::function<std::string(TControle&)> arquivo, boo
         });
 }
 
+void TSessaoLab::iniciaCarga(TCargaLab carga, const std::string& caminho) {
+    if (ocupada()) throw std::logic_error("dados lidos durante outro trabalho");
+    auto lida = std::make_shared<TCargaLab>(std::move(carga));
+    iniciaTrabalho(TTarefa::dados, [this, lida, caminho](std::string& lendo) {
+        lendo = caminho;
+        dadosLidos_ = preparaDados(std::move(*lida), caminho, &controle_);
+    });
+}
+
 void TSessaoLab::iniciaMapa(const std::string& caminho) {
     if (ocupada()) throw std::logic_error("mapa lido durante outro trabalho");
     iniciaTrabalho(TTarefa::mapa, [this, caminho](std::string& lendo) {

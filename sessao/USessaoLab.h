@@ -88,6 +88,9 @@ class TSessaoLab {
     // everything left as it was.
     void iniciaCarga(std::function<std::string(TControle&)> arquivo, bool soPadroes = false);
     bool precisaImportar() const { return precisaImportar_; }
+    // Data already read (a table the import dialog read and kept in memory), measured on the
+    // worker as iniciaCarga does; `caminho` is the table they came from.
+    void iniciaCarga(TCargaLab carga, const std::string& caminho);
     // What reading a codebook and defineMapa do, on the worker, ending as iniciaCarga does (erro()
     // says why the map was refused).
     void iniciaMapa(const std::string& caminho);

@@ -107,7 +107,8 @@ class TesteJanelasCabem : public QObject {
             << "comparação" << QStringList{"LabExportarComparacaoButton", "LabComparacaoVistaB"};
         QTest::newRow("importação da principal")
             << "importação da principal"
-            << QStringList{"ImportarButton", "CancelarImportacaoButton"};
+            << QStringList{"ImportarButton", "CancelarImportacaoButton",
+                           "AbrirNoLaboratorioButton"};
         QTest::newRow("importação do laboratório")
             << "importação do laboratório"
             << QStringList{"ImportarButton", "CancelarImportacaoButton"};

@@ -23,6 +23,7 @@
 #include "Janelas.h"
 #include "UAjustesLab.h"
 #include "UCodebook.h"
+#include "UDialogos.h"
 #include "UFormComparacao.h"
 #include "UFormExplorador.h"
 #include "UFormLaboratorio.h"
@@ -312,6 +313,41 @@ class TesteLaboratorio : public QObject {
         j->principal->close();
         QCOMPARE(j->mensagens.size(), 1);
         QCOMPARE(j->mensagens[0].tipo, UMensagens::Tipo::Pergunta);
+    }
+
+    // A table reaches the laboratory without a pattern file: "Abrir no laboratório" from the main
+    // window's import, or Importar from the laboratory's with the save cancelled; either way it
+    // trains from memory.
+    void tabelaImportadaTreinaDaMemoria_data() {
+        QTest::addColumn<bool>("daPrincipal");
+        QTest::newRow("Abrir no laboratório") << true;
+        QTest::newRow("salvar cancelado") << false;
+    }
+    void tabelaImportadaTreinaDaMemoria() {
+        QFETCH(bool, daPrincipal);
+        UDialogos::defineExecutor([&](QDialog& d) {
+            d.findChild<QPushButton*>(daPrincipal ? "AbrirNoLaboratorioButton" : "ImportarButton")
+                ->click();
+            return d.result();
+        });
+        const QString tabela = QStringLiteral(NORVIKA_EXEMPLOS "/iris.csv");
+        if (daPrincipal) {
+            lab->close();
+            j->respostas << tabela;
+            j->acao("ImportarItemMenu")->trigger();
+            QVERIFY(lab->isVisible());
+        } else {
+            QVERIFY(lab->abreDados(tabela));
+        }
+        UDialogos::defineExecutor({});
+        QCOMPARE(filho<QLabel>("LabDadosLabel")->text().section(u'\n', 0, 0),
+                 QStringLiteral("150 padrões, 4 atributos, 3 rótulos"));
+        QCOMPARE(filho<QLabel>("LabArquivoLabel")->text(), QStringLiteral("iris.csv"));
+        QVERIFY(lab->sessao().carga().importado);
+        filho<QSpinBox>("LabEpocasSpin")->setValue(2);
+        clica("LabTreinarButton");
+        QVERIFY(esperaConcluir(20000));
+        QCOMPARE(lab->sessao().execucoes().size(), std::size_t{1});
     }
 
     // The comparison opens on what says something about the data: labels when the patterns have

@@ -43,10 +43,12 @@ QString nomeDoSeparador(char separador) {
 
 }  // namespace
 
-TFormImportar::TFormImportar(QWidget* pai, const QString& tabela, QFileDialog& salvar)
-    : QDialog(pai), tabela_(caminhoEmBytes(tabela)), salvar_(salvar) {
+TFormImportar::TFormImportar(QWidget* pai, const QString& tabela, QFileDialog& salvar,
+                             TDestino destino)
+    : QDialog(pai), tabela_(caminhoEmBytes(tabela)), salvar_(salvar), destino_(destino) {
     UJanelas::instala();
     ui.setupUi(this);
+    ui.AbrirNoLaboratorioButton->setVisible(destino == TDestino::classica);
     ui.TabelaLabel->setText(QStringLiteral("Tabela: %1").arg(QDir::toNativeSeparators(tabela)));
     ui.SeparadorCombo->addItems(
         {QStringLiteral("Automático"), QStringLiteral("Ponto e vírgula (;)"),
@@ -107,6 +109,8 @@ TFormImportar::TFormImportar(QWidget* pai, const QString& tabela, QFileDialog& s
     connect(ui.ImportarButton, &QPushButton::clicked, this,
             [this] { UMensagens::protege(this, [this] { importa(); }); });
     connect(ui.CancelarImportacaoButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ui.AbrirNoLaboratorioButton, &QPushButton::clicked, this,
+            [this] { UMensagens::protege(this, [this] { abreNoLaboratorio(); }); });
     resize(820, 760);
     if (planilha) {
         // The sheets to choose from, even when the first cannot be read.
@@ -186,6 +190,7 @@ void TFormImportar::atualiza() {
     ui.PreviaTabela->setColumnCount(0);
     const std::optional<TImportacao> lida = le(o, QStringLiteral("Lendo a tabela"));
     ui.ImportarButton->setEnabled(lida.has_value());
+    ui.AbrirNoLaboratorioButton->setEnabled(lida.has_value());
     if (!lida) return;
     const QScopedValueRollback<bool> mostrando(mostrando_, true);
     // What was detected, beside the choice "Automático".
@@ -283,7 +288,11 @@ void TFormImportar::importa() {
     salvar_.setDirectory(tabela.absolutePath());
     salvar_.selectFile(sugestao);
     const QString nome = UDialogos::escolhe(salvar_);
-    if (nome.isEmpty()) return;
+    // The laboratory trains from the table in memory when no pattern file is wanted.
+    if (nome.isEmpty()) {
+        if (destino_ == TDestino::laboratorio) abreNoLaboratorio();
+        return;
+    }
     const std::string destino = caminhoEmBytes(nome);
     if (mesmoArquivo(destino, tabela_)) {
         UMensagens::mostraMensagem(this,
@@ -295,5 +304,12 @@ void TFormImportar::importa() {
         le(opcoes(), QStringLiteral("Lendo a tabela inteira"), destino);
     if (!lida) return;
     gravado_ = nome;
+    accept();
+}
+
+void TFormImportar::abreNoLaboratorio() {
+    std::optional<TImportacao> lida = le(opcoes(), QStringLiteral("Lendo a tabela inteira"));
+    if (!lida) return;
+    importacao_ = std::move(lida);
     accept();
 }

@@ -27,11 +27,21 @@ class TFormImportar : public QDialog {
     static constexpr std::int64_t kLinhasPrevia = 1000;
     static constexpr int kPadroesNaPrevia = 20;
 
+    // Who the patterns are for: the classic window (a pattern file, and "Abrir no laboratório"
+    // beside Importar), or the laboratory (which trains from the table in memory when the save
+    // dialog is cancelled).
+    enum class TDestino { classica, laboratorio };
     // Reads `tabela` at once with the detected choices; the save dialog is `salvar`.
-    TFormImportar(QWidget* pai, const QString& tabela, QFileDialog& salvar);
+    TFormImportar(QWidget* pai, const QString& tabela, QFileDialog& salvar,
+                  TDestino destino = TDestino::classica);
 
     // The pattern file written; empty until "Importar" has written one.
     const QString& arquivoGravado() const { return gravado_; }
+    // The whole table as read for the laboratory ("Abrir no laboratório", or Importar from the
+    // laboratory with the save cancelled); nothing otherwise.
+    const std::optional<TImportacao>& importacao() const { return importacao_; }
+    bool paraOLaboratorio() const { return importacao_.has_value(); }
+    const std::string& tabela() const { return tabela_; }
 
   private:
     TOpcoesImportacao opcoes() const;
@@ -44,6 +54,8 @@ class TFormImportar : public QDialog {
     void mostraRelatorio(const std::vector<std::string>& linhas, bool falha);
     void escolhePapel();
     void importa();
+    // Reads the whole table for the laboratory, without writing it, and closes the dialog.
+    void abreNoLaboratorio();
 
     Ui::TFormImportar ui;
     std::string tabela_;
@@ -54,6 +66,8 @@ class TFormImportar : public QDialog {
     std::optional<bool> cabecalho_;
     std::vector<TPapel> papeis_;
     QString gravado_;
+    TDestino destino_;
+    std::optional<TImportacao> importacao_;
     // While the dialog writes a reading back into its controls: their signals are not choices.
     bool mostrando_ = false;
 };

@@ -9,10 +9,12 @@
 #include "UArquivoPadroes.h"
 #include "UArquivoRede.h"
 #include "UArquivoSessaoLab.h"
+#include "UDadosLab.h"
 #include "UDialogos.h"
 #include "UEdicaoPendente.h"
 #include "UErros.h"
 #include "UFormImportar.h"
+#include "UFormLaboratorio.h"
 #include "UFormTreinando.h"
 #include "ULeitorLinhas.h"
 #include "USpinEdit.h"
@@ -80,8 +82,15 @@ void TFormMain::ImportarItemMenuClick() {
 
 void TFormMain::importaTabela(const QString& tabela) {
     TFormImportar dialogo(this, tabela, *SaveDialogPadroes);
-    if (UDialogos::executa(dialogo) != QDialog::Accepted || dialogo.arquivoGravado().isEmpty())
+    if (UDialogos::executa(dialogo) != QDialog::Accepted) return;
+    if (dialogo.paraOLaboratorio()) {
+        // The table read goes to the laboratory as it is, with the import's choices.
+        abreLaboratorio();
+        if (laboratorio_)
+            laboratorio_->recebeImportacao(cargaDaImportacao(*dialogo.importacao()), tabela);
         return;
+    }
+    if (dialogo.arquivoGravado().isEmpty()) return;
     ui.PageControl->setCurrentIndex(0);
     ui.TreinamentoArqTextBox->setText(dialogo.arquivoGravado());
 }

@@ -268,13 +268,26 @@ bool TFormLaboratorio::abreDados(const QString& caminho) {
         return true;
     }
     ui.LabStatusLabel->setText(status);
-    // A table goes through the import dialog, which writes a pattern file.
+    // A table goes through the import dialog, which writes a pattern file, or, when none is
+    // wanted, hands the table read to be trained from memory.
     QFileDialog* salvar = UDialogos::criaDialogoPadroes(this, "LabSalvarPadroesDialog");
-    TFormImportar dialogo(this, caminho, *salvar);
+    TFormImportar dialogo(this, caminho, *salvar, TFormImportar::TDestino::laboratorio);
     const int resposta = UDialogos::executa(dialogo);
     salvar->deleteLater();
-    if (resposta != QDialog::Accepted || dialogo.arquivoGravado().isEmpty()) return false;
+    if (resposta != QDialog::Accepted) return false;
+    if (dialogo.importacao())
+        return recebeImportacao(cargaDaImportacao(*dialogo.importacao()), caminho);
+    if (dialogo.arquivoGravado().isEmpty()) return false;
     abreDadosPreparados(dialogo.arquivoGravado());
+    return true;
+}
+
+bool TFormLaboratorio::recebeImportacao(TCargaLab carga, const QString& tabela) {
+    if (sessao_.ocupada()) return false;
+    sessao_.iniciaCarga(std::move(carga), caminhoEmBytes(tabela));
+    if (!recebeDados()) return false;
+    ui.LabStatusLabel->setText(
+        QStringLiteral("Tabela importada, na memória: %1").arg(QFileInfo(tabela).fileName()));
     return true;
 }
 

@@ -58,6 +58,9 @@ class TFormLaboratorio : public QWidget {
     static QString gravaDemonstracao(const TPedidoDemonstracao& pedido);
     // Where generated data and the lessons' files go (created on demand).
     static QString pastaDemonstracoes();
+    // A table the import dialog read, as the data (trained from memory; `tabela` is its file).
+    // Returns whether the data are in place.
+    bool recebeImportacao(TCargaLab carga, const QString& tabela);
     // Opens a pattern file as data without any dialog (the lessons' prepared files).
     void abreDadosPreparados(const QString& caminho);
     // Shows replay frame i of the last training (the slider does this).
