@@ -74,3 +74,7 @@ QString numeroCurto(double v) {
     s.replace(u'.', virgula);
     return s;
 }
+
+QString contagem(std::int64_t n, const QString& singular, const QString& plural) {
+    return QStringLiteral("%1 %2").arg(n).arg(n == 1 ? singular : plural);
+}

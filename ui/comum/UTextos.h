@@ -23,3 +23,6 @@ std::optional<std::uint32_t> sementeDoTexto(const QString& texto);
 // zeros dropped; beyond 10^6 or below 10^-4 in the program's scientific form (1,235E7). Files and
 // tooltips keep every digit (realParaTexto).
 QString numeroCurto(double v);
+
+// A count and its noun, in the singular for one ("1 padrão", "0 padrões", "150 padrões").
+QString contagem(std::int64_t n, const QString& singular, const QString& plural);

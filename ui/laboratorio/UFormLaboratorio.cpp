@@ -245,11 +245,14 @@ void TFormLaboratorio::mostraDados() {
     if (c.normalizacao == TNormalizacao::z) normalizacao = QStringLiteral("escore z");
     std::int64_t ausentes = 0;
     for (const double v : c.dados.valores) ausentes += std::isnan(v) ? 1 : 0;
-    QString texto = QStringLiteral("%1 padrões, %2 atributos, %3 rótulos\nNormalização: %4")
-                        .arg(c.dados.padroes())
-                        .arg(c.dados.dimensao)
-                        .arg(c.dados.legenda.size())
-                        .arg(normalizacao);
+    QString texto = QStringLiteral("%1, %2, %3\nNormalização: %4")
+                        .arg(contagem(static_cast<std::int64_t>(c.dados.padroes()),
+                                      QStringLiteral("padrão"), QStringLiteral("padrões")),
+                             contagem(c.dados.dimensao, QStringLiteral("atributo"),
+                                      QStringLiteral("atributos")),
+                             contagem(static_cast<std::int64_t>(c.dados.legenda.size()),
+                                      QStringLiteral("rótulo"), QStringLiteral("rótulos")),
+                             normalizacao);
     if (ausentes > 0) texto += QStringLiteral("\nValores ausentes: %1").arg(ausentes);
     ui.LabDadosLabel->setText(texto);
 }
@@ -387,7 +390,8 @@ void TFormLaboratorio::mostraConclusao() {
     QString estado =
         sessao_.parado()
             ? QStringLiteral("Parado na época %1 de %2.").arg(a.epocas).arg(a.totalEpocas)
-            : QStringLiteral("Treino concluído: %1 épocas.").arg(a.totalEpocas);
+            : QStringLiteral("Treino concluído: %1.")
+                  .arg(contagem(a.totalEpocas, QStringLiteral("época"), QStringLiteral("épocas")));
     if (!sessao_.erro().empty()) {
         estado = QStringLiteral("O treino falhou.");
         UMensagens::mostraFalha(this, QString::fromStdString(sessao_.erro()));

@@ -60,7 +60,7 @@ void TFormLaboratorio::atualizaHistorico() {
         const TConfiguracaoLab& c = e.config;
         item->setData(
             kDicaDaExecucao,
-            QStringLiteral("%1 × %2 %3%4, %5, %6, raio %7 → %8, %9 épocas\nQuantização %10, "
+            QStringLiteral("%1 × %2 %3%4, %5, %6, raio %7 → %8, %9\nQuantização %10, "
                            "topográfico %11, %12 s%13")
                 .arg(c.grade.linhas)
                 .arg(c.grade.colunas)
@@ -69,7 +69,7 @@ void TFormLaboratorio::atualizaHistorico() {
                 .arg(QString::fromLatin1(tokenDoAjuste(c, TAjusteLab::vizinhanca)))
                 .arg(QString::fromLatin1(tokenDoAjuste(c, TAjusteLab::modo)))
                 .arg(numeroCurto(c.raio.inicial), numeroCurto(c.raio.final))
-                .arg(c.epocas)
+                .arg(contagem(c.epocas, QStringLiteral("época"), QStringLiteral("épocas")))
                 .arg(e.mapa->erros ? numeroCurto(e.mapa->erros->quantizacao) : QStringLiteral("–"),
                      e.mapa->erros ? numeroCurto(e.mapa->erros->topografico) : QStringLiteral("–"),
                      numeroCurto(e.segundos), e.parada ? QStringLiteral(" (parada)") : QString()));

@@ -201,7 +201,9 @@ QString textoDaLegendaExportacao(const TDadosMapa& d) {
         mapa += QStringLiteral(", %1, raio %2")
                     .arg(textoDeBytes(d.origem->vizinhanca))
                     .arg(d.origem->raio);
-        if (d.origem->ciclos > 0) mapa += QStringLiteral(", %1 ciclos").arg(d.origem->ciclos);
+        if (d.origem->ciclos > 0)
+            mapa += QStringLiteral(", ") +
+                    contagem(d.origem->ciclos, QStringLiteral("ciclo"), QStringLiteral("ciclos"));
     }
     partes << mapa;
     if (d.semente) partes << QStringLiteral("semente %1").arg(*d.semente);
