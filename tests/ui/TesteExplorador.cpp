@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QProcess>
 #include <QPushButton>
+#include <QSettings>
 #include <QSlider>
 #include <QSvgRenderer>
 #include <QTextBrowser>
@@ -72,7 +73,13 @@ class TesteExplorador : public QObject {
     Q_OBJECT
 
   private Q_SLOTS:
+    void initTestCase() {
+        // The views' preferences (Linha 1 embaixo) go to the test's own folder, at their defaults.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QString::fromStdString(pasta.arquivo("preferencias")));
+    }
     void init() {
+        QSettings(QStringLiteral("Norvika"), QStringLiteral("Vistas")).clear();
         defineSeparadorDecimal(',');
         j = std::make_unique<Janelas>();
     }

@@ -59,10 +59,11 @@ TFormLaboratorio::TFormLaboratorio(QWidget* pai) : QWidget(pai) {
         return sessao_.temDados() ? QStringLiteral("Escolha o mapa e o treino e clique em Treinar.")
                                   : QStringLiteral("Abra um arquivo de dados e treine um mapa.");
     };
-    painel_ = new TPainelMapa(this,
-                              {ui.LabVistaSeletor, ui.LabVista, ui.LabCurva,
-                               ui.LabEscalaComumCheckBox, ui.LabPainelNeuronio},
-                              std::move(textos));
+    painel_ =
+        new TPainelMapa(this,
+                        {ui.LabVistaSeletor, ui.LabVista, ui.LabCurva, ui.LabEscalaComumCheckBox,
+                         ui.LabPainelNeuronio, ui.LinhaUmEmbaixoCheckBox},
+                        std::move(textos));
     painel_->preencheSeletor(true);
     for (const TInfoDemonstracao& info : kDemonstracoes) {
         ui.LabDemoCombo->addItem(QString::fromUtf8(info.titulo), static_cast<int>(info.tipo));

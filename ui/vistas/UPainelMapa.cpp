@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QSettings>
 #include <QTextEdit>
 
 #include "UExportacao.h"
@@ -15,11 +16,30 @@
 #include "UVistaCurva.h"
 #include "UVistaMapa.h"
 
+namespace {
+
+// The views' preferences, shared by the windows that show a map (the laboratory keeps its own
+// settings apart).
+QSettings preferenciasDasVistas() {
+    return QSettings(QStringLiteral("Norvika"), QStringLiteral("Vistas"));
+}
+const QString kChaveLinhaUmEmbaixo = QStringLiteral("LinhaUmEmbaixo");
+
+}  // namespace
+
 TPainelMapa::TPainelMapa(QWidget* janela, TComponentes componentes, TTextos textos)
     : QObject(janela), janela_(janela), c_(std::move(componentes)), textos_(std::move(textos)) {
     connect(c_.seletor, &QComboBox::currentIndexChanged, this,
             [this] { UMensagens::protege(janela_, [&] { mostraVistaEscolhida(); }); });
     connect(c_.escalaComum, &QCheckBox::toggled, c_.vista, &TVistaMapa::defineEscalaComum);
+    // Kept as soon as it changes, so a window opened later, or the next session, draws the same.
+    c_.linhaUmEmbaixo->setChecked(
+        preferenciasDasVistas().value(kChaveLinhaUmEmbaixo, false).toBool());
+    c_.vista->defineLinhaUmEmbaixo(c_.linhaUmEmbaixo->isChecked());
+    connect(c_.linhaUmEmbaixo, &QCheckBox::toggled, this, [this](bool embaixo) {
+        c_.vista->defineLinhaUmEmbaixo(embaixo);
+        preferenciasDasVistas().setValue(kChaveLinhaUmEmbaixo, embaixo);
+    });
     connect(c_.vista, &TVistaMapa::neuronioEscolhido, this, &TPainelMapa::escolheNeuronio);
 }
 

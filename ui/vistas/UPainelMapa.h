@@ -32,6 +32,9 @@ class TPainelMapa : public QObject {
         QCheckBox* escalaComum = nullptr;
         // The selected unit's text: a QTextEdit or a QPlainTextEdit.
         QWidget* unidade = nullptr;
+        // "Linha 1 embaixo": one preference for every window that shows a map, kept from one
+        // session to the next.
+        QCheckBox* linhaUmEmbaixo = nullptr;
     };
     struct TTextos {
         QString instante;                  // what a step's text calls a pass ("Ciclo", "Época")

@@ -36,7 +36,7 @@ void pintaVista(QPainter& p, const QRectF& area, const TDadosMapa& d, TTipoVista
         return;
     }
     TTextosCelulas proprios;
-    const TLayoutVista l = layoutDaVista(tipo, d, area, opcoes.escalaComum);
+    const TLayoutVista l = layoutDaVista(tipo, d, area, opcoes.escalaComum, opcoes.linhaUmEmbaixo);
     switch (tipo) {
         case TTipoVista::Planos:
             pintaPlanos(p, l, d, opcoes);
