@@ -46,7 +46,7 @@ TFormLaboratorio::TFormLaboratorio(QWidget* pai) : QWidget(pai) {
     setAttribute(Qt::WA_QuitOnClose, false);
     // The .ui sets norvika-lab's defaults (hexagonal, Gaussian, shuffled, started from patterns)
     // and lets the map's column alone grow with the window; its first widths are set here.
-    ui.LabDivisor->setSizes({340, 700, 260});
+    ui.LabDivisor->setSizes({340, 660, 300});
     // The planes' scale box keeps its room when hidden, so no view widens the window.
     QSizePolicy politica = ui.LabEscalaComumCheckBox->sizePolicy();
     politica.setRetainSizeWhenHidden(true);
@@ -226,7 +226,7 @@ void TFormLaboratorio::mostraDados() {
     QString normalizacao = QStringLiteral("nenhuma");
     if (!sessao_.mapa()->padroes->escala.empty())
         normalizacao = QStringLiteral(
-            "feita na importação (os pesos aparecem nos valores "
+            "feita na importação (os pesos aparecem também nos valores "
             "originais)");
     if (c.normalizacao == TNormalizacao::minmax) normalizacao = QStringLiteral("mínimo-máximo");
     if (c.normalizacao == TNormalizacao::z) normalizacao = QStringLiteral("escore z");

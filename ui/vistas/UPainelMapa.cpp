@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QSettings>
@@ -32,6 +33,11 @@ TPainelMapa::TPainelMapa(QWidget* janela, TComponentes componentes, TTextos text
     connect(c_.seletor, &QComboBox::currentIndexChanged, this,
             [this] { UMensagens::protege(janela_, [&] { mostraVistaEscolhida(); }); });
     connect(c_.escalaComum, &QCheckBox::toggled, c_.vista, &TVistaMapa::defineEscalaComum);
+    // The unit's values stand in columns (the file's units, the original ones), which line up
+    // only in a fixed-pitch font.
+    QFont fixa = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixa.setPointSizeF(c_.unidade->font().pointSizeF());
+    c_.unidade->setFont(fixa);
     // Kept as soon as it changes, so a window opened later, or the next session, draws the same.
     c_.linhaUmEmbaixo->setChecked(
         preferenciasDasVistas().value(kChaveLinhaUmEmbaixo, false).toBool());
