@@ -46,7 +46,7 @@ TFormLaboratorio::TFormLaboratorio(QWidget* pai) : QWidget(pai) {
     setAttribute(Qt::WA_QuitOnClose, false);
     // The .ui sets norvika-lab's defaults (hexagonal, Gaussian, shuffled, started from patterns)
     // and lets the map's column alone grow with the window; its first widths are set here.
-    ui.LabDivisor->setSizes({340, 660, 300});
+    ui.LabDivisor->setSizes({340, 640, 320});
     // The planes' scale box keeps its room when hidden, so no view widens the window.
     QSizePolicy politica = ui.LabEscalaComumCheckBox->sizePolicy();
     politica.setRetainSizeWhenHidden(true);
