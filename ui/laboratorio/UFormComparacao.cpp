@@ -9,6 +9,7 @@
 #include "UDialogos.h"
 #include "UImagemExportada.h"
 #include "UJanelas.h"
+#include "UPainelMapa.h"
 #include "UPintura.h"
 #include "USugestaoLab.h"
 #include "UTextos.h"
@@ -75,6 +76,7 @@ void TFormComparacao::mostraVista() {
     for (TVistaMapa* v : {ui.LabComparacaoVistaA, ui.LabComparacaoVistaB}) {
         v->defineTipo(tipo);
         v->defineEscalaComum(true);
+        v->defineLinhaUmEmbaixo(linhaUmEmbaixoPreferida());
         v->defineFaixa(faixa);
     }
 }

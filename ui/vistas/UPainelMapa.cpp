@@ -28,6 +28,10 @@ const QString kChaveLinhaUmEmbaixo = QStringLiteral("LinhaUmEmbaixo");
 
 }  // namespace
 
+bool linhaUmEmbaixoPreferida() {
+    return preferenciasDasVistas().value(kChaveLinhaUmEmbaixo, false).toBool();
+}
+
 TPainelMapa::TPainelMapa(QWidget* janela, TComponentes componentes, TTextos textos)
     : QObject(janela), janela_(janela), c_(std::move(componentes)), textos_(std::move(textos)) {
     connect(c_.seletor, &QComboBox::currentIndexChanged, this,
@@ -39,8 +43,7 @@ TPainelMapa::TPainelMapa(QWidget* janela, TComponentes componentes, TTextos text
     fixa.setPointSizeF(c_.unidade->font().pointSizeF());
     c_.unidade->setFont(fixa);
     // Kept as soon as it changes, so a window opened later, or the next session, draws the same.
-    c_.linhaUmEmbaixo->setChecked(
-        preferenciasDasVistas().value(kChaveLinhaUmEmbaixo, false).toBool());
+    c_.linhaUmEmbaixo->setChecked(linhaUmEmbaixoPreferida());
     c_.vista->defineLinhaUmEmbaixo(c_.linhaUmEmbaixo->isChecked());
     connect(c_.linhaUmEmbaixo, &QCheckBox::toggled, this, [this](bool embaixo) {
         c_.vista->defineLinhaUmEmbaixo(embaixo);

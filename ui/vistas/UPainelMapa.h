@@ -21,6 +21,10 @@ class QWidget;
 class TVistaCurva;
 class TVistaMapa;
 
+// The saved "Linha 1 embaixo", for a view that has no check box of its own (the comparison of two
+// runs).
+bool linhaUmEmbaixoPreferida();
+
 class TPainelMapa : public QObject {
     Q_OBJECT
 
