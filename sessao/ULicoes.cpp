@@ -135,7 +135,7 @@ std::vector<TLicao> criaLicoes() {
         "Treine e veja a Matriz-U: cada unidade tem a cor da sua distância média às "
         "vizinhas; as escuras (roxas) são parecidas com as vizinhas, as claras (verdes e "
         "amarelas) marcam fronteiras. Depois passe à vista Rótulos e clique em algumas "
-        "unidades: os pesos aparecem nos valores originais, em centímetros.";
+        "unidades: os pesos aparecem também nos valores originais, em centímetros.";
     l[3].perguntas = {
         {"Quantos grupos a Matriz-U separa com clareza?",
          "Dois: a setosa fica isolada por uma faixa clara; versicolor e virginica ficam lado "

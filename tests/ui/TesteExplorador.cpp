@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QProcess>
 #include <QPushButton>
+#include <QSettings>
 #include <QSlider>
 #include <QSvgRenderer>
 #include <QTextBrowser>
@@ -19,6 +20,7 @@
 #include <cfloat>
 #include <cstring>
 #include <filesystem>
+#include <tuple>
 
 #include "../comum/ArquivoTemporario.h"
 #include "Janelas.h"
@@ -28,6 +30,7 @@
 #include "UFormTreinando.h"
 #include "UNumeros.h"
 #include "UPintorCelulas.h"
+#include "UPintura.h"
 #include "UTextos.h"
 #include "UVistaCurva.h"
 #include "UVistaMapa.h"
@@ -72,7 +75,13 @@ class TesteExplorador : public QObject {
     Q_OBJECT
 
   private Q_SLOTS:
+    void initTestCase() {
+        // The views' preferences (Linha 1 embaixo) go to the test's own folder, at their defaults.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QString::fromStdString(pasta.arquivo("preferencias")));
+    }
     void init() {
+        QSettings(QStringLiteral("Norvika"), QStringLiteral("Vistas")).clear();
         defineSeparadorDecimal(',');
         j = std::make_unique<Janelas>();
     }
@@ -265,10 +274,15 @@ class TesteExplorador : public QObject {
         const QString painel = filho<QTextBrowser>(e, "PainelNeuronio")->toPlainText();
         const TNeuronio& n = j->principal->rede().neuronio(0, 0);
         const double altura = 150 + 40 * n.getPeso(0), peso = 60 + 12.5 * n.getPeso(1);
-        QVERIFY2(
-            painel.contains(QStringLiteral("Pesos (valores originais):\naltura: %1\npeso: %2\n")
-                                .arg(numeroCurto(altura), numeroCurto(peso))),
-            qPrintable(painel));
+        // Under each name, the weight as trained and, in the next column, in the original units.
+        const QStringList doPainel = painel.split(u'\n');
+        for (const auto& [nome, k, original] :
+             {std::tuple{"altura:", 0, altura}, std::tuple{"peso:", 1, peso}}) {
+            const qsizetype i = doPainel.indexOf(QString::fromLatin1(nome));
+            QVERIFY2(i >= 0 && i + 1 < doPainel.size(), qPrintable(painel));
+            QCOMPARE(doPainel[i + 1].split(u' ', Qt::SkipEmptyParts),
+                     (QStringList{numeroCurto(n.getPeso(k)), numeroCurto(original)}));
+        }
         const QString csv = QString::fromStdString(pasta.arquivo("mapa.csv"));
         QCOMPARE(e->exportaDados(csv), QString());
         const QStringList linhas = QString::fromStdString(PastaTemporaria::le(csv.toStdString()))
@@ -278,6 +292,55 @@ class TesteExplorador : public QObject {
         const QStringList campos = linhas[1].split(u';');
         QCOMPARE(campos[2], QString::fromStdString(realParaTexto(altura)));
         QCOMPARE(campos[3], QString::fromStdString(realParaTexto(peso)));
+    }
+
+    // A step on a normalised file shows the pattern and the winner's weights in the same units,
+    // the file's and the original ones, each in its column: with rate 1 the winner takes the
+    // pattern's values, and each column shows the pattern's digits again.
+    void passoMostraPadraoEPesosNasMesmasUnidades() {
+        TDadosMapa d;
+        d.linhas = 1;
+        d.colunas = 2;
+        d.dimensao = 2;
+        auto extras = std::make_shared<TExtrasMapa>();
+        extras->nomes = {"altura", "peso"};
+        extras->escala = {{150, 40}, {60, 12.5}};
+        d.padroes = extras;
+        TDadosMapa::TPassoAtual s;
+        s.vencedor = 1;
+        s.taxa = 1.0;
+        s.valores = {0.25, -1.5};
+        s.antes = {0.5, 0.5};
+        s.depois = s.valores;
+        d.passo = s;
+        const QStringList linhas = textoDoPasso(d, QStringLiteral("Época")).split(u'\n');
+        // The rows of an attribute: the pattern's first, the weights' second; their columns
+        // start where the headings' do.
+        const auto titulos = std::find_if(linhas.begin(), linhas.end(), [](const QString& l) {
+            return l.contains(QStringLiteral("no arquivo"));
+        });
+        QVERIFY(titulos != linhas.end());
+        const qsizetype colunaOriginal = titulos->indexOf(QStringLiteral("unidades originais"));
+        const qsizetype colunaArquivo = titulos->indexOf(QStringLiteral("no arquivo"));
+        for (std::int32_t k = 0; k < 2; ++k) {
+            // Under each of the attribute's names, the pattern's values first, then the weights'.
+            QStringList doAtributo;
+            for (qsizetype i = 0; i + 1 < linhas.size(); ++i)
+                if (linhas[i] == nomeDoAtributo(d, k) + u':') doAtributo << linhas[i + 1];
+            QCOMPARE(doAtributo.size(), 2);
+            const QString& padrao = doAtributo[0];
+            const QString& peso = doAtributo[1];
+            const auto coluna = [](const QString& l, qsizetype de, qsizetype ate) {
+                return l.mid(de, ate < 0 ? -1 : ate - de).trimmed();
+            };
+            const QString arquivo = coluna(padrao, colunaArquivo, colunaOriginal);
+            const QString original = coluna(padrao, colunaOriginal, -1);
+            QCOMPARE(arquivo, numeroCurto(s.valores[static_cast<std::size_t>(k)]));
+            QCOMPARE(original, numeroCurto(d.original(k, s.valores[static_cast<std::size_t>(k)])));
+            QVERIFY2(coluna(peso, colunaArquivo, colunaOriginal).endsWith(u' ' + arquivo),
+                     qPrintable(peso));
+            QVERIFY2(coluna(peso, colunaOriginal, -1).endsWith(u' ' + original), qPrintable(peso));
+        }
     }
 
     // The curve's cycles follow the file's real size, as norvika-bench's do: 1000 patterns of 32

@@ -31,6 +31,7 @@
 #include "ULayoutMapa.h"
 #include "UManual.h"
 #include "UNumeros.h"
+#include "UVistaMapa.h"
 
 class TesteLaboratorio : public QObject {
     Q_OBJECT
@@ -64,6 +65,7 @@ class TesteLaboratorio : public QObject {
     }
     void init() {
         QSettings(QStringLiteral("Norvika"), QStringLiteral("Laboratorio")).clear();
+        QSettings(QStringLiteral("Norvika"), QStringLiteral("Vistas")).clear();
         defineSeparadorDecimal(',');
         j = std::make_unique<Janelas>();
         j->acao("LaboratorioItemMenu")->trigger();
@@ -386,6 +388,51 @@ class TesteLaboratorio : public QObject {
                  QStringLiteral("Gaussiana"));
         QCOMPARE(filho<QComboBox>("LabModoCombo")->currentText(), QStringLiteral("Lote"));
         QCOMPARE(filho<QComboBox>("LabInicioCombo")->currentText(), QStringLiteral("Linear"));
+    }
+
+    // "Linha 1 embaixo" draws a map as R's kohonen does: the unit at the bottom left is row 1,
+    // column 1, on square and hexagonal grids alike, for the click as for the picture; the
+    // choice comes back with the window, and the explorer shares it.
+    void linhaUmEmbaixo_data() {
+        QTest::addColumn<bool>("hexagonal");
+        QTest::newRow("retangular") << false;
+        QTest::newRow("hexagonal") << true;
+    }
+    void linhaUmEmbaixo() {
+        QFETCH(bool, hexagonal);
+        auto d = std::make_shared<TDadosMapa>();
+        d->forma = hexagonal ? TFormaMapa::hexagonal : TFormaMapa::retangular;
+        d->linhas = 4;
+        d->colunas = 5;
+        d->dimensao = 1;
+        d->pesos.assign(20, 0.0);
+        d->contagens.assign(20, 0);
+        d->rotulos.assign(20, {});
+        d->u.assign(20, 0.0);
+        auto* vista = filho<TVistaMapa>("LabVista");
+        vista->defineDados(d);
+        vista->defineTipo(TTipoVista::Rotulos);
+        const TGradeCelulas g =
+            layoutDaVista(TTipoVista::Rotulos, *d, QRectF(vista->rect()), true).grade;
+        const QPoint embaixoAEsquerda =
+            QPointF(g.mapa.left() + 0.75 * g.lado, g.mapa.bottom() - g.lado / 2).toPoint();
+        auto* caixa = filho<QCheckBox>("LinhaUmEmbaixoCheckBox");
+        QVERIFY(!caixa->isChecked());
+        QCOMPARE(vista->neuronioEm(embaixoAEsquerda), 15);  // row 4, column 1
+        QTest::mouseClick(caixa, Qt::LeftButton, {}, caixa->rect().center());
+        QVERIFY(caixa->isChecked());
+        QCOMPARE(vista->neuronioEm(embaixoAEsquerda), 0);
+        lab->close();
+        j.reset();
+        j = std::make_unique<Janelas>();
+        j->acao("LaboratorioItemMenu")->trigger();
+        lab = j->principal->laboratorio();
+        QVERIFY(filho<QCheckBox>("LinhaUmEmbaixoCheckBox")->isChecked());
+        QVERIFY(filho<TVistaMapa>("LabVista")->linhaUmEmbaixo());
+        j->acao("ExploradorItemMenu")->trigger();
+        auto* explorador = j->principal->explorador();
+        QVERIFY(explorador->findChild<QCheckBox*>(QStringLiteral("LinhaUmEmbaixoCheckBox"))
+                    ->isChecked());
     }
 
     // The settings and the layout survive closing the window and the program.

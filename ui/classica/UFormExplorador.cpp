@@ -29,10 +29,10 @@ TFormExplorador::TFormExplorador(QWidget* pai) : QWidget(pai) {
     textos.instante = QStringLiteral("Ciclo");
     textos.escolhaUmaUnidade =
         QStringLiteral("Clique num neurônio do mapa para ver seus pesos e rótulos.");
-    painel_ = new TPainelMapa(
-        this,
-        {ui.VistaSeletor, ui.VistaMapa, ui.VistaCurva, ui.EscalaComumCheckBox, ui.PainelNeuronio},
-        textos);
+    painel_ = new TPainelMapa(this,
+                              {ui.VistaSeletor, ui.VistaMapa, ui.VistaCurva, ui.EscalaComumCheckBox,
+                               ui.PainelNeuronio, ui.LinhaUmEmbaixoCheckBox},
+                              textos);
     preencheSeletor();
     connect(ui.ExportarButton, &QPushButton::clicked, this, &TFormExplorador::ExportarButtonClick);
     connect(ui.ExportarDadosButton, &QPushButton::clicked, this,

@@ -9,6 +9,7 @@
 #include "UDialogos.h"
 #include "UImagemExportada.h"
 #include "UJanelas.h"
+#include "UPainelMapa.h"
 #include "UPintura.h"
 #include "USugestaoLab.h"
 #include "UTextos.h"
@@ -89,6 +90,7 @@ void TFormComparacao::mostraVista() {
     for (TVistaMapa* v : {ui.LabComparacaoVistaA, ui.LabComparacaoVistaB}) {
         v->defineTipo(tipo);
         v->defineEscalaComum(true);
+        v->defineLinhaUmEmbaixo(linhaUmEmbaixoPreferida());
         v->defineFaixa(mesma ? faixa : std::nullopt);
     }
 }

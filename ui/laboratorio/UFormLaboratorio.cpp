@@ -48,7 +48,7 @@ TFormLaboratorio::TFormLaboratorio(QWidget* pai) : QWidget(pai) {
     setAttribute(Qt::WA_QuitOnClose, false);
     // The .ui sets norvika-lab's defaults (hexagonal, Gaussian, shuffled, started from patterns)
     // and lets the map's column alone grow with the window; its first widths are set here.
-    ui.LabDivisor->setSizes({340, 700, 260});
+    ui.LabDivisor->setSizes({340, 640, 320});
     // The planes' scale box keeps its room when hidden, so no view widens the window.
     QSizePolicy politica = ui.LabEscalaComumCheckBox->sizePolicy();
     politica.setRetainSizeWhenHidden(true);
@@ -61,10 +61,11 @@ TFormLaboratorio::TFormLaboratorio(QWidget* pai) : QWidget(pai) {
         return sessao_.temDados() ? QStringLiteral("Escolha o mapa e o treino e clique em Treinar.")
                                   : QStringLiteral("Abra um arquivo de dados e treine um mapa.");
     };
-    painel_ = new TPainelMapa(this,
-                              {ui.LabVistaSeletor, ui.LabVista, ui.LabCurva,
-                               ui.LabEscalaComumCheckBox, ui.LabPainelNeuronio},
-                              std::move(textos));
+    painel_ =
+        new TPainelMapa(this,
+                        {ui.LabVistaSeletor, ui.LabVista, ui.LabCurva, ui.LabEscalaComumCheckBox,
+                         ui.LabPainelNeuronio, ui.LinhaUmEmbaixoCheckBox},
+                        std::move(textos));
     painel_->preencheSeletor(true);
     for (const TInfoDemonstracao& info : kDemonstracoes) {
         ui.LabDemoCombo->addItem(QString::fromUtf8(info.titulo), static_cast<int>(info.tipo));
@@ -239,7 +240,7 @@ void TFormLaboratorio::mostraDados() {
     QString normalizacao = QStringLiteral("nenhuma");
     if (!sessao_.mapa()->padroes->escala.empty())
         normalizacao = QStringLiteral(
-            "feita na importação (os pesos aparecem nos valores "
+            "feita na importação (os pesos aparecem também nos valores "
             "originais)");
     if (c.normalizacao == TNormalizacao::minmax) normalizacao = QStringLiteral("mínimo-máximo");
     if (c.normalizacao == TNormalizacao::z) normalizacao = QStringLiteral("escore z");

@@ -23,11 +23,12 @@ QSizeF TGradeCelulas::medidas(std::int32_t linhas, std::int32_t colunas, bool he
 }
 
 TGradeCelulas TGradeCelulas::em(const QRectF& area, std::int32_t linhas, std::int32_t colunas,
-                                double margem, bool hexagonal) {
+                                double margem, bool hexagonal, bool linhaUmEmbaixo) {
     TGradeCelulas g;
     g.linhas = linhas;
     g.colunas = std::max(colunas, 1);
     g.hexagonal = hexagonal;
+    g.linhaUmEmbaixo = linhaUmEmbaixo;
     const QSizeF m = medidas(linhas, colunas, hexagonal);
     g.lado = std::max(
         1.0, std::min((area.width() - margem) / m.width(), (area.height() - margem) / m.height()));
@@ -37,15 +38,17 @@ TGradeCelulas TGradeCelulas::em(const QRectF& area, std::int32_t linhas, std::in
 }
 
 QPointF TGradeCelulas::centro(std::int32_t a) const {
-    const std::int32_t r = a / colunas, c = a % colunas;
-    if (!hexagonal) return {mapa.left() + (c + 0.5) * lado, mapa.top() + (r + 0.5) * lado};
+    // The shift goes with the row, the height with where the row is drawn.
+    const std::int32_t r = a / colunas, c = a % colunas, f = fila(r);
+    if (!hexagonal) return {mapa.left() + (c + 0.5) * lado, mapa.top() + (f + 0.5) * lado};
     return {mapa.left() + (c + 0.5 + 0.5 * (r % 2)) * lado,
-            mapa.top() + lado / kRaiz3 + r * lado * kRaiz3 / 2};
+            mapa.top() + lado / kRaiz3 + f * lado * kRaiz3 / 2};
 }
 
 QRectF TGradeCelulas::caixa(std::int32_t a) const {
     if (!hexagonal)
-        return {mapa.left() + (a % colunas) * lado, mapa.top() + (a / colunas) * lado, lado, lado};
+        return {mapa.left() + (a % colunas) * lado, mapa.top() + fila(a / colunas) * lado, lado,
+                lado};
     const QPointF c = centro(a);
     const double meiaAltura = lado / kRaiz3 / 2;
     return {c.x() - lado / 2, c.y() - meiaAltura, lado, 2 * meiaAltura};
@@ -70,9 +73,9 @@ bool TGradeCelulas::contem(std::int32_t a, const QPointF& ponto) const {
 }
 
 QRectF TGradeCelulas::faixaDaLinha(std::int32_t i) const {
-    if (!hexagonal) return {mapa.left(), mapa.top() + i * lado, mapa.width(), lado};
+    if (!hexagonal) return {mapa.left(), mapa.top() + fila(i) * lado, mapa.width(), lado};
     const double passo = lado * kRaiz3 / 2;
-    const double y = mapa.top() + lado / kRaiz3 + i * passo;
+    const double y = mapa.top() + lado / kRaiz3 + fila(i) * passo;
     return {mapa.left(), y - passo / 2, mapa.width(), passo};
 }
 
@@ -109,7 +112,8 @@ namespace {
 
 // Small multiples, one per attribute, in the number of columns that makes them largest; with one
 // scale per plane each keeps room at its right for its own colour bar.
-void dispoePlanos(const TDadosMapa& d, const QRectF& util, bool escalaComum, TLayoutVista& l) {
+void dispoePlanos(const TDadosMapa& d, const QRectF& util, bool escalaComum, bool linhaUmEmbaixo,
+                  TLayoutVista& l) {
     const double barra = escalaComum ? 0.0 : 16.0;
     const std::int32_t planos = d.dimensao;
     if (planos <= 0) return;
@@ -133,7 +137,7 @@ void dispoePlanos(const TDadosMapa& d, const QRectF& util, bool escalaComum, TLa
         plano.caixa =
             QRectF(util.left() + (k % colunas) * w, util.top() + (k / colunas) * h, w - 10, h - 6);
         plano.grade = TGradeCelulas::em(plano.caixa.adjusted(0, 16, 0, 0), d.linhas, d.colunas, 0.0,
-                                        d.hexagonal());
+                                        d.hexagonal(), linhaUmEmbaixo);
         l.planos.push_back(plano);
     }
 }
@@ -180,7 +184,7 @@ double alturaLegendasEspaco(const TDadosMapa& d) {
 }
 
 TLayoutVista layoutDaVista(TTipoVista tipo, const TDadosMapa& d, const QRectF& area,
-                           bool escalaComum) {
+                           bool escalaComum, bool linhaUmEmbaixo) {
     TLayoutVista l;
     l.tipo = tipo;
     l.area = area.adjusted(kMargemVista, kMargemVista, -kMargemVista, -kMargemVista);
@@ -188,12 +192,13 @@ TLayoutVista layoutDaVista(TTipoVista tipo, const TDadosMapa& d, const QRectF& a
                          l.area.height());
     switch (tipo) {
         case TTipoVista::Cores:
-            l.grade = TGradeCelulas::em(l.area, d.linhas, d.colunas, kMargemNumeros, d.hexagonal());
+            l.grade = TGradeCelulas::em(l.area, d.linhas, d.colunas, kMargemNumeros, d.hexagonal(),
+                                        linhaUmEmbaixo);
             break;
         case TTipoVista::Planos:
             if (escalaComum) l.legenda = direita;
             dispoePlanos(d, l.area.adjusted(0, 0, escalaComum ? -kLarguraLegenda : 0.0, 0),
-                         escalaComum, l);
+                         escalaComum, linhaUmEmbaixo, l);
             break;
         case TTipoVista::Espaco:
             l.legenda = direita;
@@ -202,7 +207,7 @@ TLayoutVista layoutDaVista(TTipoVista tipo, const TDadosMapa& d, const QRectF& a
         default:
             l.legenda = direita;
             l.grade = TGradeCelulas::em(l.area.adjusted(0, 0, -kLarguraLegenda, 0), d.linhas,
-                                        d.colunas, kMargemNumeros, d.hexagonal());
+                                        d.colunas, kMargemNumeros, d.hexagonal(), linhaUmEmbaixo);
             break;
     }
     return l;

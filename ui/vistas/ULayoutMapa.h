@@ -43,16 +43,19 @@ double alturaLegendasEspaco(const TDadosMapa& dados);
 
 // A map's cells in a rectangle, as large as fit, row by row: squares, or for a hexagonal map
 // hexagons with a vertex up, `lado` wide, rows sqrt(3)/2 lado apart and odd rows shifted half a
-// cell right (as the laboratory places its units).
+// cell right (as the laboratory places its units). Row 1 is at the top, or with `linhaUmEmbaixo`
+// at the bottom, as R's kohonen draws it: the picture mirrored top to bottom, each row keeping its
+// shift, so that a hexagonal map stays the same hexagonal map.
 struct TGradeCelulas {
     QRectF mapa;  // the cells' area
     double lado = 0.0;
     std::int32_t linhas = 0, colunas = 0;
     bool hexagonal = false;
+    bool linhaUmEmbaixo = false;
 
     // The cells in `area` after `margem` for the numbers at its top and left.
     static TGradeCelulas em(const QRectF& area, std::int32_t linhas, std::int32_t colunas,
-                            double margem, bool hexagonal = false);
+                            double margem, bool hexagonal = false, bool linhaUmEmbaixo = false);
     // The map's width and height in cell widths.
     static QSizeF medidas(std::int32_t linhas, std::int32_t colunas, bool hexagonal);
 
@@ -64,6 +67,10 @@ struct TGradeCelulas {
     bool contem(std::int32_t a, const QPointF& ponto) const;
     // The band of row i, for its number at the left.
     QRectF faixaDaLinha(std::int32_t i) const;
+
+  private:
+    // Where row i is drawn, counting from the top.
+    std::int32_t fila(std::int32_t i) const { return linhaUmEmbaixo ? linhas - 1 - i : i; }
 };
 
 struct TLayoutVista {
@@ -90,8 +97,9 @@ struct TLayoutVista {
     std::int32_t neuronioEm(const QPointF& ponto) const;
 };
 
-// The layout of a view of `dados` in `area` (the whole picture, its margin included).
+// The layout of a view of `dados` in `area` (the whole picture, its margin included); the input
+// space has no rows, so `linhaUmEmbaixo` leaves it as it is.
 TLayoutVista layoutDaVista(TTipoVista tipo, const TDadosMapa& dados, const QRectF& area,
-                           bool escalaComum);
+                           bool escalaComum, bool linhaUmEmbaixo = false);
 
 bool finito(const QPointF& p);

@@ -2,8 +2,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QSettings>
 #include <QTextEdit>
 
 #include "UExportacao.h"
@@ -15,11 +17,38 @@
 #include "UVistaCurva.h"
 #include "UVistaMapa.h"
 
+namespace {
+
+// The views' preferences, shared by the windows that show a map (the laboratory keeps its own
+// settings apart).
+QSettings preferenciasDasVistas() {
+    return QSettings(QStringLiteral("Norvika"), QStringLiteral("Vistas"));
+}
+const QString kChaveLinhaUmEmbaixo = QStringLiteral("LinhaUmEmbaixo");
+
+}  // namespace
+
+bool linhaUmEmbaixoPreferida() {
+    return preferenciasDasVistas().value(kChaveLinhaUmEmbaixo, false).toBool();
+}
+
 TPainelMapa::TPainelMapa(QWidget* janela, TComponentes componentes, TTextos textos)
     : QObject(janela), janela_(janela), c_(std::move(componentes)), textos_(std::move(textos)) {
     connect(c_.seletor, &QComboBox::currentIndexChanged, this,
             [this] { UMensagens::protege(janela_, [&] { mostraVistaEscolhida(); }); });
     connect(c_.escalaComum, &QCheckBox::toggled, c_.vista, &TVistaMapa::defineEscalaComum);
+    // The unit's values stand in columns (the file's units, the original ones), which line up
+    // only in a fixed-pitch font.
+    QFont fixa = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixa.setPointSizeF(c_.unidade->font().pointSizeF());
+    c_.unidade->setFont(fixa);
+    // Kept as soon as it changes, so a window opened later, or the next session, draws the same.
+    c_.linhaUmEmbaixo->setChecked(linhaUmEmbaixoPreferida());
+    c_.vista->defineLinhaUmEmbaixo(c_.linhaUmEmbaixo->isChecked());
+    connect(c_.linhaUmEmbaixo, &QCheckBox::toggled, this, [this](bool embaixo) {
+        c_.vista->defineLinhaUmEmbaixo(embaixo);
+        preferenciasDasVistas().setValue(kChaveLinhaUmEmbaixo, embaixo);
+    });
     connect(c_.vista, &TVistaMapa::neuronioEscolhido, this, &TPainelMapa::escolheNeuronio);
 }
 

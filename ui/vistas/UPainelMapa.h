@@ -21,6 +21,10 @@ class QWidget;
 class TVistaCurva;
 class TVistaMapa;
 
+// The saved "Linha 1 embaixo", for a view that has no check box of its own (the comparison of two
+// runs).
+bool linhaUmEmbaixoPreferida();
+
 class TPainelMapa : public QObject {
     Q_OBJECT
 
@@ -32,6 +36,9 @@ class TPainelMapa : public QObject {
         QCheckBox* escalaComum = nullptr;
         // The selected unit's text: a QTextEdit or a QPlainTextEdit.
         QWidget* unidade = nullptr;
+        // "Linha 1 embaixo": one preference for every window that shows a map, kept from one
+        // session to the next.
+        QCheckBox* linhaUmEmbaixo = nullptr;
     };
     struct TTextos {
         QString instante;                  // what a step's text calls a pass ("Ciclo", "Época")

@@ -36,7 +36,7 @@ void pintaVista(QPainter& p, const QRectF& area, const TDadosMapa& d, TTipoVista
         return;
     }
     TTextosCelulas proprios;
-    const TLayoutVista l = layoutDaVista(tipo, d, area, opcoes.escalaComum);
+    const TLayoutVista l = layoutDaVista(tipo, d, area, opcoes.escalaComum, opcoes.linhaUmEmbaixo);
     switch (tipo) {
         case TTipoVista::Planos:
             pintaPlanos(p, l, d, opcoes);
@@ -279,21 +279,64 @@ void contornaCelula(QPainter& p, const TGradeCelulas& grade, std::int32_t a, dou
     p.drawPolygon(grade.celula(a, recuo));
 }
 
+namespace {
+
+// Rows of cells as lines, each column as wide as its widest cell and two spaces more, so that the
+// columns line up in a fixed-pitch font; a row of one cell (a title) is written as it is and
+// takes no part in the widths.
+QString emColunas(const std::vector<QStringList>& linhas) {
+    std::vector<qsizetype> largura;
+    for (const QStringList& l : linhas) {
+        if (l.size() < 2) continue;
+        largura.resize(std::max(largura.size(), static_cast<std::size_t>(l.size())), 0);
+        for (qsizetype c = 0; c < l.size(); ++c)
+            largura[static_cast<std::size_t>(c)] =
+                std::max(largura[static_cast<std::size_t>(c)], l[c].size());
+    }
+    QString texto;
+    for (const QStringList& l : linhas) {
+        QString linha;
+        for (qsizetype c = 0; c < l.size(); ++c)
+            linha += c + 1 < l.size() ? l[c].leftJustified(largura[static_cast<std::size_t>(c)] + 2)
+                                      : l[c];
+        texto += linha + u'\n';
+    }
+    return texto;
+}
+
+// The headings of the two columns a normalised file's values are shown in.
+QStringList titulosDasUnidades() {
+    return {QString(), QStringLiteral("no arquivo"), QStringLiteral("unidades originais")};
+}
+
+// Attribute k's rows: its value in the file's units and, for a normalised file, in the original
+// units too, under titulosDasUnidades, with the name on a line of its own so that the columns
+// stay narrow; otherwise one line, "nome: valor".
+void anexaValores(std::vector<QStringList>& linhas, const TDadosMapa& d, std::int32_t k,
+                  const QString& noArquivo, const QString& original) {
+    const QString nome = nomeDoAtributo(d, k) + u':';
+    if (!d.valoresOriginais()) {
+        linhas.push_back({nome + u' ' + noArquivo});
+        return;
+    }
+    linhas.push_back({nome});
+    linhas.push_back({QString(), noArquivo, original});
+}
+
+}  // namespace
+
 QString textoDoNeuronio(const TDadosMapa& d, std::int32_t a) {
-    QString texto = QStringLiteral("Neurônio [%1,%2]\n\n%3:\n")
-                        .arg(a / d.colunas + 1)
-                        .arg(a % d.colunas + 1)
-                        .arg(d.valoresOriginais() ? QStringLiteral("Pesos (valores originais)")
-                                                  : QStringLiteral("Pesos"));
-    for (std::int32_t k = 0; k < d.dimensao; ++k)
-        texto +=
-            QStringLiteral("%1: %2\n")
-                .arg(
-                    nomeDoAtributo(d, k),
-                    numeroCurto(d.original(
-                        k,
-                        d.pesos[static_cast<std::size_t>(a) * static_cast<std::size_t>(d.dimensao) +
-                                static_cast<std::size_t>(k)])));
+    QString texto =
+        QStringLiteral("Neurônio [%1,%2]\n\n").arg(a / d.colunas + 1).arg(a % d.colunas + 1);
+    const double* pesos =
+        d.pesos.data() + static_cast<std::size_t>(a) * static_cast<std::size_t>(d.dimensao);
+    // A normalised file's weights as trained and, beside them, in the original units.
+    std::vector<QStringList> linhas{{QStringLiteral("Pesos:")}};
+    if (d.valoresOriginais()) linhas.push_back(titulosDasUnidades());
+    for (std::int32_t k = 0; k < d.dimensao; ++k) {
+        anexaValores(linhas, d, k, numeroCurto(pesos[k]), numeroCurto(d.original(k, pesos[k])));
+    }
+    texto += emColunas(linhas);
     texto += QStringLiteral("\nPadrões ganhos: %1\n").arg(d.contagens[static_cast<std::size_t>(a)]);
     for (const TContagemRotulo& r : d.rotulos[static_cast<std::size_t>(a)])
         texto +=
@@ -322,28 +365,38 @@ QString textoDoPasso(const TDadosMapa& d, const QString& ciclo) {
     const TDadosMapa::TPassoAtual& s = *d.passo;
     if (s.vencedor < 0) return QStringLiteral("Nenhum padrão apresentado ainda.");
     QString texto =
-        QStringLiteral("%1 %2 de %3, padrão %4 de %5 (%6)\n\nValores do padrão:\n")
+        QStringLiteral("%1 %2 de %3, padrão %4 de %5 (%6)\n\n")
             .arg(ciclo)
             .arg(s.ciclo + 1)
             .arg(s.ciclos)
             .arg(s.padrao + 1)
             .arg(s.padroes)
             .arg(s.rotulo.empty() ? QStringLiteral("sem rótulo") : textoDeBytes(s.rotulo));
-    for (std::size_t k = 0; k < s.valores.size(); ++k)
-        texto +=
-            QStringLiteral("%1: %2\n")
-                .arg(nomeDoAtributo(d, static_cast<std::int32_t>(k)), numeroCurto(s.valores[k]));
-    texto +=
-        QStringLiteral("\nVencedor [%1,%2], puxado com taxa %3 e raio %4\nPesos antes → depois:\n")
-            .arg(s.vencedor / d.colunas + 1)
-            .arg(s.vencedor % d.colunas + 1)
-            .arg(numeroCurto(s.taxa), numeroCurto(s.raio));
-    if (d.valoresOriginais()) texto += QStringLiteral("(valores originais)\n");
+    // The pattern and the weights in the same units, so that the rule can be checked by hand:
+    // the file's (where training happens) and, for a normalised file, the original ones beside
+    // them. One table for both, so their columns line up.
+    const bool originais = d.valoresOriginais();
+    std::vector<QStringList> linhas{{QStringLiteral("Valores do padrão:")}};
+    if (originais) linhas.push_back(titulosDasUnidades());
+    for (std::size_t k = 0; k < s.valores.size(); ++k) {
+        const auto j = static_cast<std::int32_t>(k);
+        anexaValores(linhas, d, j, numeroCurto(s.valores[k]),
+                     numeroCurto(d.original(j, s.valores[k])));
+    }
+    linhas.push_back({QString()});
+    linhas.push_back({QStringLiteral("Vencedor [%1,%2], puxado com taxa %3 e raio %4")
+                          .arg(s.vencedor / d.colunas + 1)
+                          .arg(s.vencedor % d.colunas + 1)
+                          .arg(numeroCurto(s.taxa), numeroCurto(s.raio))});
+    linhas.push_back({QStringLiteral("Pesos antes → depois:")});
+    if (originais) linhas.push_back(titulosDasUnidades());
+    const auto seta = [](double antes, double depois) {
+        return QStringLiteral("%1 → %2").arg(numeroCurto(antes), numeroCurto(depois));
+    };
     for (std::size_t k = 0; k < s.antes.size() && k < s.depois.size(); ++k) {
         const auto j = static_cast<std::int32_t>(k);
-        texto += QStringLiteral("%1: %2 → %3\n")
-                     .arg(nomeDoAtributo(d, j), numeroCurto(d.original(j, s.antes[k])),
-                          numeroCurto(d.original(j, s.depois[k])));
+        anexaValores(linhas, d, j, seta(s.antes[k], s.depois[k]),
+                     seta(d.original(j, s.antes[k]), d.original(j, s.depois[k])));
     }
-    return texto;
+    return texto + emColunas(linhas);
 }

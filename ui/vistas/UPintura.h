@@ -23,10 +23,11 @@
 class QPainter;
 
 // What the person chose in the view beside the data: the selected neuron, one colour scale for
-// every plane.
+// every plane, row 1 at the bottom (as R's kohonen draws a map) rather than at the top.
 struct TOpcoesVista {
     std::int32_t selecionado = -1;
     bool escalaComum = true;
+    bool linhaUmEmbaixo = false;
     // One colour scale forced on the hits, the U-matrix and the planes (a comparison of two maps).
     std::optional<std::pair<double, double>> faixa;
     // What the view says while there is no map.

@@ -33,6 +33,11 @@ void TVistaMapa::defineEscalaComum(bool comum) {
     update();
 }
 
+void TVistaMapa::defineLinhaUmEmbaixo(bool embaixo) {
+    opcoes_.linhaUmEmbaixo = embaixo;
+    update();
+}
+
 void TVistaMapa::defineSelecionado(std::int32_t neuronio) {
     opcoes_.selecionado = neuronio;
     update();
@@ -49,7 +54,8 @@ void TVistaMapa::paintEvent(QPaintEvent*) {
 
 std::int32_t TVistaMapa::neuronioEm(const QPoint& ponto) const {
     if (dados_->vazio()) return -1;
-    return layoutDaVista(tipo_, *dados_, QRectF(rect()), opcoes_.escalaComum)
+    return layoutDaVista(tipo_, *dados_, QRectF(rect()), opcoes_.escalaComum,
+                         opcoes_.linhaUmEmbaixo)
         .neuronioEm(QPointF(ponto));
 }
 

@@ -24,6 +24,8 @@ class TVistaMapa : public QWidget {
     void defineTipo(Tipo tipo);
     Tipo tipo() const { return tipo_; }
     void defineEscalaComum(bool comum);
+    void defineLinhaUmEmbaixo(bool embaixo);
+    bool linhaUmEmbaixo() const { return opcoes_.linhaUmEmbaixo; }
     void defineSelecionado(std::int32_t neuronio);
     void defineTextoSemMapa(const QString& texto);
     void defineFaixa(std::optional<std::pair<double, double>> faixa);
