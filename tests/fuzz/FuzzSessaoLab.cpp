@@ -6,6 +6,7 @@
 
 #include <zip.h>
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -25,7 +26,8 @@ std::string zipDasPartes(const std::string& texto) {
     zip_source_keep(fonte);
     zip_t* z = zip_open_from_source(fonte, ZIP_TRUNCATE, &erro);
     if (z == nullptr) std::abort();
-    std::vector<std::string> partes;
+    // The zip reads the parts when it is closed: they must not move until then.
+    std::deque<std::string> partes;
     std::size_t inicio = 0;
     while (inicio < texto.size()) {
         if (texto.compare(inicio, 3, "@@ ") != 0) break;
