@@ -79,7 +79,10 @@ void cabeNaTela(QWidget* janela) {
     const QRect interior = janela->geometry();
     QMargins margens(interior.left() - moldura.left(), interior.top() - moldura.top(),
                      moldura.right() - interior.right(), moldura.bottom() - interior.bottom());
-    if (margens.isNull() && (janela->windowFlags() & Qt::FramelessWindowHint) == 0)
+    // Until the window system has framed the window, its position is the inside's: the title bar
+    // it will get goes above that (a place restored at the top of the screen would hide it).
+    const bool semMoldura = margens.isNull();
+    if (semMoldura && (janela->windowFlags() & Qt::FramelessWindowHint) == 0)
         margens.setTop(kTituloPresumido);
     const QSize cabe(area.width() - margens.left() - margens.right(),
                      area.height() - margens.top() - margens.bottom());
@@ -88,11 +91,12 @@ void cabeNaTela(QWidget* janela) {
         janela->resize(tamanho.boundedTo(cabe).expandedTo(janela->minimumSize()));
     const QSize externo = janela->size().grownBy(margens);
     // A window keeps its place when it fits; otherwise it moves in just enough.
-    const QPoint onde = janela->pos();
+    const QPoint acima = semMoldura ? QPoint(margens.left(), margens.top()) : QPoint();
+    const QPoint onde = janela->pos() - acima;
     const QPoint dentro(
         std::max(area.left(), std::min(onde.x(), area.right() + 1 - externo.width())),
         std::max(area.top(), std::min(onde.y(), area.bottom() + 1 - externo.height())));
-    if (dentro != onde) janela->move(dentro);
+    if (dentro != onde) janela->move(dentro + acima);
 }
 
 }  // namespace UJanelas

@@ -510,6 +510,8 @@ bool TFormLaboratorio::recebeDados() {
         return false;
     }
     if (sessao_.precisaImportar()) return true;
+    // Nothing trained on these data yet: the bar starts over.
+    ui.LabProgresso->setValue(0);
     atualizaHistorico();
     atualizaReprisa();
     mostraDados();

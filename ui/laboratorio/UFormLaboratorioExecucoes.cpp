@@ -41,6 +41,7 @@ void TFormLaboratorio::atualizaHistorico() {
         delete lista.takeItem(linha);
         mapasListados_.erase(mapasListados_.begin() + linha);
     }
+    const bool novas = seguinte < execucoes.size();
     for (; seguinte < execucoes.size(); ++seguinte) {
         const TExecucaoLab& e = execucoes[seguinte];
         ++miniaturasDesenhadas_;
@@ -51,8 +52,13 @@ void TFormLaboratorio::atualizaHistorico() {
             QPainter p(&miniatura);
             // The margins and the legend fall outside the picture: only the cells are in it.
             TOpcoesVista opcoes;
+            // Unlabelled patterns leave the label map empty: their thumbnail is the U-matrix.
+            const std::vector<std::int32_t>& rotulos = e.mapa->padroes->rotuloDoPadrao;
+            const bool rotulados =
+                std::any_of(rotulos.begin(), rotulos.end(), [](std::int32_t r) { return r >= 0; });
             pintaVista(p, QRectF(-30, -30, 144 + 30 + kLarguraLegenda, 108 + 30 + kMargemVista),
-                       *e.mapa, TTipoVista::Rotulos, opcoes, nullptr);
+                       *e.mapa, rotulados ? TTipoVista::Rotulos : TTipoVista::MatrizU, opcoes,
+                       nullptr);
         }
         auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(miniatura)),
                                          QString::fromStdString(e.nome));
@@ -76,6 +82,8 @@ void TFormLaboratorio::atualizaHistorico() {
         lista.addItem(item);
         mapasListados_.push_back(e.mapa);
     }
+    // The newest run is in sight.
+    if (novas) lista.scrollToBottom();
     // Runs of other data than those open are for comparison among themselves only: greyed, and
     // the tooltip says why.
     for (int linha = 0; linha < lista.count(); ++linha) {
@@ -113,9 +121,12 @@ void TFormLaboratorio::escolheExecucoes() {
     ui.LabSalvarExecucaoButton->setEnabled(n == 1);
     ui.LabExcluirButton->setEnabled(livre && n >= 1);
     ui.LabCompararButton->setEnabled(n == 2 && comparaveis(escolhidas));
+    // The status line says the run's first line (why it is greyed, or its grid and training);
+    // the whole summary is its tooltip.
     if (n == 1)
-        ui.LabStatusLabel->setText(
-            ui.LabHistoricoLista->item(static_cast<int>(escolhidas.front()))->toolTip());
+        ui.LabStatusLabel->setText(ui.LabHistoricoLista->item(static_cast<int>(escolhidas.front()))
+                                       ->toolTip()
+                                       .section(u'\n', 0, 0));
 }
 
 bool TFormLaboratorio::comparaveis(const std::vector<std::size_t>& linhas) const {

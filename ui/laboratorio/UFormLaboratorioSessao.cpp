@@ -34,6 +34,10 @@ std::vector<std::pair<std::string, std::string>> TFormLaboratorio::estadoDaJanel
         else if (const auto* caixa = qobject_cast<const QCheckBox*>(w))
             poe(nome, caixa->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
     }
+    // The demonstration's request, which made the data when they were generated.
+    poe(QStringLiteral("LabDemoCombo"), QString::number(ui.LabDemoCombo->currentIndex()));
+    for (const QSpinBox* spin : {ui.LabDemoPadroesSpin, ui.LabDemoDimensaoSpin})
+        poe(spin->objectName(), QString::number(spin->value()));
     poe(QStringLiteral("LabVistaSeletor"), QString::number(ui.LabVistaSeletor->currentIndex()));
     poe(QStringLiteral("LabEscalaComumCheckBox"),
         ui.LabEscalaComumCheckBox->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
