@@ -298,3 +298,26 @@ std::optional<TConfiguracaoLab> configuracaoDosComentariosLab(
     }
     return std::nullopt;
 }
+
+std::optional<std::pair<double, double>> errosDosComentariosLab(
+    const std::vector<std::string>& comentarios) {
+    constexpr std::string_view kQuantizacao = "norvika-lab erro_quantizacao=";
+    constexpr std::string_view kTopografico = " erro_topografico=";
+    for (const std::string& comentario : comentarios) {
+        std::string_view linha(comentario);
+        while (!linha.empty() && (linha.front() == ' ' || linha.front() == '\t'))
+            linha.remove_prefix(1);
+        if (!linha.starts_with(kQuantizacao)) continue;
+        linha.remove_prefix(kQuantizacao.size());
+        const std::size_t meio = linha.find(kTopografico);
+        if (meio == std::string_view::npos) return std::nullopt;
+        const std::optional<double> q = realDoComentario(linha.substr(0, meio));
+        std::string_view resto = linha.substr(meio + kTopografico.size());
+        while (!resto.empty() && (resto.back() == ' ' || resto.back() == '\r'))
+            resto.remove_suffix(1);
+        const std::optional<double> t = realDoComentario(resto);
+        if (!q || !t) return std::nullopt;
+        return std::pair(*q, *t);
+    }
+    return std::nullopt;
+}

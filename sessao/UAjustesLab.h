@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "ULaboratorio.h"
@@ -87,5 +88,8 @@ std::vector<std::string> comentariosDoTreinoLab(const TConfiguracaoLab& config, 
 // The settings those comment lines keep, on a grid of these sizes; nothing when no line holds them
 // or a word of it is not understood (a start from given weights comes back as a start from the
 // patterns: the weights are not in the comment).
+// The errors those comment lines record (quantization, topographic), when they do.
+std::optional<std::pair<double, double>> errosDosComentariosLab(
+    const std::vector<std::string>& comentarios);
 std::optional<TConfiguracaoLab> configuracaoDosComentariosLab(
     const std::vector<std::string>& comentarios, std::int32_t linhas, std::int32_t colunas);

@@ -286,8 +286,11 @@ TSessaoLab::TNovoMapa TSessaoLab::preparaMapa(const TCodebook& c, TControle* con
     if (const std::string m = validaGrade(g); !m.empty()) throw ECodebook(m);
     for (const double v : c.pesos)
         if (std::isnan(v)) throw ECodebook("O mapa tem valores ausentes.");
-    return {g, medeLab(dados_->carga.dados, g, c.pesos, 0, controle),
-            configuracaoDosComentariosLab(c.comentarios, c.linhas, c.colunas)};
+    TNovoMapa novo{g, medeLab(dados_->carga.dados, g, c.pesos, 0, controle),
+                   configuracaoDosComentariosLab(c.comentarios, c.linhas, c.colunas), std::nullopt};
+    if (const auto erros = errosDosComentariosLab(c.comentarios))
+        novo.erros = TErros{erros->first, erros->second};
+    return novo;
 }
 
 void TSessaoLab::instalaMapa(TNovoMapa novo) {
@@ -296,6 +299,7 @@ void TSessaoLab::instalaMapa(TNovoMapa novo) {
     const std::int32_t epocas = novo.config ? novo.config->epocas : 0;
     instala(novo.grade, std::move(novo.medida), std::move(novo.config));
     poeOrigem(epocas);
+    if (novo.erros) mapa_->erros = novo.erros;
     reprisa_.reset();
 }
 

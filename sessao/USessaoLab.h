@@ -106,7 +106,8 @@ class TSessaoLab {
     // The map for the views (an empty one when there is none).
     std::shared_ptr<const TDadosMapa> mapa() const;
     // A codebook's map, the data measured on it. Throws ECodebook when it does not fit the data.
-    // The settings its comments keep (norvika-lab's own) become the map's.
+    // The settings its comments keep (norvika-lab's own) become the map's, and the errors they
+    // record are the ones shown: the data open may not be those it was trained on.
     void defineMapa(const TCodebook& codebook);
     // The settings of the map's training, when known (trained here, or kept in its codebook).
     const std::optional<TConfiguracaoLab>& configuracaoDoMapa() const { return config_; }
@@ -204,6 +205,7 @@ class TSessaoLab {
         TGradeLab grade;
         TResultadoLab medida;
         std::optional<TConfiguracaoLab> config;  // kept in its comments
+        std::optional<TErros> erros;             // recorded in its comments
     };
     TNovoMapa preparaMapa(const TCodebook& codebook, TControle* controle) const;
     void instalaMapa(TNovoMapa novo);

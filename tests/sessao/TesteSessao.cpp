@@ -514,7 +514,14 @@ TEST(SessaoLab, mapaAbertoTrazOsAjustesDoSeuTreino) {
     outra.defineMapa(lido);
     ASSERT_TRUE(outra.configuracaoDoMapa().has_value());
     EXPECT_EQ(*outra.configuracaoDoMapa(), c);
+    // The errors shown are those the file records, whatever the data open say.
+    lido.comentarios.at(1) = "norvika-lab erro_quantizacao=0.125 erro_topografico=0.5";
+    outra.defineMapa(lido);
+    ASSERT_TRUE(outra.mapa()->erros.has_value());
+    EXPECT_EQ(outra.mapa()->erros->quantizacao, 0.125);
+    EXPECT_EQ(outra.mapa()->erros->topografico, 0.5);
     lido.comentarios.clear();
     outra.defineMapa(lido);
     EXPECT_FALSE(outra.configuracaoDoMapa().has_value());
+    EXPECT_EQ(outra.mapa()->erros->quantizacao, sessao.mapa()->erros->quantizacao);
 }
