@@ -5,6 +5,7 @@
 
 #include "Uprincipal.h"
 
+#include <QActionGroup>
 #include <QLayout>
 #include <QLocale>
 #include <QStyle>
@@ -20,6 +21,7 @@
 #include "UFormLicoes.h"
 #include "UFormSemente.h"
 #include "UFormSobre.h"
+#include "UIdioma.h"
 #include "UImagens.h"
 #include "UJanelas.h"
 #include "UManual.h"
@@ -124,6 +126,27 @@ TFormMain::TFormMain(QWidget* pai) : QMainWindow(pai) {
     connect(ui.ExploradorItemMenu, &QAction::triggered, this, &TFormMain::ExploradorItemMenuClick);
     connect(ui.LaboratorioItemMenu, &QAction::triggered, this,
             &TFormMain::LaboratorioItemMenuClick);
+    // The language: the one of this run checked; a choice is kept for the next start.
+    auto* idiomas = new QActionGroup(this);
+    idiomas->setExclusive(true);
+    for (const auto& [acao, idioma] :
+         {std::pair(ui.IdiomaPortuguesItemMenu, UIdioma::TIdioma::portugues),
+          std::pair(ui.IdiomaInglesItemMenu, UIdioma::TIdioma::ingles)}) {
+        idiomas->addAction(acao);
+        acao->setChecked(UIdioma::atual() == idioma);
+        connect(acao, &QAction::triggered, this, [this, idioma = idioma] {
+            UIdioma::salva(idioma);
+            if (idioma != UIdioma::atual())
+                UMensagens::mostraMensagem(
+                    this, idioma == UIdioma::TIdioma::ingles
+                              ? QStringLiteral("Norvika will be in English the next time it "
+                                               "starts. (O Norvika estará em inglês na próxima "
+                                               "vez que abrir.)")
+                              : QStringLiteral("O Norvika estará em português na próxima vez que "
+                                               "abrir. (Norvika will be in Portuguese the next "
+                                               "time it starts.)"));
+        });
+    }
     connect(ui.LicoesItemMenu, &QAction::triggered, this, &TFormMain::LicoesItemMenuClick);
     connect(ui.SementeItemMenu, &QAction::triggered, this, &TFormMain::SementeItemMenuClick);
     // "Dados", between "Exibir" and "Ajuda": tables brought in as pattern files.
