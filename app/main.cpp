@@ -78,10 +78,11 @@ int main(int argc, char** argv) {
     // the same way, and the clock gives the seeds.
     const QString semente = qEnvironmentVariable("NORVIKA_SEMENTE");
     if (!semente.isEmpty() && !sementeDoTexto(semente))
-        escreve(stderr,
-                QStringLiteral("norvika: NORVIKA_SEMENTE: semente inválida: \"%1\" (use um número "
-                               "inteiro de 0 a 4294967295); os pesos iniciais vêm do relógio\n")
-                    .arg(semente));
+        escreve(stderr, QCoreApplication::translate(
+                            "main",
+                            "norvika: NORVIKA_SEMENTE: semente inválida: \"%1\" (use um número "
+                            "inteiro de 0 a 4294967295); os pesos iniciais vêm do relógio\n")
+                            .arg(semente));
     // A file that would grow past the size the system allows fails with an error the program
     // reports, instead of ending the program.
     std::signal(SIGXFSZ, SIG_IGN);

@@ -196,8 +196,8 @@ void TFormMain::abreLaboratorio(const QString& arquivo) {
             const QString motivo = laboratorio_->abreSessao(arquivo);
             if (!motivo.isEmpty())
                 UMensagens::mostraMensagem(
-                    laboratorio_.get(), QStringLiteral("Não foi possível abrir a sessão \"%1\": %2")
-                                            .arg(arquivo, motivo));
+                    laboratorio_.get(),
+                    tr("Não foi possível abrir a sessão \"%1\": %2").arg(arquivo, motivo));
         } else if (!arquivo.isEmpty()) {
             laboratorio_->abreDados(arquivo);
         }
@@ -363,7 +363,7 @@ void TFormMain::ClassificacaoTabSheetShow() {
         ui.RaioSpinEdit->setEnabled(false);
         ui.TipoVizinhancaComboBox->setEnabled(false);
         const bool treinada = !ui.TreinarButton->isEnabled();
-        if (!treinada) mensagem(QStringLiteral("A rede deve estar treinada! "));
+        if (!treinada) mensagem(tr("A rede deve estar treinada! "));
         ui.ClassificacaoArqTextBox->setEnabled(treinada);
         ui.DistanciaEuclidianaRadio->setEnabled(treinada);
         ui.ClassificacaoArqBitBtn->setEnabled(treinada);
@@ -391,7 +391,7 @@ void TFormMain::ValorInicialTextBoxExit() {
             fora = valor > 1.0L || valor < 0.0L;
         }
         if (fora) {
-            mensagem(QStringLiteral(
+            mensagem(tr(
                 "Você deve especificar um valor inicial para taxa de aprendizagem entre 0 e 1."));
             ui.ValorInicialTextBox->setText(QStringLiteral("0,1"));
         }
