@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "UIdioma.h"
 #include "UNumeros.h"
 
 namespace {
@@ -54,7 +55,11 @@ QString numeroCurto(double v) {
     if (std::isnan(v)) return QStringLiteral("NAN");
     if (std::isinf(v)) return v > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
     if (v == 0.0) return QStringLiteral("0");
-    const QChar virgula = QChar::fromLatin1(separadorDecimal());
+    // The windows the program adds show the English decimal point in English; in Portuguese they
+    // follow the program's decimal mark.
+    const QChar virgula = UIdioma::atual() == UIdioma::TIdioma::ingles
+                              ? QChar(u'.')
+                              : QChar::fromLatin1(separadorDecimal());
     // The four digits first, so that 9999,6 gives 10000 and 0,99996 gives 1.
     const QString e4 = QString::number(v, 'e', 3);  // d.dddE±xx
     const int expoente = e4.mid(e4.indexOf(u'e') + 1).toInt();
