@@ -9,8 +9,8 @@ namespace {
 
 // Qt's own help layout would put English headings around these ("Usage:", "Options:"), since no
 // translation is loaded before the application object exists; the help is written out instead.
-const QCommandLineOption kAjuda({QStringLiteral("h"), QStringLiteral("help")});
-const QCommandLineOption kVersao({QStringLiteral("v"), QStringLiteral("version")});
+const QCommandLineOption kAjuda(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+const QCommandLineOption kVersao(QStringList{QStringLiteral("v"), QStringLiteral("version")});
 const QCommandLineOption kLaboratorio(QStringLiteral("laboratorio"), QString());
 const QCommandLineOption kIdioma(QStringLiteral("idioma"), QString(), QStringLiteral("pt|en"));
 
