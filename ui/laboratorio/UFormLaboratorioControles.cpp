@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QSettings>
 #include <QSpinBox>
@@ -22,7 +23,9 @@ std::optional<std::uint64_t> sementeDoCampo(const QString& texto) {
 }
 
 QString sementeRecusada(const QString& texto) {
-    return QStringLiteral("Semente: \"%1\" não é um inteiro não negativo.").arg(texto);
+    return QCoreApplication::translate("TFormLaboratorio",
+                                       "Semente: \"%1\" não é um inteiro não negativo.")
+        .arg(texto);
 }
 
 }  // namespace ULabJanela
@@ -118,12 +121,12 @@ void TFormLaboratorio::mostraConfiguracao(const TConfiguracaoLab& c) {
 void TFormLaboratorio::LabSugerirButtonClick() {
     UMensagens::protege(this, [&] {
         if (!sessao_.temDados()) {
-            UMensagens::mostraMensagem(
-                this, QStringLiteral("Abra um arquivo de dados antes: a sugestão vem deles."));
+            UMensagens::mostraMensagem(this,
+                                       tr("Abra um arquivo de dados antes: a sugestão vem deles."));
             return;
         }
         mostraConfiguracao(sugestaoLab(sessao_.carga().dados));
-        ui.LabStatusLabel->setText(QStringLiteral("Valores sugeridos para estes dados."));
+        ui.LabStatusLabel->setText(tr("Valores sugeridos para estes dados."));
     });
 }
 
@@ -153,7 +156,7 @@ std::optional<TConfiguracaoLab> TFormLaboratorio::configuracao(QString& motivo) 
     for (const TCampo& campo : campos) {
         const std::optional<double> v = numeroDoCampo(campo.edit->text());
         if (!v) {
-            motivo = QStringLiteral("%1: \"%2\" não é um número.")
+            motivo = tr("%1: \"%2\" não é um número.")
                          .arg(QString::fromUtf8(descricao(campo.ajuste).nome), campo.edit->text());
             return std::nullopt;
         }

@@ -22,8 +22,8 @@ TFormLicoes::TFormLicoes(QWidget* pai) : QWidget(pai) {
         if (licaoEscolhida() >= 0) Q_EMIT preparar(licaoEscolhida());
     });
     connect(ui.LicaoManualButton, &QPushButton::clicked, this, &TFormLicoes::abrirManual);
-    dialogoFolha_ = UDialogos::criaDialogoExportacao(
-        this, "FolhaLicaoDialog", {QStringLiteral("PDF (*.pdf)")}, QStringLiteral("pdf"));
+    dialogoFolha_ = UDialogos::criaDialogoExportacao(this, "FolhaLicaoDialog", {tr("PDF (*.pdf)")},
+                                                     QStringLiteral("pdf"));
     connect(ui.ImprimirFolhaButton, &QPushButton::clicked, this,
             &TFormLicoes::ImprimirFolhaButtonClick);
     connect(ui.ImprimirTodasFolhasButton, &QPushButton::clicked, this,
@@ -63,7 +63,7 @@ void TFormLicoes::imprime(const std::vector<int>& quais, const QString& sugestao
                                  figuras_ ? figuras_(i) : std::vector<TFiguraFolha>{}});
             return escreveFolha(folha, caminho, respostas);
         },
-        QStringLiteral("a folha"));
+        tr("a folha"));
 }
 
 void TFormLicoes::mostraLicao() {
@@ -77,11 +77,12 @@ void TFormLicoes::mostraLicao() {
     const auto html = [](const std::string& s) {
         return QString::fromStdString(s).toHtmlEscaped();
     };
-    QString onde = l.classica && l.laboratorio ? QStringLiteral("a janela clássica e o laboratório")
-                   : l.classica                ? QStringLiteral("a janela clássica")
-                                               : QStringLiteral("o laboratório");
-    ui.LicaoTexto->setHtml(QStringLiteral("<h2>%1</h2><p>%2</p><h3>O que observar</h3><p>%3</p>"
-                                          "<p style=\"color:#555\">Esta lição usa %4.</p>")
+    const QString onde = l.classica && l.laboratorio
+                             ? tr("Esta lição usa a janela clássica e o laboratório.")
+                         : l.classica ? tr("Esta lição usa a janela clássica.")
+                                      : tr("Esta lição usa o laboratório.");
+    ui.LicaoTexto->setHtml(tr("<h2>%1</h2><p>%2</p><h3>O que observar</h3><p>%3</p>"
+                              "<p style=\"color:#555\">%4</p>")
                                .arg(html(l.titulo), html(l.texto), html(l.observar), onde));
     int n = 0;
     for (const TPerguntaLicao& p : l.perguntas) {
@@ -92,7 +93,7 @@ void TFormLicoes::mostraLicao() {
         auto* linha = new QWidget;
         auto* layout = new QHBoxLayout(linha);
         layout->setContentsMargins(16, 0, 0, 4);
-        auto* botao = new QPushButton(QStringLiteral("Mostrar resposta"));
+        auto* botao = new QPushButton(tr("Mostrar resposta"));
         botao->setObjectName(QStringLiteral("LicaoRespostaButton%1").arg(n));
         // The answer is plain text: its quotes and angle brackets are shown as written.
         auto* resposta = new QLabel(QString::fromStdString(p.resposta));
@@ -106,8 +107,7 @@ void TFormLicoes::mostraLicao() {
         connect(botao, &QPushButton::clicked, resposta, [botao, resposta] {
             const bool mostrar = !resposta->isVisible();
             resposta->setVisible(mostrar);
-            botao->setText(mostrar ? QStringLiteral("Esconder")
-                                   : QStringLiteral("Mostrar resposta"));
+            botao->setText(mostrar ? tr("Esconder") : tr("Mostrar resposta"));
         });
         ui.LicaoPerguntas->addWidget(pergunta);
         ui.LicaoPerguntas->addWidget(linha);
