@@ -1,5 +1,6 @@
 #include "UTextos.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringDecoder>
 #include <algorithm>
@@ -78,6 +79,10 @@ QString numeroCurto(double v) {
     }
     s.replace(u'.', virgula);
     return s;
+}
+
+QString traduzido(const char* contexto, const std::string& texto) {
+    return QCoreApplication::translate(contexto, texto.c_str());
 }
 
 QString contagem(std::int64_t n, const QString& singular, const QString& plural) {

@@ -25,5 +25,9 @@ std::optional<std::uint32_t> sementeDoTexto(const QString& texto);
 // tooltips keep every digit (realParaTexto).
 QString numeroCurto(double v);
 
+// A text of the layers below the windows (lessons, settings, demonstrations), marked there for
+// translation under `contexto`, as the language of the run has it.
+QString traduzido(const char* contexto, const std::string& texto);
+
 // A count and its noun, in the singular for one ("1 padrão", "0 padrões", "150 padrões").
 QString contagem(std::int64_t n, const QString& singular, const QString& plural);

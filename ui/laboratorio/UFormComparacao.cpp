@@ -25,8 +25,9 @@ struct TLinha {
 
 // A setting's value as the laboratory window shows it.
 QString texto(const TConfiguracaoLab& c, TAjusteLab ajuste) {
-    return QString::fromStdString(
-        textoDoAjuste(c, ajuste, [](double v) { return numeroCurto(v).toStdString(); }));
+    return traduzido("TAjustesLab", textoDoAjuste(c, ajuste, [](double v) {
+                         return numeroCurto(v).toStdString();
+                     }));
 }
 
 }  // namespace
@@ -98,8 +99,8 @@ void TFormComparacao::preencheTabela() {
     std::vector<TLinha> linhas;
     std::vector<bool> difere;
     for (const TDescricaoAjusteLab& s : ajustesLab()) {
-        linhas.push_back(
-            {QString::fromUtf8(s.nome), texto(a_.config, s.ajuste), texto(b_.config, s.ajuste)});
+        linhas.push_back({traduzido("TAjustesLab", s.nome), texto(a_.config, s.ajuste),
+                          texto(b_.config, s.ajuste)});
         difere.push_back(!mesmoAjuste(a_.config, b_.config, s.ajuste));
     }
     const auto erro = [](const TExecucaoLab& e, bool topografico) {

@@ -74,9 +74,10 @@ TFormLaboratorio::TFormLaboratorio(QWidget* pai) : QWidget(pai) {
                         std::move(textos));
     painel_->preencheSeletor(true);
     for (const TInfoDemonstracao& info : kDemonstracoes) {
-        ui.LabDemoCombo->addItem(QString::fromUtf8(info.titulo), static_cast<int>(info.tipo));
+        ui.LabDemoCombo->addItem(traduzido("UDemonstracoes", info.titulo),
+                                 static_cast<int>(info.tipo));
         ui.LabDemoCombo->setItemData(ui.LabDemoCombo->count() - 1,
-                                     QString::fromUtf8(info.descricao), Qt::ToolTipRole);
+                                     traduzido("UDemonstracoes", info.descricao), Qt::ToolTipRole);
     }
     LabDemoComboChange();
     ui.LabVista->defineTextoSemMapa(

@@ -11,6 +11,7 @@
 #include "UAjustesLab.h"
 #include "UFormLaboratorio.h"
 #include "UFormLaboratorioInterno.h"
+#include "UIdioma.h"
 #include "UMensagens.h"
 #include "UNumeros.h"
 #include "USugestaoLab.h"
@@ -95,7 +96,12 @@ void TFormLaboratorio::restauraPreferencias() {
 }
 
 void TFormLaboratorio::mostraConfiguracao(const TConfiguracaoLab& c) {
-    const auto numero = [](double v) { return QString::number(v, 'g', 15).replace(u'.', u','); };
+    // In the language's decimal mark (the fields read either).
+    const auto numero = [](double v) {
+        QString s = QString::number(v, 'g', 15);
+        if (UIdioma::atual() == UIdioma::TIdioma::portugues) s.replace(u'.', u',');
+        return s;
+    };
     ui.LabLinhasSpin->setValue(c.grade.linhas);
     ui.LabColunasSpin->setValue(c.grade.colunas);
     // The choices: each combo lists its setting's options in the table's order.
@@ -157,7 +163,8 @@ std::optional<TConfiguracaoLab> TFormLaboratorio::configuracao(QString& motivo) 
         const std::optional<double> v = numeroDoCampo(campo.edit->text());
         if (!v) {
             motivo = tr("%1: \"%2\" não é um número.")
-                         .arg(QString::fromUtf8(descricao(campo.ajuste).nome), campo.edit->text());
+                         .arg(traduzido("TAjustesLab", descricao(campo.ajuste).nome),
+                              campo.edit->text());
             return std::nullopt;
         }
         *campo.destino = *v;

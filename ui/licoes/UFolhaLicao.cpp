@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "UImagemExportada.h"
+#include "UTextos.h"
 
 namespace {
 
@@ -20,8 +21,9 @@ constexpr double kLinhaEscrita = 8.5;    // mm between two ruled lines
 constexpr int kLinhasPorPergunta = 6;    // the room to answer each question
 constexpr double kAlturaFigura = 105.0;  // mm at most, so that two pictures share a page
 
+// A lesson's text in the language of the run.
 QString texto(const std::string& s) {
-    return QString::fromStdString(s);
+    return traduzido("ULicoes", s);
 }
 
 QFont fonte(double pontos, bool negrito = false) {

@@ -9,13 +9,14 @@
 #include "UImagemExportada.h"
 #include "UJanelas.h"
 #include "ULicoes.h"
+#include "UTextos.h"
 
 TFormLicoes::TFormLicoes(QWidget* pai) : QWidget(pai) {
     UJanelas::instala();
     ui.setupUi(this);
     setWindowFlags(Qt::Window);
     setAttribute(Qt::WA_QuitOnClose, false);
-    for (const TLicao& l : licoes()) ui.LicoesLista->addItem(QString::fromStdString(l.titulo));
+    for (const TLicao& l : licoes()) ui.LicoesLista->addItem(traduzido("ULicoes", l.titulo));
     ui.LicoesDivisor->setSizes({230, 630});
     connect(ui.LicoesLista, &QListWidget::currentRowChanged, this, &TFormLicoes::mostraLicao);
     connect(ui.PrepararLicaoButton, &QPushButton::clicked, this, [this] {
@@ -74,9 +75,7 @@ void TFormLicoes::mostraLicao() {
     }
     if (i < 0 || i >= static_cast<int>(licoes().size())) return;
     const TLicao& l = licoes()[static_cast<std::size_t>(i)];
-    const auto html = [](const std::string& s) {
-        return QString::fromStdString(s).toHtmlEscaped();
-    };
+    const auto html = [](const std::string& s) { return traduzido("ULicoes", s).toHtmlEscaped(); };
     const QString onde = l.classica && l.laboratorio
                              ? tr("Esta lição usa a janela clássica e o laboratório.")
                          : l.classica ? tr("Esta lição usa a janela clássica.")
@@ -96,7 +95,7 @@ void TFormLicoes::mostraLicao() {
         auto* botao = new QPushButton(tr("Mostrar resposta"));
         botao->setObjectName(QStringLiteral("LicaoRespostaButton%1").arg(n));
         // The answer is plain text: its quotes and angle brackets are shown as written.
-        auto* resposta = new QLabel(QString::fromStdString(p.resposta));
+        auto* resposta = new QLabel(traduzido("ULicoes", p.resposta));
         resposta->setTextFormat(Qt::PlainText);
         resposta->setObjectName(QStringLiteral("LicaoRespostaLabel%1").arg(n));
         resposta->setWordWrap(true);

@@ -85,7 +85,7 @@ void preparaLaboratorio(TFormMain& principal, const TLicao& l, const QString& ar
     lab.escolheVista(tipoDaVista(l.vista));
     lab.mostraStatus(
         QCoreApplication::translate("UPreparacaoLicao", "%1: preparada. Clique em Treinar.")
-            .arg(QString::fromStdString(l.titulo)));
+            .arg(traduzido("ULicoes", l.titulo)));
 }
 
 void preparaClassica(TFormMain& principal, const TLicao& l, const QString& arquivo) {
