@@ -2,6 +2,7 @@
 
 #include <QScrollBar>
 
+#include "UIdioma.h"
 #include "UImagens.h"
 #include "UJanelas.h"
 #include "ui_UManual.h"
@@ -34,12 +35,20 @@ TManual::~TManual() {
     delete ui;
 }
 
+QUrl TManual::endereco(const QString& ancora) {
+    QUrl url(UIdioma::atual() == UIdioma::TIdioma::ingles
+                 ? QStringLiteral("qrc:/manual/manual-en.html")
+                 : QStringLiteral("qrc:/manual/manual.html"));
+    if (!ancora.isEmpty()) url.setFragment(ancora);
+    return url;
+}
+
 QTextBrowser* TManual::navegador() const {
     return ui->ManualNavegador;
 }
 
 void TManual::mostraConteudo() {
-    navegador()->setSource(QUrl(QStringLiteral("qrc:/manual/manual.html")));
+    navegador()->setSource(endereco());
     navegador()->scrollToAnchor(QStringLiteral("conteudo"));
     navegador()->verticalScrollBar()->setValue(0);
     show();
