@@ -12,13 +12,17 @@ class TNavegadorManual : public QTextBrowser {
     Q_OBJECT
 
   public:
-    explicit TNavegadorManual(QWidget* pai = nullptr) : QTextBrowser(pai) {}
+    explicit TNavegadorManual(QWidget* pai = nullptr);
 
   Q_SIGNALS:
     void licaoPedida(int licao);
 
   protected:
     void doSetSource(const QUrl& url, QTextDocument::ResourceType tipo) override;
+
+  private:
+    // A clicked link: "licao:N" and the manual's own pages here, other schemes on the desktop.
+    void segue(const QUrl& url);
 };
 
 namespace Ui {
