@@ -808,7 +808,7 @@
     </message>
     <message>
         <source>Linha 1 embaixo</source>
-        <translation>Row 1 at bottom</translation>
+        <translation>Row 1 at the bottom</translation>
     </message>
     <message>
         <source>Desenha a linha 1 do mapa embaixo, como o pacote kohonen do R; desmarcada, a linha 1 fica em cima.</source>
