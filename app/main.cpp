@@ -4,10 +4,8 @@
 // `norvika ARQUIVO` opens the file once the window is shown (ULinhaComando.h).
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QTimer>
-#include <QTranslator>
 
 #include <csignal>
 #include <cstdio>
@@ -15,6 +13,7 @@
 #include "UBusca.h"
 #include "UFormInformacoes.h"
 #include "UFormSobre.h"
+#include "UIdioma.h"
 #include "UImagens.h"
 #include "UJanelas.h"
 #include "ULinhaComando.h"
@@ -37,6 +36,11 @@ int main(int argc, char** argv) {
     for (int i = 0; i < argc; ++i) argumentos << QString::fromLocal8Bit(argv[i]);
     const TLinhaComando pedido = leLinhaComando(argumentos);
     if (pedido.ajuda || pedido.versao) {
+        // No window system is needed for these: the core application carries the translation.
+        QCoreApplication nucleo(argc, argv);
+        QString aviso;
+        UIdioma::instala(UIdioma::escolhido(pedido.idioma, aviso));
+        if (!aviso.isEmpty()) escreve(stderr, QStringLiteral("norvika: %1\n").arg(aviso));
         escreve(stdout, pedido.ajuda ? textoAjuda() : textoVersao());
         return 0;
     }
@@ -49,19 +53,17 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("br.org.norvika.Norvika"));
     QApplication::setWindowIcon(UImagens::iconeNorvika());
     const TLinhaComando linha = leLinhaComando(QApplication::arguments());
+    {
+        QString aviso;
+        UIdioma::instala(UIdioma::escolhido(linha.idioma, aviso));
+        if (!aviso.isEmpty()) escreve(stderr, QStringLiteral("norvika: %1\n").arg(aviso));
+    }
     if (!linha.erro.isEmpty()) {
-        escreve(stderr, QStringLiteral("norvika: %1\nUse \"norvika --help\" para ver as opções.\n")
+        escreve(stderr, QCoreApplication::translate(
+                            "main", "norvika: %1\nUse \"norvika --help\" para ver as opções.\n")
                             .arg(linha.erro));
         return 2;
     }
-    // Qt's own dialogs and menus (file dialogs, the edit boxes' context menu) speak Portuguese too.
-    QTranslator traducaoQt;
-    if (traducaoQt.load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"),
-                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traducaoQt);
-    // Dates and sizes in the file dialogs in the Brazilian way. The program's own numbers never go
-    // through QLocale: they follow the decimal separator of their conversions.
-    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     // Until the main window first becomes active, numbers use the regional decimal symbol.
     const QString ponto = QLocale::system().decimalPoint();
     defineSeparadorDecimal(ponto.size() == 1 && ponto.at(0).unicode() < 128
@@ -76,10 +78,11 @@ int main(int argc, char** argv) {
     // the same way, and the clock gives the seeds.
     const QString semente = qEnvironmentVariable("NORVIKA_SEMENTE");
     if (!semente.isEmpty() && !sementeDoTexto(semente))
-        escreve(stderr,
-                QStringLiteral("norvika: NORVIKA_SEMENTE: semente inválida: \"%1\" (use um número "
-                               "inteiro de 0 a 4294967295); os pesos iniciais vêm do relógio\n")
-                    .arg(semente));
+        escreve(stderr, QCoreApplication::translate(
+                            "main",
+                            "norvika: NORVIKA_SEMENTE: semente inválida: \"%1\" (use um número "
+                            "inteiro de 0 a 4294967295); os pesos iniciais vêm do relógio\n")
+                            .arg(semente));
     // A file that would grow past the size the system allows fails with an error the program
     // reports, instead of ending the program.
     std::signal(SIGXFSZ, SIG_IGN);

@@ -1,5 +1,11 @@
 #include "UDemonstracoes.h"
 
+// The names and descriptions are Portuguese, the program's source language, marked for
+// translation: the laboratory shows them through it ("UDemonstracoes").
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(contexto, texto) texto
+#endif
+
 #include <stdexcept>
 
 #include <algorithm>
@@ -11,26 +17,44 @@
 #include "ULaboratorioInterno.h"
 
 const TInfoDemonstracao kDemonstracoes[10] = {
-    {TDemonstracao::quadrado, "quadrado", "Quadrado uniforme",
-     "pontos uniformes no quadrado [0, 1] x [0, 1], sem rótulo", 1000, 0},
-    {TDemonstracao::disco, "disco", "Disco", "pontos uniformes num disco de raio 0,5, sem rótulo",
+    {TDemonstracao::quadrado, "quadrado", QT_TRANSLATE_NOOP("UDemonstracoes", "Quadrado uniforme"),
+     QT_TRANSLATE_NOOP("UDemonstracoes",
+                       "pontos uniformes no quadrado [0, 1] x [0, 1], sem rótulo"),
      1000, 0},
-    {TDemonstracao::anel, "anel", "Anel",
-     "pontos uniformes entre os raios 0,25 e 0,5 (uma coroa), sem rótulo", 1000, 0},
-    {TDemonstracao::luas, "luas", "Duas luas", "duas meias-luas entrelaçadas, rótulos lua1 e lua2",
-     600, 0},
-    {TDemonstracao::cubo, "cubo", "Cubo (cores)",
-     "pontos uniformes no cubo [0, 1]³, sem rótulo (como cores RGB)", 1000, 0},
-    {TDemonstracao::gaussianas, "gaussianas", "Nuvens gaussianas",
-     "G grupos gaussianos em D dimensões, rótulos g0, g1, ...", 20000, 64},
-    {TDemonstracao::espiral, "espiral", "Espiral",
-     "três voltas de uma espiral, rótulos volta1 a volta3", 1000, 0},
-    {TDemonstracao::cidades, "cidades", "Cidades (caixeiro-viajante)",
-     "cidades sorteadas no quadrado [0, 1]², rótulos c1, c2, ...", 30, 0},
-    {TDemonstracao::pixels, "pixels", "Traços como dígitos",
-     "imagens de D pixels de 0 a 255 em dez classes de traços, rótulos d0 a d9", 5000, 784},
-    {TDemonstracao::cores, "cores", "Cores com nome",
-     "cores RGB de 0 a 1 rotuladas com o nome da cor mais próxima", 3000, 0},
+    {TDemonstracao::disco, "disco", QT_TRANSLATE_NOOP("UDemonstracoes", "Disco"),
+     QT_TRANSLATE_NOOP("UDemonstracoes", "pontos uniformes num disco de raio 0,5, sem rótulo"),
+     1000, 0},
+    {TDemonstracao::anel, "anel", QT_TRANSLATE_NOOP("UDemonstracoes", "Anel"),
+     QT_TRANSLATE_NOOP("UDemonstracoes",
+                       "pontos uniformes entre os raios 0,25 e 0,5 (uma coroa), sem rótulo"),
+     1000, 0},
+    {TDemonstracao::luas, "luas", QT_TRANSLATE_NOOP("UDemonstracoes", "Duas luas"),
+     QT_TRANSLATE_NOOP("UDemonstracoes", "duas meias-luas entrelaçadas, rótulos lua1 e lua2"), 600,
+     0},
+    {TDemonstracao::cubo, "cubo", QT_TRANSLATE_NOOP("UDemonstracoes", "Cubo (cores)"),
+     QT_TRANSLATE_NOOP("UDemonstracoes",
+                       "pontos uniformes no cubo [0, 1]³, sem rótulo (como cores RGB)"),
+     1000, 0},
+    {TDemonstracao::gaussianas, "gaussianas",
+     QT_TRANSLATE_NOOP("UDemonstracoes", "Nuvens gaussianas"),
+     QT_TRANSLATE_NOOP("UDemonstracoes", "G grupos gaussianos em D dimensões, rótulos g0, g1, ..."),
+     20000, 64},
+    {TDemonstracao::espiral, "espiral", QT_TRANSLATE_NOOP("UDemonstracoes", "Espiral"),
+     QT_TRANSLATE_NOOP("UDemonstracoes", "três voltas de uma espiral, rótulos volta1 a volta3"),
+     1000, 0},
+    {TDemonstracao::cidades, "cidades",
+     QT_TRANSLATE_NOOP("UDemonstracoes", "Cidades (caixeiro-viajante)"),
+     QT_TRANSLATE_NOOP("UDemonstracoes",
+                       "cidades sorteadas no quadrado [0, 1]², rótulos c1, c2, ..."),
+     30, 0},
+    {TDemonstracao::pixels, "pixels", QT_TRANSLATE_NOOP("UDemonstracoes", "Traços como dígitos"),
+     QT_TRANSLATE_NOOP("UDemonstracoes",
+                       "imagens de D pixels de 0 a 255 em dez classes de traços, rótulos d0 a d9"),
+     5000, 784},
+    {TDemonstracao::cores, "cores", QT_TRANSLATE_NOOP("UDemonstracoes", "Cores com nome"),
+     QT_TRANSLATE_NOOP("UDemonstracoes",
+                       "cores RGB de 0 a 1 rotuladas com o nome da cor mais próxima"),
+     3000, 0},
 };
 
 const TInfoDemonstracao& infoDemonstracao(TDemonstracao tipo) {

@@ -483,16 +483,28 @@ class TesteExplorador : public QObject {
                  qPrintable(erro));
     }
 
-    // Pattern lines beyond the ones the header announces are named in the side panel; the
-    // trailer of "#" lines an import writes is not.
+    // Pattern lines beyond the ones the header announces are named in the side panel, in the
+    // singular for one; the trailer of "#" lines an import writes is not.
+    void linhasAlemDoCabecalhoSaoAvisadas_data() {
+        QTest::addColumn<QByteArray>("alem");
+        QTest::addColumn<QString>("aviso");
+        QTest::newRow("uma") << QByteArray("3|3|d#\n")
+                             << QStringLiteral(
+                                    "1 linha além das 3 anunciadas no cabeçalho foi ignorada.");
+        QTest::newRow("duas")
+            << QByteArray("3|3|d#\n\n4|4|e#\n")
+            << QStringLiteral("2 linhas além das 3 anunciadas no cabeçalho foram ignoradas.");
+    }
     void linhasAlemDoCabecalhoSaoAvisadas() {
+        QFETCH(QByteArray, alem);
+        QFETCH(QString, aviso);
         Janelas::Treino t;
         t.arquivo = QString::fromStdString(pasta.escreve(
-            "mais.txt", "3|2#\n0|0|a#\n1|1|b#\n2|2|c#\n3|3|d#\n\n4|4|e#\n#norvika-escala x\n"));
+            "mais.txt",
+            "3|2#\n0|0|a#\n1|1|b#\n2|2|c#\n" + alem.toStdString() + "#norvika-escala x\n"));
         j->treina(t);
         j->acao("ExploradorItemMenu")->trigger();
-        QCOMPARE(filho<QLabel>(j->principal->explorador(), "AvisoLinhasLabel")->text(),
-                 QStringLiteral("2 linhas além das 3 anunciadas no cabeçalho foram ignoradas."));
+        QCOMPARE(filho<QLabel>(j->principal->explorador(), "AvisoLinhasLabel")->text(), aviso);
     }
 
     // Stepped, paused and animated trainings end with the bits of an uninterrupted one.

@@ -3,9 +3,12 @@
 
 #include <sys/resource.h>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileDialog>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTableWidget>
 #include <QTextBrowser>
 #include <QtTest>
@@ -569,6 +572,30 @@ class TesteJanelasSecundarias : public QObject {
         QCOMPARE(j->grade()->rowCount(), 4);
         j->acao("ManualItemMenu")->trigger();
         QCOMPARE(j->principal->manual(), manual);  // the same window, brought forward
+    }
+
+    // The English manual is a translation of the Portuguese one: every anchor, link (the lessons'
+    // "licao:N" too) and picture of the Portuguese document is in it.
+    void manualEmInglesTemAsAncorasELigacoesDoPortugues() {
+        // The manual's resource is registered with its window.
+        j->acao("ManualItemMenu")->trigger();
+        const auto atributos = [](const QString& recurso) {
+            QFile f(recurso);
+            if (!f.open(QIODevice::ReadOnly)) return QSet<QString>{};
+            static const QRegularExpression re(QStringLiteral("\\b(id|href|src)=\"([^\"]+)\""));
+            QSet<QString> achados;
+            for (const QRegularExpressionMatch& m : re.globalMatch(QString::fromUtf8(f.readAll())))
+                achados.insert(m.captured(1) + QLatin1Char('=') + m.captured(2));
+            return achados;
+        };
+        const QSet<QString> pt = atributos(QLatin1Char(':') + TManual::endereco().path());
+        const QSet<QString> en = atributos(QStringLiteral(":/manual/manual-en.html"));
+        QVERIFY(pt.contains(QStringLiteral("id=conteudo")));
+        QVERIFY(pt.contains(QStringLiteral("href=licao:1")));
+        const QSet<QString> faltam = pt - en;
+        QVERIFY2(
+            faltam.isEmpty(),
+            qPrintable(QStringList(faltam.cbegin(), faltam.cend()).join(QStringLiteral(", "))));
     }
 
   private:

@@ -13,6 +13,7 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QtTest>
 #include <algorithm>
 #include <cmath>
@@ -629,7 +630,14 @@ class TesteLaboratorio : public QObject {
         auto* manual = licoes->findChild<QPushButton*>(QStringLiteral("LicaoManualButton"));
         QTest::mouseClick(manual, Qt::LeftButton, {}, manual->rect().center());
         QVERIFY(j->principal->manual() != nullptr);
-        j->principal->manual()->navegador()->setSource(QUrl(QStringLiteral("licao:4")));
+        QTextBrowser* navegador = j->principal->manual()->navegador();
+        QTextCursor link = navegador->document()->find(QStringLiteral("4. Dados reais"));
+        QVERIFY(!link.isNull());
+        navegador->setTextCursor(link);
+        navegador->ensureCursorVisible();
+        link.setPosition(link.selectionStart() + 3);
+        QTest::mouseClick(navegador->viewport(), Qt::LeftButton, {},
+                          navegador->cursorRect(link).center());
         QCOMPARE(licoes->licaoEscolhida(), 3);
         QTest::mouseClick(preparar, Qt::LeftButton, {}, preparar->rect().center());
         QCOMPARE(filho<QComboBox>("LabVistaSeletor")->currentText(), QStringLiteral("Matriz-U"));

@@ -26,9 +26,8 @@ TFormExplorador::TFormExplorador(QWidget* pai) : QWidget(pai) {
     politica.setRetainSizeWhenHidden(true);
     ui.EscalaComumCheckBox->setSizePolicy(politica);
     TPainelMapa::TTextos textos;
-    textos.instante = QStringLiteral("Ciclo");
-    textos.escolhaUmaUnidade =
-        QStringLiteral("Clique num neurônio do mapa para ver seus pesos e rótulos.");
+    textos.instante = tr("Ciclo");
+    textos.escolhaUmaUnidade = tr("Clique num neurônio do mapa para ver seus pesos e rótulos.");
     painel_ = new TPainelMapa(this,
                               {ui.VistaSeletor, ui.VistaMapa, ui.VistaCurva, ui.EscalaComumCheckBox,
                                ui.PainelNeuronio, ui.LinhaUmEmbaixoCheckBox},
@@ -75,16 +74,15 @@ void TFormExplorador::mostra(std::shared_ptr<const TDadosMapa> dados) {
     ui.ExportarDadosButton->setEnabled(temMapa);
     if (dados_->erros) {
         ui.ErroQuantizacaoLabel->setText(
-            QStringLiteral("Quantização: %1").arg(numeroCurto(dados_->erros->quantizacao)));
+            tr("Quantização: %1").arg(numeroCurto(dados_->erros->quantizacao)));
         ui.ErroTopograficoLabel->setText(
-            QStringLiteral("Topográfico: %1").arg(numeroCurto(dados_->erros->topografico)));
+            tr("Topográfico: %1").arg(numeroCurto(dados_->erros->topografico)));
     } else {
-        ui.ErroQuantizacaoLabel->setText(QStringLiteral("Quantização: –"));
-        ui.ErroTopograficoLabel->setText(QStringLiteral("Topográfico: –"));
+        ui.ErroQuantizacaoLabel->setText(tr("Quantização: –"));
+        ui.ErroTopograficoLabel->setText(tr("Topográfico: –"));
     }
     ui.SementeLabel->setText(
-        dados_->semente ? QStringLiteral("Semente dos pesos iniciais: %1").arg(*dados_->semente)
-                        : QString());
+        dados_->semente ? tr("Semente dos pesos iniciais: %1").arg(*dados_->semente) : QString());
 }
 
 void TFormExplorador::acompanhaTreino(TTreino& treino) {
@@ -107,9 +105,8 @@ void TFormExplorador::preencheAviso() {
         return;
     }
     ui.AvisoLinhasLabel->setText(
-        (x.linhasAlem == 1
-             ? QStringLiteral("1 linha além das %2 anunciadas no cabeçalho foi ignorada.")
-             : QStringLiteral("%1 linhas além das %2 anunciadas no cabeçalho foram ignoradas."))
+        (x.linhasAlem == 1 ? tr("%1 linha além das %2 anunciadas no cabeçalho foi ignorada.")
+                           : tr("%1 linhas além das %2 anunciadas no cabeçalho foram ignoradas."))
             .arg(x.linhasAlem)
             .arg(x.anunciados));
 }
@@ -125,11 +122,11 @@ QString TFormExplorador::exportaDados(const QString& caminho) {
 void TFormExplorador::ExportarButtonClick() {
     exportaComDialogo(
         this, *dialogoImagem_, [this](const QString& nome) { return exportaImagem(nome); },
-        QStringLiteral("a imagem"));
+        tr("a imagem"));
 }
 
 void TFormExplorador::ExportarDadosButtonClick() {
     exportaComDialogo(
         this, *dialogoDados_, [this](const QString& nome) { return exportaDados(nome); },
-        QStringLiteral("os dados"));
+        tr("os dados"));
 }

@@ -1,6 +1,7 @@
 #include "UFormImportar.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -26,18 +27,20 @@ namespace {
 // "detect").
 constexpr char kSeparadores[] = {0, ';', ',', '\t', kSeparadorEspacos};
 constexpr char kDecimais[] = {0, ',', '.'};
-const char* const kPapeis[] = {"Atributo", "Rótulo", "Ignorada"};
+const char* const kPapeis[] = {QT_TRANSLATE_NOOP("TFormImportar", "Atributo"),
+                               QT_TRANSLATE_NOOP("TFormImportar", "Rótulo"),
+                               QT_TRANSLATE_NOOP("TFormImportar", "Ignorada")};
 
 QString nomeDoSeparador(char separador) {
     switch (separador) {
         case ';':
-            return QStringLiteral("ponto e vírgula");
+            return QCoreApplication::translate("TFormImportar", "ponto e vírgula");
         case ',':
-            return QStringLiteral("vírgula");
+            return QCoreApplication::translate("TFormImportar", "vírgula");
         case '\t':
-            return QStringLiteral("tabulação");
+            return QCoreApplication::translate("TFormImportar", "tabulação");
         default:
-            return QStringLiteral("espaços");
+            return QCoreApplication::translate("TFormImportar", "espaços");
     }
 }
 
@@ -49,16 +52,13 @@ TFormImportar::TFormImportar(QWidget* pai, const QString& tabela, QFileDialog& s
     UJanelas::instala();
     ui.setupUi(this);
     ui.AbrirNoLaboratorioButton->setVisible(destino == TDestino::classica);
-    ui.TabelaLabel->setText(QStringLiteral("Tabela: %1").arg(QDir::toNativeSeparators(tabela)));
-    ui.SeparadorCombo->addItems(
-        {QStringLiteral("Automático"), QStringLiteral("Ponto e vírgula (;)"),
-         QStringLiteral("Vírgula (,)"), QStringLiteral("Tabulação"), QStringLiteral("Espaços")});
-    ui.DecimalCombo->addItems(
-        {QStringLiteral("Automática"), QStringLiteral("Vírgula (,)"), QStringLiteral("Ponto (.)")});
+    ui.TabelaLabel->setText(tr("Tabela: %1").arg(QDir::toNativeSeparators(tabela)));
+    ui.SeparadorCombo->addItems({tr("Automático"), tr("Ponto e vírgula (;)"), tr("Vírgula (,)"),
+                                 tr("Tabulação"), tr("Espaços")});
+    ui.DecimalCombo->addItems({tr("Automática"), tr("Vírgula (,)"), tr("Ponto (.)")});
     ui.ColunasTabela->setColumnCount(4);
-    ui.ColunasTabela->setHorizontalHeaderLabels({QStringLiteral("Coluna"), QStringLiteral("Tipo"),
-                                                 QStringLiteral("Papel"),
-                                                 QStringLiteral("Ausentes")});
+    ui.ColunasTabela->setHorizontalHeaderLabels(
+        {tr("Coluna"), tr("Tipo"), tr("Papel"), tr("Ausentes")});
     ui.ColunasTabela->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     ui.ColunasTabela->verticalHeader()->setVisible(false);
     ui.PreviaTabela->setSelectionMode(QAbstractItemView::NoSelection);
@@ -117,10 +117,10 @@ TFormImportar::TFormImportar(QWidget* pai, const QString& tabela, QFileDialog& s
         std::vector<std::string> nomes;
         try {
             UTrabalho::executa(
-                *this, QStringLiteral("Importando"),
+                *this, tr("Importando"),
                 [&](TControle& controle) { nomes = planilhasDoArquivo(tabela_, &controle); },
                 [&](const TControle& controle) {
-                    return andamento(QStringLiteral("Lendo as planilhas"), controle.padroes.load(),
+                    return andamento(tr("Lendo as planilhas"), controle.padroes.load(),
                                      static_cast<std::int64_t>(bytes_ >> 10));
                 });
         } catch (const std::exception&) {
@@ -153,7 +153,7 @@ std::optional<TImportacao> TFormImportar::le(const TOpcoesImportacao& o, const Q
     const auto kibibytes = static_cast<std::int64_t>(bytes_ >> 10);
     try {
         UTrabalho::executa(
-            *this, QStringLiteral("Importando"),
+            *this, tr("Importando"),
             [&](TControle& controle) {
                 lida = importaTabela(tabela_, o, &controle);
                 if (gravarEm.empty()) return;
@@ -161,16 +161,16 @@ std::optional<TImportacao> TFormImportar::le(const TOpcoesImportacao& o, const Q
                 gravaPadroes(*lida, gravarEm);
             },
             [&](const TControle& controle) {
-                if (gravando.load())
-                    return andamento(QStringLiteral("Gravando o arquivo de padrões"), 0, 0);
+                if (gravando.load()) return andamento(tr("Gravando o arquivo de padrões"), 0, 0);
                 return andamento(fase, controle.padroes.load(), kibibytes);
             });
         return lida;
     } catch (const EInterrompido&) {
-        mostraRelatorio({"A leitura foi interrompida: nada foi gravado."}, true);
+        mostraRelatorio({bytesUtf8(tr("A leitura foi interrompida: nada foi gravado."))}, true);
     } catch (const EEntradaSaida& e) {
         mostraRelatorio(
-            {gravando.load() ? "Não foi possível gravar \"" + gravarEm + "\": " + e.what()
+            {gravando.load() ? bytesUtf8(tr("Não foi possível gravar \"%1\": %2")
+                                             .arg(textoDeBytes(gravarEm), textoDeBytes(e.what())))
                              : mensagemDaFalha(e, tabela_)},
             true);
     } catch (const EImportacao& e) {
@@ -188,18 +188,17 @@ void TFormImportar::atualiza() {
     ui.PreviaTabela->clear();
     ui.PreviaTabela->setRowCount(0);
     ui.PreviaTabela->setColumnCount(0);
-    const std::optional<TImportacao> lida = le(o, QStringLiteral("Lendo a tabela"));
+    const std::optional<TImportacao> lida = le(o, tr("Lendo a tabela"));
     ui.ImportarButton->setEnabled(lida.has_value());
     ui.AbrirNoLaboratorioButton->setEnabled(lida.has_value());
     if (!lida) return;
     const QScopedValueRollback<bool> mostrando(mostrando_, true);
     // What was detected, beside the choice "Automático".
     if (formato_ == TFormatoTabela::delimitado) {
-        ui.SeparadorCombo->setItemText(
-            0, QStringLiteral("Automático (%1)").arg(nomeDoSeparador(lida->separador)));
-        ui.DecimalCombo->setItemText(0, QStringLiteral("Automática (%1)")
-                                            .arg(lida->decimal == ',' ? QStringLiteral("vírgula")
-                                                                      : QStringLiteral("ponto")));
+        ui.SeparadorCombo->setItemText(0,
+                                       tr("Automático (%1)").arg(nomeDoSeparador(lida->separador)));
+        ui.DecimalCombo->setItemText(
+            0, tr("Automática (%1)").arg(lida->decimal == ',' ? tr("vírgula") : tr("ponto")));
     }
     if (formato_ == TFormatoTabela::delimitado || formato_ == TFormatoTabela::planilha)
         ui.CabecalhoCheckBox->setChecked(lida->cabecalho);
@@ -209,8 +208,9 @@ void TFormImportar::atualiza() {
     std::vector<std::string> relatorio = relatorioDaImportacao(*lida);
     if (parcial)
         relatorio.insert(relatorio.begin(),
-                         "Prévia das primeiras " + std::to_string(kLinhasPrevia) +
-                             " linhas de uma tabela grande: ela é lida inteira ao importar.");
+                         bytesUtf8(tr("Prévia das primeiras %1 linhas de uma tabela grande: ela é "
+                                      "lida inteira ao importar.")
+                                       .arg(kLinhasPrevia)));
     mostraRelatorio(relatorio, false);
 }
 
@@ -222,13 +222,13 @@ void TFormImportar::mostraColunas(const TImportacao& t) {
         ui.ColunasTabela->setItem(linha, 0,
                                   new QTableWidgetItem(QStringLiteral("%1. %2").arg(k + 1).arg(
                                       QString::fromStdString(c.nome))));
-        ui.ColunasTabela->setItem(
-            linha, 1,
-            new QTableWidgetItem(c.numerica ? QStringLiteral("número") : QStringLiteral("texto")));
+        ui.ColunasTabela->setItem(linha, 1,
+                                  new QTableWidgetItem(c.numerica ? tr("número") : tr("texto")));
         auto* papel = qobject_cast<QComboBox*>(ui.ColunasTabela->cellWidget(linha, 2));
         if (papel == nullptr) {
             papel = new QComboBox;
-            for (const char* p : kPapeis) papel->addItem(QString::fromUtf8(p));
+            for (const char* p : kPapeis)
+                papel->addItem(QCoreApplication::translate("TFormImportar", p));
             papel->setObjectName(QStringLiteral("PapelCombo%1").arg(k + 1));
             connect(papel, &QComboBox::currentIndexChanged, this, [this] {
                 if (!mostrando_) escolhePapel();
@@ -254,7 +254,7 @@ void TFormImportar::escolhePapel() {
 void TFormImportar::mostraPrevia(const TImportacao& t) {
     QStringList cabecalho;
     for (const std::size_t k : t.atributos) cabecalho << QString::fromStdString(t.colunas[k].nome);
-    cabecalho << QStringLiteral("Rótulo");
+    cabecalho << tr("Rótulo");
     ui.PreviaTabela->setColumnCount(static_cast<int>(cabecalho.size()));
     ui.PreviaTabela->setHorizontalHeaderLabels(cabecalho);
     const auto padroes = padroesDaPrevia(t, kPadroesNaPrevia);
@@ -295,20 +295,18 @@ void TFormImportar::importa() {
     }
     const std::string destino = caminhoEmBytes(nome);
     if (mesmoArquivo(destino, tabela_)) {
-        UMensagens::mostraMensagem(this,
-                                   QStringLiteral("Escolha outro arquivo: este é a própria tabela "
-                                                  "que está sendo importada."));
+        UMensagens::mostraMensagem(this, tr("Escolha outro arquivo: este é a própria tabela "
+                                            "que está sendo importada."));
         return;
     }
-    const std::optional<TImportacao> lida =
-        le(opcoes(), QStringLiteral("Lendo a tabela inteira"), destino);
+    const std::optional<TImportacao> lida = le(opcoes(), tr("Lendo a tabela inteira"), destino);
     if (!lida) return;
     gravado_ = nome;
     accept();
 }
 
 void TFormImportar::abreNoLaboratorio() {
-    std::optional<TImportacao> lida = le(opcoes(), QStringLiteral("Lendo a tabela inteira"));
+    std::optional<TImportacao> lida = le(opcoes(), tr("Lendo a tabela inteira"));
     if (!lida) return;
     importacao_ = std::move(lida);
     accept();

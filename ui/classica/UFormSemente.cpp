@@ -21,9 +21,8 @@ TFormSemente::TFormSemente(QWidget* pai, std::optional<std::uint32_t> semente) :
 
 void TFormSemente::aceita() {
     if (ui.SementeFixaRadio->isChecked() && !sementeDoTexto(ui.SementeEdit->text())) {
-        UMensagens::mostraMensagem(
-            parentWidget(),
-            QStringLiteral("A semente deve ser um número inteiro de 0 a 4294967295."));
+        UMensagens::mostraMensagem(parentWidget(),
+                                   tr("A semente deve ser um número inteiro de 0 a 4294967295."));
         return;
     }
     accept();

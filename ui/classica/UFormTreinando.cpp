@@ -4,6 +4,7 @@
 #include "UTextos.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -39,42 +40,54 @@ TAndamento andamentoDosCiclos(const QString& fase, std::int64_t ciclosFeitos,
     const double dentro =
         padroes > 0 ? static_cast<double>(padroesFeitos) / static_cast<double>(padroes) : 0.0;
     a.fracao = (static_cast<double>(feitos) + dentro) / static_cast<double>(ciclos);
-    a.ciclo = QStringLiteral("Ciclo %1 de %2").arg(std::min(feitos + 1, ciclos)).arg(ciclos);
+    a.ciclo = QCoreApplication::translate("TFormTreinando", "Ciclo %1 de %2")
+                  .arg(std::min(feitos + 1, ciclos))
+                  .arg(ciclos);
     return a;
 }
 
 TAndamento andamentoDoTreino(const TTreino& treino, const TControle& controle) {
     switch (treino.fase()) {
         case TTreino::Fase::mapa:
-            return andamento(QStringLiteral("Lendo o arquivo de padrões"), 0, -1);
+            return andamento(
+                QCoreApplication::translate("TFormTreinando", "Lendo o arquivo de padrões"), 0, -1);
         case TTreino::Fase::leitura:
-            return andamento(QStringLiteral("Lendo o arquivo de padrões"), controle.padroes.load(),
-                             treino.padroesAnunciados());
+            return andamento(
+                QCoreApplication::translate("TFormTreinando", "Lendo o arquivo de padrões"),
+                controle.padroes.load(), treino.padroesAnunciados());
         case TTreino::Fase::rotulos:
-            return andamento(QStringLiteral("Reunindo os rótulos dos padrões"), 0, -1);
+            return andamento(
+                QCoreApplication::translate("TFormTreinando", "Reunindo os rótulos dos padrões"), 0,
+                -1);
         case TTreino::Fase::medida:
-            return andamento(QStringLiteral("Medindo os erros do mapa"), 0, -1);
+            return andamento(
+                QCoreApplication::translate("TFormTreinando", "Medindo os erros do mapa"), 0, -1);
         case TTreino::Fase::treino:
             break;
     }
-    if (treino.medindo()) return andamento(QStringLiteral("Medindo os erros do mapa"), 0, -1);
-    return andamentoDosCiclos(QStringLiteral("Treinando o mapa"), controle.ciclos.load(),
-                              controle.padroes.load(), treino.padroesAnunciados(), treino.ciclos());
+    if (treino.medindo())
+        return andamento(QCoreApplication::translate("TFormTreinando", "Medindo os erros do mapa"),
+                         0, -1);
+    return andamentoDosCiclos(QCoreApplication::translate("TFormTreinando", "Treinando o mapa"),
+                              controle.ciclos.load(), controle.padroes.load(),
+                              treino.padroesAnunciados(), treino.ciclos());
 }
 
 TAndamento andamentoDaClassificacao(const TClassificacao& classificacao,
                                     const TControle& controle) {
     switch (classificacao.fase()) {
         case TClassificacao::Fase::leitura:
-            return andamento(QStringLiteral("Lendo o arquivo de padrões"), controle.padroes.load(),
-                             classificacao.padroesAnunciados());
+            return andamento(
+                QCoreApplication::translate("TFormTreinando", "Lendo o arquivo de padrões"),
+                controle.padroes.load(), classificacao.padroesAnunciados());
         case TClassificacao::Fase::medida:
-            return andamento(QStringLiteral("Medindo os erros do mapa"), 0, -1);
+            return andamento(
+                QCoreApplication::translate("TFormTreinando", "Medindo os erros do mapa"), 0, -1);
         case TClassificacao::Fase::busca:
             break;
     }
-    return andamento(QStringLiteral("Classificando os padrões"), controle.padroes.load(),
-                     classificacao.padroesAnunciados());
+    return andamento(QCoreApplication::translate("TFormTreinando", "Classificando os padrões"),
+                     controle.padroes.load(), classificacao.padroesAnunciados());
 }
 
 TFormTreinando::TFormTreinando(QWidget* pai, const QString& titulo) : QDialog(pai) {
@@ -108,13 +121,13 @@ void TFormTreinando::mostra(const TAndamento& a) {
         ui.ProgressoBar->setRange(0, 1000);
         ui.ProgressoBar->setValue(static_cast<int>(std::lround(std::min(a.fracao, 1.0) * 1000.0)));
     }
-    QString tempo = QStringLiteral("Tempo decorrido: %1")
+    QString tempo = tr("Tempo decorrido: %1")
                         .arg(textoDuracao(static_cast<double>(relogio_.elapsed()) / 1000.0));
     // The estimate follows the pace of the phase so far, once it has a little history.
     const double fase = static_cast<double>(relogioFase_.elapsed()) / 1000.0;
     if (a.fracao >= 0.01 && a.fracao < 1.0 && fase >= 0.5)
-        tempo += QStringLiteral("    Restante: cerca de %1")
-                     .arg(textoDuracao(fase * (1.0 - a.fracao) / a.fracao));
+        tempo +=
+            tr("    Restante: cerca de %1").arg(textoDuracao(fase * (1.0 - a.fracao) / a.fracao));
     ui.TempoLabel->setText(tempo);
 }
 
@@ -122,9 +135,8 @@ void TFormTreinando::modoPassoAPasso() {
     ui.PassoPainel->setVisible(true);
     auto mostraVelocidade = [this] {
         const double ritmo = padroesPorSegundo();
-        ui.VelocidadeValorLabel->setText(
-            ritmo <= 0.0 ? QStringLiteral("máxima")
-                         : QStringLiteral("%1 padrões/s").arg(numeroCurto(ritmo)));
+        ui.VelocidadeValorLabel->setText(ritmo <= 0.0 ? tr("máxima")
+                                                      : tr("%1 padrões/s").arg(numeroCurto(ritmo)));
     };
     connect(ui.VelocidadeSlider, &QSlider::valueChanged, this, mostraVelocidade);
     mostraVelocidade();
@@ -139,7 +151,7 @@ void TFormTreinando::mostraPasso(const QString& linha) {
 }
 
 void TFormTreinando::defineAnimando(bool animando) {
-    ui.ContinuarButton->setText(animando ? QStringLiteral("Pausar") : QStringLiteral("Continuar"));
+    ui.ContinuarButton->setText(animando ? tr("Pausar") : tr("Continuar"));
     ui.ProximoPadraoButton->setEnabled(!animando);
     ui.ProximoCicloButton->setEnabled(!animando);
 }
@@ -155,7 +167,7 @@ void TFormTreinando::pedeParada() {
     if (pediuParada_) return;
     pediuParada_ = true;
     ui.PararButton->setEnabled(false);
-    ui.FaseLabel->setText(QStringLiteral("Parando..."));
+    ui.FaseLabel->setText(tr("Parando..."));
     Q_EMIT paradaPedida();
 }
 

@@ -126,7 +126,7 @@ void TTreinoPassoAPasso::umPadrao() {
 
 bool TTreinoPassoAPasso::executa() {
     const std::int64_t padroes = static_cast<std::int64_t>(rede_.entradas.size());
-    TFormTreinando dialogo(&janela_, QStringLiteral("Treinando"));
+    TFormTreinando dialogo(&janela_, tr("Treinando"));
     dialogo.modoPassoAPasso();
     QEventLoop laco;
     QTimer animacao;
@@ -135,26 +135,25 @@ bool TTreinoPassoAPasso::executa() {
     bool parar = false;
 
     auto mostra = [&](bool sempre) {
-        QString linha;
+        QString onde;
         if (atual_) {
-            linha = QStringLiteral("Ciclo %1 de %2, padrão %3 de %4 (%5)")
-                        .arg(atual_->ciclo + 1)
-                        .arg(atual_->ciclos)
-                        .arg(atual_->padrao + 1)
-                        .arg(padroes)
-                        .arg(atual_->rotulo.empty() ? QStringLiteral("sem rótulo")
-                                                    : textoDeBytes(atual_->rotulo));
+            onde =
+                tr("Ciclo %1 de %2, padrão %3 de %4 (%5)")
+                    .arg(atual_->ciclo + 1)
+                    .arg(atual_->ciclos)
+                    .arg(atual_->padrao + 1)
+                    .arg(padroes)
+                    .arg(atual_->rotulo.empty() ? tr("sem rótulo") : textoDeBytes(atual_->rotulo));
         } else {
-            linha = QStringLiteral("Ciclo 1 de %1, nenhum padrão apresentado ainda")
-                        .arg(passo_.ciclos());
+            onde = tr("Ciclo 1 de %1, nenhum padrão apresentado ainda").arg(passo_.ciclos());
         }
-        linha += QStringLiteral("; taxa de aprendizagem %1, raio %2")
-                     .arg(numeroCurto(atual_ ? atual_->taxa : rede_.taxaAprendizado))
-                     .arg(atual_ ? atual_->raio : rede_.raio);
-        dialogo.mostraPasso(linha);
-        dialogo.mostra(andamentoDosCiclos(QStringLiteral("Treinando o mapa passo a passo"),
-                                          passo_.ciclo(), passo_.padrao(), padroes,
-                                          passo_.ciclos()));
+        // One pass of arg: a label with a "%" in it is not taken for a placeholder.
+        dialogo.mostraPasso(tr("%1; taxa de aprendizagem %2, raio %3")
+                                .arg(onde,
+                                     numeroCurto(atual_ ? atual_->taxa : rede_.taxaAprendizado),
+                                     QString::number(atual_ ? atual_->raio : rede_.raio)));
+        dialogo.mostra(andamentoDosCiclos(tr("Treinando o mapa passo a passo"), passo_.ciclo(),
+                                          passo_.padrao(), padroes, passo_.ciclos()));
         // The explorer follows every step, and at most ten times a second when animated fast.
         if (explorador_ && explorador_->isVisible() && (sempre || desdeTela.elapsed() >= 100)) {
             auto dados = dadosDoMapa(rede_, extras_);

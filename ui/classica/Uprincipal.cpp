@@ -5,6 +5,7 @@
 
 #include "Uprincipal.h"
 
+#include <QActionGroup>
 #include <QLayout>
 #include <QLocale>
 #include <QStyle>
@@ -20,6 +21,7 @@
 #include "UFormLicoes.h"
 #include "UFormSemente.h"
 #include "UFormSobre.h"
+#include "UIdioma.h"
 #include "UImagens.h"
 #include "UJanelas.h"
 #include "UManual.h"
@@ -124,6 +126,27 @@ TFormMain::TFormMain(QWidget* pai) : QMainWindow(pai) {
     connect(ui.ExploradorItemMenu, &QAction::triggered, this, &TFormMain::ExploradorItemMenuClick);
     connect(ui.LaboratorioItemMenu, &QAction::triggered, this,
             &TFormMain::LaboratorioItemMenuClick);
+    // The language: the one of this run checked; a choice is kept for the next start.
+    auto* idiomas = new QActionGroup(this);
+    idiomas->setExclusive(true);
+    for (const auto& [acao, idioma] :
+         {std::pair(ui.IdiomaPortuguesItemMenu, UIdioma::TIdioma::portugues),
+          std::pair(ui.IdiomaInglesItemMenu, UIdioma::TIdioma::ingles)}) {
+        idiomas->addAction(acao);
+        acao->setChecked(UIdioma::atual() == idioma);
+        connect(acao, &QAction::triggered, this, [this, idioma = idioma] {
+            UIdioma::salva(idioma);
+            if (idioma != UIdioma::atual())
+                UMensagens::mostraMensagem(
+                    this, idioma == UIdioma::TIdioma::ingles
+                              ? QStringLiteral("Norvika will be in English the next time it "
+                                               "starts. (O Norvika estará em inglês na próxima "
+                                               "vez que abrir.)")
+                              : QStringLiteral("O Norvika estará em português na próxima vez que "
+                                               "abrir. (Norvika will be in Portuguese the next "
+                                               "time it starts.)"));
+        });
+    }
     connect(ui.LicoesItemMenu, &QAction::triggered, this, &TFormMain::LicoesItemMenuClick);
     connect(ui.SementeItemMenu, &QAction::triggered, this, &TFormMain::SementeItemMenuClick);
     // "Dados", between "Exibir" and "Ajuda": tables brought in as pattern files.
@@ -173,8 +196,8 @@ void TFormMain::abreLaboratorio(const QString& arquivo) {
             const QString motivo = laboratorio_->abreSessao(arquivo);
             if (!motivo.isEmpty())
                 UMensagens::mostraMensagem(
-                    laboratorio_.get(), QStringLiteral("Não foi possível abrir a sessão \"%1\": %2")
-                                            .arg(arquivo, motivo));
+                    laboratorio_.get(),
+                    tr("Não foi possível abrir a sessão \"%1\": %2").arg(arquivo, motivo));
         } else if (!arquivo.isEmpty()) {
             laboratorio_->abreDados(arquivo);
         }
@@ -340,7 +363,7 @@ void TFormMain::ClassificacaoTabSheetShow() {
         ui.RaioSpinEdit->setEnabled(false);
         ui.TipoVizinhancaComboBox->setEnabled(false);
         const bool treinada = !ui.TreinarButton->isEnabled();
-        if (!treinada) mensagem(QStringLiteral("A rede deve estar treinada! "));
+        if (!treinada) mensagem(tr("A rede deve estar treinada! "));
         ui.ClassificacaoArqTextBox->setEnabled(treinada);
         ui.DistanciaEuclidianaRadio->setEnabled(treinada);
         ui.ClassificacaoArqBitBtn->setEnabled(treinada);
@@ -368,7 +391,7 @@ void TFormMain::ValorInicialTextBoxExit() {
             fora = valor > 1.0L || valor < 0.0L;
         }
         if (fora) {
-            mensagem(QStringLiteral(
+            mensagem(tr(
                 "Você deve especificar um valor inicial para taxa de aprendizagem entre 0 e 1."));
             ui.ValorInicialTextBox->setText(QStringLiteral("0,1"));
         }

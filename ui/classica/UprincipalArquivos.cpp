@@ -44,7 +44,7 @@ void TFormMain::SalvarTreinamentoItemMenuClick() {
         } catch (const EArquivoEspecial& e) {
             mensagem(textoDeBytes(e.what()));
         } catch (const std::exception&) {
-            mensagem(QStringLiteral("O Arquivo está em uso."));
+            mensagem(tr("O Arquivo está em uso."));
         }
     });
 }
@@ -104,10 +104,10 @@ void TFormMain::carregaTreinamento(const QString& nome) {
     // state, and a stopped load leaves nothing changed.
     TCarga carga(sessao_, caminho, bytesUtf8(ui.TipoVizinhancaComboBox->currentText()));
     UTrabalho::executa(
-        *this, QStringLiteral("Carregando"), [&](TControle& controle) { carga.trabalha(controle); },
+        *this, tr("Carregando"), [&](TControle& controle) { carga.trabalha(controle); },
         [&](const TControle& controle) {
-            return andamento(QStringLiteral("Lendo o arquivo de treinamento"),
-                             controle.padroes.load(), carga.neuroniosALer());
+            return andamento(tr("Lendo o arquivo de treinamento"), controle.padroes.load(),
+                             carga.neuroniosALer());
         });
     const TCargaRede& lida = carga.resultado();
     if (lida.parada()) return;
@@ -141,6 +141,6 @@ void TFormMain::carregaTreinamento(const QString& nome) {
     } catch (const std::bad_alloc&) {
         throw;
     } catch (const std::exception&) {
-        mensagem(QStringLiteral("Formato inválido do arquivo de treinamento."));
+        mensagem(tr("Formato inválido do arquivo de treinamento."));
     }
 }

@@ -32,15 +32,14 @@ bool TFormMain::getConfiguracao() {
         taxaValida = false;
     }
     if (!taxaValida) {
-        mensagem(QStringLiteral(
-            "A taxa de aprendizagem deve ser especificada em valores reais com virgula. "));
+        mensagem(tr("A taxa de aprendizagem deve ser especificada em valores reais com virgula. "));
         ui.ValorInicialTextBox->setText(QStringLiteral("0,1"));
         return false;
     }
     rede().taxaEvolucao = textoParaDouble(bytesUtf8(ui.EvolucaoSpinEdit->text()));
 
     if (!arquivoExiste(rede().arquivoPadroes)) {
-        mensagem(QStringLiteral("Você deve especificar um arquivo de padrões."));
+        mensagem(tr("Você deve especificar um arquivo de padrões."));
         return false;
     }
     // Read on a worker: a header line of gigabytes keeps the window alive and can be stopped.
@@ -53,10 +52,10 @@ bool TFormMain::getConfiguracao() {
     switch (cabecalho ? sessao_.aceitaCabecalho(*cabecalho, !ui.TreinarButton->isEnabled())
                       : TSessao::TCabecalho::invalido) {
         case TSessao::TCabecalho::dimensaoDiferente:
-            mensagem(QStringLiteral("Estes padrões não podem ser classificados com esta rede!"));
+            mensagem(tr("Estes padrões não podem ser classificados com esta rede!"));
             return false;
         case TSessao::TCabecalho::invalido:
-            mensagem(QStringLiteral("Formato inválido do arquivo de padrões."));
+            mensagem(tr("Formato inválido do arquivo de padrões."));
             return false;
         case TSessao::TCabecalho::aceito:
             break;
@@ -68,8 +67,7 @@ bool TFormMain::getConfiguracao() {
     // The radius is clamped to the larger side of the map (the rows when both are equal).
     if (rede().raio > rede().qtdLinhas && rede().raio > rede().qtdColunas) {
         rede().raio = std::max(rede().qtdLinhas, rede().qtdColunas);
-        mensagem(QStringLiteral(
-            "O Raio foi ajustado para o tamanho máximo permitido pela topologia da rede."));
+        mensagem(tr("O Raio foi ajustado para o tamanho máximo permitido pela topologia da rede."));
         ui.RaioSpinEdit->setText(QString::number(rede().raio));
     }
     return true;
@@ -78,7 +76,7 @@ bool TFormMain::getConfiguracao() {
 std::optional<TCabecalhoPadroes> TFormMain::leCabecalhoNoTrabalhador(const std::string& caminho) {
     std::optional<TCabecalhoPadroes> cabecalho;
     UTrabalho::executa(
-        *this, QStringLiteral("Lendo"),
+        *this, tr("Lendo"),
         [&](TControle& controle) {
             try {
                 cabecalho = leCabecalhoPadroes(caminho, &controle);
@@ -86,7 +84,7 @@ std::optional<TCabecalhoPadroes> TFormMain::leCabecalhoNoTrabalhador(const std::
             }
         },
         [](const TControle&) {
-            return andamento(QStringLiteral("Lendo o cabeçalho do arquivo de padrões"), 0, -1);
+            return andamento(tr("Lendo o cabeçalho do arquivo de padrões"), 0, -1);
         });
     return cabecalho;
 }
@@ -116,8 +114,7 @@ void TFormMain::TreinarButtonClick() {
 
         TTreino treino(sessao_, std::move(pedido));
         const std::exception_ptr falha = UTrabalho::executaRetendo(
-            *this, QStringLiteral("Treinando"),
-            [&](TControle& controle) { treino.trabalha(controle); },
+            *this, tr("Treinando"), [&](TControle& controle) { treino.trabalha(controle); },
             [&](const TControle& controle) { return acompanhaTreino(treino, controle); });
         const TSessao::TResultadoTreino feito = sessao_.concluiTreino(treino, falha);
         if (!feito.treinou) return;
@@ -139,9 +136,8 @@ void TFormMain::TreinarButtonClick() {
         // Stopped: the line of the last cycle completed, marked; alone before the first.
         const std::optional<std::string> linha = treino.status().ultimaLinha();
         if (!completo)
-            escreveStatus(linha ? QString::fromStdString(*linha) +
-                                      QStringLiteral("    (interrompido)")
-                                : QStringLiteral("(interrompido)"));
+            escreveStatus(linha ? tr("%1    (interrompido)").arg(QString::fromStdString(*linha))
+                                : tr("(interrompido)"));
         else if (linha)
             escreveStatus(QString::fromStdString(*linha));
         linhasMapaRecente_ = rede().linhasMapa();
@@ -175,12 +171,12 @@ void TFormMain::ClassificarButtonClick() {
         rede().arquivoPadroes = caminhoEmBytes(ui.ClassificacaoArqTextBox->text());
         if (!getConfiguracao()) return;
         if (!arquivoExiste(rede().arquivoPadroes)) {
-            mensagem(QStringLiteral("Você deve especificar um arquivo de padrões para teste!"));
+            mensagem(tr("Você deve especificar um arquivo de padrões para teste!"));
             return;
         }
         TClassificacao classificacao(sessao_);
         const std::exception_ptr falha = UTrabalho::executaRetendo(
-            *this, QStringLiteral("Classificando"),
+            *this, tr("Classificando"),
             [&](TControle& controle) { classificacao.trabalha(controle); },
             [&](const TControle& controle) {
                 return andamentoDaClassificacao(classificacao, controle);

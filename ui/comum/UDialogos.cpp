@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <chrono>
 #include <string_view>
@@ -47,8 +48,8 @@ QFileDialog* criaDialogoArquivo(QWidget* pai, const char* nome, bool salvar) {
 QFileDialog* criaDialogoTabela(QWidget* pai, const char* nome) {
     QFileDialog* d = criaDialogoArquivo(pai, nome, false);
     d->setFileMode(QFileDialog::ExistingFile);
-    d->setNameFilters(
-        {filtroTabelas(QStringLiteral("Tabelas")), QStringLiteral("Todos os arquivos (*)")});
+    d->setNameFilters({filtroTabelas(QCoreApplication::translate("UDialogos", "Tabelas")),
+                       QCoreApplication::translate("UDialogos", "Todos os arquivos (*)")});
     return d;
 }
 
@@ -65,8 +66,8 @@ QFileDialog* criaDialogoPadroes(QWidget* pai, const char* nome) {
     QFileDialog* d = criaDialogoArquivo(pai, nome, true);
     d->setOption(QFileDialog::DontConfirmOverwrite, false);
     d->setDefaultSuffix(QStringLiteral("txt"));
-    d->setNameFilters({QStringLiteral("Arquivos de padrões (*.txt)"),
-                       QStringLiteral("Dados do SOM_PAK (*.dat)")});
+    d->setNameFilters({QCoreApplication::translate("UDialogos", "Arquivos de padrões (*.txt)"),
+                       QCoreApplication::translate("UDialogos", "Dados do SOM_PAK (*.dat)")});
     return d;
 }
 
@@ -83,13 +84,16 @@ QFileDialog* criaDialogoExportacao(QWidget* pai, const char* nome, const QString
 }
 
 QFileDialog* criaDialogoImagem(QWidget* pai, const char* nome) {
-    return criaDialogoExportacao(pai, nome, {QStringLiteral("Imagens (*.png *.svg)")},
-                                 QStringLiteral("png"));
+    return criaDialogoExportacao(
+        pai, nome, {QCoreApplication::translate("UDialogos", "Imagens (*.png *.svg)")},
+        QStringLiteral("png"));
 }
 
 QFileDialog* criaDialogoDadosDoMapa(QWidget* pai, const char* nome) {
     return criaDialogoExportacao(
-        pai, nome, {QStringLiteral("Tabelas (*.csv)"), QStringLiteral("Mapas do SOM_PAK (*.cod)")},
+        pai, nome,
+        {QCoreApplication::translate("UDialogos", "Tabelas (*.csv)"),
+         QCoreApplication::translate("UDialogos", "Mapas do SOM_PAK (*.cod)")},
         QStringLiteral("csv"));
 }
 

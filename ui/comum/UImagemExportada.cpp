@@ -1,6 +1,7 @@
 #include "UImagemExportada.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgGenerator>
@@ -33,7 +34,8 @@ QString gravaImagem(const QString& caminho, const QSize& tamanho, const QString&
     // The format follows the name: PNG bytes in a ".jpg" would be a file no program opens right.
     if (!caminho.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive) &&
         !caminho.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
-        return QStringLiteral("o nome deve terminar em .png ou .svg");
+        return QCoreApplication::translate("UImagemExportada",
+                                           "o nome deve terminar em .png ou .svg");
     // Drawn into memory first: the file is written only once the picture is whole.
     QByteArray bytes;
     QBuffer memoria(&bytes);
@@ -46,9 +48,13 @@ QString gravaImagem(const QString& caminho, const QSize& tamanho, const QString&
         svg.setTitle(titulo);
         svg.setDescription(QStringLiteral("Norvika"));
         QPainter p;
-        if (!p.begin(&svg)) return QStringLiteral("a imagem não pôde ser desenhada");
+        if (!p.begin(&svg))
+            return QCoreApplication::translate("UImagemExportada",
+                                               "a imagem não pôde ser desenhada");
         desenha(p);
-        if (!p.end()) return QStringLiteral("a imagem não pôde ser desenhada");
+        if (!p.end())
+            return QCoreApplication::translate("UImagemExportada",
+                                               "a imagem não pôde ser desenhada");
     } else {
         QImage imagem(tamanho * 2, QImage::Format_RGB32);
         imagem.fill(Qt::white);
@@ -57,7 +63,9 @@ QString gravaImagem(const QString& caminho, const QSize& tamanho, const QString&
             p.scale(2.0, 2.0);
             desenha(p);
         }
-        if (!imagem.save(&memoria, "PNG")) return QStringLiteral("a imagem não pôde ser desenhada");
+        if (!imagem.save(&memoria, "PNG"))
+            return QCoreApplication::translate("UImagemExportada",
+                                               "a imagem não pôde ser desenhada");
     }
     return gravaExportacao(caminho, bytes);
 }
@@ -70,8 +78,9 @@ void exportaComDialogo(QWidget* pai, QFileDialog& dialogo,
         if (nome.isEmpty()) return;
         const QString motivo = exportacao(nome);
         if (!motivo.isEmpty())
-            UMensagens::mostraMensagem(pai,
-                                       QStringLiteral("Não foi possível gravar %1 em \"%2\": %3.")
-                                           .arg(oQue, nome, motivo));
+            UMensagens::mostraMensagem(
+                pai, QCoreApplication::translate("UImagemExportada",
+                                                 "Não foi possível gravar %1 em \"%2\": %3.")
+                         .arg(oQue, nome, motivo));
     });
 }

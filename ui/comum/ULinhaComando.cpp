@@ -1,6 +1,7 @@
 #include "ULinhaComando.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include "UVersao.h"
 
@@ -8,13 +9,10 @@ namespace {
 
 // Qt's own help layout would put English headings around these ("Usage:", "Options:"), since no
 // translation is loaded before the application object exists; the help is written out instead.
-const QCommandLineOption kAjuda({QStringLiteral("h"), QStringLiteral("help")},
-                                QStringLiteral("Mostra esta ajuda e sai."));
-const QCommandLineOption kVersao({QStringLiteral("v"), QStringLiteral("version")},
-                                 QStringLiteral("Mostra a versão do programa e sai."));
-const QCommandLineOption kLaboratorio(
-    QStringLiteral("laboratorio"),
-    QStringLiteral("Abre o laboratório, com o ARQUIVO quando dado."));
+const QCommandLineOption kAjuda(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+const QCommandLineOption kVersao(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+const QCommandLineOption kLaboratorio(QStringLiteral("laboratorio"), QString());
+const QCommandLineOption kIdioma(QStringLiteral("idioma"), QString(), QStringLiteral("pt|en"));
 
 }  // namespace
 
@@ -26,11 +24,13 @@ TLinhaComando leLinhaComando(const QStringList& argumentos) {
     leitor.addOption(kAjuda);
     leitor.addOption(kVersao);
     leitor.addOption(kLaboratorio);
+    leitor.addOption(kIdioma);
     TLinhaComando linha;
     const bool aceita = leitor.parse(argumentos);
     linha.ajuda = leitor.isSet(kAjuda);
     linha.versao = leitor.isSet(kVersao);
     linha.laboratorio = leitor.isSet(kLaboratorio);
+    if (leitor.isSet(kIdioma)) linha.idioma = leitor.value(kIdioma);
     const QStringList arquivos = leitor.positionalArguments();
     if (!arquivos.isEmpty()) linha.arquivo = arquivos.first();
     if (!aceita) {
@@ -40,11 +40,12 @@ TLinhaComando leLinhaComando(const QStringList& argumentos) {
         } else {
             const QString nome = desconhecidas.first();
             const bool umTraco = argumentos.contains(QStringLiteral("-") + nome);
-            linha.erro = QStringLiteral("opção desconhecida: %1%2")
+            linha.erro = QCoreApplication::translate("ULinhaComando", "opção desconhecida: %1%2")
                              .arg(umTraco ? QStringLiteral("-") : QStringLiteral("--"), nome);
         }
     } else if (arquivos.size() > 1) {
-        linha.erro = QStringLiteral("só um arquivo pode ser aberto de cada vez");
+        linha.erro = QCoreApplication::translate("ULinhaComando",
+                                                 "só um arquivo pode ser aberto de cada vez");
     }
     return linha;
 }
@@ -54,31 +55,35 @@ QString textoVersao() {
 }
 
 QString textoAjuda() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "ULinhaComando",
                "Uso: norvika [opções] [ARQUIVO]\n"
                "Norvika %1: ensino e experimentação com mapas auto-organizáveis de Kohonen.\n"
                "\n"
                "Opções:\n"
-               "  -h, --help     %2\n"
-               "  -v, --version  %3\n"
-               "  --laboratorio  %4 O laboratório treina mapas\n"
-               "                 hexagonais ou retangulares, planos ou toroidais, com\n"
-               "                 vizinhança gaussiana ou bolha, online ou em lote.\n"
+               "  -h, --help        Mostra esta ajuda e sai.\n"
+               "  -v, --version     Mostra a versão do programa e sai.\n"
+               "  --laboratorio     Abre o laboratório, com o ARQUIVO quando dado. O laboratório\n"
+               "                    treina mapas hexagonais ou retangulares, planos ou toroidais,\n"
+               "                    com vizinhança gaussiana ou bolha, online ou em lote; um\n"
+               "                    ARQUIVO .norvika-lab é uma sessão gravada por ele.\n"
+               "  --idioma pt|en    O idioma desta execução (português ou inglês), sem mudar a\n"
+               "                    escolha de Exibir → Idioma.\n"
                "\n"
                "Argumento:\n"
-               "  ARQUIVO        Um arquivo de padrões, que vai para a caixa \"Caminho:\" da\n"
-               "                 página Treinamento, ou uma rede treinada (.cfg), que é\n"
-               "                 carregada como pelo menu Arquivo → Carregar Treinamento;\n"
-               "                 qualquer outra tabela (CSV, .dat do SOM_PAK, ARFF) abre em\n"
-               "                 Dados → Importar dados.\n"
+               "  ARQUIVO           Um arquivo de padrões, que vai para a caixa \"Caminho:\" da\n"
+               "                    página Treinamento, ou uma rede treinada (.cfg), que é\n"
+               "                    carregada como pelo menu Arquivo → Carregar Treinamento;\n"
+               "                    qualquer outra tabela (CSV, .dat do SOM_PAK, ARFF) abre em\n"
+               "                    Dados → Importar dados.\n"
                "\n"
                "Variáveis de ambiente:\n"
-               "  NORVIKA_SEMENTE  Fixa a semente dos pesos iniciais (0 a 4294967295), para\n"
-               "                   que toda a turma obtenha o mesmo mapa.\n"
-               "  NORVIKA_BUSCA    Escolhe o núcleo de busca (escalar, avx2 ou avx512) em\n"
-               "                   vez do melhor que o processador tem; serve para medições.\n"
+               "  NORVIKA_SEMENTE   Fixa a semente dos pesos iniciais (0 a 4294967295), para\n"
+               "                    que toda a turma obtenha o mesmo mapa.\n"
+               "  NORVIKA_BUSCA     Escolhe o núcleo de busca (escalar, avx2 ou avx512) em\n"
+               "                    vez do melhor que o processador tem; serve para medições.\n"
+               "  NORVIKA_IDIOMA    O idioma desta execução (pt ou en), como --idioma.\n"
                "\n"
                "Sem argumentos, o programa abre com a janela vazia.\n")
-        .arg(QLatin1String(kVersaoNorvika), kAjuda.description(), kVersao.description(),
-             kLaboratorio.description());
+        .arg(QLatin1String(kVersaoNorvika));
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The program's command line: norvika [-h|--help] [-v|--version] [--laboratorio] [ARQUIVO].
+// The program's command line: norvika [-h|--help] [-v|--version] [--laboratorio] [--idioma pt|en]
+// [ARQUIVO].
 // Without arguments the program starts as it always has; a file given here is opened as if the
 // user had picked it (TFormMain::abreArquivo), or in the laboratory with --laboratorio.
 
@@ -10,6 +11,7 @@ struct TLinhaComando {
     bool ajuda = false;
     bool versao = false;
     bool laboratorio = false;
+    QString idioma;   // as given to --idioma (null when absent): UIdioma reads it
     QString arquivo;  // as given, empty when none
     QString erro;  // why the line was refused (an unknown option, two files); empty when accepted
 };

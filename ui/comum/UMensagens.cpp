@@ -5,6 +5,7 @@
 
 #include "UTextos.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -98,10 +99,12 @@ Resposta perguntaSeSalva(QWidget* pai, const QString& texto) {
     caixa.setObjectName(QStringLiteral("PerguntaNorvika"));
     caixa.setTextFormat(Qt::PlainText);
     defineLarguraDoTexto(caixa, texto);
-    QPushButton* salvar = caixa.addButton(QStringLiteral("Salvar…"), QMessageBox::AcceptRole);
-    QPushButton* descartar =
-        caixa.addButton(QStringLiteral("Descartar"), QMessageBox::DestructiveRole);
-    QPushButton* cancelar = caixa.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
+    QPushButton* salvar = caixa.addButton(QCoreApplication::translate("UMensagens", "Salvar…"),
+                                          QMessageBox::AcceptRole);
+    QPushButton* descartar = caixa.addButton(QCoreApplication::translate("UMensagens", "Descartar"),
+                                             QMessageBox::DestructiveRole);
+    QPushButton* cancelar = caixa.addButton(QCoreApplication::translate("UMensagens", "Cancelar"),
+                                            QMessageBox::RejectRole);
     salvar->setObjectName(QStringLiteral("PerguntaSalvarButton"));
     descartar->setObjectName(QStringLiteral("PerguntaDescartarButton"));
     cancelar->setObjectName(QStringLiteral("PerguntaCancelarButton"));
@@ -117,11 +120,12 @@ void protege(QWidget* pai, const std::function<void()>& comando) {
     try {
         comando();
     } catch (const std::bad_alloc&) {
-        mostraFalha(pai, QStringLiteral("Memória insuficiente para concluir a operação"));
+        mostraFalha(pai, QCoreApplication::translate(
+                             "UMensagens", "Memória insuficiente para concluir a operação"));
     } catch (const std::exception& e) {
         mostraFalha(pai, textoDeBytes(e.what()));
     } catch (...) {
-        mostraFalha(pai, QStringLiteral("Falha inesperada"));
+        mostraFalha(pai, QCoreApplication::translate("UMensagens", "Falha inesperada"));
     }
 }
 

@@ -1,10 +1,12 @@
 #include "UTextos.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringDecoder>
 #include <algorithm>
 #include <cmath>
 
+#include "UIdioma.h"
 #include "UNumeros.h"
 
 namespace {
@@ -54,7 +56,11 @@ QString numeroCurto(double v) {
     if (std::isnan(v)) return QStringLiteral("NAN");
     if (std::isinf(v)) return v > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
     if (v == 0.0) return QStringLiteral("0");
-    const QChar virgula = QChar::fromLatin1(separadorDecimal());
+    // The windows the program adds show the English decimal point in English; in Portuguese they
+    // follow the program's decimal mark.
+    const QChar virgula = UIdioma::atual() == UIdioma::TIdioma::ingles
+                              ? QChar(u'.')
+                              : QChar::fromLatin1(separadorDecimal());
     // The four digits first, so that 9999,6 gives 10000 and 0,99996 gives 1.
     const QString e4 = QString::number(v, 'e', 3);  // d.dddE±xx
     const int expoente = e4.mid(e4.indexOf(u'e') + 1).toInt();
@@ -73,6 +79,10 @@ QString numeroCurto(double v) {
     }
     s.replace(u'.', virgula);
     return s;
+}
+
+QString traduzido(const char* contexto, const std::string& texto) {
+    return QCoreApplication::translate(contexto, texto.c_str());
 }
 
 QString contagem(std::int64_t n, const QString& singular, const QString& plural) {

@@ -19,14 +19,15 @@ namespace {
 
 // A setting's value as the laboratory window shows it.
 struct TLinha {
-    const char* nome;
+    QString nome;
     QString a, b;
 };
 
 // A setting's value as the laboratory window shows it.
 QString texto(const TConfiguracaoLab& c, TAjusteLab ajuste) {
-    return QString::fromStdString(
-        textoDoAjuste(c, ajuste, [](double v) { return numeroCurto(v).toStdString(); }));
+    return traduzido("TAjustesLab", textoDoAjuste(c, ajuste, [](double v) {
+                         return numeroCurto(v).toStdString();
+                     }));
 }
 
 }  // namespace
@@ -37,11 +38,10 @@ TFormComparacao::TFormComparacao(QWidget* pai, const TExecucaoLab& a, const TExe
     ui.setupUi(this);
     setWindowFlags(Qt::Window);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Comparação — %1 × %2")
+    setWindowTitle(tr("Comparação — %1 × %2")
                        .arg(QString::fromStdString(a.nome), QString::fromStdString(b.nome)));
     for (const TOpcaoVista& o : kOpcoesVista)
-        if (o.vista != kVistaCurva)
-            ui.LabComparacaoVistaSeletor->addItem(QString::fromUtf8(o.nome), o.vista);
+        if (o.vista != kVistaCurva) ui.LabComparacaoVistaSeletor->addItem(nomeDaOpcao(o), o.vista);
     ui.LabComparacaoTituloA->setText(QString::fromStdString(a_.nome));
     ui.LabComparacaoTituloB->setText(QString::fromStdString(b_.nome));
     ui.LabComparacaoVistaA->defineDados(a_.mapa);
@@ -57,7 +57,7 @@ TFormComparacao::TFormComparacao(QWidget* pai, const TExecucaoLab& a, const TExe
     connect(ui.LabExportarComparacaoButton, &QPushButton::clicked, this, [this, dialogo] {
         exportaComDialogo(
             this, *dialogo, [this](const QString& nome) { return exportaImagem(nome); },
-            QStringLiteral("a imagem"));
+            tr("a imagem"));
     });
     mostraVista();
 }
@@ -99,7 +99,8 @@ void TFormComparacao::preencheTabela() {
     std::vector<TLinha> linhas;
     std::vector<bool> difere;
     for (const TDescricaoAjusteLab& s : ajustesLab()) {
-        linhas.push_back({s.nome, texto(a_.config, s.ajuste), texto(b_.config, s.ajuste)});
+        linhas.push_back({traduzido("TAjustesLab", s.nome), texto(a_.config, s.ajuste),
+                          texto(b_.config, s.ajuste)});
         difere.push_back(!mesmoAjuste(a_.config, b_.config, s.ajuste));
     }
     const auto erro = [](const TExecucaoLab& e, bool topografico) {
@@ -107,17 +108,16 @@ void TFormComparacao::preencheTabela() {
                                                        : e.mapa->erros->quantizacao)
                              : QStringLiteral("–");
     };
-    linhas.push_back({"Erro de quantização", erro(a_, false), erro(b_, false)});
-    linhas.push_back({"Erro topográfico", erro(a_, true), erro(b_, true)});
-    linhas.push_back({"Tempo (s)", numeroCurto(a_.segundos), numeroCurto(b_.segundos)});
+    linhas.push_back({tr("Erro de quantização"), erro(a_, false), erro(b_, false)});
+    linhas.push_back({tr("Erro topográfico"), erro(a_, true), erro(b_, true)});
+    linhas.push_back({tr("Tempo (s)"), numeroCurto(a_.segundos), numeroCurto(b_.segundos)});
     ui.LabDiferencasTabela->setColumnCount(2);
     ui.LabDiferencasTabela->setRowCount(static_cast<int>(linhas.size()));
     ui.LabDiferencasTabela->setHorizontalHeaderLabels(
         {QString::fromStdString(a_.nome), QString::fromStdString(b_.nome)});
     for (int i = 0; i < static_cast<int>(linhas.size()); ++i) {
         const TLinha& l = linhas[static_cast<std::size_t>(i)];
-        ui.LabDiferencasTabela->setVerticalHeaderItem(
-            i, new QTableWidgetItem(QString::fromUtf8(l.nome)));
+        ui.LabDiferencasTabela->setVerticalHeaderItem(i, new QTableWidgetItem(l.nome));
         const bool destaque =
             static_cast<std::size_t>(i) < difere.size() && difere[static_cast<std::size_t>(i)];
         for (int c = 0; c < 2; ++c) {

@@ -1,6 +1,7 @@
 #include "UFormLaboratorio.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -34,10 +35,15 @@ QString gravaCodebookEm(const TCodebook& codebook, const QString& caminho) {
 
 namespace {
 
-const QStringList kFiltrosCod = {QStringLiteral("Mapas do SOM_PAK (*.cod)"),
-                                 QStringLiteral("Todos (*)")};
-const QStringList kFiltrosSessao = {QStringLiteral("Sessões do laboratório (*.norvika-lab)"),
-                                    QStringLiteral("Todos (*)")};
+QStringList filtrosCod() {
+    return {QCoreApplication::translate("TFormLaboratorio", "Mapas do SOM_PAK (*.cod)"),
+            QCoreApplication::translate("TFormLaboratorio", "Todos (*)")};
+}
+QStringList filtrosSessao() {
+    return {
+        QCoreApplication::translate("TFormLaboratorio", "Sessões do laboratório (*.norvika-lab)"),
+        QCoreApplication::translate("TFormLaboratorio", "Todos (*)")};
+}
 
 }  // namespace
 
@@ -54,12 +60,12 @@ TFormLaboratorio::TFormLaboratorio(QWidget* pai) : QWidget(pai) {
     politica.setRetainSizeWhenHidden(true);
     ui.LabEscalaComumCheckBox->setSizePolicy(politica);
     TPainelMapa::TTextos textos;
-    textos.instante = QStringLiteral("Época");
+    textos.instante = tr("Época");
     textos.escolhaUmaUnidade =
-        QStringLiteral("Clique numa unidade do mapa para ver seus pesos, rótulos e padrões.");
+        tr("Clique numa unidade do mapa para ver seus pesos, rótulos e padrões.");
     textos.semMapa = [this] {
-        return sessao_.temDados() ? QStringLiteral("Escolha o mapa e o treino e clique em Treinar.")
-                                  : QStringLiteral("Abra um arquivo de dados e treine um mapa.");
+        return sessao_.temDados() ? tr("Escolha o mapa e o treino e clique em Treinar.")
+                                  : tr("Abra um arquivo de dados e treine um mapa.");
     };
     painel_ =
         new TPainelMapa(this,
@@ -68,33 +74,33 @@ TFormLaboratorio::TFormLaboratorio(QWidget* pai) : QWidget(pai) {
                         std::move(textos));
     painel_->preencheSeletor(true);
     for (const TInfoDemonstracao& info : kDemonstracoes) {
-        ui.LabDemoCombo->addItem(QString::fromUtf8(info.titulo), static_cast<int>(info.tipo));
+        ui.LabDemoCombo->addItem(traduzido("UDemonstracoes", info.titulo),
+                                 static_cast<int>(info.tipo));
         ui.LabDemoCombo->setItemData(ui.LabDemoCombo->count() - 1,
-                                     QString::fromUtf8(info.descricao), Qt::ToolTipRole);
+                                     traduzido("UDemonstracoes", info.descricao), Qt::ToolTipRole);
     }
     LabDemoComboChange();
     ui.LabVista->defineTextoSemMapa(
-        QStringLiteral("Nenhum mapa ainda.\nAbra os dados, escolha o mapa e o treino à esquerda e "
-                       "clique em Treinar (ou em Passo, para ver um padrão de cada vez)."));
+        tr("Nenhum mapa ainda.\nAbra os dados, escolha o mapa e o treino à esquerda e "
+           "clique em Treinar (ou em Passo, para ver um padrão de cada vez)."));
     dialogoDados_ = UDialogos::criaDialogoTabela(this, "LabAbrirDialog");
-    dialogoDados_->setNameFilters(
-        {UDialogos::filtroTabelas(QStringLiteral("Dados"), true), QStringLiteral("Todos (*)")});
-    dialogoSalvar_ = UDialogos::criaDialogoExportacao(this, "LabSalvarDialog", kFiltrosCod,
+    dialogoDados_->setNameFilters({UDialogos::filtroTabelas(tr("Dados"), true), tr("Todos (*)")});
+    dialogoSalvar_ = UDialogos::criaDialogoExportacao(this, "LabSalvarDialog", filtrosCod(),
                                                       QStringLiteral("cod"));
     dialogoAbrirMapa_ = new QFileDialog(this);
     dialogoAbrirMapa_->setObjectName(QStringLiteral("LabAbrirMapaDialog"));
     dialogoAbrirMapa_->setOption(QFileDialog::DontUseNativeDialog);
     dialogoAbrirMapa_->setFileMode(QFileDialog::ExistingFile);
-    dialogoAbrirMapa_->setNameFilters(kFiltrosCod);
+    dialogoAbrirMapa_->setNameFilters(filtrosCod());
     dialogoImagem_ = UDialogos::criaDialogoImagem(this, "LabExportarImagemDialog");
     dialogoTabela_ = UDialogos::criaDialogoDadosDoMapa(this, "LabExportarTabelaDialog");
     dialogoSalvarSessao_ = UDialogos::criaDialogoExportacao(
-        this, "LabSalvarSessaoDialog", kFiltrosSessao, QStringLiteral("norvika-lab"));
+        this, "LabSalvarSessaoDialog", filtrosSessao(), QStringLiteral("norvika-lab"));
     dialogoAbrirSessao_ = new QFileDialog(this);
     dialogoAbrirSessao_->setObjectName(QStringLiteral("LabAbrirSessaoDialog"));
     dialogoAbrirSessao_->setOption(QFileDialog::DontUseNativeDialog);
     dialogoAbrirSessao_->setFileMode(QFileDialog::ExistingFile);
-    dialogoAbrirSessao_->setNameFilters(kFiltrosSessao);
+    dialogoAbrirSessao_->setNameFilters(filtrosSessao());
     connect(ui.LabSalvarSessaoButton, &QPushButton::clicked, this,
             &TFormLaboratorio::LabSalvarSessaoButtonClick);
     connect(ui.LabAbrirSessaoButton, &QPushButton::clicked, this,
@@ -134,18 +140,15 @@ TFormLaboratorio::TFormLaboratorio(QWidget* pai) : QWidget(pai) {
         const int i = ui.LabHistoricoLista->row(item);
         if (i >= 0) sessao_.renomeia(static_cast<std::size_t>(i), bytesUtf8(item->text()));
     });
-    connect(ui.LabExportarImagemButton, &QPushButton::clicked, this, [this] {
-        exporta(*dialogoImagem_, &TFormLaboratorio::exportaImagem, QStringLiteral("a imagem"));
-    });
+    connect(ui.LabExportarImagemButton, &QPushButton::clicked, this,
+            [this] { exporta(*dialogoImagem_, &TFormLaboratorio::exportaImagem, tr("a imagem")); });
     connect(ui.LabExportarDadosButton, &QPushButton::clicked, this, [this] {
-        dialogoTabela_->setNameFilters(
-            {QStringLiteral("Tabelas (*.csv)"), QStringLiteral("Mapas do SOM_PAK (*.cod)")});
-        exporta(*dialogoTabela_, &TFormLaboratorio::exportaDados, QStringLiteral("o mapa"));
+        dialogoTabela_->setNameFilters({tr("Tabelas (*.csv)"), tr("Mapas do SOM_PAK (*.cod)")});
+        exporta(*dialogoTabela_, &TFormLaboratorio::exportaDados, tr("o mapa"));
     });
     connect(ui.LabExportarVencedoresButton, &QPushButton::clicked, this, [this] {
-        dialogoTabela_->setNameFilters({QStringLiteral("Tabelas (*.csv)")});
-        exporta(*dialogoTabela_, &TFormLaboratorio::exportaVencedores,
-                QStringLiteral("os vencedores"));
+        dialogoTabela_->setNameFilters({tr("Tabelas (*.csv)")});
+        exporta(*dialogoTabela_, &TFormLaboratorio::exportaVencedores, tr("os vencedores"));
     });
     connect(ui.LabTreinarButton, &QPushButton::clicked, this,
             &TFormLaboratorio::LabTreinarButtonClick);
@@ -188,13 +191,13 @@ QString TFormLaboratorio::exportaImagem(const QString& caminho) {
 }
 
 QString TFormLaboratorio::exportaDados(const QString& caminho) {
-    if (!sessao_.temMapa()) return QStringLiteral("não há mapa");
+    if (!sessao_.temMapa()) return tr("não há mapa");
     return painel_->exportaDados(caminho, [this] { return sessao_.codebook(); });
 }
 
 QString TFormLaboratorio::exportaVencedores(const QString& caminho) {
     const TDadosMapa& mapa = *painel_->dados();
-    if (!sessao_.temMapa() || mapa.vencedorDoPadrao.empty()) return QStringLiteral("não há mapa");
+    if (!sessao_.temMapa() || mapa.vencedorDoPadrao.empty()) return tr("não há mapa");
     const TDadosLab& d = sessao_.carga().dados;
     std::vector<std::string> rotulos;
     for (std::size_t i = 0; i < d.padroes(); ++i) {
@@ -202,7 +205,7 @@ QString TFormLaboratorio::exportaVencedores(const QString& caminho) {
         rotulos.push_back(r < 0 ? std::string() : d.legenda[static_cast<std::size_t>(r)]);
     }
     if (!caminho.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
-        return QStringLiteral("o nome deve terminar em .csv");
+        return tr("o nome deve terminar em .csv");
     std::vector<double> distancias = mapa.distanciaDoPadrao;
     distancias.resize(mapa.vencedorDoPadrao.size(), std::numeric_limits<double>::quiet_NaN());
     return gravaExportacao(
@@ -237,24 +240,23 @@ void TFormLaboratorio::mostraDados() {
     const TCargaLab& c = sessao_.carga();
     ui.LabArquivoLabel->setText(QFileInfo(QString::fromStdString(sessao_.arquivo())).fileName());
     ui.LabArquivoLabel->setToolTip(QString::fromStdString(sessao_.arquivo()));
-    QString normalizacao = QStringLiteral("nenhuma");
+    QString normalizacao = tr("nenhuma");
     if (!sessao_.mapa()->padroes->escala.empty())
-        normalizacao = QStringLiteral(
-            "feita na importação (os pesos aparecem também nos valores "
-            "originais)");
-    if (c.normalizacao == TNormalizacao::minmax) normalizacao = QStringLiteral("mínimo-máximo");
-    if (c.normalizacao == TNormalizacao::z) normalizacao = QStringLiteral("escore z");
+        normalizacao =
+            tr("feita na importação (os pesos aparecem também nos valores "
+               "originais)");
+    if (c.normalizacao == TNormalizacao::minmax) normalizacao = tr("mínimo-máximo");
+    if (c.normalizacao == TNormalizacao::z) normalizacao = tr("escore z");
     std::int64_t ausentes = 0;
     for (const double v : c.dados.valores) ausentes += std::isnan(v) ? 1 : 0;
-    QString texto = QStringLiteral("%1, %2, %3\nNormalização: %4")
-                        .arg(contagem(static_cast<std::int64_t>(c.dados.padroes()),
-                                      QStringLiteral("padrão"), QStringLiteral("padrões")),
-                             contagem(c.dados.dimensao, QStringLiteral("atributo"),
-                                      QStringLiteral("atributos")),
+    QString texto = tr("%1, %2, %3\nNormalização: %4")
+                        .arg(contagem(static_cast<std::int64_t>(c.dados.padroes()), tr("padrão"),
+                                      tr("padrões")),
+                             contagem(c.dados.dimensao, tr("atributo"), tr("atributos")),
                              contagem(static_cast<std::int64_t>(c.dados.legenda.size()),
-                                      QStringLiteral("rótulo"), QStringLiteral("rótulos")),
+                                      tr("rótulo"), tr("rótulos")),
                              normalizacao);
-    if (ausentes > 0) texto += QStringLiteral("\nValores ausentes: %1").arg(ausentes);
+    if (ausentes > 0) texto += tr("\nValores ausentes: %1").arg(ausentes);
     ui.LabDadosLabel->setText(texto);
 }
 
@@ -267,8 +269,7 @@ bool TFormLaboratorio::abreDados(const QString& caminho) {
     sessao_.iniciaCarga([arquivo](TControle&) { return arquivo; }, true);
     if (!recebeDados()) return false;
     if (!sessao_.precisaImportar()) {
-        ui.LabStatusLabel->setText(
-            QStringLiteral("Dados abertos: %1").arg(QFileInfo(caminho).fileName()));
+        ui.LabStatusLabel->setText(tr("Dados abertos: %1").arg(QFileInfo(caminho).fileName()));
         return true;
     }
     ui.LabStatusLabel->setText(status);
@@ -291,7 +292,7 @@ bool TFormLaboratorio::recebeImportacao(TCargaLab carga, const QString& tabela) 
     sessao_.iniciaCarga(std::move(carga), caminhoEmBytes(tabela));
     if (!recebeDados()) return false;
     ui.LabStatusLabel->setText(
-        QStringLiteral("Tabela importada, na memória: %1").arg(QFileInfo(tabela).fileName()));
+        tr("Tabela importada, na memória: %1").arg(QFileInfo(tabela).fileName()));
     return true;
 }
 
@@ -317,7 +318,7 @@ void TFormLaboratorio::LabTreinarButtonClick() {
         }
         ui.LabProgresso->setMaximum(static_cast<int>(std::min<std::int64_t>(c->epocas, INT32_MAX)));
         ui.LabProgresso->setValue(0);
-        ui.LabStatusLabel->setText(QStringLiteral("Treinando…"));
+        ui.LabStatusLabel->setText(tr("Treinando…"));
         habilita();
         atualizaReprisa();
         relogio_.start();
@@ -338,8 +339,8 @@ void TFormLaboratorio::LabPassoButtonClick() {
                 UMensagens::mostraMensagem(this, QString::fromStdString(recusa));
                 return;
             }
-            if (!aguardaTrabalhador(QStringLiteral("Preparando o mapa inicial…"),
-                                    QStringLiteral("Passo a passo interrompido."))) {
+            if (!aguardaTrabalhador(tr("Preparando o mapa inicial…"),
+                                    tr("Passo a passo interrompido."))) {
                 if (!sessao_.erro().empty())
                     UMensagens::mostraFalha(this, QString::fromStdString(sessao_.erro()));
                 return;
@@ -352,7 +353,7 @@ void TFormLaboratorio::LabPassoButtonClick() {
         atualizaReprisa();
         mostraMapa(sessao_.mapa());
         if (const auto& s = sessao_.mapa()->passo)
-            ui.LabStatusLabel->setText(QStringLiteral("Passo a passo: época %1 de %2, padrão %3.")
+            ui.LabStatusLabel->setText(tr("Passo a passo: época %1 de %2, padrão %3.")
                                            .arg(s->ciclo + 1)
                                            .arg(s->ciclos)
                                            .arg(s->padrao + 1));
@@ -364,7 +365,7 @@ void TFormLaboratorio::LabPararButtonClick() {
     if (!sessao_.ocupada()) return;
     // A reading's wait notices the stop itself; a training's end is the timer's to show.
     sessao_.para();
-    ui.LabStatusLabel->setText(QStringLiteral("Parando…"));
+    ui.LabStatusLabel->setText(tr("Parando…"));
 }
 
 void TFormLaboratorio::acompanha() {
@@ -376,7 +377,7 @@ void TFormLaboratorio::acompanha() {
         const TSessaoLab::TAndamento a = sessao_.andamento();
         ui.LabProgresso->setValue(static_cast<int>(std::min<std::int64_t>(a.epocas, INT32_MAX)));
         ui.LabStatusLabel->setText(
-            QStringLiteral("Treinando: época %1 de %2").arg(a.epocas + 1).arg(a.totalEpocas));
+            tr("Treinando: época %1 de %2").arg(a.epocas + 1).arg(a.totalEpocas));
         if (std::shared_ptr<TDadosMapa> vivo = sessao_.mapaAoVivo()) mostraMapa(vivo);
     });
 }
@@ -390,11 +391,10 @@ void TFormLaboratorio::mostraConclusao() {
     mostraMapa(sessao_.mapa());
     QString estado =
         sessao_.parado()
-            ? QStringLiteral("Parado na época %1 de %2.").arg(a.epocas).arg(a.totalEpocas)
-            : QStringLiteral("Treino concluído: %1.")
-                  .arg(contagem(a.totalEpocas, QStringLiteral("época"), QStringLiteral("épocas")));
+            ? tr("Parado na época %1 de %2.").arg(a.epocas).arg(a.totalEpocas)
+            : tr("Treino concluído: %1.").arg(contagem(a.totalEpocas, tr("época"), tr("épocas")));
     if (!sessao_.erro().empty()) {
-        estado = QStringLiteral("O treino falhou.");
+        estado = tr("O treino falhou.");
         UMensagens::mostraFalha(this, QString::fromStdString(sessao_.erro()));
     }
     ui.LabStatusLabel->setText(estado);
@@ -408,32 +408,31 @@ void TFormLaboratorio::mostraMapa(std::shared_ptr<const TDadosMapa> mapa) {
     painel_->mostra(std::move(mapa));
     const TDadosMapa& m = *painel_->dados();
     QString erros =
-        m.erros ? QStringLiteral("Quantização: %1   Topográfico: %2")
+        m.erros ? tr("Quantização: %1   Topográfico: %2")
                       .arg(numeroCurto(m.erros->quantizacao), numeroCurto(m.erros->topografico))
-                : QStringLiteral("Quantização: –   Topográfico: –");
+                : tr("Quantização: –   Topográfico: –");
     if (m.percurso)
-        erros += QStringLiteral("\nPercurso do anel: %1   vizinho mais próximo: %2")
+        erros += tr("\nPercurso do anel: %1   vizinho mais próximo: %2")
                      .arg(numeroCurto(m.percurso->comprimento),
                           numeroCurto(m.percurso->vizinhoMaisProximo));
     ui.LabErrosLabel->setText(erros);
 }
 
 QString TFormLaboratorio::salvaMapa(const QString& caminho) {
-    if (!sessao_.temMapa()) return QStringLiteral("não há mapa");
+    if (!sessao_.temMapa()) return tr("não há mapa");
     return ULabJanela::gravaCodebookEm(sessao_.codebook(), caminho);
 }
 
 QString TFormLaboratorio::abreMapa(const QString& caminho) {
-    if (sessao_.ocupada()) return QStringLiteral("espere o trabalho em andamento terminar");
+    if (sessao_.ocupada()) return tr("espere o trabalho em andamento terminar");
     sessao_.iniciaMapa(caminhoEmBytes(caminho));
-    if (!aguardaTrabalhador(
-            QStringLiteral("Abrindo o mapa…"),
-            QStringLiteral("Abertura do mapa interrompida: o mapa ficou como estava.")))
+    if (!aguardaTrabalhador(tr("Abrindo o mapa…"),
+                            tr("Abertura do mapa interrompida: o mapa ficou como estava.")))
         return QString::fromStdString(sessao_.erro());  // empty after a stop
     // The fields show what made the map: the settings its file keeps, or else its grid with the
     // radius this grid starts from (nothing of an earlier training is left in them).
     const TGradeLab& g = sessao_.grade();
-    QString status = QStringLiteral("Mapa aberto: %1").arg(QFileInfo(caminho).fileName());
+    QString status = tr("Mapa aberto: %1").arg(QFileInfo(caminho).fileName());
     if (const std::optional<TConfiguracaoLab>& doArquivo = sessao_.configuracaoDoMapa()) {
         mostraConfiguracao(*doArquivo);
     } else {
@@ -442,9 +441,8 @@ QString TFormLaboratorio::abreMapa(const QString& caminho) {
         c.grade = g;
         c.raio = {raioPadraoLab(g), 0.0};
         mostraConfiguracao(c);
-        status = QStringLiteral(
-                     "Mapa aberto: %1 (o arquivo não guarda os ajustes do treino; a "
-                     "grade e o raio inicial são os do mapa)")
+        status = tr("Mapa aberto: %1 (o arquivo não guarda os ajustes do treino; a "
+                    "grade e o raio inicial são os do mapa)")
                      .arg(QFileInfo(caminho).fileName());
     }
     atualizaReprisa();
@@ -455,7 +453,7 @@ QString TFormLaboratorio::abreMapa(const QString& caminho) {
 }
 
 void TFormLaboratorio::LabSalvarButtonClick() {
-    exporta(*dialogoSalvar_, &TFormLaboratorio::salvaMapa, QStringLiteral("o mapa"));
+    exporta(*dialogoSalvar_, &TFormLaboratorio::salvaMapa, tr("o mapa"));
 }
 
 void TFormLaboratorio::LabAbrirMapaButtonClick() {
@@ -465,7 +463,7 @@ void TFormLaboratorio::LabAbrirMapaButtonClick() {
         const QString motivo = abreMapa(nome);
         if (!motivo.isEmpty())
             UMensagens::mostraMensagem(
-                this, QStringLiteral("Não foi possível abrir o mapa \"%1\": %2").arg(nome, motivo));
+                this, tr("Não foi possível abrir o mapa \"%1\": %2").arg(nome, motivo));
     });
 }
 
@@ -486,14 +484,14 @@ void TFormLaboratorio::closeEvent(QCloseEvent* e) {
 bool TFormLaboratorio::podeSair() {
     // A closed laboratory keeps its session until the program ends: the question comes then.
     if (sessao_.ocupada() && isVisible()) close();
-    return podeDescartar(QStringLiteral("sair do Norvika"));
+    return podeDescartar(tr(
+        "As execuções desta sessão não foram salvas. Salvar a sessão antes de sair do Norvika?"));
 }
 
 void TFormLaboratorio::abreDadosPreparados(const QString& caminho) {
     const std::string arquivo = caminhoEmBytes(caminho);
     if (leDados([arquivo](TControle&) { return arquivo; }))
-        ui.LabStatusLabel->setText(
-            QStringLiteral("Dados abertos: %1").arg(QFileInfo(caminho).fileName()));
+        ui.LabStatusLabel->setText(tr("Dados abertos: %1").arg(QFileInfo(caminho).fileName()));
 }
 
 bool TFormLaboratorio::leDados(std::function<std::string(TControle&)> arquivo) {
@@ -503,9 +501,8 @@ bool TFormLaboratorio::leDados(std::function<std::string(TControle&)> arquivo) {
 }
 
 bool TFormLaboratorio::recebeDados() {
-    if (!aguardaTrabalhador(
-            QStringLiteral("Lendo os dados…"),
-            QStringLiteral("Leitura interrompida: os dados ficaram como estavam."))) {
+    if (!aguardaTrabalhador(tr("Lendo os dados…"),
+                            tr("Leitura interrompida: os dados ficaram como estavam."))) {
         if (const std::exception_ptr falha = sessao_.falha()) std::rethrow_exception(falha);
         return false;
     }

@@ -130,9 +130,9 @@ class TFormLaboratorio : public QWidget {
     // The window's own part of a session file, and that part put back.
     std::vector<std::pair<std::string, std::string>> estadoDaJanela() const;
     void restauraEstado(const std::vector<std::pair<std::string, std::string>>& estado);
-    // Whether the session's runs may be dropped: saved, or the user says so (asked, when they
-    // are not, whether to save them before `antesDe`).
-    bool podeDescartar(const QString& antesDe);
+    // Whether the session's runs may be dropped: saved, or the user says so (asked `pergunta`,
+    // whether to save them first, when they are not).
+    bool podeDescartar(const QString& pergunta);
     // The window's layout and settings, kept between sessions.
     void guardaPreferencias() const;
     void restauraPreferencias();

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QSettings>
 #include <QSpinBox>
@@ -10,6 +11,7 @@
 #include "UAjustesLab.h"
 #include "UFormLaboratorio.h"
 #include "UFormLaboratorioInterno.h"
+#include "UIdioma.h"
 #include "UMensagens.h"
 #include "UNumeros.h"
 #include "USugestaoLab.h"
@@ -22,7 +24,9 @@ std::optional<std::uint64_t> sementeDoCampo(const QString& texto) {
 }
 
 QString sementeRecusada(const QString& texto) {
-    return QStringLiteral("Semente: \"%1\" não é um inteiro não negativo.").arg(texto);
+    return QCoreApplication::translate("TFormLaboratorio",
+                                       "Semente: \"%1\" não é um inteiro não negativo.")
+        .arg(texto);
 }
 
 }  // namespace ULabJanela
@@ -92,7 +96,12 @@ void TFormLaboratorio::restauraPreferencias() {
 }
 
 void TFormLaboratorio::mostraConfiguracao(const TConfiguracaoLab& c) {
-    const auto numero = [](double v) { return QString::number(v, 'g', 15).replace(u'.', u','); };
+    // In the language's decimal mark (the fields read either).
+    const auto numero = [](double v) {
+        QString s = QString::number(v, 'g', 15);
+        if (UIdioma::atual() == UIdioma::TIdioma::portugues) s.replace(u'.', u',');
+        return s;
+    };
     ui.LabLinhasSpin->setValue(c.grade.linhas);
     ui.LabColunasSpin->setValue(c.grade.colunas);
     // The choices: each combo lists its setting's options in the table's order.
@@ -118,12 +127,12 @@ void TFormLaboratorio::mostraConfiguracao(const TConfiguracaoLab& c) {
 void TFormLaboratorio::LabSugerirButtonClick() {
     UMensagens::protege(this, [&] {
         if (!sessao_.temDados()) {
-            UMensagens::mostraMensagem(
-                this, QStringLiteral("Abra um arquivo de dados antes: a sugestão vem deles."));
+            UMensagens::mostraMensagem(this,
+                                       tr("Abra um arquivo de dados antes: a sugestão vem deles."));
             return;
         }
         mostraConfiguracao(sugestaoLab(sessao_.carga().dados));
-        ui.LabStatusLabel->setText(QStringLiteral("Valores sugeridos para estes dados."));
+        ui.LabStatusLabel->setText(tr("Valores sugeridos para estes dados."));
     });
 }
 
@@ -153,8 +162,9 @@ std::optional<TConfiguracaoLab> TFormLaboratorio::configuracao(QString& motivo) 
     for (const TCampo& campo : campos) {
         const std::optional<double> v = numeroDoCampo(campo.edit->text());
         if (!v) {
-            motivo = QStringLiteral("%1: \"%2\" não é um número.")
-                         .arg(QString::fromUtf8(descricao(campo.ajuste).nome), campo.edit->text());
+            motivo = tr("%1: \"%2\" não é um número.")
+                         .arg(traduzido("TAjustesLab", descricao(campo.ajuste).nome),
+                              campo.edit->text());
             return std::nullopt;
         }
         *campo.destino = *v;

@@ -1,6 +1,7 @@
 // The laboratory window's generated data: the lessons' demonstrations written as pattern files
 // into a folder of their own, and opened.
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 
@@ -39,8 +40,9 @@ void escreveArquivoDeDemonstracao(const TPedidoDemonstracao& pedido, const QStri
     } catch (const EEntradaSaida& e) {
         QString motivo = textoDeBytes(e.what());
         if (motivo.endsWith(u'.')) motivo.chop(1);
-        throw EEntradaSaida(
-            bytesUtf8(QStringLiteral("Não foi possível gravar \"%1\": %2").arg(caminho, motivo)));
+        throw EEntradaSaida(bytesUtf8(
+            QCoreApplication::translate("TFormLaboratorio", "Não foi possível gravar \"%1\": %2")
+                .arg(caminho, motivo)));
     }
 }
 
@@ -87,7 +89,7 @@ void TFormLaboratorio::LabGerarButtonClick() {
             escreveArquivoDeDemonstracao(pedido, caminho, &controle);
             return arquivo;
         });
-        if (lidos) ui.LabStatusLabel->setText(QStringLiteral("Dados gerados em %1").arg(caminho));
+        if (lidos) ui.LabStatusLabel->setText(tr("Dados gerados em %1").arg(caminho));
     });
 }
 

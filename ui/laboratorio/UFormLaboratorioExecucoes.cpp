@@ -66,19 +66,19 @@ void TFormLaboratorio::atualizaHistorico() {
         const TConfiguracaoLab& c = e.config;
         item->setData(
             kDicaDaExecucao,
-            QStringLiteral("%1 × %2 %3%4, %5, %6, raio %7 → %8, %9\nQuantização %10, "
-                           "topográfico %11, %12 s%13")
+            tr("%1 × %2 %3%4, %5, %6, raio %7 → %8, %9\nQuantização %10, "
+               "topográfico %11, %12 s%13")
                 .arg(c.grade.linhas)
                 .arg(c.grade.colunas)
                 .arg(QString::fromLatin1(tokenDoAjuste(c, TAjusteLab::topologia)))
-                .arg(c.grade.toroidal ? QStringLiteral(" toroidal") : QString())
+                .arg(c.grade.toroidal ? tr(" toroidal") : QString())
                 .arg(QString::fromLatin1(tokenDoAjuste(c, TAjusteLab::vizinhanca)))
                 .arg(QString::fromLatin1(tokenDoAjuste(c, TAjusteLab::modo)))
                 .arg(numeroCurto(c.raio.inicial), numeroCurto(c.raio.final))
-                .arg(contagem(c.epocas, QStringLiteral("época"), QStringLiteral("épocas")))
+                .arg(contagem(c.epocas, tr("época"), tr("épocas")))
                 .arg(e.mapa->erros ? numeroCurto(e.mapa->erros->quantizacao) : QStringLiteral("–"),
                      e.mapa->erros ? numeroCurto(e.mapa->erros->topografico) : QStringLiteral("–"),
-                     numeroCurto(e.segundos), e.parada ? QStringLiteral(" (parada)") : QString()));
+                     numeroCurto(e.segundos), e.parada ? tr(" (parada)") : QString()));
         lista.addItem(item);
         mapasListados_.push_back(e.mapa);
     }
@@ -97,8 +97,8 @@ void TFormLaboratorio::atualizaHistorico() {
         }
         item->setForeground(lista.palette().brush(QPalette::Disabled, QPalette::Text));
         item->setToolTip(
-            QStringLiteral("Treinada em %1: não pode ser comparada com execuções de "
-                           "outros dados.\n%2")
+            tr("Treinada em %1: não pode ser comparada com execuções de "
+               "outros dados.\n%2")
                 .arg(QFileInfo(QString::fromStdString(execucoes[i].arquivo)).fileName(), dica));
     }
     preenchendoHistorico_ = false;
@@ -167,7 +167,7 @@ void TFormLaboratorio::LabSalvarExecucaoButtonClick() {
         exportaComDialogo(
             this, *dialogoSalvar_,
             [&](const QString& nome) { return ULabJanela::gravaCodebookEm(codebook, nome); },
-            QStringLiteral("o mapa"));
+            tr("o mapa"));
     });
 }
 
@@ -211,7 +211,7 @@ void TFormLaboratorio::mostraQuadro(int i) {
 
 void TFormLaboratorio::escreveEpocaDaReprisa(int i) {
     const std::size_t ultimo = sessao_.quadros() - 1;
-    ui.LabReprisaLabel->setText(QStringLiteral("Época %1 de %2")
+    ui.LabReprisaLabel->setText(tr("Época %1 de %2")
                                     .arg(sessao_.epocaDoQuadro(static_cast<std::size_t>(i)))
                                     .arg(sessao_.epocaDoQuadro(ultimo)));
 }
@@ -231,8 +231,7 @@ void TFormLaboratorio::LabReproduzirButtonClick() {
 
 void TFormLaboratorio::mostraReproduzir(bool tocando) {
     // The style's icons: the fonts installed often lack the media symbols' glyphs.
-    ui.LabReproduzirButton->setText(tocando ? QStringLiteral("Pausar")
-                                            : QStringLiteral("Reproduzir"));
+    ui.LabReproduzirButton->setText(tocando ? tr("Pausar") : tr("Reproduzir"));
     ui.LabReproduzirButton->setIcon(
         style()->standardIcon(tocando ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
 }

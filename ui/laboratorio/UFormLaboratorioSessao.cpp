@@ -85,24 +85,22 @@ void TFormLaboratorio::restauraEstado(
 }
 
 QString TFormLaboratorio::salvaSessao(const QString& caminho) {
-    if (sessao_.ocupada()) return QStringLiteral("espere o trabalho em andamento terminar");
+    if (sessao_.ocupada()) return tr("espere o trabalho em andamento terminar");
     try {
         sessao_.salva(caminhoEmBytes(caminho), estadoDaJanela());
     } catch (const std::exception& e) {
         return textoDeBytes(e.what());
     }
-    ui.LabStatusLabel->setText(
-        QStringLiteral("Sessão salva: %1").arg(QFileInfo(caminho).fileName()));
+    ui.LabStatusLabel->setText(tr("Sessão salva: %1").arg(QFileInfo(caminho).fileName()));
     return {};
 }
 
 QString TFormLaboratorio::abreSessao(const QString& caminho) {
-    if (sessao_.ocupada()) return QStringLiteral("espere o trabalho em andamento terminar");
+    if (sessao_.ocupada()) return tr("espere o trabalho em andamento terminar");
     reproducao_.stop();
     sessao_.iniciaSessao(caminhoEmBytes(caminho));
-    if (!aguardaTrabalhador(
-            QStringLiteral("Abrindo a sessão…"),
-            QStringLiteral("Abertura da sessão interrompida: a sessão ficou como estava.")))
+    if (!aguardaTrabalhador(tr("Abrindo a sessão…"),
+                            tr("Abertura da sessão interrompida: a sessão ficou como estava.")))
         return QString::fromStdString(sessao_.erro());  // empty after a stop
     atualizaHistorico();
     mostraDados();
@@ -110,17 +108,13 @@ QString TFormLaboratorio::abreSessao(const QString& caminho) {
     atualizaReprisa();
     restauraEstado(sessao_.janela());
     habilita();
-    ui.LabStatusLabel->setText(
-        QStringLiteral("Sessão aberta: %1").arg(QFileInfo(caminho).fileName()));
+    ui.LabStatusLabel->setText(tr("Sessão aberta: %1").arg(QFileInfo(caminho).fileName()));
     return {};
 }
 
-bool TFormLaboratorio::podeDescartar(const QString& antesDe) {
+bool TFormLaboratorio::podeDescartar(const QString& pergunta) {
     if (!sessao_.alterada() || sessao_.execucoes().empty()) return true;
-    switch (UMensagens::perguntaSeSalva(
-        this, QStringLiteral("As execuções desta sessão não foram salvas. Salvar a sessão antes "
-                             "de %1?")
-                  .arg(antesDe))) {
+    switch (UMensagens::perguntaSeSalva(this, pergunta)) {
         case UMensagens::Resposta::Descartar:
             return true;
         case UMensagens::Resposta::Cancelar:
@@ -135,18 +129,20 @@ bool TFormLaboratorio::podeDescartar(const QString& antesDe) {
 void TFormLaboratorio::LabSalvarSessaoButtonClick() {
     exportaComDialogo(
         this, *dialogoSalvarSessao_, [this](const QString& nome) { return salvaSessao(nome); },
-        QStringLiteral("a sessão"));
+        tr("a sessão"));
 }
 
 void TFormLaboratorio::LabAbrirSessaoButtonClick() {
     UMensagens::protege(this, [&] {
-        if (sessao_.ocupada() || !podeDescartar(QStringLiteral("abrir outra"))) return;
+        if (sessao_.ocupada() ||
+            !podeDescartar(tr("As execuções desta sessão não foram salvas. Salvar a sessão "
+                              "antes de abrir outra?")))
+            return;
         const QString nome = UDialogos::escolhe(*dialogoAbrirSessao_);
         if (nome.isEmpty()) return;
         const QString motivo = abreSessao(nome);
         if (!motivo.isEmpty())
             UMensagens::mostraMensagem(
-                this,
-                QStringLiteral("Não foi possível abrir a sessão \"%1\": %2").arg(nome, motivo));
+                this, tr("Não foi possível abrir a sessão \"%1\": %2").arg(nome, motivo));
     });
 }

@@ -1,6 +1,7 @@
 #include "UFolhaLicao.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -9,6 +10,7 @@
 #include <algorithm>
 
 #include "UImagemExportada.h"
+#include "UTextos.h"
 
 namespace {
 
@@ -19,8 +21,9 @@ constexpr double kLinhaEscrita = 8.5;    // mm between two ruled lines
 constexpr int kLinhasPorPergunta = 6;    // the room to answer each question
 constexpr double kAlturaFigura = 105.0;  // mm at most, so that two pictures share a page
 
+// A lesson's text in the language of the run.
 QString texto(const std::string& s) {
-    return QString::fromStdString(s);
+    return traduzido("ULicoes", s);
 }
 
 QFont fonte(double pontos, bool negrito = false) {
@@ -135,7 +138,7 @@ class TPaginas {
         p_.setPen(QColor(0x77, 0x77, 0x77));
         p_.drawText(QRectF(mm(kMargem), fim_ + mm(2.0), largura_, mm(kRodape - 2.0)),
                     Qt::AlignRight | Qt::AlignBottom,
-                    QStringLiteral("Norvika · página %1").arg(pagina_));
+                    QCoreApplication::translate("UFolhaLicao", "Norvika · página %1").arg(pagina_));
     }
 
     QPdfWriter& pdf_;
@@ -146,9 +149,9 @@ class TPaginas {
 
 // What the lesson asks the class to do, one sentence a step, after "Preparar".
 QStringList passos(const TLicao& l) {
-    QStringList lista{
-        QStringLiteral("No Norvika, abra Exibir → Lições, escolha esta lição e "
-                       "clique em Preparar.")};
+    QStringList lista{QCoreApplication::translate(
+        "UFolhaLicao",
+        "No Norvika, abra Exibir → Lições, escolha esta lição e clique em Preparar.")};
     static const QRegularExpression fimDeFrase(QStringLiteral("(?<=[.!?])\\s+(?=[[:upper:]])"));
     for (const QString& frase : texto(l.observar).split(fimDeFrase, Qt::SkipEmptyParts))
         lista << frase.trimmed();
@@ -156,32 +159,39 @@ QStringList passos(const TLicao& l) {
 }
 
 QString ondeAcontece(const TLicao& l) {
-    return l.classica && l.laboratorio ? QStringLiteral("a janela clássica e o laboratório")
-           : l.classica                ? QStringLiteral("a janela clássica")
-                                       : QStringLiteral("o laboratório");
+    return l.classica && l.laboratorio
+               ? QCoreApplication::translate("UFolhaLicao",
+                                             "Esta lição usa a janela clássica e o laboratório.")
+           : l.classica
+               ? QCoreApplication::translate("UFolhaLicao", "Esta lição usa a janela clássica.")
+               : QCoreApplication::translate("UFolhaLicao", "Esta lição usa o laboratório.");
 }
 
 void escreveLicao(TPaginas& folha, const TLicaoNaFolha& item) {
     const TLicao& l = *item.licao;
     folha.novaSecao();
-    folha.paragrafo(QStringLiteral("Norvika · mapas auto-organizáveis de Kohonen"), fonte(9.5), 2.0,
-                    0.0, QColor(0x55, 0x55, 0x55));
+    folha.paragrafo(
+        QCoreApplication::translate("UFolhaLicao", "Norvika · mapas auto-organizáveis de Kohonen"),
+        fonte(9.5), 2.0, 0.0, QColor(0x55, 0x55, 0x55));
     folha.paragrafo(texto(l.titulo), fonte(20.0, true), 6.0);
-    folha.paragrafo(QStringLiteral("Nome: ______________________________________    "
-                                   "Data: ____/____/________"),
+    folha.paragrafo(QCoreApplication::translate("UFolhaLicao",
+                                                "Nome: ______________________________________    "
+                                                "Data: ____/____/________"),
                     fonte(10.5), 10.0);
-    folha.paragrafo(QStringLiteral("Do que trata a lição"), fonte(13.0, true), 3.0);
+    folha.paragrafo(QCoreApplication::translate("UFolhaLicao", "Do que trata a lição"),
+                    fonte(13.0, true), 3.0);
     folha.paragrafo(texto(l.texto), fonte(11.0), 6.0);
-    folha.paragrafo(QStringLiteral("Esta lição usa %1.").arg(ondeAcontece(l)), fonte(11.0), 4.0,
-                    0.0, QColor(0x55, 0x55, 0x55));
+    folha.paragrafo(ondeAcontece(l), fonte(11.0), 4.0, 0.0, QColor(0x55, 0x55, 0x55));
 
     folha.novaSecao();
-    folha.paragrafo(QStringLiteral("O que fazer e o que observar"), fonte(14.0, true), 5.0);
+    folha.paragrafo(QCoreApplication::translate("UFolhaLicao", "O que fazer e o que observar"),
+                    fonte(14.0, true), 5.0);
     int n = 0;
     for (const QString& passo : passos(l)) folha.item(++n, passo, fonte(11.0), 3.0);
 
     folha.novaSecao();
-    folha.paragrafo(QStringLiteral("Perguntas"), fonte(14.0, true), 5.0);
+    folha.paragrafo(QCoreApplication::translate("UFolhaLicao", "Perguntas"), fonte(14.0, true),
+                    5.0);
     n = 0;
     for (const TPerguntaLicao& p : l.perguntas) {
         // The question kept on the page of its lines.
@@ -192,7 +202,8 @@ void escreveLicao(TPaginas& folha, const TLicaoNaFolha& item) {
 
     if (item.figuras.empty()) return;
     folha.novaSecao();
-    folha.paragrafo(QStringLiteral("O mapa nas janelas"), fonte(14.0, true), 5.0);
+    folha.paragrafo(QCoreApplication::translate("UFolhaLicao", "O mapa nas janelas"),
+                    fonte(14.0, true), 5.0);
     for (const TFiguraFolha& f : item.figuras) folha.figura(f);
 }
 
@@ -210,17 +221,20 @@ QString escreveFolha(const std::vector<TLicaoNaFolha>& licoes, const QString& ca
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
         pdf.setResolution(kResolucao);
         pdf.setCreator(QStringLiteral("Norvika"));
-        pdf.setTitle(licoes.size() == 1 && licoes[0].licao ? texto(licoes[0].licao->titulo)
-                                                           : QStringLiteral("Lições do Norvika"));
+        pdf.setTitle(licoes.size() == 1 && licoes[0].licao
+                         ? texto(licoes[0].licao->titulo)
+                         : QCoreApplication::translate("UFolhaLicao", "Lições do Norvika"));
         QPainter p;
-        if (!p.begin(&pdf)) return QStringLiteral("a folha não pôde ser desenhada");
+        if (!p.begin(&pdf))
+            return QCoreApplication::translate("UFolhaLicao", "a folha não pôde ser desenhada");
         p.setRenderHint(QPainter::Antialiasing, true);
         TPaginas folha(pdf, p);
         for (const TLicaoNaFolha& item : licoes)
             if (item.licao) escreveLicao(folha, item);
         if (respostas) {
             folha.novaSecao();
-            folha.paragrafo(QStringLiteral("Respostas"), fonte(14.0, true), 5.0);
+            folha.paragrafo(QCoreApplication::translate("UFolhaLicao", "Respostas"),
+                            fonte(14.0, true), 5.0);
             for (const TLicaoNaFolha& item : licoes) {
                 if (!item.licao) continue;
                 if (licoes.size() > 1) {
@@ -233,7 +247,8 @@ QString escreveFolha(const std::vector<TLicaoNaFolha>& licoes, const QString& ca
                 folha.paragrafo(QString(), fonte(6.0), 2.0);
             }
         }
-        if (!p.end()) return QStringLiteral("a folha não pôde ser desenhada");
+        if (!p.end())
+            return QCoreApplication::translate("UFolhaLicao", "a folha não pôde ser desenhada");
     }
     return gravaExportacao(caminho, bytes);
 }

@@ -9,21 +9,22 @@
 #include "UImagemExportada.h"
 #include "UJanelas.h"
 #include "ULicoes.h"
+#include "UTextos.h"
 
 TFormLicoes::TFormLicoes(QWidget* pai) : QWidget(pai) {
     UJanelas::instala();
     ui.setupUi(this);
     setWindowFlags(Qt::Window);
     setAttribute(Qt::WA_QuitOnClose, false);
-    for (const TLicao& l : licoes()) ui.LicoesLista->addItem(QString::fromStdString(l.titulo));
+    for (const TLicao& l : licoes()) ui.LicoesLista->addItem(traduzido("ULicoes", l.titulo));
     ui.LicoesDivisor->setSizes({230, 630});
     connect(ui.LicoesLista, &QListWidget::currentRowChanged, this, &TFormLicoes::mostraLicao);
     connect(ui.PrepararLicaoButton, &QPushButton::clicked, this, [this] {
         if (licaoEscolhida() >= 0) Q_EMIT preparar(licaoEscolhida());
     });
     connect(ui.LicaoManualButton, &QPushButton::clicked, this, &TFormLicoes::abrirManual);
-    dialogoFolha_ = UDialogos::criaDialogoExportacao(
-        this, "FolhaLicaoDialog", {QStringLiteral("PDF (*.pdf)")}, QStringLiteral("pdf"));
+    dialogoFolha_ = UDialogos::criaDialogoExportacao(this, "FolhaLicaoDialog", {tr("PDF (*.pdf)")},
+                                                     QStringLiteral("pdf"));
     connect(ui.ImprimirFolhaButton, &QPushButton::clicked, this,
             &TFormLicoes::ImprimirFolhaButtonClick);
     connect(ui.ImprimirTodasFolhasButton, &QPushButton::clicked, this,
@@ -63,7 +64,7 @@ void TFormLicoes::imprime(const std::vector<int>& quais, const QString& sugestao
                                  figuras_ ? figuras_(i) : std::vector<TFiguraFolha>{}});
             return escreveFolha(folha, caminho, respostas);
         },
-        QStringLiteral("a folha"));
+        tr("a folha"));
 }
 
 void TFormLicoes::mostraLicao() {
@@ -74,14 +75,13 @@ void TFormLicoes::mostraLicao() {
     }
     if (i < 0 || i >= static_cast<int>(licoes().size())) return;
     const TLicao& l = licoes()[static_cast<std::size_t>(i)];
-    const auto html = [](const std::string& s) {
-        return QString::fromStdString(s).toHtmlEscaped();
-    };
-    QString onde = l.classica && l.laboratorio ? QStringLiteral("a janela clássica e o laboratório")
-                   : l.classica                ? QStringLiteral("a janela clássica")
-                                               : QStringLiteral("o laboratório");
-    ui.LicaoTexto->setHtml(QStringLiteral("<h2>%1</h2><p>%2</p><h3>O que observar</h3><p>%3</p>"
-                                          "<p style=\"color:#555\">Esta lição usa %4.</p>")
+    const auto html = [](const std::string& s) { return traduzido("ULicoes", s).toHtmlEscaped(); };
+    const QString onde = l.classica && l.laboratorio
+                             ? tr("Esta lição usa a janela clássica e o laboratório.")
+                         : l.classica ? tr("Esta lição usa a janela clássica.")
+                                      : tr("Esta lição usa o laboratório.");
+    ui.LicaoTexto->setHtml(tr("<h2>%1</h2><p>%2</p><h3>O que observar</h3><p>%3</p>"
+                              "<p style=\"color:#555\">%4</p>")
                                .arg(html(l.titulo), html(l.texto), html(l.observar), onde));
     int n = 0;
     for (const TPerguntaLicao& p : l.perguntas) {
@@ -92,10 +92,10 @@ void TFormLicoes::mostraLicao() {
         auto* linha = new QWidget;
         auto* layout = new QHBoxLayout(linha);
         layout->setContentsMargins(16, 0, 0, 4);
-        auto* botao = new QPushButton(QStringLiteral("Mostrar resposta"));
+        auto* botao = new QPushButton(tr("Mostrar resposta"));
         botao->setObjectName(QStringLiteral("LicaoRespostaButton%1").arg(n));
         // The answer is plain text: its quotes and angle brackets are shown as written.
-        auto* resposta = new QLabel(QString::fromStdString(p.resposta));
+        auto* resposta = new QLabel(traduzido("ULicoes", p.resposta));
         resposta->setTextFormat(Qt::PlainText);
         resposta->setObjectName(QStringLiteral("LicaoRespostaLabel%1").arg(n));
         resposta->setWordWrap(true);
@@ -106,8 +106,7 @@ void TFormLicoes::mostraLicao() {
         connect(botao, &QPushButton::clicked, resposta, [botao, resposta] {
             const bool mostrar = !resposta->isVisible();
             resposta->setVisible(mostrar);
-            botao->setText(mostrar ? QStringLiteral("Esconder")
-                                   : QStringLiteral("Mostrar resposta"));
+            botao->setText(mostrar ? tr("Esconder") : tr("Mostrar resposta"));
         });
         ui.LicaoPerguntas->addWidget(pergunta);
         ui.LicaoPerguntas->addWidget(linha);

@@ -3,6 +3,7 @@
 
 #include "UPreparacaoLicao.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPainter>
 #include <QTimer>
@@ -41,11 +42,14 @@ QString arquivoDaLicao(const TLicao& l) {
     const QString exemplo = QString::fromStdString(l.exemplo);
     QFile recurso(QStringLiteral(":/licoes/") + exemplo);
     if (!recurso.open(QIODevice::ReadOnly))
-        throw EEntradaSaida("O exemplo " + l.exemplo + " não está no programa.");
+        throw EEntradaSaida(bytesUtf8(
+            QCoreApplication::translate("UPreparacaoLicao", "O exemplo %1 não está no programa.")
+                .arg(exemplo)));
     const QString caminho = pasta + u'/' + exemplo;
     if (const QString motivo = gravaExportacao(caminho, recurso.readAll()); !motivo.isEmpty())
-        throw EEntradaSaida(
-            bytesUtf8(QStringLiteral("Não foi possível gravar \"%1\": %2").arg(caminho, motivo)));
+        throw EEntradaSaida(bytesUtf8(
+            QCoreApplication::translate("UPreparacaoLicao", "Não foi possível gravar \"%1\": %2")
+                .arg(caminho, motivo)));
     if (!l.normalizarZ) return caminho;
     // As Dados → Importar dados does it: the table read, scaled, and written as patterns.
     TOpcoesImportacao opcoes;
@@ -80,7 +84,8 @@ void preparaLaboratorio(TFormMain& principal, const TLicao& l, const QString& ar
     lab.mostraConfiguracao(*l.laboratorio);
     lab.escolheVista(tipoDaVista(l.vista));
     lab.mostraStatus(
-        QStringLiteral("%1: preparada. Clique em Treinar.").arg(QString::fromStdString(l.titulo)));
+        QCoreApplication::translate("UPreparacaoLicao", "%1: preparada. Clique em Treinar.")
+            .arg(traduzido("ULicoes", l.titulo)));
 }
 
 void preparaClassica(TFormMain& principal, const TLicao& l, const QString& arquivo) {
@@ -95,9 +100,11 @@ void preparaClassica(TFormMain& principal, const TLicao& l, const QString& arqui
         principal.raise();
         principal.activateWindow();
     });
-    principal.escreveStatus(QStringLiteral("%1: preparada (semente %2). Clique em Treinar!.")
-                                .arg(QString::fromStdString(l.titulo))
-                                .arg(c.semente));
+    principal.escreveStatus(
+        QCoreApplication::translate("UPreparacaoLicao",
+                                    "%1: preparada (semente %2). Clique em Treinar!.")
+            .arg(QString::fromStdString(l.titulo))
+            .arg(c.semente));
 }
 
 }  // namespace
@@ -109,8 +116,10 @@ void prepara(TFormMain& principal, int licao) {
     const TLicao& l = licoes()[static_cast<std::size_t>(licao)];
     if (l.laboratorio && principal.laboratorio() && principal.laboratorio()->sessao().ocupada()) {
         UMensagens::mostraMensagem(
-            &principal, QStringLiteral("Espere o treino do laboratório terminar (ou clique em "
-                                       "Parar lá) antes de preparar uma lição."));
+            &principal,
+            QCoreApplication::translate("UPreparacaoLicao",
+                                        "Espere o treino do laboratório terminar (ou clique em "
+                                        "Parar lá) antes de preparar uma lição."));
         return;
     }
     const QString arquivo = arquivoDaLicao(l);
@@ -145,26 +154,29 @@ std::vector<TFiguraFolha> figuras(const TFormMain& principal, int licao) {
     };
     const auto nomeDaVista = [](TTipoVista tipo) {
         for (const TOpcaoVista& o : kOpcoesVista)
-            if (o.vista == static_cast<int>(tipo)) return QString::fromUtf8(o.nome);
+            if (o.vista == static_cast<int>(tipo)) return nomeDaOpcao(o);
         return QString();
     };
     if (l.classica && principal.explorador() && daLicao(principal.explorador()->dados())) {
         const TTipoVista tipo = tipoDaVista(l.classica->vista);
         // A copy: the explorer may show another map before the handout is drawn.
         auto d = std::make_shared<const TDadosMapa>(*principal.explorador()->dados());
-        lista.push_back(figura(
-            QStringLiteral("A janela clássica, vista %1, como o explorador mostra o mapa agora.")
-                .arg(nomeDaVista(tipo)),
-            std::move(d), tipo));
+        lista.push_back(
+            figura(QCoreApplication::translate(
+                       "UPreparacaoLicao",
+                       "A janela clássica, vista %1, como o explorador mostra o mapa agora.")
+                       .arg(nomeDaVista(tipo)),
+                   std::move(d), tipo));
     }
     if (l.laboratorio && principal.laboratorio()) {
         std::shared_ptr<const TDadosMapa> d = principal.laboratorio()->sessao().mapa();
         if (daLicao(d.get())) {
             const TTipoVista tipo = tipoDaVista(l.vista);
-            lista.push_back(
-                figura(QStringLiteral("O laboratório, vista %1, com o mapa do último treino.")
-                           .arg(nomeDaVista(tipo)),
-                       std::move(d), tipo));
+            lista.push_back(figura(
+                QCoreApplication::translate("UPreparacaoLicao",
+                                            "O laboratório, vista %1, com o mapa do último treino.")
+                    .arg(nomeDaVista(tipo)),
+                std::move(d), tipo));
         }
     }
     return lista;

@@ -4,6 +4,7 @@
 // tooltips with the same one, so a click works before anything was painted. A cell is a polygon
 // (a square on the classic map), so a view of a hexagonal map can give hexagons instead.
 
+#include <QCoreApplication>
 #include <QPointF>
 #include <QPolygonF>
 #include <QRectF>
@@ -24,14 +25,19 @@ struct TOpcaoVista {
     int vista;
 };
 inline constexpr TOpcaoVista kOpcoesVista[] = {
-    {"Rótulos", static_cast<int>(TTipoVista::Rotulos)},
-    {"Acertos", static_cast<int>(TTipoVista::Acertos)},
-    {"Matriz-U", static_cast<int>(TTipoVista::MatrizU)},
-    {"Planos de componentes", static_cast<int>(TTipoVista::Planos)},
-    {"Cores", static_cast<int>(TTipoVista::Cores)},
-    {"Rede no espaço", static_cast<int>(TTipoVista::Espaco)},
-    {"Curva de erro", kVistaCurva},
+    {QT_TRANSLATE_NOOP("ULayoutMapa", "Rótulos"), static_cast<int>(TTipoVista::Rotulos)},
+    {QT_TRANSLATE_NOOP("ULayoutMapa", "Acertos"), static_cast<int>(TTipoVista::Acertos)},
+    {QT_TRANSLATE_NOOP("ULayoutMapa", "Matriz-U"), static_cast<int>(TTipoVista::MatrizU)},
+    {QT_TRANSLATE_NOOP("ULayoutMapa", "Planos de componentes"),
+     static_cast<int>(TTipoVista::Planos)},
+    {QT_TRANSLATE_NOOP("ULayoutMapa", "Cores"), static_cast<int>(TTipoVista::Cores)},
+    {QT_TRANSLATE_NOOP("ULayoutMapa", "Rede no espaço"), static_cast<int>(TTipoVista::Espaco)},
+    {QT_TRANSLATE_NOOP("ULayoutMapa", "Curva de erro"), kVistaCurva},
 };
+// A choice's name as the selector shows it, in the program's language.
+inline QString nomeDaOpcao(const TOpcaoVista& opcao) {
+    return QCoreApplication::translate("ULayoutMapa", opcao.nome);
+}
 
 inline constexpr double kMargemVista = 8.0;       // around the picture
 inline constexpr double kMargemNumeros = 22.0;    // room for the row and column numbers

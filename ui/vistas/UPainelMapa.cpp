@@ -58,7 +58,7 @@ bool TPainelMapa::preencheSeletor(bool cores, std::optional<TTipoVista> pedida) 
     c_.seletor->clear();
     for (const TOpcaoVista& v : kOpcoesVista)
         if (v.vista != static_cast<int>(TTipoVista::Cores) || cores)
-            c_.seletor->addItem(QString::fromUtf8(v.nome), v.vista);
+            c_.seletor->addItem(nomeDaOpcao(v), v.vista);
     int indice = c_.seletor->findText(atual);
     const int achada = pedida ? c_.seletor->findData(static_cast<int>(*pedida)) : -1;
     if (achada >= 0) indice = achada;
@@ -140,11 +140,11 @@ QString TPainelMapa::exportaImagem(const QString& caminho, bool legenda) const {
 
 QString TPainelMapa::exportaDados(const QString& caminho,
                                   const std::function<TCodebook()>& codebook) const {
-    if (dados_->vazio()) return QStringLiteral("não há mapa");
+    if (dados_->vazio()) return tr("não há mapa");
     if (caminho.endsWith(QStringLiteral(".cod"), Qt::CaseInsensitive))
         return gravaExportacao(caminho, textoDoCodebook(codebook()));
     // A table goes only into a name that says so, never into a ".png".
     if (!caminho.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
-        return QStringLiteral("o nome deve terminar em .csv (tabela) ou .cod (SOM_PAK)");
+        return tr("o nome deve terminar em .csv (tabela) ou .cod (SOM_PAK)");
     return gravaExportacao(caminho, csvDoMapa(*dados_));
 }

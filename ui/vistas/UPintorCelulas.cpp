@@ -1,5 +1,6 @@
 #include "UPintorCelulas.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -13,8 +14,9 @@ QString textoDaCelula(const TDadosMapa& d, std::int32_t a) {
     const TContagemRotulo& maior = lista.front();
     QString contagem = QString::number(maior.vezes);
     if (lista.size() > 1) contagem += QStringLiteral(" +%1").arg(lista.size() - 1);
-    const QString nome =
-        maior.rotulo.empty() ? QStringLiteral("(sem rótulo)") : textoDeBytes(maior.rotulo);
+    const QString nome = maior.rotulo.empty()
+                             ? QCoreApplication::translate("UPintorCelulas", "(sem rótulo)")
+                             : textoDeBytes(maior.rotulo);
     return nome + u'\n' + contagem;
 }
 
@@ -169,8 +171,9 @@ void pintaCelulas(QPainter& p, const TLayoutVista& l, const TDadosMapa& d,
             const std::vector<double>& valores = numeros ? acertos : d.u;
             std::tie(minimo, maximo) = opcoes.faixa ? *opcoes.faixa : faixaFinita(valores);
             if (numeros) minimo = 0.0;
-            titulo = numeros ? QStringLiteral("Padrões ganhos")
-                             : QStringLiteral("Distância média aos vizinhos");
+            titulo = numeros ? QCoreApplication::translate("UPintorCelulas", "Padrões ganhos")
+                             : QCoreApplication::translate("UPintorCelulas",
+                                                           "Distância média aos vizinhos");
             for (std::int32_t a = 0; a < d.neuronios(); ++a) {
                 const double v = valores[static_cast<std::size_t>(a)];
                 cores.push_back(numeros && v == 0.0 ? QColor(Qt::white)

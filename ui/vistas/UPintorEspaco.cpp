@@ -1,5 +1,6 @@
 #include "UPintorEspaco.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
@@ -96,10 +97,12 @@ void pintaEspaco(QPainter& p, const TLayoutVista& l, const TDadosMapa& d,
     int linhas = 0;
     if (d.percurso) {
         const double anel = d.percurso->comprimento, vizinho = d.percurso->vizinhoMaisProximo;
-        QString linha1 = QStringLiteral("Percurso do anel (laranja): %1").arg(numeroCurto(anel));
+        QString linha1 =
+            QCoreApplication::translate("UPintorEspaco", "Percurso do anel (laranja): %1")
+                .arg(numeroCurto(anel));
         if (vizinho > 0 && anel < vizinho)
-            linha1 +=
-                QStringLiteral(", %1 % mais curto").arg(std::lround(100 * (1 - anel / vizinho)));
+            linha1 += QCoreApplication::translate("UPintorEspaco", ", %1 % mais curto")
+                          .arg(std::lround(100 * (1 - anel / vizinho)));
         QFont negrito = fonte;
         negrito.setBold(true);
         p.setFont(negrito);
@@ -109,12 +112,15 @@ void pintaEspaco(QPainter& p, const TLayoutVista& l, const TDadosMapa& d,
         p.setPen(QColor(0x33, 0x33, 0x33));
         p.drawText(
             linha(linhas++), Qt::AlignLeft | Qt::AlignVCenter,
-            QStringLiteral("Percurso do vizinho mais próximo: %1").arg(numeroCurto(vizinho)));
+            QCoreApplication::translate("UPintorEspaco", "Percurso do vizinho mais próximo: %1")
+                .arg(numeroCurto(vizinho)));
     }
     p.setPen(Qt::darkGray);
     p.drawText(linha(linhas), Qt::AlignLeft | Qt::AlignVCenter,
                d.dimensao <= 2
-                   ? QStringLiteral("Os padrões e a rede nos valores dos atributos")
-                   : QStringLiteral("Os padrões e a rede nos dois componentes principais"));
+                   ? QCoreApplication::translate("UPintorEspaco",
+                                                 "Os padrões e a rede nos valores dos atributos")
+                   : QCoreApplication::translate(
+                         "UPintorEspaco", "Os padrões e a rede nos dois componentes principais"));
     pintaLegenda(p, l.legenda, d);
 }

@@ -1,5 +1,6 @@
 #include "UPintorPlanos.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <cmath>
 
@@ -22,10 +23,11 @@ void pintaPlanos(QPainter& p, const TLayoutVista& l, const TDadosMapa& d,
         if (d.valoresOriginais()) {
             const auto [de, ate] = faixaFinita(d.pesos, static_cast<std::size_t>(k),
                                                static_cast<std::size_t>(d.dimensao));
-            titulo += QStringLiteral(" (%1 a %2)")
+            titulo += QCoreApplication::translate("UPintorPlanos", " (%1 a %2)")
                           .arg(numeroCurto(d.original(k, de)), numeroCurto(d.original(k, ate)));
         } else if (!opcoes.escalaComum) {
-            titulo += QStringLiteral(" (%1 a %2)").arg(numeroCurto(minimo), numeroCurto(maximo));
+            titulo += QCoreApplication::translate("UPintorPlanos", " (%1 a %2)")
+                          .arg(numeroCurto(minimo), numeroCurto(maximo));
         }
         p.drawText(QRectF(plano.caixa.left(), plano.caixa.top(), plano.caixa.width(), 14),
                    Qt::AlignLeft | Qt::AlignVCenter,
@@ -51,10 +53,12 @@ void pintaPlanos(QPainter& p, const TLayoutVista& l, const TDadosMapa& d,
         }
     }
     if (opcoes.escalaComum) {
-        pintaEscala(p, l.legenda, minimoComum, maximoComum,
-                    d.valoresOriginais()
-                        ? QStringLiteral("Peso normalizado (mesma escala em todos)")
-                        : QStringLiteral("Peso (mesma escala em todos)"));
+        pintaEscala(
+            p, l.legenda, minimoComum, maximoComum,
+            d.valoresOriginais()
+                ? QCoreApplication::translate("UPintorPlanos",
+                                              "Peso normalizado (mesma escala em todos)")
+                : QCoreApplication::translate("UPintorPlanos", "Peso (mesma escala em todos)"));
         pintaNotaVazios(p, l.legenda, d);
     }
     if (d.valoresOriginais()) {
@@ -63,7 +67,8 @@ void pintaPlanos(QPainter& p, const TLayoutVista& l, const TDadosMapa& d,
         p.setFont(nota);
         p.setPen(Qt::darkGray);
         const QRectF caixa = l.legenda.adjusted(0, std::max(0.0, l.legenda.height() - 30), 0, 0);
-        p.drawText(caixa, Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap,
-                   QStringLiteral("Faixas nos títulos: valores originais"));
+        p.drawText(
+            caixa, Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap,
+            QCoreApplication::translate("UPintorPlanos", "Faixas nos títulos: valores originais"));
     }
 }

@@ -1,5 +1,6 @@
 #include "UPintura.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -105,7 +106,7 @@ QString nomeDoAtributo(const TDadosMapa& dados, std::int32_t k) {
     const auto& nomes = dados.nomes();
     if (static_cast<std::size_t>(k) < nomes.size())
         return textoDeBytes(nomes[static_cast<std::size_t>(k)]);
-    return QStringLiteral("Atributo %1").arg(k + 1);
+    return QCoreApplication::translate("UPintura", "Atributo %1").arg(k + 1);
 }
 
 void pintaLegenda(QPainter& p, const QRectF& caixa, const TDadosMapa& d) {
@@ -115,7 +116,8 @@ void pintaLegenda(QPainter& p, const QRectF& caixa, const TDadosMapa& d) {
     p.setFont(fonte);
     p.setPen(Qt::black);
     p.drawText(QRectF(caixa.left(), caixa.top(), caixa.width(), 18),
-               Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Rótulos"));
+               Qt::AlignLeft | Qt::AlignVCenter,
+               QCoreApplication::translate("UPintura", "Rótulos"));
     // Every label, in rows of 18 pixels, or of 13 in a smaller font, in one or two columns, as the
     // box allows; what still does not fit is counted on the last row.
     const auto& legenda = d.legenda();
@@ -148,8 +150,9 @@ void pintaLegenda(QPainter& p, const QRectF& caixa, const TDadosMapa& d) {
         p.setBrush(Qt::NoBrush);  // only the outline: the swatch keeps its colour
         p.drawRect(amostra);
         p.setPen(Qt::black);
-        const QString nome =
-            legenda[i].empty() ? QStringLiteral("(sem rótulo)") : textoDeBytes(legenda[i]);
+        const QString nome = legenda[i].empty()
+                                 ? QCoreApplication::translate("UPintura", "(sem rótulo)")
+                                 : textoDeBytes(legenda[i]);
         const double texto = largura - lado - 8;
         p.drawText(QRectF(x + lado + 5, y, texto, altura), Qt::AlignLeft | Qt::AlignVCenter,
                    p.fontMetrics().elidedText(inicioVisivel(nome, texto), Qt::ElideRight,
@@ -158,8 +161,9 @@ void pintaLegenda(QPainter& p, const QRectF& caixa, const TDadosMapa& d) {
     if (mostrados < legenda.size()) {
         const double y = lista.top() + static_cast<double>(mostrados % porColuna) * altura;
         const double x = lista.left() + static_cast<double>(mostrados / porColuna) * largura;
-        p.drawText(QRectF(x, y, largura, altura), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("… e mais %1").arg(legenda.size() - mostrados));
+        p.drawText(
+            QRectF(x, y, largura, altura), Qt::AlignLeft | Qt::AlignVCenter,
+            QCoreApplication::translate("UPintura", "… e mais %1").arg(legenda.size() - mostrados));
     }
 }
 
@@ -196,19 +200,21 @@ QString textoDaLegendaExportacao(const TDadosMapa& d) {
         const std::size_t barra = a.find_last_of('/');
         partes << textoDeBytes(barra == std::string::npos ? a : a.substr(barra + 1));
     }
-    QString mapa = QStringLiteral("mapa %1 × %2").arg(d.linhas).arg(d.colunas);
+    QString mapa =
+        QCoreApplication::translate("UPintura", "mapa %1 × %2").arg(d.linhas).arg(d.colunas);
     if (d.origem) {
-        mapa += QStringLiteral(", %1, raio %2")
+        mapa += QCoreApplication::translate("UPintura", ", %1, raio %2")
                     .arg(textoDeBytes(d.origem->vizinhanca))
                     .arg(d.origem->raio);
         if (d.origem->ciclos > 0)
             mapa += QStringLiteral(", ") +
-                    contagem(d.origem->ciclos, QStringLiteral("ciclo"), QStringLiteral("ciclos"));
+                    contagem(d.origem->ciclos, QCoreApplication::translate("UPintura", "ciclo"),
+                             QCoreApplication::translate("UPintura", "ciclos"));
     }
     partes << mapa;
-    if (d.semente) partes << QStringLiteral("semente %1").arg(*d.semente);
+    if (d.semente) partes << QCoreApplication::translate("UPintura", "semente %1").arg(*d.semente);
     if (d.erros)
-        partes << QStringLiteral("erro de quantização %1, topográfico %2")
+        partes << QCoreApplication::translate("UPintura", "erro de quantização %1, topográfico %2")
                       .arg(numeroCurto(d.erros->quantizacao), numeroCurto(d.erros->topografico));
     return partes.join(QStringLiteral(" · "));
 }
@@ -255,7 +261,7 @@ void pintaNotaVazios(QPainter& p, const QRectF& caixa, const TDadosMapa& d) {
     p.setPen(Qt::black);
     p.drawText(QRectF(caixa.left() + 20, y, caixa.width() - 20, 34),
                Qt::AlignLeft | Qt::TextWordWrap,
-               QStringLiteral("neurônio que não ganhou nenhum padrão"));
+               QCoreApplication::translate("UPintura", "neurônio que não ganhou nenhum padrão"));
     p.restore();
 }
 
@@ -306,7 +312,8 @@ QString emColunas(const std::vector<QStringList>& linhas) {
 
 // The headings of the two columns a normalised file's values are shown in.
 QStringList titulosDasUnidades() {
-    return {QString(), QStringLiteral("no arquivo"), QStringLiteral("unidades originais")};
+    return {QString(), QCoreApplication::translate("UPintura", "no arquivo"),
+            QCoreApplication::translate("UPintura", "unidades originais")};
 }
 
 // Attribute k's rows: its value in the file's units and, for a normalised file, in the original
@@ -326,23 +333,25 @@ void anexaValores(std::vector<QStringList>& linhas, const TDadosMapa& d, std::in
 }  // namespace
 
 QString textoDoNeuronio(const TDadosMapa& d, std::int32_t a) {
-    QString texto =
-        QStringLiteral("Neurônio [%1,%2]\n\n").arg(a / d.colunas + 1).arg(a % d.colunas + 1);
+    QString texto = QCoreApplication::translate("UPintura", "Neurônio [%1,%2]\n\n")
+                        .arg(a / d.colunas + 1)
+                        .arg(a % d.colunas + 1);
     const double* pesos =
         d.pesos.data() + static_cast<std::size_t>(a) * static_cast<std::size_t>(d.dimensao);
     // A normalised file's weights as trained and, beside them, in the original units.
-    std::vector<QStringList> linhas{{QStringLiteral("Pesos:")}};
+    std::vector<QStringList> linhas{{QCoreApplication::translate("UPintura", "Pesos:")}};
     if (d.valoresOriginais()) linhas.push_back(titulosDasUnidades());
     for (std::int32_t k = 0; k < d.dimensao; ++k) {
         anexaValores(linhas, d, k, numeroCurto(pesos[k]), numeroCurto(d.original(k, pesos[k])));
     }
     texto += emColunas(linhas);
-    texto += QStringLiteral("\nPadrões ganhos: %1\n").arg(d.contagens[static_cast<std::size_t>(a)]);
+    texto += QCoreApplication::translate("UPintura", "\nPadrões ganhos: %1\n")
+                 .arg(d.contagens[static_cast<std::size_t>(a)]);
     for (const TContagemRotulo& r : d.rotulos[static_cast<std::size_t>(a)])
-        texto +=
-            QStringLiteral("%1 × %2\n")
-                .arg(r.rotulo.empty() ? QStringLiteral("(sem rótulo)") : textoDeBytes(r.rotulo))
-                .arg(r.vezes);
+        texto += QStringLiteral("%1 × %2\n")
+                     .arg(r.rotulo.empty() ? QCoreApplication::translate("UPintura", "(sem rótulo)")
+                                           : textoDeBytes(r.rotulo))
+                     .arg(r.vezes);
     if (!d.vencedorDoPadrao.empty()) {
         // The patterns it won, by their line in the file (the first 200).
         QStringList padroes;
@@ -352,9 +361,10 @@ QString textoDoNeuronio(const TDadosMapa& d, std::int32_t a) {
             if (++total <= 200) padroes << QString::number(i + 1);
         }
         if (total > 0) {
-            texto += QStringLiteral("\nPadrões (número no arquivo): %1")
+            texto += QCoreApplication::translate("UPintura", "\nPadrões (número no arquivo): %1")
                          .arg(padroes.join(QStringLiteral(", ")));
-            if (total > 200) texto += QStringLiteral(" … e mais %1").arg(total - 200);
+            if (total > 200)
+                texto += QCoreApplication::translate("UPintura", " … e mais %1").arg(total - 200);
             texto += u'\n';
         }
     }
@@ -363,20 +373,23 @@ QString textoDoNeuronio(const TDadosMapa& d, std::int32_t a) {
 
 QString textoDoPasso(const TDadosMapa& d, const QString& ciclo) {
     const TDadosMapa::TPassoAtual& s = *d.passo;
-    if (s.vencedor < 0) return QStringLiteral("Nenhum padrão apresentado ainda.");
+    if (s.vencedor < 0)
+        return QCoreApplication::translate("UPintura", "Nenhum padrão apresentado ainda.");
     QString texto =
-        QStringLiteral("%1 %2 de %3, padrão %4 de %5 (%6)\n\n")
+        QCoreApplication::translate("UPintura", "%1 %2 de %3, padrão %4 de %5 (%6)\n\n")
             .arg(ciclo)
             .arg(s.ciclo + 1)
             .arg(s.ciclos)
             .arg(s.padrao + 1)
             .arg(s.padroes)
-            .arg(s.rotulo.empty() ? QStringLiteral("sem rótulo") : textoDeBytes(s.rotulo));
+            .arg(s.rotulo.empty() ? QCoreApplication::translate("UPintura", "sem rótulo")
+                                  : textoDeBytes(s.rotulo));
     // The pattern and the weights in the same units, so that the rule can be checked by hand:
     // the file's (where training happens) and, for a normalised file, the original ones beside
     // them. One table for both, so their columns line up.
     const bool originais = d.valoresOriginais();
-    std::vector<QStringList> linhas{{QStringLiteral("Valores do padrão:")}};
+    std::vector<QStringList> linhas{
+        {QCoreApplication::translate("UPintura", "Valores do padrão:")}};
     if (originais) linhas.push_back(titulosDasUnidades());
     for (std::size_t k = 0; k < s.valores.size(); ++k) {
         const auto j = static_cast<std::int32_t>(k);
@@ -384,11 +397,12 @@ QString textoDoPasso(const TDadosMapa& d, const QString& ciclo) {
                      numeroCurto(d.original(j, s.valores[k])));
     }
     linhas.push_back({QString()});
-    linhas.push_back({QStringLiteral("Vencedor [%1,%2], puxado com taxa %3 e raio %4")
-                          .arg(s.vencedor / d.colunas + 1)
-                          .arg(s.vencedor % d.colunas + 1)
-                          .arg(numeroCurto(s.taxa), numeroCurto(s.raio))});
-    linhas.push_back({QStringLiteral("Pesos antes → depois:")});
+    linhas.push_back(
+        {QCoreApplication::translate("UPintura", "Vencedor [%1,%2], puxado com taxa %3 e raio %4")
+             .arg(s.vencedor / d.colunas + 1)
+             .arg(s.vencedor % d.colunas + 1)
+             .arg(numeroCurto(s.taxa), numeroCurto(s.raio))});
+    linhas.push_back({QCoreApplication::translate("UPintura", "Pesos antes → depois:")});
     if (originais) linhas.push_back(titulosDasUnidades());
     const auto seta = [](double antes, double depois) {
         return QStringLiteral("%1 → %2").arg(numeroCurto(antes), numeroCurto(depois));

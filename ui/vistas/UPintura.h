@@ -7,6 +7,7 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QCoreApplication>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
@@ -31,7 +32,8 @@ struct TOpcoesVista {
     // One colour scale forced on the hits, the U-matrix and the planes (a comparison of two maps).
     std::optional<std::pair<double, double>> faixa;
     // What the view says while there is no map.
-    QString semMapa = QStringLiteral(
+    QString semMapa = QCoreApplication::translate(
+        "UPintura",
         "Nenhum mapa ainda.\nTreine, carregue ou classifique um mapa na janela principal para "
         "vê-lo aqui.");
 };

@@ -1,5 +1,6 @@
 #include "UVistaCurva.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -14,7 +15,8 @@ void pintaCurva(QPainter& p, const QRectF& area, const std::vector<TPontoCurva>&
     if (curva.empty()) {
         p.setPen(Qt::darkGray);
         p.drawText(area, Qt::AlignCenter | Qt::TextWordWrap,
-                   QStringLiteral("A curva de erro é registrada durante o treinamento."));
+                   QCoreApplication::translate(
+                       "UVistaCurva", "A curva de erro é registrada durante o treinamento."));
         return;
     }
     const std::int64_t ultimo = curva.back().ciclo;
@@ -40,7 +42,8 @@ void pintaCurva(QPainter& p, const QRectF& area, const std::vector<TPontoCurva>&
         p.drawText(QRectF(plano.left() - 20, plano.bottom() + 4, 40, 16), Qt::AlignCenter,
                    QStringLiteral("0"));
         p.drawText(QRectF(plano.right() - 60, plano.bottom() + 4, 70, 16),
-                   Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("ciclo %1").arg(ultimo));
+                   Qt::AlignRight | Qt::AlignVCenter,
+                   QCoreApplication::translate("UVistaCurva", "ciclo %1").arg(ultimo));
         QPainterPath linha;
         for (std::size_t i = 0; i < curva.size(); ++i) {
             if (!std::isfinite(valorDe(curva[i].erros))) continue;
@@ -71,12 +74,15 @@ void pintaCurva(QPainter& p, const QRectF& area, const std::vector<TPontoCurva>&
     const double metade = area.height() / 2;
     grafico(
         QRectF(area.left(), area.top(), area.width(), metade - 6),
-        QStringLiteral("Erro de quantização (distância média de cada padrão ao seu vencedor)"),
+        QCoreApplication::translate(
+            "UVistaCurva", "Erro de quantização (distância média de cada padrão ao seu vencedor)"),
         [](const TErros& e) { return e.quantizacao; }, corDoRotulo(4));
     grafico(
         QRectF(area.left(), area.top() + metade + 6, area.width(), metade - 6),
-        QStringLiteral("Erro topográfico (fração dos padrões cujos dois neurônios mais próximos "
-                       "não são vizinhos)"),
+        QCoreApplication::translate(
+            "UVistaCurva",
+            "Erro topográfico (fração dos padrões cujos dois neurônios mais próximos "
+            "não são vizinhos)"),
         [](const TErros& e) { return e.topografico; }, corDoRotulo(5));
 }
 

@@ -77,13 +77,13 @@ QString TVistaMapa::dicaDoNeuronio(std::int32_t a) const {
     for (std::size_t i = 0; i < rotulos.size() && i < kRotulosNaDica; ++i)
         dica +=
             QStringLiteral("\n%1 × %2")
-                .arg(rotulos[i].rotulo.empty() ? QStringLiteral("(sem rótulo)")
+                .arg(rotulos[i].rotulo.empty() ? tr("(sem rótulo)")
                                                : inicioVisivel(textoDeBytes(rotulos[i].rotulo), 80))
                 .arg(rotulos[i].vezes);
     if (rotulos.size() > kRotulosNaDica)
-        dica += QStringLiteral("\n… e mais %1 rótulos").arg(rotulos.size() - kRotulosNaDica);
+        dica += tr("\n… e mais %1 rótulos").arg(rotulos.size() - kRotulosNaDica);
     if (tipo_ == Tipo::MatrizU)
-        dica += QStringLiteral("\ndistância média aos vizinhos: %1")
+        dica += tr("\ndistância média aos vizinhos: %1")
                     .arg(numeroCompleto(d.u[static_cast<std::size_t>(a)]));
     return dica;
 }

@@ -1,0 +1,2551 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="pt_BR">
+<context>
+    <name>TAjustesLab</name>
+    <message>
+        <source>Linhas</source>
+        <translation>Rows</translation>
+    </message>
+    <message>
+        <source>Colunas</source>
+        <translation>Columns</translation>
+    </message>
+    <message>
+        <source>Topologia</source>
+        <translation>Topology</translation>
+    </message>
+    <message>
+        <source>Retangular</source>
+        <translation>Rectangular</translation>
+    </message>
+    <message>
+        <source>Hexagonal</source>
+        <translation>Hexagonal</translation>
+    </message>
+    <message>
+        <source>Toroidal</source>
+        <translation>Toroidal</translation>
+    </message>
+    <message>
+        <source>não</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>sim</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>Modo</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Online</source>
+        <translation>Online</translation>
+    </message>
+    <message>
+        <source>Lote</source>
+        <translation>Batch</translation>
+    </message>
+    <message>
+        <source>Vizinhança</source>
+        <translation>Neighborhood</translation>
+    </message>
+    <message>
+        <source>Bolha</source>
+        <translation>Bubble</translation>
+    </message>
+    <message>
+        <source>Gaussiana</source>
+        <translation>Gaussian</translation>
+    </message>
+    <message>
+        <source>Raio inicial</source>
+        <translation>Initial radius</translation>
+    </message>
+    <message>
+        <source>Raio final</source>
+        <translation>Final radius</translation>
+    </message>
+    <message>
+        <source>Taxa inicial</source>
+        <translation>Initial rate</translation>
+    </message>
+    <message>
+        <source>Taxa final</source>
+        <translation>Final rate</translation>
+    </message>
+    <message>
+        <source>Decaimento</source>
+        <translation>Decay</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <source>Exponencial</source>
+        <translation>Exponential</translation>
+    </message>
+    <message>
+        <source>Épocas</source>
+        <translation>Epochs</translation>
+    </message>
+    <message>
+        <source>Ordem</source>
+        <translation>Order</translation>
+    </message>
+    <message>
+        <source>Arquivo</source>
+        <translation>File order</translation>
+    </message>
+    <message>
+        <source>Embaralhada</source>
+        <translation>Shuffled</translation>
+    </message>
+    <message>
+        <source>Início</source>
+        <translation>Initialization</translation>
+    </message>
+    <message>
+        <source>Aleatório</source>
+        <translation>Random</translation>
+    </message>
+    <message>
+        <source>Amostras</source>
+        <translation>Samples</translation>
+    </message>
+    <message>
+        <source>Canto</source>
+        <translation>Corner</translation>
+    </message>
+    <message>
+        <source>Mapa</source>
+        <translation>Map</translation>
+    </message>
+    <message>
+        <source>Semente</source>
+        <translation>Seed</translation>
+    </message>
+</context>
+<context>
+    <name>TFormComparacao</name>
+    <message>
+        <source>Vista:</source>
+        <translation>View:</translation>
+    </message>
+    <message>
+        <source>Mesma escala</source>
+        <translation>Same scale</translation>
+    </message>
+    <message>
+        <source>Marcada, os dois mapas usam uma só escala de cores (a união das faixas) e podem ser comparados cor a cor; desmarcada, cada mapa usa a sua, e uma borda fraca num mapa não é apagada pela faixa larga do outro.</source>
+        <translation>When checked, both maps use a single color scale (the union of the ranges) and can be compared color by color; when unchecked, each map uses its own, and a faint border in one map is not washed out by the wide range of the other.</translation>
+    </message>
+    <message>
+        <source>Exportar imagem…</source>
+        <translation>Export image…</translation>
+    </message>
+    <message>
+        <source>Comparação — %1 × %2</source>
+        <translation>Comparison — %1 × %2</translation>
+    </message>
+    <message>
+        <source>a imagem</source>
+        <translation>the picture</translation>
+    </message>
+    <message>
+        <source>Erro de quantização</source>
+        <translation>Quantization error</translation>
+    </message>
+    <message>
+        <source>Erro topográfico</source>
+        <translation>Topographic error</translation>
+    </message>
+    <message>
+        <source>Tempo (s)</source>
+        <translation>Time (s)</translation>
+    </message>
+</context>
+<context>
+    <name>TFormExplorador</name>
+    <message>
+        <source>Explorador do mapa</source>
+        <translation>Map explorer</translation>
+    </message>
+    <message>
+        <source>Vista:</source>
+        <translation>View:</translation>
+    </message>
+    <message>
+        <source>Linha 1 embaixo</source>
+        <translation>Row 1 at the bottom</translation>
+    </message>
+    <message>
+        <source>Desenha a linha 1 do mapa embaixo, como o pacote kohonen do R; desmarcada, a linha 1 fica em cima.</source>
+        <translation>Draws row 1 of the map at the bottom, like the R kohonen package; when unchecked, row 1 is at the top.</translation>
+    </message>
+    <message>
+        <source>Treinar passo a passo</source>
+        <translation>Train step by step</translation>
+    </message>
+    <message>
+        <source>Mesma escala em todos os planos</source>
+        <translation>Same scale on all planes</translation>
+    </message>
+    <message>
+        <source>Exportar imagem…</source>
+        <translation>Export image…</translation>
+    </message>
+    <message>
+        <source>Exportar dados…</source>
+        <translation>Export data…</translation>
+    </message>
+    <message>
+        <source>Neurônio selecionado</source>
+        <translation>Selected neuron</translation>
+    </message>
+    <message>
+        <source>Erros do mapa atual</source>
+        <translation>Errors of the current map</translation>
+    </message>
+    <message>
+        <source>Legenda na imagem exportada</source>
+        <translation>Caption on the exported image</translation>
+    </message>
+    <message>
+        <source>Escreve abaixo da imagem o arquivo, o tamanho do mapa, a vizinhança, o raio, os ciclos, a semente e os erros</source>
+        <translation>Writes below the image the file, the map size, the neighborhood, the radius, the cycles, the seed and the errors</translation>
+    </message>
+    <message>
+        <source>Ciclo</source>
+        <translation>Cycle</translation>
+    </message>
+    <message>
+        <source>Clique num neurônio do mapa para ver seus pesos e rótulos.</source>
+        <translation>Click a neuron of the map to see its weights and labels.</translation>
+    </message>
+    <message>
+        <source>Quantização: %1</source>
+        <translation>Quantization: %1</translation>
+    </message>
+    <message>
+        <source>Topográfico: %1</source>
+        <translation>Topographic: %1</translation>
+    </message>
+    <message>
+        <source>Quantização: –</source>
+        <translation>Quantization: –</translation>
+    </message>
+    <message>
+        <source>Topográfico: –</source>
+        <translation>Topographic: –</translation>
+    </message>
+    <message>
+        <source>Semente dos pesos iniciais: %1</source>
+        <translation>Seed of the initial weights: %1</translation>
+    </message>
+    <message>
+        <source>%1 linha além das %2 anunciadas no cabeçalho foi ignorada.</source>
+        <translation>%1 row beyond the %2 announced in the header was ignored.</translation>
+    </message>
+    <message>
+        <source>%1 linhas além das %2 anunciadas no cabeçalho foram ignoradas.</source>
+        <translation>%1 rows beyond the %2 announced in the header were ignored.</translation>
+    </message>
+    <message>
+        <source>a imagem</source>
+        <translation>the image</translation>
+    </message>
+    <message>
+        <source>os dados</source>
+        <translation>the data</translation>
+    </message>
+</context>
+<context>
+    <name>TFormImportar</name>
+    <message>
+        <source>Importar dados</source>
+        <translation>Import data</translation>
+    </message>
+    <message>
+        <source>Leitura</source>
+        <translation>Reading</translation>
+    </message>
+    <message>
+        <source>&amp;Separador:</source>
+        <translation>&amp;Separator:</translation>
+    </message>
+    <message>
+        <source>&amp;Marca decimal:</source>
+        <translation>&amp;Decimal mark:</translation>
+    </message>
+    <message>
+        <source>P&amp;lanilha:</source>
+        <translation>S&amp;heet:</translation>
+    </message>
+    <message>
+        <source>A primeira linha tem os &amp;nomes das colunas</source>
+        <translation>The first row has the column &amp;names</translation>
+    </message>
+    <message>
+        <source>Valores</source>
+        <translation>Values</translation>
+    </message>
+    <message>
+        <source>&amp;Valores ausentes:</source>
+        <translation>&amp;Missing values:</translation>
+    </message>
+    <message>
+        <source>Descartar a linha</source>
+        <translation>Discard the row</translation>
+    </message>
+    <message>
+        <source>Preencher com a média da coluna</source>
+        <translation>Fill with the column mean</translation>
+    </message>
+    <message>
+        <source>N&amp;ormalização:</source>
+        <translation>N&amp;ormalization:</translation>
+    </message>
+    <message>
+        <source>Nenhuma</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Mínimo e máximo para [0, 1]</source>
+        <translation>Minimum and maximum to [0, 1]</translation>
+    </message>
+    <message>
+        <source>Escore z (média 0, desvio-padrão 1)</source>
+        <translation>z-score (mean 0, standard deviation 1)</translation>
+    </message>
+    <message>
+        <source>&amp;Colunas da tabela (escolha o papel de cada uma):</source>
+        <translation>Table &amp;columns (choose the role of each one):</translation>
+    </message>
+    <message>
+        <source>&amp;Prévia dos padrões como serão gravados:</source>
+        <translation>&amp;Preview of the patterns as they will be saved:</translation>
+    </message>
+    <message>
+        <source>Abrir no &amp;laboratório</source>
+        <translation>Open in the &amp;laboratory</translation>
+    </message>
+    <message>
+        <source>Lê a tabela inteira com estas escolhas e a abre no laboratório, sem gravar um arquivo de padrões.</source>
+        <translation>Reads the whole table with these choices and opens it in the laboratory, without saving a pattern file.</translation>
+    </message>
+    <message>
+        <source>&amp;Importar</source>
+        <translation>&amp;Import</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Atributo</source>
+        <translation>Attribute</translation>
+    </message>
+    <message>
+        <source>Rótulo</source>
+        <translation>Label</translation>
+    </message>
+    <message>
+        <source>Ignorada</source>
+        <translation>Ignored</translation>
+    </message>
+    <message>
+        <source>ponto e vírgula</source>
+        <translation>semicolon</translation>
+    </message>
+    <message>
+        <source>vírgula</source>
+        <translation>comma</translation>
+    </message>
+    <message>
+        <source>tabulação</source>
+        <translation>tab</translation>
+    </message>
+    <message>
+        <source>espaços</source>
+        <translation>spaces</translation>
+    </message>
+    <message>
+        <source>Tabela: %1</source>
+        <translation>Table: %1</translation>
+    </message>
+    <message>
+        <source>Automático</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>Ponto e vírgula (;)</source>
+        <translation>Semicolon (;)</translation>
+    </message>
+    <message>
+        <source>Vírgula (,)</source>
+        <translation>Comma (,)</translation>
+    </message>
+    <message>
+        <source>Tabulação</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Espaços</source>
+        <translation>Spaces</translation>
+    </message>
+    <message>
+        <source>Automática</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>Ponto (.)</source>
+        <translation>Period (.)</translation>
+    </message>
+    <message>
+        <source>Coluna</source>
+        <translation>Column</translation>
+    </message>
+    <message>
+        <source>Tipo</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Papel</source>
+        <translation>Role</translation>
+    </message>
+    <message>
+        <source>Ausentes</source>
+        <translation>Missing</translation>
+    </message>
+    <message>
+        <source>Importando</source>
+        <translation>Importing</translation>
+    </message>
+    <message>
+        <source>Lendo as planilhas</source>
+        <translation>Reading the sheets</translation>
+    </message>
+    <message>
+        <source>Gravando o arquivo de padrões</source>
+        <translation>Writing the pattern file</translation>
+    </message>
+    <message>
+        <source>A leitura foi interrompida: nada foi gravado.</source>
+        <translation>The reading was interrupted: nothing was saved.</translation>
+    </message>
+    <message>
+        <source>Não foi possível gravar &quot;%1&quot;: %2</source>
+        <translation>Could not save &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Lendo a tabela</source>
+        <translation>Reading the table</translation>
+    </message>
+    <message>
+        <source>Automático (%1)</source>
+        <translation>Automatic (%1)</translation>
+    </message>
+    <message>
+        <source>Automática (%1)</source>
+        <translation>Automatic (%1)</translation>
+    </message>
+    <message>
+        <source>ponto</source>
+        <translation>period</translation>
+    </message>
+    <message>
+        <source>Prévia das primeiras %1 linhas de uma tabela grande: ela é lida inteira ao importar.</source>
+        <translation>Preview of the first %1 rows of a large table: it is read whole when imported.</translation>
+    </message>
+    <message>
+        <source>número</source>
+        <translation>number</translation>
+    </message>
+    <message>
+        <source>texto</source>
+        <translation>text</translation>
+    </message>
+    <message>
+        <source>Escolha outro arquivo: este é a própria tabela que está sendo importada.</source>
+        <translation>Choose another file: this is the very table being imported.</translation>
+    </message>
+    <message>
+        <source>Lendo a tabela inteira</source>
+        <translation>Reading the whole table</translation>
+    </message>
+</context>
+<context>
+    <name>TFormInformacoes</name>
+    <message>
+        <source>Informações do Neurônio</source>
+        <translation>Neuron Information</translation>
+    </message>
+    <message>
+        <source>Neuronio: </source>
+        <translation>Neuron: </translation>
+    </message>
+    <message>
+        <source>Pesos:</source>
+        <translation>Weights:</translation>
+    </message>
+    <message>
+        <source>Padrões Aglutinados:</source>
+        <translation>Clustered Patterns:</translation>
+    </message>
+</context>
+<context>
+    <name>TFormLaboratorio</name>
+    <message>
+        <source>Laboratório — Norvika</source>
+        <translation>Laboratory — Norvika</translation>
+    </message>
+    <message>
+        <source>A&amp;brir…</source>
+        <translation>&amp;Open…</translation>
+    </message>
+    <message>
+        <source>Abre um arquivo de padrões do Norvika ou uma tabela (CSV, TSV, .dat do SOM_PAK, ARFF, .xlsx, .ods), que passa pela janela de importação.</source>
+        <translation>Opens a Norvika pattern file or a table (CSV, TSV, SOM_PAK .dat, ARFF, .xlsx, .ods), which goes through the import window.</translation>
+    </message>
+    <message>
+        <source>Dados</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Nenhum arquivo aberto.</source>
+        <translation>No file open.</translation>
+    </message>
+    <message>
+        <source>Ou gere dados de demonstração:</source>
+        <translation>Or generate demo data:</translation>
+    </message>
+    <message>
+        <source>Dados sintéticos das aulas de SOM: um quadrado, um disco ou um anel de pontos para ver o mapa se desdobrar, duas luas, um cubo de cores, nuvens gaussianas, uma espiral ou cidades para o caixeiro-viajante. A semente é a do treino.</source>
+        <translation>Synthetic data from SOM lessons: a square, a disk or a ring of points to watch the map unfold, two moons, a color cube, Gaussian clouds, a spiral, or cities for the traveling salesman. The seed is the training seed.</translation>
+    </message>
+    <message>
+        <source>&amp;Gerar</source>
+        <translation>&amp;Generate</translation>
+    </message>
+    <message>
+        <source>Grava os dados escolhidos num arquivo de padrões comum (na pasta de demonstrações do Norvika) e os abre aqui.</source>
+        <translation>Saves the chosen data to an ordinary pattern file (in Norvika&apos;s demo folder) and opens it here.</translation>
+    </message>
+    <message>
+        <source> padrões</source>
+        <translation> patterns</translation>
+    </message>
+    <message>
+        <source>Quantos padrões gerar (de 1 a 100.000).</source>
+        <translation>How many patterns to generate (1 to 100,000).</translation>
+    </message>
+    <message>
+        <source> dimensões</source>
+        <translation> dimensions</translation>
+    </message>
+    <message>
+        <source>Quantos valores cada padrão tem (nuvens gaussianas e traços). Com 2, a rede aparece no próprio plano dos dados.</source>
+        <translation>How many values each pattern has (Gaussian clouds and strokes). With 2, the net appears in the data plane itself.</translation>
+    </message>
+    <message>
+        <source>Mapa</source>
+        <translation>Map</translation>
+    </message>
+    <message>
+        <source>&amp;Linhas:</source>
+        <translation>&amp;Rows:</translation>
+    </message>
+    <message>
+        <source>Quantas linhas de unidades o mapa tem (de 1 a 100). Mais unidades mostram mais detalhes, mas cada uma ganha menos padrões.</source>
+        <translation>How many rows of units the map has (1 to 100). More units show more detail, but each one gets fewer patterns.</translation>
+    </message>
+    <message>
+        <source>&amp;Colunas:</source>
+        <translation>&amp;Columns:</translation>
+    </message>
+    <message>
+        <source>Quantas colunas de unidades o mapa tem (de 1 a 100). Um mapa mais largo que alto acompanha melhor dados alongados.</source>
+        <translation>How many columns of units the map has (1 to 100). A map wider than it is tall follows elongated data better.</translation>
+    </message>
+    <message>
+        <source>&amp;Topologia:</source>
+        <translation>&amp;Topology:</translation>
+    </message>
+    <message>
+        <source>Retangular: cada unidade tem 4 vizinhas. Hexagonal: 6 vizinhas à mesma distância, o que dá mapas sem direções preferidas (o mais usado nos livros).</source>
+        <translation>Rectangular: each unit has 4 neighbors. Hexagonal: 6 neighbors at the same distance, which gives maps with no preferred directions (the most common choice in textbooks).</translation>
+    </message>
+    <message>
+        <source>Retangular</source>
+        <translation>Rectangular</translation>
+    </message>
+    <message>
+        <source>Hexagonal</source>
+        <translation>Hexagonal</translation>
+    </message>
+    <message>
+        <source>T&amp;oroidal (as bordas se encontram)</source>
+        <translation>Toroi&amp;dal (edges wrap around)</translation>
+    </message>
+    <message>
+        <source>As bordas opostas do mapa se tornam vizinhas, como num toro: nenhuma unidade fica na borda. O hexagonal toroidal precisa de um número par de linhas.</source>
+        <translation>Opposite edges of the map become neighbors, as on a torus: no unit lies on an edge. A toroidal hexagonal map needs an even number of rows.</translation>
+    </message>
+    <message>
+        <source>Treino</source>
+        <translation>Training</translation>
+    </message>
+    <message>
+        <source>&amp;Modo:</source>
+        <translation>&amp;Mode:</translation>
+    </message>
+    <message>
+        <source>Online: cada padrão puxa o vencedor e as vizinhas, um de cada vez. Lote: a cada época cada unidade vai para a média ponderada dos padrões da sua vizinhança (mais rápido e sem taxa).</source>
+        <translation>Online: each pattern pulls the winner and its neighbors, one at a time. Batch: at each epoch every unit moves to the weighted mean of the patterns in its neighborhood (faster, and no learning rate).</translation>
+    </message>
+    <message>
+        <source>Online</source>
+        <translation>Online</translation>
+    </message>
+    <message>
+        <source>Lote</source>
+        <translation>Batch</translation>
+    </message>
+    <message>
+        <source>&amp;Vizinhança:</source>
+        <translation>&amp;Neighborhood:</translation>
+    </message>
+    <message>
+        <source>Bolha: as unidades até a distância do raio se movem por igual. Gaussiana: quanto mais longe do vencedor, menos a unidade se move; dá mapas mais suaves.</source>
+        <translation>Bubble: the units within the radius all move equally. Gaussian: the farther a unit is from the winner, the less it moves; gives smoother maps.</translation>
+    </message>
+    <message>
+        <source>Bolha</source>
+        <translation>Bubble</translation>
+    </message>
+    <message>
+        <source>Gaussiana</source>
+        <translation>Gaussian</translation>
+    </message>
+    <message>
+        <source>&amp;Raio inicial:</source>
+        <translation>&amp;Initial radius:</translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>O alcance da vizinhança no começo do treino, em unidades do mapa. Um raio grande no começo ordena o mapa inteiro; metade do lado maior é um bom começo.</source>
+        <translation>The reach of the neighborhood at the start of training, in map units. A large radius at the start orders the whole map; half the longer side is a good start.</translation>
+    </message>
+    <message>
+        <source>Raio &amp;final:</source>
+        <translation>&amp;Final radius:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>O alcance da vizinhança no fim do treino. Perto de 0 cada unidade se ajusta aos seus padrões (erro de quantização menor); maior, o mapa fica mais ordenado e suave.</source>
+        <translation>The reach of the neighborhood at the end of training. Near 0, each unit fits its own patterns (lower quantization error); larger, the map stays more ordered and smooth.</translation>
+    </message>
+    <message>
+        <source>Ta&amp;xa inicial:</source>
+        <translation>Initial r&amp;ate:</translation>
+    </message>
+    <message>
+        <source>0,05</source>
+        <translation>0,05</translation>
+    </message>
+    <message>
+        <source>Quanto o vencedor se move em direção ao padrão no começo (0 a 1), no treino online. Maior aprende mais rápido e esquece mais rápido.</source>
+        <translation>How far the winner moves toward the pattern at the start (0 to 1), in online training. Higher learns faster and forgets faster.</translation>
+    </message>
+    <message>
+        <source>Taxa fi&amp;nal:</source>
+        <translation>Fina&amp;l rate:</translation>
+    </message>
+    <message>
+        <source>0,01</source>
+        <translation>0,01</translation>
+    </message>
+    <message>
+        <source>Quanto o vencedor se move no fim do treino online; uma taxa pequena no fim estabiliza o mapa.</source>
+        <translation>How far the winner moves at the end of online training; a small rate at the end stabilizes the map.</translation>
+    </message>
+    <message>
+        <source>&amp;Decaimento:</source>
+        <translation>Deca&amp;y:</translation>
+    </message>
+    <message>
+        <source>Como o raio e a taxa vão do valor inicial ao final: em linha reta, ou caindo depressa no começo e devagar no fim (exponencial; só com valores positivos).</source>
+        <translation>How the radius and the rate go from the initial to the final value: in a straight line, or dropping quickly at first and slowly at the end (exponential; positive values only).</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <source>Exponencial</source>
+        <translation>Exponential</translation>
+    </message>
+    <message>
+        <source>É&amp;pocas:</source>
+        <translation>E&amp;pochs:</translation>
+    </message>
+    <message>
+        <source>Quantas vezes todos os padrões são apresentados ao mapa. Mais épocas dão tempo de o raio encolher devagar.</source>
+        <translation>How many times all the patterns are presented to the map. More epochs give the radius time to shrink slowly.</translation>
+    </message>
+    <message>
+        <source>Ord&amp;em:</source>
+        <translation>Ord&amp;er:</translation>
+    </message>
+    <message>
+        <source>A ordem dos padrões no treino online: a do arquivo, ou uma nova ordem sorteada a cada época (evita que o fim do arquivo pese mais).</source>
+        <translation>The order of the patterns in online training: as in the file, or a new random order at each epoch (keeps the end of the file from weighing more).</translation>
+    </message>
+    <message>
+        <source>Arquivo</source>
+        <translation>File order</translation>
+    </message>
+    <message>
+        <source>Embaralhada</source>
+        <translation>Shuffled</translation>
+    </message>
+    <message>
+        <source>&amp;Início:</source>
+        <translation>Initiali&amp;zation:</translation>
+    </message>
+    <message>
+        <source>Os pesos antes do treino: sorteados no intervalo de cada atributo, padrões sorteados, o plano das duas componentes principais dos dados (o mapa já começa ordenado), ou um canto pequeno do intervalo dos dados, longe deles (para ver o mapa se desdobrar).</source>
+        <translation>The weights before training: drawn at random within each attribute&apos;s range, randomly drawn patterns, the plane of the data&apos;s first two principal components (the map starts out already ordered), or a small corner of the data range, far from the data (to watch the map unfold).</translation>
+    </message>
+    <message>
+        <source>Aleatório</source>
+        <translation>Random</translation>
+    </message>
+    <message>
+        <source>Amostras</source>
+        <translation>Samples</translation>
+    </message>
+    <message>
+        <source>Canto</source>
+        <translation>Corner</translation>
+    </message>
+    <message>
+        <source>&amp;Semente:</source>
+        <translation>&amp;Seed:</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>A semente do sorteio dos pesos iniciais e da ordem: a mesma semente dá o mesmo mapa.</source>
+        <translation>The seed for drawing the initial weights and the order: the same seed gives the same map.</translation>
+    </message>
+    <message>
+        <source>Salvar mapa…</source>
+        <translation>Save map…</translation>
+    </message>
+    <message>
+        <source>Grava o mapa no formato .cod do SOM_PAK, que o SOM_PAK, a SOM Toolbox e o Norvika leem.</source>
+        <translation>Saves the map in SOM_PAK&apos;s .cod format, which SOM_PAK, the SOM Toolbox and Norvika can read.</translation>
+    </message>
+    <message>
+        <source>Abrir mapa…</source>
+        <translation>Open map…</translation>
+    </message>
+    <message>
+        <source>Abre um mapa .cod (do Norvika, do SOM_PAK ou da SOM Toolbox) e mostra os padrões atuais nele.</source>
+        <translation>Opens a .cod map (from Norvika, SOM_PAK or the SOM Toolbox) and shows the current patterns on it.</translation>
+    </message>
+    <message>
+        <source>Sugerir valores para estes dados</source>
+        <translation>Suggest values for this data</translation>
+    </message>
+    <message>
+        <source>Preenche o mapa e o treino com valores que costumam funcionar para estes dados: cerca de 5√N unidades, lados na proporção dos dados, hexagonal, gaussiana, raio da metade do lado maior até 1, em lote.</source>
+        <translation>Fills in the map and training settings with values that usually work for this data: about 5√N units, sides in proportion to the data, hexagonal, Gaussian, radius from half the longer side down to 1, batch.</translation>
+    </message>
+    <message>
+        <source>Treinar</source>
+        <translation>Train</translation>
+    </message>
+    <message>
+        <source>Treina um mapa novo com estas escolhas (Ctrl+Enter). As vistas acompanham o treino.</source>
+        <translation>Trains a new map with these choices (Ctrl+Enter). The views follow the training.</translation>
+    </message>
+    <message>
+        <source>Parar</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Para o treino e mantém o mapa como está (Esc).</source>
+        <translation>Stops training and keeps the map as it is (Esc).</translation>
+    </message>
+    <message>
+        <source>Passo</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>Apresenta um padrão só (treino online) e mostra o padrão, a unidade vencedora, as unidades dentro do raio e o quanto o vencedor se moveu. O próximo clique apresenta o seguinte.</source>
+        <translation>Presents a single pattern (online training) and shows the pattern, the winning unit, the units within the radius and how far the winner moved. The next click presents the next one.</translation>
+    </message>
+    <message>
+        <source>Vist&amp;a:</source>
+        <translation>&amp;View:</translation>
+    </message>
+    <message>
+        <source>O que o mapa mostra: rótulos, acertos, matriz-U, planos de componentes, cores, a rede no espaço dos dados ou a curva de erro.</source>
+        <translation>What the map shows: labels, hits, U-matrix, component planes, colors, the net in input space, or the error curve.</translation>
+    </message>
+    <message>
+        <source>Linha 1 embaixo</source>
+        <translation>Row 1 at the bottom</translation>
+    </message>
+    <message>
+        <source>Desenha a linha 1 do mapa embaixo, como o pacote kohonen do R; desmarcada, a linha 1 fica em cima.</source>
+        <translation>Draws row 1 of the map at the bottom, as the R kohonen package does; unchecked, row 1 is at the top.</translation>
+    </message>
+    <message>
+        <source>Mesma escala em todos os planos</source>
+        <translation>Same scale on all planes</translation>
+    </message>
+    <message>
+        <source>Exportar imagem…</source>
+        <translation>Export image…</translation>
+    </message>
+    <message>
+        <source>Grava a vista atual em PNG ou SVG (pela extensão do nome).</source>
+        <translation>Saves the current view as PNG or SVG (chosen by the file name&apos;s extension).</translation>
+    </message>
+    <message>
+        <source>Exportar dados…</source>
+        <translation>Export data…</translation>
+    </message>
+    <message>
+        <source>Grava o mapa numa tabela CSV (pesos, acertos e rótulo de cada unidade) ou, com a extensão .cod, no formato do SOM_PAK.</source>
+        <translation>Saves the map to a CSV table (weights, hits and label of each unit) or, with the .cod extension, in SOM_PAK format.</translation>
+    </message>
+    <message>
+        <source>Exportar vencedores…</source>
+        <translation>Export winners…</translation>
+    </message>
+    <message>
+        <source>Grava numa tabela CSV a unidade vencedora e a distância de cada padrão.</source>
+        <translation>Saves each pattern&apos;s winning unit and distance to a CSV table.</translation>
+    </message>
+    <message>
+        <source>Reproduzir</source>
+        <translation>Replay</translation>
+    </message>
+    <message>
+        <source>Reproduz o último treino época por época, do mapa inicial ao final (ou continua de onde a barra está).</source>
+        <translation>Replays the last training epoch by epoch, from the initial map to the final one (or continues from where the slider is).</translation>
+    </message>
+    <message>
+        <source>Volta a qualquer época do último treino: as vistas mostram o mapa como estava no fim dela (0: o mapa inicial).</source>
+        <translation>Goes back to any epoch of the last training: the views show the map as it was at the end of that epoch (0: the initial map).</translation>
+    </message>
+    <message>
+        <source>Execuções</source>
+        <translation>Runs</translation>
+    </message>
+    <message>
+        <source>Cada treino vira uma execução, com suas escolhas, os erros, o tempo e uma miniatura do mapa. Clique duas vezes no nome para renomear; selecione duas e clique em Comparar.</source>
+        <translation>Each training becomes a run, with its choices, errors, time and a map thumbnail. Double-click the name to rename it; select two and click Compare.</translation>
+    </message>
+    <message>
+        <source>Reabrir</source>
+        <translation>Reopen</translation>
+    </message>
+    <message>
+        <source>Traz o mapa e as escolhas da execução selecionada de volta à janela.</source>
+        <translation>Brings the map and choices of the selected run back to the window.</translation>
+    </message>
+    <message>
+        <source>Excluir</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Remove as execuções selecionadas da lista.</source>
+        <translation>Removes the selected runs from the list.</translation>
+    </message>
+    <message>
+        <source>Salvar .cod…</source>
+        <translation>Save .cod…</translation>
+    </message>
+    <message>
+        <source>Grava o mapa da execução selecionada no formato do SOM_PAK.</source>
+        <translation>Saves the selected run&apos;s map in SOM_PAK format.</translation>
+    </message>
+    <message>
+        <source>Comparar</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>Mostra as duas execuções selecionadas lado a lado, na mesma vista e na mesma escala de cores, com as escolhas que diferem em destaque.</source>
+        <translation>Shows the two selected runs side by side, in the same view and on the same color scale, with the differing choices highlighted.</translation>
+    </message>
+    <message>
+        <source>Abrir sessão…</source>
+        <translation>Open session…</translation>
+    </message>
+    <message>
+        <source>Abre uma sessão do laboratório gravada (.norvika-lab): os dados, as execuções com seus mapas, curvas e reprises, e as vistas como estavam.</source>
+        <translation>Opens a saved laboratory session (.norvika-lab): the data, the runs with their maps, curves and replays, and the views as they were.</translation>
+    </message>
+    <message>
+        <source>Salvar sessão…</source>
+        <translation>Save session…</translation>
+    </message>
+    <message>
+        <source>Grava a sessão inteira num arquivo (.norvika-lab): os dados, cada execução com suas escolhas, mapa, curva e reprise, e as vistas. Prepare a aula em casa e abra-a na sala.</source>
+        <translation>Saves the whole session to a file (.norvika-lab): the data, each run with its choices, map, curve and replay, and the views. Prepare the lesson at home and open it in class.</translation>
+    </message>
+    <message>
+        <source>Quantização: –   Topográfico: –</source>
+        <translation>Quantization: –   Topographic: –</translation>
+    </message>
+    <message>
+        <source>Mapas do SOM_PAK (*.cod)</source>
+        <translation>SOM_PAK maps (*.cod)</translation>
+    </message>
+    <message>
+        <source>Todos (*)</source>
+        <translation>All (*)</translation>
+    </message>
+    <message>
+        <source>Sessões do laboratório (*.norvika-lab)</source>
+        <translation>Laboratory sessions (*.norvika-lab)</translation>
+    </message>
+    <message>
+        <source>Época</source>
+        <translation>Epoch</translation>
+    </message>
+    <message>
+        <source>Clique numa unidade do mapa para ver seus pesos, rótulos e padrões.</source>
+        <translation>Click a unit of the map to see its weights, labels and patterns.</translation>
+    </message>
+    <message>
+        <source>Escolha o mapa e o treino e clique em Treinar.</source>
+        <translation>Choose the map and the training and click Train.</translation>
+    </message>
+    <message>
+        <source>Abra um arquivo de dados e treine um mapa.</source>
+        <translation>Open a data file and train a map.</translation>
+    </message>
+    <message>
+        <source>Nenhum mapa ainda.
+Abra os dados, escolha o mapa e o treino à esquerda e clique em Treinar (ou em Passo, para ver um padrão de cada vez).</source>
+        <translation>No map yet.
+Open the data, choose the map and the training on the left and click Train (or Step, to see one pattern at a time).</translation>
+    </message>
+    <message>
+        <source>a imagem</source>
+        <translation>the picture</translation>
+    </message>
+    <message>
+        <source>Tabelas (*.csv)</source>
+        <translation>Tables (*.csv)</translation>
+    </message>
+    <message>
+        <source>o mapa</source>
+        <translation>the map</translation>
+    </message>
+    <message>
+        <source>os vencedores</source>
+        <translation>the winners</translation>
+    </message>
+    <message>
+        <source>não há mapa</source>
+        <translation>there is no map</translation>
+    </message>
+    <message>
+        <source>o nome deve terminar em .csv</source>
+        <translation>the name must end in .csv</translation>
+    </message>
+    <message>
+        <source>nenhuma</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>feita na importação (os pesos aparecem também nos valores originais)</source>
+        <translation>done on import (the weights are also shown in the original values)</translation>
+    </message>
+    <message>
+        <source>mínimo-máximo</source>
+        <translation>min-max</translation>
+    </message>
+    <message>
+        <source>escore z</source>
+        <translation>z-score</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3
+Normalização: %4</source>
+        <translation>%1, %2, %3
+Normalization: %4</translation>
+    </message>
+    <message>
+        <source>padrão</source>
+        <translation>pattern</translation>
+    </message>
+    <message>
+        <source>padrões</source>
+        <translation>patterns</translation>
+    </message>
+    <message>
+        <source>atributo</source>
+        <translation>attribute</translation>
+    </message>
+    <message>
+        <source>atributos</source>
+        <translation>attributes</translation>
+    </message>
+    <message>
+        <source>rótulo</source>
+        <translation>label</translation>
+    </message>
+    <message>
+        <source>rótulos</source>
+        <translation>labels</translation>
+    </message>
+    <message>
+        <source>
+Valores ausentes: %1</source>
+        <translation>
+Missing values: %1</translation>
+    </message>
+    <message>
+        <source>Dados abertos: %1</source>
+        <translation>Data opened: %1</translation>
+    </message>
+    <message>
+        <source>Tabela importada, na memória: %1</source>
+        <translation>Table imported, in memory: %1</translation>
+    </message>
+    <message>
+        <source>Treinando…</source>
+        <translation>Training…</translation>
+    </message>
+    <message>
+        <source>Preparando o mapa inicial…</source>
+        <translation>Preparing the initial map…</translation>
+    </message>
+    <message>
+        <source>Passo a passo interrompido.</source>
+        <translation>Step by step interrupted.</translation>
+    </message>
+    <message>
+        <source>Passo a passo: época %1 de %2, padrão %3.</source>
+        <translation>Step by step: epoch %1 of %2, pattern %3.</translation>
+    </message>
+    <message>
+        <source>Parando…</source>
+        <translation>Stopping…</translation>
+    </message>
+    <message>
+        <source>Treinando: época %1 de %2</source>
+        <translation>Training: epoch %1 of %2</translation>
+    </message>
+    <message>
+        <source>Parado na época %1 de %2.</source>
+        <translation>Stopped at epoch %1 of %2.</translation>
+    </message>
+    <message>
+        <source>Treino concluído: %1.</source>
+        <translation>Training finished: %1.</translation>
+    </message>
+    <message>
+        <source>época</source>
+        <translation>epoch</translation>
+    </message>
+    <message>
+        <source>épocas</source>
+        <translation>epochs</translation>
+    </message>
+    <message>
+        <source>O treino falhou.</source>
+        <translation>The training failed.</translation>
+    </message>
+    <message>
+        <source>Quantização: %1   Topográfico: %2</source>
+        <translation>Quantization: %1   Topographic: %2</translation>
+    </message>
+    <message>
+        <source>
+Percurso do anel: %1   vizinho mais próximo: %2</source>
+        <translation>
+Ring tour: %1   nearest neighbor: %2</translation>
+    </message>
+    <message>
+        <source>espere o trabalho em andamento terminar</source>
+        <translation>wait for the work in progress to finish</translation>
+    </message>
+    <message>
+        <source>Abrindo o mapa…</source>
+        <translation>Opening the map…</translation>
+    </message>
+    <message>
+        <source>Abertura do mapa interrompida: o mapa ficou como estava.</source>
+        <translation>Opening of the map interrupted: the map was left as it was.</translation>
+    </message>
+    <message>
+        <source>Mapa aberto: %1</source>
+        <translation>Map opened: %1</translation>
+    </message>
+    <message>
+        <source>Mapa aberto: %1 (o arquivo não guarda os ajustes do treino; a grade e o raio inicial são os do mapa)</source>
+        <translation>Map opened: %1 (the file does not keep the training settings; the grid and the initial radius are the map&apos;s)</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o mapa &quot;%1&quot;: %2</source>
+        <translation>Could not open the map &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>As execuções desta sessão não foram salvas. Salvar a sessão antes de sair do Norvika?</source>
+        <translation>The runs of this session have not been saved. Save the session before quitting Norvika?</translation>
+    </message>
+    <message>
+        <source>Lendo os dados…</source>
+        <translation>Reading the data…</translation>
+    </message>
+    <message>
+        <source>Leitura interrompida: os dados ficaram como estavam.</source>
+        <translation>Reading interrupted: the data were left as they were.</translation>
+    </message>
+    <message>
+        <source>Semente: &quot;%1&quot; não é um inteiro não negativo.</source>
+        <translation>Seed: &quot;%1&quot; is not a non-negative integer.</translation>
+    </message>
+    <message>
+        <source>Abra um arquivo de dados antes: a sugestão vem deles.</source>
+        <translation>Open a data file first: the suggestion comes from the data.</translation>
+    </message>
+    <message>
+        <source>Valores sugeridos para estes dados.</source>
+        <translation>Values suggested for these data.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; não é um número.</source>
+        <translation>%1: &quot;%2&quot; is not a number.</translation>
+    </message>
+    <message>
+        <source>Não foi possível gravar &quot;%1&quot;: %2</source>
+        <translation>Could not write &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Dados gerados em %1</source>
+        <translation>Data generated in %1</translation>
+    </message>
+    <message>
+        <source>%1 × %2 %3%4, %5, %6, raio %7 → %8, %9
+Quantização %10, topográfico %11, %12 s%13</source>
+        <translation>%1 × %2 %3%4, %5, %6, radius %7 → %8, %9
+Quantization %10, topographic %11, %12 s%13</translation>
+    </message>
+    <message>
+        <source> toroidal</source>
+        <translation> toroidal</translation>
+    </message>
+    <message>
+        <source> (parada)</source>
+        <translation> (stopped)</translation>
+    </message>
+    <message>
+        <source>Treinada em %1: não pode ser comparada com execuções de outros dados.
+%2</source>
+        <translation>Trained on %1: cannot be compared with runs of other data.
+%2</translation>
+    </message>
+    <message>
+        <source>Época %1 de %2</source>
+        <translation>Epoch %1 of %2</translation>
+    </message>
+    <message>
+        <source>Pausar</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Sessão salva: %1</source>
+        <translation>Session saved: %1</translation>
+    </message>
+    <message>
+        <source>Abrindo a sessão…</source>
+        <translation>Opening the session…</translation>
+    </message>
+    <message>
+        <source>Abertura da sessão interrompida: a sessão ficou como estava.</source>
+        <translation>Opening of the session interrupted: the session was left as it was.</translation>
+    </message>
+    <message>
+        <source>Sessão aberta: %1</source>
+        <translation>Session opened: %1</translation>
+    </message>
+    <message>
+        <source>a sessão</source>
+        <translation>the session</translation>
+    </message>
+    <message>
+        <source>As execuções desta sessão não foram salvas. Salvar a sessão antes de abrir outra?</source>
+        <translation>The runs of this session have not been saved. Save the session before opening another?</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir a sessão &quot;%1&quot;: %2</source>
+        <translation>Could not open the session &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TFormLicoes</name>
+    <message>
+        <source>Lições — Norvika</source>
+        <translation>Lessons — Norvika</translation>
+    </message>
+    <message>
+        <source>Perguntas para a turma</source>
+        <translation>Questions for the class</translation>
+    </message>
+    <message>
+        <source>Lições no &amp;manual</source>
+        <translation>Lessons in the &amp;manual</translation>
+    </message>
+    <message>
+        <source>Grava em PDF a folha desta lição para a turma: o texto, os passos, as perguntas com espaço para responder, as figuras do mapa nas janelas e, na última página, as respostas.</source>
+        <translation>Saves to PDF this lesson&apos;s worksheet for the class: the text, the steps, the questions with space to answer, the map figures in the windows and, on the last page, the answers.</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimir folha…</source>
+        <translation>&amp;Print worksheet…</translation>
+    </message>
+    <message>
+        <source>Grava em PDF uma folha só com as seis lições, uma depois da outra, e todas as respostas no fim.</source>
+        <translation>Saves to PDF a single worksheet with all six lessons, one after another, and all the answers at the end.</translation>
+    </message>
+    <message>
+        <source>Imprimir &amp;todas…</source>
+        <translation>Print &amp;all…</translation>
+    </message>
+    <message>
+        <source>As respostas ficam nas últimas páginas da folha; sem elas, a folha é a cópia dos alunos.</source>
+        <translation>The answers are on the last pages of the worksheet; without them, the worksheet is the students&apos; copy.</translation>
+    </message>
+    <message>
+        <source>Com as respostas</source>
+        <translation>With the answers</translation>
+    </message>
+    <message>
+        <source>Abre os dados da lição e escolhe o mapa e o treino na janela certa; depois é só treinar.</source>
+        <translation>Opens the lesson&apos;s data and chooses the map and the training in the right window; then just train.</translation>
+    </message>
+    <message>
+        <source>&amp;Preparar</source>
+        <translation>P&amp;repare</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>a folha</source>
+        <translation>the worksheet</translation>
+    </message>
+    <message>
+        <source>Esta lição usa a janela clássica e o laboratório.</source>
+        <translation>This lesson uses the classic window and the laboratory.</translation>
+    </message>
+    <message>
+        <source>Esta lição usa a janela clássica.</source>
+        <translation>This lesson uses the classic window.</translation>
+    </message>
+    <message>
+        <source>Esta lição usa o laboratório.</source>
+        <translation>This lesson uses the laboratory.</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;%1&lt;/h2&gt;&lt;p&gt;%2&lt;/p&gt;&lt;h3&gt;O que observar&lt;/h3&gt;&lt;p&gt;%3&lt;/p&gt;&lt;p style=&quot;color:#555&quot;&gt;%4&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;%1&lt;/h2&gt;&lt;p&gt;%2&lt;/p&gt;&lt;h3&gt;What to look at&lt;/h3&gt;&lt;p&gt;%3&lt;/p&gt;&lt;p style=&quot;color:#555&quot;&gt;%4&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Mostrar resposta</source>
+        <translation>Show answer</translation>
+    </message>
+    <message>
+        <source>Esconder</source>
+        <translation>Hide</translation>
+    </message>
+</context>
+<context>
+    <name>TFormMain</name>
+    <message>
+        <source>Norvika</source>
+        <translation>Norvika</translation>
+    </message>
+    <message>
+        <source>Treinamento</source>
+        <translation>Training</translation>
+    </message>
+    <message>
+        <source>Camada de Entrada</source>
+        <translation>Input Layer</translation>
+    </message>
+    <message>
+        <source>Arquivo de padrões de entrada</source>
+        <translation>Input pattern file</translation>
+    </message>
+    <message>
+        <source>Caminho:</source>
+        <translation>Path:</translation>
+    </message>
+    <message>
+        <source>Regras do Treinamento</source>
+        <translation>Training Rules</translation>
+    </message>
+    <message>
+        <source>Taxa de Aprendizado </source>
+        <translation>Learning Rate </translation>
+    </message>
+    <message>
+        <source>Valor Inicial:</source>
+        <translation>Initial Value:</translation>
+    </message>
+    <message>
+        <source>0,1</source>
+        <translation>0,1</translation>
+    </message>
+    <message>
+        <source>Taxa de Evolução:</source>
+        <translation>Evolution Rate:</translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation>100</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Critério de Parada </source>
+        <translation>Stop Criterion </translation>
+    </message>
+    <message>
+        <source>Decrementar raio até zera-lo</source>
+        <translation>Decrease radius down to zero</translation>
+    </message>
+    <message>
+        <source>Quantidade de ciclos </source>
+        <translation>Number of cycles </translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>Limpar Treinamento</source>
+        <translation>Clear Training</translation>
+    </message>
+    <message>
+        <source>Treinar!</source>
+        <translation>Train!</translation>
+    </message>
+    <message>
+        <source>Classificação</source>
+        <translation>Classification</translation>
+    </message>
+    <message>
+        <source>Arquivo de padrões para classificação</source>
+        <translation>Pattern file for classification</translation>
+    </message>
+    <message>
+        <source>Classificar!</source>
+        <translation>Classify!</translation>
+    </message>
+    <message>
+        <source>Método de Cálculo de Distância</source>
+        <translation>Distance Calculation Method</translation>
+    </message>
+    <message>
+        <source>Distancia Euclidiana</source>
+        <translation>Euclidean Distance</translation>
+    </message>
+    <message>
+        <source>Distancia de Hamming</source>
+        <translation>Hamming Distance</translation>
+    </message>
+    <message>
+        <source>Topologia da Rede</source>
+        <translation>Network Topology</translation>
+    </message>
+    <message>
+        <source>Neurônios</source>
+        <translation>Neurons</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>linhas</source>
+        <translation>rows</translation>
+    </message>
+    <message>
+        <source>colunas</source>
+        <translation>columns</translation>
+    </message>
+    <message>
+        <source>Vizinhança </source>
+        <translation>Neighborhood </translation>
+    </message>
+    <message>
+        <source>Raio:</source>
+        <translation>Radius:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Tipo:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>MANHATTAN</source>
+        <translation>MANHATTAN</translation>
+    </message>
+    <message>
+        <source>GRID</source>
+        <translation>GRID</translation>
+    </message>
+    <message>
+        <source>Mapa de nós (clusters):</source>
+        <translation>Node map (clusters):</translation>
+    </message>
+    <message>
+        <source>Arquivo</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Exibir</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Idioma</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Dados</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Ajuda</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Salvar Treinamento</source>
+        <translation>Save Training</translation>
+    </message>
+    <message>
+        <source>Carregar Treinamento</source>
+        <translation>Load Training</translation>
+    </message>
+    <message>
+        <source>Sair</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Sobre</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Explorador do mapa</source>
+        <translation>Map explorer</translation>
+    </message>
+    <message>
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message>
+        <source>Lições</source>
+        <translation>Lessons</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+L</source>
+        <translation>Ctrl+Shift+L</translation>
+    </message>
+    <message>
+        <source>Laboratório</source>
+        <translation>Laboratory</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Importar dados…</source>
+        <translation>Import data…</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation>Ctrl+I</translation>
+    </message>
+    <message>
+        <source>Semente aleatória…</source>
+        <translation>Random seed…</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir a sessão &quot;%1&quot;: %2</source>
+        <translation>Could not open the session &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>A rede deve estar treinada! </source>
+        <translation>The network must be trained! </translation>
+    </message>
+    <message>
+        <source>Você deve especificar um valor inicial para taxa de aprendizagem entre 0 e 1.</source>
+        <translation>You must specify an initial value for the learning rate between 0 and 1.</translation>
+    </message>
+    <message>
+        <source>O Arquivo está em uso.</source>
+        <translation>The File is in use.</translation>
+    </message>
+    <message>
+        <source>Carregando</source>
+        <translation>Loading</translation>
+    </message>
+    <message>
+        <source>Lendo o arquivo de treinamento</source>
+        <translation>Reading the training file</translation>
+    </message>
+    <message>
+        <source>Formato inválido do arquivo de treinamento.</source>
+        <translation>Invalid format of the training file.</translation>
+    </message>
+    <message>
+        <source>A taxa de aprendizagem deve ser especificada em valores reais com virgula. </source>
+        <translation>The learning rate must be specified as a real value with a decimal comma. </translation>
+    </message>
+    <message>
+        <source>Você deve especificar um arquivo de padrões.</source>
+        <translation>You must specify a pattern file.</translation>
+    </message>
+    <message>
+        <source>Estes padrões não podem ser classificados com esta rede!</source>
+        <translation>These patterns cannot be classified with this network!</translation>
+    </message>
+    <message>
+        <source>Formato inválido do arquivo de padrões.</source>
+        <translation>Invalid format of the pattern file.</translation>
+    </message>
+    <message>
+        <source>O Raio foi ajustado para o tamanho máximo permitido pela topologia da rede.</source>
+        <translation>The Radius was set to the maximum size allowed by the network topology.</translation>
+    </message>
+    <message>
+        <source>Lendo</source>
+        <translation>Reading</translation>
+    </message>
+    <message>
+        <source>Lendo o cabeçalho do arquivo de padrões</source>
+        <translation>Reading the header of the pattern file</translation>
+    </message>
+    <message>
+        <source>Treinando</source>
+        <translation>Training</translation>
+    </message>
+    <message>
+        <source>%1    (interrompido)</source>
+        <translation>%1    (interrupted)</translation>
+    </message>
+    <message>
+        <source>(interrompido)</source>
+        <translation>(interrupted)</translation>
+    </message>
+    <message>
+        <source>Você deve especificar um arquivo de padrões para teste!</source>
+        <translation>You must specify a pattern file for testing!</translation>
+    </message>
+    <message>
+        <source>Classificando</source>
+        <translation>Classifying</translation>
+    </message>
+</context>
+<context>
+    <name>TFormSemente</name>
+    <message>
+        <source>Semente aleatória</source>
+        <translation>Random seed</translation>
+    </message>
+    <message>
+        <source>Do relógio: pesos iniciais diferentes a cada treinamento</source>
+        <translation>From the clock: different initial weights on every training</translation>
+    </message>
+    <message>
+        <source>Fixa (0 a 4294967295):</source>
+        <translation>Fixed (0 to 4294967295):</translation>
+    </message>
+    <message>
+        <source>Com a semente fixa, dois treinamentos com as mesmas configurações e o mesmo arquivo dão o mesmo mapa: a turma toda pode obter o mesmo resultado.</source>
+        <translation>With a fixed seed, two trainings with the same settings and the same file give the same map: the whole class can get the same result.</translation>
+    </message>
+    <message>
+        <source>A semente deve ser um número inteiro de 0 a 4294967295.</source>
+        <translation>The seed must be a whole number from 0 to 4294967295.</translation>
+    </message>
+</context>
+<context>
+    <name>TFormSobre</name>
+    <message>
+        <source>Sobre </source>
+        <translation>About </translation>
+    </message>
+    <message>
+        <source>Autor:</source>
+        <translation>Author:</translation>
+    </message>
+    <message>
+        <source>Equipe Norvika, versão 1.0, dezembro de 2026</source>
+        <translation>Norvika Team, version 1.0, December 2026</translation>
+    </message>
+    <message>
+        <source>Orientador:</source>
+        <translation>Advisor:</translation>
+    </message>
+    <message>
+        <source>Os mapas auto-organizáveis de Teuvo Kohonen (1982)</source>
+        <translation>Teuvo Kohonen&apos;s self-organizing maps (1982)</translation>
+    </message>
+    <message>
+        <source>Fechar</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>TFormTreinando</name>
+    <message>
+        <source>Treinando</source>
+        <translation>Training</translation>
+    </message>
+    <message>
+        <source>Treinando o mapa</source>
+        <translation>Training the map</translation>
+    </message>
+    <message>
+        <source>Próximo padrão</source>
+        <translation>Next pattern</translation>
+    </message>
+    <message>
+        <source>Próximo ciclo</source>
+        <translation>Next cycle</translation>
+    </message>
+    <message>
+        <source>Continuar</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Velocidade:</source>
+        <translation>Speed:</translation>
+    </message>
+    <message>
+        <source>Parar</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Ciclo %1 de %2</source>
+        <translation>Cycle %1 of %2</translation>
+    </message>
+    <message>
+        <source>Lendo o arquivo de padrões</source>
+        <translation>Reading the pattern file</translation>
+    </message>
+    <message>
+        <source>Reunindo os rótulos dos padrões</source>
+        <translation>Gathering the patterns&apos; labels</translation>
+    </message>
+    <message>
+        <source>Medindo os erros do mapa</source>
+        <translation>Measuring the map&apos;s errors</translation>
+    </message>
+    <message>
+        <source>Classificando os padrões</source>
+        <translation>Classifying the patterns</translation>
+    </message>
+    <message>
+        <source>Tempo decorrido: %1</source>
+        <translation>Elapsed time: %1</translation>
+    </message>
+    <message>
+        <source>    Restante: cerca de %1</source>
+        <translation>    Remaining: about %1</translation>
+    </message>
+    <message>
+        <source>máxima</source>
+        <translation>maximum</translation>
+    </message>
+    <message>
+        <source>%1 padrões/s</source>
+        <translation>%1 patterns/s</translation>
+    </message>
+    <message>
+        <source>Pausar</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Parando...</source>
+        <translation>Stopping...</translation>
+    </message>
+</context>
+<context>
+    <name>TManual</name>
+    <message>
+        <source>Manual do Norvika</source>
+        <translation>Norvika Manual</translation>
+    </message>
+</context>
+<context>
+    <name>TPainelMapa</name>
+    <message>
+        <source>não há mapa</source>
+        <translation>there is no map</translation>
+    </message>
+    <message>
+        <source>o nome deve terminar em .csv (tabela) ou .cod (SOM_PAK)</source>
+        <translation>the name must end in .csv (table) or .cod (SOM_PAK)</translation>
+    </message>
+</context>
+<context>
+    <name>TTreinoPassoAPasso</name>
+    <message>
+        <source>Treinando</source>
+        <translation>Training</translation>
+    </message>
+    <message>
+        <source>Ciclo %1 de %2, padrão %3 de %4 (%5)</source>
+        <translation>Cycle %1 of %2, pattern %3 of %4 (%5)</translation>
+    </message>
+    <message>
+        <source>sem rótulo</source>
+        <translation>no label</translation>
+    </message>
+    <message>
+        <source>Ciclo 1 de %1, nenhum padrão apresentado ainda</source>
+        <translation>Cycle 1 of %1, no pattern presented yet</translation>
+    </message>
+    <message>
+        <source>%1; taxa de aprendizagem %2, raio %3</source>
+        <translation>%1; learning rate %2, radius %3</translation>
+    </message>
+    <message>
+        <source>Treinando o mapa passo a passo</source>
+        <translation>Training the map step by step</translation>
+    </message>
+</context>
+<context>
+    <name>TVistaMapa</name>
+    <message>
+        <source>(sem rótulo)</source>
+        <translation>(no label)</translation>
+    </message>
+    <message>
+        <source>
+… e mais %1 rótulos</source>
+        <translation>
+… and %1 more labels</translation>
+    </message>
+    <message>
+        <source>
+distância média aos vizinhos: %1</source>
+        <translation>
+mean distance to neighbors: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UDemonstracoes</name>
+    <message>
+        <source>Quadrado uniforme</source>
+        <translation>Uniform square</translation>
+    </message>
+    <message>
+        <source>pontos uniformes no quadrado [0, 1] x [0, 1], sem rótulo</source>
+        <translation>uniform points in the square [0, 1] x [0, 1], unlabelled</translation>
+    </message>
+    <message>
+        <source>Disco</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>pontos uniformes num disco de raio 0,5, sem rótulo</source>
+        <translation>uniform points in a disk of radius 0.5, unlabelled</translation>
+    </message>
+    <message>
+        <source>Anel</source>
+        <translation>Ring</translation>
+    </message>
+    <message>
+        <source>pontos uniformes entre os raios 0,25 e 0,5 (uma coroa), sem rótulo</source>
+        <translation>uniform points between radii 0.25 and 0.5 (an annulus), unlabelled</translation>
+    </message>
+    <message>
+        <source>Duas luas</source>
+        <translation>Two moons</translation>
+    </message>
+    <message>
+        <source>duas meias-luas entrelaçadas, rótulos lua1 e lua2</source>
+        <translation>two interleaved half-moons, labels lua1 and lua2</translation>
+    </message>
+    <message>
+        <source>Cubo (cores)</source>
+        <translation>Cube (colors)</translation>
+    </message>
+    <message>
+        <source>pontos uniformes no cubo [0, 1]³, sem rótulo (como cores RGB)</source>
+        <translation>uniform points in the cube [0, 1]³, unlabelled (like RGB colors)</translation>
+    </message>
+    <message>
+        <source>Nuvens gaussianas</source>
+        <translation>Gaussian clouds</translation>
+    </message>
+    <message>
+        <source>G grupos gaussianos em D dimensões, rótulos g0, g1, ...</source>
+        <translation>G Gaussian groups in D dimensions, labels g0, g1, ...</translation>
+    </message>
+    <message>
+        <source>Espiral</source>
+        <translation>Spiral</translation>
+    </message>
+    <message>
+        <source>três voltas de uma espiral, rótulos volta1 a volta3</source>
+        <translation>three turns of a spiral, labels volta1 to volta3</translation>
+    </message>
+    <message>
+        <source>Cidades (caixeiro-viajante)</source>
+        <translation>Cities (traveling salesman)</translation>
+    </message>
+    <message>
+        <source>cidades sorteadas no quadrado [0, 1]², rótulos c1, c2, ...</source>
+        <translation>cities drawn at random in the square [0, 1]², labels c1, c2, ...</translation>
+    </message>
+    <message>
+        <source>Traços como dígitos</source>
+        <translation>Strokes like digits</translation>
+    </message>
+    <message>
+        <source>imagens de D pixels de 0 a 255 em dez classes de traços, rótulos d0 a d9</source>
+        <translation>images of D pixels from 0 to 255 in ten classes of strokes, labels d0 to d9</translation>
+    </message>
+    <message>
+        <source>Cores com nome</source>
+        <translation>Named colors</translation>
+    </message>
+    <message>
+        <source>cores RGB de 0 a 1 rotuladas com o nome da cor mais próxima</source>
+        <translation>RGB colors from 0 to 1 labelled with the name of the nearest color</translation>
+    </message>
+</context>
+<context>
+    <name>UDialogos</name>
+    <message>
+        <source>Tabelas</source>
+        <translation>Tables</translation>
+    </message>
+    <message>
+        <source>Todos os arquivos (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>Arquivos de padrões (*.txt)</source>
+        <translation>Pattern files (*.txt)</translation>
+    </message>
+    <message>
+        <source>Dados do SOM_PAK (*.dat)</source>
+        <translation>SOM_PAK data (*.dat)</translation>
+    </message>
+    <message>
+        <source>Imagens (*.png *.svg)</source>
+        <translation>Images (*.png *.svg)</translation>
+    </message>
+    <message>
+        <source>Tabelas (*.csv)</source>
+        <translation>Tables (*.csv)</translation>
+    </message>
+    <message>
+        <source>Mapas do SOM_PAK (*.cod)</source>
+        <translation>SOM_PAK maps (*.cod)</translation>
+    </message>
+</context>
+<context>
+    <name>UFolhaLicao</name>
+    <message>
+        <source>Norvika · página %1</source>
+        <translation>Norvika · page %1</translation>
+    </message>
+    <message>
+        <source>No Norvika, abra Exibir → Lições, escolha esta lição e clique em Preparar.</source>
+        <translation>In Norvika, open View → Lessons, choose this lesson and click Prepare.</translation>
+    </message>
+    <message>
+        <source>Esta lição usa a janela clássica e o laboratório.</source>
+        <translation>This lesson uses the classic window and the laboratory.</translation>
+    </message>
+    <message>
+        <source>Esta lição usa a janela clássica.</source>
+        <translation>This lesson uses the classic window.</translation>
+    </message>
+    <message>
+        <source>Esta lição usa o laboratório.</source>
+        <translation>This lesson uses the laboratory.</translation>
+    </message>
+    <message>
+        <source>Norvika · mapas auto-organizáveis de Kohonen</source>
+        <translation>Norvika · Kohonen self-organizing maps</translation>
+    </message>
+    <message>
+        <source>Nome: ______________________________________    Data: ____/____/________</source>
+        <translation>Name: ______________________________________    Date: ____/____/________</translation>
+    </message>
+    <message>
+        <source>Do que trata a lição</source>
+        <translation>What the lesson is about</translation>
+    </message>
+    <message>
+        <source>O que fazer e o que observar</source>
+        <translation>What to do and what to look at</translation>
+    </message>
+    <message>
+        <source>Perguntas</source>
+        <translation>Questions</translation>
+    </message>
+    <message>
+        <source>O mapa nas janelas</source>
+        <translation>The map in the windows</translation>
+    </message>
+    <message>
+        <source>Lições do Norvika</source>
+        <translation>Norvika lessons</translation>
+    </message>
+    <message>
+        <source>a folha não pôde ser desenhada</source>
+        <translation>the worksheet could not be drawn</translation>
+    </message>
+    <message>
+        <source>Respostas</source>
+        <translation>Answers</translation>
+    </message>
+</context>
+<context>
+    <name>UIdioma</name>
+    <message>
+        <source>%1: idioma desconhecido: &quot;%2&quot; (use pt ou en)</source>
+        <translation>%1: unknown language: &quot;%2&quot; (use pt or en)</translation>
+    </message>
+</context>
+<context>
+    <name>UImagemExportada</name>
+    <message>
+        <source>o nome deve terminar em .png ou .svg</source>
+        <translation>the name must end in .png or .svg</translation>
+    </message>
+    <message>
+        <source>a imagem não pôde ser desenhada</source>
+        <translation>the image could not be drawn</translation>
+    </message>
+    <message>
+        <source>Não foi possível gravar %1 em &quot;%2&quot;: %3.</source>
+        <translation>Could not save %1 to &quot;%2&quot;: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>ULayoutMapa</name>
+    <message>
+        <source>Rótulos</source>
+        <translation>Labels</translation>
+    </message>
+    <message>
+        <source>Acertos</source>
+        <translation>Hits</translation>
+    </message>
+    <message>
+        <source>Matriz-U</source>
+        <translation>U-matrix</translation>
+    </message>
+    <message>
+        <source>Planos de componentes</source>
+        <translation>Component planes</translation>
+    </message>
+    <message>
+        <source>Cores</source>
+        <translation>Colors</translation>
+    </message>
+    <message>
+        <source>Rede no espaço</source>
+        <translation>Net in input space</translation>
+    </message>
+    <message>
+        <source>Curva de erro</source>
+        <translation>Error curve</translation>
+    </message>
+</context>
+<context>
+    <name>ULicoes</name>
+    <message>
+        <source>1. O vencedor e a vizinhança</source>
+        <translation>1. The winner and the neighborhood</translation>
+    </message>
+    <message>
+        <source>Cada padrão apresentado ao mapa escolhe um vencedor: o neurônio cujos pesos estão mais perto dele. O vencedor e os vizinhos dentro do raio andam um pouco na direção do padrão. Repetido milhares de vezes, esse passo simples organiza o mapa inteiro. Aqui você vê um passo de cada vez, com as 24 cores do arquivo cores.txt num mapa de 6 × 6.</source>
+        <translation>Each pattern presented to the map picks a winner: the neuron whose weights are closest to it. The winner and its neighbors within the radius move a little toward the pattern. Repeated thousands of times, this simple step organizes the whole map. Here you see one step at a time, with the 24 colors of the file cores.txt on a 6 × 6 map.</translation>
+    </message>
+    <message>
+        <source>Preparar abre a janela clássica com cores.txt, um mapa de 6 × 6, vizinhança MANHATTAN de raio 2, taxa 0,5 e 10 ciclos, e liga o passo a passo do explorador na vista Cores. Clique em Treinar!: a cada passo o explorador mostra o padrão, o vencedor e os neurônios dentro do raio. Observe as cores das células mudarem e, depois de alguns ciclos, cores parecidas ficarem lado a lado.</source>
+        <translation>Prepare opens the classic window with cores.txt, a 6 × 6 map, a MANHATTAN neighborhood of radius 2, rate 0,5 and 10 cycles, and turns on the explorer&apos;s step-by-step training in the Colors view. Click Train!: at each step the explorer shows the pattern, the winner and the neurons within the radius. Watch the cells&apos; colors change and, after a few cycles, similar colors end up side by side.</translation>
+    </message>
+    <message>
+        <source>Quais neurônios mudam de peso quando um padrão é apresentado?</source>
+        <translation>Which neurons change their weights when a pattern is presented?</translation>
+    </message>
+    <message>
+        <source>O vencedor e todos os neurônios a uma distância de no máximo 2 (o raio) dele no mapa; os outros ficam como estavam.</source>
+        <translation>The winner and every neuron at most 2 (the radius) away from it on the map; the others stay as they were.</translation>
+    </message>
+    <message>
+        <source>Um vizinho na borda do raio se move menos que o vencedor?</source>
+        <translation>Does a neighbor at the edge of the radius move less than the winner?</translation>
+    </message>
+    <message>
+        <source>Não, no treino clássico: todos dentro do raio andam a mesma fração (a taxa) do caminho até o padrão. A vizinhança gaussiana do laboratório é que faz os mais distantes andarem menos.</source>
+        <translation>No, in classic training: everyone within the radius moves the same fraction (the rate) of the way to the pattern. It is the laboratory&apos;s Gaussian neighborhood that makes the farther ones move less.</translation>
+    </message>
+    <message>
+        <source>Por que cores parecidas acabam vizinhas no mapa?</source>
+        <translation>Why do similar colors end up next to each other on the map?</translation>
+    </message>
+    <message>
+        <source>Porque o vencedor arrasta os vizinhos junto: quem fica ao lado de um neurônio &quot;vermelho&quot; também é puxado para o vermelho, e o mapa vira um degradê.</source>
+        <translation>Because the winner drags its neighbors along: whoever sits next to a &quot;red&quot; neuron is also pulled toward red, and the map becomes a gradient.</translation>
+    </message>
+    <message>
+        <source>2. O mapa se desdobra</source>
+        <translation>2. The map unfolds</translation>
+    </message>
+    <message>
+        <source>Um mapa de 10 × 10 começa todo embolado num canto de um quadrado de 500 pontos uniformes e, época a época, se abre até cobrir o quadrado como uma rede. É a demonstração mais conhecida do mapa de Kohonen: a ordem do mapa aparece sozinha, porque o raio começa grande (5) e diminui devagar (até 1).</source>
+        <translation>A 10 × 10 map starts all bunched up in a corner of a square of 500 uniform points and, epoch by epoch, opens up until it covers the square like a net. It is the best-known demonstration of Kohonen&apos;s map: the map&apos;s order appears by itself, because the radius starts large (5) and shrinks slowly (down to 1).</translation>
+    </message>
+    <message>
+        <source>Preparar gera o quadrado e escolhe o treino no laboratório, na vista Rede no espaço. Clique em Treinar e depois em Reproduzir (ou arraste a barra): veja a rede sair do canto, se esticar e se abrir sem se cruzar. Anote os dois erros no alto da direita.</source>
+        <translation>Prepare generates the square and sets up the training in the laboratory, in the Net in input space view. Click Train and then Replay (or drag the slider): watch the net leave the corner, stretch and open up without crossing itself. Note the two errors at the top right.</translation>
+    </message>
+    <message>
+        <source>O que acontece nas primeiras épocas, quando o raio ainda é grande?</source>
+        <translation>What happens in the first epochs, while the radius is still large?</translation>
+    </message>
+    <message>
+        <source>A rede inteira anda junta para o meio dos dados e se estica como um todo; os detalhes só aparecem quando o raio fica pequeno.</source>
+        <translation>The whole net moves together toward the middle of the data and stretches as a whole; the details only appear once the radius gets small.</translation>
+    </message>
+    <message>
+        <source>Quanto valem os erros de quantização e topográfico no fim?</source>
+        <translation>What are the quantization and topographic errors at the end?</translation>
+    </message>
+    <message>
+        <source>Cerca de 0,049 e 0,02: quase nenhum padrão tem o segundo melhor neurônio longe do primeiro no mapa, ou seja, a rede não tem dobras.</source>
+        <translation>About 0.049 and 0.02: almost no pattern has its second-best neuron far from the first on the map, that is, the net has no folds.</translation>
+    </message>
+    <message>
+        <source>Por que a rede não cobre os cantos do quadrado até a borda?</source>
+        <translation>Why does the net not reach all the way to the square&apos;s corners?</translation>
+    </message>
+    <message>
+        <source>Cada neurônio fica na média dos pontos que ganha (e dos vizinhos): os da borda ficam um pouco para dentro, onde está a média da sua região.</source>
+        <translation>Each neuron settles at the mean of the points it wins (and of its neighbors&apos;): those at the edge sit a little inward, where the mean of their region is.</translation>
+    </message>
+    <message>
+        <source>3. Raio e dobras</source>
+        <translation>3. Radius and folds</translation>
+    </message>
+    <message>
+        <source>O mesmo quadrado, o mesmo começo no canto, as mesmas épocas; só o raio muda: começa em 1 e vai até 0. Sem uma vizinhança larga no início, partes do mapa se ordenam cada uma para o seu lado e o mapa se dobra. O erro de quantização cai (cada neurônio se ajusta melhor aos seus pontos), mas o erro topográfico sobe muito.</source>
+        <translation>The same square, the same start in the corner, the same epochs; only the radius changes: it starts at 1 and goes down to 0. Without a wide neighborhood at the start, parts of the map each get ordered their own way and the map folds. The quantization error drops (each neuron fits its points better), but the topographic error rises a lot.</translation>
+    </message>
+    <message>
+        <source>Treine, reproduza e compare com a lição 2 (selecione as duas execuções e clique em Comparar, se treinou as duas nesta janela). Procure os lugares onde a rede se cruza ou se torce.</source>
+        <translation>Train, replay and compare with lesson 2 (select both runs and click Compare, if you trained both in this window). Look for the places where the net crosses or twists.</translation>
+    </message>
+    <message>
+        <source>Qual erro de quantização é menor, o da lição 2 ou o desta?</source>
+        <translation>Which quantization error is smaller, lesson 2&apos;s or this one&apos;s?</translation>
+    </message>
+    <message>
+        <source>O desta (cerca de 0,028 contra 0,049): com raio pequeno os neurônios ficam mais livres para se ajustar aos pontos.</source>
+        <translation>This one&apos;s (about 0.028 against 0.049): with a small radius the neurons are freer to fit their points.</translation>
+    </message>
+    <message>
+        <source>E o erro topográfico?</source>
+        <translation>And the topographic error?</translation>
+    </message>
+    <message>
+        <source>O desta é várias vezes maior (cerca de 0,17 contra 0,02): vizinhos nos dados não são mais vizinhos no mapa, onde ele se dobrou.</source>
+        <translation>This one&apos;s is several times larger (about 0.17 against 0.02): neighbors in the data are no longer neighbors on the map, where it folded.</translation>
+    </message>
+    <message>
+        <source>Então qual mapa é melhor?</source>
+        <translation>So which map is better?</translation>
+    </message>
+    <message>
+        <source>O da lição 2: um mapa dobrado representa os dados, mas não os ordena, e a ordem é o que o mapa de Kohonen oferece. Um erro sozinho não diz se o mapa é bom.</source>
+        <translation>Lesson 2&apos;s: a folded map represents the data but does not order them, and order is what Kohonen&apos;s map offers. One error alone does not tell whether a map is good.</translation>
+    </message>
+    <message>
+        <source>4. Dados reais</source>
+        <translation>4. Real data</translation>
+    </message>
+    <message>
+        <source>As 150 flores de íris de Fisher vêm de uma planilha (iris.csv) com quatro medidas em centímetros e a espécie. Preparar importa a tabela com escore z (cada medida passa a ter média 0 e desvio 1, como em Dados → Importar dados) e treina num mapa hexagonal de 6 × 8 em lote.</source>
+        <translation>Fisher&apos;s 150 iris flowers come from a spreadsheet (iris.csv) with four measurements in centimeters and the species. Prepare imports the table with z-scores (each measurement gets mean 0 and standard deviation 1, as in Data → Import data) and trains a 6 × 8 hexagonal map in batch.</translation>
+    </message>
+    <message>
+        <source>Treine e veja a Matriz-U: cada unidade tem a cor da sua distância média às vizinhas; as escuras (roxas) são parecidas com as vizinhas, as claras (verdes e amarelas) marcam fronteiras. Depois passe à vista Rótulos e clique em algumas unidades: os pesos aparecem também nos valores originais, em centímetros.</source>
+        <translation>Train and look at the U-matrix: each unit has the color of its mean distance to its neighbors; dark (purple) units are similar to their neighbors, light (green and yellow) ones mark borders. Then switch to the Labels view and click some units: the weights also appear in the original values, in centimeters.</translation>
+    </message>
+    <message>
+        <source>Quantos grupos a Matriz-U separa com clareza?</source>
+        <translation>How many groups does the U-matrix clearly separate?</translation>
+    </message>
+    <message>
+        <source>Dois: a setosa fica isolada por uma faixa clara; versicolor e virginica ficam lado a lado, com uma fronteira fraca.</source>
+        <translation>Two: setosa is isolated by a light band; versicolor and virginica sit side by side, with a weak border.</translation>
+    </message>
+    <message>
+        <source>Por que normalizar antes de treinar?</source>
+        <translation>Why normalize before training?</translation>
+    </message>
+    <message>
+        <source>Sem normalização, a medida de maior variação (o comprimento da pétala) pesaria mais na distância. Com o escore z as quatro medidas contam por igual.</source>
+        <translation>Without normalization, the measurement with the largest spread (petal length) would weigh more in the distance. With z-scores the four measurements count equally.</translation>
+    </message>
+    <message>
+        <source>As espécies misturam em alguma unidade?</source>
+        <translation>Do the species mix in any unit?</translation>
+    </message>
+    <message>
+        <source>Algumas unidades na fronteira entre versicolor e virginica ganham flores das duas: essas duas espécies se sobrepõem nas medidas.</source>
+        <translation>Some units on the border between versicolor and virginica win flowers of both: these two species overlap in their measurements.</translation>
+    </message>
+    <message>
+        <source>5. Clássico × laboratório</source>
+        <translation>5. Classic × laboratory</translation>
+    </message>
+    <message>
+        <source>O mesmo iris.txt (sem normalizar) em dois treinos: a janela clássica (mapa retangular de 6 × 8, GRID de raio 1, 100 ciclos, todos os vizinhos com a mesma taxa) e o laboratório (hexagonal de 6 × 8, gaussiana com raio de 4 até 0,5, 20 épocas em lote, começando no plano das componentes principais).</source>
+        <translation>The same iris.txt (not normalized) in two trainings: the classic window (a 6 × 8 rectangular map, GRID of radius 1, 100 cycles, every neighbor with the same rate) and the laboratory (6 × 8 hexagonal, Gaussian with radius from 4 to 0.5, 20 batch epochs, starting on the plane of the principal components).</translation>
+    </message>
+    <message>
+        <source>Preparar põe as duas janelas prontas. Treine as duas e compare os erros (no explorador da clássica e à direita do laboratório) e os mapas de rótulos.</source>
+        <translation>Prepare gets both windows ready. Train both and compare the errors (in the classic window&apos;s explorer and at the laboratory&apos;s right) and the label maps.</translation>
+    </message>
+    <message>
+        <source>Qual treino dá o menor erro de quantização?</source>
+        <translation>Which training gives the smaller quantization error?</translation>
+    </message>
+    <message>
+        <source>O do laboratório: cerca de 0,303 contra 0,336 da clássica (semente 2026).</source>
+        <translation>The laboratory&apos;s: about 0.303 against 0,336 for the classic one (seed 2026).</translation>
+    </message>
+    <message>
+        <source>Os dois são pequenos: cerca de 0,02 no laboratório e 0,013 na clássica. Os dois mapas estão ordenados.</source>
+        <translation>Both are small: about 0.02 in the laboratory and 0,013 in the classic one. Both maps are ordered.</translation>
+    </message>
+    <message>
+        <source>Por que o laboratório precisa de tão menos épocas?</source>
+        <translation>Why does the laboratory need so many fewer epochs?</translation>
+    </message>
+    <message>
+        <source>O treino em lote leva cada unidade direto à média ponderada dos padrões da sua vizinhança, e o começo linear já parte de um mapa ordenado; o clássico anda uma fração da taxa a cada padrão, a partir de pesos sorteados.</source>
+        <translation>Batch training takes each unit straight to the weighted mean of the patterns of its neighborhood, and the linear start already begins with an ordered map; the classic one moves a fraction (the rate) at each pattern, from random weights.</translation>
+    </message>
+    <message>
+        <source>6. O caixeiro-viajante</source>
+        <translation>6. The traveling salesman</translation>
+    </message>
+    <message>
+        <source>Um caixeiro precisa visitar 30 cidades e voltar ao início pelo caminho mais curto. Um anel de 90 unidades (um mapa de 1 × 90 toroidal, sem começo nem fim) começa num canto e é puxado pelas cidades; a vizinhança mantém o anel curto e liso. No fim, a ordem das cidades ao longo do anel é um percurso.</source>
+        <translation>A salesman must visit 30 cities and return to the start by the shortest route. A ring of 90 units (a toroidal 1 × 90 map, with no beginning or end) starts in a corner and is pulled by the cities; the neighborhood keeps the ring short and smooth. At the end, the order of the cities along the ring is a tour.</translation>
+    </message>
+    <message>
+        <source>Treine e reproduza na vista Rede no espaço: o anel se abre e encosta nas cidades. O percurso do anel aparece em laranja, com o seu comprimento e o de um percurso simples, que sempre vai à cidade mais próxima ainda não visitada.</source>
+        <translation>Train and replay in the Net in input space view: the ring opens up and touches the cities. The ring&apos;s tour appears in orange, with its length and that of a simple tour that always goes to the nearest city not yet visited.</translation>
+    </message>
+    <message>
+        <source>Qual percurso é mais curto?</source>
+        <translation>Which tour is shorter?</translation>
+    </message>
+    <message>
+        <source>O do anel: cerca de 4,66 contra 5,35 do vizinho mais próximo (uns 13 % mais curto).</source>
+        <translation>The ring&apos;s: about 4.66 against 5.35 for the nearest neighbor (some 13 % shorter).</translation>
+    </message>
+    <message>
+        <source>Por que o anel tem mais unidades (90) que cidades (30)?</source>
+        <translation>Why does the ring have more units (90) than cities (30)?</translation>
+    </message>
+    <message>
+        <source>Com folga, cada cidade acaba com uma unidade só sua e o anel pode fazer curvas entre elas; com poucas unidades, várias cidades dividiriam uma e a ordem entre elas se perderia.</source>
+        <translation>With room to spare, each city ends up with a unit of its own and the ring can curve between them; with few units, several cities would share one and the order among them would be lost.</translation>
+    </message>
+    <message>
+        <source>O anel acha sempre o menor percurso possível?</source>
+        <translation>Does the ring always find the shortest possible tour?</translation>
+    </message>
+    <message>
+        <source>Não: ele acha um percurso bom, em geral a poucos por cento do ótimo, mas sem garantia. Outra semente pode dar outro percurso.</source>
+        <translation>No: it finds a good tour, usually within a few percent of the optimum, but with no guarantee. Another seed may give another tour.</translation>
+    </message>
+</context>
+<context>
+    <name>ULinhaComando</name>
+    <message>
+        <source>opção desconhecida: %1%2</source>
+        <translation>unknown option: %1%2</translation>
+    </message>
+    <message>
+        <source>só um arquivo pode ser aberto de cada vez</source>
+        <translation>only one file can be opened at a time</translation>
+    </message>
+    <message>
+        <source>Uso: norvika [opções] [ARQUIVO]
+Norvika %1: ensino e experimentação com mapas auto-organizáveis de Kohonen.
+
+Opções:
+  -h, --help        Mostra esta ajuda e sai.
+  -v, --version     Mostra a versão do programa e sai.
+  --laboratorio     Abre o laboratório, com o ARQUIVO quando dado. O laboratório
+                    treina mapas hexagonais ou retangulares, planos ou toroidais,
+                    com vizinhança gaussiana ou bolha, online ou em lote; um
+                    ARQUIVO .norvika-lab é uma sessão gravada por ele.
+  --idioma pt|en    O idioma desta execução (português ou inglês), sem mudar a
+                    escolha de Exibir → Idioma.
+
+Argumento:
+  ARQUIVO           Um arquivo de padrões, que vai para a caixa &quot;Caminho:&quot; da
+                    página Treinamento, ou uma rede treinada (.cfg), que é
+                    carregada como pelo menu Arquivo → Carregar Treinamento;
+                    qualquer outra tabela (CSV, .dat do SOM_PAK, ARFF) abre em
+                    Dados → Importar dados.
+
+Variáveis de ambiente:
+  NORVIKA_SEMENTE   Fixa a semente dos pesos iniciais (0 a 4294967295), para
+                    que toda a turma obtenha o mesmo mapa.
+  NORVIKA_BUSCA     Escolhe o núcleo de busca (escalar, avx2 ou avx512) em
+                    vez do melhor que o processador tem; serve para medições.
+  NORVIKA_IDIOMA    O idioma desta execução (pt ou en), como --idioma.
+
+Sem argumentos, o programa abre com a janela vazia.
+</source>
+        <translation>Usage: norvika [options] [FILE]
+Norvika %1: teaching and experimenting with Kohonen self-organizing maps.
+
+Options:
+  -h, --help        Shows this help and exits.
+  -v, --version     Shows the program version and exits.
+  --laboratorio     Opens the laboratory, with FILE when given. The laboratory
+                    trains hexagonal or rectangular, flat or toroidal maps,
+                    with Gaussian or bubble neighborhood, online or batch; a
+                    .norvika-lab FILE is a session saved by it.
+  --idioma pt|en    Sets the language for this launch (Portuguese or English),
+                    without changing the choice in View → Language.
+
+Argument:
+  FILE              A pattern file, which goes into the &quot;Path:&quot; box of the
+                    Training page, or a trained network (.cfg), which is
+                    loaded as with the menu File → Load Training; any other
+                    table (CSV, SOM_PAK .dat, ARFF) opens in
+                    Data → Import data.
+
+Environment variables:
+  NORVIKA_SEMENTE   Fixes the seed of the initial weights (0 to 4294967295), so
+                    that the whole class gets the same map.
+  NORVIKA_BUSCA     Chooses the search kernel (escalar, avx2 or avx512) instead
+                    of the best one the processor has; useful for benchmarks.
+  NORVIKA_IDIOMA    The language for this launch (pt or en), like --idioma.
+
+Without arguments, the program opens with an empty window.
+</translation>
+    </message>
+</context>
+<context>
+    <name>UMensagens</name>
+    <message>
+        <source>Salvar…</source>
+        <translation>Save…</translation>
+    </message>
+    <message>
+        <source>Descartar</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Memória insuficiente para concluir a operação</source>
+        <translation>Not enough memory to complete the operation</translation>
+    </message>
+    <message>
+        <source>Falha inesperada</source>
+        <translation>Unexpected failure</translation>
+    </message>
+</context>
+<context>
+    <name>UPintorCelulas</name>
+    <message>
+        <source>(sem rótulo)</source>
+        <translation>(no label)</translation>
+    </message>
+    <message>
+        <source>Padrões ganhos</source>
+        <translation>Patterns won</translation>
+    </message>
+    <message>
+        <source>Distância média aos vizinhos</source>
+        <translation>Mean distance to neighbors</translation>
+    </message>
+</context>
+<context>
+    <name>UPintorEspaco</name>
+    <message>
+        <source>Percurso do anel (laranja): %1</source>
+        <translation>Ring tour (orange): %1</translation>
+    </message>
+    <message>
+        <source>, %1 % mais curto</source>
+        <translation>, %1 % shorter</translation>
+    </message>
+    <message>
+        <source>Percurso do vizinho mais próximo: %1</source>
+        <translation>Nearest-neighbor tour: %1</translation>
+    </message>
+    <message>
+        <source>Os padrões e a rede nos valores dos atributos</source>
+        <translation>The patterns and the net in the attributes&apos; values</translation>
+    </message>
+    <message>
+        <source>Os padrões e a rede nos dois componentes principais</source>
+        <translation>The patterns and the net on the first two principal components</translation>
+    </message>
+</context>
+<context>
+    <name>UPintorPlanos</name>
+    <message>
+        <source> (%1 a %2)</source>
+        <translation> (%1 to %2)</translation>
+    </message>
+    <message>
+        <source>Peso normalizado (mesma escala em todos)</source>
+        <translation>Normalized weight (same scale in all)</translation>
+    </message>
+    <message>
+        <source>Peso (mesma escala em todos)</source>
+        <translation>Weight (same scale in all)</translation>
+    </message>
+    <message>
+        <source>Faixas nos títulos: valores originais</source>
+        <translation>Ranges in the titles: original values</translation>
+    </message>
+</context>
+<context>
+    <name>UPintura</name>
+    <message>
+        <source>Atributo %1</source>
+        <translation>Attribute %1</translation>
+    </message>
+    <message>
+        <source>Rótulos</source>
+        <translation>Labels</translation>
+    </message>
+    <message>
+        <source>(sem rótulo)</source>
+        <translation>(no label)</translation>
+    </message>
+    <message>
+        <source>… e mais %1</source>
+        <translation>… and %1 more</translation>
+    </message>
+    <message>
+        <source>mapa %1 × %2</source>
+        <translation>map %1 × %2</translation>
+    </message>
+    <message>
+        <source>, %1, raio %2</source>
+        <translation>, %1, radius %2</translation>
+    </message>
+    <message>
+        <source>ciclo</source>
+        <translation>cycle</translation>
+    </message>
+    <message>
+        <source>ciclos</source>
+        <translation>cycles</translation>
+    </message>
+    <message>
+        <source>semente %1</source>
+        <translation>seed %1</translation>
+    </message>
+    <message>
+        <source>erro de quantização %1, topográfico %2</source>
+        <translation>quantization error %1, topographic %2</translation>
+    </message>
+    <message>
+        <source>neurônio que não ganhou nenhum padrão</source>
+        <translation>neuron that won no pattern</translation>
+    </message>
+    <message>
+        <source>no arquivo</source>
+        <translation>in the file</translation>
+    </message>
+    <message>
+        <source>unidades originais</source>
+        <translation>original units</translation>
+    </message>
+    <message>
+        <source>Neurônio [%1,%2]
+
+</source>
+        <translation>Neuron [%1,%2]
+
+</translation>
+    </message>
+    <message>
+        <source>Pesos:</source>
+        <translation>Weights:</translation>
+    </message>
+    <message>
+        <source>
+Padrões ganhos: %1
+</source>
+        <translation>
+Patterns won: %1
+</translation>
+    </message>
+    <message>
+        <source>
+Padrões (número no arquivo): %1</source>
+        <translation>
+Patterns (number in the file): %1</translation>
+    </message>
+    <message>
+        <source> … e mais %1</source>
+        <translation> … and %1 more</translation>
+    </message>
+    <message>
+        <source>Nenhum padrão apresentado ainda.</source>
+        <translation>No pattern presented yet.</translation>
+    </message>
+    <message>
+        <source>%1 %2 de %3, padrão %4 de %5 (%6)
+
+</source>
+        <translation>%1 %2 of %3, pattern %4 of %5 (%6)
+
+</translation>
+    </message>
+    <message>
+        <source>sem rótulo</source>
+        <translation>no label</translation>
+    </message>
+    <message>
+        <source>Valores do padrão:</source>
+        <translation>Pattern values:</translation>
+    </message>
+    <message>
+        <source>Vencedor [%1,%2], puxado com taxa %3 e raio %4</source>
+        <translation>Winner [%1,%2], pulled with rate %3 and radius %4</translation>
+    </message>
+    <message>
+        <source>Pesos antes → depois:</source>
+        <translation>Weights before → after:</translation>
+    </message>
+    <message>
+        <source>Nenhum mapa ainda.
+Treine, carregue ou classifique um mapa na janela principal para vê-lo aqui.</source>
+        <translation>No map yet.
+Train, load or classify a map in the main window to see it here.</translation>
+    </message>
+</context>
+<context>
+    <name>UPreparacaoLicao</name>
+    <message>
+        <source>O exemplo %1 não está no programa.</source>
+        <translation>The example %1 is not in the program.</translation>
+    </message>
+    <message>
+        <source>Não foi possível gravar &quot;%1&quot;: %2</source>
+        <translation>Could not write &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>%1: preparada. Clique em Treinar.</source>
+        <translation>%1: prepared. Click Train.</translation>
+    </message>
+    <message>
+        <source>%1: preparada (semente %2). Clique em Treinar!.</source>
+        <translation>%1: prepared (seed %2). Click Train!.</translation>
+    </message>
+    <message>
+        <source>Espere o treino do laboratório terminar (ou clique em Parar lá) antes de preparar uma lição.</source>
+        <translation>Wait for the laboratory&apos;s training to finish (or click Stop there) before preparing a lesson.</translation>
+    </message>
+    <message>
+        <source>A janela clássica, vista %1, como o explorador mostra o mapa agora.</source>
+        <translation>The classic window, view %1, as the explorer shows the map now.</translation>
+    </message>
+    <message>
+        <source>O laboratório, vista %1, com o mapa do último treino.</source>
+        <translation>The laboratory, view %1, with the map of the last training.</translation>
+    </message>
+</context>
+<context>
+    <name>UVistaCurva</name>
+    <message>
+        <source>A curva de erro é registrada durante o treinamento.</source>
+        <translation>The error curve is recorded during training.</translation>
+    </message>
+    <message>
+        <source>ciclo %1</source>
+        <translation>cycle %1</translation>
+    </message>
+    <message>
+        <source>Erro de quantização (distância média de cada padrão ao seu vencedor)</source>
+        <translation>Quantization error (mean distance of each pattern to its winner)</translation>
+    </message>
+    <message>
+        <source>Erro topográfico (fração dos padrões cujos dois neurônios mais próximos não são vizinhos)</source>
+        <translation>Topographic error (fraction of the patterns whose two nearest neurons are not neighbors)</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>norvika: %1
+Use &quot;norvika --help&quot; para ver as opções.
+</source>
+        <translation>norvika: %1
+Use &quot;norvika --help&quot; to see the options.
+</translation>
+    </message>
+    <message>
+        <source>norvika: NORVIKA_SEMENTE: semente inválida: &quot;%1&quot; (use um número inteiro de 0 a 4294967295); os pesos iniciais vêm do relógio
+</source>
+        <translation>norvika: NORVIKA_SEMENTE: invalid seed: &quot;%1&quot; (use a whole number from 0 to 4294967295); the initial weights come from the clock
+</translation>
+    </message>
+</context>
+</TS>
