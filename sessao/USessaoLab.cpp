@@ -630,7 +630,7 @@ bool TSessaoLab::conclui() {
         const std::int32_t epocas = r->epocas;
         instala(emCurso_.grade, std::move(*r), emCurso_);
         TExecucaoLab e;
-        e.nome = "Treino " + std::to_string(++treinos_);
+        e.nome = nomeDosTreinos_ + ' ' + std::to_string(++treinos_);
         e.config = emCurso_;
         e.pesos = pesos_;
         e.mapa = mapa_;

@@ -174,6 +174,8 @@ class TSessaoLab {
     // its settings are the caller's to restore.
     void reabre(std::size_t i);
     void renomeia(std::size_t i, const std::string& nome);
+    // The word of the runs' default names ("Treino 1", "Treino 2", ...), in the window's language.
+    void defineNomeDosTreinos(std::string palavra) { nomeDosTreinos_ = std::move(palavra); }
     void remove(std::size_t i);
     TCodebook codebookDe(std::size_t i) const;
 
@@ -257,6 +259,7 @@ class TSessaoLab {
 
     std::vector<TExecucaoLab> execucoes_;
     std::int64_t treinos_ = 0;  // numbers the runs' default names
+    std::string nomeDosTreinos_ = "Treino";
     std::chrono::steady_clock::time_point inicio_;
     std::unique_ptr<TPassosLab> passos_;
     TConfiguracaoLab configPassos_;

@@ -55,6 +55,7 @@ TFormLaboratorio::TFormLaboratorio(QWidget* pai) : QWidget(pai) {
     // The .ui sets norvika-lab's defaults (hexagonal, Gaussian, shuffled, started from patterns)
     // and lets the map's column alone grow with the window; its first widths are set here.
     ui.LabDivisor->setSizes({340, 640, 320});
+    sessao_.defineNomeDosTreinos(bytesUtf8(tr("Treino")));
     // The planes' scale box keeps its room when hidden, so no view widens the window.
     QSizePolicy politica = ui.LabEscalaComumCheckBox->sizePolicy();
     politica.setRetainSizeWhenHidden(true);
