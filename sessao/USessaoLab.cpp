@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <ctime>
 #include <stdexcept>
 
 #include "UAnelLab.h"
@@ -184,6 +185,9 @@ void TSessaoLab::preparaTrabalhador(TTarefa tarefa) {
 void TSessaoLab::iniciaTrabalho(TTarefa tarefa,
                                 std::function<void(std::string& caminho)> trabalho) {
     preparaTrabalhador(tarefa);
+    // A zip's entry dates are converted with the local time zone (mktime) on the worker: the
+    // zone is read here first, so the worker finds it read.
+    tzset();
     thread_ = std::thread([this, trabalho = std::move(trabalho)] {
         std::string caminho;
         try {
