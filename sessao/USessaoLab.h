@@ -217,6 +217,10 @@ class TSessaoLab {
     void iniciaTrabalho(TTarefa tarefa, std::function<void(std::string& caminho)> trabalho);
     // Where the map came from, when it was trained here.
     void poeOrigem(std::int32_t epocas);
+    static TDadosMapa::TOrigem origemDe(const TConfiguracaoLab& config, const std::string& arquivo,
+                                        std::int32_t epocas);
+    // No map shown: nor its steps, its replay, its settings nor the data's tour length.
+    void esqueceMapa();
     void instala(const TGradeLab& grade, TResultadoLab resultado,
                  std::optional<TConfiguracaoLab> config);
     void grava(const TInstantaneo& instantaneo);  // on the training's thread, under mutex_
