@@ -8,6 +8,7 @@
 #include "UImportacaoInterna.h"
 #include "ULimites.h"
 #include "UNumeros.h"
+#include "UTraducao.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ std::optional<std::size_t> colunaPorNome(const std::vector<TColuna>& colunas,
 namespace importacao {
 
 std::string naLinha(std::int64_t linha) {
-    return "Linha " + std::to_string(linha);
+    return mensagem(QT_TRANSLATE_NOOP("Mensagens", "Linha %1"), {linha});
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -132,21 +133,28 @@ void definePapeis(TImportacao& t, const TOpcoesImportacao& o,
             t.colunas[k].papel = papel;
             if (papel == TPapel::atributo) t.atributos.push_back(k);
         }
-        if (t.atributos.empty()) throw EImportacao("Escolha ao menos uma coluna como atributo.");
+        if (t.atributos.empty())
+            throw EImportacao(mensagem(
+                QT_TRANSLATE_NOOP("Mensagens", "Escolha ao menos uma coluna como atributo.")));
         return;
     }
     for (TColuna& c : t.colunas)
         c.papel = c.numerica && !c.numeraLinhas ? TPapel::atributo : TPapel::ignorada;
     for (const std::string& nome : o.ignorar) {
         const auto k = colunaPorNome(t.colunas, nome);
-        if (!k) throw EImportacao("A coluna \"" + nome + "\" a ignorar não existe na tabela.");
+        if (!k)
+            throw EImportacao(mensagem(
+                QT_TRANSLATE_NOOP("Mensagens", "A coluna \"%1\" a ignorar não existe na tabela."),
+                {nome}));
         t.colunas[*k].papel = TPapel::ignorada;
     }
     std::optional<std::size_t> rotulo;
     if (o.rotulo) {
         rotulo = colunaPorNome(t.colunas, *o.rotulo);
         if (!rotulo)
-            throw EImportacao("A coluna \"" + *o.rotulo + "\" do rótulo não existe na tabela.");
+            throw EImportacao(mensagem(
+                QT_TRANSLATE_NOOP("Mensagens", "A coluna \"%1\" do rótulo não existe na tabela."),
+                {*o.rotulo}));
     } else if (!o.semRotulo) {
         rotulo = rotuloPadrao;
         if (!rotulo)
@@ -162,7 +170,8 @@ void definePapeis(TImportacao& t, const TOpcoesImportacao& o,
     for (std::size_t k = 0; k < t.colunas.size(); ++k)
         if (t.colunas[k].papel == TPapel::atributo) t.atributos.push_back(k);
     if (t.atributos.empty())
-        throw EImportacao("A tabela não tem nenhuma coluna numérica para servir de atributo.");
+        throw EImportacao(mensagem(QT_TRANSLATE_NOOP(
+            "Mensagens", "A tabela não tem nenhuma coluna numérica para servir de atributo.")));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -194,10 +203,13 @@ void TColetor::adiciona(const std::vector<std::string_view>& campos, std::int64_
         std::optional<double> v = numeroDe(campo, t_.decimal);
         if (!v) {
             if (!ausente(campo))
-                throw EImportacao(naLinha(linha) + ", coluna " + std::to_string(k + 1) + " (\"" +
-                                  t_.colunas[k].nome + "\"): " + citado(campo) +
-                                  (foraDaFaixa(campo, t_.decimal) ? " passa do maior número real."
-                                                                  : " não é um número."));
+                throw EImportacao(mensagem(
+                    foraDaFaixa(campo, t_.decimal)
+                        ? QT_TRANSLATE_NOOP(
+                              "Mensagens", "%1, coluna %2 (\"%3\"): %4 passa do maior número real.")
+                        : QT_TRANSLATE_NOOP("Mensagens",
+                                            "%1, coluna %2 (\"%3\"): %4 não é um número."),
+                    {naLinha(linha), k + 1, t_.colunas[k].nome, citado(campo)}));
             ++t_.colunas[k].ausentes;
             falta = true;
             v = std::numeric_limits<double>::quiet_NaN();
@@ -217,8 +229,10 @@ void TColetor::adiciona(const std::vector<std::string_view>& campos, std::int64_
 }
 
 std::string TColetor::semMemoria() const {
-    return "A tabela não cabe na memória que o programa se permite usar (lidas " +
-           std::to_string(t_.linhasLidas) + " linhas).";
+    return mensagem(QT_TRANSLATE_NOOP("Mensagens",
+                                      "A tabela não cabe na memória que o programa se "
+                                      "permite usar (lidas %1 linhas)."),
+                    {t_.linhasLidas});
 }
 
 TImportacao comecaImportacao(TFormatoTabela formato, const TOpcoesImportacao& o) {

@@ -3,7 +3,7 @@
 // The names and descriptions are Portuguese, the program's source language, marked for
 // translation: the laboratory shows them through it ("UDemonstracoes").
 #ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(contexto, texto) texto
+#define QT_TRANSLATE_NOOP(scope, x) x
 #endif
 
 #include <stdexcept>

@@ -7,4 +7,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/instala-dependencias.sh
 /usr/lib/qt6/bin/lupdate -locations none -no-obsolete -source-language pt_BR -target-language en \
-  ui sessao app lab -ts translations/norvika_en.ts
+  ui sessao app lab files engine -ts translations/norvika_en.ts

@@ -19,7 +19,7 @@
 #include "ULaboratorio.h"
 
 #ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(contexto, texto) texto
+#define QT_TRANSLATE_NOOP(scope, x) x
 #endif
 
 // In the window's order.

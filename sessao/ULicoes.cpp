@@ -3,7 +3,7 @@
 // The lessons' texts are Portuguese, the program's source language, marked for translation: the
 // windows show them through their translation ("ULicoes").
 #ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(contexto, texto) texto
+#define QT_TRANSLATE_NOOP(scope, x) x
 #endif
 
 namespace {

@@ -6,6 +6,8 @@
 #include <QSettings>
 #include <QTranslator>
 
+#include "UTraducao.h"
+
 namespace UIdioma {
 namespace {
 
@@ -19,6 +21,11 @@ QSettings preferencias() {
 }
 
 const QString kChave = QStringLiteral("idioma");
+
+// The layers below the windows ask for their messages through this (UTraducao.h).
+std::string traduzidoPeloQt(const char* contexto, const char* fonte) {
+    return QCoreApplication::translate(contexto, fonte).toStdString();
+}
 
 }  // namespace
 
@@ -70,6 +77,7 @@ void instala(TIdioma idioma) {
         programa = new QTranslator(QCoreApplication::instance());
         if (programa->load(QStringLiteral(":/i18n/norvika_en.qm")))
             QCoreApplication::installTranslator(programa);
+        instalaTradutor(&traduzidoPeloQt);
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         return;
     }
