@@ -15,6 +15,7 @@
 #include "UGravacao.h"
 #include "ULeitorLinhas.h"
 #include "ULimites.h"
+#include "UTraducao.h"
 
 static_assert(std::endian::native == std::endian::little,
               "the session's number parts are little-endian, as the machine's memory");
@@ -33,8 +34,12 @@ constexpr const char* kFormato = "norvika-lab-sessao";
 constexpr std::size_t kMaximoExecucoes = 100000;
 constexpr std::size_t kMaximoTextos = 1000000;
 
-[[noreturn]] void danificado(const std::string& porque) {
-    throw ESessaoLab("O arquivo da sessão não pôde ser lido: " + porque + ".");
+// `porque` is a message of the "Mensagens" context with its arguments.
+[[noreturn]] void danificado(const char* porque,
+                             std::initializer_list<TArgumento> argumentos = {}) {
+    throw ESessaoLab(
+        mensagem(QT_TRANSLATE_NOOP("Mensagens", "O arquivo da sessão não pôde ser lido: %1."),
+                 {mensagem(porque, argumentos)}));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -72,7 +77,7 @@ std::string desescapa(std::string_view s) {
         else if (codigo == "0D")
             r += '\r';
         else
-            danificado("um texto tem um escape desconhecido");
+            danificado(QT_TRANSLATE_NOOP("Mensagens", "um texto tem um escape desconhecido"));
         i += 2;
     }
     return r;
@@ -106,13 +111,16 @@ class TLeituraTexto {
         std::size_t linhas = 0;
         while (inicio < texto.size()) {
             std::size_t fim = texto.find('\n', inicio);
-            if (fim == std::string::npos) danificado("a parte " + parte + " termina no meio");
+            if (fim == std::string::npos)
+                danificado(QT_TRANSLATE_NOOP("Mensagens", "a parte %1 termina no meio"), {parte});
             const std::string_view linha(texto.data() + inicio, fim - inicio);
             inicio = fim + 1;
-            if (++linhas > kMaximoTextos) danificado("a parte " + parte + " é longa demais");
+            if (++linhas > kMaximoTextos)
+                danificado(QT_TRANSLATE_NOOP("Mensagens", "a parte %1 é longa demais"), {parte});
             const std::size_t espaco = linha.find(' ');
             if (espaco == std::string_view::npos || espaco == 0)
-                danificado("a parte " + parte + " tem uma linha sem chave");
+                danificado(QT_TRANSLATE_NOOP("Mensagens", "a parte %1 tem uma linha sem chave"),
+                           {parte});
             valores_[std::string(linha.substr(0, espaco))].push_back(
                 desescapa(linha.substr(espaco + 1)));
         }
@@ -125,7 +133,9 @@ class TLeituraTexto {
     bool tem(const std::string& chave) const { return valores_.count(chave) != 0; }
     const std::string& texto(const std::string& chave) const {
         const std::vector<std::string>& v = todos(chave);
-        if (v.size() != 1) danificado("a parte " + parte_ + " não diz " + chave + " uma vez");
+        if (v.size() != 1)
+            danificado(QT_TRANSLATE_NOOP("Mensagens", "a parte %1 não diz %2 uma vez"),
+                       {parte_, chave});
         return v.front();
     }
     std::int64_t inteiro(const std::string& chave, std::int64_t minimo, std::int64_t maximo) const {
@@ -133,7 +143,8 @@ class TLeituraTexto {
         std::int64_t v = 0;
         const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
         if (r.ec != std::errc() || r.ptr != s.data() + s.size() || v < minimo || v > maximo)
-            danificado("a parte " + parte_ + " tem " + chave + " inválido");
+            danificado(QT_TRANSLATE_NOOP("Mensagens", "a parte %1 tem %2 inválido"),
+                       {parte_, chave});
         return v;
     }
     std::uint64_t natural64(const std::string& chave) const {
@@ -141,7 +152,8 @@ class TLeituraTexto {
         std::uint64_t v = 0;
         const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
         if (r.ec != std::errc() || r.ptr != s.data() + s.size())
-            danificado("a parte " + parte_ + " tem " + chave + " inválido");
+            danificado(QT_TRANSLATE_NOOP("Mensagens", "a parte %1 tem %2 inválido"),
+                       {parte_, chave});
         return v;
     }
     double real(const std::string& chave) const {
@@ -149,7 +161,8 @@ class TLeituraTexto {
         double v = 0.0;
         const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
         if (r.ec != std::errc() || r.ptr != s.data() + s.size() || !std::isfinite(v))
-            danificado("a parte " + parte_ + " tem " + chave + " inválido");
+            danificado(QT_TRANSLATE_NOOP("Mensagens", "a parte %1 tem %2 inválido"),
+                       {parte_, chave});
         return v;
     }
     bool sim(const std::string& chave) const { return inteiro(chave, 0, 1) == 1; }
@@ -176,7 +189,8 @@ std::string bytesDe(const std::vector<T>& v) {
 
 template <class T>
 std::vector<T> vetorDe(const std::string& bytes, std::size_t n, const std::string& parte) {
-    if (bytes.size() != n * sizeof(T)) danificado("a parte " + parte + " tem o tamanho errado");
+    if (bytes.size() != n * sizeof(T))
+        danificado(QT_TRANSLATE_NOOP("Mensagens", "a parte %1 tem o tamanho errado"), {parte});
     std::vector<T> v(n);
     if (n > 0) std::memcpy(v.data(), bytes.data(), bytes.size());
     return v;
@@ -201,13 +215,16 @@ class TZipEscrito {
         zip_error_t erro;
         zip_error_init(&erro);
         fonte_ = zip_source_buffer_create(nullptr, 0, 0, &erro);
-        if (fonte_ == nullptr) throw EEntradaSaida("Sem memória para montar o arquivo da sessão.");
+        if (fonte_ == nullptr)
+            throw EEntradaSaida(mensagem(
+                QT_TRANSLATE_NOOP("Mensagens", "Sem memória para montar o arquivo da sessão.")));
         zip_source_keep(fonte_);
         zip_ = zip_open_from_source(fonte_, ZIP_TRUNCATE, &erro);
         zip_error_fini(&erro);
         if (zip_ == nullptr) {
             zip_source_free(fonte_);
-            throw EEntradaSaida("Sem memória para montar o arquivo da sessão.");
+            throw EEntradaSaida(mensagem(
+                QT_TRANSLATE_NOOP("Mensagens", "Sem memória para montar o arquivo da sessão.")));
         }
     }
     ~TZipEscrito() {
@@ -224,24 +241,29 @@ class TZipEscrito {
         const zip_int64_t i = s == nullptr ? -1 : zip_file_add(zip_, nome.c_str(), s, 0);
         if (i < 0) {
             if (s != nullptr) zip_source_free(s);
-            throw EEntradaSaida("Sem memória para montar o arquivo da sessão.");
+            throw EEntradaSaida(mensagem(
+                QT_TRANSLATE_NOOP("Mensagens", "Sem memória para montar o arquivo da sessão.")));
         }
         // A fixed date, so that the same session always gives the same bytes.
         zip_file_set_dostime(zip_, static_cast<zip_uint64_t>(i), 0, (1 << 5) | 1, 0);
     }
 
     std::string fecha() {
-        if (zip_close(zip_) != 0) throw EEntradaSaida("O arquivo da sessão não pôde ser montado.");
+        if (zip_close(zip_) != 0)
+            throw EEntradaSaida(mensagem(
+                QT_TRANSLATE_NOOP("Mensagens", "O arquivo da sessão não pôde ser montado.")));
         zip_ = nullptr;
         std::string r;
         zip_stat_t st;
         if (zip_source_stat(fonte_, &st) != 0 || zip_source_open(fonte_) != 0)
-            throw EEntradaSaida("O arquivo da sessão não pôde ser montado.");
+            throw EEntradaSaida(mensagem(
+                QT_TRANSLATE_NOOP("Mensagens", "O arquivo da sessão não pôde ser montado.")));
         r.resize(static_cast<std::size_t>(st.size));
         const zip_int64_t n = zip_source_read(fonte_, r.data(), r.size());
         zip_source_close(fonte_);
         if (n < 0 || static_cast<std::size_t>(n) != r.size())
-            throw EEntradaSaida("O arquivo da sessão não pôde ser montado.");
+            throw EEntradaSaida(mensagem(
+                QT_TRANSLATE_NOOP("Mensagens", "O arquivo da sessão não pôde ser montado.")));
         return r;
     }
 
@@ -261,7 +283,7 @@ class TZipLido {
         zip_error_fini(&erro);
         if (z == nullptr) {
             if (fonte != nullptr) zip_source_free(fonte);
-            danificado("não é um arquivo de sessão do laboratório");
+            danificado(QT_TRANSLATE_NOOP("Mensagens", "não é um arquivo de sessão do laboratório"));
         }
         zip_.reset(z);
     }
@@ -274,24 +296,29 @@ class TZipLido {
     // memory allowance), found before it is all inflated.
     std::string le(const std::string& nome, std::uint64_t maximo) {
         const zip_int64_t indice = zip_name_locate(zip_.get(), nome.c_str(), 0);
-        if (indice < 0) danificado("falta a parte " + nome);
+        if (indice < 0) danificado(QT_TRANSLATE_NOOP("Mensagens", "falta a parte %1"), {nome});
         zip_file_t* arquivo = zip_fopen_index(zip_.get(), static_cast<zip_uint64_t>(indice), 0);
-        if (arquivo == nullptr) danificado("a parte " + nome + " não se abre");
+        if (arquivo == nullptr)
+            danificado(QT_TRANSLATE_NOOP("Mensagens", "a parte %1 não se abre"), {nome});
         std::unique_ptr<zip_file_t, int (*)(zip_file_t*)> fecha(arquivo, zip_fclose);
         std::string r;
         char bloco[1 << 16];
         for (;;) {
             if (controle_ != nullptr && controle_->passo()) throw EInterrompido();
             const zip_int64_t n = zip_fread(arquivo, bloco, sizeof bloco);
-            if (n < 0) danificado("a parte " + nome + " está corrompida");
+            if (n < 0)
+                danificado(QT_TRANSLATE_NOOP("Mensagens", "a parte %1 está corrompida"), {nome});
             if (n == 0) return r;
             if (r.size() + static_cast<std::uint64_t>(n) > maximo)
-                danificado("a parte " + nome + " é maior do que deveria");
+                danificado(QT_TRANSLATE_NOOP("Mensagens", "a parte %1 é maior do que deveria"),
+                           {nome});
             lidos_ += static_cast<std::uint64_t>(n);
             if (lidos_ > limiteMemoriaDados())
-                throw EMemoriaInsuficiente(
-                    "A sessão não cabe na memória que o programa se permite usar (" +
-                    std::to_string(limiteMemoriaDados() >> 20) + " MiB).");
+                throw EMemoriaInsuficiente(mensagem(
+                    QT_TRANSLATE_NOOP(
+                        "Mensagens",
+                        "A sessão não cabe na memória que o programa se permite usar (%1 MiB)."),
+                    {limiteMemoriaDados() >> 20}));
             r.append(bloco, static_cast<std::size_t>(n));
         }
     }
@@ -332,7 +359,8 @@ TConfiguracaoLab leConfiguracao(const TLeituraTexto& t) {
           TAjusteLab::decaimento, TAjusteLab::ordem, TAjusteLab::inicio}) {
         const std::optional<std::size_t> e = escolhaPorToken(a, t.texto(descricao(a).controle));
         if (!e || !defineEscolha(c, a, *e))
-            danificado(std::string("uma execução tem ") + descricao(a).nome + " desconhecido");
+            danificado(QT_TRANSLATE_NOOP("Mensagens", "uma execução tem %1 desconhecido"),
+                       {traducao("TAjustesLab", descricao(a).nome)});
     }
     c.raio = {t.real("raio_inicial"), t.real("raio_final")};
     c.taxa = {t.real("taxa_inicial"), t.real("taxa_final")};
@@ -459,9 +487,11 @@ TGradeLab leGrade(const TLeituraTexto& t) {
     c.grade.colunas = static_cast<std::int32_t>(t.inteiro("colunas", 1, INT32_MAX));
     for (const TAjusteLab a : {TAjusteLab::topologia, TAjusteLab::toroidal}) {
         const std::optional<std::size_t> e = escolhaPorToken(a, t.texto(descricao(a).controle));
-        if (!e || !defineEscolha(c, a, *e)) danificado("um mapa tem uma grade desconhecida");
+        if (!e || !defineEscolha(c, a, *e))
+            danificado(QT_TRANSLATE_NOOP("Mensagens", "um mapa tem uma grade desconhecida"));
     }
-    if (const std::string m = validaGrade(c.grade); !m.empty()) danificado("um mapa: " + m);
+    if (const std::string m = validaGrade(c.grade); !m.empty())
+        danificado(QT_TRANSLATE_NOOP("Mensagens", "um mapa: %1"), {m});
     return c.grade;
 }
 
@@ -469,7 +499,8 @@ std::vector<double> pesosFinitos(const std::string& bytes, std::uint64_t n,
                                  const std::string& parte) {
     std::vector<double> p = vetorDe<double>(bytes, static_cast<std::size_t>(n), parte);
     for (const double v : p)
-        if (!std::isfinite(v)) danificado("a parte " + parte + " tem valores inválidos");
+        if (!std::isfinite(v))
+            danificado(QT_TRANSLATE_NOOP("Mensagens", "a parte %1 tem valores inválidos"), {parte});
     return p;
 }
 
@@ -477,10 +508,11 @@ std::vector<double> pesosFinitos(const std::string& bytes, std::uint64_t n,
 std::uint64_t cabe(std::uint64_t n, std::uint64_t tamanho, const std::string& parte) {
     const std::uint64_t bytes = vezes(n, tamanho);
     if (bytes > limiteMemoriaDados())
-        throw EMemoriaInsuficiente("A parte " + parte +
-                                   " da sessão não cabe na memória que o programa se permite "
-                                   "usar (" +
-                                   std::to_string(limiteMemoriaDados() >> 20) + " MiB).");
+        throw EMemoriaInsuficiente(
+            mensagem(QT_TRANSLATE_NOOP("Mensagens",
+                                       "A parte %1 da sessão não cabe na memória que o programa se "
+                                       "permite usar (%2 MiB)."),
+                     {parte, limiteMemoriaDados() >> 20}));
     return bytes;
 }
 
@@ -488,14 +520,16 @@ std::uint64_t cabe(std::uint64_t n, std::uint64_t tamanho, const std::string& pa
 
 TDocumentoLab leSessaoLabDeBytes(const std::string& bytes, TControle* controle) {
     TZipLido zip(bytes, controle);
-    if (!zip.tem("manifesto.txt")) danificado("não é um arquivo de sessão do laboratório");
+    if (!zip.tem("manifesto.txt"))
+        danificado(QT_TRANSLATE_NOOP("Mensagens", "não é um arquivo de sessão do laboratório"));
     const TLeituraTexto m(zip.le("manifesto.txt", kMaximoTexto), "manifesto.txt");
     if (!m.tem("formato") || m.texto("formato") != kFormato)
-        danificado("não é um arquivo de sessão do laboratório");
+        danificado(QT_TRANSLATE_NOOP("Mensagens", "não é um arquivo de sessão do laboratório"));
     const std::int64_t versao = m.inteiro("versao", 1, INT32_MAX);
     if (versao > kVersaoSessaoLab)
-        danificado("foi gravado por uma versão mais nova do Norvika (formato " +
-                   std::to_string(versao) + ")");
+        danificado(QT_TRANSLATE_NOOP(
+                       "Mensagens", "foi gravado por uma versão mais nova do Norvika (formato %1)"),
+                   {std::to_string(versao)});
     TDocumentoLab d;
     const auto nDados = static_cast<std::size_t>(m.inteiro("dados", 0, kMaximoExecucoes));
     const auto nExecucoes = static_cast<std::size_t>(m.inteiro("execucoes", 0, kMaximoExecucoes));
@@ -504,7 +538,8 @@ TDocumentoLab leSessaoLabDeBytes(const std::string& bytes, TControle* controle) 
     d.execucaoMostrada = m.indice("mostrada", nExecucoes);
     for (const std::string& s : m.todos("janela")) {
         const std::size_t igual = s.find('=');
-        if (igual == std::string::npos) danificado("o estado da janela está danificado");
+        if (igual == std::string::npos)
+            danificado(QT_TRANSLATE_NOOP("Mensagens", "o estado da janela está danificado"));
         d.janela.emplace_back(s.substr(0, igual), s.substr(igual + 1));
     }
 
@@ -524,10 +559,11 @@ TDocumentoLab leSessaoLabDeBytes(const std::string& bytes, TControle* controle) 
         else if (norma == "z")
             c.normalizacao = TNormalizacao::z;
         else if (norma != "nenhuma")
-            danificado("uns dados têm uma normalização desconhecida");
+            danificado(
+                QT_TRANSLATE_NOOP("Mensagens", "uns dados têm uma normalização desconhecida"));
         c.dados.nomes = t.todos("nome");
         if (!c.dados.nomes.empty() && c.dados.nomes.size() != dim)
-            danificado("uns dados têm nomes de mais ou de menos");
+            danificado(QT_TRANSLATE_NOOP("Mensagens", "uns dados têm nomes de mais ou de menos"));
         c.dados.legenda = t.todos("legenda");
         c.notas = t.todos("nota");
         const std::uint64_t valores = vezes(padroes, dim);
@@ -535,7 +571,8 @@ TDocumentoLab leSessaoLabDeBytes(const std::string& bytes, TControle* controle) 
             zip.le(pasta + "valores.f64", cabe(valores, sizeof(double), pasta + "valores.f64")),
             static_cast<std::size_t>(valores), pasta + "valores.f64");
         for (const double v : c.dados.valores)
-            if (std::isinf(v)) danificado("uns dados têm valores infinitos");
+            if (std::isinf(v))
+                danificado(QT_TRANSLATE_NOOP("Mensagens", "uns dados têm valores infinitos"));
         if (t.sim("rotulos")) {
             c.dados.rotulo = vetorDe<std::int32_t>(
                 zip.le(pasta + "rotulos.i32",
@@ -543,7 +580,8 @@ TDocumentoLab leSessaoLabDeBytes(const std::string& bytes, TControle* controle) 
                 static_cast<std::size_t>(padroes), pasta + "rotulos.i32");
             for (const std::int32_t r : c.dados.rotulo)
                 if (r < -1 || r >= static_cast<std::int64_t>(c.dados.legenda.size()))
-                    danificado("uns dados têm rótulos fora da legenda");
+                    danificado(
+                        QT_TRANSLATE_NOOP("Mensagens", "uns dados têm rótulos fora da legenda"));
         }
         if (t.sim("escala")) {
             const std::vector<double> e =
@@ -559,25 +597,28 @@ TDocumentoLab leSessaoLabDeBytes(const std::string& bytes, TControle* controle) 
         TDocumentoLab::TExecucao e;
         e.nome = t.texto("nome");
         const std::optional<std::size_t> deQuais = t.indice("dados", nDados);
-        if (!deQuais) danificado("uma execução não diz em que dados treinou");
+        if (!deQuais)
+            danificado(QT_TRANSLATE_NOOP("Mensagens", "uma execução não diz em que dados treinou"));
         e.dados = *deQuais;
         e.arquivo = t.texto("arquivo");
         e.config = leConfiguracao(t);
         const TDadosLab& dados = d.dados[e.dados].carga.dados;
         const auto dim = static_cast<std::uint64_t>(dados.dimensao);
         if (const std::string msg = validaGrade(e.config.grade); !msg.empty())
-            danificado("uma execução: " + msg);
+            danificado(QT_TRANSLATE_NOOP("Mensagens", "uma execução: %1"), {msg});
         const std::uint64_t unidades = static_cast<std::uint64_t>(e.config.grade.unidades());
         const std::uint64_t nPesos = vezes(unidades, dim);
         const auto nIniciais = static_cast<std::uint64_t>(t.inteiro("iniciais", 0, INT64_MAX));
         if (nIniciais > 0) {
-            if (nIniciais != nPesos) danificado("uma execução tem pesos iniciais de outro mapa");
+            if (nIniciais != nPesos)
+                danificado(QT_TRANSLATE_NOOP("Mensagens",
+                                             "uma execução tem pesos iniciais de outro mapa"));
             e.config.pesosIniciais = pesosFinitos(
                 zip.le(pasta + "iniciais.f64", cabe(nPesos, 8, pasta + "iniciais.f64")), nPesos,
                 pasta + "iniciais.f64");
         }
         if (const std::string msg = validaConfiguracao(e.config, dados); !msg.empty())
-            danificado("uma execução: " + msg);
+            danificado(QT_TRANSLATE_NOOP("Mensagens", "uma execução: %1"), {msg});
         e.epocas = static_cast<std::int32_t>(t.inteiro("epocas", 0, e.config.epocas));
         e.parada = t.sim("parada");
         e.segundos = t.real("segundos");
@@ -596,7 +637,9 @@ TDocumentoLab leSessaoLabDeBytes(const std::string& bytes, TControle* controle) 
             const std::string q =
                 zip.le(pasta + "quadros.bin", cabe(nQuadros, porQuadro, pasta + "quadros.bin"));
             if (q.size() != nQuadros * porQuadro)
-                danificado("a parte " + pasta + "quadros.bin tem o tamanho errado");
+                danificado(
+                    QT_TRANSLATE_NOOP("Mensagens", "a parte %1quadros.bin tem o tamanho errado"),
+                    {pasta});
             auto r = std::make_shared<TReprisaLab>();
             r->grade = e.config.grade;
             r->curva = e.curva;
@@ -607,7 +650,8 @@ TDocumentoLab leSessaoLabDeBytes(const std::string& bytes, TControle* controle) 
                 std::memcpy(&f.epoca, p, 8);
                 p += 8;
                 if (f.epoca <= anterior || f.epoca > e.config.epocas)
-                    danificado("a reprise de uma execução está fora de ordem");
+                    danificado(QT_TRANSLATE_NOOP("Mensagens",
+                                                 "a reprise de uma execução está fora de ordem"));
                 anterior = f.epoca;
                 f.pesos.resize(static_cast<std::size_t>(nPesos));
                 std::memcpy(f.pesos.data(), p, static_cast<std::size_t>(8 * nPesos));
@@ -617,10 +661,12 @@ TDocumentoLab leSessaoLabDeBytes(const std::string& bytes, TControle* controle) 
                 p += 4 * padroes;
                 for (const double v : f.pesos)
                     if (!std::isfinite(v))
-                        danificado("a reprise de uma execução tem valores inválidos");
+                        danificado(QT_TRANSLATE_NOOP(
+                            "Mensagens", "a reprise de uma execução tem valores inválidos"));
                 for (const std::int32_t v : f.vencedores)
                     if (v < -1 || v >= static_cast<std::int64_t>(unidades))
-                        danificado("a reprise de uma execução tem vencedores inválidos");
+                        danificado(QT_TRANSLATE_NOOP(
+                            "Mensagens", "a reprise de uma execução tem vencedores inválidos"));
                 r->quadros.push_back(std::move(f));
             }
             e.reprisa = std::move(r);
@@ -629,7 +675,8 @@ TDocumentoLab leSessaoLabDeBytes(const std::string& bytes, TControle* controle) 
     }
 
     if (m.sim("mapa_solto")) {
-        if (!d.dadosAtuais) danificado("o mapa mostrado não tem dados");
+        if (!d.dadosAtuais)
+            danificado(QT_TRANSLATE_NOOP("Mensagens", "o mapa mostrado não tem dados"));
         const TLeituraTexto t(zip.le("mapa/info.txt", kMaximoTexto), "mapa/info.txt");
         TDocumentoLab::TMapaSolto mapa;
         mapa.grade = leGrade(t);
@@ -640,7 +687,8 @@ TDocumentoLab leSessaoLabDeBytes(const std::string& bytes, TControle* controle) 
                                   "mapa/pesos.f64");
         d.mapa = std::move(mapa);
     }
-    if (d.execucaoMostrada && d.mapa) danificado("a sessão mostra dois mapas");
+    if (d.execucaoMostrada && d.mapa)
+        danificado(QT_TRANSLATE_NOOP("Mensagens", "a sessão mostra dois mapas"));
     return d;
 }
 
@@ -651,8 +699,11 @@ TDocumentoLab leSessaoLab(const std::string& caminho, TControle* controle) {
     if (!S_ISREG(st.st_mode))
         throw EEntradaSaida(mensagemErroArquivo(S_ISDIR(st.st_mode) ? EISDIR : EACCES, caminho));
     if (static_cast<std::uint64_t>(st.st_size) > limiteMemoriaDados())
-        throw EMemoriaInsuficiente("A sessão não cabe na memória que o programa se permite usar (" +
-                                   std::to_string(limiteMemoriaDados() >> 20) + " MiB).");
+        throw EMemoriaInsuficiente(
+            mensagem(QT_TRANSLATE_NOOP(
+                         "Mensagens",
+                         "A sessão não cabe na memória que o programa se permite usar (%1 MiB)."),
+                     {limiteMemoriaDados() >> 20}));
     std::string bytes;
     {
         std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(caminho.c_str(), "rb"),
@@ -664,9 +715,8 @@ TDocumentoLab leSessaoLab(const std::string& caminho, TControle* controle) {
             const std::size_t n = std::fread(bloco, 1, sizeof bloco, f.get());
             bytes.append(bloco, n);
             if (bytes.size() > limiteMemoriaDados())
-                throw EMemoriaInsuficiente(
-                    "A sessão não cabe na memória que o programa se "
-                    "permite usar.");
+                throw EMemoriaInsuficiente(mensagem(QT_TRANSLATE_NOOP(
+                    "Mensagens", "A sessão não cabe na memória que o programa se permite usar.")));
             if (n < sizeof bloco) {
                 if (std::ferror(f.get())) throw EEntradaSaida(mensagemErroArquivo(EIO, caminho));
                 break;

@@ -8,6 +8,7 @@
 #include "UErros.h"
 #include "UNumeros.h"
 #include "UPadroes.h"
+#include "UTraducao.h"
 
 namespace {
 
@@ -63,8 +64,8 @@ TCargaLab carregaDadosLab(const std::string& caminho, TControle* controle,
         const std::int32_t n = textoParaInteiro(cab.n);
         const std::int32_t d = textoParaInteiro(cab.d);
         if (n < 0 || d < 1)
-            throw EFormatoArquivo(
-                "O cabeçalho do arquivo de padrões não anuncia padrões e valores.");
+            throw EFormatoArquivo(mensagem(QT_TRANSLATE_NOOP(
+                "Mensagens", "O cabeçalho do arquivo de padrões não anuncia padrões e valores.")));
         TPadroes padroes;
         if (!inicializaEntradas(caminho, n, d, padroes, controle)) throw EInterrompido();
         TDadosLab& dados = carga.dados;

@@ -4,6 +4,7 @@
 
 #include "UArquivoPadroes.h"
 #include "UNumeros.h"
+#include "UTraducao.h"
 
 namespace {
 
@@ -201,15 +202,18 @@ void TCarga::trabalha(TControle& controle) {
 std::optional<std::string> TCarga::recusa() const {
     if (carga_.grandeDemais) {
         const TCabecalhoRede& c = *carga_.cabecalho;
-        return "O mapa de " + std::to_string(c.linhas) + " x " + std::to_string(c.colunas) +
-               " neurônios com " + std::to_string(c.dimensao) +
-               " pesos cada deste arquivo não cabe na memória que o programa se permite usar.";
+        return mensagem(QT_TRANSLATE_NOOP("Mensagens",
+                                          "O mapa de %1 x %2 neurônios com %3 pesos cada deste "
+                                          "arquivo não cabe na memória que o programa se permite "
+                                          "usar."),
+                        {c.linhas, c.colunas, c.dimensao});
     }
     if (carga_.falha) {
         try {
             std::rethrow_exception(carga_.falha);
         } catch (const std::bad_alloc&) {
-            return std::string("Formato inválido do arquivo de treinamento.");
+            return mensagem(
+                QT_TRANSLATE_NOOP("Mensagens", "Formato inválido do arquivo de treinamento."));
         } catch (...) {
         }
     }

@@ -10,6 +10,7 @@
 #include "UArquivoPadroes.h"
 #include "UErros.h"
 #include "ULeitorLinhas.h"
+#include "UTraducao.h"
 
 namespace {
 
@@ -111,7 +112,9 @@ void TSessaoLab::defineDados(TCargaLab carga, const std::string& caminho) {
 
 TSessaoLab::TNovosDados TSessaoLab::preparaDados(TCargaLab carga, const std::string& caminho,
                                                  TControle* controle) const {
-    if (carga.dados.padroes() == 0) throw EFormatoArquivo("O arquivo não tem padrões.");
+    if (carga.dados.padroes() == 0)
+        throw EFormatoArquivo(
+            mensagem(QT_TRANSLATE_NOOP("Mensagens", "O arquivo não tem padrões.")));
     TNovosDados novos;
     novos.dados = std::make_shared<TDadosSessaoLab>();
     novos.dados->extras = extrasDosDadosLab(carga, controle);
@@ -278,10 +281,13 @@ void TSessaoLab::defineMapa(const TCodebook& c) {
 }
 
 TSessaoLab::TNovoMapa TSessaoLab::preparaMapa(const TCodebook& c, TControle* controle) const {
-    if (!temDados()) throw ECodebook("Abra os dados antes do mapa: ele é medido nos padrões.");
+    if (!temDados())
+        throw ECodebook(mensagem(QT_TRANSLATE_NOOP(
+            "Mensagens", "Abra os dados antes do mapa: ele é medido nos padrões.")));
     if (c.dimensao != dados_->carga.dados.dimensao)
-        throw ECodebook("O mapa tem " + std::to_string(c.dimensao) + " valores por unidade; os " +
-                        "dados têm " + std::to_string(dados_->carga.dados.dimensao) + ".");
+        throw ECodebook(mensagem(
+            QT_TRANSLATE_NOOP("Mensagens", "O mapa tem %1 valores por unidade; os dados têm %2."),
+            {c.dimensao, dados_->carga.dados.dimensao}));
     TGradeLab g;
     g.linhas = c.linhas;
     g.colunas = c.colunas;
@@ -289,7 +295,9 @@ TSessaoLab::TNovoMapa TSessaoLab::preparaMapa(const TCodebook& c, TControle* con
     g.toroidal = c.toroidal;
     if (const std::string m = validaGrade(g); !m.empty()) throw ECodebook(m);
     for (const double v : c.pesos)
-        if (std::isnan(v)) throw ECodebook("O mapa tem valores ausentes.");
+        if (std::isnan(v))
+            throw ECodebook(
+                mensagem(QT_TRANSLATE_NOOP("Mensagens", "O mapa tem valores ausentes.")));
     TNovoMapa novo{g, medeLab(dados_->carga.dados, g, c.pesos, 0, controle),
                    configuracaoDosComentariosLab(c.comentarios, c.linhas, c.colunas), std::nullopt};
     if (const auto erros = errosDosComentariosLab(c.comentarios))
@@ -369,16 +377,20 @@ namespace {
 
 // Why a stepped training cannot start on these data with these settings, or empty.
 std::string recusaDosPassos(const TCargaLab& carga, const TConfiguracaoLab& config) {
-    if (carga.dados.padroes() == 0) return "Abra um arquivo de dados antes de treinar.";
+    if (carga.dados.padroes() == 0)
+        return mensagem(
+            QT_TRANSLATE_NOOP("Mensagens", "Abra um arquivo de dados antes de treinar."));
     if (config.modo != TModoLab::online)
-        return "O treino passo a passo é o online: escolha o modo Online.";
+        return mensagem(QT_TRANSLATE_NOOP(
+            "Mensagens", "O treino passo a passo é o online: escolha o modo Online."));
     return validaConfiguracao(config, carga.dados);
 }
 
 }  // namespace
 
 std::string TSessaoLab::iniciaPassos(const TConfiguracaoLab& config) {
-    if (ocupada()) return "Um treino já está em andamento.";
+    if (ocupada())
+        return mensagem(QT_TRANSLATE_NOOP("Mensagens", "Um treino já está em andamento."));
     if (std::string m = recusaDosPassos(dados_->carga, config); !m.empty()) return m;
     configPassos_ = config;
     passos_.reset();
@@ -389,7 +401,8 @@ std::string TSessaoLab::iniciaPassos(const TConfiguracaoLab& config) {
 }
 
 std::string TSessaoLab::passo(const TConfiguracaoLab& config) {
-    if (ocupada()) return "Um treino já está em andamento.";
+    if (ocupada())
+        return mensagem(QT_TRANSLATE_NOOP("Mensagens", "Um treino já está em andamento."));
     if (precisaPassos(config)) {
         if (std::string m = recusaDosPassos(dados_->carga, config); !m.empty()) return m;
         passos_ = std::make_unique<TPassosLab>(dados_->carga.dados, config);
@@ -398,7 +411,8 @@ std::string TSessaoLab::passo(const TConfiguracaoLab& config) {
     const std::optional<TPassoLab> feito = passos_->proximo();
     if (!feito) {
         passos_.reset();
-        return "O treino passo a passo chegou ao fim; o próximo passo começa outro.";
+        return mensagem(QT_TRANSLATE_NOOP(
+            "Mensagens", "O treino passo a passo chegou ao fim; o próximo passo começa outro."));
     }
     // Only what the step shows: a search of every pattern on a large map takes seconds.
     TResultadoLab agora = passos_->instante();
@@ -434,8 +448,11 @@ std::string TSessaoLab::passo(const TConfiguracaoLab& config) {
 }
 
 std::string TSessaoLab::inicia(const TConfiguracaoLab& config) {
-    if (ocupada()) return "Um treino já está em andamento.";
-    if (!temDados()) return "Abra um arquivo de dados antes de treinar.";
+    if (ocupada())
+        return mensagem(QT_TRANSLATE_NOOP("Mensagens", "Um treino já está em andamento."));
+    if (!temDados())
+        return mensagem(
+            QT_TRANSLATE_NOOP("Mensagens", "Abra um arquivo de dados antes de treinar."));
     if (std::string m = validaConfiguracao(config, dados_->carga.dados); !m.empty()) return m;
     passos_.reset();
     reprisa_.reset();
@@ -586,7 +603,7 @@ std::string mensagemDa(const std::exception_ptr& falha) {
     } catch (const std::exception& e) {
         return e.what();
     } catch (...) {
-        return "Falha desconhecida.";
+        return mensagem(QT_TRANSLATE_NOOP("Mensagens", "Falha desconhecida."));
     }
 }
 
