@@ -2,6 +2,241 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="pt_BR">
 <context>
+    <name>Mensagens</name>
+    <message>
+        <source>O arquivo da sessão não pôde ser lido: %1.</source>
+        <translation>The session file could not be read: %1.</translation>
+    </message>
+    <message>
+        <source>um texto tem um escape desconhecido</source>
+        <translation>a text has an unknown escape</translation>
+    </message>
+    <message>
+        <source>a parte %1 termina no meio</source>
+        <translation>part %1 ends halfway</translation>
+    </message>
+    <message>
+        <source>a parte %1 é longa demais</source>
+        <translation>part %1 is too long</translation>
+    </message>
+    <message>
+        <source>a parte %1 tem uma linha sem chave</source>
+        <translation>part %1 has a line without a key</translation>
+    </message>
+    <message>
+        <source>a parte %1 não diz %2 uma vez</source>
+        <translation>part %1 does not give %2 exactly once</translation>
+    </message>
+    <message>
+        <source>a parte %1 tem %2 inválido</source>
+        <translation>part %1 has an invalid %2</translation>
+    </message>
+    <message>
+        <source>a parte %1 tem o tamanho errado</source>
+        <translation>part %1 has the wrong size</translation>
+    </message>
+    <message>
+        <source>Sem memória para montar o arquivo da sessão.</source>
+        <translation>Not enough memory to assemble the session file.</translation>
+    </message>
+    <message>
+        <source>O arquivo da sessão não pôde ser montado.</source>
+        <translation>The session file could not be assembled.</translation>
+    </message>
+    <message>
+        <source>não é um arquivo de sessão do laboratório</source>
+        <translation>it is not a laboratory session file</translation>
+    </message>
+    <message>
+        <source>falta a parte %1</source>
+        <translation>part %1 is missing</translation>
+    </message>
+    <message>
+        <source>a parte %1 não se abre</source>
+        <translation>part %1 does not open</translation>
+    </message>
+    <message>
+        <source>a parte %1 está corrompida</source>
+        <translation>part %1 is corrupted</translation>
+    </message>
+    <message>
+        <source>a parte %1 é maior do que deveria</source>
+        <translation>part %1 is larger than it should be</translation>
+    </message>
+    <message>
+        <source>A sessão não cabe na memória que o programa se permite usar (%1 MiB).</source>
+        <translation>The session does not fit in the memory the program allows itself (%1 MiB).</translation>
+    </message>
+    <message>
+        <source>uma execução tem %1 desconhecido</source>
+        <translation>a run has an unknown %1</translation>
+    </message>
+    <message>
+        <source>um mapa tem uma grade desconhecida</source>
+        <translation>a map has an unknown grid</translation>
+    </message>
+    <message>
+        <source>um mapa: %1</source>
+        <translation>a map: %1</translation>
+    </message>
+    <message>
+        <source>a parte %1 tem valores inválidos</source>
+        <translation>part %1 has invalid values</translation>
+    </message>
+    <message>
+        <source>A parte %1 da sessão não cabe na memória que o programa se permite usar (%2 MiB).</source>
+        <translation>Part %1 of the session does not fit in the memory the program allows itself (%2 MiB).</translation>
+    </message>
+    <message>
+        <source>foi gravado por uma versão mais nova do Norvika (formato %1)</source>
+        <translation>it was saved by a newer version of Norvika (format %1)</translation>
+    </message>
+    <message>
+        <source>o estado da janela está danificado</source>
+        <translation>the window&apos;s state is damaged</translation>
+    </message>
+    <message>
+        <source>uns dados têm uma normalização desconhecida</source>
+        <translation>a data set has an unknown normalisation</translation>
+    </message>
+    <message>
+        <source>uns dados têm nomes de mais ou de menos</source>
+        <translation>a data set has too many or too few names</translation>
+    </message>
+    <message>
+        <source>uns dados têm valores infinitos</source>
+        <translation>a data set has infinite values</translation>
+    </message>
+    <message>
+        <source>uns dados têm rótulos fora da legenda</source>
+        <translation>a data set has labels outside its legend</translation>
+    </message>
+    <message>
+        <source>uma execução não diz em que dados treinou</source>
+        <translation>a run does not say which data it trained on</translation>
+    </message>
+    <message>
+        <source>uma execução: %1</source>
+        <translation>a run: %1</translation>
+    </message>
+    <message>
+        <source>uma execução tem pesos iniciais de outro mapa</source>
+        <translation>a run has the initial weights of another map</translation>
+    </message>
+    <message>
+        <source>a parte %1quadros.bin tem o tamanho errado</source>
+        <translation>part %1quadros.bin has the wrong size</translation>
+    </message>
+    <message>
+        <source>a reprise de uma execução está fora de ordem</source>
+        <translation>the replay of a run is out of order</translation>
+    </message>
+    <message>
+        <source>a reprise de uma execução tem valores inválidos</source>
+        <translation>the replay of a run has invalid values</translation>
+    </message>
+    <message>
+        <source>a reprise de uma execução tem vencedores inválidos</source>
+        <translation>the replay of a run has invalid winners</translation>
+    </message>
+    <message>
+        <source>o mapa mostrado não tem dados</source>
+        <translation>the map shown has no data</translation>
+    </message>
+    <message>
+        <source>a sessão mostra dois mapas</source>
+        <translation>the session shows two maps</translation>
+    </message>
+    <message>
+        <source>A sessão não cabe na memória que o programa se permite usar.</source>
+        <translation>The session does not fit in the memory the program allows itself.</translation>
+    </message>
+    <message>
+        <source>O cabeçalho do arquivo de padrões não anuncia padrões e valores.</source>
+        <translation>The header of the pattern file does not state patterns and values.</translation>
+    </message>
+    <message>
+        <source>%1 (valores originais)</source>
+        <translation>%1 (original values)</translation>
+    </message>
+    <message>
+        <source>O mapa de %1 x %2 neurônios com %3 pesos cada deste arquivo não cabe na memória que o programa se permite usar.</source>
+        <translation>The map of %1 x %2 neurons with %3 weights each in this file does not fit in the memory the program allows itself.</translation>
+    </message>
+    <message>
+        <source>Formato inválido do arquivo de treinamento.</source>
+        <translation>Invalid format of the training file.</translation>
+    </message>
+    <message>
+        <source>O arquivo não tem padrões.</source>
+        <translation>The file has no patterns.</translation>
+    </message>
+    <message>
+        <source>Abra os dados antes do mapa: ele é medido nos padrões.</source>
+        <translation>Open the data before the map: the map is measured on the patterns.</translation>
+    </message>
+    <message>
+        <source>O mapa tem %1 valores por unidade; os dados têm %2.</source>
+        <translation>The map has %1 values per unit; the data have %2.</translation>
+    </message>
+    <message>
+        <source>O mapa tem valores ausentes.</source>
+        <translation>The map has missing values.</translation>
+    </message>
+    <message>
+        <source>Abra um arquivo de dados antes de treinar.</source>
+        <translation>Open a data file before training.</translation>
+    </message>
+    <message>
+        <source>O treino passo a passo é o online: escolha o modo Online.</source>
+        <translation>Step-by-step training is online training: choose the Online mode.</translation>
+    </message>
+    <message>
+        <source>Um treino já está em andamento.</source>
+        <translation>A training is already running.</translation>
+    </message>
+    <message>
+        <source>O treino passo a passo chegou ao fim; o próximo passo começa outro.</source>
+        <translation>The step-by-step training has ended; the next step starts another one.</translation>
+    </message>
+    <message>
+        <source>Falha desconhecida.</source>
+        <translation>Unknown failure.</translation>
+    </message>
+    <message>
+        <source>Linha %1</source>
+        <translation>Line %1</translation>
+    </message>
+    <message>
+        <source>Escolha ao menos uma coluna como atributo.</source>
+        <translation>Choose at least one column as an attribute.</translation>
+    </message>
+    <message>
+        <source>A coluna &quot;%1&quot; a ignorar não existe na tabela.</source>
+        <translation>The column &quot;%1&quot; to ignore is not in the table.</translation>
+    </message>
+    <message>
+        <source>A coluna &quot;%1&quot; do rótulo não existe na tabela.</source>
+        <translation>The label column &quot;%1&quot; is not in the table.</translation>
+    </message>
+    <message>
+        <source>A tabela não tem nenhuma coluna numérica para servir de atributo.</source>
+        <translation>The table has no numeric column to serve as an attribute.</translation>
+    </message>
+    <message>
+        <source>%1, coluna %2 (&quot;%3&quot;): %4 passa do maior número real.</source>
+        <translation>%1, column %2 (&quot;%3&quot;): %4 is beyond the largest real number.</translation>
+    </message>
+    <message>
+        <source>%1, coluna %2 (&quot;%3&quot;): %4 não é um número.</source>
+        <translation>%1, column %2 (&quot;%3&quot;): %4 is not a number.</translation>
+    </message>
+    <message>
+        <source>A tabela não cabe na memória que o programa se permite usar (lidas %1 linhas).</source>
+        <translation>The table does not fit in the memory the program allows itself (%1 lines read).</translation>
+    </message>
+</context>
+<context>
     <name>TAjustesLab</name>
     <message>
         <source>Linhas</source>

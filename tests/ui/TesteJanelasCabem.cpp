@@ -1,17 +1,27 @@
 // Every window on a 1366 × 768 screen: it opens inside the usable area with its main buttons in
 // sight, and the wheel over a box without the focus scrolls the panel instead of editing the box.
+// Built a second time as TesteJanelasIngles (NORVIKA_INGLES): the same windows in English, where
+// no text shown may still be a Portuguese source text, and no label of a fixed form may be cut.
 
 #include <QDir>
+#include <QGroupBox>
+#include <QLabel>
 #include <QListWidget>
+#include <QMenuBar>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSet>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTextDocumentFragment>
 #include <QWheelEvent>
+#include <QXmlStreamReader>
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -24,6 +34,7 @@
 #include "UFormLicoes.h"
 #include "UFormSemente.h"
 #include "UFormTreinando.h"
+#include "UIdioma.h"
 #include "UJanelas.h"
 #include "UManual.h"
 #include "UNumeros.h"
@@ -39,6 +50,111 @@ bool inteiro(const QWidget* w) {
         if (!QRect(p->mapTo(janela, QPoint(0, 0)), p->size()).contains(r)) return false;
     return janela->rect().contains(r);
 }
+
+#ifdef NORVIKA_INGLES
+// The Portuguese source texts that the English translation changes: whole, and as patterns for
+// those with arguments (%1 stands for any text), the mnemonics' "&" left out.
+struct TFontes {
+    QSet<QString> inteiras;
+    std::vector<QRegularExpression> moldes;
+};
+
+TFontes fontesPortuguesas() {
+    QFile arquivo(QStringLiteral(NORVIKA_TRADUCAO));
+    if (!arquivo.open(QIODevice::ReadOnly)) qFatal("sem %s", NORVIKA_TRADUCAO);
+    QXmlStreamReader xml(&arquivo);
+    TFontes f;
+    QString origem;
+    static const QRegularExpression marcador(QStringLiteral("%\\d+"));
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement()) continue;
+        if (xml.name() == QLatin1String("source")) {
+            origem = xml.readElementText().remove(QLatin1Char('&'));
+        } else if (xml.name() == QLatin1String("translation")) {
+            const QString traducao = xml.readElementText().remove(QLatin1Char('&'));
+            if (traducao == origem || origem.trimmed().isEmpty()) continue;
+            if (!origem.contains(marcador)) {
+                f.inteiras.insert(origem.trimmed());
+                continue;
+            }
+            // Only patterns with words enough to tell a sentence, not a bare "%1 %2".
+            QString literal = origem;
+            if (literal.remove(marcador).simplified().size() < 8) continue;
+            const QStringList partes = origem.split(marcador);
+            QString molde = QRegularExpression::escape(partes.first());
+            for (qsizetype k = 1; k < partes.size(); ++k)
+                molde += QStringLiteral(".+") + QRegularExpression::escape(partes[k]);
+            f.moldes.emplace_back(QRegularExpression::anchoredPattern(molde),
+                                  QRegularExpression::DotMatchesEverythingOption);
+        }
+    }
+    return f;
+}
+
+// Every text a person sees in `janela`: labels, buttons, boxes' titles and items, tabs, menus,
+// headers, place holders and the title.
+QStringList textosVisiveis(QWidget* janela) {
+    QStringList t{janela->windowTitle()};
+    const auto menu = [&t](const auto& self, const QList<QAction*>& acoes) -> void {
+        for (const QAction* a : acoes) {
+            t << a->text();
+            if (a->menu() != nullptr) self(self, a->menu()->actions());
+        }
+    };
+    for (QWidget* w : janela->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(janela)) continue;
+        if (auto* r = qobject_cast<QLabel*>(w))
+            t << (Qt::mightBeRichText(r->text())
+                      ? QTextDocumentFragment::fromHtml(r->text()).toPlainText()
+                      : r->text());
+        else if (auto* b = qobject_cast<QAbstractButton*>(w))
+            t << b->text();
+        else if (auto* g = qobject_cast<QGroupBox*>(w))
+            t << g->title();
+        else if (auto* c = qobject_cast<QComboBox*>(w))
+            for (int i = 0; i < c->count(); ++i) t << c->itemText(i);
+        else if (auto* a = qobject_cast<QTabWidget*>(w))
+            for (int i = 0; i < a->count(); ++i) t << a->tabText(i);
+        else if (auto* e = qobject_cast<QLineEdit*>(w))
+            t << e->placeholderText();
+        else if (auto* m = qobject_cast<QMenuBar*>(w))
+            menu(menu, m->actions());
+        else if (auto* v = qobject_cast<QTableWidget*>(w))
+            for (int i = 0; i < v->columnCount(); ++i)
+                if (v->horizontalHeaderItem(i) != nullptr) t << v->horizontalHeaderItem(i)->text();
+        if (!w->toolTip().isEmpty())
+            t << QTextDocumentFragment::fromHtml(w->toolTip()).toPlainText();
+    }
+    return t;
+}
+
+// The texts of `janela` still in Portuguese, and the labels of its fixed forms cut short.
+QStringList emPortugues(QWidget* janela) {
+    static const TFontes fontes = fontesPortuguesas();
+    QStringList restos;
+    for (QString texto : textosVisiveis(janela)) {
+        texto.remove(QLatin1Char('&'));
+        QStringList linhas = texto.split(QLatin1Char('\n'));
+        linhas << texto;
+        for (const QString& linha : linhas) {
+            const QString l = linha.trimmed();
+            if (l.isEmpty()) continue;
+            bool portugues = fontes.inteiras.contains(l);
+            for (std::size_t k = 0; !portugues && k < fontes.moldes.size(); ++k)
+                portugues = fontes.moldes[k].match(l).hasMatch();
+            if (portugues) restos << l;
+        }
+    }
+    for (const QLabel* r : janela->findChildren<QLabel*>())
+        if (r->isVisibleTo(janela) && !r->wordWrap() && !r->text().isEmpty() &&
+            r->pixmap().isNull() && r->parentWidget()->layout() == nullptr &&
+            r->sizeHint().width() > r->width() + 1)
+            restos << QStringLiteral("cortado: ") + r->text();
+    restos.removeDuplicates();
+    return restos;
+}
+#endif
 
 }  // namespace
 
@@ -160,7 +276,8 @@ class TesteJanelasCabem : public QObject {
              }},
             {"treinando",
              [&] {
-                 auto* d = new TFormTreinando(j->principal, QStringLiteral("Treinando"));
+                 auto* d = new TFormTreinando(
+                     j->principal, QCoreApplication::translate("TTreinoPassoAPasso", "Treinando"));
                  d->show();
                  return static_cast<QWidget*>(d);
              }},
@@ -188,6 +305,10 @@ class TesteJanelasCabem : public QObject {
         QVERIFY2(
             minimo().width() <= cabe.width() && minimo().height() <= cabe.height(),
             qPrintable(QStringLiteral("%1 × %2").arg(minimo().width()).arg(minimo().height())));
+#ifdef NORVIKA_INGLES
+        const QStringList restos = emPortugues(w);
+        QVERIFY2(restos.isEmpty(), qPrintable(restos.join(QStringLiteral(" | "))));
+#endif
         if (janela == QStringLiteral("laboratório")) {
             auto* seletor = w->findChild<QComboBox*>(QStringLiteral("LabVistaSeletor"));
             for (int i = 0; i < seletor->count(); ++i) {
@@ -242,6 +363,9 @@ int main(int argc, char** argv) {
         }
     }
     QApplication aplicacao(argc, argv);
+#ifdef NORVIKA_INGLES
+    UIdioma::instala(UIdioma::TIdioma::ingles);
+#endif
     TesteJanelasCabem teste;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&teste, argc, argv);

@@ -6,10 +6,13 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
 
 #include "UIdioma.h"
+#include "UImportacao.h"
+#include "UTextos.h"
 
 namespace {
 
@@ -126,6 +129,48 @@ class TesteTraducao : public QObject {
         QCOMPARE(UIdioma::codigo(UIdioma::escolhido(opcao, recusa)), esperado);
         QCOMPARE(!recusa.isEmpty(), aviso);
         qunsetenv("NORVIKA_IDIOMA");
+    }
+
+    // The files the program writes do not change with the language, while its messages do.
+    // Last, because English stays installed for the rest of the run.
+    void arquivosIguaisNosDoisIdiomas() {
+        QTemporaryDir pasta;
+        const std::string semNomes = caminhoEmBytes(pasta.filePath(QStringLiteral("t.csv")));
+        {
+            QFile f(QString::fromStdString(semNomes));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("1;2,5;a\n3;;b\n5;6;c\n");
+        }
+        const auto grava = [&](const QString& idioma) {
+            QByteArray bytes;
+            for (const std::string& tabela :
+                 {std::string(NORVIKA_EXEMPLOS "/iris.csv"), semNomes}) {
+                TOpcoesImportacao opcoes;
+                opcoes.ausentes = TAusentes::media;
+                opcoes.normalizacao = TNormalizacao::z;
+                const std::string saida = caminhoEmBytes(pasta.filePath(idioma + ".txt"));
+                gravaPadroes(importaTabela(tabela, opcoes), saida);
+                QFile f(QString::fromStdString(saida));
+                if (f.open(QIODevice::ReadOnly)) bytes += f.readAll();
+            }
+            return bytes;
+        };
+        const auto falhaDoRotulo = [] {
+            TOpcoesImportacao opcoes;
+            opcoes.rotulo = "xyz";
+            try {
+                importaTabela(NORVIKA_EXEMPLOS "/iris.csv", opcoes);
+            } catch (const std::exception& e) {
+                return std::string(e.what());
+            }
+            return std::string();
+        };
+        const QByteArray emPortugues = grava(QStringLiteral("pt"));
+        QCOMPARE(falhaDoRotulo(), "A coluna \"xyz\" do rótulo não existe na tabela.");
+        UIdioma::instala(UIdioma::TIdioma::ingles);
+        QVERIFY(emPortugues.contains("coluna 1"));
+        QCOMPARE(grava(QStringLiteral("en")), emPortugues);
+        QCOMPARE(falhaDoRotulo(), "The label column \"xyz\" is not in the table.");
     }
 };
 
