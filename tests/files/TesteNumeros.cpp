@@ -331,3 +331,23 @@ TEST_F(Separador, linhaDeStatusDoCiclo) {
 }
 
 }  // namespace
+
+// The laboratory's fields, in either language: a comma or a point, and nothing else half-read.
+TEST(NumeroDigitado, virgulaOuPontoEOQueNaoENumero) {
+    const struct {
+        const char* texto;
+        std::optional<double> esperado;
+    } casos[] = {
+        {"0,5", 0.5},
+        {"0.5", 0.5},
+        {"-2,25", -2.25},
+        {"1e-3", 1e-3},
+        {"4", 4.0},
+        {"", std::nullopt},
+        {"0,5,1", std::nullopt},
+        {"1e", std::nullopt},
+        {"abc", std::nullopt},
+        {"1e999", std::nullopt},
+    };
+    for (const auto& c : casos) EXPECT_EQ(numeroDigitado(c.texto), c.esperado) << c.texto;
+}
