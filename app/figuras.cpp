@@ -21,6 +21,7 @@
 #include "UDadosMapa.h"
 #include "UErros.h"
 #include "UFalha.h"
+#include "UFerramenta.h"
 #include "UGravacao.h"
 #include "ULeitorLinhas.h"
 #include "UNumeros.h"
@@ -30,24 +31,30 @@
 
 namespace {
 
+// The help, written in Portuguese and printed in the language of the run.
+constexpr const char* kAjuda = QT_TRANSLATE_NOOP(
+    "NorvikaFiguras",
+    "Uso: norvika-figuras REDE.cfg PADROES.txt --vista VISTA --saida ARQUIVO [opções]\n"
+    "Desenha as vistas do explorador do mapa de uma rede treinada: os padrões do arquivo\n"
+    "são classificados no mapa (como em \"Classificar!\") para os acertos e os rótulos.\n"
+    "\n"
+    "  --vista VISTA        rotulos, acertos, matriz-u, planos, cores (com 3 atributos),\n"
+    "                       espaco, ou todas\n"
+    "  --saida ARQUIVO      o arquivo da imagem, .png ou .svg; com --vista todas, a pasta\n"
+    "                       onde cada vista é gravada como VISTA.png ou VISTA.svg\n"
+    "  --formato png|svg    o formato das imagens de --vista todas (png por padrão)\n"
+    "  --largura PX         a largura da imagem (1000 por padrão)\n"
+    "  --altura PX          a altura da imagem, sem a legenda (700 por padrão);\n"
+    "                       largura × altura até 40 milhões de pixels\n"
+    "  --legenda-completa   escreve abaixo da imagem o arquivo, o tamanho do mapa, a\n"
+    "                       vizinhança, o raio, a semente e os erros do mapa\n"
+    "  --idioma pt|en       o idioma das mensagens e dos textos das imagens (português ou\n"
+    "                       inglês); também NORVIKA_IDIOMA\n"
+    "  --help               mostra esta ajuda\n"
+    "  --version            mostra a versão\n");
+
 void ajuda() {
-    std::printf(
-        "Uso: norvika-figuras REDE.cfg PADROES.txt --vista VISTA --saida ARQUIVO [opções]\n"
-        "Desenha as vistas do explorador do mapa de uma rede treinada: os padrões do arquivo\n"
-        "são classificados no mapa (como em \"Classificar!\") para os acertos e os rótulos.\n"
-        "\n"
-        "  --vista VISTA        rotulos, acertos, matriz-u, planos, cores (com 3 atributos),\n"
-        "                       espaco, ou todas\n"
-        "  --saida ARQUIVO      o arquivo da imagem, .png ou .svg; com --vista todas, a pasta\n"
-        "                       onde cada vista é gravada como VISTA.png ou VISTA.svg\n"
-        "  --formato png|svg    o formato das imagens de --vista todas (png por padrão)\n"
-        "  --largura PX         a largura da imagem (1000 por padrão)\n"
-        "  --altura PX          a altura da imagem, sem a legenda (700 por padrão);\n"
-        "                       largura × altura até 40 milhões de pixels\n"
-        "  --legenda-completa   escreve abaixo da imagem o arquivo, o tamanho do mapa, a\n"
-        "                       vizinhança, o raio, a semente e os erros do mapa\n"
-        "  --help               mostra esta ajuda\n"
-        "  --version            mostra a versão\n");
+    escreveTexto(stdout, QCoreApplication::translate("NorvikaFiguras", kAjuda));
     std::exit(0);
 }
 
@@ -75,8 +82,9 @@ int inteiroDaOpcao(const std::string& opcao, const std::string& texto, int minim
         if (v >= minimo && v <= maximo) return v;
     } catch (const std::exception&) {
     }
-    falha(opcao + " deve ser um número inteiro de " + std::to_string(minimo) + " a " +
-          std::to_string(maximo) + ": \"" + texto + "\"");
+    falha(QCoreApplication::translate("NorvikaFiguras",
+                                      "%1 deve ser um número inteiro de %2 a %3: \"%4\"")
+              .arg(qt(opcao), QString::number(minimo), QString::number(maximo), qt(texto)));
 }
 
 TOpcoes leOpcoes(const QStringList& argumentos) {
@@ -84,7 +92,9 @@ TOpcoes leOpcoes(const QStringList& argumentos) {
     for (qsizetype i = 1; i < argumentos.size(); ++i) {
         const std::string a = argumentos[i].toStdString();
         auto valor = [&] {
-            if (i + 1 >= argumentos.size()) falha("falta o valor de " + a);
+            if (i + 1 >= argumentos.size())
+                falha(QCoreApplication::translate("NorvikaFiguras", "falta o valor de %1")
+                          .arg(qt(a)));
             return argumentos[++i].toStdString();
         };
         if (a == "--help" || a == "-h")
@@ -92,7 +102,9 @@ TOpcoes leOpcoes(const QStringList& argumentos) {
         else if (a == "--version") {
             std::printf("norvika-figuras %s\n", kVersaoNorvika);
             std::exit(0);
-        } else if (a == "--vista")
+        } else if (a == "--idioma")
+            valor();  // installed at start
+        else if (a == "--vista")
             o.vista = valor();
         else if (a == "--saida")
             o.saida = valor();
@@ -105,28 +117,37 @@ TOpcoes leOpcoes(const QStringList& argumentos) {
         else if (a == "--legenda-completa")
             o.legenda = true;
         else if (!a.empty() && a[0] == '-')
-            falha("opção desconhecida: " + a);
+            falha(
+                QCoreApplication::translate("NorvikaFiguras", "opção desconhecida: %1").arg(qt(a)));
         else if (o.rede.empty())
             o.rede = a;
         else if (o.padroes.empty())
             o.padroes = a;
         else
-            falha("argumento a mais: " + a);
+            falha(QCoreApplication::translate("NorvikaFiguras", "argumento a mais: %1").arg(qt(a)));
     }
-    if (o.rede.empty() || o.padroes.empty()) falha("faltam a rede (.cfg) e o arquivo de padrões");
-    if (o.vista.empty()) falha("falta --vista");
-    if (o.saida.empty()) falha("falta --saida");
+    if (o.rede.empty() || o.padroes.empty())
+        falha(QCoreApplication::translate("NorvikaFiguras",
+                                          "faltam a rede (.cfg) e o arquivo de padrões"));
+    if (o.vista.empty()) falha(QCoreApplication::translate("NorvikaFiguras", "falta --vista"));
+    if (o.saida.empty()) falha(QCoreApplication::translate("NorvikaFiguras", "falta --saida"));
     if (o.formato != "png" && o.formato != "svg")
-        falha("formato desconhecido: " + o.formato + " (use png ou svg)");
+        falha(QCoreApplication::translate("NorvikaFiguras",
+                                          "formato desconhecido: %1 (use png ou svg)")
+                  .arg(qt(o.formato)));
     // A picture is drawn whole in memory, four bytes a pixel.
     if (static_cast<std::int64_t>(o.largura) * o.altura > kMaximoPixels)
-        falha("--largura × --altura passa de " + std::to_string(kMaximoPixels / 1000000) +
-              " milhões de pixels");
+        falha(QCoreApplication::translate("NorvikaFiguras",
+                                          "--largura × --altura passa de %1 milhões de pixels")
+                  .arg(kMaximoPixels / 1000000));
     if (o.vista != "todas") {
         const QString sufixo = QFileInfo(QString::fromStdString(o.saida)).suffix().toLower();
         if (sufixo != QLatin1String("png") && sufixo != QLatin1String("svg"))
-            falha("--saida \"" + o.saida +
-                  "\" deve terminar em .png ou .svg: o formato da imagem segue a extensão");
+            falha(QCoreApplication::translate(
+                      "NorvikaFiguras",
+                      "--saida \"%1\" deve terminar em .png ou .svg: o formato da "
+                      "imagem segue a extensão")
+                      .arg(qt(o.saida)));
     }
     return o;
 }
@@ -137,13 +158,21 @@ struct TMapa {
     std::string vizinhanca;
 };
 TMapa carregaMapa(const std::string& caminho) {
-    if (!arquivoExiste(caminho)) falha("o arquivo de treinamento não existe: " + caminho);
+    if (!arquivoExiste(caminho))
+        falha(
+            QCoreApplication::translate("NorvikaFiguras", "o arquivo de treinamento não existe: %1")
+                .arg(qt(caminho)));
     TRede rede;
     TGeradorAleatorio gerador(0);
     const TCargaRede carga = carregaRede(caminho, "GRID", gerador, rede);
     if (carga.grandeDemais)
-        falha("o mapa deste arquivo não cabe na memória que o programa se permite usar.");
-    if (!carga.completa) falha("Formato inválido do arquivo de treinamento.");
+        falha(QCoreApplication::translate(
+            "NorvikaFiguras",
+            "o mapa deste arquivo não cabe na memória que o programa se "
+            "permite usar."));
+    if (!carga.completa)
+        falha(QCoreApplication::translate("NorvikaFiguras",
+                                          "Formato inválido do arquivo de treinamento."));
     const std::string vizinhanca = carga.cabecalho->vizinhanca == "GRID" ? "GRID" : "MANHATTAN";
     rede.montaMatrizDistancias(vizinhanca);
     rede.raio = carga.cabecalho->raio;
@@ -153,19 +182,24 @@ TMapa carregaMapa(const std::string& caminho) {
 // The map's data with the patterns of the file given their neurons.
 std::shared_ptr<TDadosMapa> classifica(TRede& rede, const std::string& padroes,
                                        const std::string& vizinhanca) {
-    if (!arquivoExiste(padroes)) falha("Você deve especificar um arquivo de padrões.");
+    if (!arquivoExiste(padroes))
+        falha(QCoreApplication::translate("NorvikaFiguras",
+                                          "Você deve especificar um arquivo de padrões."));
     TCabecalhoPadroes cabecalho;
     std::int32_t n = 0, d = 0;
     try {
         cabecalho = leCabecalhoPadroes(padroes);
         d = textoParaInteiro(cabecalho.d);
-        if (d != rede.dimensao) falha("Estes padrões não podem ser classificados com esta rede!");
+        if (d != rede.dimensao)
+            falha(QCoreApplication::translate(
+                "NorvikaFiguras", "Estes padrões não podem ser classificados com esta rede!"));
         n = textoParaInteiro(cabecalho.n);
         if (n < 0) throw EFormatoArquivo("");
     } catch (const TFalha&) {
         throw;
     } catch (const std::exception&) {
-        falha("Formato inválido do arquivo de padrões.");
+        falha(QCoreApplication::translate("NorvikaFiguras",
+                                          "Formato inválido do arquivo de padrões."));
     }
     std::int64_t linhasAlem = 0;
     inicializaEntradas(padroes, n, d, rede.entradas, nullptr, &linhasAlem);
@@ -221,19 +255,25 @@ void grava(const std::string& caminho, const QByteArray& bytes) {
         gravaArquivo(caminho,
                      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     } catch (const std::exception& e) {
-        falha("não foi possível gravar \"" + caminho + "\": " + e.what());
+        falha(QCoreApplication::translate("NorvikaFiguras", "não foi possível gravar \"%1\": %2")
+                  .arg(qt(caminho), QString::fromUtf8(e.what())));
     }
 }
 
 int executa(const TOpcoes& o) {
     defineSeparadorDecimal(',');
-    if (o.vista != "todas")
-        confereSaidas({{"rede", o.rede}, {"padrões", o.padroes}}, {{"--saida", o.saida}});
+    const std::vector<std::pair<std::string, std::string>> entradas = {
+        {QCoreApplication::translate("NorvikaFiguras", "rede").toStdString(), o.rede},
+        {QCoreApplication::translate("NorvikaFiguras", "padrões").toStdString(), o.padroes}};
+    if (o.vista != "todas") confereSaidas(entradas, {{"--saida", o.saida}});
     TMapa mapa = carregaMapa(o.rede);
     const auto dados = classifica(mapa.rede, o.padroes, mapa.vizinhanca);
     if (o.vista == "todas") {
         const QString pasta = QString::fromStdString(o.saida);
-        if (!QDir().mkpath(pasta)) falha("não foi possível criar a pasta \"" + o.saida + "\"");
+        if (!QDir().mkpath(pasta))
+            falha(QCoreApplication::translate("NorvikaFiguras",
+                                              "não foi possível criar a pasta \"%1\"")
+                      .arg(qt(o.saida)));
         for (const TVistaNomeada& v : kVistas) {
             if (v.tipo == TTipoVista::Cores && dados->dimensao != 3) continue;
             const std::string arquivo =
@@ -241,7 +281,7 @@ int executa(const TOpcoes& o) {
                     .filePath(QStringLiteral("%1.%2").arg(QLatin1String(v.nome),
                                                           QString::fromStdString(o.formato)))
                     .toStdString();
-            confereSaidas({{"rede", o.rede}, {"padrões", o.padroes}}, {{"--saida", arquivo}});
+            confereSaidas(entradas, {{"--saida", arquivo}});
             grava(arquivo, desenha(*dados, v.tipo, o, o.formato == "svg"));
             std::printf("%s\n", arquivo.c_str());
         }
@@ -250,16 +290,21 @@ int executa(const TOpcoes& o) {
     for (const TVistaNomeada& v : kVistas) {
         if (o.vista != v.nome) continue;
         if (v.tipo == TTipoVista::Cores && dados->dimensao != 3)
-            falha("a vista cores precisa de padrões de 3 atributos; estes têm " +
-                  std::to_string(dados->dimensao));
+            falha(QCoreApplication::translate(
+                      "NorvikaFiguras",
+                      "a vista cores precisa de padrões de 3 atributos; estes têm %1")
+                      .arg(dados->dimensao));
         const bool svg = QFileInfo(QString::fromStdString(o.saida))
                              .suffix()
                              .compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
         grava(o.saida, desenha(*dados, v.tipo, o, svg));
         return 0;
     }
-    falha("vista desconhecida: " + o.vista +
-          " (use rotulos, acertos, matriz-u, planos, cores, espaco ou todas)");
+    falha(QCoreApplication::translate(
+              "NorvikaFiguras",
+              "vista desconhecida: %1 (use rotulos, acertos, matriz-u, planos, "
+              "cores, espaco ou todas)")
+              .arg(qt(o.vista)));
 }
 
 }  // namespace
@@ -268,6 +313,7 @@ int main(int argc, char** argv) {
     // Qt draws on its offscreen platform, with no display; QT_QPA_PLATFORM still wins when set.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication aplicacao(argc, argv);
+    instalaIdiomaDaFerramenta("norvika-figuras", argc, argv);
     apagaTemporariosAoTerminar();
     std::string padroes;
     try {

@@ -2,6 +2,7 @@
 // file from the command line, with the same reading as the "Importar dados" dialog. Prints what the
 // import did; on bad input prints the message, writes nothing and ends with 1.
 
+#include <QCoreApplication>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -9,34 +10,41 @@
 
 #include "UErros.h"
 #include "UFalha.h"
+#include "UFerramenta.h"
 #include "UImportacao.h"
 #include "ULeitorLinhas.h"
 #include "UVersao.h"
 
 namespace {
 
+// The help, written in Portuguese and printed in the language of the run.
+constexpr const char* kAjuda = QT_TRANSLATE_NOOP(
+    "NorvikaImporta",
+    "Uso: norvika-importa ENTRADA --saida PADROES.txt [opções]\n"
+    "Lê uma tabela (CSV, TSV, texto em colunas, .dat do SOM_PAK, ARFF ou uma planilha\n"
+    ".xlsx ou .ods) e grava um arquivo de padrões do Norvika (ou um .dat do SOM_PAK,\n"
+    "quando a saída termina em .dat).\n"
+    "Sem as opções, o separador, a marca decimal e o cabeçalho são detectados.\n"
+    "\n"
+    "  --saida ARQUIVO                  o arquivo de padrões a gravar\n"
+    "  --separador ';'|','|tab|espacos  o separador das colunas\n"
+    "  --decimal virgula|ponto          a marca decimal dos números\n"
+    "  --cabecalho sim|nao              se a primeira linha tem os nomes das colunas\n"
+    "  --planilha NOME|N                a planilha de um .xlsx ou .ods (a primeira por\n"
+    "                                   padrão)\n"
+    "  --rotulo COLUNA|nenhum           a coluna do rótulo (nome ou número a partir de 1)\n"
+    "  --ignorar COL,COL                colunas a deixar de fora (nomes ou números)\n"
+    "  --ausentes descartar|media       valores ausentes: descarta a linha (padrão) ou\n"
+    "                                   preenche com a média da coluna\n"
+    "  --normalizar nenhuma|minmax|z    escala de cada atributo: nenhuma (padrão), para\n"
+    "                                   [0, 1], ou escore z (desvio-padrão amostral)\n"
+    "  --idioma pt|en                   o idioma das mensagens (português ou inglês),\n"
+    "                                   também NORVIKA_IDIOMA\n"
+    "  --help                           mostra esta ajuda\n"
+    "  --version                        mostra a versão\n");
+
 void ajuda() {
-    std::printf(
-        "Uso: norvika-importa ENTRADA --saida PADROES.txt [opções]\n"
-        "Lê uma tabela (CSV, TSV, texto em colunas, .dat do SOM_PAK, ARFF ou uma planilha\n"
-        ".xlsx ou .ods) e grava um arquivo de padrões do Norvika (ou um .dat do SOM_PAK,\n"
-        "quando a saída termina em .dat).\n"
-        "Sem as opções, o separador, a marca decimal e o cabeçalho são detectados.\n"
-        "\n"
-        "  --saida ARQUIVO                  o arquivo de padrões a gravar\n"
-        "  --separador ';'|','|tab|espacos  o separador das colunas\n"
-        "  --decimal virgula|ponto          a marca decimal dos números\n"
-        "  --cabecalho sim|nao              se a primeira linha tem os nomes das colunas\n"
-        "  --planilha NOME|N                a planilha de um .xlsx ou .ods (a primeira por\n"
-        "                                   padrão)\n"
-        "  --rotulo COLUNA|nenhum           a coluna do rótulo (nome ou número a partir de 1)\n"
-        "  --ignorar COL,COL                colunas a deixar de fora (nomes ou números)\n"
-        "  --ausentes descartar|media       valores ausentes: descarta a linha (padrão) ou\n"
-        "                                   preenche com a média da coluna\n"
-        "  --normalizar nenhuma|minmax|z    escala de cada atributo: nenhuma (padrão), para\n"
-        "                                   [0, 1], ou escore z (desvio-padrão amostral)\n"
-        "  --help                           mostra esta ajuda\n"
-        "  --version                        mostra a versão\n");
+    escreveTexto(stdout, QCoreApplication::translate("NorvikaImporta", kAjuda));
     std::exit(0);
 }
 
@@ -65,17 +73,24 @@ TLinha leOpcoes(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         auto valor = [&] {
-            if (i + 1 >= argc) falha("falta o valor de " + a);
+            if (i + 1 >= argc)
+                falha(QCoreApplication::translate("NorvikaImporta", "falta o valor de %1")
+                          .arg(qt(a)));
             return std::string(argv[++i]);
         };
-        auto invalido = [&](const std::string& v, const char* aceitos) {
-            falha("valor inválido para " + a + ": \"" + v + "\" (use " + aceitos + ")");
+        // `aceitos` in the run's language, its words as the option takes them.
+        auto invalido = [&](const std::string& v, const QString& aceitos) {
+            falha(QCoreApplication::translate("NorvikaImporta",
+                                              "valor inválido para %1: \"%2\" (use %3)")
+                      .arg(qt(a), qt(v), aceitos));
         };
         if (a == "--help" || a == "-h") {
             ajuda();
         } else if (a == "--version") {
             std::printf("norvika-importa %s\n", kVersaoNorvika);
             std::exit(0);
+        } else if (a == "--idioma") {
+            valor();  // installed at start
         } else if (a == "--saida") {
             l.saida = valor();
         } else if (a == "--separador") {
@@ -87,7 +102,8 @@ TLinha leOpcoes(int argc, char** argv) {
             else if (v == "espacos" || v == "espaços")
                 l.opcoes.separador = kSeparadorEspacos;
             else
-                invalido(v, "';', ',', tab ou espacos");
+                invalido(v,
+                         QCoreApplication::translate("NorvikaImporta", "';', ',', tab ou espacos"));
         } else if (a == "--decimal") {
             const std::string v = valor();
             if (v == "virgula" || v == "vírgula" || v == ",")
@@ -95,7 +111,7 @@ TLinha leOpcoes(int argc, char** argv) {
             else if (v == "ponto" || v == ".")
                 l.opcoes.decimal = '.';
             else
-                invalido(v, "virgula ou ponto");
+                invalido(v, QCoreApplication::translate("NorvikaImporta", "virgula ou ponto"));
         } else if (a == "--cabecalho") {
             const std::string v = valor();
             if (v == "sim")
@@ -103,7 +119,7 @@ TLinha leOpcoes(int argc, char** argv) {
             else if (v == "nao" || v == "não")
                 l.opcoes.cabecalho = false;
             else
-                invalido(v, "sim ou nao");
+                invalido(v, QCoreApplication::translate("NorvikaImporta", "sim ou nao"));
         } else if (a == "--planilha") {
             l.opcoes.planilha = valor();
         } else if (a == "--rotulo") {
@@ -122,7 +138,7 @@ TLinha leOpcoes(int argc, char** argv) {
             else if (v == "media" || v == "média")
                 l.opcoes.ausentes = TAusentes::media;
             else
-                invalido(v, "descartar ou media");
+                invalido(v, QCoreApplication::translate("NorvikaImporta", "descartar ou media"));
         } else if (a == "--normalizar") {
             const std::string v = valor();
             if (v == "nenhuma")
@@ -132,38 +148,50 @@ TLinha leOpcoes(int argc, char** argv) {
             else if (v == "z")
                 l.opcoes.normalizacao = TNormalizacao::z;
             else
-                invalido(v, "nenhuma, minmax ou z");
+                invalido(v, QCoreApplication::translate("NorvikaImporta", "nenhuma, minmax ou z"));
         } else if (a.size() > 1 && a[0] == '-') {
-            falha("opção desconhecida: " + a);
+            falha(
+                QCoreApplication::translate("NorvikaImporta", "opção desconhecida: %1").arg(qt(a)));
         } else if (l.entrada.empty()) {
             l.entrada = a;
         } else {
-            falha("argumento a mais: " + a);
+            falha(QCoreApplication::translate("NorvikaImporta", "argumento a mais: %1").arg(qt(a)));
         }
     }
-    if (l.entrada.empty()) falha("falta o arquivo de entrada (veja --help)");
-    if (l.saida.empty()) falha("falta --saida PADROES.txt");
+    if (l.entrada.empty())
+        falha(QCoreApplication::translate("NorvikaImporta",
+                                          "falta o arquivo de entrada (veja --help)"));
+    if (l.saida.empty())
+        falha(QCoreApplication::translate("NorvikaImporta", "falta --saida PADROES.txt"));
     return l;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    QCoreApplication aplicacao(argc, argv);
+    instalaIdiomaDaFerramenta("norvika-importa", argc, argv);
     apagaTemporariosAoTerminar();
     std::string entrada;
     try {
         const TLinha l = leOpcoes(argc, argv);
         entrada = l.entrada;
-        confereSaidas({{"entrada", l.entrada}}, {{"--saida", l.saida}});
+        confereSaidas(
+            {{QCoreApplication::translate("NorvikaImporta", "entrada").toStdString(), l.entrada}},
+            {{"--saida", l.saida}});
         const TImportacao importacao = importaTabela(l.entrada, l.opcoes);
         try {
             gravaPadroes(importacao, l.saida);
         } catch (const EEntradaSaida& e) {
-            falha("não foi possível gravar --saida \"" + l.saida + "\": " + e.what());
+            falha(QCoreApplication::translate("NorvikaImporta",
+                                              "não foi possível gravar --saida \"%1\": %2")
+                      .arg(qt(l.saida), QString::fromUtf8(e.what())));
         }
         for (const std::string& linha : relatorioDaImportacao(importacao))
             std::printf("%s\n", linha.c_str());
-        std::printf("Gravado: %s\n", l.saida.c_str());
+        escreveTexto(
+            stdout,
+            QCoreApplication::translate("NorvikaImporta", "Gravado: %1\n").arg(qt(l.saida)));
         return 0;
     } catch (const TFalha& f) {
         std::fprintf(stderr, "norvika-importa: %s\n", f.mensagem.c_str());

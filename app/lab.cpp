@@ -4,6 +4,7 @@
 // map as a SOM_PAK codebook and each pattern's winner as a table. On bad input prints the message
 // and ends with 1.
 
+#include <QCoreApplication>
 #include <chrono>
 #include <cinttypes>
 #include <cmath>
@@ -22,6 +23,7 @@
 #include "UErros.h"
 #include "UExportacao.h"
 #include "UFalha.h"
+#include "UFerramenta.h"
 #include "UGravacao.h"
 #include "ULaboratorio.h"
 #include "ULeitorLinhas.h"
@@ -32,73 +34,82 @@
 
 namespace {
 
+// The help, written in Portuguese and printed in the language of the run.
+constexpr const char* kAjuda = QT_TRANSLATE_NOOP(
+    "NorvikaLab",
+    "Uso: norvika-lab DADOS --mapa LINHASxCOLUNAS --raio INICIAL[:FINAL] --epocas E\n"
+    "                 [opções]\n"
+    "Treina um mapa de Kohonen do laboratório (retangular ou hexagonal, plano ou toroidal,\n"
+    "vizinhança bolha ou gaussiana, treino online ou em lote) e mostra uma medida por linha.\n"
+    "DADOS é um arquivo de padrões do Norvika ou qualquer tabela que a importação lê (CSV,\n"
+    "TSV, .dat do SOM_PAK, ARFF, .xlsx, .ods), com as escolhas padrão da importação.\n"
+    "Os números aceitam vírgula ou ponto decimal.\n"
+    "\n"
+    "  --mapa LINHASxCOLUNAS            tamanho do mapa, cada lado de 1 a 100\n"
+    "  --topologia retangular|hexagonal (padrão: hexagonal)\n"
+    "  --toroidal                       o mapa se fecha nas bordas (hexagonal: linhas pares)\n"
+    "  --vizinhanca bolha|gaussiana     (padrão: gaussiana)\n"
+    "  --raio INICIAL[:FINAL]           raio da vizinhança; sem FINAL, vai até 0; sem\n"
+    "                                   --raio, de dois terços das distâncias entre as\n"
+    "                                   unidades até 0 (a escolha do kohonen do R)\n"
+    "  --taxa INICIAL[:FINAL]           taxa de aprendizado do treino online; sem FINAL,\n"
+    "                                   fica constante (padrão: 0,05:0,01)\n"
+    "  --decaimento linear|exponencial  como raio e taxa diminuem (padrão: linear)\n"
+    "  --epocas E                       apresentações de todos os padrões\n"
+    "  --modo online|lote               (padrão: online)\n"
+    "  --ordem arquivo|embaralhada      ordem dos padrões no treino online (padrão:\n"
+    "                                   embaralhada, nova a cada época)\n"
+    "  --inicio aleatorio|amostras|linear|canto|MAPA.cod\n"
+    "                                   pesos iniciais (padrão: amostras)\n"
+    "  --semente N                      semente do sorteio (padrão: 1)\n"
+    "  --threads 0|1|2                  0: o motor escolhe (padrão); o resultado é o mesmo;\n"
+    "                                   o treino online usa uma só\n"
+    "  --rotulo COLUNA|nenhum           a coluna de rótulos de uma tabela (nome ou número)\n"
+    "  --ausentes descartar|media|manter\n"
+    "                                   valores ausentes de uma tabela: descarta a linha,\n"
+    "                                   usa a média da coluna ou os mantém (padrão:\n"
+    "                                   descartar; manter num .dat do SOM_PAK)\n"
+    "  --saida MAPA.cod                 grava o mapa no formato do SOM_PAK\n"
+    "  --vencedores ARQUIVO.csv         grava o vencedor e a distância de cada padrão\n"
+    "  --salvar-inicio MAPA.cod         grava o mapa antes do treino, para dar a outro\n"
+    "                                   programa o mesmo começo\n"
+    "  --sugerir                        mostra as opções que o botão Sugerir da janela\n"
+    "                                   escolheria para estes dados e sai (dispensa --mapa,\n"
+    "                                   --raio e --epocas)\n"
+    "  --busca escalar|avx2|avx512      o núcleo da busca (padrão: o melhor do processador)\n"
+    "  --idioma pt|en                   o idioma das mensagens (português ou inglês),\n"
+    "                                   também NORVIKA_IDIOMA; as linhas NOME=valor não\n"
+    "                                   mudam\n"
+    "  --help                           mostra esta ajuda\n"
+    "  --version                        mostra a versão\n"
+    "\n"
+    "Saída: motor=, threads=, padroes=, ignorados=, leitura_s=, treino_s=,\n"
+    "erro_quantizacao=, erro_topografico= e pesos_fnv= (hash FNV-1a dos pesos); sem --raio,\n"
+    "raio_inicial=, o raio escolhido; num anel\n"
+    "(mapa 1xN toroidal), percurso_anel= e percurso_vizinho_mais_proximo=, os comprimentos\n"
+    "do percurso do caixeiro-viajante que o anel dá e do percurso do vizinho mais próximo.\n"
+    "\n"
+    "Distâncias na grade: na retangular, a euclidiana entre as posições das unidades (o\n"
+    "kohonen do R usa a maior diferença de coordenadas); na hexagonal, as linhas ímpares\n"
+    "(contando de 0) ficam meia unidade à direita, como no SOM_PAK (o kohonen desloca a\n"
+    "primeira).\n");
+
 void ajuda() {
-    std::printf(
-        "Uso: norvika-lab DADOS --mapa LINHASxCOLUNAS --raio INICIAL[:FINAL] --epocas E\n"
-        "                 [opções]\n"
-        "Treina um mapa de Kohonen do laboratório (retangular ou hexagonal, plano ou toroidal,\n"
-        "vizinhança bolha ou gaussiana, treino online ou em lote) e mostra uma medida por linha.\n"
-        "DADOS é um arquivo de padrões do Norvika ou qualquer tabela que a importação lê (CSV,\n"
-        "TSV, .dat do SOM_PAK, ARFF, .xlsx, .ods), com as escolhas padrão da importação.\n"
-        "Os números aceitam vírgula ou ponto decimal.\n"
-        "\n"
-        "  --mapa LINHASxCOLUNAS            tamanho do mapa, cada lado de 1 a 100\n"
-        "  --topologia retangular|hexagonal (padrão: hexagonal)\n"
-        "  --toroidal                       o mapa se fecha nas bordas (hexagonal: linhas pares)\n"
-        "  --vizinhanca bolha|gaussiana     (padrão: gaussiana)\n"
-        "  --raio INICIAL[:FINAL]           raio da vizinhança; sem FINAL, vai até 0; sem\n"
-        "                                   --raio, de dois terços das distâncias entre as\n"
-        "                                   unidades até 0 (a escolha do kohonen do R)\n"
-        "  --taxa INICIAL[:FINAL]           taxa de aprendizado do treino online; sem FINAL,\n"
-        "                                   fica constante (padrão: 0,05:0,01)\n"
-        "  --decaimento linear|exponencial  como raio e taxa diminuem (padrão: linear)\n"
-        "  --epocas E                       apresentações de todos os padrões\n"
-        "  --modo online|lote               (padrão: online)\n"
-        "  --ordem arquivo|embaralhada      ordem dos padrões no treino online (padrão:\n"
-        "                                   embaralhada, nova a cada época)\n"
-        "  --inicio aleatorio|amostras|linear|canto|MAPA.cod\n"
-        "                                   pesos iniciais (padrão: amostras)\n"
-        "  --semente N                      semente do sorteio (padrão: 1)\n"
-        "  --threads 0|1|2                  0: o motor escolhe (padrão); o resultado é o mesmo;\n"
-        "                                   o treino online usa uma só\n"
-        "  --rotulo COLUNA|nenhum           a coluna de rótulos de uma tabela (nome ou número)\n"
-        "  --ausentes descartar|media|manter\n"
-        "                                   valores ausentes de uma tabela: descarta a linha,\n"
-        "                                   usa a média da coluna ou os mantém (padrão:\n"
-        "                                   descartar; manter num .dat do SOM_PAK)\n"
-        "  --saida MAPA.cod                 grava o mapa no formato do SOM_PAK\n"
-        "  --vencedores ARQUIVO.csv         grava o vencedor e a distância de cada padrão\n"
-        "  --salvar-inicio MAPA.cod         grava o mapa antes do treino, para dar a outro\n"
-        "                                   programa o mesmo começo\n"
-        "  --sugerir                        mostra as opções que o botão Sugerir da janela\n"
-        "                                   escolheria para estes dados e sai (dispensa --mapa,\n"
-        "                                   --raio e --epocas)\n"
-        "  --busca escalar|avx2|avx512      o núcleo da busca (padrão: o melhor do processador)\n"
-        "  --help                           mostra esta ajuda\n"
-        "  --version                        mostra a versão\n"
-        "\n"
-        "Saída: motor=, threads=, padroes=, ignorados=, leitura_s=, treino_s=,\n"
-        "erro_quantizacao=, erro_topografico= e pesos_fnv= (hash FNV-1a dos pesos); sem --raio,\n"
-        "raio_inicial=, o raio escolhido; num anel\n"
-        "(mapa 1xN toroidal), percurso_anel= e percurso_vizinho_mais_proximo=, os comprimentos\n"
-        "do percurso do caixeiro-viajante que o anel dá e do percurso do vizinho mais próximo.\n"
-        "\n"
-        "Distâncias na grade: na retangular, a euclidiana entre as posições das unidades (o\n"
-        "kohonen do R usa a maior diferença de coordenadas); na hexagonal, as linhas ímpares\n"
-        "(contando de 0) ficam meia unidade à direita, como no SOM_PAK (o kohonen desloca a\n"
-        "primeira).\n");
+    escreveTexto(stdout, QCoreApplication::translate("NorvikaLab", kAjuda));
     std::exit(0);
 }
 
 double numero(const std::string& opcao, const std::string& texto) {
     if (const std::optional<double> v = numeroDigitado(texto)) return *v;
-    falha(opcao + ": \"" + texto + "\" não é um número.");
+    falha(QCoreApplication::translate("NorvikaLab", "%1: \"%2\" não é um número.")
+              .arg(qt(opcao), qt(texto)));
 }
 
 std::int32_t inteiro(const std::string& opcao, const std::string& texto) {
     const double v = numero(opcao, texto);
     if (v != std::floor(v) || v < -2147483648.0 || v > 2147483647.0)
-        falha(opcao + ": \"" + texto + "\" não é um número inteiro.");
+        falha(QCoreApplication::translate("NorvikaLab", "%1: \"%2\" não é um número inteiro.")
+                  .arg(qt(opcao), qt(texto)));
     return static_cast<std::int32_t>(v);
 }
 
@@ -126,14 +137,17 @@ T escolha(const std::string& opcao, const std::string& v,
         if (v == nome) return valor;
         lista += (lista.empty() ? "" : ", ") + std::string(nome);
     }
-    falha(opcao + ": \"" + v + "\" não é uma das escolhas (" + lista + ").");
+    falha(QCoreApplication::translate("NorvikaLab", "%1: \"%2\" não é uma das escolhas (%3).")
+              .arg(qt(opcao), qt(v), qt(lista)));
 }
 
 // A setting's choice by its word, the enumeration's value in the settings' table order.
 template <class T>
 T escolha(const std::string& opcao, const std::string& v, TAjusteLab ajuste) {
     const std::optional<std::size_t> i = escolhaPorToken(ajuste, v);
-    if (!i) falha(opcao + ": \"" + v + "\" não é uma das escolhas (" + tokensDe(ajuste) + ").");
+    if (!i)
+        falha(QCoreApplication::translate("NorvikaLab", "%1: \"%2\" não é uma das escolhas (%3).")
+                  .arg(qt(opcao), qt(v), qt(tokensDe(ajuste))));
     return static_cast<T>(*i);
 }
 
@@ -143,7 +157,9 @@ TLinha leLinha(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         const auto valor = [&]() -> std::string {
-            if (i + 1 >= argc) falha(a + " precisa de um valor.");
+            if (i + 1 >= argc)
+                falha(QCoreApplication::translate("NorvikaLab", "%1 precisa de um valor.")
+                          .arg(qt(a)));
             return argv[++i];
         };
         if (a == "--help" || a == "-h") {
@@ -151,10 +167,14 @@ TLinha leLinha(int argc, char** argv) {
         } else if (a == "--version") {
             std::printf("norvika-lab %s\n", kVersaoNorvika);
             std::exit(0);
+        } else if (a == "--idioma") {
+            valor();  // installed at start
         } else if (a == "--mapa") {
             const std::string v = valor();
             const std::size_t x = v.find_first_of("xX");
-            if (x == std::string::npos) falha("--mapa: use LINHASxCOLUNAS, por exemplo 8x10.");
+            if (x == std::string::npos)
+                falha(QCoreApplication::translate("NorvikaLab",
+                                                  "--mapa: use LINHASxCOLUNAS, por exemplo 8x10."));
             c.grade.linhas = inteiro(a, v.substr(0, x));
             c.grade.colunas = inteiro(a, v.substr(x + 1));
             l.temMapa = true;
@@ -199,7 +219,11 @@ TLinha leLinha(int argc, char** argv) {
         } else if (a == "--semente") {
             const std::string v = valor();
             const std::optional<std::uint64_t> s = sementeDeTexto(v);
-            if (!s) falha("--semente: \"" + v + "\" não é um inteiro de 0 a 18446744073709551615.");
+            if (!s)
+                falha(QCoreApplication::translate(
+                          "NorvikaLab",
+                          "--semente: \"%1\" não é um inteiro de 0 a 18446744073709551615.")
+                          .arg(qt(v)));
             c.semente = *s;
         } else if (a == "--threads") {
             c.threads = escolha<int>(a, valor(), {{"0", 0}, {"1", 1}, {"2", 2}});
@@ -223,17 +247,21 @@ TLinha leLinha(int argc, char** argv) {
         } else if (a == "--busca") {
             l.busca = valor();
         } else if (!a.empty() && a[0] == '-') {
-            falha("Opção desconhecida: " + a + " (veja --help).");
+            falha(QCoreApplication::translate("NorvikaLab", "Opção desconhecida: %1 (veja --help).")
+                      .arg(qt(a)));
         } else if (l.dados.empty()) {
             l.dados = a;
         } else {
-            falha("Mais de um arquivo de dados: " + a + ".");
+            falha(QCoreApplication::translate("NorvikaLab", "Mais de um arquivo de dados: %1.")
+                      .arg(qt(a)));
         }
     }
-    if (l.dados.empty()) falha("Falta o arquivo de dados (veja --help).");
+    if (l.dados.empty())
+        falha(QCoreApplication::translate("NorvikaLab", "Falta o arquivo de dados (veja --help)."));
     if (l.sugerir) return l;
-    if (!l.temMapa) falha("Falta --mapa LINHASxCOLUNAS.");
-    if (!l.temEpocas) falha("Falta --epocas E.");
+    if (!l.temMapa)
+        falha(QCoreApplication::translate("NorvikaLab", "Falta --mapa LINHASxCOLUNAS."));
+    if (!l.temEpocas) falha(QCoreApplication::translate("NorvikaLab", "Falta --epocas E."));
     // Without --raio, kohonen's choice: two thirds of the grid's distances, down to 0.
     if (!l.temRaio) c.raio = {raioPadraoLab(c.grade), 0.0};
     return l;
@@ -259,7 +287,8 @@ void grava(const std::string& opcao, const std::string& caminho, F&& f) {
     try {
         f();
     } catch (const EEntradaSaida& e) {
-        falha("não foi possível gravar " + opcao + " \"" + caminho + "\": " + e.what());
+        falha(QCoreApplication::translate("NorvikaLab", "não foi possível gravar %1 \"%2\": %3")
+                  .arg(qt(opcao), qt(caminho), QString::fromUtf8(e.what())));
     }
 }
 
@@ -302,9 +331,13 @@ int executa(TLinha& l) {
     if (!recusa.empty()) falha(recusa);
     TConfiguracaoLab& c = l.config;
     if (c.modo == TModoLab::lote && l.temTaxa)
-        std::fprintf(stderr, "norvika-lab: o treino em lote não usa a taxa de aprendizado.\n");
+        escreveTexto(stderr,
+                     QStringLiteral("norvika-lab: %1\n")
+                         .arg(QCoreApplication::translate(
+                             "NorvikaLab", "o treino em lote não usa a taxa de aprendizado.")));
 
-    confereSaidas({{"dados", l.dados}, {"--inicio", l.inicioCod}},
+    confereSaidas({{QCoreApplication::translate("NorvikaLab", "dados").toStdString(), l.dados},
+                   {"--inicio", l.inicioCod}},
                   {{"--saida", l.saida},
                    {"--vencedores", l.vencedores},
                    {"--salvar-inicio", l.salvarInicio}});
@@ -317,8 +350,11 @@ int executa(TLinha& l) {
     const auto t0 = std::chrono::steady_clock::now();
     const TCargaLab carga = carregaDadosLab(l.dados, nullptr, &opcoes);
     if (!carga.importado && (l.rotulo || l.ausentes))
-        falha("--rotulo e --ausentes valem para tabelas; " + l.dados +
-              " é um arquivo de padrões, que já traz o rótulo e não tem valores ausentes.");
+        falha(QCoreApplication::translate(
+                  "NorvikaLab",
+                  "--rotulo e --ausentes valem para tabelas; %1 é um arquivo de padrões, que "
+                  "já traz o rótulo e não tem valores ausentes.")
+                  .arg(qt(l.dados)));
     const auto t1 = std::chrono::steady_clock::now();
     const TDadosLab& dados = carga.dados;
     if (l.sugerir) {
@@ -329,13 +365,19 @@ int executa(TLinha& l) {
         const TCodebook inicial = leCodebook(l.inicioCod);
         if (inicial.linhas != c.grade.linhas || inicial.colunas != c.grade.colunas ||
             inicial.dimensao != dados.dimensao)
-            falha("O mapa inicial " + l.inicioCod + " tem " + std::to_string(inicial.linhas) +
-                  " x " + std::to_string(inicial.colunas) + " unidades de " +
-                  std::to_string(inicial.dimensao) + " valores; o treino pede " +
-                  std::to_string(c.grade.linhas) + " x " + std::to_string(c.grade.colunas) +
-                  " de " + std::to_string(dados.dimensao) + ".");
+            falha(QCoreApplication::translate(
+                      "NorvikaLab",
+                      "O mapa inicial %1 tem %2 x %3 unidades de %4 valores; o treino "
+                      "pede %5 x %6 de %7.")
+                      .arg(qt(l.inicioCod), QString::number(inicial.linhas),
+                           QString::number(inicial.colunas), QString::number(inicial.dimensao),
+                           QString::number(c.grade.linhas), QString::number(c.grade.colunas),
+                           QString::number(dados.dimensao)));
         for (const double v : inicial.pesos)
-            if (std::isnan(v)) falha("O mapa inicial " + l.inicioCod + " tem valores ausentes.");
+            if (std::isnan(v))
+                falha(QCoreApplication::translate("NorvikaLab",
+                                                  "O mapa inicial %1 tem valores ausentes.")
+                          .arg(qt(l.inicioCod)));
         c.pesosIniciais = inicial.pesos;
     }
     if (const std::string m = validaConfiguracao(c, dados); !m.empty()) falha(m);
@@ -353,11 +395,16 @@ int executa(TLinha& l) {
     const TResultadoLab r = treinaLab(dados, c);
     const auto t3 = std::chrono::steady_clock::now();
     if (l.temThreads && c.threads == 2 && r.threads < 2)
-        std::fprintf(stderr, "norvika-lab: %s\n",
-                     c.modo == TModoLab::online
-                         ? "o treino online apresenta um padrão de cada vez: --threads 2 não o "
-                           "acelera."
-                         : "estes dados são pequenos demais para duas threads: usada uma.");
+        escreveTexto(stderr, QStringLiteral("norvika-lab: %1\n")
+                                 .arg(c.modo == TModoLab::online
+                                          ? QCoreApplication::translate(
+                                                "NorvikaLab",
+                                                "o treino online apresenta um padrão de cada vez: "
+                                                "--threads 2 não o acelera.")
+                                          : QCoreApplication::translate(
+                                                "NorvikaLab",
+                                                "estes dados são pequenos demais para duas "
+                                                "threads: usada uma.")));
 
     std::printf("motor=%s\n", nomeDaBusca());
     std::printf("threads=%d\n", r.threads);
@@ -400,6 +447,8 @@ int executa(TLinha& l) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    QCoreApplication aplicacao(argc, argv);
+    instalaIdiomaDaFerramenta("norvika-lab", argc, argv);
     apagaTemporariosAoTerminar();
     std::string dados;
     try {

@@ -17,6 +17,16 @@ for f in norvika norvika-bench norvika-gera-dados norvika-figuras norvika-import
   [ -x "$r/bin/$f" ] || falha "bin/$f não é um executável"
   gzip -t "$r/share/man/man1/$f.1.gz" 2> /dev/null || falha "share/man/man1/$f.1.gz falta ou não é gzip"
 done
+# The English pages, where `man -L en` looks; man itself finds nothing to warn about in any page.
+for f in norvika norvika-figuras norvika-importa norvika-lab; do
+  gzip -t "$r/share/man/en/man1/$f.1.gz" 2> /dev/null || falha "share/man/en/man1/$f.1.gz falta ou não é gzip"
+done
+if command -v man > /dev/null; then
+  for pagina in "$r"/share/man/man1/*.1.gz "$r"/share/man/en/man1/*.1.gz; do
+    avisos=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$pagina" 2>&1 > /dev/null)
+    [ -z "$avisos" ] || falha "man avisa sobre ${pagina#$r/}: $avisos"
+  done
+fi
 for f in applications/$id.desktop metainfo/$id.metainfo.xml icons/hicolor/scalable/apps/$id.svg \
          norvika/exemplos/iris.txt norvika/exemplos/cores.txt norvika/exemplos/animais.txt \
          norvika/exemplos/cores-aleatorias.txt norvika/exemplos/iris.csv \

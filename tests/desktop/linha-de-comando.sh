@@ -9,6 +9,8 @@ fonte=$1 norvika=$2 bench=$3 gera=$4 versao=$5 figuras=$6 importa=$7 lab=$8
 falhas=0
 falha() { echo "FALHA: $*"; falhas=$((falhas + 1)); }
 semTela() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@"; }
+# Portuguese, whatever language this machine's user chose in the program (--idioma beats it).
+export NORVIKA_IDIOMA=pt
 
 saida=$(semTela "$norvika" --help 2> /dev/null) || falha "norvika --help terminou com $?"
 for t in "Uso: norvika" "--help" "--version" "ARQUIVO" ".cfg"; do
@@ -28,10 +30,29 @@ for par in "$bench:bench/norvika_bench.cpp:norvika-bench" "$gera:bench/gera_dado
            "$lab:app/lab.cpp:norvika-lab"; do
   IFS=: read -r programa codigo nome <<< "$par"
   ajuda=$(semTela "$programa" --help) || falha "$nome --help terminou com $?"
-  manual=$(sed 's/\\-/-/g' "$fonte/desktop/man/$nome.1.in")
   for opcao in $(grep -o 'a == "--[a-z-]*"' "$fonte/$codigo" | grep -o -- '--[a-z-]*'); do
     grep -qF -- "$opcao" <<< "$ajuda" || falha "$nome --help não descreve $opcao"
-    grep -qF -- "$opcao" <<< "$manual" || falha "a página de manual de $nome não descreve $opcao"
+    for pagina in "$fonte/desktop/man/$nome.1.in" "$fonte/desktop/man/en/$nome.1.in"; do
+      [ -e "$pagina" ] || continue
+      grep -qF -- "$opcao" <<< "$(sed 's/\\-/-/g' "$pagina")" || falha "$pagina não descreve $opcao"
+    done
+  done
+done
+
+# The tools in English (--idioma or NORVIKA_IDIOMA): their help is translated, with no line left in
+# Portuguese (words only Portuguese has), while option names, the NAME=value lines and the files
+# written stay as they are in Portuguese.
+portugues='[ãõçáéíóúâêô]|\b(ou|de|da|dos|das|um|uma|com|para|sem|os|não|mostra)\b'
+for par in "$figuras:app/figuras.cpp:norvika-figuras" "$importa:app/importa.cpp:norvika-importa" \
+           "$lab:app/lab.cpp:norvika-lab"; do
+  IFS=: read -r programa codigo nome <<< "$par"
+  pt=$(semTela "$programa" --idioma pt --help) || falha "$nome --idioma pt --help terminou com $?"
+  for en in "$(semTela "$programa" --help --idioma en)" "$(NORVIKA_IDIOMA=en semTela "$programa" --help)"; do
+    [ "$en" != "$pt" ] || falha "$nome --help em inglês é a ajuda em português"
+    ! grep -E -- "$portugues" <<< "$en" || falha "$nome --help em inglês tem as linhas acima em português"
+    for opcao in $(grep -o 'a == "--[a-z-]*"' "$fonte/$codigo" | grep -o -- '--[a-z-]*'); do
+      grep -qF -- "$opcao" <<< "$en" || falha "$nome --help em inglês não descreve $opcao"
+    done
   done
 done
 
@@ -43,6 +64,9 @@ relatorio=$("$importa" "$pasta/t.csv" --saida "$pasta/p.txt") || falha "norvika-
 [ "$(cat "$pasta/p.txt")" = "$(printf '2|2#a|b\n1,5|2|x#\n3|4,25|y#')" ] ||
   falha "norvika-importa gravou '$(cat "$pasta/p.txt")'"
 grep -qF "Linhas lidas: 2; padrões: 2" <<< "$relatorio" || falha "relatório do norvika-importa: '$relatorio'"
+"$importa" "$pasta/t.csv" --saida "$pasta/p-en.txt" --idioma en > /dev/null ||
+  falha "norvika-importa --idioma en terminou com $?"
+cmp -s "$pasta/p.txt" "$pasta/p-en.txt" || falha "norvika-importa --idioma en gravou outro arquivo"
 printf 'a,b\n1,2\n3\n' > "$pasta/ruim.csv"
 erro=$("$importa" "$pasta/ruim.csv" --saida "$pasta/r.txt" 2>&1 > /dev/null)
 codigo=$?
@@ -63,6 +87,15 @@ for campo in motor= erro_quantizacao= erro_topografico= pesos_fnv= treino_s=; do
 done
 head -1 "$pasta/m.cod" | grep -qx "4 hexa 6 4 gaussian" || falha "norvika-lab gravou '$(head -1 "$pasta/m.cod")'"
 [ "$(grep -c ';' "$pasta/v.csv")" -eq 151 ] || falha "norvika-lab --vencedores: $(wc -l < "$pasta/v.csv") linhas"
+# In English the same measures and the same files, line for line (the times aside), also under a
+# Brazilian locale where the machine has one (it would give printf a decimal comma).
+LC_ALL=pt_BR.UTF-8 "$lab" "$fonte/examples/iris.txt" --mapa 4x6 --raio 2 --epocas 20 --modo lote \
+  --semente 18446744073709551615 --saida "$pasta/m-en.cod" --vencedores "$pasta/v-en.csv" \
+  --idioma en > "$pasta/l1-en.txt" 2> /dev/null || falha "norvika-lab --idioma en terminou com $?"
+[ "$(grep -v '_s=' "$pasta/l1.txt")" = "$(grep -v '_s=' "$pasta/l1-en.txt")" ] ||
+  falha "norvika-lab --idioma en mudou as linhas NOME=valor: $(diff "$pasta/l1.txt" "$pasta/l1-en.txt")"
+cmp -s "$pasta/m.cod" "$pasta/m-en.cod" && cmp -s "$pasta/v.csv" "$pasta/v-en.csv" ||
+  falha "norvika-lab --idioma en gravou outros arquivos"
 "$lab" "$fonte/examples/iris.txt" --mapa 4x6 --raio 1 --epocas 2 --inicio "$pasta/m.cod" > /dev/null ||
   falha "norvika-lab --inicio com o mapa gravado terminou com $?"
 erro=$("$lab" "$fonte/examples/iris.txt" --mapa 3x4 --toroidal --raio 1 --epocas 2 2>&1 > /dev/null)
