@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="pt_BR">
 <context>
+    <name>Ferramentas</name>
+    <message>
+        <source>%1 &quot;%2&quot; é o próprio arquivo de %3: escolha outro nome para não perdê-lo.</source>
+        <translation>%1 &quot;%2&quot; is the %3 file itself: choose another name so as not to lose it.</translation>
+    </message>
+    <message>
+        <source>%1 e %2 gravariam o mesmo arquivo &quot;%3&quot;.</source>
+        <translation>%1 and %2 would write the same file &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>não é possível gravar %1 &quot;%2&quot;: %3.</source>
+        <translation>cannot write %1 &quot;%2&quot;: %3.</translation>
+    </message>
+</context>
+<context>
     <name>Mensagens</name>
     <message>
         <source>O arquivo da sessão não pôde ser lido: %1.</source>
@@ -234,6 +249,448 @@
     <message>
         <source>A tabela não cabe na memória que o programa se permite usar (lidas %1 linhas).</source>
         <translation>The table does not fit in the memory the program allows itself (%1 lines read).</translation>
+    </message>
+</context>
+<context>
+    <name>NorvikaFiguras</name>
+    <message>
+        <source>Uso: norvika-figuras REDE.cfg PADROES.txt --vista VISTA --saida ARQUIVO [opções]
+Desenha as vistas do explorador do mapa de uma rede treinada: os padrões do arquivo
+são classificados no mapa (como em &quot;Classificar!&quot;) para os acertos e os rótulos.
+
+  --vista VISTA        rotulos, acertos, matriz-u, planos, cores (com 3 atributos),
+                       espaco, ou todas
+  --saida ARQUIVO      o arquivo da imagem, .png ou .svg; com --vista todas, a pasta
+                       onde cada vista é gravada como VISTA.png ou VISTA.svg
+  --formato png|svg    o formato das imagens de --vista todas (png por padrão)
+  --largura PX         a largura da imagem (1000 por padrão)
+  --altura PX          a altura da imagem, sem a legenda (700 por padrão);
+                       largura × altura até 40 milhões de pixels
+  --legenda-completa   escreve abaixo da imagem o arquivo, o tamanho do mapa, a
+                       vizinhança, o raio, a semente e os erros do mapa
+  --idioma pt|en       o idioma das mensagens e dos textos das imagens (português ou
+                       inglês); também NORVIKA_IDIOMA
+  --help               mostra esta ajuda
+  --version            mostra a versão
+</source>
+        <translation>Usage: norvika-figuras NETWORK.cfg PATTERNS.txt --vista VIEW --saida FILE [options]
+Draws the map explorer&apos;s views of a trained network: the patterns of the file are
+classified on the map (as in &quot;Classify!&quot;) for the hits and the labels.
+
+  --vista VIEW         rotulos (labels), acertos (hits), matriz-u (U-matrix), planos
+                       (component planes), cores (colours, with 3 attributes), espaco
+                       (input space), or todas (all)
+  --saida FILE         the image file, .png or .svg; with --vista todas, the folder
+                       where each view is written as VIEW.png or VIEW.svg
+  --formato png|svg    the format of the images of --vista todas (png by default)
+  --largura PX         the image&apos;s width (1000 by default)
+  --altura PX          the image&apos;s height, without the caption (700 by default);
+                       width × height up to 40 million pixels
+  --legenda-completa   writes below the image the file, the map&apos;s size, the
+                       neighbourhood, the radius, the seed and the map&apos;s errors
+  --idioma pt|en       the language of the messages and of the images&apos; texts
+                       (Portuguese or English); also NORVIKA_IDIOMA
+  --help               shows this help
+  --version            shows the version
+</translation>
+    </message>
+    <message>
+        <source>%1 deve ser um número inteiro de %2 a %3: &quot;%4&quot;</source>
+        <translation>%1 must be a whole number from %2 to %3: &quot;%4&quot;</translation>
+    </message>
+    <message>
+        <source>falta o valor de %1</source>
+        <translation>missing the value of %1</translation>
+    </message>
+    <message>
+        <source>opção desconhecida: %1</source>
+        <translation>unknown option: %1</translation>
+    </message>
+    <message>
+        <source>argumento a mais: %1</source>
+        <translation>one argument too many: %1</translation>
+    </message>
+    <message>
+        <source>faltam a rede (.cfg) e o arquivo de padrões</source>
+        <translation>missing the network (.cfg) and the pattern file</translation>
+    </message>
+    <message>
+        <source>falta --vista</source>
+        <translation>missing --vista</translation>
+    </message>
+    <message>
+        <source>falta --saida</source>
+        <translation>missing --saida</translation>
+    </message>
+    <message>
+        <source>formato desconhecido: %1 (use png ou svg)</source>
+        <translation>unknown format: %1 (use png or svg)</translation>
+    </message>
+    <message>
+        <source>--largura × --altura passa de %1 milhões de pixels</source>
+        <translation>--largura × --altura exceeds %1 million pixels</translation>
+    </message>
+    <message>
+        <source>--saida &quot;%1&quot; deve terminar em .png ou .svg: o formato da imagem segue a extensão</source>
+        <translation>--saida &quot;%1&quot; must end in .png or .svg: the image format follows the extension</translation>
+    </message>
+    <message>
+        <source>o arquivo de treinamento não existe: %1</source>
+        <translation>the training file does not exist: %1</translation>
+    </message>
+    <message>
+        <source>o mapa deste arquivo não cabe na memória que o programa se permite usar.</source>
+        <translation>this file&apos;s map does not fit in the memory the program allows itself to use.</translation>
+    </message>
+    <message>
+        <source>Formato inválido do arquivo de treinamento.</source>
+        <translation>Invalid training file format.</translation>
+    </message>
+    <message>
+        <source>Você deve especificar um arquivo de padrões.</source>
+        <translation>You must specify a pattern file.</translation>
+    </message>
+    <message>
+        <source>Estes padrões não podem ser classificados com esta rede!</source>
+        <translation>These patterns cannot be classified with this network!</translation>
+    </message>
+    <message>
+        <source>Formato inválido do arquivo de padrões.</source>
+        <translation>Invalid pattern file format.</translation>
+    </message>
+    <message>
+        <source>não foi possível gravar &quot;%1&quot;: %2</source>
+        <translation>could not write &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>rede</source>
+        <translation>network</translation>
+    </message>
+    <message>
+        <source>padrões</source>
+        <translation>patterns</translation>
+    </message>
+    <message>
+        <source>não foi possível criar a pasta &quot;%1&quot;</source>
+        <translation>could not create the folder &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>a vista cores precisa de padrões de 3 atributos; estes têm %1</source>
+        <translation>the cores view needs patterns of 3 attributes; these have %1</translation>
+    </message>
+    <message>
+        <source>vista desconhecida: %1 (use rotulos, acertos, matriz-u, planos, cores, espaco ou todas)</source>
+        <translation>unknown view: %1 (use rotulos, acertos, matriz-u, planos, cores, espaco or todas)</translation>
+    </message>
+</context>
+<context>
+    <name>NorvikaImporta</name>
+    <message>
+        <source>Uso: norvika-importa ENTRADA --saida PADROES.txt [opções]
+Lê uma tabela (CSV, TSV, texto em colunas, .dat do SOM_PAK, ARFF ou uma planilha
+.xlsx ou .ods) e grava um arquivo de padrões do Norvika (ou um .dat do SOM_PAK,
+quando a saída termina em .dat).
+Sem as opções, o separador, a marca decimal e o cabeçalho são detectados.
+
+  --saida ARQUIVO                  o arquivo de padrões a gravar
+  --separador &apos;;&apos;|&apos;,&apos;|tab|espacos  o separador das colunas
+  --decimal virgula|ponto          a marca decimal dos números
+  --cabecalho sim|nao              se a primeira linha tem os nomes das colunas
+  --planilha NOME|N                a planilha de um .xlsx ou .ods (a primeira por
+                                   padrão)
+  --rotulo COLUNA|nenhum           a coluna do rótulo (nome ou número a partir de 1)
+  --ignorar COL,COL                colunas a deixar de fora (nomes ou números)
+  --ausentes descartar|media       valores ausentes: descarta a linha (padrão) ou
+                                   preenche com a média da coluna
+  --normalizar nenhuma|minmax|z    escala de cada atributo: nenhuma (padrão), para
+                                   [0, 1], ou escore z (desvio-padrão amostral)
+  --idioma pt|en                   o idioma das mensagens (português ou inglês),
+                                   também NORVIKA_IDIOMA
+  --help                           mostra esta ajuda
+  --version                        mostra a versão
+</source>
+        <translation>Usage: norvika-importa INPUT --saida PATTERNS.txt [options]
+Reads a table (CSV, TSV, text in columns, SOM_PAK .dat, ARFF or a .xlsx or .ods
+spreadsheet) and writes a Norvika pattern file (or a SOM_PAK .dat, when the output
+ends in .dat).
+Without the options, the separator, the decimal mark and the header are detected.
+
+  --saida FILE                     the pattern file to write
+  --separador &apos;;&apos;|&apos;,&apos;|tab|espacos  the column separator (espacos: spaces)
+  --decimal virgula|ponto          the numbers&apos; decimal mark (comma or point)
+  --cabecalho sim|nao              whether the first line has the column names
+                                   (yes or no)
+  --planilha NAME|N                the sheet of a .xlsx or .ods (the first by
+                                   default)
+  --rotulo COLUMN|nenhum           the label column (name or number from 1), or
+                                   none
+  --ignorar COL,COL                columns to leave out (names or numbers)
+  --ausentes descartar|media       missing values: drop the line (default) or
+                                   fill in the column&apos;s mean
+  --normalizar nenhuma|minmax|z    scaling of each attribute: none (default), to
+                                   [0, 1], or z-score (sample standard deviation)
+  --idioma pt|en                   the language of the messages (Portuguese or
+                                   English); also NORVIKA_IDIOMA
+  --help                           shows this help
+  --version                        shows the version
+</translation>
+    </message>
+    <message>
+        <source>falta o valor de %1</source>
+        <translation>missing the value of %1</translation>
+    </message>
+    <message>
+        <source>valor inválido para %1: &quot;%2&quot; (use %3)</source>
+        <translation>invalid value for %1: &quot;%2&quot; (use %3)</translation>
+    </message>
+    <message>
+        <source>&apos;;&apos;, &apos;,&apos;, tab ou espacos</source>
+        <translation>&apos;;&apos;, &apos;,&apos;, tab or espacos</translation>
+    </message>
+    <message>
+        <source>virgula ou ponto</source>
+        <translation>virgula or ponto</translation>
+    </message>
+    <message>
+        <source>sim ou nao</source>
+        <translation>sim or nao</translation>
+    </message>
+    <message>
+        <source>descartar ou media</source>
+        <translation>descartar or media</translation>
+    </message>
+    <message>
+        <source>nenhuma, minmax ou z</source>
+        <translation>nenhuma, minmax or z</translation>
+    </message>
+    <message>
+        <source>opção desconhecida: %1</source>
+        <translation>unknown option: %1</translation>
+    </message>
+    <message>
+        <source>argumento a mais: %1</source>
+        <translation>one argument too many: %1</translation>
+    </message>
+    <message>
+        <source>falta o arquivo de entrada (veja --help)</source>
+        <translation>missing the input file (see --help)</translation>
+    </message>
+    <message>
+        <source>falta --saida PADROES.txt</source>
+        <translation>missing --saida PATTERNS.txt</translation>
+    </message>
+    <message>
+        <source>entrada</source>
+        <translation>input</translation>
+    </message>
+    <message>
+        <source>não foi possível gravar --saida &quot;%1&quot;: %2</source>
+        <translation>could not write --saida &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Gravado: %1
+</source>
+        <translation>Written: %1
+</translation>
+    </message>
+</context>
+<context>
+    <name>NorvikaLab</name>
+    <message>
+        <source>Uso: norvika-lab DADOS --mapa LINHASxCOLUNAS --raio INICIAL[:FINAL] --epocas E
+                 [opções]
+Treina um mapa de Kohonen do laboratório (retangular ou hexagonal, plano ou toroidal,
+vizinhança bolha ou gaussiana, treino online ou em lote) e mostra uma medida por linha.
+DADOS é um arquivo de padrões do Norvika ou qualquer tabela que a importação lê (CSV,
+TSV, .dat do SOM_PAK, ARFF, .xlsx, .ods), com as escolhas padrão da importação.
+Os números aceitam vírgula ou ponto decimal.
+
+  --mapa LINHASxCOLUNAS            tamanho do mapa, cada lado de 1 a 100
+  --topologia retangular|hexagonal (padrão: hexagonal)
+  --toroidal                       o mapa se fecha nas bordas (hexagonal: linhas pares)
+  --vizinhanca bolha|gaussiana     (padrão: gaussiana)
+  --raio INICIAL[:FINAL]           raio da vizinhança; sem FINAL, vai até 0; sem
+                                   --raio, de dois terços das distâncias entre as
+                                   unidades até 0 (a escolha do kohonen do R)
+  --taxa INICIAL[:FINAL]           taxa de aprendizado do treino online; sem FINAL,
+                                   fica constante (padrão: 0,05:0,01)
+  --decaimento linear|exponencial  como raio e taxa diminuem (padrão: linear)
+  --epocas E                       apresentações de todos os padrões
+  --modo online|lote               (padrão: online)
+  --ordem arquivo|embaralhada      ordem dos padrões no treino online (padrão:
+                                   embaralhada, nova a cada época)
+  --inicio aleatorio|amostras|linear|canto|MAPA.cod
+                                   pesos iniciais (padrão: amostras)
+  --semente N                      semente do sorteio (padrão: 1)
+  --threads 0|1|2                  0: o motor escolhe (padrão); o resultado é o mesmo;
+                                   o treino online usa uma só
+  --rotulo COLUNA|nenhum           a coluna de rótulos de uma tabela (nome ou número)
+  --ausentes descartar|media|manter
+                                   valores ausentes de uma tabela: descarta a linha,
+                                   usa a média da coluna ou os mantém (padrão:
+                                   descartar; manter num .dat do SOM_PAK)
+  --saida MAPA.cod                 grava o mapa no formato do SOM_PAK
+  --vencedores ARQUIVO.csv         grava o vencedor e a distância de cada padrão
+  --salvar-inicio MAPA.cod         grava o mapa antes do treino, para dar a outro
+                                   programa o mesmo começo
+  --sugerir                        mostra as opções que o botão Sugerir da janela
+                                   escolheria para estes dados e sai (dispensa --mapa,
+                                   --raio e --epocas)
+  --busca escalar|avx2|avx512      o núcleo da busca (padrão: o melhor do processador)
+  --idioma pt|en                   o idioma das mensagens (português ou inglês),
+                                   também NORVIKA_IDIOMA; as linhas NOME=valor não
+                                   mudam
+  --help                           mostra esta ajuda
+  --version                        mostra a versão
+
+Saída: motor=, threads=, padroes=, ignorados=, leitura_s=, treino_s=,
+erro_quantizacao=, erro_topografico= e pesos_fnv= (hash FNV-1a dos pesos); sem --raio,
+raio_inicial=, o raio escolhido; num anel
+(mapa 1xN toroidal), percurso_anel= e percurso_vizinho_mais_proximo=, os comprimentos
+do percurso do caixeiro-viajante que o anel dá e do percurso do vizinho mais próximo.
+
+Distâncias na grade: na retangular, a euclidiana entre as posições das unidades (o
+kohonen do R usa a maior diferença de coordenadas); na hexagonal, as linhas ímpares
+(contando de 0) ficam meia unidade à direita, como no SOM_PAK (o kohonen desloca a
+primeira).
+</source>
+        <translation>Usage: norvika-lab DATA --mapa ROWSxCOLUMNS --raio INITIAL[:FINAL] --epocas E
+                 [options]
+Trains a laboratory Kohonen map (rectangular or hexagonal, flat or toroidal, bubble
+or Gaussian neighbourhood, online or batch training) and shows one measure per line.
+DATA is a Norvika pattern file or any table the import reads (CSV, TSV, SOM_PAK
+.dat, ARFF, .xlsx, .ods), with the import&apos;s default choices.
+Numbers accept a decimal comma or point.
+
+  --mapa ROWSxCOLUMNS              the map&apos;s size, each side from 1 to 100
+  --topologia retangular|hexagonal (default: hexagonal)
+  --toroidal                       the map wraps around at its edges (hexagonal:
+                                   an even number of rows)
+  --vizinhanca bolha|gaussiana     bubble or Gaussian (default: gaussiana)
+  --raio INITIAL[:FINAL]           the neighbourhood radius; without FINAL, down to
+                                   0; without --raio, from two thirds of the
+                                   distances between the units down to 0 (R&apos;s
+                                   kohonen choice)
+  --taxa INITIAL[:FINAL]           the learning rate of online training; without
+                                   FINAL, constant (default: 0,05:0,01)
+  --decaimento linear|exponencial  how radius and rate decrease (default: linear)
+  --epocas E                       presentations of all the patterns
+  --modo online|lote               online or batch (default: online)
+  --ordem arquivo|embaralhada      the patterns&apos; order in online training, the
+                                   file&apos;s or shuffled (default: embaralhada, anew
+                                   every epoch)
+  --inicio aleatorio|amostras|linear|canto|MAP.cod
+                                   initial weights: random, samples, linear, corner
+                                   or a map (default: amostras)
+  --semente N                      the random seed (default: 1)
+  --threads 0|1|2                  0: the engine chooses (default); the result is
+                                   the same; online training uses only one
+  --rotulo COLUMN|nenhum           a table&apos;s label column (name or number), or none
+  --ausentes descartar|media|manter
+                                   a table&apos;s missing values: drop the line, use the
+                                   column&apos;s mean or keep them (default: descartar;
+                                   manter in a SOM_PAK .dat)
+  --saida MAP.cod                  writes the map in SOM_PAK format
+  --vencedores FILE.csv            writes each pattern&apos;s winner and distance
+  --salvar-inicio MAP.cod          writes the map before training, to give another
+                                   program the same start
+  --sugerir                        shows the options the window&apos;s Suggest button
+                                   would choose for these data and exits (needs no
+                                   --mapa, --raio or --epocas)
+  --busca escalar|avx2|avx512      the search kernel (default: the processor&apos;s best)
+  --idioma pt|en                   the language of the messages (Portuguese or
+                                   English); also NORVIKA_IDIOMA; the NAME=value
+                                   lines do not change
+  --help                           shows this help
+  --version                        shows the version
+
+Output: motor=, threads=, padroes=, ignorados=, leitura_s=, treino_s=,
+erro_quantizacao=, erro_topografico= and pesos_fnv= (FNV-1a hash of the weights);
+without --raio, raio_inicial=, the radius chosen; on a ring
+(1xN toroidal map), percurso_anel= and percurso_vizinho_mais_proximo=, the lengths
+of the travelling-salesman tour the ring gives and of the nearest-neighbour tour.
+
+Distances on the grid: on the rectangular one, the Euclidean distance between the
+units&apos; positions (R&apos;s kohonen uses the largest coordinate difference); on the
+hexagonal one, the odd rows (counting from 0) sit half a unit to the right, as in
+SOM_PAK (kohonen shifts the first).
+</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; não é um número.</source>
+        <translation>%1: &quot;%2&quot; is not a number.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; não é um número inteiro.</source>
+        <translation>%1: &quot;%2&quot; is not a whole number.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; não é uma das escolhas (%3).</source>
+        <translation>%1: &quot;%2&quot; is not one of the choices (%3).</translation>
+    </message>
+    <message>
+        <source>%1 precisa de um valor.</source>
+        <translation>%1 needs a value.</translation>
+    </message>
+    <message>
+        <source>--mapa: use LINHASxCOLUNAS, por exemplo 8x10.</source>
+        <translation>--mapa: use ROWSxCOLUMNS, for example 8x10.</translation>
+    </message>
+    <message>
+        <source>--semente: &quot;%1&quot; não é um inteiro de 0 a 18446744073709551615.</source>
+        <translation>--semente: &quot;%1&quot; is not a whole number from 0 to 18446744073709551615.</translation>
+    </message>
+    <message>
+        <source>Opção desconhecida: %1 (veja --help).</source>
+        <translation>Unknown option: %1 (see --help).</translation>
+    </message>
+    <message>
+        <source>Mais de um arquivo de dados: %1.</source>
+        <translation>More than one data file: %1.</translation>
+    </message>
+    <message>
+        <source>Falta o arquivo de dados (veja --help).</source>
+        <translation>Missing the data file (see --help).</translation>
+    </message>
+    <message>
+        <source>Falta --mapa LINHASxCOLUNAS.</source>
+        <translation>Missing --mapa ROWSxCOLUMNS.</translation>
+    </message>
+    <message>
+        <source>Falta --epocas E.</source>
+        <translation>Missing --epocas E.</translation>
+    </message>
+    <message>
+        <source>não foi possível gravar %1 &quot;%2&quot;: %3</source>
+        <translation>could not write %1 &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>o treino em lote não usa a taxa de aprendizado.</source>
+        <translation>batch training does not use the learning rate.</translation>
+    </message>
+    <message>
+        <source>dados</source>
+        <translation>data</translation>
+    </message>
+    <message>
+        <source>--rotulo e --ausentes valem para tabelas; %1 é um arquivo de padrões, que já traz o rótulo e não tem valores ausentes.</source>
+        <translation>--rotulo and --ausentes apply to tables; %1 is a pattern file, which already carries the label and has no missing values.</translation>
+    </message>
+    <message>
+        <source>O mapa inicial %1 tem %2 x %3 unidades de %4 valores; o treino pede %5 x %6 de %7.</source>
+        <translation>The initial map %1 has %2 x %3 units of %4 values; the training asks for %5 x %6 of %7.</translation>
+    </message>
+    <message>
+        <source>O mapa inicial %1 tem valores ausentes.</source>
+        <translation>The initial map %1 has missing values.</translation>
+    </message>
+    <message>
+        <source>o treino online apresenta um padrão de cada vez: --threads 2 não o acelera.</source>
+        <translation>online training presents one pattern at a time: --threads 2 does not speed it up.</translation>
+    </message>
+    <message>
+        <source>estes dados são pequenos demais para duas threads: usada uma.</source>
+        <translation>these data are too small for two threads: one used.</translation>
     </message>
 </context>
 <context>
