@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <optional>
 
+#include "UTraducao.h"
+
 TResultadoBusca buscaEscalar(const double* x, std::int32_t dimensao, const double* base,
                              const std::int32_t* slots, std::int32_t m, double fator, double folga,
                              std::int32_t* candidatos, double* distancias) {
@@ -137,10 +139,15 @@ std::string defineBusca(std::string_view nome) {
     }
     const auto n = nivelDoNome(nome);
     if (!n)
-        return "busca desconhecida: \"" + std::string(nome) + "\" (use escalar, avx2 ou avx512)";
+        return mensagem(
+            QT_TRANSLATE_NOOP("Mensagens",
+                              "busca desconhecida: \"%1\" (use escalar, avx2 ou avx512)"),
+            {nome});
     if (*n > nivelDoProcessador())
-        return "este processador não executa a busca " + std::string(nome) + " (a melhor aqui é " +
-               (nivelDoProcessador() == Nivel::Avx2 ? "avx2" : "escalar") + ")";
+        return mensagem(
+            QT_TRANSLATE_NOOP("Mensagens",
+                              "este processador não executa a busca %1 (a melhor aqui é %2)"),
+            {nome, nivelDoProcessador() == Nivel::Avx2 ? "avx2" : "escalar"});
     escolhido.store(static_cast<int>(*n));
     return {};
 }

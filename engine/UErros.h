@@ -7,6 +7,8 @@
 #include <string>
 #include <utility>
 
+#include "UTraducao.h"
+
 // A text that the number conversions cannot read.
 class EConversao : public std::runtime_error {
   public:
@@ -76,5 +78,6 @@ class EMemoriaInsuficiente : public std::runtime_error {
 // to stop; the command that started it leaves everything as it was.
 class EInterrompido : public std::runtime_error {
   public:
-    EInterrompido() : std::runtime_error("Interrompido a pedido.") {}
+    EInterrompido()
+        : std::runtime_error(mensagem(QT_TRANSLATE_NOOP("Mensagens", "Interrompido a pedido."))) {}
 };

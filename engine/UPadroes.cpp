@@ -4,6 +4,8 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "UTraducao.h"
+
 namespace {
 
 // A label's length as 7 bits a byte, the last byte without its high bit.
@@ -48,7 +50,8 @@ TPadroes& TPadroes::operator=(const TPadroes& outro) {
 
 void TPadroes::adiciona(const double* valores, std::int32_t qtd, std::string_view rotulo) {
     if (quantos_ > 0 && qtd != largura_)
-        throw std::invalid_argument("todos os padrões têm o mesmo número de valores");
+        throw std::invalid_argument(mensagem(
+            QT_TRANSLATE_NOOP("Mensagens", "todos os padrões têm o mesmo número de valores")));
     // A pattern of this container's own would move with the block it is copied into.
     const bool proprio = !valores_.empty() && valores >= valores_.data() &&
                          valores < valores_.data() + valores_.size();

@@ -6,6 +6,7 @@
 #include "UErros.h"
 #include "UExato.h"
 #include "ULimites.h"
+#include "UTraducao.h"
 
 namespace {
 
@@ -18,16 +19,18 @@ std::string textoGiB(std::uint64_t bytes) {
 
 void TRede::inicializaNeuronios(TGeradorAleatorio& gerador, const std::string& tipoVizinhanca) {
     if (qtdLinhas < 1 || qtdColunas < 1)
-        throw EMemoriaInsuficiente(
-            "O mapa precisa de pelo menos uma linha e uma coluna de neurônios.");
-    if (dimensao < 0) throw EMemoriaInsuficiente("A dimensão dos padrões não pode ser negativa.");
+        throw EMemoriaInsuficiente(mensagem(QT_TRANSLATE_NOOP(
+            "Mensagens", "O mapa precisa de pelo menos uma linha e uma coluna de neurônios.")));
+    if (dimensao < 0)
+        throw EMemoriaInsuficiente(mensagem(
+            QT_TRANSLATE_NOOP("Mensagens", "A dimensão dos padrões não pode ser negativa.")));
     const std::uint64_t bytes = bytesDoMapa(qtdLinhas, qtdColunas, dimensao);
     if (bytes > kTetoMapaBytes)
-        throw EMemoriaInsuficiente("Um mapa de " + std::to_string(qtdLinhas) + " x " +
-                                   std::to_string(qtdColunas) + " neurônios com " +
-                                   std::to_string(dimensao) + " pesos cada não cabe na memória (" +
-                                   "precisaria de mais de " + textoGiB(bytes) + "; o limite é " +
-                                   textoGiB(kTetoMapaBytes) + ").");
+        throw EMemoriaInsuficiente(mensagem(
+            QT_TRANSLATE_NOOP("Mensagens",
+                              "Um mapa de %1 x %2 neurônios com %3 pesos cada não cabe na memória "
+                              "(precisaria de mais de %4; o limite é %5)."),
+            {qtdLinhas, qtdColunas, dimensao, textoGiB(bytes), textoGiB(kTetoMapaBytes)}));
 
     // The new map is built aside and put in place only when complete, so a failure leaves the
     // old one untouched.

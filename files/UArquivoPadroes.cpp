@@ -7,6 +7,7 @@
 #include "ULeitorLinhas.h"
 #include "ULimites.h"
 #include "UNumeros.h"
+#include "UTraducao.h"
 
 namespace {
 
@@ -23,10 +24,12 @@ std::size_t procura(std::string_view linha, char c, std::size_t inicio) {
 TCabecalhoPadroes separaCabecalhoPadroes(std::string_view linha) {
     const std::size_t barra = procura(linha, '|', 0);
     if (barra == std::string_view::npos)
-        throw EFormatoArquivo("Falta o separador \"|\" no cabeçalho do arquivo de padrões.");
+        throw EFormatoArquivo(mensagem(QT_TRANSLATE_NOOP(
+            "Mensagens", "Falta o separador \"|\" no cabeçalho do arquivo de padrões.")));
     const std::size_t cerquilha = procura(linha, '#', barra + 1);
     if (cerquilha == std::string_view::npos)
-        throw EFormatoArquivo("Falta o separador \"#\" no cabeçalho do arquivo de padrões.");
+        throw EFormatoArquivo(mensagem(QT_TRANSLATE_NOOP(
+            "Mensagens", "Falta o separador \"#\" no cabeçalho do arquivo de padrões.")));
     return {std::string(linha.substr(0, barra)),
             std::string(linha.substr(barra + 1, cerquilha - barra - 1)),
             {}};
@@ -98,16 +101,20 @@ void lePadrao(std::string_view linha, std::int32_t dimensao, std::int64_t numero
         const std::size_t barra = procura(linha, '|', pos);
         if (barra == std::string_view::npos)
             throw EFormatoArquivo(
-                "Linha " + std::to_string(numeroLinha) +
-                " do arquivo de padrões: falta o separador \"|\" depois do valor " +
-                std::to_string(k + 1) + ".");
+                mensagem(QT_TRANSLATE_NOOP("Mensagens",
+                                           "Linha %1 do arquivo de padrões: falta o separador "
+                                           "\"|\" depois do valor %2."),
+                         {numeroLinha, k + 1}));
         padrao.adicionaValor(textoParaDouble(linha.substr(pos, barra - pos)));
         pos = barra + 1;
     }
     const std::size_t cerquilha = procura(linha, '#', pos);
     if (cerquilha == std::string_view::npos)
-        throw EFormatoArquivo("Linha " + std::to_string(numeroLinha) +
-                              " do arquivo de padrões: falta o separador \"#\" depois do rótulo.");
+        throw EFormatoArquivo(
+            mensagem(QT_TRANSLATE_NOOP("Mensagens",
+                                       "Linha %1 do arquivo de padrões: falta o separador "
+                                       "\"#\" depois do rótulo."),
+                     {numeroLinha}));
     padrao.setRotulo(std::string(linha.substr(pos, cerquilha - pos)));
 }
 
@@ -139,8 +146,10 @@ bool inicializaEntradas(const std::string& caminho, std::int32_t qtdPadroes, std
             if (entradas.bytesAoAdicionar(padrao.getQtdValores(), padrao.getRotulo().size()) >
                 limite)
                 throw EMemoriaInsuficiente(
-                    "O arquivo de padrões não cabe na memória disponível (lidos " +
-                    std::to_string(i) + " de " + std::to_string(qtdPadroes) + " padrões).");
+                    mensagem(QT_TRANSLATE_NOOP("Mensagens",
+                                               "O arquivo de padrões não cabe na memória "
+                                               "disponível (lidos %1 de %2 padrões)."),
+                             {i, qtdPadroes}));
             entradas.push_back(padrao);
         }
         if (linhasAlem != nullptr) {

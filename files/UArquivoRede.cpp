@@ -7,6 +7,7 @@
 #include "ULeitorLinhas.h"
 #include "ULimites.h"
 #include "UNumeros.h"
+#include "UTraducao.h"
 
 namespace {
 
@@ -14,8 +15,9 @@ namespace {
 std::string_view proximoCampo(std::string_view& resto, char separador) {
     const std::size_t fim = resto.find(separador);
     if (fim == std::string_view::npos)
-        throw EFormatoArquivo(std::string("Falta o separador \"") + separador +
-                              "\" no arquivo de treinamento.");
+        throw EFormatoArquivo(mensagem(
+            QT_TRANSLATE_NOOP("Mensagens", "Falta o separador \"%1\" no arquivo de treinamento."),
+            {std::string(1, separador)}));
     const std::string_view campo = resto.substr(0, fim);
     resto.remove_prefix(fim + 1);
     return campo;
@@ -34,7 +36,8 @@ TCabecalhoRede separaCabecalhoRede(std::string_view linha) {
     c.qtdPadroes = textoParaInteiro(proximoCampo(resto, '|'));
     c.dimensao = textoParaInteiro(proximoCampo(resto, '#'));
     if (c.linhas < 1 || c.colunas < 1 || c.dimensao < 0)
-        throw EFormatoArquivo("Tamanho de mapa inválido no arquivo de treinamento.");
+        throw EFormatoArquivo(mensagem(
+            QT_TRANSLATE_NOOP("Mensagens", "Tamanho de mapa inválido no arquivo de treinamento.")));
     return c;
 }
 
@@ -54,7 +57,8 @@ void lePesosNeuronio(std::string_view linha, std::int32_t dimensao, TNeuronio& n
     for (std::int32_t k = 0; k < dimensao; ++k) {
         const std::size_t fim = linha.find_first_of("|#", pos);
         if (fim == std::string_view::npos)
-            throw EFormatoArquivo("Faltam pesos numa linha do arquivo de treinamento.");
+            throw EFormatoArquivo(mensagem(QT_TRANSLATE_NOOP(
+                "Mensagens", "Faltam pesos numa linha do arquivo de treinamento.")));
         neuronio.setPeso(k, lePeso(linha.substr(pos, fim - pos)));
         pos = fim + 1;
     }

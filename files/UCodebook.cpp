@@ -12,24 +12,14 @@
 #include "UGravacao.h"
 #include "ULeitorLinhas.h"
 #include "ULimites.h"
+#include "UTraducao.h"
 
 namespace {
 
-const char* const kCabecalhoEsperado =
-    "(esperado: dimensão, topologia hexa ou rect, colunas, linhas e vizinhança bubble ou "
-    "gaussian).";
 constexpr std::string_view kToroidal = "#norvika-toroidal";
 
 bool branco(char c) {
     return c == ' ' || c == '\t' || c == '\r';
-}
-
-std::string naLinha(std::int64_t linha) {
-    return "Linha " + std::to_string(linha) + ": ";
-}
-
-std::string contaNeuronios(std::uint64_t n) {
-    return std::to_string(n) + (n == 1 ? " neurônio" : " neurônios");
 }
 
 // A token for a message: at most 60 bytes, not cut inside a UTF-8 character.
@@ -148,21 +138,28 @@ void leCabecalho(std::string_view linha, std::int64_t numero, TCodebook& cb) {
         n == 4 || (n == 5 && (campos[4] == "bubble" || campos[4] == "gaussian"));
     const std::int64_t d = inteiro(campos[0]), c = inteiro(campos[2]), r = inteiro(campos[3]);
     if (!vizinhancaBoa || (campos[1] != "hexa" && campos[1] != "rect") || d < 0 || c < 0 || r < 0)
-        throw ECodebook(naLinha(numero) + "cabeçalho inválido " + kCabecalhoEsperado);
+        throw ECodebook(mensagem(QT_TRANSLATE_NOOP("Mensagens",
+                                                   "Linha %1: cabeçalho inválido (esperado: "
+                                                   "dimensão, topologia hexa ou rect, colunas, "
+                                                   "linhas e vizinhança bubble ou gaussian)."),
+                                 {numero}));
     if (d < 1 || d > kCodebookDimensaoMaxima)
-        throw ECodebook(naLinha(numero) + "a dimensão deve ficar entre 1 e " +
-                        std::to_string(kCodebookDimensaoMaxima) + ".");
+        throw ECodebook(mensagem(
+            QT_TRANSLATE_NOOP("Mensagens", "Linha %1: a dimensão deve ficar entre 1 e %2."),
+            {numero, kCodebookDimensaoMaxima}));
     if (c < 1 || r < 1 || c > kCodebookLadoMaximo || r > kCodebookLadoMaximo)
-        throw ECodebook(naLinha(numero) + "colunas e linhas devem ficar entre 1 e " +
-                        std::to_string(kCodebookLadoMaximo) + ".");
+        throw ECodebook(mensagem(
+            QT_TRANSLATE_NOOP("Mensagens", "Linha %1: colunas e linhas devem ficar entre 1 e %2."),
+            {numero, kCodebookLadoMaximo}));
     // Every unit holds its values and its label's string.
     const auto bytes = static_cast<std::uint64_t>(c * r) *
                        (static_cast<std::uint64_t>(d) * sizeof(double) + sizeof(std::string));
     if (bytes > limiteMemoriaDados())
-        throw ECodebook(naLinha(numero) + "um mapa de " + std::to_string(c) + " × " +
-                        std::to_string(r) + " neurônios de dimensão " + std::to_string(d) +
-                        " passa da memória que o programa se permite (" +
-                        std::to_string(limiteMemoriaDados() >> 20) + " MiB).");
+        throw ECodebook(mensagem(QT_TRANSLATE_NOOP("Mensagens",
+                                                   "Linha %1: um mapa de %2 × %3 neurônios de "
+                                                   "dimensão %4 passa da memória que o programa "
+                                                   "se permite (%5 MiB)."),
+                                 {numero, c, r, d, limiteMemoriaDados() >> 20}));
     cb.dimensao = static_cast<std::int32_t>(d);
     cb.colunas = static_cast<std::int32_t>(c);
     cb.linhas = static_cast<std::int32_t>(r);
@@ -173,8 +170,9 @@ void leCabecalho(std::string_view linha, std::int64_t numero, TCodebook& cb) {
 // One unit's line: its values into pesos, the words after them into rotulos.
 void leNeuronio(std::string_view linha, std::int64_t numero, TCodebook& cb) {
     const auto esperados = [&](std::int64_t encontrados) {
-        return ECodebook(naLinha(numero) + "esperados " + std::to_string(cb.dimensao) +
-                         " valores, encontrados " + std::to_string(encontrados) + ".");
+        return ECodebook(mensagem(
+            QT_TRANSLATE_NOOP("Mensagens", "Linha %1: esperados %2 valores, encontrados %3."),
+            {numero, cb.dimensao, encontrados}));
     };
     TPalavras palavras(linha);
     std::string_view p;
@@ -186,8 +184,10 @@ void leNeuronio(std::string_view linha, std::int64_t numero, TCodebook& cb) {
                 cb.pesos.push_back(v);
                 break;
             case TTipo::infinito:
-                throw ECodebook(naLinha(numero) + "o valor " + std::to_string(k + 1) + " (" +
-                                citado(p) + ") é infinito ou sai do intervalo dos reais.");
+                throw ECodebook(mensagem(QT_TRANSLATE_NOOP("Mensagens",
+                                                           "Linha %1: o valor %2 (%3) é infinito "
+                                                           "ou sai do intervalo dos reais."),
+                                         {numero, k + 1, citado(p)}));
             case TTipo::outro: {
                 // A word that does not start like a number, and only words after it: a short
                 // line with its label. Anything else is a bad value.
@@ -198,8 +198,9 @@ void leNeuronio(std::string_view linha, std::int64_t numero, TCodebook& cb) {
                 while (soPalavras && depois.proxima(q))
                     soPalavras = classifica(q, v) == TTipo::outro;
                 if (soPalavras) throw esperados(k);
-                throw ECodebook(naLinha(numero) + citado(p) + " não é um número (valor " +
-                                std::to_string(k + 1) + ").");
+                throw ECodebook(mensagem(
+                    QT_TRANSLATE_NOOP("Mensagens", "Linha %1: %2 não é um número (valor %3)."),
+                    {numero, citado(p), k + 1}));
             }
         }
     }
@@ -284,11 +285,12 @@ TCodebook leCodebookDeTexto(std::string_view texto) {
             const auto d = static_cast<std::uint64_t>(cb.dimensao);
             const std::uint64_t cabem = texto.size() / (2 * d) + 1;
             if (total > cabem)
-                throw ECodebook(naLinha(numero) + "o cabeçalho anuncia " + std::to_string(total) +
-                                " neurônios de dimensão " + std::to_string(d) +
-                                ", mas o resto do arquivo, com " + std::to_string(texto.size()) +
-                                " bytes, não tem lugar para mais de " + std::to_string(cabem) +
-                                ".");
+                throw ECodebook(mensagem(
+                    QT_TRANSLATE_NOOP("Mensagens",
+                                      "Linha %1: o cabeçalho anuncia %2 neurônios de dimensão %3, "
+                                      "mas o resto do arquivo, com %4 bytes, não tem lugar para "
+                                      "mais de %5."),
+                    {numero, total, d, texto.size(), cabem}));
             cb.pesos.reserve(static_cast<std::size_t>(total * d));
             cb.rotulos.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(total, 1 << 20)));
             continue;
@@ -296,40 +298,57 @@ TCodebook leCodebookDeTexto(std::string_view texto) {
         const std::uint64_t anunciados =
             static_cast<std::uint64_t>(cb.linhas) * static_cast<std::uint64_t>(cb.colunas);
         if (++lidos > anunciados)
-            throw ECodebook(naLinha(numero) + "neurônios demais; o cabeçalho anuncia " +
-                            std::to_string(anunciados) + ".");
+            throw ECodebook(
+                mensagem(QT_TRANSLATE_NOOP("Mensagens",
+                                           "Linha %1: neurônios demais; o cabeçalho anuncia %2."),
+                         {numero, anunciados}));
         leNeuronio(linha, numero, cb);
     }
     if (!temCabecalho)
-        throw ECodebook(std::string("O arquivo não tem cabeçalho ") + kCabecalhoEsperado);
+        throw ECodebook(mensagem(QT_TRANSLATE_NOOP(
+            "Mensagens",
+            "O arquivo não tem cabeçalho (esperado: dimensão, topologia hexa ou rect, "
+            "colunas, linhas e vizinhança bubble ou gaussian).")));
     const std::uint64_t anunciados =
         static_cast<std::uint64_t>(cb.linhas) * static_cast<std::uint64_t>(cb.colunas);
     if (lidos != anunciados)
-        throw ECodebook("O arquivo tem " + contaNeuronios(lidos) + "; o cabeçalho anuncia " +
-                        std::to_string(anunciados) + ".");
+        throw ECodebook(mensagem(
+            lidos == 1 ? QT_TRANSLATE_NOOP("Mensagens",
+                                           "O arquivo tem %1 neurônio; o cabeçalho anuncia %2.")
+                       : QT_TRANSLATE_NOOP("Mensagens",
+                                           "O arquivo tem %1 neurônios; o cabeçalho anuncia %2."),
+            {lidos, anunciados}));
+    if (cb.nomes.size() > static_cast<std::size_t>(cb.dimensao))
+        throw ECodebook(mensagem(
+            QT_TRANSLATE_NOOP("Mensagens",
+                              "Linha %1: a linha #n tem mais de %2 nomes; a dimensão é %2."),
+            {linhaNomes, cb.dimensao}));
     if (!cb.nomes.empty() && cb.nomes.size() != static_cast<std::size_t>(cb.dimensao))
-        throw ECodebook(naLinha(linhaNomes) + "a linha #n tem " +
-                        (cb.nomes.size() > static_cast<std::size_t>(cb.dimensao)
-                             ? "mais de " + std::to_string(cb.dimensao)
-                             : std::to_string(cb.nomes.size())) +
-                        (cb.nomes.size() == 1 ? " nome" : " nomes") + "; a dimensão é " +
-                        std::to_string(cb.dimensao) + ".");
+        throw ECodebook(
+            mensagem(cb.nomes.size() == 1
+                         ? QT_TRANSLATE_NOOP("Mensagens",
+                                             "Linha %1: a linha #n tem %2 nome; a dimensão é %3.")
+                         : QT_TRANSLATE_NOOP("Mensagens",
+                                             "Linha %1: a linha #n tem %2 nomes; a dimensão é %3."),
+                     {linhaNomes, cb.nomes.size(), cb.dimensao}));
     return cb;
 }
 
 std::string textoDoCodebook(const TCodebook& cb) {
     if (cb.dimensao < 1 || cb.dimensao > kCodebookDimensaoMaxima || cb.linhas < 1 ||
         cb.colunas < 1 || cb.linhas > kCodebookLadoMaximo || cb.colunas > kCodebookLadoMaximo)
-        throw ECodebook("O mapa não cabe num codebook: dimensão de 1 a " +
-                        std::to_string(kCodebookDimensaoMaxima) + ", colunas e linhas de 1 a " +
-                        std::to_string(kCodebookLadoMaximo) + ".");
+        throw ECodebook(mensagem(QT_TRANSLATE_NOOP("Mensagens",
+                                                   "O mapa não cabe num codebook: dimensão de 1 a "
+                                                   "%1, colunas e linhas de 1 a %2."),
+                                 {kCodebookDimensaoMaxima, kCodebookLadoMaximo}));
     const auto d = static_cast<std::size_t>(cb.dimensao);
     const std::size_t neuronios =
         static_cast<std::size_t>(cb.linhas) * static_cast<std::size_t>(cb.colunas);
     if (cb.pesos.size() != neuronios * d ||
         (!cb.rotulos.empty() && cb.rotulos.size() != neuronios) ||
         (!cb.nomes.empty() && cb.nomes.size() != d))
-        throw ECodebook("O codebook tem pesos, rótulos ou nomes em número diferente do mapa.");
+        throw ECodebook(mensagem(QT_TRANSLATE_NOOP(
+            "Mensagens", "O codebook tem pesos, rótulos ou nomes em número diferente do mapa.")));
     std::string s;
     s.reserve(neuronios * d * 12 + 64);
     s += std::to_string(cb.dimensao);
@@ -364,8 +383,11 @@ std::string textoDoCodebook(const TCodebook& cb) {
         for (std::size_t i = 0; i < d; ++i) {
             const double v = cb.pesos[k * d + i];
             if (std::isinf(v))
-                throw ECodebook("O neurônio " + std::to_string(k + 1) +
-                                " tem um valor infinito, que o formato não guarda.");
+                throw ECodebook(
+                    mensagem(QT_TRANSLATE_NOOP(
+                                 "Mensagens",
+                                 "O neurônio %1 tem um valor infinito, que o formato não guarda."),
+                             {k + 1}));
             if (i > 0) s += ' ';
             escreveValor(s, v);
         }
@@ -378,9 +400,11 @@ std::string textoDoCodebook(const TCodebook& cb) {
         std::string_view p;
         for (bool primeira = true; palavras.proxima(p); primeira = false) {
             if (primeira && pareceValor(p))
-                throw ECodebook("O rótulo " + citado(cb.rotulos[k]) + " do neurônio " +
-                                std::to_string(k + 1) +
-                                " começa por uma palavra que se leria como mais um valor.");
+                throw ECodebook(mensagem(QT_TRANSLATE_NOOP("Mensagens",
+                                                           "O rótulo %1 do neurônio %2 começa por "
+                                                           "uma palavra que se leria como mais um "
+                                                           "valor."),
+                                         {citado(cb.rotulos[k]), k + 1}));
             s += ' ';
             s += p;
         }
@@ -400,8 +424,10 @@ TCodebook leCodebook(const std::string& caminho) {
     const auto grandeDemais = [&] {
         ::close(fd);
         return EMemoriaInsuficiente(
-            "O arquivo é maior do que a memória que o programa se permite (" +
-            std::to_string(limite >> 20) + " MiB).");
+            mensagem(QT_TRANSLATE_NOOP(
+                         "Mensagens",
+                         "O arquivo é maior do que a memória que o programa se permite (%1 MiB)."),
+                     {limite >> 20}));
     };
     if (tamanho > limite) throw grandeDemais();
     // Read to the end, not to the size seen: a file still growing is read as far as the limit.

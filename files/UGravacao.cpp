@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "UErros.h"
+#include "UTraducao.h"
 
 namespace {
 
@@ -57,21 +58,22 @@ std::string motivo(int erro) {
     switch (erro) {
         case ENOSPC:
         case EDQUOT:
-            return "não há espaço no disco";
+            return mensagem(QT_TRANSLATE_NOOP("Mensagens", "não há espaço no disco"));
         case EFBIG:
-            return "o arquivo passaria do tamanho permitido";
+            return mensagem(
+                QT_TRANSLATE_NOOP("Mensagens", "o arquivo passaria do tamanho permitido"));
         case EROFS:
-            return "o disco só permite leitura";
+            return mensagem(QT_TRANSLATE_NOOP("Mensagens", "o disco só permite leitura"));
         case EACCES:
         case EPERM:
-            return "não há permissão para gravar ali";
+            return mensagem(QT_TRANSLATE_NOOP("Mensagens", "não há permissão para gravar ali"));
         case ENOENT:
         case ENOTDIR:
-            return "a pasta não existe";
+            return mensagem(QT_TRANSLATE_NOOP("Mensagens", "a pasta não existe"));
         case EISDIR:
-            return "é uma pasta";
+            return mensagem(QT_TRANSLATE_NOOP("Mensagens", "é uma pasta"));
         case ENAMETOOLONG:
-            return "o nome é longo demais";
+            return mensagem(QT_TRANSLATE_NOOP("Mensagens", "o nome é longo demais"));
         default:
             return std::strerror(erro);
     }
@@ -82,9 +84,11 @@ std::string motivo(int erro) {
 }
 
 [[noreturn]] void recusaEspecial(const std::string& caminho) {
-    throw EArquivoEspecial("\"" + caminho +
-                           "\" não é um arquivo comum (é um dispositivo, um pipe ou um socket): "
-                           "nada foi gravado nele.");
+    throw EArquivoEspecial(
+        mensagem(QT_TRANSLATE_NOOP("Mensagens",
+                                   "\"%1\" não é um arquivo comum (é um dispositivo, um pipe ou "
+                                   "um socket): nada foi gravado nele."),
+                 {caminho}));
 }
 
 // A descriptor closed on every path; close() itself is checked by fecha().
@@ -272,7 +276,8 @@ std::string problemaDoDestino(const std::string& caminho) {
     if (::stat(caminho.c_str(), &st) == 0) {
         if (S_ISDIR(st.st_mode)) return motivo(EISDIR);
         if (!S_ISREG(st.st_mode))
-            return "não é um arquivo comum (é um dispositivo, um pipe ou um socket)";
+            return mensagem(QT_TRANSLATE_NOOP(
+                "Mensagens", "não é um arquivo comum (é um dispositivo, um pipe ou um socket)"));
         return ::access(caminho.c_str(), W_OK) == 0 ? std::string() : motivo(errno);
     }
     if (errno != ENOENT) return motivo(errno);

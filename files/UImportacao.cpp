@@ -290,10 +290,12 @@ TImportacao importaTabela(const std::string& caminho, const TOpcoesImportacao& o
                     : formato == TFormatoTabela::arff   ? importaArff(caminho, o, controle)
                                                         : importaDelimitado(caminho, o, controle);
     if (t.padroes() == 0 && t.linhasDescartadas == 0)
-        throw EImportacao("O arquivo não tem nenhuma linha de dados.");
-    if (t.padroes() == 0)
         throw EImportacao(
-            "Nenhum padrão restou depois de descartar as linhas com valores ausentes.");
+            mensagem(QT_TRANSLATE_NOOP("Mensagens", "O arquivo não tem nenhuma linha de dados.")));
+    if (t.padroes() == 0)
+        throw EImportacao(mensagem(QT_TRANSLATE_NOOP(
+            "Mensagens",
+            "Nenhum padrão restou depois de descartar as linhas com valores ausentes.")));
     if (!t.utf8) t.textosDeCp1252();
     completa(t);
     return t;
@@ -301,51 +303,85 @@ TImportacao importaTabela(const std::string& caminho, const TOpcoesImportacao& o
 
 std::vector<std::string> relatorioDaImportacao(const TImportacao& t) {
     std::vector<std::string> r;
-    const char* formatos[] = {"texto delimitado", "SOM_PAK (.dat)", "ARFF", "planilha"};
-    std::string linha = std::string("Formato: ") + formatos[static_cast<int>(t.formato)];
-    if (t.formato == TFormatoTabela::planilha && t.planilha < t.planilhas.size())
-        linha += " \"" + t.planilhas[t.planilha] + "\" (" + std::to_string(t.planilha + 1) +
-                 " de " + std::to_string(t.planilhas.size()) +
-                 "); cabeçalho: " + (t.cabecalho ? "sim" : "não");
-    if (t.formato == TFormatoTabela::delimitado) {
-        const std::string sep = t.separador == ';'    ? "ponto e vírgula"
-                                : t.separador == ','  ? "vírgula"
-                                : t.separador == '\t' ? "tabulação"
-                                                      : "espaços";
-        linha += "; separador: " + sep +
-                 "; marca decimal: " + (t.decimal == ',' ? "vírgula" : "ponto") +
-                 "; cabeçalho: " + (t.cabecalho ? "sim" : "não");
+    const auto simOuNao = [](bool sim) {
+        return sim ? mensagem(QT_TRANSLATE_NOOP("Mensagens", "sim"))
+                   : mensagem(QT_TRANSLATE_NOOP("Mensagens", "não"));
+    };
+    const std::string codificacao = t.utf8 ? "UTF-8" : "Windows-1252";
+    switch (t.formato) {
+        case TFormatoTabela::delimitado: {
+            const char* const sep =
+                t.separador == ';'    ? QT_TRANSLATE_NOOP("Mensagens", "ponto e vírgula")
+                : t.separador == ','  ? QT_TRANSLATE_NOOP("Mensagens", "vírgula")
+                : t.separador == '\t' ? QT_TRANSLATE_NOOP("Mensagens", "tabulação")
+                                      : QT_TRANSLATE_NOOP("Mensagens", "espaços");
+            const char* const decimal = t.decimal == ',' ? QT_TRANSLATE_NOOP("Mensagens", "vírgula")
+                                                         : QT_TRANSLATE_NOOP("Mensagens", "ponto");
+            r.push_back(
+                mensagem(QT_TRANSLATE_NOOP("Mensagens",
+                                           "Formato: texto delimitado; separador: %1; "
+                                           "marca decimal: %2; cabeçalho: %3; "
+                                           "codificação: %4"),
+                         {mensagem(sep), mensagem(decimal), simOuNao(t.cabecalho), codificacao}));
+            break;
+        }
+        case TFormatoTabela::sompak:
+            r.push_back(
+                mensagem(QT_TRANSLATE_NOOP("Mensagens", "Formato: SOM_PAK (.dat); codificação: %1"),
+                         {codificacao}));
+            break;
+        case TFormatoTabela::arff:
+            r.push_back(mensagem(QT_TRANSLATE_NOOP("Mensagens", "Formato: ARFF; codificação: %1"),
+                                 {codificacao}));
+            break;
+        case TFormatoTabela::planilha:
+            if (t.planilha < t.planilhas.size())
+                r.push_back(mensagem(QT_TRANSLATE_NOOP("Mensagens",
+                                                       "Formato: planilha \"%1\" (%2 de %3); "
+                                                       "cabeçalho: %4"),
+                                     {t.planilhas[t.planilha], t.planilha + 1, t.planilhas.size(),
+                                      simOuNao(t.cabecalho)}));
+            else
+                r.push_back(mensagem(QT_TRANSLATE_NOOP("Mensagens", "Formato: planilha")));
+            break;
     }
-    if (t.formato != TFormatoTabela::planilha)
-        linha += std::string("; codificação: ") + (t.utf8 ? "UTF-8" : "Windows-1252");
-    r.push_back(linha);
     std::string atributos;
     for (const std::size_t k : t.atributos)
         atributos += (atributos.empty() ? "" : ", ") + t.colunas[k].nome;
-    r.push_back("Atributos (" + std::to_string(t.atributos.size()) + "): " + atributos);
-    r.push_back(t.colunaRotulo ? "Rótulo: " + t.colunas[*t.colunaRotulo].nome
-                               : std::string("Rótulo: nenhum"));
+    r.push_back(mensagem(QT_TRANSLATE_NOOP("Mensagens", "Atributos (%1): %2"),
+                         {t.atributos.size(), atributos}));
+    r.push_back(t.colunaRotulo ? mensagem(QT_TRANSLATE_NOOP("Mensagens", "Rótulo: %1"),
+                                          {t.colunas[*t.colunaRotulo].nome})
+                               : mensagem(QT_TRANSLATE_NOOP("Mensagens", "Rótulo: nenhum")));
     std::string ignoradas;
     for (const TColuna& c : t.colunas)
         if (c.papel == TPapel::ignorada) ignoradas += (ignoradas.empty() ? "" : ", ") + c.nome;
-    if (!ignoradas.empty()) r.push_back("Colunas ignoradas: " + ignoradas);
-    r.push_back("Linhas lidas: " + std::to_string(t.linhasLidas) +
-                "; padrões: " + std::to_string(t.padroes()));
+    if (!ignoradas.empty())
+        r.push_back(mensagem(QT_TRANSLATE_NOOP("Mensagens", "Colunas ignoradas: %1"), {ignoradas}));
+    r.push_back(mensagem(QT_TRANSLATE_NOOP("Mensagens", "Linhas lidas: %1; padrões: %2"),
+                         {t.linhasLidas, t.padroes()}));
     for (const TColuna& c : t.colunas)
         if (c.ausentes > 0)
-            r.push_back("Valores ausentes em \"" + c.nome + "\": " + std::to_string(c.ausentes));
+            r.push_back(mensagem(QT_TRANSLATE_NOOP("Mensagens", "Valores ausentes em \"%1\": %2"),
+                                 {c.nome, c.ausentes}));
     if (t.linhasDescartadas > 0)
-        r.push_back("Linhas descartadas por valores ausentes: " +
-                    std::to_string(t.linhasDescartadas));
+        r.push_back(
+            mensagem(QT_TRANSLATE_NOOP("Mensagens", "Linhas descartadas por valores ausentes: %1"),
+                     {t.linhasDescartadas}));
     if (t.valoresPreenchidos > 0)
-        r.push_back("Valores ausentes preenchidos com a média da coluna: " +
-                    std::to_string(t.valoresPreenchidos));
+        r.push_back(
+            mensagem(QT_TRANSLATE_NOOP("Mensagens",
+                                       "Valores ausentes preenchidos com a média da coluna: %1"),
+                     {t.valoresPreenchidos}));
     if (t.valoresAusentes > 0)
-        r.push_back("Valores ausentes mantidos: " + std::to_string(t.valoresAusentes));
+        r.push_back(mensagem(QT_TRANSLATE_NOOP("Mensagens", "Valores ausentes mantidos: %1"),
+                             {t.valoresAusentes}));
     if (t.normalizacao != TNormalizacao::nenhuma)
         r.push_back(t.normalizacao == TNormalizacao::minmax
-                        ? "Normalização: mínimo e máximo para [0, 1]"
-                        : "Normalização: escore z (desvio-padrão amostral)");
+                        ? mensagem(QT_TRANSLATE_NOOP("Mensagens",
+                                                     "Normalização: mínimo e máximo para [0, 1]"))
+                        : mensagem(QT_TRANSLATE_NOOP(
+                              "Mensagens", "Normalização: escore z (desvio-padrão amostral)")));
     for (const std::string& n : t.notas) r.push_back(n);
     return r;
 }

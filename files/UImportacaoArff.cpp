@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "UImportacaoInterna.h"
+#include "UTraducao.h"
 
 namespace importacao {
 
@@ -17,7 +18,8 @@ TImportacao importaArff(const std::string& caminho, const TOpcoesImportacao& o,
     std::string texto;
     for (;;) {
         if (!leitor.proximo(campos, linha))
-            throw EImportacao("O arquivo ARFF não tem a seção @data.");
+            throw EImportacao(
+                mensagem(QT_TRANSLATE_NOOP("Mensagens", "O arquivo ARFF não tem a seção @data.")));
         texto.clear();
         for (std::size_t k = 0; k < campos.size(); ++k) (texto += k > 0 ? " " : "") += campos[k];
         const std::string_view l = apara(texto);
@@ -29,17 +31,25 @@ TImportacao importaArff(const std::string& caminho, const TOpcoesImportacao& o,
         if (igualSemCaixa(palavra, "@relation")) continue;
         if (igualSemCaixa(palavra, "@data")) break;
         if (!igualSemCaixa(palavra, "@attribute"))
-            throw EImportacao(naLinha(linha) + ": \"" + std::string(palavra.substr(0, 80)) +
-                              "\" não é uma declaração do ARFF (@relation, @attribute ou @data).");
+            throw EImportacao(
+                mensagem(QT_TRANSLATE_NOOP("Mensagens",
+                                           "Linha %1: \"%2\" não é uma declaração "
+                                           "do ARFF (@relation, @attribute ou @data)."),
+                         {linha, palavra.substr(0, 80)}));
         if (t.colunas.size() == kMaximoColunas)
-            throw EImportacao(naLinha(linha) + ": mais de " + std::to_string(kMaximoColunas) +
-                              " atributos, mais do que a importação lê.");
+            throw EImportacao(mensagem(
+                QT_TRANSLATE_NOOP("Mensagens",
+                                  "Linha %1: mais de %2 atributos, mais do que a importação lê."),
+                {linha, kMaximoColunas}));
         // The name, maybe quoted, then the type.
         std::string nome;
         if (!resto.empty() && (resto.front() == '\'' || resto.front() == '"')) {
             const std::size_t fecha = resto.find(resto.front(), 1);
             if (fecha == std::string_view::npos)
-                throw EImportacao(naLinha(linha) + ": falta fechar as aspas do nome do atributo.");
+                throw EImportacao(mensagem(
+                    QT_TRANSLATE_NOOP("Mensagens",
+                                      "Linha %1: falta fechar as aspas do nome do atributo."),
+                    {linha}));
             nome = std::string(resto.substr(1, fecha - 1));
             resto = apara(resto.substr(fecha + 1));
         } else {
@@ -56,13 +66,17 @@ TImportacao importaArff(const std::string& caminho, const TOpcoesImportacao& o,
             c.numerica = true;
         } else if (!igualSemCaixa(resto.substr(0, 6), "string") &&
                    !igualSemCaixa(resto.substr(0, 4), "date")) {
-            throw EImportacao(naLinha(linha) + ": o tipo \"" + std::string(resto.substr(0, 80)) +
-                              "\" do atributo \"" + nome +
-                              "\" não é lido (numeric, real, integer, {…}, string ou date).");
+            throw EImportacao(mensagem(
+                QT_TRANSLATE_NOOP("Mensagens",
+                                  "Linha %1: o tipo \"%2\" do atributo \"%3\" não é lido (numeric, "
+                                  "real, integer, {…}, string ou date)."),
+                {linha, resto.substr(0, 80), nome}));
         }
         t.colunas.push_back(std::move(c));
     }
-    if (t.colunas.empty()) throw EImportacao("O arquivo ARFF não declara nenhum atributo.");
+    if (t.colunas.empty())
+        throw EImportacao(mensagem(
+            QT_TRANSLATE_NOOP("Mensagens", "O arquivo ARFF não declara nenhum atributo.")));
     // A nominal attribute is the label unless another column was asked for.
     definePapeis(t, o, ultimoNominal);
     // The data: comma-separated, quotes single or double, "?" missing, "%" comments.
@@ -73,11 +87,15 @@ TImportacao importaArff(const std::string& caminho, const TOpcoesImportacao& o,
         const std::string_view primeiro = apara(campos[0]);
         if (!primeiro.empty() && primeiro.front() == '%') continue;
         if (!primeiro.empty() && primeiro.front() == '{')
-            throw EImportacao(naLinha(linha) + ": linhas esparsas do ARFF ({…}) não são lidas.");
+            throw EImportacao(
+                mensagem(QT_TRANSLATE_NOOP(
+                             "Mensagens", "Linha %1: linhas esparsas do ARFF ({…}) não são lidas."),
+                         {linha}));
         if (campos.size() != t.colunas.size())
-            throw EImportacao(naLinha(linha) + ": " + std::to_string(campos.size()) +
-                              " valores, mas o ARFF declara " + std::to_string(t.colunas.size()) +
-                              " atributos.");
+            throw EImportacao(
+                mensagem(QT_TRANSLATE_NOOP(
+                             "Mensagens", "Linha %1: %2 valores, mas o ARFF declara %3 atributos."),
+                         {linha, campos.size(), t.colunas.size()}));
         coletor.adiciona(campos, linha);
     }
     t.utf8 = leitor.utf8();

@@ -6,6 +6,7 @@
 #include "UImportacaoInterna.h"
 #include "ULeitorLinhas.h"
 #include "UNumeros.h"
+#include "UTraducao.h"
 
 namespace importacao {
 
@@ -19,9 +20,10 @@ TImportacao importaSompak(const std::string& caminho, const TOpcoesImportacao& o
     if (const std::string inicio = inicioDoArquivo(caminho, 64 * 1024);
         inicio.find('\n') == std::string::npos && inicio.find('\r') != std::string::npos &&
         inicio.find('\r') + 1 < inicio.size())
-        throw EImportacao(
-            "As linhas deste arquivo terminam só com CR (como nos Macintosh antigos): grave-o com "
-            "LF ou CR LF no fim das linhas.");
+        throw EImportacao(mensagem(QT_TRANSLATE_NOOP(
+            "Mensagens",
+            "As linhas deste arquivo terminam só com CR (como nos Macintosh antigos): "
+            "grave-o com LF ou CR LF no fim das linhas.")));
     std::int32_t dimensao = -1;
     std::vector<std::string> nomes;
     bool notouPalavras = false;
@@ -57,7 +59,9 @@ TImportacao importaSompak(const std::string& caminho, const TOpcoesImportacao& o
             while (i < linha.size() && linha[i] != ' ' && linha[i] != '\t') ++i;
             if (i > ini) tokens.push_back(linha.substr(ini, i - ini));
             if (tokens.size() > static_cast<std::size_t>(std::max(dimensao, 0)) + kMaximoColunas)
-                throw EImportacao(naLinha(leitor.numeroLinha()) + ": valores demais numa linha.");
+                throw EImportacao(
+                    mensagem(QT_TRANSLATE_NOOP("Mensagens", "Linha %1: valores demais numa linha."),
+                             {leitor.numeroLinha()}));
         }
         if (tokens.empty()) continue;
         if (tokens[0].front() == '#') {
@@ -72,19 +76,23 @@ TImportacao importaSompak(const std::string& caminho, const TOpcoesImportacao& o
                 dimensao = 0;
             }
             if (dimensao < 1)
-                throw EImportacao(naLinha(numero) +
-                                  ": a primeira linha de um arquivo SOM_PAK deve ser a dimensão "
-                                  "(um número inteiro positivo), e não " +
-                                  citado(tokens[0]) + ".");
+                throw EImportacao(mensagem(
+                    QT_TRANSLATE_NOOP("Mensagens",
+                                      "Linha %1: a primeira linha de um arquivo SOM_PAK deve ser a "
+                                      "dimensão (um número inteiro positivo), e não %2."),
+                    {numero, citado(tokens[0])}));
             if (static_cast<std::size_t>(dimensao) > kMaximoColunas)
-                throw EImportacao(naLinha(numero) + ": a dimensão " + std::to_string(dimensao) +
-                                  " passa das " + std::to_string(kMaximoColunas) +
-                                  " colunas que a importação lê.");
+                throw EImportacao(
+                    mensagem(QT_TRANSLATE_NOOP("Mensagens",
+                                               "Linha %1: a dimensão %2 passa das %3 colunas "
+                                               "que a importação lê."),
+                             {numero, dimensao, kMaximoColunas}));
             continue;
         }
         if (tokens.size() < static_cast<std::size_t>(dimensao))
-            throw EImportacao(naLinha(numero) + ": " + std::to_string(tokens.size()) +
-                              " valores, mas a dimensão é " + std::to_string(dimensao) + ".");
+            throw EImportacao(mensagem(
+                QT_TRANSLATE_NOOP("Mensagens", "Linha %1: %2 valores, mas a dimensão é %3."),
+                {numero, tokens.size(), dimensao}));
         // What follows the values: the label, and keywords (weight=2, fixed=1,2) read and ignored.
         rotulo.clear();
         for (std::size_t k = static_cast<std::size_t>(dimensao); k < tokens.size(); ++k) {
@@ -103,12 +111,15 @@ TImportacao importaSompak(const std::string& caminho, const TOpcoesImportacao& o
         }
         coletor->adiciona(campos, numero);
     }
-    if (dimensao < 0) throw EImportacao("O arquivo está vazio: não há a linha da dimensão.");
+    if (dimensao < 0)
+        throw EImportacao(mensagem(
+            QT_TRANSLATE_NOOP("Mensagens", "O arquivo está vazio: não há a linha da dimensão.")));
     if (!coletor) colunas();
     if (notouPalavras)
-        t.notas.push_back(
-            "Palavras-chave do SOM_PAK depois dos valores (como weight= ou fixed=) foram lidas e "
-            "ignoradas.");
+        t.notas.push_back(mensagem(QT_TRANSLATE_NOOP(
+            "Mensagens",
+            "Palavras-chave do SOM_PAK depois dos valores (como weight= ou fixed=) "
+            "foram lidas e ignoradas.")));
     t.utf8 = utf8.valido();
     return t;
 }

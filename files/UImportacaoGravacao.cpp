@@ -16,6 +16,7 @@
 #include "UImportacaoInterna.h"
 #include "ULeitorLinhas.h"
 #include "UNumeros.h"
+#include "UTraducao.h"
 
 namespace {
 
@@ -228,9 +229,10 @@ void gravaPadroes(const TImportacao& t, const std::string& caminho) {
     const std::size_t d = t.atributos.size();
     if (!sompak &&
         std::any_of(t.valores.begin(), t.valores.end(), [](double v) { return std::isnan(v); }))
-        throw EImportacao(
-            "Um arquivo de padrões não guarda valores ausentes: escolha descartar as linhas "
-            "ou preencher com a média (ou grave um .dat do SOM_PAK).");
+        throw EImportacao(mensagem(QT_TRANSLATE_NOOP(
+            "Mensagens",
+            "Um arquivo de padrões não guarda valores ausentes: escolha descartar as "
+            "linhas ou preencher com a média (ou grave um .dat do SOM_PAK).")));
     TGravacaoEmPartes gravacao(caminho);
     std::string bloco;
     auto despeja = [&](bool sempre) {

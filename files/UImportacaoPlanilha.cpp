@@ -6,6 +6,7 @@
 
 #include "UImportacaoInterna.h"
 #include "UPlanilha.h"
+#include "UTraducao.h"
 
 namespace importacao {
 
@@ -18,7 +19,8 @@ TImportacao importaPlanilha(const std::string& caminho, const TOpcoesImportacao&
     for (std::string& n : p.notas) t.notas.push_back(std::move(n));
     const TTabelaDeTextos& tabela = p.tabela;
     if (tabela.linhas() == 0)
-        throw EImportacao("A planilha \"" + t.planilhas[t.planilha] + "\" está vazia.");
+        throw EImportacao(mensagem(QT_TRANSLATE_NOOP("Mensagens", "A planilha \"%1\" está vazia."),
+                                   {t.planilhas[t.planilha]}));
     auto cheias = [&](std::size_t r) {
         std::size_t n = 0;
         for (std::size_t c = 0; c < tabela.largura(r); ++c)
@@ -42,15 +44,19 @@ TImportacao importaPlanilha(const std::string& caminho, const TOpcoesImportacao&
     }
     if (tabela.numero(primeira) > 1)
         t.notas.push_back(
-            "A tabela começa na linha " + std::to_string(tabela.numero(primeira)) +
-            " da planilha: as linhas acima (vazias, ou com um título) foram ignoradas.");
+            mensagem(QT_TRANSLATE_NOOP("Mensagens",
+                                       "A tabela começa na linha %1 da planilha: as linhas acima "
+                                       "(vazias, ou com um título) foram ignoradas."),
+                     {tabela.numero(primeira)}));
     if (inicio > 0 && inicio != SIZE_MAX)
-        t.notas.push_back(inicio == 1
-                              ? std::string("A primeira coluna da planilha está vazia e foi "
-                                            "ignorada.")
-                              : "As " + std::to_string(inicio) +
-                                    " primeiras colunas da planilha estão vazias e foram "
-                                    "ignoradas.");
+        t.notas.push_back(
+            inicio == 1
+                ? mensagem(QT_TRANSLATE_NOOP(
+                      "Mensagens", "A primeira coluna da planilha está vazia e foi ignorada."))
+                : mensagem(QT_TRANSLATE_NOOP("Mensagens",
+                                             "As %1 primeiras colunas da planilha estão "
+                                             "vazias e foram ignoradas."),
+                           {inicio}));
     std::vector<std::string_view> campos;
     auto linha = [&](std::size_t r) -> const std::vector<std::string_view>& {
         campos.clear();

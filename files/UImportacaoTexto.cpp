@@ -14,6 +14,7 @@
 #include "UImportacaoInterna.h"
 #include "ULeitorLinhas.h"
 #include "ULimites.h"
+#include "UTraducao.h"
 
 namespace importacao {
 
@@ -76,8 +77,10 @@ const char* TDivisor::divide(const char* p, const char* fim, bool ultimo,
             campos.emplace_back(inicio, static_cast<std::size_t>(p - inicio));
         }
         if (campos.size() > maximo_)
-            throw EImportacao(naLinha(linhas_ + 1) + ": mais de " + std::to_string(maximo_) +
-                              " campos, mais do que a importação lê.");
+            throw EImportacao(mensagem(
+                QT_TRANSLATE_NOOP("Mensagens",
+                                  "Linha %1: mais de %2 campos, mais do que a importação lê."),
+                {linhas_ + 1, maximo_}));
         if (p == fim) {
             if (!ultimo) return nullptr;
             break;
@@ -160,9 +163,11 @@ bool TLeitorRegistros::proximo(std::vector<std::string_view>& campos, std::int64
             divisor_.divide(buf_.data() + ini_, buf_.data() + fim_, eof_, campos, linhas);
         if (fim != nullptr) {
             if (divisor_.aspaSemFechar())
-                throw EImportacao(naLinha(linha) +
-                                  ": as aspas abertas nesta linha não se fecham até o fim do "
-                                  "arquivo.");
+                throw EImportacao(
+                    mensagem(QT_TRANSLATE_NOOP("Mensagens",
+                                               "Linha %1: as aspas abertas nesta linha não se "
+                                               "fecham até o fim do arquivo."),
+                             {linha}));
             ini_ = static_cast<std::size_t>(fim - buf_.data());
             linha_ += std::max<std::int64_t>(linhas, 1);
             return true;
@@ -180,7 +185,9 @@ void TLeitorRegistros::carrega() {
     // Half again, not twice: a record of hundreds of megabytes costs its size and a half
     // rather than double, and is still split only a few dozen times.
     abreEspaco(buf_, ini_, fim_, limite_, std::uint64_t{buf_.size()} + buf_.size() / 2,
-               "Um registro da tabela é longo demais");
+               QT_TRANSLATE_NOOP("Mensagens",
+                                 "Um registro da tabela é longo demais para a "
+                                 "memória disponível (mais de %1 MiB)."));
     std::size_t desdeOPasso = 0;
     while (fim_ < buf_.size()) {
         if (desdeOPasso >= kBloco) {
@@ -326,9 +333,12 @@ char detectaDecimal(const std::vector<std::vector<std::string>>& registros, char
                                               x == '-' || x == '+';
                                    });
                 if (ambos)
-                    throw EImportacao("O número " + citado(c) +
-                                      " usa separador de milhar, que a importação não adivinha: "
-                                      "tire-o no programa de origem (ou escolha a marca decimal).");
+                    throw EImportacao(mensagem(
+                        QT_TRANSLATE_NOOP("Mensagens",
+                                          "O número %1 usa separador de milhar, que a importação "
+                                          "não adivinha: tire-o no programa de origem (ou escolha "
+                                          "a marca decimal)."),
+                        {citado(c)}));
                 continue;
             }
             if (ponto && exemploPonto.empty()) exemploPonto = campo;
@@ -337,10 +347,12 @@ char detectaDecimal(const std::vector<std::vector<std::string>>& registros, char
             comVirgula = comVirgula || virgula;
         }
     if (comPonto && comVirgula && separador != ',')
-        throw EImportacao("A tabela tem números com ponto (" + citado(exemploPonto) +
-                          ") e com vírgula (" + citado(exemploVirgula) +
-                          "): um deles é separador de milhar, que a importação não adivinha. "
-                          "Escolha a marca decimal.");
+        throw EImportacao(mensagem(
+            QT_TRANSLATE_NOOP("Mensagens",
+                              "A tabela tem números com ponto (%1) e com vírgula (%2): um deles é "
+                              "separador de milhar, que a importação não adivinha. Escolha a "
+                              "marca decimal."),
+            {citado(exemploPonto), citado(exemploVirgula)}));
     if (comPonto) return '.';
     if (comVirgula) return ',';
     return separador == ';' ? ',' : '.';
@@ -392,9 +404,10 @@ void colunasDaAmostra(TImportacao& t, const std::vector<std::vector<std::string>
         }
         if (numera) {
             t.colunas[0].numeraLinhas = true;
-            t.notas.push_back(
-                "A primeira coluna, sem nome, só numera as linhas (como os nomes de linha do R) "
-                "e ficou de fora.");
+            t.notas.push_back(mensagem(QT_TRANSLATE_NOOP(
+                "Mensagens",
+                "A primeira coluna, sem nome, só numera as linhas (como os nomes de "
+                "linha do R) e ficou de fora.")));
         }
     }
     definePapeis(t, o, std::nullopt);
@@ -416,7 +429,9 @@ TImportacao importaDelimitado(const std::string& caminho, const TOpcoesImportaca
     }
     t.separador = o.separador ? *o.separador : detectaSeparador(inicio, inteira);
     const auto amostra = registrosDaAmostra(inicio, t.separador, inteira);
-    if (amostra.empty()) throw EImportacao("O arquivo está vazio: não há nenhuma linha de dados.");
+    if (amostra.empty())
+        throw EImportacao(mensagem(QT_TRANSLATE_NOOP(
+            "Mensagens", "O arquivo está vazio: não há nenhuma linha de dados.")));
     t.decimal = o.decimal ? *o.decimal : detectaDecimal(amostra, t.separador);
     colunasDaAmostra(t, amostra, o);
     const std::size_t colunas = t.colunas.size();
@@ -435,8 +450,9 @@ TImportacao importaDelimitado(const std::string& caminho, const TOpcoesImportaca
         }
         primeira = false;
         if (campos.size() != colunas)
-            throw EImportacao(naLinha(linha) + ": " + std::to_string(campos.size()) +
-                              " campos, mas a tabela tem " + std::to_string(colunas) + " colunas.");
+            throw EImportacao(mensagem(
+                QT_TRANSLATE_NOOP("Mensagens", "Linha %1: %2 campos, mas a tabela tem %3 colunas."),
+                {linha, campos.size(), colunas}));
         coletor.adiciona(campos, linha);
     }
     t.utf8 = leitor.utf8();

@@ -11,6 +11,7 @@
 
 #include "UErros.h"
 #include "ULimites.h"
+#include "UTraducao.h"
 
 namespace {
 
@@ -48,31 +49,44 @@ std::string mensagemErroArquivo(int erro, const std::string& caminho) {
 
 std::string mensagemDaFalha(const std::exception& falha, const std::string& arquivo) {
     if (const auto* leitura = dynamic_cast<const ELeitura*>(&falha)) {
-        std::string motivo;
+        const int erro = leitura->erro();
+        const char* modelo = nullptr;
         if (leitura->especial())
-            motivo = "não é um arquivo comum (é um pipe, um dispositivo ou um socket)";
-        else if (leitura->erro() == ENOENT)
-            motivo =
-                pastaExiste(leitura->caminho()) ? "o arquivo não existe" : "a pasta não existe";
-        else if (leitura->erro() == ENOTDIR)
-            motivo = "a pasta não existe";
-        else if (leitura->erro() == EISDIR)
-            motivo = "é uma pasta";
-        else if (leitura->erro() == EACCES || leitura->erro() == EPERM)
-            motivo = "não há permissão para lê-lo";
-        else if (leitura->erro() == ENAMETOOLONG)
-            motivo = "o nome é longo demais";
+            modelo = QT_TRANSLATE_NOOP("Mensagens",
+                                       "Não foi possível ler \"%1\": não é um arquivo comum (é um "
+                                       "pipe, um dispositivo ou um socket).");
+        else if ((erro == ENOENT && !pastaExiste(leitura->caminho())) || erro == ENOTDIR)
+            modelo =
+                QT_TRANSLATE_NOOP("Mensagens", "Não foi possível ler \"%1\": a pasta não existe.");
+        else if (erro == ENOENT)
+            modelo = QT_TRANSLATE_NOOP("Mensagens",
+                                       "Não foi possível ler \"%1\": o arquivo não existe.");
+        else if (erro == EISDIR)
+            modelo = QT_TRANSLATE_NOOP("Mensagens", "Não foi possível ler \"%1\": é uma pasta.");
+        else if (erro == EACCES || erro == EPERM)
+            modelo = QT_TRANSLATE_NOOP("Mensagens",
+                                       "Não foi possível ler \"%1\": não há permissão para lê-lo.");
+        else if (erro == ENAMETOOLONG)
+            modelo = QT_TRANSLATE_NOOP("Mensagens",
+                                       "Não foi possível ler \"%1\": o nome é longo demais.");
         else
-            motivo = std::strerror(leitura->erro());
-        return "Não foi possível ler \"" + leitura->caminho() + "\": " + motivo + ".";
+            return mensagem(QT_TRANSLATE_NOOP("Mensagens", "Não foi possível ler \"%1\": %2."),
+                            {leitura->caminho(), std::strerror(erro)});
+        return mensagem(modelo, {leitura->caminho()});
     }
     // The number conversions speak as the classic window does; here they name the file.
     if (const auto* conversao = dynamic_cast<const EConversao*>(&falha);
         conversao != nullptr && !conversao->citado().empty())
-        return "\"" + arquivo + "\": \"" + conversao->citado() + "\" não é " +
-               (conversao->inteiro() ? "um número inteiro." : "um número.");
+        return mensagem(
+            conversao->inteiro()
+                ? QT_TRANSLATE_NOOP("Mensagens", "\"%1\": \"%2\" não é um número inteiro.")
+                : QT_TRANSLATE_NOOP("Mensagens", "\"%1\": \"%2\" não é um número."),
+            {arquivo, conversao->citado()});
     if (dynamic_cast<const EEstouroReal*>(&falha) != nullptr)
-        return "\"" + arquivo + "\": um valor passa do maior número que o programa guarda.";
+        return mensagem(QT_TRANSLATE_NOOP("Mensagens",
+                                          "\"%1\": um valor passa do maior número que o programa "
+                                          "guarda."),
+                        {arquivo});
     return falha.what();
 }
 
@@ -100,7 +114,7 @@ int abreArquivoRegular(const std::string& caminho, std::uint64_t& tamanho) {
 }
 
 void abreEspaco(std::vector<char>& buf, std::size_t& ini, std::size_t& fim, std::uint64_t limite,
-                std::uint64_t maior, const char* longoDemais) {
+                std::uint64_t maior, const char* modeloLongoDemais) {
     if (ini > 0) {
         std::memmove(buf.data(), buf.data() + ini, fim - ini);
         fim -= ini;
@@ -108,9 +122,7 @@ void abreEspaco(std::vector<char>& buf, std::size_t& ini, std::size_t& fim, std:
     }
     if (fim == buf.size()) {
         if (buf.size() >= limite)
-            throw EMemoriaInsuficiente(std::string(longoDemais) +
-                                       " para a memória disponível (mais de " +
-                                       std::to_string(limite >> 20) + " MiB).");
+            throw EMemoriaInsuficiente(mensagem(modeloLongoDemais, {limite >> 20}));
         buf.resize(std::min(maior, limite));
     }
 }
@@ -128,7 +140,9 @@ TLeitorLinhas::~TLeitorLinhas() {
 bool TLeitorLinhas::carregaMais() {
     if (eof_) return false;
     abreEspaco(buf_, ini_, fim_, limite_, std::uint64_t{buf_.size()} * 2,
-               "Uma linha do arquivo é longa demais");
+               QT_TRANSLATE_NOOP("Mensagens",
+                                 "Uma linha do arquivo é longa demais para a "
+                                 "memória disponível (mais de %1 MiB)."));
     if (controle_ != nullptr && controle_->passo()) throw EInterrompido();
     for (;;) {
         // A megabyte at a time, so that a stop request is seen between reads into a long line.

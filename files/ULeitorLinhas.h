@@ -76,10 +76,10 @@ bool arquivoExiste(const std::string& caminho);
 // Makes room for the next read of a file read a block at a time into `buf`, whose bytes not yet
 // taken are buf[ini, fim): moves them to the start and, when they fill the buffer, grows it to
 // `maior` bytes, at most `limite`. A buffer already at the limit cannot hold more of the line or
-// record it holds: throws EMemoriaInsuficiente, "`longoDemais` para a memória disponível (mais de
-// N MiB).".
+// record it holds: throws EMemoriaInsuficiente with the message `modeloLongoDemais` (of the
+// "Mensagens" context), whose %1 is the limit in MiB.
 void abreEspaco(std::vector<char>& buf, std::size_t& ini, std::size_t& fim, std::uint64_t limite,
-                std::uint64_t maior, const char* longoDemais);
+                std::uint64_t maior, const char* modeloLongoDemais);
 
 // The message for a failed system call on a file, by errno.
 std::string mensagemErroArquivo(int erro, const std::string& caminho);

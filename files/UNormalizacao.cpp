@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "UImportacaoInterna.h"
+#include "UTraducao.h"
 
 namespace importacao {
 
@@ -30,8 +31,10 @@ void completa(TImportacao& t) {
         }
         if (preenche) {
             if (presentes == 0)
-                throw EImportacao("A coluna \"" + c.nome +
-                                  "\" não tem nenhum valor para tirar a média.");
+                throw EImportacao(mensagem(
+                    QT_TRANSLATE_NOOP("Mensagens",
+                                      "A coluna \"%1\" não tem nenhum valor para tirar a média."),
+                    {c.nome}));
             const double media = static_cast<double>(soma / static_cast<long double>(presentes));
             for (std::size_t i = 0; i < n; ++i)
                 if (std::isnan(t.valores[i * d + j])) {
@@ -69,14 +72,18 @@ void completa(TImportacao& t) {
         c.a = static_cast<double>(a);
         c.b = static_cast<double>(b);
         if (!std::isfinite(c.b))
-            throw EImportacao("A coluna \"" + c.nome +
-                              "\" vai de um extremo ao outro dos números reais: não há como "
-                              "pô-la na escala.");
+            throw EImportacao(mensagem(QT_TRANSLATE_NOOP("Mensagens",
+                                                         "A coluna \"%1\" vai de um extremo ao "
+                                                         "outro dos números reais: não há como "
+                                                         "pô-la na escala."),
+                                       {c.nome}));
         if (!(b > 0.0L)) {
             c.constante = true;
             c.b = 0.0;
-            t.notas.push_back("A coluna \"" + c.nome +
-                              "\" é constante: na escala ficou toda igual a 0.");
+            t.notas.push_back(mensagem(
+                QT_TRANSLATE_NOOP("Mensagens",
+                                  "A coluna \"%1\" é constante: na escala ficou toda igual a 0."),
+                {c.nome}));
         }
         for (std::size_t i = 0; i < n; ++i) {
             double& v = t.valores[i * d + j];

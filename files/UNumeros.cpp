@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "UErros.h"
+#include "UTraducao.h"
 
 namespace {
 
@@ -386,9 +387,10 @@ double textoParaDouble(std::string_view texto, char sep) {
 }
 
 std::string textoStatusCiclo(double taxaAprendizado, std::int32_t ciclo, std::int32_t raio) {
-    return "Taxa de Aprendizagem = " + realParaTexto(taxaAprendizado) +
-           "    Ciclo de término : " + inteiroParaTexto(ciclo) +
-           "    Raio: " + inteiroParaTexto(raio);
+    return mensagem(
+        QT_TRANSLATE_NOOP("Mensagens",
+                          "Taxa de Aprendizagem = %1    Ciclo de término : %2    Raio: %3"),
+        {realParaTexto(taxaAprendizado), inteiroParaTexto(ciclo), inteiroParaTexto(raio)});
 }
 
 bool expoenteSemDigitos(std::string_view texto) {

@@ -13,6 +13,7 @@
 #include "ULeitorLinhas.h"
 #include "UNumeros.h"
 #include "UPlanilhaInterna.h"
+#include "UTraducao.h"
 
 namespace {
 
@@ -29,8 +30,8 @@ bool terminaEm(const std::string& s, std::string_view fim) {
 
 namespace planilhas {
 
-[[noreturn]] void danificada(const std::string& porque) {
-    throw EImportacao("A planilha não pôde ser lida: " + porque + ".");
+[[noreturn]] void danificada(const char* modelo, std::initializer_list<TArgumento> argumentos) {
+    throw EImportacao(mensagem(modelo, argumentos));
 }
 
 std::string emKiB(std::uint64_t bytes) {
@@ -53,23 +54,35 @@ TZip::TZip(const std::string& caminho) {
         if (erro == ZIP_ER_NOENT) throw EEntradaSaida(mensagemErroArquivo(ENOENT, caminho));
         if (erro == ZIP_ER_OPEN || erro == ZIP_ER_READ)
             throw EEntradaSaida(mensagemErroArquivo(EACCES, caminho));
-        danificada("não é um arquivo zip (o .xlsx e o .ods são)");
+        danificada(QT_TRANSLATE_NOOP(
+            "Mensagens",
+            "A planilha não pôde ser lida: não é um arquivo zip (o .xlsx e o .ods são)."));
     }
 }
 
 void TZip::le(const std::string& nome, TControle* controle,
               const std::function<void(const char*, std::size_t, bool)>& bloco) const {
     const zip_int64_t indice = zip_name_locate(zip_, nome.c_str(), 0);
-    if (indice < 0) danificada("falta a parte " + nome);
+    if (indice < 0)
+        danificada(
+            QT_TRANSLATE_NOOP("Mensagens", "A planilha não pôde ser lida: falta a parte %1."),
+            {nome});
     zip_file_t* arquivo = zip_fopen_index(zip_, static_cast<zip_uint64_t>(indice), 0);
-    if (arquivo == nullptr) danificada("a parte " + nome + " não se abre");
+    if (arquivo == nullptr)
+        danificada(
+            QT_TRANSLATE_NOOP("Mensagens", "A planilha não pôde ser lida: a parte %1 não se abre."),
+            {nome});
     std::unique_ptr<zip_file_t, int (*)(zip_file_t*)> fecha(arquivo, zip_fclose);
     std::vector<char> buffer(std::size_t{1} << 16);
     std::uint64_t total = 0;
     for (;;) {
         if (controle != nullptr && controle->passo()) throw EInterrompido();
         const zip_int64_t n = zip_fread(arquivo, buffer.data(), buffer.size());
-        if (n < 0) danificada("a parte " + nome + " está corrompida");
+        if (n < 0)
+            danificada(
+                QT_TRANSLATE_NOOP("Mensagens",
+                                  "A planilha não pôde ser lida: a parte %1 está corrompida."),
+                {nome});
         total += static_cast<std::uint64_t>(n);
         orcamento_.inflou(nome, static_cast<std::uint64_t>(n));
         if (controle != nullptr) controle->anotaPadroes(static_cast<std::int64_t>(total >> 10));
@@ -109,8 +122,10 @@ void TLeitorXml::le(const TZip& zip, const std::string& parte, TControle* contro
         [](void* eu, const XML_Char* nome, const XML_Char** atributos) {
             static_cast<TLeitorXml*>(eu)->chama([&](TLeitorXml& l) {
                 if (++l.profundidade_ > kMaiorProfundidade)
-                    danificada("a parte " + *l.parte_ + " tem elementos aninhados a mais de " +
-                               std::to_string(kMaiorProfundidade) + " níveis");
+                    danificada(QT_TRANSLATE_NOOP("Mensagens",
+                                                 "A planilha não pôde ser lida: a parte %1 tem "
+                                                 "elementos aninhados a mais de %2 níveis."),
+                               {*l.parte_, kMaiorProfundidade});
                 l.abre(local(nome), atributos);
             });
         },
@@ -135,8 +150,11 @@ void TLeitorXml::le(const TZip& zip, const std::string& parte, TControle* contro
         juntos.append(bytes, n);
         const std::uint64_t pendente = entregues - std::min(entregues, ultimoEvento_);
         if (pendente > kMaiorToken)
-            danificada("a parte " + parte + " tem um elemento de mais de " +
-                       std::to_string(kMaiorToken >> 20) + " MiB");
+            danificada(
+                QT_TRANSLATE_NOOP(
+                    "Mensagens",
+                    "A planilha não pôde ser lida: a parte %1 tem um elemento de mais de %2 MiB."),
+                {parte, kMaiorToken >> 20});
         // At most kMaiorToken + kBlocoXml bytes: an int, as XML_Parse takes it.
         if (!fim && juntos.size() < std::max<std::uint64_t>(kBlocoXml, pendente)) return;
         const auto status =
@@ -145,9 +163,12 @@ void TLeitorXml::le(const TZip& zip, const std::string& parte, TControle* contro
         juntos.clear();
         if (status == XML_STATUS_ERROR) {
             if (falha_) std::rethrow_exception(falha_);
-            danificada("a parte " + parte + " não é XML válido (linha " +
-                       std::to_string(XML_GetCurrentLineNumber(parser.get())) + ": " +
-                       XML_ErrorString(XML_GetErrorCode(parser.get())) + ")");
+            danificada(
+                QT_TRANSLATE_NOOP(
+                    "Mensagens",
+                    "A planilha não pôde ser lida: a parte %1 não é XML válido (linha %2: %3)."),
+                {parte, XML_GetCurrentLineNumber(parser.get()),
+                 XML_ErrorString(XML_GetErrorCode(parser.get()))});
         }
     });
     parser_ = nullptr;
@@ -159,7 +180,10 @@ void TLeitorXml::le(const TZip& zip, const std::string& parte, TControle* contro
 void TMontagem::linha(std::int64_t numero) {
     fechaLinha();
     if (numero > kMaximoLinhas)
-        danificada("a planilha passa das " + std::to_string(kMaximoLinhas) + " linhas");
+        danificada(
+            QT_TRANSLATE_NOOP("Mensagens",
+                              "A planilha não pôde ser lida: a planilha passa das %1 linhas."),
+            {kMaximoLinhas});
     numero_ = numero;
     celulas_.clear();
     textos_.clear();
@@ -167,7 +191,10 @@ void TMontagem::linha(std::int64_t numero) {
 
 void TMontagem::celula(std::int64_t coluna, std::string_view texto) {
     if (coluna >= kMaximoColunas)
-        danificada("a planilha passa das " + std::to_string(kMaximoColunas) + " colunas");
+        danificada(
+            QT_TRANSLATE_NOOP("Mensagens",
+                              "A planilha não pôde ser lida: a planilha passa das %1 colunas."),
+            {kMaximoColunas});
     if (texto.empty()) return;
     orcamento_.confere(textos_.size() + texto.size() + 24 * (celulas_.size() + 1));
     celulas_.emplace_back(coluna, textos_.size(), texto.size());
@@ -185,7 +212,10 @@ void TMontagem::fechaLinha(std::int64_t vezes) {
         const std::uint64_t bytesDaLinha = textos_.size() + 8 * largura + 16;
         for (std::int64_t v = 0; v < vezes; ++v) {
             if (numero_ + v > kMaximoLinhas)
-                danificada("a planilha passa das " + std::to_string(kMaximoLinhas) + " linhas");
+                danificada(QT_TRANSLATE_NOOP(
+                               "Mensagens",
+                               "A planilha não pôde ser lida: a planilha passa das %1 linhas."),
+                           {kMaximoLinhas});
             orcamento_.gasta(bytesDaLinha);
             tabela_.novaLinha(numero_ + v);
             std::int64_t coluna = 0;
@@ -214,23 +244,33 @@ std::optional<std::int64_t> inteiro(std::optional<std::string_view> texto) {
 
 void contaPlanilha(std::size_t planilhas) {
     if (planilhas >= kMaximoPlanilhas)
-        danificada("o arquivo tem mais de " + std::to_string(kMaximoPlanilhas) + " planilhas");
+        danificada(
+            QT_TRANSLATE_NOOP("Mensagens",
+                              "A planilha não pôde ser lida: o arquivo tem mais de %1 planilhas."),
+            {kMaximoPlanilhas});
 }
 
 void notaDasCelulas(TPlanilhaLida& p, std::int64_t erros, std::int64_t semValor) {
     if (erros == 1)
-        p.notas.push_back("1 célula com erro (como #DIV/0!) foi lida como valor ausente.");
+        p.notas.push_back(mensagem(QT_TRANSLATE_NOOP(
+            "Mensagens", "1 célula com erro (como #DIV/0!) foi lida como valor ausente.")));
     else if (erros > 1)
-        p.notas.push_back(std::to_string(erros) +
-                          " células com erro (como #DIV/0!) foram lidas como valores ausentes.");
-    if (semValor == 1)
         p.notas.push_back(
+            mensagem(QT_TRANSLATE_NOOP(
+                         "Mensagens",
+                         "%1 células com erro (como #DIV/0!) foram lidas como valores ausentes."),
+                     {erros}));
+    if (semValor == 1)
+        p.notas.push_back(mensagem(QT_TRANSLATE_NOOP(
+            "Mensagens",
             "1 fórmula sem valor calculado foi lida como valor ausente (abra e grave "
-            "a planilha de novo para calculá-la).");
+            "a planilha de novo para calculá-la).")));
     else if (semValor > 1)
-        p.notas.push_back(std::to_string(semValor) +
-                          " fórmulas sem valor calculado foram lidas como valores ausentes "
-                          "(abra e grave a planilha de novo para calculá-las).");
+        p.notas.push_back(mensagem(
+            QT_TRANSLATE_NOOP("Mensagens",
+                              "%1 fórmulas sem valor calculado foram lidas como valores ausentes "
+                              "(abra e grave a planilha de novo para calculá-las)."),
+            {semValor}));
 }
 
 }  // namespace planilhas
@@ -271,7 +311,8 @@ TPlanilhaLida lePlanilha(const std::string& caminho, const std::string& planilha
     else if (zip.tem("content.xml"))
         leOds(zip, planilha, controle, p);
     else
-        danificada("não é uma planilha .xlsx nem .ods");
+        danificada(QT_TRANSLATE_NOOP(
+            "Mensagens", "A planilha não pôde ser lida: não é uma planilha .xlsx nem .ods."));
     return p;
 }
 
@@ -279,5 +320,6 @@ std::vector<std::string> planilhasDoArquivo(const std::string& caminho, TControl
     const planilhas::TZip zip(caminho);
     if (zip.tem("xl/workbook.xml")) return planilhas::planilhasXlsx(zip, controle);
     if (zip.tem("content.xml")) return planilhas::planilhasOds(zip, controle);
-    planilhas::danificada("não é uma planilha .xlsx nem .ods");
+    planilhas::danificada(QT_TRANSLATE_NOOP(
+        "Mensagens", "A planilha não pôde ser lida: não é uma planilha .xlsx nem .ods."));
 }

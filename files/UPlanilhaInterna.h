@@ -20,6 +20,7 @@
 #include "UErros.h"
 #include "ULimites.h"
 #include "UPlanilha.h"
+#include "UTraducao.h"
 
 namespace planilhas {
 
@@ -30,7 +31,8 @@ constexpr std::int64_t kMaximoColunas = 16384;
 constexpr std::size_t kMaximoPlanilhas = 10000;
 
 // Throws EImportacao: "A planilha não pôde ser lida: `porque`."
-[[noreturn]] void danificada(const std::string& porque);
+// Throws EImportacao with `modelo`, a message of the "Mensagens" context that says why.
+[[noreturn]] void danificada(const char* modelo, std::initializer_list<TArgumento> argumentos = {});
 
 // A size for a message: in KiB, or in MiB from 10 MiB on.
 std::string emKiB(std::uint64_t bytes);
@@ -47,8 +49,10 @@ class TOrcamento {
     void inflou(const std::string& parte, std::uint64_t bytes) {
         inflados_ += bytes;
         if (inflados_ > limite_)
-            danificada("a parte " + parte + " leva o arquivo descomprimido a mais de " +
-                       std::to_string(limite_ >> 20) + " MiB");
+            danificada(QT_TRANSLATE_NOOP("Mensagens",
+                                         "A planilha não pôde ser lida: a parte %1 leva o arquivo "
+                                         "descomprimido a mais de %2 MiB."),
+                       {parte, limite_ >> 20});
     }
     // Bytes about to be kept; throws when they would pass what the file may keep.
     void gasta(std::uint64_t bytes) {
@@ -57,9 +61,11 @@ class TOrcamento {
     }
     void confere(std::uint64_t bytes) const {
         if (usados_ + bytes > permitido())
-            throw EMemoriaInsuficiente(
-                "A planilha não cabe na memória que o programa se permite usar com ela: até " +
-                emKiB(permitido()) + " para as " + emKiB(inflados_) + " de XML lidas até aqui.");
+            throw EMemoriaInsuficiente(mensagem(
+                QT_TRANSLATE_NOOP("Mensagens",
+                                  "A planilha não cabe na memória que o programa se permite usar "
+                                  "com ela: até %1 para as %2 de XML lidas até aqui."),
+                {emKiB(permitido()), emKiB(inflados_)}));
     }
 
   private:

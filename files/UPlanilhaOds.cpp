@@ -2,6 +2,7 @@
 
 #include "UImportacao.h"
 #include "UPlanilhaInterna.h"
+#include "UTraducao.h"
 
 namespace planilhas {
 
@@ -117,13 +118,19 @@ class TConteudoOds : public TLeitorXml {
 }  // namespace
 
 void leOds(const TZip& zip, const std::string& planilha, TControle* controle, TPlanilhaLida& p) {
-    if (!zip.tem("content.xml")) danificada("falta a parte content.xml");
+    if (!zip.tem("content.xml"))
+        danificada(
+            QT_TRANSLATE_NOOP("Mensagens", "A planilha não pôde ser lida: falta a parte %1."),
+            {"content.xml"});
     TMontagem montagem(p.tabela, zip.orcamento());
     TConteudoOds conteudo(montagem, planilha, p.planilhas);
     conteudo.le(zip, "content.xml", controle);
-    if (p.planilhas.empty()) danificada("não há nenhuma planilha no arquivo");
+    if (p.planilhas.empty())
+        danificada(QT_TRANSLATE_NOOP(
+            "Mensagens", "A planilha não pôde ser lida: não há nenhuma planilha no arquivo."));
     if (!conteudo.escolhida)
-        throw EImportacao("O arquivo não tem a planilha \"" + planilha + "\".");
+        throw EImportacao(mensagem(
+            QT_TRANSLATE_NOOP("Mensagens", "O arquivo não tem a planilha \"%1\"."), {planilha}));
     p.escolhida = *conteudo.escolhida;
     notaDasCelulas(p, conteudo.erros, conteudo.semValor);
 }

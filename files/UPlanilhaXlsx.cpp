@@ -11,6 +11,7 @@
 #include "UImportacao.h"
 #include "UNumeros.h"
 #include "UPlanilhaInterna.h"
+#include "UTraducao.h"
 
 namespace planilhas {
 
@@ -97,7 +98,9 @@ class TRelacoes : public TLeitorXml {
         const auto alvo = atributo(a, "Target");
         if (!id || !alvo) return;
         if (alvos.size() >= 4 * kMaximoPlanilhas)
-            danificada("o arquivo tem relações demais entre as suas partes");
+            danificada(QT_TRANSLATE_NOOP("Mensagens",
+                                         "A planilha não pôde ser lida: o arquivo tem relações "
+                                         "demais entre as suas partes."));
         orcamento().gasta(96 + id->size() + alvo->size());
         alvos[std::string(*id)] = std::string(*alvo);
     }
@@ -111,7 +114,10 @@ class TTextosCompartilhados : public TLeitorXml {
     std::vector<std::uint64_t> fins;
 
     std::string_view texto(std::size_t i) const {
-        if (i >= fins.size()) danificada("um texto compartilhado que não existe");
+        if (i >= fins.size())
+            danificada(QT_TRANSLATE_NOOP(
+                "Mensagens",
+                "A planilha não pôde ser lida: um texto compartilhado que não existe."));
         const std::uint64_t inicio = i == 0 ? 0 : fins[i - 1];
         return std::string_view(textos).substr(inicio, fins[i] - inicio);
     }
@@ -128,8 +134,10 @@ class TTextosCompartilhados : public TLeitorXml {
             dentro_ = false;
         else if (nome == "si") {
             if (fins.size() >= kMaximoTextos)
-                danificada("o arquivo tem mais de " + std::to_string(kMaximoTextos) +
-                           " textos compartilhados");
+                danificada(QT_TRANSLATE_NOOP("Mensagens",
+                                             "A planilha não pôde ser lida: o arquivo tem mais de "
+                                             "%1 textos compartilhados."),
+                           {kMaximoTextos});
             orcamento().gasta(8);
             fins.push_back(textos.size());
         }
@@ -242,7 +250,10 @@ class TFolhaXlsx : public TLeitorXml {
         }
         if (tipo_ == "s") {
             const auto i = inteiro(std::string_view(valor_));
-            if (!i) danificada("um texto compartilhado sem número");
+            if (!i)
+                danificada(QT_TRANSLATE_NOOP(
+                    "Mensagens",
+                    "A planilha não pôde ser lida: um texto compartilhado sem número."));
             montagem_.celula(coluna_, compartilhados_.texto(static_cast<std::size_t>(*i)));
         } else if (tipo_ == "e") {
             ++erros;
@@ -280,14 +291,17 @@ std::string parteDoAlvo(const std::string& alvo) {
 }
 
 std::size_t escolhe(const std::vector<std::string>& nomes, const std::string& planilha) {
-    if (nomes.empty()) danificada("não há nenhuma planilha no arquivo");
+    if (nomes.empty())
+        danificada(QT_TRANSLATE_NOOP(
+            "Mensagens", "A planilha não pôde ser lida: não há nenhuma planilha no arquivo."));
     if (planilha.empty()) return 0;
     for (std::size_t i = 0; i < nomes.size(); ++i)
         if (nomes[i] == planilha) return i;
     if (const auto n = inteiro(std::string_view(planilha));
         n && *n >= 1 && static_cast<std::size_t>(*n) <= nomes.size())
         return static_cast<std::size_t>(*n - 1);
-    throw EImportacao("O arquivo não tem a planilha \"" + planilha + "\".");
+    throw EImportacao(mensagem(
+        QT_TRANSLATE_NOOP("Mensagens", "O arquivo não tem a planilha \"%1\"."), {planilha}));
 }
 
 }  // namespace
@@ -304,7 +318,10 @@ void leXlsx(const TZip& zip, const std::string& planilha, TControle* controle, T
     std::string parte = alvo != relacoes.alvos.end()
                             ? parteDoAlvo(alvo->second)
                             : "xl/worksheets/sheet" + std::to_string(p.escolhida + 1) + ".xml";
-    if (!zip.tem(parte)) danificada("falta a planilha \"" + p.planilhas[p.escolhida] + "\"");
+    if (!zip.tem(parte))
+        danificada(QT_TRANSLATE_NOOP("Mensagens",
+                                     "A planilha não pôde ser lida: falta a planilha \"%1\"."),
+                   {p.planilhas[p.escolhida]});
     TTextosCompartilhados compartilhados;
     if (zip.tem("xl/sharedStrings.xml")) compartilhados.le(zip, "xl/sharedStrings.xml", controle);
     TEstilos estilos;

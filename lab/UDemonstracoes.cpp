@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "ULaboratorioInterno.h"
+#include "UTraducao.h"
 
 const TInfoDemonstracao kDemonstracoes[10] = {
     {TDemonstracao::quadrado, "quadrado", QT_TRANSLATE_NOOP("UDemonstracoes", "Quadrado uniforme"),
@@ -295,19 +296,21 @@ std::string problemaDoPedido(const TPedidoDemonstracao& p) {
     const long n = p.padroes < 0 ? info.padroes : p.padroes;
     const long d = p.dimensao < 0 ? info.dimensao : p.dimensao;
     if (n < 1 || n > kDemonstracaoMaximoPadroes)
-        return "a quantidade de padrões deve ficar entre 1 e " +
-               std::to_string(kDemonstracaoMaximoPadroes) + ".";
+        return mensagem(
+            QT_TRANSLATE_NOOP("Mensagens", "a quantidade de padrões deve ficar entre 1 e %1."),
+            {kDemonstracaoMaximoPadroes});
     if (info.dimensao == 0) return {};
     if (d < 1 || d > kDemonstracaoMaximaDimensao)
-        return "a dimensão deve ficar entre 1 e " + std::to_string(kDemonstracaoMaximaDimensao) +
-               ".";
+        return mensagem(QT_TRANSLATE_NOOP("Mensagens", "a dimensão deve ficar entre 1 e %1."),
+                        {kDemonstracaoMaximaDimensao});
     if (p.tipo == TDemonstracao::gaussianas &&
         (p.grupos < 1 || p.grupos > kDemonstracaoMaximoGrupos))
-        return "a quantidade de grupos deve ficar entre 1 e " +
-               std::to_string(kDemonstracaoMaximoGrupos) + ".";
+        return mensagem(
+            QT_TRANSLATE_NOOP("Mensagens", "a quantidade de grupos deve ficar entre 1 e %1."),
+            {kDemonstracaoMaximoGrupos});
     if (n > kDemonstracaoMaximoValores / d)
-        return "padrões × dimensão passa de " + std::to_string(kDemonstracaoMaximoValores) +
-               " valores.";
+        return mensagem(QT_TRANSLATE_NOOP("Mensagens", "padrões × dimensão passa de %1 valores."),
+                        {kDemonstracaoMaximoValores});
     return {};
 }
 

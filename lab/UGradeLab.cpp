@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <map>
 
+#include "UTraducao.h"
+
 namespace {
 
 std::int64_t quadrado(std::int64_t v) {
@@ -79,11 +81,14 @@ void TGradeLab::posicao(std::int32_t k, double& x, double& y) const {
 
 std::string validaGrade(const TGradeLab& g) {
     if (g.linhas < 1 || g.linhas > kLadoMaximoLab)
-        return "O número de linhas do mapa deve estar entre 1 e 100.";
+        return mensagem(
+            QT_TRANSLATE_NOOP("Mensagens", "O número de linhas do mapa deve estar entre 1 e 100."));
     if (g.colunas < 1 || g.colunas > kLadoMaximoLab)
-        return "O número de colunas do mapa deve estar entre 1 e 100.";
+        return mensagem(QT_TRANSLATE_NOOP("Mensagens",
+                                          "O número de colunas do mapa deve estar entre 1 e 100."));
     if (g.toroidal && g.hexagonal() && g.linhas % 2 != 0)
-        return "Um mapa hexagonal toroidal precisa de um número par de linhas.";
+        return mensagem(QT_TRANSLATE_NOOP(
+            "Mensagens", "Um mapa hexagonal toroidal precisa de um número par de linhas."));
     return {};
 }
 

@@ -8,6 +8,7 @@
 
 #include "UErros.h"
 #include "ULaboratorioInterno.h"
+#include "UTraducao.h"
 
 namespace {
 
@@ -155,8 +156,9 @@ std::vector<double> pesosIniciaisLab(const TDadosLab& dados, const TConfiguracao
     std::vector<double> pesos(static_cast<std::size_t>(n) * d, 0.0);
     if (config.inicio == TInicioLab::pesos) {
         if (config.pesosIniciais.size() != pesos.size())
-            throw std::invalid_argument(
-                "Os pesos iniciais não têm o tamanho do mapa e a dimensão dos padrões.");
+            throw std::invalid_argument(mensagem(QT_TRANSLATE_NOOP(
+                "Mensagens",
+                "Os pesos iniciais não têm o tamanho do mapa e a dimensão dos padrões.")));
         return config.pesosIniciais;
     }
     if (config.inicio == TInicioLab::linear) {

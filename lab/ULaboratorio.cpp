@@ -7,6 +7,7 @@
 
 #include "UErros.h"
 #include "ULaboratorioInterno.h"
+#include "UTraducao.h"
 
 double vizinhancaLab(TVizinhancaLab tipo, double d2, double sigma) {
     if (tipo == TVizinhancaLab::bolha) return std::sqrt(d2) <= sigma ? 1.0 : 0.0;
@@ -27,25 +28,31 @@ std::string validaConfiguracao(const TConfiguracaoLab& c, const TDadosLab& dados
     const auto finito = [](double v) { return std::isfinite(v); };
     if (!finito(c.raio.inicial) || !finito(c.raio.final) || c.raio.inicial < 0.0 ||
         c.raio.final < 0.0)
-        return "O raio deve ser um número maior ou igual a zero.";
+        return mensagem(
+            QT_TRANSLATE_NOOP("Mensagens", "O raio deve ser um número maior ou igual a zero."));
     if (c.modo == TModoLab::online &&
         (!finito(c.taxa.inicial) || !finito(c.taxa.final) || c.taxa.inicial <= 0.0 ||
          c.taxa.final <= 0.0 || c.taxa.inicial > 1.0 || c.taxa.final > 1.0))
-        return "A taxa de aprendizado deve estar entre 0 (exclusive) e 1.";
+        return mensagem(QT_TRANSLATE_NOOP(
+            "Mensagens", "A taxa de aprendizado deve estar entre 0 (exclusive) e 1."));
     if (c.decaimento == TDecaimentoLab::exponencial &&
         (c.raio.inicial <= 0.0 || c.raio.final <= 0.0))
-        return "O decaimento exponencial precisa de raios inicial e final positivos.";
+        return mensagem(QT_TRANSLATE_NOOP(
+            "Mensagens", "O decaimento exponencial precisa de raios inicial e final positivos."));
     if (c.epocas < 1 || c.epocas > kEpocasMaximasLab)
-        return "O número de épocas deve estar entre 1 e 1000000.";
-    if (dados.dimensao < 1 || dados.padroes() == 0) return "Não há padrões para treinar.";
+        return mensagem(
+            QT_TRANSLATE_NOOP("Mensagens", "O número de épocas deve estar entre 1 e 1000000."));
+    if (dados.dimensao < 1 || dados.padroes() == 0)
+        return mensagem(QT_TRANSLATE_NOOP("Mensagens", "Não há padrões para treinar."));
     bool algumValor = false;
     for (std::size_t i = 0; i < dados.padroes() && !algumValor; ++i)
         algumValor = valoresPresentes(dados.padrao(i), dados.dimensao) > 0;
-    if (!algumValor) return "Nenhum padrão tem valores.";
+    if (!algumValor) return mensagem(QT_TRANSLATE_NOOP("Mensagens", "Nenhum padrão tem valores."));
     if (c.inicio == TInicioLab::pesos &&
         c.pesosIniciais.size() !=
             static_cast<std::size_t>(c.grade.unidades()) * static_cast<std::size_t>(dados.dimensao))
-        return "Os pesos iniciais não têm o tamanho do mapa e a dimensão dos padrões.";
+        return mensagem(QT_TRANSLATE_NOOP(
+            "Mensagens", "Os pesos iniciais não têm o tamanho do mapa e a dimensão dos padrões."));
     return {};
 }
 

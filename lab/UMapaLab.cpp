@@ -10,6 +10,7 @@
 #include "UErros.h"
 #include "ULaboratorioInterno.h"
 #include "ULimites.h"
+#include "UTraducao.h"
 
 namespace {
 
@@ -163,5 +164,6 @@ void verificaMemoria(const TDadosLab& dados, const TGradeLab& grade) {
     const std::uint64_t bytes = static_cast<std::uint64_t>(grade.unidades() + 8) *
                                 static_cast<std::uint64_t>(dados.dimensao) * 8u * 5u;
     if (bytes > kTetoMapaBytes)
-        throw EMemoriaInsuficiente("O mapa não cabe na memória que o programa se permite.");
+        throw EMemoriaInsuficiente(mensagem(QT_TRANSLATE_NOOP(
+            "Mensagens", "O mapa não cabe na memória que o programa se permite.")));
 }

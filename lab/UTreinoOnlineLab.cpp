@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "ULaboratorioInterno.h"
+#include "UTraducao.h"
 
 namespace {
 
@@ -172,7 +173,8 @@ TPassosLab::TPassosLab(const TDadosLab& dados, const TConfiguracaoLab& config,
     if (std::string m = validaConfiguracao(config, dados); !m.empty())
         throw std::invalid_argument(m);
     if (config.modo != TModoLab::online)
-        throw std::invalid_argument("Só o treino online anda padrão a padrão.");
+        throw std::invalid_argument(
+            mensagem(QT_TRANSLATE_NOOP("Mensagens", "Só o treino online anda padrão a padrão.")));
     verificaMemoria(dados, config.grade);
     treino_ =
         std::make_unique<TTreinoLab>(dados, config, nullptr, TAoFimDaEpocaLab{}, controleDoInicio);
