@@ -250,6 +250,614 @@
         <source>A tabela não cabe na memória que o programa se permite usar (lidas %1 linhas).</source>
         <translation>The table does not fit in the memory the program allows itself (%1 lines read).</translation>
     </message>
+    <message>
+        <source>a quantidade de padrões deve ficar entre 1 e %1.</source>
+        <translation>the number of patterns must be between 1 and %1.</translation>
+    </message>
+    <message>
+        <source>a dimensão deve ficar entre 1 e %1.</source>
+        <translation>the dimension must be between 1 and %1.</translation>
+    </message>
+    <message>
+        <source>a quantidade de grupos deve ficar entre 1 e %1.</source>
+        <translation>the number of groups must be between 1 and %1.</translation>
+    </message>
+    <message>
+        <source>padrões × dimensão passa de %1 valores.</source>
+        <translation>patterns × dimension exceeds %1 values.</translation>
+    </message>
+    <message>
+        <source>O número de linhas do mapa deve estar entre 1 e 100.</source>
+        <translation>The number of rows of the map must be between 1 and 100.</translation>
+    </message>
+    <message>
+        <source>O número de colunas do mapa deve estar entre 1 e 100.</source>
+        <translation>The number of columns of the map must be between 1 and 100.</translation>
+    </message>
+    <message>
+        <source>Um mapa hexagonal toroidal precisa de um número par de linhas.</source>
+        <translation>A toroidal hexagonal map needs an even number of rows.</translation>
+    </message>
+    <message>
+        <source>Os pesos iniciais não têm o tamanho do mapa e a dimensão dos padrões.</source>
+        <translation>The initial weights do not match the size of the map and the dimension of the patterns.</translation>
+    </message>
+    <message>
+        <source>O raio deve ser um número maior ou igual a zero.</source>
+        <translation>The radius must be a number greater than or equal to zero.</translation>
+    </message>
+    <message>
+        <source>A taxa de aprendizado deve estar entre 0 (exclusive) e 1.</source>
+        <translation>The learning rate must be between 0 (exclusive) and 1.</translation>
+    </message>
+    <message>
+        <source>O decaimento exponencial precisa de raios inicial e final positivos.</source>
+        <translation>Exponential decay needs positive initial and final radii.</translation>
+    </message>
+    <message>
+        <source>O número de épocas deve estar entre 1 e 1000000.</source>
+        <translation>The number of epochs must be between 1 and 1000000.</translation>
+    </message>
+    <message>
+        <source>Não há padrões para treinar.</source>
+        <translation>There are no patterns to train on.</translation>
+    </message>
+    <message>
+        <source>Nenhum padrão tem valores.</source>
+        <translation>No pattern has values.</translation>
+    </message>
+    <message>
+        <source>O mapa não cabe na memória que o programa se permite.</source>
+        <translation>The map does not fit in the memory the program allows itself.</translation>
+    </message>
+    <message>
+        <source>Só o treino online anda padrão a padrão.</source>
+        <translation>Only online training goes pattern by pattern.</translation>
+    </message>
+    <message>
+        <source>Falta o separador &quot;|&quot; no cabeçalho do arquivo de padrões.</source>
+        <translation>The separator &quot;|&quot; is missing from the header of the pattern file.</translation>
+    </message>
+    <message>
+        <source>Falta o separador &quot;#&quot; no cabeçalho do arquivo de padrões.</source>
+        <translation>The separator &quot;#&quot; is missing from the header of the pattern file.</translation>
+    </message>
+    <message>
+        <source>Linha %1 do arquivo de padrões: falta o separador &quot;|&quot; depois do valor %2.</source>
+        <translation>Line %1 of the pattern file: the separator &quot;|&quot; is missing after value %2.</translation>
+    </message>
+    <message>
+        <source>Linha %1 do arquivo de padrões: falta o separador &quot;#&quot; depois do rótulo.</source>
+        <translation>Line %1 of the pattern file: the separator &quot;#&quot; is missing after the label.</translation>
+    </message>
+    <message>
+        <source>O arquivo de padrões não cabe na memória disponível (lidos %1 de %2 padrões).</source>
+        <translation>The pattern file does not fit in the available memory (%1 of %2 patterns read).</translation>
+    </message>
+    <message>
+        <source>Falta o separador &quot;%1&quot; no arquivo de treinamento.</source>
+        <translation>The separator &quot;%1&quot; is missing from the training file.</translation>
+    </message>
+    <message>
+        <source>Tamanho de mapa inválido no arquivo de treinamento.</source>
+        <translation>Invalid map size in the training file.</translation>
+    </message>
+    <message>
+        <source>Faltam pesos numa linha do arquivo de treinamento.</source>
+        <translation>A line of the training file is missing weights.</translation>
+    </message>
+    <message>
+        <source>Linha %1: cabeçalho inválido (esperado: dimensão, topologia hexa ou rect, colunas, linhas e vizinhança bubble ou gaussian).</source>
+        <translation>Line %1: invalid header (expected: dimension, topology hexa or rect, columns, rows and neighborhood bubble or gaussian).</translation>
+    </message>
+    <message>
+        <source>Linha %1: a dimensão deve ficar entre 1 e %2.</source>
+        <translation>Line %1: the dimension must be between 1 and %2.</translation>
+    </message>
+    <message>
+        <source>Linha %1: colunas e linhas devem ficar entre 1 e %2.</source>
+        <translation>Line %1: columns and rows must be between 1 and %2.</translation>
+    </message>
+    <message>
+        <source>Linha %1: um mapa de %2 × %3 neurônios de dimensão %4 passa da memória que o programa se permite (%5 MiB).</source>
+        <translation>Line %1: a map of %2 × %3 neurons of dimension %4 exceeds the memory the program allows itself (%5 MiB).</translation>
+    </message>
+    <message>
+        <source>Linha %1: esperados %2 valores, encontrados %3.</source>
+        <translation>Line %1: %2 values expected, %3 found.</translation>
+    </message>
+    <message>
+        <source>Linha %1: o valor %2 (%3) é infinito ou sai do intervalo dos reais.</source>
+        <translation>Line %1: value %2 (%3) is infinite or outside the range of real numbers.</translation>
+    </message>
+    <message>
+        <source>Linha %1: %2 não é um número (valor %3).</source>
+        <translation>Line %1: %2 is not a number (value %3).</translation>
+    </message>
+    <message>
+        <source>Linha %1: o cabeçalho anuncia %2 neurônios de dimensão %3, mas o resto do arquivo, com %4 bytes, não tem lugar para mais de %5.</source>
+        <translation>Line %1: the header announces %2 neurons of dimension %3, but the rest of the file, with %4 bytes, has room for no more than %5.</translation>
+    </message>
+    <message>
+        <source>Linha %1: neurônios demais; o cabeçalho anuncia %2.</source>
+        <translation>Line %1: too many neurons; the header announces %2.</translation>
+    </message>
+    <message>
+        <source>O arquivo não tem cabeçalho (esperado: dimensão, topologia hexa ou rect, colunas, linhas e vizinhança bubble ou gaussian).</source>
+        <translation>The file has no header (expected: dimension, topology hexa or rect, columns, rows and neighborhood bubble or gaussian).</translation>
+    </message>
+    <message>
+        <source>O arquivo tem %1 neurônio; o cabeçalho anuncia %2.</source>
+        <translation>The file has %1 neuron; the header announces %2.</translation>
+    </message>
+    <message>
+        <source>O arquivo tem %1 neurônios; o cabeçalho anuncia %2.</source>
+        <translation>The file has %1 neurons; the header announces %2.</translation>
+    </message>
+    <message>
+        <source>Linha %1: a linha #n tem mais de %2 nomes; a dimensão é %2.</source>
+        <translation>Line %1: the #n line has more than %2 names; the dimension is %2.</translation>
+    </message>
+    <message>
+        <source>Linha %1: a linha #n tem %2 nome; a dimensão é %3.</source>
+        <translation>Line %1: the #n line has %2 name; the dimension is %3.</translation>
+    </message>
+    <message>
+        <source>Linha %1: a linha #n tem %2 nomes; a dimensão é %3.</source>
+        <translation>Line %1: the #n line has %2 names; the dimension is %3.</translation>
+    </message>
+    <message>
+        <source>O mapa não cabe num codebook: dimensão de 1 a %1, colunas e linhas de 1 a %2.</source>
+        <translation>The map does not fit in a codebook: dimension from 1 to %1, columns and rows from 1 to %2.</translation>
+    </message>
+    <message>
+        <source>O codebook tem pesos, rótulos ou nomes em número diferente do mapa.</source>
+        <translation>The codebook has a number of weights, labels or names different from the map.</translation>
+    </message>
+    <message>
+        <source>O neurônio %1 tem um valor infinito, que o formato não guarda.</source>
+        <translation>Neuron %1 has an infinite value, which the format cannot store.</translation>
+    </message>
+    <message>
+        <source>O rótulo %1 do neurônio %2 começa por uma palavra que se leria como mais um valor.</source>
+        <translation>The label %1 of neuron %2 starts with a word that would be read as one more value.</translation>
+    </message>
+    <message>
+        <source>O arquivo é maior do que a memória que o programa se permite (%1 MiB).</source>
+        <translation>The file is larger than the memory the program allows itself (%1 MiB).</translation>
+    </message>
+    <message>
+        <source>não há espaço no disco</source>
+        <translation>there is no space left on the disk</translation>
+    </message>
+    <message>
+        <source>o arquivo passaria do tamanho permitido</source>
+        <translation>the file would exceed the allowed size</translation>
+    </message>
+    <message>
+        <source>o disco só permite leitura</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>não há permissão para gravar ali</source>
+        <translation>there is no permission to write there</translation>
+    </message>
+    <message>
+        <source>a pasta não existe</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>é uma pasta</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>o nome é longo demais</source>
+        <translation>the name is too long</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não é um arquivo comum (é um dispositivo, um pipe ou um socket): nada foi gravado nele.</source>
+        <translation>&quot;%1&quot; is not a regular file (it is a device, a pipe or a socket): nothing was written to it.</translation>
+    </message>
+    <message>
+        <source>não é um arquivo comum (é um dispositivo, um pipe ou um socket)</source>
+        <translation>it is not a regular file (it is a device, a pipe or a socket)</translation>
+    </message>
+    <message>
+        <source>O arquivo não tem nenhuma linha de dados.</source>
+        <translation>The file has no data rows.</translation>
+    </message>
+    <message>
+        <source>Nenhum padrão restou depois de descartar as linhas com valores ausentes.</source>
+        <translation>No pattern was left after discarding the rows with missing values.</translation>
+    </message>
+    <message>
+        <source>sim</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>não</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>ponto e vírgula</source>
+        <translation>semicolon</translation>
+    </message>
+    <message>
+        <source>vírgula</source>
+        <translation>comma</translation>
+    </message>
+    <message>
+        <source>tabulação</source>
+        <translation>tab</translation>
+    </message>
+    <message>
+        <source>espaços</source>
+        <translation>spaces</translation>
+    </message>
+    <message>
+        <source>ponto</source>
+        <translation>period</translation>
+    </message>
+    <message>
+        <source>Formato: texto delimitado; separador: %1; marca decimal: %2; cabeçalho: %3; codificação: %4</source>
+        <translation>Format: delimited text; separator: %1; decimal mark: %2; header: %3; encoding: %4</translation>
+    </message>
+    <message>
+        <source>Formato: SOM_PAK (.dat); codificação: %1</source>
+        <translation>Format: SOM_PAK (.dat); encoding: %1</translation>
+    </message>
+    <message>
+        <source>Formato: ARFF; codificação: %1</source>
+        <translation>Format: ARFF; encoding: %1</translation>
+    </message>
+    <message>
+        <source>Formato: planilha &quot;%1&quot; (%2 de %3); cabeçalho: %4</source>
+        <translation>Format: spreadsheet &quot;%1&quot; (%2 of %3); header: %4</translation>
+    </message>
+    <message>
+        <source>Formato: planilha</source>
+        <translation>Format: spreadsheet</translation>
+    </message>
+    <message>
+        <source>Atributos (%1): %2</source>
+        <translation>Attributes (%1): %2</translation>
+    </message>
+    <message>
+        <source>Rótulo: %1</source>
+        <translation>Label: %1</translation>
+    </message>
+    <message>
+        <source>Rótulo: nenhum</source>
+        <translation>Label: none</translation>
+    </message>
+    <message>
+        <source>Colunas ignoradas: %1</source>
+        <translation>Ignored columns: %1</translation>
+    </message>
+    <message>
+        <source>Linhas lidas: %1; padrões: %2</source>
+        <translation>Rows read: %1; patterns: %2</translation>
+    </message>
+    <message>
+        <source>Valores ausentes em &quot;%1&quot;: %2</source>
+        <translation>Missing values in &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Linhas descartadas por valores ausentes: %1</source>
+        <translation>Rows discarded for missing values: %1</translation>
+    </message>
+    <message>
+        <source>Valores ausentes preenchidos com a média da coluna: %1</source>
+        <translation>Missing values filled with the column mean: %1</translation>
+    </message>
+    <message>
+        <source>Valores ausentes mantidos: %1</source>
+        <translation>Missing values kept: %1</translation>
+    </message>
+    <message>
+        <source>Normalização: mínimo e máximo para [0, 1]</source>
+        <translation>Normalization: minimum and maximum to [0, 1]</translation>
+    </message>
+    <message>
+        <source>Normalização: escore z (desvio-padrão amostral)</source>
+        <translation>Normalization: z-score (sample standard deviation)</translation>
+    </message>
+    <message>
+        <source>O arquivo ARFF não tem a seção @data.</source>
+        <translation>The ARFF file has no @data section.</translation>
+    </message>
+    <message>
+        <source>Linha %1: &quot;%2&quot; não é uma declaração do ARFF (@relation, @attribute ou @data).</source>
+        <translation>Line %1: &quot;%2&quot; is not an ARFF declaration (@relation, @attribute or @data).</translation>
+    </message>
+    <message>
+        <source>Linha %1: mais de %2 atributos, mais do que a importação lê.</source>
+        <translation>Line %1: more than %2 attributes, more than the import reads.</translation>
+    </message>
+    <message>
+        <source>Linha %1: falta fechar as aspas do nome do atributo.</source>
+        <translation>Line %1: the quotes around the attribute name are not closed.</translation>
+    </message>
+    <message>
+        <source>Linha %1: o tipo &quot;%2&quot; do atributo &quot;%3&quot; não é lido (numeric, real, integer, {…}, string ou date).</source>
+        <translation>Line %1: the type &quot;%2&quot; of attribute &quot;%3&quot; is not read (numeric, real, integer, {…}, string or date).</translation>
+    </message>
+    <message>
+        <source>O arquivo ARFF não declara nenhum atributo.</source>
+        <translation>The ARFF file declares no attributes.</translation>
+    </message>
+    <message>
+        <source>Linha %1: linhas esparsas do ARFF ({…}) não são lidas.</source>
+        <translation>Line %1: sparse ARFF lines ({…}) are not read.</translation>
+    </message>
+    <message>
+        <source>Linha %1: %2 valores, mas o ARFF declara %3 atributos.</source>
+        <translation>Line %1: %2 values, but the ARFF declares %3 attributes.</translation>
+    </message>
+    <message>
+        <source>As linhas deste arquivo terminam só com CR (como nos Macintosh antigos): grave-o com LF ou CR LF no fim das linhas.</source>
+        <translation>The lines of this file end with CR only (as on old Macintosh computers): save it with LF or CR LF at the end of the lines.</translation>
+    </message>
+    <message>
+        <source>Linha %1: valores demais numa linha.</source>
+        <translation>Line %1: too many values on one line.</translation>
+    </message>
+    <message>
+        <source>Linha %1: a primeira linha de um arquivo SOM_PAK deve ser a dimensão (um número inteiro positivo), e não %2.</source>
+        <translation>Line %1: the first line of a SOM_PAK file must be the dimension (a positive whole number), not %2.</translation>
+    </message>
+    <message>
+        <source>Linha %1: a dimensão %2 passa das %3 colunas que a importação lê.</source>
+        <translation>Line %1: the dimension %2 exceeds the %3 columns the import reads.</translation>
+    </message>
+    <message>
+        <source>Linha %1: %2 valores, mas a dimensão é %3.</source>
+        <translation>Line %1: %2 values, but the dimension is %3.</translation>
+    </message>
+    <message>
+        <source>O arquivo está vazio: não há a linha da dimensão.</source>
+        <translation>The file is empty: there is no dimension line.</translation>
+    </message>
+    <message>
+        <source>Palavras-chave do SOM_PAK depois dos valores (como weight= ou fixed=) foram lidas e ignoradas.</source>
+        <translation>SOM_PAK keywords after the values (such as weight= or fixed=) were read and ignored.</translation>
+    </message>
+    <message>
+        <source>Um arquivo de padrões não guarda valores ausentes: escolha descartar as linhas ou preencher com a média (ou grave um .dat do SOM_PAK).</source>
+        <translation>A pattern file cannot store missing values: choose to discard the rows or to fill them with the mean (or save a SOM_PAK .dat).</translation>
+    </message>
+    <message>
+        <source>A planilha &quot;%1&quot; está vazia.</source>
+        <translation>The sheet &quot;%1&quot; is empty.</translation>
+    </message>
+    <message>
+        <source>A tabela começa na linha %1 da planilha: as linhas acima (vazias, ou com um título) foram ignoradas.</source>
+        <translation>The table starts at row %1 of the sheet: the rows above it (empty, or with a title) were ignored.</translation>
+    </message>
+    <message>
+        <source>A primeira coluna da planilha está vazia e foi ignorada.</source>
+        <translation>The first column of the sheet is empty and was ignored.</translation>
+    </message>
+    <message>
+        <source>As %1 primeiras colunas da planilha estão vazias e foram ignoradas.</source>
+        <translation>The first %1 columns of the sheet are empty and were ignored.</translation>
+    </message>
+    <message>
+        <source>Linha %1: mais de %2 campos, mais do que a importação lê.</source>
+        <translation>Line %1: more than %2 fields, more than the import reads.</translation>
+    </message>
+    <message>
+        <source>Linha %1: as aspas abertas nesta linha não se fecham até o fim do arquivo.</source>
+        <translation>Line %1: the quotes opened on this line are not closed before the end of the file.</translation>
+    </message>
+    <message>
+        <source>Um registro da tabela é longo demais para a memória disponível (mais de %1 MiB).</source>
+        <translation>A record of the table is too long for the available memory (more than %1 MiB).</translation>
+    </message>
+    <message>
+        <source>O número %1 usa separador de milhar, que a importação não adivinha: tire-o no programa de origem (ou escolha a marca decimal).</source>
+        <translation>The number %1 uses a thousands separator, which the import does not guess: remove it in the program the data comes from (or choose the decimal mark).</translation>
+    </message>
+    <message>
+        <source>A tabela tem números com ponto (%1) e com vírgula (%2): um deles é separador de milhar, que a importação não adivinha. Escolha a marca decimal.</source>
+        <translation>The table has numbers with a period (%1) and with a comma (%2): one of them is a thousands separator, which the import does not guess. Choose the decimal mark.</translation>
+    </message>
+    <message>
+        <source>A primeira coluna, sem nome, só numera as linhas (como os nomes de linha do R) e ficou de fora.</source>
+        <translation>The first column, which has no name, only numbers the rows (like R&apos;s row names) and was left out.</translation>
+    </message>
+    <message>
+        <source>O arquivo está vazio: não há nenhuma linha de dados.</source>
+        <translation>The file is empty: there are no data rows.</translation>
+    </message>
+    <message>
+        <source>Linha %1: %2 campos, mas a tabela tem %3 colunas.</source>
+        <translation>Line %1: %2 fields, but the table has %3 columns.</translation>
+    </message>
+    <message>
+        <source>Não foi possível ler &quot;%1&quot;: não é um arquivo comum (é um pipe, um dispositivo ou um socket).</source>
+        <translation>Could not read &quot;%1&quot;: it is not a regular file (it is a pipe, a device or a socket).</translation>
+    </message>
+    <message>
+        <source>Não foi possível ler &quot;%1&quot;: a pasta não existe.</source>
+        <translation>Could not read &quot;%1&quot;: the folder does not exist.</translation>
+    </message>
+    <message>
+        <source>Não foi possível ler &quot;%1&quot;: o arquivo não existe.</source>
+        <translation>Could not read &quot;%1&quot;: the file does not exist.</translation>
+    </message>
+    <message>
+        <source>Não foi possível ler &quot;%1&quot;: é uma pasta.</source>
+        <translation>Could not read &quot;%1&quot;: it is a folder.</translation>
+    </message>
+    <message>
+        <source>Não foi possível ler &quot;%1&quot;: não há permissão para lê-lo.</source>
+        <translation>Could not read &quot;%1&quot;: there is no permission to read it.</translation>
+    </message>
+    <message>
+        <source>Não foi possível ler &quot;%1&quot;: o nome é longo demais.</source>
+        <translation>Could not read &quot;%1&quot;: the name is too long.</translation>
+    </message>
+    <message>
+        <source>Não foi possível ler &quot;%1&quot;: %2.</source>
+        <translation>Could not read &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: &quot;%2&quot; não é um número inteiro.</source>
+        <translation>&quot;%1&quot;: &quot;%2&quot; is not a whole number.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: &quot;%2&quot; não é um número.</source>
+        <translation>&quot;%1&quot;: &quot;%2&quot; is not a number.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: um valor passa do maior número que o programa guarda.</source>
+        <translation>&quot;%1&quot;: a value exceeds the largest number the program stores.</translation>
+    </message>
+    <message>
+        <source>Uma linha do arquivo é longa demais para a memória disponível (mais de %1 MiB).</source>
+        <translation>A line of the file is too long for the available memory (more than %1 MiB).</translation>
+    </message>
+    <message>
+        <source>A coluna &quot;%1&quot; não tem nenhum valor para tirar a média.</source>
+        <translation>The column &quot;%1&quot; has no values to take the mean of.</translation>
+    </message>
+    <message>
+        <source>A coluna &quot;%1&quot; vai de um extremo ao outro dos números reais: não há como pô-la na escala.</source>
+        <translation>The column &quot;%1&quot; spans from one end of the real numbers to the other: it cannot be scaled.</translation>
+    </message>
+    <message>
+        <source>A coluna &quot;%1&quot; é constante: na escala ficou toda igual a 0.</source>
+        <translation>The column &quot;%1&quot; is constant: scaled, it is all equal to 0.</translation>
+    </message>
+    <message>
+        <source>Taxa de Aprendizagem = %1    Ciclo de término : %2    Raio: %3</source>
+        <translation>Learning Rate = %1    Final cycle : %2    Radius: %3</translation>
+    </message>
+    <message>
+        <source>A planilha não pôde ser lida: não é um arquivo zip (o .xlsx e o .ods são).</source>
+        <translation>The spreadsheet could not be read: it is not a zip file (.xlsx and .ods files are).</translation>
+    </message>
+    <message>
+        <source>A planilha não pôde ser lida: falta a parte %1.</source>
+        <translation>The spreadsheet could not be read: the part %1 is missing.</translation>
+    </message>
+    <message>
+        <source>A planilha não pôde ser lida: a parte %1 não se abre.</source>
+        <translation>The spreadsheet could not be read: the part %1 does not open.</translation>
+    </message>
+    <message>
+        <source>A planilha não pôde ser lida: a parte %1 está corrompida.</source>
+        <translation>The spreadsheet could not be read: the part %1 is corrupted.</translation>
+    </message>
+    <message>
+        <source>A planilha não pôde ser lida: a parte %1 tem elementos aninhados a mais de %2 níveis.</source>
+        <translation>The spreadsheet could not be read: the part %1 has elements nested more than %2 levels deep.</translation>
+    </message>
+    <message>
+        <source>A planilha não pôde ser lida: a parte %1 tem um elemento de mais de %2 MiB.</source>
+        <translation>The spreadsheet could not be read: the part %1 has an element of more than %2 MiB.</translation>
+    </message>
+    <message>
+        <source>A planilha não pôde ser lida: a parte %1 não é XML válido (linha %2: %3).</source>
+        <translation>The spreadsheet could not be read: the part %1 is not valid XML (line %2: %3).</translation>
+    </message>
+    <message>
+        <source>A planilha não pôde ser lida: a planilha passa das %1 linhas.</source>
+        <translation>The spreadsheet could not be read: the sheet exceeds %1 rows.</translation>
+    </message>
+    <message>
+        <source>A planilha não pôde ser lida: a planilha passa das %1 colunas.</source>
+        <translation>The spreadsheet could not be read: the sheet exceeds %1 columns.</translation>
+    </message>
+    <message>
+        <source>A planilha não pôde ser lida: o arquivo tem mais de %1 planilhas.</source>
+        <translation>The spreadsheet could not be read: the file has more than %1 sheets.</translation>
+    </message>
+    <message>
+        <source>1 célula com erro (como #DIV/0!) foi lida como valor ausente.</source>
+        <translation>1 cell with an error (such as #DIV/0!) was read as a missing value.</translation>
+    </message>
+    <message>
+        <source>%1 células com erro (como #DIV/0!) foram lidas como valores ausentes.</source>
+        <translation>%1 cells with an error (such as #DIV/0!) were read as missing values.</translation>
+    </message>
+    <message>
+        <source>1 fórmula sem valor calculado foi lida como valor ausente (abra e grave a planilha de novo para calculá-la).</source>
+        <translation>1 formula without a calculated value was read as a missing value (open and save the spreadsheet again to calculate it).</translation>
+    </message>
+    <message>
+        <source>%1 fórmulas sem valor calculado foram lidas como valores ausentes (abra e grave a planilha de novo para calculá-las).</source>
+        <translation>%1 formulas without a calculated value were read as missing values (open and save the spreadsheet again to calculate them).</translation>
+    </message>
+    <message>
+        <source>A planilha não pôde ser lida: não é uma planilha .xlsx nem .ods.</source>
+        <translation>The spreadsheet could not be read: it is neither an .xlsx nor an .ods spreadsheet.</translation>
+    </message>
+    <message>
+        <source>A planilha não pôde ser lida: a parte %1 leva o arquivo descomprimido a mais de %2 MiB.</source>
+        <translation>The spreadsheet could not be read: the part %1 takes the uncompressed file past %2 MiB.</translation>
+    </message>
+    <message>
+        <source>A planilha não cabe na memória que o programa se permite usar com ela: até %1 para as %2 de XML lidas até aqui.</source>
+        <translation>The spreadsheet does not fit in the memory the program allows itself to use for it: up to %1 for the %2 of XML read so far.</translation>
+    </message>
+    <message>
+        <source>A planilha não pôde ser lida: não há nenhuma planilha no arquivo.</source>
+        <translation>The spreadsheet could not be read: there is no sheet in the file.</translation>
+    </message>
+    <message>
+        <source>O arquivo não tem a planilha &quot;%1&quot;.</source>
+        <translation>The file has no sheet &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>A planilha não pôde ser lida: o arquivo tem relações demais entre as suas partes.</source>
+        <translation>The spreadsheet could not be read: the file has too many relationships between its parts.</translation>
+    </message>
+    <message>
+        <source>A planilha não pôde ser lida: um texto compartilhado que não existe.</source>
+        <translation>The spreadsheet could not be read: a shared string that does not exist.</translation>
+    </message>
+    <message>
+        <source>A planilha não pôde ser lida: o arquivo tem mais de %1 textos compartilhados.</source>
+        <translation>The spreadsheet could not be read: the file has more than %1 shared strings.</translation>
+    </message>
+    <message>
+        <source>A planilha não pôde ser lida: um texto compartilhado sem número.</source>
+        <translation>The spreadsheet could not be read: a shared string without a number.</translation>
+    </message>
+    <message>
+        <source>A planilha não pôde ser lida: falta a planilha &quot;%1&quot;.</source>
+        <translation>The spreadsheet could not be read: the sheet &quot;%1&quot; is missing.</translation>
+    </message>
+    <message>
+        <source>busca desconhecida: &quot;%1&quot; (use escalar, avx2 ou avx512)</source>
+        <translation>unknown search: &quot;%1&quot; (use escalar, avx2 or avx512)</translation>
+    </message>
+    <message>
+        <source>este processador não executa a busca %1 (a melhor aqui é %2)</source>
+        <translation>this processor cannot run the %1 search (the best one here is %2)</translation>
+    </message>
+    <message>
+        <source>Interrompido a pedido.</source>
+        <translation>Stopped on request.</translation>
+    </message>
+    <message>
+        <source>todos os padrões têm o mesmo número de valores</source>
+        <translation>all patterns must have the same number of values</translation>
+    </message>
+    <message>
+        <source>O mapa precisa de pelo menos uma linha e uma coluna de neurônios.</source>
+        <translation>The map needs at least one row and one column of neurons.</translation>
+    </message>
+    <message>
+        <source>A dimensão dos padrões não pode ser negativa.</source>
+        <translation>The dimension of the patterns cannot be negative.</translation>
+    </message>
+    <message>
+        <source>Um mapa de %1 x %2 neurônios com %3 pesos cada não cabe na memória (precisaria de mais de %4; o limite é %5).</source>
+        <translation>A map of %1 x %2 neurons with %3 weights each does not fit in memory (it would need more than %4; the limit is %5).</translation>
+    </message>
 </context>
 <context>
     <name>NorvikaFiguras</name>
