@@ -1,6 +1,7 @@
 #include "UExportacao.h"
 
 #include "UNumeros.h"
+#include "UTraducao.h"
 
 namespace {
 
@@ -22,11 +23,12 @@ std::string textoCsvMapa(std::int32_t linhas, std::int32_t colunas, std::int32_t
                          const std::vector<std::string>& rotulos,
                          const std::vector<std::string>& nomes) {
     const bool comNomes = static_cast<std::int32_t>(nomes.size()) == dimensao;
-    std::string s = "linha;coluna";
+    // The header is in the language of the run; the numbers keep the decimal comma.
+    std::string s = mensagem(QT_TRANSLATE_NOOP("Mensagens", "linha;coluna"));
     for (std::int32_t k = 0; k < dimensao; ++k)
         s += ';' + (comNomes ? campo(nomes[static_cast<std::size_t>(k)])
-                             : "atributo_" + std::to_string(k + 1));
-    s += ";acertos;rotulo\r\n";
+                             : mensagem(QT_TRANSLATE_NOOP("Mensagens", "atributo_%1"), {k + 1}));
+    s += mensagem(QT_TRANSLATE_NOOP("Mensagens", ";acertos;rotulo")) + "\r\n";
     for (std::int32_t a = 0; a < linhas * colunas; ++a) {
         const auto ia = static_cast<std::size_t>(a);
         s += inteiroParaTexto(a / colunas + 1) + ';' + inteiroParaTexto(a % colunas + 1);
@@ -42,7 +44,8 @@ std::string textoCsvMapa(std::int32_t linhas, std::int32_t colunas, std::int32_t
 std::string textoCsvVencedores(std::int32_t colunas, const std::vector<std::int32_t>& vencedores,
                                const std::vector<double>& distancias,
                                const std::vector<std::string>& rotulos) {
-    std::string s = "padrao;linha;coluna;distancia;rotulo\r\n";
+    std::string s =
+        mensagem(QT_TRANSLATE_NOOP("Mensagens", "padrao;linha;coluna;distancia;rotulo")) + "\r\n";
     for (std::size_t i = 0; i < vencedores.size(); ++i) {
         s += std::to_string(i + 1) + ';';
         const std::int32_t v = vencedores[i];

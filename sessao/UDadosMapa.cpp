@@ -116,10 +116,11 @@ std::string csvDoMapa(const TDadosMapa& d) {
     }
     std::vector<std::string> nomes;
     for (std::int32_t k = 0; k < d.dimensao; ++k)
-        nomes.push_back(mensagem(QT_TRANSLATE_NOOP("Mensagens", "%1 (valores originais)"),
-                                 {static_cast<std::size_t>(k) < d.nomes().size()
-                                      ? d.nomes()[static_cast<std::size_t>(k)]
-                                      : "atributo_" + std::to_string(k + 1)}));
+        nomes.push_back(
+            mensagem(QT_TRANSLATE_NOOP("Mensagens", "%1 (valores originais)"),
+                     {static_cast<std::size_t>(k) < d.nomes().size()
+                          ? d.nomes()[static_cast<std::size_t>(k)]
+                          : mensagem(QT_TRANSLATE_NOOP("Mensagens", "atributo_%1"), {k + 1})}));
     return textoCsvMapa(d.linhas, d.colunas, d.dimensao, pesos, d.contagens, rotulos, nomes);
 }
 

@@ -858,6 +858,22 @@
         <source>Um mapa de %1 x %2 neurônios com %3 pesos cada não cabe na memória (precisaria de mais de %4; o limite é %5).</source>
         <translation>A map of %1 x %2 neurons with %3 weights each does not fit in memory (it would need more than %4; the limit is %5).</translation>
     </message>
+    <message>
+        <source>atributo_%1</source>
+        <translation>attribute_%1</translation>
+    </message>
+    <message>
+        <source>linha;coluna</source>
+        <translation>row;column</translation>
+    </message>
+    <message>
+        <source>;acertos;rotulo</source>
+        <translation>;hits;label</translation>
+    </message>
+    <message>
+        <source>padrao;linha;coluna;distancia;rotulo</source>
+        <translation>pattern;row;column;distance;label</translation>
+    </message>
 </context>
 <context>
     <name>NorvikaFiguras</name>

@@ -94,8 +94,12 @@ LC_ALL=pt_BR.UTF-8 "$lab" "$fonte/examples/iris.txt" --mapa 4x6 --raio 2 --epoca
   --idioma en > "$pasta/l1-en.txt" 2> /dev/null || falha "norvika-lab --idioma en terminou com $?"
 [ "$(grep -v '_s=' "$pasta/l1.txt")" = "$(grep -v '_s=' "$pasta/l1-en.txt")" ] ||
   falha "norvika-lab --idioma en mudou as linhas NOME=valor: $(diff "$pasta/l1.txt" "$pasta/l1-en.txt")"
-cmp -s "$pasta/m.cod" "$pasta/m-en.cod" && cmp -s "$pasta/v.csv" "$pasta/v-en.csv" ||
+# The table's header is translated; its rows are not.
+cmp -s "$pasta/m.cod" "$pasta/m-en.cod" &&
+  [ "$(tail -n +2 "$pasta/v.csv")" = "$(tail -n +2 "$pasta/v-en.csv")" ] ||
   falha "norvika-lab --idioma en gravou outros arquivos"
+[ "$(head -n 1 "$pasta/v-en.csv")" = $'pattern;row;column;distance;label\r' ] ||
+  falha "norvika-lab --idioma en: cabeçalho $(head -n 1 "$pasta/v-en.csv")"
 "$lab" "$fonte/examples/iris.txt" --mapa 4x6 --raio 1 --epocas 2 --inicio "$pasta/m.cod" > /dev/null ||
   falha "norvika-lab --inicio com o mapa gravado terminou com $?"
 erro=$("$lab" "$fonte/examples/iris.txt" --mapa 3x4 --toroidal --raio 1 --epocas 2 2>&1 > /dev/null)
