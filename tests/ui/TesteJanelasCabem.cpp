@@ -146,11 +146,17 @@ QStringList emPortugues(QWidget* janela) {
             if (portugues) restos << l;
         }
     }
-    for (const QLabel* r : janela->findChildren<QLabel*>())
-        if (r->isVisibleTo(janela) && !r->wordWrap() && !r->text().isEmpty() &&
-            r->pixmap().isNull() && r->parentWidget()->layout() == nullptr &&
-            r->sizeHint().width() > r->width() + 1)
-            restos << QStringLiteral("cortado: ") + r->text();
+    for (const QWidget* w : janela->findChildren<QWidget*>()) {
+        const auto* r = qobject_cast<const QLabel*>(w);
+        const auto* b = qobject_cast<const QAbstractButton*>(w);
+        const bool texto =
+            (r != nullptr && !r->wordWrap() && !r->text().isEmpty() && r->pixmap().isNull()) ||
+            (b != nullptr && !b->text().isEmpty() && !b->inherits("QPushButton") &&
+             !b->inherits("QToolButton"));
+        if (texto && w->isVisibleTo(janela) && w->parentWidget()->layout() == nullptr &&
+            w->sizeHint().width() > w->width() + 1)
+            restos << QStringLiteral("cortado: ") + (r != nullptr ? r->text() : b->text());
+    }
     restos.removeDuplicates();
     return restos;
 }
