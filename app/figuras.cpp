@@ -1,7 +1,9 @@
 // norvika-figuras: the explorer's pictures of a trained map from the command line, for slides in
-// bulk and for checking pictures without a window. It loads a trained network (.cfg), gives every
-// pattern of a pattern file its nearest neuron (as "Classificar!" does) for the hits and the
-// labels, and writes one view, or all of them, as PNG or SVG with the explorer's own painters.
+// bulk and for checking pictures without a window. It loads a trained classic network (.cfg) or a
+// laboratory map (a SOM_PAK codebook, .cod), gives every pattern of the data its nearest unit (as
+// "Classificar!" does) for the hits and the labels, and writes one view, or all of them, as PNG,
+// JPEG, SVG or PDF with the explorer's own painters. Text, lines and the legend grow with the
+// picture: it is drawn at a reference size whose shorter side is 600 and scaled up (or down).
 // It needs no display: Qt draws on its offscreen platform.
 
 #include <QBuffer>
@@ -9,7 +11,9 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QSvgGenerator>
 #include <cstdio>
 #include <optional>
@@ -18,6 +22,7 @@
 
 #include "UArquivoPadroes.h"
 #include "UArquivoRede.h"
+#include "UCodebook.h"
 #include "UDadosMapa.h"
 #include "UErros.h"
 #include "UFalha.h"
@@ -26,6 +31,7 @@
 #include "ULeitorLinhas.h"
 #include "UNumeros.h"
 #include "UPintura.h"
+#include "USessaoLab.h"
 #include "UTextos.h"
 #include "UVersao.h"
 
@@ -34,18 +40,25 @@ namespace {
 // The help, written in Portuguese and printed in the language of the run.
 constexpr const char* kAjuda = QT_TRANSLATE_NOOP(
     "NorvikaFiguras",
-    "Uso: norvika-figuras REDE.cfg PADROES.txt --vista VISTA --saida ARQUIVO [opções]\n"
-    "Desenha as vistas do explorador do mapa de uma rede treinada: os padrões do arquivo\n"
-    "são classificados no mapa (como em \"Classificar!\") para os acertos e os rótulos.\n"
+    "Uso: norvika-figuras MAPA DADOS --vista VISTA --saida ARQUIVO [opções]\n"
+    "Desenha as vistas do explorador de um mapa treinado: uma rede da janela clássica\n"
+    "(.cfg) com um arquivo de padrões, ou um mapa do laboratório (.cod, do SOM_PAK) com\n"
+    "os dados que o laboratório lê (padrões ou tabela). Os padrões são classificados no\n"
+    "mapa (como em \"Classificar!\") para os acertos e os rótulos.\n"
     "\n"
     "  --vista VISTA        rotulos, acertos, matriz-u, planos, cores (com 3 atributos),\n"
     "                       espaco, ou todas\n"
-    "  --saida ARQUIVO      o arquivo da imagem, .png ou .svg; com --vista todas, a pasta\n"
-    "                       onde cada vista é gravada como VISTA.png ou VISTA.svg\n"
-    "  --formato png|svg    o formato das imagens de --vista todas (png por padrão)\n"
+    "  --saida ARQUIVO      o arquivo da imagem, .png, .jpg, .svg ou .pdf (o formato\n"
+    "                       segue a extensão); com --vista todas, a pasta onde cada\n"
+    "                       vista é gravada como VISTA.png (ou .jpg, .svg, .pdf)\n"
+    "  --formato F          o formato das imagens de --vista todas: png (o padrão),\n"
+    "                       jpg, svg ou pdf\n"
     "  --largura PX         a largura da imagem (1000 por padrão)\n"
     "  --altura PX          a altura da imagem, sem a legenda (700 por padrão);\n"
-    "                       largura × altura até 40 milhões de pixels\n"
+    "                       largura × altura até 40 milhões de pixels; os textos, as\n"
+    "                       linhas e a legenda crescem com o menor lado\n"
+    "  --escalas comum|separadas  nos planos de componentes, uma escala de cores para\n"
+    "                       todos (o padrão) ou uma para cada plano\n"
     "  --legenda-completa   escreve abaixo da imagem o arquivo, o tamanho do mapa, a\n"
     "                       vizinhança, o raio, a semente e os erros do mapa\n"
     "  --idioma pt|en       o idioma das mensagens e dos textos das imagens (português ou\n"
@@ -74,7 +87,21 @@ struct TOpcoes {
     std::string rede, padroes, vista, saida, formato = "png";
     int largura = 1000, altura = 700;
     bool legenda = false;
+    bool escalasSeparadas = false;
 };
+
+// The picture formats, by the extension that names them; nothing for any other.
+std::optional<std::string> formatoDaExtensao(const QString& extensao) {
+    const QString e = extensao.toLower();
+    if (e == QLatin1String("png") || e == QLatin1String("svg") || e == QLatin1String("pdf"))
+        return e.toStdString();
+    if (e == QLatin1String("jpg") || e == QLatin1String("jpeg")) return "jpg";
+    return std::nullopt;
+}
+
+// The side of the reference picture the painters draw at: a picture's shorter side over this is
+// the factor by which its text and lines grow.
+constexpr double kLadoDeReferencia = 600.0;
 
 int inteiroDaOpcao(const std::string& opcao, const std::string& texto, int minimo, int maximo) {
     try {
@@ -116,7 +143,14 @@ TOpcoes leOpcoes(const QStringList& argumentos) {
             o.altura = inteiroDaOpcao(a, valor(), 100, 20000);
         else if (a == "--legenda-completa")
             o.legenda = true;
-        else if (!a.empty() && a[0] == '-')
+        else if (a == "--escalas") {
+            const std::string e = valor();
+            if (e != "comum" && e != "separadas")
+                falha(QCoreApplication::translate("NorvikaFiguras",
+                                                  "--escalas deve ser comum ou separadas: \"%1\"")
+                          .arg(qt(e)));
+            o.escalasSeparadas = e == "separadas";
+        } else if (!a.empty() && a[0] == '-')
             falha(
                 QCoreApplication::translate("NorvikaFiguras", "opção desconhecida: %1").arg(qt(a)));
         else if (o.rede.empty())
@@ -128,12 +162,14 @@ TOpcoes leOpcoes(const QStringList& argumentos) {
     }
     if (o.rede.empty() || o.padroes.empty())
         falha(QCoreApplication::translate("NorvikaFiguras",
-                                          "faltam a rede (.cfg) e o arquivo de padrões"));
+                                          "faltam o mapa (.cfg ou .cod) e os dados"));
     if (o.vista.empty()) falha(QCoreApplication::translate("NorvikaFiguras", "falta --vista"));
     if (o.saida.empty()) falha(QCoreApplication::translate("NorvikaFiguras", "falta --saida"));
-    if (o.formato != "png" && o.formato != "svg")
+    if (const auto f = formatoDaExtensao(QString::fromStdString(o.formato)))
+        o.formato = *f;
+    else
         falha(QCoreApplication::translate("NorvikaFiguras",
-                                          "formato desconhecido: %1 (use png ou svg)")
+                                          "formato desconhecido: %1 (use png, jpg, svg ou pdf)")
                   .arg(qt(o.formato)));
     // A picture is drawn whole in memory, four bytes a pixel.
     if (static_cast<std::int64_t>(o.largura) * o.altura > kMaximoPixels)
@@ -141,11 +177,12 @@ TOpcoes leOpcoes(const QStringList& argumentos) {
                                           "--largura × --altura passa de %1 milhões de pixels")
                   .arg(kMaximoPixels / 1000000));
     if (o.vista != "todas") {
-        const QString sufixo = QFileInfo(QString::fromStdString(o.saida)).suffix().toLower();
-        if (sufixo != QLatin1String("png") && sufixo != QLatin1String("svg"))
+        if (const auto f = formatoDaExtensao(QFileInfo(QString::fromStdString(o.saida)).suffix()))
+            o.formato = *f;
+        else
             falha(QCoreApplication::translate(
                       "NorvikaFiguras",
-                      "--saida \"%1\" deve terminar em .png ou .svg: o formato da "
+                      "--saida \"%1\" deve terminar em .png, .jpg, .svg ou .pdf: o formato da "
                       "imagem segue a extensão")
                       .arg(qt(o.saida)));
     }
@@ -153,11 +190,11 @@ TOpcoes leOpcoes(const QStringList& argumentos) {
 }
 
 // The network of the file, with the distance matrix of its own neighbourhood.
-struct TMapa {
+struct TRedeClassica {
     TRede rede;
     std::string vizinhanca;
 };
-TMapa carregaMapa(const std::string& caminho) {
+TRedeClassica carregaRedeClassica(const std::string& caminho) {
     if (!arquivoExiste(caminho))
         falha(
             QCoreApplication::translate("NorvikaFiguras", "o arquivo de treinamento não existe: %1")
@@ -216,21 +253,57 @@ std::shared_ptr<TDadosMapa> classifica(TRede& rede, const std::string& padroes,
     return dados;
 }
 
-// One view of the map as the bytes of a PNG or an SVG.
-QByteArray desenha(const TDadosMapa& dados, TTipoVista tipo, const TOpcoes& o, bool svg) {
-    const QRect vista(0, 0, o.largura, o.altura);
-    const QRect area =
-        o.legenda ? vista.adjusted(0, 0, 0, static_cast<int>(kAlturaLegendaExportacao)) : vista;
+// A laboratory map (a codebook) with the data measured on it, as the laboratory opens them.
+std::shared_ptr<const TDadosMapa> mapaDoLaboratorio(const std::string& codebook,
+                                                    const std::string& dados) {
+    if (!arquivoExiste(codebook))
+        falha(QCoreApplication::translate("NorvikaFiguras", "o arquivo do mapa não existe: %1")
+                  .arg(qt(codebook)));
+    TSessaoLab sessao;
+    sessao.carrega(dados);
+    sessao.defineMapa(leCodebook(codebook));
+    return sessao.mapa();
+}
+
+std::shared_ptr<const TDadosMapa> mapaDosArquivos(const TOpcoes& o) {
+    if (QFileInfo(QString::fromStdString(o.rede))
+            .suffix()
+            .compare(QLatin1String("cod"), Qt::CaseInsensitive) == 0)
+        return mapaDoLaboratorio(o.rede, o.padroes);
+    TRedeClassica classica = carregaRedeClassica(o.rede);
+    return classifica(classica.rede, o.padroes, classica.vizinhanca);
+}
+
+// One view of the map as the bytes of a picture in `formato` (png, jpg, svg, pdf). The painters
+// draw at the reference size and the painter scales them to the picture.
+QByteArray desenha(const TDadosMapa& dados, TTipoVista tipo, const TOpcoes& o,
+                   const std::string& formato) {
+    const double escala = std::min(o.largura, o.altura) / kLadoDeReferencia;
+    const QRectF vista(0, 0, o.largura / escala, o.altura / escala);
+    const double legenda = o.legenda ? kAlturaLegendaExportacao : 0.0;
+    const QRect area(0, 0, o.largura, o.altura + static_cast<int>(std::lround(legenda * escala)));
+    TOpcoesVista opcoes;
+    opcoes.escalaComum = !o.escalasSeparadas;
     auto pinta = [&](QPainter& p) {
-        pintaVista(p, QRectF(vista), dados, tipo, TOpcoesVista{}, nullptr);
+        p.scale(escala, escala);
+        pintaVista(p, vista, dados, tipo, opcoes, nullptr);
         if (o.legenda)
-            pintaLegendaExportacao(p, QRectF(0, o.altura, o.largura, kAlturaLegendaExportacao),
-                                   dados);
+            pintaLegendaExportacao(p, QRectF(0, vista.height(), vista.width(), legenda), dados);
     };
     QByteArray bytes;
     QBuffer memoria(&bytes);
     memoria.open(QIODevice::WriteOnly);
-    if (svg) {
+    if (formato == "pdf") {
+        // One page the picture's size, at 96 pixels to the inch.
+        QPdfWriter pdf(&memoria);
+        pdf.setCreator(QStringLiteral("Norvika"));
+        pdf.setResolution(96);
+        pdf.setPageMargins(QMarginsF());
+        pdf.setPageSize(QPageSize(QSizeF(area.width() * 72.0 / 96.0, area.height() * 72.0 / 96.0),
+                                  QPageSize::Point));
+        QPainter p(&pdf);
+        pinta(p);
+    } else if (formato == "svg") {
         QSvgGenerator gerador;
         gerador.setOutputDevice(&memoria);
         gerador.setSize(area.size());
@@ -245,7 +318,7 @@ QByteArray desenha(const TDadosMapa& dados, TTipoVista tipo, const TOpcoes& o, b
             QPainter p(&imagem);
             pinta(p);
         }
-        imagem.save(&memoria, "PNG");
+        imagem.save(&memoria, formato == "jpg" ? "JPEG" : "PNG", formato == "jpg" ? 92 : -1);
     }
     return bytes;
 }
@@ -266,8 +339,7 @@ int executa(const TOpcoes& o) {
         {QCoreApplication::translate("NorvikaFiguras", "rede").toStdString(), o.rede},
         {QCoreApplication::translate("NorvikaFiguras", "padrões").toStdString(), o.padroes}};
     if (o.vista != "todas") confereSaidas(entradas, {{"--saida", o.saida}});
-    TMapa mapa = carregaMapa(o.rede);
-    const auto dados = classifica(mapa.rede, o.padroes, mapa.vizinhanca);
+    const std::shared_ptr<const TDadosMapa> dados = mapaDosArquivos(o);
     if (o.vista == "todas") {
         const QString pasta = QString::fromStdString(o.saida);
         if (!QDir().mkpath(pasta))
@@ -282,7 +354,7 @@ int executa(const TOpcoes& o) {
                                                           QString::fromStdString(o.formato)))
                     .toStdString();
             confereSaidas(entradas, {{"--saida", arquivo}});
-            grava(arquivo, desenha(*dados, v.tipo, o, o.formato == "svg"));
+            grava(arquivo, desenha(*dados, v.tipo, o, o.formato));
             std::printf("%s\n", arquivo.c_str());
         }
         return 0;
@@ -294,10 +366,7 @@ int executa(const TOpcoes& o) {
                       "NorvikaFiguras",
                       "a vista cores precisa de padrões de 3 atributos; estes têm %1")
                       .arg(dados->dimensao));
-        const bool svg = QFileInfo(QString::fromStdString(o.saida))
-                             .suffix()
-                             .compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
-        grava(o.saida, desenha(*dados, v.tipo, o, svg));
+        grava(o.saida, desenha(*dados, v.tipo, o, o.formato));
         return 0;
     }
     falha(QCoreApplication::translate(

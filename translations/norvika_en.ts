@@ -878,47 +878,6 @@
 <context>
     <name>NorvikaFiguras</name>
     <message>
-        <source>Uso: norvika-figuras REDE.cfg PADROES.txt --vista VISTA --saida ARQUIVO [opções]
-Desenha as vistas do explorador do mapa de uma rede treinada: os padrões do arquivo
-são classificados no mapa (como em &quot;Classificar!&quot;) para os acertos e os rótulos.
-
-  --vista VISTA        rotulos, acertos, matriz-u, planos, cores (com 3 atributos),
-                       espaco, ou todas
-  --saida ARQUIVO      o arquivo da imagem, .png ou .svg; com --vista todas, a pasta
-                       onde cada vista é gravada como VISTA.png ou VISTA.svg
-  --formato png|svg    o formato das imagens de --vista todas (png por padrão)
-  --largura PX         a largura da imagem (1000 por padrão)
-  --altura PX          a altura da imagem, sem a legenda (700 por padrão);
-                       largura × altura até 40 milhões de pixels
-  --legenda-completa   escreve abaixo da imagem o arquivo, o tamanho do mapa, a
-                       vizinhança, o raio, a semente e os erros do mapa
-  --idioma pt|en       o idioma das mensagens e dos textos das imagens (português ou
-                       inglês); também NORVIKA_IDIOMA
-  --help               mostra esta ajuda
-  --version            mostra a versão
-</source>
-        <translation>Usage: norvika-figuras NETWORK.cfg PATTERNS.txt --vista VIEW --saida FILE [options]
-Draws the map explorer&apos;s views of a trained network: the patterns of the file are
-classified on the map (as in &quot;Classify!&quot;) for the hits and the labels.
-
-  --vista VIEW         rotulos (labels), acertos (hits), matriz-u (U-matrix), planos
-                       (component planes), cores (colours, with 3 attributes), espaco
-                       (input space), or todas (all)
-  --saida FILE         the image file, .png or .svg; with --vista todas, the folder
-                       where each view is written as VIEW.png or VIEW.svg
-  --formato png|svg    the format of the images of --vista todas (png by default)
-  --largura PX         the image&apos;s width (1000 by default)
-  --altura PX          the image&apos;s height, without the caption (700 by default);
-                       width × height up to 40 million pixels
-  --legenda-completa   writes below the image the file, the map&apos;s size, the
-                       neighbourhood, the radius, the seed and the map&apos;s errors
-  --idioma pt|en       the language of the messages and of the images&apos; texts
-                       (Portuguese or English); also NORVIKA_IDIOMA
-  --help               shows this help
-  --version            shows the version
-</translation>
-    </message>
-    <message>
         <source>%1 deve ser um número inteiro de %2 a %3: &quot;%4&quot;</source>
         <translation>%1 must be a whole number from %2 to %3: &quot;%4&quot;</translation>
     </message>
@@ -935,10 +894,6 @@ classified on the map (as in &quot;Classify!&quot;) for the hits and the labels.
         <translation>one argument too many: %1</translation>
     </message>
     <message>
-        <source>faltam a rede (.cfg) e o arquivo de padrões</source>
-        <translation>missing the network (.cfg) and the pattern file</translation>
-    </message>
-    <message>
         <source>falta --vista</source>
         <translation>missing --vista</translation>
     </message>
@@ -947,16 +902,8 @@ classified on the map (as in &quot;Classify!&quot;) for the hits and the labels.
         <translation>missing --saida</translation>
     </message>
     <message>
-        <source>formato desconhecido: %1 (use png ou svg)</source>
-        <translation>unknown format: %1 (use png or svg)</translation>
-    </message>
-    <message>
         <source>--largura × --altura passa de %1 milhões de pixels</source>
         <translation>--largura × --altura exceeds %1 million pixels</translation>
-    </message>
-    <message>
-        <source>--saida &quot;%1&quot; deve terminar em .png ou .svg: o formato da imagem segue a extensão</source>
-        <translation>--saida &quot;%1&quot; must end in .png or .svg: the image format follows the extension</translation>
     </message>
     <message>
         <source>o arquivo de treinamento não existe: %1</source>
@@ -1005,6 +952,81 @@ classified on the map (as in &quot;Classify!&quot;) for the hits and the labels.
     <message>
         <source>vista desconhecida: %1 (use rotulos, acertos, matriz-u, planos, cores, espaco ou todas)</source>
         <translation>unknown view: %1 (use rotulos, acertos, matriz-u, planos, cores, espaco or todas)</translation>
+    </message>
+    <message>
+        <source>Uso: norvika-figuras MAPA DADOS --vista VISTA --saida ARQUIVO [opções]
+Desenha as vistas do explorador de um mapa treinado: uma rede da janela clássica
+(.cfg) com um arquivo de padrões, ou um mapa do laboratório (.cod, do SOM_PAK) com
+os dados que o laboratório lê (padrões ou tabela). Os padrões são classificados no
+mapa (como em &quot;Classificar!&quot;) para os acertos e os rótulos.
+
+  --vista VISTA        rotulos, acertos, matriz-u, planos, cores (com 3 atributos),
+                       espaco, ou todas
+  --saida ARQUIVO      o arquivo da imagem, .png, .jpg, .svg ou .pdf (o formato
+                       segue a extensão); com --vista todas, a pasta onde cada
+                       vista é gravada como VISTA.png (ou .jpg, .svg, .pdf)
+  --formato F          o formato das imagens de --vista todas: png (o padrão),
+                       jpg, svg ou pdf
+  --largura PX         a largura da imagem (1000 por padrão)
+  --altura PX          a altura da imagem, sem a legenda (700 por padrão);
+                       largura × altura até 40 milhões de pixels; os textos, as
+                       linhas e a legenda crescem com o menor lado
+  --escalas comum|separadas  nos planos de componentes, uma escala de cores para
+                       todos (o padrão) ou uma para cada plano
+  --legenda-completa   escreve abaixo da imagem o arquivo, o tamanho do mapa, a
+                       vizinhança, o raio, a semente e os erros do mapa
+  --idioma pt|en       o idioma das mensagens e dos textos das imagens (português ou
+                       inglês); também NORVIKA_IDIOMA
+  --help               mostra esta ajuda
+  --version            mostra a versão
+</source>
+        <translation>Usage: norvika-figuras MAP DATA --vista VIEW --saida FILE [options]
+Draws the map explorer&apos;s views of a trained map: a classic window&apos;s network (.cfg)
+with a pattern file, or a laboratory map (.cod, SOM_PAK&apos;s) with the data the
+laboratory reads (patterns or a table). The patterns are classified on the map (as
+in &quot;Classify!&quot;) for the hits and the labels.
+
+  --vista VIEW         rotulos (labels), acertos (hits), matriz-u (U-matrix), planos
+                       (component planes), cores (colours, with 3 attributes), espaco
+                       (input space), or todas (all)
+  --saida FILE         the image file, .png, .jpg, .svg or .pdf (the format follows
+                       the extension); with --vista todas, the folder where each
+                       view is written as VIEW.png (or .jpg, .svg, .pdf)
+  --formato F          the format of the images of --vista todas: png (the
+                       default), jpg, svg or pdf
+  --largura PX         the image&apos;s width (1000 by default)
+  --altura PX          the image&apos;s height, without the caption (700 by default);
+                       width × height up to 40 million pixels; the texts, the
+                       lines and the caption grow with the shorter side
+  --escalas comum|separadas  in the component planes, one colour scale for all of
+                       them (comum, the default) or one for each plane (separadas)
+  --legenda-completa   writes below the image the file, the map&apos;s size, the
+                       neighbourhood, the radius, the seed and the map&apos;s errors
+  --idioma pt|en       the language of the messages and of the images&apos; texts
+                       (Portuguese or English); also NORVIKA_IDIOMA
+  --help               shows this help
+  --version            shows the version
+</translation>
+    </message>
+    <message>
+        <source>--escalas deve ser comum ou separadas: &quot;%1&quot;</source>
+        <translation>--escalas must be comum or separadas: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>faltam o mapa (.cfg ou .cod) e os dados</source>
+        <translation>the map (.cfg or .cod) and the data are missing</translation>
+    </message>
+    <message>
+        <source>formato desconhecido: %1 (use png, jpg, svg ou pdf)</source>
+        <translation>unknown format: %1 (use png, jpg, svg or pdf)</translation>
+    </message>
+    <message>
+        <source>--saida &quot;%1&quot; deve terminar em .png, .jpg, .svg ou .pdf: o formato da imagem segue a extensão</source>
+        <translation>--saida &quot;%1&quot; must end in .png, .jpg, .svg or .pdf: the image format follows the extension</translation>
+    </message>
+    <message>
+        <source>o arquivo do mapa não existe: %1</source>
+        <translation>the map file does not exist: %1</translation>
     </message>
 </context>
 <context>

@@ -158,10 +158,29 @@ done << EOF
 2|grupos deve ficar entre 1 e|$pasta/g.txt|"$gera" gaussianas "$pasta/g.txt" --grupos 10000000000
 2|dimensão deve ficar entre 1 e|$pasta/g.txt|"$gera" pixels "$pasta/g.txt" --dimensao 1000000000
 1|não é um arquivo comum|$pasta/g.txt|"$gera" quadrado "$pasta/fifo"
-1|deve terminar em .png ou .svg|$pasta/d.txt|env QT_QPA_PLATFORM=offscreen "$figuras" "$pasta/r.cfg" "$pasta/d.txt" --vista rotulos --saida "$pasta/d.txt"
+1|deve terminar em .png, .jpg, .svg ou .pdf|$pasta/d.txt|env QT_QPA_PLATFORM=offscreen "$figuras" "$pasta/r.cfg" "$pasta/d.txt" --vista rotulos --saida "$pasta/d.txt"
 1|é o próprio arquivo de padrões|$pasta/pad.png|env QT_QPA_PLATFORM=offscreen "$figuras" "$pasta/r.cfg" "$pasta/pad.png" --vista rotulos --saida "$pasta/pad.png"
 1|40 milhões de pixels|$pasta/g.txt|env QT_QPA_PLATFORM=offscreen "$figuras" "$pasta/r.cfg" "$pasta/d.txt" --vista todas --saida "$pasta/f" --largura 20000 --altura 20000
 EOF
+
+# Pictures of a laboratory map; their text grows with the shorter side (the legend's title, its
+# size times the drawing's scale in the SVG); an unknown extension writes nothing.
+tamanhoDoTitulo() {
+  awk '/transform="matrix\(/ { match($0, /matrix\([^,]*/); m = substr($0, RSTART + 7, RLENGTH - 7) }
+       /font-size="/ { match($0, /font-size="[^"]*/); f = substr($0, RSTART + 11, RLENGTH - 11) }
+       />Rótulos</ { print m * f; exit }' "$1"
+}
+for tamanho in 800x600 3840x2160; do
+  QT_QPA_PLATFORM=offscreen "$figuras" "$pasta/m.cod" "$fonte/examples/iris.txt" --vista rotulos \
+    --saida "$pasta/t$tamanho.svg" --largura "${tamanho%x*}" --altura "${tamanho#*x}" 2> /dev/null ||
+    falha "norvika-figuras com o mapa do laboratório ($tamanho) terminou com $?"
+done
+pequeno=$(tamanhoDoTitulo "$pasta/t800x600.svg") grande=$(tamanhoDoTitulo "$pasta/t3840x2160.svg")
+[ -n "$pequeno" ] && awk -v p="$pequeno" -v g="$grande" 'BEGIN { exit !(g / p > 3.59 && g / p < 3.61) }' ||
+  falha "norvika-figuras: o título da legenda tem $pequeno em 800 × 600 e $grande em 3840 × 2160"
+QT_QPA_PLATFORM=offscreen "$figuras" "$pasta/m.cod" "$fonte/examples/iris.txt" --vista planos \
+  --saida "$pasta/f.bmp" 2> /dev/null && falha "norvika-figuras aceitou .bmp"
+[ ! -e "$pasta/f.bmp" ] || falha "norvika-figuras gravou o .bmp que recusou"
 
 # Ended by SIGTERM while writing: the old file whole, no temporary file left beside it.
 mkdir "$pasta/sinal" && echo "antigo" > "$pasta/sinal/q.txt"

@@ -467,10 +467,11 @@ class TesteExplorador : public QObject {
         QCOMPARE(roda(base), 0);
         QCOMPARE(QImage(png).size(), QSize(1000, 700));
         QCOMPARE(roda(base + QStringList{QStringLiteral("--legenda-completa")}), 0);
+        // The caption grows with the picture: 40 pixels where the shorter side is 600.
         const QImage comLegenda(png);
-        QCOMPARE(comLegenda.size(), QSize(1000, 740));
+        QCOMPARE(comLegenda.size(), QSize(1000, 747));
         int escuros = 0;
-        for (int y = 700; y < 740; ++y)
+        for (int y = 700; y < 747; ++y)
             for (int x = 0; x < 600; ++x) escuros += qGray(comLegenda.pixel(x, y)) < 128 ? 1 : 0;
         QVERIFY2(escuros > 50, "a legenda não foi escrita");
         QString erro;
