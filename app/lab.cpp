@@ -4,19 +4,26 @@
 // map as a SOM_PAK codebook and each pattern's winner as a table. On bad input prints the message
 // and ends with 1.
 
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <algorithm>
 #include <chrono>
 #include <cinttypes>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "UAjustesLab.h"
 #include "UAnelLab.h"
+#include "UAnimacaoMapa.h"
 #include "UBusca.h"
 #include "UCodebook.h"
 #include "UDadosLab.h"
@@ -76,6 +83,15 @@ constexpr const char* kAjuda = QT_TRANSLATE_NOOP(
     "  --sugerir                        mostra as opções que o botão Sugerir da janela\n"
     "                                   escolheria para estes dados e sai (dispensa --mapa,\n"
     "                                   --raio e --epocas)\n"
+    "  --animacao ARQ.gif|ARQ.webp|PASTA/\n"
+    "                                   grava a reprise do treino: um quadro por época (ou\n"
+    "                                   --quadros), com a época e os erros; numa PASTA/, cada\n"
+    "                                   quadro como um PNG\n"
+    "  --quadros N                      N quadros escolhidos por igual, do início ao fim\n"
+    "  --vista rotulos|acertos|matriz-u|planos|cores|espaco\n"
+    "                                   a vista da animação (padrão: espaco com 2 atributos,\n"
+    "                                   senão matriz-u)\n"
+    "  --largura PX, --altura PX        o tamanho da animação (padrão: 800 x 600)\n"
     "  --busca escalar|avx2|avx512      o núcleo da busca (padrão: o melhor do processador)\n"
     "  --idioma pt|en                   o idioma das mensagens (português ou inglês),\n"
     "                                   também NORVIKA_IDIOMA; as linhas NOME=valor não\n"
@@ -127,7 +143,27 @@ struct TLinha {
     std::optional<TAusentes> ausentes;
     bool temMapa = false, temRaio = false, temEpocas = false, temTaxa = false, temThreads = false;
     bool sugerir = false;
+    // The replay as an animation (or a folder of PNG frames, for a path ending in "/").
+    std::string animacao;
+    std::size_t quadros = 0;
+    std::optional<TTipoVista> vista;
+    std::int32_t largura = 800, altura = 600;
 };
+
+struct TVistaNomeada {
+    const char* nome;
+    TTipoVista tipo;
+};
+constexpr TVistaNomeada kVistas[] = {
+    {"rotulos", TTipoVista::Rotulos},  {"acertos", TTipoVista::Acertos},
+    {"matriz-u", TTipoVista::MatrizU}, {"planos", TTipoVista::Planos},
+    {"cores", TTipoVista::Cores},      {"espaco", TTipoVista::Espaco},
+};
+
+// A picture is drawn whole in memory, three bytes a pixel.
+constexpr std::int64_t kMaximoPixelsAnimacao = 40000000;
+// The frames are kept until the training ends: at most this much of them.
+constexpr std::uint64_t kMaximoBytesAnimacao = 256ull << 20;
 
 template <class T>
 T escolha(const std::string& opcao, const std::string& v,
@@ -246,6 +282,35 @@ TLinha leLinha(int argc, char** argv) {
             l.vencedores = valor();
         } else if (a == "--busca") {
             l.busca = valor();
+        } else if (a == "--animacao" || a == "--animação") {
+            l.animacao = valor();
+            if (l.animacao.back() != '/' && !formatoDaAnimacao(l.animacao))
+                falha(QCoreApplication::translate(
+                          "NorvikaLab",
+                          "--animacao \"%1\" deve terminar em .gif ou .webp, ou em / para uma "
+                          "pasta de quadros PNG.")
+                          .arg(qt(l.animacao)));
+        } else if (a == "--quadros") {
+            l.quadros = static_cast<std::size_t>(inteiro(a, valor()));
+            if (l.quadros < 1 || l.quadros > 10000)
+                falha(QCoreApplication::translate("NorvikaLab",
+                                                  "--quadros deve ficar entre 1 e 10000."));
+        } else if (a == "--vista") {
+            const std::string v = valor();
+            for (const TVistaNomeada& n : kVistas)
+                if (v == n.nome) l.vista = n.tipo;
+            if (!l.vista)
+                falha(QCoreApplication::translate("NorvikaLab",
+                                                  "--vista: \"%1\" não é uma das escolhas (%2).")
+                          .arg(qt(v), QStringLiteral(
+                                          "rotulos, acertos, matriz-u, planos, cores, espaco")));
+        } else if (a == "--largura" || a == "--altura") {
+            const std::int32_t v = inteiro(a, valor());
+            if (v < 16 || v > kLadoMaximoAnimacao)
+                falha(QCoreApplication::translate("NorvikaLab", "%1 deve ficar entre 16 e %2.")
+                          .arg(qt(a))
+                          .arg(kLadoMaximoAnimacao));
+            (a == "--largura" ? l.largura : l.altura) = v;
         } else if (!a.empty() && a[0] == '-') {
             falha(QCoreApplication::translate("NorvikaLab", "Opção desconhecida: %1 (veja --help).")
                       .arg(qt(a)));
@@ -262,6 +327,10 @@ TLinha leLinha(int argc, char** argv) {
     if (!l.temMapa)
         falha(QCoreApplication::translate("NorvikaLab", "Falta --mapa LINHASxCOLUNAS."));
     if (!l.temEpocas) falha(QCoreApplication::translate("NorvikaLab", "Falta --epocas E."));
+    if (static_cast<std::int64_t>(l.largura) * l.altura > kMaximoPixelsAnimacao)
+        falha(QCoreApplication::translate("NorvikaLab",
+                                          "--largura × --altura passa de %1 milhões de pixels.")
+                  .arg(kMaximoPixelsAnimacao / 1000000));
     // Without --raio, kohonen's choice: two thirds of the grid's distances, down to 0.
     if (!l.temRaio) c.raio = {raioPadraoLab(c.grade), 0.0};
     return l;
@@ -290,6 +359,68 @@ void grava(const std::string& opcao, const std::string& caminho, F&& f) {
         falha(QCoreApplication::translate("NorvikaLab", "não foi possível gravar %1 \"%2\": %3")
                   .arg(qt(opcao), qt(caminho), QString::fromUtf8(e.what())));
     }
+}
+
+// A recorded instant of the training, for the animation.
+struct TGravado {
+    std::int64_t epoca;
+    std::vector<double> pesos;
+    std::vector<std::int32_t> vencedores;
+};
+
+// The replay as an animated GIF or WebP, or as PNG frames in a folder: each recorded instant drawn
+// as the window's replay shows it, with the errors of its epoch.
+void gravaAnimacao(const TLinha& l, const TCargaLab& carga, const std::vector<TGravado>& gravados,
+                   const std::vector<TEpocaLab>& curva) {
+    const TConfiguracaoLab& c = l.config;
+    const TDadosLab& dados = carga.dados;
+    const auto extras = extrasDosDadosLab(carga);
+    const auto quadro = [&](std::size_t i) {
+        const TGravado& g = gravados[i];
+        auto m = dadosDoMapaLab(c.grade, dados, resumoLab(dados, c.grade, g.pesos, g.vencedores),
+                                extras);
+        m->erros.reset();
+        if (g.epoca >= 1 && g.epoca <= std::ssize(curva)) {
+            const TEpocaLab& e = curva[static_cast<std::size_t>(g.epoca - 1)];
+            m->erros = TErros{e.quantizacao, e.topografico};
+        }
+        return TQuadroAnimado{std::move(m), g.epoca};
+    };
+    if (gravados.empty()) return;
+    TPedidoAnimacao pedido;
+    pedido.largura = l.largura;
+    pedido.altura = l.altura;
+    pedido.epocas = c.epocas;
+    pedido.gravados = gravados.size();
+    pedido.vista = l.vista.value_or(vistaDaAnimacao(*quadro(0).mapa));
+    if (pedido.vista == TTipoVista::Cores && dados.dimensao != 3)
+        falha(QCoreApplication::translate(
+                  "NorvikaLab", "a vista cores precisa de dados de 3 atributos; estes têm %1.")
+                  .arg(dados.dimensao));
+    if (l.animacao.back() == '/') {
+        const QDir pasta(QString::fromStdString(l.animacao));
+        if (!QDir().mkpath(pasta.path()))
+            falha(QCoreApplication::translate("NorvikaLab", "não foi possível criar a pasta \"%1\"")
+                      .arg(qt(l.animacao)));
+        for (std::size_t i = 0; i < gravados.size(); ++i) {
+            QByteArray png;
+            QBuffer memoria(&png);
+            memoria.open(QIODevice::WriteOnly);
+            imagemDoQuadro(pedido, quadro(i)).save(&memoria, "PNG");
+            const std::string arquivo =
+                pasta.filePath(QStringLiteral("quadro-%1.png").arg(i + 1, 4, 10, QLatin1Char('0')))
+                    .toStdString();
+            grava("--animacao", arquivo, [&] {
+                gravaArquivo(arquivo, std::string_view(png.constData(),
+                                                       static_cast<std::size_t>(png.size())));
+            });
+        }
+    } else {
+        pedido.formato = *formatoDaAnimacao(l.animacao);
+        const std::string bytes = animacaoDaReprisa(pedido, quadro);
+        grava("--animacao", l.animacao, [&] { gravaArquivo(l.animacao, bytes); });
+    }
+    std::printf("animacao_quadros=%zu\n", gravados.size());
 }
 
 // A map of these data as the window saves it: its grid, weights, labels and attribute names.
@@ -340,6 +471,8 @@ int executa(TLinha& l) {
                    {"--inicio", l.inicioCod}},
                   {{"--saida", l.saida},
                    {"--vencedores", l.vencedores},
+                   {"--animacao",
+                    !l.animacao.empty() && l.animacao.back() != '/' ? l.animacao : std::string()},
                    {"--salvar-inicio", l.salvarInicio}});
     TOpcoesImportacao opcoes = opcoesDaCargaLab(l.dados);
     if (l.rotulo) {
@@ -391,8 +524,38 @@ int executa(TLinha& l) {
         grava("--salvar-inicio", l.salvarInicio, [&] { gravaCodebook(cod, l.salvarInicio); });
     }
 
+    // The instants the animation shows, recorded as the training passes them (the starting map is
+    // epoch 0), and the errors of each epoch for their captions.
+    std::vector<TGravado> gravados;
+    std::vector<TEpocaLab> curva;
+    TControle controle;
+    std::vector<std::size_t> epocas;
+    if (!l.animacao.empty()) {
+        epocas = quadrosEscolhidos(static_cast<std::size_t>(c.epocas) + 1, l.quadros);
+        const std::uint64_t porQuadro = static_cast<std::uint64_t>(c.grade.unidades()) *
+                                            static_cast<std::uint64_t>(dados.dimensao) *
+                                            sizeof(double) +
+                                        dados.padroes() * sizeof(std::int32_t);
+        if (porQuadro * epocas.size() > kMaximoBytesAnimacao)
+            falha(QCoreApplication::translate(
+                      "NorvikaLab",
+                      "os %1 quadros da animação não cabem na memória que o programa se permite "
+                      "usar: peça menos com --quadros.")
+                      .arg(epocas.size()));
+        controle.querInstantaneo = [&](std::int64_t feitos) {
+            return std::binary_search(epocas.begin(), epocas.end(),
+                                      static_cast<std::size_t>(feitos));
+        };
+        controle.aoInstantaneo = [&](const TInstantaneo& i) {
+            gravados.push_back({i.ciclos, i.pesos, i.vencedores});
+        };
+    }
     const auto t2 = std::chrono::steady_clock::now();
-    const TResultadoLab r = treinaLab(dados, c);
+    const TResultadoLab r =
+        l.animacao.empty() ? treinaLab(dados, c)
+                           : treinaLab(dados, c, &controle, [&](std::int32_t, const TEpocaLab& e) {
+                                 curva.push_back(e);
+                             });
     const auto t3 = std::chrono::steady_clock::now();
     if (l.temThreads && c.threads == 2 && r.threads < 2)
         escreveTexto(stderr, QStringLiteral("norvika-lab: %1\n")
@@ -441,13 +604,24 @@ int executa(TLinha& l) {
                          textoCsvVencedores(c.grade.colunas, r.vencedores, r.distancias, rotulos));
         });
     }
+    if (!l.animacao.empty()) gravaAnimacao(l, carga, gravados, curva);
     return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication aplicacao(argc, argv);
+    // An animation is drawn by the views' painters, which need a QGuiApplication (on Qt's
+    // offscreen platform: no display); without one the tool stays on QtCore.
+    bool pinta = false;
+    for (int i = 1; i < argc; ++i)
+        pinta = pinta || std::string_view(argv[i]) == "--animacao" ||
+                std::string_view(argv[i]) == "--animação";
+    if (pinta && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> aplicacao =
+        pinta ? std::make_unique<QGuiApplication>(argc, argv)
+              : std::make_unique<QCoreApplication>(argc, argv);
     instalaIdiomaDaFerramenta("norvika-lab", argc, argv);
     apagaTemporariosAoTerminar();
     std::string dados;

@@ -5,7 +5,7 @@ set -euo pipefail
 
 pacotes=(
   build-essential cmake ninja-build clang libclang-rt-14-dev clang-format-14 llvm-14
-  libgtest-dev libzip-dev libexpat1-dev pkgconf
+  libgtest-dev libzip-dev libexpat1-dev libgif-dev libwebp-dev pkgconf
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n qt6-svg-dev
   qt6-tools-dev qt6-l10n-tools
   fonts-liberation2 fontconfig

@@ -874,6 +874,10 @@
         <source>padrao;linha;coluna;distancia;rotulo</source>
         <translation>pattern;row;column;distance;label</translation>
     </message>
+    <message>
+        <source>A animação não pôde ser montada (%1).</source>
+        <translation>The animation could not be assembled (%1).</translation>
+    </message>
 </context>
 <context>
     <name>NorvikaFiguras</name>
@@ -1143,126 +1147,6 @@ Without the options, the separator, the decimal mark and the header are detected
 <context>
     <name>NorvikaLab</name>
     <message>
-        <source>Uso: norvika-lab DADOS --mapa LINHASxCOLUNAS --raio INICIAL[:FINAL] --epocas E
-                 [opções]
-Treina um mapa de Kohonen do laboratório (retangular ou hexagonal, plano ou toroidal,
-vizinhança bolha ou gaussiana, treino online ou em lote) e mostra uma medida por linha.
-DADOS é um arquivo de padrões do Norvika ou qualquer tabela que a importação lê (CSV,
-TSV, .dat do SOM_PAK, ARFF, .xlsx, .ods), com as escolhas padrão da importação.
-Os números aceitam vírgula ou ponto decimal.
-
-  --mapa LINHASxCOLUNAS            tamanho do mapa, cada lado de 1 a 100
-  --topologia retangular|hexagonal (padrão: hexagonal)
-  --toroidal                       o mapa se fecha nas bordas (hexagonal: linhas pares)
-  --vizinhanca bolha|gaussiana     (padrão: gaussiana)
-  --raio INICIAL[:FINAL]           raio da vizinhança; sem FINAL, vai até 0; sem
-                                   --raio, de dois terços das distâncias entre as
-                                   unidades até 0 (a escolha do kohonen do R)
-  --taxa INICIAL[:FINAL]           taxa de aprendizado do treino online; sem FINAL,
-                                   fica constante (padrão: 0,05:0,01)
-  --decaimento linear|exponencial  como raio e taxa diminuem (padrão: linear)
-  --epocas E                       apresentações de todos os padrões
-  --modo online|lote               (padrão: online)
-  --ordem arquivo|embaralhada      ordem dos padrões no treino online (padrão:
-                                   embaralhada, nova a cada época)
-  --inicio aleatorio|amostras|linear|canto|MAPA.cod
-                                   pesos iniciais (padrão: amostras)
-  --semente N                      semente do sorteio (padrão: 1)
-  --threads 0|1|2                  0: o motor escolhe (padrão); o resultado é o mesmo;
-                                   o treino online usa uma só
-  --rotulo COLUNA|nenhum           a coluna de rótulos de uma tabela (nome ou número)
-  --ausentes descartar|media|manter
-                                   valores ausentes de uma tabela: descarta a linha,
-                                   usa a média da coluna ou os mantém (padrão:
-                                   descartar; manter num .dat do SOM_PAK)
-  --saida MAPA.cod                 grava o mapa no formato do SOM_PAK
-  --vencedores ARQUIVO.csv         grava o vencedor e a distância de cada padrão
-  --salvar-inicio MAPA.cod         grava o mapa antes do treino, para dar a outro
-                                   programa o mesmo começo
-  --sugerir                        mostra as opções que o botão Sugerir da janela
-                                   escolheria para estes dados e sai (dispensa --mapa,
-                                   --raio e --epocas)
-  --busca escalar|avx2|avx512      o núcleo da busca (padrão: o melhor do processador)
-  --idioma pt|en                   o idioma das mensagens (português ou inglês),
-                                   também NORVIKA_IDIOMA; as linhas NOME=valor não
-                                   mudam
-  --help                           mostra esta ajuda
-  --version                        mostra a versão
-
-Saída: motor=, threads=, padroes=, ignorados=, leitura_s=, treino_s=,
-erro_quantizacao=, erro_topografico= e pesos_fnv= (hash FNV-1a dos pesos); sem --raio,
-raio_inicial=, o raio escolhido; num anel
-(mapa 1xN toroidal), percurso_anel= e percurso_vizinho_mais_proximo=, os comprimentos
-do percurso do caixeiro-viajante que o anel dá e do percurso do vizinho mais próximo.
-
-Distâncias na grade: na retangular, a euclidiana entre as posições das unidades (o
-kohonen do R usa a maior diferença de coordenadas); na hexagonal, as linhas ímpares
-(contando de 0) ficam meia unidade à direita, como no SOM_PAK (o kohonen desloca a
-primeira).
-</source>
-        <translation>Usage: norvika-lab DATA --mapa ROWSxCOLUMNS --raio INITIAL[:FINAL] --epocas E
-                 [options]
-Trains a laboratory Kohonen map (rectangular or hexagonal, flat or toroidal, bubble
-or Gaussian neighbourhood, online or batch training) and shows one measure per line.
-DATA is a Norvika pattern file or any table the import reads (CSV, TSV, SOM_PAK
-.dat, ARFF, .xlsx, .ods), with the import&apos;s default choices.
-Numbers accept a decimal comma or point.
-
-  --mapa ROWSxCOLUMNS              the map&apos;s size, each side from 1 to 100
-  --topologia retangular|hexagonal (default: hexagonal)
-  --toroidal                       the map wraps around at its edges (hexagonal:
-                                   an even number of rows)
-  --vizinhanca bolha|gaussiana     bubble or Gaussian (default: gaussiana)
-  --raio INITIAL[:FINAL]           the neighbourhood radius; without FINAL, down to
-                                   0; without --raio, from two thirds of the
-                                   distances between the units down to 0 (R&apos;s
-                                   kohonen choice)
-  --taxa INITIAL[:FINAL]           the learning rate of online training; without
-                                   FINAL, constant (default: 0,05:0,01)
-  --decaimento linear|exponencial  how radius and rate decrease (default: linear)
-  --epocas E                       presentations of all the patterns
-  --modo online|lote               online or batch (default: online)
-  --ordem arquivo|embaralhada      the patterns&apos; order in online training, the
-                                   file&apos;s or shuffled (default: embaralhada, anew
-                                   every epoch)
-  --inicio aleatorio|amostras|linear|canto|MAP.cod
-                                   initial weights: random, samples, linear, corner
-                                   or a map (default: amostras)
-  --semente N                      the random seed (default: 1)
-  --threads 0|1|2                  0: the engine chooses (default); the result is
-                                   the same; online training uses only one
-  --rotulo COLUMN|nenhum           a table&apos;s label column (name or number), or none
-  --ausentes descartar|media|manter
-                                   a table&apos;s missing values: drop the line, use the
-                                   column&apos;s mean or keep them (default: descartar;
-                                   manter in a SOM_PAK .dat)
-  --saida MAP.cod                  writes the map in SOM_PAK format
-  --vencedores FILE.csv            writes each pattern&apos;s winner and distance
-  --salvar-inicio MAP.cod          writes the map before training, to give another
-                                   program the same start
-  --sugerir                        shows the options the window&apos;s Suggest button
-                                   would choose for these data and exits (needs no
-                                   --mapa, --raio or --epocas)
-  --busca escalar|avx2|avx512      the search kernel (default: the processor&apos;s best)
-  --idioma pt|en                   the language of the messages (Portuguese or
-                                   English); also NORVIKA_IDIOMA; the NAME=value
-                                   lines do not change
-  --help                           shows this help
-  --version                        shows the version
-
-Output: motor=, threads=, padroes=, ignorados=, leitura_s=, treino_s=,
-erro_quantizacao=, erro_topografico= and pesos_fnv= (FNV-1a hash of the weights);
-without --raio, raio_inicial=, the radius chosen; on a ring
-(1xN toroidal map), percurso_anel= and percurso_vizinho_mais_proximo=, the lengths
-of the travelling-salesman tour the ring gives and of the nearest-neighbour tour.
-
-Distances on the grid: on the rectangular one, the Euclidean distance between the
-units&apos; positions (R&apos;s kohonen uses the largest coordinate difference); on the
-hexagonal one, the odd rows (counting from 0) sit half a unit to the right, as in
-SOM_PAK (kohonen shifts the first).
-</translation>
-    </message>
-    <message>
         <source>%1: &quot;%2&quot; não é um número.</source>
         <translation>%1: &quot;%2&quot; is not a number.</translation>
     </message>
@@ -1337,6 +1221,176 @@ SOM_PAK (kohonen shifts the first).
     <message>
         <source>estes dados são pequenos demais para duas threads: usada uma.</source>
         <translation>these data are too small for two threads: one used.</translation>
+    </message>
+    <message>
+        <source>Uso: norvika-lab DADOS --mapa LINHASxCOLUNAS --raio INICIAL[:FINAL] --epocas E
+                 [opções]
+Treina um mapa de Kohonen do laboratório (retangular ou hexagonal, plano ou toroidal,
+vizinhança bolha ou gaussiana, treino online ou em lote) e mostra uma medida por linha.
+DADOS é um arquivo de padrões do Norvika ou qualquer tabela que a importação lê (CSV,
+TSV, .dat do SOM_PAK, ARFF, .xlsx, .ods), com as escolhas padrão da importação.
+Os números aceitam vírgula ou ponto decimal.
+
+  --mapa LINHASxCOLUNAS            tamanho do mapa, cada lado de 1 a 100
+  --topologia retangular|hexagonal (padrão: hexagonal)
+  --toroidal                       o mapa se fecha nas bordas (hexagonal: linhas pares)
+  --vizinhanca bolha|gaussiana     (padrão: gaussiana)
+  --raio INICIAL[:FINAL]           raio da vizinhança; sem FINAL, vai até 0; sem
+                                   --raio, de dois terços das distâncias entre as
+                                   unidades até 0 (a escolha do kohonen do R)
+  --taxa INICIAL[:FINAL]           taxa de aprendizado do treino online; sem FINAL,
+                                   fica constante (padrão: 0,05:0,01)
+  --decaimento linear|exponencial  como raio e taxa diminuem (padrão: linear)
+  --epocas E                       apresentações de todos os padrões
+  --modo online|lote               (padrão: online)
+  --ordem arquivo|embaralhada      ordem dos padrões no treino online (padrão:
+                                   embaralhada, nova a cada época)
+  --inicio aleatorio|amostras|linear|canto|MAPA.cod
+                                   pesos iniciais (padrão: amostras)
+  --semente N                      semente do sorteio (padrão: 1)
+  --threads 0|1|2                  0: o motor escolhe (padrão); o resultado é o mesmo;
+                                   o treino online usa uma só
+  --rotulo COLUNA|nenhum           a coluna de rótulos de uma tabela (nome ou número)
+  --ausentes descartar|media|manter
+                                   valores ausentes de uma tabela: descarta a linha,
+                                   usa a média da coluna ou os mantém (padrão:
+                                   descartar; manter num .dat do SOM_PAK)
+  --saida MAPA.cod                 grava o mapa no formato do SOM_PAK
+  --vencedores ARQUIVO.csv         grava o vencedor e a distância de cada padrão
+  --salvar-inicio MAPA.cod         grava o mapa antes do treino, para dar a outro
+                                   programa o mesmo começo
+  --sugerir                        mostra as opções que o botão Sugerir da janela
+                                   escolheria para estes dados e sai (dispensa --mapa,
+                                   --raio e --epocas)
+  --animacao ARQ.gif|ARQ.webp|PASTA/
+                                   grava a reprise do treino: um quadro por época (ou
+                                   --quadros), com a época e os erros; numa PASTA/, cada
+                                   quadro como um PNG
+  --quadros N                      N quadros escolhidos por igual, do início ao fim
+  --vista rotulos|acertos|matriz-u|planos|cores|espaco
+                                   a vista da animação (padrão: espaco com 2 atributos,
+                                   senão matriz-u)
+  --largura PX, --altura PX        o tamanho da animação (padrão: 800 x 600)
+  --busca escalar|avx2|avx512      o núcleo da busca (padrão: o melhor do processador)
+  --idioma pt|en                   o idioma das mensagens (português ou inglês),
+                                   também NORVIKA_IDIOMA; as linhas NOME=valor não
+                                   mudam
+  --help                           mostra esta ajuda
+  --version                        mostra a versão
+
+Saída: motor=, threads=, padroes=, ignorados=, leitura_s=, treino_s=,
+erro_quantizacao=, erro_topografico= e pesos_fnv= (hash FNV-1a dos pesos); sem --raio,
+raio_inicial=, o raio escolhido; num anel
+(mapa 1xN toroidal), percurso_anel= e percurso_vizinho_mais_proximo=, os comprimentos
+do percurso do caixeiro-viajante que o anel dá e do percurso do vizinho mais próximo.
+
+Distâncias na grade: na retangular, a euclidiana entre as posições das unidades (o
+kohonen do R usa a maior diferença de coordenadas); na hexagonal, as linhas ímpares
+(contando de 0) ficam meia unidade à direita, como no SOM_PAK (o kohonen desloca a
+primeira).
+</source>
+        <translation>Usage: norvika-lab DATA --mapa ROWSxCOLUMNS --raio INITIAL[:FINAL] --epocas E
+                 [options]
+Trains a laboratory Kohonen map (rectangular or hexagonal, flat or toroidal, bubble
+or Gaussian neighbourhood, online or batch training) and shows one measure per line.
+DATA is a Norvika pattern file or any table the import reads (CSV, TSV, SOM_PAK
+.dat, ARFF, .xlsx, .ods), with the import&apos;s default choices.
+Numbers accept a decimal comma or point.
+
+  --mapa ROWSxCOLUMNS              the map&apos;s size, each side from 1 to 100
+  --topologia retangular|hexagonal (default: hexagonal)
+  --toroidal                       the map wraps around at its edges (hexagonal:
+                                   an even number of rows)
+  --vizinhanca bolha|gaussiana     bubble or Gaussian (default: gaussiana)
+  --raio INITIAL[:FINAL]           the neighbourhood radius; without FINAL, down to
+                                   0; without --raio, from two thirds of the
+                                   distances between the units down to 0 (R&apos;s
+                                   kohonen choice)
+  --taxa INITIAL[:FINAL]           the learning rate of online training; without
+                                   FINAL, constant (default: 0,05:0,01)
+  --decaimento linear|exponencial  how radius and rate decrease (default: linear)
+  --epocas E                       presentations of all the patterns
+  --modo online|lote               online or batch (default: online)
+  --ordem arquivo|embaralhada      the patterns&apos; order in online training, the
+                                   file&apos;s or shuffled (default: embaralhada, anew
+                                   every epoch)
+  --inicio aleatorio|amostras|linear|canto|MAP.cod
+                                   initial weights: random, samples, linear, corner
+                                   or a map (default: amostras)
+  --semente N                      the random seed (default: 1)
+  --threads 0|1|2                  0: the engine chooses (default); the result is
+                                   the same; online training uses only one
+  --rotulo COLUMN|nenhum           a table&apos;s label column (name or number), or none
+  --ausentes descartar|media|manter
+                                   a table&apos;s missing values: drop the line, use the
+                                   column&apos;s mean or keep them (default: descartar;
+                                   manter in a SOM_PAK .dat)
+  --saida MAP.cod                  writes the map in SOM_PAK format
+  --vencedores FILE.csv            writes each pattern&apos;s winner and distance
+  --salvar-inicio MAP.cod          writes the map before training, to give another
+                                   program the same start
+  --sugerir                        shows the options the window&apos;s Suggest button
+                                   would choose for these data and exits (needs no
+                                   --mapa, --raio or --epocas)
+  --animacao FILE.gif|FILE.webp|FOLDER/
+                                   writes the training&apos;s replay: one frame per epoch
+                                   (or --quadros), with the epoch and the errors; in a
+                                   FOLDER/, each frame as a PNG
+  --quadros N                      N frames chosen evenly, from the start to the end
+  --vista rotulos|acertos|matriz-u|planos|cores|espaco
+                                   the animation&apos;s view (default: espaco with 2
+                                   attributes, otherwise matriz-u)
+  --largura PX, --altura PX        the animation&apos;s size (default: 800 x 600)
+  --busca escalar|avx2|avx512      the search kernel (default: the processor&apos;s best)
+  --idioma pt|en                   the language of the messages (Portuguese or
+                                   English); also NORVIKA_IDIOMA; the NAME=value
+                                   lines do not change
+  --help                           shows this help
+  --version                        shows the version
+
+Output: motor=, threads=, padroes=, ignorados=, leitura_s=, treino_s=,
+erro_quantizacao=, erro_topografico= and pesos_fnv= (FNV-1a hash of the weights);
+without --raio, raio_inicial=, the radius chosen; on a ring
+(1xN toroidal map), percurso_anel= and percurso_vizinho_mais_proximo=, the lengths
+of the travelling-salesman tour the ring gives and of the nearest-neighbour tour.
+
+Distances on the grid: on the rectangular one, the Euclidean distance between the
+units&apos; positions (R&apos;s kohonen uses the largest coordinate difference); on the
+hexagonal one, the odd rows (counting from 0) sit half a unit to the right, as in
+SOM_PAK (kohonen shifts the first).
+</translation>
+    </message>
+    <message>
+        <source>--animacao &quot;%1&quot; deve terminar em .gif ou .webp, ou em / para uma pasta de quadros PNG.</source>
+        <translation>--animacao &quot;%1&quot; must end in .gif or .webp, or in / for a folder of PNG frames.</translation>
+    </message>
+    <message>
+        <source>--quadros deve ficar entre 1 e 10000.</source>
+        <translation>--quadros must be between 1 and 10000.</translation>
+    </message>
+    <message>
+        <source>--vista: &quot;%1&quot; não é uma das escolhas (%2).</source>
+        <translation>--vista: &quot;%1&quot; is not one of the choices (%2).</translation>
+    </message>
+    <message>
+        <source>%1 deve ficar entre 16 e %2.</source>
+        <translation>%1 must be between 16 and %2.</translation>
+    </message>
+    <message>
+        <source>--largura × --altura passa de %1 milhões de pixels.</source>
+        <translation>--largura × --altura exceeds %1 million pixels.</translation>
+    </message>
+    <message>
+        <source>a vista cores precisa de dados de 3 atributos; estes têm %1.</source>
+        <translation>the cores view needs data of 3 attributes; these have %1.</translation>
+    </message>
+    <message>
+        <source>não foi possível criar a pasta &quot;%1&quot;</source>
+        <translation>could not create the folder &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>os %1 quadros da animação não cabem na memória que o programa se permite usar: peça menos com --quadros.</source>
+        <translation>the %1 frames of the animation do not fit in the memory the program allows itself: ask for fewer with --quadros.</translation>
     </message>
 </context>
 <context>
@@ -3106,6 +3160,17 @@ Quantization %10, topographic %11, %12 s%13</translation>
 distância média aos vizinhos: %1</source>
         <translation>
 mean distance to neighbors: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UAnimacaoMapa</name>
+    <message>
+        <source>Época %1 de %2</source>
+        <translation>Epoch %1 of %2</translation>
+    </message>
+    <message>
+        <source> · erro de quantização %1, topográfico %2</source>
+        <translation> · quantization error %1, topographic %2</translation>
     </message>
 </context>
 <context>

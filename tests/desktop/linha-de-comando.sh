@@ -148,6 +148,7 @@ done << EOF
 1|--saida "$pasta/pasta": é uma pasta|$pasta/d.txt|"$lab" "$pasta/d.txt" --mapa 2x2 --raio 1 --epocas 1 --saida "$pasta/pasta"
 1|a pasta não existe|$pasta/d.txt|"$lab" "$pasta/d.txt" --mapa 2x2 --raio 1 --epocas 1 --vencedores "$pasta/nao/v.csv"
 1|gravariam o mesmo arquivo|$pasta/g.txt|"$lab" "$pasta/d.txt" --mapa 2x2 --raio 1 --epocas 1 --saida "$pasta/g.txt" --vencedores "$pasta/g.txt"
+1|deve terminar em .gif ou .webp|$pasta/d.txt|"$lab" "$pasta/d.txt" --mapa 2x2 --raio 1 --epocas 1 --animacao "$pasta/d.png"
 1|--semente: "1e19"|$pasta/d.txt|"$lab" "$pasta/d.txt" --mapa 2x2 --raio 1 --epocas 1 --semente 1e19
 1|é o próprio arquivo de entrada|$pasta/d.txt|"$importa" "$pasta/d.txt" --saida "$pasta/d.txt"
 1|não se fecham até o fim do arquivo|$pasta/g.txt|"$importa" "$pasta/aspa.csv" --saida "$pasta/g.txt"
@@ -181,6 +182,13 @@ pequeno=$(tamanhoDoTitulo "$pasta/t800x600.svg") grande=$(tamanhoDoTitulo "$past
 QT_QPA_PLATFORM=offscreen "$figuras" "$pasta/m.cod" "$fonte/examples/iris.txt" --vista planos \
   --saida "$pasta/f.bmp" 2> /dev/null && falha "norvika-figuras aceitou .bmp"
 [ ! -e "$pasta/f.bmp" ] || falha "norvika-figuras gravou o .bmp que recusou"
+
+# The replay as an animation: the frames asked for, a GIF.
+"$lab" "$fonte/examples/iris.txt" --mapa 4x6 --raio 2 --epocas 8 --quadros 5 --largura 200 \
+  --altura 150 --animacao "$pasta/a.gif" > "$pasta/an.txt" 2> /dev/null ||
+  falha "norvika-lab --animacao terminou com $?"
+grep -qx "animacao_quadros=5" "$pasta/an.txt" || falha "norvika-lab --animacao: $(cat "$pasta/an.txt")"
+[ "$(head -c 6 "$pasta/a.gif")" = "GIF89a" ] || falha "norvika-lab --animacao não gravou um GIF"
 
 # Ended by SIGTERM while writing: the old file whole, no temporary file left beside it.
 mkdir "$pasta/sinal" && echo "antigo" > "$pasta/sinal/q.txt"
