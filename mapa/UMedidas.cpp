@@ -195,6 +195,49 @@ std::vector<std::int64_t> acertos(std::int32_t unidades,
     return a;
 }
 
+namespace {
+
+// Sums and counts per unit into means, not a number where nothing was counted.
+std::vector<double> medias(const std::vector<double>& soma,
+                           const std::vector<std::int64_t>& conta) {
+    std::vector<double> m(soma.size(), std::nan(""));
+    for (std::size_t u = 0; u < soma.size(); ++u)
+        if (conta[u] > 0) m[u] = soma[u] / static_cast<double>(conta[u]);
+    return m;
+}
+
+}  // namespace
+
+std::vector<double> erroPorUnidade(const TMapa& mapa, const std::vector<const double*>& padroes,
+                                   const std::vector<std::int32_t>& vencedor) {
+    const std::int32_t n = std::max(mapa.unidades(), 0);
+    const auto d = static_cast<std::size_t>(std::max(mapa.dimensao, 0));
+    std::vector<double> soma(static_cast<std::size_t>(n), 0.0);
+    std::vector<std::int64_t> conta(static_cast<std::size_t>(n), 0);
+    for (std::size_t i = 0; i < padroes.size() && i < vencedor.size(); ++i) {
+        const std::int32_t v = vencedor[i];
+        if (v < 0 || v >= n || padroes[i] == nullptr) continue;
+        soma[static_cast<std::size_t>(v)] += distanciaEntre(padroes[i], mapa.peso(v), d);
+        ++conta[static_cast<std::size_t>(v)];
+    }
+    return medias(soma, conta);
+}
+
+std::vector<double> mediaPorUnidade(std::int32_t unidades,
+                                    const std::vector<std::int32_t>& vencedor,
+                                    const std::vector<double>& valor) {
+    const std::int32_t n = std::max(unidades, 0);
+    std::vector<double> soma(static_cast<std::size_t>(n), 0.0);
+    std::vector<std::int64_t> conta(static_cast<std::size_t>(n), 0);
+    for (std::size_t i = 0; i < vencedor.size() && i < valor.size(); ++i) {
+        const std::int32_t v = vencedor[i];
+        if (v < 0 || v >= n || std::isnan(valor[i])) continue;
+        soma[static_cast<std::size_t>(v)] += valor[i];
+        ++conta[static_cast<std::size_t>(v)];
+    }
+    return medias(soma, conta);
+}
+
 std::vector<std::vector<std::pair<std::int32_t, std::int64_t>>> rotulosPorUnidade(
     std::int32_t unidades, const std::vector<std::int32_t>& vencedor,
     const std::vector<std::int32_t>& rotulo) {

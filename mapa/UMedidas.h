@@ -76,6 +76,19 @@ std::optional<TErros> medeErros(const TMapa& mapa, const std::vector<const doubl
 // How many patterns each unit won (winners outside the map, such as -1, are left out).
 std::vector<std::int64_t> acertos(std::int32_t unidades, const std::vector<std::int32_t>& vencedor);
 
+// Per unit, the mean distance (distanciaEntre) between its weights and the patterns it won, summed
+// in double in the patterns' order; not a number for a unit that won none. A winner outside the map
+// (such as -1) and a null pattern are left out.
+std::vector<double> erroPorUnidade(const TMapa& mapa, const std::vector<const double*>& padroes,
+                                   const std::vector<std::int32_t>& vencedor);
+
+// Per unit, the mean of one value per pattern (a column of the data) over the patterns it won,
+// summed in double in the patterns' order; a value that is not a number (missing) is left out, and
+// a unit with no value left is not a number either. Winners outside the map are left out.
+std::vector<double> mediaPorUnidade(std::int32_t unidades,
+                                    const std::vector<std::int32_t>& vencedor,
+                                    const std::vector<double>& valor);
+
 // The distinct values of a sequence with how many times each occurs, the most frequent first;
 // equally frequent values in the order first met. Linear in the length.
 template <class T, class Intervalo>

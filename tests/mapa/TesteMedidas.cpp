@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "UGradeLab.h"
 #include "UMedidas.h"
 
@@ -82,6 +84,32 @@ TEST(Medidas, acertosERotulosPorUnidade) {
     EXPECT_EQ(r[0], (std::vector<P>{{1, 1}}));
     EXPECT_EQ(r[1], (std::vector<P>{{2, 2}, {0, 2}, {1, 1}}));
     EXPECT_TRUE(r[2].empty());
+}
+
+TEST(Medidas, erroEMediaPorUnidade) {
+    // On the graph (units at (0, 0), (3, 4), (3, 0), (10, 10)): unit 0 wins (0, 0) and (4, 3),
+    // unit 2 wins (3, 2); units 1 and 3 win nothing; a pattern without a winner, one outside the
+    // map and a null one are left out.
+    const double p0[] = {0, 0}, p1[] = {4, 3}, p2[] = {3, 2}, p3[] = {1, 1}, p4[] = {9, 9};
+    const std::vector<const double*> padroes{p0, p1, p2, p3, p4, nullptr};
+    const std::vector<std::int32_t> vencedor{0, 0, 2, -1, 9, 2};
+    const std::vector<double> e = erroPorUnidade(grafo(), padroes, vencedor);
+    ASSERT_EQ(e.size(), 4u);
+    EXPECT_DOUBLE_EQ(e[0], (0.0 + 5.0) / 2);
+    EXPECT_TRUE(std::isnan(e[1]));
+    EXPECT_DOUBLE_EQ(e[2], 2.0);
+    EXPECT_TRUE(std::isnan(e[3]));
+
+    // One column: unit 0 averages 2 and 6; unit 2 has a missing value and 8 (the last pattern,
+    // null above, has a value here); units 1 and 3 won nothing.
+    const double falta = std::nan("");
+    const std::vector<double> valor{2, 6, falta, 100, 100, 8};
+    const std::vector<double> m = mediaPorUnidade(4, vencedor, valor);
+    ASSERT_EQ(m.size(), 4u);
+    EXPECT_DOUBLE_EQ(m[0], 4.0);
+    EXPECT_TRUE(std::isnan(m[1]));
+    EXPECT_DOUBLE_EQ(m[2], 8.0);
+    EXPECT_TRUE(std::isnan(m[3]));
 }
 
 }  // namespace
