@@ -15,6 +15,7 @@
 #include "UFormComparacao.h"
 #include "UFormImportar.h"
 #include "UFormLaboratorioInterno.h"
+#include "UIdioma.h"
 #include "UImagemExportada.h"
 #include "UJanelas.h"
 #include "UMensagens.h"
@@ -55,6 +56,11 @@ TFormLaboratorio::TFormLaboratorio(QWidget* pai) : QWidget(pai) {
     // The .ui sets norvika-lab's defaults (hexagonal, Gaussian, shuffled, started from patterns)
     // and lets the map's column alone grow with the window; its first widths are set here.
     ui.LabDivisor->setSizes({340, 640, 320});
+    // The .ui's numbers have the decimal comma; in English the fields show a point.
+    if (UIdioma::atual() != UIdioma::TIdioma::portugues)
+        for (QLineEdit* campo : {ui.LabRaioInicialEdit, ui.LabRaioFinalEdit, ui.LabTaxaInicialEdit,
+                                 ui.LabTaxaFinalEdit})
+            campo->setText(campo->text().replace(u',', u'.'));
     sessao_.defineNomeDosTreinos(bytesUtf8(tr("Treino")));
     // The planes' scale box keeps its room when hidden, so no view widens the window.
     QSizePolicy politica = ui.LabEscalaComumCheckBox->sizePolicy();

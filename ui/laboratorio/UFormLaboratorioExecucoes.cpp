@@ -64,16 +64,20 @@ void TFormLaboratorio::atualizaHistorico() {
                                          QString::fromStdString(e.nome));
         item->setFlags(item->flags() | Qt::ItemIsEditable);
         const TConfiguracaoLab& c = e.config;
+        // A choice's name in the language of the run, in lower case ("gaussiana", "batch").
+        const auto escolha = [&c](TAjusteLab ajuste) {
+            return traduzido("TAjustesLab", textoDoAjuste(c, ajuste, {})).toLower();
+        };
         item->setData(
             kDicaDaExecucao,
             tr("%1 × %2 %3%4, %5, %6, raio %7 → %8, %9\nQuantização %10, "
                "topográfico %11, %12 s%13")
                 .arg(c.grade.linhas)
                 .arg(c.grade.colunas)
-                .arg(QString::fromLatin1(tokenDoAjuste(c, TAjusteLab::topologia)))
+                .arg(escolha(TAjusteLab::topologia))
                 .arg(c.grade.toroidal ? tr(" toroidal") : QString())
-                .arg(QString::fromLatin1(tokenDoAjuste(c, TAjusteLab::vizinhanca)))
-                .arg(QString::fromLatin1(tokenDoAjuste(c, TAjusteLab::modo)))
+                .arg(escolha(TAjusteLab::vizinhanca))
+                .arg(escolha(TAjusteLab::modo))
                 .arg(numeroCurto(c.raio.inicial), numeroCurto(c.raio.final))
                 .arg(contagem(c.epocas, tr("época"), tr("épocas")))
                 .arg(e.mapa->erros ? numeroCurto(e.mapa->erros->quantizacao) : QStringLiteral("–"),
