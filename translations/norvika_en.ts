@@ -2594,6 +2594,34 @@ Quantization %10, topographic %11, %12 s%13</translation>
         <source>Não foi possível abrir a sessão &quot;%1&quot;: %2</source>
         <translation>Could not open the session &quot;%1&quot;: %2</translation>
     </message>
+    <message>
+        <source>Exportar animação…</source>
+        <translation>Export animation…</translation>
+    </message>
+    <message>
+        <source>Grava a reprise do treino como uma animação GIF ou WebP para slides: um quadro por época, na vista mostrada, com a época e os erros.</source>
+        <translation>Saves the training&apos;s replay as a GIF or WebP animation for slides: one frame per epoch, in the view shown, with the epoch and the errors.</translation>
+    </message>
+    <message>
+        <source>GIF animado (*.gif)</source>
+        <translation>Animated GIF (*.gif)</translation>
+    </message>
+    <message>
+        <source>WebP animado (*.webp)</source>
+        <translation>Animated WebP (*.webp)</translation>
+    </message>
+    <message>
+        <source>a animação</source>
+        <translation>the animation</translation>
+    </message>
+    <message>
+        <source>não há reprise</source>
+        <translation>there is no replay</translation>
+    </message>
+    <message>
+        <source>o nome deve terminar em .gif ou .webp</source>
+        <translation>the name must end in .gif or .webp</translation>
+    </message>
 </context>
 <context>
     <name>TFormLicoes</name>

@@ -226,7 +226,7 @@ class TesteLaboratorio : public QObject {
     }
 
     // Two runs that differ in two settings: the comparison highlights exactly those; a run is
-    // renamed, reopened (its settings back in the controls) and its winners exported.
+    // renamed, reopened (its settings back in the controls), its winners and its replay exported.
     void execucoesComparadasEReabertas() {
         QVERIFY(lab->abreDados(QStringLiteral(NORVIKA_EXEMPLOS "/iris.txt")));
         filho<QSpinBox>("LabLinhasSpin")->setValue(4);
@@ -265,6 +265,11 @@ class TesteLaboratorio : public QObject {
         const QString csv = QString::fromStdString(pasta.arquivo("vencedores.csv"));
         QCOMPARE(lab->exportaVencedores(csv), QString());
         QCOMPARE(QString::fromStdString(PastaTemporaria::le(csv.toStdString())).count(u'\n'), 151);
+        // The reopened run's replay, as a GIF for slides.
+        const std::string gif = pasta.arquivo("reprise.gif");
+        j->respostas << QString::fromStdString(gif);
+        clica("LabExportarAnimacaoButton");
+        QCOMPARE(PastaTemporaria::le(gif).substr(0, 6), std::string("GIF89a"));
     }
 
     // A session saved with its runs, view and selection opens over other data as it was, and

@@ -1,5 +1,6 @@
 #include "UFormLaboratorio.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -10,6 +11,7 @@
 #include <cmath>
 #include <limits>
 
+#include "UAnimacaoMapa.h"
 #include "UDialogos.h"
 #include "UExportacao.h"
 #include "UFormComparacao.h"
@@ -157,6 +159,12 @@ TFormLaboratorio::TFormLaboratorio(QWidget* pai) : QWidget(pai) {
         dialogoTabela_->setNameFilters({tr("Tabelas (*.csv)")});
         exporta(*dialogoTabela_, &TFormLaboratorio::exportaVencedores, tr("os vencedores"));
     });
+    dialogoAnimacao_ = UDialogos::criaDialogoExportacao(
+        this, "LabExportarAnimacaoDialog", {tr("GIF animado (*.gif)"), tr("WebP animado (*.webp)")},
+        QStringLiteral("gif"));
+    connect(ui.LabExportarAnimacaoButton, &QPushButton::clicked, this, [this] {
+        exporta(*dialogoAnimacao_, &TFormLaboratorio::exportaAnimacao, tr("a animação"));
+    });
     connect(ui.LabTreinarButton, &QPushButton::clicked, this,
             &TFormLaboratorio::LabTreinarButtonClick);
     connect(ui.LabPararButton, &QPushButton::clicked, this, &TFormLaboratorio::LabPararButtonClick);
@@ -219,6 +227,32 @@ QString TFormLaboratorio::exportaVencedores(const QString& caminho) {
         caminho, textoCsvVencedores(mapa.colunas, mapa.vencedorDoPadrao, distancias, rotulos));
 }
 
+QString TFormLaboratorio::exportaAnimacao(const QString& caminho) {
+    const std::size_t quadros = sessao_.quadros();
+    if (quadros == 0) return tr("não há reprise");
+    const std::optional<TFormatoAnimacao> formato = formatoDaAnimacao(bytesUtf8(caminho));
+    if (!formato) return tr("o nome deve terminar em .gif ou .webp");
+    TPedidoAnimacao pedido;
+    pedido.formato = *formato;
+    pedido.gravados = quadros;
+    pedido.epocas = sessao_.epocaDoQuadro(quadros - 1);
+    const auto quadro = [this](std::size_t i) {
+        return TQuadroAnimado{sessao_.quadro(i), sessao_.epocaDoQuadro(i)};
+    };
+    pedido.vista =
+        ui.LabVista->isVisible() ? ui.LabVista->tipo() : vistaDaAnimacao(*quadro(quadros - 1).mapa);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QString falha;
+    std::string bytes;
+    try {
+        bytes = animacaoDaReprisa(pedido, quadro);
+    } catch (const std::exception& e) {
+        falha = QString::fromStdString(e.what());
+    }
+    QApplication::restoreOverrideCursor();
+    return falha.isEmpty() ? gravaExportacao(caminho, bytes) : falha;
+}
+
 void TFormLaboratorio::LabVistaSeletorChange() {
     painel_->mostraVistaEscolhida();
 }
@@ -239,6 +273,7 @@ void TFormLaboratorio::habilita() {
     for (QPushButton* b :
          {ui.LabExportarImagemButton, ui.LabExportarDadosButton, ui.LabExportarVencedoresButton})
         b->setEnabled(!ocupada && sessao_.temMapa());
+    ui.LabExportarAnimacaoButton->setEnabled(!ocupada && sessao_.quadros() > 0);
     escolheExecucoes();
     if (!ocupada) LabModoComboChange();
 }

@@ -49,6 +49,9 @@ class TFormLaboratorio : public QWidget {
     QString exportaImagem(const QString& caminho);
     QString exportaDados(const QString& caminho);
     QString exportaVencedores(const QString& caminho);
+    // The replay of the run shown as an animated GIF or WebP (by the suffix), in the view shown
+    // (the default view of a replay while the curve is shown).
+    QString exportaAnimacao(const QString& caminho);
     // How many run thumbnails have been drawn since the window opened (one per run).
     std::int64_t miniaturasDesenhadas() const { return miniaturasDesenhadas_; }
     // The comparison window opened last (null until one is).
@@ -147,6 +150,7 @@ class TFormLaboratorio : public QWidget {
     QFileDialog* dialogoAbrirMapa_ = nullptr;
     QFileDialog* dialogoImagem_ = nullptr;
     QFileDialog* dialogoTabela_ = nullptr;
+    QFileDialog* dialogoAnimacao_ = nullptr;
     QFileDialog* dialogoSalvarSessao_ = nullptr;
     QFileDialog* dialogoAbrirSessao_ = nullptr;
     // Cleared by Qt when the window closes (it deletes itself).

@@ -190,6 +190,7 @@ void TFormLaboratorio::atualizaReprisa() {
     mostraReproduzir(false);
     const auto quadros = static_cast<int>(sessao_.quadros());
     const bool ha = quadros >= 2 && !sessao_.ocupada();
+    ui.LabExportarAnimacaoButton->setEnabled(quadros > 0 && !sessao_.ocupada());
     for (QWidget* w :
          {static_cast<QWidget*>(ui.LabReproduzirButton), static_cast<QWidget*>(ui.LabReprisaSlider),
           static_cast<QWidget*>(ui.LabReprisaLabel)})
