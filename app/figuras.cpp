@@ -33,6 +33,7 @@
 #include "UPintura.h"
 #include "USessaoLab.h"
 #include "UTextos.h"
+#include "UTokensVista.h"
 #include "UVersao.h"
 
 namespace {
@@ -70,16 +71,6 @@ void ajuda() {
     escreveTexto(stdout, QCoreApplication::translate("NorvikaFiguras", kAjuda));
     std::exit(0);
 }
-
-struct TVistaNomeada {
-    const char* nome;
-    TTipoVista tipo;
-};
-constexpr TVistaNomeada kVistas[] = {
-    {"rotulos", TTipoVista::Rotulos},  {"acertos", TTipoVista::Acertos},
-    {"matriz-u", TTipoVista::MatrizU}, {"planos", TTipoVista::Planos},
-    {"cores", TTipoVista::Cores},      {"espaco", TTipoVista::Espaco},
-};
 
 constexpr std::int64_t kMaximoPixels = 40000000;
 
@@ -346,7 +337,7 @@ int executa(const TOpcoes& o) {
             falha(QCoreApplication::translate("NorvikaFiguras",
                                               "não foi possível criar a pasta \"%1\"")
                       .arg(qt(o.saida)));
-        for (const TVistaNomeada& v : kVistas) {
+        for (const TVistaNomeada& v : kVistasNomeadas) {
             if (v.tipo == TTipoVista::Cores && dados->dimensao != 3) continue;
             const std::string arquivo =
                 QDir(pasta)
@@ -359,7 +350,7 @@ int executa(const TOpcoes& o) {
         }
         return 0;
     }
-    for (const TVistaNomeada& v : kVistas) {
+    for (const TVistaNomeada& v : kVistasNomeadas) {
         if (o.vista != v.nome) continue;
         if (v.tipo == TTipoVista::Cores && dados->dimensao != 3)
             falha(QCoreApplication::translate(

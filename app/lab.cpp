@@ -37,6 +37,7 @@
 #include "UNumeros.h"
 #include "USessaoLab.h"
 #include "USugestaoLab.h"
+#include "UTokensVista.h"
 #include "UVersao.h"
 
 namespace {
@@ -148,16 +149,6 @@ struct TLinha {
     std::size_t quadros = 0;
     std::optional<TTipoVista> vista;
     std::int32_t largura = 800, altura = 600;
-};
-
-struct TVistaNomeada {
-    const char* nome;
-    TTipoVista tipo;
-};
-constexpr TVistaNomeada kVistas[] = {
-    {"rotulos", TTipoVista::Rotulos},  {"acertos", TTipoVista::Acertos},
-    {"matriz-u", TTipoVista::MatrizU}, {"planos", TTipoVista::Planos},
-    {"cores", TTipoVista::Cores},      {"espaco", TTipoVista::Espaco},
 };
 
 // A picture is drawn whole in memory, three bytes a pixel.
@@ -297,8 +288,7 @@ TLinha leLinha(int argc, char** argv) {
                                                   "--quadros deve ficar entre 1 e 10000."));
         } else if (a == "--vista") {
             const std::string v = valor();
-            for (const TVistaNomeada& n : kVistas)
-                if (v == n.nome) l.vista = n.tipo;
+            l.vista = vistaDoNome(v);
             if (!l.vista)
                 falha(QCoreApplication::translate("NorvikaLab",
                                                   "--vista: \"%1\" não é uma das escolhas (%2).")
