@@ -151,17 +151,30 @@ std::shared_ptr<TDadosMapa> dadosDoMapa(const TRede& rede,
     d->matriz = rede.matrizDistancias;
     d->u = matrizU<long double>(*d);
     // Each pattern's winner, for the pictures of the patterns themselves: the instant's, or else
-    // found by the network's own search, when that is quick enough to do here.
-    if (x.valores && x.valores->size() == rede.entradas.size() * static_cast<std::size_t>(
-                                                                     std::max(rede.dimensao, 0))) {
-        if (vencedores != nullptr && vencedores->size() == rede.entradas.size()) {
+    // the nearest unit (the first on a tie, as the network searches), when that is quick enough to
+    // do here. The network lets its patterns go after a training; the values stay in the extras.
+    const auto dim = static_cast<std::size_t>(std::max(d->dimensao, 0));
+    if (x.valores && dim > 0 && x.valores->size() % dim == 0) {
+        const std::size_t padroes = x.valores->size() / dim;
+        if (vencedores != nullptr && vencedores->size() == padroes) {
             d->vencedorDoPadrao = *vencedores;
-        } else if (pesos == nullptr &&
-                   static_cast<double>(rede.entradas.size()) * n * std::max(rede.dimensao, 1) <=
+        } else if (vencedores == nullptr &&
+                   static_cast<double>(padroes) * n * static_cast<double>(dim) <=
                        kTrabalhoVencedores) {
-            d->vencedorDoPadrao.reserve(rede.entradas.size());
-            for (const TVistaPadrao p : rede.entradas)
-                d->vencedorDoPadrao.push_back(rede.procuraVencedor(p));
+            d->vencedorDoPadrao.reserve(padroes);
+            for (std::size_t i = 0; i < padroes; ++i) {
+                const double* p = x.valores->data() + i * dim;
+                std::int32_t melhor = 0;
+                double menor = std::numeric_limits<double>::infinity();
+                for (std::int32_t a = 0; a < n; ++a) {
+                    const double dist = distanciaEntre(p, d->peso(a), dim);
+                    if (dist < menor) {
+                        menor = dist;
+                        melhor = a;
+                    }
+                }
+                d->vencedorDoPadrao.push_back(melhor);
+            }
         }
     }
     // A map without patterns (a load) is drawn on the principal axes of its own weights.
