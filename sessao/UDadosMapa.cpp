@@ -1,10 +1,64 @@
 #include "UDadosMapa.h"
 
 #include "UExportacao.h"
+#include "ULimites.h"
 #include "UTraducao.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <utility>
+
+std::shared_ptr<const std::vector<double>> copiaDosValores(const double* valores,
+                                                           std::size_t quantos) {
+    const std::uint64_t bytes = std::uint64_t{quantos} * sizeof(double);
+    if (quantos == 0 || bytes > limiteMemoriaDados() / 2) return nullptr;
+    return std::make_shared<const std::vector<double>>(valores, valores + quantos);
+}
+
+std::shared_ptr<const TAgrupamento> TMemoAgrupamento::de(const TMapa& mapa) const {
+    const std::lock_guard<std::mutex> trava(trava_);
+    if (!valor_) valor_ = std::make_shared<const TAgrupamento>(agrupaUnidades(mapa));
+    return valor_;
+}
+
+std::int32_t TDadosMapa::kGruposSugerido() const {
+    return kSugerido(*agrupamento(), 10);
+}
+
+std::vector<std::int32_t> TDadosMapa::grupos(std::int32_t k) const {
+    const std::shared_ptr<const TAgrupamento> a = agrupamento();
+    return cortaEm(*a, k > 0 ? k : kSugerido(*a, 10));
+}
+
+bool TDadosMapa::temValores() const {
+    const auto& v = padroes->valores;
+    return v && dimensao > 0 && !vencedorDoPadrao.empty() &&
+           v->size() == vencedorDoPadrao.size() * static_cast<std::size_t>(dimensao);
+}
+
+std::vector<double> TDadosMapa::mediaDoAtributo(std::int32_t k) const {
+    if (!temValores() || k < 0 || k >= dimensao) return {};
+    const std::vector<double>& v = *padroes->valores;
+    const auto d = static_cast<std::size_t>(dimensao);
+    std::vector<double> coluna(vencedorDoPadrao.size());
+    for (std::size_t i = 0; i < coluna.size(); ++i)
+        coluna[i] = v[i * d + static_cast<std::size_t>(k)];
+    std::vector<double> media = mediaPorUnidade(neuronios(), vencedorDoPadrao, coluna);
+    // The scaling is linear: the original of the mean is the mean of the originals.
+    for (double& m : media) m = original(k, m);
+    return media;
+}
+
+std::vector<double> TDadosMapa::erroDasUnidades() const {
+    if (!vencedorDoPadrao.empty() && distanciaDoPadrao.size() == vencedorDoPadrao.size())
+        return mediaPorUnidade(neuronios(), vencedorDoPadrao, distanciaDoPadrao);
+    if (!temValores()) return {};
+    std::vector<const double*> p;
+    for (std::size_t i = 0; i < vencedorDoPadrao.size(); ++i)
+        p.push_back(padroes->valores->data() + i * static_cast<std::size_t>(dimensao));
+    return erroPorUnidade(*this, p, vencedorDoPadrao);
+}
 
 std::optional<TExtrasMapa> extrasDosPadroes(const TPadroes& padroes, std::int32_t dimensao,
                                             TControle* controle) {
@@ -28,6 +82,9 @@ std::optional<TExtrasMapa> extrasDosPadroes(const TPadroes& padroes, std::int32_
         x.pontos.push_back(ponto);
         x.rotuloDoPonto.push_back(x.rotuloDoPadrao[i]);
     }
+    if (padroes.largura() == dimensao && dimensao > 0 && !padroes.empty())
+        x.valores = copiaDosValores(padroes[0].dados(),
+                                    padroes.size() * static_cast<std::size_t>(dimensao));
     return x;
 }
 
@@ -42,6 +99,9 @@ int TDadosMapa::rotuloMajoritario(std::int32_t a) const {
 }
 
 namespace {
+
+// Distances a map's data may compute to find the patterns' winners (patterns x units x values).
+constexpr double kTrabalhoVencedores = 64.0 * 1024 * 1024;
 
 // The counts and labels of the winners of an instant of a training, counted by each pattern's
 // place in the legend; equally frequent labels keep the order in which they were first won.
@@ -90,6 +150,33 @@ std::shared_ptr<TDadosMapa> dadosDoMapa(const TRede& rede,
     }
     d->matriz = rede.matrizDistancias;
     d->u = matrizU<long double>(*d);
+    // Each pattern's winner, for the pictures of the patterns themselves: the instant's, or else
+    // the nearest unit (the first on a tie, as the network searches), when that is quick enough to
+    // do here. The network lets its patterns go after a training; the values stay in the extras.
+    const auto dim = static_cast<std::size_t>(std::max(d->dimensao, 0));
+    if (x.valores && dim > 0 && x.valores->size() % dim == 0) {
+        const std::size_t padroes = x.valores->size() / dim;
+        if (vencedores != nullptr && vencedores->size() == padroes) {
+            d->vencedorDoPadrao = *vencedores;
+        } else if (vencedores == nullptr &&
+                   static_cast<double>(padroes) * n * static_cast<double>(dim) <=
+                       kTrabalhoVencedores) {
+            d->vencedorDoPadrao.reserve(padroes);
+            for (std::size_t i = 0; i < padroes; ++i) {
+                const double* p = x.valores->data() + i * dim;
+                std::int32_t melhor = 0;
+                double menor = std::numeric_limits<double>::infinity();
+                for (std::int32_t a = 0; a < n; ++a) {
+                    const double dist = distanciaEntre(p, d->peso(a), dim);
+                    if (dist < menor) {
+                        menor = dist;
+                        melhor = a;
+                    }
+                }
+                d->vencedorDoPadrao.push_back(melhor);
+            }
+        }
+    }
     // A map without patterns (a load) is drawn on the principal axes of its own weights.
     if (x.projecao.media.size() != static_cast<std::size_t>(std::max(d->dimensao, 0))) {
         auto propria = std::make_shared<TExtrasMapa>(x);

@@ -7,11 +7,13 @@
 
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
+#include "UAgrupamento.h"
 #include "UCodebook.h"
 #include "UControle.h"
 #include "UCurvaErros.h"
@@ -42,6 +44,35 @@ struct TExtrasMapa {
     TProjecao projecao;
     std::vector<TPontoPlano> pontos;
     std::vector<int> rotuloDoPonto;
+    // Every pattern's values, pattern after pattern (as many as the map's dimension each), for the
+    // pictures that average an attribute over the patterns a unit won. One copy per reading,
+    // shared by every map drawn from it; null when the patterns are not at hand (a loaded map) or
+    // when the copy would take the patterns past the memory allowed to data (limiteMemoriaDados).
+    std::shared_ptr<const std::vector<double>> valores;
+};
+
+// A copy of `valores` for TExtrasMapa::valores, or null when the patterns and their copy together
+// would pass limiteMemoriaDados.
+std::shared_ptr<const std::vector<double>> copiaDosValores(const double* valores,
+                                                           std::size_t quantos);
+
+// The units' clusters, agglomerated (agrupaUnidades) the first time they are asked for, on any
+// thread, and kept with the map; a copy of the data starts without them, since its weights may
+// change.
+class TMemoAgrupamento {
+  public:
+    TMemoAgrupamento() = default;
+    TMemoAgrupamento(const TMemoAgrupamento&) {}
+    TMemoAgrupamento& operator=(const TMemoAgrupamento&) {
+        const std::lock_guard<std::mutex> trava(trava_);
+        valor_.reset();
+        return *this;
+    }
+    std::shared_ptr<const TAgrupamento> de(const TMapa& mapa) const;
+
+  private:
+    mutable std::mutex trava_;
+    mutable std::shared_ptr<const TAgrupamento> valor_;
 };
 
 // The labels, points and projection of `padroes` (of `dimensao` values); nothing when a stop
@@ -97,6 +128,25 @@ struct TDadosMapa : TMapa {
         double comprimento = 0.0, vizinhoMaisProximo = 0.0;
     };
     std::optional<TPercurso> percurso;
+
+    // The clusters of the units (computed once, on first use) and their cut into k clusters (k
+    // held within 1..units), or, with k of 0, into the suggested number (kGruposSugerido).
+    TMemoAgrupamento memoAgrupamento;
+    std::shared_ptr<const TAgrupamento> agrupamento() const { return memoAgrupamento.de(*this); }
+    static constexpr std::int32_t kMaximoGrupos = 20;
+    std::int32_t kGruposSugerido() const;
+    std::vector<std::int32_t> grupos(std::int32_t k) const;
+
+    // Whether each pattern's values and winner are at hand: the per-unit averages need both.
+    bool temValores() const;
+    // Per unit, the mean of attribute k over the patterns it won, in the original units when the
+    // file was normalised; not a number for a unit with none. Empty when the values or the
+    // winners are not at hand.
+    std::vector<double> mediaDoAtributo(std::int32_t k) const;
+    // Per unit, the mean distance between its weights and the patterns it won (the distances
+    // beside the winners, or else measured from the values); not a number for a unit with none.
+    // Empty when neither is at hand.
+    std::vector<double> erroDasUnidades() const;
 
     std::int32_t neuronios() const { return linhas * colunas; }
     // Drawn with hexagons.

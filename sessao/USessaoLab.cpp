@@ -60,6 +60,7 @@ std::shared_ptr<const TExtrasMapa> extrasDosDadosLab(const TCargaLab& carga, TCo
         x->pontos.push_back(ponto);
         x->rotuloDoPonto.push_back(i < d.rotulo.size() ? d.rotulo[i] : -1);
     }
+    x->valores = copiaDosValores(d.valores.data(), d.valores.size());
     return x;
 }
 

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSlider>
+#include <QSpinBox>
 #include <QSvgRenderer>
 #include <QTextBrowser>
 #include <QtTest>
@@ -51,6 +52,38 @@ std::shared_ptr<TDadosMapa> mapaConhecido() {
     d->matriz = {0, 1, 1, 1, 1, 0, 1, 1, 1, 1, 0, 1, 1, 1, 1, 0};
     d->u = {0.0, 1.0, 0.5, 0.25};
     return d;
+}
+
+// A 1 x 4 rectangular map of one weight per unit, two pairs far apart (two clusters: 0-1 and 2-3),
+// and four patterns: three won by unit 0 (labelled "b"), one by unit 3 ("a"); units 1 and 2 won
+// none.
+std::shared_ptr<TDadosMapa> mapaDeDoisGrupos() {
+    auto d = std::make_shared<TDadosMapa>();
+    d->linhas = 1;
+    d->colunas = 4;
+    d->dimensao = 1;
+    d->pesos = {0.0, 0.1, 10.0, 10.1};
+    d->vizinhos = {{1}, {0, 2}, {1, 3}, {2}};
+    d->contagens = {3, 0, 0, 1};
+    d->rotulos = {{{"b", 3}}, {}, {}, {{"a", 1}}};
+    d->u = {0.1, 5.0, 5.0, 0.1};
+    d->vencedorDoPadrao = {0, 0, 3, 0};
+    auto padroes = std::make_shared<TExtrasMapa>();
+    padroes->legenda = {"a", "b"};
+    padroes->rotuloDoPadrao = {1, 1, 0, 1};
+    padroes->valores =
+        std::make_shared<const std::vector<double>>(std::vector<double>{0, 0.2, 10, 0.1});
+    d->padroes = padroes;
+    return d;
+}
+
+// Whether a colour occurs inside a rectangle of the picture.
+bool temCor(const QImage& imagem, const QRectF& caixa, QRgb cor) {
+    const QRect r = caixa.toRect().adjusted(2, 2, -2, -2);
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (imagem.pixel(x, y) == cor) return true;
+    return false;
 }
 
 // A widget of a window by its object name, as the acceptance tests reach them.
@@ -196,6 +229,126 @@ class TesteExplorador : public QObject {
         vista.defineSelecionado(0);
         QImage marcado = pinta(vista, TVistaMapa::Tipo::Acertos);
         QCOMPARE(marcado.pixel(QPoint(32, 100)), QColor(Qt::black).rgb());
+    }
+
+    void mediasPorUnidadeContadasAMao() {
+        // Four patterns of two attributes; the second one normalised from x to 100 + 2x.
+        TDadosMapa d;
+        d.linhas = 2;
+        d.colunas = 2;
+        d.dimensao = 2;
+        d.pesos = {0, 0, 0, 0, 0, 0, 0, 0};
+        d.vencedorDoPadrao = {0, 0, 3, 1};
+        auto x = std::make_shared<TExtrasMapa>();
+        x->valores = std::make_shared<const std::vector<double>>(
+            std::vector<double>{1, 10, 3, 20, 5, 30, 7, std::nan("")});
+        x->escala = {{0.0, 1.0}, {100.0, 2.0}};
+        d.padroes = x;
+        const std::vector<double> primeiro = d.mediaDoAtributo(0);
+        const std::vector<double> segundo = d.mediaDoAtributo(1);
+        QCOMPARE(primeiro.size(), std::size_t{4});
+        QCOMPARE(primeiro[0], 2.0);
+        QCOMPARE(primeiro[1], 7.0);
+        QVERIFY(std::isnan(primeiro[2]));  // won nothing
+        QCOMPARE(primeiro[3], 5.0);
+        QCOMPARE(segundo[0], 100.0 + 2.0 * 15.0);  // in the original units
+        QVERIFY(std::isnan(segundo[1]));           // its only value is missing
+        QCOMPARE(segundo[3], 100.0 + 2.0 * 30.0);
+        // The error per unit from the distances beside the winners.
+        d.distanciaDoPadrao = {1.0, 2.0, 4.0, 8.0};
+        const std::vector<double> erro = d.erroDasUnidades();
+        QCOMPARE(erro[0], 1.5);
+        QCOMPARE(erro[1], 8.0);
+        QCOMPARE(erro[3], 4.0);
+    }
+
+    void amostrasNasCelulasDosVencedores() {
+        TVistaMapa vista;
+        const auto d = mapaDeDoisGrupos();
+        vista.defineDados(d);
+        const QImage imagem = pinta(vista, TVistaMapa::Tipo::Amostras);
+        const TGradeCelulas g =
+            layoutDaVista(TTipoVista::Amostras, *d, QRectF(imagem.rect()), true).grade;
+        const QRgb a = corDoRotulo(0).rgb(), b = corDoRotulo(1).rgb();
+        QVERIFY(temCor(imagem, g.caixa(0), b));
+        QVERIFY(!temCor(imagem, g.caixa(0), a));
+        QVERIFY(temCor(imagem, g.caixa(3), a));
+        for (const std::int32_t vazia : {1, 2})
+            QVERIFY(!temCor(imagem, g.caixa(vazia), a) && !temCor(imagem, g.caixa(vazia), b));
+        QCOMPARE(vista.desenhosAmostras(), 1);
+
+        // A hundred thousand patterns are drawn once; a repaint reuses the picture.
+        auto grande = std::make_shared<TDadosMapa>(*mapaDeDoisGrupos());
+        auto x = std::make_shared<TExtrasMapa>(*grande->padroes);
+        grande->vencedorDoPadrao.resize(100000);
+        x->rotuloDoPadrao.resize(100000);
+        for (std::size_t i = 0; i < 100000; ++i) {
+            grande->vencedorDoPadrao[i] = static_cast<std::int32_t>(i % 4);
+            x->rotuloDoPadrao[i] = static_cast<std::int32_t>(i / 4 % 2);
+        }
+        x->valores.reset();
+        grande->padroes = x;
+        vista.defineDados(grande);
+        QImage tela(600, 400, QImage::Format_RGB32);
+        for (int vez = 0; vez < 2; ++vez) {
+            QPainter p(&tela);
+            vista.desenha(p, tela.rect());
+        }
+        QCOMPARE(vista.desenhosAmostras(), 1);
+        const TGradeCelulas gg =
+            layoutDaVista(TTipoVista::Amostras, *grande, QRectF(tela.rect()), true).grade;
+        QVERIFY(temCor(tela, gg.caixa(2), a) && temCor(tela, gg.caixa(2), b));
+    }
+
+    void fronteirasSoEntreGruposDiferentes() {
+        TVistaMapa vista;
+        const auto d = mapaDeDoisGrupos();
+        vista.defineDados(d);
+        QCOMPARE(d->grupos(2), (std::vector<std::int32_t>{0, 0, 1, 1}));
+        // Over the hits, with the borders on: a thick black line between units 1 and 2 only.
+        vista.defineGrupos(2);
+        vista.defineMostraGrupos(true);
+        for (const TTipoVista tipo : {TTipoVista::Acertos, TTipoVista::Agrupamentos}) {
+            const QImage imagem = pinta(vista, tipo);
+            const TGradeCelulas g = layoutDaVista(tipo, *d, QRectF(imagem.rect()), true).grade;
+            const double y = g.caixa(0).center().y();
+            const QRgb preto = QColor(Qt::black).rgb();
+            QCOMPARE(imagem.pixel(QPointF(g.caixa(2).left(), y).toPoint()), preto);
+            QVERIFY(imagem.pixel(QPointF(g.caixa(1).left(), y).toPoint()) != preto);
+            QVERIFY(imagem.pixel(QPointF(g.caixa(3).left(), y).toPoint()) != preto);
+        }
+        vista.defineMostraGrupos(false);
+        const QImage sem = pinta(vista, TTipoVista::Acertos);
+        const TGradeCelulas g =
+            layoutDaVista(TTipoVista::Acertos, *d, QRectF(sem.rect()), true).grade;
+        QVERIFY(sem.pixel(QPointF(g.caixa(2).left(), g.caixa(2).center().y()).toPoint()) !=
+                QColor(Qt::black).rgb());
+    }
+
+    void gruposDoExploradorComecamNoSugerido() {
+        j->acao("ExploradorItemMenu")->trigger();
+        TFormExplorador* e = j->principal->explorador();
+        Janelas::Treino t;
+        t.arquivo = QString::fromStdString(pasta.escreve("doze.txt", kDoze));
+        t.porCiclos = true;
+        t.ciclos = 5;
+        j->treina(t);
+        const TDadosMapa* d = e->dados();
+        // The classic map knows each pattern's winner and values, for the pictures of them.
+        QVERIFY(d->temValores());
+        auto* spin = filho<QSpinBox>(e, "AgrupamentosSpin");
+        filho<QCheckBox>(e, "AgrupamentosCheckBox")->setChecked(true);
+        QCOMPARE(spin->value(), d->kGruposSugerido());
+        QCOMPARE(spin->maximum(), 12);
+        spin->setValue(spin->value() == 2 ? 3 : 2);
+        QCOMPARE(filho<TVistaMapa>(e, "VistaMapa")->opcoes().grupos, spin->value());
+        // The property's attribute is chosen only with its view.
+        auto* propriedade = filho<QComboBox>(e, "PropriedadeCombo");
+        QCOMPARE(propriedade->count(), 2);
+        QVERIFY(!propriedade->isVisible());
+        auto* seletor = filho<QComboBox>(e, "VistaSeletor");
+        seletor->setCurrentIndex(seletor->findData(static_cast<int>(TTipoVista::Propriedade)));
+        QVERIFY(propriedade->isVisible());
     }
 
     void exportacoesLeemDeVolta() {

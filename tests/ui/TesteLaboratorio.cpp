@@ -458,6 +458,48 @@ class TesteLaboratorio : public QObject {
         QVERIFY(filho<QCheckBox>("LabToroidalCheckBox")->isChecked());
     }
 
+    // The view comes back after a reopening; the number an older program kept for its last choice
+    // (6, the error curve) still names the curve, though views now stand before it.
+    void vistaGuardadaVoltaDepoisDeReabrir_data() {
+        QTest::addColumn<QString>("escolhida");
+        QTest::addColumn<QVariant>("guardada");
+        QTest::addColumn<QString>("esperada");
+        QTest::newRow("nova") << QStringLiteral("Agrupamentos") << QVariant() << "Agrupamentos";
+        QTest::newRow("curva de antes")
+            << QStringLiteral("Rótulos") << QVariant(6) << "Curva de erro";
+    }
+    void vistaGuardadaVoltaDepoisDeReabrir() {
+        QFETCH(QString, escolhida);
+        QFETCH(QVariant, guardada);
+        QFETCH(QString, esperada);
+        filho<QComboBox>("LabVistaSeletor")->setCurrentText(escolhida);
+        lab->close();
+        j.reset();
+        if (guardada.isValid())
+            QSettings(QStringLiteral("Norvika"), QStringLiteral("Laboratorio"))
+                .setValue(QStringLiteral("LabVistaSeletor"), guardada);
+        j = std::make_unique<Janelas>();
+        j->acao("LaboratorioItemMenu")->trigger();
+        lab = j->principal->laboratorio();
+        QCOMPARE(filho<QComboBox>("LabVistaSeletor")->currentText(), esperada);
+    }
+
+    // A map of the laboratory has its patterns' values for the property view, and the clusters'
+    // number starts at the map's suggestion.
+    void gruposEPropriedadeNoLaboratorio() {
+        QVERIFY(lab->abreDados(QStringLiteral(NORVIKA_EXEMPLOS "/iris.txt")));
+        filho<QSpinBox>("LabEpocasSpin")->setValue(10);
+        clica("LabTreinarButton");
+        QVERIFY(esperaConcluir(20000));
+        const auto* vista = filho<TVistaMapa>("LabVista");
+        filho<QComboBox>("LabVistaSeletor")->setCurrentText(QStringLiteral("Agrupamentos"));
+        const TDadosMapa& d = *lab->sessao().mapa();
+        QCOMPARE(filho<QSpinBox>("AgrupamentosSpin")->value(), d.kGruposSugerido());
+        QCOMPARE(vista->opcoes().grupos, d.kGruposSugerido());
+        QVERIFY(d.temValores());
+        QCOMPARE(filho<QComboBox>("PropriedadeCombo")->count(), 4);
+    }
+
     // The controls hold every setting of the table: a configuration shown and read back is the
     // same, a seed of 2^64 - 1 included, and each combo lists its setting's options in order.
     void configuracaoIdaEVoltaPelosControles() {

@@ -30,7 +30,8 @@ TFormExplorador::TFormExplorador(QWidget* pai) : QWidget(pai) {
     textos.escolhaUmaUnidade = tr("Clique num neurônio do mapa para ver seus pesos e rótulos.");
     painel_ = new TPainelMapa(this,
                               {ui.VistaSeletor, ui.VistaMapa, ui.VistaCurva, ui.EscalaComumCheckBox,
-                               ui.PainelNeuronio, ui.LinhaUmEmbaixoCheckBox},
+                               ui.PainelNeuronio, ui.LinhaUmEmbaixoCheckBox, ui.AgrupamentosSpin,
+                               ui.AgrupamentosCheckBox, ui.PropriedadeCombo},
                               textos);
     preencheSeletor();
     connect(ui.ExportarButton, &QPushButton::clicked, this, &TFormExplorador::ExportarButtonClick);

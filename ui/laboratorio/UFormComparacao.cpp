@@ -86,6 +86,9 @@ void TFormComparacao::mostraVista() {
         if (tipo == TTipoVista::Planos) une(e->mapa->pesos);
         if (tipo == TTipoVista::Acertos)
             une(std::vector<double>(e->mapa->contagens.begin(), e->mapa->contagens.end()));
+        // The per-unit means: each map's error, and the first attribute the property view shows.
+        if (tipo == TTipoVista::ErroUnidade) une(e->mapa->erroDasUnidades());
+        if (tipo == TTipoVista::Propriedade) une(e->mapa->mediaDoAtributo(0));
     }
     for (TVistaMapa* v : {ui.LabComparacaoVistaA, ui.LabComparacaoVistaB}) {
         v->defineTipo(tipo);

@@ -79,7 +79,8 @@ TFormLaboratorio::TFormLaboratorio(QWidget* pai) : QWidget(pai) {
     painel_ =
         new TPainelMapa(this,
                         {ui.LabVistaSeletor, ui.LabVista, ui.LabCurva, ui.LabEscalaComumCheckBox,
-                         ui.LabPainelNeuronio, ui.LinhaUmEmbaixoCheckBox},
+                         ui.LabPainelNeuronio, ui.LinhaUmEmbaixoCheckBox, ui.AgrupamentosSpin,
+                         ui.AgrupamentosCheckBox, ui.PropriedadeCombo},
                         std::move(textos));
     painel_->preencheSeletor(true);
     for (const TInfoDemonstracao& info : kDemonstracoes) {

@@ -70,6 +70,8 @@ class TFormLaboratorio : public QWidget {
     void mostraQuadro(int i);
     // Shows the view of this kind.
     void escolheVista(TTipoVista tipo);
+    // Shows the view a session file or the preferences kept (numeroGuardadoDaVista).
+    void escolheVistaGuardada(int numero);
     void mostraStatus(const QString& texto) { ui.LabStatusLabel->setText(texto); }
     // The demonstration controls set to a request (a lesson's data).
     void mostraPedido(const TPedidoDemonstracao& pedido);

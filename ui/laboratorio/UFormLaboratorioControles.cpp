@@ -65,7 +65,8 @@ void TFormLaboratorio::guardaPreferencias() const {
         else if (const auto* caixa = qobject_cast<const QCheckBox*>(w))
             p.setValue(nome, caixa->isChecked());
     }
-    p.setValue(QStringLiteral("LabVistaSeletor"), ui.LabVistaSeletor->currentIndex());
+    p.setValue(QStringLiteral("LabVistaSeletor"),
+               numeroGuardadoDaVista(ui.LabVistaSeletor->currentData().toInt()));
 }
 
 void TFormLaboratorio::restauraPreferencias() {
@@ -92,7 +93,14 @@ void TFormLaboratorio::restauraPreferencias() {
             edit->setText(p.value(nome).toString());
     }
     if (p.contains(QStringLiteral("LabVistaSeletor")))
-        restauraCombo(ui.LabVistaSeletor, QStringLiteral("LabVistaSeletor"));
+        escolheVistaGuardada(p.value(QStringLiteral("LabVistaSeletor")).toInt());
+}
+
+void TFormLaboratorio::escolheVistaGuardada(int numero) {
+    if (const std::optional<int> vista = vistaDoNumeroGuardado(numero)) {
+        const int i = ui.LabVistaSeletor->findData(*vista);
+        if (i >= 0) ui.LabVistaSeletor->setCurrentIndex(i);
+    }
 }
 
 void TFormLaboratorio::mostraConfiguracao(const TConfiguracaoLab& c) {

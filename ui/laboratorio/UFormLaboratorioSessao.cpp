@@ -38,7 +38,8 @@ std::vector<std::pair<std::string, std::string>> TFormLaboratorio::estadoDaJanel
     poe(QStringLiteral("LabDemoCombo"), QString::number(ui.LabDemoCombo->currentIndex()));
     for (const QSpinBox* spin : {ui.LabDemoPadroesSpin, ui.LabDemoDimensaoSpin})
         poe(spin->objectName(), QString::number(spin->value()));
-    poe(QStringLiteral("LabVistaSeletor"), QString::number(ui.LabVistaSeletor->currentIndex()));
+    poe(QStringLiteral("LabVistaSeletor"),
+        QString::number(numeroGuardadoDaVista(ui.LabVistaSeletor->currentData().toInt())));
     poe(QStringLiteral("LabEscalaComumCheckBox"),
         ui.LabEscalaComumCheckBox->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
     QStringList escolhidas;
@@ -62,6 +63,10 @@ void TFormLaboratorio::restauraEstado(
                 const int linha = parte.toInt(&ok);
                 if (ok && linha >= 0) escolhidas.push_back(static_cast<std::size_t>(linha));
             }
+            continue;
+        }
+        if (chave == QStringLiteral("LabVistaSeletor")) {
+            if (numero) escolheVistaGuardada(n);
             continue;
         }
         QWidget* w = findChild<QWidget*>(chave);

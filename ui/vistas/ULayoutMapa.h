@@ -10,12 +10,25 @@
 #include <QRectF>
 #include <QSizeF>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "UDadosMapa.h"
 
-// The views of a map (the error curve has a widget of its own).
-enum class TTipoVista { Rotulos, Acertos, MatrizU, Planos, Cores, Espaco };
+// The views of a map (the error curve has a widget of its own). New views go at the end: the
+// numbers are kept in files and preferences (numeroGuardadoDaVista).
+enum class TTipoVista {
+    Rotulos,
+    Acertos,
+    MatrizU,
+    Planos,
+    Cores,
+    Espaco,
+    Amostras,
+    Agrupamentos,
+    ErroUnidade,
+    Propriedade
+};
 
 // The choices of a window's view selector, in its order: a view of the map, or (kVistaCurva) the
 // error curve, which has a widget of its own.
@@ -32,8 +45,28 @@ inline constexpr TOpcaoVista kOpcoesVista[] = {
      static_cast<int>(TTipoVista::Planos)},
     {QT_TRANSLATE_NOOP("ULayoutMapa", "Cores"), static_cast<int>(TTipoVista::Cores)},
     {QT_TRANSLATE_NOOP("ULayoutMapa", "Rede no espaço"), static_cast<int>(TTipoVista::Espaco)},
+    {QT_TRANSLATE_NOOP("ULayoutMapa", "Amostras"), static_cast<int>(TTipoVista::Amostras)},
+    {QT_TRANSLATE_NOOP("ULayoutMapa", "Agrupamentos"), static_cast<int>(TTipoVista::Agrupamentos)},
+    {QT_TRANSLATE_NOOP("ULayoutMapa", "Erro por unidade"),
+     static_cast<int>(TTipoVista::ErroUnidade)},
+    {QT_TRANSLATE_NOOP("ULayoutMapa", "Propriedade"), static_cast<int>(TTipoVista::Propriedade)},
     {QT_TRANSLATE_NOOP("ULayoutMapa", "Curva de erro"), kVistaCurva},
 };
+// The number a session file or the preferences keep for a selector's choice (a view, or
+// kVistaCurva). Files written before the views after "Rede no espaço" existed kept the selector's
+// place, 0 to 5 for the views and 6 for the curve, so those stay as they were and the later views
+// follow from 7: an older program finds no choice of that number and keeps its own.
+inline int numeroGuardadoDaVista(int vista) {
+    if (vista == kVistaCurva) return 6;
+    return vista <= static_cast<int>(TTipoVista::Espaco) ? vista : vista + 1;
+}
+// The choice a kept number names, or nullopt for a number no choice has.
+inline std::optional<int> vistaDoNumeroGuardado(int numero) {
+    if (numero == 6) return kVistaCurva;
+    const int vista = numero < 6 ? numero : numero - 1;
+    if (numero < 0 || vista > static_cast<int>(TTipoVista::Propriedade)) return std::nullopt;
+    return vista;
+}
 // A choice's name as the selector shows it, in the program's language.
 inline QString nomeDaOpcao(const TOpcaoVista& opcao) {
     return QCoreApplication::translate("ULayoutMapa", opcao.nome);

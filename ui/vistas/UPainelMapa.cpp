@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QSettings>
+#include <QSignalBlocker>
+#include <QSpinBox>
 #include <QTextEdit>
 
 #include "UExportacao.h"
@@ -50,6 +52,50 @@ TPainelMapa::TPainelMapa(QWidget* janela, TComponentes componentes, TTextos text
         preferenciasDasVistas().setValue(kChaveLinhaUmEmbaixo, embaixo);
     });
     connect(c_.vista, &TVistaMapa::neuronioEscolhido, this, &TPainelMapa::escolheNeuronio);
+    if (c_.grupos != nullptr)
+        connect(c_.grupos, &QSpinBox::valueChanged, c_.vista, &TVistaMapa::defineGrupos);
+    if (c_.mostraGrupos != nullptr)
+        connect(c_.mostraGrupos, &QCheckBox::toggled, this, [this](bool mostra) {
+            UMensagens::protege(janela_, [&] {
+                preencheGrupos();
+                c_.vista->defineMostraGrupos(mostra);
+            });
+        });
+    if (c_.propriedade != nullptr)
+        connect(c_.propriedade, &QComboBox::currentIndexChanged, c_.vista,
+                [this](int i) { c_.vista->definePropriedade(std::max(i, 0)); });
+}
+
+void TPainelMapa::preencheGrupos() {
+    if (c_.grupos == nullptr) return;
+    const int vista = c_.seletor->currentData().toInt();
+    const bool mostrados = vista == static_cast<int>(TTipoVista::Agrupamentos) ||
+                           (c_.mostraGrupos != nullptr && c_.mostraGrupos->isChecked());
+    const std::int32_t n = dados_->vazio() ? 0 : std::min(dados_->unidades(), dados_->neuronios());
+    c_.grupos->setEnabled(n >= 2);
+    if (!mostrados || n < 2 || mapaDosGrupos_ == dados_) return;
+    // A new map: its own suggestion, until the person picks another number for it.
+    mapaDosGrupos_ = dados_;
+    const QSignalBlocker bloqueio(c_.grupos);
+    c_.grupos->setRange(2, std::max(2, std::min(TDadosMapa::kMaximoGrupos, n)));
+    c_.grupos->setValue(dados_->kGruposSugerido());
+    c_.vista->defineGrupos(c_.grupos->value());
+}
+
+void TPainelMapa::preenchePropriedades() {
+    if (c_.propriedade == nullptr) return;
+    QStringList nomes;
+    for (std::int32_t k = 0; k < dados_->dimensao; ++k) nomes << nomeDoAtributo(*dados_, k);
+    QStringList atuais;
+    for (int i = 0; i < c_.propriedade->count(); ++i) atuais << c_.propriedade->itemText(i);
+    if (nomes == atuais || nomes.isEmpty()) return;
+    const int indice = c_.propriedade->currentIndex();
+    const QSignalBlocker bloqueio(c_.propriedade);
+    c_.propriedade->clear();
+    c_.propriedade->addItems(nomes);
+    // The same attribute when the names only changed language or spelling.
+    c_.propriedade->setCurrentIndex(nomes.size() == atuais.size() && indice >= 0 ? indice : 0);
+    c_.vista->definePropriedade(std::max(c_.propriedade->currentIndex(), 0));
 }
 
 bool TPainelMapa::preencheSeletor(bool cores, std::optional<TTipoVista> pedida) {
@@ -81,12 +127,17 @@ void TPainelMapa::mostraVistaEscolhida() {
     c_.vista->setVisible(!curva);
     c_.curva->setVisible(curva);
     c_.escalaComum->setVisible(vista == static_cast<int>(TTipoVista::Planos));
+    if (c_.propriedade != nullptr)
+        c_.propriedade->setVisible(vista == static_cast<int>(TTipoVista::Propriedade));
+    preencheGrupos();
 }
 
 void TPainelMapa::mostra(std::shared_ptr<const TDadosMapa> dados) {
     dados_ = std::move(dados);
     c_.vista->defineDados(dados_);
     c_.curva->defineCurva(dados_->curva);
+    preenchePropriedades();
+    preencheGrupos();
     preencheUnidade();
 }
 

@@ -17,6 +17,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QSpinBox;
 class QWidget;
 class TVistaCurva;
 class TVistaMapa;
@@ -39,6 +40,12 @@ class TPainelMapa : public QObject {
         // "Linha 1 embaixo": one preference for every window that shows a map, kept from one
         // session to the next.
         QCheckBox* linhaUmEmbaixo = nullptr;
+        // The clusters' number (2 to 20, the map's suggestion for each new map) and "Mostrar
+        // grupos" (their borders over the other views); the attribute of the property view, shown
+        // only with it. Each may be missing.
+        QSpinBox* grupos = nullptr;
+        QCheckBox* mostraGrupos = nullptr;
+        QComboBox* propriedade = nullptr;
     };
     struct TTextos {
         QString instante;                  // what a step's text calls a pass ("Ciclo", "Época")
@@ -68,10 +75,16 @@ class TPainelMapa : public QObject {
 
   private:
     void escolheNeuronio(std::int32_t neuronio);
+    // The clusters' number for the map shown, its suggestion when the map is new, once the
+    // clusters are shown (they are computed only then).
+    void preencheGrupos();
+    void preenchePropriedades();
     void escreveUnidade(const QString& texto);
 
     QWidget* janela_;
     TComponentes c_;
     TTextos textos_;
     std::shared_ptr<const TDadosMapa> dados_ = std::make_shared<TDadosMapa>();
+    // The map the clusters' number was last chosen for.
+    std::shared_ptr<const TDadosMapa> mapaDosGrupos_;
 };

@@ -61,7 +61,8 @@ void disponTextos(QPainter& p, const TLayoutVista& l, const TDadosMapa& d,
 // The cells in their colours with their texts, the numbers around, the step's marks and the
 // selection.
 void pintaGrade(QPainter& p, const TLayoutVista& l, const TDadosMapa& d, const TOpcoesVista& opcoes,
-                const std::vector<QColor>& cores, const TTextosCelulas& textos) {
+                const std::vector<QColor>& cores, const TTextosCelulas& textos,
+                const std::function<void()>& sobreAsCelulas) {
     const TGradeCelulas& g = l.grade;
     p.setBrush(Qt::NoBrush);
     QFont fonte = p.font();
@@ -98,6 +99,7 @@ void pintaGrade(QPainter& p, const TLayoutVista& l, const TDadosMapa& d, const T
             y += altura;
         }
     }
+    if (sobreAsCelulas) sobreAsCelulas();
     const auto n = static_cast<std::size_t>(d.neuronios());
     if (d.passo && d.passo->vencedor >= 0 && d.passo->vencedor < d.neuronios()) {
         // The winner of the pattern just presented, and the neighbourhood it pulled with it.
@@ -131,17 +133,129 @@ void pintaGrade(QPainter& p, const TLayoutVista& l, const TDadosMapa& d, const T
     }
 }
 
+// Each pattern a dot in its winner's cell, in its label's colour (grey without labels): the k-th
+// of a unit's n patterns on a sunflower (Vogel's spiral: radius sqrt((k + 1/2) / n), turning by the
+// golden angle), so that the dots fill the cell evenly and the same data always fall in the same
+// places. The dots shrink as a cell fills, to no less than 1.5 pixels across.
+void desenhaAmostras(QPainter& p, const TGradeCelulas& g, const TDadosMapa& d) {
+    const std::vector<std::int32_t>& vencedor = d.vencedorDoPadrao;
+    const auto n = static_cast<std::size_t>(d.neuronios());
+    std::vector<std::int32_t> total(n, 0), visto(n, 0);
+    for (const std::int32_t v : vencedor)
+        if (v >= 0 && static_cast<std::size_t>(v) < n) ++total[static_cast<std::size_t>(v)];
+    const std::vector<std::int32_t>& rotulo = d.padroes->rotuloDoPadrao;
+    const bool rotulados = !d.legenda().empty() && rotulo.size() == vencedor.size();
+    const double anguloAureo = 3.14159265358979323846 * (3.0 - std::sqrt(5.0));
+    p.setPen(Qt::NoPen);
+    QRgb atual = 0;
+    bool comCor = false;
+    for (std::size_t i = 0; i < vencedor.size(); ++i) {
+        const std::int32_t v = vencedor[i];
+        if (v < 0 || static_cast<std::size_t>(v) >= n) continue;
+        const auto u = static_cast<std::size_t>(v);
+        const double quantos = total[u];
+        const double k = visto[u]++;
+        const double raio =
+            std::clamp(0.4 * g.lado / std::sqrt(quantos + 1.0), 0.75, std::min(5.0, g.lado * 0.09));
+        const double alcance = std::max(0.0, g.lado * 0.46 - raio);
+        const double r = alcance * std::sqrt((k + 0.5) / quantos);
+        const QPointF centro =
+            g.centro(v) + QPointF(r * std::cos(k * anguloAureo), r * std::sin(k * anguloAureo));
+        const QRgb cor = rotulados && rotulo[i] >= 0 ? corDoRotulo(rotulo[i]).rgb()
+                                                     : QColor(0x55, 0x55, 0x55).rgb();
+        if (!comCor || cor != atual) {
+            p.setBrush(QColor(cor));
+            atual = cor;
+            comCor = true;
+        }
+        p.drawEllipse(centro, raio, raio);
+    }
+}
+
+// The samples' dots from the view's picture of them, drawn again only for another map, place,
+// order of rows or pixel ratio.
+void pintaAmostras(QPainter& p, const TGradeCelulas& g, const TDadosMapa& d,
+                   TTextosCelulas& cache) {
+    const double escala = p.device()->devicePixelRatioF();
+    const auto chave = std::make_tuple(&d, g.mapa.left(), g.mapa.top(), g.lado, g.linhaUmEmbaixo,
+                                       static_cast<double>(escala));
+    if (cache.chaveAmostras != chave || cache.amostras.isNull()) {
+        const QSize tamanho(static_cast<int>(std::ceil(g.mapa.width() * escala)) + 2,
+                            static_cast<int>(std::ceil(g.mapa.height() * escala)) + 2);
+        QImage imagem(tamanho, QImage::Format_ARGB32_Premultiplied);
+        imagem.setDevicePixelRatio(escala);
+        imagem.fill(Qt::transparent);
+        QPainter q(&imagem);
+        q.setRenderHint(QPainter::Antialiasing, true);
+        q.translate(-g.mapa.topLeft());
+        desenhaAmostras(q, g, d);
+        q.end();
+        cache.amostras = std::move(imagem);
+        cache.chaveAmostras = chave;
+        ++cache.desenhosAmostras;
+    }
+    p.drawImage(g.mapa.topLeft(), cache.amostras);
+}
+
+// What a view says in place of the map when the data lack what it needs.
+void pintaAviso(QPainter& p, const QRectF& area, const QString& texto) {
+    p.save();
+    p.setPen(Qt::darkGray);
+    p.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, texto);
+    p.restore();
+}
+
 }  // namespace
 
 void pintaCelulas(QPainter& p, const TLayoutVista& l, const TDadosMapa& d,
                   const TOpcoesVista& opcoes, TTextosCelulas& textos) {
     if (l.tipo == TTipoVista::Cores && d.dimensao != 3) return;
     std::vector<QColor> cores;
-    std::function<QString(std::int32_t)> textoDe;
+    std::function<QString(std::int32_t)> textoDe = [](std::int32_t) { return QString(); };
     double minimo = 0.0, maximo = 0.0;
     QString titulo;
     const std::vector<double> acertos(d.contagens.begin(), d.contagens.end());
+    // The clusters, when this view or their borders show them.
+    std::vector<std::int32_t> grupos;
+    if (l.tipo == TTipoVista::Agrupamentos || opcoes.mostraGrupos) grupos = d.grupos(opcoes.grupos);
+    std::int32_t quantosGrupos = 0;
+    for (const std::int32_t g : grupos) quantosGrupos = std::max(quantosGrupos, g + 1);
+    // The per-unit means (error, property) on a colour scale; empty when the data lack them.
+    std::vector<double> medias;
+    const QString semPadroes = QCoreApplication::translate(
+        "UPintorCelulas",
+        "Esta vista precisa dos padrões com que o mapa foi medido e de seus vencedores, que não "
+        "estão à mão para este mapa.");
     switch (l.tipo) {
+        case TTipoVista::Amostras:
+            if (d.vencedorDoPadrao.empty()) {
+                pintaAviso(p, l.area, semPadroes);
+                return;
+            }
+            cores.assign(static_cast<std::size_t>(d.neuronios()), QColor(Qt::white));
+            break;
+        case TTipoVista::Agrupamentos:
+            for (std::int32_t a = 0; a < d.neuronios(); ++a)
+                cores.push_back(corDoGrupo(grupos[static_cast<std::size_t>(a)]));
+            break;
+        case TTipoVista::ErroUnidade:
+        case TTipoVista::Propriedade: {
+            const bool erro = l.tipo == TTipoVista::ErroUnidade;
+            const std::int32_t k = std::clamp(opcoes.propriedade, 0, std::max(d.dimensao - 1, 0));
+            medias = erro ? d.erroDasUnidades() : d.mediaDoAtributo(k);
+            if (medias.size() != static_cast<std::size_t>(d.neuronios())) {
+                pintaAviso(p, l.area, semPadroes);
+                return;
+            }
+            std::tie(minimo, maximo) = opcoes.faixa ? *opcoes.faixa : faixaFinita(medias);
+            titulo =
+                erro ? QCoreApplication::translate("UPintorCelulas", "Erro médio de quantização")
+                     : nomeDoAtributo(d, k);
+            for (const double v : medias)
+                cores.push_back(std::isfinite(v) ? corDaEscala(fracao(v, minimo, maximo))
+                                                 : QColor(Qt::lightGray));
+            break;
+        }
         case TTipoVista::Rotulos:
             for (std::int32_t a = 0; a < d.neuronios(); ++a)
                 cores.push_back(corDoRotulo(d.rotuloMajoritario(a)));
@@ -188,11 +302,26 @@ void pintaCelulas(QPainter& p, const TLayoutVista& l, const TDadosMapa& d,
         }
     }
     disponTextos(p, l, d, textoDe, textos);
-    pintaGrade(p, l, d, opcoes, cores, textos);
-    if (l.tipo == TTipoVista::MatrizU) marcaNeuroniosVazios(p, d, l.grade);
-    if (l.tipo == TTipoVista::Rotulos)
-        pintaLegenda(p, l.legenda, d);
-    else if (l.tipo != TTipoVista::Cores)
-        pintaEscala(p, l.legenda, minimo, maximo, titulo);
-    if (l.tipo == TTipoVista::MatrizU) pintaNotaVazios(p, l.legenda, d);
+    const bool marcaVazios = l.tipo == TTipoVista::MatrizU || l.tipo == TTipoVista::ErroUnidade ||
+                             l.tipo == TTipoVista::Propriedade;
+    pintaGrade(p, l, d, opcoes, cores, textos, [&] {
+        if (l.tipo == TTipoVista::Amostras) pintaAmostras(p, l.grade, d, textos);
+        if (marcaVazios) marcaNeuroniosVazios(p, d, l.grade);
+        if (!grupos.empty()) pintaFronteiras(p, l.grade, d, grupos);
+    });
+    switch (l.tipo) {
+        case TTipoVista::Rotulos:
+        case TTipoVista::Amostras:
+            pintaLegenda(p, l.legenda, d);
+            break;
+        case TTipoVista::Agrupamentos:
+            pintaLegendaGrupos(p, l.legenda, quantosGrupos);
+            break;
+        case TTipoVista::Cores:
+            break;
+        default:
+            pintaEscala(p, l.legenda, minimo, maximo, titulo);
+            break;
+    }
+    if (marcaVazios) pintaNotaVazios(p, l.legenda, d);
 }

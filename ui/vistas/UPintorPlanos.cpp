@@ -8,6 +8,8 @@ void pintaPlanos(QPainter& p, const TLayoutVista& l, const TDadosMapa& d,
                  const TOpcoesVista& opcoes) {
     const auto [minimoComum, maximoComum] = opcoes.faixa ? *opcoes.faixa : faixaFinita(d.pesos);
     QFont fonte = p.font();
+    const std::vector<std::int32_t> grupos =
+        opcoes.mostraGrupos ? d.grupos(opcoes.grupos) : std::vector<std::int32_t>();
     for (std::int32_t k = 0; k < static_cast<std::int32_t>(l.planos.size()); ++k) {
         const TLayoutVista::TPlano& plano = l.planos[static_cast<std::size_t>(k)];
         const auto [minimo, maximo] = opcoes.escalaComum
@@ -40,6 +42,7 @@ void pintaPlanos(QPainter& p, const TLayoutVista& l, const TDadosMapa& d,
                 std::isfinite(v) ? corDaEscala(fracao(v, minimo, maximo)) : QColor(Qt::lightGray));
         }
         marcaNeuroniosVazios(p, d, plano.grade);
+        if (!grupos.empty()) pintaFronteiras(p, plano.grade, d, grupos);
         if (!opcoes.escalaComum) {
             // Each plane its own colour bar, at its right, its ends in the title.
             const QRectF barra(plano.grade.mapa.right() + 4, plano.grade.mapa.top(), 8,

@@ -19,6 +19,11 @@ namespace {
 constexpr QRgb kQualitativa[] = {0xE69F00, 0x56B4E9, 0x009E73, 0xF0E442, 0x0072B2, 0xD55E00,
                                  0xCC79A7, 0x999999, 0x332288, 0x88CCEE, 0x44AA99, 0x117733,
                                  0x999933, 0xDDCC77, 0xCC6677, 0x882255, 0xAA4499};
+// The clusters' colours: Okabe and Ito's seven, Tol's muted scheme without its grey, and four of
+// Tol's light scheme, none of them grey (a cluster is never "no cluster").
+constexpr QRgb kGrupos[] = {0xE69F00, 0x56B4E9, 0x009E73, 0xF0E442, 0x0072B2, 0xD55E00, 0xCC79A7,
+                            0x332288, 0x88CCEE, 0x44AA99, 0x117733, 0x999933, 0xDDCC77, 0xCC6677,
+                            0x882255, 0xAA4499, 0x77AADD, 0xEE8866, 0xBBCC33, 0xFFAABB};
 // Viridis at ten even steps: perceptually even, readable in grey and by colour-blind readers.
 constexpr QRgb kViridis[] = {0x440154, 0x482878, 0x3E4A89, 0x31688E, 0x26828E,
                              0x1F9E89, 0x35B779, 0x6DCD59, 0xB4DE2C, 0xFDE725};
@@ -55,6 +60,10 @@ void pintaVista(QPainter& p, const QRectF& area, const TDadosMapa& d, TTipoVista
 QColor corDoRotulo(int indice) {
     if (indice < 0) return Qt::white;
     return QColor(kQualitativa[static_cast<std::size_t>(indice) % std::size(kQualitativa)]);
+}
+
+QColor corDoGrupo(int indice) {
+    return QColor(kGrupos[static_cast<std::size_t>(std::max(indice, 0)) % std::size(kGrupos)]);
 }
 
 QColor corDaEscala(double t) {
@@ -164,6 +173,66 @@ void pintaLegenda(QPainter& p, const QRectF& caixa, const TDadosMapa& d) {
         p.drawText(
             QRectF(x, y, largura, altura), Qt::AlignLeft | Qt::AlignVCenter,
             QCoreApplication::translate("UPintura", "… e mais %1").arg(legenda.size() - mostrados));
+    }
+}
+
+void pintaFronteiras(QPainter& p, const TGradeCelulas& g, const TDadosMapa& d,
+                     const std::vector<std::int32_t>& grupo) {
+    const std::int32_t n =
+        std::min({d.neuronios(), d.unidades(), static_cast<std::int32_t>(grupo.size())});
+    const double perto = g.lado * 0.05;
+    const auto mesmoPonto = [perto](const QPointF& a, const QPointF& b) {
+        return std::abs(a.x() - b.x()) <= perto && std::abs(a.y() - b.y()) <= perto;
+    };
+    p.save();
+    p.setPen(QPen(Qt::black, std::clamp(g.lado * 0.09, 2.5, 6.0), Qt::SolidLine, Qt::RoundCap));
+    for (std::int32_t a = 0; a < n; ++a) {
+        const QPolygonF ca = g.celula(a);
+        for (const std::int32_t b : d.vizinhos[static_cast<std::size_t>(a)]) {
+            if (b <= a || b >= n ||
+                grupo[static_cast<std::size_t>(a)] == grupo[static_cast<std::size_t>(b)])
+                continue;
+            const QPolygonF cb = g.celula(b);
+            const auto emB = [&](const QPointF& v) {
+                return std::any_of(cb.begin(), cb.end(),
+                                   [&](const QPointF& w) { return mesmoPonto(v, w); });
+            };
+            // The side of a whose two ends are corners of b.
+            for (qsizetype i = 0; i < ca.size(); ++i) {
+                const QPointF& u = ca[i];
+                const QPointF& v = ca[(i + 1) % ca.size()];
+                if (!mesmoPonto(u, v) && emB(u) && emB(v)) p.drawLine(u, v);
+            }
+        }
+    }
+    p.restore();
+}
+
+void pintaLegendaGrupos(QPainter& p, const QRectF& caixa, std::int32_t k) {
+    if (caixa.isEmpty() || k <= 0) return;
+    QFont fonte = p.font();
+    fonte.setPixelSize(12);
+    p.setFont(fonte);
+    p.setPen(Qt::black);
+    p.drawText(QRectF(caixa.left(), caixa.top(), caixa.width(), 18),
+               Qt::AlignLeft | Qt::AlignVCenter, QCoreApplication::translate("UPintura", "Grupos"));
+    const QRectF lista = caixa.adjusted(0, 22, 0, 0);
+    const double altura = lista.height() >= 18.0 * k ? 18.0 : 13.0;
+    fonte.setPixelSize(altura >= 18.0 ? 12 : 9);
+    p.setFont(fonte);
+    const double lado = altura - 4;
+    for (std::int32_t i = 0; i < k; ++i) {
+        const double y = lista.top() + i * altura;
+        if (y + altura > lista.bottom()) break;
+        const QRectF amostra(lista.left(), y + 2, lado, lado);
+        p.fillRect(amostra, corDoGrupo(i));
+        p.setPen(Qt::gray);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(amostra);
+        p.setPen(Qt::black);
+        p.drawText(QRectF(lista.left() + lado + 5, y, lista.width() - lado - 5, altura),
+                   Qt::AlignLeft | Qt::AlignVCenter,
+                   QCoreApplication::translate("UPintura", "Grupo %1").arg(i + 1));
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QBrush>
 #include <QColor>
 #include <QCoreApplication>
+#include <QImage>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
@@ -31,6 +32,12 @@ struct TOpcoesVista {
     bool linhaUmEmbaixo = false;
     // One colour scale forced on the hits, the U-matrix and the planes (a comparison of two maps).
     std::optional<std::pair<double, double>> faixa;
+    // The clusters: how many (0 for the number the map suggests, kGruposSugerido), and whether
+    // their borders are drawn over the other cell views and the planes.
+    std::int32_t grupos = 0;
+    bool mostraGrupos = false;
+    // The attribute the property view averages per unit.
+    std::int32_t propriedade = 0;
     // What the view says while there is no map.
     QString semMapa = QCoreApplication::translate(
         "UPintura",
@@ -48,6 +55,13 @@ struct TTextosCelulas {
         QStringList linhas;
     };
     std::vector<TCelula> celulas;
+    // The samples' dots as last drawn (a transparent picture the size of the cells' area), and
+    // for what: the map, where its cells are, the rows' order and the device's pixel ratio; and
+    // how many times they were drawn, so a repaint is seen to reuse them.
+    std::tuple<const TDadosMapa*, double, double, double, bool, double> chaveAmostras{
+        nullptr, 0.0, 0.0, 0.0, false, 0.0};
+    QImage amostras;
+    int desenhosAmostras = 0;
 };
 
 // Draws the view into `area` of any device: its white background, the hint when there is no map.
@@ -59,6 +73,8 @@ void pintaVista(QPainter& p, const QRectF& area, const TDadosMapa& dados, TTipoV
 // the sequential scale (viridis) at t in [0, 1].
 QColor corDoRotulo(int indice);
 QColor corDaEscala(double t);
+// The colour of cluster i (0-based): twenty that tell apart, then repeating.
+QColor corDoGrupo(int indice);
 // Black or white, whichever reads on the colour.
 QColor textoSobre(const QColor& fundo);
 
@@ -104,6 +120,13 @@ QString textoDoPasso(const TDadosMapa& dados, const QString& ciclo);
 void marcaNeuroniosVazios(QPainter& p, const TDadosMapa& dados, const TGradeCelulas& grade);
 // What that dot means, under the colour scale in `caixa` (when any neuron has one).
 void pintaNotaVazios(QPainter& p, const QRectF& caixa, const TDadosMapa& dados);
+
+// Thick lines between adjacent cells of different clusters (`grupo`, per unit): on the shared side
+// of the two cells, so that units adjacent only across a torus's seam draw none.
+void pintaFronteiras(QPainter& p, const TGradeCelulas& grade, const TDadosMapa& dados,
+                     const std::vector<std::int32_t>& grupo);
+// The clusters' legend: "Grupo 1" to "Grupo k" beside their colours, as many as the box holds.
+void pintaLegendaGrupos(QPainter& p, const QRectF& caixa, std::int32_t k);
 
 // The colour bar alone, from the scale's low end at the bottom to its high end at the top, framed.
 void pintaBarraDaEscala(QPainter& p, const QRectF& barra);

@@ -38,6 +38,21 @@ void TVistaMapa::defineLinhaUmEmbaixo(bool embaixo) {
     update();
 }
 
+void TVistaMapa::defineGrupos(std::int32_t k) {
+    opcoes_.grupos = k;
+    update();
+}
+
+void TVistaMapa::defineMostraGrupos(bool mostra) {
+    opcoes_.mostraGrupos = mostra;
+    update();
+}
+
+void TVistaMapa::definePropriedade(std::int32_t k) {
+    opcoes_.propriedade = k;
+    update();
+}
+
 void TVistaMapa::defineSelecionado(std::int32_t neuronio) {
     opcoes_.selecionado = neuronio;
     update();
@@ -85,6 +100,22 @@ QString TVistaMapa::dicaDoNeuronio(std::int32_t a) const {
     if (tipo_ == Tipo::MatrizU)
         dica += tr("\ndistância média aos vizinhos: %1")
                     .arg(numeroCompleto(d.u[static_cast<std::size_t>(a)]));
+    const auto media = [&](const std::vector<double>& valores) {
+        return static_cast<std::size_t>(a) < valores.size()
+                   ? numeroCompleto(valores[static_cast<std::size_t>(a)])
+                   : QStringLiteral("–");
+    };
+    if (tipo_ == Tipo::ErroUnidade)
+        dica += tr("\nerro médio de quantização: %1").arg(media(d.erroDasUnidades()));
+    if (tipo_ == Tipo::Propriedade && opcoes_.propriedade < d.dimensao)
+        dica += QStringLiteral("\n%1: %2")
+                    .arg(nomeDoAtributo(d, opcoes_.propriedade),
+                         media(d.mediaDoAtributo(opcoes_.propriedade)));
+    if (tipo_ == Tipo::Agrupamentos || opcoes_.mostraGrupos) {
+        const std::vector<std::int32_t> grupos = d.grupos(opcoes_.grupos);
+        if (static_cast<std::size_t>(a) < grupos.size())
+            dica += tr("\ngrupo %1").arg(grupos[static_cast<std::size_t>(a)] + 1);
+    }
     return dica;
 }
 

@@ -30,6 +30,14 @@ class TVistaMapa : public QWidget {
     void defineTextoSemMapa(const QString& texto);
     void defineFaixa(std::optional<std::pair<double, double>> faixa);
     std::int32_t selecionado() const { return opcoes_.selecionado; }
+    // The clusters: how many (0 for the map's suggestion), and their borders over the other views.
+    void defineGrupos(std::int32_t k);
+    void defineMostraGrupos(bool mostra);
+    // The attribute the property view averages.
+    void definePropriedade(std::int32_t k);
+    const TOpcoesVista& opcoes() const { return opcoes_; }
+    // How many times the samples' dots were drawn for this widget (a repaint reuses them).
+    int desenhosAmostras() const { return textos_.desenhosAmostras; }
 
     // Paints the current view into `area` of any device (screen, image, SVG).
     void desenha(QPainter& p, const QRect& area) const;
