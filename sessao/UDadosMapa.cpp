@@ -154,6 +154,7 @@ std::shared_ptr<TDadosMapa> dadosDoMapa(const TRede& rede,
     // the nearest unit (the first on a tie, as the network searches), when that is quick enough to
     // do here. The network lets its patterns go after a training; the values stay in the extras.
     const auto dim = static_cast<std::size_t>(std::max(d->dimensao, 0));
+    d->listaPadroesGanhos = false;
     if (x.valores && dim > 0 && x.valores->size() % dim == 0) {
         const std::size_t padroes = x.valores->size() / dim;
         if (vencedores != nullptr && vencedores->size() == padroes) {

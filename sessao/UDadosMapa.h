@@ -89,6 +89,9 @@ struct TDadosMapa : TMapa {
     std::vector<std::int32_t> matriz;  // map distances, n x n (the classic map only)
     // Each pattern's winner, when known (the laboratory's side panel lists a unit's patterns).
     std::vector<std::int32_t> vencedorDoPadrao;
+    // Whether the side panel lists a unit's patterns (the laboratory's does; the classic explorer
+    // keeps its text as it always was, and uses the winners for the pictures only).
+    bool listaPadroesGanhos = true;
     std::vector<double> distanciaDoPadrao;  // to its winner, beside it
     std::vector<double> u;                  // the U-matrix
     // What the patterns add; never null (empty for a loaded map).

@@ -1653,6 +1653,26 @@ SOM_PAK (kohonen shifts the first).
         <source>os dados</source>
         <translation>the data</translation>
     </message>
+    <message>
+        <source>O atributo cuja média sobre os padrões de cada unidade a vista Propriedade mostra.</source>
+        <translation>The attribute whose mean over each unit&apos;s patterns the Property view shows.</translation>
+    </message>
+    <message>
+        <source>Mostrar grupos</source>
+        <translation>Show clusters</translation>
+    </message>
+    <message>
+        <source>Traça as fronteiras entre os grupos de unidades sobre as outras vistas.</source>
+        <translation>Draws the borders between the clusters of units over the other views.</translation>
+    </message>
+    <message>
+        <source>Em quantos grupos as unidades são reunidas (agrupamento de Ward entre unidades vizinhas); cada mapa novo começa no número sugerido.</source>
+        <translation>How many clusters the units are gathered into (Ward&apos;s clustering of neighboring units); each new map starts at the suggested number.</translation>
+    </message>
+    <message>
+        <source>Grupos: </source>
+        <translation>Clusters: </translation>
+    </message>
 </context>
 <context>
     <name>TFormImportar</name>
@@ -2195,10 +2215,6 @@ SOM_PAK (kohonen shifts the first).
         <translation>&amp;View:</translation>
     </message>
     <message>
-        <source>O que o mapa mostra: rótulos, acertos, matriz-U, planos de componentes, cores, a rede no espaço dos dados ou a curva de erro.</source>
-        <translation>What the map shows: labels, hits, U-matrix, component planes, colors, the net in input space, or the error curve.</translation>
-    </message>
-    <message>
         <source>Linha 1 embaixo</source>
         <translation>Row 1 at the bottom</translation>
     </message>
@@ -2621,6 +2637,30 @@ Quantization %10, topographic %11, %12 s%13</translation>
     <message>
         <source>o nome deve terminar em .gif ou .webp</source>
         <translation>the name must end in .gif or .webp</translation>
+    </message>
+    <message>
+        <source>O que o mapa mostra: rótulos, acertos, matriz-U, planos de componentes, cores, a rede no espaço dos dados, as amostras, os agrupamentos, o erro por unidade, uma propriedade ou a curva de erro.</source>
+        <translation>What the map shows: labels, hits, U-matrix, component planes, colors, the net in input space, the samples, the clusters, the error per unit, a property, or the error curve.</translation>
+    </message>
+    <message>
+        <source>O atributo cuja média sobre os padrões de cada unidade a vista Propriedade mostra.</source>
+        <translation>The attribute whose mean over each unit&apos;s patterns the Property view shows.</translation>
+    </message>
+    <message>
+        <source>Mostrar grupos</source>
+        <translation>Show clusters</translation>
+    </message>
+    <message>
+        <source>Traça as fronteiras entre os grupos de unidades sobre as outras vistas.</source>
+        <translation>Draws the borders between the clusters of units over the other views.</translation>
+    </message>
+    <message>
+        <source>Em quantos grupos as unidades são reunidas (agrupamento de Ward entre unidades vizinhas); cada mapa novo começa no número sugerido.</source>
+        <translation>How many clusters the units are gathered into (Ward&apos;s clustering of neighboring units); each new map starts at the suggested number.</translation>
+    </message>
+    <message>
+        <source>Grupos: </source>
+        <translation>Clusters: </translation>
     </message>
 </context>
 <context>
@@ -3189,6 +3229,18 @@ distância média aos vizinhos: %1</source>
         <translation>
 mean distance to neighbors: %1</translation>
     </message>
+    <message>
+        <source>
+erro médio de quantização: %1</source>
+        <translation>
+mean quantization error: %1</translation>
+    </message>
+    <message>
+        <source>
+grupo %1</source>
+        <translation>
+cluster %1</translation>
+    </message>
 </context>
 <context>
     <name>UAnimacaoMapa</name>
@@ -3425,6 +3477,22 @@ mean distance to neighbors: %1</translation>
     <message>
         <source>Curva de erro</source>
         <translation>Error curve</translation>
+    </message>
+    <message>
+        <source>Amostras</source>
+        <translation>Samples</translation>
+    </message>
+    <message>
+        <source>Agrupamentos</source>
+        <translation>Clusters</translation>
+    </message>
+    <message>
+        <source>Erro por unidade</source>
+        <translation>Error per unit</translation>
+    </message>
+    <message>
+        <source>Propriedade</source>
+        <translation>Property</translation>
     </message>
 </context>
 <context>
@@ -3750,6 +3818,14 @@ Without arguments, the program opens with an empty window.
         <source>Distância média aos vizinhos</source>
         <translation>Mean distance to neighbors</translation>
     </message>
+    <message>
+        <source>Esta vista precisa dos padrões com que o mapa foi medido e de seus vencedores, que não estão à mão para este mapa.</source>
+        <translation>This view needs the patterns the map was measured on and their winners, which are not at hand for this map.</translation>
+    </message>
+    <message>
+        <source>Erro médio de quantização</source>
+        <translation>Mean quantization error</translation>
+    </message>
 </context>
 <context>
     <name>UPintorEspaco</name>
@@ -3910,6 +3986,14 @@ Patterns (number in the file): %1</translation>
 Treine, carregue ou classifique um mapa na janela principal para vê-lo aqui.</source>
         <translation>No map yet.
 Train, load or classify a map in the main window to see it here.</translation>
+    </message>
+    <message>
+        <source>Grupos</source>
+        <translation>Clusters</translation>
+    </message>
+    <message>
+        <source>Grupo %1</source>
+        <translation>Cluster %1</translation>
     </message>
 </context>
 <context>

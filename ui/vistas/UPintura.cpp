@@ -421,7 +421,7 @@ QString textoDoNeuronio(const TDadosMapa& d, std::int32_t a) {
                      .arg(r.rotulo.empty() ? QCoreApplication::translate("UPintura", "(sem rótulo)")
                                            : textoDeBytes(r.rotulo))
                      .arg(r.vezes);
-    if (!d.vencedorDoPadrao.empty()) {
+    if (d.listaPadroesGanhos && !d.vencedorDoPadrao.empty()) {
         // The patterns it won, by their line in the file (the first 200).
         QStringList padroes;
         std::size_t total = 0;
