@@ -48,7 +48,9 @@ constexpr const char* kAjuda = QT_TRANSLATE_NOOP(
     "mapa (como em \"Classificar!\") para os acertos e os rótulos.\n"
     "\n"
     "  --vista VISTA        rotulos, acertos, matriz-u, planos, cores (com 3 atributos),\n"
-    "                       espaco, ou todas\n"
+    "                       espaco, amostras (os padrões nas suas unidades),\n"
+    "                       agrupamentos, erro-unidade, propriedade=COLUNA (a média\n"
+    "                       de um atributo por unidade; nome ou número), ou todas\n"
     "  --saida ARQUIVO      o arquivo da imagem, .png, .jpg, .svg ou .pdf (o formato\n"
     "                       segue a extensão); com --vista todas, a pasta onde cada\n"
     "                       vista é gravada como VISTA.png (ou .jpg, .svg, .pdf)\n"
@@ -60,6 +62,8 @@ constexpr const char* kAjuda = QT_TRANSLATE_NOOP(
     "                       linhas e a legenda crescem com o menor lado\n"
     "  --escalas comum|separadas  nos planos de componentes, uma escala de cores para\n"
     "                       todos (o padrão) ou uma para cada plano\n"
+    "  --agrupamentos K     as fronteiras de K grupos de unidades (de 2 a 20) sobre a\n"
+    "                       vista; a vista agrupamentos sem ela usa o K sugerido\n"
     "  --legenda-completa   escreve abaixo da imagem o arquivo, o tamanho do mapa, a\n"
     "                       vizinhança, o raio, a semente e os erros do mapa\n"
     "  --idioma pt|en       o idioma das mensagens e dos textos das imagens (português ou\n"
@@ -79,6 +83,7 @@ struct TOpcoes {
     int largura = 1000, altura = 700;
     bool legenda = false;
     bool escalasSeparadas = false;
+    std::int32_t agrupamentos = 0;  // K of the clusters' borders; 0: no borders
 };
 
 // The picture formats, by the extension that names them; nothing for any other.
@@ -134,6 +139,8 @@ TOpcoes leOpcoes(const QStringList& argumentos) {
             o.altura = inteiroDaOpcao(a, valor(), 100, 20000);
         else if (a == "--legenda-completa")
             o.legenda = true;
+        else if (a == "--agrupamentos")
+            o.agrupamentos = inteiroDaOpcao(a, valor(), 2, 20);
         else if (a == "--escalas") {
             const std::string e = valor();
             if (e != "comum" && e != "separadas")
@@ -155,6 +162,13 @@ TOpcoes leOpcoes(const QStringList& argumentos) {
         falha(QCoreApplication::translate("NorvikaFiguras",
                                           "faltam o mapa (.cfg ou .cod) e os dados"));
     if (o.vista.empty()) falha(QCoreApplication::translate("NorvikaFiguras", "falta --vista"));
+    // The view is known before any file is read.
+    if (o.vista != "todas" && !vistaDoNome(o.vista))
+        falha(QCoreApplication::translate(
+                  "NorvikaFiguras",
+                  "vista desconhecida: %1 (use rotulos, acertos, matriz-u, planos, cores, espaco, "
+                  "amostras, agrupamentos, erro-unidade, propriedade=COLUNA ou todas)")
+                  .arg(qt(o.vista)));
     if (o.saida.empty()) falha(QCoreApplication::translate("NorvikaFiguras", "falta --saida"));
     if (const auto f = formatoDaExtensao(QString::fromStdString(o.formato)))
         o.formato = *f;
@@ -268,13 +282,16 @@ std::shared_ptr<const TDadosMapa> mapaDosArquivos(const TOpcoes& o) {
 // One view of the map as the bytes of a picture in `formato` (png, jpg, svg, pdf). The painters
 // draw at the reference size and the painter scales them to the picture.
 QByteArray desenha(const TDadosMapa& dados, TTipoVista tipo, const TOpcoes& o,
-                   const std::string& formato) {
+                   const std::string& formato, std::int32_t propriedade = 0) {
     const double escala = std::min(o.largura, o.altura) / kLadoDeReferencia;
     const QRectF vista(0, 0, o.largura / escala, o.altura / escala);
     const double legenda = o.legenda ? kAlturaLegendaExportacao : 0.0;
     const QRect area(0, 0, o.largura, o.altura + static_cast<int>(std::lround(legenda * escala)));
     TOpcoesVista opcoes;
     opcoes.escalaComum = !o.escalasSeparadas;
+    opcoes.grupos = o.agrupamentos;
+    opcoes.mostraGrupos = o.agrupamentos > 0;
+    opcoes.propriedade = propriedade;
     auto pinta = [&](QPainter& p) {
         p.scale(escala, escala);
         pintaVista(p, vista, dados, tipo, opcoes, nullptr);
@@ -350,21 +367,26 @@ int executa(const TOpcoes& o) {
         }
         return 0;
     }
-    for (const TVistaNomeada& v : kVistasNomeadas) {
-        if (o.vista != v.nome) continue;
-        if (v.tipo == TTipoVista::Cores && dados->dimensao != 3)
+    const std::optional<TVistaPedida> v = vistaDoNome(o.vista);
+    if (v->tipo == TTipoVista::Cores && dados->dimensao != 3)
+        falha(QCoreApplication::translate(
+                  "NorvikaFiguras", "a vista cores precisa de padrões de 3 atributos; estes têm %1")
+                  .arg(dados->dimensao));
+    std::int32_t propriedade = 0;
+    if (v->tipo == TTipoVista::Propriedade) {
+        const std::optional<std::int32_t> k =
+            atributoDaColuna(v->coluna, dados->nomes(), dados->dimensao);
+        if (!k)
             falha(QCoreApplication::translate(
                       "NorvikaFiguras",
-                      "a vista cores precisa de padrões de 3 atributos; estes têm %1")
+                      "propriedade=%1: os dados não têm essa coluna (dê o nome ou o número, de 1 "
+                      "a %2)")
+                      .arg(qt(v->coluna))
                       .arg(dados->dimensao));
-        grava(o.saida, desenha(*dados, v.tipo, o, o.formato));
-        return 0;
+        propriedade = *k;
     }
-    falha(QCoreApplication::translate(
-              "NorvikaFiguras",
-              "vista desconhecida: %1 (use rotulos, acertos, matriz-u, planos, "
-              "cores, espaco ou todas)")
-              .arg(qt(o.vista)));
+    grava(o.saida, desenha(*dados, v->tipo, o, o.formato, propriedade));
+    return 0;
 }
 
 }  // namespace

@@ -89,7 +89,8 @@ constexpr const char* kAjuda = QT_TRANSLATE_NOOP(
     "                                   --quadros), com a época e os erros; numa PASTA/, cada\n"
     "                                   quadro como um PNG\n"
     "  --quadros N                      N quadros escolhidos por igual, do início ao fim\n"
-    "  --vista rotulos|acertos|matriz-u|planos|cores|espaco\n"
+    "  --vista rotulos|acertos|matriz-u|planos|cores|espaco|amostras|agrupamentos|\n"
+    "          erro-unidade\n"
     "                                   a vista da animação (padrão: espaco com 2 atributos,\n"
     "                                   senão matriz-u)\n"
     "  --largura PX, --altura PX        o tamanho da animação (padrão: 800 x 600)\n"
@@ -288,12 +289,14 @@ TLinha leLinha(int argc, char** argv) {
                                                   "--quadros deve ficar entre 1 e 10000."));
         } else if (a == "--vista") {
             const std::string v = valor();
-            l.vista = vistaDoNome(v);
+            const std::optional<TVistaPedida> pedida = vistaDoNome(v);
+            if (pedida && pedida->tipo != TTipoVista::Propriedade) l.vista = pedida->tipo;
             if (!l.vista)
                 falha(QCoreApplication::translate("NorvikaLab",
                                                   "--vista: \"%1\" não é uma das escolhas (%2).")
-                          .arg(qt(v), QStringLiteral(
-                                          "rotulos, acertos, matriz-u, planos, cores, espaco")));
+                          .arg(qt(v),
+                               QStringLiteral("rotulos, acertos, matriz-u, planos, cores, espaco, "
+                                              "amostras, agrupamentos, erro-unidade")));
         } else if (a == "--largura" || a == "--altura") {
             const std::int32_t v = inteiro(a, valor());
             if (v < 16 || v > kLadoMaximoAnimacao)

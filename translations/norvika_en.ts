@@ -954,65 +954,6 @@
         <translation>the cores view needs patterns of 3 attributes; these have %1</translation>
     </message>
     <message>
-        <source>vista desconhecida: %1 (use rotulos, acertos, matriz-u, planos, cores, espaco ou todas)</source>
-        <translation>unknown view: %1 (use rotulos, acertos, matriz-u, planos, cores, espaco or todas)</translation>
-    </message>
-    <message>
-        <source>Uso: norvika-figuras MAPA DADOS --vista VISTA --saida ARQUIVO [opções]
-Desenha as vistas do explorador de um mapa treinado: uma rede da janela clássica
-(.cfg) com um arquivo de padrões, ou um mapa do laboratório (.cod, do SOM_PAK) com
-os dados que o laboratório lê (padrões ou tabela). Os padrões são classificados no
-mapa (como em &quot;Classificar!&quot;) para os acertos e os rótulos.
-
-  --vista VISTA        rotulos, acertos, matriz-u, planos, cores (com 3 atributos),
-                       espaco, ou todas
-  --saida ARQUIVO      o arquivo da imagem, .png, .jpg, .svg ou .pdf (o formato
-                       segue a extensão); com --vista todas, a pasta onde cada
-                       vista é gravada como VISTA.png (ou .jpg, .svg, .pdf)
-  --formato F          o formato das imagens de --vista todas: png (o padrão),
-                       jpg, svg ou pdf
-  --largura PX         a largura da imagem (1000 por padrão)
-  --altura PX          a altura da imagem, sem a legenda (700 por padrão);
-                       largura × altura até 40 milhões de pixels; os textos, as
-                       linhas e a legenda crescem com o menor lado
-  --escalas comum|separadas  nos planos de componentes, uma escala de cores para
-                       todos (o padrão) ou uma para cada plano
-  --legenda-completa   escreve abaixo da imagem o arquivo, o tamanho do mapa, a
-                       vizinhança, o raio, a semente e os erros do mapa
-  --idioma pt|en       o idioma das mensagens e dos textos das imagens (português ou
-                       inglês); também NORVIKA_IDIOMA
-  --help               mostra esta ajuda
-  --version            mostra a versão
-</source>
-        <translation>Usage: norvika-figuras MAP DATA --vista VIEW --saida FILE [options]
-Draws the map explorer&apos;s views of a trained map: a classic window&apos;s network (.cfg)
-with a pattern file, or a laboratory map (.cod, SOM_PAK&apos;s) with the data the
-laboratory reads (patterns or a table). The patterns are classified on the map (as
-in &quot;Classify!&quot;) for the hits and the labels.
-
-  --vista VIEW         rotulos (labels), acertos (hits), matriz-u (U-matrix), planos
-                       (component planes), cores (colours, with 3 attributes), espaco
-                       (input space), or todas (all)
-  --saida FILE         the image file, .png, .jpg, .svg or .pdf (the format follows
-                       the extension); with --vista todas, the folder where each
-                       view is written as VIEW.png (or .jpg, .svg, .pdf)
-  --formato F          the format of the images of --vista todas: png (the
-                       default), jpg, svg or pdf
-  --largura PX         the image&apos;s width (1000 by default)
-  --altura PX          the image&apos;s height, without the caption (700 by default);
-                       width × height up to 40 million pixels; the texts, the
-                       lines and the caption grow with the shorter side
-  --escalas comum|separadas  in the component planes, one colour scale for all of
-                       them (comum, the default) or one for each plane (separadas)
-  --legenda-completa   writes below the image the file, the map&apos;s size, the
-                       neighbourhood, the radius, the seed and the map&apos;s errors
-  --idioma pt|en       the language of the messages and of the images&apos; texts
-                       (Portuguese or English); also NORVIKA_IDIOMA
-  --help               shows this help
-  --version            shows the version
-</translation>
-    </message>
-    <message>
         <source>--escalas deve ser comum ou separadas: &quot;%1&quot;</source>
         <translation>--escalas must be comum or separadas: &quot;%1&quot;</translation>
     </message>
@@ -1031,6 +972,78 @@ in &quot;Classify!&quot;) for the hits and the labels.
     <message>
         <source>o arquivo do mapa não existe: %1</source>
         <translation>the map file does not exist: %1</translation>
+    </message>
+    <message>
+        <source>Uso: norvika-figuras MAPA DADOS --vista VISTA --saida ARQUIVO [opções]
+Desenha as vistas do explorador de um mapa treinado: uma rede da janela clássica
+(.cfg) com um arquivo de padrões, ou um mapa do laboratório (.cod, do SOM_PAK) com
+os dados que o laboratório lê (padrões ou tabela). Os padrões são classificados no
+mapa (como em &quot;Classificar!&quot;) para os acertos e os rótulos.
+
+  --vista VISTA        rotulos, acertos, matriz-u, planos, cores (com 3 atributos),
+                       espaco, amostras (os padrões nas suas unidades),
+                       agrupamentos, erro-unidade, propriedade=COLUNA (a média
+                       de um atributo por unidade; nome ou número), ou todas
+  --saida ARQUIVO      o arquivo da imagem, .png, .jpg, .svg ou .pdf (o formato
+                       segue a extensão); com --vista todas, a pasta onde cada
+                       vista é gravada como VISTA.png (ou .jpg, .svg, .pdf)
+  --formato F          o formato das imagens de --vista todas: png (o padrão),
+                       jpg, svg ou pdf
+  --largura PX         a largura da imagem (1000 por padrão)
+  --altura PX          a altura da imagem, sem a legenda (700 por padrão);
+                       largura × altura até 40 milhões de pixels; os textos, as
+                       linhas e a legenda crescem com o menor lado
+  --escalas comum|separadas  nos planos de componentes, uma escala de cores para
+                       todos (o padrão) ou uma para cada plano
+  --agrupamentos K     as fronteiras de K grupos de unidades (de 2 a 20) sobre a
+                       vista; a vista agrupamentos sem ela usa o K sugerido
+  --legenda-completa   escreve abaixo da imagem o arquivo, o tamanho do mapa, a
+                       vizinhança, o raio, a semente e os erros do mapa
+  --idioma pt|en       o idioma das mensagens e dos textos das imagens (português ou
+                       inglês); também NORVIKA_IDIOMA
+  --help               mostra esta ajuda
+  --version            mostra a versão
+</source>
+        <translation>Usage: norvika-figuras MAP DATA --vista VIEW --saida FILE [options]
+Draws the map explorer&apos;s views of a trained map: a classic window&apos;s network (.cfg)
+with a pattern file, or a laboratory map (.cod, SOM_PAK&apos;s) with the data the
+laboratory reads (patterns or a table). The patterns are classified on the map (as
+in &quot;Classify!&quot;) for the hits and the labels.
+
+  --vista VIEW         rotulos (labels), acertos (hits), matriz-u (U-matrix), planos
+                       (component planes), cores (colours, with 3 attributes), espaco
+                       (input space), amostras (the patterns in their units),
+                       agrupamentos (clusters), erro-unidade (error per unit),
+                       propriedade=COLUMN (an attribute&apos;s mean per unit; name or
+                       number), or todas (all)
+  --saida FILE         the image file, .png, .jpg, .svg or .pdf (the format follows
+                       the extension); with --vista todas, the folder where each
+                       view is written as VIEW.png (or .jpg, .svg, .pdf)
+  --formato F          the format of the images of --vista todas: png (the
+                       default), jpg, svg or pdf
+  --largura PX         the image&apos;s width (1000 by default)
+  --altura PX          the image&apos;s height, without the caption (700 by default);
+                       width × height up to 40 million pixels; the texts, the
+                       lines and the caption grow with the shorter side
+  --escalas comum|separadas  in the component planes, one colour scale for all of
+                       them (comum, the default) or one for each plane (separadas)
+  --agrupamentos K     the borders of K clusters of units (2 to 20) over the view;
+                       the agrupamentos view without it uses the suggested K
+  --legenda-completa   writes below the image the file, the map&apos;s size, the
+                       neighbourhood, the radius, the seed and the map&apos;s errors
+  --idioma pt|en       the language of the messages and of the images&apos; texts
+                       (Portuguese or English); also NORVIKA_IDIOMA
+  --help               shows this help
+  --version            shows the version
+</translation>
+    </message>
+    <message>
+        <source>vista desconhecida: %1 (use rotulos, acertos, matriz-u, planos, cores, espaco, amostras, agrupamentos, erro-unidade, propriedade=COLUNA ou todas)</source>
+        <translation>unknown view: %1 (use rotulos, acertos, matriz-u, planos, cores, espaco, amostras, agrupamentos, erro-unidade, propriedade=COLUMN or todas)</translation>
+    </message>
+    <message>
+        <source>propriedade=%1: os dados não têm essa coluna (dê o nome ou o número, de 1 a %2)</source>
+        <translation>propriedade=%1: the data have no such column (give its name or its number, from 1 to %2)</translation>
     </message>
 </context>
 <context>
@@ -1223,6 +1236,38 @@ Without the options, the separator, the decimal mark and the header are detected
         <translation>these data are too small for two threads: one used.</translation>
     </message>
     <message>
+        <source>--animacao &quot;%1&quot; deve terminar em .gif ou .webp, ou em / para uma pasta de quadros PNG.</source>
+        <translation>--animacao &quot;%1&quot; must end in .gif or .webp, or in / for a folder of PNG frames.</translation>
+    </message>
+    <message>
+        <source>--quadros deve ficar entre 1 e 10000.</source>
+        <translation>--quadros must be between 1 and 10000.</translation>
+    </message>
+    <message>
+        <source>--vista: &quot;%1&quot; não é uma das escolhas (%2).</source>
+        <translation>--vista: &quot;%1&quot; is not one of the choices (%2).</translation>
+    </message>
+    <message>
+        <source>%1 deve ficar entre 16 e %2.</source>
+        <translation>%1 must be between 16 and %2.</translation>
+    </message>
+    <message>
+        <source>--largura × --altura passa de %1 milhões de pixels.</source>
+        <translation>--largura × --altura exceeds %1 million pixels.</translation>
+    </message>
+    <message>
+        <source>a vista cores precisa de dados de 3 atributos; estes têm %1.</source>
+        <translation>the cores view needs data of 3 attributes; these have %1.</translation>
+    </message>
+    <message>
+        <source>não foi possível criar a pasta &quot;%1&quot;</source>
+        <translation>could not create the folder &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>os %1 quadros da animação não cabem na memória que o programa se permite usar: peça menos com --quadros.</source>
+        <translation>the %1 frames of the animation do not fit in the memory the program allows itself: ask for fewer with --quadros.</translation>
+    </message>
+    <message>
         <source>Uso: norvika-lab DADOS --mapa LINHASxCOLUNAS --raio INICIAL[:FINAL] --epocas E
                  [opções]
 Treina um mapa de Kohonen do laboratório (retangular ou hexagonal, plano ou toroidal,
@@ -1267,7 +1312,8 @@ Os números aceitam vírgula ou ponto decimal.
                                    --quadros), com a época e os erros; numa PASTA/, cada
                                    quadro como um PNG
   --quadros N                      N quadros escolhidos por igual, do início ao fim
-  --vista rotulos|acertos|matriz-u|planos|cores|espaco
+  --vista rotulos|acertos|matriz-u|planos|cores|espaco|amostras|agrupamentos|
+          erro-unidade
                                    a vista da animação (padrão: espaco com 2 atributos,
                                    senão matriz-u)
   --largura PX, --altura PX        o tamanho da animação (padrão: 800 x 600)
@@ -1337,7 +1383,8 @@ Numbers accept a decimal comma or point.
                                    (or --quadros), with the epoch and the errors; in a
                                    FOLDER/, each frame as a PNG
   --quadros N                      N frames chosen evenly, from the start to the end
-  --vista rotulos|acertos|matriz-u|planos|cores|espaco
+  --vista rotulos|acertos|matriz-u|planos|cores|espaco|amostras|agrupamentos|
+          erro-unidade
                                    the animation&apos;s view (default: espaco with 2
                                    attributes, otherwise matriz-u)
   --largura PX, --altura PX        the animation&apos;s size (default: 800 x 600)
@@ -1359,38 +1406,6 @@ units&apos; positions (R&apos;s kohonen uses the largest coordinate difference);
 hexagonal one, the odd rows (counting from 0) sit half a unit to the right, as in
 SOM_PAK (kohonen shifts the first).
 </translation>
-    </message>
-    <message>
-        <source>--animacao &quot;%1&quot; deve terminar em .gif ou .webp, ou em / para uma pasta de quadros PNG.</source>
-        <translation>--animacao &quot;%1&quot; must end in .gif or .webp, or in / for a folder of PNG frames.</translation>
-    </message>
-    <message>
-        <source>--quadros deve ficar entre 1 e 10000.</source>
-        <translation>--quadros must be between 1 and 10000.</translation>
-    </message>
-    <message>
-        <source>--vista: &quot;%1&quot; não é uma das escolhas (%2).</source>
-        <translation>--vista: &quot;%1&quot; is not one of the choices (%2).</translation>
-    </message>
-    <message>
-        <source>%1 deve ficar entre 16 e %2.</source>
-        <translation>%1 must be between 16 and %2.</translation>
-    </message>
-    <message>
-        <source>--largura × --altura passa de %1 milhões de pixels.</source>
-        <translation>--largura × --altura exceeds %1 million pixels.</translation>
-    </message>
-    <message>
-        <source>a vista cores precisa de dados de 3 atributos; estes têm %1.</source>
-        <translation>the cores view needs data of 3 attributes; these have %1.</translation>
-    </message>
-    <message>
-        <source>não foi possível criar a pasta &quot;%1&quot;</source>
-        <translation>could not create the folder &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>os %1 quadros da animação não cabem na memória que o programa se permite usar: peça menos com --quadros.</source>
-        <translation>the %1 frames of the animation do not fit in the memory the program allows itself: ask for fewer with --quadros.</translation>
     </message>
 </context>
 <context>

@@ -160,6 +160,7 @@ done << EOF
 2|dimensão deve ficar entre 1 e|$pasta/g.txt|"$gera" pixels "$pasta/g.txt" --dimensao 1000000000
 1|não é um arquivo comum|$pasta/g.txt|"$gera" quadrado "$pasta/fifo"
 1|deve terminar em .png, .jpg, .svg ou .pdf|$pasta/d.txt|env QT_QPA_PLATFORM=offscreen "$figuras" "$pasta/r.cfg" "$pasta/d.txt" --vista rotulos --saida "$pasta/d.txt"
+1|os dados não têm essa coluna|$pasta/d.txt|env QT_QPA_PLATFORM=offscreen "$figuras" "$pasta/m.cod" "$pasta/d.txt" --vista propriedade=9 --saida "$pasta/p9.png" --agrupamentos 3
 1|é o próprio arquivo de padrões|$pasta/pad.png|env QT_QPA_PLATFORM=offscreen "$figuras" "$pasta/r.cfg" "$pasta/pad.png" --vista rotulos --saida "$pasta/pad.png"
 1|40 milhões de pixels|$pasta/g.txt|env QT_QPA_PLATFORM=offscreen "$figuras" "$pasta/r.cfg" "$pasta/d.txt" --vista todas --saida "$pasta/f" --largura 20000 --altura 20000
 EOF
