@@ -374,15 +374,18 @@ int executa(const TOpcoes& o) {
                   .arg(dados->dimensao));
     std::int32_t propriedade = 0;
     if (v->tipo == TTipoVista::Propriedade) {
+        std::vector<std::string> nomes;
+        for (std::int32_t k = 0; k < dados->propriedades(); ++k)
+            nomes.push_back(nomeDoAtributo(*dados, k).toStdString());
         const std::optional<std::int32_t> k =
-            atributoDaColuna(v->coluna, dados->nomes(), dados->dimensao);
+            atributoDaColuna(v->coluna, nomes, dados->propriedades());
         if (!k)
             falha(QCoreApplication::translate(
                       "NorvikaFiguras",
                       "propriedade=%1: os dados não têm essa coluna (dê o nome ou o número, de 1 "
                       "a %2)")
                       .arg(qt(v->coluna))
-                      .arg(dados->dimensao));
+                      .arg(dados->propriedades()));
         propriedade = *k;
     }
     grava(o.saida, desenha(*dados, v->tipo, o, o.formato, propriedade));

@@ -117,6 +117,18 @@ std::string citado(std::string_view campo) {
 // ---------------------------------------------------------------------------------------------
 // Columns and roles
 
+namespace {
+
+void defineOutras(TImportacao& t) {
+    t.outras.clear();
+    for (std::size_t k = 0; k < t.colunas.size(); ++k)
+        if (t.colunas[k].papel == TPapel::ignorada && t.colunas[k].numerica &&
+            !t.colunas[k].numeraLinhas)
+            t.outras.push_back(k);
+}
+
+}  // namespace
+
 void definePapeis(TImportacao& t, const TOpcoesImportacao& o,
                   std::optional<std::size_t> rotuloPadrao) {
     t.atributos.clear();
@@ -136,6 +148,7 @@ void definePapeis(TImportacao& t, const TOpcoesImportacao& o,
         if (t.atributos.empty())
             throw EImportacao(mensagem(
                 QT_TRANSLATE_NOOP("Mensagens", "Escolha ao menos uma coluna como atributo.")));
+        defineOutras(t);
         return;
     }
     for (TColuna& c : t.colunas)
@@ -172,6 +185,7 @@ void definePapeis(TImportacao& t, const TOpcoesImportacao& o,
     if (t.atributos.empty())
         throw EImportacao(mensagem(QT_TRANSLATE_NOOP(
             "Mensagens", "A tabela não tem nenhuma coluna numérica para servir de atributo.")));
+    defineOutras(t);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -221,9 +235,14 @@ void TColetor::adiciona(const std::vector<std::string_view>& campos, std::int64_
         ++t_.linhasDescartadas;
         return;
     }
+    for (const std::size_t k : t_.outras)
+        t_.valoresOutras.push_back(
+            numeroDe(campos[k], t_.decimal).value_or(std::numeric_limits<double>::quiet_NaN()));
     const std::string_view rotulo =
         t_.colunaRotulo ? apara(campos[*t_.colunaRotulo]) : std::string_view();
-    if (rotulo.size() + t_.bytesDosRotulos() + t_.valores.size() * sizeof(double) > limite_)
+    if (rotulo.size() + t_.bytesDosRotulos() +
+            (t_.valores.size() + t_.valoresOutras.size()) * sizeof(double) >
+        limite_)
         throw EMemoriaInsuficiente(semMemoria());
     t_.adicionaRotulo(rotulo);
 }

@@ -103,6 +103,11 @@ struct TImportacao {
     // The patterns: valores holds padroes() x dimensao() values (NaN where one is missing and
     // kept); rotulo(i) is pattern i's label (UTF-8).
     std::vector<double> valores;
+    // The numeric columns left out of the patterns (row numbers aside), kept for the pictures that
+    // show any column per unit: their places in `colunas`, and their values row for row with the
+    // patterns (NaN where a value is missing or is not a number). Never scaled.
+    std::vector<std::size_t> outras;
+    std::vector<double> valoresOutras;
     std::int32_t dimensao() const { return static_cast<std::int32_t>(atributos.size()); }
     std::size_t padroes() const { return fimRotulos_.size(); }
     std::string_view rotulo(std::size_t i) const;

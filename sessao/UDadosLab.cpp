@@ -93,5 +93,10 @@ TCargaLab cargaDaImportacao(const TImportacao& importacao) {
     for (const std::size_t c : importacao.atributos)
         carga.escala.push_back({importacao.colunas[c].a, importacao.colunas[c].b});
     carga.notas = relatorioDaImportacao(importacao);
+    if (importacao.valoresOutras.size() == importacao.outras.size() * carga.dados.padroes()) {
+        for (const std::size_t c : importacao.outras)
+            carga.nomesOutras.push_back(importacao.colunas[c].nome);
+        carga.valoresOutras = importacao.valoresOutras;
+    }
     return carga;
 }

@@ -18,6 +18,10 @@ struct TCargaLab {
     std::vector<TEscala> escala;
     TNormalizacao normalizacao = TNormalizacao::nenhuma;
     std::vector<std::string> notas;  // the import's report
+    // A table's numeric columns not trained on, for the pictures of a column per unit: their
+    // names and their values, pattern after pattern (not kept in a session file).
+    std::vector<std::string> nomesOutras;
+    std::vector<double> valoresOutras;
 };
 
 // The import's choices the laboratory reads a table with: the defaults, but a SOM_PAK .dat keeps

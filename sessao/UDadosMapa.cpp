@@ -37,7 +37,22 @@ bool TDadosMapa::temValores() const {
            v->size() == vencedorDoPadrao.size() * static_cast<std::size_t>(dimensao);
 }
 
+std::int32_t TDadosMapa::propriedades() const {
+    const auto& o = padroes->valoresOutras;
+    const bool outras = o && !padroes->nomesOutras.empty() &&
+                        o->size() == padroes->nomesOutras.size() * vencedorDoPadrao.size();
+    return dimensao + (outras ? static_cast<std::int32_t>(padroes->nomesOutras.size()) : 0);
+}
+
 std::vector<double> TDadosMapa::mediaDoAtributo(std::int32_t k) const {
+    if (k >= dimensao && k < propriedades()) {
+        const std::vector<double>& v = *padroes->valoresOutras;
+        const std::size_t largura = padroes->nomesOutras.size();
+        std::vector<double> coluna(vencedorDoPadrao.size());
+        for (std::size_t i = 0; i < coluna.size(); ++i)
+            coluna[i] = v[i * largura + static_cast<std::size_t>(k - dimensao)];
+        return mediaPorUnidade(neuronios(), vencedorDoPadrao, coluna);
+    }
     if (!temValores() || k < 0 || k >= dimensao) return {};
     const std::vector<double>& v = *padroes->valores;
     const auto d = static_cast<std::size_t>(dimensao);

@@ -49,6 +49,10 @@ struct TExtrasMapa {
     // shared by every map drawn from it; null when the patterns are not at hand (a loaded map) or
     // when the copy would take the patterns past the memory allowed to data (limiteMemoriaDados).
     std::shared_ptr<const std::vector<double>> valores;
+    // A table's numeric columns that were not trained on: their names and values, pattern after
+    // pattern (the pictures of a column per unit offer them after the attributes).
+    std::vector<std::string> nomesOutras;
+    std::shared_ptr<const std::vector<double>> valoresOutras;
 };
 
 // A copy of `valores` for TExtrasMapa::valores, or null when the patterns and their copy together
@@ -144,8 +148,11 @@ struct TDadosMapa : TMapa {
     bool temValores() const;
     // Per unit, the mean of attribute k over the patterns it won, in the original units when the
     // file was normalised; not a number for a unit with none. Empty when the values or the
-    // winners are not at hand.
+    // winners are not at hand. From k = dimensao on, the table's columns not trained on
+    // (TExtrasMapa::nomesOutras), as the table has them.
     std::vector<double> mediaDoAtributo(std::int32_t k) const;
+    // How many columns mediaDoAtributo offers: the attributes, then the other columns.
+    std::int32_t propriedades() const;
     // Per unit, the mean distance between its weights and the patterns it won (the distances
     // beside the winners, or else measured from the values); not a number for a unit with none.
     // Empty when neither is at hand.

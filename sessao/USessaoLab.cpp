@@ -61,6 +61,11 @@ std::shared_ptr<const TExtrasMapa> extrasDosDadosLab(const TCargaLab& carga, TCo
         x->rotuloDoPonto.push_back(i < d.rotulo.size() ? d.rotulo[i] : -1);
     }
     x->valores = copiaDosValores(d.valores.data(), d.valores.size());
+    if (!carga.nomesOutras.empty() &&
+        carga.valoresOutras.size() == carga.nomesOutras.size() * d.padroes()) {
+        x->valoresOutras = copiaDosValores(carga.valoresOutras.data(), carga.valoresOutras.size());
+        if (x->valoresOutras) x->nomesOutras = carga.nomesOutras;
+    }
     return x;
 }
 

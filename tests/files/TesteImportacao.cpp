@@ -521,3 +521,23 @@ TEST(Importacao, EscreveValorEscreveOQueAConversaoEscreve) {
 }
 
 }  // namespace
+
+// A numeric column left out of the patterns is kept beside them, row for row (the dropped row
+// dropped with it, a missing value not a number), unscaled, for the pictures of a column per unit;
+// the row numbers and the text columns are not.
+TEST(Importacao, ColunasNumericasForaDosPadroesFicamAoLado) {
+    PastaTemporaria pasta;
+    const std::string entrada =
+        pasta.escreve("o.csv", ",a,b,peso,nome\n1,1,2,10,x\n2,3,,20,y\n3,5,6,,z\n4,7,8,40,w\n");
+    TOpcoesImportacao o;
+    o.ignorar = {"peso"};
+    o.normalizacao = TNormalizacao::z;
+    const TImportacao t = importaTabela(entrada, o);
+    ASSERT_EQ(t.padroes(), 3u);
+    ASSERT_EQ(t.outras.size(), 1u);
+    EXPECT_EQ(t.colunas[t.outras[0]].nome, "peso");
+    ASSERT_EQ(t.valoresOutras.size(), 3u);
+    EXPECT_EQ(t.valoresOutras[0], 10.0);
+    EXPECT_TRUE(std::isnan(t.valoresOutras[1]));
+    EXPECT_EQ(t.valoresOutras[2], 40.0);
+}

@@ -29,6 +29,8 @@
 #include "UFormExplorador.h"
 #include "UFormLaboratorio.h"
 #include "UFormLicoes.h"
+#include "UImportacao.h"
+#include "UPintura.h"
 #include "ULayoutMapa.h"
 #include "UManual.h"
 #include "UNumeros.h"
@@ -498,6 +500,25 @@ class TesteLaboratorio : public QObject {
         QCOMPARE(vista->opcoes().grupos, d.kGruposSugerido());
         QVERIFY(d.temValores());
         QCOMPARE(filho<QComboBox>("PropriedadeCombo")->count(), 4);
+    }
+
+    // A column of the table left out of the training is still offered per unit: on a map of one
+    // unit its mean is the column's mean (iris's petal width: 1.199333…).
+    void colunaForaDoTreinoViraPropriedade() {
+        TOpcoesImportacao o;
+        o.ignorar = {"largura da pétala (cm)"};
+        const std::string tabela = NORVIKA_EXEMPLOS "/iris.csv";
+        TSessaoLab sessao;
+        sessao.defineDados(cargaDaImportacao(importaTabela(tabela, o)), tabela);
+        TCodebook c;
+        c.dimensao = 3;
+        c.linhas = c.colunas = 1;
+        c.pesos = {5.8, 3.0, 3.7};
+        sessao.defineMapa(c);
+        const TDadosMapa& d = *sessao.mapa();
+        QCOMPARE(d.propriedades(), 4);
+        QCOMPARE(nomeDoAtributo(d, 3), QStringLiteral("largura da pétala (cm)"));
+        QVERIFY(std::abs(d.mediaDoAtributo(3).at(0) - 179.9 / 150) < 1e-12);
     }
 
     // The controls hold every setting of the table: a configuration shown and read back is the

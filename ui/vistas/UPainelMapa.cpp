@@ -85,7 +85,7 @@ void TPainelMapa::preencheGrupos() {
 void TPainelMapa::preenchePropriedades() {
     if (c_.propriedade == nullptr) return;
     QStringList nomes;
-    for (std::int32_t k = 0; k < dados_->dimensao; ++k) nomes << nomeDoAtributo(*dados_, k);
+    for (std::int32_t k = 0; k < dados_->propriedades(); ++k) nomes << nomeDoAtributo(*dados_, k);
     QStringList atuais;
     for (int i = 0; i < c_.propriedade->count(); ++i) atuais << c_.propriedade->itemText(i);
     if (nomes == atuais || nomes.isEmpty()) return;

@@ -241,7 +241,8 @@ void pintaCelulas(QPainter& p, const TLayoutVista& l, const TDadosMapa& d,
         case TTipoVista::ErroUnidade:
         case TTipoVista::Propriedade: {
             const bool erro = l.tipo == TTipoVista::ErroUnidade;
-            const std::int32_t k = std::clamp(opcoes.propriedade, 0, std::max(d.dimensao - 1, 0));
+            const std::int32_t k =
+                std::clamp(opcoes.propriedade, 0, std::max(d.propriedades() - 1, 0));
             medias = erro ? d.erroDasUnidades() : d.mediaDoAtributo(k);
             if (medias.size() != static_cast<std::size_t>(d.neuronios())) {
                 pintaAviso(p, l.area, semPadroes);

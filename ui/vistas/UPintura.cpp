@@ -112,6 +112,9 @@ QString inicioVisivel(const QString& texto, double largura) {
 }
 
 QString nomeDoAtributo(const TDadosMapa& dados, std::int32_t k) {
+    const auto& outras = dados.padroes->nomesOutras;
+    if (k >= dados.dimensao && static_cast<std::size_t>(k - dados.dimensao) < outras.size())
+        return textoDeBytes(outras[static_cast<std::size_t>(k - dados.dimensao)]);
     const auto& nomes = dados.nomes();
     if (static_cast<std::size_t>(k) < nomes.size())
         return textoDeBytes(nomes[static_cast<std::size_t>(k)]);

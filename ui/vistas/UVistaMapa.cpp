@@ -107,7 +107,7 @@ QString TVistaMapa::dicaDoNeuronio(std::int32_t a) const {
     };
     if (tipo_ == Tipo::ErroUnidade)
         dica += tr("\nerro médio de quantização: %1").arg(media(d.erroDasUnidades()));
-    if (tipo_ == Tipo::Propriedade && opcoes_.propriedade < d.dimensao)
+    if (tipo_ == Tipo::Propriedade && opcoes_.propriedade < d.propriedades())
         dica += QStringLiteral("\n%1: %2")
                     .arg(nomeDoAtributo(d, opcoes_.propriedade),
                          media(d.mediaDoAtributo(opcoes_.propriedade)));
