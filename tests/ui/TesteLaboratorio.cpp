@@ -289,6 +289,7 @@ class TesteLaboratorio : public QObject {
         clica("LabTreinarButton");
         QVERIFY(esperaConcluir(20000));
         filho<QComboBox>("LabVistaSeletor")->setCurrentText(QStringLiteral("Matriz-U"));
+        filho<QCheckBox>("AgrupamentosCheckBox")->setChecked(true);
         auto* lista = filho<QListWidget>("LabHistoricoLista");
         lista->selectAll();
         const QString primeira = QString::fromStdString(pasta.arquivo("aula.norvika-lab"));
@@ -300,7 +301,9 @@ class TesteLaboratorio : public QObject {
         QVERIFY(lab->abreDados(QStringLiteral(NORVIKA_EXEMPLOS "/animais.txt")));
         filho<QSpinBox>("LabLinhasSpin")->setValue(9);
         filho<QComboBox>("LabVistaSeletor")->setCurrentText(QStringLiteral("Acertos"));
+        filho<QCheckBox>("AgrupamentosCheckBox")->setChecked(false);
         QCOMPARE(lab->abreSessao(primeira), QString());
+        QVERIFY(filho<QCheckBox>("AgrupamentosCheckBox")->isChecked());
         QCOMPARE(lista->count(), 2);
         QCOMPARE(lista->selectedItems().size(), 2);
         QCOMPARE(filho<QComboBox>("LabVistaSeletor")->currentText(), QStringLiteral("Matriz-U"));

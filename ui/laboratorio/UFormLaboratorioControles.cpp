@@ -67,6 +67,7 @@ void TFormLaboratorio::guardaPreferencias() const {
     }
     p.setValue(QStringLiteral("LabVistaSeletor"),
                numeroGuardadoDaVista(ui.LabVistaSeletor->currentData().toInt()));
+    p.setValue(QStringLiteral("AgrupamentosCheckBox"), ui.AgrupamentosCheckBox->isChecked());
 }
 
 void TFormLaboratorio::restauraPreferencias() {
@@ -94,6 +95,8 @@ void TFormLaboratorio::restauraPreferencias() {
     }
     if (p.contains(QStringLiteral("LabVistaSeletor")))
         escolheVistaGuardada(p.value(QStringLiteral("LabVistaSeletor")).toInt());
+    ui.AgrupamentosCheckBox->setChecked(
+        p.value(QStringLiteral("AgrupamentosCheckBox"), false).toBool());
 }
 
 void TFormLaboratorio::escolheVistaGuardada(int numero) {

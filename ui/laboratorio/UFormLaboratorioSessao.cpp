@@ -40,8 +40,8 @@ std::vector<std::pair<std::string, std::string>> TFormLaboratorio::estadoDaJanel
         poe(spin->objectName(), QString::number(spin->value()));
     poe(QStringLiteral("LabVistaSeletor"),
         QString::number(numeroGuardadoDaVista(ui.LabVistaSeletor->currentData().toInt())));
-    poe(QStringLiteral("LabEscalaComumCheckBox"),
-        ui.LabEscalaComumCheckBox->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    for (const QCheckBox* caixa : {ui.LabEscalaComumCheckBox, ui.AgrupamentosCheckBox})
+        poe(caixa->objectName(), caixa->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
     QStringList escolhidas;
     for (const std::size_t i : execucoesEscolhidas()) escolhidas << QString::number(i);
     poe(QStringLiteral("escolhidas"), escolhidas.join(u','));
