@@ -30,10 +30,10 @@
 #include "UFormLaboratorio.h"
 #include "UFormLicoes.h"
 #include "UImportacao.h"
-#include "UPintura.h"
 #include "ULayoutMapa.h"
 #include "UManual.h"
 #include "UNumeros.h"
+#include "UPintura.h"
 #include "UVistaMapa.h"
 
 class TesteLaboratorio : public QObject {
