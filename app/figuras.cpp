@@ -95,10 +95,6 @@ std::optional<std::string> formatoDaExtensao(const QString& extensao) {
     return std::nullopt;
 }
 
-// The side of the reference picture the painters draw at: a picture's shorter side over this is
-// the factor by which its text and lines grow.
-constexpr double kLadoDeReferencia = 600.0;
-
 int inteiroDaOpcao(const std::string& opcao, const std::string& texto, int minimo, int maximo) {
     try {
         const std::int32_t v = textoParaInteiro(texto);
@@ -283,7 +279,7 @@ std::shared_ptr<const TDadosMapa> mapaDosArquivos(const TOpcoes& o) {
 // draw at the reference size and the painter scales them to the picture.
 QByteArray desenha(const TDadosMapa& dados, TTipoVista tipo, const TOpcoes& o,
                    const std::string& formato, std::int32_t propriedade = 0) {
-    const double escala = std::min(o.largura, o.altura) / kLadoDeReferencia;
+    const double escala = escalaDaFigura(o.largura, o.altura);
     const QRectF vista(0, 0, o.largura / escala, o.altura / escala);
     const double legenda = o.legenda ? kAlturaLegendaExportacao : 0.0;
     const QRect area(0, 0, o.largura, o.altura + static_cast<int>(std::lround(legenda * escala)));

@@ -1,3 +1,5 @@
+// The laboratory's session file, written and read in one place: every part's writer sits beside
+// the reader that checks it, so the two cannot drift apart; split by direction they would.
 #include "UArquivoSessaoLab.h"
 
 #include <sys/stat.h>

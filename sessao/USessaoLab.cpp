@@ -1,3 +1,6 @@
+// The laboratory's document: its data, the map shown, the training on the worker and its replay.
+// The session file's side is in USessaoLabArquivo.cpp; what is left shares the worker's state and
+// stays together.
 #include "USessaoLab.h"
 
 #include <algorithm>

@@ -12,8 +12,6 @@
 
 namespace {
 
-// The painters draw for a picture whose shorter side is this, scaled to the real one.
-constexpr double kLadoDeReferencia = 600.0;
 constexpr double kAlturaLegenda = 28.0;
 
 QString legendaDoQuadro(const TDadosMapa& mapa, std::int64_t epoca, std::int64_t epocas) {
@@ -49,7 +47,7 @@ std::vector<std::size_t> quadrosEscolhidos(std::size_t gravados, std::size_t que
 }
 
 QImage imagemDoQuadro(const TPedidoAnimacao& pedido, const TQuadroAnimado& q) {
-    const double escala = std::min(pedido.largura, pedido.altura) / kLadoDeReferencia;
+    const double escala = escalaDaFigura(pedido.largura, pedido.altura);
     const QSizeF referencia(pedido.largura / escala, pedido.altura / escala);
     QImage imagem(pedido.largura, pedido.altura, QImage::Format_RGB888);
     imagem.fill(Qt::white);

@@ -12,6 +12,7 @@
 #include <QRectF>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <tuple>
@@ -100,6 +101,14 @@ void pintaLegenda(QPainter& p, const QRectF& caixa, const TDadosMapa& dados);
 QString textoDaLegendaExportacao(const TDadosMapa& dados);
 void pintaLegendaExportacao(QPainter& p, const QRectF& caixa, const TDadosMapa& dados);
 inline constexpr double kAlturaLegendaExportacao = 40.0;
+
+// Pictures for slides and paper (norvika-figuras, the animations) are drawn at a reference size
+// whose shorter side is this and scaled to the real one, so that text and lines grow with the
+// picture: the factor for a picture of largura x altura pixels.
+inline constexpr double kLadoDeReferencia = 600.0;
+inline double escalaDaFigura(int largura, int altura) {
+    return std::min(largura, altura) / kLadoDeReferencia;
+}
 
 // A cell filled (a square, or a hexagon on a hexagonal map), and its outline `recuo` pixels inside
 // it with the painter's pen.
