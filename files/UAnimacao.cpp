@@ -186,11 +186,17 @@ std::string bytesGif(const TAnimacao& a, const TPintaQuadro& pinta) {
 
     std::string saida;
     int erro = 0;
-    GifFileType* gif = EGifOpen(&saida, escreveNaString, &erro);
-    if (gif == nullptr) falhaDoCodificador("GIF");
-    const auto fecha = [&](bool ok) {
+    // Closed however the writing ends, a frame's painter may throw to stop it.
+    const auto fechaGif = [](GifFileType* g) {
         int e = 0;
-        if (EGifCloseFile(gif, &e) != GIF_OK) ok = false;
+        return g == nullptr || EGifCloseFile(g, &e) == GIF_OK;
+    };
+    std::unique_ptr<GifFileType, decltype(fechaGif)> aberto(
+        EGifOpen(&saida, escreveNaString, &erro), fechaGif);
+    if (!aberto) falhaDoCodificador("GIF");
+    GifFileType* gif = aberto.get();
+    const auto fecha = [&](bool ok) {
+        if (!fechaGif(aberto.release())) ok = false;
         if (!ok) falhaDoCodificador("GIF");
     };
     EGifSetGifVersion(gif, true);

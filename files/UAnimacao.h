@@ -24,8 +24,14 @@ struct TAnimacao {
 };
 
 // Paints frame i (0 to quadros − 1) into `rgb`: largura × altura pixels, row after row, three
-// bytes each (red, green, blue); `rgb` comes sized.
+// bytes each (red, green, blue); `rgb` comes sized. It may throw to stop the work.
 using TPintaQuadro = std::function<void(std::size_t i, std::vector<std::uint8_t>& rgb)>;
+
+// How many times a format calls the painter for `quadros` frames: the GIF paints each twice, the
+// first time to find its palette.
+constexpr std::size_t pinturasDaAnimacao(TFormatoAnimacao formato, std::size_t quadros) {
+    return formato == TFormatoAnimacao::gif ? 2 * quadros : quadros;
+}
 
 // The largest side either format takes.
 inline constexpr std::int32_t kLadoMaximoAnimacao = 16383;

@@ -1,11 +1,11 @@
 #include "UFormLaboratorio.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QProgressDialog>
 #include <QShortcut>
 #include <QThread>
 #include <cmath>
@@ -13,6 +13,7 @@
 
 #include "UAnimacaoMapa.h"
 #include "UDialogos.h"
+#include "UErros.h"
 #include "UExportacao.h"
 #include "UFormComparacao.h"
 #include "UFormImportar.h"
@@ -242,16 +243,29 @@ QString TFormLaboratorio::exportaAnimacao(const QString& caminho) {
     };
     pedido.vista =
         ui.LabVista->isVisible() ? ui.LabVista->tipo() : vistaDaAnimacao(*quadro(quadros - 1).mapa);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    QString falha;
+    pedido.opcoes = ui.LabVista->opcoes();
+    // A long replay takes a while: its progress is shown, and "Cancelar" stops it with nothing
+    // written. The dialog is modal, so the run and its replay stay as they are meanwhile.
+    QProgressDialog progresso(tr("Montando a animação…"), tr("Cancelar"), 0, 1, this);
+    progresso.setObjectName(QStringLiteral("LabAnimacaoProgresso"));
+    progresso.setWindowTitle(tr("Exportar animação"));
+    progresso.setWindowModality(Qt::WindowModal);
+    progresso.setMinimumDuration(400);
     std::string bytes;
     try {
-        bytes = animacaoDaReprisa(pedido, quadro);
+        bytes = animacaoDaReprisa(pedido, quadro, [&](std::size_t feitas, std::size_t total) {
+            progresso.setMaximum(static_cast<int>(total));
+            progresso.setValue(static_cast<int>(feitas));
+            if (progresso.wasCanceled()) throw EInterrompido();
+        });
+    } catch (const EInterrompido&) {
+        ui.LabStatusLabel->setText(tr("Exportação da animação cancelada: nada foi gravado."));
+        return {};
     } catch (const std::exception& e) {
-        falha = QString::fromStdString(e.what());
+        return QString::fromStdString(e.what());
     }
-    QApplication::restoreOverrideCursor();
-    return falha.isEmpty() ? gravaExportacao(caminho, bytes) : falha;
+    progresso.reset();
+    return gravaExportacao(caminho, bytes);
 }
 
 void TFormLaboratorio::LabVistaSeletorChange() {

@@ -53,8 +53,10 @@ QImage imagemDoQuadro(const TPedidoAnimacao& pedido, const TQuadroAnimado& q) {
     imagem.fill(Qt::white);
     QPainter p(&imagem);
     p.scale(escala, escala);
+    TOpcoesVista opcoes = pedido.opcoes;
+    opcoes.selecionado = -1;
     pintaVista(p, QRectF(0, 0, referencia.width(), referencia.height() - kAlturaLegenda), *q.mapa,
-               pedido.vista, TOpcoesVista{}, nullptr);
+               pedido.vista, opcoes, nullptr);
     p.setPen(Qt::black);
     p.drawText(
         QRectF(8, referencia.height() - kAlturaLegenda, referencia.width() - 16, kAlturaLegenda),
@@ -64,12 +66,15 @@ QImage imagemDoQuadro(const TPedidoAnimacao& pedido, const TQuadroAnimado& q) {
 }
 
 std::string animacaoDaReprisa(const TPedidoAnimacao& pedido,
-                              const std::function<TQuadroAnimado(std::size_t)>& quadro) {
+                              const std::function<TQuadroAnimado(std::size_t)>& quadro,
+                              const TProgressoAnimacao& progresso) {
     const std::vector<std::size_t> escolhidos = quadrosEscolhidos(pedido.gravados, pedido.quadros);
     TAnimacao animacao;
     animacao.largura = pedido.largura;
     animacao.altura = pedido.altura;
     animacao.quadros = escolhidos.size();
+    const std::size_t total = pinturasDaAnimacao(pedido.formato, escolhidos.size());
+    std::size_t feitas = 0;
     return bytesDaAnimacao(
         pedido.formato, animacao, [&](std::size_t i, std::vector<std::uint8_t>& rgb) {
             const QImage imagem = imagemDoQuadro(pedido, quadro(escolhidos[i]));
@@ -77,5 +82,6 @@ std::string animacaoDaReprisa(const TPedidoAnimacao& pedido,
             for (int y = 0; y < pedido.altura; ++y)
                 std::memcpy(rgb.data() + static_cast<std::size_t>(y) * linha,
                             imagem.constScanLine(y), linha);
+            if (progresso) progresso(++feitas, total);
         });
 }
