@@ -257,6 +257,15 @@ class TesteLaboratorio : public QObject {
         QVERIFY(lab->comparacao()
                     ->findChild<QCheckBox*>(QStringLiteral("ComparacaoMesmaEscalaCheckBox"))
                     ->isChecked());
+        // The property, the clusters' number and their borders go to both maps alike.
+        TFormComparacao& c = *lab->comparacao();
+        c.findChild<QComboBox*>(QStringLiteral("ComparacaoPropriedadeCombo"))->setCurrentIndex(3);
+        c.findChild<QSpinBox*>(QStringLiteral("ComparacaoAgrupamentosSpin"))->setValue(4);
+        c.findChild<QCheckBox*>(QStringLiteral("ComparacaoAgrupamentosCheckBox"))->setChecked(true);
+        for (const char* nome : {"LabComparacaoVistaA", "LabComparacaoVistaB"}) {
+            const TOpcoesVista& o = c.findChild<TVistaMapa*>(QString::fromLatin1(nome))->opcoes();
+            QCOMPARE(std::tuple(o.propriedade, o.grupos, o.mostraGrupos), std::tuple(3, 4, true));
+        }
         lista->clearSelection();
         lista->item(0)->setSelected(true);
         clica("LabReabrirButton");
@@ -290,6 +299,11 @@ class TesteLaboratorio : public QObject {
         QVERIFY(esperaConcluir(20000));
         filho<QComboBox>("LabVistaSeletor")->setCurrentText(QStringLiteral("Matriz-U"));
         filho<QCheckBox>("AgrupamentosCheckBox")->setChecked(true);
+        // A number of clusters other than the map's suggestion, and the third attribute.
+        auto* grupos = filho<QSpinBox>("AgrupamentosSpin");
+        const int k = grupos->value() == 3 ? 4 : 3;
+        grupos->setValue(k);
+        filho<QComboBox>("PropriedadeCombo")->setCurrentIndex(2);
         auto* lista = filho<QListWidget>("LabHistoricoLista");
         lista->selectAll();
         const QString primeira = QString::fromStdString(pasta.arquivo("aula.norvika-lab"));
@@ -304,6 +318,10 @@ class TesteLaboratorio : public QObject {
         filho<QCheckBox>("AgrupamentosCheckBox")->setChecked(false);
         QCOMPARE(lab->abreSessao(primeira), QString());
         QVERIFY(filho<QCheckBox>("AgrupamentosCheckBox")->isChecked());
+        QCOMPARE(grupos->value(), k);
+        QCOMPARE(filho<QComboBox>("PropriedadeCombo")->currentIndex(), 2);
+        QCOMPARE(filho<TVistaMapa>("LabVista")->opcoes().grupos, k);
+        QCOMPARE(filho<TVistaMapa>("LabVista")->opcoes().propriedade, 2);
         QCOMPARE(lista->count(), 2);
         QCOMPARE(lista->selectedItems().size(), 2);
         QCOMPARE(filho<QComboBox>("LabVistaSeletor")->currentText(), QStringLiteral("Matriz-U"));

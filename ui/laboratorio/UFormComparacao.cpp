@@ -46,12 +46,20 @@ TFormComparacao::TFormComparacao(QWidget* pai, const TExecucaoLab& a, const TExe
     ui.LabComparacaoTituloB->setText(QString::fromStdString(b_.nome));
     ui.LabComparacaoVistaA->defineDados(a_.mapa);
     ui.LabComparacaoVistaB->defineDados(b_.mapa);
+    preencheGrupos();
+    // Both runs are of the same data, so they offer the same columns.
+    for (std::int32_t k = 0; k < a_.mapa->propriedades(); ++k)
+        ui.ComparacaoPropriedadeCombo->addItem(nomeDoAtributo(*a_.mapa, k));
     ui.LabComparacaoVistaSeletor->setCurrentIndex(
         ui.LabComparacaoVistaSeletor->findData(static_cast<int>(vistaInicial(*a_.mapa))));
     preencheTabela();
     connect(ui.LabComparacaoVistaSeletor, &QComboBox::currentIndexChanged, this,
             &TFormComparacao::mostraVista);
-    connect(ui.ComparacaoMesmaEscalaCheckBox, &QCheckBox::toggled, this,
+    for (QCheckBox* caixa : {ui.ComparacaoMesmaEscalaCheckBox, ui.ComparacaoAgrupamentosCheckBox})
+        connect(caixa, &QCheckBox::toggled, this, &TFormComparacao::mostraVista);
+    connect(ui.ComparacaoAgrupamentosSpin, &QSpinBox::valueChanged, this,
+            &TFormComparacao::mostraVista);
+    connect(ui.ComparacaoPropriedadeCombo, &QComboBox::currentIndexChanged, this,
             &TFormComparacao::mostraVista);
     QFileDialog* dialogo = UDialogos::criaDialogoImagem(this, "LabExportarComparacaoDialog");
     connect(ui.LabExportarComparacaoButton, &QPushButton::clicked, this, [this, dialogo] {
@@ -71,8 +79,25 @@ TTipoVista TFormComparacao::vistaInicial(const TDadosMapa& mapa) {
     return mapa.dimensao == 2 ? TTipoVista::Espaco : TTipoVista::MatrizU;
 }
 
+void TFormComparacao::preencheGrupos() {
+    // One number for both maps, up to the units the smaller one has; it starts at the first map's
+    // suggestion.
+    const auto unidades = [](const TDadosMapa& m) {
+        return m.vazio() ? 0 : std::min(m.unidades(), m.neuronios());
+    };
+    const std::int32_t n = std::min(unidades(*a_.mapa), unidades(*b_.mapa));
+    const bool haGrupos = n >= 2;
+    ui.ComparacaoAgrupamentosSpin->setEnabled(haGrupos);
+    ui.ComparacaoAgrupamentosCheckBox->setEnabled(haGrupos);
+    if (!haGrupos) return;
+    ui.ComparacaoAgrupamentosSpin->setRange(2, std::min(TDadosMapa::kMaximoGrupos, n));
+    ui.ComparacaoAgrupamentosSpin->setValue(a_.mapa->kGruposSugerido());
+}
+
 void TFormComparacao::mostraVista() {
     const auto tipo = static_cast<TTipoVista>(ui.LabComparacaoVistaSeletor->currentData().toInt());
+    const std::int32_t propriedade = std::max(ui.ComparacaoPropriedadeCombo->currentIndex(), 0);
+    ui.ComparacaoPropriedadeCombo->setVisible(tipo == TTipoVista::Propriedade);
     // One colour scale for both (the union of their ranges), unless each is to keep its own.
     const bool mesma = ui.ComparacaoMesmaEscalaCheckBox->isChecked();
     std::optional<std::pair<double, double>> faixa;
@@ -86,15 +111,19 @@ void TFormComparacao::mostraVista() {
         if (tipo == TTipoVista::Planos) une(e->mapa->pesos);
         if (tipo == TTipoVista::Acertos)
             une(std::vector<double>(e->mapa->contagens.begin(), e->mapa->contagens.end()));
-        // The per-unit means: each map's error, and the first attribute the property view shows.
+        // The per-unit means: each map's error, and the attribute the property view shows.
         if (tipo == TTipoVista::ErroUnidade) une(e->mapa->erroDasUnidades());
-        if (tipo == TTipoVista::Propriedade) une(e->mapa->mediaDoAtributo(0));
+        if (tipo == TTipoVista::Propriedade) une(e->mapa->mediaDoAtributo(propriedade));
     }
     for (TVistaMapa* v : {ui.LabComparacaoVistaA, ui.LabComparacaoVistaB}) {
         v->defineTipo(tipo);
         v->defineEscalaComum(true);
         v->defineLinhaUmEmbaixo(linhaUmEmbaixoPreferida());
         v->defineFaixa(mesma ? faixa : std::nullopt);
+        v->definePropriedade(propriedade);
+        v->defineGrupos(ui.ComparacaoAgrupamentosSpin->value());
+        v->defineMostraGrupos(ui.ComparacaoAgrupamentosCheckBox->isEnabled() &&
+                              ui.ComparacaoAgrupamentosCheckBox->isChecked());
     }
 }
 

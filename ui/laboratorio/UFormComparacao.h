@@ -22,6 +22,7 @@ class TFormComparacao : public QWidget {
     QString exportaImagem(const QString& caminho);
 
   private:
+    void preencheGrupos();
     void mostraVista();
     void preencheTabela();
 

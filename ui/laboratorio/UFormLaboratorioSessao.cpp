@@ -42,6 +42,11 @@ std::vector<std::pair<std::string, std::string>> TFormLaboratorio::estadoDaJanel
         QString::number(numeroGuardadoDaVista(ui.LabVistaSeletor->currentData().toInt())));
     for (const QCheckBox* caixa : {ui.LabEscalaComumCheckBox, ui.AgrupamentosCheckBox})
         poe(caixa->objectName(), caixa->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    // The clusters' number only once chosen for the map shown; the property by its place in the
+    // data's columns, which the session keeps.
+    if (const std::optional<std::int32_t> k = painel_->gruposEscolhidos())
+        poe(ui.AgrupamentosSpin->objectName(), QString::number(*k));
+    poe(ui.PropriedadeCombo->objectName(), QString::number(ui.PropriedadeCombo->currentIndex()));
     QStringList escolhidas;
     for (const std::size_t i : execucoesEscolhidas()) escolhidas << QString::number(i);
     poe(QStringLiteral("escolhidas"), escolhidas.join(u','));
@@ -67,6 +72,10 @@ void TFormLaboratorio::restauraEstado(
         }
         if (chave == QStringLiteral("LabVistaSeletor")) {
             if (numero) escolheVistaGuardada(n);
+            continue;
+        }
+        if (chave == ui.AgrupamentosSpin->objectName()) {
+            if (numero) painel_->escolheGrupos(n);
             continue;
         }
         QWidget* w = findChild<QWidget*>(chave);

@@ -75,10 +75,21 @@ void TPainelMapa::preencheGrupos() {
     c_.grupos->setEnabled(n >= 2);
     if (!mostrados || n < 2 || mapaDosGrupos_ == dados_) return;
     // A new map: its own suggestion, until the person picks another number for it.
+    escolheGrupos(dados_->kGruposSugerido());
+}
+
+std::optional<std::int32_t> TPainelMapa::gruposEscolhidos() const {
+    if (c_.grupos == nullptr || mapaDosGrupos_ != dados_) return std::nullopt;
+    return c_.grupos->value();
+}
+
+void TPainelMapa::escolheGrupos(std::int32_t k) {
+    const std::int32_t n = dados_->vazio() ? 0 : std::min(dados_->unidades(), dados_->neuronios());
+    if (c_.grupos == nullptr || n < 2) return;
     mapaDosGrupos_ = dados_;
     const QSignalBlocker bloqueio(c_.grupos);
     c_.grupos->setRange(2, std::max(2, std::min(TDadosMapa::kMaximoGrupos, n)));
-    c_.grupos->setValue(dados_->kGruposSugerido());
+    c_.grupos->setValue(k);
     c_.vista->defineGrupos(c_.grupos->value());
 }
 

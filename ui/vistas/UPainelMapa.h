@@ -65,6 +65,10 @@ class TPainelMapa : public QObject {
     const std::shared_ptr<const TDadosMapa>& dados() const { return dados_; }
     // Shows the map or the curve, as the selector says.
     void mostraVistaEscolhida();
+    // The clusters' number chosen for the map shown, once its clusters were shown; and that
+    // number set again for it (a saved session's), held within what the map allows.
+    std::optional<std::int32_t> gruposEscolhidos() const;
+    void escolheGrupos(std::int32_t k);
     void preencheUnidade();
 
     // The view on screen, the map's or the curve's, as a picture (PNG or SVG by the suffix), with
