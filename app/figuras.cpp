@@ -35,6 +35,7 @@
 #include "UTextos.h"
 #include "UTokensVista.h"
 #include "UVersao.h"
+#include "UVistaFerramenta.h"
 
 namespace {
 
@@ -369,21 +370,8 @@ int executa(const TOpcoes& o) {
                   "NorvikaFiguras", "a vista cores precisa de padrões de 3 atributos; estes têm %1")
                   .arg(dados->dimensao));
     std::int32_t propriedade = 0;
-    if (v->tipo == TTipoVista::Propriedade) {
-        std::vector<std::string> nomes;
-        for (std::int32_t k = 0; k < dados->propriedades(); ++k)
-            nomes.push_back(nomeDoAtributo(*dados, k).toStdString());
-        const std::optional<std::int32_t> k =
-            atributoDaColuna(v->coluna, nomes, dados->propriedades());
-        if (!k)
-            falha(QCoreApplication::translate(
-                      "NorvikaFiguras",
-                      "propriedade=%1: os dados não têm essa coluna (dê o nome ou o número, de 1 "
-                      "a %2)")
-                      .arg(qt(v->coluna))
-                      .arg(dados->propriedades()));
-        propriedade = *k;
-    }
+    if (v->tipo == TTipoVista::Propriedade)
+        propriedade = propriedadeDaFerramenta(*dados, v->coluna);
     grava(o.saida, desenha(*dados, v->tipo, o, o.formato, propriedade));
     return 0;
 }

@@ -39,6 +39,7 @@
 #include "USugestaoLab.h"
 #include "UTokensVista.h"
 #include "UVersao.h"
+#include "UVistaFerramenta.h"
 
 namespace {
 
@@ -90,9 +91,12 @@ constexpr const char* kAjuda = QT_TRANSLATE_NOOP(
     "                                   quadro como um PNG\n"
     "  --quadros N                      N quadros escolhidos por igual, do início ao fim\n"
     "  --vista rotulos|acertos|matriz-u|planos|cores|espaco|amostras|agrupamentos|\n"
-    "          erro-unidade\n"
+    "          erro-unidade|propriedade=COLUNA\n"
     "                                   a vista da animação (padrão: espaco com 2 atributos,\n"
-    "                                   senão matriz-u)\n"
+    "                                   senão matriz-u); propriedade, a média de uma coluna\n"
+    "                                   (nome ou número de 1) por unidade\n"
+    "  --agrupamentos K                 as fronteiras de K grupos de unidades (de 2 a 20)\n"
+    "                                   sobre a vista da animação\n"
     "  --largura PX, --altura PX        o tamanho da animação (padrão: 800 x 600)\n"
     "  --busca escalar|avx2|avx512      o núcleo da busca (padrão: o melhor do processador)\n"
     "  --idioma pt|en                   o idioma das mensagens (português ou inglês),\n"
@@ -148,7 +152,8 @@ struct TLinha {
     // The replay as an animation (or a folder of PNG frames, for a path ending in "/").
     std::string animacao;
     std::size_t quadros = 0;
-    std::optional<TTipoVista> vista;
+    std::optional<TVistaPedida> vista;
+    std::int32_t agrupamentos = 0;  // the clusters' borders over the view; 0: none
     std::int32_t largura = 800, altura = 600;
 };
 
@@ -289,14 +294,19 @@ TLinha leLinha(int argc, char** argv) {
                                                   "--quadros deve ficar entre 1 e 10000."));
         } else if (a == "--vista") {
             const std::string v = valor();
-            const std::optional<TVistaPedida> pedida = vistaDoNome(v);
-            if (pedida && pedida->tipo != TTipoVista::Propriedade) l.vista = pedida->tipo;
+            l.vista = vistaDoNome(v);
             if (!l.vista)
                 falha(QCoreApplication::translate("NorvikaLab",
                                                   "--vista: \"%1\" não é uma das escolhas (%2).")
-                          .arg(qt(v),
-                               QStringLiteral("rotulos, acertos, matriz-u, planos, cores, espaco, "
-                                              "amostras, agrupamentos, erro-unidade")));
+                          .arg(qt(v), QStringLiteral("rotulos, acertos, matriz-u, planos, cores, "
+                                                     "espaco, amostras, agrupamentos, "
+                                                     "erro-unidade, propriedade=COLUNA")));
+        } else if (a == "--agrupamentos") {
+            l.agrupamentos = static_cast<std::int32_t>(inteiro(a, valor()));
+            if (l.agrupamentos < 2 || l.agrupamentos > TDadosMapa::kMaximoGrupos)
+                falha(QCoreApplication::translate("NorvikaLab",
+                                                  "--agrupamentos deve ficar entre 2 e %1.")
+                          .arg(TDadosMapa::kMaximoGrupos));
         } else if (a == "--largura" || a == "--altura") {
             const std::int32_t v = inteiro(a, valor());
             if (v < 16 || v > kLadoMaximoAnimacao)
@@ -385,7 +395,11 @@ void gravaAnimacao(const TLinha& l, const TCargaLab& carga, const std::vector<TG
     pedido.altura = l.altura;
     pedido.epocas = c.epocas;
     pedido.gravados = gravados.size();
-    pedido.vista = l.vista.value_or(vistaDaAnimacao(*quadro(0).mapa));
+    pedido.vista = l.vista ? l.vista->tipo : vistaDaAnimacao(*quadro(0).mapa);
+    pedido.opcoes.grupos = l.agrupamentos;
+    pedido.opcoes.mostraGrupos = l.agrupamentos > 0;
+    if (pedido.vista == TTipoVista::Propriedade)
+        pedido.opcoes.propriedade = propriedadeDaFerramenta(*quadro(0).mapa, l.vista->coluna);
     if (pedido.vista == TTipoVista::Cores && dados.dimensao != 3)
         falha(QCoreApplication::translate(
                   "NorvikaLab", "a vista cores precisa de dados de 3 atributos; estes têm %1.")
@@ -535,6 +549,18 @@ int executa(TLinha& l) {
                       "os %1 quadros da animação não cabem na memória que o programa se permite "
                       "usar: peça menos com --quadros.")
                       .arg(epocas.size()));
+        if (l.vista && l.vista->tipo == TTipoVista::Propriedade) {
+            // The column is checked before the training, which may be long: any map of these
+            // data offers the same columns.
+            const std::vector<double> pesos(static_cast<std::size_t>(c.grade.unidades()) *
+                                                static_cast<std::size_t>(dados.dimensao),
+                                            0.0);
+            const std::vector<std::int32_t> vencedores(dados.padroes(), 0);
+            propriedadeDaFerramenta(
+                *dadosDoMapaLab(c.grade, dados, resumoLab(dados, c.grade, pesos, vencedores),
+                                extrasDosDadosLab(carga, nullptr)),
+                l.vista->coluna);
+        }
         controle.querInstantaneo = [&](std::int64_t feitos) {
             return std::binary_search(epocas.begin(), epocas.end(),
                                       static_cast<std::size_t>(feitos));

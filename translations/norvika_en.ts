@@ -1041,10 +1041,6 @@ in &quot;Classify!&quot;) for the hits and the labels.
         <source>vista desconhecida: %1 (use rotulos, acertos, matriz-u, planos, cores, espaco, amostras, agrupamentos, erro-unidade, propriedade=COLUNA ou todas)</source>
         <translation>unknown view: %1 (use rotulos, acertos, matriz-u, planos, cores, espaco, amostras, agrupamentos, erro-unidade, propriedade=COLUMN or todas)</translation>
     </message>
-    <message>
-        <source>propriedade=%1: os dados não têm essa coluna (dê o nome ou o número, de 1 a %2)</source>
-        <translation>propriedade=%1: the data have no such column (give its name or its number, from 1 to %2)</translation>
-    </message>
 </context>
 <context>
     <name>NorvikaImporta</name>
@@ -1313,9 +1309,12 @@ Os números aceitam vírgula ou ponto decimal.
                                    quadro como um PNG
   --quadros N                      N quadros escolhidos por igual, do início ao fim
   --vista rotulos|acertos|matriz-u|planos|cores|espaco|amostras|agrupamentos|
-          erro-unidade
+          erro-unidade|propriedade=COLUNA
                                    a vista da animação (padrão: espaco com 2 atributos,
-                                   senão matriz-u)
+                                   senão matriz-u); propriedade, a média de uma coluna
+                                   (nome ou número de 1) por unidade
+  --agrupamentos K                 as fronteiras de K grupos de unidades (de 2 a 20)
+                                   sobre a vista da animação
   --largura PX, --altura PX        o tamanho da animação (padrão: 800 x 600)
   --busca escalar|avx2|avx512      o núcleo da busca (padrão: o melhor do processador)
   --idioma pt|en                   o idioma das mensagens (português ou inglês),
@@ -1384,9 +1383,12 @@ Numbers accept a decimal comma or point.
                                    FOLDER/, each frame as a PNG
   --quadros N                      N frames chosen evenly, from the start to the end
   --vista rotulos|acertos|matriz-u|planos|cores|espaco|amostras|agrupamentos|
-          erro-unidade
+          erro-unidade|propriedade=COLUNA
                                    the animation&apos;s view (default: espaco with 2
-                                   attributes, otherwise matriz-u)
+                                   attributes, otherwise matriz-u); propriedade, the
+                                   mean of a column (name or number from 1) per unit
+  --agrupamentos K                 the borders of K clusters of units (2 to 20) over
+                                   the animation&apos;s view
   --largura PX, --altura PX        the animation&apos;s size (default: 800 x 600)
   --busca escalar|avx2|avx512      the search kernel (default: the processor&apos;s best)
   --idioma pt|en                   the language of the messages (Portuguese or
@@ -1406,6 +1408,10 @@ units&apos; positions (R&apos;s kohonen uses the largest coordinate difference);
 hexagonal one, the odd rows (counting from 0) sit half a unit to the right, as in
 SOM_PAK (kohonen shifts the first).
 </translation>
+    </message>
+    <message>
+        <source>--agrupamentos deve ficar entre 2 e %1.</source>
+        <translation>--agrupamentos must be between 2 and %1.</translation>
     </message>
 </context>
 <context>
@@ -1572,6 +1578,26 @@ SOM_PAK (kohonen shifts the first).
     <message>
         <source>Tempo (s)</source>
         <translation>Time (s)</translation>
+    </message>
+    <message>
+        <source>O atributo cuja média sobre os padrões de cada unidade a vista Propriedade mostra, nos dois mapas.</source>
+        <translation>The attribute whose mean over each unit&apos;s patterns the Property view shows, in both maps.</translation>
+    </message>
+    <message>
+        <source>Mostrar grupos</source>
+        <translation>Show clusters</translation>
+    </message>
+    <message>
+        <source>Traça as fronteiras entre os grupos de unidades sobre as outras vistas dos dois mapas.</source>
+        <translation>Draws the borders between the clusters of units over the other views of both maps.</translation>
+    </message>
+    <message>
+        <source>Em quantos grupos as unidades de cada mapa são reunidas (agrupamento de Ward entre unidades vizinhas); o mesmo número nos dois, para compará-los. Começa no número sugerido para o primeiro mapa.</source>
+        <translation>How many clusters each map&apos;s units are joined into (Ward clustering between neighbouring units); the same number in both, to compare them. It starts at the number suggested for the first map.</translation>
+    </message>
+    <message>
+        <source>Grupos: </source>
+        <translation>Clusters: </translation>
     </message>
 </context>
 <context>
@@ -2676,6 +2702,22 @@ Quantization %10, topographic %11, %12 s%13</translation>
     <message>
         <source>Grupos: </source>
         <translation>Clusters: </translation>
+    </message>
+    <message>
+        <source>Montando a animação…</source>
+        <translation>Building the animation…</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Exportar animação</source>
+        <translation>Export animation</translation>
+    </message>
+    <message>
+        <source>Exportação da animação cancelada: nada foi gravado.</source>
+        <translation>Animation export cancelled: nothing was written.</translation>
     </message>
 </context>
 <context>
@@ -4059,6 +4101,13 @@ Train, load or classify a map in the main window to see it here.</translation>
     <message>
         <source>Erro topográfico (fração dos padrões cujos dois neurônios mais próximos não são vizinhos)</source>
         <translation>Topographic error (fraction of the patterns whose two nearest neurons are not neighbors)</translation>
+    </message>
+</context>
+<context>
+    <name>UVistaFerramenta</name>
+    <message>
+        <source>propriedade=%1: os dados não têm essa coluna (dê o nome ou o número, de 1 a %2)</source>
+        <translation>propriedade=%1: the data have no such column (give its name or its number, from 1 to %2)</translation>
     </message>
 </context>
 <context>

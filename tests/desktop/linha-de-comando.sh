@@ -149,6 +149,7 @@ done << EOF
 1|a pasta não existe|$pasta/d.txt|"$lab" "$pasta/d.txt" --mapa 2x2 --raio 1 --epocas 1 --vencedores "$pasta/nao/v.csv"
 1|gravariam o mesmo arquivo|$pasta/g.txt|"$lab" "$pasta/d.txt" --mapa 2x2 --raio 1 --epocas 1 --saida "$pasta/g.txt" --vencedores "$pasta/g.txt"
 1|deve terminar em .gif ou .webp|$pasta/d.txt|"$lab" "$pasta/d.txt" --mapa 2x2 --raio 1 --epocas 1 --animacao "$pasta/d.png"
+1|propriedade=9: os dados não têm essa coluna|$pasta/d.txt|"$lab" "$pasta/d.txt" --mapa 2x2 --raio 1 --epocas 1 --animacao "$pasta/p.gif" --vista propriedade=9
 1|--semente: "1e19"|$pasta/d.txt|"$lab" "$pasta/d.txt" --mapa 2x2 --raio 1 --epocas 1 --semente 1e19
 1|é o próprio arquivo de entrada|$pasta/d.txt|"$importa" "$pasta/d.txt" --saida "$pasta/d.txt"
 1|não se fecham até o fim do arquivo|$pasta/g.txt|"$importa" "$pasta/aspa.csv" --saida "$pasta/g.txt"

@@ -11,6 +11,7 @@
 #include "UPintorEspaco.h"
 #include "UPintorPlanos.h"
 #include "UTextos.h"
+#include "UTokensVista.h"
 
 namespace {
 
@@ -119,6 +120,14 @@ QString nomeDoAtributo(const TDadosMapa& dados, std::int32_t k) {
     if (static_cast<std::size_t>(k) < nomes.size())
         return textoDeBytes(nomes[static_cast<std::size_t>(k)]);
     return QCoreApplication::translate("UPintura", "Atributo %1").arg(k + 1);
+}
+
+std::optional<std::int32_t> propriedadeDaColuna(const TDadosMapa& dados,
+                                                const std::string& coluna) {
+    std::vector<std::string> nomes;
+    for (std::int32_t k = 0; k < dados.propriedades(); ++k)
+        nomes.push_back(nomeDoAtributo(dados, k).toStdString());
+    return atributoDaColuna(coluna, nomes, dados.propriedades());
 }
 
 void pintaLegenda(QPainter& p, const QRectF& caixa, const TDadosMapa& d) {

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -93,6 +94,10 @@ std::pair<double, double> faixaFinita(const std::vector<double>& valores, std::s
 QString inicioVisivel(const QString& texto, double largura);
 // The name of attribute k as the file has it, or "Atributo k+1".
 QString nomeDoAtributo(const TDadosMapa& dados, std::int32_t k);
+// The column the property view averages, as a command line names it: its name among the
+// attributes and the other columns, else its number from 1; nothing when the data have no such
+// column.
+std::optional<std::int32_t> propriedadeDaColuna(const TDadosMapa& dados, const std::string& coluna);
 
 // The legend of the labels, each beside its colour, as many as the box holds.
 void pintaLegenda(QPainter& p, const QRectF& caixa, const TDadosMapa& dados);
