@@ -521,6 +521,19 @@ class TesteLaboratorio : public QObject {
         QCOMPARE(vista->opcoes().grupos, d.kGruposSugerido());
         QVERIFY(d.temValores());
         QCOMPARE(filho<QComboBox>("PropriedadeCombo")->count(), 4);
+        // The person's number stays for the next map of the same grid; another grid gets its own
+        // suggestion.
+        auto* spin = filho<QSpinBox>("AgrupamentosSpin");
+        const int escolhido = spin->value() == 5 ? 6 : 5;
+        spin->setValue(escolhido);
+        clica("LabTreinarButton");
+        QVERIFY(esperaConcluir(20000));
+        QCOMPARE(std::pair(spin->value(), vista->opcoes().grupos), std::pair(escolhido, escolhido));
+        filho<QSpinBox>("LabLinhasSpin")->setValue(3);
+        filho<QSpinBox>("LabColunasSpin")->setValue(4);
+        clica("LabTreinarButton");
+        QVERIFY(esperaConcluir(20000));
+        QCOMPARE(spin->value(), lab->sessao().mapa()->kGruposSugerido());
     }
 
     // A column of the table left out of the training is still offered per unit: on a map of one

@@ -251,6 +251,8 @@ QString TFormLaboratorio::exportaAnimacao(const QString& caminho) {
     progresso.setWindowTitle(tr("Exportar animação"));
     progresso.setWindowModality(Qt::WindowModal);
     progresso.setMinimumDuration(400);
+    progresso.setMinimumWidth(progresso.fontMetrics().horizontalAdvance(progresso.windowTitle()) *
+                              2);
     std::string bytes;
     try {
         bytes = animacaoDaReprisa(pedido, quadro, [&](std::size_t feitas, std::size_t total) {

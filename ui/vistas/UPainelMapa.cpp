@@ -53,7 +53,12 @@ TPainelMapa::TPainelMapa(QWidget* janela, TComponentes componentes, TTextos text
     });
     connect(c_.vista, &TVistaMapa::neuronioEscolhido, this, &TPainelMapa::escolheNeuronio);
     if (c_.grupos != nullptr)
-        connect(c_.grupos, &QSpinBox::valueChanged, c_.vista, &TVistaMapa::defineGrupos);
+        connect(c_.grupos, &QSpinBox::valueChanged, this, [this](int k) {
+            // The person's number: kept for the next maps of the same grid (a replay's frames,
+            // another training), until a map of another size comes.
+            unidadesDaEscolha_ = unidadesDosGrupos();
+            c_.vista->defineGrupos(k);
+        });
     if (c_.mostraGrupos != nullptr)
         connect(c_.mostraGrupos, &QCheckBox::toggled, this, [this](bool mostra) {
             UMensagens::protege(janela_, [&] {
@@ -71,11 +76,15 @@ void TPainelMapa::preencheGrupos() {
     const int vista = c_.seletor->currentData().toInt();
     const bool mostrados = vista == static_cast<int>(TTipoVista::Agrupamentos) ||
                            (c_.mostraGrupos != nullptr && c_.mostraGrupos->isChecked());
-    const std::int32_t n = dados_->vazio() ? 0 : std::min(dados_->unidades(), dados_->neuronios());
+    const std::int32_t n = unidadesDosGrupos();
     c_.grupos->setEnabled(n >= 2);
     if (!mostrados || n < 2 || mapaDosGrupos_ == dados_) return;
-    // A new map: its own suggestion, until the person picks another number for it.
-    escolheGrupos(dados_->kGruposSugerido());
+    // A new map: the number the person picked for a map of its size, else its own suggestion.
+    aplicaGrupos(unidadesDaEscolha_ == n ? c_.grupos->value() : dados_->kGruposSugerido());
+}
+
+std::int32_t TPainelMapa::unidadesDosGrupos() const {
+    return dados_->vazio() ? 0 : std::min(dados_->unidades(), dados_->neuronios());
 }
 
 std::optional<std::int32_t> TPainelMapa::gruposEscolhidos() const {
@@ -84,8 +93,13 @@ std::optional<std::int32_t> TPainelMapa::gruposEscolhidos() const {
 }
 
 void TPainelMapa::escolheGrupos(std::int32_t k) {
-    const std::int32_t n = dados_->vazio() ? 0 : std::min(dados_->unidades(), dados_->neuronios());
-    if (c_.grupos == nullptr || n < 2) return;
+    if (c_.grupos == nullptr || unidadesDosGrupos() < 2) return;
+    aplicaGrupos(k);
+    unidadesDaEscolha_ = unidadesDosGrupos();
+}
+
+void TPainelMapa::aplicaGrupos(std::int32_t k) {
+    const std::int32_t n = unidadesDosGrupos();
     mapaDosGrupos_ = dados_;
     const QSignalBlocker bloqueio(c_.grupos);
     c_.grupos->setRange(2, std::max(2, std::min(TDadosMapa::kMaximoGrupos, n)));

@@ -82,6 +82,9 @@ class TPainelMapa : public QObject {
     // The clusters' number for the map shown, its suggestion when the map is new, once the
     // clusters are shown (they are computed only then).
     void preencheGrupos();
+    // The units the clusters are made of (0 without a map), and the number set for the map shown.
+    std::int32_t unidadesDosGrupos() const;
+    void aplicaGrupos(std::int32_t k);
     void preenchePropriedades();
     void escreveUnidade(const QString& texto);
 
@@ -91,4 +94,6 @@ class TPainelMapa : public QObject {
     std::shared_ptr<const TDadosMapa> dados_ = std::make_shared<TDadosMapa>();
     // The map the clusters' number was last chosen for.
     std::shared_ptr<const TDadosMapa> mapaDosGrupos_;
+    // The units of the map the person last picked the clusters' number for (0: none picked).
+    std::int32_t unidadesDaEscolha_ = 0;
 };
