@@ -1,0 +1,105 @@
+#pragma once
+// The competitive-learning family beside the SOM: hard competitive learning (online k-means), LBG
+// (batch k-means), neural gas with and without competitive Hebbian edges, competitive Hebbian
+// learning alone, growing neural gas (with utility, for distributions that move) and the growing
+// grid. Plain double arithmetic, every step as the textbooks write it:
+//
+// - Signals come one at a time, t = 0 .. T - 1: in file order signal t is pattern t mod N; shuffled,
+//   a new order each pass over the patterns (a Fisher-Yates pass over the previous order, from the
+//   generator seeded with semente ^ 0x6F6E6C696E65, as the SOM's online training shuffles).
+// - d2(x, w) sums (x_j - w_j)^2 in attribute order; the nearest unit has the least d2, ties going to
+//   the lower index; the second nearest is the least among the others, with the same rule. The
+//   units are kept in creation order, a removal shifting the later ones down.
+// - A move towards x by e: w_j <- w_j + e (x_j - w_j). Schedules are exponential,
+//   v(t) = v_i pow(v_f / v_i, t / T).
+// - Starting units are given, or K distinct patterns drawn with the seed as the SOM's "amostras"
+//   start draws them (the first K of a random permutation).
+//
+// The result does not depend on the number of threads or on the search kernel.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "UControle.h"
+#include "ULaboratorio.h"
+
+enum class TModeloCompetitivo { hcl, lbg, ng, ngchl, chl, gng, gngu, gg };
+
+// The models by their command-line names ("hcl", "lbg", "ng", "ngchl", "chl", "gng", "gngu", "gg").
+std::optional<TModeloCompetitivo> modeloDoNome(const std::string& nome);
+const char* nomeDoModelo(TModeloCompetitivo modelo);
+// Whether the model keeps edges between its units (the growing grid: its grid's).
+bool modeloTemArestas(TModeloCompetitivo modelo);
+
+struct TConfiguracaoCompetitiva {
+    TModeloCompetitivo modelo = TModeloCompetitivo::gng;
+    // T = epocas x N signals, unless `sinais` is given (LBG counts epochs only; the growing grid
+    // neither, see epocasAjuste).
+    std::int64_t epocas = 1;
+    std::int64_t sinais = 0;
+    TOrdemLab ordem = TOrdemLab::embaralhada;
+    std::uint64_t semente = 1;
+    // The starting units: given (units x dimension, row-major; GNG takes the first two, the
+    // growing grid the first four, row-major), else patterns drawn: `unidades` of them for HCL,
+    // LBG, NG, NG-CHL and CHL (0: 20), 2 for GNG and GNG-U, 4 for the growing grid.
+    std::vector<double> inicio;
+    std::int32_t unidades = 0;
+    // HCL, NG, NG-CHL: eps from 0.5 to 0.005; the growing grid's fine-tuning: 0.1 to 0.005.
+    std::optional<TAgendaLab> eps;
+    TAgendaLab lambdaNg{10.0, 0.01};  // NG, NG-CHL
+    TAgendaLab idade{20.0, 200.0};    // NG-CHL: an edge older than this is removed
+    // GNG and GNG-U.
+    double epsB = 0.05, epsN = 0.0006;
+    std::optional<std::int64_t> lambda;  // the insertion period: GNG 300, the growing grid 30
+    std::int64_t idadeMax = 88;
+    double alfa = 0.5, beta = 0.0005;
+    double k = 3.0;  // GNG-U: a unit is removed when max E / its U exceeds k
+    std::int32_t unidadesMax = 100;
+    // The growing grid.
+    double sigma = 0.7, eps0 = 0.005;
+    std::int64_t epocasAjuste = 10;
+    int threads = 0;  // 0: the engine chooses
+};
+
+inline constexpr std::int32_t kUnidadesMaximasCompetitivo = 100000;
+
+// The values the model uses where the configuration leaves them to it.
+TAgendaLab epsDoModelo(const TConfiguracaoCompetitiva& c);
+std::int64_t lambdaDoModelo(const TConfiguracaoCompetitiva& c);
+std::int32_t unidadesIniciais(const TConfiguracaoCompetitiva& c);
+
+// Why these settings cannot train these data (a message naming the option, in the program's
+// language), or empty.
+std::string validaCompetitiva(const TConfiguracaoCompetitiva& c, const TDadosLab& dados);
+
+struct TArestaCompetitiva {
+    std::int32_t a = 0, b = 0;  // a < b
+    std::int64_t idade = 0;
+    bool operator==(const TArestaCompetitiva&) const = default;
+};
+
+struct TResultadoCompetitivo {
+    std::int32_t dimensao = 0;
+    std::vector<double> pesos;                // units x dimension, row-major, in unit order
+    std::vector<TArestaCompetitiva> arestas;  // ordered by (a, b)
+    std::int32_t linhas = 0, colunas = 0;     // the growing grid's (row-major units)
+    std::int64_t sinais = 0;                  // signals presented (LBG: patterns x epochs)
+    std::int32_t epocasFeitas = 0;            // LBG
+    // On the final units: the mean distance of each pattern to its nearest unit, and for a model
+    // with edges the share of patterns whose two nearest units share no edge.
+    double quantizacao = 0.0;
+    std::optional<double> topografico;
+    std::vector<std::int32_t> vencedores;  // each pattern's nearest unit
+    std::int32_t unidades() const {
+        return dimensao > 0 ? static_cast<std::int32_t>(pesos.size() / static_cast<std::size_t>(
+                                                                          dimensao))
+                            : 0;
+    }
+};
+
+// Trains; throws std::invalid_argument with validaCompetitiva's message, EInterrompido when the
+// control asks to stop.
+TResultadoCompetitivo treinaCompetitivo(const TDadosLab& dados, const TConfiguracaoCompetitiva& c,
+                                        TControle* controle = nullptr);
