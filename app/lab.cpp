@@ -17,6 +17,7 @@
 #include <exception>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,9 +33,11 @@
 #include "UFalha.h"
 #include "UFerramenta.h"
 #include "UGravacao.h"
+#include "ULabCompetitivo.h"
 #include "ULaboratorio.h"
 #include "ULeitorLinhas.h"
 #include "UNumeros.h"
+#include "UOpcoesLab.h"
 #include "USessaoLab.h"
 #include "USugestaoLab.h"
 #include "UTokensVista.h"
@@ -117,29 +120,9 @@ constexpr const char* kAjuda = QT_TRANSLATE_NOOP(
     "primeira).\n");
 
 void ajuda() {
-    escreveTexto(stdout, QCoreApplication::translate("NorvikaLab", kAjuda));
+    escreveTexto(stdout, QCoreApplication::translate("NorvikaLab", kAjuda) + u'\n' +
+                             QCoreApplication::translate("NorvikaLab", ajudaCompetitiva()));
     std::exit(0);
-}
-
-double numero(const std::string& opcao, const std::string& texto) {
-    if (const std::optional<double> v = numeroDigitado(texto)) return *v;
-    falha(QCoreApplication::translate("NorvikaLab", "%1: \"%2\" não é um número.")
-              .arg(qt(opcao), qt(texto)));
-}
-
-std::int32_t inteiro(const std::string& opcao, const std::string& texto) {
-    const double v = numero(opcao, texto);
-    if (v != std::floor(v) || v < -2147483648.0 || v > 2147483647.0)
-        falha(QCoreApplication::translate("NorvikaLab", "%1: \"%2\" não é um número inteiro.")
-                  .arg(qt(opcao), qt(texto)));
-    return static_cast<std::int32_t>(v);
-}
-
-TAgendaLab agenda(const std::string& opcao, const std::string& texto, double finalPadrao) {
-    const std::size_t doisPontos = texto.find(':');
-    if (doisPontos == std::string::npos) return {numero(opcao, texto), finalPadrao};
-    return {numero(opcao, texto.substr(0, doisPontos)),
-            numero(opcao, texto.substr(doisPontos + 1))};
 }
 
 struct TLinha {
@@ -155,6 +138,9 @@ struct TLinha {
     std::optional<TVistaPedida> vista;
     std::int32_t agrupamentos = 0;  // the clusters' borders over the view; 0: none
     std::int32_t largura = 800, altura = 600;
+    // The competitive-learning models, and every option given (by its name without accents).
+    TLinhaCompetitiva competitiva;
+    std::set<std::string> dadas;
 };
 
 // A picture is drawn whole in memory, three bytes a pixel.
@@ -184,6 +170,19 @@ T escolha(const std::string& opcao, const std::string& v, TAjusteLab ajuste) {
     return static_cast<T>(*i);
 }
 
+// An option's name with its accents taken off ("--épocas" is "--epocas").
+std::string semAcentos(std::string nome) {
+    for (const auto& [com, sem] : {std::pair<std::string_view, std::string_view>{"é", "e"},
+                                   {"í", "i"},
+                                   {"ç", "c"},
+                                   {"ã", "a"},
+                                   {"ó", "o"}}) {
+        for (std::size_t i; (i = nome.find(com)) != std::string::npos;)
+            nome.replace(i, com.size(), sem);
+    }
+    return nome;
+}
+
 TLinha leLinha(int argc, char** argv) {
     TLinha l;
     TConfiguracaoLab& c = l.config;
@@ -195,6 +194,7 @@ TLinha leLinha(int argc, char** argv) {
                           .arg(qt(a)));
             return argv[++i];
         };
+        if (a.starts_with("--")) l.dadas.insert(semAcentos(a));
         if (a == "--help" || a == "-h") {
             ajuda();
         } else if (a == "--version") {
@@ -314,6 +314,7 @@ TLinha leLinha(int argc, char** argv) {
                           .arg(qt(a))
                           .arg(kLadoMaximoAnimacao));
             (a == "--largura" ? l.largura : l.altura) = v;
+        } else if (leOpcaoCompetitiva(a, valor, l.competitiva)) {
         } else if (!a.empty() && a[0] == '-') {
             falha(QCoreApplication::translate("NorvikaLab", "Opção desconhecida: %1 (veja --help).")
                       .arg(qt(a)));
@@ -326,7 +327,8 @@ TLinha leLinha(int argc, char** argv) {
     }
     if (l.dados.empty())
         falha(QCoreApplication::translate("NorvikaLab", "Falta o arquivo de dados (veja --help)."));
-    if (l.sugerir) return l;
+    concluiCompetitiva(l.competitiva, l.dadas, c);
+    if (l.sugerir || l.competitiva.modelo) return l;
     if (!l.temMapa)
         falha(QCoreApplication::translate("NorvikaLab", "Falta --mapa LINHASxCOLUNAS."));
     if (!l.temEpocas) falha(QCoreApplication::translate("NorvikaLab", "Falta --epocas E."));
@@ -337,31 +339,6 @@ TLinha leLinha(int argc, char** argv) {
     // Without --raio, kohonen's choice: two thirds of the grid's distances, down to 0.
     if (!l.temRaio) c.raio = {raioPadraoLab(c.grade), 0.0};
     return l;
-}
-
-std::uint64_t fnv(const std::vector<double>& v) {
-    std::uint64_t h = 0xcbf29ce484222325ull;
-    const auto* p = reinterpret_cast<const unsigned char*>(v.data());
-    for (std::size_t i = 0; i < v.size() * sizeof(double); ++i) {
-        h ^= p[i];
-        h *= 0x100000001b3ull;
-    }
-    return h;
-}
-
-double segundos(std::chrono::steady_clock::duration d) {
-    return std::chrono::duration<double>(d).count();
-}
-
-// A write that fails says which output it was.
-template <class F>
-void grava(const std::string& opcao, const std::string& caminho, F&& f) {
-    try {
-        f();
-    } catch (const EEntradaSaida& e) {
-        falha(QCoreApplication::translate("NorvikaLab", "não foi possível gravar %1 \"%2\": %3")
-                  .arg(qt(opcao), qt(caminho), QString::fromUtf8(e.what())));
-    }
 }
 
 // A recorded instant of the training, for the animation.
@@ -477,6 +454,7 @@ int executa(TLinha& l) {
     confereSaidas({{QCoreApplication::translate("NorvikaLab", "dados").toStdString(), l.dados},
                    {"--inicio", l.inicioCod}},
                   {{"--saida", l.saida},
+                   {"--grafo", l.competitiva.grafo},
                    {"--vencedores", l.vencedores},
                    {"--animacao",
                     !l.animacao.empty() && l.animacao.back() != '/' ? l.animacao : std::string()},
@@ -501,6 +479,10 @@ int executa(TLinha& l) {
         imprimeSugestao(sugestaoLab(dados));
         return 0;
     }
+    if (l.competitiva.modelo)
+        return executaCompetitivo(l.competitiva, carga,
+                                  c.inicio == TInicioLab::pesos ? l.inicioCod : std::string(),
+                                  l.saida, segundos(t1 - t0));
     if (c.inicio == TInicioLab::pesos) {
         const TCodebook inicial = leCodebook(l.inicioCod);
         if (inicial.linhas != c.grade.linhas || inicial.colunas != c.grade.colunas ||

@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "UErros.h"
 #include "UGravacao.h"
@@ -241,7 +242,11 @@ void escreveValor(std::string& s, double v) {
 
 }  // namespace
 
-TCodebook leCodebookDeTexto(std::string_view texto) {
+namespace {
+
+// A SOM_PAK codebook, or with `simples` (the number of units found) the plain form of
+// textoDasUnidades, whose header is the dimension alone.
+TCodebook leTexto(std::string_view texto, std::optional<std::size_t> simples) {
     if (texto.substr(0, 3) == "\xEF\xBB\xBF") texto.remove_prefix(3);
     TCodebook cb;
     bool temCabecalho = false;
@@ -272,6 +277,19 @@ TCodebook leCodebookDeTexto(std::string_view texto) {
                     comentario.remove_suffix(1);
                 cb.comentarios.emplace_back(comentario);
             }
+            continue;
+        }
+        if (!temCabecalho && simples) {
+            const std::int64_t d = inteiro(primeira);
+            if (d < 1 || d > kCodebookDimensaoMaxima)
+                throw ECodebook(mensagem(
+                    QT_TRANSLATE_NOOP("Mensagens",
+                                      "Linha %1: a dimensão deve ser um inteiro de 1 a %2."),
+                    {numero, kCodebookDimensaoMaxima}));
+            cb.dimensao = static_cast<std::int32_t>(d);
+            cb.linhas = 1;
+            cb.colunas = static_cast<std::int32_t>(std::min<std::size_t>(*simples, INT32_MAX));
+            temCabecalho = true;
             continue;
         }
         if (!temCabecalho) {
@@ -332,6 +350,12 @@ TCodebook leCodebookDeTexto(std::string_view texto) {
                                              "Linha %1: a linha #n tem %2 nomes; a dimensão é %3."),
                      {linhaNomes, cb.nomes.size(), cb.dimensao}));
     return cb;
+}
+
+}  // namespace
+
+TCodebook leCodebookDeTexto(std::string_view texto) {
+    return leTexto(texto, std::nullopt);
 }
 
 std::string textoDoCodebook(const TCodebook& cb) {
@@ -417,7 +441,10 @@ void gravaCodebook(const TCodebook& codebook, const std::string& caminho) {
     gravaArquivo(caminho, textoDoCodebook(codebook));
 }
 
-TCodebook leCodebook(const std::string& caminho) {
+namespace {
+
+// The whole file, within the memory allowance.
+std::string textoDoArquivo(const std::string& caminho) {
     std::uint64_t tamanho = 0;
     const int fd = abreArquivoRegular(caminho, tamanho);
     const std::uint64_t limite = limiteMemoriaDados();
@@ -451,5 +478,61 @@ TCodebook leCodebook(const std::string& caminho) {
     }
     ::close(fd);
     texto.resize(lidos);
-    return leCodebookDeTexto(texto);
+    return texto;
+}
+
+}  // namespace
+
+TCodebook leCodebook(const std::string& caminho) {
+    return leCodebookDeTexto(textoDoArquivo(caminho));
+}
+
+std::string textoDasUnidades(std::int32_t dimensao, const std::vector<double>& pesos) {
+    if (dimensao < 1 || dimensao > kCodebookDimensaoMaxima ||
+        pesos.size() % static_cast<std::size_t>(dimensao) != 0)
+        throw ECodebook(mensagem(
+            QT_TRANSLATE_NOOP(
+                "Mensagens",
+                "As unidades não cabem no arquivo: dimensão de 1 a %1, unidades inteiras."),
+            {kCodebookDimensaoMaxima}));
+    std::string texto = std::to_string(dimensao) + "\n";
+    char numero[64];
+    for (std::size_t i = 0; i < pesos.size(); ++i) {
+        if (!std::isfinite(pesos[i]))
+            throw ECodebook(mensagem(
+                QT_TRANSLATE_NOOP("Mensagens", "Uma unidade tem um valor que não é finito.")));
+        const auto r =
+            std::to_chars(numero, numero + sizeof numero, pesos[i], std::chars_format::general, 17);
+        texto.append(numero, r.ptr);
+        texto += (i + 1) % static_cast<std::size_t>(dimensao) == 0 ? '\n' : ' ';
+    }
+    return texto;
+}
+
+TCodebook leUnidadesDeTexto(std::string_view texto) {
+    // The plain form's first line that is neither empty nor a comment holds one word, the
+    // dimension; a SOM_PAK header holds four or five.
+    std::size_t inicio = 0, unidades = 0;
+    bool cabecalho = false;
+    while (inicio < texto.size()) {
+        const std::size_t fim = std::min(texto.find('\n', inicio), texto.size());
+        const std::string_view linha = texto.substr(inicio, fim - inicio);
+        inicio = fim + 1;
+        const std::size_t primeiro = linha.find_first_not_of(" \t\r\xEF\xBB\xBF");
+        if (primeiro == std::string_view::npos || linha[primeiro] == '#') continue;
+        if (cabecalho) {
+            ++unidades;
+            continue;
+        }
+        const std::size_t ultimo = linha.find_last_not_of(" \t\r");
+        if (linha.substr(primeiro, ultimo + 1 - primeiro).find_first_of(" \t") !=
+            std::string_view::npos)
+            return leTexto(texto, std::nullopt);
+        cabecalho = true;
+    }
+    return leTexto(texto, cabecalho ? std::optional(unidades) : std::nullopt);
+}
+
+TCodebook leUnidades(const std::string& caminho) {
+    return leUnidadesDeTexto(textoDoArquivo(caminho));
 }

@@ -75,3 +75,13 @@ void gravaCodebook(const TCodebook& codebook, const std::string& caminho);
 // Throws ECodebook, EEntradaSaida when the file cannot be read, EMemoriaInsuficiente when it is
 // larger than the memory allowance.
 TCodebook leCodebook(const std::string& caminho);
+
+// The units of a model without a grid (the competitive-learning family) as plain text: a first
+// line with their dimension, then one unit a line, its values with "." and 17 significant digits
+// separated by a blank. Throws ECodebook for a dimension out of 1 .. kCodebookDimensaoMaxima, a
+// number of values not a multiple of it, or a value that is not finite.
+std::string textoDasUnidades(std::int32_t dimensao, const std::vector<double>& pesos);
+// Reads that form or a SOM_PAK codebook, the units in file order (a plain file as one row of
+// units). Throws as leCodebook.
+TCodebook leUnidadesDeTexto(std::string_view texto);
+TCodebook leUnidades(const std::string& caminho);

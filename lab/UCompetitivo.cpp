@@ -380,6 +380,7 @@ void completaCompetitivo(const TDadosLab& dados, const TConfiguracaoCompetitiva&
     r.pesos = unidades.porLinhas();
     if (grafo != nullptr) r.arestas = grafo->lista();
     const std::vector<TMelhores> melhores = melhoresCompetitivos(dados, unidades, c.threads);
+    r.threads = threadsLab(c.threads, dados.padroes(), unidades.n(), unidades.d());
     // Two units share an edge when the sorted list holds it.
     const auto ligadas = [&](std::int32_t a, std::int32_t b) {
         const TArestaCompetitiva procurada{std::min(a, b), std::max(a, b), 0};

@@ -96,6 +96,7 @@ struct TResultadoCompetitivo {
     double quantizacao = 0.0;
     std::optional<double> topografico;
     std::vector<std::int32_t> vencedores;  // each pattern's nearest unit
+    int threads = 1;                       // of the searches over every pattern
     std::int32_t unidades() const {
         return dimensao > 0
                    ? static_cast<std::int32_t>(pesos.size() / static_cast<std::size_t>(dimensao))
