@@ -4,10 +4,12 @@
 // learning alone, growing neural gas (with utility, for distributions that move) and the growing
 // grid. Plain double arithmetic, every step as the textbooks write it:
 //
-// - Signals come one at a time, t = 0 .. T - 1: in file order signal t is pattern t mod N; shuffled,
+// - Signals come one at a time, t = 0 .. T - 1: in file order signal t is pattern t mod N;
+// shuffled,
 //   a new order each pass over the patterns (a Fisher-Yates pass over the previous order, from the
 //   generator seeded with semente ^ 0x6F6E6C696E65, as the SOM's online training shuffles).
-// - d2(x, w) sums (x_j - w_j)^2 in attribute order; the nearest unit has the least d2, ties going to
+// - d2(x, w) sums (x_j - w_j)^2 in attribute order; the nearest unit has the least d2, ties going
+// to
 //   the lower index; the second nearest is the least among the others, with the same rule. The
 //   units are kept in creation order, a removal shifting the later ones down.
 // - A move towards x by e: w_j <- w_j + e (x_j - w_j). Schedules are exponential,
@@ -64,6 +66,8 @@ struct TConfiguracaoCompetitiva {
 };
 
 inline constexpr std::int32_t kUnidadesMaximasCompetitivo = 100000;
+// The growing grid's largest size: past it, growing would take hours.
+inline constexpr std::int32_t kUnidadesMaximasGrade = 2500;
 
 // The values the model uses where the configuration leaves them to it.
 TAgendaLab epsDoModelo(const TConfiguracaoCompetitiva& c);
@@ -93,9 +97,9 @@ struct TResultadoCompetitivo {
     std::optional<double> topografico;
     std::vector<std::int32_t> vencedores;  // each pattern's nearest unit
     std::int32_t unidades() const {
-        return dimensao > 0 ? static_cast<std::int32_t>(pesos.size() / static_cast<std::size_t>(
-                                                                          dimensao))
-                            : 0;
+        return dimensao > 0
+                   ? static_cast<std::int32_t>(pesos.size() / static_cast<std::size_t>(dimensao))
+                   : 0;
     }
 };
 

@@ -68,6 +68,19 @@ void porBlocos(int threads, std::size_t blocos, const F& tarefa) {
     outro.join();
 }
 
+// The direct sum of (x_k - w_k)^2 over the attributes present, in attribute order, for a unit
+// whose attribute k is at w[k * passo].
+inline double distanciaDiretaLab(const double* x, const double* w, std::int32_t passo,
+                                 std::int32_t d, bool completo) {
+    double s = 0.0;
+    for (std::int32_t k = 0; k < d; ++k, w += passo) {
+        if (!completo && std::isnan(x[k])) continue;
+        const double e = x[k] - *w;
+        s += e * e;
+    }
+    return s;
+}
+
 // The map's weights by attribute (see UBusca.h), and the plane geometry of its units in whole
 // numbers: 4 d^2 = dx^2 + coef dr^2, dx in halves of a unit.
 class TMapaLab {
@@ -109,14 +122,7 @@ class TMapaLab {
 
     // The direct sum over the attributes present, in attribute order.
     double distanciaDireta(const double* x, std::int32_t u, bool completo) const {
-        double s = 0.0;
-        const double* p = t_ + u;
-        for (std::int32_t k = 0; k < d_; ++k, p += passo_) {
-            if (!completo && std::isnan(x[k])) continue;
-            const double e = x[k] - *p;
-            s += e * e;
-        }
-        return s;
+        return distanciaDiretaLab(x, t_ + u, passo_, d_, completo);
     }
 
   private:
@@ -140,6 +146,12 @@ struct TMelhores {
 class TBuscaLab {
   public:
     explicit TBuscaLab(const TMapaLab& mapa);
+    // For units stored by attribute elsewhere (any number of them, see aponta).
+    explicit TBuscaLab(std::int32_t dimensao);
+
+    // The units searched from now on: n of them, attribute k of unit j at t[k * passo + j], passo
+    // a multiple of 8 at least n, the padding units holding zeros.
+    void aponta(const double* t, std::int32_t passo, std::int32_t n);
 
     TMelhores busca(const double* x, bool completo);
 
@@ -154,7 +166,8 @@ class TBuscaLab {
     TMelhores decide(const double* x, bool completo, std::int32_t m,
                      const std::int32_t* lista) const;
 
-    const TMapaLab& mapa_;
+    const double* t_ = nullptr;
+    std::int32_t passo_ = 0, n_ = 0, d_;
     std::vector<double> f_;
     std::vector<std::int32_t> candidatos_;
     TFuncaoDistanciasLab funcao_;

@@ -51,29 +51,38 @@ std::vector<double> TMapaLab::porLinhas() const {
     return p;
 }
 
-TBuscaLab::TBuscaLab(const TMapaLab& mapa)
-    : mapa_(mapa),
-      f_(static_cast<std::size_t>(mapa.passo()) + 8),
-      candidatos_(static_cast<std::size_t>(mapa.passo())),
-      funcao_(funcaoDistanciasLab()) {
-    const double d = mapa.dimensao();
+TBuscaLab::TBuscaLab(const TMapaLab& mapa) : TBuscaLab(mapa.dimensao()) {
+    aponta(mapa.dados(), mapa.passo(), mapa.unidades());
+}
+
+TBuscaLab::TBuscaLab(std::int32_t dimensao) : d_(dimensao), funcao_(funcaoDistanciasLab()) {
+    const double d = dimensao;
     fator_ = 1.0 + 8.0 * (d + 2.0) * kU;
     folga_ = std::ldexp(8.0 * (d + 1.0), -1074);
 }
 
+void TBuscaLab::aponta(const double* t, std::int32_t passo, std::int32_t n) {
+    t_ = t;
+    passo_ = passo;
+    n_ = n;
+    if (f_.size() < static_cast<std::size_t>(passo) + 8) {
+        f_.resize(static_cast<std::size_t>(passo) + 8);
+        candidatos_.resize(static_cast<std::size_t>(passo));
+    }
+}
+
 TMelhores TBuscaLab::busca(const double* x, bool completo) {
-    if (!completo) return decide(x, false, mapa_.unidades(), nullptr);
-    distancias(x, 0, mapa_.unidades());
+    if (!completo) return decide(x, false, n_, nullptr);
+    distancias(x, 0, n_);
     return escolhe(x);
 }
 
 void TBuscaLab::distancias(const double* x, std::int32_t de, std::int32_t ate) {
-    funcao_(x, mapa_.dimensao(), mapa_.dados() + de, mapa_.passo(), (ate - de + 7) / 8 * 8,
-            f_.data() + de);
+    funcao_(x, d_, t_ + de, passo_, (ate - de + 7) / 8 * 8, f_.data() + de);
 }
 
 TMelhores TBuscaLab::escolhe(const double* x) {
-    const std::int32_t n = mapa_.unidades();
+    const std::int32_t n = n_;
     double a1 = std::numeric_limits<double>::infinity(), a2 = a1;
     bool inseguro = false;
     for (std::int32_t j = 0; j < n; ++j) {
@@ -101,7 +110,7 @@ TMelhores TBuscaLab::decide(const double* x, bool completo, std::int32_t m,
     TMelhores r;
     for (std::int32_t i = 0; i < m; ++i) {
         const std::int32_t u = lista != nullptr ? lista[i] : i;
-        const double b = mapa_.distanciaDireta(x, u, completo);
+        const double b = distanciaDiretaLab(x, t_ + u, passo_, d_, completo);
         if (r.c1 < 0 || b < r.d1) {
             r.c2 = r.c1;
             r.d2 = r.d1;

@@ -1,0 +1,142 @@
+#pragma once
+// What the competitive-learning models share (UCompetitivo.cpp): their units stored by attribute
+// for the SIMD search, the stream of signals, the edges, the starting units and the measures.
+// Each family trains in its own file: UGasNeural.cpp (HCL, LBG, NG, NG-CHL, CHL), UGasCrescente.cpp
+// (GNG, GNG-U) and UGradeCrescente.cpp (the growing grid).
+
+#include <cstdint>
+#include <vector>
+
+#include "UCompetitivo.h"
+#include "UErros.h"
+#include "ULaboratorioInterno.h"
+
+// Units stored by attribute (attribute k of unit j at dados()[k * passo() + j], passo a multiple
+// of 8 at least n, the padding zero), in creation order; a removal shifts the later ones down.
+// A search follows them through aponta() after any change of their number.
+class TUnidadesCompetitivas {
+  public:
+    explicit TUnidadesCompetitivas(std::int32_t dimensao) : d_(dimensao) {}
+
+    std::int32_t n() const { return n_; }
+    std::int32_t d() const { return d_; }
+    std::int32_t passo() const { return passo_; }
+    const double* dados() const { return t_.data(); }
+    double peso(std::int32_t u, std::int32_t k) const { return t_[indice(u, k)]; }
+    double& peso(std::int32_t u, std::int32_t k) { return t_[indice(u, k)]; }
+
+    // w_k <- w_k + e (x_k - w_k) for every attribute.
+    void move(std::int32_t u, const double* x, double e) {
+        double* w = t_.data() + u;
+        for (std::int32_t k = 0; k < d_; ++k, w += passo_) *w = *w + e * (x[k] - *w);
+    }
+    double distancia(const double* x, std::int32_t u) const {
+        return distanciaDiretaLab(x, t_.data() + u, passo_, d_, true);
+    }
+    // d2 between two units, in attribute order.
+    double distanciaEntre(std::int32_t a, std::int32_t b) const;
+
+    void acrescenta(const double* w);
+    void remove(std::int32_t u);
+    // All the units at once, row-major (units x dimension).
+    void defineLinhas(const std::vector<double>& linhas);
+    std::vector<double> porLinhas() const;
+    void aponta(TBuscaLab& busca) const { busca.aponta(dados(), passo_, n_); }
+
+  private:
+    std::size_t indice(std::int32_t u, std::int32_t k) const {
+        return static_cast<std::size_t>(k) * static_cast<std::size_t>(passo_) +
+               static_cast<std::size_t>(u);
+    }
+    void reserva(std::int32_t n);
+
+    std::int32_t d_, n_ = 0, passo_ = 0;
+    std::vector<double> t_;
+};
+
+// The patterns in the order the signals present them: in file order, or a new shuffle each pass.
+class TSinaisCompetitivos {
+  public:
+    TSinaisCompetitivos(std::size_t padroes, TOrdemLab ordem, std::uint64_t semente);
+    std::size_t proximo();
+
+  private:
+    std::vector<std::size_t> ordem_;
+    std::size_t q_ = 0;
+    bool embaralhada_;
+    TSorteioLab sorteio_;
+};
+
+// Edges between units with their ages: each unit's neighbours, both sides kept alike.
+class TGrafoCompetitivo {
+  public:
+    struct TVizinho {
+        std::int32_t v;
+        std::int64_t idade;
+    };
+
+    std::int32_t unidades() const { return static_cast<std::int32_t>(viz_.size()); }
+    const std::vector<TVizinho>& vizinhos(std::int32_t u) const {
+        return viz_[static_cast<std::size_t>(u)];
+    }
+    void acrescentaUnidade() { viz_.emplace_back(); }
+    bool existe(std::int32_t a, std::int32_t b) const;
+    // The edge {a, b} at age 0, made when absent.
+    void zera(std::int32_t a, std::int32_t b);
+    void remove(std::int32_t a, std::int32_t b);
+    // Adds 1 to the age of every edge of u.
+    void envelhece(std::int32_t u);
+    // Removes the edges of u older than `limite`, adding the neighbours that lost one to
+    // `perderam`.
+    void removeVelhas(std::int32_t u, double limite, std::vector<std::int32_t>& perderam);
+    // Removes every edge older than `limite`.
+    void removeTodasVelhas(double limite);
+    // Removes unit u and its edges; the later units shift down by one.
+    void removeUnidade(std::int32_t u);
+    std::vector<TArestaCompetitiva> lista() const;
+
+  private:
+    std::vector<std::vector<TVizinho>> viz_;
+};
+
+// The first `quantas` starting units, row-major: given, or distinct patterns drawn with the seed.
+std::vector<double> inicioCompetitivo(const TDadosLab& dados, const TConfiguracaoCompetitiva& c,
+                                      std::int32_t quantas);
+
+// How many signals the run presents: epocas x N, or `sinais` when given.
+std::int64_t sinaisDoTreino(const TConfiguracaoCompetitiva& c, const TDadosLab& dados);
+
+// v_i pow(v_f / v_i, t / T).
+inline double agendaExponencial(const TAgendaLab& a, std::int64_t t, std::int64_t total) {
+    return a.inicial *
+           std::pow(a.final / a.inicial, static_cast<double>(t) / static_cast<double>(total));
+}
+
+// Stops at the control's request, checked every 4096 signals.
+inline void verificaParadaCompetitiva(TControle* controle, std::int64_t sinais) {
+    if (controle != nullptr && (sinais & 4095) == 0 && controle->deveParar(sinais))
+        throw EInterrompido();
+}
+
+// The nearest unit of every pattern (and the second), in blocks on `threads` threads.
+std::vector<TMelhores> melhoresCompetitivos(const TDadosLab& dados,
+                                            const TUnidadesCompetitivas& unidades, int threads);
+
+// The final units, edges and measures into r (the edges from `grafo` unless r has them already).
+void completaCompetitivo(const TDadosLab& dados, const TConfiguracaoCompetitiva& c,
+                         const TUnidadesCompetitivas& unidades, const TGrafoCompetitivo* grafo,
+                         TResultadoCompetitivo& r);
+
+// The families.
+TResultadoCompetitivo treinaHcl(const TDadosLab& dados, const TConfiguracaoCompetitiva& c,
+                                TControle* controle);
+TResultadoCompetitivo treinaLbg(const TDadosLab& dados, const TConfiguracaoCompetitiva& c,
+                                TControle* controle);
+TResultadoCompetitivo treinaNg(const TDadosLab& dados, const TConfiguracaoCompetitiva& c,
+                               TControle* controle);
+TResultadoCompetitivo treinaChl(const TDadosLab& dados, const TConfiguracaoCompetitiva& c,
+                                TControle* controle);
+TResultadoCompetitivo treinaGng(const TDadosLab& dados, const TConfiguracaoCompetitiva& c,
+                                TControle* controle);
+TResultadoCompetitivo treinaGg(const TDadosLab& dados, const TConfiguracaoCompetitiva& c,
+                               TControle* controle);
