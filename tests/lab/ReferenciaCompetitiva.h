@@ -27,6 +27,7 @@ struct TEventos {
     std::int64_t arestasPorIdade = 0;                        // edges removed for their age
     std::int64_t unidadesIsoladas = 0;                       // units removed for having no edge
     std::int64_t remocoesPorUtilidade = 0;                   // GNG-U
+    std::int64_t isoladasMantidas = 0;                       // GNG-U: kept so that two units remain
     std::int64_t linhasInseridas = 0, colunasInseridas = 0;  // the growing grid
 };
 
@@ -274,7 +275,10 @@ inline TResultadoCompetitivo gng(const TDadosLab& dados, const TConfiguracaoComp
     const auto removeIsoladas = [&](bool guardaDuas) {
         for (auto u = static_cast<std::int32_t>(w.size()) - 1; u >= 0; --u) {
             if (!vizinhos(u).empty()) continue;
-            if (guardaDuas && w.size() <= 2) continue;
+            if (guardaDuas && w.size() <= 2) {
+                if (ev) ++ev->isoladasMantidas;
+                continue;
+            }
             remove(u);
             if (ev) ++ev->unidadesIsoladas;
         }
