@@ -122,6 +122,10 @@ std::vector<TContaAMao> contasAMao() {
     c.eps = TAgendaLab{0.5, 0.1};
     c.lambdaNg = {1.0, 0.5};
     casos.push_back({"ng", reta({2.0}), c, {std::exp(-1.0), 1.5}, {}, 0, 1, 0.5});
+    // The same with units 0 and 2 and the signal at 1: a tie, unit 0 takes rank 0.
+    c.inicio = {0.0, 2.0};
+    casos.push_back(
+        {"ng empatado", reta({1.0}), c, {0.5, 2.0 - 0.5 * std::exp(-1.0)}, {}, 0, 1, 0.5});
     // CHL with a unit on each of 0, 1, 3, 7: each pattern joins its unit to the next nearest.
     c = {};
     c.modelo = M::chl;
@@ -154,13 +158,44 @@ TEST(Competitivo, ContasAMao) {
     }
 }
 
+// The growing grid from the unit square, every signal at the corner unit 0: its right and lower
+// neighbours come equally near to it, and the tie goes to the lower one (up, down, left, right):
+// a new row, not a column.
+TEST(Competitivo, EmpateNoCrescimentoVaiParaALinha) {
+    TDadosLab dados;
+    dados.dimensao = 2;
+    dados.valores = {0.0, 0.0};
+    TConfiguracaoCompetitiva c;
+    c.modelo = M::gg;
+    c.inicio = {0.0, 0.0, 1.0, 0.0, 0.0, 1.0, 1.0, 1.0};
+    c.lambda = 1;
+    c.unidadesMax = 6;
+    c.epocasAjuste = 1;
+    const TResultadoCompetitivo ref = referencia::treina(dados, c);
+    EXPECT_EQ(ref.linhas, 3);
+    EXPECT_EQ(ref.colunas, 2);
+    EXPECT_EQ(ref.sinais, 5);
+    EXPECT_EQ(diferenca(treinaCompetitivo(dados, c), ref), "");
+}
+
 // Settings in which each branch of the models happens, on 45 points of the plane: the events the
 // reference must see, so that the comparison covers them.
 struct TCaso {
     const char* nome;
     TConfiguracaoCompetitiva config;
     std::vector<std::int64_t referencia::TEventos::*> eventos;
+    bool reticulado = false;  // on the whole points of a square, where distances tie
 };
+
+// The 36 whole points (i, j), 0 <= i, j < 6.
+TDadosLab reticulado() {
+    TDadosLab d;
+    d.dimensao = 2;
+    for (int i = 0; i < 6; ++i)
+        for (int j = 0; j < 6; ++j)
+            d.valores.insert(d.valores.end(), {static_cast<double>(i), static_cast<double>(j)});
+    return d;
+}
 
 std::vector<TCaso> casos() {
     using E = referencia::TEventos;
@@ -248,13 +283,46 @@ std::vector<TCaso> casos() {
     c.sigma = 1.1;
     c.eps = TAgendaLab{0.2, 0.01};
     v.push_back({"gg em ordem", c, {}});
+    // Halving steps on the whole points: accumulated errors tie, and the neighbour f of a
+    // tie goes to the lowest index.
+    c = {};
+    c.modelo = M::gngu;
+    c.lambda = 1;
+    c.unidadesMax = 5;
+    c.epsB = 0.5;
+    c.epsN = 0.25;
+    c.beta = 0.5;
+    c.k = 1.0;
+    c.idadeMax = 4;
+    c.sinais = 100;
+    v.push_back({"gngu em passos de metades", c, {&E::insercoes}, true});
+    // Ties: the nearest and the second nearest by the lowest index, ranks by (d2, index).
+    for (const M modelo : {M::hcl, M::lbg, M::ng, M::ngchl, M::gng, M::gngu, M::gg}) {
+        c = {};
+        c.modelo = modelo;
+        c.unidades = 6;
+        c.sinais = 600;
+        c.epocas = 30;
+        c.idade = {2.0, 6.0};
+        c.lambda = modelo == M::gg ? 2 : 15;
+        c.idadeMax = 5;
+        c.unidadesMax = 12;
+        c.epocasAjuste = 1;
+        v.push_back({nomeDoModelo(modelo), c, {}, true});
+    }
+    c = {};
+    c.modelo = M::chl;
+    c.inicio = {0.0, 0.0, 2.0, 0.0, 4.0, 1.0, 1.0, 3.0, 3.0, 3.0, 5.0, 5.0};
+    c.unidades = 6;
+    c.epocas = 2;
+    v.push_back({"chl", c, {}, true});
     return v;
 }
 
 TEST(Competitivo, MotorIgualAReferencia) {
-    const TDadosLab dados = nuvens(45, 7);
     for (const TCaso& caso : casos()) {
-        SCOPED_TRACE(caso.nome);
+        SCOPED_TRACE(std::string(caso.nome) + (caso.reticulado ? " no reticulado" : ""));
+        const TDadosLab dados = caso.reticulado ? reticulado() : nuvens(45, 7);
         referencia::TEventos eventos;
         const TResultadoCompetitivo ref = referencia::treina(dados, caso.config, &eventos);
         for (const auto evento : caso.eventos) EXPECT_GT(eventos.*evento, 0);
@@ -267,14 +335,15 @@ TEST(Competitivo, MotorIgualAReferencia) {
 
 // The threads and the search kernels change nothing.
 TEST(Competitivo, IgualEmTodaBuscaETodoNumeroDeThreads) {
-    const TDadosLab dados = nuvens(45, 11);
     for (const TCaso& caso : casos()) {
+        const TDadosLab dados = caso.reticulado ? reticulado() : nuvens(45, 11);
         const TResultadoCompetitivo ref = referencia::treina(dados, caso.config);
         for (const char* busca : {"escalar", "avx2", "avx512"}) {
             if (!buscaDisponivel(busca)) continue;
             defineBusca(busca);
             for (const int threads : {1, 2}) {
-                SCOPED_TRACE(std::string(caso.nome) + ", " + busca + ", threads " +
+                SCOPED_TRACE(std::string(caso.nome) +
+                             (caso.reticulado ? " no reticulado, " : ", ") + busca + ", threads " +
                              std::to_string(threads));
                 TConfiguracaoCompetitiva c = caso.config;
                 c.threads = threads;
