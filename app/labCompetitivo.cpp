@@ -186,28 +186,23 @@ int executaCompetitivo(TLinhaCompetitiva& l, const TCargaLab& carga, const std::
                       .arg(qt(inicio))
                       .arg(lidas.dimensao)
                       .arg(dados.dimensao));
-        const auto n = static_cast<std::int32_t>(lidas.pesos.size() /
-                                                 static_cast<std::size_t>(lidas.dimensao));
-        const std::int32_t usadas = unidadesIniciais(c);
-        const bool fixas = c.modelo == TModeloCompetitivo::gng ||
-                           c.modelo == TModeloCompetitivo::gngu ||
-                           c.modelo == TModeloCompetitivo::gg;
-        if (!fixas) {
-            if (l.dadas.contains("--unidades"))
-                falha(QCoreApplication::translate(
-                    "NorvikaLab",
-                    "--unidades e --inicio ARQUIVO não combinam: as unidades são as do arquivo."));
-            c.unidades = n;
-        } else if (n > usadas) {
+        const std::size_t n = lidas.pesos.size() / static_cast<std::size_t>(lidas.dimensao);
+        const bool fixas =
+            c.modelo == TModeloCompetitivo::gng || c.modelo == TModeloCompetitivo::gngu ||
+            c.modelo == TModeloCompetitivo::gg;
+        const std::int32_t usadas = fixas ? (c.modelo == TModeloCompetitivo::gg ? 4 : 2) : 0;
+        if (!fixas && l.dadas.contains("--unidades"))
+            falha(QCoreApplication::translate(
+                "NorvikaLab",
+                "--unidades e --inicio ARQUIVO não combinam: as unidades são as do arquivo."));
+        if (fixas && n > static_cast<std::size_t>(usadas))
             escreveAviso(QCoreApplication::translate(
                              "NorvikaLab",
-                             "o modelo %1 começa com %2 unidades: as %3 primeiras de %4 são "
+                             "o modelo %1 começa com %2 unidades: as %2 primeiras de %3 são "
                              "usadas, as outras ficam de fora.")
                              .arg(QString::fromLatin1(modelo))
                              .arg(usadas)
-                             .arg(usadas)
                              .arg(qt(inicio)));
-        }
         c.inicio = std::move(lidas.pesos);
     }
     if (const std::string m = validaCompetitiva(c, dados); !m.empty()) falha(m);

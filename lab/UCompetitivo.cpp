@@ -65,9 +65,13 @@ std::int64_t lambdaDoModelo(const TConfiguracaoCompetitiva& c) {
     return c.modelo == TModeloCompetitivo::gg ? 30 : 300;
 }
 
-std::int32_t unidadesIniciais(const TConfiguracaoCompetitiva& c) {
+std::int32_t unidadesIniciais(const TConfiguracaoCompetitiva& c, std::int32_t dimensao) {
     if (crescente(c.modelo)) return 2;
     if (c.modelo == TModeloCompetitivo::gg) return 4;
+    if (!c.inicio.empty() && dimensao > 0)
+        return static_cast<std::int32_t>(
+            std::min<std::size_t>(c.inicio.size() / static_cast<std::size_t>(dimensao),
+                                  kUnidadesMaximasCompetitivo + 1));
     return c.unidades > 0 ? c.unidades : 20;
 }
 
@@ -140,7 +144,7 @@ std::string validaCompetitiva(const TConfiguracaoCompetitiva& c, const TDadosLab
         return mensagem(
             QT_TRANSLATE_NOOP("Mensagens", "O número --unidades deve estar entre 1 e %1."),
             {kUnidadesMaximasCompetitivo});
-    const std::int32_t k = unidadesIniciais(c);
+    const std::int32_t k = unidadesIniciais(c, dados.dimensao);
     if ((m == TModeloCompetitivo::ngchl || m == TModeloCompetitivo::chl) && k < 2)
         return mensagem(QT_TRANSLATE_NOOP("Mensagens",
                                           "As arestas ligam duas unidades: --unidades deve ser ao "
@@ -160,7 +164,8 @@ std::string validaCompetitiva(const TConfiguracaoCompetitiva& c, const TDadosLab
         return mensagem(QT_TRANSLATE_NOOP(
             "Mensagens", "Unidades demais para a dimensão destes dados: peça menos unidades."));
     if (!c.inicio.empty()) {
-        if (c.inicio.size() % d != 0 || c.inicio.size() / d < static_cast<std::size_t>(k))
+        if (c.inicio.size() % d != 0 || c.inicio.size() / d < static_cast<std::size_t>(k) ||
+            k > kUnidadesMaximasCompetitivo)
             return mensagem(QT_TRANSLATE_NOOP("Mensagens",
                                               "As unidades iniciais dadas devem ser ao menos %1, "
                                               "de %2 valores cada."),

@@ -43,9 +43,10 @@ struct TConfiguracaoCompetitiva {
     std::int64_t sinais = 0;
     TOrdemLab ordem = TOrdemLab::embaralhada;
     std::uint64_t semente = 1;
-    // The starting units: given (units x dimension, row-major; GNG takes the first two, the
-    // growing grid the first four, row-major), else patterns drawn: `unidades` of them for HCL,
-    // LBG, NG, NG-CHL and CHL (0: 20), 2 for GNG and GNG-U, 4 for the growing grid.
+    // The starting units: given (units x dimension, row-major: all of them for HCL, LBG, NG,
+    // NG-CHL and CHL, the first two for GNG, the first four for the growing grid, row-major),
+    // else patterns drawn: `unidades` of them for the first five (0: 20), 2 for GNG and GNG-U, 4
+    // for the growing grid.
     std::vector<double> inicio;
     std::int32_t unidades = 0;
     // HCL, NG, NG-CHL: eps from 0.5 to 0.005; the growing grid's fine-tuning: 0.1 to 0.005.
@@ -72,7 +73,8 @@ inline constexpr std::int32_t kUnidadesMaximasGrade = 2500;
 // The values the model uses where the configuration leaves them to it.
 TAgendaLab epsDoModelo(const TConfiguracaoCompetitiva& c);
 std::int64_t lambdaDoModelo(const TConfiguracaoCompetitiva& c);
-std::int32_t unidadesIniciais(const TConfiguracaoCompetitiva& c);
+// The starting units: all those given for HCL, LBG, NG, NG-CHL and CHL.
+std::int32_t unidadesIniciais(const TConfiguracaoCompetitiva& c, std::int32_t dimensao);
 
 // Why these settings cannot train these data (a message naming the option, in the program's
 // language), or empty.

@@ -17,7 +17,7 @@ constexpr double kExpoenteNulo = 746.0;
 TResultadoCompetitivo treinaHcl(const TDadosLab& dados, const TConfiguracaoCompetitiva& c,
                                 TControle* controle) {
     TUnidadesCompetitivas unidades(dados.dimensao);
-    unidades.defineLinhas(inicioCompetitivo(dados, c, unidadesIniciais(c)));
+    unidades.defineLinhas(inicioCompetitivo(dados, c, unidadesIniciais(c, dados.dimensao)));
     TBuscaLab busca(dados.dimensao);
     unidades.aponta(busca);
     TSinaisCompetitivos sinais(dados.padroes(), c.ordem, c.semente);
@@ -37,7 +37,7 @@ TResultadoCompetitivo treinaHcl(const TDadosLab& dados, const TConfiguracaoCompe
 TResultadoCompetitivo treinaLbg(const TDadosLab& dados, const TConfiguracaoCompetitiva& c,
                                 TControle* controle) {
     TUnidadesCompetitivas unidades(dados.dimensao);
-    unidades.defineLinhas(inicioCompetitivo(dados, c, unidadesIniciais(c)));
+    unidades.defineLinhas(inicioCompetitivo(dados, c, unidadesIniciais(c, dados.dimensao)));
     const std::size_t np = dados.padroes();
     const auto d = static_cast<std::size_t>(dados.dimensao);
     std::vector<std::int32_t> antes, agora(np);
@@ -80,7 +80,7 @@ TResultadoCompetitivo treinaNg(const TDadosLab& dados, const TConfiguracaoCompet
                                TControle* controle) {
     const bool hebb = c.modelo == TModeloCompetitivo::ngchl;
     TUnidadesCompetitivas unidades(dados.dimensao);
-    unidades.defineLinhas(inicioCompetitivo(dados, c, unidadesIniciais(c)));
+    unidades.defineLinhas(inicioCompetitivo(dados, c, unidadesIniciais(c, dados.dimensao)));
     const std::int32_t n = unidades.n();
     TGrafoCompetitivo grafo;
     for (std::int32_t u = 0; u < n; ++u) grafo.acrescentaUnidade();
@@ -129,7 +129,7 @@ TResultadoCompetitivo treinaNg(const TDadosLab& dados, const TConfiguracaoCompet
 TResultadoCompetitivo treinaChl(const TDadosLab& dados, const TConfiguracaoCompetitiva& c,
                                 TControle* controle) {
     TUnidadesCompetitivas unidades(dados.dimensao);
-    unidades.defineLinhas(inicioCompetitivo(dados, c, unidadesIniciais(c)));
+    unidades.defineLinhas(inicioCompetitivo(dados, c, unidadesIniciais(c, dados.dimensao)));
     TGrafoCompetitivo grafo;
     for (std::int32_t u = 0; u < unidades.n(); ++u) grafo.acrescentaUnidade();
     TBuscaLab busca(dados.dimensao);

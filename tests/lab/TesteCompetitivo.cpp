@@ -99,7 +99,6 @@ std::vector<TContaAMao> contasAMao() {
     c.modelo = M::hcl;
     c.ordem = TOrdemLab::arquivo;
     c.inicio = {1.0};
-    c.unidades = 1;
     c.eps = TAgendaLab{0.5, 0.125};
     casos.push_back({"hcl", reta({0.0, 4.0}), c, {1.375}, {}, 0, 2, 2.0});
     // LBG on 0, 1, 10, 11 from 0, 1 and 100: {0} {1 10 11} -> 0, 22/3; {0 1} {10 11} -> 0.5,
@@ -107,7 +106,6 @@ std::vector<TContaAMao> contasAMao() {
     c = {};
     c.modelo = M::lbg;
     c.inicio = {0.0, 1.0, 100.0};
-    c.unidades = 3;
     c.epocas = 10;
     casos.push_back({"lbg", reta({0.0, 1.0, 10.0, 11.0}), c, {0.5, 10.5, 100.0}, {}, 3, 12, 0.5});
     // Stopped by the epoch count instead, after the second.
@@ -118,7 +116,6 @@ std::vector<TContaAMao> contasAMao() {
     c = {};
     c.modelo = M::ng;
     c.inicio = {0.0, 1.0};
-    c.unidades = 2;
     c.eps = TAgendaLab{0.5, 0.1};
     c.lambdaNg = {1.0, 0.5};
     casos.push_back({"ng", reta({2.0}), c, {std::exp(-1.0), 1.5}, {}, 0, 1, 0.5});
@@ -130,7 +127,6 @@ std::vector<TContaAMao> contasAMao() {
     c = {};
     c.modelo = M::chl;
     c.inicio = {0.0, 1.0, 3.0, 7.0};
-    c.unidades = 4;
     casos.push_back({"chl",
                      reta({0.0, 1.0, 3.0, 7.0}),
                      c,
@@ -209,7 +205,6 @@ std::vector<TCaso> casos() {
     c.modelo = M::hcl;
     c.ordem = TOrdemLab::arquivo;
     c.inicio = {0.0, 0.0, 2.0, 2.0, 4.0, 4.0};
-    c.unidades = 3;
     c.epocas = 7;
     c.eps = TAgendaLab{0.3, 0.01};
     v.push_back({"hcl em ordem", c, {}});
