@@ -187,9 +187,9 @@ int executaCompetitivo(TLinhaCompetitiva& l, const TCargaLab& carga, const std::
                       .arg(lidas.dimensao)
                       .arg(dados.dimensao));
         const std::size_t n = lidas.pesos.size() / static_cast<std::size_t>(lidas.dimensao);
-        const bool fixas =
-            c.modelo == TModeloCompetitivo::gng || c.modelo == TModeloCompetitivo::gngu ||
-            c.modelo == TModeloCompetitivo::gg;
+        const bool fixas = c.modelo == TModeloCompetitivo::gng ||
+                           c.modelo == TModeloCompetitivo::gngu ||
+                           c.modelo == TModeloCompetitivo::gg;
         const std::int32_t usadas = fixas ? (c.modelo == TModeloCompetitivo::gg ? 4 : 2) : 0;
         if (!fixas && l.dadas.contains("--unidades"))
             falha(QCoreApplication::translate(

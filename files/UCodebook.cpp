@@ -321,6 +321,11 @@ TCodebook leTexto(std::string_view texto, std::optional<std::size_t> simples) {
                                            "Linha %1: neurônios demais; o cabeçalho anuncia %2."),
                          {numero, anunciados}));
         leNeuronio(linha, numero, cb);
+        // The plain form has no labels: anything after the values is one value too many.
+        if (simples && !cb.rotulos.empty() && !cb.rotulos.back().empty())
+            throw ECodebook(mensagem(
+                QT_TRANSLATE_NOOP("Mensagens", "Linha %1: a unidade tem mais de %2 valores."),
+                {numero, cb.dimensao}));
     }
     if (!temCabecalho)
         throw ECodebook(mensagem(QT_TRANSLATE_NOOP(

@@ -69,9 +69,8 @@ std::int32_t unidadesIniciais(const TConfiguracaoCompetitiva& c, std::int32_t di
     if (crescente(c.modelo)) return 2;
     if (c.modelo == TModeloCompetitivo::gg) return 4;
     if (!c.inicio.empty() && dimensao > 0)
-        return static_cast<std::int32_t>(
-            std::min<std::size_t>(c.inicio.size() / static_cast<std::size_t>(dimensao),
-                                  kUnidadesMaximasCompetitivo + 1));
+        return static_cast<std::int32_t>(std::min<std::size_t>(
+            c.inicio.size() / static_cast<std::size_t>(dimensao), kUnidadesMaximasCompetitivo + 1));
     return c.unidades > 0 ? c.unidades : 20;
 }
 

@@ -9,10 +9,12 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "../comum/ArquivoTemporario.h"
 #include "UCodebook.h"
+#include "UGraphml.h"
 #include "ULimites.h"
 
 namespace {
@@ -142,6 +144,35 @@ TEST(Codebook, arquivosMalformadosDizemOQueHaDeErrado) {
         }
     }
     defineLimiteMemoriaDados(0);
+}
+
+// The competitive models' units, as plain text and as GraphML, read back to the same bits and
+// edges; a plain line with a value too many names its line.
+TEST(Codebook, unidadesEGrafoVoltamComoForam) {
+    const std::vector<double> pesos = {0.1, -1.0 / 3.0, 1e-300, 123456789.125, -0.0, 2.5};
+    const TCodebook simples = leUnidadesDeTexto(textoDasUnidades(2, pesos));
+    EXPECT_EQ(std::tuple(simples.dimensao, simples.linhas, simples.colunas), std::tuple(2, 1, 3));
+    esperaMesmosBits(simples.pesos, pesos);
+    const TCodebook somPak = leUnidadesDeTexto("2 rect 3 1 bubble\n0 1\n2 3\n4 5\n");
+    EXPECT_EQ(somPak.pesos, (std::vector<double>{0, 1, 2, 3, 4, 5}));
+    try {
+        leUnidadesDeTexto("# comentário\n2\n0 1\n2 3 4\n");
+        ADD_FAILURE() << "aceitou uma linha com três valores";
+    } catch (const ECodebook& e) {
+        EXPECT_NE(std::string(e.what()).find("Linha 4"), std::string::npos) << e.what();
+    }
+
+    TGrafoUnidades g;
+    g.dimensao = 2;
+    g.pesos = pesos;
+    g.nomes = {"a<b", "x & y"};
+    g.arestas = {{0, 1, 7}, {1, 2, 0}};
+    const TGrafoUnidades lido = leGraphmlDeTexto(textoGraphml(g));
+    EXPECT_EQ(lido.dimensao, 2);
+    esperaMesmosBits(lido.pesos, pesos);
+    EXPECT_EQ(lido.nomes, g.nomes);
+    EXPECT_EQ(lido.arestas, g.arestas);
+    EXPECT_THROW(leGraphmlDeTexto("<graphml><graph><node id=\"n0\"/>"), EGraphml);
 }
 
 }  // namespace
