@@ -878,6 +878,154 @@
         <source>A animação não pôde ser montada (%1).</source>
         <translation>The animation could not be assembled (%1).</translation>
     </message>
+    <message>
+        <source>A taxa --eps deve estar entre 0 (exclusive) e 1, no início e no fim.</source>
+        <translation>The rate --eps must be between 0 (exclusive) and 1, at the start and at the end.</translation>
+    </message>
+    <message>
+        <source>O alcance --lambda deve ser positivo, no início e no fim.</source>
+        <translation>The range --lambda must be positive, at the start and at the end.</translation>
+    </message>
+    <message>
+        <source>A idade --idade deve ser positiva, no início e no fim.</source>
+        <translation>The age --idade must be positive, at the start and at the end.</translation>
+    </message>
+    <message>
+        <source>As taxas --eps-b e --eps-n devem estar entre 0 (exclusive) e 1.</source>
+        <translation>The rates --eps-b and --eps-n must be between 0 (exclusive) and 1.</translation>
+    </message>
+    <message>
+        <source>A idade máxima --idade-max deve ser ao menos 1.</source>
+        <translation>The maximum age --idade-max must be at least 1.</translation>
+    </message>
+    <message>
+        <source>O fator --alfa deve estar entre 0 (exclusive) e 1.</source>
+        <translation>The factor --alfa must be between 0 (exclusive) and 1.</translation>
+    </message>
+    <message>
+        <source>O fator --beta deve estar entre 0 e 1 (exclusive).</source>
+        <translation>The factor --beta must be between 0 and 1 (exclusive).</translation>
+    </message>
+    <message>
+        <source>O limiar --k deve ser positivo.</source>
+        <translation>The threshold --k must be positive.</translation>
+    </message>
+    <message>
+        <source>O intervalo --lambda deve ser um inteiro de 1 em diante.</source>
+        <translation>The interval --lambda must be a whole number from 1 up.</translation>
+    </message>
+    <message>
+        <source>O número --unidades-max deve estar entre 2 e %1.</source>
+        <translation>The number --unidades-max must be between 2 and %1.</translation>
+    </message>
+    <message>
+        <source>O grid crescente começa com 4 unidades e cresce até no máximo %1: --unidades-max deve estar entre 4 e %1.</source>
+        <translation>The growing grid starts with 4 units and grows to at most %1: --unidades-max must be between 4 and %1.</translation>
+    </message>
+    <message>
+        <source>O raio --sigma deve ser positivo.</source>
+        <translation>The radius --sigma must be positive.</translation>
+    </message>
+    <message>
+        <source>A taxa --eps0 deve estar entre 0 (exclusive) e 1.</source>
+        <translation>The rate --eps0 must be between 0 (exclusive) and 1.</translation>
+    </message>
+    <message>
+        <source>O número --epocas-ajuste deve estar entre 0 e 1000000.</source>
+        <translation>The number --epocas-ajuste must be between 0 and 1000000.</translation>
+    </message>
+    <message>
+        <source>O número --sinais deve ser positivo.</source>
+        <translation>The number --sinais must be positive.</translation>
+    </message>
+    <message>
+        <source>O número --unidades deve estar entre 1 e %1.</source>
+        <translation>The number --unidades must be between 1 and %1.</translation>
+    </message>
+    <message>
+        <source>As arestas ligam duas unidades: --unidades deve ser ao menos 2.</source>
+        <translation>Edges join two units: --unidades must be at least 2.</translation>
+    </message>
+    <message>
+        <source>Os dados têm valores ausentes ou não finitos, que este modelo não aceita: descarte-os ou preencha-os na importação.</source>
+        <translation>The data have missing or non-finite values, which this model does not take: drop them or fill them in the import.</translation>
+    </message>
+    <message>
+        <source>Unidades demais para a dimensão destes dados: peça menos unidades.</source>
+        <translation>Too many units for the dimension of these data: ask for fewer units.</translation>
+    </message>
+    <message>
+        <source>As unidades iniciais dadas devem ser ao menos %1, de %2 valores cada.</source>
+        <translation>The starting units given must be at least %1, of %2 values each.</translation>
+    </message>
+    <message>
+        <source>As unidades iniciais dadas têm um valor que não é finito.</source>
+        <translation>The starting units given have a value that is not finite.</translation>
+    </message>
+    <message>
+        <source>Há %1 padrões, menos que as %2 unidades iniciais, que são padrões distintos.</source>
+        <translation>There are %1 patterns, fewer than the %2 starting units, which are distinct patterns.</translation>
+    </message>
+    <message>
+        <source>O treino não teria nenhum sinal.</source>
+        <translation>The training would have no signal.</translation>
+    </message>
+    <message>
+        <source>Linha %1: a dimensão deve ser um inteiro de 1 a %2.</source>
+        <translation>Line %1: the dimension must be a whole number from 1 to %2.</translation>
+    </message>
+    <message>
+        <source>Linha %1: a unidade tem mais de %2 valores.</source>
+        <translation>Line %1: the unit has more than %2 values.</translation>
+    </message>
+    <message>
+        <source>As unidades não cabem no arquivo: dimensão de 1 a %1, unidades inteiras.</source>
+        <translation>The units do not fit the file: dimension 1 to %1, whole units.</translation>
+    </message>
+    <message>
+        <source>Uma unidade tem um valor que não é finito.</source>
+        <translation>A unit has a value that is not finite.</translation>
+    </message>
+    <message>
+        <source>Um nó do grafo não tem id, ou repete o de outro.</source>
+        <translation>A node of the graph has no id, or repeats another&apos;s.</translation>
+    </message>
+    <message>
+        <source>Uma aresta do grafo não tem as duas pontas.</source>
+        <translation>An edge of the graph lacks one of its ends.</translation>
+    </message>
+    <message>
+        <source>O valor &quot;%1&quot; de um nó não é um número finito.</source>
+        <translation>The value &quot;%1&quot; of a node is not a finite number.</translation>
+    </message>
+    <message>
+        <source>O grafo não tem unidades inteiras.</source>
+        <translation>The graph does not have whole units.</translation>
+    </message>
+    <message>
+        <source>Uma aresta liga uma unidade que não existe.</source>
+        <translation>An edge joins a unit that does not exist.</translation>
+    </message>
+    <message>
+        <source>O grafo é grande demais.</source>
+        <translation>The graph is too large.</translation>
+    </message>
+    <message>
+        <source>Linha %1: XML inválido (%2).</source>
+        <translation>Line %1: invalid XML (%2).</translation>
+    </message>
+    <message>
+        <source>O grafo não tem nós com valores (chaves de nó).</source>
+        <translation>The graph has no nodes with values (node keys).</translation>
+    </message>
+    <message>
+        <source>O nó %1 não tem o valor &quot;%2&quot;.</source>
+        <translation>Node %1 has no value &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>A aresta %1 – %2 liga um nó que não existe.</source>
+        <translation>The edge %1 – %2 joins a node that does not exist.</translation>
+    </message>
 </context>
 <context>
     <name>NorvikaFiguras</name>
@@ -1412,6 +1560,104 @@ SOM_PAK (kohonen shifts the first).
     <message>
         <source>--agrupamentos deve ficar entre 2 e %1.</source>
         <translation>--agrupamentos must be between 2 and %1.</translation>
+    </message>
+    <message>
+        <source>--sinais deve ser ao menos 1.</source>
+        <translation>--sinais must be at least 1.</translation>
+    </message>
+    <message>
+        <source>--unidades deve ser ao menos 1.</source>
+        <translation>--unidades must be at least 1.</translation>
+    </message>
+    <message>
+        <source>%1 vale para os modelos de aprendizado competitivo: escolha um com --modelo.</source>
+        <translation>%1 applies to the competitive-learning models: choose one with --modelo.</translation>
+    </message>
+    <message>
+        <source>%1 não vale para --modelo %2.</source>
+        <translation>%1 does not apply to --modelo %2.</translation>
+    </message>
+    <message>
+        <source>--inicio: os modelos de aprendizado competitivo começam de padrões sorteados (amostras) ou das unidades de um arquivo.</source>
+        <translation>--inicio: the competitive-learning models start from drawn patterns (amostras) or from the units of a file.</translation>
+    </message>
+    <message>
+        <source>Falta --epocas E ou --sinais T.</source>
+        <translation>--epocas E or --sinais T is missing.</translation>
+    </message>
+    <message>
+        <source>--inicio &quot;%1&quot;: %2</source>
+        <translation>--inicio &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>As unidades de %1 têm %2 valores; os dados têm %3.</source>
+        <translation>The units of %1 have %2 values; the data have %3.</translation>
+    </message>
+    <message>
+        <source>--unidades e --inicio ARQUIVO não combinam: as unidades são as do arquivo.</source>
+        <translation>--unidades and --inicio FILE do not go together: the units are the file&apos;s.</translation>
+    </message>
+    <message>
+        <source>o modelo %1 começa com %2 unidades: as %2 primeiras de %3 são usadas, as outras ficam de fora.</source>
+        <translation>the model %1 starts with %2 units: the first %2 of %3 are used, the others are left out.</translation>
+    </message>
+    <message>
+        <source>Modelos de aprendizado competitivo (--modelo; sem ele, o SOM acima):
+  --modelo hcl     aprendizado competitivo duro (k-médias online): --eps, --unidades
+  --modelo lbg     Linde-Buzo-Gray (k-médias em lote): --unidades, --epocas; para
+                   antes na primeira época em que nenhum padrão troca de unidade
+  --modelo ng      gás neural: --eps, --lambda INICIAL[:FINAL], --unidades
+  --modelo ngchl   gás neural com arestas de Hebb: também --idade INICIAL[:FINAL]
+  --modelo chl     só as arestas de Hebb, sem mover as unidades: --unidades
+  --modelo gng     gás neural crescente: --eps-b, --eps-n, --lambda N, --idade-max,
+                   --alfa, --beta, --unidades-max
+  --modelo gngu    o mesmo com utilidade, para distribuições que se movem: também --k
+  --modelo gg      grid crescente: --eps0, --sigma, --lambda N, --unidades-max, e o
+                   ajuste fino --eps INICIAL[:FINAL] por --epocas-ajuste (padrão: 10)
+  --epocas E | --sinais T          T sinais, um padrão cada (padrão: E x padrões);
+                                   o gg não os usa
+  --unidades K                     unidades iniciais, padrões distintos sorteados
+                                   (padrão: 20; gng e gngu começam com 2, gg com 4)
+  --inicio ARQUIVO                 as unidades iniciais, como --saida as grava ou num
+                                   .cod do SOM_PAK
+  --saida ARQUIVO                  as unidades: a dimensão na primeira linha, depois
+                                   uma unidade por linha; o gg grava um .cod
+  --grafo ARQ.graphml              as unidades e as arestas em GraphML (networkx,
+                                   igraph, Gephi)
+Padrões: --eps 0,5:0,005 (gg: 0,1:0,005), --lambda 10:0,01 (ng) ou 300 (gng) ou 30
+(gg), --idade 20:200, --eps-b 0,05, --eps-n 0,0006, --idade-max 88, --alfa 0,5,
+--beta 0,0005, --k 3, --unidades-max 100, --sigma 0,7, --eps0 0,005; as agendas são
+exponenciais. Saída, além das do SOM: modelo=, unidades=, arestas=, sinais=,
+sinais_por_s= e, no lbg, epocas_feitas=; no gg, grade=.
+</source>
+        <translation>Competitive-learning models (--modelo; without it, the SOM above):
+  --modelo hcl     hard competitive learning (online k-means): --eps, --unidades
+  --modelo lbg     Linde-Buzo-Gray (batch k-means): --unidades, --epocas; stops
+                   earlier at the first epoch in which no pattern changes unit
+  --modelo ng      neural gas: --eps, --lambda START[:END], --unidades
+  --modelo ngchl   neural gas with Hebbian edges: also --idade START[:END]
+  --modelo chl     the Hebbian edges alone, the units never moving: --unidades
+  --modelo gng     growing neural gas: --eps-b, --eps-n, --lambda N, --idade-max,
+                   --alfa, --beta, --unidades-max
+  --modelo gngu    the same with utility, for distributions that move: also --k
+  --modelo gg      growing grid: --eps0, --sigma, --lambda N, --unidades-max, and the
+                   fine-tuning --eps START[:END] over --epocas-ajuste (default: 10)
+  --epocas E | --sinais T          T signals, one pattern each (default: E x patterns);
+                                   gg uses neither
+  --unidades K                     starting units, distinct patterns drawn
+                                   (default: 20; gng and gngu start with 2, gg with 4)
+  --inicio FILE                    the starting units, as --saida writes them or in a
+                                   SOM_PAK .cod
+  --saida FILE                     the units: the dimension on the first line, then
+                                   one unit a line; gg writes a .cod
+  --grafo FILE.graphml             the units and the edges as GraphML (networkx,
+                                   igraph, Gephi)
+Defaults: --eps 0,5:0,005 (gg: 0,1:0,005), --lambda 10:0,01 (ng) or 300 (gng) or 30
+(gg), --idade 20:200, --eps-b 0,05, --eps-n 0,0006, --idade-max 88, --alfa 0,5,
+--beta 0,0005, --k 3, --unidades-max 100, --sigma 0,7, --eps0 0,005; the schedules are
+exponential. Output, besides the SOM&apos;s: modelo=, unidades=, arestas=, sinais=,
+sinais_por_s= and, for lbg, epocas_feitas=; for gg, grade=.
+</translation>
     </message>
 </context>
 <context>

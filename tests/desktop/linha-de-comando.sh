@@ -150,6 +150,9 @@ done << EOF
 1|gravariam o mesmo arquivo|$pasta/g.txt|"$lab" "$pasta/d.txt" --mapa 2x2 --raio 1 --epocas 1 --saida "$pasta/g.txt" --vencedores "$pasta/g.txt"
 1|deve terminar em .gif ou .webp|$pasta/d.txt|"$lab" "$pasta/d.txt" --mapa 2x2 --raio 1 --epocas 1 --animacao "$pasta/d.png"
 1|propriedade=9: os dados não têm essa coluna|$pasta/d.txt|"$lab" "$pasta/d.txt" --mapa 2x2 --raio 1 --epocas 1 --animacao "$pasta/p.gif" --vista propriedade=9
+1|--mapa não vale para --modelo gng|$pasta/d.txt|"$lab" "$pasta/d.txt" --modelo gng --mapa 3x3 --sinais 10
+1|--eps vale para os modelos de aprendizado competitivo|$pasta/d.txt|"$lab" "$pasta/d.txt" --mapa 2x2 --raio 1 --epocas 1 --eps 0,1
+1|--unidades-max deve estar entre 4 e|$pasta/d.txt|"$lab" "$pasta/d.txt" --modelo gg --unidades-max 3
 1|--semente: "1e19"|$pasta/d.txt|"$lab" "$pasta/d.txt" --mapa 2x2 --raio 1 --epocas 1 --semente 1e19
 1|é o próprio arquivo de entrada|$pasta/d.txt|"$importa" "$pasta/d.txt" --saida "$pasta/d.txt"
 1|não se fecham até o fim do arquivo|$pasta/g.txt|"$importa" "$pasta/aspa.csv" --saida "$pasta/g.txt"
@@ -191,6 +194,14 @@ QT_QPA_PLATFORM=offscreen "$figuras" "$pasta/m.cod" "$fonte/examples/iris.txt" -
   falha "norvika-lab --animacao terminou com $?"
 grep -qx "animacao_quadros=5" "$pasta/an.txt" || falha "norvika-lab --animacao: $(cat "$pasta/an.txt")"
 [ "$(head -c 6 "$pasta/a.gif")" = "GIF89a" ] || falha "norvika-lab --animacao não gravou um GIF"
+
+# A growing neural gas: its measures, and its graph as GraphML, started again from its own units.
+"$lab" "$fonte/examples/iris.txt" --modelo gng --sinais 3000 --lambda 100 --saida "$pasta/gng.txt" \
+  --grafo "$pasta/gng.graphml" > "$pasta/gng.out" 2> /dev/null || falha "norvika-lab --modelo gng terminou com $?"
+grep -qx "unidades=32" "$pasta/gng.out" || falha "norvika-lab --modelo gng: $(cat "$pasta/gng.out")"
+[ "$(grep -c "<node " "$pasta/gng.graphml")" = 32 ] || falha "--grafo não tem os 32 nós"
+"$lab" "$fonte/examples/iris.txt" --modelo hcl --inicio "$pasta/gng.txt" --epocas 1 > "$pasta/hcl.out" 2> /dev/null &&
+  grep -qx "unidades=32" "$pasta/hcl.out" || falha "--inicio com as unidades de --saida: $(cat "$pasta/hcl.out")"
 
 # Ended by SIGTERM while writing: the old file whole, no temporary file left beside it.
 mkdir "$pasta/sinal" && echo "antigo" > "$pasta/sinal/q.txt"
