@@ -1,5 +1,7 @@
 #include "UBusca.h"
 
+#include <limits>
+
 #include <atomic>
 #include <cmath>
 #include <cstdlib>
@@ -64,6 +66,46 @@ std::int32_t selecionaEscalar(const double* f, std::int32_t n, double limite,
         m += f[j] <= limite ? 1 : 0;
     }
     return m;
+}
+
+namespace {
+
+__attribute__((target("avx"))) void zeraMetadesAltas() {
+    __builtin_ia32_vzeroupper();
+}
+
+}  // namespace
+
+void limpaEstadoVetorial() {
+    if (__builtin_cpu_supports("avx")) zeraMetadesAltas();
+}
+
+TDoisMenores doisMenoresEscalar(const double* f, std::int32_t n) {
+    TDoisMenores r{std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity(),
+                   false};
+    for (std::int32_t j = 0; j < n; ++j) {
+        const double v = f[j];
+        if (!(v < kTetoBusca)) r.inseguro = true;
+        if (v < r.a1) {
+            r.a2 = r.a1;
+            r.a1 = v;
+        } else if (v < r.a2) {
+            r.a2 = v;
+        }
+    }
+    return r;
+}
+
+void postosEscalar(const double* d, std::int32_t n, std::int32_t* posto) {
+    for (std::int32_t i = 0; i < n; ++i) {
+        std::int32_t k = 0;
+        for (std::int32_t j = 0; j < n; ++j) k += (d[j] < d[i]) | ((d[j] == d[i]) & (j < i));
+        posto[i] = k;
+    }
+}
+
+void decaiLabEscalar(double* v, std::int32_t n, double beta) {
+    for (std::int32_t j = 0; j < n; ++j) v[j] = v[j] - beta * v[j];
 }
 
 void distanciasLabEscalar(const double* x, std::int32_t dimensao, const double* t,
@@ -175,6 +217,18 @@ TFuncaoDistanciasLab funcaoDistanciasLab() {
 
 TFuncaoMoveLab funcaoMoveLab() {
     return porNivel(&moveLabAvx512, &moveLabAvx2, &moveLabEscalar);
+}
+
+TFuncaoDoisMenores funcaoDoisMenores() {
+    return porNivel(&doisMenoresAvx512, &doisMenoresAvx2, &doisMenoresEscalar);
+}
+
+TFuncaoPostos funcaoPostos() {
+    return porNivel(&postosAvx512, &postosAvx2, &postosEscalar);
+}
+
+TFuncaoDecaiLab funcaoDecaiLab() {
+    return porNivel(&decaiLabAvx512, &decaiLabAvx2, &decaiLabEscalar);
 }
 
 const char* nomeDaBusca() {

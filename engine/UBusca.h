@@ -113,6 +113,43 @@ void moveLabAvx2(double* t, std::int32_t passo, const double* x, std::int32_t di
 void moveLabAvx512(double* t, std::int32_t passo, const double* x, std::int32_t dimensao,
                    const double* a, std::int32_t de, std::int32_t ate);
 
+// The two least of f[0 .. n-1] (as a multiset: a tie gives a1 == a2; infinity where there are
+// fewer), and whether any f is not below kTetoBusca (or NaN), in which case a1 and a2 mean
+// nothing.
+struct TDoisMenores {
+    double a1, a2;
+    bool inseguro;
+};
+using TFuncaoDoisMenores = TDoisMenores (*)(const double* f, std::int32_t n);
+
+TDoisMenores doisMenoresEscalar(const double* f, std::int32_t n);
+TDoisMenores doisMenoresAvx2(const double* f, std::int32_t n);
+TDoisMenores doisMenoresAvx512(const double* f, std::int32_t n);
+
+// Each unit's rank by distance, ties to the lower index: posto[i] = how many j have
+// d[j] < d[i], or d[j] == d[i] with j < i (d never NaN). Every pair is compared, so the kernels
+// serve up to kPostosDiretos units; more are better sorted.
+inline constexpr std::int32_t kPostosDiretos = 256;
+using TFuncaoPostos = void (*)(const double* d, std::int32_t n, std::int32_t* posto);
+
+void postosEscalar(const double* d, std::int32_t n, std::int32_t* posto);
+void postosAvx2(const double* d, std::int32_t n, std::int32_t* posto);
+void postosAvx512(const double* d, std::int32_t n, std::int32_t* posto);
+
+// v[j] <- v[j] - beta * v[j] for j in 0 .. n-1, a product then a difference, each rounded (no
+// fused step): an error that decays a little at every signal.
+using TFuncaoDecaiLab = void (*)(double* v, std::int32_t n, double beta);
+
+void decaiLabEscalar(double* v, std::int32_t n, double beta);
+void decaiLabAvx2(double* v, std::int32_t n, double beta);
+void decaiLabAvx512(double* v, std::int32_t n, double beta);
+
+// Clears the upper halves of the vector registers when the processor has them. Code that leaves
+// them in use (a library's AVX routine without vzeroupper) makes every later SSE instruction of
+// the thread pay a transition, several times slower in all: a long computation on a thread that
+// ran such code (the tools' main thread, after Qt's start) calls this first.
+void limpaEstadoVetorial();
+
 // The kernels in use, and their name for the benchmark: the best this processor runs, unless
 // defineBusca chose others.
 TFuncaoBusca funcaoBusca();
@@ -120,6 +157,9 @@ TFuncaoTransposta funcaoTransposta();
 TFuncaoSeleciona funcaoSeleciona();
 TFuncaoDistanciasLab funcaoDistanciasLab();
 TFuncaoMoveLab funcaoMoveLab();
+TFuncaoDoisMenores funcaoDoisMenores();
+TFuncaoDecaiLab funcaoDecaiLab();
+TFuncaoPostos funcaoPostos();
 const char* nomeDaBusca();
 
 // Chooses the kernels by name ("escalar", "avx2", "avx512"), or the best again with an empty

@@ -163,3 +163,53 @@ NORVIKA_AVX2 void moveLabAvx2(double* t, std::int32_t passo, const double* x, st
             if (!std::isnan(x[k])) *w = *w + a[u] * (x[k] - *w);
     }
 }
+
+NORVIKA_AVX2 TDoisMenores doisMenoresAvx2(const double* f, std::int32_t n) {
+    const __m256d infinito = _mm256_set1_pd(std::numeric_limits<double>::infinity());
+    const __m256d teto = _mm256_set1_pd(kTetoBusca);
+    __m256d m1 = infinito, m2 = infinito, ruim = _mm256_setzero_pd();
+    std::int32_t j = 0;
+    for (; j + 4 <= n; j += 4) {
+        const __m256d x = _mm256_loadu_pd(f + j);
+        ruim = _mm256_or_pd(ruim, _mm256_cmp_pd(x, teto, _CMP_NLT_UQ));
+        const __m256d alto = _mm256_max_pd(m1, x);
+        m1 = _mm256_min_pd(m1, x);
+        m2 = _mm256_min_pd(m2, alto);
+    }
+    alignas(32) double a[4], b[4];
+    _mm256_store_pd(a, m1);
+    _mm256_store_pd(b, m2);
+    TDoisMenores r = juntaDoisMenores(a, b, 4, _mm256_movemask_pd(ruim) != 0);
+    const TDoisMenores cauda = doisMenoresEscalar(f + j, n - j);
+    const double c[2] = {cauda.a1, cauda.a2}, d[2] = {r.a1, r.a2};
+    return juntaDoisMenores(c, d, 2, r.inseguro || cauda.inseguro);
+}
+
+NORVIKA_AVX2 void decaiLabAvx2(double* v, std::int32_t n, double beta) {
+    const __m256d b = _mm256_set1_pd(beta);
+    std::int32_t j = 0;
+    for (; j + 4 <= n; j += 4) {
+        const __m256d x = _mm256_loadu_pd(v + j);
+        _mm256_storeu_pd(v + j, _mm256_sub_pd(x, _mm256_mul_pd(b, x)));
+    }
+    decaiLabEscalar(v + j, n - j, beta);
+}
+
+NORVIKA_AVX2 void postosAvx2(const double* d, std::int32_t n, std::int32_t* posto) {
+    for (std::int32_t i = 0; i < n; ++i) {
+        const __m256d di = _mm256_set1_pd(d[i]);
+        std::int32_t k = 0, j = 0;
+        for (; j + 4 <= n; j += 4) {
+            const __m256d dj = _mm256_loadu_pd(d + j);
+            const auto abaixo =
+                static_cast<unsigned>(_mm256_movemask_pd(_mm256_cmp_pd(dj, di, _CMP_LT_OQ)));
+            const std::int32_t antes = i - j;
+            const unsigned menores = antes >= 4 ? 0xFu : antes <= 0 ? 0u : (1u << antes) - 1u;
+            const auto iguais =
+                static_cast<unsigned>(_mm256_movemask_pd(_mm256_cmp_pd(dj, di, _CMP_EQ_OQ)));
+            k += __builtin_popcount(abaixo | (iguais & menores));
+        }
+        for (; j < n; ++j) k += (d[j] < d[i]) | ((d[j] == d[i]) & (j < i));
+        posto[i] = k;
+    }
+}

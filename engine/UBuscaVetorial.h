@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 #include "UBusca.h"
 
@@ -128,6 +129,24 @@ inline void moveVetor(double* w, std::int32_t passo, const double* x, std::int32
         const R novo = V::add(wu, V::mul(au, V::sub(V::difunde(x[k]), wu)));
         V::guardaParte(w, dentro, novo);
     }
+}
+
+// The two least of the values m1[0 .. n-1] and m2[0 .. n-1] together, as a multiset.
+inline TDoisMenores juntaDoisMenores(const double* m1, const double* m2, std::int32_t n,
+                                     bool inseguro) {
+    TDoisMenores r{std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity(),
+                   inseguro};
+    for (std::int32_t l = 0; l < n; ++l) {
+        for (const double v : {m1[l], m2[l]}) {
+            if (v < r.a1) {
+                r.a2 = r.a1;
+                r.a1 = v;
+            } else if (v < r.a2) {
+                r.a2 = v;
+            }
+        }
+    }
+    return r;
 }
 
 #if defined(__clang__)

@@ -284,64 +284,73 @@ std::size_t TSinaisCompetitivos::proximo() {
 
 // Edges ---------------------------------------------------------------------------------------
 
-bool TGrafoCompetitivo::existe(std::int32_t a, std::int32_t b) const {
+std::int32_t TGrafoCompetitivo::procura(std::int32_t a, std::int32_t b) const {
     for (const TVizinho& v : vizinhos(a))
-        if (v.v == b) return true;
-    return false;
+        if (v.v == b) return v.aresta;
+    return -1;
+}
+
+void TGrafoCompetitivo::tiraLado(std::int32_t de, std::int32_t para) {
+    std::erase_if(viz_[static_cast<std::size_t>(de)],
+                  [para](const TVizinho& v) { return v.v == para; });
 }
 
 void TGrafoCompetitivo::zera(std::int32_t a, std::int32_t b) {
-    const auto poe = [this](std::int32_t de, std::int32_t para) {
-        for (TVizinho& v : viz_[static_cast<std::size_t>(de)])
-            if (v.v == para) {
-                v.idade = 0;
-                return;
-            }
-        viz_[static_cast<std::size_t>(de)].push_back({para, 0});
-    };
-    poe(a, b);
-    poe(b, a);
+    if (const std::int32_t e = procura(a, b); e >= 0) {
+        idades_[static_cast<std::size_t>(e)] = 0;
+        return;
+    }
+    std::int32_t e;
+    if (livres_.empty()) {
+        e = static_cast<std::int32_t>(idades_.size());
+        idades_.push_back(0);
+    } else {
+        e = livres_.back();
+        livres_.pop_back();
+        idades_[static_cast<std::size_t>(e)] = 0;
+    }
+    viz_[static_cast<std::size_t>(a)].push_back({b, e});
+    viz_[static_cast<std::size_t>(b)].push_back({a, e});
 }
 
 void TGrafoCompetitivo::remove(std::int32_t a, std::int32_t b) {
-    std::erase_if(viz_[static_cast<std::size_t>(a)], [b](const TVizinho& v) { return v.v == b; });
-    std::erase_if(viz_[static_cast<std::size_t>(b)], [a](const TVizinho& v) { return v.v == a; });
-}
-
-void TGrafoCompetitivo::envelhece(std::int32_t u) {
-    for (TVizinho& v : viz_[static_cast<std::size_t>(u)]) {
-        ++v.idade;
-        for (TVizinho& w : viz_[static_cast<std::size_t>(v.v)])
-            if (w.v == u) ++w.idade;
-    }
+    const std::int32_t e = procura(a, b);
+    if (e < 0) return;
+    tiraLado(a, b);
+    tiraLado(b, a);
+    libera(e);
 }
 
 void TGrafoCompetitivo::removeVelhas(std::int32_t u, double limite,
                                      std::vector<std::int32_t>& perderam) {
     std::vector<TVizinho>& lista = viz_[static_cast<std::size_t>(u)];
     for (std::size_t i = 0; i < lista.size();) {
-        if (static_cast<double>(lista[i].idade) > limite) {
-            const std::int32_t v = lista[i].v;
-            std::erase_if(viz_[static_cast<std::size_t>(v)],
-                          [u](const TVizinho& w) { return w.v == u; });
-            lista.erase(lista.begin() + static_cast<long>(i));
-            perderam.push_back(v);
-        } else {
+        if (!velha(lista[i].aresta, limite)) {
             ++i;
+            continue;
         }
+        const TVizinho v = lista[i];
+        tiraLado(v.v, u);
+        libera(v.aresta);
+        lista.erase(lista.begin() + static_cast<long>(i));
+        perderam.push_back(v.v);
     }
 }
 
 void TGrafoCompetitivo::removeTodasVelhas(double limite) {
-    for (std::vector<TVizinho>& lista : viz_)
-        std::erase_if(
-            lista, [limite](const TVizinho& v) { return static_cast<double>(v.idade) > limite; });
+    for (std::int32_t u = 0; u < unidades(); ++u)
+        std::erase_if(viz_[static_cast<std::size_t>(u)], [&](const TVizinho& v) {
+            const bool sai = velha(v.aresta, limite);
+            if (sai && u < v.v) libera(v.aresta);  // each edge freed once, from its lower end
+            return sai;
+        });
 }
 
 void TGrafoCompetitivo::removeUnidade(std::int32_t u) {
-    for (const TVizinho& v : vizinhos(u))
-        std::erase_if(viz_[static_cast<std::size_t>(v.v)],
-                      [u](const TVizinho& w) { return w.v == u; });
+    for (const TVizinho& v : vizinhos(u)) {
+        tiraLado(v.v, u);
+        libera(v.aresta);
+    }
     viz_.erase(viz_.begin() + u);
     for (std::vector<TVizinho>& lista : viz_)
         for (TVizinho& v : lista)
@@ -352,7 +361,7 @@ std::vector<TArestaCompetitiva> TGrafoCompetitivo::lista() const {
     std::vector<TArestaCompetitiva> arestas;
     for (std::int32_t a = 0; a < unidades(); ++a)
         for (const TVizinho& v : vizinhos(a))
-            if (a < v.v) arestas.push_back({a, v.v, v.idade});
+            if (a < v.v) arestas.push_back({a, v.v, idades_[static_cast<std::size_t>(v.aresta)]});
     std::sort(arestas.begin(), arestas.end(),
               [](const TArestaCompetitiva& x, const TArestaCompetitiva& y) {
                   return x.a != y.a ? x.a < y.a : x.b < y.b;
@@ -408,6 +417,7 @@ void completaCompetitivo(const TDadosLab& dados, const TConfiguracaoCompetitiva&
 
 TResultadoCompetitivo treinaCompetitivo(const TDadosLab& dados, const TConfiguracaoCompetitiva& c,
                                         TControle* controle) {
+    limpaEstadoVetorial();
     if (const std::string m = validaCompetitiva(c, dados); !m.empty())
         throw std::invalid_argument(m);
     switch (c.modelo) {

@@ -67,12 +67,13 @@ class TSinaisCompetitivos {
     TSorteioLab sorteio_;
 };
 
-// Edges between units with their ages: each unit's neighbours, both sides kept alike.
+// Edges between units with their ages: each unit's neighbours, each edge's age kept once (the
+// two sides name the same entry), so that aging a unit's edges touches only its own list.
 class TGrafoCompetitivo {
   public:
     struct TVizinho {
         std::int32_t v;
-        std::int64_t idade;
+        std::int32_t aresta;  // into the ages
     };
 
     std::int32_t unidades() const { return static_cast<std::int32_t>(viz_.size()); }
@@ -80,12 +81,15 @@ class TGrafoCompetitivo {
         return viz_[static_cast<std::size_t>(u)];
     }
     void acrescentaUnidade() { viz_.emplace_back(); }
-    bool existe(std::int32_t a, std::int32_t b) const;
+    bool existe(std::int32_t a, std::int32_t b) const { return procura(a, b) >= 0; }
     // The edge {a, b} at age 0, made when absent.
     void zera(std::int32_t a, std::int32_t b);
     void remove(std::int32_t a, std::int32_t b);
     // Adds 1 to the age of every edge of u.
-    void envelhece(std::int32_t u);
+    void envelhece(std::int32_t u) {
+        for (const TVizinho& v : viz_[static_cast<std::size_t>(u)])
+            ++idades_[static_cast<std::size_t>(v.aresta)];
+    }
     // Removes the edges of u older than `limite`, adding the neighbours that lost one to
     // `perderam`.
     void removeVelhas(std::int32_t u, double limite, std::vector<std::int32_t>& perderam);
@@ -96,7 +100,18 @@ class TGrafoCompetitivo {
     std::vector<TArestaCompetitiva> lista() const;
 
   private:
+    // The edge {a, b}'s entry, or -1.
+    std::int32_t procura(std::int32_t a, std::int32_t b) const;
+    // Takes the side of `de` towards `para` out of its list.
+    void tiraLado(std::int32_t de, std::int32_t para);
+    void libera(std::int32_t aresta) { livres_.push_back(aresta); }
+    bool velha(std::int32_t aresta, double limite) const {
+        return static_cast<double>(idades_[static_cast<std::size_t>(aresta)]) > limite;
+    }
+
     std::vector<std::vector<TVizinho>> viz_;
+    std::vector<std::int64_t> idades_;
+    std::vector<std::int32_t> livres_;
 };
 
 // The first `quantas` starting units, row-major: given, or distinct patterns drawn with the seed.

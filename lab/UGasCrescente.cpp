@@ -52,9 +52,9 @@ class TGng {
             if (utilidade_) removeInutil();
             if (unidades_.n() < c_.unidadesMax) insere();
         }
-        for (double& e : erro_) e = e - c_.beta * e;
-        if (utilidade_)
-            for (double& u : util_) u = u - c_.beta * u;
+        const auto n = static_cast<std::int32_t>(erro_.size());
+        decai_(erro_.data(), n, c_.beta);
+        if (utilidade_) decai_(util_.data(), n, c_.beta);
     }
 
     const TUnidadesCompetitivas& unidades() const { return unidades_; }
@@ -136,6 +136,7 @@ class TGng {
     std::vector<double> erro_, util_;
     std::vector<std::int32_t> vizinhos_, perderam_;
     const std::int64_t lambda_;
+    const TFuncaoDecaiLab decai_ = funcaoDecaiLab();
 };
 
 }  // namespace

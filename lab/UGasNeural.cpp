@@ -3,6 +3,7 @@
 // unit moves by its rank), with or without the competitive Hebbian edges, and those edges alone.
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
 #include "UCompetitivoInterno.h"
@@ -11,6 +12,50 @@ namespace {
 
 // Past this, exp(-x) is 0 in double.
 constexpr double kExpoenteNulo = 746.0;
+
+// The units in the order of (distance, index), for the ranks: a stable merge sort, from index
+// order, on the distances' bits (a distance is never negative, so its bits order as it does). Each
+// step of a merge picks its side without a branch on the data, which would be mispredicted half
+// the time on distances in no order.
+class TOrdenacao {
+  public:
+    explicit TOrdenacao(std::size_t n) : k_(n), u_(n), k2_(n), u2_(n) {}
+
+    const std::vector<std::int32_t>& ordena(const std::vector<double>& distancias) {
+        const std::size_t n = distancias.size();
+        for (std::size_t i = 0; i < n; ++i) {
+            k_[i] = std::bit_cast<std::uint64_t>(distancias[i]);
+            u_[i] = static_cast<std::int32_t>(i);
+        }
+        for (std::size_t largura = 1; largura < n; largura *= 2) {
+            for (std::size_t inicio = 0; inicio < n; inicio += 2 * largura)
+                junta(inicio, std::min(inicio + largura, n), std::min(inicio + 2 * largura, n));
+            std::swap(k_, k2_);
+            std::swap(u_, u2_);
+        }
+        return u_;
+    }
+
+  private:
+    void junta(std::size_t inicio, std::size_t meio, std::size_t fim) {
+        std::size_t i = inicio, j = meio, o = inicio;
+        while (i < meio && j < fim) {
+            const bool direita = k_[j] < k_[i];  // a tie keeps the left, lower-index side first
+            k2_[o] = direita ? k_[j] : k_[i];
+            u2_[o] = direita ? u_[j] : u_[i];
+            ++o;
+            j += direita ? 1 : 0;
+            i += direita ? 0 : 1;
+        }
+        for (; i < meio; ++i, ++o) k2_[o] = k_[i], u2_[o] = u_[i];
+        for (; j < fim; ++j, ++o) k2_[o] = k_[j], u2_[o] = u_[j];
+    }
+
+    std::vector<std::uint64_t> k_;
+    std::vector<std::int32_t> u_;
+    std::vector<std::uint64_t> k2_;
+    std::vector<std::int32_t> u2_;
+};
 
 }  // namespace
 
@@ -89,20 +134,22 @@ TResultadoCompetitivo treinaNg(const TDadosLab& dados, const TConfiguracaoCompet
     const TAgendaLab eps = epsDoModelo(c);
     std::vector<double> distancias(static_cast<std::size_t>(n)),
         fatores(static_cast<std::size_t>(n));
-    std::vector<std::int32_t> ordem(static_cast<std::size_t>(n));
+    TOrdenacao ordenacao(static_cast<std::size_t>(n));
+    std::vector<std::int32_t> posto(static_cast<std::size_t>(n));
+    const TFuncaoPostos postos = funcaoPostos();
     for (std::int64_t t = 0; t < total; ++t) {
         verificaParadaCompetitiva(controle, t);
         const double* x = dados.padrao(sinais.proximo());
         // The ranks, before any unit moves: by distance, ties to the lower index.
-        for (std::int32_t u = 0; u < n; ++u) {
+        for (std::int32_t u = 0; u < n; ++u)
             distancias[static_cast<std::size_t>(u)] = unidades.distancia(x, u);
-            ordem[static_cast<std::size_t>(u)] = u;
+        if (n <= kPostosDiretos) {
+            postos(distancias.data(), n, posto.data());
+        } else {
+            const std::vector<std::int32_t>& ordem = ordenacao.ordena(distancias);
+            for (std::int32_t k = 0; k < n; ++k)
+                posto[static_cast<std::size_t>(ordem[static_cast<std::size_t>(k)])] = k;
         }
-        std::sort(ordem.begin(), ordem.end(), [&](std::int32_t a, std::int32_t b) {
-            const double da = distancias[static_cast<std::size_t>(a)];
-            const double db = distancias[static_cast<std::size_t>(b)];
-            return da != db ? da < db : a < b;
-        });
         const double e = agendaExponencial(eps, t, total);
         const double lambda = agendaExponencial(c.lambdaNg, t, total);
         for (std::int32_t k = 0; k < n; ++k) {
@@ -110,11 +157,14 @@ TResultadoCompetitivo treinaNg(const TDadosLab& dados, const TConfiguracaoCompet
             fatores[static_cast<std::size_t>(k)] =
                 expoente < -kExpoenteNulo ? e * 0.0 : e * std::exp(expoente);
         }
-        for (std::int32_t k = 0; k < n; ++k)
-            unidades.move(ordem[static_cast<std::size_t>(k)], x,
-                          fatores[static_cast<std::size_t>(k)]);
+        std::int32_t s1 = 0, s2 = 0;
+        for (std::int32_t u = 0; u < n; ++u) {
+            const std::int32_t k = posto[static_cast<std::size_t>(u)];
+            unidades.move(u, x, fatores[static_cast<std::size_t>(k)]);
+            s1 = k == 0 ? u : s1;
+            s2 = k == 1 ? u : s2;
+        }
         if (hebb) {
-            const std::int32_t s1 = ordem[0], s2 = ordem[1];
             grafo.envelhece(s1);
             grafo.zera(s1, s2);
             grafo.removeTodasVelhas(agendaExponencial(c.idade, t, total));

@@ -139,6 +139,7 @@ TResultadoLab treinaLab(const TDadosLab& dados, const TConfiguracaoLab& config, 
     if (std::string m = validaConfiguracao(config, dados); !m.empty())
         throw std::invalid_argument(m);
     verificaMemoria(dados, config.grade);
+    limpaEstadoVetorial();
     TTreinoLab treino(dados, config, controle, aoFimDaEpoca);
     return treino.executa();
 }

@@ -171,6 +171,8 @@ class TBuscaLab {
     std::vector<double> f_;
     std::vector<std::int32_t> candidatos_;
     TFuncaoDistanciasLab funcao_;
+    TFuncaoDoisMenores doisMenores_;
+    TFuncaoSeleciona seleciona_;
     double fator_, folga_;
 };
 

@@ -55,7 +55,11 @@ TBuscaLab::TBuscaLab(const TMapaLab& mapa) : TBuscaLab(mapa.dimensao()) {
     aponta(mapa.dados(), mapa.passo(), mapa.unidades());
 }
 
-TBuscaLab::TBuscaLab(std::int32_t dimensao) : d_(dimensao), funcao_(funcaoDistanciasLab()) {
+TBuscaLab::TBuscaLab(std::int32_t dimensao)
+    : d_(dimensao),
+      funcao_(funcaoDistanciasLab()),
+      doisMenores_(funcaoDoisMenores()),
+      seleciona_(funcaoSeleciona()) {
     const double d = dimensao;
     fator_ = 1.0 + 8.0 * (d + 2.0) * kU;
     folga_ = std::ldexp(8.0 * (d + 1.0), -1074);
@@ -83,25 +87,10 @@ void TBuscaLab::distancias(const double* x, std::int32_t de, std::int32_t ate) {
 
 TMelhores TBuscaLab::escolhe(const double* x) {
     const std::int32_t n = n_;
-    double a1 = std::numeric_limits<double>::infinity(), a2 = a1;
-    bool inseguro = false;
-    for (std::int32_t j = 0; j < n; ++j) {
-        const double f = f_[static_cast<std::size_t>(j)];
-        if (!(f < kTetoBusca)) inseguro = true;
-        if (f < a1) {
-            a2 = a1;
-            a1 = f;
-        } else if (f < a2) {
-            a2 = f;
-        }
-    }
-    if (inseguro) return decide(x, true, n, nullptr);
-    const double limite = (n >= 2 ? a2 : a1) * fator_ + folga_;
-    std::int32_t m = 0;
-    for (std::int32_t j = 0; j < n; ++j) {
-        candidatos_[static_cast<std::size_t>(m)] = j;
-        m += f_[static_cast<std::size_t>(j)] <= limite ? 1 : 0;
-    }
+    const TDoisMenores menores = doisMenores_(f_.data(), n);
+    if (menores.inseguro) return decide(x, true, n, nullptr);
+    const double limite = (n >= 2 ? menores.a2 : menores.a1) * fator_ + folga_;
+    const std::int32_t m = seleciona_(f_.data(), n, limite, candidatos_.data());
     return decide(x, true, m, candidatos_.data());
 }
 
