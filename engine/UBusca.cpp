@@ -215,6 +215,11 @@ TFuncaoDistanciasLab funcaoDistanciasLab() {
     return porNivel(&distanciasLabAvx512, &distanciasLabAvx2, &distanciasLabEscalar);
 }
 
+TFuncaoDistanciasLab funcaoDistanciasExatasLab() {
+    // The scalar kernel already sums as the plain loop does.
+    return porNivel(&distanciasExatasLabAvx512, &distanciasExatasLabAvx2, &distanciasLabEscalar);
+}
+
 TFuncaoMoveLab funcaoMoveLab() {
     return porNivel(&moveLabAvx512, &moveLabAvx2, &moveLabEscalar);
 }

@@ -99,6 +99,13 @@ void distanciasLabAvx2(const double* x, std::int32_t dimensao, const double* t, 
 void distanciasLabAvx512(const double* x, std::int32_t dimensao, const double* t,
                          std::int32_t passo, std::int32_t n, double* f);
 
+// The same distances summed exactly as the direct sum: each square and each sum rounded on its
+// own, in attribute order (no fused step), so every f is the plain loop's to the bit.
+void distanciasExatasLabAvx2(const double* x, std::int32_t dimensao, const double* t,
+                             std::int32_t passo, std::int32_t n, double* f);
+void distanciasExatasLabAvx512(const double* x, std::int32_t dimensao, const double* t,
+                               std::int32_t passo, std::int32_t n, double* f);
+
 // The online update of the units u in [de, ate) with a[u] >= 0, for every attribute k whose x[k]
 // is not missing: w = w + a (x_k - w), a subtraction, a product and a sum, each rounded, as the
 // plain loop does. A unit with a[u] < 0 keeps every bit (its weights are not even rewritten).
@@ -156,6 +163,7 @@ TFuncaoBusca funcaoBusca();
 TFuncaoTransposta funcaoTransposta();
 TFuncaoSeleciona funcaoSeleciona();
 TFuncaoDistanciasLab funcaoDistanciasLab();
+TFuncaoDistanciasLab funcaoDistanciasExatasLab();
 TFuncaoMoveLab funcaoMoveLab();
 TFuncaoDoisMenores funcaoDoisMenores();
 TFuncaoDecaiLab funcaoDecaiLab();

@@ -228,21 +228,43 @@ NORVIKA_AVX2 void decaiLabAvx2(double* v, std::int32_t n, double beta) {
     decaiLabEscalar(v + j, n - j, beta);
 }
 
+// Four units i at a time against every unit j, counted in a vector (a true comparison is all ones,
+// -1, taken away): before the four, a j at or below counts; after them, only below; among them,
+// each lane by its own index.
 NORVIKA_AVX2 void postosAvx2(const double* d, std::int32_t n, std::int32_t* posto) {
-    for (std::int32_t i = 0; i < n; ++i) {
-        const __m256d di = _mm256_set1_pd(d[i]);
-        std::int32_t k = 0, j = 0;
-        for (; j + 4 <= n; j += 4) {
-            const __m256d dj = _mm256_loadu_pd(d + j);
-            const auto abaixo =
-                static_cast<unsigned>(_mm256_movemask_pd(_mm256_cmp_pd(dj, di, _CMP_LT_OQ)));
-            const std::int32_t antes = i - j;
-            const unsigned menores = antes >= 4 ? 0xFu : antes <= 0 ? 0u : (1u << antes) - 1u;
-            const auto iguais =
-                static_cast<unsigned>(_mm256_movemask_pd(_mm256_cmp_pd(dj, di, _CMP_EQ_OQ)));
-            k += __builtin_popcount(abaixo | (iguais & menores));
+    std::int32_t i = 0;
+    for (; i + 4 <= n; i += 4) {
+        const __m256d di = _mm256_loadu_pd(d + i);
+        __m256i contagem = _mm256_setzero_si256();
+        std::int32_t j = 0;
+        for (; j < i; ++j)
+            contagem = _mm256_sub_epi64(
+                contagem, _mm256_castpd_si256(_mm256_cmp_pd(_mm256_set1_pd(d[j]), di, _CMP_LE_OQ)));
+        for (; j < i + 4; ++j) {
+            const __m256d dj = _mm256_set1_pd(d[j]);
+            // The lanes of an index above j.
+            const __m256i depois = _mm256_cmpgt_epi64(_mm256_set_epi64x(i + 3, i + 2, i + 1, i),
+                                                      _mm256_set1_epi64x(j));
+            const __m256d conta = _mm256_or_pd(
+                _mm256_cmp_pd(dj, di, _CMP_LT_OQ),
+                _mm256_and_pd(_mm256_castsi256_pd(depois), _mm256_cmp_pd(dj, di, _CMP_EQ_OQ)));
+            contagem = _mm256_sub_epi64(contagem, _mm256_castpd_si256(conta));
         }
-        for (; j < n; ++j) k += (d[j] < d[i]) | ((d[j] == d[i]) & (j < i));
+        for (; j < n; ++j)
+            contagem = _mm256_sub_epi64(
+                contagem, _mm256_castpd_si256(_mm256_cmp_pd(_mm256_set1_pd(d[j]), di, _CMP_LT_OQ)));
+        alignas(32) std::int64_t c[4];
+        _mm256_store_si256(reinterpret_cast<__m256i*>(c), contagem);
+        for (std::int32_t l = 0; l < 4; ++l) posto[i + l] = static_cast<std::int32_t>(c[l]);
+    }
+    for (; i < n; ++i) {
+        std::int32_t k = 0;
+        for (std::int32_t j = 0; j < n; ++j) k += (d[j] < d[i]) | ((d[j] == d[i]) & (j < i));
         posto[i] = k;
     }
+}
+
+NORVIKA_AVX2 void distanciasExatasLabAvx2(const double* x, std::int32_t dimensao, const double* t,
+                                          std::int32_t passo, std::int32_t n, double* f) {
+    distanciasPorVetores<TVetorAvx2, true>(x, dimensao, t, passo, n, f);
 }

@@ -237,3 +237,9 @@ NORVIKA_AVX512 void postosAvx512(const double* d, std::int32_t n, std::int32_t* 
         _mm256_mask_storeu_epi32(posto + i, validos, _mm512_cvtepi64_epi32(contagem));
     }
 }
+
+NORVIKA_AVX512 void distanciasExatasLabAvx512(const double* x, std::int32_t dimensao,
+                                              const double* t, std::int32_t passo, std::int32_t n,
+                                              double* f) {
+    distanciasPorVetores<TVetorAvx512, true>(x, dimensao, t, passo, n, f);
+}

@@ -80,9 +80,17 @@ inline TResultadoBusca buscaPorVetores(const double* x, std::int32_t dimensao, c
 // The laboratory's distances (distanciasLab* in UBusca.h): four vectors of units at a time, so that
 // four independent chains of multiply-adds hide the latency of each; then one vector at a time
 // for the rest. Every lane sums its squares in attribute order, whatever the width.
-template <class V>
+// With `exata`, each square and each sum is rounded on its own, as the plain loop does, so that
+// every f is the direct sum to the bit.
+template <class V, bool exata = false>
 inline void distanciasPorVetores(const double* x, std::int32_t dimensao, const double* t,
                                  std::int32_t passo, std::int32_t n, double* f) {
+    const auto acumula = [](auto d, auto a) {
+        if constexpr (exata)
+            return V::add(V::mul(d, d), a);
+        else
+            return V::fmadd(d, d, a);
+    };
     using R = typename V::Reg;
     constexpr std::int32_t L = V::kLargura;
     std::int32_t j = 0;
@@ -95,10 +103,10 @@ inline void distanciasPorVetores(const double* x, std::int32_t dimensao, const d
             const R d1 = V::sub(xk, V::carrega(p + L));
             const R d2 = V::sub(xk, V::carrega(p + 2 * L));
             const R d3 = V::sub(xk, V::carrega(p + 3 * L));
-            a0 = V::fmadd(d0, d0, a0);
-            a1 = V::fmadd(d1, d1, a1);
-            a2 = V::fmadd(d2, d2, a2);
-            a3 = V::fmadd(d3, d3, a3);
+            a0 = acumula(d0, a0);
+            a1 = acumula(d1, a1);
+            a2 = acumula(d2, a2);
+            a3 = acumula(d3, a3);
         }
         V::guarda(f + j, a0);
         V::guarda(f + j + L, a1);
@@ -110,7 +118,7 @@ inline void distanciasPorVetores(const double* x, std::int32_t dimensao, const d
         const double* p = t + j;
         for (std::int32_t k = 0; k < dimensao; ++k, p += passo) {
             const R d = V::sub(V::difunde(x[k]), V::carrega(p));
-            a = V::fmadd(d, d, a);
+            a = acumula(d, a);
         }
         V::guarda(f + j, a);
     }

@@ -22,6 +22,7 @@ class TUnidadesCompetitivas {
     std::int32_t d() const { return d_; }
     std::int32_t passo() const { return passo_; }
     const double* dados() const { return t_.data(); }
+    double* dados() { return t_.data(); }
     double peso(std::int32_t u, std::int32_t k) const { return t_[indice(u, k)]; }
     double& peso(std::int32_t u, std::int32_t k) { return t_[indice(u, k)]; }
 

@@ -132,8 +132,11 @@ TResultadoCompetitivo treinaNg(const TDadosLab& dados, const TConfiguracaoCompet
     TSinaisCompetitivos sinais(dados.padroes(), c.ordem, c.semente);
     const std::int64_t total = sinaisDoTreino(c, dados);
     const TAgendaLab eps = epsDoModelo(c);
-    std::vector<double> distancias(static_cast<std::size_t>(n)),
-        fatores(static_cast<std::size_t>(n));
+    // The distances of the padding units too: the kernel works eight units at a time.
+    std::vector<double> distancias(static_cast<std::size_t>(unidades.passo()) + 8),
+        fatores(static_cast<std::size_t>(n)), porUnidade(static_cast<std::size_t>(n));
+    const TFuncaoDistanciasLab distanciasExatas = funcaoDistanciasExatasLab();
+    const TFuncaoMoveLab move = funcaoMoveLab();
     TOrdenacao ordenacao(static_cast<std::size_t>(n));
     std::vector<std::int32_t> posto(static_cast<std::size_t>(n));
     const TFuncaoPostos postos = funcaoPostos();
@@ -141,8 +144,8 @@ TResultadoCompetitivo treinaNg(const TDadosLab& dados, const TConfiguracaoCompet
         verificaParadaCompetitiva(controle, t);
         const double* x = dados.padrao(sinais.proximo());
         // The ranks, before any unit moves: by distance, ties to the lower index.
-        for (std::int32_t u = 0; u < n; ++u)
-            distancias[static_cast<std::size_t>(u)] = unidades.distancia(x, u);
+        distanciasExatas(x, unidades.d(), unidades.dados(), unidades.passo(), (n + 7) / 8 * 8,
+                         distancias.data());
         if (n <= kPostosDiretos) {
             postos(distancias.data(), n, posto.data());
         } else {
@@ -157,13 +160,15 @@ TResultadoCompetitivo treinaNg(const TDadosLab& dados, const TConfiguracaoCompet
             fatores[static_cast<std::size_t>(k)] =
                 expoente < -kExpoenteNulo ? e * 0.0 : e * std::exp(expoente);
         }
+        // Every unit moves, by its rank's factor (never negative, so the kernel moves them all).
         std::int32_t s1 = 0, s2 = 0;
         for (std::int32_t u = 0; u < n; ++u) {
             const std::int32_t k = posto[static_cast<std::size_t>(u)];
-            unidades.move(u, x, fatores[static_cast<std::size_t>(k)]);
+            porUnidade[static_cast<std::size_t>(u)] = fatores[static_cast<std::size_t>(k)];
             s1 = k == 0 ? u : s1;
             s2 = k == 1 ? u : s2;
         }
+        move(unidades.dados(), unidades.passo(), x, unidades.d(), porUnidade.data(), 0, n);
         if (hebb) {
             grafo.envelhece(s1);
             grafo.zera(s1, s2);
