@@ -108,9 +108,11 @@ std::string validaCompetitiva(const TConfiguracaoCompetitiva& c, const TDadosLab
         if (m == TModeloCompetitivo::gngu && !(std::isfinite(c.k) && c.k > 0.0))
             return mensagem(QT_TRANSLATE_NOOP("Mensagens", "O limiar --k deve ser positivo."));
     }
-    if ((crescente(m) || m == TModeloCompetitivo::gg) && lambdaDoModelo(c) < 1)
-        return mensagem(QT_TRANSLATE_NOOP(
-            "Mensagens", "O intervalo --lambda deve ser um inteiro de 1 em diante."));
+    if ((crescente(m) || m == TModeloCompetitivo::gg) &&
+        (lambdaDoModelo(c) < 1 || lambdaDoModelo(c) > kLambdaMaximo))
+        return mensagem(
+            QT_TRANSLATE_NOOP("Mensagens", "O intervalo --lambda deve ser um inteiro de 1 a %1."),
+            {kLambdaMaximo});
     if (crescente(m) && (c.unidadesMax < 2 || c.unidadesMax > kUnidadesMaximasCompetitivo))
         return mensagem(
             QT_TRANSLATE_NOOP("Mensagens", "O número --unidades-max deve estar entre 2 e %1."),
@@ -125,6 +127,19 @@ std::string validaCompetitiva(const TConfiguracaoCompetitiva& c, const TDadosLab
                                 "O grid crescente começa com 4 unidades e cresce até no máximo %1: "
                                 "--unidades-max deve estar entre 4 e %1."),
                             {kUnidadesMaximasGrade});
+        // Each insertion waits lambda x (units) signals: a grid growing as a square would need
+        // about this many signals to reach its size (rows and columns in another order, more).
+        double crescimento = 0.0;
+        for (std::int64_t linhas = 2, colunas = 2; linhas * colunas < c.unidadesMax;
+             (linhas <= colunas ? linhas : colunas) += 1)
+            crescimento +=
+                static_cast<double>(lambdaDoModelo(c)) * static_cast<double>(linhas * colunas);
+        if (crescimento > static_cast<double>(kSinaisMaximos))
+            return mensagem(QT_TRANSLATE_NOOP("Mensagens",
+                                              "O grid crescente não chegaria a %1 unidades: "
+                                              "precisaria de uns %2 sinais. Peça menos unidades "
+                                              "ou um --lambda menor."),
+                            {c.unidadesMax, static_cast<std::int64_t>(crescimento)});
         if (!(std::isfinite(c.sigma) && c.sigma > 0.0))
             return mensagem(QT_TRANSLATE_NOOP("Mensagens", "O raio --sigma deve ser positivo."));
         if (!taxa(c.eps0))
@@ -137,8 +152,10 @@ std::string validaCompetitiva(const TConfiguracaoCompetitiva& c, const TDadosLab
         return mensagem(
             QT_TRANSLATE_NOOP("Mensagens", "O número de épocas deve estar entre 1 e 1000000."));
     }
-    if (c.sinais < 0)
-        return mensagem(QT_TRANSLATE_NOOP("Mensagens", "O número --sinais deve ser positivo."));
+    if (c.sinais < 0 || c.sinais > kSinaisMaximos)
+        return mensagem(
+            QT_TRANSLATE_NOOP("Mensagens", "O número --sinais deve estar entre 1 e %1."),
+            {kSinaisMaximos});
     if (c.unidades < 0 || c.unidades > kUnidadesMaximasCompetitivo)
         return mensagem(
             QT_TRANSLATE_NOOP("Mensagens", "O número --unidades deve estar entre 1 e %1."),

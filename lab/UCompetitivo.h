@@ -69,6 +69,10 @@ struct TConfiguracaoCompetitiva {
 inline constexpr std::int32_t kUnidadesMaximasCompetitivo = 100000;
 // The growing grid's largest size: past it, growing would take hours.
 inline constexpr std::int32_t kUnidadesMaximasGrade = 2500;
+// A run asks for at most this many signals (hours at the engine's speed), and an insertion period
+// (lambda) at most this long, so that no setting makes a run that never ends.
+inline constexpr std::int64_t kSinaisMaximos = 10000000000;
+inline constexpr std::int64_t kLambdaMaximo = 1000000;
 
 // The values the model uses where the configuration leaves them to it.
 TAgendaLab epsDoModelo(const TConfiguracaoCompetitiva& c);

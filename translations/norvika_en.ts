@@ -911,10 +911,6 @@
         <translation>The threshold --k must be positive.</translation>
     </message>
     <message>
-        <source>O intervalo --lambda deve ser um inteiro de 1 em diante.</source>
-        <translation>The interval --lambda must be a whole number from 1 up.</translation>
-    </message>
-    <message>
         <source>O número --unidades-max deve estar entre 2 e %1.</source>
         <translation>The number --unidades-max must be between 2 and %1.</translation>
     </message>
@@ -933,10 +929,6 @@
     <message>
         <source>O número --epocas-ajuste deve estar entre 0 e 1000000.</source>
         <translation>The number --epocas-ajuste must be between 0 and 1000000.</translation>
-    </message>
-    <message>
-        <source>O número --sinais deve ser positivo.</source>
-        <translation>The number --sinais must be positive.</translation>
     </message>
     <message>
         <source>O número --unidades deve estar entre 1 e %1.</source>
@@ -1025,6 +1017,18 @@
     <message>
         <source>A aresta %1 – %2 liga um nó que não existe.</source>
         <translation>The edge %1 – %2 joins a node that does not exist.</translation>
+    </message>
+    <message>
+        <source>O intervalo --lambda deve ser um inteiro de 1 a %1.</source>
+        <translation>The interval --lambda must be a whole number from 1 to %1.</translation>
+    </message>
+    <message>
+        <source>O grid crescente não chegaria a %1 unidades: precisaria de uns %2 sinais. Peça menos unidades ou um --lambda menor.</source>
+        <translation>The growing grid would not reach %1 units: it would need about %2 signals. Ask for fewer units or a smaller --lambda.</translation>
+    </message>
+    <message>
+        <source>O número --sinais deve estar entre 1 e %1.</source>
+        <translation>The number --sinais must be between 1 and %1.</translation>
     </message>
 </context>
 <context>

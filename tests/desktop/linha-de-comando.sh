@@ -152,6 +152,7 @@ done << EOF
 1|propriedade=9: os dados não têm essa coluna|$pasta/d.txt|"$lab" "$pasta/d.txt" --mapa 2x2 --raio 1 --epocas 1 --animacao "$pasta/p.gif" --vista propriedade=9
 1|--mapa não vale para --modelo gng|$pasta/d.txt|"$lab" "$pasta/d.txt" --modelo gng --mapa 3x3 --sinais 10
 1|--eps vale para os modelos de aprendizado competitivo|$pasta/d.txt|"$lab" "$pasta/d.txt" --mapa 2x2 --raio 1 --epocas 1 --eps 0,1
+1|--sinais deve estar entre 1 e|$pasta/d.txt|"$lab" "$pasta/d.txt" --modelo hcl --sinais 1e15
 1|--unidades-max deve estar entre 4 e|$pasta/d.txt|"$lab" "$pasta/d.txt" --modelo gg --unidades-max 3
 1|--semente: "1e19"|$pasta/d.txt|"$lab" "$pasta/d.txt" --mapa 2x2 --raio 1 --epocas 1 --semente 1e19
 1|é o próprio arquivo de entrada|$pasta/d.txt|"$importa" "$pasta/d.txt" --saida "$pasta/d.txt"
