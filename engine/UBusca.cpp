@@ -86,12 +86,7 @@ TDoisMenores doisMenoresEscalar(const double* f, std::int32_t n) {
     for (std::int32_t j = 0; j < n; ++j) {
         const double v = f[j];
         if (!(v < kTetoBusca)) r.inseguro = true;
-        if (v < r.a1) {
-            r.a2 = r.a1;
-            r.a1 = v;
-        } else if (v < r.a2) {
-            r.a2 = v;
-        }
+        r.acrescenta(v);
     }
     return r;
 }

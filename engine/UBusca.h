@@ -126,6 +126,15 @@ void moveLabAvx512(double* t, std::int32_t passo, const double* x, std::int32_t 
 struct TDoisMenores {
     double a1, a2;
     bool inseguro;
+    // One more value into the pair.
+    void acrescenta(double v) {
+        if (v < a1) {
+            a2 = a1;
+            a1 = v;
+        } else if (v < a2) {
+            a2 = v;
+        }
+    }
 };
 using TFuncaoDoisMenores = TDoisMenores (*)(const double* f, std::int32_t n);
 

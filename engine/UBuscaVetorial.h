@@ -145,14 +145,8 @@ inline TDoisMenores juntaDoisMenores(const double* m1, const double* m2, std::in
     TDoisMenores r{std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity(),
                    inseguro};
     for (std::int32_t l = 0; l < n; ++l) {
-        for (const double v : {m1[l], m2[l]}) {
-            if (v < r.a1) {
-                r.a2 = r.a1;
-                r.a1 = v;
-            } else if (v < r.a2) {
-                r.a2 = v;
-            }
-        }
+        r.acrescenta(m1[l]);
+        r.acrescenta(m2[l]);
     }
     return r;
 }
