@@ -8,9 +8,12 @@
 #include <memory>
 #include <optional>
 
+#include "ULimites.h"
 #include "UTraducao.h"
 
 namespace {
+
+constexpr std::size_t kDimensaoMaximaGrafo = 100000;
 
 void escapa(std::string& saida, std::string_view texto) {
     for (const char c : texto) {
@@ -85,13 +88,31 @@ void XMLCALL abre(void* dados, const XML_Char* nome, const XML_Char** a) {
         const char* nomeDaChave = atributo(a, "attr.name");
         TLeitura::TChave chave{para != nullptr && std::string_view(para) == "node",
                                nomeDaChave != nullptr ? nomeDaChave : id};
-        if (chave.doNo && !l.chaves.contains(id)) l.chavesDoNo.emplace_back(id);
+        if (chave.doNo && !l.chaves.contains(id)) {
+            if (!l.valores.empty() || l.chavesDoNo.size() >= kDimensaoMaximaGrafo) {
+                l.erro = mensagem(QT_TRANSLATE_NOOP(
+                    "Mensagens", "As chaves dos nós vêm antes dos nós, e são no máximo 100000."));
+                return;
+            }
+            l.chavesDoNo.emplace_back(id);
+        }
         l.chaves[id] = chave;
     } else if (n == "node") {
         const char* id = atributo(a, "id");
         if (id == nullptr || l.nos.contains(id)) {
             l.erro = mensagem(
                 QT_TRANSLATE_NOOP("Mensagens", "Um nó do grafo não tem id, ou repete o de outro."));
+            return;
+        }
+        // Each node's values are reserved as it opens: within the memory allowance.
+        const double bytes = static_cast<double>(l.valores.size() + 1) *
+                             static_cast<double>(l.chavesDoNo.size() + 1) * 24.0;
+        if (bytes > static_cast<double>(limiteMemoriaDados())) {
+            l.erro = mensagem(
+                QT_TRANSLATE_NOOP("Mensagens",
+                                  "O grafo é maior do que a memória que o programa se permite "
+                                  "(%1 MiB)."),
+                {limiteMemoriaDados() >> 20});
             return;
         }
         l.nos[id] = static_cast<std::int32_t>(l.valores.size());

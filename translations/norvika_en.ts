@@ -1030,6 +1030,14 @@
         <source>O número --sinais deve estar entre 1 e %1.</source>
         <translation>The number --sinais must be between 1 and %1.</translation>
     </message>
+    <message>
+        <source>As chaves dos nós vêm antes dos nós, e são no máximo 100000.</source>
+        <translation>The node keys come before the nodes, and there are at most 100000 of them.</translation>
+    </message>
+    <message>
+        <source>O grafo é maior do que a memória que o programa se permite (%1 MiB).</source>
+        <translation>The graph is larger than the memory the program allows itself (%1 MiB).</translation>
+    </message>
 </context>
 <context>
     <name>NorvikaFiguras</name>

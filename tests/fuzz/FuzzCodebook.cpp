@@ -1,6 +1,8 @@
 // SOM_PAK's codebook file from any bytes (expanded: see expande): it reads, or fails with an
 // ECodebook or past the allowance; and what reads, written and read again, gives the same
-// codebook, bit for bit, and the same text.
+// codebook, bit for bit, and the same text. The same bytes as a file of units (plain or SOM_PAK)
+// and as GraphML: they read or fail cleanly, and a graph that reads is written and read back the
+// same.
 
 #include <bit>
 #include <cmath>
@@ -11,6 +13,7 @@
 #include "Comum.h"
 #include "UCodebook.h"
 #include "UErros.h"
+#include "UGraphml.h"
 #include "ULimites.h"
 
 namespace {
@@ -33,6 +36,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     // few times that).
     defineLimiteMemoriaDados(std::uint64_t{64} << 20);
     const std::string entrada = expande(dados, tamanho, std::size_t{96} << 20);
+    try {
+        leUnidadesDeTexto(entrada);
+    } catch (const ECodebook&) {
+    } catch (const EMemoriaInsuficiente&) {
+    }
+    try {
+        const TGrafoUnidades grafo = leGraphmlDeTexto(entrada);
+        const TGrafoUnidades relido = leGraphmlDeTexto(textoGraphml(grafo));
+        if (relido.dimensao != grafo.dimensao || relido.nomes != grafo.nomes ||
+            relido.arestas != grafo.arestas || !mesmosBits(relido.pesos, grafo.pesos))
+            falhou("escrever e reler muda o grafo");
+    } catch (const EGraphml&) {
+    }
     TCodebook lido;
     try {
         lido = leCodebookDeTexto(entrada);
