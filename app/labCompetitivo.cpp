@@ -180,6 +180,9 @@ int executaCompetitivo(TLinhaCompetitiva& l, const TCargaLab& carga, const std::
             falha(QCoreApplication::translate("NorvikaLab", "--inicio \"%1\": %2")
                       .arg(qt(inicio), QString::fromUtf8(e.what())));
         }
+        if (lidas.pesos.empty())
+            falha(QCoreApplication::translate("NorvikaLab", "--inicio \"%1\" não tem unidades.")
+                      .arg(qt(inicio)));
         if (lidas.dimensao != dados.dimensao)
             falha(QCoreApplication::translate("NorvikaLab",
                                               "As unidades de %1 têm %2 valores; os dados têm %3.")

@@ -1671,6 +1671,10 @@ exponential. Output, besides the SOM&apos;s: modelo=, unidades=, arestas=, sinai
 sinais_por_s= and, for lbg, epocas_feitas=; for gg, grade=.
 </translation>
     </message>
+    <message>
+        <source>--inicio &quot;%1&quot; não tem unidades.</source>
+        <translation>--inicio &quot;%1&quot; has no units.</translation>
+    </message>
 </context>
 <context>
     <name>TAjustesLab</name>

@@ -128,6 +128,7 @@ grep -q "^--mapa [0-9]*x[0-9]* --topologia hexagonal" <<< "$sugestao" ||
 # Bad command lines and outputs: each ends with its status and a message naming what is wrong,
 # before any work, and the file it names (an input, an old output) keeps every byte.
 cp "$fonte/examples/iris.txt" "$pasta/d.txt"
+printf '4\n' > "$pasta/vazio.txt"
 echo "antigo" > "$pasta/g.txt"
 printf 'a,b,c\n1,2,"x\n3,4,y\n' > "$pasta/aspa.csv"
 printf 'a,b\n1,NA\n?,2\n' > "$pasta/ausentes.csv"
@@ -152,6 +153,7 @@ done << EOF
 1|propriedade=9: os dados não têm essa coluna|$pasta/d.txt|"$lab" "$pasta/d.txt" --mapa 2x2 --raio 1 --epocas 1 --animacao "$pasta/p.gif" --vista propriedade=9
 1|--mapa não vale para --modelo gng|$pasta/d.txt|"$lab" "$pasta/d.txt" --modelo gng --mapa 3x3 --sinais 10
 1|--eps vale para os modelos de aprendizado competitivo|$pasta/d.txt|"$lab" "$pasta/d.txt" --mapa 2x2 --raio 1 --epocas 1 --eps 0,1
+1|não tem unidades|$pasta/d.txt|"$lab" "$pasta/d.txt" --modelo hcl --epocas 1 --inicio "$pasta/vazio.txt"
 1|--sinais deve estar entre 1 e|$pasta/d.txt|"$lab" "$pasta/d.txt" --modelo hcl --sinais 1e15
 1|--unidades-max deve estar entre 4 e|$pasta/d.txt|"$lab" "$pasta/d.txt" --modelo gg --unidades-max 3
 1|--semente: "1e19"|$pasta/d.txt|"$lab" "$pasta/d.txt" --mapa 2x2 --raio 1 --epocas 1 --semente 1e19
