@@ -21,8 +21,8 @@ class TOrdenacao {
   public:
     explicit TOrdenacao(std::size_t n) : k_(n), u_(n), k2_(n), u2_(n) {}
 
-    const std::vector<std::int32_t>& ordena(const std::vector<double>& distancias) {
-        const std::size_t n = distancias.size();
+    // The first n of `distancias` (n at most the size it was made for).
+    const std::vector<std::int32_t>& ordena(const double* distancias, std::size_t n) {
         for (std::size_t i = 0; i < n; ++i) {
             k_[i] = std::bit_cast<std::uint64_t>(distancias[i]);
             u_[i] = static_cast<std::int32_t>(i);
@@ -149,7 +149,8 @@ TResultadoCompetitivo treinaNg(const TDadosLab& dados, const TConfiguracaoCompet
         if (n <= kPostosDiretos) {
             postos(distancias.data(), n, posto.data());
         } else {
-            const std::vector<std::int32_t>& ordem = ordenacao.ordena(distancias);
+            const std::vector<std::int32_t>& ordem =
+                ordenacao.ordena(distancias.data(), static_cast<std::size_t>(n));
             for (std::int32_t k = 0; k < n; ++k)
                 posto[static_cast<std::size_t>(ordem[static_cast<std::size_t>(k)])] = k;
         }

@@ -350,3 +350,13 @@ TEST(Competitivo, IgualEmTodaBuscaETodoNumeroDeThreads) {
 }
 
 }  // namespace
+
+// Past 256 units the neural gas ranks its units by sorting them instead of counting every pair.
+TEST(Competitivo, gasNeuralDeMuitasUnidadesIgualAReferencia) {
+    const TDadosLab dados = nuvens(400, 3);
+    TConfiguracaoCompetitiva c;
+    c.modelo = M::ngchl;
+    c.unidades = 300;
+    c.sinais = 400;
+    EXPECT_EQ(diferenca(treinaCompetitivo(dados, c), referencia::treina(dados, c)), "");
+}
