@@ -105,24 +105,6 @@ std::string decimal(double v, int casas) {
     return s == "-0" ? "0" : s;
 }
 
-// Sine and cosine from their series after reducing the angle to [-pi, pi): only the four
-// operations, so every machine gets the same bits (ample for four decimals).
-void senoCosseno(double angulo, double& seno, double& cosseno) {
-    constexpr double kPi = 3.14159265358979323846, kDoisPi = 2 * kPi;
-    double t = angulo - kDoisPi * static_cast<double>(static_cast<long long>(angulo / kDoisPi));
-    if (t < 0) t += kDoisPi;
-    if (t >= kPi) t -= kDoisPi;
-    double termo = t, s = t, c = 1.0, termoC = 1.0;
-    for (int k = 1; k <= 15; ++k) {
-        termoC = -termoC * t * t / ((2.0 * k - 1) * (2.0 * k));
-        termo = -termo * t * t / ((2.0 * k) * (2.0 * k + 1));
-        c += termoC;
-        s += termo;
-    }
-    seno = s;
-    cosseno = c;
-}
-
 void pontos(std::ostream& f, const std::vector<double>& valores, const std::string& rotulo) {
     for (const double v : valores) f << decimal(v, 4) << '|';
     f << rotulo << "#\n";
@@ -343,4 +325,20 @@ void escreveDemonstracao(const TPedidoDemonstracao& p, std::ostream& f) {
         case TDemonstracao::cores:
             return cores(n, g, f);
     }
+}
+
+void senoCosseno(double angulo, double& seno, double& cosseno) {
+    constexpr double kPi = 3.14159265358979323846, kDoisPi = 2 * kPi;
+    double t = angulo - kDoisPi * static_cast<double>(static_cast<long long>(angulo / kDoisPi));
+    if (t < 0) t += kDoisPi;
+    if (t >= kPi) t -= kDoisPi;
+    double termo = t, s = t, c = 1.0, termoC = 1.0;
+    for (int k = 1; k <= 15; ++k) {
+        termoC = -termoC * t * t / ((2.0 * k - 1) * (2.0 * k));
+        termo = -termo * t * t / ((2.0 * k) * (2.0 * k + 1));
+        c += termoC;
+        s += termo;
+    }
+    seno = s;
+    cosseno = c;
 }

@@ -60,3 +60,7 @@ std::string problemaDoPedido(const TPedidoDemonstracao& pedido);
 // std::invalid_argument, with problemaDoPedido's sentence, before writing anything for a request
 // out of bounds.
 void escreveDemonstracao(const TPedidoDemonstracao& pedido, std::ostream& saida);
+
+// Sine and cosine from their series after reducing the angle to [-pi, pi): only the four
+// operations, so every machine gets the same bits (ample for the shapes drawn with them).
+void senoCosseno(double angulo, double& seno, double& cosseno);

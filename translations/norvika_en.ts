@@ -3687,6 +3687,45 @@ cluster %1</translation>
     </message>
 </context>
 <context>
+    <name>UDistribuicoes</name>
+    <message>
+        <source>Quadrado uniforme</source>
+        <translation>Uniform square</translation>
+    </message>
+    <message>
+        <source>Disco</source>
+        <translation>Disc</translation>
+    </message>
+    <message>
+        <source>Anel</source>
+        <translation>Ring</translation>
+    </message>
+    <message>
+        <source>Duas luas</source>
+        <translation>Two moons</translation>
+    </message>
+    <message>
+        <source>Alta e baixa densidade</source>
+        <translation>High and low density</translation>
+    </message>
+    <message>
+        <source>Retângulos separados</source>
+        <translation>Separate rectangles</translation>
+    </message>
+    <message>
+        <source>Quadrado que se move</source>
+        <translation>Moving square</translation>
+    </message>
+    <message>
+        <source>Quadrado que salta</source>
+        <translation>Jumping square</translation>
+    </message>
+    <message>
+        <source>Anel que encolhe</source>
+        <translation>Shrinking ring</translation>
+    </message>
+</context>
+<context>
     <name>UFolhaLicao</name>
     <message>
         <source>Norvika · página %1</source>

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "UDemonstracoes.h"
+#include "UDistribuicoes.h"
 
 namespace {
 
@@ -166,4 +167,55 @@ TEST(Demonstracoes, geradoresAntigosMantemOsBytes) {
     EXPECT_EQ(fnv1a(s.str()), 0x89c1295d0d6907efull);
     EXPECT_EQ(fnv1a(gera(TDemonstracao::pixels, 20, 3, 16)), 0x41aa8561558ed42eull);
     EXPECT_EQ(fnv1a(gera(TDemonstracao::cores, 40, 7)), 0x7e6fb692baed62cdull);
+}
+
+// The playground's signals stay in the square, and a seed gives the same ones again (and another
+// seed others).
+TEST(Distribuicoes, noQuadradoEAsMesmasPelaSemente) {
+    for (const TInfoDistribuicao& d : kDistribuicoes) {
+        TFonteDeSinais a(d.tipo, 7, 100), b(d.tipo, 7, 100), c(d.tipo, 8, 100);
+        bool diferem = false;
+        for (int i = 0; i < 2000; ++i) {
+            double x[2], y[2], z[2];
+            a.proximo(x);
+            b.proximo(y);
+            c.proximo(z);
+            ASSERT_TRUE(x[0] >= 0.0 && x[0] <= 1.0 && x[1] >= 0.0 && x[1] <= 1.0)
+                << d.nome << " " << x[0] << " " << x[1];
+            ASSERT_TRUE(x[0] == y[0] && x[1] == y[1]) << d.nome;
+            diferem = diferem || x[0] != z[0];
+        }
+        EXPECT_TRUE(diferem) << d.nome;
+    }
+}
+
+// The jumping square stays in one place for a whole period and goes to another at its end; the
+// moving one and the shrinking ring are where their phase puts them.
+TEST(Distribuicoes, asQueSeMovemSeguemOPeriodo) {
+    constexpr std::int64_t kPeriodo = 40;
+    TFonteDeSinais salta(TDistribuicao::quadradoQueSalta, 3, kPeriodo);
+    int antes = -1;
+    for (int periodo = 0; periodo < 12; ++periodo) {
+        int lugar = -1;
+        for (std::int64_t i = 0; i < kPeriodo; ++i) {
+            double x[2];
+            salta.proximo(x);
+            const int aqui = (x[0] < 0.5 ? 0 : 1) + (x[1] < 0.5 ? 0 : 2);
+            if (lugar < 0) lugar = aqui;
+            ASSERT_EQ(aqui, lugar) << "período " << periodo << ", sinal " << i;
+        }
+        EXPECT_NE(lugar, antes) << "período " << periodo;
+        antes = lugar;
+    }
+    TFonteDeSinais move(TDistribuicao::quadradoQueSeMove, 3, 4),
+        anel(TDistribuicao::anelQueEncolhe, 3, 4);
+    for (int i = 0; i < 4; ++i) {
+        double x[2], y[2];
+        move.proximo(x);
+        anel.proximo(y);
+        // The square's centre at a quarter turn per signal; the ring's outer radius down 0.075.
+        const double cx[] = {0.8, 0.5, 0.2, 0.5}, cy[] = {0.5, 0.8, 0.5, 0.2};
+        EXPECT_LE(std::max(std::abs(x[0] - cx[i]), std::abs(x[1] - cy[i])), 0.15 + 1e-12) << i;
+        EXPECT_LE(std::hypot(y[0] - 0.5, y[1] - 0.5), 0.45 - 0.075 * i + 1e-12) << i;
+    }
 }
