@@ -432,26 +432,81 @@ void completaCompetitivo(const TDadosLab& dados, const TConfiguracaoCompetitiva&
     if (comArestas) r.topografico = e.topografico;
 }
 
-TResultadoCompetitivo treinaCompetitivo(const TDadosLab& dados, const TConfiguracaoCompetitiva& c,
-                                        TControle* controle) {
-    limpaEstadoVetorial();
-    if (const std::string m = validaCompetitiva(c, dados); !m.empty())
-        throw std::invalid_argument(m);
+TModeloBase::TModeloBase(std::int32_t dimensao, const std::vector<double>& inicio,
+                         std::int64_t total, bool comArestas)
+    : unidades_(dimensao), busca_(dimensao), comArestas_(comArestas) {
+    total_ = total;
+    unidades_.defineLinhas(inicio);
+    unidades_.aponta(busca_);
+    for (std::int32_t u = 0; u < unidades_.n(); ++u) grafo_.acrescentaUnidade();
+}
+
+std::vector<TArestaCompetitiva> TModeloBase::arestas() const {
+    return comArestas_ ? grafo_.lista() : std::vector<TArestaCompetitiva>{};
+}
+
+void TModeloBase::moveUnidade(std::int32_t u, const double* w) {
+    if (u < 0 || u >= unidades_.n()) return;
+    for (std::int32_t k = 0; k < unidades_.d(); ++k) unidades_.peso(u, k) = w[k];
+}
+
+bool TModeloBase::removeUnidade(std::int32_t u) {
+    if (!comArestas_ || u < 0 || u >= unidades_.n() || unidades_.n() <= 2) return false;
+    unidades_.remove(u);
+    unidades_.aponta(busca_);
+    grafo_.removeUnidade(u);
+    s1_ = s2_ = -1;
+    return true;
+}
+
+std::unique_ptr<TModeloEmTreino> criaModeloEmTreino(const TConfiguracaoCompetitiva& c,
+                                                    std::int32_t dimensao,
+                                                    const std::vector<double>& inicio,
+                                                    std::int64_t total) {
+    if (dimensao < 1) throw std::invalid_argument("modelo competitivo sem dimensão");
     switch (c.modelo) {
         case TModeloCompetitivo::hcl:
-            return treinaHcl(dados, c, controle);
-        case TModeloCompetitivo::lbg:
-            return treinaLbg(dados, c, controle);
+            return criaHcl(c, dimensao, inicio, total);
         case TModeloCompetitivo::ng:
         case TModeloCompetitivo::ngchl:
-            return treinaNg(dados, c, controle);
+            return criaNg(c, dimensao, inicio, total);
         case TModeloCompetitivo::chl:
-            return treinaChl(dados, c, controle);
+            return criaChl(c, dimensao, inicio, total);
         case TModeloCompetitivo::gng:
         case TModeloCompetitivo::gngu:
-            return treinaGng(dados, c, controle);
+            return criaGng(c, dimensao, inicio, total);
         case TModeloCompetitivo::gg:
-            return treinaGg(dados, c, controle);
+            return criaGg(c, dimensao, inicio, total);
+        case TModeloCompetitivo::lbg:
+            break;
     }
-    return {};
+    throw std::invalid_argument("o LBG treina por épocas inteiras, não sinal a sinal");
+}
+
+TResultadoCompetitivo treinaCompetitivo(const TDadosLab& dados, const TConfiguracaoCompetitiva& c,
+                                        TControle* controle) {
+    if (const std::string m = validaCompetitiva(c, dados); !m.empty())
+        throw std::invalid_argument(m);
+    limpaEstadoVetorial();
+    if (c.modelo == TModeloCompetitivo::lbg) return treinaLbg(dados, c, controle);
+    const std::int32_t iniciais = unidadesIniciais(c, dados.dimensao);
+    // The growing grid counts only its fine-tuning's signals ahead: its growth takes what it takes.
+    const std::int64_t total = c.modelo == TModeloCompetitivo::gg
+                                   ? c.epocasAjuste * static_cast<std::int64_t>(dados.padroes())
+                                   : sinaisDoTreino(c, dados);
+    const std::unique_ptr<TModeloEmTreino> modelo =
+        criaModeloEmTreino(c, dados.dimensao, inicioCompetitivo(dados, c, iniciais), total);
+    TSinaisCompetitivos sinais(dados.padroes(), c.ordem, c.semente);
+    while (!modelo->terminou()) {
+        verificaParadaCompetitiva(controle, modelo->sinais());
+        modelo->sinal(dados.padrao(sinais.proximo()));
+    }
+    TResultadoCompetitivo r;
+    r.sinais = modelo->sinais();
+    r.linhas = modelo->linhas();
+    r.colunas = modelo->colunas();
+    r.arestas = modelo->arestas();
+    completaCompetitivo(dados, c, static_cast<const TModeloBase&>(*modelo).unidadesCompetitivas(),
+                        nullptr, r);
+    return r;
 }

@@ -20,6 +20,7 @@
 // The result does not depend on the number of threads or on the search kernel.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -109,6 +110,52 @@ struct TResultadoCompetitivo {
                    : 0;
     }
 };
+
+// A model in training, one signal at a time: what treinaCompetitivo runs over the patterns, and
+// what the laboratory's playground runs over a distribution, with a person's edits between two
+// signals. Every model but LBG (which works by whole epochs) is one.
+class TModeloEmTreino {
+  public:
+    virtual ~TModeloEmTreino() = default;
+
+    // Presents the next signal (one value per attribute).
+    virtual void sinal(const double* x) = 0;
+    // Whether the run's signals are all presented (the growing grid: its growth and its
+    // fine-tuning).
+    virtual bool terminou() const { return sinais_ >= total_; }
+    std::int64_t sinais() const { return sinais_; }
+
+    virtual std::int32_t unidades() const = 0;
+    // The units, row-major, and the edges ordered by (a, b) (the growing grid: its grid's links).
+    virtual std::vector<double> pesos() const = 0;
+    virtual std::vector<TArestaCompetitiva> arestas() const = 0;
+    // The growing grid's rows and columns (0 for the others).
+    virtual std::int32_t linhas() const { return 0; }
+    virtual std::int32_t colunas() const { return 0; }
+    // The last signal's nearest and second nearest units (-1 before any).
+    std::int32_t vencedor() const { return s1_; }
+    std::int32_t segundo() const { return s2_; }
+
+    // Edits between two signals. A unit's weights set; a unit removed with its edges, the later
+    // ones shifting down (false, and nothing done, where the model cannot lose it: the growing
+    // grid, or a graph that would keep fewer than two units).
+    virtual void moveUnidade(std::int32_t u, const double* w) = 0;
+    virtual bool removeUnidade(std::int32_t u) = 0;
+
+  protected:
+    std::int64_t sinais_ = 0, total_ = 0;
+    std::int32_t s1_ = -1, s2_ = -1;
+};
+
+// The model of `c` (not LBG) over `total` signals (the schedules run from 0 to total; for the
+// growing grid, its fine-tuning's signals, after a growth that takes what it takes), from the
+// starting units `inicio`
+// (row-major, as unidadesIniciais says how many). Throws std::invalid_argument for LBG or a
+// dimension below 1.
+std::unique_ptr<TModeloEmTreino> criaModeloEmTreino(const TConfiguracaoCompetitiva& c,
+                                                    std::int32_t dimensao,
+                                                    const std::vector<double>& inicio,
+                                                    std::int64_t total);
 
 // Trains; throws std::invalid_argument with validaCompetitiva's message, EInterrompido when the
 // control asks to stop.

@@ -5,6 +5,7 @@
 // (GNG, GNG-U) and UGradeCrescente.cpp (the growing grid).
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "UCompetitivo.h"
@@ -143,16 +144,38 @@ void completaCompetitivo(const TDadosLab& dados, const TConfiguracaoCompetitiva&
                          const TUnidadesCompetitivas& unidades, const TGrafoCompetitivo* grafo,
                          TResultadoCompetitivo& r);
 
-// The families.
-TResultadoCompetitivo treinaHcl(const TDadosLab& dados, const TConfiguracaoCompetitiva& c,
-                                TControle* controle);
+// What the models of one signal at a time share: their units and the search over them, and
+// their edges (kept by every model, shown by those that have them).
+class TModeloBase : public TModeloEmTreino {
+  public:
+    TModeloBase(std::int32_t dimensao, const std::vector<double>& inicio, std::int64_t total,
+                bool comArestas);
+
+    std::int32_t unidades() const override { return unidades_.n(); }
+    std::vector<double> pesos() const override { return unidades_.porLinhas(); }
+    std::vector<TArestaCompetitiva> arestas() const override;
+    void moveUnidade(std::int32_t u, const double* w) override;
+    bool removeUnidade(std::int32_t u) override;
+    const TUnidadesCompetitivas& unidadesCompetitivas() const { return unidades_; }
+
+  protected:
+    TUnidadesCompetitivas unidades_;
+    TBuscaLab busca_;
+    TGrafoCompetitivo grafo_;
+    const bool comArestas_;
+};
+
+// The families' models (UGasNeural.cpp, UGasCrescente.cpp, UGradeCrescente.cpp), and LBG's whole
+// training.
+std::unique_ptr<TModeloEmTreino> criaHcl(const TConfiguracaoCompetitiva& c, std::int32_t dimensao,
+                                         const std::vector<double>& inicio, std::int64_t total);
+std::unique_ptr<TModeloEmTreino> criaNg(const TConfiguracaoCompetitiva& c, std::int32_t dimensao,
+                                        const std::vector<double>& inicio, std::int64_t total);
+std::unique_ptr<TModeloEmTreino> criaChl(const TConfiguracaoCompetitiva& c, std::int32_t dimensao,
+                                         const std::vector<double>& inicio, std::int64_t total);
+std::unique_ptr<TModeloEmTreino> criaGng(const TConfiguracaoCompetitiva& c, std::int32_t dimensao,
+                                         const std::vector<double>& inicio, std::int64_t total);
+std::unique_ptr<TModeloEmTreino> criaGg(const TConfiguracaoCompetitiva& c, std::int32_t dimensao,
+                                        const std::vector<double>& inicio, std::int64_t ajuste);
 TResultadoCompetitivo treinaLbg(const TDadosLab& dados, const TConfiguracaoCompetitiva& c,
                                 TControle* controle);
-TResultadoCompetitivo treinaNg(const TDadosLab& dados, const TConfiguracaoCompetitiva& c,
-                               TControle* controle);
-TResultadoCompetitivo treinaChl(const TDadosLab& dados, const TConfiguracaoCompetitiva& c,
-                                TControle* controle);
-TResultadoCompetitivo treinaGng(const TDadosLab& dados, const TConfiguracaoCompetitiva& c,
-                                TControle* controle);
-TResultadoCompetitivo treinaGg(const TDadosLab& dados, const TConfiguracaoCompetitiva& c,
-                               TControle* controle);

@@ -5,6 +5,7 @@
 // between the unit of largest error and its neighbour of largest error; every error decays.
 
 #include <algorithm>
+#include <memory>
 
 #include "UCompetitivoInterno.h"
 
@@ -20,45 +21,67 @@ std::int32_t maiorDe(const Lista& candidatos, const Valor& valor) {
     return melhor;
 }
 
-class TGng {
+class TGng : public TModeloBase {
   public:
-    TGng(const TDadosLab& dados, const TConfiguracaoCompetitiva& c)
-        : c_(c),
+    TGng(const TConfiguracaoCompetitiva& c, std::int32_t d, const std::vector<double>& inicio,
+         std::int64_t total)
+        : TModeloBase(d, inicio, total, true),
+          epsB_(c.epsB),
+          epsN_(c.epsN),
+          alfa_(c.alfa),
+          beta_(c.beta),
+          k_(c.k),
+          idadeMax_(c.idadeMax),
+          unidadesMax_(c.unidadesMax),
           utilidade_(c.modelo == TModeloCompetitivo::gngu),
-          unidades_(dados.dimensao),
-          busca_(dados.dimensao),
-          lambda_(lambdaDoModelo(c)) {
-        const std::vector<double> inicio = inicioCompetitivo(dados, c, 2);
-        for (std::int32_t u = 0; u < 2; ++u)
-            acrescenta(inicio.data() + static_cast<std::size_t>(u * unidades_.d()), 0.0, 0.0);
-    }
+          lambda_(lambdaDoModelo(c)),
+          erro_(static_cast<std::size_t>(unidades_.n()), 0.0),
+          util_(static_cast<std::size_t>(unidades_.n()), 0.0) {}
 
-    void sinal(const double* x, std::int64_t t) {
+    void sinal(const double* x) override {
+        const std::int64_t t = sinais_++;
         const TMelhores m = busca_.busca(x, true);
         const std::int32_t s1 = m.c1, s2 = m.c2;
+        s1_ = s1;
+        s2_ = s2;
         grafo_.envelhece(s1);
         erro_[static_cast<std::size_t>(s1)] += m.d1;
         if (utilidade_) util_[static_cast<std::size_t>(s1)] += m.d2 - m.d1;
-        unidades_.move(s1, x, c_.epsB);
+        unidades_.move(s1, x, epsB_);
         vizinhos_.clear();
         for (const TGrafoCompetitivo::TVizinho& v : grafo_.vizinhos(s1)) vizinhos_.push_back(v.v);
         std::sort(vizinhos_.begin(), vizinhos_.end());
-        for (const std::int32_t v : vizinhos_) unidades_.move(v, x, c_.epsN);
+        for (const std::int32_t v : vizinhos_) unidades_.move(v, x, epsN_);
         grafo_.zera(s1, s2);
-        perderam_.clear();
-        grafo_.removeVelhas(s1, static_cast<double>(c_.idadeMax), perderam_);
+        // Old edges go, then the units left without one: those that just lost one, and those a
+        // person's removal left alone since the last signal (unless this signal joined them).
+        perderam_.swap(pendentes_);
+        pendentes_.clear();
+        grafo_.removeVelhas(s1, static_cast<double>(idadeMax_), perderam_);
         removeSozinhas(perderam_, false);
         if ((t + 1) % lambda_ == 0) {
             if (utilidade_) removeInutil();
-            if (unidades_.n() < c_.unidadesMax) insere();
+            if (unidades_.n() < unidadesMax_) insere();
         }
         const auto n = static_cast<std::int32_t>(erro_.size());
-        decai_(erro_.data(), n, c_.beta);
-        if (utilidade_) decai_(util_.data(), n, c_.beta);
+        decai_(erro_.data(), n, beta_);
+        if (utilidade_) decai_(util_.data(), n, beta_);
     }
 
-    const TUnidadesCompetitivas& unidades() const { return unidades_; }
-    const TGrafoCompetitivo& grafo() const { return grafo_; }
+    // A person's removal: the unit and its edges; its neighbours left without an edge go at the
+    // next signal's removal of lone units, as the definition has it.
+    bool removeUnidade(std::int32_t u) override {
+        if (u < 0 || u >= unidades_.n() || unidades_.n() <= 2) return false;
+        std::vector<std::int32_t> vizinhos;
+        for (const TGrafoCompetitivo::TVizinho& v : grafo_.vizinhos(u))
+            vizinhos.push_back(v.v > u ? v.v - 1 : v.v);
+        std::erase(pendentes_, u);
+        for (std::int32_t& p : pendentes_) p -= p > u ? 1 : 0;
+        tiraUnidade(u);
+        pendentes_.insert(pendentes_.end(), vizinhos.begin(), vizinhos.end());
+        s1_ = s2_ = -1;
+        return true;
+    }
 
   private:
     void acrescenta(const double* w, double erro, double util) {
@@ -69,7 +92,7 @@ class TGng {
         util_.push_back(util);
     }
 
-    void removeUnidade(std::int32_t u) {
+    void tiraUnidade(std::int32_t u) {
         unidades_.remove(u);
         unidades_.aponta(busca_);
         grafo_.removeUnidade(u);
@@ -85,7 +108,7 @@ class TGng {
         for (const std::int32_t u : candidatas) {
             if (!grafo_.vizinhos(u).empty()) continue;
             if (guardaDuas && unidades_.n() <= 2) continue;
-            removeUnidade(u);
+            tiraUnidade(u);
         }
     }
 
@@ -97,11 +120,11 @@ class TGng {
             if (util_[static_cast<std::size_t>(j)] < util_[static_cast<std::size_t>(u)]) u = j;
         const double menor = util_[static_cast<std::size_t>(u)];
         const double maiorErro = *std::max_element(erro_.begin(), erro_.end());
-        if (!(menor > 0.0) || !(maiorErro / menor > c_.k)) return;
+        if (!(menor > 0.0) || !(maiorErro / menor > k_)) return;
         perderam_.clear();
         for (const TGrafoCompetitivo::TVizinho& v : grafo_.vizinhos(u))
             perderam_.push_back(v.v > u ? v.v - 1 : v.v);
-        removeUnidade(u);
+        tiraUnidade(u);
         removeSozinhas(perderam_, true);
     }
 
@@ -119,8 +142,8 @@ class TGng {
         for (std::int32_t k = 0; k < d; ++k)
             w[static_cast<std::size_t>(k)] = 0.5 * (unidades_.peso(q, k) + unidades_.peso(f, k));
         const std::size_t iq = static_cast<std::size_t>(q), jf = static_cast<std::size_t>(f);
-        erro_[iq] = c_.alfa * erro_[iq];
-        erro_[jf] = c_.alfa * erro_[jf];
+        erro_[iq] = alfa_ * erro_[iq];
+        erro_[jf] = alfa_ * erro_[jf];
         acrescenta(w.data(), erro_[iq], (util_[iq] + util_[jf]) / 2.0);
         const std::int32_t r = unidades_.n() - 1;
         grafo_.remove(q, f);
@@ -128,30 +151,19 @@ class TGng {
         grafo_.zera(r, f);
     }
 
-    const TConfiguracaoCompetitiva& c_;
+    const double epsB_, epsN_, alfa_, beta_, k_;
+    const std::int64_t idadeMax_;
+    const std::int32_t unidadesMax_;
     const bool utilidade_;
-    TUnidadesCompetitivas unidades_;
-    TBuscaLab busca_;
-    TGrafoCompetitivo grafo_;
-    std::vector<double> erro_, util_;
-    std::vector<std::int32_t> vizinhos_, perderam_;
     const std::int64_t lambda_;
+    std::vector<double> erro_, util_;
+    std::vector<std::int32_t> vizinhos_, perderam_, pendentes_;
     const TFuncaoDecaiLab decai_ = funcaoDecaiLab();
 };
 
 }  // namespace
 
-TResultadoCompetitivo treinaGng(const TDadosLab& dados, const TConfiguracaoCompetitiva& c,
-                                TControle* controle) {
-    TGng gng(dados, c);
-    TSinaisCompetitivos sinais(dados.padroes(), c.ordem, c.semente);
-    const std::int64_t total = sinaisDoTreino(c, dados);
-    for (std::int64_t t = 0; t < total; ++t) {
-        verificaParadaCompetitiva(controle, t);
-        gng.sinal(dados.padrao(sinais.proximo()), t);
-    }
-    TResultadoCompetitivo r;
-    r.sinais = total;
-    completaCompetitivo(dados, c, gng.unidades(), &gng.grafo(), r);
-    return r;
+std::unique_ptr<TModeloEmTreino> criaGng(const TConfiguracaoCompetitiva& c, std::int32_t dimensao,
+                                         const std::vector<double>& inicio, std::int64_t total) {
+    return std::make_unique<TGng>(c, dimensao, inicio, total);
 }

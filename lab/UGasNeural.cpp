@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <memory>
 
 #include "UCompetitivoInterno.h"
 
@@ -21,7 +22,6 @@ class TOrdenacao {
   public:
     explicit TOrdenacao(std::size_t n) : k_(n), u_(n), k2_(n), u2_(n) {}
 
-    // The first n of `distancias` (n at most the size it was made for).
     const std::vector<std::int32_t>& ordena(const double* distancias, std::size_t n) {
         for (std::size_t i = 0; i < n; ++i) {
             k_[i] = std::bit_cast<std::uint64_t>(distancias[i]);
@@ -59,24 +59,31 @@ class TOrdenacao {
 
 }  // namespace
 
-TResultadoCompetitivo treinaHcl(const TDadosLab& dados, const TConfiguracaoCompetitiva& c,
-                                TControle* controle) {
-    TUnidadesCompetitivas unidades(dados.dimensao);
-    unidades.defineLinhas(inicioCompetitivo(dados, c, unidadesIniciais(c, dados.dimensao)));
-    TBuscaLab busca(dados.dimensao);
-    unidades.aponta(busca);
-    TSinaisCompetitivos sinais(dados.padroes(), c.ordem, c.semente);
-    const std::int64_t total = sinaisDoTreino(c, dados);
-    const TAgendaLab eps = epsDoModelo(c);
-    for (std::int64_t t = 0; t < total; ++t) {
-        verificaParadaCompetitiva(controle, t);
-        const double* x = dados.padrao(sinais.proximo());
-        unidades.move(busca.busca(x, true).c1, x, agendaExponencial(eps, t, total));
+namespace {
+
+class THcl : public TModeloBase {
+  public:
+    THcl(const TConfiguracaoCompetitiva& c, std::int32_t d, const std::vector<double>& inicio,
+         std::int64_t total)
+        : TModeloBase(d, inicio, total, false), eps_(epsDoModelo(c)) {}
+
+    void sinal(const double* x) override {
+        const TMelhores m = busca_.busca(x, true);
+        s1_ = m.c1;
+        s2_ = m.c2;
+        unidades_.move(m.c1, x, agendaExponencial(eps_, sinais_, total_));
+        ++sinais_;
     }
-    TResultadoCompetitivo r;
-    r.sinais = total;
-    completaCompetitivo(dados, c, unidades, nullptr, r);
-    return r;
+
+  private:
+    const TAgendaLab eps_;
+};
+
+}  // namespace
+
+std::unique_ptr<TModeloEmTreino> criaHcl(const TConfiguracaoCompetitiva& c, std::int32_t dimensao,
+                                         const std::vector<double>& inicio, std::int64_t total) {
+    return std::make_unique<THcl>(c, dimensao, inicio, total);
 }
 
 TResultadoCompetitivo treinaLbg(const TDadosLab& dados, const TConfiguracaoCompetitiva& c,
@@ -121,84 +128,107 @@ TResultadoCompetitivo treinaLbg(const TDadosLab& dados, const TConfiguracaoCompe
     return r;
 }
 
-TResultadoCompetitivo treinaNg(const TDadosLab& dados, const TConfiguracaoCompetitiva& c,
-                               TControle* controle) {
-    const bool hebb = c.modelo == TModeloCompetitivo::ngchl;
-    TUnidadesCompetitivas unidades(dados.dimensao);
-    unidades.defineLinhas(inicioCompetitivo(dados, c, unidadesIniciais(c, dados.dimensao)));
-    const std::int32_t n = unidades.n();
-    TGrafoCompetitivo grafo;
-    for (std::int32_t u = 0; u < n; ++u) grafo.acrescentaUnidade();
-    TSinaisCompetitivos sinais(dados.padroes(), c.ordem, c.semente);
-    const std::int64_t total = sinaisDoTreino(c, dados);
-    const TAgendaLab eps = epsDoModelo(c);
-    // The distances of the padding units too: the kernel works eight units at a time.
-    std::vector<double> distancias(static_cast<std::size_t>(unidades.passo()) + 8),
-        fatores(static_cast<std::size_t>(n)), porUnidade(static_cast<std::size_t>(n));
-    const TFuncaoDistanciasLab distanciasExatas = funcaoDistanciasExatasLab();
-    const TFuncaoMoveLab move = funcaoMoveLab();
-    TOrdenacao ordenacao(static_cast<std::size_t>(n));
-    std::vector<std::int32_t> posto(static_cast<std::size_t>(n));
-    const TFuncaoPostos postos = funcaoPostos();
-    for (std::int64_t t = 0; t < total; ++t) {
-        verificaParadaCompetitiva(controle, t);
-        const double* x = dados.padrao(sinais.proximo());
+namespace {
+
+// The neural gas, with the competitive Hebbian edges for NG-CHL.
+class TNg : public TModeloBase {
+  public:
+    TNg(const TConfiguracaoCompetitiva& c, std::int32_t d, const std::vector<double>& inicio,
+        std::int64_t total)
+        : TModeloBase(d, inicio, total, c.modelo == TModeloCompetitivo::ngchl),
+          eps_(epsDoModelo(c)),
+          lambda_(c.lambdaNg),
+          idade_(c.idade),
+          distanciasExatas_(funcaoDistanciasExatasLab()),
+          move_(funcaoMoveLab()),
+          postos_(funcaoPostos()) {}
+
+    void sinal(const double* x) override {
+        const std::int32_t n = unidades_.n();
+        prepara(n);
+        const auto t = sinais_;
         // The ranks, before any unit moves: by distance, ties to the lower index.
-        distanciasExatas(x, unidades.d(), unidades.dados(), unidades.passo(), (n + 7) / 8 * 8,
-                         distancias.data());
+        distanciasExatas_(x, unidades_.d(), unidades_.dados(), unidades_.passo(), (n + 7) / 8 * 8,
+                          distancias_.data());
         if (n <= kPostosDiretos) {
-            postos(distancias.data(), n, posto.data());
+            postos_(distancias_.data(), n, posto_.data());
         } else {
             const std::vector<std::int32_t>& ordem =
-                ordenacao.ordena(distancias.data(), static_cast<std::size_t>(n));
+                ordenacao_.ordena(distancias_.data(), static_cast<std::size_t>(n));
             for (std::int32_t k = 0; k < n; ++k)
-                posto[static_cast<std::size_t>(ordem[static_cast<std::size_t>(k)])] = k;
+                posto_[static_cast<std::size_t>(ordem[static_cast<std::size_t>(k)])] = k;
         }
-        const double e = agendaExponencial(eps, t, total);
-        const double lambda = agendaExponencial(c.lambdaNg, t, total);
+        const double e = agendaExponencial(eps_, t, total_);
+        const double lambda = agendaExponencial(lambda_, t, total_);
         for (std::int32_t k = 0; k < n; ++k) {
             const double expoente = -static_cast<double>(k) / lambda;
-            fatores[static_cast<std::size_t>(k)] =
+            fatores_[static_cast<std::size_t>(k)] =
                 expoente < -kExpoenteNulo ? e * 0.0 : e * std::exp(expoente);
         }
         // Every unit moves, by its rank's factor (never negative, so the kernel moves them all).
-        std::int32_t s1 = 0, s2 = 0;
+        std::int32_t s1 = 0, s2 = n > 1 ? 1 : 0;
         for (std::int32_t u = 0; u < n; ++u) {
-            const std::int32_t k = posto[static_cast<std::size_t>(u)];
-            porUnidade[static_cast<std::size_t>(u)] = fatores[static_cast<std::size_t>(k)];
+            const std::int32_t k = posto_[static_cast<std::size_t>(u)];
+            porUnidade_[static_cast<std::size_t>(u)] = fatores_[static_cast<std::size_t>(k)];
             s1 = k == 0 ? u : s1;
             s2 = k == 1 ? u : s2;
         }
-        move(unidades.dados(), unidades.passo(), x, unidades.d(), porUnidade.data(), 0, n);
-        if (hebb) {
-            grafo.envelhece(s1);
-            grafo.zera(s1, s2);
-            grafo.removeTodasVelhas(agendaExponencial(c.idade, t, total));
+        move_(unidades_.dados(), unidades_.passo(), x, unidades_.d(), porUnidade_.data(), 0, n);
+        s1_ = s1;
+        s2_ = n > 1 ? s2 : -1;
+        if (comArestas_ && n > 1) {
+            grafo_.envelhece(s1);
+            grafo_.zera(s1, s2);
+            grafo_.removeTodasVelhas(agendaExponencial(idade_, t, total_));
         }
+        ++sinais_;
     }
-    TResultadoCompetitivo r;
-    r.sinais = total;
-    completaCompetitivo(dados, c, unidades, hebb ? &grafo : nullptr, r);
-    return r;
+
+  private:
+    // The buffers for n units (their number changes only by an edit).
+    void prepara(std::int32_t n) {
+        if (static_cast<std::int32_t>(posto_.size()) == n) return;
+        const auto un = static_cast<std::size_t>(n);
+        // The distances of the padding units too: the kernel works eight units at a time.
+        distancias_.assign(static_cast<std::size_t>(unidades_.passo()) + 8, 0.0);
+        fatores_.assign(un, 0.0);
+        porUnidade_.assign(un, 0.0);
+        posto_.assign(un, 0);
+        ordenacao_ = TOrdenacao(un);
+    }
+
+    const TAgendaLab eps_, lambda_, idade_;
+    const TFuncaoDistanciasLab distanciasExatas_;
+    const TFuncaoMoveLab move_;
+    const TFuncaoPostos postos_;
+    std::vector<double> distancias_, fatores_, porUnidade_;
+    std::vector<std::int32_t> posto_;
+    TOrdenacao ordenacao_{0};
+};
+
+// The competitive Hebbian edges alone: the units never move.
+class TChl : public TModeloBase {
+  public:
+    TChl(std::int32_t d, const std::vector<double>& inicio, std::int64_t total)
+        : TModeloBase(d, inicio, total, true) {}
+
+    void sinal(const double* x) override {
+        const TMelhores m = busca_.busca(x, true);
+        s1_ = m.c1;
+        s2_ = m.c2;
+        if (m.c2 >= 0 && !grafo_.existe(m.c1, m.c2)) grafo_.zera(m.c1, m.c2);
+        ++sinais_;
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<TModeloEmTreino> criaNg(const TConfiguracaoCompetitiva& c, std::int32_t dimensao,
+                                        const std::vector<double>& inicio, std::int64_t total) {
+    return std::make_unique<TNg>(c, dimensao, inicio, total);
 }
 
-TResultadoCompetitivo treinaChl(const TDadosLab& dados, const TConfiguracaoCompetitiva& c,
-                                TControle* controle) {
-    TUnidadesCompetitivas unidades(dados.dimensao);
-    unidades.defineLinhas(inicioCompetitivo(dados, c, unidadesIniciais(c, dados.dimensao)));
-    TGrafoCompetitivo grafo;
-    for (std::int32_t u = 0; u < unidades.n(); ++u) grafo.acrescentaUnidade();
-    TBuscaLab busca(dados.dimensao);
-    unidades.aponta(busca);
-    TSinaisCompetitivos sinais(dados.padroes(), c.ordem, c.semente);
-    const std::int64_t total = sinaisDoTreino(c, dados);
-    for (std::int64_t t = 0; t < total; ++t) {
-        verificaParadaCompetitiva(controle, t);
-        const TMelhores m = busca.busca(dados.padrao(sinais.proximo()), true);
-        if (!grafo.existe(m.c1, m.c2)) grafo.zera(m.c1, m.c2);
-    }
-    TResultadoCompetitivo r;
-    r.sinais = total;
-    completaCompetitivo(dados, c, unidades, &grafo, r);
-    return r;
+std::unique_ptr<TModeloEmTreino> criaChl(const TConfiguracaoCompetitiva&, std::int32_t dimensao,
+                                         const std::vector<double>& inicio, std::int64_t total) {
+    return std::make_unique<TChl>(dimensao, inicio, total);
 }

@@ -7,32 +7,67 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <memory>
 
 #include "UCompetitivoInterno.h"
 
 namespace {
 
-class TGrade {
+class TGrade : public TModeloBase {
   public:
-    TGrade(const TDadosLab& dados, const TConfiguracaoCompetitiva& c)
-        : c_(c), unidades_(dados.dimensao), busca_(dados.dimensao) {
-        unidades_.defineLinhas(inicioCompetitivo(dados, c, 4));
-        unidades_.aponta(busca_);
+    TGrade(const TConfiguracaoCompetitiva& c, std::int32_t d, const std::vector<double>& inicio,
+           std::int64_t ajuste)
+        : TModeloBase(d, inicio, 0, false),
+          eps0_(c.eps0),
+          sigma_(c.sigma),
+          unidadesMax_(c.unidadesMax),
+          lambda_(lambdaDoModelo(c)),
+          eps_(epsDoModelo(c)),
+          ajuste_(ajuste),
+          vitorias_(4, 0) {
         preparaVizinhanca();
     }
 
-    std::int32_t unidades() const { return linhas_ * colunas_; }
+    std::int32_t linhas() const override { return linhas_; }
+    std::int32_t colunas() const override { return colunas_; }
+    std::vector<TArestaCompetitiva> arestas() const override;
+    // Growth until the grid has its size, then the fine-tuning's signals.
+    bool terminou() const override {
+        return unidades_.n() >= unidadesMax_ && feitosAjuste_ >= ajuste_;
+    }
 
-    // One signal: every unit moves by taxa x h(its distance to the nearest unit); returns that
-    // unit.
-    std::int32_t sinal(const double* x, double taxa) {
-        const std::int32_t s = busca_.busca(x, true).c1;
-        const std::int32_t rs = s / colunas_, cs = s % colunas_;
-        for (std::int32_t u = 0; u < unidades(); ++u) {
+    void sinal(const double* x) override {
+        ++sinais_;
+        if (unidades_.n() < unidadesMax_) {
+            // Growth: the winners counted since the last insertion.
+            ++vitorias_[static_cast<std::size_t>(move(x, eps0_))];
+            if (++desde_ < lambda_ * unidades_.n()) return;
+            std::int32_t q = 0;
+            for (std::int32_t u = 1; u < unidades_.n(); ++u)
+                if (vitorias_[static_cast<std::size_t>(u)] > vitorias_[static_cast<std::size_t>(q)])
+                    q = u;
+            insere(q);
+            vitorias_.assign(static_cast<std::size_t>(unidades_.n()), 0);
+            desde_ = 0;
+            return;
+        }
+        // Fine-tuning: the rate's schedule starts again.
+        move(x, agendaExponencial(eps_, feitosAjuste_, ajuste_));
+        ++feitosAjuste_;
+    }
+
+  private:
+    // Every unit moves by taxa x h(its grid distance to the nearest unit); returns that unit.
+    std::int32_t move(const double* x, double taxa) {
+        const TMelhores m = busca_.busca(x, true);
+        s1_ = m.c1;
+        s2_ = m.c2;
+        const std::int32_t rs = m.c1 / colunas_, cs = m.c1 % colunas_;
+        for (std::int32_t u = 0; u < unidades_.n(); ++u) {
             const std::int32_t dist = std::abs(u / colunas_ - rs) + std::abs(u % colunas_ - cs);
             unidades_.move(u, x, taxa * h_[static_cast<std::size_t>(dist)]);
         }
-        return s;
+        return m.c1;
     }
 
     // A row or a column between the unit q and its most distant grid neighbour.
@@ -86,73 +121,39 @@ class TGrade {
         preparaVizinhanca();
     }
 
-    const TUnidadesCompetitivas& pesos() const { return unidades_; }
-    std::int32_t linhas() const { return linhas_; }
-    std::int32_t colunas() const { return colunas_; }
-
-    // The grid's edges: each unit with its right and lower neighbours.
-    std::vector<TArestaCompetitiva> arestas() const {
-        std::vector<TArestaCompetitiva> a;
-        for (std::int32_t u = 0; u < unidades(); ++u) {
-            if (u % colunas_ + 1 < colunas_) a.push_back({u, u + 1, 0});
-            if (u / colunas_ + 1 < linhas_) a.push_back({u, u + colunas_, 0});
-        }
-        return a;
-    }
-
-  private:
     // h at every grid distance the grid has: exp(-dist^2 / (2 sigma^2)).
     void preparaVizinhanca() {
         h_.resize(static_cast<std::size_t>(linhas_ + colunas_));
         for (std::size_t dist = 0; dist < h_.size(); ++dist) {
             const auto dd = static_cast<double>(dist);
-            h_[dist] = std::exp(-(dd * dd) / (2.0 * (c_.sigma * c_.sigma)));
+            h_[dist] = std::exp(-(dd * dd) / (2.0 * (sigma_ * sigma_)));
         }
     }
 
-    const TConfiguracaoCompetitiva& c_;
-    TUnidadesCompetitivas unidades_;
-    TBuscaLab busca_;
+    const double eps0_, sigma_;
+    const std::int32_t unidadesMax_;
+    const std::int64_t lambda_;
+    const TAgendaLab eps_;
+    const std::int64_t ajuste_;
     std::int32_t linhas_ = 2, colunas_ = 2;
     std::vector<double> h_;
+    std::vector<std::int64_t> vitorias_;
+    std::int64_t desde_ = 0, feitosAjuste_ = 0;
 };
+
+// The grid's edges: each unit with its right and lower neighbours.
+std::vector<TArestaCompetitiva> TGrade::arestas() const {
+    std::vector<TArestaCompetitiva> a;
+    for (std::int32_t u = 0; u < unidades_.n(); ++u) {
+        if (u % colunas_ + 1 < colunas_) a.push_back({u, u + 1, 0});
+        if (u / colunas_ + 1 < linhas_) a.push_back({u, u + colunas_, 0});
+    }
+    return a;
+}
 
 }  // namespace
 
-TResultadoCompetitivo treinaGg(const TDadosLab& dados, const TConfiguracaoCompetitiva& c,
-                               TControle* controle) {
-    TGrade grade(dados, c);
-    TSinaisCompetitivos sinais(dados.padroes(), c.ordem, c.semente);
-    const std::int64_t lambda = lambdaDoModelo(c);
-    std::int64_t t = 0;
-    // Growth: the winners counted since the last insertion.
-    std::vector<std::int64_t> vitorias(static_cast<std::size_t>(grade.unidades()), 0);
-    std::int64_t desde = 0;
-    while (grade.unidades() < c.unidadesMax) {
-        verificaParadaCompetitiva(controle, t);
-        ++vitorias[static_cast<std::size_t>(grade.sinal(dados.padrao(sinais.proximo()), c.eps0))];
-        ++t;
-        if (++desde < lambda * grade.unidades()) continue;
-        std::int32_t q = 0;
-        for (std::int32_t u = 1; u < grade.unidades(); ++u)
-            if (vitorias[static_cast<std::size_t>(u)] > vitorias[static_cast<std::size_t>(q)])
-                q = u;
-        grade.insere(q);
-        vitorias.assign(static_cast<std::size_t>(grade.unidades()), 0);
-        desde = 0;
-    }
-    // Fine-tuning: the same stream of signals, the rate restarting its schedule.
-    const std::int64_t ajuste = c.epocasAjuste * static_cast<std::int64_t>(dados.padroes());
-    const TAgendaLab eps = epsDoModelo(c);
-    for (std::int64_t s = 0; s < ajuste; ++s, ++t) {
-        verificaParadaCompetitiva(controle, t);
-        grade.sinal(dados.padrao(sinais.proximo()), agendaExponencial(eps, s, ajuste));
-    }
-    TResultadoCompetitivo r;
-    r.sinais = t;
-    r.linhas = grade.linhas();
-    r.colunas = grade.colunas();
-    r.arestas = grade.arestas();
-    completaCompetitivo(dados, c, grade.pesos(), nullptr, r);
-    return r;
+std::unique_ptr<TModeloEmTreino> criaGg(const TConfiguracaoCompetitiva& c, std::int32_t dimensao,
+                                        const std::vector<double>& inicio, std::int64_t ajuste) {
+    return std::make_unique<TGrade>(c, dimensao, inicio, ajuste);
 }
