@@ -150,6 +150,12 @@ void concluiCompetitiva(TLinhaCompetitiva& l, const std::set<std::string>& dadas
             "NorvikaLab",
             "--inicio: os modelos de aprendizado competitivo começam de padrões sorteados "
             "(amostras) ou das unidades de um arquivo."));
+    if (!l.lambda.empty()) {
+        if (m == TModeloCompetitivo::ng || m == TModeloCompetitivo::ngchl)
+            c.lambdaNg = agendaConstante("--lambda", l.lambda);
+        else
+            c.lambda = inteiro64("--lambda", l.lambda);
+    }
     if (m == TModeloCompetitivo::gg) return;
     if (dadas.contains("--epocas"))
         c.epocas = som.epocas;
@@ -157,19 +163,11 @@ void concluiCompetitiva(TLinhaCompetitiva& l, const std::set<std::string>& dadas
         falha(m == TModeloCompetitivo::lbg
                   ? QCoreApplication::translate("NorvikaLab", "Falta --epocas E.")
                   : QCoreApplication::translate("NorvikaLab", "Falta --epocas E ou --sinais T."));
-    if (!l.lambda.empty()) {
-        if (m == TModeloCompetitivo::ng || m == TModeloCompetitivo::ngchl)
-            c.lambdaNg = agendaConstante("--lambda", l.lambda);
-        else
-            c.lambda = inteiro64("--lambda", l.lambda);
-    }
 }
 
 int executaCompetitivo(TLinhaCompetitiva& l, const TCargaLab& carga, const std::string& inicio,
                        const std::string& saida, double leitura) {
     TConfiguracaoCompetitiva& c = l.config;
-    if (c.modelo == TModeloCompetitivo::gg && !l.lambda.empty())
-        c.lambda = inteiro64("--lambda", l.lambda);
     const TDadosLab& dados = carga.dados;
     const char* modelo = nomeDoModelo(c.modelo);
     if (!inicio.empty()) {

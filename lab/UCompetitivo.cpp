@@ -404,11 +404,9 @@ std::vector<TMelhores> melhoresCompetitivos(const TDadosLab& dados,
 }
 
 void completaCompetitivo(const TDadosLab& dados, const TConfiguracaoCompetitiva& c,
-                         const TUnidadesCompetitivas& unidades, const TGrafoCompetitivo* grafo,
-                         TResultadoCompetitivo& r) {
+                         const TUnidadesCompetitivas& unidades, TResultadoCompetitivo& r) {
     r.dimensao = dados.dimensao;
     r.pesos = unidades.porLinhas();
-    if (grafo != nullptr) r.arestas = grafo->lista();
     const std::vector<TMelhores> melhores = melhoresCompetitivos(dados, unidades, c.threads);
     r.threads = threadsLab(c.threads, dados.padroes(), unidades.n(), unidades.d());
     // Two units share an edge when the sorted list holds it.
@@ -507,6 +505,6 @@ TResultadoCompetitivo treinaCompetitivo(const TDadosLab& dados, const TConfigura
     r.colunas = modelo->colunas();
     r.arestas = modelo->arestas();
     completaCompetitivo(dados, c, static_cast<const TModeloBase&>(*modelo).unidadesCompetitivas(),
-                        nullptr, r);
+                        r);
     return r;
 }

@@ -32,9 +32,6 @@ class TUnidadesCompetitivas {
         double* w = t_.data() + u;
         for (std::int32_t k = 0; k < d_; ++k, w += passo_) *w = *w + e * (x[k] - *w);
     }
-    double distancia(const double* x, std::int32_t u) const {
-        return distanciaDiretaLab(x, t_.data() + u, passo_, d_, true);
-    }
     // d2 between two units, in attribute order.
     double distanciaEntre(std::int32_t a, std::int32_t b) const;
 
@@ -139,10 +136,9 @@ inline void verificaParadaCompetitiva(TControle* controle, std::int64_t sinais) 
 std::vector<TMelhores> melhoresCompetitivos(const TDadosLab& dados,
                                             const TUnidadesCompetitivas& unidades, int threads);
 
-// The final units, edges and measures into r (the edges from `grafo` unless r has them already).
+// The final units and measures into r, whose edges the model has put there.
 void completaCompetitivo(const TDadosLab& dados, const TConfiguracaoCompetitiva& c,
-                         const TUnidadesCompetitivas& unidades, const TGrafoCompetitivo* grafo,
-                         TResultadoCompetitivo& r);
+                         const TUnidadesCompetitivas& unidades, TResultadoCompetitivo& r);
 
 // What the models of one signal at a time share: their units and the search over them, and
 // their edges (kept by every model, shown by those that have them).

@@ -124,7 +124,7 @@ TResultadoCompetitivo treinaLbg(const TDadosLab& dados, const TConfiguracaoCompe
     TResultadoCompetitivo r;
     r.epocasFeitas = feitas;
     r.sinais = static_cast<std::int64_t>(np) * feitas;
-    completaCompetitivo(dados, c, unidades, nullptr, r);
+    completaCompetitivo(dados, c, unidades, r);
     return r;
 }
 
